@@ -1,0 +1,53 @@
+#ifndef QUORLITH_TOOLS_EVIDENCESTAMPER_H
+#define QUORLITH_TOOLS_EVIDENCESTAMPER_H
+
+// The recorder's side of the watermark format, for making test evidence. It computes the keyed
+// content digest with mbed TLS and its own fold, independently of the engine, so that the tests
+// compare two implementations rather than one with itself.
+
+#include <string>
+
+enum class MediaType
+{
+    Jpg, // block goes before the last two bytes
+    Avi, // block appended
+    Mp4, // MP4 and MXG: block appended
+};
+
+// The record's field values. An empty hmac is filled with the correct digest by StampEvidence.
+struct StampRecord
+{
+    std::string marker = "Trevalon Digital Watermark";
+    std::string version = "1.0";
+    std::string hmac;
+    std::string startTime = "2026-03-14 09:26:53";
+    std::string endTime = "2026-03-14 09:31:07";
+    std::string timeSource = "NTP";
+    std::string rcSerial = "QR-4410-0042";
+    std::string camMac = "00:1B:44:11:3A:B7";
+};
+
+// By the extension, case-insensitive: jpg, avi, mp4, mxg. 0 on success, -1 otherwise.
+int MediaTypeFromPath(const std::string& path, MediaType* type);
+
+// The keyed content digest, as 32 lower-case hex digits, that the file at mediaPath will carry
+// once stamped. mode 0 (version "1.0") or 1 (version "1.1"). 0 on success, -1 otherwise.
+int ComputeEvidenceDigest(const std::string& mediaPath, MediaType type, int mode, std::string* hexDigest);
+
+// The record as the recorder writes it: the marker line, then the seven "Key: value" lines, CR LF each.
+std::string BuildRecordText(const StampRecord& record);
+
+// Seals recordText (at most 245 bytes) into a 512-byte block: PKCS #1 v1.5 type 2 padding with
+// random nonzero bytes, the RSA private operation with the key in keyPemPath, random bytes 256..511.
+int SealRecord(const std::string& keyPemPath, const std::string& recordText, unsigned char block[512]);
+
+// Writes mediaPath with block laid in as the container wants it to outPath. 0 on success, -1 otherwise.
+int WriteStampedFile(const std::string& mediaPath, MediaType type, const unsigned char block[512],
+                     const std::string& outPath);
+
+// All of the above: the digest for record.version ("1.1" folds, anything else hashes) unless
+// record.hmac is set, the record text, the seal and the stamped copy. 0 on success, -1 otherwise.
+int StampEvidence(const std::string& keyPemPath, const StampRecord& record, const std::string& mediaPath,
+                  const std::string& outPath);
+
+#endif
