@@ -16,7 +16,8 @@ int OpenTrailer(const unsigned char block[kTrailerBlockSize], unsigned char plai
                 size_t* plaintextLength);
 
 // The same with a caller's modulus and exponent texts (radix 16), for tests and the fuzzer.
-int OpenTrailerWithKey(const char* modulusHex, const char* exponentHex, const unsigned char block[kTrailerBlockSize],
+int OpenTrailerWithKey(const char* modulusHex, const char* exponentHex,
+                       const unsigned char block[kTrailerBlockSize],
                        unsigned char plaintext[kMaxPlaintextSize], size_t* plaintextLength);
 
 #endif
