@@ -1,0 +1,86 @@
+#include "digest/Md5.h"
+
+#include <QtTest>
+
+class TestMd5 : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void rfc1321Suite_data();
+    void rfc1321Suite();
+    void anySplitGivesTheSameDigest_data();
+    void anySplitGivesTheSameDigest();
+    void finalWipesTheContext();
+};
+
+static QByteArray Md5Hex(const QByteArray& message, int pieceSize)
+{
+    Md5Context ctx;
+    Md5Init(&ctx);
+    for (int at = 0; at < message.size(); at += pieceSize) {
+        const int n = qMin(pieceSize, message.size() - at);
+        Md5Update(&ctx, reinterpret_cast<const unsigned char*>(message.constData()) + at,
+                  static_cast<uint32_t>(n));
+    }
+    unsigned char digest[16];
+    Md5Final(&ctx, digest);
+    return QByteArray(reinterpret_cast<const char*>(digest), 16).toHex();
+}
+
+// RFC 1321, appendix A.5 test suite.
+void TestMd5::rfc1321Suite_data()
+{
+    QTest::addColumn<QByteArray>("message");
+    QTest::addColumn<QByteArray>("digest");
+    QTest::newRow("empty") << QByteArray("") << QByteArray("d41d8cd98f00b204e9800998ecf8427e");
+    QTest::newRow("a") << QByteArray("a") << QByteArray("0cc175b9c0f1b6a831c399e269772661");
+    QTest::newRow("abc") << QByteArray("abc") << QByteArray("900150983cd24fb0d6963f7d28e17f72");
+    QTest::newRow("message digest") << QByteArray("message digest")
+                                    << QByteArray("f96b697d7cb7938d525a2f31aaf161d0");
+    QTest::newRow("alphabet") << QByteArray("abcdefghijklmnopqrstuvwxyz")
+                              << QByteArray("c3fcd3d76192e4007dfb496cca67e13b");
+    QTest::newRow("alphanumeric") << QByteArray(
+                                         "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789")
+                                  << QByteArray("d174ab98d277d9f5a5611c2c9f419d9f");
+    QTest::newRow("digits x8") << QByteArray("1234567890").repeated(8)
+                               << QByteArray("57edf4a22be3c955ac49da2e2107b67a");
+}
+
+void TestMd5::rfc1321Suite()
+{
+    QFETCH(QByteArray, message);
+    QFETCH(QByteArray, digest);
+    QCOMPARE(Md5Hex(message, qMax(1, message.size())), digest);
+}
+
+// Splits that cross the 56-byte padding boundary and the 64-byte block boundary.
+void TestMd5::anySplitGivesTheSameDigest_data()
+{
+    QTest::addColumn<int>("pieceSize");
+    for (int size : {1, 3, 55, 56, 63, 64, 65, 127, 1000})
+        QTest::newRow(qPrintable(QString::number(size))) << size;
+}
+
+void TestMd5::anySplitGivesTheSameDigest()
+{
+    QFETCH(int, pieceSize);
+    QByteArray message;
+    for (int i = 0; i < 1000; ++i)
+        message.append(static_cast<char>(i * 7 + 3));
+    QCOMPARE(Md5Hex(message, pieceSize), Md5Hex(message, message.size()));
+}
+
+void TestMd5::finalWipesTheContext()
+{
+    Md5Context ctx;
+    Md5Init(&ctx);
+    Md5Update(&ctx, reinterpret_cast<const unsigned char*>("abc"), 3);
+    unsigned char digest[16];
+    Md5Final(&ctx, digest);
+    const Md5Context zero = {};
+    QVERIFY(memcmp(&ctx, &zero, sizeof ctx) == 0);
+}
+
+QTEST_GUILESS_MAIN(TestMd5)
+#include "TestMd5.moc"
