@@ -5,6 +5,8 @@
 // content digest with mbed TLS and its own fold, independently of the engine, so that the tests
 // compare two implementations rather than one with itself.
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 
 enum class MediaType
@@ -33,6 +35,20 @@ int MediaTypeFromPath(const std::string& path, MediaType* type);
 // The keyed content digest, as 32 lower-case hex digits, that the file at mediaPath will carry
 // once stamped. mode 0 (version "1.0") or 1 (version "1.1"). 0 on success, -1 otherwise.
 int ComputeEvidenceDigest(const std::string& mediaPath, MediaType type, int mode, std::string* hexDigest);
+
+// The version "1.1" XOR fold, written from the format rather than taken from the engine: every
+// content byte is XORed into buffer[position % 64], and length counts the bytes modulo 2^32.
+struct StampFold
+{
+    unsigned char buffer[64] = {};
+    uint32_t length = 0;
+};
+
+void StampFoldUpdate(StampFold* fold, const unsigned char* data, size_t length);
+
+// The fold's 16-byte digest: one MD5 compression from the initial state of buffer[0..idx) 0x80
+// zeros, closed by LE32(length) LE32(length % 64) (two blocks when idx >= 56), idx = (length >> 3) % 64.
+void StampFoldFinish(const StampFold& fold, unsigned char digest[16]);
 
 // The record as the recorder writes it: the marker line, then the seven "Key: value" lines, CR LF each.
 std::string BuildRecordText(const StampRecord& record);
