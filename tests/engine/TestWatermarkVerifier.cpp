@@ -1,0 +1,330 @@
+#include "engine/WatermarkVerifier.h"
+#include "tools/EvidenceStamper.h"
+
+#include <QtTest>
+
+Q_DECLARE_METATYPE(VerifyFailure)
+
+class TestWatermarkVerifier : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void authentic_data();
+    void authentic();
+    void tampered_data();
+    void tampered();
+    void recordsThatFailAfterParsing_data();
+    void recordsThatFailAfterParsing();
+    void failsBeforeTheRecord_data();
+    void failsBeforeTheRecord();
+    void blockBytesAfterTheRsaPartDoNotMatter();
+    void freshVerifierIsEmpty();
+
+private:
+    QString Stamp(const QString& media, const QString& name, const StampRecord& record);
+    QString StampText(const QString& media, const QString& name, const std::string& text);
+    QTemporaryDir dir;
+};
+
+namespace {
+
+QString Media(const QString& name)
+{
+    return QStringLiteral(QUORLITH_TEST_DATA_DIR "/media/") + name;
+}
+
+StampRecord Version(const char* version)
+{
+    StampRecord record;
+    record.version = version;
+    return record;
+}
+
+int Run(WatermarkVerifier* verifier, const QString& path)
+{
+    return verifier->Verify(path.toUtf8().constData());
+}
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool WriteAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+bool Patch(const QString& path, qint64 at, const QByteArray& bytes)
+{
+    QByteArray all = ReadAll(path);
+    if (at < 0)
+        at += all.size();
+    all.replace(static_cast<int>(at), bytes.size(), bytes);
+    return WriteAll(path, all);
+}
+
+} // namespace
+
+void TestWatermarkVerifier::initTestCase()
+{
+    QVERIFY(dir.isValid());
+}
+
+QString TestWatermarkVerifier::Stamp(const QString& media, const QString& name, const StampRecord& record)
+{
+    const QString out = dir.filePath(name);
+    QFile::remove(out);
+    if (StampEvidence(QUORLITH_TEST_KEY, record, Media(media).toStdString(), out.toStdString()) != 0)
+        return QString();
+    return out;
+}
+
+QString TestWatermarkVerifier::StampText(const QString& media, const QString& name, const std::string& text)
+{
+    const QString out = dir.filePath(name);
+    QFile::remove(out);
+    MediaType type;
+    unsigned char block[512];
+    if (MediaTypeFromPath(out.toStdString(), &type) != 0 || SealRecord(QUORLITH_TEST_KEY, text, block) != 0 ||
+        WriteStampedFile(Media(media).toStdString(), type, block, out.toStdString()) != 0)
+        return QString();
+    return out;
+}
+
+void TestWatermarkVerifier::authentic_data()
+{
+    QTest::addColumn<QString>("media");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<qint64>("contentStart"); // from tests/data/media/README.md
+    for (const char* version : {"1.0", "1.1"}) {
+        const QString v = QString::fromLatin1(version);
+        QTest::addRow("jpg %s", version) << "still.jpg"
+                                         << "photo.jpg" << v << qint64(0);
+        QTest::addRow("JPG upper case %s", version) << "still.jpg"
+                                                    << "photo.JPG" << v << qint64(0);
+        QTest::addRow("Jpg mixed case %s", version) << "still.jpg"
+                                                    << "photo.Jpg" << v << qint64(0);
+        QTest::addRow("mp4 mdat first %s", version) << "clip-mdat-first.mp4"
+                                                    << "clip.mp4" << v << qint64(48);
+        QTest::addRow("mp4 fast start %s", version) << "clip-faststart.mp4"
+                                                    << "a.b.Mp4" << v << qint64(956);
+        QTest::addRow("mxg %s", version) << "clip-mdat-first.mp4"
+                                         << "clip.mxg" << v << qint64(48);
+        QTest::addRow("avi with JUNK %s", version) << "clip.avi"
+                                                   << "clip.avi" << v << qint64(5720);
+        QTest::addRow("non-ASCII name %s", version)
+            << "still.jpg" << QString::fromUtf8("Überwachung 東京.jpg") << v << qint64(0);
+    }
+}
+
+void TestWatermarkVerifier::authentic()
+{
+    QFETCH(QString, media);
+    QFETCH(QString, name);
+    QFETCH(QString, version);
+    QFETCH(qint64, contentStart);
+    StampRecord record = Version(version.toLatin1().constData());
+    const QString path = Stamp(media, name, record);
+    QVERIFY(!path.isEmpty());
+
+    WatermarkVerifier verifier;
+    QCOMPARE(Run(&verifier, path), 0);
+    QCOMPARE(verifier.GetFailure(), VerifyFailure::None);
+    QCOMPARE(verifier.GetDigestMode(), version == "1.0" ? 0 : 1);
+    QCOMPARE(verifier.GetMarker(), std::string("Trevalon Digital Watermark"));
+    QCOMPARE(verifier.GetVersion(), record.version);
+    QCOMPARE(verifier.GetStartTime(), record.startTime);
+    QCOMPARE(verifier.GetEndTime(), record.endTime);
+    QCOMPARE(verifier.GetTimeSource(), record.timeSource);
+    QCOMPARE(verifier.GetRCSerial(), record.rcSerial);
+    QCOMPARE(verifier.GetCamMAC(), record.camMac);
+    QCOMPARE(verifier.GetHMAC().size(), size_t(32));
+    QVERIFY(verifier.HasContentRegion());
+    const ContentRegion region = verifier.GetContentRegion();
+    QCOMPARE(region.start, contentStart);
+    QCOMPARE(region.start + region.length + 512 + region.tail, QFileInfo(path).size());
+}
+
+void TestWatermarkVerifier::tampered_data()
+{
+    QTest::addColumn<QString>("media");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<qint64>("flipAt"); // negative: from the end of the stamped file
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<VerifyFailure>("failure");
+    QTest::newRow("jpg first byte") << "still.jpg"
+                                    << "t.jpg"
+                                    << "1.0" << qint64(0) << QByteArray("\xfe")
+                                    << VerifyFailure::ContentMismatch;
+    QTest::newRow("jpg last byte, after the block")
+        << "still.jpg"
+        << "t.jpg"
+        << "1.0" << qint64(-1) << QByteArray("\x00", 1) << VerifyFailure::ContentMismatch;
+    QTest::newRow("mp4 media byte") << "clip-mdat-first.mp4"
+                                    << "t.mp4"
+                                    << "1.0" << qint64(1000) << QByteArray("\x42")
+                                    << VerifyFailure::ContentMismatch;
+    QTest::newRow("mp4 moov after mdat")
+        << "clip-mdat-first.mp4"
+        << "t.mp4"
+        << "1.0" << qint64(1600) << QByteArray("\x42") << VerifyFailure::ContentMismatch;
+    QTest::newRow("avi index after movi")
+        << "clip.avi"
+        << "t.avi"
+        << "1.0" << qint64(7700) << QByteArray("\x42") << VerifyFailure::ContentMismatch;
+    QTest::newRow("mp4 box of size 0 before mdat")
+        << "clip-mdat-first.mp4"
+        << "t.mp4"
+        << "1.0" << qint64(32) << QByteArray("\0\0\0\0", 4) << VerifyFailure::ContainerInvalid;
+    QTest::newRow("mp4 backward box size before mdat")
+        << "clip-faststart.mp4"
+        << "t.mp4"
+        << "1.1" << qint64(940) << QByteArray("\xff\xff\xff\x00", 4) << VerifyFailure::ContainerInvalid;
+    QTest::newRow("avi second JUNK") << "clip.avi"
+                                     << "t.avi"
+                                     << "1.0" << qint64(5708) << QByteArray("JUNK")
+                                     << VerifyFailure::ContainerInvalid;
+    QTest::newRow("block's RSA part")
+        << "clip.avi"
+        << "t.avi"
+        << "1.0" << qint64(-400) << QByteArray("\x01\x02") << VerifyFailure::TrailerNotOpened;
+}
+
+void TestWatermarkVerifier::tampered()
+{
+    QFETCH(QString, media);
+    QFETCH(QString, name);
+    QFETCH(QString, version);
+    QFETCH(qint64, flipAt);
+    QFETCH(QByteArray, bytes);
+    QFETCH(VerifyFailure, failure);
+    const QString path = Stamp(media, name, Version(version.toLatin1().constData()));
+    QVERIFY(!path.isEmpty());
+    {
+        WatermarkVerifier before;
+        QCOMPARE(Run(&before, path), 0);
+    }
+    QVERIFY(Patch(path, flipAt, bytes));
+    WatermarkVerifier verifier;
+    QCOMPARE(Run(&verifier, path), -1);
+    QCOMPARE(verifier.GetFailure(), failure);
+}
+
+void TestWatermarkVerifier::recordsThatFailAfterParsing_data()
+{
+    QTest::addColumn<QString>("variant");
+    QTest::addColumn<VerifyFailure>("failure");
+    QTest::newRow("upper-case hex digest") << "upper" << VerifyFailure::ContentMismatch;
+    QTest::newRow("record claims 1.1, digest of 1.0") << "other-version" << VerifyFailure::ContentMismatch;
+    QTest::newRow("no HMAC line") << "no-hmac" << VerifyFailure::ContentMismatch;
+    QTest::newRow("version 1.2") << "1.2" << VerifyFailure::UnsupportedVersion;
+    QTest::newRow("version 1.10") << "1.10" << VerifyFailure::UnsupportedVersion;
+    QTest::newRow("empty version") << "" << VerifyFailure::UnsupportedVersion;
+    QTest::newRow("version with two blanks") << "two-blanks" << VerifyFailure::UnsupportedVersion;
+    QTest::newRow("wrong marker") << "marker" << VerifyFailure::WrongMarker;
+}
+
+void TestWatermarkVerifier::recordsThatFailAfterParsing()
+{
+    QFETCH(QString, variant);
+    QFETCH(VerifyFailure, failure);
+    StampRecord record;
+    std::string digest;
+    QCOMPARE(ComputeEvidenceDigest(Media("still.jpg").toStdString(), MediaType::Jpg, 0, &digest), 0);
+    record.hmac = digest;
+    if (variant == "upper")
+        record.hmac = QByteArray::fromStdString(digest).toUpper().toStdString();
+    else if (variant == "other-version")
+        record.version = "1.1";
+    else if (variant == "marker")
+        record.marker = "Trevalon Digital Watermark ";
+    else if (variant == "two-blanks")
+        record.version = " 1.0";
+    else if (variant != "no-hmac")
+        record.version = variant.toStdString();
+
+    std::string text = BuildRecordText(record);
+    if (variant == "no-hmac") {
+        const std::string line = "HMAC: " + digest + "\r\n";
+        text.erase(text.find(line), line.size());
+    }
+    const QString path = StampText("still.jpg", "r.jpg", text);
+    QVERIFY(!path.isEmpty());
+    WatermarkVerifier verifier;
+    QCOMPARE(Run(&verifier, path), -1);
+    QCOMPARE(verifier.GetFailure(), failure);
+    // The record was read, so the list can still show what it claims.
+    QCOMPARE(verifier.GetStartTime(), record.startTime);
+    QCOMPARE(verifier.GetEndTime(), record.endTime);
+    QCOMPARE(verifier.GetRCSerial(), record.rcSerial);
+}
+
+void TestWatermarkVerifier::failsBeforeTheRecord_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes"); // empty: no file at all
+    QTest::addColumn<VerifyFailure>("failure");
+    QTest::newRow("missing") << "missing.jpg" << QByteArray() << VerifyFailure::TooSmallOrMissing;
+    QTest::newRow("511 bytes") << "small.mp4" << QByteArray(511, 'x') << VerifyFailure::TooSmallOrMissing;
+    QTest::newRow("jpg of 512 bytes")
+        << "small.jpg" << QByteArray(512, 'x') << VerifyFailure::TrailerUnreadable;
+    QTest::newRow("jpg of 513 bytes")
+        << "small.jpg" << QByteArray(513, 'x') << VerifyFailure::TrailerUnreadable;
+    QTest::newRow("mp4 of 512 bytes: all block")
+        << "small.mp4" << QByteArray(512, '\0') << VerifyFailure::TrailerNotOpened;
+    QTest::newRow("jpeg") << "photo.jpeg" << QByteArray(2000, 'x') << VerifyFailure::UnsupportedType;
+    QTest::newRow("no dot") << "photo" << QByteArray(2000, 'x') << VerifyFailure::UnsupportedType;
+    QTest::newRow("trailing dot") << "photo." << QByteArray(2000, 'x') << VerifyFailure::UnsupportedType;
+    QTest::newRow("dot only in a folder name")
+        << "dir.mp4/clip" << QByteArray(2000, 'x') << VerifyFailure::UnsupportedType;
+    QTest::newRow("no watermark") << "plain.avi" << QByteArray(4000, '\x20')
+                                  << VerifyFailure::TrailerNotOpened;
+}
+
+void TestWatermarkVerifier::failsBeforeTheRecord()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(VerifyFailure, failure);
+    const QString path = dir.filePath(name);
+    if (!bytes.isEmpty()) {
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+        QVERIFY(WriteAll(path, bytes));
+    }
+    WatermarkVerifier verifier;
+    QCOMPARE(Run(&verifier, path), -1);
+    QCOMPARE(verifier.GetFailure(), failure);
+    QVERIFY(verifier.GetMarker().empty());
+    QVERIFY(verifier.GetStartTime().empty());
+    QCOMPARE(verifier.GetDigestMode(), -1);
+}
+
+void TestWatermarkVerifier::blockBytesAfterTheRsaPartDoNotMatter()
+{
+    const QString path = Stamp("clip-mdat-first.mp4", "b.mp4", Version("1.0"));
+    QVERIFY(!path.isEmpty());
+    QVERIFY(Patch(path, -256, QByteArray(256, '\xee')));
+    WatermarkVerifier verifier;
+    QCOMPARE(Run(&verifier, path), 0);
+}
+
+void TestWatermarkVerifier::freshVerifierIsEmpty()
+{
+    const WatermarkVerifier verifier;
+    QCOMPARE(verifier.GetFailure(), VerifyFailure::None);
+    QVERIFY(verifier.GetMarker().empty() && verifier.GetVersion().empty() && verifier.GetHMAC().empty() &&
+            verifier.GetStartTime().empty() && verifier.GetEndTime().empty() &&
+            verifier.GetTimeSource().empty() && verifier.GetRCSerial().empty() &&
+            verifier.GetCamMAC().empty());
+    QVERIFY(!verifier.HasContentRegion());
+}
+
+QTEST_GUILESS_MAIN(TestWatermarkVerifier)
+#include "TestWatermarkVerifier.moc"
