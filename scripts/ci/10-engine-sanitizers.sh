@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# The engine and digest tests under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+cmake -S . -B build-ci-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORLITH_SANITIZE=address,undefined >/dev/null
+cmake --build build-ci-asan -j"$(nproc)"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --test-dir build-ci-asan --output-on-failure -j"$(nproc)" -L 'engine|tools'
