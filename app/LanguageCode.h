@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QString>
+
+// Maps a system locale name as QLocale::name() gives it ("zh_TW", "de_AT", "fi_FI") to the three-letter
+// code that names the translation catalogue and the help page of that language. Never empty: a language
+// without a catalogue gets "enu".
+QString GetLanguageCode(const QString& localeName);

@@ -1,0 +1,67 @@
+#include "app/MainWindow.h"
+
+#include "ui/ProgressWidget.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QPoint>
+#include <QSettings>
+#include <QSize>
+#include <QSortFilterProxyModel>
+#include <QStandardItemModel>
+#include <QTreeView>
+
+MainWindow::MainWindow() : QMainWindow(nullptr)
+{
+    CreateResultList();
+    UpdateStatusBar();
+    LoadSettings();
+    setWindowTitle(QCoreApplication::translate("QObject", "Trevalon Quorlith"));
+}
+
+MainWindow::~MainWindow()
+{
+    delete listModel;
+    listModel = nullptr;
+    delete listView;
+    listView = nullptr;
+    delete sortProxy;
+    sortProxy = nullptr;
+}
+
+void MainWindow::ShowMessage(const QString& text)
+{
+    QMessageBox::information(nullptr, QString(), text, QMessageBox::Ok);
+}
+
+void MainWindow::LoadSettings()
+{
+    QSettings settings(QStringLiteral("Trevalon Inc."), QStringLiteral("Trevalon Quorlith"));
+    const QPoint position = settings.value(QStringLiteral("Pos"), QPoint(200, 200)).toPoint();
+    const QSize size = settings.value(QStringLiteral("Size"), QSize(840, 450)).toSize();
+    resize(size);
+    move(position);
+}
+
+void MainWindow::SaveSettings()
+{
+    QSettings settings(QStringLiteral("Trevalon Inc."), QStringLiteral("Trevalon Quorlith"));
+    settings.setValue(QStringLiteral("Pos"), pos());
+    settings.setValue(QStringLiteral("Size"), size());
+}
+
+// Closing never waits for the run: the file in work finishes, the rest is dropped as on Cancel,
+// so no run goes on after the window is gone.
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    SaveSettings();
+    if (runProgress)
+        runProgress->SlotCancel();
+    event->accept();
+}
+
+QMenu* MainWindow::createPopupMenu()
+{
+    return nullptr;
+}

@@ -1,0 +1,68 @@
+#ifndef QUORLITH_APP_MAINWINDOW_H
+#define QUORLITH_APP_MAINWINDOW_H
+
+#include <QMainWindow>
+#include <QStringList>
+
+class QMenu;
+class QSortFilterProxyModel;
+class QStandardItemModel;
+class QTreeView;
+class ProgressWidget;
+class VerifyThread;
+
+// The one main window: it owns the result list, its status line and the state a verification run
+// shares with its worker, for the program's whole life.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    MainWindow();
+    ~MainWindow() override;
+
+    // A modal information box without a parent, an empty title and one Ok button.
+    static void ShowMessage(const QString& text);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    QMenu* createPopupMenu() override;
+
+private slots:
+    void OpenFiles();
+    void OpenFolder();
+    void RemoveFiles();
+    void UpdateStatusBar();
+
+private:
+    // Construction steps, in the order the constructor runs them.
+    void CreateResultList();
+    void LoadSettings();
+    void SaveSettings();
+
+    // Verifies paths one by one behind a progress panel; while a run is in progress, further
+    // paths join it instead of starting another.
+    void VerifyFiles(const QStringList& paths);
+    void VerifyOneFile(const QString& path, int index);
+    void WaitForCurrentWorker();
+
+    QStandardItemModel* listModel = nullptr;
+    QSortFilterProxyModel* sortProxy = nullptr;
+    QTreeView* listView = nullptr;
+    VerifyThread* currentWorker = nullptr;
+    bool runCanceled = false;
+    int totalCount = 0;
+    int succeededCount = 0;
+    int failedCount = 0;
+
+    // The run in progress: its panel (null between runs) and every path handed to it so far.
+    ProgressWidget* runProgress = nullptr;
+    QStringList runPaths;
+
+    friend class TestMainWindow;
+    friend class TestResultList;
+    friend class TestVerifyRun;
+    friend class TestAddRemove;
+};
+
+#endif

@@ -1,0 +1,22 @@
+#include "app/MainWindow.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QMetaType>
+#include <QVector>
+
+int main(int argc, char* argv[])
+{
+    Q_INIT_RESOURCE(resources);
+    qRegisterMetaType<QVector<int>>("QVector<int>");
+
+    QApplication application(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Trevalon"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("trevalon.example"));
+    QCoreApplication::setApplicationName(QStringLiteral("Quorlith"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/Authentication.png")));
+
+    MainWindow window;
+    window.show();
+    return application.exec();
+}

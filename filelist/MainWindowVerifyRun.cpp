@@ -1,0 +1,85 @@
+#include "app/MainWindow.h"
+
+#include "filelist/VerifyThread.h"
+#include "ui/ProgressWidget.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QTreeView>
+
+void MainWindow::VerifyFiles(const QStringList& paths)
+{
+    totalCount += paths.size();
+    if (runProgress) {
+        // A run is in progress and turns the event loop: these files join it.
+        runPaths += paths;
+        runProgress->SetMaximum(runPaths.size());
+        UpdateStatusBar();
+        return;
+    }
+    runPaths = paths;
+    runCanceled = false;
+    UpdateStatusBar();
+
+    ProgressWidget* progress = new ProgressWidget(this);
+    runProgress = progress;
+    progress->setWindowTitle(QCoreApplication::translate("QObject", "Trevalon Quorlith"));
+    progress->SetMaximum(runPaths.size());
+    progress->show();
+
+    for (int index = 0; index < runPaths.size(); ++index) {
+        if (progress->IsCanceled()) {
+            totalCount -= runPaths.size() - index;
+            runCanceled = true;
+            UpdateStatusBar();
+            break;
+        }
+        progress->SetValue(index);
+        // A copy: files joining the run may grow runPaths while this one is verified.
+        const QString path = runPaths.at(index);
+        VerifyOneFile(path, index);
+        UpdateStatusBar();
+    }
+
+    if (!progress->IsCanceled())
+        progress->SetValue(runPaths.size());
+    runProgress = nullptr;
+    runPaths.clear();
+    progress->close();
+    listView->scrollToTop();
+    progress->deleteLater();
+}
+
+void MainWindow::VerifyOneFile(const QString& path, int index)
+{
+    const QFileInfo fileInfo(path);
+    if (path.isEmpty() || !fileInfo.isFile()) {
+        --totalCount;
+        return;
+    }
+    runProgress->SetText(
+        QCoreApplication::translate("QObject", "Processing") +
+        QStringLiteral(" %1...(%2/%3)").arg(fileInfo.fileName()).arg(index).arg(runPaths.size()));
+    --totalCount;
+
+    currentWorker =
+        new VerifyThread(fileInfo, listModel, &totalCount, &succeededCount, &failedCount, &runCanceled);
+    currentWorker->start(QThread::InheritPriority);
+    WaitForCurrentWorker();
+    currentWorker->WriteResult();
+    delete currentWorker;
+    currentWorker = nullptr;
+}
+
+// The GUI thread sleeps in its own event loop until the worker ends, so the window keeps
+// answering without keeping a processor busy. An application that is quitting ends every event
+// loop at once; the worker is then waited for, so the file in work still finishes.
+void MainWindow::WaitForCurrentWorker()
+{
+    QEventLoop loop;
+    connect(currentWorker, &QThread::finished, &loop, &QEventLoop::quit);
+    if (!currentWorker->isFinished())
+        loop.exec();
+    currentWorker->wait();
+}
