@@ -1,0 +1,31 @@
+#ifndef QUORLITH_CLI_COMMANDLINEOPTIONS_H
+#define QUORLITH_CLI_COMMANDLINEOPTIONS_H
+
+#include <string>
+#include <vector>
+
+enum class ReportFormat
+{
+    Text,
+    JsonLines,
+    Csv,
+};
+
+// What the command line asks for. Paths are kept as the bytes given, whatever their encoding.
+struct CommandLineOptions
+{
+    enum class Action
+    {
+        Verify,
+        ShowHelp,
+        ShowVersion,
+    };
+
+    Action action = Action::Verify;
+    ReportFormat format = ReportFormat::Text;
+    bool sha256 = false;
+    int jobs = 0; // 0: one per processor
+    std::vector<std::string> paths;
+};
+
+#endif

@@ -1,0 +1,95 @@
+#include "cli/CommandLineParser.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+bool ParseJobs(const char* text, int* jobs, std::string* error)
+{
+    char* end = nullptr;
+    errno = 0;
+    const long value = std::strtol(text, &end, 10);
+    if (*text == '\0' || *end != '\0' || errno != 0 || value < 1 || value > CommandLineParser::kMaxJobs) {
+        *error = std::string("the number of jobs must be a whole number from 1 to ") +
+                 std::to_string(CommandLineParser::kMaxJobs) + ", not '" + text + "'";
+        return false;
+    }
+    *jobs = static_cast<int>(value);
+    return true;
+}
+
+} // namespace
+
+bool CommandLineParser::Parse(int argc, const char* const* argv, CommandLineOptions* options,
+                              std::string* error)
+{
+    bool jsonAsked = false;
+    bool csvAsked = false;
+    bool optionsEnded = false;
+    for (int i = 1; i < argc; ++i) {
+        const char* argument = argv[i];
+        if (optionsEnded || argument[0] != '-' || std::strcmp(argument, "-") == 0) {
+            options->paths.emplace_back(argument);
+        } else if (std::strcmp(argument, "--") == 0) {
+            optionsEnded = true;
+        } else if (std::strcmp(argument, "--help") == 0 || std::strcmp(argument, "-h") == 0) {
+            options->action = CommandLineOptions::Action::ShowHelp;
+            return true;
+        } else if (std::strcmp(argument, "--version") == 0) {
+            options->action = CommandLineOptions::Action::ShowVersion;
+            return true;
+        } else if (std::strcmp(argument, "--json") == 0) {
+            jsonAsked = true;
+        } else if (std::strcmp(argument, "--csv") == 0) {
+            csvAsked = true;
+        } else if (std::strcmp(argument, "--sha256") == 0) {
+            options->sha256 = true;
+        } else if (std::strcmp(argument, "-j") == 0 || std::strcmp(argument, "--jobs") == 0) {
+            if (i + 1 >= argc) {
+                *error = std::string("option '") + argument + "' needs a number";
+                return false;
+            }
+            if (!ParseJobs(argv[++i], &options->jobs, error))
+                return false;
+        } else if (std::strncmp(argument, "--jobs=", 7) == 0) {
+            if (!ParseJobs(argument + 7, &options->jobs, error))
+                return false;
+        } else if (std::strncmp(argument, "-j", 2) == 0) {
+            if (!ParseJobs(argument + 2, &options->jobs, error))
+                return false;
+        } else {
+            *error = std::string("unknown option '") + argument + "'";
+            return false;
+        }
+    }
+    if (jsonAsked && csvAsked) {
+        *error = "choose one of --json and --csv";
+        return false;
+    }
+    if (options->paths.empty()) {
+        *error = "no file or folder given";
+        return false;
+    }
+    options->format = jsonAsked ? ReportFormat::JsonLines : csvAsked ? ReportFormat::Csv : ReportFormat::Text;
+    return true;
+}
+
+std::string CommandLineParser::HelpText()
+{
+    return "Usage: quorlith-verify [options] PATH...\n"
+           "Tells whether each evidence file is exactly as the recorder wrote it.\n"
+           "A PATH that names a folder is searched recursively for files ending in .jpg, .avi, .mp4 or .mxg\n"
+           "(any case; hidden entries and symbolic links are skipped).\n"
+           "\n"
+           "Options:\n"
+           "  --json          one JSON object per file (JSON Lines), no summary\n"
+           "  --csv           CSV with a header row, no summary\n"
+           "  --sha256        add each file's SHA-256\n"
+           "  -j, --jobs N    verify N files at once (default: one per processor); output keeps input order\n"
+           "  -h, --help      show this help and exit\n"
+           "  --version       show the version and exit\n"
+           "\n"
+           "Exit status: 0 when every file is authentic, 1 when any is not, 2 for a usage error.\n";
+}

@@ -1,0 +1,30 @@
+#include "cli/CsvWriter.h"
+
+#include "cli/CoverageJson.h"
+#include "cli/TextEscaping.h"
+
+void CsvWriter::Begin()
+{
+    std::string header =
+        "path,authentic,reason,marker,version,hmac,start_time,end_time,time_source,rc_serial,"
+        "cam_mac,digest_mode,size,coverage";
+    if (withSha256)
+        header += ",sha256";
+    Emit(header + "\r\n");
+}
+
+void CsvWriter::Write(const VerificationResult& result)
+{
+    std::string row = CsvField(result.path);
+    row += result.authentic ? ",true," : ",false,";
+    row += ReasonCode(result.reason);
+    for (const std::string* field : {&result.marker, &result.version, &result.hmac, &result.startTime,
+                                     &result.endTime, &result.timeSource, &result.rcSerial, &result.camMac})
+        row += ',' + CsvField(*field);
+    row += ',' + (result.digestMode < 0 ? std::string() : std::to_string(result.digestMode));
+    row += ',' + (result.size < 0 ? std::string() : std::to_string(result.size));
+    row += ',' + (result.hasCoverage ? CsvField(CoverageJson(result.coverage)) : std::string());
+    if (withSha256)
+        row += ',' + result.sha256;
+    Emit(row + "\r\n");
+}

@@ -1,0 +1,151 @@
+#include "cli/FileVerifier.h"
+
+#include "cli/FileSnapshot.h"
+#include "cli/Sha256Reader.h"
+#include "engine/WatermarkVerifier.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+const char* const kChangedWhileRead = "the file changed while it was read";
+
+void Fail(VerificationResult* result, VerdictReason reason, const std::string& detail = std::string())
+{
+    result->authentic = false;
+    result->reason = reason;
+    result->reasonDetail = detail;
+}
+
+void FailFromErrno(VerificationResult* result, int error)
+{
+    if (error == ENOENT || error == ENOTDIR)
+        Fail(result, VerdictReason::NotFound);
+    else
+        Fail(result, VerdictReason::Unreadable,
+             std::string("the file cannot be read: ") + std::strerror(error));
+}
+
+const char* KindOfSpecialFile(mode_t mode)
+{
+    if (S_ISFIFO(mode))
+        return "this is a named pipe, not a regular file";
+    if (S_ISSOCK(mode))
+        return "this is a socket, not a regular file";
+    if (S_ISCHR(mode) || S_ISBLK(mode))
+        return "this is a device, not a regular file";
+    if (S_ISDIR(mode))
+        return "this is a folder, not a regular file";
+    return "this is not a regular file";
+}
+
+// The record counts as read once the engine got past opening the watermark block.
+bool RecordWasRead(int verdict, VerifyFailure failure)
+{
+    switch (failure) {
+    case VerifyFailure::None:
+        return verdict == 0;
+    case VerifyFailure::WrongMarker:
+    case VerifyFailure::UnsupportedVersion:
+    case VerifyFailure::ContainerInvalid:
+    case VerifyFailure::ContentMismatch:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TakeRecord(const WatermarkVerifier& verifier, VerificationResult* result)
+{
+    result->marker = verifier.GetMarker();
+    result->version = verifier.GetVersion();
+    result->hmac = verifier.GetHMAC();
+    result->startTime = verifier.GetStartTime();
+    result->endTime = verifier.GetEndTime();
+    result->timeSource = verifier.GetTimeSource();
+    result->rcSerial = verifier.GetRCSerial();
+    result->camMac = verifier.GetCamMAC();
+    result->digestMode = verifier.GetDigestMode();
+}
+
+bool UnchangedSince(const FileSnapshot& before, int fd, const char* path)
+{
+    FileSnapshot ofDescriptor;
+    FileSnapshot ofPath;
+    return ofDescriptor.TakeOfDescriptor(fd) && ofPath.TakeOfPath(path) &&
+           ofDescriptor.SameFileAndState(before) && ofPath.SameFileAndState(before);
+}
+
+} // namespace
+
+VerificationResult FileVerifier::Verify(const VerificationTarget& target) const
+{
+    VerificationResult result;
+    result.path = target.path;
+    if (target.problem != VerdictReason::None) {
+        Fail(&result, target.problem, target.problemDetail);
+        return result;
+    }
+
+    const char* path = target.path.c_str();
+    FileSnapshot before;
+    if (!before.TakeOfPath(path)) {
+        FailFromErrno(&result, errno);
+        return result;
+    }
+    // Special files are told apart before anything opens them: opening a FIFO would block.
+    if (!S_ISREG(before.Status().st_mode)) {
+        Fail(&result, VerdictReason::NotAFile, KindOfSpecialFile(before.Status().st_mode));
+        return result;
+    }
+    result.size = before.Status().st_size;
+
+    // Held open for the whole check so that the SHA-256 and the final comparison see the very file
+    // that was checked; O_NONBLOCK keeps a FIFO swapped in meanwhile from blocking the open.
+    const int fd = open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        FailFromErrno(&result, errno);
+        return result;
+    }
+    FileSnapshot opened;
+    if (!opened.TakeOfDescriptor(fd) || !opened.SameFileAndState(before)) {
+        close(fd);
+        Fail(&result, VerdictReason::Unreadable, kChangedWhileRead);
+        return result;
+    }
+
+    WatermarkVerifier verifier;
+    const int verdict = verifier.Verify(path);
+    TakeRecord(verifier, &result);
+
+    bool hashed = true;
+    if (withSha256)
+        hashed = Sha256Reader::Digest(fd, &result.sha256);
+    const int hashError = errno;
+    const bool unchanged = UnchangedSince(before, fd, path);
+    close(fd);
+
+    if (RecordWasRead(verdict, verifier.GetFailure())) {
+        result.hasCoverage = true;
+        result.coverage = verifier.HasContentRegion() && result.digestMode >= 0
+                              ? CoverageOfRegion(verifier.GetContentRegion(), result.digestMode, result.size)
+                              : CoverageWithoutContent(result.size);
+    }
+
+    if (!unchanged) {
+        result.sha256.clear();
+        Fail(&result, VerdictReason::Unreadable, kChangedWhileRead);
+    } else if (!hashed) {
+        result.sha256.clear();
+        Fail(&result, VerdictReason::Unreadable,
+             std::string("the file cannot be read: ") + std::strerror(hashError));
+    } else if (verdict == 0) {
+        result.authentic = true;
+    } else {
+        Fail(&result, ReasonFromEngine(verifier.GetFailure()));
+    }
+    return result;
+}

@@ -1,0 +1,22 @@
+#ifndef QUORLITH_CLI_FILEVERIFIER_H
+#define QUORLITH_CLI_FILEVERIFIER_H
+
+#include "cli/VerificationResult.h"
+#include "cli/VerificationTarget.h"
+
+// Verifies one target with the engine and adds what the reports need around the verdict: a reason
+// for every failure, the coverage, the optional SHA-256 and a check that the file stayed the same
+// file, of the same size and times, from before the first read to after the last. A file that
+// changed fails as "unreadable", whatever the engine said. Safe to use from several threads.
+class FileVerifier
+{
+public:
+    explicit FileVerifier(bool withSha256) : withSha256(withSha256) {}
+
+    VerificationResult Verify(const VerificationTarget& target) const;
+
+private:
+    bool withSha256;
+};
+
+#endif

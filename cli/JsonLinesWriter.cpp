@@ -1,0 +1,27 @@
+#include "cli/JsonLinesWriter.h"
+
+#include "cli/CoverageJson.h"
+#include "cli/TextEscaping.h"
+
+void JsonLinesWriter::Write(const VerificationResult& result)
+{
+    std::string line = "{\"path\":" + JsonString(result.path);
+    line += std::string(",\"authentic\":") + (result.authentic ? "true" : "false");
+    line += ",\"reason\":" + (result.authentic ? std::string("null") : JsonString(ReasonCode(result.reason)));
+    line += ",\"marker\":" + JsonString(result.marker);
+    line += ",\"version\":" + JsonString(result.version);
+    line += ",\"hmac\":" + JsonString(result.hmac);
+    line += ",\"start_time\":" + JsonString(result.startTime);
+    line += ",\"end_time\":" + JsonString(result.endTime);
+    line += ",\"time_source\":" + JsonString(result.timeSource);
+    line += ",\"rc_serial\":" + JsonString(result.rcSerial);
+    line += ",\"cam_mac\":" + JsonString(result.camMac);
+    line += ",\"digest_mode\":" +
+            (result.digestMode < 0 ? std::string("null") : std::to_string(result.digestMode));
+    line += ",\"size\":" + (result.size < 0 ? std::string("null") : std::to_string(result.size));
+    line += ",\"coverage\":" + (result.hasCoverage ? CoverageJson(result.coverage) : std::string("null"));
+    if (withSha256)
+        line += ",\"sha256\":" + (result.sha256.empty() ? std::string("null") : JsonString(result.sha256));
+    line += "}\n";
+    Emit(line);
+}

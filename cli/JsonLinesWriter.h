@@ -1,0 +1,18 @@
+#ifndef QUORLITH_CLI_JSONLINESWRITER_H
+#define QUORLITH_CLI_JSONLINESWRITER_H
+
+#include "cli/ReportWriter.h"
+
+// JSON Lines: one object per file, keys in a fixed order, no summary.
+class JsonLinesWriter : public ReportWriter
+{
+public:
+    JsonLinesWriter(FILE* out, bool withSha256) : ReportWriter(out), withSha256(withSha256) {}
+
+    void Write(const VerificationResult& result) override;
+
+private:
+    bool withSha256;
+};
+
+#endif

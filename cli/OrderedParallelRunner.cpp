@@ -1,0 +1,92 @@
+#include "cli/OrderedParallelRunner.h"
+
+#include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <map>
+#include <mutex>
+#include <thread>
+
+namespace {
+
+const size_t kWindowPerJob = 16;
+
+struct SharedState
+{
+    std::mutex mutex;
+    std::condition_variable resultReady;
+    std::condition_variable windowMoved;
+    size_t nextToStart = 0;
+    size_t nextToDeliver = 0;
+    std::map<size_t, VerificationResult> finished;
+    long long filesDone = 0;
+    int64_t bytesDone = 0;
+};
+
+void Work(const std::vector<VerificationTarget>& targets, size_t window,
+          const OrderedParallelRunner::Verify& verify, SharedState* state)
+{
+    for (;;) {
+        size_t index;
+        {
+            std::unique_lock<std::mutex> lock(state->mutex);
+            state->windowMoved.wait(lock, [&] { return state->nextToStart < state->nextToDeliver + window; });
+            if (state->nextToStart >= targets.size())
+                return;
+            index = state->nextToStart++;
+        }
+        VerificationResult result = verify(targets[index]);
+        {
+            std::lock_guard<std::mutex> lock(state->mutex);
+            state->finished.emplace(index, std::move(result));
+            ++state->filesDone;
+            state->bytesDone += targets[index].size;
+        }
+        state->resultReady.notify_one();
+    }
+}
+
+} // namespace
+
+void OrderedParallelRunner::Run(const std::vector<VerificationTarget>& targets, int jobs,
+                                const Verify& verify, const Deliver& deliver, const Progress& progress)
+{
+    const size_t workerCount =
+        std::max<size_t>(1, std::min<size_t>(static_cast<size_t>(jobs), targets.size()));
+    const size_t window = workerCount * kWindowPerJob;
+    SharedState state;
+    std::vector<std::thread> workers;
+    for (size_t i = 0; i < workerCount; ++i)
+        workers.emplace_back(Work, std::cref(targets), window, std::cref(verify), &state);
+
+    while (true) {
+        std::vector<VerificationResult> ready;
+        long long filesDone;
+        int64_t bytesDone;
+        {
+            std::unique_lock<std::mutex> lock(state.mutex);
+            if (state.nextToDeliver >= targets.size())
+                break;
+            state.resultReady.wait_for(lock, std::chrono::milliseconds(100),
+                                       [&] { return state.finished.count(state.nextToDeliver) > 0; });
+            for (auto it = state.finished.find(state.nextToDeliver);
+                 it != state.finished.end() && it->first == state.nextToDeliver;
+                 it = state.finished.find(state.nextToDeliver)) {
+                ready.push_back(std::move(it->second));
+                state.finished.erase(it);
+                ++state.nextToDeliver;
+            }
+            filesDone = state.filesDone;
+            bytesDone = state.bytesDone;
+        }
+        if (!ready.empty())
+            state.windowMoved.notify_all();
+        for (const VerificationResult& result : ready)
+            deliver(result);
+        if (progress)
+            progress(filesDone, bytesDone);
+    }
+    state.windowMoved.notify_all();
+    for (std::thread& worker : workers)
+        worker.join();
+}

@@ -1,0 +1,27 @@
+#ifndef QUORLITH_CLI_ORDEREDPARALLELRUNNER_H
+#define QUORLITH_CLI_ORDEREDPARALLELRUNNER_H
+
+#include "cli/VerificationResult.h"
+#include "cli/VerificationTarget.h"
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+// Verifies targets on several threads and hands the results back on the calling thread in the
+// targets' order. Workers never run more than a fixed window ahead of the oldest result not yet
+// handed back, so memory stays bounded however long one slow file takes.
+class OrderedParallelRunner
+{
+public:
+    using Verify = std::function<VerificationResult(const VerificationTarget&)>;
+    using Deliver = std::function<void(const VerificationResult&)>;
+    // Called on the calling thread about ten times a second and after each delivery, with the
+    // number of files and their bytes (by the sizes seen while collecting) finished so far.
+    using Progress = std::function<void(long long filesDone, int64_t bytesDone)>;
+
+    static void Run(const std::vector<VerificationTarget>& targets, int jobs, const Verify& verify,
+                    const Deliver& deliver, const Progress& progress);
+};
+
+#endif

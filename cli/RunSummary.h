@@ -1,0 +1,12 @@
+#ifndef QUORLITH_CLI_RUNSUMMARY_H
+#define QUORLITH_CLI_RUNSUMMARY_H
+
+// The three counts of the window's status line.
+struct RunSummary
+{
+    long long total = 0;
+    long long succeeded = 0;
+    long long failed = 0;
+};
+
+#endif

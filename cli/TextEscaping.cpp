@@ -1,0 +1,132 @@
+#include "cli/TextEscaping.h"
+
+#include <cstdio>
+
+namespace {
+
+void AppendByteEscape(std::string* out, unsigned char byte)
+{
+    char escape[5];
+    std::snprintf(escape, sizeof escape, "\\x%02X", byte);
+    out->append(escape);
+}
+
+// Length of the valid UTF-8 sequence starting at bytes[i], or 0 when the byte there does not
+// start one (RFC 3629: no overlong forms, no surrogates, nothing above U+10FFFF).
+size_t ValidSequenceLength(const std::string& bytes, size_t i)
+{
+    const auto at = [&](size_t k) { return static_cast<unsigned char>(bytes[k]); };
+    const unsigned char lead = at(i);
+    if (lead < 0x80)
+        return 1;
+    size_t length;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0)
+            low = 0xA0;
+        if (lead == 0xED)
+            high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0)
+            low = 0x90;
+        if (lead == 0xF4)
+            high = 0x8F;
+    } else {
+        return 0;
+    }
+    if (i + length > bytes.size())
+        return 0;
+    if (at(i + 1) < low || at(i + 1) > high)
+        return 0;
+    for (size_t k = 2; k < length; ++k) {
+        if (at(i + k) < 0x80 || at(i + k) > 0xBF)
+            return 0;
+    }
+    return length;
+}
+
+std::string Sanitised(const std::string& bytes, bool escapeControls)
+{
+    std::string out;
+    out.reserve(bytes.size());
+    size_t i = 0;
+    while (i < bytes.size()) {
+        const size_t length = ValidSequenceLength(bytes, i);
+        const unsigned char byte = static_cast<unsigned char>(bytes[i]);
+        if (length == 0 || (escapeControls && (byte < 0x20 || byte == 0x7F))) {
+            AppendByteEscape(&out, byte);
+            ++i;
+            continue;
+        }
+        out.append(bytes, i, length);
+        i += length;
+    }
+    return out;
+}
+
+} // namespace
+
+std::string ToValidUtf8(const std::string& bytes)
+{
+    return Sanitised(bytes, false);
+}
+
+std::string ToDisplayText(const std::string& bytes)
+{
+    return Sanitised(bytes, true);
+}
+
+std::string JsonString(const std::string& bytes)
+{
+    std::string out = "\"";
+    for (const char c : ToValidUtf8(bytes)) {
+        const unsigned char byte = static_cast<unsigned char>(c);
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            if (byte < 0x20 || byte == 0x7F) {
+                char escape[7];
+                std::snprintf(escape, sizeof escape, "\\u%04x", byte);
+                out += escape;
+            } else {
+                out += c;
+            }
+        }
+    }
+    out += '"';
+    return out;
+}
+
+std::string CsvField(const std::string& bytes)
+{
+    const std::string text = ToValidUtf8(bytes);
+    if (text.find_first_of(",\"\r\n") == std::string::npos)
+        return text;
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    out += '"';
+    return out;
+}

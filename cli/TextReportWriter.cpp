@@ -1,0 +1,40 @@
+#include "cli/TextReportWriter.h"
+
+#include "cli/TextEscaping.h"
+
+namespace {
+
+std::string ValueOrDash(const std::string& bytes)
+{
+    return bytes.empty() ? std::string("-") : ToDisplayText(bytes);
+}
+
+} // namespace
+
+void TextReportWriter::Write(const VerificationResult& result)
+{
+    std::string line = result.authentic ? "Authentication succeeded" : "Authentication failed";
+    line += "  " + ToDisplayText(result.path);
+    line += "  Start Time: " + ValueOrDash(result.startTime);
+    line += "  Stop Time: " + ValueOrDash(result.endTime);
+    line += "  Serial no: " + ValueOrDash(result.rcSerial);
+    if (!result.authentic) {
+        const std::string words =
+            result.reasonDetail.empty() ? ReasonWords(result.reason) : result.reasonDetail;
+        line += "  Reason: " + ToDisplayText(words) + ".";
+    }
+    if (withSha256 && !result.sha256.empty())
+        line += "  SHA-256: " + result.sha256;
+    if (result.authentic && result.hasCoverage && result.coverage.partial)
+        line += "  Partial coverage: the digest protects only " +
+                std::to_string(result.coverage.protectedBytes) + " of the " + std::to_string(result.size) +
+                " bytes of this file.";
+    Emit(line + "\n");
+}
+
+void TextReportWriter::End(const RunSummary& summary)
+{
+    Emit("Total files: " + std::to_string(summary.total) +
+         "  Authentication succeeded: " + std::to_string(summary.succeeded) +
+         "  Authentication failed: " + std::to_string(summary.failed) + "\n");
+}

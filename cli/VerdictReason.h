@@ -1,0 +1,32 @@
+#ifndef QUORLITH_CLI_VERDICTREASON_H
+#define QUORLITH_CLI_VERDICTREASON_H
+
+#include "engine/WatermarkVerifier.h"
+
+// Why a file is not authentic, as the reports name it. None for an authentic file.
+enum class VerdictReason
+{
+    None,
+    NotFound,
+    NotAFile,
+    Unreadable,
+    TooSmall,
+    UnsupportedType,
+    TrailerUnreadable,
+    NoWatermark,
+    BadMarker,
+    UnsupportedVersion,
+    ContainerInvalid,
+    ContentMismatch,
+};
+
+// The engine's stopping step as a report reason. A failed Verify that names no step counts as unreadable.
+VerdictReason ReasonFromEngine(VerifyFailure failure);
+
+// The machine-readable code, e.g. "content-mismatch"; an empty text for None.
+const char* ReasonCode(VerdictReason reason);
+
+// The reason in plain words for the human-readable report.
+const char* ReasonWords(VerdictReason reason);
+
+#endif

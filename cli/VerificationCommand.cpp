@@ -1,0 +1,76 @@
+#include "cli/VerificationCommand.h"
+
+#include "cli/CsvWriter.h"
+#include "cli/FileVerifier.h"
+#include "cli/JsonLinesWriter.h"
+#include "cli/OrderedParallelRunner.h"
+#include "cli/ProgressBar.h"
+#include "cli/TargetCollector.h"
+#include "cli/TextReportWriter.h"
+
+#include <memory>
+#include <thread>
+
+namespace {
+
+std::unique_ptr<ReportWriter> MakeWriter(const CommandLineOptions& options, FILE* out)
+{
+    switch (options.format) {
+    case ReportFormat::JsonLines:
+        return std::make_unique<JsonLinesWriter>(out, options.sha256);
+    case ReportFormat::Csv:
+        return std::make_unique<CsvWriter>(out, options.sha256);
+    case ReportFormat::Text:
+        break;
+    }
+    return std::make_unique<TextReportWriter>(out, options.sha256);
+}
+
+int JobCount(const CommandLineOptions& options)
+{
+    if (options.jobs > 0)
+        return options.jobs;
+    const unsigned processors = std::thread::hardware_concurrency();
+    return processors > 0 ? static_cast<int>(processors) : 1;
+}
+
+} // namespace
+
+int VerificationCommand::Run(const CommandLineOptions& options, FILE* out, FILE* progressTerminal)
+{
+    const std::vector<VerificationTarget> targets = TargetCollector().Collect(options.paths);
+
+    std::unique_ptr<ProgressBar> progressBar;
+    if (progressTerminal != nullptr && targets.size() > 1) {
+        int64_t totalBytes = 0;
+        for (const VerificationTarget& target : targets)
+            totalBytes += target.size;
+        progressBar = std::make_unique<ProgressBar>(progressTerminal, static_cast<long long>(targets.size()),
+                                                    totalBytes);
+    }
+
+    const std::unique_ptr<ReportWriter> writer = MakeWriter(options, out);
+    const FileVerifier verifier(options.sha256);
+    RunSummary summary;
+    writer->Begin();
+    OrderedParallelRunner::Run(
+        targets, JobCount(options), [&](const VerificationTarget& target) { return verifier.Verify(target); },
+        [&](const VerificationResult& result) {
+            if (progressBar)
+                progressBar->Clear();
+            writer->Write(result);
+            ++summary.total;
+            ++(result.authentic ? summary.succeeded : summary.failed);
+        },
+        [&](long long filesDone, int64_t bytesDone) {
+            if (!progressBar)
+                return;
+            std::fflush(out);
+            progressBar->Update(filesDone, bytesDone);
+        });
+    if (progressBar)
+        progressBar->Clear();
+    writer->End(summary);
+    std::fflush(out);
+    return summary.failed == 0 ? 0 : 1;
+}

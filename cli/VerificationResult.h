@@ -1,0 +1,36 @@
+#ifndef QUORLITH_CLI_VERIFICATIONRESULT_H
+#define QUORLITH_CLI_VERIFICATIONRESULT_H
+
+#include "cli/Coverage.h"
+#include "cli/VerdictReason.h"
+
+#include <cstdint>
+#include <string>
+
+// Everything the reports say about one file. Texts hold bytes as found: the path as given or
+// found on disk, the record fields as the watermark holds them.
+struct VerificationResult
+{
+    std::string path;
+    bool authentic = false;
+    VerdictReason reason = VerdictReason::None;
+    // Words that replace the reason's standard words when there is more to say, e.g. a system error.
+    std::string reasonDetail;
+
+    std::string marker;
+    std::string version;
+    std::string hmac;
+    std::string startTime;
+    std::string endTime;
+    std::string timeSource;
+    std::string rcSerial;
+    std::string camMac;
+    int digestMode = -1; // -1: not reached
+
+    int64_t size = -1; // -1: unknown
+    bool hasCoverage = false;
+    Coverage coverage;
+    std::string sha256; // lower-case hex; empty when not computed
+};
+
+#endif

@@ -1,0 +1,19 @@
+#ifndef QUORLITH_CLI_VERIFICATIONTARGET_H
+#define QUORLITH_CLI_VERIFICATIONTARGET_H
+
+#include "cli/VerdictReason.h"
+
+#include <cstdint>
+#include <string>
+
+// One entry of a run: a path to verify, or a problem found while searching folders (an unreadable
+// folder, a folder loop) that the reports list like a failed file.
+struct VerificationTarget
+{
+    std::string path;
+    int64_t size = 0; // as seen while collecting; for the progress figures only
+    VerdictReason problem = VerdictReason::None;
+    std::string problemDetail;
+};
+
+#endif

@@ -1,0 +1,28 @@
+#include "cli/CommandLineParser.h"
+#include "cli/VerificationCommand.h"
+
+#include <cstdio>
+#include <string>
+#include <unistd.h>
+
+int main(int argc, char** argv)
+{
+    CommandLineOptions options;
+    std::string error;
+    if (!CommandLineParser::Parse(argc, argv, &options, &error)) {
+        std::fprintf(stderr, "quorlith-verify: %s\nTry 'quorlith-verify --help' for more information.\n",
+                     error.c_str());
+        return 2;
+    }
+    switch (options.action) {
+    case CommandLineOptions::Action::ShowHelp:
+        std::fputs(CommandLineParser::HelpText().c_str(), stdout);
+        return 0;
+    case CommandLineOptions::Action::ShowVersion:
+        std::puts("quorlith-verify " QUORLITH_VERSION);
+        return 0;
+    case CommandLineOptions::Action::Verify:
+        break;
+    }
+    return VerificationCommand::Run(options, stdout, isatty(STDERR_FILENO) ? stderr : nullptr);
+}
