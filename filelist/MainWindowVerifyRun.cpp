@@ -61,12 +61,13 @@ void MainWindow::VerifyOneFile(const QString& path, int index)
     runProgress->SetText(
         QCoreApplication::translate("QObject", "Processing") +
         QStringLiteral(" %1...(%2/%3)").arg(fileInfo.fileName()).arg(index).arg(runPaths.size()));
-    --totalCount;
 
     currentWorker =
         new VerifyThread(fileInfo, listModel, &totalCount, &succeededCount, &failedCount, &runCanceled);
     currentWorker->start(QThread::InheritPriority);
     WaitForCurrentWorker();
+    // The file leaves the queued part of the total; its row, if written, counts it again.
+    --totalCount;
     currentWorker->WriteResult();
     delete currentWorker;
     currentWorker = nullptr;

@@ -1,0 +1,63 @@
+#include "GuiTestSupport.h"
+
+#include <QApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTemporaryDir>
+
+void UseTemporarySettings(const QTemporaryDir& dir)
+{
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
+}
+
+void AnswerNextFileDialog(const QStringList& paths, SeenFileDialog* seen)
+{
+    QMetaObject::invokeMethod(
+        qApp,
+        [paths, seen] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!dialog) {
+                AnswerNextFileDialog(paths, seen);
+                return;
+            }
+            if (seen) {
+                seen->title = dialog->windowTitle();
+                seen->nameFilters = dialog->nameFilters();
+            }
+            if (paths.isEmpty()) {
+                dialog->reject();
+                return;
+            }
+            QStringList quoted;
+            for (const QString& path : paths)
+                quoted << QLatin1Char('"') + path + QLatin1Char('"');
+            dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+                ->setText(paths.size() == 1 ? paths.first() : quoted.join(QLatin1Char(' ')));
+            QMetaObject::invokeMethod(dialog, "accept");
+        },
+        Qt::QueuedConnection);
+}
+
+QMap<QString, FolderEntry> SnapshotFolder(const QString& folder)
+{
+    QMap<QString, FolderEntry> entries;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        FolderEntry entry;
+        QFile file(path);
+        if (it.fileInfo().isFile() && file.open(QIODevice::ReadOnly))
+            entry.checksum = QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+        entry.modified = it.fileInfo().lastModified();
+        entries.insert(QDir(folder).relativeFilePath(path), entry);
+    }
+    return entries;
+}

@@ -1,0 +1,37 @@
+#ifndef QUORLITH_TESTS_GUI_GUITESTSUPPORT_H
+#define QUORLITH_TESTS_GUI_GUITESTSUPPORT_H
+
+#include <QDateTime>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+class QTemporaryDir;
+
+// Points the window's settings store into dir, so no test reads or writes the user's.
+void UseTemporarySettings(const QTemporaryDir& dir);
+
+// What the file dialog showed before the test answered it.
+struct SeenFileDialog
+{
+    QString title;
+    QStringList nameFilters;
+};
+
+// Answers the next modal file dialog as soon as it runs: accepts paths (files or one folder), or
+// cancels it when paths is empty.
+void AnswerNextFileDialog(const QStringList& paths, SeenFileDialog* seen = nullptr);
+
+// Every entry below folder, hidden ones included, with its bytes' checksum and modification time.
+struct FolderEntry
+{
+    QByteArray checksum;
+    QDateTime modified;
+    bool operator==(const FolderEntry& other) const
+    {
+        return checksum == other.checksum && modified == other.modified;
+    }
+};
+QMap<QString, FolderEntry> SnapshotFolder(const QString& folder);
+
+#endif
