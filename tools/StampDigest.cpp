@@ -62,8 +62,9 @@ int FindMdatContentStart(FILE* file, uint64_t* start)
             *start = offset + headerSize;
             return 0;
         }
-        // A size of 0 means the box runs to the end of the file, so no "mdat" follows it.
-        if (boxSize < headerSize)
+        // A size of 0 means the box runs to the end of the file, so no "mdat" follows it; a 64-bit
+        // size that wraps the offset around would send the walk back to earlier boxes.
+        if (boxSize < headerSize || offset + boxSize < offset)
             return -1;
         offset += boxSize;
     }

@@ -402,6 +402,10 @@ void TestEvidenceStamper::digestRefusesContainersWithoutMediaData_data()
     QTest::newRow("mp4 without mdat") << Mp4Box("ftyp", "isom") + moov << MediaType::Mp4;
     QTest::newRow("mp4 with mdat only nested")
         << Mp4Box("moov", Mp4Box("mdat", Payload(40, 1))) << MediaType::Mp4;
+    QTest::newRow("mp4 64-bit box size wrapping back to offset 0")
+        << Mp4Box("ftyp", "isom") + BigEndian32(1) + "free" + QByteArray::fromHex("fffffffffffffff4") +
+               QByteArray(8, '\0')
+        << MediaType::Mp4;
     QTest::newRow("mp4 box of size 0 before mdat")
         << BigEndian32(0) + "free" + Mp4Box("mdat", "x") << MediaType::Mp4;
     const QByteArray hdrl = RiffChunk("LIST", "hdrl" + Payload(20, 4));
