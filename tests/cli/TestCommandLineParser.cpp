@@ -1,0 +1,118 @@
+#include "cli/CommandLineParser.h"
+
+#include <QtTest>
+
+#include <vector>
+
+Q_DECLARE_METATYPE(ReportFormat)
+Q_DECLARE_METATYPE(CommandLineOptions::Action)
+
+class TestCommandLineParser : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void accepted_data();
+    void accepted();
+    void usageErrors_data();
+    void usageErrors();
+};
+
+namespace {
+
+bool Parse(const QStringList& arguments, CommandLineOptions* options, std::string* error)
+{
+    std::vector<QByteArray> bytes{"quorlith-verify"};
+    for (const QString& argument : arguments)
+        bytes.push_back(argument.toUtf8());
+    std::vector<const char*> argv;
+    for (const QByteArray& argument : bytes)
+        argv.push_back(argument.constData());
+    return CommandLineParser::Parse(static_cast<int>(argv.size()), argv.data(), options, error);
+}
+
+} // namespace
+
+void TestCommandLineParser::accepted_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<CommandLineOptions::Action>("action");
+    QTest::addColumn<ReportFormat>("format");
+    QTest::addColumn<bool>("sha256");
+    QTest::addColumn<int>("jobs");
+    QTest::addColumn<QStringList>("paths");
+
+    using A = CommandLineOptions::Action;
+    QTest::newRow("paths only") << QStringList{"a.jpg", "dir"} << A::Verify << ReportFormat::Text << false
+                                << 0 << QStringList{"a.jpg", "dir"};
+    QTest::newRow("json and sha256") << QStringList{"--json", "x", "--sha256"} << A::Verify
+                                     << ReportFormat::JsonLines << true << 0 << QStringList{"x"};
+    QTest::newRow("csv, -j N") << QStringList{"--csv", "-j", "3", "x"} << A::Verify << ReportFormat::Csv
+                               << false << 3 << QStringList{"x"};
+    QTest::newRow("-jN") << QStringList{"-j7", "x"} << A::Verify << ReportFormat::Text << false << 7
+                         << QStringList{"x"};
+    QTest::newRow("--jobs N") << QStringList{"--jobs", "2", "x"} << A::Verify << ReportFormat::Text << false
+                              << 2 << QStringList{"x"};
+    QTest::newRow("--jobs=N") << QStringList{"--jobs=12", "x"} << A::Verify << ReportFormat::Text << false
+                              << 12 << QStringList{"x"};
+    QTest::newRow("-- ends options") << QStringList{"--", "--json", "-j"} << A::Verify << ReportFormat::Text
+                                     << false << 0 << QStringList{"--json", "-j"};
+    QTest::newRow("lone dash is a path")
+        << QStringList{"-"} << A::Verify << ReportFormat::Text << false << 0 << QStringList{"-"};
+    QTest::newRow("help wins") << QStringList{"--help", "--bogus"} << A::ShowHelp << ReportFormat::Text
+                               << false << 0 << QStringList{};
+    QTest::newRow("version without paths")
+        << QStringList{"--version"} << A::ShowVersion << ReportFormat::Text << false << 0 << QStringList{};
+}
+
+void TestCommandLineParser::accepted()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(CommandLineOptions::Action, action);
+    QFETCH(ReportFormat, format);
+    QFETCH(bool, sha256);
+    QFETCH(int, jobs);
+    QFETCH(QStringList, paths);
+
+    CommandLineOptions options;
+    std::string error;
+    QVERIFY2(Parse(arguments, &options, &error), error.c_str());
+    QCOMPARE(options.action, action);
+    if (action != CommandLineOptions::Action::Verify)
+        return;
+    QCOMPARE(options.format, format);
+    QCOMPARE(options.sha256, sha256);
+    QCOMPARE(options.jobs, jobs);
+    QStringList parsedPaths;
+    for (const std::string& path : options.paths)
+        parsedPaths << QString::fromStdString(path);
+    QCOMPARE(parsedPaths, paths);
+}
+
+void TestCommandLineParser::usageErrors_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("nothing") << QStringList{};
+    QTest::newRow("options but no path") << QStringList{"--json"};
+    QTest::newRow("json and csv") << QStringList{"--json", "--csv", "x"};
+    QTest::newRow("unknown option") << QStringList{"--md5", "x"};
+    QTest::newRow("jobs zero") << QStringList{"-j", "0", "x"};
+    QTest::newRow("jobs negative") << QStringList{"--jobs=-2", "x"};
+    QTest::newRow("jobs not a number") << QStringList{"-j", "two", "x"};
+    QTest::newRow("jobs trailing text") << QStringList{"-j4x", "x"};
+    QTest::newRow("jobs too many") << QStringList{"--jobs", "100000", "x"};
+    QTest::newRow("jobs missing its number") << QStringList{"x", "--jobs"};
+    QTest::newRow("jobs empty") << QStringList{"--jobs=", "x"};
+}
+
+void TestCommandLineParser::usageErrors()
+{
+    QFETCH(QStringList, arguments);
+    CommandLineOptions options;
+    std::string error;
+    QVERIFY(!Parse(arguments, &options, &error));
+    QVERIFY(!error.empty());
+}
+
+QTEST_GUILESS_MAIN(TestCommandLineParser)
+#include "TestCommandLineParser.moc"

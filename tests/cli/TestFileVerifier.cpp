@@ -1,0 +1,275 @@
+#include "EvidenceFixtures.h"
+#include "cli/FileVerifier.h"
+#include "engine/WatermarkVerifier.h"
+
+#include <QtTest>
+
+#include <atomic>
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <thread>
+#include <unistd.h>
+
+Q_DECLARE_METATYPE(VerdictReason)
+
+class TestFileVerifier : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void reasons_data();
+    void reasons();
+    void coverageMatchesTheChangesThatAreCaught_data();
+    void coverageMatchesTheChangesThatAreCaught();
+    void fileChangedWhileReadFails();
+    void sha256OfTheFileAsRead();
+
+private:
+    QString Make(const QString& kind);
+    VerificationResult Verify(const QString& path, bool withSha256 = false);
+
+    QTemporaryDir dir;
+};
+
+using Fixtures = EvidenceFixtures;
+
+void TestFileVerifier::initTestCase()
+{
+    QVERIFY(dir.isValid());
+}
+
+VerificationResult TestFileVerifier::Verify(const QString& path, bool withSha256)
+{
+    VerificationTarget target;
+    target.path = QFile::encodeName(path).toStdString();
+    return FileVerifier(withSha256).Verify(target);
+}
+
+// Makes the file of one reasons() row in the temporary folder and answers its path.
+QString TestFileVerifier::Make(const QString& kind)
+{
+    const QString path = dir.filePath(kind);
+    if (kind == "authentic.mp4")
+        return Fixtures::Stamp(Fixtures::Media("clip-faststart.mp4"), path, "1.1") ? path : QString();
+    if (kind == "missing.jpg")
+        return path;
+    if (kind == "inside-a-file") {
+        const QString file = dir.filePath("plain-file");
+        return Fixtures::WriteAll(file, "x") ? file + "/clip.mp4" : QString();
+    }
+    if (kind == "fifo.mp4")
+        return mkfifo(QFile::encodeName(path), 0600) == 0 ? path : QString();
+    if (kind == "socket.mp4") {
+        const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address = {};
+        address.sun_family = AF_UNIX;
+        qstrncpy(address.sun_path, QFile::encodeName(path).constData(), sizeof address.sun_path);
+        const bool bound = bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+        close(fd);
+        return bound ? path : QString();
+    }
+    if (kind == "device")
+        return QStringLiteral("/dev/null");
+    if (kind == "loop.mp4")
+        return symlink("loop.mp4", QFile::encodeName(path)) == 0 ? path : QString();
+    if (kind == "name-too-long")
+        return dir.filePath(QString(300, QLatin1Char('n')) + ".jpg");
+    if (kind == "empty.mp4" || kind == "short.avi")
+        return Fixtures::WriteAll(path, QByteArray(kind == "empty.mp4" ? 0 : 100, 'x')) ? path : QString();
+    if (kind == "stamped.jpeg" || kind == "stamped-without-dot") {
+        const QString stamped = dir.filePath("for-renaming.jpg");
+        return Fixtures::Stamp(Fixtures::Media("still.jpg"), stamped, "1.0") && QFile::rename(stamped, path)
+                   ? path
+                   : QString();
+    }
+    if (kind == "tiny.jpg")
+        return Fixtures::WriteAll(path, QByteArray(512, 'x')) ? path : QString();
+    if (kind == "unstamped.jpg")
+        return QFile::copy(Fixtures::Media("still.jpg"), path) ? path : QString();
+    StampRecord record;
+    if (kind == "bad-marker.jpg") {
+        record.marker = "Trevalon Digital Watermark ";
+        return Fixtures::Stamp(Fixtures::Media("still.jpg"), path, record) ? path : QString();
+    }
+    if (kind == "version-1.2.avi") {
+        record.version = "1.2";
+        return Fixtures::Stamp(Fixtures::Media("clip.avi"), path, record) ? path : QString();
+    }
+    if (kind == "no-boxes.mp4") {
+        // A still saved under a video name: no "mdat" box to be found. The record carries any
+        // digest, since the stamping side cannot compute one either.
+        const QString copy = dir.filePath("still-as.mp4");
+        record.hmac = std::string(32, '0');
+        return QFile::copy(Fixtures::Media("still.jpg"), copy) && Fixtures::Stamp(copy, path, record)
+                   ? path
+                   : QString();
+    }
+    if (kind == "tampered.mp4") {
+        // Byte 1000 lies in the media data, which starts at 956.
+        return Fixtures::Stamp(Fixtures::Media("clip-faststart.mp4"), path, "1.0") &&
+                       Fixtures::Poke(path, 1000, 0x55)
+                   ? path
+                   : QString();
+    }
+    return QString();
+}
+
+void TestFileVerifier::reasons_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<VerdictReason>("reason");
+    QTest::addColumn<bool>("recordRead");
+    QTest::addColumn<int>("digestMode");
+
+    QTest::newRow("authentic") << "authentic.mp4" << VerdictReason::None << true << 1;
+    QTest::newRow("missing") << "missing.jpg" << VerdictReason::NotFound << false << -1;
+    QTest::newRow("below a plain file") << "inside-a-file" << VerdictReason::NotFound << false << -1;
+    QTest::newRow("FIFO named clip.mp4") << "fifo.mp4" << VerdictReason::NotAFile << false << -1;
+    QTest::newRow("socket") << "socket.mp4" << VerdictReason::NotAFile << false << -1;
+    QTest::newRow("device") << "device" << VerdictReason::NotAFile << false << -1;
+    QTest::newRow("link loop") << "loop.mp4" << VerdictReason::Unreadable << false << -1;
+    QTest::newRow("name too long") << "name-too-long" << VerdictReason::Unreadable << false << -1;
+    QTest::newRow("empty") << "empty.mp4" << VerdictReason::TooSmall << false << -1;
+    QTest::newRow("100 bytes") << "short.avi" << VerdictReason::TooSmall << false << -1;
+    QTest::newRow("stamped, named .jpeg") << "stamped.jpeg" << VerdictReason::UnsupportedType << false << -1;
+    QTest::newRow("stamped, no dot") << "stamped-without-dot" << VerdictReason::UnsupportedType << false
+                                     << -1;
+    QTest::newRow("jpg of 512 bytes") << "tiny.jpg" << VerdictReason::TrailerUnreadable << false << -1;
+    QTest::newRow("no watermark") << "unstamped.jpg" << VerdictReason::NoWatermark << false << -1;
+    QTest::newRow("marker with a trailing blank")
+        << "bad-marker.jpg" << VerdictReason::BadMarker << true << -1;
+    QTest::newRow("version 1.2") << "version-1.2.avi" << VerdictReason::UnsupportedVersion << true << -1;
+    QTest::newRow("mp4 without mdat") << "no-boxes.mp4" << VerdictReason::ContainerInvalid << true << 0;
+    QTest::newRow("one content byte changed")
+        << "tampered.mp4" << VerdictReason::ContentMismatch << true << 0;
+}
+
+void TestFileVerifier::reasons()
+{
+    QFETCH(QString, kind);
+    QFETCH(VerdictReason, reason);
+    QFETCH(bool, recordRead);
+    QFETCH(int, digestMode);
+
+    const QString path = Make(kind);
+    QVERIFY2(!path.isEmpty(), "fixture not made");
+    const VerificationResult result = Verify(path);
+    QCOMPARE(result.reason, reason);
+    QCOMPARE(result.authentic, reason == VerdictReason::None);
+    QCOMPARE(result.hasCoverage, recordRead);
+    QCOMPARE(result.digestMode, digestMode);
+    QCOMPARE(result.marker.empty(), !recordRead);
+    if (recordRead && reason != VerdictReason::None && reason != VerdictReason::ContentMismatch) {
+        // Stopped before the content: the verdict vouches for no byte.
+        QCOMPARE(result.coverage.protectedBytes, qint64(0));
+    }
+}
+
+void TestFileVerifier::coverageMatchesTheChangesThatAreCaught_data()
+{
+    QTest::addColumn<QString>("media");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("version");
+    for (const char* version : {"1.0", "1.1"}) {
+        QTest::addRow("jpg %s", version) << "still.jpg"
+                                         << "still.jpg" << version;
+        QTest::addRow("mp4, mdat first %s", version) << "clip-mdat-first.mp4"
+                                                     << "clip.mp4" << version;
+        QTest::addRow("mxg, fast start %s", version) << "clip-faststart.mp4"
+                                                     << "clip.mxg" << version;
+        QTest::addRow("avi %s", version) << "clip.avi"
+                                         << "clip.avi" << version;
+    }
+}
+
+// Changes every content byte in turn: exactly protected_bytes of those changes must fail the file,
+// and none of them may lie in a range the coverage calls unprotected.
+void TestFileVerifier::coverageMatchesTheChangesThatAreCaught()
+{
+    QFETCH(QString, media);
+    QFETCH(QString, name);
+    QFETCH(QString, version);
+    const QString path = dir.filePath(name);
+    QVERIFY(Fixtures::Stamp(Fixtures::Media(media), path, version.toLatin1().constData()));
+
+    const VerificationResult original = Verify(path);
+    QVERIFY(original.authentic);
+    QVERIFY(original.hasCoverage);
+    WatermarkVerifier engine;
+    QCOMPARE(engine.Verify(QFile::encodeName(path).constData()), 0);
+    const ContentRegion region = engine.GetContentRegion();
+
+    QList<qint64> contentOffsets;
+    for (qint64 offset = region.start; offset < region.start + region.length; ++offset)
+        contentOffsets << offset;
+    for (qint64 offset = original.size - region.tail; offset < original.size; ++offset)
+        contentOffsets << offset;
+
+    const QByteArray bytes = Fixtures::ReadAll(path);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite | QIODevice::Unbuffered));
+    qint64 caught = 0;
+    for (const qint64 offset : contentOffsets) {
+        const char byte = bytes.at(static_cast<int>(offset));
+        const char changed = static_cast<char>(byte ^ 0xA5);
+        QVERIFY(file.seek(offset) && file.write(&changed, 1) == 1);
+        const VerificationResult result = Verify(path);
+        QVERIFY(file.seek(offset) && file.write(&byte, 1) == 1);
+        if (result.authentic)
+            continue;
+        QCOMPARE(result.reason, VerdictReason::ContentMismatch);
+        ++caught;
+        for (const auto& range : original.coverage.unprotectedRanges)
+            QVERIFY2(offset < range.first || offset > range.second, qPrintable(QString::number(offset)));
+    }
+    QCOMPARE(original.coverage.protectedBytes, caught);
+    QCOMPARE(Fixtures::ReadAll(path), bytes);
+}
+
+void TestFileVerifier::fileChangedWhileReadFails()
+{
+    const QString media = dir.filePath("large-media.mp4");
+    const QString path = dir.filePath("large.mp4");
+    QVERIFY(Fixtures::WriteMp4(media, 48 << 20));
+    QVERIFY(Fixtures::Stamp(media, path, "1.0"));
+    QVERIFY(Verify(path, true).authentic);
+
+    // Another process touching the file mid-read: only its modification time moves, the bytes
+    // stay those of an authentic file, and still the verdict must not stand.
+    const int fd = open(QFile::encodeName(path).constData(), O_RDONLY);
+    QVERIFY(fd >= 0);
+    std::atomic<bool> stop(false);
+    std::thread toucher([&] {
+        for (long second = 1000000; !stop; ++second) {
+            const timespec times[2] = {{0, UTIME_OMIT}, {second, 0}};
+            futimens(fd, times);
+        }
+    });
+    const VerificationResult result = Verify(path, true);
+    stop = true;
+    toucher.join();
+    close(fd);
+
+    QVERIFY(!result.authentic);
+    QCOMPARE(result.reason, VerdictReason::Unreadable);
+    QVERIFY(QString::fromStdString(result.reasonDetail).contains("changed"));
+    QVERIFY(result.sha256.empty());
+}
+
+void TestFileVerifier::sha256OfTheFileAsRead()
+{
+    const QString path = dir.filePath("hashed.avi");
+    QVERIFY(Fixtures::Stamp(Fixtures::Media("clip.avi"), path, "1.0"));
+    const QByteArray expected =
+        QCryptographicHash::hash(Fixtures::ReadAll(path), QCryptographicHash::Sha256).toHex();
+    const VerificationResult hashed = Verify(path, true);
+    QVERIFY(hashed.authentic);
+    QCOMPARE(QByteArray::fromStdString(hashed.sha256), expected);
+    QVERIFY(Verify(path, false).sha256.empty());
+}
+
+QTEST_GUILESS_MAIN(TestFileVerifier)
+#include "TestFileVerifier.moc"
