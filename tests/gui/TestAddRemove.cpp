@@ -1,0 +1,226 @@
+#include "EvidenceFiles.h"
+#include "GuiTestSupport.h"
+#include "app/MainWindow.h"
+#include "ui/ProgressWidget.h"
+
+#include <QItemSelectionModel>
+#include <QSortFilterProxyModel>
+#include <QStandardItemModel>
+#include <QStatusBar>
+#include <QTreeView>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+QString StatusLine(int total, int succeeded, int failed)
+{
+    return QStringLiteral("Total files: %1  Authentication succeeded: %2  Authentication failed: %3")
+        .arg(total)
+        .arg(succeeded)
+        .arg(failed);
+}
+
+QStringList ShownNames(const QAbstractItemModel* shown)
+{
+    QStringList names;
+    for (int row = 0; row < shown->rowCount(); ++row)
+        names << shown->index(row, 0).data().toString();
+    return names;
+}
+
+// Selects shown rows first..last as the user does with a click and a Shift-click.
+void SelectShownRows(QTreeView* view, int first, int last)
+{
+    const QAbstractItemModel* shown = view->model();
+    const QItemSelection rows(shown->index(first, 0), shown->index(last, shown->columnCount() - 1));
+    view->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+} // namespace
+
+class TestAddRemove : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void openFilesVerifiesTheChosenFiles();
+    void cancelledFileDialogAddsNothing();
+    void openFolderTakesEvidenceAtAnyDepth();
+    void cancelledFolderDialogEndsTheCommand();
+    void removeMovesTheRightCounters_data();
+    void removeMovesTheRightCounters();
+    void removeWorksDuringARun();
+
+private:
+    std::unique_ptr<QTemporaryDir> workDir;
+    std::unique_ptr<QTemporaryDir> userDir;
+    QTemporaryDir settingsDir;
+    QString startDir;
+};
+
+void TestAddRemove::initTestCase()
+{
+    QVERIFY(settingsDir.isValid());
+    UseTemporarySettings(settingsDir);
+}
+
+void TestAddRemove::init()
+{
+    startDir = QDir::currentPath();
+    workDir.reset(new QTemporaryDir);
+    userDir.reset(new QTemporaryDir);
+    QVERIFY(workDir->isValid() && userDir->isValid());
+    QVERIFY(QDir::setCurrent(workDir->path()));
+}
+
+void TestAddRemove::cleanup()
+{
+    QDir::setCurrent(startDir);
+}
+
+// The dialog's filter goes by the name's end, so clip.2015.mp4 can be added here and is
+// verified as an MP4 file.
+void TestAddRemove::openFilesVerifiesTheChosenFiles()
+{
+    const QString dir = userDir->path();
+    const QStringList chosen = {MakeEvidence(dir, "clip-faststart.mp4", "clip.2015.mp4"),
+                                MakeTamperedEvidence(dir, "still.jpg", "photo.jpg"),
+                                MakeEvidence(dir, "clip.avi", "clip.avi")};
+    QVERIFY(!chosen.contains(QString()));
+
+    MainWindow window;
+    SeenFileDialog seen;
+    AnswerNextFileDialog(chosen, &seen);
+    QMetaObject::invokeMethod(&window, "OpenFiles");
+
+    QCOMPARE(seen.title, QString("Open File(s)"));
+    QCOMPARE(seen.nameFilters, QStringList({"Images and Videos (*.jpg *.avi *.mp4 *.mxg)"}));
+    QCOMPARE(ShownNames(window.sortProxy), QStringList({"clip.2015.mp4", "clip.avi", "photo.jpg"}));
+    QCOMPARE(window.sortProxy->index(0, 1).data().toString(), QString("Authentication succeeded"));
+    QCOMPARE(window.statusBar()->currentMessage(), StatusLine(3, 2, 1));
+}
+
+void TestAddRemove::cancelledFileDialogAddsNothing()
+{
+    MakeEvidence(workDir->path(), "still.jpg", "here.jpg");
+    MainWindow window;
+    AnswerNextFileDialog({});
+    QMetaObject::invokeMethod(&window, "OpenFiles");
+    QCOMPARE(window.listModel->rowCount(), 0);
+    QCOMPARE(window.statusBar()->currentMessage(), StatusLine(0, 0, 0));
+}
+
+// The complete suffix decides: photo.JPG and clip.Mp4 are taken, clip.2015.mp4 and photo.jpeg
+// are not; hidden files and links are neither listed nor followed.
+void TestAddRemove::openFolderTakesEvidenceAtAnyDepth()
+{
+    const QString top = userDir->filePath("case 17");
+    QVERIFY(QDir().mkpath(top + "/sub/deeper"));
+    QVERIFY(!MakeEvidence(top, "still.jpg", "photo.JPG").isEmpty());
+    QVERIFY(!MakeEvidence(top, "clip-mdat-first.mp4", "clip.Mp4").isEmpty());
+    QVERIFY(!MakeTamperedEvidence(top + "/sub/deeper", "clip.avi", "clip.avi").isEmpty());
+    QVERIFY(!MakeEvidence(top + "/sub", "clip-faststart.mp4", "clip.mxg").isEmpty());
+    QVERIFY(!MakeEvidence(top, "clip-faststart.mp4", "clip.2015.mp4").isEmpty());
+    QVERIFY(!MakeEvidence(top, "still.jpg", "photo.jpeg").isEmpty());
+    QVERIFY(!MakeEvidence(top, "still.jpg", ".hidden.jpg").isEmpty());
+    QVERIFY(!MakeEvidence(top, "still.jpg", "jpg").isEmpty());
+    QVERIFY(QFile::link(top + "/photo.JPG", top + "/link.jpg"));
+    QVERIFY(QFile::link(top + "/sub", top + "/linked-folder.jpg"));
+    QFile notes(top + "/notes.txt");
+    QVERIFY(notes.open(QIODevice::WriteOnly));
+    notes.close();
+
+    MainWindow window;
+    SeenFileDialog seen;
+    AnswerNextFileDialog({top}, &seen);
+    QMetaObject::invokeMethod(&window, "OpenFolder");
+
+    QCOMPARE(seen.title, QString("Open Folder"));
+    QCOMPARE(ShownNames(window.sortProxy), QStringList({"clip.Mp4", "clip.avi", "clip.mxg", "photo.JPG"}));
+    QCOMPARE(window.statusBar()->currentMessage(), StatusLine(4, 3, 1));
+}
+
+// An empty folder name would make the scan walk the working folder.
+void TestAddRemove::cancelledFolderDialogEndsTheCommand()
+{
+    QVERIFY(!MakeEvidence(workDir->path(), "still.jpg", "here.jpg").isEmpty());
+    MainWindow window;
+    AnswerNextFileDialog({});
+    QMetaObject::invokeMethod(&window, "OpenFolder");
+    QCOMPARE(window.listModel->rowCount(), 0);
+    QCOMPARE(window.statusBar()->currentMessage(), StatusLine(0, 0, 0));
+    QVERIFY(window.findChildren<ProgressWidget*>().isEmpty());
+}
+
+void TestAddRemove::removeMovesTheRightCounters_data()
+{
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("last");
+    QTest::addColumn<QStringList>("left");
+    QTest::addColumn<QString>("status");
+    // Shown order: a.jpg (green), b.jpg (red), c.jpg (green), d.jpg (red).
+    QTest::newRow("a red row") << 1 << 1 << QStringList({"a.jpg", "c.jpg", "d.jpg"}) << StatusLine(3, 2, 1);
+    QTest::newRow("a green row") << 2 << 2 << QStringList({"a.jpg", "b.jpg", "d.jpg"}) << StatusLine(3, 1, 2);
+    QTest::newRow("a run of rows") << 1 << 3 << QStringList({"a.jpg"}) << StatusLine(1, 1, 0);
+    QTest::newRow("all rows") << 0 << 3 << QStringList() << StatusLine(0, 0, 0);
+    QTest::newRow("nothing selected")
+        << -1 << -1 << QStringList({"a.jpg", "b.jpg", "c.jpg", "d.jpg"}) << StatusLine(4, 2, 2);
+}
+
+void TestAddRemove::removeMovesTheRightCounters()
+{
+    QFETCH(int, first);
+    QFETCH(int, last);
+    QFETCH(QStringList, left);
+    QFETCH(QString, status);
+    const QString dir = userDir->path();
+    const QStringList paths = {
+        MakeTamperedEvidence(dir, "still.jpg", "d.jpg"), MakeEvidence(dir, "still.jpg", "c.jpg"),
+        MakeTamperedEvidence(dir, "still.jpg", "b.jpg"), MakeEvidence(dir, "still.jpg", "a.jpg")};
+    QVERIFY(!paths.contains(QString()));
+    MainWindow window;
+    window.VerifyFiles(paths);
+    QCOMPARE(ShownNames(window.sortProxy), QStringList({"a.jpg", "b.jpg", "c.jpg", "d.jpg"}));
+
+    if (first >= 0)
+        SelectShownRows(window.listView, first, last);
+    QMetaObject::invokeMethod(&window, "RemoveFiles");
+
+    QCOMPARE(ShownNames(window.sortProxy), left);
+    QCOMPARE(window.listModel->rowCount(), left.size());
+    QCOMPARE(window.statusBar()->currentMessage(), status);
+    QVERIFY(!window.listView->selectionModel()->hasSelection());
+}
+
+void TestAddRemove::removeWorksDuringARun()
+{
+    const QString dir = userDir->path();
+    const QStringList earlier = {MakeEvidence(dir, "still.jpg", "old-green.jpg"),
+                                 MakeTamperedEvidence(dir, "still.jpg", "old-red.jpg")};
+    const QStringList later = {MakeEvidence(dir, "clip.avi", "new-1.avi"),
+                               MakeEvidence(dir, "still.jpg", "new-2.jpg")};
+    QVERIFY(!earlier.contains(QString()) && !later.contains(QString()));
+    MainWindow window;
+    window.VerifyFiles(earlier);
+
+    QString statusAfterRemoval;
+    QMetaObject::invokeMethod(
+        &window,
+        [&] {
+            SelectShownRows(window.listView, 0, 1);
+            QMetaObject::invokeMethod(&window, "RemoveFiles");
+            statusAfterRemoval = window.statusBar()->currentMessage();
+        },
+        Qt::QueuedConnection);
+    window.VerifyFiles(later);
+
+    QCOMPARE(statusAfterRemoval, StatusLine(2, 0, 0));
+    QCOMPARE(ShownNames(window.sortProxy), QStringList({"new-1.avi", "new-2.jpg"}));
+    QCOMPARE(window.statusBar()->currentMessage(), StatusLine(2, 2, 0));
+}
+
+QTEST_MAIN(TestAddRemove)
+#include "TestAddRemove.moc"
