@@ -18,8 +18,7 @@ void MainWindow::OpenFiles()
     VerifyFiles(paths);
 }
 
-// A cancelled folder dialog ends the command: an empty folder name would make the scan walk the
-// working directory instead.
+// A cancelled folder dialog ends the command at once: no scan, no run, no change to the status line.
 void MainWindow::OpenFolder()
 {
     const QString folder = QFileDialog::getExistingDirectory(

@@ -11,6 +11,14 @@ QString MediaPath(const QString& media)
     return QStringLiteral(QUORLITH_TEST_DATA_DIR "/media/") + media;
 }
 
+QString MakeEvidenceFrom(const QString& mediaPath, const QString& out, const StampRecord& record)
+{
+    if (StampEvidence(QUORLITH_TEST_KEY, record, QFile::encodeName(mediaPath).toStdString(),
+                      QFile::encodeName(out).toStdString()) != 0)
+        return QString();
+    return out;
+}
+
 bool FlipByte(const QString& path, qint64 offset)
 {
     QFile file(path);
@@ -47,6 +55,38 @@ QString MakeTamperedEvidence(const QString& folder, const QString& media, const 
     if (region.length < 1 || !FlipByte(out, region.start + region.length / 2))
         return QString();
     return out;
+}
+
+QString MakeLargeEvidence(const QString& folder, const QString& name, qint64 payloadBytes)
+{
+    const qint64 kBoxesBeforeMdat = 948; // ftyp, moov and free of clip-faststart.mp4
+    QFile fixture(MediaPath("clip-faststart.mp4"));
+    if (payloadBytes < 0 || payloadBytes > 0xFFFFFFFFLL - 8 || !fixture.open(QIODevice::ReadOnly))
+        return QString();
+    QByteArray media = fixture.read(kBoxesBeforeMdat);
+    const quint32 boxSize = static_cast<quint32>(payloadBytes + 8);
+    media.append(char(boxSize >> 24))
+        .append(char(boxSize >> 16))
+        .append(char(boxSize >> 8))
+        .append(char(boxSize));
+    media.append("mdat");
+
+    const QString mediaPath = QDir(folder).filePath(name + ".media.mp4");
+    QFile out(mediaPath);
+    if (!out.open(QIODevice::WriteOnly) || out.write(media) != media.size())
+        return QString();
+    QByteArray chunk(1 << 20, Qt::Uninitialized);
+    for (int i = 0; i < chunk.size(); ++i)
+        chunk[i] = static_cast<char>((i * 131) ^ (i >> 9));
+    for (qint64 left = payloadBytes; left > 0; left -= chunk.size()) {
+        const qint64 count = qMin<qint64>(left, chunk.size());
+        if (out.write(chunk.constData(), count) != count)
+            return QString();
+    }
+    out.close();
+    const QString stamped = MakeEvidenceFrom(mediaPath, QDir(folder).filePath(name), StampRecord());
+    QFile::remove(mediaPath);
+    return stamped;
 }
 
 QString MakePlainMedia(const QString& folder, const QString& media, const QString& name)

@@ -16,6 +16,10 @@ QString MakeEvidence(const QString& folder, const QString& media, const QString&
 // A stamped copy of media with one byte in the middle of its digested content flipped.
 QString MakeTamperedEvidence(const QString& folder, const QString& media, const QString& name);
 
+// A stamped MP4 whose media data holds payloadBytes bytes: the "ftyp" and "moov" boxes of
+// clip-faststart.mp4 followed by one large "mdat" box.
+QString MakeLargeEvidence(const QString& folder, const QString& name, qint64 payloadBytes);
+
 // media copied as it is, without a watermark.
 QString MakePlainMedia(const QString& folder, const QString& media, const QString& name);
 

@@ -143,7 +143,7 @@ void TestAddRemove::openFolderTakesEvidenceAtAnyDepth()
     QCOMPARE(window.statusBar()->currentMessage(), StatusLine(4, 3, 1));
 }
 
-// An empty folder name would make the scan walk the working folder.
+// No scan and no run, even with evidence in the working folder.
 void TestAddRemove::cancelledFolderDialogEndsTheCommand()
 {
     QVERIFY(!MakeEvidence(workDir->path(), "still.jpg", "here.jpg").isEmpty());

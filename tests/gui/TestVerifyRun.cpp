@@ -401,8 +401,9 @@ void TestVerifyRun::filesOpenedDuringARunJoinIt()
 // the program end; the application's quit must not cut the worker off either.
 void TestVerifyRun::closingTheWindowEndsTheRunAndTheProgram()
 {
-    const QStringList paths = {Evidence("clip.avi", "one.avi"), Evidence("still.jpg", "two.jpg"),
-                               Evidence("still.jpg", "three.jpg")};
+    // Big enough that the program quits while the first file is still in work.
+    const QStringList paths = {MakeLargeEvidence(userDir->path(), "one.mp4", 48 << 20),
+                               Evidence("still.jpg", "two.jpg"), Evidence("still.jpg", "three.jpg")};
     QVERIFY(!paths.contains(QString()));
 
     MainWindow window;
@@ -422,7 +423,8 @@ void TestVerifyRun::closingTheWindowEndsTheRunAndTheProgram()
     QVERIFY(runReturned);
     QVERIFY(!window.isVisible());
     QCOMPARE(ShownRows(window.sortProxy).size(), 1);
-    QCOMPARE(window.listModel->index(0, 0).data().toString(), QString("one.avi"));
+    QCOMPARE(window.listModel->index(0, 0).data().toString(), QString("one.mp4"));
+    QCOMPARE(window.listModel->index(0, 1).data().toString(), kSucceeded);
     QCOMPARE(window.statusBar()->currentMessage(), StatusLine(1, 1, 0));
     QCOMPARE(QDir(workDir->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList());
