@@ -2,6 +2,7 @@
 
 #include "cli/FileSnapshot.h"
 #include "cli/Sha256Reader.h"
+#include "cli/TextEscaping.h"
 #include "engine/WatermarkVerifier.h"
 
 #include <cerrno>
@@ -12,6 +13,7 @@
 namespace {
 
 const char* const kChangedWhileRead = "the file changed while it was read";
+const char* const kNameNotUtf8 = "the path is not valid UTF-8, which the verification engine cannot open";
 
 void Fail(VerificationResult* result, VerdictReason reason, const std::string& detail = std::string())
 {
@@ -102,6 +104,12 @@ VerificationResult FileVerifier::Verify(const VerificationTarget& target) const
         return result;
     }
     result.size = before.Status().st_size;
+    // The engine reads a path as UTF-8 text; bytes that are not would name another file or none,
+    // and its answer would be about that, so such a file is not verified at all.
+    if (ToValidUtf8(target.path) != target.path) {
+        Fail(&result, VerdictReason::Unreadable, kNameNotUtf8);
+        return result;
+    }
 
     // Held open for the whole check so that the SHA-256 and the final comparison see the very file
     // that was checked; O_NONBLOCK keeps a FIFO swapped in meanwhile from blocking the open.

@@ -1,0 +1,461 @@
+#include "EvidenceFixtures.h"
+
+#include <QtTest>
+
+#include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
+
+// The quorlith-verify program as an examiner runs it, on stamped evidence in a temporary folder.
+class TestQuorlithVerify : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void jsonLines();
+    void csvMatchesJson();
+    void textReport();
+    void exitStatus_data();
+    void exitStatus();
+    void jobsGiveTheSameOutput_data();
+    void jobsGiveTheSameOutput();
+    void fifoDoesNotHang_data();
+    void fifoDoesNotHang();
+    void nameThatIsNotUtf8();
+    void unreadableFolderAndFileAreReported();
+    void nothingChangedOrLeftBehind();
+    void version();
+
+private:
+    QString Evidence(const QString& relative) const { return dir.filePath("evidence/" + relative); }
+
+    QTemporaryDir dir;
+};
+
+namespace {
+
+using Fixtures = EvidenceFixtures;
+
+const char* const kSpecialName = "clip, \"A\" \xc3\x86r\xc3\xb8.mp4";
+
+const QStringList kJsonKeys = {"path",    "authentic",   "reason",   "marker",      "version",
+                               "hmac",    "start_time",  "end_time", "time_source", "rc_serial",
+                               "cam_mac", "digest_mode", "size",     "coverage",    "sha256"};
+
+struct Run
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run Verify(const QStringList& arguments, const QString& workingDirectory = QString(), int timeoutMs = 60000)
+{
+    QProcess process;
+    if (!workingDirectory.isEmpty())
+        process.setWorkingDirectory(workingDirectory);
+    process.start(QStringLiteral(QUORLITH_BIN_DIR "/quorlith-verify"), arguments);
+    Run run;
+    if (!process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+QList<QJsonObject> JsonLines(const QByteArray& out)
+{
+    QList<QJsonObject> objects;
+    for (const QByteArray& line : out.split('\n')) {
+        if (line.isEmpty())
+            continue;
+        objects << QJsonDocument::fromJson(line).object();
+    }
+    return objects;
+}
+
+// The keys of one JSON object line in the order they are written.
+QStringList KeyOrder(const QByteArray& line, const QJsonObject& object)
+{
+    QMap<int, QString> byPosition;
+    for (const QString& key : object.keys())
+        byPosition.insert(line.indexOf("\"" + key.toUtf8() + "\":"), key);
+    return byPosition.values();
+}
+
+// RFC 4180 reader: records end in CR LF, quoted fields may hold commas, CR LF and doubled quotes.
+QList<QStringList> ParseCsv(const QByteArray& bytes, bool* wellFormed)
+{
+    QList<QStringList> rows;
+    QStringList row;
+    QByteArray field;
+    bool quoted = false;
+    *wellFormed = true;
+    for (int i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (quoted) {
+            if (c == '"' && i + 1 < bytes.size() && bytes[i + 1] == '"') {
+                field += '"';
+                ++i;
+            } else if (c == '"') {
+                quoted = false;
+            } else {
+                field += c;
+            }
+        } else if (c == '"' && field.isEmpty()) {
+            quoted = true;
+        } else if (c == ',') {
+            row << QString::fromUtf8(field);
+            field.clear();
+        } else if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') {
+            row << QString::fromUtf8(field);
+            rows << row;
+            row.clear();
+            field.clear();
+            ++i;
+        } else if (c == '"' || c == '\n' || c == '\r') {
+            *wellFormed = false;
+        } else {
+            field += c;
+        }
+    }
+    *wellFormed = *wellFormed && !quoted && row.isEmpty() && field.isEmpty();
+    return rows;
+}
+
+QString CsvText(const QJsonValue& value)
+{
+    switch (value.type()) {
+    case QJsonValue::Null:
+        return QString();
+    case QJsonValue::Bool:
+        return value.toBool() ? "true" : "false";
+    case QJsonValue::Double:
+        return QString::number(value.toVariant().toLongLong());
+    case QJsonValue::String:
+        return value.toString();
+    default:
+        return QString::fromUtf8(QJsonDocument(value.toObject()).toJson(QJsonDocument::Compact));
+    }
+}
+
+// Every file below folder with its size, modification time and bytes.
+QMap<QString, QString> FolderState(const QString& folder)
+{
+    QMap<QString, QString> state;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        struct stat status;
+        if (lstat(QFile::encodeName(path).constData(), &status) != 0)
+            continue;
+        QString line = QString("%1 %2 %3.%4")
+                           .arg(status.st_mode)
+                           .arg(status.st_size)
+                           .arg(status.st_mtim.tv_sec)
+                           .arg(status.st_mtim.tv_nsec);
+        if (S_ISREG(status.st_mode))
+            line +=
+                " " + QCryptographicHash::hash(Fixtures::ReadAll(path), QCryptographicHash::Sha256).toHex();
+        state.insert(path, line);
+    }
+    return state;
+}
+
+} // namespace
+
+void TestQuorlithVerify::initTestCase()
+{
+    QVERIFY(dir.isValid());
+    QDir root(dir.path());
+    QVERIFY(root.mkpath("evidence/sub") && root.mkpath("evidence/.hidden-folder") && root.mkpath("empty"));
+    QVERIFY(Fixtures::Stamp(Fixtures::Media("still.jpg"), Evidence("photo.jpg"), "1.0"));
+    QVERIFY(Fixtures::Stamp(Fixtures::Media("clip-faststart.mp4"), Evidence(QString::fromUtf8(kSpecialName)),
+                            "1.1"));
+    QVERIFY(Fixtures::Stamp(Fixtures::Media("clip.avi"), Evidence("sub/clip.AVI"), "1.0"));
+    QVERIFY(Fixtures::Stamp(Fixtures::Media("clip-mdat-first.mp4"), Evidence("sub/tampered.mxg"), "1.0"));
+    QVERIFY(Fixtures::Poke(Evidence("sub/tampered.mxg"), 100, 0x00));
+    // Not taken by the folder rule: hidden, linked, or the complete suffix is not an evidence one.
+    QVERIFY(QFile::copy(Evidence("photo.jpg"), Evidence(".hidden.jpg")));
+    QVERIFY(QFile::copy(Evidence("photo.jpg"), Evidence(".hidden-folder/photo.jpg")));
+    QVERIFY(QFile::link("photo.jpg", Evidence("link.jpg")));
+    QVERIFY(QFile::link("sub", Evidence("linked-folder")));
+    QVERIFY(QFile::copy(Evidence("photo.jpg"), Evidence("a.b.jpg")));
+    QVERIFY(QFile::copy(Evidence("photo.jpg"), Evidence("photo.jpeg")));
+    QVERIFY(Fixtures::WriteAll(Evidence("notes.txt"), "examiner's notes"));
+}
+
+void TestQuorlithVerify::jsonLines()
+{
+    const Run run = Verify({"--json", "--sha256", Evidence("")});
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.err, QByteArray());
+    QVERIFY(run.out.endsWith('\n'));
+
+    const QList<QByteArray> lines = run.out.trimmed().split('\n');
+    const QList<QJsonObject> objects = JsonLines(run.out);
+    QStringList paths;
+    for (int i = 0; i < objects.size(); ++i) {
+        QCOMPARE(KeyOrder(lines[i], objects[i]), kJsonKeys);
+        paths << objects[i]["path"].toString();
+        const QByteArray bytes = Fixtures::ReadAll(objects[i]["path"].toString());
+        QCOMPARE(objects[i]["size"].toInt(), bytes.size());
+        QCOMPARE(objects[i]["sha256"].toString().toLatin1(),
+                 QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
+    }
+    QCOMPARE(paths, (QStringList{Evidence(QString::fromUtf8(kSpecialName)), Evidence("photo.jpg"),
+                                 Evidence("sub/clip.AVI"), Evidence("sub/tampered.mxg")}));
+
+    const QJsonObject clip = objects[0];
+    QCOMPARE(clip["authentic"].toBool(), true);
+    QVERIFY(clip["reason"].isNull());
+    QCOMPARE(clip["marker"].toString(), QString("Trevalon Digital Watermark"));
+    QCOMPARE(clip["version"].toString(), QString("1.1"));
+    QCOMPARE(clip["digest_mode"].toInt(), 1);
+    QCOMPARE(clip["start_time"].toString(), QString::fromStdString(StampRecord().startTime));
+    QCOMPARE(clip["cam_mac"].toString(), QString::fromStdString(StampRecord().camMac));
+    // The fast-start clip's media data starts at 956 (tests/data/media/README.md).
+    const QJsonObject coverage = clip["coverage"].toObject();
+    QCOMPARE(coverage.keys(), (QStringList{"notes", "protected_bytes", "unprotected_ranges"}));
+    QCOMPARE(coverage["unprotected_ranges"].toArray().first().toArray(), (QJsonArray{0, 955}));
+    QVERIFY(coverage["protected_bytes"].toInt() < clip["size"].toInt() - 956 - 512);
+
+    const QJsonObject tampered = objects[3];
+    QCOMPARE(tampered["authentic"].toBool(), false);
+    QCOMPARE(tampered["reason"].toString(), QString("content-mismatch"));
+    QCOMPARE(tampered["digest_mode"].toInt(), 0);
+    QCOMPARE(tampered["rc_serial"].toString(), QString::fromStdString(StampRecord().rcSerial));
+}
+
+void TestQuorlithVerify::csvMatchesJson()
+{
+    const Run csv = Verify({"--csv", "--sha256", Evidence(""), Evidence("missing.avi")});
+    const Run json = Verify({"--json", "--sha256", Evidence(""), Evidence("missing.avi")});
+    QCOMPARE(csv.exitCode, 1);
+    QCOMPARE(csv.err, QByteArray());
+    QVERIFY(csv.out.contains("\"" + Evidence("").toUtf8() + "clip, \"\"A\"\" \xc3\x86r\xc3\xb8.mp4\","));
+
+    bool wellFormed = false;
+    const QList<QStringList> rows = ParseCsv(csv.out, &wellFormed);
+    QVERIFY(wellFormed);
+    QCOMPARE(rows.first(), kJsonKeys);
+    const QList<QJsonObject> objects = JsonLines(json.out);
+    QCOMPARE(rows.size(), objects.size() + 1);
+    for (int i = 0; i < objects.size(); ++i) {
+        const QStringList& row = rows[i + 1];
+        QCOMPARE(row.size(), kJsonKeys.size());
+        for (int k = 0; k < kJsonKeys.size(); ++k) {
+            const QJsonValue value = objects[i][kJsonKeys[k]];
+            if (value.isObject())
+                QCOMPARE(QJsonDocument::fromJson(row[k].toUtf8()).object(), value.toObject());
+            else
+                QCOMPARE(row[k], CsvText(value));
+        }
+    }
+    QCOMPARE(rows.last()[2], QString("not-found"));
+}
+
+void TestQuorlithVerify::textReport()
+{
+    const Run run = Verify({Evidence(""), Evidence("missing.jpg")});
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.err, QByteArray());
+    const QStringList lines = QString::fromUtf8(run.out).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 6);
+
+    const QString start = QString::fromStdString(StampRecord().startTime);
+    const QString end = QString::fromStdString(StampRecord().endTime);
+    const QString serial = QString::fromStdString(StampRecord().rcSerial);
+    QVERIFY(lines[0].startsWith("Authentication succeeded  " + Evidence(QString::fromUtf8(kSpecialName))));
+    QVERIFY(lines[0].contains("Partial coverage"));
+    QCOMPARE(lines[1], "Authentication succeeded  " + Evidence("photo.jpg") + "  Start Time: " + start +
+                           "  Stop Time: " + end + "  Serial no: " + serial);
+    QVERIFY(lines[3].startsWith("Authentication failed  " + Evidence("sub/tampered.mxg")));
+    QVERIFY(lines[3].contains("Serial no: " + serial));
+    QVERIFY(lines[3].contains("Reason: the content does not match the digest in the watermark."));
+    QVERIFY(lines[4].startsWith("Authentication failed  " + Evidence("missing.jpg")));
+    QVERIFY(lines[4].contains("Reason: the file does not exist."));
+    QCOMPARE(lines[5], QString("Total files: 5  Authentication succeeded: 3  Authentication failed: 2"));
+}
+
+void TestQuorlithVerify::exitStatus_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<bool>("reportWritten");
+
+    QTest::newRow("every file authentic") << QStringList{"photo.jpg", "sub/clip.AVI"} << 0 << true;
+    QTest::newRow("a file given by name is verified whatever its name")
+        << QStringList{"--json", "a.b.jpg"} << 0 << true;
+    QTest::newRow("one changed file") << QStringList{"photo.jpg", "sub/tampered.mxg"} << 1 << true;
+    QTest::newRow("a path that does not exist") << QStringList{"photo.jpg", "gone.jpg"} << 1 << true;
+    QTest::newRow("an ignored name given by hand fails") << QStringList{"photo.jpeg"} << 1 << true;
+    QTest::newRow("help") << QStringList{"--help"} << 0 << true;
+    QTest::newRow("no path") << QStringList{"--json"} << 2 << false;
+    QTest::newRow("two formats") << QStringList{"--json", "--csv", "photo.jpg"} << 2 << false;
+    QTest::newRow("bad job count") << QStringList{"-j", "0", "photo.jpg"} << 2 << false;
+    QTest::newRow("unknown option") << QStringList{"--quick", "photo.jpg"} << 2 << false;
+}
+
+void TestQuorlithVerify::exitStatus()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(bool, reportWritten);
+    const Run run = Verify(arguments, Evidence(""));
+    QCOMPARE(run.exitCode, status);
+    QCOMPARE(!run.out.isEmpty(), reportWritten);
+    QCOMPARE(run.err.isEmpty(), status != 2);
+}
+
+void TestQuorlithVerify::jobsGiveTheSameOutput_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::newRow("text") << QString();
+    QTest::newRow("json") << "--json";
+    QTest::newRow("csv") << "--csv";
+}
+
+void TestQuorlithVerify::jobsGiveTheSameOutput()
+{
+    QFETCH(QString, format);
+    const QString many = dir.filePath("many");
+    if (!QDir(many).exists()) {
+        QVERIFY(QDir().mkpath(many));
+        const QStringList sources = {Evidence("photo.jpg"), Evidence("sub/clip.AVI"),
+                                     Evidence("sub/tampered.mxg"), Evidence(QString::fromUtf8(kSpecialName)),
+                                     Evidence("notes.txt")};
+        for (int i = 0; i < 60; ++i) {
+            const QString source = sources[i % sources.size()];
+            const QString name =
+                QString("%1-%2").arg(i, 2, 10, QLatin1Char('0')).arg(QFileInfo(source).fileName());
+            QVERIFY(QFile::copy(source, many + "/" + (i % 7 == 0 ? name + ".mp4" : name)));
+        }
+    }
+    QStringList arguments{"--sha256", many};
+    if (!format.isEmpty())
+        arguments.prepend(format);
+    const Run single = Verify(QStringList{"-j", "1"} + arguments);
+    QCOMPARE(single.exitCode, 1);
+    QVERIFY(single.out.count('\n') > 40);
+    for (const char* jobs : {"2", "5", "16"}) {
+        const Run parallel = Verify(QStringList{"--jobs", jobs} + arguments);
+        QCOMPARE(parallel.exitCode, single.exitCode);
+        QCOMPARE(parallel.out, single.out);
+    }
+}
+
+void TestQuorlithVerify::fifoDoesNotHang_data()
+{
+    QTest::addColumn<bool>("byFolder");
+    QTest::newRow("named on the command line") << false;
+    QTest::newRow("found in a folder") << true;
+}
+
+void TestQuorlithVerify::fifoDoesNotHang()
+{
+    QFETCH(bool, byFolder);
+    const QString folder = dir.filePath("fifo");
+    const QString fifo = folder + "/clip.mp4";
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(QFileInfo::exists(fifo) || mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+
+    const Run run = Verify({"--json", byFolder ? folder : fifo}, QString(), 10000);
+    QCOMPARE(run.exitCode, 1);
+    const QList<QJsonObject> objects = JsonLines(run.out);
+    QCOMPARE(objects.size(), 1);
+    QCOMPARE(objects[0]["path"].toString(), fifo);
+    QCOMPARE(objects[0]["reason"].toString(), QString("not-a-file"));
+}
+
+// The engine takes UTF-8 paths; a name in another encoding must fail with a reason that says so,
+// not with what the engine finds under a mangled name.
+void TestQuorlithVerify::nameThatIsNotUtf8()
+{
+    const QString folder = dir.filePath("latin1");
+    QVERIFY(QDir().mkpath(folder));
+    const QString stamped = folder + "/stamped.jpg";
+    QVERIFY(Fixtures::Stamp(Fixtures::Media("still.jpg"), stamped, "1.0"));
+    const QByteArray latin1Name = QFile::encodeName(folder) + "/caf\xe9.jpg";
+    QCOMPARE(std::rename(QFile::encodeName(stamped).constData(), latin1Name.constData()), 0);
+
+    const Run json = Verify({"--json", folder});
+    const Run text = Verify({folder});
+    unlink(latin1Name.constData());
+
+    QCOMPARE(json.exitCode, 1);
+    const QList<QJsonObject> objects = JsonLines(json.out);
+    QCOMPARE(objects.size(), 1);
+    QCOMPARE(objects[0]["path"].toString(), folder + "/caf\\xE9.jpg");
+    QCOMPARE(objects[0]["reason"].toString(), QString("unreadable"));
+    QCOMPARE(QString::fromUtf8(text.out).toUtf8(), text.out);
+    QVERIFY(text.out.contains("caf\\xE9.jpg"));
+    QVERIFY(text.out.contains("not valid UTF-8"));
+}
+
+// Root reads everything, so as root the program runs as the unprivileged user "nobody" here.
+void TestQuorlithVerify::unreadableFolderAndFileAreReported()
+{
+    QTemporaryDir lockedDir;
+    QVERIFY(lockedDir.isValid());
+    const QString folder = lockedDir.path();
+    const auto everyone = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                          QFileDevice::ReadOther | QFileDevice::ExeOther;
+    QVERIFY(QFile::setPermissions(folder, everyone));
+    QVERIFY(QDir().mkpath(folder + "/closed"));
+    QVERIFY(Fixtures::Stamp(Fixtures::Media("still.jpg"), folder + "/closed/photo.jpg", "1.0"));
+    QVERIFY(Fixtures::Stamp(Fixtures::Media("still.jpg"), folder + "/open.jpg", "1.0"));
+    QVERIFY(Fixtures::Stamp(Fixtures::Media("still.jpg"), folder + "/secret.jpg", "1.0"));
+    QVERIFY(QFile::setPermissions(folder + "/open.jpg", QFileDevice::ReadOwner | QFileDevice::ReadOther));
+    QVERIFY(QFile::setPermissions(folder + "/secret.jpg", QFileDevice::Permissions()));
+    QVERIFY(QFile::setPermissions(folder + "/closed", QFileDevice::Permissions()));
+
+    QStringList arguments{"--json", folder};
+    QString program = QStringLiteral(QUORLITH_BIN_DIR "/quorlith-verify");
+    if (geteuid() == 0) {
+        arguments = QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", program} + arguments;
+        program = QStringLiteral("setpriv");
+    }
+    QProcess process;
+    process.start(program, arguments);
+    QVERIFY(process.waitForFinished(60000));
+    QFile::setPermissions(folder + "/closed", everyone);
+
+    QCOMPARE(process.exitCode(), 1);
+    const QList<QJsonObject> objects = JsonLines(process.readAllStandardOutput());
+    QCOMPARE(objects.size(), 3);
+    QCOMPARE(objects[0]["path"].toString(), folder + "/closed");
+    QCOMPARE(objects[0]["reason"].toString(), QString("unreadable"));
+    QCOMPARE(objects[1]["path"].toString(), folder + "/open.jpg");
+    QCOMPARE(objects[1]["authentic"].toBool(), true);
+    QCOMPARE(objects[2]["path"].toString(), folder + "/secret.jpg");
+    QCOMPARE(objects[2]["reason"].toString(), QString("unreadable"));
+}
+
+void TestQuorlithVerify::nothingChangedOrLeftBehind()
+{
+    const QString work = dir.filePath("work");
+    QVERIFY(QDir().mkpath(work));
+    const QMap<QString, QString> before = FolderState(Evidence(""));
+    for (const char* format : {"--json", "--csv", "--sha256"})
+        QVERIFY(Verify({format, "-j", "3", Evidence("")}, work).exitCode == 1);
+    QCOMPARE(FolderState(Evidence("")), before);
+    QCOMPARE(QDir(work).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+             QStringList());
+}
+
+void TestQuorlithVerify::version()
+{
+    const Run run = Verify({"--version"});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QByteArray("quorlith-verify " QUORLITH_PROJECT_VERSION "\n"));
+}
+
+QTEST_GUILESS_MAIN(TestQuorlithVerify)
+#include "TestQuorlithVerify.moc"
