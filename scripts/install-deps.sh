@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
     qtbase5-dev qttools5-dev-tools qttools5-dev libmbedtls-dev
-    libgtest-dev libbenchmark-dev libssl-dev
+    libgtest-dev libbenchmark-dev libssl-dev hyperfine
     ffmpeg imagemagick xvfb xauth desktop-file-utils appstream dpkg-dev file man-db
 )
 
