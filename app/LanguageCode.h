@@ -1,4 +1,5 @@
-#pragma once
+#ifndef QUORLITH_APP_LANGUAGECODE_H
+#define QUORLITH_APP_LANGUAGECODE_H
 
 #include <QString>
 
@@ -6,3 +7,5 @@
 // code that names the translation catalogue and the help page of that language. Never empty: a language
 // without a catalogue gets "enu".
 QString GetLanguageCode(const QString& localeName);
+
+#endif

@@ -1,7 +1,10 @@
 #include "app/MainWindow.h"
 
+#include "ui/CMainToolBar.h"
+#include "ui/HelpWindow.h"
 #include "ui/ProgressWidget.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -14,14 +17,32 @@
 
 MainWindow::MainWindow() : QMainWindow(nullptr)
 {
+    LoadTranslator();
     CreateResultList();
+    CreateActions();
+    CreateToolBar();
     UpdateStatusBar();
     LoadSettings();
+    helpWindow = new HelpWindow;
     setWindowTitle(QCoreApplication::translate("QObject", "Trevalon Quorlith"));
 }
 
 MainWindow::~MainWindow()
 {
+    delete helpWindow;
+    helpWindow = nullptr;
+    delete toolBar;
+    toolBar = nullptr;
+    delete aboutAction;
+    aboutAction = nullptr;
+    delete helpAction;
+    helpAction = nullptr;
+    delete removeFilesAction;
+    removeFilesAction = nullptr;
+    delete openFolderAction;
+    openFolderAction = nullptr;
+    delete openFilesAction;
+    openFilesAction = nullptr;
     delete listModel;
     listModel = nullptr;
     delete listView;

@@ -3,7 +3,11 @@
 
 #include <QMainWindow>
 #include <QStringList>
+#include <QTranslator>
 
+class CMainToolBar;
+class HelpWindow;
+class QAction;
 class QMenu;
 class QSortFilterProxyModel;
 class QStandardItemModel;
@@ -32,13 +36,22 @@ private slots:
     void OpenFiles();
     void OpenFolder();
     void RemoveFiles();
+    void About();
+    void Help();
     void UpdateStatusBar();
 
 private:
     // Construction steps, in the order the constructor runs them.
+    void LoadTranslator();
     void CreateResultList();
+    void CreateActions();
+    void CreateToolBar();
     void LoadSettings();
     void SaveSettings();
+
+    // Where LoadTranslator looks for the catalogues, ":/translations/"; a test points it at an empty
+    // place to play a program whose catalogues are missing.
+    static QString catalogueFolder;
 
     // Verifies paths one by one behind a progress panel; while a run is in progress, further
     // paths join it instead of starting another.
@@ -46,9 +59,17 @@ private:
     void VerifyOneFile(const QString& path, int index);
     void WaitForCurrentWorker();
 
+    CMainToolBar* toolBar = nullptr;
+    QAction* openFilesAction = nullptr;
+    QAction* openFolderAction = nullptr;
+    QAction* removeFilesAction = nullptr;
+    QAction* helpAction = nullptr;
+    QAction* aboutAction = nullptr;
     QStandardItemModel* listModel = nullptr;
     QSortFilterProxyModel* sortProxy = nullptr;
     QTreeView* listView = nullptr;
+    QTranslator translator;
+    HelpWindow* helpWindow = nullptr;
     VerifyThread* currentWorker = nullptr;
     bool runCanceled = false;
     int totalCount = 0;
@@ -63,6 +84,8 @@ private:
     friend class TestResultList;
     friend class TestVerifyRun;
     friend class TestAddRemove;
+    friend class TestShellWindow;
+    friend class TestShellLocale;
 };
 
 #endif
