@@ -30,11 +30,12 @@ void VerifyThread::run()
     startTime = RecordText(verifier.GetStartTime());
     endTime = RecordText(verifier.GetEndTime());
     serial = RecordText(verifier.GetRCSerial());
+    resultReady.store(true, std::memory_order_release);
 }
 
 void VerifyThread::WriteResult()
 {
-    if (*canceled)
+    if (!resultReady.load(std::memory_order_acquire) || *canceled)
         return;
     ++*total;
     model->insertRow(0);

@@ -5,11 +5,14 @@
 #include <QString>
 #include <QThread>
 
+#include <atomic>
+
 class QStandardItemModel;
 
 // Verifies one file on a thread of its own. run() only copies and verifies; WriteResult() puts the
 // file's row and its counter step into the list and must be called on the GUI thread once the
-// thread has finished, because the GUI thread paints and edits the list meanwhile.
+// thread has finished, because the GUI thread paints and edits the list meanwhile; before that it
+// writes nothing.
 class VerifyThread : public QThread
 {
     Q_OBJECT
@@ -31,6 +34,9 @@ private:
     int* failed;
     bool* canceled;
 
+    // Set by run() after the fields below; WriteResult reads them only once it sees it set. The
+    // flag also shows the hand-over to ThreadSanitizer, which cannot see into Qt's own waiting.
+    std::atomic<bool> resultReady{false};
     int answer = -1;
     QString startTime;
     QString endTime;
