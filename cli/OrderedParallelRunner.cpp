@@ -18,10 +18,20 @@ struct SharedState
     std::condition_variable windowMoved;
     size_t nextToStart = 0;
     size_t nextToDeliver = 0;
+    size_t waitingWorkers = 0;
     std::map<size_t, VerificationResult> finished;
     long long filesDone = 0;
     int64_t bytesDone = 0;
 };
+
+// The delivering thread is woken for batches rather than for every file: thousands of small files
+// would otherwise spend more time switching threads than verifying.
+bool BatchReady(const SharedState& state, size_t total, size_t window)
+{
+    if (static_cast<size_t>(state.filesDone) == total)
+        return true;
+    return state.finished.size() >= window / 2 && state.finished.count(state.nextToDeliver) > 0;
+}
 
 void Work(const std::vector<VerificationTarget>& targets, size_t window,
           const OrderedParallelRunner::Verify& verify, SharedState* state)
@@ -30,19 +40,24 @@ void Work(const std::vector<VerificationTarget>& targets, size_t window,
         size_t index;
         {
             std::unique_lock<std::mutex> lock(state->mutex);
+            ++state->waitingWorkers;
             state->windowMoved.wait(lock, [&] { return state->nextToStart < state->nextToDeliver + window; });
+            --state->waitingWorkers;
             if (state->nextToStart >= targets.size())
                 return;
             index = state->nextToStart++;
         }
         VerificationResult result = verify(targets[index]);
+        bool batchReady;
         {
             std::lock_guard<std::mutex> lock(state->mutex);
             state->finished.emplace(index, std::move(result));
             ++state->filesDone;
             state->bytesDone += targets[index].size;
+            batchReady = BatchReady(*state, targets.size(), window);
         }
-        state->resultReady.notify_one();
+        if (batchReady)
+            state->resultReady.notify_one();
     }
 }
 
@@ -63,12 +78,13 @@ void OrderedParallelRunner::Run(const std::vector<VerificationTarget>& targets, 
         std::vector<VerificationResult> ready;
         long long filesDone;
         int64_t bytesDone;
+        bool wakeWorkers;
         {
             std::unique_lock<std::mutex> lock(state.mutex);
             if (state.nextToDeliver >= targets.size())
                 break;
             state.resultReady.wait_for(lock, std::chrono::milliseconds(100),
-                                       [&] { return state.finished.count(state.nextToDeliver) > 0; });
+                                       [&] { return BatchReady(state, targets.size(), window); });
             for (auto it = state.finished.find(state.nextToDeliver);
                  it != state.finished.end() && it->first == state.nextToDeliver;
                  it = state.finished.find(state.nextToDeliver)) {
@@ -78,8 +94,9 @@ void OrderedParallelRunner::Run(const std::vector<VerificationTarget>& targets, 
             }
             filesDone = state.filesDone;
             bytesDone = state.bytesDone;
+            wakeWorkers = !ready.empty() && state.waitingWorkers > 0;
         }
-        if (!ready.empty())
+        if (wakeWorkers)
             state.windowMoved.notify_all();
         for (const VerificationResult& result : ready)
             deliver(result);
