@@ -10,6 +10,7 @@
 
 #include <memory>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -49,6 +50,8 @@ int VerificationCommand::Run(const CommandLineOptions& options, FILE* out, FILE*
                                                     totalBytes);
     }
 
+    // The bar shares the screen with the report only when both go to a terminal.
+    const bool reportOnTerminal = isatty(fileno(out)) != 0;
     const std::unique_ptr<ReportWriter> writer = MakeWriter(options, out);
     const FileVerifier verifier(options.sha256);
     RunSummary summary;
@@ -56,7 +59,7 @@ int VerificationCommand::Run(const CommandLineOptions& options, FILE* out, FILE*
     OrderedParallelRunner::Run(
         targets, JobCount(options), [&](const VerificationTarget& target) { return verifier.Verify(target); },
         [&](const VerificationResult& result) {
-            if (progressBar)
+            if (progressBar && reportOnTerminal)
                 progressBar->Clear();
             writer->Write(result);
             ++summary.total;
