@@ -84,6 +84,7 @@ private:
     friend class TestResultList;
     friend class TestVerifyRun;
     friend class TestAddRemove;
+    friend class GuiRunBenchmark;
     friend class TestShellWindow;
     friend class TestShellLocale;
 };
