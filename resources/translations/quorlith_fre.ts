@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Authentication Result</source>
-        <translation>Résultat de l'authentification</translation>
+        <translation>Authentification</translation>
     </message>
     <message>
         <source>Start Time</source>
@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>Authentication failed</source>
-        <translation>Échec de l'authentification</translation>
+        <translation>Authentification échouée</translation>
     </message>
     <message>
         <source>Total files</source>

@@ -61,11 +61,11 @@
     </message>
     <message>
         <source>Authentication succeeded</source>
-        <translation>Echtheitsprüfung erfolgreich</translation>
+        <translation>Prüfung bestanden</translation>
     </message>
     <message>
         <source>Authentication failed</source>
-        <translation>Echtheitsprüfung fehlgeschlagen</translation>
+        <translation>Prüfung fehlgeschlagen</translation>
     </message>
     <message>
         <source>Total files</source>

@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>Authentication failed</source>
-        <translation>Autenticazione non riuscita</translation>
+        <translation>Autenticazione fallita</translation>
     </message>
     <message>
         <source>Total files</source>

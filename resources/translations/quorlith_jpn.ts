@@ -61,11 +61,11 @@
     </message>
     <message>
         <source>Authentication succeeded</source>
-        <translation>認証に成功しました</translation>
+        <translation>認証成功</translation>
     </message>
     <message>
         <source>Authentication failed</source>
-        <translation>認証に失敗しました</translation>
+        <translation>認証失敗</translation>
     </message>
     <message>
         <source>Total files</source>

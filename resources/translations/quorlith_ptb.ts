@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Authentication Result</source>
-        <translation>Resultado da autenticação</translation>
+        <translation>Autenticação</translation>
     </message>
     <message>
         <source>Start Time</source>
@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>Authentication succeeded</source>
-        <translation>Autenticação bem-sucedida</translation>
+        <translation>Autenticação aprovada</translation>
     </message>
     <message>
         <source>Authentication failed</source>

@@ -61,11 +61,11 @@
     </message>
     <message>
         <source>Authentication succeeded</source>
-        <translation>Проверка подлинности пройдена</translation>
+        <translation>Проверка пройдена</translation>
     </message>
     <message>
         <source>Authentication failed</source>
-        <translation>Проверка подлинности не пройдена</translation>
+        <translation>Проверка не пройдена</translation>
     </message>
     <message>
         <source>Total files</source>

@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Authentication Result</source>
-        <translation>Resultado de la autenticación</translation>
+        <translation>Autenticación</translation>
     </message>
     <message>
         <source>Start Time</source>

@@ -61,11 +61,11 @@
     </message>
     <message>
         <source>Authentication succeeded</source>
-        <translation>Autentiseringen lyckades</translation>
+        <translation>Autentisering godkänd</translation>
     </message>
     <message>
         <source>Authentication failed</source>
-        <translation>Autentiseringen misslyckades</translation>
+        <translation>Autentisering underkänd</translation>
     </message>
     <message>
         <source>Total files</source>

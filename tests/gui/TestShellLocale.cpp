@@ -46,7 +46,7 @@ WindowTexts ExpectedTexts(const QString& code)
         return {"Trevalon Quorlith",
                 {"Datei(en) öffnen", "Ordner öffnen", "Datei(en) entfernen", "", "Hilfe", "Über"},
                 {"Dateiname", "Prüfergebnis", "Startzeit", "Endzeit", "Seriennr."},
-                "Dateien gesamt: 0  Echtheitsprüfung erfolgreich: 0  Echtheitsprüfung fehlgeschlagen: 0",
+                "Dateien gesamt: 0  Prüfung bestanden: 0  Prüfung fehlgeschlagen: 0",
                 "help_ger.html"};
     if (code == QLatin1String("cht"))
         return {"Trevalon Quorlith",
