@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# quorlith-verify's tests, the program included, under AddressSanitizer with
+# UndefinedBehaviorSanitizer, then the threaded ones under ThreadSanitizer (clang).
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+pattern() { echo "^($(IFS='|'; echo "$*"))\$"; }
+
+tests=(TestCoverage TestTextEscaping TestCommandLineParser TestOrderedParallelRunner TestFileVerifier
+    TestQuorlithVerify)
+cmake -S . -B build-ci-cli-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORLITH_SANITIZE=address,undefined \
+    -DQUORLITH_BUILD_GUI=ON >/dev/null
+cmake --build build-ci-cli-asan -j"$(nproc)" --target "${tests[@]}" quorlith-verify
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --test-dir build-ci-cli-asan --output-on-failure -j"$(nproc)" -R "$(pattern "${tests[@]}")"
+
+threaded=(TestOrderedParallelRunner TestFileVerifier TestQuorlithVerify)
+CC=clang CXX=clang++ cmake -S . -B build-ci-cli-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DQUORLITH_SANITIZE=thread -DQUORLITH_BUILD_GUI=ON >/dev/null
+cmake --build build-ci-cli-tsan -j"$(nproc)" --target "${threaded[@]}" quorlith-verify
+TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1:suppressions="$PWD/tests/sanitizers/tsan.supp" \
+    ctest --test-dir build-ci-cli-tsan --output-on-failure -j"$(nproc)" -R "$(pattern "${threaded[@]}")"
