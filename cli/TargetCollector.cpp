@@ -46,14 +46,15 @@ std::vector<VerificationTarget> TargetCollector::Collect(const std::vector<std::
     targets.clear();
     for (const std::string& path : paths) {
         struct stat status;
-        if (stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode)) {
+        const bool exists = stat(path.c_str(), &status) == 0;
+        if (exists && S_ISDIR(status.st_mode)) {
             std::vector<FolderId> ancestors;
             SearchFolder(path, &ancestors);
             continue;
         }
         VerificationTarget target;
         target.path = path;
-        target.size = stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode) ? status.st_size : 0;
+        target.size = exists && S_ISREG(status.st_mode) ? status.st_size : 0;
         targets.push_back(target);
     }
     return std::move(targets);
