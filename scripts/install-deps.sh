@@ -7,6 +7,7 @@ packages=(
     qtbase5-dev qttools5-dev-tools qttools5-dev libmbedtls-dev
     libgtest-dev libbenchmark-dev libssl-dev hyperfine
     ffmpeg imagemagick xvfb xauth desktop-file-utils appstream dpkg-dev file man-db
+    fonts-dejavu-core
 )
 
 missing=()

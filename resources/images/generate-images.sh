@@ -2,7 +2,8 @@
 # Draws the program's artwork with ImageMagick and writes the PNGs beside this script.
 # Every picture is drawn eight (the logo four) times larger than its final size and then scaled
 # down with a box filter, which gives clean anti-aliased edges at the tiny final sizes.
-# Run it again after changing a drawing and commit the PNGs it writes.
+# Run it again after changing a drawing and commit the PNGs it writes (needs imagemagick and
+# fonts-dejavu-core, both in scripts/install-deps.sh).
 set -euo pipefail
 cd "$(dirname "$0")"
 
