@@ -200,7 +200,8 @@ void TestAddRemove::removeWorksDuringARun()
     const QString dir = userDir->path();
     const QStringList earlier = {MakeEvidence(dir, "still.jpg", "old-green.jpg"),
                                  MakeTamperedEvidence(dir, "still.jpg", "old-red.jpg")};
-    const QStringList later = {MakeEvidence(dir, "clip.avi", "new-1.avi"),
+    // The first file is big enough to be still in work when the queued removal arrives.
+    const QStringList later = {MakeLargeEvidence(dir, "new-1.mp4", 16 << 20),
                                MakeEvidence(dir, "still.jpg", "new-2.jpg")};
     QVERIFY(!earlier.contains(QString()) && !later.contains(QString()));
     MainWindow window;
@@ -218,7 +219,7 @@ void TestAddRemove::removeWorksDuringARun()
     window.VerifyFiles(later);
 
     QCOMPARE(statusAfterRemoval, StatusLine(2, 0, 0));
-    QCOMPARE(ShownNames(window.sortProxy), QStringList({"new-1.avi", "new-2.jpg"}));
+    QCOMPARE(ShownNames(window.sortProxy), QStringList({"new-1.mp4", "new-2.jpg"}));
     QCOMPARE(window.statusBar()->currentMessage(), StatusLine(2, 2, 0));
 }
 

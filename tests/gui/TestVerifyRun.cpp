@@ -234,8 +234,9 @@ void TestVerifyRun::runOfThreeShowsItsProgress()
 
 void TestVerifyRun::cancelDuringTheFirstOfThree()
 {
-    const QStringList paths = {Evidence("clip.avi", "one.avi"), Evidence("still.jpg", "two.jpg"),
-                               Evidence("still.jpg", "three.jpg")};
+    // The first file is big enough to be still in work when the queued click arrives.
+    const QStringList paths = {MakeLargeEvidence(userDir->path(), "one.mp4", 16 << 20),
+                               Evidence("still.jpg", "two.jpg"), Evidence("still.jpg", "three.jpg")};
     QVERIFY(!paths.contains(QString()));
 
     MainWindow window;
@@ -252,7 +253,7 @@ void TestVerifyRun::cancelDuringTheFirstOfThree()
 
     QVERIFY(hiddenAtOnce);
     QCOMPARE(ShownRows(window.sortProxy).size(), 1);
-    QCOMPARE(window.listModel->index(0, 0).data().toString(), QString("one.avi"));
+    QCOMPARE(window.listModel->index(0, 0).data().toString(), QString("one.mp4"));
     QCOMPARE(window.statusBar()->currentMessage(), StatusLine(1, 1, 0));
     QVERIFY(PanelBar(window)->value() < PanelBar(window)->maximum());
 
@@ -365,7 +366,9 @@ void TestVerifyRun::unwritableWorkingFolderGivesTrueVerdicts()
 // Open File(s) during a run adds to that run instead of starting a second one inside it.
 void TestVerifyRun::filesOpenedDuringARunJoinIt()
 {
-    const QStringList first = {Evidence("clip.avi", "one.avi"), Evidence("still.jpg", "two.jpg")};
+    // The first file is big enough to be still in work when the queued command arrives.
+    const QStringList first = {MakeLargeEvidence(userDir->path(), "one.mp4", 16 << 20),
+                               Evidence("still.jpg", "two.jpg")};
     const QStringList joining = {Tampered("still.jpg", "three.jpg"),
                                  Evidence("clip-mdat-first.mp4", "four.mp4")};
     QVERIFY(!first.contains(QString()) && !joining.contains(QString()));
@@ -391,7 +394,7 @@ void TestVerifyRun::filesOpenedDuringARunJoinIt()
     QCOMPARE(panelsDuringRun, 1);
     QCOMPARE(maximumAfterJoin, 4);
     QCOMPARE(statusAfterJoin, StatusLine(4, 0, 0));
-    QCOMPARE(labels, QStringList({"Processing one.avi...(0/2)", "Processing two.jpg...(1/4)",
+    QCOMPARE(labels, QStringList({"Processing one.mp4...(0/2)", "Processing two.jpg...(1/4)",
                                   "Processing three.jpg...(2/4)", "Processing four.mp4...(3/4)"}));
     QCOMPARE(window.statusBar()->currentMessage(), StatusLine(4, 3, 1));
     QCOMPARE(PanelBar(window)->value(), 4);
