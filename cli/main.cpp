@@ -24,5 +24,11 @@ int main(int argc, char** argv)
     case CommandLineOptions::Action::Verify:
         break;
     }
-    return VerificationCommand::Run(options, stdout, isatty(STDERR_FILENO) ? stderr : nullptr);
+    const int status = VerificationCommand::Run(options, stdout, isatty(STDERR_FILENO) ? stderr : nullptr);
+    // A report cut short (a full disk, a closed pipe) must not end in the status of success.
+    if (std::ferror(stdout)) {
+        std::fputs("quorlith-verify: the report could not be written in full\n", stderr);
+        return 1;
+    }
+    return status;
 }

@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 pattern() { echo "^($(IFS='|'; echo "$*"))\$"; }
 
-tests=(TestCoverage TestTextEscaping TestCommandLineParser TestOrderedParallelRunner TestFileVerifier
+tests=(TestCoverage TestTextEscaping TestCommandLineParser TestOrderedParallelRunner TestFileVerifier TestVerificationCommand
     TestQuorlithVerify)
 cmake -S . -B build-ci-cli-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORLITH_SANITIZE=address,undefined \
     -DQUORLITH_BUILD_GUI=ON >/dev/null
@@ -13,7 +13,7 @@ cmake --build build-ci-cli-asan -j"$(nproc)" --target "${tests[@]}" quorlith-ver
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-ci-cli-asan --output-on-failure -j"$(nproc)" -R "$(pattern "${tests[@]}")"
 
-threaded=(TestOrderedParallelRunner TestFileVerifier TestQuorlithVerify)
+threaded=(TestOrderedParallelRunner TestFileVerifier TestVerificationCommand TestQuorlithVerify)
 CC=clang CXX=clang++ cmake -S . -B build-ci-cli-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DQUORLITH_SANITIZE=thread -DQUORLITH_BUILD_GUI=ON >/dev/null
 cmake --build build-ci-cli-tsan -j"$(nproc)" --target "${threaded[@]}" quorlith-verify

@@ -25,6 +25,7 @@ private slots:
     void nameThatIsNotUtf8();
     void unreadableFolderAndFileAreReported();
     void nothingChangedOrLeftBehind();
+    void reportThatCannotBeWrittenFails();
     void version();
 
 private:
@@ -448,6 +449,18 @@ void TestQuorlithVerify::nothingChangedOrLeftBehind()
     QCOMPARE(FolderState(Evidence("")), before);
     QCOMPARE(QDir(work).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
              QStringList());
+}
+
+void TestQuorlithVerify::reportThatCannotBeWrittenFails()
+{
+    if (!QFileInfo::exists("/dev/full"))
+        QSKIP("no /dev/full to write to");
+    QProcess process;
+    process.setStandardOutputFile("/dev/full");
+    process.start(QStringLiteral(QUORLITH_BIN_DIR "/quorlith-verify"), {Evidence("photo.jpg")});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 1);
+    QVERIFY(process.readAllStandardError().contains("could not be written"));
 }
 
 void TestQuorlithVerify::version()
