@@ -25,7 +25,7 @@ for unwanted in quorlith-stamp; do
 done
 
 "$usr/bin/quorlith-verify" --version
-"$build/bin/quorlith-stamp" --key tests/keys/recorder-test-key.pem --version 1.1 \
+"$build/bin/quorlith-stamp" --key tests/keys/recorder-test-key.pem --version 1.0 \
     tests/data/media/clip-mdat-first.mp4 "$scratch/clip.mp4" >/dev/null
 "$usr/bin/quorlith-verify" "$scratch/clip.mp4"
 cp "$scratch/clip.mp4" "$scratch/tampered.mp4"
