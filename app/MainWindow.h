@@ -83,6 +83,7 @@ private:
     friend class TestMainWindow;
     friend class TestResultList;
     friend class TestVerifyRun;
+    friend class TestVerifyRunLocale;
     friend class TestAddRemove;
     friend class GuiRunBenchmark;
     friend class TestShellWindow;

@@ -1,17 +1,15 @@
 #include "cli/CommandLineParser.h"
 
-#include <cerrno>
-#include <cstdlib>
+#include "engine/AsciiText.h"
+
 #include <cstring>
 
 namespace {
 
 bool ParseJobs(const char* text, int* jobs, std::string* error)
 {
-    char* end = nullptr;
-    errno = 0;
-    const long value = std::strtol(text, &end, 10);
-    if (*text == '\0' || *end != '\0' || errno != 0 || value < 1 || value > CommandLineParser::kMaxJobs) {
+    long value = 0;
+    if (!ParseAsciiDecimal(text, CommandLineParser::kMaxJobs, &value) || value < 1) {
         *error = std::string("the number of jobs must be a whole number from 1 to ") +
                  std::to_string(CommandLineParser::kMaxJobs) + ", not '" + text + "'";
         return false;

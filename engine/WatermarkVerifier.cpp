@@ -1,8 +1,8 @@
 #include "engine/WatermarkVerifier.h"
 
+#include "engine/AsciiText.h"
 #include "engine/TrailerBlock.h"
 
-#include <cctype>
 #include <cstdio>
 #include <cstring>
 
@@ -24,15 +24,14 @@ const Container kContainers[] = {
 
 const char* const kVersions[] = {"1.0", "1.1"}; // index = digest mode
 
-// The extension is what follows the last dot anywhere in the path, upper-cased byte by byte.
+// The extension is what follows the last dot anywhere in the path, upper-cased as ASCII so that the
+// user's locale cannot change it.
 const Container* FindContainer(const char* path)
 {
     const char* dot = std::strrchr(path, '.');
     if (!dot)
         return nullptr;
-    std::string extension(dot + 1);
-    for (char& c : extension)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    const std::string extension = AsciiUpper(std::string(dot + 1));
     for (const Container& container : kContainers) {
         if (extension == container.extension)
             return &container;

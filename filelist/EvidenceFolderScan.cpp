@@ -1,5 +1,7 @@
 #include "filelist/EvidenceFolderScan.h"
 
+#include "engine/AsciiText.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
@@ -9,9 +11,10 @@ bool IsEvidenceFileName(const QString& fileName)
     const int dot = fileName.indexOf(QLatin1Char('.'));
     if (dot < 0)
         return false;
-    const QString suffix = fileName.mid(dot + 1).toLower();
-    return suffix == QLatin1String("mp4") || suffix == QLatin1String("mxg") || suffix == QLatin1String("avi") ||
-           suffix == QLatin1String("jpg");
+    // Lowered as ASCII bytes, as the engine compares extensions: QString::toLower folds by Unicode
+    // rules (the Kelvin sign becomes 'k'), which the engine does not.
+    const std::string suffix = AsciiLower(fileName.mid(dot + 1).toStdString());
+    return suffix == "mp4" || suffix == "mxg" || suffix == "avi" || suffix == "jpg";
 }
 
 QStringList ScanEvidenceFolder(const QString& folder, const std::function<void()>& afterEachEntry)

@@ -7,17 +7,24 @@ packages=(
     qtbase5-dev qttools5-dev-tools qttools5-dev libmbedtls-dev
     libgtest-dev libbenchmark-dev libssl-dev hyperfine
     ffmpeg imagemagick xvfb xauth desktop-file-utils appstream dpkg-dev file man-db
-    fonts-dejavu-core
+    fonts-dejavu-core locales
 )
 
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
 sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-export DEBIAN_FRONTEND=noninteractive
-"${sudo_cmd[@]}" apt-get update -qq
-"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo_cmd[@]}" apt-get update -qq
+    "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The locales the tests run in: Turkish and Azerbaijani change the case of "i", German and Japanese are
+# locales our users run. The tests fail, never skip, when one of them is missing.
+for name in tr_TR az_AZ de_DE ja_JP zh_TW; do
+    locale -a 2>/dev/null | grep -qix "${name}.utf-\?8" ||
+        "${sudo_cmd[@]}" localedef -i "$name" -f UTF-8 "${name}.UTF-8"
+done

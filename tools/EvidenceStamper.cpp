@@ -1,25 +1,14 @@
 // The recorder's export step: record text, digest, seal and stamped copy.
 #include "tools/EvidenceStamper.h"
 
-#include <cctype>
-
-namespace {
-
-std::string LowerCase(std::string text)
-{
-    for (char& c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
-} // namespace
+#include "engine/AsciiText.h"
 
 int MediaTypeFromPath(const std::string& path, MediaType* type)
 {
     const size_t dot = path.find_last_of('.');
     if (dot == std::string::npos)
         return -1;
-    const std::string extension = LowerCase(path.substr(dot + 1));
+    const std::string extension = AsciiLower(path.substr(dot + 1));
     if (extension == "jpg")
         *type = MediaType::Jpg;
     else if (extension == "avi")
