@@ -10,11 +10,14 @@ struct LocaleEntry
 
 // Ordered ascending by key, so that the prefix pass meets a two-letter language key before the longer
 // keys that extend it: "zh_HK" settles on "zh", not on "zh_CN" or "zh_TW".
+// Qt names Norwegian "nb" or "nn" (it turns "no_NO" into "nb_NO"), and Hong Kong and Macau read
+// Traditional Chinese: without their own keys these readers would get English and Simplified Chinese.
 constexpr LocaleEntry localeTable[] = {
-    {"cs", "csy"}, {"da", "dan"},    {"de", "ger"},    {"en", "enu"}, {"es", "spn"}, {"fr", "fre"},
-    {"hu", "hun"}, {"it", "ita"},    {"ja", "jpn"},    {"ko", "krn"}, {"nl", "nld"}, {"no", "nor"},
-    {"pl", "plk"}, {"pt", "ptg"},    {"pt_BR", "ptb"}, {"ru", "rus"}, {"sv", "sve"}, {"tr", "trk"},
-    {"zh", "chs"}, {"zh_CN", "chs"}, {"zh_TW", "cht"},
+    {"cs", "csy"}, {"da", "dan"},    {"de", "ger"},    {"en", "enu"},    {"es", "spn"},
+    {"fr", "fre"}, {"hu", "hun"},    {"it", "ita"},    {"ja", "jpn"},    {"ko", "krn"},
+    {"nb", "nor"}, {"nl", "nld"},    {"nn", "nor"},    {"no", "nor"},    {"pl", "plk"},
+    {"pt", "ptg"}, {"pt_BR", "ptb"}, {"ru", "rus"},    {"sv", "sve"},    {"tr", "trk"},
+    {"zh", "chs"}, {"zh_CN", "chs"}, {"zh_HK", "cht"}, {"zh_MO", "cht"}, {"zh_TW", "cht"},
 };
 
 const char* const fallbackCode = "enu";

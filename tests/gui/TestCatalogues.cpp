@@ -22,6 +22,8 @@ private slots:
     void compiledCatalogueTranslatesEveryTextButCancel();
     void helpPageUsesTheCatalogueNames_data();
     void helpPageUsesTheCatalogueNames();
+    void verdictTextsDiffer_data();
+    void verdictTextsDiffer();
 };
 
 namespace {
@@ -194,6 +196,23 @@ void TestCatalogues::helpPageUsesTheCatalogueNames()
     }
     // The progress panel's button is not translated, so the page calls it by its English name.
     QVERIFY(text.contains("Cancel"));
+}
+
+void TestCatalogues::verdictTextsDiffer_data()
+{
+    AddCodeRows();
+}
+
+// Remove File(s) tells which counter a row belongs to by its verdict text, so the two must never read alike.
+void TestCatalogues::verdictTextsDiffer()
+{
+    QFETCH(QString, code);
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(":/translations/") + code));
+    const QString succeeded = Translate(translator, "Authentication succeeded");
+    const QString failed = Translate(translator, "Authentication failed");
+    QVERIFY(!succeeded.isEmpty() && !failed.isEmpty());
+    QVERIFY2(succeeded != failed, qPrintable(succeeded));
 }
 
 QTEST_MAIN(TestCatalogues)

@@ -1,5 +1,6 @@
 #include "app/LanguageCode.h"
 
+#include <QLocale>
 #include <QtTest>
 
 // The locale table and its two lookup passes: an exact match first, then the first key (in key order)
@@ -11,6 +12,8 @@ class TestLanguageCode : public QObject
 private slots:
     void mapsLocaleNameToCatalogueCode_data();
     void mapsLocaleNameToCatalogueCode();
+    void systemLocaleOfEachLanguage_data();
+    void systemLocaleOfEachLanguage();
 };
 
 void TestLanguageCode::mapsLocaleNameToCatalogueCode_data()
@@ -23,8 +26,10 @@ void TestLanguageCode::mapsLocaleNameToCatalogueCode_data()
                                  << "cht";
     QTest::newRow("zh_CN exact") << "zh_CN"
                                  << "chs";
-    QTest::newRow("zh_HK by the language") << "zh_HK"
-                                           << "chs";
+    QTest::newRow("zh_HK reads Traditional") << "zh_HK"
+                                             << "cht";
+    QTest::newRow("zh_MO reads Traditional") << "zh_MO"
+                                             << "cht";
     QTest::newRow("zh_SG by the language") << "zh_SG"
                                            << "chs";
     QTest::newRow("pt_BR exact") << "pt_BR"
@@ -72,6 +77,13 @@ void TestLanguageCode::mapsLocaleNameToCatalogueCode_data()
                            << "nld";
     QTest::newRow("no_NO") << "no_NO"
                            << "nor";
+    // Qt's own names for Norwegian Bokmål and Nynorsk.
+    QTest::newRow("nb_NO") << "nb_NO"
+                           << "nor";
+    QTest::newRow("nn_NO") << "nn_NO"
+                           << "nor";
+    QTest::newRow("bare nb") << "nb"
+                             << "nor";
     QTest::newRow("pl_PL") << "pl_PL"
                            << "plk";
     QTest::newRow("ru_RU") << "ru_RU"
@@ -83,8 +95,6 @@ void TestLanguageCode::mapsLocaleNameToCatalogueCode_data()
     // Languages without a catalogue, and names that are no locale at all, fall back to English.
     QTest::newRow("fi_FI") << "fi_FI"
                            << "enu";
-    QTest::newRow("nb_NO is not no") << "nb_NO"
-                                     << "enu";
     QTest::newRow("C") << "C"
                        << "enu";
     QTest::newRow("empty") << ""
@@ -98,6 +108,40 @@ void TestLanguageCode::mapsLocaleNameToCatalogueCode()
     QFETCH(QString, localeName);
     QFETCH(QString, code);
     QCOMPARE(GetLanguageCode(localeName), code);
+}
+
+// What Qt itself names the locales our readers set: the table must reach their catalogue from that name.
+void TestLanguageCode::systemLocaleOfEachLanguage_data()
+{
+    QTest::addColumn<QString>("localeSetting");
+    QTest::addColumn<QString>("code");
+    QTest::newRow("no_NO") << "no_NO"
+                           << "nor";
+    QTest::newRow("nb_NO") << "nb_NO"
+                           << "nor";
+    QTest::newRow("nn_NO") << "nn_NO"
+                           << "nor";
+    QTest::newRow("zh_HK") << "zh_HK"
+                           << "cht";
+    QTest::newRow("zh_MO") << "zh_MO"
+                           << "cht";
+    QTest::newRow("zh_TW") << "zh_TW"
+                           << "cht";
+    QTest::newRow("zh_CN") << "zh_CN"
+                           << "chs";
+    QTest::newRow("zh_SG") << "zh_SG"
+                           << "chs";
+    QTest::newRow("pt_BR") << "pt_BR"
+                           << "ptb";
+    QTest::newRow("tr_TR") << "tr_TR"
+                           << "trk";
+}
+
+void TestLanguageCode::systemLocaleOfEachLanguage()
+{
+    QFETCH(QString, localeSetting);
+    QFETCH(QString, code);
+    QCOMPARE(GetLanguageCode(QLocale(localeSetting).name()), code);
 }
 
 QTEST_GUILESS_MAIN(TestLanguageCode)
