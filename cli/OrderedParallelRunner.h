@@ -1,8 +1,8 @@
 #ifndef QUORLITH_CLI_ORDEREDPARALLELRUNNER_H
 #define QUORLITH_CLI_ORDEREDPARALLELRUNNER_H
 
-#include "cli/VerificationResult.h"
-#include "cli/VerificationTarget.h"
+#include "verdict/VerificationResult.h"
+#include "verdict/VerificationTarget.h"
 
 #include <cstdint>
 #include <functional>

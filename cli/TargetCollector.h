@@ -1,7 +1,7 @@
 #ifndef QUORLITH_CLI_TARGETCOLLECTOR_H
 #define QUORLITH_CLI_TARGETCOLLECTOR_H
 
-#include "cli/VerificationTarget.h"
+#include "verdict/VerificationTarget.h"
 
 #include <string>
 #include <sys/types.h>

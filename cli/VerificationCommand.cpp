@@ -1,12 +1,12 @@
 #include "cli/VerificationCommand.h"
 
-#include "cli/CsvWriter.h"
-#include "cli/FileVerifier.h"
-#include "cli/JsonLinesWriter.h"
+#include "verdict/CsvWriter.h"
+#include "verdict/FileVerifier.h"
+#include "verdict/JsonLinesWriter.h"
 #include "cli/OrderedParallelRunner.h"
 #include "cli/ProgressBar.h"
 #include "cli/TargetCollector.h"
-#include "cli/TextReportWriter.h"
+#include "verdict/TextReportWriter.h"
 
 #include <memory>
 #include <thread>

@@ -1,5 +1,5 @@
 #include "EvidenceFixtures.h"
-#include "cli/FileVerifier.h"
+#include "verdict/FileVerifier.h"
 #include "engine/WatermarkVerifier.h"
 
 #include <QtTest>

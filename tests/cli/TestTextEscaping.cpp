@@ -1,4 +1,4 @@
-#include "cli/TextEscaping.h"
+#include "verdict/TextEscaping.h"
 
 #include <QtTest>
 

@@ -1,7 +1,7 @@
-#ifndef QUORLITH_CLI_VERIFICATIONTARGET_H
-#define QUORLITH_CLI_VERIFICATIONTARGET_H
+#ifndef QUORLITH_VERDICT_VERIFICATIONTARGET_H
+#define QUORLITH_VERDICT_VERIFICATIONTARGET_H
 
-#include "cli/VerdictReason.h"
+#include "verdict/VerdictReason.h"
 
 #include <cstdint>
 #include <string>

@@ -1,4 +1,4 @@
-#include "cli/Sha256Reader.h"
+#include "verdict/Sha256Reader.h"
 
 #include <mbedtls/sha256.h>
 

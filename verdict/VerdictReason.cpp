@@ -1,4 +1,4 @@
-#include "cli/VerdictReason.h"
+#include "verdict/VerdictReason.h"
 
 VerdictReason ReasonFromEngine(VerifyFailure failure)
 {

@@ -1,4 +1,4 @@
-#include "cli/Coverage.h"
+#include "verdict/Coverage.h"
 
 #include <algorithm>
 

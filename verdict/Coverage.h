@@ -1,5 +1,5 @@
-#ifndef QUORLITH_CLI_COVERAGE_H
-#define QUORLITH_CLI_COVERAGE_H
+#ifndef QUORLITH_VERDICT_COVERAGE_H
+#define QUORLITH_VERDICT_COVERAGE_H
 
 #include "engine/ContainerDigest.h"
 

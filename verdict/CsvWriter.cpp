@@ -1,7 +1,7 @@
-#include "cli/CsvWriter.h"
+#include "verdict/CsvWriter.h"
 
-#include "cli/CoverageJson.h"
-#include "cli/TextEscaping.h"
+#include "verdict/CoverageJson.h"
+#include "verdict/TextEscaping.h"
 
 void CsvWriter::Begin()
 {

@@ -1,9 +1,10 @@
-#include "cli/FileVerifier.h"
+#include "verdict/FileVerifier.h"
 
-#include "cli/FileSnapshot.h"
-#include "cli/Sha256Reader.h"
-#include "cli/TextEscaping.h"
 #include "engine/WatermarkVerifier.h"
+#include "verdict/EngineResult.h"
+#include "verdict/FileSnapshot.h"
+#include "verdict/Sha256Reader.h"
+#include "verdict/TextEscaping.h"
 
 #include <cerrno>
 #include <cstring>
@@ -45,35 +46,6 @@ const char* KindOfSpecialFile(mode_t mode)
     if (S_ISDIR(mode))
         return "this is a folder, not a regular file";
     return "this is not a regular file";
-}
-
-// The record counts as read once the engine got past opening the watermark block.
-bool RecordWasRead(int verdict, VerifyFailure failure)
-{
-    switch (failure) {
-    case VerifyFailure::None:
-        return verdict == 0;
-    case VerifyFailure::WrongMarker:
-    case VerifyFailure::UnsupportedVersion:
-    case VerifyFailure::ContainerInvalid:
-    case VerifyFailure::ContentMismatch:
-        return true;
-    default:
-        return false;
-    }
-}
-
-void TakeRecord(const WatermarkVerifier& verifier, VerificationResult* result)
-{
-    result->marker = verifier.GetMarker();
-    result->version = verifier.GetVersion();
-    result->hmac = verifier.GetHMAC();
-    result->startTime = verifier.GetStartTime();
-    result->endTime = verifier.GetEndTime();
-    result->timeSource = verifier.GetTimeSource();
-    result->rcSerial = verifier.GetRCSerial();
-    result->camMac = verifier.GetCamMAC();
-    result->digestMode = verifier.GetDigestMode();
 }
 
 bool UnchangedSince(const FileSnapshot& before, int fd, const char* path)
@@ -141,7 +113,6 @@ VerificationResult FileVerifier::Verify(const VerificationTarget& target) const
         beside = std::thread(hash);
     WatermarkVerifier verifier;
     const int verdict = verifier.Verify(path);
-    TakeRecord(verifier, &result);
     if (beside.joinable())
         beside.join();
     else if (withSha256)
@@ -149,13 +120,7 @@ VerificationResult FileVerifier::Verify(const VerificationTarget& target) const
     const bool unchanged = UnchangedSince(before, fd, path);
     close(fd);
 
-    if (RecordWasRead(verdict, verifier.GetFailure())) {
-        result.hasCoverage = true;
-        result.coverage = verifier.HasContentRegion() && result.digestMode >= 0
-                              ? CoverageOfRegion(verifier.GetContentRegion(), result.digestMode, result.size)
-                              : CoverageWithoutContent(result.size);
-    }
-
+    TakeEngineResult(verifier, verdict, &result);
     if (!unchanged) {
         result.sha256.clear();
         Fail(&result, VerdictReason::Unreadable, kChangedWhileRead);
@@ -163,10 +128,6 @@ VerificationResult FileVerifier::Verify(const VerificationTarget& target) const
         result.sha256.clear();
         Fail(&result, VerdictReason::Unreadable,
              std::string("the file cannot be read: ") + std::strerror(hashError));
-    } else if (verdict == 0) {
-        result.authentic = true;
-    } else {
-        Fail(&result, ReasonFromEngine(verifier.GetFailure()));
     }
     return result;
 }

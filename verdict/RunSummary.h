@@ -1,5 +1,5 @@
-#ifndef QUORLITH_CLI_RUNSUMMARY_H
-#define QUORLITH_CLI_RUNSUMMARY_H
+#ifndef QUORLITH_VERDICT_RUNSUMMARY_H
+#define QUORLITH_VERDICT_RUNSUMMARY_H
 
 // The three counts of the window's status line.
 struct RunSummary

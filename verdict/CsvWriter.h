@@ -1,7 +1,7 @@
-#ifndef QUORLITH_CLI_CSVWRITER_H
-#define QUORLITH_CLI_CSVWRITER_H
+#ifndef QUORLITH_VERDICT_CSVWRITER_H
+#define QUORLITH_VERDICT_CSVWRITER_H
 
-#include "cli/ReportWriter.h"
+#include "verdict/ReportWriter.h"
 
 // RFC 4180 CSV with a header row and CR LF line ends; the columns are the JSON keys, an absent
 // value is an empty field and the coverage is its JSON object.

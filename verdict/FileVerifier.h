@@ -1,8 +1,8 @@
-#ifndef QUORLITH_CLI_FILEVERIFIER_H
-#define QUORLITH_CLI_FILEVERIFIER_H
+#ifndef QUORLITH_VERDICT_FILEVERIFIER_H
+#define QUORLITH_VERDICT_FILEVERIFIER_H
 
-#include "cli/VerificationResult.h"
-#include "cli/VerificationTarget.h"
+#include "verdict/VerificationResult.h"
+#include "verdict/VerificationTarget.h"
 
 // Verifies one target with the engine and adds what the reports need around the verdict: a reason
 // for every failure, the coverage, the optional SHA-256 and a check that the file stayed the same

@@ -1,8 +1,8 @@
-#ifndef QUORLITH_CLI_REPORTWRITER_H
-#define QUORLITH_CLI_REPORTWRITER_H
+#ifndef QUORLITH_VERDICT_REPORTWRITER_H
+#define QUORLITH_VERDICT_REPORTWRITER_H
 
-#include "cli/RunSummary.h"
-#include "cli/VerificationResult.h"
+#include "verdict/RunSummary.h"
+#include "verdict/VerificationResult.h"
 
 #include <cstdio>
 

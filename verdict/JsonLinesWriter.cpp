@@ -1,7 +1,7 @@
-#include "cli/JsonLinesWriter.h"
+#include "verdict/JsonLinesWriter.h"
 
-#include "cli/CoverageJson.h"
-#include "cli/TextEscaping.h"
+#include "verdict/CoverageJson.h"
+#include "verdict/TextEscaping.h"
 
 void JsonLinesWriter::Write(const VerificationResult& result)
 {

@@ -1,6 +1,6 @@
-#include "cli/CoverageJson.h"
+#include "verdict/CoverageJson.h"
 
-#include "cli/TextEscaping.h"
+#include "verdict/TextEscaping.h"
 
 std::string CoverageJson(const Coverage& coverage)
 {

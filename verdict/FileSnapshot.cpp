@@ -1,4 +1,4 @@
-#include "cli/FileSnapshot.h"
+#include "verdict/FileSnapshot.h"
 
 bool FileSnapshot::TakeOfPath(const char* path)
 {

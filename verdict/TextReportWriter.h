@@ -1,7 +1,7 @@
-#ifndef QUORLITH_CLI_TEXTREPORTWRITER_H
-#define QUORLITH_CLI_TEXTREPORTWRITER_H
+#ifndef QUORLITH_VERDICT_TEXTREPORTWRITER_H
+#define QUORLITH_VERDICT_TEXTREPORTWRITER_H
 
-#include "cli/ReportWriter.h"
+#include "verdict/ReportWriter.h"
 
 // One line per file in the window's words (verdict, path, start and stop time, serial number,
 // and for a failure the reason), then the status line's three counts.

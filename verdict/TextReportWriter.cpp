@@ -1,6 +1,6 @@
-#include "cli/TextReportWriter.h"
+#include "verdict/TextReportWriter.h"
 
-#include "cli/TextEscaping.h"
+#include "verdict/TextEscaping.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#ifndef QUORLITH_CLI_JSONLINESWRITER_H
-#define QUORLITH_CLI_JSONLINESWRITER_H
+#ifndef QUORLITH_VERDICT_JSONLINESWRITER_H
+#define QUORLITH_VERDICT_JSONLINESWRITER_H
 
-#include "cli/ReportWriter.h"
+#include "verdict/ReportWriter.h"
 
 // JSON Lines: one object per file, keys in a fixed order, no summary.
 class JsonLinesWriter : public ReportWriter

@@ -1,7 +1,7 @@
-#ifndef QUORLITH_CLI_COVERAGEJSON_H
-#define QUORLITH_CLI_COVERAGEJSON_H
+#ifndef QUORLITH_VERDICT_COVERAGEJSON_H
+#define QUORLITH_VERDICT_COVERAGEJSON_H
 
-#include "cli/Coverage.h"
+#include "verdict/Coverage.h"
 
 #include <string>
 

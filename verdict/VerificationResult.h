@@ -1,8 +1,8 @@
-#ifndef QUORLITH_CLI_VERIFICATIONRESULT_H
-#define QUORLITH_CLI_VERIFICATIONRESULT_H
+#ifndef QUORLITH_VERDICT_VERIFICATIONRESULT_H
+#define QUORLITH_VERDICT_VERIFICATIONRESULT_H
 
-#include "cli/Coverage.h"
-#include "cli/VerdictReason.h"
+#include "verdict/Coverage.h"
+#include "verdict/VerdictReason.h"
 
 #include <cstdint>
 #include <string>

@@ -1,0 +1,45 @@
+#include "verdict/EngineResult.h"
+
+namespace {
+
+// The record counts as read once the engine got past opening the watermark block.
+bool RecordWasRead(int verdict, VerifyFailure failure)
+{
+    switch (failure) {
+    case VerifyFailure::None:
+        return verdict == 0;
+    case VerifyFailure::WrongMarker:
+    case VerifyFailure::UnsupportedVersion:
+    case VerifyFailure::ContainerInvalid:
+    case VerifyFailure::ContentMismatch:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+void TakeEngineResult(const WatermarkVerifier& verifier, int verdict, VerificationResult* result)
+{
+    result->marker = verifier.GetMarker();
+    result->version = verifier.GetVersion();
+    result->hmac = verifier.GetHMAC();
+    result->startTime = verifier.GetStartTime();
+    result->endTime = verifier.GetEndTime();
+    result->timeSource = verifier.GetTimeSource();
+    result->rcSerial = verifier.GetRCSerial();
+    result->camMac = verifier.GetCamMAC();
+    result->digestMode = verifier.GetDigestMode();
+
+    result->hasCoverage = RecordWasRead(verdict, verifier.GetFailure());
+    if (result->hasCoverage)
+        result->coverage =
+            verifier.HasContentRegion() && result->digestMode >= 0
+                ? CoverageOfRegion(verifier.GetContentRegion(), result->digestMode, result->size)
+                : CoverageWithoutContent(result->size);
+
+    result->authentic = verdict == 0;
+    result->reason = result->authentic ? VerdictReason::None : ReasonFromEngine(verifier.GetFailure());
+    result->reasonDetail.clear();
+}
