@@ -41,13 +41,34 @@ int64_t FoldProtectedBytes(int64_t contentLength)
     return (contentLength / 64) * index + std::min(contentLength % 64, index);
 }
 
+std::string CoverageNoteText(const CoverageNote& note)
+{
+    switch (note.kind) {
+    case CoverageNote::Kind::NothingDigested:
+        return "the verdict was reached before any content was digested: no byte is vouched for";
+    case CoverageNote::Kind::HeaderNotCovered:
+        return Range(note.first, note.last) + ", the container header before the media data, are not covered";
+    case CoverageNote::Kind::WatermarkBlock:
+        return Range(note.first, note.last) + " are the 512-byte watermark block, not content";
+    case CoverageNote::Kind::FoldIndexZero:
+        return "record version 1.1 with fold index 0: no content byte counts, the digest depends only on the "
+               "content length of " +
+               std::to_string(note.count) + " bytes";
+    case CoverageNote::Kind::FoldStriped:
+        return "record version 1.1: of the " + std::to_string(note.count) + " content bytes only the " +
+               std::to_string(note.kept) + " whose position in the content modulo 64 is below " +
+               std::to_string(note.index) +
+               " count, and they are combined by XOR per position, so changes that cancel out go unnoticed";
+    }
+    return std::string();
+}
+
 Coverage CoverageWithoutContent(int64_t fileSize)
 {
     Coverage coverage;
     if (fileSize > 0)
         AddRange(&coverage, 0, fileSize - 1);
-    coverage.notes.push_back(
-        "the verdict was reached before any content was digested: no byte is vouched for");
+    coverage.notes.push_back({CoverageNote::Kind::NothingDigested});
     coverage.partial = true;
     return coverage;
 }
@@ -63,25 +84,22 @@ Coverage CoverageOfRegion(const ContentRegion& region, int digestMode, int64_t f
     const int64_t contentLength = region.length + region.tail;
 
     if (region.start > 0)
-        coverage.notes.push_back(Range(0, region.start - 1) +
-                                 ", the container header before the media data, are not covered");
-    coverage.notes.push_back(Range(blockStart, tailStart - 1) +
-                             " are the 512-byte watermark block, not content");
+        coverage.notes.push_back({CoverageNote::Kind::HeaderNotCovered, 0, region.start - 1});
+    coverage.notes.push_back({CoverageNote::Kind::WatermarkBlock, blockStart, tailStart - 1});
 
     if (digestMode == 1) {
         const int64_t index = FoldIndex(contentLength);
         coverage.protectedBytes = FoldProtectedBytes(contentLength);
         if (index == 0 || contentLength == 0) {
-            coverage.notes.push_back(
-                "record version 1.1 with fold index 0: no content byte counts, the digest "
-                "depends only on the content length of " +
-                std::to_string(contentLength) + " bytes");
+            CoverageNote note{CoverageNote::Kind::FoldIndexZero};
+            note.count = contentLength;
+            coverage.notes.push_back(note);
         } else if (coverage.protectedBytes < contentLength) {
-            coverage.notes.push_back(
-                "record version 1.1: of the " + std::to_string(contentLength) + " content bytes only the " +
-                std::to_string(coverage.protectedBytes) +
-                " whose position in the content modulo 64 is below " + std::to_string(index) +
-                " count, and they are combined by XOR per position, so changes that cancel out go unnoticed");
+            CoverageNote note{CoverageNote::Kind::FoldStriped};
+            note.count = contentLength;
+            note.kept = coverage.protectedBytes;
+            note.index = index;
+            coverage.notes.push_back(note);
         }
     } else {
         coverage.protectedBytes = contentLength;

@@ -8,13 +8,35 @@
 #include <utility>
 #include <vector>
 
+// One remark on what the digest leaves out, as facts, so that each program can word it in its language.
+struct CoverageNote
+{
+    enum class Kind
+    {
+        NothingDigested,  // the verdict came before any content was digested
+        HeaderNotCovered, // bytes first..last: the container header before the media data
+        WatermarkBlock,   // bytes first..last: the 512-byte block
+        FoldIndexZero,    // version 1.1, index 0: only the content length (count) counts
+        FoldStriped,      // version 1.1: of count content bytes only kept, positions mod 64 below index
+    };
+    Kind kind = Kind::NothingDigested;
+    int64_t first = 0;
+    int64_t last = 0;
+    int64_t count = 0;
+    int64_t kept = 0;
+    int64_t index = 0;
+};
+
+// The note in English, as the command-line reports write it.
+std::string CoverageNoteText(const CoverageNote& note);
+
 // Which bytes of one file the keyed content digest vouches for. Ranges are file offsets, both ends
 // included, in ascending order and never adjacent to each other.
 struct Coverage
 {
     int64_t protectedBytes = 0;
     std::vector<std::pair<int64_t, int64_t>> unprotectedRanges;
-    std::vector<std::string> notes;
+    std::vector<CoverageNote> notes;
     // True when some byte outside the 512-byte watermark block is not protected.
     bool partial = false;
 };

@@ -16,7 +16,7 @@ std::string CoverageJson(const Coverage& coverage)
     for (size_t i = 0; i < coverage.notes.size(); ++i) {
         if (i > 0)
             json += ',';
-        json += JsonString(coverage.notes[i]);
+        json += JsonString(CoverageNoteText(coverage.notes[i]));
     }
     json += "]}";
     return json;
