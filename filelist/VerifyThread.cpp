@@ -1,7 +1,11 @@
 #include "filelist/VerifyThread.h"
 
 #include "engine/WatermarkVerifier.h"
+#include "filelist/ResultRole.h"
 #include "filelist/TemporaryCopy.h"
+#include "verdict/EngineResult.h"
+#include "verdict/FileSnapshot.h"
+#include "verdict/VerdictText.h"
 
 #include <QColor>
 #include <QCoreApplication>
@@ -24,12 +28,18 @@ VerifyThread::VerifyThread(const QFileInfo& fileInfo, QStandardItemModel* model,
 
 void VerifyThread::run()
 {
+    // The size and time of the user's file as it was when verified, for later comparisons; the copy
+    // holds the same bytes.
+    result.path = QFile::encodeName(fileInfo.filePath()).toStdString();
+    FileSnapshot original;
+    if (original.TakeOfPath(result.path.c_str())) {
+        result.size = original.Status().st_size;
+        result.modifiedNs = original.ModifiedNs();
+    }
     WatermarkVerifier verifier;
     const TemporaryCopy copy(fileInfo);
-    answer = verifier.Verify(QFile::encodeName(copy.PathToVerify()).constData());
-    startTime = RecordText(verifier.GetStartTime());
-    endTime = RecordText(verifier.GetEndTime());
-    serial = RecordText(verifier.GetRCSerial());
+    const int answer = verifier.Verify(QFile::encodeName(copy.PathToVerify()).constData());
+    TakeEngineResult(verifier, answer, &result);
     resultReady.store(true, std::memory_order_release);
 }
 
@@ -40,7 +50,7 @@ void VerifyThread::WriteResult()
     ++*total;
     model->insertRow(0);
     model->setData(model->index(0, 0), fileInfo.fileName(), Qt::EditRole);
-    if (answer == 0) {
+    if (result.authentic) {
         model->setData(model->index(0, 1), QCoreApplication::translate("QObject", "Authentication succeeded"),
                        Qt::EditRole);
         model->setData(model->index(0, 1), QColor(Qt::darkGreen), Qt::ForegroundRole);
@@ -51,7 +61,14 @@ void VerifyThread::WriteResult()
         model->setData(model->index(0, 1), QColor(Qt::red), Qt::ForegroundRole);
         ++*failed;
     }
-    model->setData(model->index(0, 2), startTime, Qt::EditRole);
-    model->setData(model->index(0, 3), endTime, Qt::EditRole);
-    model->setData(model->index(0, 4), serial, Qt::EditRole);
+    model->setData(model->index(0, 2), RecordText(result.startTime), Qt::EditRole);
+    model->setData(model->index(0, 3), RecordText(result.endTime), Qt::EditRole);
+    model->setData(model->index(0, 4), RecordText(result.rcSerial), Qt::EditRole);
+
+    model->setData(model->index(0, 0), QVariant::fromValue(result), kResultRole);
+    const QString toolTip = VerdictText::ToolTip(result);
+    if (!toolTip.isEmpty()) {
+        for (int column = 0; column < model->columnCount(); ++column)
+            model->setData(model->index(0, column), toolTip, Qt::ToolTipRole);
+    }
 }

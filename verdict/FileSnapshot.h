@@ -13,6 +13,11 @@ public:
     bool TakeOfDescriptor(int fd);
 
     const struct stat& Status() const { return status; }
+    // The modification time in nanoseconds since 1970.
+    long long ModifiedNs() const
+    {
+        return static_cast<long long>(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec;
+    }
     bool SameFileAndState(const FileSnapshot& other) const;
 
 private:

@@ -79,6 +79,7 @@ VerificationResult FileVerifier::Verify(const VerificationTarget& target) const
         return result;
     }
     result.size = before.Status().st_size;
+    result.modifiedNs = before.ModifiedNs();
     // The engine reads a path as UTF-8 text; bytes that are not would name another file or none,
     // and its answer would be about that, so such a file is not verified at all.
     if (ToValidUtf8(target.path) != target.path) {

@@ -28,6 +28,9 @@ struct VerificationResult
     int digestMode = -1; // -1: not reached
 
     int64_t size = -1; // -1: unknown
+    // The file's modification time when it was verified, in nanoseconds since 1970; -1: unknown. Lets a
+    // later report tell whether the file is still the one that was verified.
+    int64_t modifiedNs = -1;
     bool hasCoverage = false;
     Coverage coverage;
     std::string sha256; // lower-case hex; empty when not computed

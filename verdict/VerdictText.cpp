@@ -1,0 +1,183 @@
+#include "verdict/VerdictText.h"
+
+#include "verdict/TextEscaping.h"
+
+QString VerdictText::Verdict(bool authentic)
+{
+    return authentic ? QCoreApplication::translate("QObject", "Authentication succeeded")
+                     : QCoreApplication::translate("QObject", "Authentication failed");
+}
+
+QString VerdictText::Reason(const VerificationResult& result)
+{
+    switch (result.reason) {
+    case VerdictReason::None:
+        return QString();
+    case VerdictReason::NotFound:
+        return tr("The file does not exist.");
+    case VerdictReason::NotAFile:
+        return tr("This is not a regular file.");
+    case VerdictReason::Unreadable:
+        return tr("The file cannot be read.");
+    case VerdictReason::TooSmall:
+        return tr("The file is empty or too small to hold a watermark block.");
+    case VerdictReason::UnsupportedType:
+        return tr("The file name does not end in .jpg, .avi, .mp4 or .mxg.");
+    case VerdictReason::TrailerUnreadable:
+        return tr("The watermark block cannot be read.");
+    case VerdictReason::NoWatermark:
+        return tr("No watermark opens with the built-in recorder key: the file has no watermark, or it was "
+                  "made with another key, or it is damaged.");
+    case VerdictReason::BadMarker:
+        return tr("The watermark record has a marker that this program does not accept.");
+    case VerdictReason::UnsupportedVersion:
+        return tr("The watermark record's version is neither 1.0 nor 1.1.");
+    case VerdictReason::ContainerInvalid:
+        return tr("The structure of the video does not lead to its content.");
+    case VerdictReason::ContentMismatch:
+        return tr("The content does not match the digest in the watermark: it was changed, or the digest "
+                  "in the record is not in the expected form.");
+    }
+    return QString();
+}
+
+QString VerdictText::CoverageSentence(const VerificationResult& result)
+{
+    if (!result.authentic || !result.hasCoverage || !result.coverage.partial)
+        return QString();
+    return tr("The digest protects only %1 of the %2 bytes of this file.")
+        .arg(QString::number(result.coverage.protectedBytes), QString::number(result.size));
+}
+
+QString VerdictText::ToolTip(const VerificationResult& result)
+{
+    return result.authentic ? CoverageSentence(result) : Reason(result);
+}
+
+QString VerdictText::Note(const CoverageNote& note)
+{
+    const QString first = QString::number(note.first);
+    const QString last = QString::number(note.last);
+    switch (note.kind) {
+    case CoverageNote::Kind::NothingDigested:
+        return tr("The verdict was reached before any content was checked: no byte is vouched for.");
+    case CoverageNote::Kind::HeaderNotCovered:
+        return tr("Bytes %1 to %2, the container header before the media data, are not covered.")
+            .arg(first, last);
+    case CoverageNote::Kind::WatermarkBlock:
+        return tr("Bytes %1 to %2 are the 512-byte watermark block, not content.").arg(first, last);
+    case CoverageNote::Kind::FoldIndexZero:
+        return tr("Record version 1.1 with fold index 0: no content byte counts; the digest depends only on "
+                  "the content length of %1 bytes.")
+            .arg(QString::number(note.count));
+    case CoverageNote::Kind::FoldStriped:
+        return tr("Record version 1.1: of the %1 content bytes only the %2 whose position in the content "
+                  "modulo 64 is below %3 count, and they are combined by XOR per position, so changes that "
+                  "cancel each other out go unnoticed.")
+            .arg(QString::number(note.count), QString::number(note.kept), QString::number(note.index));
+    }
+    return QString();
+}
+
+QString VerdictText::Bytes(int64_t count)
+{
+    return tr("%1 bytes").arg(QString::number(count));
+}
+
+QString VerdictText::DigestMode(int digestMode)
+{
+    switch (digestMode) {
+    case 0:
+        return tr("0 (record version 1.0: every content byte counts)");
+    case 1:
+        return tr("1 (record version 1.1: the content is folded, only part of it counts)");
+    default:
+        return tr("not reached");
+    }
+}
+
+QString VerdictText::Ranges(const Coverage& coverage)
+{
+    QStringList ranges;
+    for (const auto& range : coverage.unprotectedRanges)
+        ranges << QString::number(range.first) + QLatin1Char('-') + QString::number(range.second);
+    return ranges.isEmpty() ? tr("none") : ranges.join(QStringLiteral(", "));
+}
+
+QString VerdictText::Label(Field field)
+{
+    switch (field) {
+    case Field::Path:
+        return tr("Full path");
+    case Field::Size:
+        return tr("Size");
+    case Field::Verdict:
+        return tr("Verdict");
+    case Field::Reason:
+        return tr("Reason");
+    case Field::Marker:
+        return tr("Marker");
+    case Field::Version:
+        return tr("Record version");
+    case Field::Hmac:
+        return tr("Digest in the record");
+    case Field::StartTime:
+        return QCoreApplication::translate("QObject", "Start Time");
+    case Field::StopTime:
+        return QCoreApplication::translate("QObject", "Stop Time");
+    case Field::TimeSource:
+        return tr("Time source");
+    case Field::Serial:
+        return QCoreApplication::translate("QObject", "Serial no");
+    case Field::CamMac:
+        return tr("Camera MAC");
+    case Field::DigestMode:
+        return tr("Digest mode");
+    case Field::ProtectedBytes:
+        return tr("Protected bytes");
+    case Field::UnprotectedRanges:
+        return tr("Unprotected byte ranges");
+    case Field::Notes:
+        return tr("Notes");
+    case Field::Sha256:
+        return tr("SHA-256");
+    }
+    return QString();
+}
+
+QString VerdictText::Display(const std::string& bytes)
+{
+    return QString::fromStdString(ToDisplayText(bytes));
+}
+
+QStringList VerdictText::DetailLines(const VerificationResult& result, const QString& sha256Text)
+{
+    const QString separator = QStringLiteral(": ");
+    QStringList lines;
+    const auto add = [&](Field field, const QString& value) { lines << Label(field) + separator + value; };
+    add(Field::Path, Display(result.path));
+    add(Field::Size, result.size >= 0 ? Bytes(result.size) : tr("unknown"));
+    add(Field::Verdict, Verdict(result.authentic));
+    if (!result.authentic)
+        add(Field::Reason, Reason(result));
+    add(Field::Marker, Display(result.marker));
+    add(Field::Version, Display(result.version));
+    add(Field::Hmac, Display(result.hmac));
+    add(Field::StartTime, Display(result.startTime));
+    add(Field::StopTime, Display(result.endTime));
+    add(Field::TimeSource, Display(result.timeSource));
+    add(Field::Serial, Display(result.rcSerial));
+    add(Field::CamMac, Display(result.camMac));
+    add(Field::DigestMode, DigestMode(result.digestMode));
+    if (result.hasCoverage) {
+        add(Field::ProtectedBytes,
+            tr("%1 of %2").arg(QString::number(result.coverage.protectedBytes), Bytes(result.size)));
+        add(Field::UnprotectedRanges, Ranges(result.coverage));
+        for (const CoverageNote& note : result.coverage.notes)
+            add(Field::Notes, Note(note));
+    } else {
+        add(Field::ProtectedBytes, tr("none: the check stopped before the watermark record was read"));
+    }
+    add(Field::Sha256, sha256Text);
+    return lines;
+}

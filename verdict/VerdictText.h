@@ -1,0 +1,63 @@
+#ifndef QUORLITH_VERDICT_VERDICTTEXT_H
+#define QUORLITH_VERDICT_VERDICTTEXT_H
+
+#include "verdict/VerificationResult.h"
+
+#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+
+// A verdict in words for people, in the installed translation (English without one): the window's
+// tooltips and details and the printed report say the same things in the same words. The verdicts and
+// the column names are the window's own texts; everything else is looked up in the context "VerdictText".
+class VerdictText
+{
+    Q_DECLARE_TR_FUNCTIONS(VerdictText)
+
+public:
+    static QString Verdict(bool authentic);
+    // One plain sentence; empty for an authentic file.
+    static QString Reason(const VerificationResult& result);
+    // The coverage of a partly protected authentic file in one sentence; empty otherwise.
+    static QString CoverageSentence(const VerificationResult& result);
+    // What the row's tooltip says: the reason of a failure, or the coverage sentence.
+    static QString ToolTip(const VerificationResult& result);
+
+    static QString Note(const CoverageNote& note);
+    // "12 345 bytes" style without grouping, so the digits read the same in every locale.
+    static QString Bytes(int64_t count);
+    static QString DigestMode(int digestMode);
+    static QString Ranges(const Coverage& coverage);
+
+    // Labels of the details and of the report's file blocks, in their order.
+    enum class Field
+    {
+        Path,
+        Size,
+        Verdict,
+        Reason,
+        Marker,
+        Version,
+        Hmac,
+        StartTime,
+        StopTime,
+        TimeSource,
+        Serial,
+        CamMac,
+        DigestMode,
+        ProtectedBytes,
+        UnprotectedRanges,
+        Notes,
+        Sha256,
+    };
+    static QString Label(Field field);
+
+    // A record field or a path as text: bytes that are not UTF-8 are shown as \xNN.
+    static QString Display(const std::string& bytes);
+
+    // The whole result as "Label: value" lines, as the details window shows and copies it. sha256Text
+    // stands in the SHA-256 line (a digest, or a word saying it is being computed).
+    static QStringList DetailLines(const VerificationResult& result, const QString& sha256Text);
+};
+
+#endif
