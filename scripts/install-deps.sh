@@ -6,7 +6,7 @@ packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
     qtbase5-dev qttools5-dev-tools qttools5-dev libmbedtls-dev
     libgtest-dev libbenchmark-dev libssl-dev hyperfine
-    ffmpeg imagemagick xvfb xauth desktop-file-utils appstream dpkg-dev file man-db
+    ffmpeg imagemagick xvfb xauth desktop-file-utils appstream dpkg-dev file man-db lintian
     fonts-dejavu-core
 )
 
