@@ -35,7 +35,8 @@ done
 for program in quorlith quorlith-verify; do
     answer=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$usr/bin/$program" --version)
     [ "$answer" = "$program $version" ] || { echo "$program --version said: $answer"; exit 1; }
-    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$usr/bin/$program" --help | grep -q "^Usage: $program"
+    usage=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$usr/bin/$program" --help)
+    grep -q "^Usage: $program " <<<"$usage" || { echo "$program --help said: $usage"; exit 1; }
 done
 "$build/bin/quorlith-stamp" --key tests/keys/recorder-test-key.pem --version 1.0 \
     tests/data/media/clip-mdat-first.mp4 "$scratch/clip.mp4" >/dev/null
@@ -65,7 +66,7 @@ cp "$scratch/clip.mp4" "$scratch/export/again.mp4"
 cp "$scratch/clip.mp4" "$scratch/Fusion"
 rows=$(cd "$scratch" && HOME="$scratch" XDG_CONFIG_HOME="$scratch/config" QT_QPA_PLATFORM=offscreen \
     QUORLITH_SELF_TEST_LIST_ROWS=1 timeout 60 "$usr/bin/quorlith" -style Fusion clip.mp4 --unknown \
-    "$scratch/export" tampered.mp4)
+    "$scratch/export" tampered.mp4) || { echo "the window did not list its rows and quit"; exit 1; }
 expected=$(printf '%s\tAuthentication succeeded\n' again.mp4 clip.mp4; printf 'tampered.mp4\tAuthentication failed\n')
 [ "$(cut -f1,2 <<<"$rows")" = "$expected" ] || { printf 'the window listed:\n%s\n' "$rows"; exit 1; }
 grep -q $'^clip.mp4\tAuthentication succeeded\t[0-9]' <<<"$rows" || { echo "clip.mp4 lacks its times"; exit 1; }
@@ -80,7 +81,7 @@ grep -q "<release version=\"$version\" date=\"[0-9-]*\"/>" "$metainfo" || { echo
 grep -q '<project_license>Apache-2.0</project_license>' "$metainfo" || { echo "metainfo licence"; exit 1; }
 file "$usr/share/icons/hicolor/64x64/apps/example.trevalon.Quorlith.png" | grep -q "64 x 64"
 for page in quorlith quorlith-verify; do
-    # Warnings of the formatter (-ww) fail the check as well as a page that does not render.
+    # A page that does not render fails the check, and so does any warning of the formatter.
     text=$(MANWIDTH=80 man -l --warnings=w "$usr/share/man/man1/$page.1.gz" 2>"$scratch/man-warnings")
     [ ! -s "$scratch/man-warnings" ] || { cat "$scratch/man-warnings"; exit 1; }
     grep -q "Trevalon Quorlith $version" <<<"$text" || { echo "$page(1) does not carry $version"; exit 1; }
