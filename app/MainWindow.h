@@ -28,6 +28,10 @@ public:
     // A modal information box without a parent, an empty title and one Ok button.
     static void ShowMessage(const QString& text);
 
+    // Verifies files and folders handed over from outside the window, in their order, as "Open
+    // File(s)" and "Open Folder" would.
+    void AddPaths(const QStringList& paths);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     QMenu* createPopupMenu() override;

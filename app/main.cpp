@@ -1,12 +1,27 @@
 #include "app/MainWindow.h"
+#include "app/SelfTestRowListing.h"
+#include "app/WindowCommandLine.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QMetaType>
 #include <QVector>
 
+#include <cstdio>
+
 int main(int argc, char* argv[])
 {
+    switch (WindowCommandLine::FindRequest(argc, argv)) {
+    case WindowCommandLine::Request::ShowHelp:
+        std::fputs(WindowCommandLine::HelpText(), stdout);
+        return 0;
+    case WindowCommandLine::Request::ShowVersion:
+        std::puts("quorlith " QUORLITH_VERSION);
+        return 0;
+    case WindowCommandLine::Request::OpenWindow:
+        break;
+    }
+
     Q_INIT_RESOURCE(resources);
     qRegisterMetaType<QVector<int>>("QVector<int>");
 
@@ -18,5 +33,22 @@ int main(int argc, char* argv[])
 
     MainWindow window;
     window.show();
+
+    // Queued, so the paths are verified from inside the event loop with the window on screen.
+    const QStringList paths = WindowCommandLine::Paths(QCoreApplication::arguments());
+    const bool listRowsAndQuit = IsSelfTestRowListingRequested();
+    if (!paths.isEmpty() || listRowsAndQuit) {
+        QMetaObject::invokeMethod(
+            &window,
+            [&window, paths, listRowsAndQuit] {
+                if (!paths.isEmpty())
+                    window.AddPaths(paths);
+                if (listRowsAndQuit) {
+                    PrintShownRows(window);
+                    QCoreApplication::quit();
+                }
+            },
+            Qt::QueuedConnection);
+    }
     return application.exec();
 }

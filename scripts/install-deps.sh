@@ -6,8 +6,8 @@ packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
     qtbase5-dev qttools5-dev-tools qttools5-dev libmbedtls-dev
     libgtest-dev libbenchmark-dev libssl-dev hyperfine
-    ffmpeg imagemagick xvfb xauth desktop-file-utils appstream dpkg-dev file man-db
-    fonts-dejavu-core locales
+    ffmpeg imagemagick xvfb xauth desktop-file-utils appstream dpkg-dev file man-db lintian
+    fonts-dejavu-core locales poppler-utils
 )
 
 missing=()

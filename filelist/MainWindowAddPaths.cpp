@@ -1,0 +1,20 @@
+#include "app/MainWindow.h"
+
+#include "filelist/EvidenceFolderScan.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+// A folder stands for the evidence files below it, found as "Open Folder" finds them; anything
+// else, a missing path included, goes to the run as it is, which skips what is not a file then.
+void MainWindow::AddPaths(const QStringList& paths)
+{
+    QStringList files;
+    for (const QString& path : paths) {
+        if (QFileInfo(path).isDir())
+            files += ScanEvidenceFolder(path, [] { QCoreApplication::processEvents(); });
+        else
+            files.append(path);
+    }
+    VerifyFiles(files);
+}

@@ -1,0 +1,123 @@
+#include "EvidenceFiles.h"
+#include "GuiTestSupport.h"
+#include "app/MainWindow.h"
+
+#include <QSortFilterProxyModel>
+#include <QStatusBar>
+#include <QTreeView>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+QString StatusLine(int total, int succeeded, int failed)
+{
+    return QStringLiteral("Total files: %1  Authentication succeeded: %2  Authentication failed: %3")
+        .arg(total)
+        .arg(succeeded)
+        .arg(failed);
+}
+
+// The file names in the order they were verified: each row goes in at the top of the model behind
+// the sorted view, so the model read from the bottom up is the run's order.
+QStringList VerifiedOrder(const MainWindow& window)
+{
+    const auto* shown = qobject_cast<const QSortFilterProxyModel*>(window.findChild<QTreeView*>()->model());
+    const QAbstractItemModel* rows = shown->sourceModel();
+    QStringList names;
+    for (int row = rows->rowCount() - 1; row >= 0; --row)
+        names << rows->index(row, 0).data().toString();
+    return names;
+}
+} // namespace
+
+class TestAddPaths : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void verifiesFilesAndScannedFoldersInOrder_data();
+    void verifiesFilesAndScannedFoldersInOrder();
+
+private:
+    std::unique_ptr<QTemporaryDir> workDir;
+    std::unique_ptr<QTemporaryDir> userDir;
+    QTemporaryDir settingsDir;
+    QString startDir;
+};
+
+void TestAddPaths::initTestCase()
+{
+    QVERIFY(settingsDir.isValid());
+    UseTemporarySettings(settingsDir);
+}
+
+// The user's side: two files, a folder whose only evidence lies two levels down among names the
+// scan rule refuses, a folder with one still, and an empty folder.
+void TestAddPaths::init()
+{
+    startDir = QDir::currentPath();
+    workDir.reset(new QTemporaryDir);
+    userDir.reset(new QTemporaryDir);
+    QVERIFY(workDir->isValid() && userDir->isValid());
+    QVERIFY(QDir::setCurrent(workDir->path()));
+
+    const QString top = userDir->path();
+    const QString folder = top + "/case 17";
+    QVERIFY(QDir().mkpath(folder + "/sub/deeper"));
+    QVERIFY(QDir().mkpath(top + "/case 18"));
+    QVERIFY(QDir().mkpath(top + "/empty"));
+    QVERIFY(!MakeEvidence(top, "still.jpg", "z.jpg").isEmpty());
+    QVERIFY(!MakeEvidence(top, "clip-mdat-first.mp4", "a.mp4").isEmpty());
+    QVERIFY(!MakeTamperedEvidence(folder + "/sub/deeper", "clip.avi", "clip.avi").isEmpty());
+    QVERIFY(!MakeEvidence(folder, "clip-faststart.mp4", "clip.2015.mp4").isEmpty());
+    QVERIFY(!MakeEvidence(folder, "still.jpg", "photo.jpeg").isEmpty());
+    QVERIFY(!MakeEvidence(folder, "still.jpg", ".hidden.jpg").isEmpty());
+    QVERIFY(QFile::link(top + "/z.jpg", folder + "/link.jpg"));
+    QVERIFY(!MakeEvidence(top + "/case 18", "still.jpg", "photo.JPG").isEmpty());
+}
+
+void TestAddPaths::cleanup()
+{
+    QDir::setCurrent(startDir);
+}
+
+void TestAddPaths::verifiesFilesAndScannedFoldersInOrder_data()
+{
+    QTest::addColumn<QStringList>("given");
+    QTest::addColumn<QStringList>("verified");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("a file") << QStringList({"z.jpg"}) << QStringList({"z.jpg"}) << StatusLine(1, 1, 0);
+    QTest::newRow("a folder, by the scan rule")
+        << QStringList({"case 17"}) << QStringList({"clip.avi"}) << StatusLine(1, 0, 1);
+    QTest::newRow("a missing path") << QStringList({"gone.jpg"}) << QStringList() << StatusLine(0, 0, 0);
+    QTest::newRow("a folder without evidence")
+        << QStringList({"empty"}) << QStringList() << StatusLine(0, 0, 0);
+    QTest::newRow("the given order, not the list's")
+        << QStringList({"z.jpg", "case 17", "gone.jpg", "case 18", "a.mp4"})
+        << QStringList({"z.jpg", "clip.avi", "photo.JPG", "a.mp4"}) << StatusLine(4, 3, 1);
+    QTest::newRow("the same file twice")
+        << QStringList({"a.mp4", "a.mp4"}) << QStringList({"a.mp4", "a.mp4"}) << StatusLine(2, 2, 0);
+}
+
+void TestAddPaths::verifiesFilesAndScannedFoldersInOrder()
+{
+    QFETCH(QStringList, given);
+    QFETCH(QStringList, verified);
+    QFETCH(QString, status);
+    QStringList paths;
+    for (const QString& name : given)
+        paths << QDir(userDir->path()).filePath(name);
+
+    MainWindow window;
+    window.AddPaths(paths);
+
+    QCOMPARE(VerifiedOrder(window), verified);
+    QCOMPARE(window.statusBar()->currentMessage(), status);
+}
+
+QTEST_MAIN(TestAddPaths)
+#include "TestAddPaths.moc"
