@@ -4,10 +4,27 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
 #include <unistd.h>
 #include <vector>
 
 bool Sha256Reader::Digest(int fd, std::string* hexDigest)
+{
+    return Digest(fd, hexDigest, {});
+}
+
+bool Sha256Reader::DigestFile(const std::string& path, std::string* hexDigest,
+                              const std::function<bool(int64_t)>& keepGoing)
+{
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool ok = Digest(fd, hexDigest, keepGoing);
+    close(fd);
+    return ok;
+}
+
+bool Sha256Reader::Digest(int fd, std::string* hexDigest, const std::function<bool(int64_t)>& keepGoing)
 {
     std::vector<unsigned char> buffer(1 << 18);
     mbedtls_sha256_context context;
@@ -24,6 +41,8 @@ bool Sha256Reader::Digest(int fd, std::string* hexDigest)
         }
         ok = mbedtls_sha256_update_ret(&context, buffer.data(), static_cast<size_t>(got)) == 0;
         offset += got;
+        if (ok && keepGoing)
+            ok = keepGoing(offset);
     }
     unsigned char digest[32];
     ok = ok && mbedtls_sha256_finish_ret(&context, digest) == 0;
