@@ -17,15 +17,18 @@ QAction* MakeAction(const char* iconPath, const char* text, QWidget* parent)
 
 void MainWindow::CreateActions()
 {
-    openFilesAction = MakeAction(":/images/icon_add_file.png", "Open File(s)", this);
+    openFilesAction =
+        MakeAction(":/images/icon_add_file.png", QT_TRANSLATE_NOOP("QObject", "Open File(s)"), this);
     connect(openFilesAction, SIGNAL(triggered()), this, SLOT(OpenFiles()));
-    openFolderAction = MakeAction(":/images/icon_add_folder.png", "Open Folder", this);
+    openFolderAction =
+        MakeAction(":/images/icon_add_folder.png", QT_TRANSLATE_NOOP("QObject", "Open Folder"), this);
     connect(openFolderAction, SIGNAL(triggered()), this, SLOT(OpenFolder()));
-    removeFilesAction = MakeAction(":/images/icon_remove_file.png", "Remove File(s)", this);
+    removeFilesAction =
+        MakeAction(":/images/icon_remove_file.png", QT_TRANSLATE_NOOP("QObject", "Remove File(s)"), this);
     connect(removeFilesAction, SIGNAL(triggered()), this, SLOT(RemoveFiles()));
-    helpAction = MakeAction(":/images/icon_help.png", "Help", this);
+    helpAction = MakeAction(":/images/icon_help.png", QT_TRANSLATE_NOOP("QObject", "Help"), this);
     connect(helpAction, SIGNAL(triggered()), this, SLOT(Help()));
-    aboutAction = MakeAction(":/images/icon_about.png", "About", this);
+    aboutAction = MakeAction(":/images/icon_about.png", QT_TRANSLATE_NOOP("QObject", "About"), this);
     connect(aboutAction, SIGNAL(triggered()), this, SLOT(About()));
 }
 

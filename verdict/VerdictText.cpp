@@ -150,34 +150,39 @@ QString VerdictText::Display(const std::string& bytes)
     return QString::fromStdString(ToDisplayText(bytes));
 }
 
+QString VerdictText::Line(Field field, const QString& value)
+{
+    return Label(field) + QStringLiteral(": ") + value;
+}
+
 QStringList VerdictText::DetailLines(const VerificationResult& result, const QString& sha256Text)
 {
-    const QString separator = QStringLiteral(": ");
     QStringList lines;
-    const auto add = [&](Field field, const QString& value) { lines << Label(field) + separator + value; };
-    add(Field::Path, Display(result.path));
-    add(Field::Size, result.size >= 0 ? Bytes(result.size) : tr("unknown"));
-    add(Field::Verdict, Verdict(result.authentic));
+    lines << Line(Field::Path, Display(result.path));
+    lines << Line(Field::Size, result.size >= 0 ? Bytes(result.size) : tr("unknown"));
+    lines << Line(Field::Verdict, Verdict(result.authentic));
     if (!result.authentic)
-        add(Field::Reason, Reason(result));
-    add(Field::Marker, Display(result.marker));
-    add(Field::Version, Display(result.version));
-    add(Field::Hmac, Display(result.hmac));
-    add(Field::StartTime, Display(result.startTime));
-    add(Field::StopTime, Display(result.endTime));
-    add(Field::TimeSource, Display(result.timeSource));
-    add(Field::Serial, Display(result.rcSerial));
-    add(Field::CamMac, Display(result.camMac));
-    add(Field::DigestMode, DigestMode(result.digestMode));
+        lines << Line(Field::Reason, Reason(result));
+    lines << Line(Field::Marker, Display(result.marker));
+    lines << Line(Field::Version, Display(result.version));
+    lines << Line(Field::Hmac, Display(result.hmac));
+    lines << Line(Field::StartTime, Display(result.startTime));
+    lines << Line(Field::StopTime, Display(result.endTime));
+    lines << Line(Field::TimeSource, Display(result.timeSource));
+    lines << Line(Field::Serial, Display(result.rcSerial));
+    lines << Line(Field::CamMac, Display(result.camMac));
+    lines << Line(Field::DigestMode, DigestMode(result.digestMode));
     if (result.hasCoverage) {
-        add(Field::ProtectedBytes,
+        lines << Line(
+            Field::ProtectedBytes,
             tr("%1 of %2").arg(QString::number(result.coverage.protectedBytes), Bytes(result.size)));
-        add(Field::UnprotectedRanges, Ranges(result.coverage));
+        lines << Line(Field::UnprotectedRanges, Ranges(result.coverage));
         for (const CoverageNote& note : result.coverage.notes)
-            add(Field::Notes, Note(note));
+            lines << Line(Field::Notes, Note(note));
     } else {
-        add(Field::ProtectedBytes, tr("none: the check stopped before the watermark record was read"));
+        lines << Line(Field::ProtectedBytes,
+                      tr("none: the check stopped before the watermark record was read"));
     }
-    add(Field::Sha256, sha256Text);
+    lines << Line(Field::Sha256, sha256Text);
     return lines;
 }

@@ -51,6 +51,8 @@ public:
         Sha256,
     };
     static QString Label(Field field);
+    // "Label: value".
+    static QString Line(Field field, const QString& value);
 
     // A record field or a path as text: bytes that are not UTF-8 are shown as \xNN.
     static QString Display(const std::string& bytes);

@@ -1,30 +1,13 @@
 #include <QDir>
 #include <QFile>
+#include <QMap>
+#include <QProcess>
 #include <QResource>
+#include <QTemporaryDir>
 #include <QTextDocument>
 #include <QTranslator>
 #include <QXmlStreamReader>
 #include <QtTest>
-
-// The 20 translation catalogues as they ship: compiled into the program uncompressed, each translating
-// exactly the program's 19 texts in the context "QObject", and the help page of each language naming the
-// buttons, columns and verdicts the way its catalogue does.
-class TestCatalogues : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void catalogueIsCompiledInUncompressed_data();
-    void catalogueIsCompiledInUncompressed();
-    void sourceTranslatesExactlyTheProgramTexts_data();
-    void sourceTranslatesExactlyTheProgramTexts();
-    void compiledCatalogueTranslatesEveryTextButCancel_data();
-    void compiledCatalogueTranslatesEveryTextButCancel();
-    void helpPageUsesTheCatalogueNames_data();
-    void helpPageUsesTheCatalogueNames();
-    void verdictTextsDiffer_data();
-    void verdictTextsDiffer();
-};
 
 namespace {
 
@@ -109,6 +92,33 @@ QString Translate(const QTranslator& translator, const QString& text)
 
 } // namespace
 
+// The 20 translation catalogues as they ship: compiled into the program uncompressed, each translating
+// exactly the program's 19 texts in the context "QObject", and the help page of each language naming the
+// buttons, columns and verdicts the way its catalogue does.
+class TestCatalogues : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void catalogueIsCompiledInUncompressed_data();
+    void catalogueIsCompiledInUncompressed();
+    void sourceTranslatesExactlyTheProgramTexts_data();
+    void sourceTranslatesExactlyTheProgramTexts();
+    void compiledCatalogueTranslatesEveryTextButCancel_data();
+    void compiledCatalogueTranslatesEveryTextButCancel();
+    void helpPageUsesTheCatalogueNames_data();
+    void helpPageUsesTheCatalogueNames();
+    void verdictTextsDiffer_data();
+    void verdictTextsDiffer();
+    void codeAddsNoTextToTheWindowContext();
+    void everyNewTextIsTranslated_data();
+    void everyNewTextIsTranslated();
+
+private:
+    QList<CatalogueMessage> ExtractedFromCode();
+    QTemporaryDir extractDir;
+};
+
 void TestCatalogues::catalogueIsCompiledInUncompressed_data()
 {
     AddCodeRows();
@@ -137,8 +147,9 @@ void TestCatalogues::sourceTranslatesExactlyTheProgramTexts()
         QStringLiteral(QUORLITH_SOURCE_DIR "/resources/translations/quorlith_%1.ts").arg(code));
     QStringList sources;
     for (const CatalogueMessage& message : messages) {
+        if (message.context != QLatin1String("QObject"))
+            continue;
         sources << message.source;
-        QCOMPARE(message.context, QString("QObject"));
         QVERIFY2(!message.hasComment, qPrintable(message.source));
         QVERIFY2(!message.unfinished, qPrintable(message.source));
         QVERIFY2(!message.translation.trimmed().isEmpty(), qPrintable(message.source));
@@ -213,6 +224,84 @@ void TestCatalogues::verdictTextsDiffer()
     const QString failed = Translate(translator, "Authentication failed");
     QVERIFY(!succeeded.isEmpty() && !failed.isEmpty());
     QVERIFY2(succeeded != failed, qPrintable(succeeded));
+}
+
+// Every text the code looks up, as Qt's own extraction tool finds it in the sources.
+QList<CatalogueMessage> TestCatalogues::ExtractedFromCode()
+{
+    const QString out = extractDir.filePath(QStringLiteral("extracted.ts"));
+    if (!QFile::exists(out)) {
+        QStringList arguments{"-silent", "-I", QUORLITH_SOURCE_DIR, "-recursive"};
+        for (const char* folder : {"app", "ui", "filelist", "verdict", "report", "cli"}) {
+            const QString path = QStringLiteral(QUORLITH_SOURCE_DIR "/") + folder;
+            if (QFileInfo::exists(path))
+                arguments << path;
+        }
+        arguments << "-locations"
+                  << "none"
+                  << "-ts" << out;
+        if (QProcess::execute(QStringLiteral(QUORLITH_LUPDATE), arguments) != 0)
+            return {};
+    }
+    return ReadCatalogueSource(out);
+}
+
+// The window's own texts are fixed: new texts belong in contexts of their own.
+void TestCatalogues::codeAddsNoTextToTheWindowContext()
+{
+    const QList<CatalogueMessage> extracted = ExtractedFromCode();
+    QVERIFY(!extracted.isEmpty());
+    QStringList windowTexts;
+    for (const CatalogueMessage& message : extracted) {
+        if (message.context == QLatin1String("QObject"))
+            windowTexts << message.source;
+    }
+    QStringList expected = programTexts;
+    expected << "Cancel";
+    windowTexts.sort();
+    expected.sort();
+    QCOMPARE(windowTexts, expected);
+}
+
+void TestCatalogues::everyNewTextIsTranslated_data()
+{
+    AddCodeRows();
+}
+
+// Each catalogue carries every text of the other contexts, finished and with the same placeholders, and
+// nothing the code no longer asks for.
+void TestCatalogues::everyNewTextIsTranslated()
+{
+    QFETCH(QString, code);
+    QVERIFY(extractDir.isValid());
+    const QList<CatalogueMessage> extracted = ExtractedFromCode();
+    QVERIFY(!extracted.isEmpty());
+    QMap<QString, CatalogueMessage> catalogue;
+    for (const CatalogueMessage& message : ReadCatalogueSource(
+             QStringLiteral(QUORLITH_SOURCE_DIR "/resources/translations/quorlith_%1.ts").arg(code))) {
+        if (message.context != QLatin1String("QObject"))
+            catalogue.insert(message.context + QLatin1Char('|') + message.source, message);
+    }
+    QStringList wanted;
+    for (const CatalogueMessage& text : extracted) {
+        if (text.context == QLatin1String("QObject"))
+            continue;
+        const QString key = text.context + QLatin1Char('|') + text.source;
+        wanted << key;
+        QVERIFY2(catalogue.contains(key), qPrintable(key));
+        const CatalogueMessage& message = catalogue.value(key);
+        QVERIFY2(!message.unfinished && !message.translation.trimmed().isEmpty(), qPrintable(key));
+        for (const char* placeholder : {"%1", "%2", "%3", "%4"})
+            QVERIFY2(message.translation.count(QLatin1String(placeholder)) ==
+                         message.source.count(QLatin1String(placeholder)),
+                     qPrintable(key + " -> " + message.translation));
+        if (code == QLatin1String("enu"))
+            QCOMPARE(message.translation, message.source);
+    }
+    QStringList present = catalogue.keys();
+    wanted.sort();
+    present.sort();
+    QCOMPARE(present, wanted);
 }
 
 QTEST_MAIN(TestCatalogues)
