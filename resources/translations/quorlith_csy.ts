@@ -80,4 +80,163 @@
         <translation>Zpracovává se</translation>
     </message>
 </context>
+<context>
+    <name>VerdictText</name>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Soubor neexistuje.</translation>
+    </message>
+    <message>
+        <source>This is not a regular file.</source>
+        <translation>Nejde o běžný soubor.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Soubor nelze přečíst.</translation>
+    </message>
+    <message>
+        <source>The file is empty or too small to hold a watermark block.</source>
+        <translation>Soubor je prázdný nebo příliš malý na to, aby obsahoval blok vodoznaku.</translation>
+    </message>
+    <message>
+        <source>The file name does not end in .jpg, .avi, .mp4 or .mxg.</source>
+        <translation>Název souboru nekončí na .jpg, .avi, .mp4 ani .mxg.</translation>
+    </message>
+    <message>
+        <source>The watermark block cannot be read.</source>
+        <translation>Blok vodoznaku nelze přečíst.</translation>
+    </message>
+    <message>
+        <source>No watermark opens with the built-in recorder key: the file has no watermark, or it was made with another key, or it is damaged.</source>
+        <translation>Vestavěným klíčem záznamníku nelze otevřít žádný vodoznak: soubor vodoznak nemá, nebo byl vodoznak vytvořen jiným klíčem, nebo je poškozený.</translation>
+    </message>
+    <message>
+        <source>The watermark record has a marker that this program does not accept.</source>
+        <translation>Záznam vodoznaku má značku, kterou tento program nepřijímá.</translation>
+    </message>
+    <message>
+        <source>The watermark record&apos;s version is neither 1.0 nor 1.1.</source>
+        <translation>Verze záznamu vodoznaku není 1.0 ani 1.1.</translation>
+    </message>
+    <message>
+        <source>The structure of the video does not lead to its content.</source>
+        <translation>Struktura videa nevede k jeho obsahu.</translation>
+    </message>
+    <message>
+        <source>The content does not match the digest in the watermark: it was changed, or the digest in the record is not in the expected form.</source>
+        <translation>Obsah neodpovídá otisku ve vodoznaku: byl změněn, nebo otisk v záznamu nemá očekávaný tvar.</translation>
+    </message>
+    <message>
+        <source>The digest protects only %1 of the %2 bytes of this file.</source>
+        <translation>Otisk chrání jen %1 z %2 bajtů tohoto souboru.</translation>
+    </message>
+    <message>
+        <source>The verdict was reached before any content was checked: no byte is vouched for.</source>
+        <translation>Výsledek byl stanoven dříve, než byl zkontrolován jakýkoli obsah: neručí za žádný bajt.</translation>
+    </message>
+    <message>
+        <source>Bytes %1 to %2, the container header before the media data, are not covered.</source>
+        <translation>Bajty %1 až %2, hlavička kontejneru před obrazovými daty, nejsou pokryty.</translation>
+    </message>
+    <message>
+        <source>Bytes %1 to %2 are the 512-byte watermark block, not content.</source>
+        <translation>Bajty %1 až %2 tvoří 512bajtový blok vodoznaku, nikoli obsah.</translation>
+    </message>
+    <message>
+        <source>Record version 1.1 with fold index 0: no content byte counts; the digest depends only on the content length of %1 bytes.</source>
+        <translation>Verze záznamu 1.1 se skládacím indexem 0: nepočítá se žádný bajt obsahu; otisk závisí jen na délce obsahu, která činí %1 bajtů.</translation>
+    </message>
+    <message>
+        <source>Record version 1.1: of the %1 content bytes only the %2 whose position in the content modulo 64 is below %3 count, and they are combined by XOR per position, so changes that cancel each other out go unnoticed.</source>
+        <translation>Verze záznamu 1.1: z %1 bajtů obsahu se počítá jen %2 bajtů, jejichž pozice v obsahu modulo 64 je menší než %3, a ty se kombinují operací XOR po pozicích, takže změny, které se navzájem vyruší, zůstanou nepoznány.</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 bajtů</translation>
+    </message>
+    <message>
+        <source>0 (record version 1.0: every content byte counts)</source>
+        <translation>0 (verze záznamu 1.0: počítá se každý bajt obsahu)</translation>
+    </message>
+    <message>
+        <source>1 (record version 1.1: the content is folded, only part of it counts)</source>
+        <translation>1 (verze záznamu 1.1: obsah se skládá, počítá se jen jeho část)</translation>
+    </message>
+    <message>
+        <source>not reached</source>
+        <translation>nezjištěn</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>žádné</translation>
+    </message>
+    <message>
+        <source>Full path</source>
+        <translation>Úplná cesta</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Velikost</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Výsledek</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Důvod</translation>
+    </message>
+    <message>
+        <source>Marker</source>
+        <translation>Značka</translation>
+    </message>
+    <message>
+        <source>Record version</source>
+        <translation>Verze záznamu</translation>
+    </message>
+    <message>
+        <source>Digest in the record</source>
+        <translation>Otisk v záznamu</translation>
+    </message>
+    <message>
+        <source>Time source</source>
+        <translation>Zdroj času</translation>
+    </message>
+    <message>
+        <source>Camera MAC</source>
+        <translation>MAC adresa kamery</translation>
+    </message>
+    <message>
+        <source>Digest mode</source>
+        <translation>Režim otisku</translation>
+    </message>
+    <message>
+        <source>Protected bytes</source>
+        <translation>Chráněné bajty</translation>
+    </message>
+    <message>
+        <source>Unprotected byte ranges</source>
+        <translation>Nechráněné rozsahy bajtů</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Poznámky</translation>
+    </message>
+    <message>
+        <source>SHA-256</source>
+        <translation>SHA-256</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>neznámá</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 z %2</translation>
+    </message>
+    <message>
+        <source>none: the check stopped before the watermark record was read</source>
+        <translation>žádné: kontrola skončila dříve, než byl přečten záznam vodoznaku</translation>
+    </message>
+</context>
 </TS>

@@ -80,4 +80,163 @@
         <translation>Processing</translation>
     </message>
 </context>
+<context>
+    <name>VerdictText</name>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>The file does not exist.</translation>
+    </message>
+    <message>
+        <source>This is not a regular file.</source>
+        <translation>This is not a regular file.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>The file cannot be read.</translation>
+    </message>
+    <message>
+        <source>The file is empty or too small to hold a watermark block.</source>
+        <translation>The file is empty or too small to hold a watermark block.</translation>
+    </message>
+    <message>
+        <source>The file name does not end in .jpg, .avi, .mp4 or .mxg.</source>
+        <translation>The file name does not end in .jpg, .avi, .mp4 or .mxg.</translation>
+    </message>
+    <message>
+        <source>The watermark block cannot be read.</source>
+        <translation>The watermark block cannot be read.</translation>
+    </message>
+    <message>
+        <source>No watermark opens with the built-in recorder key: the file has no watermark, or it was made with another key, or it is damaged.</source>
+        <translation>No watermark opens with the built-in recorder key: the file has no watermark, or it was made with another key, or it is damaged.</translation>
+    </message>
+    <message>
+        <source>The watermark record has a marker that this program does not accept.</source>
+        <translation>The watermark record has a marker that this program does not accept.</translation>
+    </message>
+    <message>
+        <source>The watermark record&apos;s version is neither 1.0 nor 1.1.</source>
+        <translation>The watermark record&apos;s version is neither 1.0 nor 1.1.</translation>
+    </message>
+    <message>
+        <source>The structure of the video does not lead to its content.</source>
+        <translation>The structure of the video does not lead to its content.</translation>
+    </message>
+    <message>
+        <source>The content does not match the digest in the watermark: it was changed, or the digest in the record is not in the expected form.</source>
+        <translation>The content does not match the digest in the watermark: it was changed, or the digest in the record is not in the expected form.</translation>
+    </message>
+    <message>
+        <source>The digest protects only %1 of the %2 bytes of this file.</source>
+        <translation>The digest protects only %1 of the %2 bytes of this file.</translation>
+    </message>
+    <message>
+        <source>The verdict was reached before any content was checked: no byte is vouched for.</source>
+        <translation>The verdict was reached before any content was checked: no byte is vouched for.</translation>
+    </message>
+    <message>
+        <source>Bytes %1 to %2, the container header before the media data, are not covered.</source>
+        <translation>Bytes %1 to %2, the container header before the media data, are not covered.</translation>
+    </message>
+    <message>
+        <source>Bytes %1 to %2 are the 512-byte watermark block, not content.</source>
+        <translation>Bytes %1 to %2 are the 512-byte watermark block, not content.</translation>
+    </message>
+    <message>
+        <source>Record version 1.1 with fold index 0: no content byte counts; the digest depends only on the content length of %1 bytes.</source>
+        <translation>Record version 1.1 with fold index 0: no content byte counts; the digest depends only on the content length of %1 bytes.</translation>
+    </message>
+    <message>
+        <source>Record version 1.1: of the %1 content bytes only the %2 whose position in the content modulo 64 is below %3 count, and they are combined by XOR per position, so changes that cancel each other out go unnoticed.</source>
+        <translation>Record version 1.1: of the %1 content bytes only the %2 whose position in the content modulo 64 is below %3 count, and they are combined by XOR per position, so changes that cancel each other out go unnoticed.</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>0 (record version 1.0: every content byte counts)</source>
+        <translation>0 (record version 1.0: every content byte counts)</translation>
+    </message>
+    <message>
+        <source>1 (record version 1.1: the content is folded, only part of it counts)</source>
+        <translation>1 (record version 1.1: the content is folded, only part of it counts)</translation>
+    </message>
+    <message>
+        <source>not reached</source>
+        <translation>not reached</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Full path</source>
+        <translation>Full path</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Reason</translation>
+    </message>
+    <message>
+        <source>Marker</source>
+        <translation>Marker</translation>
+    </message>
+    <message>
+        <source>Record version</source>
+        <translation>Record version</translation>
+    </message>
+    <message>
+        <source>Digest in the record</source>
+        <translation>Digest in the record</translation>
+    </message>
+    <message>
+        <source>Time source</source>
+        <translation>Time source</translation>
+    </message>
+    <message>
+        <source>Camera MAC</source>
+        <translation>Camera MAC</translation>
+    </message>
+    <message>
+        <source>Digest mode</source>
+        <translation>Digest mode</translation>
+    </message>
+    <message>
+        <source>Protected bytes</source>
+        <translation>Protected bytes</translation>
+    </message>
+    <message>
+        <source>Unprotected byte ranges</source>
+        <translation>Unprotected byte ranges</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>SHA-256</source>
+        <translation>SHA-256</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unknown</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>none: the check stopped before the watermark record was read</source>
+        <translation>none: the check stopped before the watermark record was read</translation>
+    </message>
+</context>
 </TS>

@@ -80,4 +80,163 @@
         <translation>A processar</translation>
     </message>
 </context>
+<context>
+    <name>VerdictText</name>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>O ficheiro não existe.</translation>
+    </message>
+    <message>
+        <source>This is not a regular file.</source>
+        <translation>Este não é um ficheiro normal.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Não é possível ler o ficheiro.</translation>
+    </message>
+    <message>
+        <source>The file is empty or too small to hold a watermark block.</source>
+        <translation>O ficheiro está vazio ou é demasiado pequeno para conter um bloco de marca de água.</translation>
+    </message>
+    <message>
+        <source>The file name does not end in .jpg, .avi, .mp4 or .mxg.</source>
+        <translation>O nome do ficheiro não termina em .jpg, .avi, .mp4 ou .mxg.</translation>
+    </message>
+    <message>
+        <source>The watermark block cannot be read.</source>
+        <translation>Não é possível ler o bloco da marca de água.</translation>
+    </message>
+    <message>
+        <source>No watermark opens with the built-in recorder key: the file has no watermark, or it was made with another key, or it is damaged.</source>
+        <translation>Nenhuma marca de água abre com a chave de gravador incorporada: o ficheiro não tem marca de água, ou esta foi criada com outra chave, ou está danificada.</translation>
+    </message>
+    <message>
+        <source>The watermark record has a marker that this program does not accept.</source>
+        <translation>O registo da marca de água tem um marcador que este programa não aceita.</translation>
+    </message>
+    <message>
+        <source>The watermark record&apos;s version is neither 1.0 nor 1.1.</source>
+        <translation>A versão do registo da marca de água não é nem 1.0 nem 1.1.</translation>
+    </message>
+    <message>
+        <source>The structure of the video does not lead to its content.</source>
+        <translation>A estrutura do vídeo não conduz ao seu conteúdo.</translation>
+    </message>
+    <message>
+        <source>The content does not match the digest in the watermark: it was changed, or the digest in the record is not in the expected form.</source>
+        <translation>O conteúdo não coincide com a impressão digital da marca de água: foi alterado, ou a impressão digital do registo não tem a forma esperada.</translation>
+    </message>
+    <message>
+        <source>The digest protects only %1 of the %2 bytes of this file.</source>
+        <translation>A impressão digital protege apenas %1 dos %2 bytes deste ficheiro.</translation>
+    </message>
+    <message>
+        <source>The verdict was reached before any content was checked: no byte is vouched for.</source>
+        <translation>O veredicto foi obtido antes de qualquer conteúdo ser verificado: não responde por nenhum byte.</translation>
+    </message>
+    <message>
+        <source>Bytes %1 to %2, the container header before the media data, are not covered.</source>
+        <translation>Os bytes %1 a %2, o cabeçalho do contentor antes dos dados de imagem, não estão abrangidos.</translation>
+    </message>
+    <message>
+        <source>Bytes %1 to %2 are the 512-byte watermark block, not content.</source>
+        <translation>Os bytes %1 a %2 são o bloco de marca de água de 512 bytes, não conteúdo.</translation>
+    </message>
+    <message>
+        <source>Record version 1.1 with fold index 0: no content byte counts; the digest depends only on the content length of %1 bytes.</source>
+        <translation>Versão de registo 1.1 com índice de dobragem 0: nenhum byte do conteúdo conta; a impressão digital depende apenas do comprimento do conteúdo, %1 bytes.</translation>
+    </message>
+    <message>
+        <source>Record version 1.1: of the %1 content bytes only the %2 whose position in the content modulo 64 is below %3 count, and they are combined by XOR per position, so changes that cancel each other out go unnoticed.</source>
+        <translation>Versão de registo 1.1: dos %1 bytes do conteúdo só contam os %2 cuja posição no conteúdo, módulo 64, é inferior a %3, e são combinados por XOR posição a posição, pelo que as alterações que se anulam entre si passam despercebidas.</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>0 (record version 1.0: every content byte counts)</source>
+        <translation>0 (versão de registo 1.0: cada byte do conteúdo conta)</translation>
+    </message>
+    <message>
+        <source>1 (record version 1.1: the content is folded, only part of it counts)</source>
+        <translation>1 (versão de registo 1.1: o conteúdo é dobrado, só uma parte dele conta)</translation>
+    </message>
+    <message>
+        <source>not reached</source>
+        <translation>não alcançado</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nenhum</translation>
+    </message>
+    <message>
+        <source>Full path</source>
+        <translation>Caminho completo</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Veredicto</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Motivo</translation>
+    </message>
+    <message>
+        <source>Marker</source>
+        <translation>Marcador</translation>
+    </message>
+    <message>
+        <source>Record version</source>
+        <translation>Versão do registo</translation>
+    </message>
+    <message>
+        <source>Digest in the record</source>
+        <translation>Impressão digital no registo</translation>
+    </message>
+    <message>
+        <source>Time source</source>
+        <translation>Origem da hora</translation>
+    </message>
+    <message>
+        <source>Camera MAC</source>
+        <translation>MAC da câmara</translation>
+    </message>
+    <message>
+        <source>Digest mode</source>
+        <translation>Modo da impressão digital</translation>
+    </message>
+    <message>
+        <source>Protected bytes</source>
+        <translation>Bytes protegidos</translation>
+    </message>
+    <message>
+        <source>Unprotected byte ranges</source>
+        <translation>Intervalos de bytes não protegidos</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notas</translation>
+    </message>
+    <message>
+        <source>SHA-256</source>
+        <translation>SHA-256</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>desconhecido</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>none: the check stopped before the watermark record was read</source>
+        <translation>nenhum: a verificação parou antes de o registo da marca de água ser lido</translation>
+    </message>
+</context>
 </TS>

@@ -80,4 +80,163 @@
         <translation>İşleniyor:</translation>
     </message>
 </context>
+<context>
+    <name>VerdictText</name>
+    <message>
+        <source>The file does not exist.</source>
+        <translation>Dosya yok.</translation>
+    </message>
+    <message>
+        <source>This is not a regular file.</source>
+        <translation>Bu normal bir dosya değil.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Dosya okunamıyor.</translation>
+    </message>
+    <message>
+        <source>The file is empty or too small to hold a watermark block.</source>
+        <translation>Dosya boş ya da bir filigran bloğu içeremeyecek kadar küçük.</translation>
+    </message>
+    <message>
+        <source>The file name does not end in .jpg, .avi, .mp4 or .mxg.</source>
+        <translation>Dosya adı .jpg, .avi, .mp4 veya .mxg ile bitmiyor.</translation>
+    </message>
+    <message>
+        <source>The watermark block cannot be read.</source>
+        <translation>Filigran bloğu okunamıyor.</translation>
+    </message>
+    <message>
+        <source>No watermark opens with the built-in recorder key: the file has no watermark, or it was made with another key, or it is damaged.</source>
+        <translation>Yerleşik kayıt cihazı anahtarıyla hiçbir filigran açılmıyor: dosyada filigran yok ya da filigran başka bir anahtarla oluşturulmuş ya da hasarlı.</translation>
+    </message>
+    <message>
+        <source>The watermark record has a marker that this program does not accept.</source>
+        <translation>Filigranın kaydında bu programın kabul etmediği bir işaret var.</translation>
+    </message>
+    <message>
+        <source>The watermark record&apos;s version is neither 1.0 nor 1.1.</source>
+        <translation>Filigran kaydının sürümü ne 1.0 ne de 1.1.</translation>
+    </message>
+    <message>
+        <source>The structure of the video does not lead to its content.</source>
+        <translation>Videonun yapısı izlenerek içeriğine ulaşılamıyor.</translation>
+    </message>
+    <message>
+        <source>The content does not match the digest in the watermark: it was changed, or the digest in the record is not in the expected form.</source>
+        <translation>İçerik filigrandaki parmak iziyle eşleşmiyor: içerik değiştirilmiş ya da kayıttaki parmak izi beklenen biçimde değil.</translation>
+    </message>
+    <message>
+        <source>The digest protects only %1 of the %2 bytes of this file.</source>
+        <translation>Parmak izi bu dosyanın %2 baytından yalnızca %1 baytını korur.</translation>
+    </message>
+    <message>
+        <source>The verdict was reached before any content was checked: no byte is vouched for.</source>
+        <translation>Sonuç, hiçbir içerik denetlenmeden önce belirlendi: hiçbir bayta kefil olmaz.</translation>
+    </message>
+    <message>
+        <source>Bytes %1 to %2, the container header before the media data, are not covered.</source>
+        <translation>%1 ile %2 arasındaki baytlar, yani görüntü verilerinden önceki kapsayıcı başlığı, kapsanmıyor.</translation>
+    </message>
+    <message>
+        <source>Bytes %1 to %2 are the 512-byte watermark block, not content.</source>
+        <translation>%1 ile %2 arasındaki baytlar içerik değil, 512 baytlık filigran bloğudur.</translation>
+    </message>
+    <message>
+        <source>Record version 1.1 with fold index 0: no content byte counts; the digest depends only on the content length of %1 bytes.</source>
+        <translation>Kayıt sürümü 1.1, katlama dizini 0: içeriğin hiçbir baytı hesaba katılmaz; parmak izi yalnızca içeriğin uzunluğuna (%1 bayt) bağlıdır.</translation>
+    </message>
+    <message>
+        <source>Record version 1.1: of the %1 content bytes only the %2 whose position in the content modulo 64 is below %3 count, and they are combined by XOR per position, so changes that cancel each other out go unnoticed.</source>
+        <translation>Kayıt sürümü 1.1: içeriğin %1 baytından yalnızca içerikteki konumunun 64&apos;e bölümünden kalanı %3 değerinden küçük olan %2 bayt hesaba katılır ve bunlar konum başına XOR ile birleştirilir; bu yüzden birbirini götüren değişiklikler fark edilmez.</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 bayt</translation>
+    </message>
+    <message>
+        <source>0 (record version 1.0: every content byte counts)</source>
+        <translation>0 (kayıt sürümü 1.0: içeriğin her baytı hesaba katılır)</translation>
+    </message>
+    <message>
+        <source>1 (record version 1.1: the content is folded, only part of it counts)</source>
+        <translation>1 (kayıt sürümü 1.1: içerik katlanır, yalnızca bir kısmı hesaba katılır)</translation>
+    </message>
+    <message>
+        <source>not reached</source>
+        <translation>ulaşılmadı</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>yok</translation>
+    </message>
+    <message>
+        <source>Full path</source>
+        <translation>Tam yol</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Boyut</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Sonuç</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Neden</translation>
+    </message>
+    <message>
+        <source>Marker</source>
+        <translation>İşaret</translation>
+    </message>
+    <message>
+        <source>Record version</source>
+        <translation>Kayıt sürümü</translation>
+    </message>
+    <message>
+        <source>Digest in the record</source>
+        <translation>Kayıttaki parmak izi</translation>
+    </message>
+    <message>
+        <source>Time source</source>
+        <translation>Zaman kaynağı</translation>
+    </message>
+    <message>
+        <source>Camera MAC</source>
+        <translation>Kamera MAC adresi</translation>
+    </message>
+    <message>
+        <source>Digest mode</source>
+        <translation>Parmak izi modu</translation>
+    </message>
+    <message>
+        <source>Protected bytes</source>
+        <translation>Korunan baytlar</translation>
+    </message>
+    <message>
+        <source>Unprotected byte ranges</source>
+        <translation>Korunmayan bayt aralıkları</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notlar</translation>
+    </message>
+    <message>
+        <source>SHA-256</source>
+        <translation>SHA-256</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>bilinmiyor</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>none: the check stopped before the watermark record was read</source>
+        <translation>yok: denetim, filigran kaydı okunmadan önce durdu</translation>
+    </message>
+</context>
 </TS>
