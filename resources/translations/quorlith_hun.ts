@@ -184,7 +184,7 @@
     </message>
     <message>
         <source>Reason</source>
-        <translation>Ok</translation>
+        <translation>Indok</translation>
     </message>
     <message>
         <source>Marker</source>

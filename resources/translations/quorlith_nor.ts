@@ -172,7 +172,7 @@
     </message>
     <message>
         <source>Full path</source>
-        <translation>Full bane</translation>
+        <translation>Fullstendig bane</translation>
     </message>
     <message>
         <source>Size</source>
