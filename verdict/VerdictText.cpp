@@ -33,7 +33,8 @@ QString VerdictText::Reason(const VerificationResult& result)
     case VerdictReason::UnsupportedVersion:
         return tr("The watermark record's version is neither 1.0 nor 1.1.");
     case VerdictReason::ContainerInvalid:
-        return tr("The structure of the video does not lead to its content.");
+        return tr(
+            "The container structure of the video (AVI, MP4 or MXG) cannot be followed to its content.");
     case VerdictReason::ContentMismatch:
         return tr("The content does not match the digest in the watermark: it was changed, or the digest "
                   "in the record is not in the expected form.");
@@ -71,8 +72,8 @@ QString VerdictText::Note(const CoverageNote& note)
                   "the content length of %1 bytes.")
             .arg(QString::number(note.count));
     case CoverageNote::Kind::FoldStriped:
-        return tr("Record version 1.1: of the %1 content bytes only the %2 whose position in the content "
-                  "modulo 64 is below %3 count, and they are combined by XOR per position, so changes that "
+        return tr("Record version 1.1: of the %1 content bytes only %2 count, those whose position in the "
+                  "content modulo 64 is below %3; they are combined by XOR per position, so changes that "
                   "cancel each other out go unnoticed.")
             .arg(QString::number(note.count), QString::number(note.kept), QString::number(note.index));
     }
@@ -92,7 +93,7 @@ QString VerdictText::DigestMode(int digestMode)
     case 1:
         return tr("1 (record version 1.1: the content is folded, only part of it counts)");
     default:
-        return tr("not reached");
+        return tr("not determined: the check stopped earlier");
     }
 }
 
@@ -173,9 +174,9 @@ QStringList VerdictText::DetailLines(const VerificationResult& result, const QSt
     lines << Line(Field::CamMac, Display(result.camMac));
     lines << Line(Field::DigestMode, DigestMode(result.digestMode));
     if (result.hasCoverage) {
-        lines << Line(
-            Field::ProtectedBytes,
-            tr("%1 of %2").arg(QString::number(result.coverage.protectedBytes), Bytes(result.size)));
+        lines << Line(Field::ProtectedBytes, tr("%1 of %2 bytes")
+                                                 .arg(QString::number(result.coverage.protectedBytes),
+                                                      QString::number(result.size)));
         lines << Line(Field::UnprotectedRanges, Ranges(result.coverage));
         for (const CoverageNote& note : result.coverage.notes)
             lines << Line(Field::Notes, Note(note));
