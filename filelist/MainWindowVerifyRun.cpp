@@ -58,9 +58,9 @@ void MainWindow::VerifyOneFile(const QString& path, int index)
         --totalCount;
         return;
     }
-    runProgress->SetText(
-        QCoreApplication::translate("QObject", "Processing") +
-        QStringLiteral(" %1...(%2/%3)").arg(fileInfo.fileName()).arg(index).arg(runPaths.size()));
+    // The name is joined as it is: an arg() over text holding it would read a "%1" in the name.
+    runProgress->SetText(QCoreApplication::translate("QObject", "Processing") + QLatin1Char(' ') +
+                         fileInfo.fileName() + QStringLiteral("...(%1/%2)").arg(index).arg(runPaths.size()));
 
     currentWorker =
         new VerifyThread(fileInfo, listModel, &totalCount, &succeededCount, &failedCount, &runCanceled);

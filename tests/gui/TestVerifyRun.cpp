@@ -67,6 +67,8 @@ private slots:
     void verdictAndCells_data();
     void verdictAndCells();
     void runOfThreeShowsItsProgress();
+    void nameIsShownAsItIs_data();
+    void nameIsShownAsItIs();
     void cancelDuringTheFirstOfThree();
     void pathsThatAreNoFileAreSkipped_data();
     void pathsThatAreNoFileAreSkipped();
@@ -230,6 +232,30 @@ void TestVerifyRun::runOfThreeShowsItsProgress()
     QCOMPARE(PanelBar(window)->value(), 3);
     QVERIFY(LatestPanel(window)->isHidden());
     QVERIFY(window.currentWorker == nullptr);
+}
+
+void TestVerifyRun::nameIsShownAsItIs_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("first placeholder") << "x%1.jpg";
+    QTest::newRow("second and third") << "%2-%3.jpg";
+    QTest::newRow("all three, reversed") << "%3%2%1.jpg";
+    QTest::newRow("localized placeholder") << "%L1 %99.jpg";
+}
+
+// The label must not read anything in the file name as a place for the counts.
+void TestVerifyRun::nameIsShownAsItIs()
+{
+    QFETCH(QString, name);
+    const QStringList paths = {Evidence("still.jpg", name), Evidence("still.jpg", "second.jpg")};
+    QVERIFY(!paths.contains(QString()));
+
+    MainWindow window;
+    QStringList labels;
+    connect(window.listModel, &QAbstractItemModel::rowsInserted, [&] { labels << PanelText(window); });
+    window.VerifyFiles(paths);
+
+    QCOMPARE(labels, QStringList({"Processing " + name + "...(0/2)", "Processing second.jpg...(1/2)"}));
 }
 
 void TestVerifyRun::cancelDuringTheFirstOfThree()
