@@ -46,7 +46,7 @@ void MainWindow::VerifyFiles(const QStringList& paths)
         progress->SetValue(runPaths.size());
     runProgress = nullptr;
     runPaths.clear();
-    progress->close();
+    progress->CloseAtRunEnd();
     listView->scrollToTop();
     progress->deleteLater();
 }

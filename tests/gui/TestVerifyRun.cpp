@@ -10,6 +10,7 @@
 #include <QStandardItemModel>
 #include <QStatusBar>
 #include <QTreeView>
+#include <QWindow>
 #include <QtTest>
 
 #include <memory>
@@ -70,6 +71,7 @@ private slots:
     void nameIsShownAsItIs_data();
     void nameIsShownAsItIs();
     void cancelDuringTheFirstOfThree();
+    void closingThePanelCancels();
     void pathsThatAreNoFileAreSkipped_data();
     void pathsThatAreNoFileAreSkipped();
     void emptyRunChangesNothing();
@@ -286,6 +288,32 @@ void TestVerifyRun::cancelDuringTheFirstOfThree()
     // The next run starts afresh.
     window.VerifyFiles({paths.at(1)});
     QCOMPARE(window.statusBar()->currentMessage(), StatusLine(2, 2, 0));
+}
+
+// The window manager closes the panel through its window, as its close button or Alt+F4 would.
+void TestVerifyRun::closingThePanelCancels()
+{
+    const QStringList paths = {MakeLargeEvidence(userDir->path(), "one.mp4", 16 << 20),
+                               Evidence("still.jpg", "two.jpg"), Evidence("still.jpg", "three.jpg")};
+    QVERIFY(!paths.contains(QString()));
+
+    MainWindow window;
+    bool closed = false;
+    QMetaObject::invokeMethod(
+        &window, [&] { closed = LatestPanel(window)->windowHandle()->close(); }, Qt::QueuedConnection);
+    window.VerifyFiles(paths);
+
+    QVERIFY(closed);
+    QCOMPARE(ShownRows(window.sortProxy).size(), 1);
+    QCOMPARE(window.listModel->index(0, 0).data().toString(), QString("one.mp4"));
+    QCOMPARE(window.statusBar()->currentMessage(), StatusLine(1, 1, 0));
+    QVERIFY(PanelBar(window)->value() < PanelBar(window)->maximum());
+
+    // A run that ends by itself closes its panel without counting as cancelled.
+    window.VerifyFiles(paths.mid(1));
+    QCOMPARE(window.statusBar()->currentMessage(), StatusLine(3, 3, 0));
+    QVERIFY(!LatestPanel(window)->IsCanceled());
+    QCOMPARE(PanelBar(window)->value(), 2);
 }
 
 void TestVerifyRun::pathsThatAreNoFileAreSkipped_data()
