@@ -54,8 +54,10 @@ private:
     static QString catalogueFolder;
 
     // Verifies paths one by one behind a progress panel; while a run is in progress, further
-    // paths join it instead of starting another.
+    // paths join it instead of starting another, and after its Cancel they wait for a run of their
+    // own that starts when it has ended.
     void VerifyFiles(const QStringList& paths);
+    void RunVerification(const QStringList& paths);
     void VerifyOneFile(const QString& path, int index);
     void WaitForCurrentWorker();
 
@@ -76,9 +78,11 @@ private:
     int succeededCount = 0;
     int failedCount = 0;
 
-    // The run in progress: its panel (null between runs) and every path handed to it so far.
+    // The run in progress: its panel (null between runs) and every path handed to it so far;
+    // and the paths that came after its Cancel, for the run after it.
     ProgressWidget* runProgress = nullptr;
     QStringList runPaths;
+    QStringList nextRunPaths;
 
     friend class TestMainWindow;
     friend class TestResultList;

@@ -8,16 +8,33 @@
 #include <QFileInfo>
 #include <QTreeView>
 
+#include <utility>
+
+// Whoever calls this while a run is in progress is inside that run's event loop, so the paths
+// are only queued here; the outermost call verifies them.
 void MainWindow::VerifyFiles(const QStringList& paths)
 {
     totalCount += paths.size();
     if (runProgress) {
-        // A run is in progress and turns the event loop: these files join it.
-        runPaths += paths;
-        runProgress->SetMaximum(runPaths.size());
+        if (runProgress->IsCanceled()) {
+            nextRunPaths += paths;
+        } else {
+            runPaths += paths;
+            runProgress->SetMaximum(runPaths.size());
+        }
         UpdateStatusBar();
         return;
     }
+    QStringList queued = paths;
+    do {
+        RunVerification(queued);
+        queued = std::exchange(nextRunPaths, QStringList());
+    } while (!queued.isEmpty());
+}
+
+// The paths are already counted in totalCount.
+void MainWindow::RunVerification(const QStringList& paths)
+{
     runPaths = paths;
     runCanceled = false;
     UpdateStatusBar();

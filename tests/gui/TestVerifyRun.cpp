@@ -72,6 +72,8 @@ private slots:
     void nameIsShownAsItIs();
     void cancelDuringTheFirstOfThree();
     void closingThePanelCancels();
+    void filesOpenedAfterCancelGetARunOfTheirOwn_data();
+    void filesOpenedAfterCancelGetARunOfTheirOwn();
     void pathsThatAreNoFileAreSkipped_data();
     void pathsThatAreNoFileAreSkipped();
     void emptyRunChangesNothing();
@@ -314,6 +316,49 @@ void TestVerifyRun::closingThePanelCancels()
     QCOMPARE(window.statusBar()->currentMessage(), StatusLine(3, 3, 0));
     QVERIFY(!LatestPanel(window)->IsCanceled());
     QCOMPARE(PanelBar(window)->value(), 2);
+}
+
+void TestVerifyRun::filesOpenedAfterCancelGetARunOfTheirOwn_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::newRow("Open File(s)") << "OpenFiles";
+    QTest::newRow("Open Folder") << "OpenFolder";
+}
+
+// Cancel drops the rest of its run, not what the user chooses after it while the cancelled file
+// is still in work: that gets a run of its own once the cancelled one has ended.
+void TestVerifyRun::filesOpenedAfterCancelGetARunOfTheirOwn()
+{
+    QFETCH(QString, command);
+    const QStringList first = {MakeLargeEvidence(userDir->path(), "one.mp4", 16 << 20),
+                               Evidence("still.jpg", "two.jpg")};
+    const QString laterFolder = userDir->filePath("later");
+    QVERIFY(QDir().mkdir(laterFolder));
+    const QStringList later = {MakeTamperedEvidence(laterFolder, "still.jpg", "three.jpg"),
+                               MakeEvidence(laterFolder, "clip-mdat-first.mp4", "four.mp4")};
+    QVERIFY(!first.contains(QString()) && !later.contains(QString()));
+
+    MainWindow window;
+    QMetaObject::invokeMethod(
+        &window,
+        [&] {
+            QTest::mouseClick(LatestPanel(window)->findChild<QPushButton*>(), Qt::LeftButton);
+            AnswerNextFileDialog(command == "OpenFiles" ? later : QStringList({laterFolder}));
+            QMetaObject::invokeMethod(&window, command.toLatin1().constData());
+        },
+        Qt::QueuedConnection);
+    QStringList labels;
+    connect(window.listModel, &QAbstractItemModel::rowsInserted, [&] { labels << PanelText(window); });
+    window.VerifyFiles(first);
+
+    QCOMPARE(ShownRows(window.sortProxy).size(), 3);
+    QCOMPARE(labels.size(), 3);
+    QCOMPARE(labels.at(0), QString("Processing one.mp4...(0/2)"));
+    QVERIFY2(labels.at(1).endsWith("...(0/2)") && labels.at(2).endsWith("...(1/2)"),
+             qPrintable(labels.join(',')));
+    QCOMPARE(window.statusBar()->currentMessage(), StatusLine(3, 2, 1));
+    QCOMPARE(PanelBar(window)->value(), 2);
+    QVERIFY(window.currentWorker == nullptr);
 }
 
 void TestVerifyRun::pathsThatAreNoFileAreSkipped_data()
