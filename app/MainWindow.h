@@ -60,6 +60,9 @@ private:
     void RunVerification(const QStringList& paths);
     void VerifyOneFile(const QString& path, int index);
     void WaitForCurrentWorker();
+    // The program is ending (the window closed, or the application told to quit): the file in
+    // work finishes, the rest of the run and a folder scan are dropped, and no run starts again.
+    void EndWork();
 
     CMainToolBar* toolBar = nullptr;
     QAction* openFilesAction = nullptr;
@@ -83,6 +86,7 @@ private:
     ProgressWidget* runProgress = nullptr;
     QStringList runPaths;
     QStringList nextRunPaths;
+    bool workEnded = false;
 
     friend class TestMainWindow;
     friend class TestResultList;

@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "filelist/EvidenceFolderScan.h"
+#include "filelist/PendingEvents.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -26,7 +27,13 @@ void MainWindow::OpenFolder()
         QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
     if (folder.isEmpty())
         return;
-    const QStringList paths = ScanEvidenceFolder(folder, [] { QCoreApplication::processEvents(); });
+    // The window stays usable during a long scan; closing it or quitting stops the scan, and
+    // VerifyFiles then starts no run.
+    const QStringList paths = ScanEvidenceFolder(folder, [this] {
+        if (!ProcessPendingEvents())
+            EndWork();
+        return !workEnded;
+    });
     VerifyFiles(paths);
 }
 

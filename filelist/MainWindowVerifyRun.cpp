@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "filelist/PendingEvents.h"
 #include "filelist/VerifyThread.h"
 #include "ui/ProgressWidget.h"
 
@@ -14,6 +15,8 @@
 // are only queued here; the outermost call verifies them.
 void MainWindow::VerifyFiles(const QStringList& paths)
 {
+    if (workEnded)
+        return;
     totalCount += paths.size();
     if (runProgress) {
         if (runProgress->IsCanceled()) {
@@ -29,7 +32,18 @@ void MainWindow::VerifyFiles(const QStringList& paths)
     do {
         RunVerification(queued);
         queued = std::exchange(nextRunPaths, QStringList());
-    } while (!queued.isEmpty());
+    } while (!queued.isEmpty() && !workEnded);
+    if (!queued.isEmpty()) {
+        totalCount -= queued.size();
+        UpdateStatusBar();
+    }
+}
+
+void MainWindow::EndWork()
+{
+    workEnded = true;
+    if (runProgress)
+        runProgress->SlotCancel();
 }
 
 // The paths are already counted in totalCount.
@@ -57,6 +71,8 @@ void MainWindow::RunVerification(const QStringList& paths)
         const QString path = runPaths.at(index);
         VerifyOneFile(path, index);
         UpdateStatusBar();
+        if (!ProcessPendingEvents())
+            EndWork();
     }
 
     if (!progress->IsCanceled())

@@ -81,6 +81,7 @@ private slots:
     void unwritableWorkingFolderGivesTrueVerdicts_data();
     void unwritableWorkingFolderGivesTrueVerdicts();
     void filesOpenedDuringARunJoinIt();
+    void closingTheWindowEndsTheRunAndTheProgram_data();
     void closingTheWindowEndsTheRunAndTheProgram();
 
 private:
@@ -499,10 +500,19 @@ void TestVerifyRun::filesOpenedDuringARunJoinIt()
     QCOMPARE(PanelBar(window)->value(), 4);
 }
 
+void TestVerifyRun::closingTheWindowEndsTheRunAndTheProgram_data()
+{
+    QTest::addColumn<bool>("quitWithoutClosing");
+    QTest::newRow("window closed") << false;
+    QTest::newRow("application quits, window still open") << true;
+}
+
 // Closing the window while a file is verified lets that file finish, drops the rest and lets
-// the program end; the application's quit must not cut the worker off either.
+// the program end; the application's quit must not cut the worker off either. Quitting the
+// application without closing the window ends the run the same way.
 void TestVerifyRun::closingTheWindowEndsTheRunAndTheProgram()
 {
+    QFETCH(bool, quitWithoutClosing);
     // Big enough that the program quits while the first file is still in work.
     const QStringList paths = {MakeLargeEvidence(userDir->path(), "one.mp4", 48 << 20),
                                Evidence("still.jpg", "two.jpg"), Evidence("still.jpg", "three.jpg")};
@@ -519,11 +529,14 @@ void TestVerifyRun::closingTheWindowEndsTheRunAndTheProgram()
             runReturned = true;
         },
         Qt::QueuedConnection);
-    QMetaObject::invokeMethod(&window, "close", Qt::QueuedConnection);
+    if (quitWithoutClosing)
+        QMetaObject::invokeMethod(qApp, "quit", Qt::QueuedConnection);
+    else
+        QMetaObject::invokeMethod(&window, "close", Qt::QueuedConnection);
     QCOMPARE(QCoreApplication::exec(), 0);
 
     QVERIFY(runReturned);
-    QVERIFY(!window.isVisible());
+    QCOMPARE(window.isVisible(), quitWithoutClosing);
     QCOMPARE(ShownRows(window.sortProxy).size(), 1);
     QCOMPARE(window.listModel->index(0, 0).data().toString(), QString("one.mp4"));
     QCOMPARE(window.listModel->index(0, 1).data().toString(), kSucceeded);
