@@ -1,6 +1,8 @@
 #include "app/MainWindow.h"
+#include "filelist/StaleCopySweep.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 #include <QMetaType>
 #include <QVector>
@@ -15,6 +17,9 @@ int main(int argc, char* argv[])
     QCoreApplication::setOrganizationDomain(QStringLiteral("trevalon.example"));
     QCoreApplication::setApplicationName(QStringLiteral("Quorlith"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/Authentication.png")));
+
+    // Copies left here by an earlier run that was killed outright.
+    RemoveStaleCopies(QDir::currentPath());
 
     MainWindow window;
     window.show();
