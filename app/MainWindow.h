@@ -95,6 +95,7 @@ private:
     friend class GuiRunBenchmark;
     friend class TestShellWindow;
     friend class TestShellLocale;
+    friend class TestTerminationSignalWatcher;
 };
 
 #endif

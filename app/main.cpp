@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "app/TerminationSignalWatcher.h"
 #include "filelist/StaleCopySweep.h"
 
 #include <QApplication>
@@ -22,6 +23,7 @@ int main(int argc, char* argv[])
     RemoveStaleCopies(QDir::currentPath());
 
     MainWindow window;
+    const TerminationSignalWatcher signalWatcher(&window);
     window.show();
     return application.exec();
 }
