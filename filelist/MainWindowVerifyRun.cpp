@@ -71,6 +71,7 @@ void MainWindow::RunVerification(const QStringList& paths)
         const QString path = runPaths.at(index);
         VerifyOneFile(path, index);
         UpdateStatusBar();
+        // An application told to quit while the file was in work ends the run as closing does.
         if (!ProcessPendingEvents())
             EndWork();
     }
