@@ -22,6 +22,7 @@ private slots:
     void cleanup();
     void signalEndsTheProgramAsClosingDoes_data();
     void signalEndsTheProgramAsClosingDoes();
+    void signalDuringARunBeforeTheEventLoopRuns();
 
 private:
     QTemporaryDir settingsDir;
@@ -101,6 +102,27 @@ void TestTerminationSignalWatcher::signalEndsTheProgramAsClosingDoes()
              QStringList());
     store.sync();
     QCOMPARE(store.value("Size").toSize(), QSize(613, 377));
+}
+
+// A run started before the application's event loop (paths given at start-up) sees the signal in
+// its own loops; the event loop that starts after it must still end.
+void TestTerminationSignalWatcher::signalDuringARunBeforeTheEventLoopRuns()
+{
+    const QStringList paths = {MakeLargeEvidence(userDir->path(), "one.mp4", 48 << 20),
+                               MakeEvidence(userDir->path(), "still.jpg", "two.jpg")};
+    QVERIFY(!paths.contains(QString()));
+
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const TerminationSignalWatcher watcher(&window);
+    QMetaObject::invokeMethod(
+        &window, [] { raise(SIGTERM); }, Qt::QueuedConnection);
+    window.VerifyFiles(paths);
+    QCOMPARE(window.listModel->rowCount(), 1);
+    QVERIFY(!window.isVisible());
+
+    QCOMPARE(QCoreApplication::exec(), 0);
 }
 
 QTEST_MAIN(TestTerminationSignalWatcher)
