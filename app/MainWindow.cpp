@@ -25,6 +25,7 @@ MainWindow::MainWindow() : QMainWindow(nullptr)
     LoadSettings();
     helpWindow = new HelpWindow;
     setWindowTitle(QCoreApplication::translate("QObject", "Trevalon Quorlith"));
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &MainWindow::EndWork);
 }
 
 MainWindow::~MainWindow()
@@ -77,8 +78,7 @@ void MainWindow::SaveSettings()
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     SaveSettings();
-    if (runProgress)
-        runProgress->SlotCancel();
+    EndWork();
     event->accept();
 }
 

@@ -58,10 +58,17 @@ private:
     static QString catalogueFolder;
 
     // Verifies paths one by one behind a progress panel; while a run is in progress, further
-    // paths join it instead of starting another.
+    // paths join it instead of starting another, and after its Cancel they wait for a run of their
+    // own that starts when it has ended.
     void VerifyFiles(const QStringList& paths);
+    void RunVerification(const QStringList& paths);
     void VerifyOneFile(const QString& path, int index);
     void WaitForCurrentWorker();
+    // The program is ending (the window closed, or the application told to quit): the file in
+    // work finishes, the rest of the run and a folder scan are dropped, and no run starts again.
+    void EndWork();
+    // The evidence files below folder, found by the folder rule while the window keeps answering.
+    QStringList ScanFolder(const QString& folder);
 
     CMainToolBar* toolBar = nullptr;
     QAction* openFilesAction = nullptr;
@@ -80,9 +87,12 @@ private:
     int succeededCount = 0;
     int failedCount = 0;
 
-    // The run in progress: its panel (null between runs) and every path handed to it so far.
+    // The run in progress: its panel (null between runs) and every path handed to it so far;
+    // and the paths that came after its Cancel, for the run after it.
     ProgressWidget* runProgress = nullptr;
     QStringList runPaths;
+    QStringList nextRunPaths;
+    bool workEnded = false;
 
     friend class TestMainWindow;
     friend class TestResultList;
@@ -92,6 +102,7 @@ private:
     friend class GuiRunBenchmark;
     friend class TestShellWindow;
     friend class TestShellLocale;
+    friend class TestTerminationSignalWatcher;
 };
 
 #endif

@@ -1,8 +1,11 @@
 #include "app/MainWindow.h"
 #include "app/SelfTestRowListing.h"
+#include "app/TerminationSignalWatcher.h"
 #include "app/WindowCommandLine.h"
+#include "filelist/StaleCopySweep.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 #include <QMetaType>
 #include <QVector>
@@ -31,7 +34,11 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("Quorlith"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/Authentication.png")));
 
+    // Copies left here by an earlier run that was killed outright.
+    RemoveStaleCopies(QDir::currentPath());
+
     MainWindow window;
+    const TerminationSignalWatcher signalWatcher(&window);
     window.show();
 
     // Queued, so the paths are verified from inside the event loop with the window on screen.

@@ -17,7 +17,7 @@ bool IsEvidenceFileName(const QString& fileName)
     return suffix == "mp4" || suffix == "mxg" || suffix == "avi" || suffix == "jpg";
 }
 
-QStringList ScanEvidenceFolder(const QString& folder, const std::function<void()>& afterEachEntry)
+QStringList ScanEvidenceFolder(const QString& folder, const std::function<bool()>& afterEachEntry)
 {
     QStringList found;
     QDirIterator it(folder, QDir::Files | QDir::NoSymLinks, QDirIterator::Subdirectories);
@@ -26,8 +26,8 @@ QStringList ScanEvidenceFolder(const QString& folder, const std::function<void()
         const QFileInfo entry = it.fileInfo();
         if (IsEvidenceFileName(entry.fileName()))
             found.append(entry.filePath());
-        if (afterEachEntry)
-            afterEachEntry();
+        if (afterEachEntry && !afterEachEntry())
+            break;
     }
     return found;
 }

@@ -12,7 +12,8 @@ bool IsEvidenceFileName(const QString& fileName);
 
 // Every evidence file below folder, at any depth, in the directory iterator's order; symbolic
 // links are neither listed nor followed and hidden entries are skipped. afterEachEntry, when
-// set, runs after every entry looked at, matching or not.
-QStringList ScanEvidenceFolder(const QString& folder, const std::function<void()>& afterEachEntry = {});
+// set, runs after every entry looked at, matching or not, and answers whether to go on; a scan
+// stopped that way answers what it found until then.
+QStringList ScanEvidenceFolder(const QString& folder, const std::function<bool()>& afterEachEntry = {});
 
 #endif

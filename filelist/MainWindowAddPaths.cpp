@@ -1,8 +1,5 @@
 #include "app/MainWindow.h"
 
-#include "filelist/EvidenceFolderScan.h"
-
-#include <QCoreApplication>
 #include <QFileInfo>
 
 // A folder stands for the evidence files below it, found as "Open Folder" finds them; anything
@@ -12,7 +9,7 @@ void MainWindow::AddPaths(const QStringList& paths)
     QStringList files;
     for (const QString& path : paths) {
         if (QFileInfo(path).isDir())
-            files += ScanEvidenceFolder(path, [] { QCoreApplication::processEvents(); });
+            files += ScanFolder(path);
         else
             files.append(path);
     }

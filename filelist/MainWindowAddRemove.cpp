@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "filelist/EvidenceFolderScan.h"
+#include "filelist/PendingEvents.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -26,8 +27,18 @@ void MainWindow::OpenFolder()
         QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
     if (folder.isEmpty())
         return;
-    const QStringList paths = ScanEvidenceFolder(folder, [] { QCoreApplication::processEvents(); });
-    VerifyFiles(paths);
+    VerifyFiles(ScanFolder(folder));
+}
+
+// The window stays usable during a long scan; closing it or quitting stops the scan, and
+// VerifyFiles then starts no run.
+QStringList MainWindow::ScanFolder(const QString& folder)
+{
+    return ScanEvidenceFolder(folder, [this] {
+        if (!ProcessPendingEvents())
+            EndWork();
+        return !workEnded;
+    });
 }
 
 // Rows go one per pass, each time the top row of what is still selected, so the list and the

@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "filelist/PendingEvents.h"
 #include "filelist/VerifyThread.h"
 #include "ui/ProgressWidget.h"
 
@@ -8,16 +9,46 @@
 #include <QFileInfo>
 #include <QTreeView>
 
+#include <utility>
+
+// Whoever calls this while a run is in progress is inside that run's event loop, so the paths
+// are only queued here; the outermost call verifies them.
 void MainWindow::VerifyFiles(const QStringList& paths)
 {
+    if (workEnded)
+        return;
     totalCount += paths.size();
     if (runProgress) {
-        // A run is in progress and turns the event loop: these files join it.
-        runPaths += paths;
-        runProgress->SetMaximum(runPaths.size());
+        if (runProgress->IsCanceled()) {
+            nextRunPaths += paths;
+        } else {
+            runPaths += paths;
+            runProgress->SetMaximum(runPaths.size());
+        }
         UpdateStatusBar();
         return;
     }
+    QStringList queued = paths;
+    do {
+        RunVerification(queued);
+        queued = std::exchange(nextRunPaths, QStringList());
+    } while (!queued.isEmpty() && !workEnded);
+    if (!queued.isEmpty()) {
+        totalCount -= queued.size();
+        UpdateStatusBar();
+    }
+}
+
+void MainWindow::EndWork()
+{
+    workEnded = true;
+    if (runProgress)
+        runProgress->SlotCancel();
+}
+
+// The paths are already counted in totalCount.
+void MainWindow::RunVerification(const QStringList& paths)
+{
     runPaths = paths;
     runCanceled = false;
     UpdateStatusBar();
@@ -40,13 +71,16 @@ void MainWindow::VerifyFiles(const QStringList& paths)
         const QString path = runPaths.at(index);
         VerifyOneFile(path, index);
         UpdateStatusBar();
+        // An application told to quit while the file was in work ends the run as closing does.
+        if (!ProcessPendingEvents())
+            EndWork();
     }
 
     if (!progress->IsCanceled())
         progress->SetValue(runPaths.size());
     runProgress = nullptr;
     runPaths.clear();
-    progress->close();
+    progress->CloseAtRunEnd();
     listView->scrollToTop();
     progress->deleteLater();
 }
@@ -58,9 +92,9 @@ void MainWindow::VerifyOneFile(const QString& path, int index)
         --totalCount;
         return;
     }
-    runProgress->SetText(
-        QCoreApplication::translate("QObject", "Processing") +
-        QStringLiteral(" %1...(%2/%3)").arg(fileInfo.fileName()).arg(index).arg(runPaths.size()));
+    // The name is joined as it is: an arg() over text holding it would read a "%1" in the name.
+    runProgress->SetText(QCoreApplication::translate("QObject", "Processing") + QLatin1Char(' ') +
+                         fileInfo.fileName() + QStringLiteral("...(%1/%2)").arg(index).arg(runPaths.size()));
 
     currentWorker =
         new VerifyThread(fileInfo, listModel, &totalCount, &succeededCount, &failedCount, &runCanceled);

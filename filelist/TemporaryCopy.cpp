@@ -1,5 +1,7 @@
 #include "filelist/TemporaryCopy.h"
 
+#include "filelist/PrivateCopyName.h"
+
 #include <QDir>
 #include <QFile>
 #include <QIODevice>
@@ -11,7 +13,7 @@ const qint64 kCopyBufferSize = 16000;
 }
 
 TemporaryCopy::TemporaryCopy(const QFileInfo& original)
-    : copy(QDir::current().filePath(QStringLiteral(".quorlith-XXXXXX.") + original.completeSuffix()))
+    : copy(QDir::current().filePath(PrivateCopyTemplate(original.completeSuffix())))
 {
     madeInFull = MakeCopy(original);
     if (madeInFull) {

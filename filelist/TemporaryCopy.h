@@ -8,11 +8,11 @@
 class QIODevice;
 
 // The private copy of one evidence file that the engine reads instead of the user's file. It is a
-// new file, created exclusively under a unique hidden name in the working directory, and its name
-// ends in the original's complete suffix so the engine sees the same container type. When it
-// cannot be made in full (folder not writable, disk full, a read failing part-way) the original is
-// verified in place instead: the engine only ever opens files read-only. The copy is removed when
-// this object goes.
+// new file, created exclusively under a unique hidden name in the working directory that ends in
+// the original's complete suffix and names this process (PrivateCopyName.h). When it cannot be
+// made in full (folder not writable, disk full, a read failing part-way) the original is verified
+// in place instead: the engine only ever opens files read-only. The copy is removed when this
+// object goes.
 class TemporaryCopy
 {
 public:

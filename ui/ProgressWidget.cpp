@@ -1,5 +1,6 @@
 #include "ui/ProgressWidget.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QProgressBar>
@@ -51,4 +52,17 @@ void ProgressWidget::SlotCancel()
 {
     canceled = true;
     hide();
+}
+
+void ProgressWidget::CloseAtRunEnd()
+{
+    runEnded = true;
+    close();
+}
+
+void ProgressWidget::closeEvent(QCloseEvent* event)
+{
+    if (!runEnded)
+        SlotCancel();
+    event->accept();
 }

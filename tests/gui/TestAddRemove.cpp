@@ -3,13 +3,16 @@
 #include "app/MainWindow.h"
 #include "ui/ProgressWidget.h"
 
+#include <QApplication>
 #include <QItemSelectionModel>
+#include <QPointer>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QStatusBar>
 #include <QTreeView>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -50,6 +53,8 @@ private slots:
     void cancelledFileDialogAddsNothing();
     void openFolderTakesEvidenceAtAnyDepth();
     void cancelledFolderDialogEndsTheCommand();
+    void endingDuringAFolderScanStopsIt_data();
+    void endingDuringAFolderScanStopsIt();
     void removeMovesTheRightCounters_data();
     void removeMovesTheRightCounters();
     void removeWorksDuringARun();
@@ -153,6 +158,56 @@ void TestAddRemove::cancelledFolderDialogEndsTheCommand()
     QCOMPARE(window.listModel->rowCount(), 0);
     QCOMPARE(window.statusBar()->currentMessage(), StatusLine(0, 0, 0));
     QVERIFY(window.findChildren<ProgressWidget*>().isEmpty());
+}
+
+void TestAddRemove::endingDuringAFolderScanStopsIt_data()
+{
+    QTest::addColumn<bool>("quitWithoutClosing");
+    QTest::newRow("window closed") << false;
+    QTest::newRow("application quits, window still open") << true;
+}
+
+// The program is told to end while Open Folder still scans: the scan stops and no run starts.
+// A quit must also end the application's event loop.
+void TestAddRemove::endingDuringAFolderScanStopsIt()
+{
+    QFETCH(bool, quitWithoutClosing);
+    const QString top = userDir->filePath("case 18");
+    QVERIFY(QDir().mkpath(top + "/sub"));
+    QVERIFY(!MakeEvidence(top, "still.jpg", "photo.jpg").isEmpty());
+    QVERIFY(!MakeEvidence(top + "/sub", "clip.avi", "clip.avi").isEmpty());
+
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    AnswerNextFileDialog({top});
+    // Waits until the folder dialog has been destroyed: OpenFolder has then left it and scans,
+    // and the scan lets this through.
+    QPointer<QWidget> dialog;
+    std::function<void()> endOnceTheDialogIsGone = [&] {
+        if (!dialog)
+            dialog = QApplication::activeModalWidget();
+        if (dialog) {
+            QMetaObject::invokeMethod(qApp, endOnceTheDialogIsGone, Qt::QueuedConnection);
+            return;
+        }
+        if (quitWithoutClosing)
+            QCoreApplication::quit();
+        else
+            window.close();
+    };
+    QMetaObject::invokeMethod(qApp, endOnceTheDialogIsGone, Qt::QueuedConnection);
+    if (quitWithoutClosing) {
+        QMetaObject::invokeMethod(&window, "OpenFolder", Qt::QueuedConnection);
+        QCOMPARE(QCoreApplication::exec(), 0);
+    } else {
+        QMetaObject::invokeMethod(&window, "OpenFolder");
+        QVERIFY(!window.isVisible());
+    }
+
+    QCOMPARE(window.listModel->rowCount(), 0);
+    QVERIFY(window.findChildren<ProgressWidget*>().isEmpty());
+    QCOMPARE(window.statusBar()->currentMessage(), StatusLine(0, 0, 0));
 }
 
 void TestAddRemove::removeMovesTheRightCounters_data()

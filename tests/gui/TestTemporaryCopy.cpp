@@ -1,10 +1,13 @@
 #include "EvidenceFiles.h"
+#include "filelist/PrivateCopyName.h"
 #include "filelist/TemporaryCopy.h"
 
 #include <QBuffer>
 #include <QtTest>
 
 #include <memory>
+
+#include <unistd.h>
 
 namespace {
 // A device that hands out or takes only so many bytes and then fails, as a file does whose read
@@ -109,9 +112,11 @@ void TestTemporaryCopy::copyIsHiddenPrivateAndIdentical()
         copyPath = copy.PathToVerify();
         const QFileInfo copyInfo(copyPath);
         QCOMPARE(copyInfo.absolutePath(), QDir::current().absolutePath());
-        QVERIFY2(copyInfo.fileName().startsWith(".quorlith-"), qPrintable(copyPath));
+        // Named for this process, so a later start can tell it from a copy left by a killed one.
+        const QString named = QStringLiteral(".quorlith-%1-").arg(getpid());
+        QVERIFY2(copyInfo.fileName().startsWith(named), qPrintable(copyPath));
         QVERIFY2(copyInfo.fileName().endsWith(nameEnd), qPrintable(copyPath));
-        QVERIFY(copyInfo.fileName().length() > QString(".quorlith-").length() + nameEnd.length());
+        QCOMPARE(PrivateCopyOwner(QFile::encodeName(copyInfo.fileName()).constData()), getpid());
         QVERIFY(copyInfo.isHidden());
         QCOMPARE(ReadAll(copyPath), bytes);
     }

@@ -10,6 +10,7 @@
 #include <QStandardItemModel>
 #include <QStatusBar>
 #include <QTreeView>
+#include <QWindow>
 #include <QtTest>
 
 #include <memory>
@@ -67,7 +68,12 @@ private slots:
     void verdictAndCells_data();
     void verdictAndCells();
     void runOfThreeShowsItsProgress();
+    void nameIsShownAsItIs_data();
+    void nameIsShownAsItIs();
     void cancelDuringTheFirstOfThree();
+    void closingThePanelCancels();
+    void filesOpenedAfterCancelGetARunOfTheirOwn_data();
+    void filesOpenedAfterCancelGetARunOfTheirOwn();
     void pathsThatAreNoFileAreSkipped_data();
     void pathsThatAreNoFileAreSkipped();
     void emptyRunChangesNothing();
@@ -75,6 +81,7 @@ private slots:
     void unwritableWorkingFolderGivesTrueVerdicts_data();
     void unwritableWorkingFolderGivesTrueVerdicts();
     void filesOpenedDuringARunJoinIt();
+    void closingTheWindowEndsTheRunAndTheProgram_data();
     void closingTheWindowEndsTheRunAndTheProgram();
 
 private:
@@ -232,6 +239,30 @@ void TestVerifyRun::runOfThreeShowsItsProgress()
     QVERIFY(window.currentWorker == nullptr);
 }
 
+void TestVerifyRun::nameIsShownAsItIs_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("first placeholder") << "x%1.jpg";
+    QTest::newRow("second and third") << "%2-%3.jpg";
+    QTest::newRow("all three, reversed") << "%3%2%1.jpg";
+    QTest::newRow("localized placeholder") << "%L1 %99.jpg";
+}
+
+// The label must not read anything in the file name as a place for the counts.
+void TestVerifyRun::nameIsShownAsItIs()
+{
+    QFETCH(QString, name);
+    const QStringList paths = {Evidence("still.jpg", name), Evidence("still.jpg", "second.jpg")};
+    QVERIFY(!paths.contains(QString()));
+
+    MainWindow window;
+    QStringList labels;
+    connect(window.listModel, &QAbstractItemModel::rowsInserted, [&] { labels << PanelText(window); });
+    window.VerifyFiles(paths);
+
+    QCOMPARE(labels, QStringList({"Processing " + name + "...(0/2)", "Processing second.jpg...(1/2)"}));
+}
+
 void TestVerifyRun::cancelDuringTheFirstOfThree()
 {
     // The first file is big enough to be still in work when the queued click arrives.
@@ -260,6 +291,75 @@ void TestVerifyRun::cancelDuringTheFirstOfThree()
     // The next run starts afresh.
     window.VerifyFiles({paths.at(1)});
     QCOMPARE(window.statusBar()->currentMessage(), StatusLine(2, 2, 0));
+}
+
+// The window manager closes the panel through its window, as its close button or Alt+F4 would.
+void TestVerifyRun::closingThePanelCancels()
+{
+    const QStringList paths = {MakeLargeEvidence(userDir->path(), "one.mp4", 16 << 20),
+                               Evidence("still.jpg", "two.jpg"), Evidence("still.jpg", "three.jpg")};
+    QVERIFY(!paths.contains(QString()));
+
+    MainWindow window;
+    bool closed = false;
+    QMetaObject::invokeMethod(
+        &window, [&] { closed = LatestPanel(window)->windowHandle()->close(); }, Qt::QueuedConnection);
+    window.VerifyFiles(paths);
+
+    QVERIFY(closed);
+    QCOMPARE(ShownRows(window.sortProxy).size(), 1);
+    QCOMPARE(window.listModel->index(0, 0).data().toString(), QString("one.mp4"));
+    QCOMPARE(window.statusBar()->currentMessage(), StatusLine(1, 1, 0));
+    QVERIFY(PanelBar(window)->value() < PanelBar(window)->maximum());
+
+    // A run that ends by itself closes its panel without counting as cancelled.
+    window.VerifyFiles(paths.mid(1));
+    QCOMPARE(window.statusBar()->currentMessage(), StatusLine(3, 3, 0));
+    QVERIFY(!LatestPanel(window)->IsCanceled());
+    QCOMPARE(PanelBar(window)->value(), 2);
+}
+
+void TestVerifyRun::filesOpenedAfterCancelGetARunOfTheirOwn_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::newRow("Open File(s)") << "OpenFiles";
+    QTest::newRow("Open Folder") << "OpenFolder";
+}
+
+// Cancel drops the rest of its run, not what the user chooses after it while the cancelled file
+// is still in work: that gets a run of its own once the cancelled one has ended.
+void TestVerifyRun::filesOpenedAfterCancelGetARunOfTheirOwn()
+{
+    QFETCH(QString, command);
+    const QStringList first = {MakeLargeEvidence(userDir->path(), "one.mp4", 16 << 20),
+                               Evidence("still.jpg", "two.jpg")};
+    const QString laterFolder = userDir->filePath("later");
+    QVERIFY(QDir().mkdir(laterFolder));
+    const QStringList later = {MakeTamperedEvidence(laterFolder, "still.jpg", "three.jpg"),
+                               MakeEvidence(laterFolder, "clip-mdat-first.mp4", "four.mp4")};
+    QVERIFY(!first.contains(QString()) && !later.contains(QString()));
+
+    MainWindow window;
+    QMetaObject::invokeMethod(
+        &window,
+        [&] {
+            QTest::mouseClick(LatestPanel(window)->findChild<QPushButton*>(), Qt::LeftButton);
+            AnswerNextFileDialog(command == "OpenFiles" ? later : QStringList({laterFolder}));
+            QMetaObject::invokeMethod(&window, command.toLatin1().constData());
+        },
+        Qt::QueuedConnection);
+    QStringList labels;
+    connect(window.listModel, &QAbstractItemModel::rowsInserted, [&] { labels << PanelText(window); });
+    window.VerifyFiles(first);
+
+    QCOMPARE(ShownRows(window.sortProxy).size(), 3);
+    QCOMPARE(labels.size(), 3);
+    QCOMPARE(labels.at(0), QString("Processing one.mp4...(0/2)"));
+    QVERIFY2(labels.at(1).endsWith("...(0/2)") && labels.at(2).endsWith("...(1/2)"),
+             qPrintable(labels.join(',')));
+    QCOMPARE(window.statusBar()->currentMessage(), StatusLine(3, 2, 1));
+    QCOMPARE(PanelBar(window)->value(), 2);
+    QVERIFY(window.currentWorker == nullptr);
 }
 
 void TestVerifyRun::pathsThatAreNoFileAreSkipped_data()
@@ -400,10 +500,19 @@ void TestVerifyRun::filesOpenedDuringARunJoinIt()
     QCOMPARE(PanelBar(window)->value(), 4);
 }
 
+void TestVerifyRun::closingTheWindowEndsTheRunAndTheProgram_data()
+{
+    QTest::addColumn<bool>("quitWithoutClosing");
+    QTest::newRow("window closed") << false;
+    QTest::newRow("application quits, window still open") << true;
+}
+
 // Closing the window while a file is verified lets that file finish, drops the rest and lets
-// the program end; the application's quit must not cut the worker off either.
+// the program end; the application's quit must not cut the worker off either. Quitting the
+// application without closing the window ends the run the same way.
 void TestVerifyRun::closingTheWindowEndsTheRunAndTheProgram()
 {
+    QFETCH(bool, quitWithoutClosing);
     // Big enough that the program quits while the first file is still in work.
     const QStringList paths = {MakeLargeEvidence(userDir->path(), "one.mp4", 48 << 20),
                                Evidence("still.jpg", "two.jpg"), Evidence("still.jpg", "three.jpg")};
@@ -420,11 +529,14 @@ void TestVerifyRun::closingTheWindowEndsTheRunAndTheProgram()
             runReturned = true;
         },
         Qt::QueuedConnection);
-    QMetaObject::invokeMethod(&window, "close", Qt::QueuedConnection);
+    if (quitWithoutClosing)
+        QMetaObject::invokeMethod(qApp, "quit", Qt::QueuedConnection);
+    else
+        QMetaObject::invokeMethod(&window, "close", Qt::QueuedConnection);
     QCOMPARE(QCoreApplication::exec(), 0);
 
     QVERIFY(runReturned);
-    QVERIFY(!window.isVisible());
+    QCOMPARE(window.isVisible(), quitWithoutClosing);
     QCOMPARE(ShownRows(window.sortProxy).size(), 1);
     QCOMPARE(window.listModel->index(0, 0).data().toString(), QString("one.mp4"));
     QCOMPARE(window.listModel->index(0, 1).data().toString(), kSucceeded);

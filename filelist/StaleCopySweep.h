@@ -1,0 +1,12 @@
+#ifndef QUORLITH_FILELIST_STALECOPYSWEEP_H
+#define QUORLITH_FILELIST_STALECOPYSWEEP_H
+
+#include <QString>
+
+// Removes from folder the private copies that a process killed outright (SIGKILL, power loss) left
+// behind: regular files of this user, named exactly as a private copy, whose owning process no
+// longer runs. Anything else stays: other names, copies of running processes (this one
+// included), folders, and symbolic links, which are never followed. Answers how many it removed.
+int RemoveStaleCopies(const QString& folder);
+
+#endif

@@ -1,0 +1,153 @@
+#include "filelist/PrivateCopyName.h"
+#include "filelist/StaleCopySweep.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+// The id of a process that has ended and been reaped, so it no longer runs.
+pid_t EndedProcess()
+{
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(0);
+    int status = 0;
+    waitpid(child, &status, 0);
+    return child;
+}
+
+bool WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+} // namespace
+
+class TestStaleCopySweep : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void removesOnlyCopiesOfEndedProcesses_data();
+    void removesOnlyCopiesOfEndedProcesses();
+    void copyOfThisProcessIsNamedForIt();
+
+private:
+    pid_t ended = 0;
+};
+
+void TestStaleCopySweep::initTestCase()
+{
+    ended = EndedProcess();
+    QVERIFY(ended > 0);
+}
+
+void TestStaleCopySweep::removesOnlyCopiesOfEndedProcesses_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("removed");
+
+    const QString gone = QString::number(ended);
+    const QString live = QString::number(getppid());
+    const QString own = QString::number(getpid());
+    QTest::newRow("stale copy") << ".quorlith-" + gone + "-a1B2c3.jpg"
+                                << "file" << true;
+    QTest::newRow("stale copy, complete suffix") << ".quorlith-" + gone + "-Zz09xY.2015.mp4"
+                                                 << "file" << true;
+    QTest::newRow("stale copy, no suffix") << ".quorlith-" + gone + "-abcdef."
+                                           << "file" << true;
+    QTest::newRow("copy of a running process") << ".quorlith-" + live + "-a1B2c3.jpg"
+                                               << "file" << false;
+    QTest::newRow("copy of this process") << ".quorlith-" + own + "-a1B2c3.jpg"
+                                          << "file" << false;
+    QTest::newRow("user's evidence") << "photo.jpg"
+                                     << "file" << false;
+    QTest::newRow("name without an owner") << ".quorlith-a1B2c3.jpg"
+                                           << "file" << false;
+    QTest::newRow("not hidden") << "quorlith-" + gone + "-a1B2c3.jpg"
+                                << "file" << false;
+    QTest::newRow("capital prefix") << ".Quorlith-" + gone + "-a1B2c3.jpg"
+                                    << "file" << false;
+    QTest::newRow("longer prefix") << ".quorliths-" + gone + "-a1B2c3.jpg"
+                                   << "file" << false;
+    QTest::newRow("five random") << ".quorlith-" + gone + "-a1B2c.jpg"
+                                 << "file" << false;
+    QTest::newRow("seven random") << ".quorlith-" + gone + "-a1B2c3d.jpg"
+                                  << "file" << false;
+    QTest::newRow("punctuation in random") << ".quorlith-" + gone + "-a1B_c3.jpg"
+                                           << "file" << false;
+    QTest::newRow("non-ASCII in random") << ".quorlith-" + gone + "-a1B\u00e9c.jpg"
+                                         << "file" << false;
+    QTest::newRow("nothing after random") << ".quorlith-" + gone + "-a1B2c3"
+                                          << "file" << false;
+    QTest::newRow("leading zero") << ".quorlith-0" + gone + "-a1B2c3.jpg"
+                                  << "file" << false;
+    QTest::newRow("process group 0") << ".quorlith-0-a1B2c3.jpg"
+                                     << "file" << false;
+    QTest::newRow("negative id") << ".quorlith--" + gone + "-a1B2c3.jpg"
+                                 << "file" << false;
+    QTest::newRow("letters after id") << ".quorlith-" + gone + "x-a1B2c3.jpg"
+                                      << "file" << false;
+    QTest::newRow("id beyond any process") << ".quorlith-18446744073709551617-a1B2c3.jpg"
+                                           << "file" << false;
+    QTest::newRow("folder with a stale name") << ".quorlith-" + gone + "-a1B2c3.jpg"
+                                              << "folder" << false;
+    QTest::newRow("link to a file") << ".quorlith-" + gone + "-a1B2c3.jpg"
+                                    << "link to file" << false;
+    QTest::newRow("link to a folder") << ".quorlith-" + gone + "-a1B2c3.mp4"
+                                      << "link to folder" << false;
+    QTest::newRow("dangling link") << ".quorlith-" + gone + "-a1B2c3.avi"
+                                   << "dangling link" << false;
+}
+
+// Every entry of the folder lies next to a user's file and a user's folder that must stay too.
+void TestStaleCopySweep::removesOnlyCopiesOfEndedProcesses()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, kind);
+    QFETCH(bool, removed);
+    QTemporaryDir folder;
+    QTemporaryDir elsewhere;
+    QVERIFY(folder.isValid() && elsewhere.isValid());
+    const QString target = elsewhere.filePath("evidence.jpg");
+    QVERIFY(WriteFile(target, "evidence"));
+    QVERIFY(QDir(elsewhere.path()).mkdir("case"));
+    QVERIFY(WriteFile(elsewhere.filePath("case/inside.jpg"), "inside"));
+    QVERIFY(WriteFile(folder.filePath("neighbour.jpg"), "neighbour"));
+
+    const QString path = folder.filePath(name);
+    if (kind == "file")
+        QVERIFY(WriteFile(path, "copy"));
+    else if (kind == "folder")
+        QVERIFY(QDir().mkdir(path));
+    else if (kind == "link to file")
+        QVERIFY(QFile::link(target, path));
+    else if (kind == "link to folder")
+        QVERIFY(QFile::link(elsewhere.filePath("case"), path));
+    else
+        QVERIFY(QFile::link(elsewhere.filePath("gone.jpg"), path));
+
+    QCOMPARE(RemoveStaleCopies(folder.path()), removed ? 1 : 0);
+
+    QCOMPARE(QFileInfo(path).exists() || QFileInfo(path).isSymLink(), !removed);
+    QVERIFY(QFileInfo(folder.filePath("neighbour.jpg")).isFile());
+    QVERIFY(QFileInfo(target).isFile());
+    QVERIFY(QFileInfo(elsewhere.filePath("case/inside.jpg")).isFile());
+}
+
+void TestStaleCopySweep::copyOfThisProcessIsNamedForIt()
+{
+    const QString name = QFileInfo(PrivateCopyTemplate("2015.mp4").replace("XXXXXX", "q7Rt2z")).fileName();
+    QCOMPARE(PrivateCopyOwner(QFile::encodeName(name).constData()), getpid());
+}
+
+QTEST_GUILESS_MAIN(TestStaleCopySweep)
+#include "TestStaleCopySweep.moc"
