@@ -9,6 +9,7 @@ class CMainToolBar;
 class HelpWindow;
 class QAction;
 class QMenu;
+class QModelIndex;
 class QSortFilterProxyModel;
 class QStandardItemModel;
 class QTreeView;
@@ -32,6 +33,10 @@ public:
     // File(s)" and "Open Folder" would.
     void AddPaths(const QStringList& paths);
 
+    // Opens a details window for the row of the result list at proxyIndex (any column of the shown
+    // list); nothing for an index that leads to no row.
+    void ShowDetails(const QModelIndex& proxyIndex);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     QMenu* createPopupMenu() override;
@@ -43,6 +48,7 @@ private slots:
     void About();
     void Help();
     void UpdateStatusBar();
+    void ShowDetailsOfSelection();
 
 private:
     // Construction steps, in the order the constructor runs them.
@@ -50,6 +56,7 @@ private:
     void CreateResultList();
     void CreateActions();
     void CreateToolBar();
+    void ConnectDetails();
     void LoadSettings();
     void SaveSettings();
 
@@ -92,6 +99,7 @@ private:
     friend class GuiRunBenchmark;
     friend class TestShellWindow;
     friend class TestShellLocale;
+    friend class TestDetailsWindow;
 };
 
 #endif
