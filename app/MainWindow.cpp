@@ -22,6 +22,7 @@ MainWindow::MainWindow() : QMainWindow(nullptr)
     CreateActions();
     CreateToolBar();
     ConnectDetails();
+    CreateResultListMenu();
     UpdateStatusBar();
     LoadSettings();
     helpWindow = new HelpWindow;

@@ -14,6 +14,7 @@ class QSortFilterProxyModel;
 class QStandardItemModel;
 class QTreeView;
 class ProgressWidget;
+class ResultListMenu;
 class VerifyThread;
 
 // The one main window: it owns the result list, its status line and the state a verification run
@@ -57,6 +58,7 @@ private:
     void CreateActions();
     void CreateToolBar();
     void ConnectDetails();
+    void CreateResultListMenu();
     void LoadSettings();
     void SaveSettings();
 
@@ -81,6 +83,7 @@ private:
     QTreeView* listView = nullptr;
     QTranslator translator;
     HelpWindow* helpWindow = nullptr;
+    ResultListMenu* resultListMenu = nullptr;
     VerifyThread* currentWorker = nullptr;
     bool runCanceled = false;
     int totalCount = 0;
@@ -100,6 +103,7 @@ private:
     friend class TestShellWindow;
     friend class TestShellLocale;
     friend class TestDetailsWindow;
+    friend class TestResultListMenu;
 };
 
 #endif
