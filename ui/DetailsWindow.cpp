@@ -63,11 +63,11 @@ DetailsWindow::~DetailsWindow()
     }
 }
 
-void DetailsWindow::done(int result)
+void DetailsWindow::done(int resultCode)
 {
     if (hashing)
         hashing->Stop();
-    QDialog::done(result);
+    QDialog::done(resultCode);
 }
 
 QString DetailsWindow::Text() const

@@ -29,7 +29,7 @@ public:
 
 protected:
     // Every way of closing the window ends here (Close, Escape, the title bar): the reading stops at once.
-    void done(int result) override;
+    void done(int resultCode) override;
 
 private slots:
     void ShowProgress(int percent);
