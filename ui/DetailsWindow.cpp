@@ -57,10 +57,8 @@ DetailsWindow::DetailsWindow(QAbstractItemModel* model, const QModelIndex& resul
 // no thread outlives it without holding up the program.
 DetailsWindow::~DetailsWindow()
 {
-    if (hashing) {
-        hashing->Stop();
-        hashing->wait();
-    }
+    if (hashing)
+        hashing->StopAndWait();
 }
 
 void DetailsWindow::done(int resultCode)

@@ -29,6 +29,8 @@ public:
 
     // Asks the reading to end after the piece in work; safe from any thread.
     void Stop();
+    // Stop() and waits until the thread has ended; afterwards it may be destroyed.
+    void StopAndWait();
 
     // Read these only after the thread has finished.
     Outcome GetOutcome() const { return outcome.load(std::memory_order_acquire); }
