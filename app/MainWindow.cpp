@@ -21,6 +21,8 @@ MainWindow::MainWindow() : QMainWindow(nullptr)
     CreateResultList();
     CreateActions();
     CreateToolBar();
+    ConnectDetails();
+    CreateResultListMenu();
     UpdateStatusBar();
     LoadSettings();
     helpWindow = new HelpWindow;

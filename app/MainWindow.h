@@ -9,10 +9,12 @@ class CMainToolBar;
 class HelpWindow;
 class QAction;
 class QMenu;
+class QModelIndex;
 class QSortFilterProxyModel;
 class QStandardItemModel;
 class QTreeView;
 class ProgressWidget;
+class ResultListMenu;
 class VerifyThread;
 
 // The one main window: it owns the result list, its status line and the state a verification run
@@ -32,6 +34,10 @@ public:
     // File(s)" and "Open Folder" would.
     void AddPaths(const QStringList& paths);
 
+    // Opens a details window for the row of the result list at proxyIndex (any column of the shown
+    // list); nothing for an index that leads to no row.
+    void ShowDetails(const QModelIndex& proxyIndex);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     QMenu* createPopupMenu() override;
@@ -43,6 +49,7 @@ private slots:
     void About();
     void Help();
     void UpdateStatusBar();
+    void ShowDetailsOfSelection();
 
 private:
     // Construction steps, in the order the constructor runs them.
@@ -50,6 +57,8 @@ private:
     void CreateResultList();
     void CreateActions();
     void CreateToolBar();
+    void ConnectDetails();
+    void CreateResultListMenu();
     void LoadSettings();
     void SaveSettings();
 
@@ -81,6 +90,7 @@ private:
     QTreeView* listView = nullptr;
     QTranslator translator;
     HelpWindow* helpWindow = nullptr;
+    ResultListMenu* resultListMenu = nullptr;
     VerifyThread* currentWorker = nullptr;
     bool runCanceled = false;
     int totalCount = 0;
@@ -103,6 +113,8 @@ private:
     friend class TestShellWindow;
     friend class TestShellLocale;
     friend class TestTerminationSignalWatcher;
+    friend class TestDetailsWindow;
+    friend class TestResultListMenu;
 };
 
 #endif

@@ -1,6 +1,9 @@
 #include "EvidenceFiles.h"
 #include "GuiTestSupport.h"
 #include "app/MainWindow.h"
+#include "filelist/ResultRole.h"
+#include "verdict/FileVerifier.h"
+#include "verdict/JsonLinesWriter.h"
 
 #include <QHeaderView>
 #include <QSortFilterProxyModel>
@@ -8,6 +11,36 @@
 #include <QStatusBar>
 #include <QTreeView>
 #include <QtTest>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+// The report line the command-line tool writes for result with --json.
+std::string JsonLine(const VerificationResult& result)
+{
+    char* buffer = nullptr;
+    size_t size = 0;
+    FILE* out = open_memstream(&buffer, &size);
+    if (!out)
+        return std::string();
+    JsonLinesWriter(out, false).Write(result);
+    std::fclose(out);
+    const std::string line(buffer, size);
+    std::free(buffer);
+    return line;
+}
+
+// The shown row of the file called name, or an invalid index.
+QModelIndex ShownRow(const QAbstractItemModel* shown, const QString& name)
+{
+    for (int row = 0; row < shown->rowCount(); ++row) {
+        if (shown->index(row, 0).data().toString() == name)
+            return shown->index(row, 0);
+    }
+    return QModelIndex();
+}
+} // namespace
 
 class TestResultList : public QObject
 {
@@ -19,15 +52,71 @@ private slots:
     void rowsSortCaseSensitively();
     void statusLine_data();
     void statusLine();
+    void toolTipExplainsTheVerdict_data();
+    void toolTipExplainsTheVerdict();
+    void rowsHoldTheCommandLineResult();
 
 private:
+    QString Make(const QString& kind);
+
     QTemporaryDir settingsDir;
+    QTemporaryDir fixtureDir;
 };
 
 void TestResultList::initTestCase()
 {
     QVERIFY(settingsDir.isValid());
+    QVERIFY(fixtureDir.isValid());
     UseTemporarySettings(settingsDir);
+}
+
+// One file for each verdict a file the window lists can get; kind is also the file's name.
+QString TestResultList::Make(const QString& kind)
+{
+    const QString folder = fixtureDir.path();
+    const QString path = QDir(folder).filePath(kind);
+    if (QFileInfo::exists(path))
+        return path;
+    StampRecord record;
+    if (kind == "authentic-1.0.jpg")
+        return MakeEvidence(folder, "still.jpg", kind);
+    if (kind == "partial-1.1.mp4") {
+        record.version = "1.1";
+        return MakeEvidence(folder, "clip-faststart.mp4", kind, record);
+    }
+    if (kind == "unstamped.jpg")
+        return MakePlainMedia(folder, "still.jpg", kind);
+    if (kind == "tampered.avi")
+        return MakeTamperedEvidence(folder, "clip.avi", kind);
+    if (kind == "bad-marker.jpg") {
+        record.marker = "Trevalon Digital Watermark ";
+        return MakeEvidence(folder, "still.jpg", kind, record);
+    }
+    if (kind == "version-1.2.mp4") {
+        record.version = "1.2";
+        return MakeEvidence(folder, "clip-mdat-first.mp4", kind, record);
+    }
+    if (kind == "short.jpg" || kind == "tiny.jpg") {
+        QFile file(path);
+        const QByteArray bytes(kind == "short.jpg" ? 100 : 512, 'x');
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? path : QString();
+    }
+    if (kind == "stamped.jpeg") {
+        const QString stamped = MakeEvidence(folder, "still.jpg", "for-renaming.jpg");
+        return !stamped.isEmpty() && QFile::rename(stamped, path) ? path : QString();
+    }
+    if (kind == "still-as.mp4") {
+        // A still under a video name has no media data box; the stamping side cannot compute a
+        // digest for it either, so the record carries any.
+        const QString copy = MakePlainMedia(folder, "still.jpg", "still-copy.mp4");
+        record.hmac = std::string(32, '0');
+        return !copy.isEmpty() &&
+                       StampEvidence(QUORLITH_TEST_KEY, record, QFile::encodeName(copy).toStdString(),
+                                     QFile::encodeName(path).toStdString()) == 0
+                   ? path
+                   : QString();
+    }
+    return QString();
 }
 
 void TestResultList::opensEmptySortedByFileName()
@@ -106,6 +195,82 @@ void TestResultList::statusLine()
     window.UpdateStatusBar();
     QLocale::setDefault(QLocale::c());
     QCOMPARE(window.statusBar()->currentMessage(), line);
+}
+
+// Every cell of a row carries the same tooltip: the reason of a failure in one sentence, the coverage
+// of a partly protected authentic file, and nothing for a fully covered one.
+void TestResultList::toolTipExplainsTheVerdict_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("toolTip");
+    QTest::newRow("authentic 1.0 still") << "authentic-1.0.jpg" << QString();
+    // Content from 956 to 2441: L = 1486, index (L >> 3) mod 64 = 57, kept 23 * 57 + min(1486 mod 64, 57).
+    QTest::newRow("1.1 clip, partial coverage")
+        << "partial-1.1.mp4"
+        << "The digest protects only 1325 of the 2954 bytes of this file.";
+    QTest::newRow("no watermark") << "unstamped.jpg"
+                                  << "No watermark opens with the built-in recorder key: the file has no "
+                                     "watermark, or it was made with another key, or it is damaged.";
+    QTest::newRow("tampered content") << "tampered.avi"
+                                      << "The content does not match the digest in the watermark: it was "
+                                         "changed, or the digest in the record is not in the expected form.";
+    QTest::newRow("bad marker") << "bad-marker.jpg"
+                                << "The watermark record has a marker that this program does not accept.";
+    QTest::newRow("unsupported version") << "version-1.2.mp4"
+                                         << "The watermark record's version is neither 1.0 nor 1.1.";
+    QTest::newRow("too small") << "short.jpg"
+                               << "The file is empty or too small to hold a watermark block.";
+    QTest::newRow("block unreadable") << "tiny.jpg"
+                                      << "The watermark block cannot be read.";
+    QTest::newRow("unsupported type") << "stamped.jpeg"
+                                      << "The file name does not end in .jpg, .avi, .mp4 or .mxg.";
+    QTest::newRow("no media data")
+        << "still-as.mp4"
+        << "The container structure of the video (AVI, MP4 or MXG) cannot be followed to its content.";
+}
+
+void TestResultList::toolTipExplainsTheVerdict()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, toolTip);
+    const QString path = Make(kind);
+    QVERIFY2(!path.isEmpty(), "fixture not made");
+    MainWindow window;
+    window.VerifyFiles({path});
+
+    const QAbstractItemModel* shown = window.listView->model();
+    QCOMPARE(shown->rowCount(), 1);
+    for (int column = 0; column < shown->columnCount(); ++column)
+        QCOMPARE(shown->index(0, column).data(Qt::ToolTipRole).toString(), toolTip);
+}
+
+// The window and quorlith-verify give every file of the set the same result, field for field, as the
+// command-line tool's JSON report shows it.
+void TestResultList::rowsHoldTheCommandLineResult()
+{
+    const QStringList kinds = {"authentic-1.0.jpg", "partial-1.1.mp4", "unstamped.jpg", "tampered.avi",
+                               "bad-marker.jpg",    "version-1.2.mp4", "short.jpg",     "tiny.jpg",
+                               "stamped.jpeg",      "still-as.mp4"};
+    QStringList paths;
+    for (const QString& kind : kinds)
+        paths << Make(kind);
+    QVERIFY(!paths.contains(QString()));
+    MainWindow window;
+    window.VerifyFiles(paths);
+
+    const QAbstractItemModel* shown = window.listView->model();
+    QCOMPARE(shown->rowCount(), paths.size());
+    for (const QString& path : paths) {
+        const QModelIndex row = ShownRow(shown, QFileInfo(path).fileName());
+        QVERIFY2(row.isValid(), qPrintable(path));
+        const QVariant stored = row.data(kResultRole);
+        QVERIFY(stored.canConvert<VerificationResult>());
+        VerificationTarget target;
+        target.path = QFile::encodeName(path).toStdString();
+        const VerificationResult expected = FileVerifier(false).Verify(target);
+        QCOMPARE(QString::fromStdString(JsonLine(stored.value<VerificationResult>())),
+                 QString::fromStdString(JsonLine(expected)));
+    }
 }
 
 QTEST_MAIN(TestResultList)

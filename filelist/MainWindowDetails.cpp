@@ -1,0 +1,37 @@
+#include "app/MainWindow.h"
+
+#include "filelist/SelectedShownRows.h"
+#include "ui/DetailsWindow.h"
+
+#include <QKeySequence>
+#include <QShortcut>
+#include <QSortFilterProxyModel>
+#include <QStandardItemModel>
+#include <QTreeView>
+
+// The list takes no keyboard focus, so Enter reaches it through shortcuts of the window; the tool
+// bar's commands stay without shortcuts.
+void MainWindow::ConnectDetails()
+{
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* shortcut = new QShortcut(QKeySequence(key), this);
+        connect(shortcut, &QShortcut::activated, this, &MainWindow::ShowDetailsOfSelection);
+    }
+    connect(listView, &QAbstractItemView::doubleClicked, this, &MainWindow::ShowDetails);
+}
+
+void MainWindow::ShowDetails(const QModelIndex& proxyIndex)
+{
+    const QModelIndex resultItem = sortProxy->mapToSource(proxyIndex.siblingAtColumn(0));
+    if (!resultItem.isValid())
+        return;
+    auto* details = new DetailsWindow(listModel, resultItem, this);
+    details->show();
+}
+
+void MainWindow::ShowDetailsOfSelection()
+{
+    const QModelIndexList rows = SelectedShownRows(listView);
+    if (!rows.isEmpty())
+        ShowDetails(rows.first());
+}

@@ -1,0 +1,62 @@
+#include "filelist/ResultListMenu.h"
+
+#include "filelist/ResultRole.h"
+#include "filelist/SelectedShownRows.h"
+#include "filelist/TabSeparatedText.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QTreeView>
+#include <QUrl>
+
+ResultListMenu::ResultListMenu(QTreeView* view) : QObject(view), view(view), menu(new QMenu(view))
+{
+    view->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(view, &QWidget::customContextMenuRequested, this, &ResultListMenu::Popup);
+}
+
+void ResultListMenu::Popup(const QPoint& position)
+{
+    if (!view->indexAt(position).isValid())
+        return;
+    menu->popup(view->viewport()->mapToGlobal(position));
+}
+
+void ResultListMenu::CopySelectedRows()
+{
+    const QAbstractItemModel* shown = view->model();
+    const QHeaderView* header = view->header();
+    QVector<int> columns;
+    for (int visual = 0; visual < header->count(); ++visual) {
+        const int logical = header->logicalIndex(visual);
+        if (!header->isSectionHidden(logical))
+            columns << logical;
+    }
+
+    QVector<QStringList> rows;
+    QStringList headerLine;
+    for (const int column : columns)
+        headerLine << shown->headerData(column, Qt::Horizontal).toString();
+    rows << headerLine;
+    for (const QModelIndex& row : SelectedShownRows(view)) {
+        QStringList cells;
+        for (const int column : columns)
+            cells << row.sibling(row.row(), column).data().toString();
+        rows << cells;
+    }
+    QApplication::clipboard()->setText(TabSeparatedText(rows));
+}
+
+void ResultListMenu::OpenContainingFolder()
+{
+    const QModelIndexList rows = SelectedShownRows(view);
+    if (rows.isEmpty())
+        return;
+    const VerificationResult result = rows.first().data(kResultRole).value<VerificationResult>();
+    const QString path = QFile::decodeName(QByteArray::fromStdString(result.path));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absolutePath()));
+}

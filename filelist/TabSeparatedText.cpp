@@ -1,0 +1,26 @@
+#include "filelist/TabSeparatedText.h"
+
+namespace {
+QString Cell(const QString& text)
+{
+    const bool needsQuotes = text.contains(QLatin1Char('\t')) || text.contains(QLatin1Char('\n')) ||
+                             text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('"'));
+    if (!needsQuotes)
+        return text;
+    QString quoted = text;
+    quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+} // namespace
+
+QString TabSeparatedText(const QVector<QStringList>& rows)
+{
+    QString text;
+    for (const QStringList& row : rows) {
+        QStringList cells;
+        for (const QString& cell : row)
+            cells << Cell(cell);
+        text += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    }
+    return text;
+}

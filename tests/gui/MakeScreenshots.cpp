@@ -1,0 +1,116 @@
+// Draws the pictures of the README: the details window of a partly covered clip, and the result
+// list's context menu, both over a window that verified a small export. Run under an X server
+// (scripts/make-screenshots.sh runs it in Xvfb) with the folder to write the PNG files to.
+
+#include "EvidenceFiles.h"
+#include "app/MainWindow.h"
+#include "ui/DetailsWindow.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QMenu>
+#include <QScreen>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTreeView>
+
+#include <cstdio>
+
+namespace {
+void Settle(int milliseconds)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < milliseconds)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+QModelIndex ShownRow(const QTreeView* view, const QString& name)
+{
+    const QAbstractItemModel* shown = view->model();
+    for (int row = 0; row < shown->rowCount(); ++row) {
+        if (shown->index(row, 0).data().toString() == name)
+            return shown->index(row, 0);
+    }
+    return QModelIndex();
+}
+
+void Select(QTreeView* view, const QModelIndex& row)
+{
+    view->selectionModel()->select(row, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+bool Save(const QPixmap& picture, const QString& path)
+{
+    if (picture.isNull() || !picture.save(path, "PNG")) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: MakeScreenshots OUTPUT-FOLDER\n");
+        return 2;
+    }
+    const QDir output(QDir(QString::fromLocal8Bit(argv[1])).absolutePath());
+    QTemporaryDir work;
+    if (!work.isValid())
+        return 1;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, work.path());
+    QDir::setCurrent(work.path());
+    const QString folder = QDir(work.path()).filePath("export");
+    QDir().mkpath(folder);
+
+    StampRecord record;
+    const QString still = MakeEvidence(folder, "still.jpg", "cam1-entrance.jpg", record);
+    record.version = "1.1";
+    const QString clip = MakeEvidence(folder, "clip-faststart.mp4", "cam2-lobby.mp4", record);
+    const QString tampered = MakeTamperedEvidence(folder, "clip.avi", "cam3-yard.avi");
+    const QString plain = MakePlainMedia(folder, "still.jpg", "snapshot.jpg");
+    if (still.isEmpty() || clip.isEmpty() || tampered.isEmpty() || plain.isEmpty())
+        return 1;
+
+    MainWindow window;
+    window.resize(840, 300);
+    window.move(40, 40);
+    window.show();
+    window.AddPaths({still, clip, tampered, plain});
+    Settle(500);
+    auto* view = window.findChild<QTreeView*>();
+
+    const QModelIndex clipRow = ShownRow(view, "cam2-lobby.mp4");
+    Select(view, clipRow);
+    window.ShowDetails(clipRow);
+    auto* details = window.findChild<DetailsWindow*>();
+    if (!details)
+        return 1;
+    for (int wait = 0; wait < 100 && details->Text().contains("being computed"); ++wait)
+        Settle(50);
+    details->resize(760, 480);
+    Settle(300);
+    if (!Save(details->grab(), output.filePath("details-window.png")))
+        return 1;
+    details->close();
+    Settle(300);
+
+    const QModelIndex failedRow = ShownRow(view, "cam3-yard.avi");
+    Select(view, failedRow);
+    const QPoint at = view->visualRect(failedRow.siblingAtColumn(1)).center();
+    QContextMenuEvent request(QContextMenuEvent::Mouse, at, view->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(view->viewport(), &request);
+    Settle(500);
+    auto* menu = view->findChild<QMenu*>();
+    if (!menu || !menu->isVisible())
+        return 1;
+    const QRect shown = window.frameGeometry().united(menu->geometry()).adjusted(-8, -8, 8, 8);
+    const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
+    return Save(screen.copy(shown), output.filePath("context-menu.png")) ? 0 : 1;
+}

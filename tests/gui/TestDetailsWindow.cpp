@@ -1,0 +1,409 @@
+#include "EvidenceFiles.h"
+#include "GuiTestSupport.h"
+#include "app/MainWindow.h"
+#include "filelist/ResultRole.h"
+#include "ui/DetailsWindow.h"
+#include "ui/Sha256Thread.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCryptographicHash>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QStandardItemModel>
+#include <QTreeView>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+QString Sha256Of(const QString& path)
+{
+    return QString::fromLatin1(QCryptographicHash::hash(ReadAll(path), QCryptographicHash::Sha256).toHex());
+}
+
+// The digest the recorder's side puts into the record of media stamped with record version mode.
+QString RecordDigest(const QString& media, MediaType type, int mode)
+{
+    std::string hex;
+    if (ComputeEvidenceDigest(QUORLITH_TEST_DATA_DIR "/media/" + media.toStdString(), type, mode, &hex) != 0)
+        return QString();
+    return QString::fromStdString(hex);
+}
+
+QModelIndex ShownRow(const MainWindow& window, const QString& name)
+{
+    const QAbstractItemModel* shown = window.findChild<QTreeView*>()->model();
+    for (int row = 0; row < shown->rowCount(); ++row) {
+        if (shown->index(row, 0).data().toString() == name)
+            return shown->index(row, 0);
+    }
+    return QModelIndex();
+}
+
+// The details windows of window, newest last.
+QList<DetailsWindow*> OpenDetails(const MainWindow& window)
+{
+    return window.findChildren<DetailsWindow*>(QString(), Qt::FindDirectChildrenOnly);
+}
+} // namespace
+
+class TestDetailsWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
+    void showsTheWholeResult_data();
+    void showsTheWholeResult();
+    void digestGoesIntoTheRowAndIsReused();
+    void fileChangedSinceVerified_data();
+    void fileChangedSinceVerified();
+    void doubleClickAndEnterOpenDetails();
+    void escapeClosesAndDeletes();
+    void closingWhileHashingStopsTheReading();
+    void rowRemovedWhileHashing();
+    void closingTheMainWindowEndsItsDetails();
+
+private:
+    DetailsWindow* Open(MainWindow& window, const QString& path);
+    static void FinishHashing(DetailsWindow* details);
+    QString LargeEvidence();
+
+    QTemporaryDir settingsDir;
+    QTemporaryDir fixtureDir;
+    std::unique_ptr<QTemporaryDir> workDir;
+    QString startDir;
+    QString largePath;
+};
+
+void TestDetailsWindow::initTestCase()
+{
+    QVERIFY(settingsDir.isValid());
+    QVERIFY(fixtureDir.isValid());
+    UseTemporarySettings(settingsDir);
+    startDir = QDir::currentPath();
+}
+
+void TestDetailsWindow::cleanupTestCase()
+{
+    QDir::setCurrent(startDir);
+}
+
+// The window verifies a private copy made in the working folder: one fresh folder per test.
+void TestDetailsWindow::init()
+{
+    workDir.reset(new QTemporaryDir);
+    QVERIFY(workDir->isValid());
+    QVERIFY(QDir::setCurrent(workDir->path()));
+}
+
+void TestDetailsWindow::cleanup()
+{
+    QDir::setCurrent(startDir);
+    workDir.reset();
+}
+
+// Verifies path in window and opens the details of its row.
+DetailsWindow* TestDetailsWindow::Open(MainWindow& window, const QString& path)
+{
+    window.VerifyFiles({path});
+    const QModelIndex row = ShownRow(window, QFileInfo(path).fileName());
+    if (!row.isValid())
+        return nullptr;
+    window.ShowDetails(row.siblingAtColumn(3));
+    const QList<DetailsWindow*> windows = OpenDetails(window);
+    return windows.isEmpty() ? nullptr : windows.last();
+}
+
+// Waits for the reading to end and lets the window take its outcome.
+void TestDetailsWindow::FinishHashing(DetailsWindow* details)
+{
+    if (details->hashing)
+        QVERIFY(details->hashing->wait());
+    QCoreApplication::sendPostedEvents(details, QEvent::MetaCall);
+}
+
+// Large enough that reading it takes far longer than the window needs to react.
+QString TestDetailsWindow::LargeEvidence()
+{
+    if (largePath.isEmpty())
+        largePath = MakeLargeEvidence(fixtureDir.path(), "large.mp4", qint64(256) << 20);
+    return largePath;
+}
+
+void TestDetailsWindow::showsTheWholeResult_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QStringList>("lines");
+    const QString folder = fixtureDir.path();
+
+    // A serial with a byte that is not UTF-8 and a time source with a tab: both shown escaped.
+    StampRecord record;
+    record.rcSerial = "QR-4410-\xff";
+    record.timeSource = "NTP\tGPS";
+    const QString still = MakeEvidence(folder, "still.jpg", "still.jpg", record);
+    // The block lies before the JPG's last two bytes: 3116 content bytes, block at 3114..3625.
+    QTest::newRow("authentic 1.0 still")
+        << still
+        << QStringList({"Full path: " + still, "Size: 3628 bytes", "Verdict: Authentication succeeded",
+                        "Marker: Trevalon Digital Watermark", "Record version: 1.0",
+                        "Digest in the record: " + RecordDigest("still.jpg", MediaType::Jpg, 0),
+                        "Start Time: 2026-03-14 09:26:53", "Stop Time: 2026-03-14 09:31:07",
+                        "Time source: NTP\\x09GPS", "Serial no: QR-4410-\\xFF",
+                        "Camera MAC: 00:1B:44:11:3A:B7",
+                        "Digest mode: 0 (record version 1.0: every content byte counts)",
+                        "Protected bytes: 3116 of 3628 bytes", "Unprotected byte ranges: 3114-3625",
+                        "Notes: Bytes 3114 to 3625 are the 512-byte watermark block, not content.",
+                        "SHA-256: " + Sha256Of(still)});
+
+    // Media data from 956 to 2441 (L = 1486), the block appended at 2442..2953. The fold keeps the
+    // positions below (L >> 3) mod 64 = 57 of every 64: 23 full stripes and the 14 bytes left over.
+    record = StampRecord();
+    record.version = "1.1";
+    const QString clip = MakeEvidence(folder, "clip-faststart.mp4", "clip.mp4", record);
+    const qint64 length = 2442 - 956;
+    const qint64 index = (length >> 3) % 64;
+    const qint64 kept = length / 64 * index + qMin(length % 64, index);
+    QTest::newRow("1.1 clip, partial coverage")
+        << clip
+        << QStringList(
+               {"Full path: " + clip, "Size: 2954 bytes", "Verdict: Authentication succeeded",
+                "Marker: Trevalon Digital Watermark", "Record version: 1.1",
+                "Digest in the record: " + RecordDigest("clip-faststart.mp4", MediaType::Mp4, 1),
+                "Start Time: 2026-03-14 09:26:53", "Stop Time: 2026-03-14 09:31:07", "Time source: NTP",
+                "Serial no: QR-4410-0042", "Camera MAC: 00:1B:44:11:3A:B7",
+                "Digest mode: 1 (record version 1.1: the content is folded, only part of it counts)",
+                QString("Protected bytes: %1 of 2954 bytes").arg(kept),
+                "Unprotected byte ranges: 0-955, 2442-2953",
+                "Notes: Bytes 0 to 955, the container header before the media data, are not covered.",
+                "Notes: Bytes 2442 to 2953 are the 512-byte watermark block, not content.",
+                QString(
+                    "Notes: Record version 1.1: of the %1 content bytes only %2 count, those whose position "
+                    "in the content modulo 64 is below %3; they are combined by XOR per position, so "
+                    "changes that cancel each other out go unnoticed.")
+                    .arg(length)
+                    .arg(kept)
+                    .arg(index),
+                "SHA-256: " + Sha256Of(clip)});
+
+    const QString plain = MakePlainMedia(folder, "still.jpg", "plain.jpg");
+    QTest::newRow("no watermark")
+        << plain
+        << QStringList(
+               {"Full path: " + plain, "Size: 3116 bytes", "Verdict: Authentication failed",
+                "Reason: No watermark opens with the built-in recorder key: the file has no watermark, "
+                "or it was made with another key, or it is damaged.",
+                "Marker: ", "Record version: ", "Digest in the record: ", "Start Time: ", "Stop Time: ",
+                "Time source: ", "Serial no: ", "Camera MAC: ",
+                "Digest mode: not determined: the check stopped earlier",
+                "Protected bytes: none: the check stopped before the watermark record was read",
+                "SHA-256: " + Sha256Of(plain)});
+}
+
+// What the window shows, what its Copy button puts on the clipboard and its title.
+void TestDetailsWindow::showsTheWholeResult()
+{
+    QFETCH(QString, path);
+    QFETCH(QStringList, lines);
+    QVERIFY(!path.isEmpty());
+    MainWindow window;
+    DetailsWindow* details = Open(window, path);
+    QVERIFY(details);
+    QVERIFY(details->windowTitle().contains(QFileInfo(path).fileName()));
+    QVERIFY(details->isVisible());
+    QVERIFY(!details->isModal());
+    FinishHashing(details);
+
+    const QString expected = lines.join('\n');
+    QCOMPARE(details->textView->toPlainText(), expected);
+    QApplication::clipboard()->clear();
+    details->copyButton->click();
+    QCOMPARE(QApplication::clipboard()->text(), expected);
+}
+
+// Once computed, the digest is kept with the row: the next details window shows it without reading.
+void TestDetailsWindow::digestGoesIntoTheRowAndIsReused()
+{
+    const QString path = MakeEvidence(fixtureDir.path(), "still.jpg", "kept.jpg");
+    MainWindow window;
+    DetailsWindow* first = Open(window, path);
+    QVERIFY(first && first->hashing);
+    QVERIFY(first->textView->toPlainText().endsWith("SHA-256: being computed..."));
+    FinishHashing(first);
+
+    const QModelIndex row = ShownRow(window, "kept.jpg");
+    QCOMPARE(QString::fromStdString(row.data(kResultRole).value<VerificationResult>().sha256),
+             Sha256Of(path));
+    window.ShowDetails(row);
+    DetailsWindow* second = OpenDetails(window).last();
+    QVERIFY(second != first);
+    QVERIFY(!second->hashing);
+    QVERIFY(second->Text().endsWith("SHA-256: " + Sha256Of(path)));
+}
+
+void TestDetailsWindow::fileChangedSinceVerified_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<bool>("saysChanged");
+    QTest::addColumn<QString>("sha256Line");
+    const QString notComputed = "SHA-256: not computed: the file changed after it was verified";
+    QTest::newRow("modification time") << "touch" << true << notComputed;
+    QTest::newRow("one byte appended") << "append" << true << notComputed;
+    QTest::newRow("removed") << "remove" << false << "SHA-256: cannot be computed: the file cannot be read";
+}
+
+// A digest of the file as it is now would not be of the file that was verified: none is given, and a
+// file whose size or time moved is said to have changed.
+void TestDetailsWindow::fileChangedSinceVerified()
+{
+    QFETCH(QString, change);
+    QFETCH(bool, saysChanged);
+    QFETCH(QString, sha256Line);
+    const QString path = MakeEvidence(workDir->path(), "still.jpg", "changed.jpg");
+    QVERIFY(!path.isEmpty());
+    MainWindow window;
+    window.VerifyFiles({path});
+
+    QFile file(path);
+    if (change == "touch") {
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        const QDateTime modified = file.fileTime(QFileDevice::FileModificationTime);
+        QVERIFY(file.setFileTime(modified.addSecs(-3600), QFileDevice::FileModificationTime));
+    } else if (change == "append") {
+        QVERIFY(file.open(QIODevice::Append));
+        QCOMPARE(file.write("x", 1), qint64(1));
+    } else {
+        QVERIFY(file.remove());
+    }
+    file.close();
+
+    window.ShowDetails(ShownRow(window, "changed.jpg"));
+    DetailsWindow* details = OpenDetails(window).last();
+    QVERIFY(!details->hashing);
+    const QStringList lines = details->Text().split('\n');
+    const QString changed = "The file changed after it was verified: its size or modification time is no "
+                            "longer what it was then.";
+    QCOMPARE(lines.first() == changed, saysChanged);
+    QCOMPARE(lines.last(), sha256Line);
+    QVERIFY(ShownRow(window, "changed.jpg").data(kResultRole).value<VerificationResult>().sha256.empty());
+}
+
+// The list takes no focus: Enter reaches it through the window. Several details may be open at once.
+void TestDetailsWindow::doubleClickAndEnterOpenDetails()
+{
+    const QStringList paths = {MakeEvidence(fixtureDir.path(), "still.jpg", "a.jpg"),
+                               MakeEvidence(fixtureDir.path(), "clip.avi", "b.avi")};
+    QVERIFY(!paths.contains(QString()));
+    MainWindow window;
+    window.VerifyFiles(paths);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTreeView* view = window.listView;
+
+    // A double click as the system delivers it: press, release, double click, release.
+    const QPoint second = view->visualRect(view->model()->index(1, 2)).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, second);
+    QMouseEvent doubleClick(QEvent::MouseButtonDblClick, second, view->viewport()->mapToGlobal(second),
+                            Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view->viewport(), &doubleClick);
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, Qt::NoModifier, second);
+    QCOMPARE(OpenDetails(window).size(), 1);
+    QVERIFY(OpenDetails(window).last()->windowTitle().contains("b.avi"));
+
+    view->selectionModel()->select(view->model()->index(0, 0),
+                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&window, key);
+    }
+    const QList<DetailsWindow*> windows = OpenDetails(window);
+    QCOMPARE(windows.size(), 3);
+    QVERIFY(windows.at(1)->windowTitle().contains("a.jpg"));
+    QVERIFY(windows.at(2)->windowTitle().contains("a.jpg"));
+    for (DetailsWindow* details : windows)
+        QVERIFY(details->isVisible());
+    QCOMPARE(view->focusPolicy(), Qt::NoFocus);
+}
+
+void TestDetailsWindow::escapeClosesAndDeletes()
+{
+    const QString path = MakeEvidence(fixtureDir.path(), "still.jpg", "escape.jpg");
+    MainWindow window;
+    QPointer<DetailsWindow> details = Open(window, path);
+    QVERIFY(details);
+    QVERIFY(QTest::qWaitForWindowExposed(details));
+    QTest::keyClick(details, Qt::Key_Escape);
+    QVERIFY(!details || !details->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!details);
+}
+
+// Closed as soon as the reading is under way: the thread ends long before the end of the file, the
+// window goes, and the row never receives a digest.
+void TestDetailsWindow::closingWhileHashingStopsTheReading()
+{
+    const QString path = LargeEvidence();
+    QVERIFY(!path.isEmpty());
+    MainWindow window;
+    QPointer<DetailsWindow> details = Open(window, path);
+    QVERIFY(details && details->hashing);
+    Sha256Thread* hashing = details->hashing;
+    // Queued, so the test's waiting touches nothing on the reading thread.
+    QEventLoop reading;
+    connect(hashing, &Sha256Thread::Progress, &reading, &QEventLoop::quit, Qt::QueuedConnection);
+    connect(hashing, &QThread::finished, &reading, &QEventLoop::quit, Qt::QueuedConnection);
+    reading.exec();
+    QVERIFY(details->Text().contains(QRegularExpression("SHA-256: being computed... [0-9]+%$")));
+
+    details->close();
+    QVERIFY(hashing->wait());
+    QCOMPARE(hashing->GetOutcome(), Sha256Thread::Outcome::Stopped);
+    QVERIFY(hashing->BytesRead() < QFileInfo(path).size());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!details);
+    QVERIFY(ShownRow(window, "large.mp4").data(kResultRole).value<VerificationResult>().sha256.empty());
+}
+
+// The row goes while its file is read: the window still shows the digest and touches no row.
+void TestDetailsWindow::rowRemovedWhileHashing()
+{
+    const QString path = LargeEvidence();
+    QVERIFY(!path.isEmpty());
+    const QString other = MakeEvidence(fixtureDir.path(), "still.jpg", "other.jpg");
+    MainWindow window;
+    window.VerifyFiles({other});
+    DetailsWindow* details = Open(window, path);
+    QVERIFY(details && details->hashing);
+
+    QTreeView* view = window.listView;
+    view->selectionModel()->select(ShownRow(window, "large.mp4"),
+                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    window.RemoveFiles();
+    QCOMPARE(window.listModel->rowCount(), 1);
+    FinishHashing(details);
+
+    QVERIFY(details->Text().endsWith("SHA-256: " + Sha256Of(path)));
+    QVERIFY(ShownRow(window, "other.jpg").data(kResultRole).value<VerificationResult>().sha256.empty());
+}
+
+// Details windows are the main window's children: they go with it, and their reading stops.
+void TestDetailsWindow::closingTheMainWindowEndsItsDetails()
+{
+    const QString path = LargeEvidence();
+    QVERIFY(!path.isEmpty());
+    auto* window = new MainWindow;
+    QPointer<DetailsWindow> details = Open(*window, path);
+    QVERIFY(details && details->hashing);
+    delete window;
+    QVERIFY(!details);
+}
+
+QTEST_MAIN(TestDetailsWindow)
+#include "TestDetailsWindow.moc"

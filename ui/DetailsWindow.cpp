@@ -1,0 +1,140 @@
+#include "ui/DetailsWindow.h"
+
+#include "filelist/ResultRole.h"
+#include "ui/Sha256Thread.h"
+#include "ui/VerifiedFileState.h"
+#include "verdict/VerdictText.h"
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QClipboard>
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+DetailsWindow::DetailsWindow(QAbstractItemModel* model, const QModelIndex& resultItem, QWidget* parent)
+    : QDialog(parent), model(model), resultItem(resultItem),
+      result(resultItem.data(kResultRole).value<VerificationResult>()), textView(new QPlainTextEdit),
+      copyButton(new QPushButton(tr("Copy"))), closeButton(new QPushButton(tr("Close")))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(tr("%1 - Details").arg(resultItem.data(Qt::DisplayRole).toString()));
+
+    textView->setReadOnly(true);
+    textView->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    copyButton->setAutoDefault(false);
+    closeButton->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(copyButton);
+    buttons->addWidget(closeButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(textView);
+    layout->addLayout(buttons);
+    resize(680, 460);
+
+    connect(copyButton, &QPushButton::clicked, this, &DetailsWindow::CopyText);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+
+    // A digest the row already holds was taken of the file as verified; a new one is only worth
+    // computing while the file is still that file.
+    const VerifiedFileState state = StateSinceVerified(result);
+    changedSinceVerified = state == VerifiedFileState::Changed;
+    if (!result.sha256.empty())
+        sha256Text = QString::fromStdString(result.sha256);
+    else if (state == VerifiedFileState::Unchanged)
+        StartHashing();
+    else if (state == VerifiedFileState::Changed)
+        sha256Text = tr("not computed: the file changed after it was verified");
+    else
+        sha256Text = tr("cannot be computed: the file cannot be read");
+    ShowText();
+}
+
+// Stopping takes at most one piece of the reading, so waiting here keeps the window's promise that
+// no thread outlives it without holding up the program.
+DetailsWindow::~DetailsWindow()
+{
+    if (hashing)
+        hashing->StopAndWait();
+}
+
+void DetailsWindow::done(int resultCode)
+{
+    if (hashing)
+        hashing->Stop();
+    QDialog::done(resultCode);
+}
+
+QString DetailsWindow::Text() const
+{
+    QStringList lines;
+    if (changedSinceVerified)
+        lines << tr("The file changed after it was verified: its size or modification time is no longer "
+                    "what it was then.");
+    lines += VerdictText::DetailLines(result, sha256Text);
+    return lines.join(QLatin1Char('\n'));
+}
+
+void DetailsWindow::StartHashing()
+{
+    sha256Text = tr("being computed...");
+    hashing = new Sha256Thread(result, this);
+    connect(hashing, &Sha256Thread::Progress, this, &DetailsWindow::ShowProgress);
+    connect(hashing, &QThread::finished, this, &DetailsWindow::TakeHashingOutcome);
+    hashing->start(QThread::LowPriority);
+}
+
+void DetailsWindow::ShowProgress(int percent)
+{
+    sha256Text = tr("being computed... %1%").arg(QString::number(percent));
+    ShowText();
+}
+
+void DetailsWindow::TakeHashingOutcome()
+{
+    switch (hashing->GetOutcome()) {
+    case Sha256Thread::Outcome::Digested:
+        result.sha256 = hashing->HexDigest();
+        sha256Text = QString::fromStdString(result.sha256);
+        StoreDigestInRow();
+        break;
+    case Sha256Thread::Outcome::Changed:
+        changedSinceVerified = true;
+        sha256Text = tr("not computed: the file changed after it was verified");
+        break;
+    case Sha256Thread::Outcome::Unreadable:
+        sha256Text = tr("cannot be computed: the file cannot be read");
+        break;
+    case Sha256Thread::Outcome::Running:
+    case Sha256Thread::Outcome::Stopped:
+        // Only the destructor stops the thread, and no outcome is shown after that.
+        return;
+    }
+    ShowText();
+}
+
+// The row may have been removed while the file was read; its persistent index then no longer leads
+// anywhere, and the digest stays with this window only.
+void DetailsWindow::StoreDigestInRow()
+{
+    if (!model || !resultItem.isValid())
+        return;
+    VerificationResult stored = resultItem.data(kResultRole).value<VerificationResult>();
+    stored.sha256 = result.sha256;
+    model->setData(resultItem, QVariant::fromValue(stored), kResultRole);
+}
+
+void DetailsWindow::ShowText()
+{
+    const int scrolled = textView->verticalScrollBar()->value();
+    textView->setPlainText(Text());
+    textView->verticalScrollBar()->setValue(scrolled);
+}
+
+void DetailsWindow::CopyText()
+{
+    QApplication::clipboard()->setText(Text());
+}
