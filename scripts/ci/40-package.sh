@@ -33,7 +33,7 @@ for unwanted in quorlith-stamp; do
 done
 
 for program in quorlith quorlith-verify; do
-    answer=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$usr/bin/$program" --version)
+    answer=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$usr/bin/$program" --version | head -n 1)
     [ "$answer" = "$program $version" ] || { echo "$program --version said: $answer"; exit 1; }
     usage=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$usr/bin/$program" --help)
     grep -q "^Usage: $program " <<<"$usage" || { echo "$program --help said: $usage"; exit 1; }

@@ -463,11 +463,21 @@ void TestQuorlithVerify::reportThatCannotBeWrittenFails()
     QVERIFY(process.readAllStandardError().contains("could not be written"));
 }
 
+// The second line names the key by its fingerprint: SHA-256 of the modulus as 256 big-endian bytes,
+// computed here from the key file the build took it from.
 void TestQuorlithVerify::version()
 {
+    QFile modulusFile(QStringLiteral(QUORLITH_SOURCE_DIR "/tests/keys/recorder-test-modulus.hex"));
+    QVERIFY(modulusFile.open(QIODevice::ReadOnly));
+    const QByteArray modulus = QByteArray::fromHex(modulusFile.readAll().trimmed());
+    QCOMPARE(modulus.size(), 256);
+    const QByteArray fingerprint = QCryptographicHash::hash(modulus, QCryptographicHash::Sha256).toHex();
+
     const Run run = Verify({"--version"});
     QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.out, QByteArray("quorlith-verify " QUORLITH_PROJECT_VERSION "\n"));
+    QCOMPARE(run.out, QByteArray("quorlith-verify " QUORLITH_PROJECT_VERSION "\n"
+                                 "Key fingerprint (SHA-256 of the built-in recorder modulus): ") +
+                          fingerprint + '\n');
 }
 
 QTEST_GUILESS_MAIN(TestQuorlithVerify)
