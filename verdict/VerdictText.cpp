@@ -150,11 +150,10 @@ QString VerdictText::Display(const std::string& bytes)
     return QString::fromStdString(ToDisplayText(bytes));
 }
 
-QStringList VerdictText::DetailLines(const VerificationResult& result, const QString& sha256Text)
+QVector<VerdictText::Detail> VerdictText::Details(const VerificationResult& result, const QString& sha256Text)
 {
-    const QString separator = QStringLiteral(": ");
-    QStringList lines;
-    const auto add = [&](Field field, const QString& value) { lines << Label(field) + separator + value; };
+    QVector<Detail> details;
+    const auto add = [&](Field field, const QString& value) { details.append({field, value}); };
     add(Field::Path, Display(result.path));
     add(Field::Size, result.size >= 0 ? Bytes(result.size) : tr("unknown"));
     add(Field::Verdict, Verdict(result.authentic));
@@ -179,5 +178,13 @@ QStringList VerdictText::DetailLines(const VerificationResult& result, const QSt
         add(Field::ProtectedBytes, tr("none: the check stopped before the watermark record was read"));
     }
     add(Field::Sha256, sha256Text);
+    return details;
+}
+
+QStringList VerdictText::DetailLines(const VerificationResult& result, const QString& sha256Text)
+{
+    QStringList lines;
+    for (const Detail& detail : Details(result, sha256Text))
+        lines << Label(detail.field) + QStringLiteral(": ") + detail.value;
     return lines;
 }
