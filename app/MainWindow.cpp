@@ -21,6 +21,7 @@ MainWindow::MainWindow() : QMainWindow(nullptr)
     CreateResultList();
     CreateActions();
     CreateToolBar();
+    CreateExportShortcut();
     UpdateStatusBar();
     LoadSettings();
     helpWindow = new HelpWindow;

@@ -32,6 +32,10 @@ public:
     // File(s)" and "Open Folder" would.
     void AddPaths(const QStringList& paths);
 
+    // "Export Report...": the selected rows when several are selected, else all, in the list's order,
+    // as a PDF report, CSV or JSON Lines, to a file the user chooses.
+    void ExportReport();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     QMenu* createPopupMenu() override;
@@ -50,6 +54,7 @@ private:
     void CreateResultList();
     void CreateActions();
     void CreateToolBar();
+    void CreateExportShortcut();
     void LoadSettings();
     void SaveSettings();
 
@@ -92,6 +97,7 @@ private:
     friend class GuiRunBenchmark;
     friend class TestShellWindow;
     friend class TestShellLocale;
+    friend class TestReportExport;
 };
 
 #endif
