@@ -71,6 +71,11 @@ bool IsAsVerified(const VerificationResult& result)
 
 ReportExport::ReportExport(QWidget* parent, const ReportFacts& facts) : parent(parent), facts(facts) {}
 
+QString ReportExport::CommandText()
+{
+    return tr("Export Report...");
+}
+
 ReportExport::Format ReportExport::FormatOfName(const QString& path, Format fallback)
 {
     const QString suffix = QFileInfo(path).suffix();

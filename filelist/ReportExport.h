@@ -29,6 +29,9 @@ public:
 
     ReportExport(QWidget* parent, const ReportFacts& facts);
 
+    // The command's name where it is offered, e.g. in the list's context menu.
+    static QString CommandText();
+
     // The save dialog; false when the user cancels it.
     bool AskForFile();
     // Fills every result's sha256 that is empty, then writes the file. Answers false when the user
