@@ -5,6 +5,8 @@
 #include "filelist/ResultRole.h"
 
 #include <QItemSelectionModel>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QTreeView>
@@ -27,6 +29,7 @@ private slots:
     void pdfReportOfAllRows();
     void failedWriteLeavesNothing();
     void ctrlSOpensTheExport();
+    void cancelWhileHashingLeavesNothing();
 
 private:
     QStringList ShownPaths(const MainWindow& window) const;
@@ -200,6 +203,41 @@ void TestReportExport::ctrlSOpensTheExport()
     AnswerNextFileDialog({}, &seen);
     QTest::keyClick(window.windowHandle(), Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(seen.title, QString("Export Report"));
+}
+
+// Cancel pressed as soon as the progress dialog exists, long before a large clip is read through.
+void TestReportExport::cancelWhileHashingLeavesNothing()
+{
+    QTemporaryDir out;
+    QVERIFY(out.isValid());
+    const QString large = MakeLargeEvidence(evidenceDir.path(), "large.mp4", qint64(384) << 20);
+    QVERIFY(!large.isEmpty());
+    MainWindow window;
+    window.VerifyFiles({large});
+    QCOMPARE(ShownPaths(window), QStringList{large});
+
+    QTimer canceller;
+    bool cancelled = false;
+    connect(&canceller, &QTimer::timeout, [&cancelled] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* progress = qobject_cast<QProgressDialog*>(widget);
+            if (progress && !cancelled) {
+                progress->findChild<QPushButton*>()->click();
+                cancelled = true;
+            }
+        }
+    });
+    canceller.start(5);
+    MessageBoxWatcher boxes;
+    AnswerNextFileDialog({out.filePath("report.pdf")});
+    window.ExportReport();
+    QFile::remove(large);
+
+    QVERIFY(cancelled);
+    QVERIFY(boxes.seen.isEmpty());
+    QCOMPARE(ShownDigests(window), QStringList{QString()});
+    QCOMPARE(QDir(out.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList());
 }
 
 QTEST_MAIN(TestReportExport)
