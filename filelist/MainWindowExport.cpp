@@ -54,11 +54,11 @@ void MainWindow::ExportReport()
         return;
     exporter.Export(&results);
 
-    // Digests of files still as verified go back into their rows, so that no file is read twice;
-    // also after a cancelled or failed export, for what was computed.
-    const std::vector<bool>& fresh = exporter.FreshDigests();
+    // The digests go back into their rows, so that no file is read twice; also after a cancelled or
+    // failed export, for what was computed.
+    const std::vector<bool>& computed = exporter.ComputedDigests();
     for (size_t i = 0; i < rows.size(); ++i) {
-        if (!fresh[i] || !rows[i].isValid())
+        if (!computed[i] || !rows[i].isValid())
             continue;
         QStandardItem* item = listModel->itemFromIndex(rows[i]);
         VerificationResult stored = item->data(kResultRole).value<VerificationResult>();

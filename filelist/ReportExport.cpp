@@ -26,7 +26,7 @@
 struct ReportExport::Job
 {
     std::vector<VerificationResult>* results = nullptr;
-    std::vector<bool> fresh;
+    std::vector<bool> computed;
     QString path;
     Format format = Format::Pdf;
     ReportFacts facts;
@@ -107,17 +107,17 @@ bool ReportExport::Export(std::vector<VerificationResult>* results)
 {
     Job job;
     job.results = results;
-    job.fresh.assign(results->size(), false);
+    job.computed.assign(results->size(), false);
     job.path = path;
     job.format = format;
     job.facts = facts;
     job.facts.made = QDateTime::currentDateTime();
     for (const VerificationResult& result : *results) {
-        if (result.sha256.empty() && result.size > 0)
+        if (result.sha256.empty() && result.size > 0 && IsAsVerified(result))
             job.bytesToHash += result.size;
     }
     RunJob(&job);
-    freshDigests = job.fresh;
+    computedDigests = job.computed;
     if (job.cancel)
         return false;
     if (!job.written) {
@@ -148,17 +148,20 @@ void ReportExport::RunJob(Job* job)
             VerificationResult& result = results[i];
             if (!result.sha256.empty())
                 continue;
-            const bool asVerified = IsAsVerified(result);
+            // A digest of a file that changed since it was verified would not be the verified
+            // file's: such a file keeps none, and its report says that it changed.
+            if (!IsAsVerified(result))
+                continue;
             std::string digest;
             const bool read =
                 Sha256Reader::DigestFile(result.path, &digest, [job, hashedBefore](int64_t done) {
                     job->bytesHashed = hashedBefore + done;
                     return !job->cancel;
                 });
-            hashedBefore += std::max<int64_t>(result.size, 0);
-            if (read) {
+            hashedBefore += result.size;
+            if (read && IsAsVerified(result)) {
                 result.sha256 = digest;
-                job->fresh[i] = asVerified && IsAsVerified(result);
+                job->computed[i] = true;
             }
         }
         if (!job->cancel) {

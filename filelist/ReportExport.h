@@ -34,11 +34,11 @@ public:
 
     // The save dialog; false when the user cancels it.
     bool AskForFile();
-    // Fills every result's sha256 that is empty, then writes the file. Answers false when the user
-    // cancelled or the write failed, which a message box then has explained.
+    // Fills the empty sha256 of every result whose file is still as verified, then writes the file.
+    // Answers false when the user cancelled or the write failed, which a message box then has explained.
     bool Export(std::vector<VerificationResult>* results);
-    // Which results got their digest from this export and still describe the file on disk.
-    const std::vector<bool>& FreshDigests() const { return freshDigests; }
+    // Which results got their digest from this export.
+    const std::vector<bool>& ComputedDigests() const { return computedDigests; }
 
     // The format named by a file name's extension (any case), or fallback when it names none.
     static Format FormatOfName(const QString& path, Format fallback);
@@ -53,7 +53,7 @@ private:
     ReportFacts facts;
     QString path;
     Format format = Format::Pdf;
-    std::vector<bool> freshDigests;
+    std::vector<bool> computedDigests;
 };
 
 #endif

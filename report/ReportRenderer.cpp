@@ -239,8 +239,12 @@ void ReportRenderer::FileBlock(PageFlow& flow, int number, const ReportEntry& en
         cells[1].color = color;
         rows.push_back(cells);
     };
-    const QString sha256 = result.sha256.empty() ? tr("not available: the file could not be read")
-                                                 : QString::fromStdString(result.sha256);
+    QString sha256 = QString::fromStdString(result.sha256);
+    if (sha256.isEmpty()) {
+        sha256 = entry.state == FileState::Changed
+                     ? tr("not computed: the file is no longer the one that was verified")
+                     : tr("not available: the file could not be read");
+    }
     // The digest comes right after the size: both identify the file before anything is said about it.
     QVector<VerdictText::Detail> details = VerdictText::Details(result, sha256);
     const VerdictText::Detail digest = details.takeLast();

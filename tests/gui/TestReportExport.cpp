@@ -30,6 +30,7 @@ private slots:
     void failedWriteLeavesNothing();
     void ctrlSOpensTheExport();
     void cancelWhileHashingLeavesNothing();
+    void fileChangedSinceVerifiedGetsNoDigest();
 
 private:
     QStringList ShownPaths(const MainWindow& window) const;
@@ -238,6 +239,36 @@ void TestReportExport::cancelWhileHashingLeavesNothing()
     QCOMPARE(ShownDigests(window), QStringList{QString()});
     QCOMPARE(QDir(out.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList());
+}
+
+// The digest of what lies on disk now is not the verified file's: the export leaves it out and the
+// report says why.
+void TestReportExport::fileChangedSinceVerifiedGetsNoDigest()
+{
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const QString path = MakeEvidence(work.path(), "still.jpg", "changed.jpg");
+    MainWindow window;
+    window.VerifyFiles({path});
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::Append) && file.write("x", 1) == 1);
+    file.close();
+
+    AnswerNextFileDialog({work.filePath("changed.jsonl")});
+    window.ExportReport();
+    const QJsonObject line = QJsonDocument::fromJson(ReadAll(work.filePath("changed.jsonl"))).object();
+    QCOMPARE(line["path"].toString(), path);
+    QCOMPARE(line["sha256"].toString(), QString());
+    QCOMPARE(ShownDigests(window), QStringList{QString()});
+
+    AnswerNextFileDialog({work.filePath("changed.pdf")});
+    window.ExportReport();
+    QProcess text;
+    text.start("pdftotext", {"-enc", "UTF-8", work.filePath("changed.pdf"), "-"});
+    QVERIFY(text.waitForFinished(60000));
+    const QString report = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+    QVERIFY(report.contains("the file changed after it was verified"));
+    QVERIFY(report.contains("not computed: the file is no longer the one that was verified"));
 }
 
 QTEST_MAIN(TestReportExport)
