@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# The verification run's and the report export's tests under ThreadSanitizer (clang), offscreen. Suppressions name only
-# Qt's own uninstrumented internals (tests/sanitizers/tsan.supp).
+# The verification run's and the report export's tests under ThreadSanitizer (clang), offscreen.
+# Suppressions name only Qt's own uninstrumented internals (tests/sanitizers/tsan.supp).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 CC=clang CXX=clang++ cmake -S . -B build-ci-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
