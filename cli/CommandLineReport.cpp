@@ -21,13 +21,13 @@ void DropQtNotes(QtMsgType type, const QMessageLogContext&, const QString& messa
 
 } // namespace
 
-CommandLineReport::CommandLineReport(int& argc, char** argv, const char* version)
+CommandLineReport::CommandLineReport(const char* version)
 {
     qInstallMessageHandler(DropQtNotes);
     // Laying out text needs a platform; the offscreen one needs no display, and the tool must run
     // on servers and over ssh whatever the user's environment asks for.
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    application = std::make_unique<QGuiApplication>(argc, argv);
+    application = std::make_unique<QGuiApplication>(qtArgc, qtArgv);
     if (translator.load(QStringLiteral(":/translations/") + GetLanguageCode(QLocale::system().name())))
         QCoreApplication::installTranslator(&translator);
 

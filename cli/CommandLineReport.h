@@ -15,8 +15,8 @@ class QGuiApplication;
 class CommandLineReport
 {
 public:
-    // Makes the Qt application the report needs; argc and argv must outlive it.
-    CommandLineReport(int& argc, char** argv, const char* version);
+    // Makes the Qt application the report needs.
+    explicit CommandLineReport(const char* version);
     ~CommandLineReport();
 
     void Add(const VerificationResult& result);
@@ -24,6 +24,11 @@ public:
     bool Save(const std::string& path, std::string* error) const;
 
 private:
+    // Qt sees the program's name alone: the paths to verify are not Qt's options, even when one
+    // is named like one ("-platform").
+    int qtArgc = 1;
+    char programName[16] = "quorlith-verify";
+    char* qtArgv[2] = {programName, nullptr};
     std::unique_ptr<QGuiApplication> application;
     QTranslator translator;
     std::unique_ptr<PdfReportWriter> writer;

@@ -32,7 +32,7 @@ int main(int argc, char** argv)
     }
     std::unique_ptr<CommandLineReport> report;
     if (!options.reportPath.empty())
-        report = std::make_unique<CommandLineReport>(argc, argv, QUORLITH_VERSION);
+        report = std::make_unique<CommandLineReport>(QUORLITH_VERSION);
     std::function<void(const VerificationResult&)> alsoReport;
     if (report)
         alsoReport = [&report](const VerificationResult& result) { report->Add(result); };
