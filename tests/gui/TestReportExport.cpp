@@ -141,6 +141,14 @@ void TestReportExport::selectedRowsInTheListsOrder()
     const QByteArray expected = ToolOutput(QStringList{"--json", "--sha256"} + ShownPaths(window).mid(1, 2));
     QCOMPARE(expected.count('\n'), 2);
     QCOMPARE(ReadAll(out.filePath("two.jsonl")), expected);
+
+    // One selected row is where the user clicked last, not a choice: every row goes.
+    window.listView->selectionModel()->select(shown->index(2, 0), QItemSelectionModel::ClearAndSelect |
+                                                                      QItemSelectionModel::Rows);
+    AnswerNextFileDialog({out.filePath("all.jsonl")});
+    window.ExportReport();
+    QCOMPARE(ReadAll(out.filePath("all.jsonl")),
+             ToolOutput(QStringList{"--json", "--sha256"} + ShownPaths(window)));
 }
 
 // The save dialog's first kind is the PDF report, and a name without an ending gets its ".pdf".
