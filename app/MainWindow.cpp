@@ -23,6 +23,7 @@ MainWindow::MainWindow() : QMainWindow(nullptr)
     CreateToolBar();
     ConnectDetails();
     CreateResultListMenu();
+    CreateExportShortcut();
     UpdateStatusBar();
     LoadSettings();
     helpWindow = new HelpWindow;

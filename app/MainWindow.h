@@ -38,6 +38,10 @@ public:
     // list); nothing for an index that leads to no row.
     void ShowDetails(const QModelIndex& proxyIndex);
 
+    // "Export Report...": the selected rows when several are selected, else all, in the list's order,
+    // as a PDF report, CSV or JSON Lines, to a file the user chooses.
+    void ExportReport();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     QMenu* createPopupMenu() override;
@@ -59,6 +63,7 @@ private:
     void CreateToolBar();
     void ConnectDetails();
     void CreateResultListMenu();
+    void CreateExportShortcut();
     void LoadSettings();
     void SaveSettings();
 
@@ -115,6 +120,7 @@ private:
     friend class TestTerminationSignalWatcher;
     friend class TestDetailsWindow;
     friend class TestResultListMenu;
+    friend class TestReportExport;
 };
 
 #endif

@@ -26,6 +26,8 @@ struct CommandLineOptions
     bool sha256 = false;
     int jobs = 0; // 0: one per processor
     std::vector<std::string> paths;
+    // Where --report writes its PDF; empty: no report.
+    std::string reportPath;
 };
 
 #endif

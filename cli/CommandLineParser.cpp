@@ -18,6 +18,20 @@ bool ParseJobs(const char* text, int* jobs, std::string* error)
     return true;
 }
 
+// The report is a PDF and nothing else: a name that says otherwise is more likely a slip of the
+// hand (a path to verify taken for the report's name) than a wish.
+bool ParseReportPath(const char* text, std::string* reportPath, std::string* error)
+{
+    const std::string path(text);
+    if (path.size() < 5 || AsciiLower(path.substr(path.size() - 4)) != ".pdf" ||
+        path[path.size() - 5] == '/') {
+        *error = "the report's file name must end in .pdf, not '" + path + "'";
+        return false;
+    }
+    *reportPath = path;
+    return true;
+}
+
 } // namespace
 
 bool CommandLineParser::Parse(int argc, const char* const* argv, CommandLineOptions* options,
@@ -50,6 +64,16 @@ bool CommandLineParser::Parse(int argc, const char* const* argv, CommandLineOpti
                 return false;
             }
             if (!ParseJobs(argv[++i], &options->jobs, error))
+                return false;
+        } else if (std::strcmp(argument, "--report") == 0) {
+            if (i + 1 >= argc) {
+                *error = "option '--report' needs a file name";
+                return false;
+            }
+            if (!ParseReportPath(argv[++i], &options->reportPath, error))
+                return false;
+        } else if (std::strncmp(argument, "--report=", 9) == 0) {
+            if (!ParseReportPath(argument + 9, &options->reportPath, error))
                 return false;
         } else if (std::strncmp(argument, "--jobs=", 7) == 0) {
             if (!ParseJobs(argument + 7, &options->jobs, error))
@@ -86,8 +110,9 @@ std::string CommandLineParser::HelpText()
            "  --csv           CSV with a header row, no summary\n"
            "  --sha256        add each file's SHA-256\n"
            "  -j, --jobs N    verify N files at once (default: one per processor); output keeps input order\n"
+           "  --report FILE   also write a PDF verification report to FILE (name ending in .pdf)\n"
            "  -h, --help      show this help and exit\n"
-           "  --version       show the version and exit\n"
+           "  --version       show the version and the built-in key's fingerprint and exit\n"
            "\n"
            "Exit status: 0 when every file is authentic, 1 when any is not, 2 for a usage error.\n";
 }

@@ -5,8 +5,9 @@
 
 #include <string>
 
-// Reads the argument vector: --json, --csv, --sha256, -j N / -jN / --jobs N / --jobs=N, --help,
-// --version, and "--" to end the options. Everything else is a path.
+// Reads the argument vector: --json, --csv, --sha256, -j N / -jN / --jobs N / --jobs=N,
+// --report FILE / --report=FILE, --help, --version, and "--" to end the options. Everything else is
+// a path.
 class CommandLineParser
 {
 public:

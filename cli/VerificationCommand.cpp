@@ -1,11 +1,11 @@
 #include "cli/VerificationCommand.h"
 
-#include "verdict/CsvWriter.h"
-#include "verdict/FileVerifier.h"
-#include "verdict/JsonLinesWriter.h"
 #include "cli/OrderedParallelRunner.h"
 #include "cli/ProgressBar.h"
 #include "cli/TargetCollector.h"
+#include "verdict/CsvWriter.h"
+#include "verdict/FileVerifier.h"
+#include "verdict/JsonLinesWriter.h"
 #include "verdict/TextReportWriter.h"
 
 #include <memory>
@@ -37,7 +37,8 @@ int JobCount(const CommandLineOptions& options)
 
 } // namespace
 
-int VerificationCommand::Run(const CommandLineOptions& options, FILE* out, FILE* progressTerminal)
+int VerificationCommand::Run(const CommandLineOptions& options, FILE* out, FILE* progressTerminal,
+                             const std::function<void(const VerificationResult&)>& alsoReport)
 {
     const std::vector<VerificationTarget> targets = TargetCollector().Collect(options.paths);
 
@@ -53,7 +54,7 @@ int VerificationCommand::Run(const CommandLineOptions& options, FILE* out, FILE*
     // The bar shares the screen with the report only when both go to a terminal.
     const bool reportOnTerminal = isatty(fileno(out)) != 0;
     const std::unique_ptr<ReportWriter> writer = MakeWriter(options, out);
-    const FileVerifier verifier(options.sha256);
+    const FileVerifier verifier(options.sha256 || alsoReport);
     RunSummary summary;
     writer->Begin();
     OrderedParallelRunner::Run(
@@ -62,6 +63,8 @@ int VerificationCommand::Run(const CommandLineOptions& options, FILE* out, FILE*
             if (progressBar && reportOnTerminal)
                 progressBar->Clear();
             writer->Write(result);
+            if (alsoReport)
+                alsoReport(result);
             ++summary.total;
             ++(result.authentic ? summary.succeeded : summary.failed);
         },

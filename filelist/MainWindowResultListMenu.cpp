@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "filelist/ReportExport.h"
 #include "filelist/ResultListMenu.h"
 
 #include <QCoreApplication>
@@ -13,6 +14,7 @@ void MainWindow::CreateResultListMenu()
     resultListMenu->AddCommand(ResultListMenu::tr("Copy"), resultListMenu, &ResultListMenu::CopySelectedRows);
     resultListMenu->AddCommand(ResultListMenu::tr("Open Containing Folder"), resultListMenu,
                                &ResultListMenu::OpenContainingFolder);
+    resultListMenu->AddCommand(ReportExport::CommandText(), this, &MainWindow::ExportReport);
     resultListMenu->AddCommand(QCoreApplication::translate("QObject", "Remove File(s)"), this,
                                &MainWindow::RemoveFiles);
 }

@@ -156,34 +156,42 @@ QString VerdictText::Line(Field field, const QString& value)
     return Label(field) + QStringLiteral(": ") + value;
 }
 
+QVector<VerdictText::Detail> VerdictText::Details(const VerificationResult& result, const QString& sha256Text)
+{
+    QVector<Detail> details;
+    details.append({Field::Path, Display(result.path)});
+    details.append({Field::Size, result.size >= 0 ? Bytes(result.size) : tr("unknown")});
+    details.append({Field::Verdict, Verdict(result.authentic)});
+    if (!result.authentic)
+        details.append({Field::Reason, Reason(result)});
+    details.append({Field::Marker, Display(result.marker)});
+    details.append({Field::Version, Display(result.version)});
+    details.append({Field::Hmac, Display(result.hmac)});
+    details.append({Field::StartTime, Display(result.startTime)});
+    details.append({Field::StopTime, Display(result.endTime)});
+    details.append({Field::TimeSource, Display(result.timeSource)});
+    details.append({Field::Serial, Display(result.rcSerial)});
+    details.append({Field::CamMac, Display(result.camMac)});
+    details.append({Field::DigestMode, DigestMode(result.digestMode)});
+    if (result.hasCoverage) {
+        details.append({Field::ProtectedBytes, tr("%1 of %2 bytes")
+                                                   .arg(QString::number(result.coverage.protectedBytes),
+                                                        QString::number(result.size))});
+        details.append({Field::UnprotectedRanges, Ranges(result.coverage)});
+        for (const CoverageNote& note : result.coverage.notes)
+            details.append({Field::Notes, Note(note)});
+    } else {
+        details.append(
+            {Field::ProtectedBytes, tr("none: the check stopped before the watermark record was read")});
+    }
+    details.append({Field::Sha256, sha256Text});
+    return details;
+}
+
 QStringList VerdictText::DetailLines(const VerificationResult& result, const QString& sha256Text)
 {
     QStringList lines;
-    lines << Line(Field::Path, Display(result.path));
-    lines << Line(Field::Size, result.size >= 0 ? Bytes(result.size) : tr("unknown"));
-    lines << Line(Field::Verdict, Verdict(result.authentic));
-    if (!result.authentic)
-        lines << Line(Field::Reason, Reason(result));
-    lines << Line(Field::Marker, Display(result.marker));
-    lines << Line(Field::Version, Display(result.version));
-    lines << Line(Field::Hmac, Display(result.hmac));
-    lines << Line(Field::StartTime, Display(result.startTime));
-    lines << Line(Field::StopTime, Display(result.endTime));
-    lines << Line(Field::TimeSource, Display(result.timeSource));
-    lines << Line(Field::Serial, Display(result.rcSerial));
-    lines << Line(Field::CamMac, Display(result.camMac));
-    lines << Line(Field::DigestMode, DigestMode(result.digestMode));
-    if (result.hasCoverage) {
-        lines << Line(Field::ProtectedBytes, tr("%1 of %2 bytes")
-                                                 .arg(QString::number(result.coverage.protectedBytes),
-                                                      QString::number(result.size)));
-        lines << Line(Field::UnprotectedRanges, Ranges(result.coverage));
-        for (const CoverageNote& note : result.coverage.notes)
-            lines << Line(Field::Notes, Note(note));
-    } else {
-        lines << Line(Field::ProtectedBytes,
-                      tr("none: the check stopped before the watermark record was read"));
-    }
-    lines << Line(Field::Sha256, sha256Text);
+    for (const Detail& detail : Details(result, sha256Text))
+        lines << Line(detail.field, detail.value);
     return lines;
 }

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 // A verdict in words for people, in the installed translation (English without one): the window's
 // tooltips and details and the printed report say the same things in the same words. The verdicts and
@@ -57,8 +58,15 @@ public:
     // A record field or a path as text: bytes that are not UTF-8 are shown as \xNN.
     static QString Display(const std::string& bytes);
 
-    // The whole result as "Label: value" lines, as the details window shows and copies it. sha256Text
-    // stands in the SHA-256 line (a digest, or a word saying it is being computed).
+    // The whole result as labelled values, in the order of the details and the report's file blocks.
+    // sha256Text stands in the SHA-256 value (a digest, or a word saying it is being computed).
+    struct Detail
+    {
+        Field field;
+        QString value;
+    };
+    static QVector<Detail> Details(const VerificationResult& result, const QString& sha256Text);
+    // The same as "Label: value" lines, as the details window shows and copies them.
     static QStringList DetailLines(const VerificationResult& result, const QString& sha256Text);
 };
 

@@ -10,7 +10,10 @@ tests=(TestCoverage TestTextEscaping TestCommandLineParser TestOrderedParallelRu
 cmake -S . -B build-ci-cli-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORLITH_SANITIZE=address,undefined \
     -DQUORLITH_BUILD_GUI=ON >/dev/null
 cmake --build build-ci-cli-asan -j"$(nproc)" --target "${tests[@]}" quorlith-verify
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+# --report lays its PDF out on Qt's offscreen platform, whose leaks tests/sanitizers/lsan.supp names.
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:fast_unwind_on_malloc=0 \
+    LSAN_OPTIONS=suppressions="$PWD/tests/sanitizers/lsan.supp":print_suppressions=0 \
+    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-ci-cli-asan --output-on-failure -j"$(nproc)" -R "$(pattern "${tests[@]}")"
 
 threaded=(TestOrderedParallelRunner TestFileVerifier TestVerificationCommand TestQuorlithVerify)

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package from the tested build, lints it, unpacks it into a scratch root and
 # checks the installed program there: both programs answer --help and --version without a display
-# and with the project's version, the CLI verifies a stamped file, the help pages lie beside the
-# window program's real path, the window verifies a file named on its command line, the manual
-# pages render, and the desktop entry and metainfo validate.
+# and with the project's version, the CLI verifies a stamped file and writes a PDF report without a
+# display, the help pages lie beside the window program's real path, the window verifies a file named
+# on its command line, the manual pages render, and the desktop entry and metainfo validate.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 build=build
@@ -33,7 +33,7 @@ for unwanted in quorlith-stamp; do
 done
 
 for program in quorlith quorlith-verify; do
-    answer=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$usr/bin/$program" --version)
+    answer=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$usr/bin/$program" --version | head -n 1)
     [ "$answer" = "$program $version" ] || { echo "$program --version said: $answer"; exit 1; }
     usage=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$usr/bin/$program" --help)
     grep -q "^Usage: $program " <<<"$usage" || { echo "$program --help said: $usage"; exit 1; }
@@ -44,6 +44,9 @@ done
 cp "$scratch/clip.mp4" "$scratch/tampered.mp4"
 printf '\x00' | dd of="$scratch/tampered.mp4" bs=1 seek=100 conv=notrunc status=none
 if "$usr/bin/quorlith-verify" "$scratch/tampered.mp4" >/dev/null; then echo "tampered file passed"; exit 1; fi
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$usr/bin/quorlith-verify" --report "$scratch/report.pdf" \
+    "$scratch/clip.mp4" >/dev/null
+pdftotext "$scratch/report.pdf" - | grep -q "Page 1 of" || { echo "the installed CLI wrote no PDF report"; exit 1; }
 
 window=$(readlink -f "$usr/bin/quorlith")
 help="$(dirname "$window")/help"

@@ -16,6 +16,8 @@ private slots:
     void accepted();
     void usageErrors_data();
     void usageErrors();
+    void reportPath_data();
+    void reportPath();
 };
 
 namespace {
@@ -103,6 +105,10 @@ void TestCommandLineParser::usageErrors_data()
     QTest::newRow("jobs too many") << QStringList{"--jobs", "100000", "x"};
     QTest::newRow("jobs missing its number") << QStringList{"x", "--jobs"};
     QTest::newRow("jobs empty") << QStringList{"--jobs=", "x"};
+    QTest::newRow("report not a PDF") << QStringList{"--report", "report.txt", "x"};
+    QTest::newRow("report PDF in the middle") << QStringList{"--report=report.pdf.csv", "x"};
+    QTest::newRow("report without a name before .pdf") << QStringList{"--report", "out/.pdf", "x"};
+    QTest::newRow("report missing its name") << QStringList{"x", "--report"};
 }
 
 void TestCommandLineParser::usageErrors()
@@ -112,6 +118,33 @@ void TestCommandLineParser::usageErrors()
     std::string error;
     QVERIFY(!Parse(arguments, &options, &error));
     QVERIFY(!error.empty());
+}
+
+void TestCommandLineParser::reportPath_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("reportPath");
+    QTest::addColumn<QStringList>("paths");
+    QTest::newRow("no report") << QStringList{"a.pdf"} << QString() << QStringList{"a.pdf"};
+    QTest::newRow("--report FILE") << QStringList{"--report", "case 7/report.pdf", "x"} << "case 7/report.pdf"
+                                   << QStringList{"x"};
+    QTest::newRow("--report=FILE, ending in capitals")
+        << QStringList{"x", "--report=R.PDF"} << "R.PDF" << QStringList{"x"};
+}
+
+void TestCommandLineParser::reportPath()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, reportPath);
+    QFETCH(QStringList, paths);
+    CommandLineOptions options;
+    std::string error;
+    QVERIFY2(Parse(arguments, &options, &error), error.c_str());
+    QCOMPARE(QString::fromStdString(options.reportPath), reportPath);
+    QStringList parsedPaths;
+    for (const std::string& path : options.paths)
+        parsedPaths << QString::fromStdString(path);
+    QCOMPARE(parsedPaths, paths);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLineParser)

@@ -27,6 +27,11 @@ private slots:
     void nothingChangedOrLeftBehind();
     void reportThatCannotBeWrittenFails();
     void version();
+    void reportNameThatIsNotPdf_data();
+    void reportNameThatIsNotPdf();
+    void pdfReport_data();
+    void pdfReport();
+    void pdfReportThatCannotBeWritten();
 
 private:
     QString Evidence(const QString& relative) const { return dir.filePath("evidence/" + relative); }
@@ -51,9 +56,15 @@ struct Run
     QByteArray err;
 };
 
-Run Verify(const QStringList& arguments, const QString& workingDirectory = QString(), int timeoutMs = 60000)
+Run Verify(const QStringList& arguments, const QString& workingDirectory = QString(), int timeoutMs = 60000,
+           const QString& locale = QString())
 {
     QProcess process;
+    if (!locale.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("LC_ALL", locale);
+        process.setProcessEnvironment(environment);
+    }
     if (!workingDirectory.isEmpty())
         process.setWorkingDirectory(workingDirectory);
     process.start(QStringLiteral(QUORLITH_BIN_DIR "/quorlith-verify"), arguments);
@@ -463,11 +474,141 @@ void TestQuorlithVerify::reportThatCannotBeWrittenFails()
     QVERIFY(process.readAllStandardError().contains("could not be written"));
 }
 
+// The second line names the key by its fingerprint: SHA-256 of the modulus as 256 big-endian bytes,
+// computed here from the key file the build took it from.
 void TestQuorlithVerify::version()
 {
+    QFile modulusFile(QStringLiteral(QUORLITH_SOURCE_DIR "/tests/keys/recorder-test-modulus.hex"));
+    QVERIFY(modulusFile.open(QIODevice::ReadOnly));
+    const QByteArray modulus = QByteArray::fromHex(modulusFile.readAll().trimmed());
+    QCOMPARE(modulus.size(), 256);
+    const QByteArray fingerprint = QCryptographicHash::hash(modulus, QCryptographicHash::Sha256).toHex();
+
     const Run run = Verify({"--version"});
     QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.out, QByteArray("quorlith-verify " QUORLITH_PROJECT_VERSION "\n"));
+    QCOMPARE(run.out, QByteArray("quorlith-verify " QUORLITH_PROJECT_VERSION "\n"
+                                 "Key fingerprint (SHA-256 of the built-in recorder modulus): ") +
+                          fingerprint + '\n');
+}
+
+void TestQuorlithVerify::reportNameThatIsNotPdf_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("text file") << QStringList{"--report", "report.txt"};
+    QTest::newRow("PDF followed by another ending") << QStringList{"--report=report.pdf.csv"};
+    QTest::newRow("an evidence file taken for the name") << QStringList{"--report", "photo.jpg"};
+}
+
+void TestQuorlithVerify::reportNameThatIsNotPdf()
+{
+    QFETCH(QStringList, arguments);
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    QVERIFY(QFile::copy(Evidence("photo.jpg"), work.filePath("photo.jpg")));
+    const QByteArray before = Fixtures::ReadAll(work.filePath("photo.jpg"));
+    const Run run = Verify(arguments + QStringList{Evidence("photo.jpg")}, work.path());
+    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.out, QByteArray());
+    QVERIFY(run.err.contains(".pdf"));
+    QCOMPARE(QDir(work.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"photo.jpg"});
+    QCOMPARE(Fixtures::ReadAll(work.filePath("photo.jpg")), before);
+}
+
+// The report follows the locale: its language (the window's verdict words from the catalogue the
+// locale table picks) and its paper, while the usual output stays exactly as without --report.
+void TestQuorlithVerify::pdfReport_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("succeeded");
+    QTest::addColumn<QString>("failed");
+    QTest::addColumn<QString>("paper");
+    QTest::newRow("C: English, A4") << "C.UTF-8"
+                                    << "Authentication succeeded"
+                                    << "Authentication failed"
+                                    << "(A4)";
+    QTest::newRow("en_US: English, Letter") << "en_US.UTF-8"
+                                            << "Authentication succeeded"
+                                            << "Authentication failed"
+                                            << "(letter)";
+    QTranslator german;
+    QVERIFY(german.load(":/translations/ger"));
+    QTest::newRow("de_DE: German, A4")
+        << "de_DE.UTF-8" << german.translate("QObject", "Authentication succeeded")
+        << german.translate("QObject", "Authentication failed") << "(A4)";
+}
+
+void TestQuorlithVerify::pdfReport()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, succeeded);
+    QFETCH(QString, failed);
+    QFETCH(QString, paper);
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const QStringList files = {Evidence("photo.jpg"), Evidence(QString::fromUtf8(kSpecialName)),
+                               Evidence("sub/tampered.mxg")};
+
+    const Run plain = Verify(QStringList{"-j", "2"} + files, QString(), 60000, locale);
+    const Run reported = Verify(QStringList{"--report", work.filePath("report.pdf"), "-j", "2"} + files,
+                                QString(), 60000, locale);
+    QCOMPARE(reported.exitCode, plain.exitCode);
+    QCOMPARE(reported.out, plain.out);
+    QCOMPARE(reported.err, QByteArray());
+
+    QProcess text;
+    text.start("pdftotext", {"-enc", "UTF-8", work.filePath("report.pdf"), "-"});
+    QVERIFY(text.waitForFinished(60000));
+    QCOMPARE(text.exitCode(), 0);
+    // Words wrapped in a narrow column come out on two lines.
+    const QString report = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+    for (const QString& file : files) {
+        QVERIFY2(report.contains(QFileInfo(file).fileName()), qPrintable(file));
+        const QByteArray digest =
+            QCryptographicHash::hash(Fixtures::ReadAll(file), QCryptographicHash::Sha256).toHex();
+        QVERIFY2(report.contains(QString::fromLatin1(digest)), qPrintable(file));
+    }
+    // The count, the statement, the summary's rows and the files' blocks.
+    QCOMPARE(report.count(succeeded), 1 + 1 + 2 + 2);
+    QCOMPARE(report.count(failed), 1 + 1 + 1 + 1);
+    const Run version = Verify({"--version"});
+    const QByteArray fingerprint = version.out.mid(version.out.lastIndexOf(' ') + 1).trimmed();
+    QCOMPARE(fingerprint.size(), 64);
+    QVERIFY(report.contains(QString::fromLatin1(fingerprint)));
+
+    QProcess info;
+    info.start("pdfinfo", {work.filePath("report.pdf")});
+    QVERIFY(info.waitForFinished(60000));
+    const QByteArray facts = info.readAllStandardOutput();
+    QVERIFY2(facts.contains(paper.toLatin1()), facts.constData());
+}
+
+// As root the program runs as the unprivileged user "nobody", for whom the folder is read-only.
+void TestQuorlithVerify::pdfReportThatCannotBeWritten()
+{
+    QTemporaryDir lockedDir;
+    QVERIFY(lockedDir.isValid());
+    const QString folder = lockedDir.path();
+    const QString evidence = folder + "/photo.jpg";
+    QVERIFY(QFile::copy(Evidence("photo.jpg"), evidence));
+    QVERIFY(QFile::setPermissions(evidence, QFileDevice::ReadOwner | QFileDevice::ReadOther));
+    QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner |
+                                              QFileDevice::ReadOther | QFileDevice::ExeOther));
+    QStringList arguments{"--report", folder + "/report.pdf", evidence};
+    QString program = QStringLiteral(QUORLITH_BIN_DIR "/quorlith-verify");
+    if (geteuid() == 0) {
+        arguments = QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", program} + arguments;
+        program = QStringLiteral("setpriv");
+    }
+    QProcess process;
+    process.start(program, arguments);
+    QVERIFY(process.waitForFinished(60000));
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+
+    QCOMPARE(process.exitCode(), 1);
+    QVERIFY(process.readAllStandardOutput().startsWith("Authentication succeeded"));
+    QVERIFY(process.readAllStandardError().contains("could not be written"));
+    QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+             QStringList{"photo.jpg"});
 }
 
 QTEST_GUILESS_MAIN(TestQuorlithVerify)

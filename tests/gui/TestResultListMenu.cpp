@@ -40,6 +40,7 @@ private slots:
     void openContainingFolder_data();
     void openContainingFolder();
     void removeRunsTheToolBarCommand();
+    void exportReportOpensTheExport();
 
 private:
     static QAction* Command(const MainWindow& window, const QString& text);
@@ -98,7 +99,8 @@ void TestResultListMenu::opensOnRowsOnly()
     QStringList texts;
     for (const QAction* action : menu->actions())
         texts << action->text();
-    QCOMPARE(texts, QStringList({"Details...", "Copy", "Open Containing Folder", "Remove File(s)"}));
+    QCOMPARE(texts, QStringList({"Details...", "Copy", "Open Containing Folder", "Export Report...",
+                                 "Remove File(s)"}));
 
     const QPoint onRow = view->visualRect(view->model()->index(0, 1)).center();
     QContextMenuEvent onRowEvent(QContextMenuEvent::Mouse, onRow, view->viewport()->mapToGlobal(onRow));
@@ -207,6 +209,16 @@ void TestResultListMenu::removeRunsTheToolBarCommand()
     QCOMPARE(shown->index(0, 0).data().toString(), QString("r3.jpg"));
     QCOMPARE(window.statusBar()->currentMessage(),
              QString("Total files: 1  Authentication succeeded: 1  Authentication failed: 0"));
+}
+
+void TestResultListMenu::exportReportOpensTheExport()
+{
+    MainWindow window;
+    window.VerifyFiles({MakeEvidence(fixtureDir.path(), "still.jpg", "export.jpg")});
+    SeenFileDialog seen;
+    AnswerNextFileDialog({}, &seen);
+    Command(window, "Export Report...")->trigger();
+    QCOMPARE(seen.title, QString("Export Report"));
 }
 
 QTEST_MAIN(TestResultListMenu)

@@ -1,0 +1,61 @@
+#include "cli/CommandLineReport.h"
+
+#include "app/LanguageCode.h"
+#include "engine/KeyFingerprint.h"
+
+#include <QGuiApplication>
+#include <QLocale>
+#include <QSysInfo>
+
+#include <cstdio>
+
+namespace {
+
+// Qt's notes about its platform (no runtime folder, no session) are not for the examiner: standard
+// error carries the tool's own errors only.
+void DropQtNotes(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtFatalMsg)
+        std::fprintf(stderr, "quorlith-verify: %s\n", message.toLocal8Bit().constData());
+}
+
+} // namespace
+
+CommandLineReport::CommandLineReport(const char* version)
+{
+    qInstallMessageHandler(DropQtNotes);
+    // Laying out text needs a platform; the offscreen one needs no display, and the tool must run
+    // on servers and over ssh whatever the user's environment asks for.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    application = std::make_unique<QGuiApplication>(qtArgc, qtArgv);
+    if (translator.load(QStringLiteral(":/translations/") + GetLanguageCode(QLocale::system().name())))
+        QCoreApplication::installTranslator(&translator);
+
+    ReportFacts facts;
+    facts.programName = QStringLiteral("quorlith-verify");
+    facts.programVersion = QString::fromLatin1(version);
+    facts.computerName = QSysInfo::machineHostName();
+    facts.keyFingerprint = QString::fromStdString(RecorderKeyFingerprint());
+    facts.made = QDateTime::currentDateTime();
+    writer = std::make_unique<PdfReportWriter>(facts);
+}
+
+CommandLineReport::~CommandLineReport()
+{
+    writer.reset();
+    QCoreApplication::removeTranslator(&translator);
+}
+
+void CommandLineReport::Add(const VerificationResult& result)
+{
+    writer->Add(result);
+}
+
+bool CommandLineReport::Save(const std::string& path, std::string* error) const
+{
+    QString reason;
+    if (writer->Save(QString::fromLocal8Bit(path.c_str()), &reason))
+        return true;
+    *error = reason.toLocal8Bit().toStdString();
+    return false;
+}

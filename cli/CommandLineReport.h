@@ -1,0 +1,37 @@
+#ifndef QUORLITH_CLI_COMMANDLINEREPORT_H
+#define QUORLITH_CLI_COMMANDLINEREPORT_H
+
+#include "report/PdfReportWriter.h"
+
+#include <QTranslator>
+
+#include <memory>
+#include <string>
+
+class QGuiApplication;
+
+// The PDF that --report writes beside the usual output: laid out without a display, in the language
+// the environment's locale selects through the window's locale table (English without a catalogue).
+class CommandLineReport
+{
+public:
+    // Makes the Qt application the report needs.
+    explicit CommandLineReport(const char* version);
+    ~CommandLineReport();
+
+    void Add(const VerificationResult& result);
+    // false with the reason in error; nothing is then left under path.
+    bool Save(const std::string& path, std::string* error) const;
+
+private:
+    // Qt sees the program's name alone: the paths to verify are not Qt's options, even when one
+    // is named like one ("-platform").
+    int qtArgc = 1;
+    char programName[16] = "quorlith-verify";
+    char* qtArgv[2] = {programName, nullptr};
+    std::unique_ptr<QGuiApplication> application;
+    QTranslator translator;
+    std::unique_ptr<PdfReportWriter> writer;
+};
+
+#endif

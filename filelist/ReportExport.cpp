@@ -1,0 +1,251 @@
+#include "filelist/ReportExport.h"
+
+#include "report/PdfReportWriter.h"
+#include "verdict/CsvWriter.h"
+#include "verdict/FileStateCheck.h"
+#include "verdict/JsonLinesWriter.h"
+#include "verdict/Sha256Reader.h"
+
+#include <QDir>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QSaveFile>
+#include <QTimer>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <thread>
+#include <unistd.h>
+
+struct ReportExport::Job
+{
+    std::vector<VerificationResult>* results = nullptr;
+    std::vector<bool> computed;
+    QString path;
+    Format format = Format::Pdf;
+    ReportFacts facts;
+    long long bytesToHash = 0;
+    std::atomic<long long> bytesHashed{0};
+    std::atomic<bool> cancel{false};
+    std::atomic<bool> writing{false};
+    std::atomic<bool> finished{false};
+    bool written = false;
+    QString error;
+};
+
+namespace {
+
+struct FormatName
+{
+    ReportExport::Format format;
+    const char* suffix;
+};
+
+const FormatName kFormats[] = {
+    {ReportExport::Format::Pdf, "pdf"},
+    {ReportExport::Format::Csv, "csv"},
+    {ReportExport::Format::JsonLines, "jsonl"},
+};
+
+QString SuffixOf(ReportExport::Format format)
+{
+    for (const FormatName& name : kFormats) {
+        if (name.format == format)
+            return QString::fromLatin1(name.suffix);
+    }
+    return QString();
+}
+
+bool IsAsVerified(const VerificationResult& result)
+{
+    return CurrentFileState(result) == FileState::AsVerified;
+}
+
+} // namespace
+
+ReportExport::ReportExport(QWidget* parent, const ReportFacts& facts) : parent(parent), facts(facts) {}
+
+QString ReportExport::CommandText()
+{
+    return tr("Export Report...");
+}
+
+ReportExport::Format ReportExport::FormatOfName(const QString& path, Format fallback)
+{
+    const QString suffix = QFileInfo(path).suffix();
+    for (const FormatName& name : kFormats) {
+        if (suffix.compare(QLatin1String(name.suffix), Qt::CaseInsensitive) == 0)
+            return name.format;
+    }
+    return fallback;
+}
+
+bool ReportExport::AskForFile()
+{
+    const QStringList filters = {tr("PDF report (*.pdf)"), tr("CSV (*.csv)"), tr("JSON Lines (*.jsonl)")};
+    QString selected = filters.first();
+    const QString chosen = QFileDialog::getSaveFileName(parent, tr("Export Report"), QString(),
+                                                        filters.join(QStringLiteral(";;")), &selected);
+    if (chosen.isEmpty())
+        return false;
+    const Format filterFormat = kFormats[std::max(0, static_cast<int>(filters.indexOf(selected)))].format;
+    // The name's ending decides; a name without one of the three endings gets the chosen kind's, so
+    // that the file opens as what it is.
+    const bool named = FormatOfName(chosen, Format::Pdf) == FormatOfName(chosen, Format::Csv);
+    format = named ? FormatOfName(chosen, filterFormat) : filterFormat;
+    path = named ? chosen : chosen + QLatin1Char('.') + SuffixOf(format);
+    return true;
+}
+
+bool ReportExport::Export(std::vector<VerificationResult>* results)
+{
+    Job job;
+    job.results = results;
+    job.computed.assign(results->size(), false);
+    job.path = path;
+    job.format = format;
+    job.facts = facts;
+    job.facts.made = QDateTime::currentDateTime();
+    for (const VerificationResult& result : *results) {
+        if (result.sha256.empty() && result.size > 0 && IsAsVerified(result))
+            job.bytesToHash += result.size;
+    }
+    RunJob(&job);
+    computedDigests = job.computed;
+    if (job.cancel)
+        return false;
+    if (!job.written) {
+        QMessageBox::warning(
+            parent, tr("Export Report"),
+            tr("The export could not be written to %1: %2").arg(QDir::toNativeSeparators(path), job.error));
+        return false;
+    }
+    return true;
+}
+
+void ReportExport::RunJob(Job* job)
+{
+    QProgressDialog progress(tr("Computing the files' SHA-256 digests..."), tr("Cancel"), 0, 1000, parent);
+    progress.setWindowTitle(tr("Export Report"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    QObject::connect(&progress, &QProgressDialog::canceled, [job] { job->cancel = true; });
+
+    // The hashing and the writing run beside the event loop, so the window keeps painting and the
+    // dialog's Cancel is heard while thousands of files or a long clip are read.
+    std::thread worker([job] {
+        std::vector<VerificationResult>& results = *job->results;
+        long long hashedBefore = 0;
+        for (size_t i = 0; i < results.size() && !job->cancel; ++i) {
+            VerificationResult& result = results[i];
+            if (!result.sha256.empty())
+                continue;
+            // A digest of a file that changed since it was verified would not be the verified
+            // file's: such a file keeps none, and its report says that it changed.
+            if (!IsAsVerified(result))
+                continue;
+            std::string digest;
+            const bool read =
+                Sha256Reader::DigestFile(result.path, &digest, [job, hashedBefore](int64_t done) {
+                    job->bytesHashed = hashedBefore + done;
+                    return !job->cancel;
+                });
+            hashedBefore += result.size;
+            if (read && IsAsVerified(result)) {
+                result.sha256 = digest;
+                job->computed[i] = true;
+            }
+        }
+        if (!job->cancel) {
+            job->writing = true;
+            job->written = WriteFile(job);
+        }
+        job->finished = true;
+    });
+
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (job->finished) {
+            loop.quit();
+            return;
+        }
+        if (job->writing) {
+            progress.setLabelText(tr("Writing %1...").arg(QFileInfo(job->path).fileName()));
+            progress.setRange(0, 0);
+            progress.setValue(0);
+        } else if (job->bytesToHash > 0) {
+            progress.setValue(static_cast<int>(job->bytesHashed * 1000 / job->bytesToHash));
+        } else {
+            progress.setValue(0);
+        }
+    });
+    poll.start(50);
+    loop.exec();
+    worker.join();
+}
+
+bool ReportExport::WriteFile(Job* job)
+{
+    if (job->format != Format::Pdf)
+        return WriteLines(job);
+    PdfReportWriter writer(job->facts);
+    for (const VerificationResult& result : *job->results)
+        writer.Add(result);
+    return writer.Save(job->path, &job->error, [job] { return !job->cancel; });
+}
+
+// The command-line tool's own writers, so that an export reads exactly as its --csv or --json output
+// with --sha256.
+bool ReportExport::WriteLines(Job* job)
+{
+    QSaveFile file(job->path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        job->error = file.errorString();
+        return false;
+    }
+    FILE* out = fdopen(dup(file.handle()), "wb");
+    if (!out) {
+        job->error = QString::fromLocal8Bit(std::strerror(errno));
+        file.cancelWriting();
+        return false;
+    }
+    std::unique_ptr<ReportWriter> writer;
+    if (job->format == Format::Csv)
+        writer = std::make_unique<CsvWriter>(out, true);
+    else
+        writer = std::make_unique<JsonLinesWriter>(out, true);
+    RunSummary summary;
+    writer->Begin();
+    for (const VerificationResult& result : *job->results) {
+        writer->Write(result);
+        ++summary.total;
+        ++(result.authentic ? summary.succeeded : summary.failed);
+    }
+    writer->End(summary);
+    const bool flushed = std::fflush(out) == 0 && !std::ferror(out);
+    const int writeError = errno;
+    const bool closed = std::fclose(out) == 0;
+    if (!flushed || !closed) {
+        job->error = QString::fromLocal8Bit(std::strerror(flushed ? errno : writeError));
+        file.cancelWriting();
+        return false;
+    }
+    if (job->cancel) {
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        job->error = file.errorString();
+        return false;
+    }
+    return true;
+}

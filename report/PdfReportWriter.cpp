@@ -1,0 +1,71 @@
+#include "report/PdfReportWriter.h"
+
+#include "report/ReportRenderer.h"
+
+#include <QLocale>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+namespace {
+
+constexpr int kResolution = 300;
+
+void SetUpPages(QPdfWriter* writer, const QString& title)
+{
+    writer->setResolution(kResolution);
+    writer->setTitle(title);
+    writer->setCreator(QCoreApplication::translate("QObject", "Trevalon Quorlith"));
+    const bool usLetter = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
+    writer->setPageSize(QPageSize(usLetter ? QPageSize::Letter : QPageSize::A4));
+    writer->setPageMargins(QMarginsF(20, 16, 20, 14), QPageLayout::Millimeter);
+}
+
+} // namespace
+
+PdfReportWriter::PdfReportWriter(const ReportFacts& facts) : facts(facts) {}
+
+void PdfReportWriter::Add(const VerificationResult& result)
+{
+    entries.push_back({result, CurrentFileState(result)});
+    ++summary.total;
+    ++(result.authentic ? summary.succeeded : summary.failed);
+}
+
+bool PdfReportWriter::Write(QIODevice* device) const
+{
+    QPdfWriter writer(device);
+    SetUpPages(&writer, tr("Verification report"));
+    const ReportRenderer renderer(facts, entries, summary);
+    // Measured first without painting, so that each page knows how many there are.
+    const int pageCount = renderer.Render(&writer, nullptr, 0);
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return false;
+    renderer.Render(&writer, &painter, pageCount);
+    return painter.end();
+}
+
+bool PdfReportWriter::Save(const QString& path, QString* error, const std::function<bool()>& keepGoing) const
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    if (!Write(&file) || file.error() != QFileDevice::NoError) {
+        *error = file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (keepGoing && !keepGoing()) {
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}

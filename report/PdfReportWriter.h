@@ -1,0 +1,42 @@
+#ifndef QUORLITH_REPORT_PDFREPORTWRITER_H
+#define QUORLITH_REPORT_PDFREPORTWRITER_H
+
+#include "report/ReportEntry.h"
+#include "report/ReportFacts.h"
+#include "verdict/RunSummary.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class QIODevice;
+
+// The verification report for people: a PDF with selectable text and embedded fonts, in the installed
+// translation, on A4 or Letter paper as the locale measures. Files are added in the report's order; the
+// whole report is laid out when it is written, because its first page counts them all.
+class PdfReportWriter
+{
+    Q_DECLARE_TR_FUNCTIONS(PdfReport)
+
+public:
+    explicit PdfReportWriter(const ReportFacts& facts);
+
+    // Keeps the file's result and checks at once whether the file is still the one verified.
+    void Add(const VerificationResult& result);
+
+    // Writes the whole report through a QSaveFile: either all of it lands under path or nothing does,
+    // and an existing file there is replaced only by a complete report. false with the reason in error;
+    // keepGoing, asked before the report takes the name, can still drop it (error then stays empty).
+    bool Save(const QString& path, QString* error, const std::function<bool()>& keepGoing = {}) const;
+    // Writes the report to an open device; false when the device refuses.
+    bool Write(QIODevice* device) const;
+
+private:
+    ReportFacts facts;
+    std::vector<ReportEntry> entries;
+    RunSummary summary;
+};
+
+#endif

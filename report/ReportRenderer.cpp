@@ -1,0 +1,302 @@
+#include "report/ReportRenderer.h"
+
+#include "verdict/VerdictText.h"
+
+#include <QDateTime>
+#include <QPagedPaintDevice>
+#include <QPainter>
+
+namespace {
+
+const QColor kSucceededColor(0x1b, 0x5e, 0x20);
+const QColor kFailedColor(0xa3, 0x17, 0x17);
+
+QFont MakeFont(const char* family, double points, bool bold)
+{
+    QFont font(QString::fromLatin1(family));
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    // Any letter spacing makes Qt set no ligatures: with "fi" as one glyph, a search of the PDF or its
+    // extracted text for "file" or "verification" would miss.
+    font.setLetterSpacing(QFont::AbsoluteSpacing, 0.05);
+    return font;
+}
+
+QString StatusWords(const char* text)
+{
+    return QCoreApplication::translate("QObject", text);
+}
+
+QString FileName(const std::string& path)
+{
+    const size_t slash = path.find_last_of('/');
+    return VerdictText::Display(slash == std::string::npos ? path : path.substr(slash + 1));
+}
+
+} // namespace
+
+ReportRenderer::ReportRenderer(const ReportFacts& facts, const std::vector<ReportEntry>& entries,
+                               const RunSummary& summary)
+    : facts(facts), entries(entries), summary(summary), titleFont(MakeFont("DejaVu Serif", 17, true)),
+      headingFont(MakeFont("DejaVu Serif", 12, true)), bodyFont(MakeFont("DejaVu Sans", 9, false)),
+      boldFont(MakeFont("DejaVu Sans", 9, true)), monoFont(MakeFont("DejaVu Sans Mono", 8.5, false)),
+      smallFont(MakeFont("DejaVu Sans", 8, false)), smallBoldFont(MakeFont("DejaVu Sans", 8, true)),
+      labelFont(MakeFont("DejaVu Sans", 8.5, false))
+{
+}
+
+QString ReportRenderer::MadeText(const QDateTime& made)
+{
+    const int offset = made.offsetFromUtc();
+    const int minutes = (offset < 0 ? -offset : offset) / 60;
+    return made.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")) + QStringLiteral(" UTC") +
+           QLatin1Char(offset < 0 ? '-' : '+') +
+           QStringLiteral("%1:%2")
+               .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+               .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
+FlowCell ReportRenderer::Cell(const QString& text, const QFont& font, double x, double width) const
+{
+    FlowCell cell;
+    cell.text = text;
+    cell.font = font;
+    cell.x = x;
+    cell.width = width;
+    return cell;
+}
+
+int ReportRenderer::Render(QPagedPaintDevice* device, QPainter* painter, int pageCount) const
+{
+    const QRectF page = device->pageLayout().paintRectPixels(device->logicalDpiX());
+    const double footerHeight = device->logicalDpiY() * 0.45;
+    const QRectF body(0, 0, page.width(), page.height() - footerHeight);
+    PageFlow flow(device, painter, body,
+                  [&](int pageNumber) { Footer(device, painter, pageNumber, pageCount); });
+    Opening(flow);
+    Statement(flow);
+    SummaryTable(flow);
+    flow.NewPage();
+    Heading(flow, tr("The files one by one"));
+    int number = 0;
+    for (const ReportEntry& entry : entries)
+        FileBlock(flow, ++number, entry);
+    return flow.PageNumber();
+}
+
+void ReportRenderer::Footer(QPagedPaintDevice* device, QPainter* painter, int pageNumber, int pageCount) const
+{
+    if (!painter)
+        return;
+    const QRectF page = device->pageLayout().paintRectPixels(device->logicalDpiX());
+    const double lineHeight = device->logicalDpiY() * 0.2;
+    const QRectF line(0, page.height() - lineHeight, page.width(), lineHeight);
+    painter->setPen(QPen(Qt::darkGray, 0));
+    painter->drawLine(line.topLeft() - QPointF(0, lineHeight * 0.3),
+                      line.topRight() - QPointF(0, lineHeight * 0.3));
+    painter->setFont(smallFont);
+    painter->setPen(Qt::black);
+    painter->drawText(line, Qt::AlignLeft | Qt::AlignBottom,
+                      tr("Verification report made %1").arg(MadeText(facts.made)));
+    painter->drawText(line, Qt::AlignRight | Qt::AlignBottom,
+                      tr("Page %1 of %2").arg(QString::number(pageNumber), QString::number(pageCount)));
+}
+
+void ReportRenderer::Heading(PageFlow& flow, const QString& text) const
+{
+    const std::vector<FlowCell> row = {Cell(text, headingFont, 0, flow.Body().width())};
+    // A heading never stands alone at the foot of a page.
+    flow.KeepTogether(flow.Height(row) * 4);
+    flow.Skip(flow.Height(row) * 0.6);
+    flow.Row(row, flow.Height(row) * 0.3);
+}
+
+void ReportRenderer::Opening(PageFlow& flow) const
+{
+    const double width = flow.Body().width();
+    const double labelWidth = width * 0.3;
+    flow.Row({Cell(tr("Verification report"), titleFont, 0, width)});
+    flow.Row({Cell(tr("Authenticity of video-surveillance evidence files by their recorder watermarks"),
+                   bodyFont, 0, width)},
+             flow.Height({Cell(QStringLiteral("X"), bodyFont, 0, width)}));
+    flow.Rule(flow.Height({Cell(QStringLiteral("X"), bodyFont, 0, width)}) * 0.6);
+
+    const QString program = QCoreApplication::translate("QObject", "Trevalon Quorlith") + QLatin1Char(' ') +
+                            facts.programVersion + QStringLiteral(" (") + facts.programName +
+                            QLatin1Char(')');
+    const std::pair<QString, QString> lines[] = {
+        {tr("Report made"), MadeText(facts.made)},
+        {tr("Program"), program},
+        {tr("Computer"), facts.computerName},
+    };
+    for (const auto& line : lines)
+        flow.Row({Cell(line.first, boldFont, 0, labelWidth),
+                  Cell(line.second, bodyFont, labelWidth, width - labelWidth)});
+    flow.Row({Cell(tr("Recorder key fingerprint (SHA-256 of its modulus)"), boldFont, 0, labelWidth),
+              Cell(facts.keyFingerprint, monoFont, labelWidth, width - labelWidth)});
+
+    const std::pair<const char*, long long> counts[] = {
+        {"Total files", summary.total},
+        {"Authentication succeeded", summary.succeeded},
+        {"Authentication failed", summary.failed},
+    };
+    flow.Skip(flow.Height({Cell(QStringLiteral("X"), bodyFont, 0, width)}) * 0.6);
+    for (const auto& count : counts)
+        flow.Row({Cell(StatusWords(count.first), boldFont, 0, labelWidth),
+                  Cell(QString::number(count.second), bodyFont, labelWidth, width - labelWidth)});
+}
+
+void ReportRenderer::Statement(PageFlow& flow) const
+{
+    const double width = flow.Body().width();
+    const double labelWidth = width * 0.26;
+    Heading(flow, tr("What a verdict shows and what it does not"));
+    const double gap = flow.Height({Cell(QStringLiteral("X"), bodyFont, 0, width)}) * 0.4;
+    const std::pair<bool, QString> meanings[] = {
+        {true,
+         tr("The watermark opened with the built-in recorder key, and the fingerprint inside it matches "
+            "the one computed from the file. The fingerprint does not cover every byte: each file's "
+            "block below says which bytes it vouches for. The result says nothing about whether the "
+            "recorder's clock was right or about what the pictures show.")},
+        {false, tr("The program could not confirm the file. Every problem gives this same result. It means "
+                   "only that this file, as it lies on the disk, cannot be shown to be the recorder's "
+                   "unchanged export. On its own it does not prove deliberate tampering: a file without a "
+                   "watermark, with a watermark made with another key or with a record this program does not "
+                   "know fails in the same way. Before drawing conclusions, check a fresh export from the "
+                   "recorder or a copy from the original medium.")},
+    };
+    for (const auto& meaning : meanings) {
+        std::vector<FlowCell> row = {Cell(VerdictText::Verdict(meaning.first), boldFont, 0, labelWidth),
+                                     Cell(meaning.second, bodyFont, labelWidth, width - labelWidth)};
+        row[0].color = meaning.first ? kSucceededColor : kFailedColor;
+        flow.Row(row, gap);
+    }
+}
+
+void ReportRenderer::SummaryTable(PageFlow& flow) const
+{
+    Heading(flow, tr("Summary"));
+    const double width = flow.Body().width();
+    const double shares[] = {0.04, 0.23, 0.19, 0.195, 0.195, 0.15};
+    double columnX[6];
+    double x = 0;
+    for (int column = 0; column < 6; ++column) {
+        columnX[column] = x;
+        x += shares[column] * width;
+    }
+    const double pad = width * 0.008;
+    const auto row = [&](const QStringList& texts, const QFont& font, const QColor& verdictColor) {
+        std::vector<FlowCell> cells;
+        for (int column = 0; column < 6; ++column) {
+            cells.push_back(Cell(texts.at(column), font, columnX[column], shares[column] * width - pad));
+        }
+        cells[2].color = verdictColor;
+        return cells;
+    };
+    const std::vector<FlowCell> header =
+        row({QStringLiteral("#"), StatusWords("File Name"), StatusWords("Authentication Result"),
+             StatusWords("Start Time"), StatusWords("Stop Time"), StatusWords("Serial no")},
+            smallBoldFont, Qt::black);
+    const double headerHeight = flow.Height(header);
+    const double gap = headerHeight * 0.25;
+    const auto placeHeader = [&] {
+        flow.Place(header, headerHeight, gap);
+        flow.Rule(gap);
+    };
+    placeHeader();
+    int number = 0;
+    for (const ReportEntry& entry : entries) {
+        const VerificationResult& result = entry.result;
+        const std::vector<FlowCell> cells =
+            row({QString::number(++number), FileName(result.path), VerdictText::Verdict(result.authentic),
+                 VerdictText::Display(result.startTime), VerdictText::Display(result.endTime),
+                 VerdictText::Display(result.rcSerial)},
+                smallFont, result.authentic ? kSucceededColor : kFailedColor);
+        const double height = flow.Height(cells);
+        if (!flow.Fits(height)) {
+            flow.NewPage();
+            placeHeader();
+        }
+        flow.Place(cells, height, gap);
+    }
+}
+
+void ReportRenderer::FileBlock(PageFlow& flow, int number, const ReportEntry& entry) const
+{
+    const VerificationResult& result = entry.result;
+    const double width = flow.Body().width();
+    const double labelWidth = width * 0.26;
+    const double valueX = labelWidth + width * 0.01;
+    const double valueWidth = width - valueX;
+
+    std::vector<std::vector<FlowCell>> rows;
+    rows.push_back(
+        {Cell(QString::number(number) + QStringLiteral(". ") + FileName(result.path), boldFont, 0, width)});
+    const auto add = [&](const QString& label, const QString& value, const QFont& font, const QColor& color) {
+        std::vector<FlowCell> cells = {Cell(label, labelFont, 0, labelWidth),
+                                       Cell(value, font, valueX, valueWidth)};
+        cells[0].color = Qt::darkGray;
+        cells[1].color = color;
+        rows.push_back(cells);
+    };
+    QString sha256 = QString::fromStdString(result.sha256);
+    if (sha256.isEmpty()) {
+        sha256 = entry.state == FileState::Changed
+                     ? tr("not computed: the file is no longer the one that was verified")
+                     : tr("not available: the file could not be read");
+    }
+    // The digest comes right after the size: both identify the file before anything is said about it.
+    QVector<VerdictText::Detail> details = VerdictText::Details(result, sha256);
+    const VerdictText::Detail digest = details.takeLast();
+    details.insert(2, digest);
+    for (const VerdictText::Detail& detail : details) {
+        const QString label = VerdictText::Label(detail.field);
+        switch (detail.field) {
+        case VerdictText::Field::Path:
+            add(label, detail.value, bodyFont, Qt::black);
+            break;
+        case VerdictText::Field::Sha256:
+            add(label, detail.value, monoFont, Qt::black);
+            break;
+        case VerdictText::Field::Verdict:
+            add(label, detail.value, boldFont, result.authentic ? kSucceededColor : kFailedColor);
+            break;
+        default:
+            add(label, detail.value, bodyFont, Qt::black);
+        }
+    }
+    if (result.authentic) {
+        const QString coverage = result.coverage.partial
+                                     ? VerdictText::CoverageSentence(result)
+                                     : tr("The digest protects every byte of this file outside the "
+                                          "512-byte watermark block.");
+        add(tr("Coverage"), coverage, bodyFont, Qt::black);
+    }
+    QString state;
+    switch (entry.state) {
+    case FileState::AsVerified:
+        state = tr("Size and modification time still match the file that was verified.");
+        break;
+    case FileState::Changed:
+        state = tr("Size or modification time differ from the file that was verified, or the file is gone: "
+                   "the file changed after it was verified.");
+        break;
+    case FileState::NotRecorded:
+        state = tr("Not known: no size and modification time were recorded when the file was verified.");
+        break;
+    }
+    add(tr("State at report time"), state, entry.state == FileState::Changed ? boldFont : bodyFont,
+        entry.state == FileState::Changed ? kFailedColor : Qt::black);
+
+    std::vector<double> heights;
+    double total = 0;
+    for (const auto& cells : rows) {
+        heights.push_back(flow.Height(cells));
+        total += heights.back();
+    }
+    const double gap = heights.front() * 0.15;
+    flow.KeepTogether(total + gap * rows.size());
+    for (size_t i = 0; i < rows.size(); ++i)
+        flow.Place(rows[i], heights[i], gap);
+    flow.Rule(heights.front() * 0.8);
+}

@@ -1,0 +1,56 @@
+#ifndef QUORLITH_REPORT_REPORTRENDERER_H
+#define QUORLITH_REPORT_REPORTRENDERER_H
+
+#include "report/PageFlow.h"
+#include "report/ReportEntry.h"
+#include "report/ReportFacts.h"
+#include "verdict/RunSummary.h"
+
+#include <QCoreApplication>
+#include <QFont>
+
+#include <vector>
+
+class QPagedPaintDevice;
+class QPainter;
+
+// Lays the report out on pages: the facts of its making, the counts, what a verdict shows, the
+// summary table and one block per file, with the date and "page N of M" on every page.
+class ReportRenderer
+{
+    Q_DECLARE_TR_FUNCTIONS(PdfReport)
+
+public:
+    ReportRenderer(const ReportFacts& facts, const std::vector<ReportEntry>& entries,
+                   const RunSummary& summary);
+
+    // Without a painter only measures. Answers the number of pages used.
+    int Render(QPagedPaintDevice* device, QPainter* painter, int pageCount) const;
+
+    // The time with its offset from UTC, the same digits in every language: "2026-12-10 09:15:02 UTC+01:00".
+    static QString MadeText(const QDateTime& made);
+
+private:
+    void Footer(QPagedPaintDevice* device, QPainter* painter, int pageNumber, int pageCount) const;
+    void Opening(PageFlow& flow) const;
+    void Statement(PageFlow& flow) const;
+    void SummaryTable(PageFlow& flow) const;
+    void FileBlock(PageFlow& flow, int number, const ReportEntry& entry) const;
+
+    FlowCell Cell(const QString& text, const QFont& font, double x, double width) const;
+    void Heading(PageFlow& flow, const QString& text) const;
+
+    const ReportFacts& facts;
+    const std::vector<ReportEntry>& entries;
+    const RunSummary& summary;
+    QFont titleFont;
+    QFont headingFont;
+    QFont bodyFont;
+    QFont boldFont;
+    QFont monoFont;
+    QFont smallFont;
+    QFont smallBoldFont;
+    QFont labelFont;
+};
+
+#endif

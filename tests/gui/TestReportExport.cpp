@@ -1,0 +1,283 @@
+#include "EvidenceFiles.h"
+#include "GuiTestSupport.h"
+#include "MessageBoxWatcher.h"
+#include "app/MainWindow.h"
+#include "filelist/ResultRole.h"
+
+#include <QItemSelectionModel>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QStandardItemModel>
+#include <QTreeView>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+// "Export Report..." as the examiner uses it: the rows it takes and their order, its formats against
+// quorlith-verify's own, and a write that fails.
+class TestReportExport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void linesEqualTheToolsOutput_data();
+    void linesEqualTheToolsOutput();
+    void selectedRowsInTheListsOrder();
+    void pdfReportOfAllRows();
+    void failedWriteLeavesNothing();
+    void ctrlSOpensTheExport();
+    void cancelWhileHashingLeavesNothing();
+    void fileChangedSinceVerifiedGetsNoDigest();
+
+private:
+    QStringList ShownPaths(const MainWindow& window) const;
+    QStringList ShownDigests(const MainWindow& window) const;
+
+    QTemporaryDir settingsDir;
+    QTemporaryDir evidenceDir;
+    QStringList evidence;
+};
+
+namespace {
+
+QByteArray ToolOutput(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(QUORLITH_BIN_DIR "/quorlith-verify"), arguments);
+    if (!process.waitForFinished(60000))
+        return QByteArray();
+    return process.readAllStandardOutput();
+}
+
+} // namespace
+
+void TestReportExport::initTestCase()
+{
+    QVERIFY(settingsDir.isValid() && evidenceDir.isValid());
+    UseTemporarySettings(settingsDir);
+    evidence = QStringList{
+        MakeEvidence(evidenceDir.path(), "still.jpg", "b-photo.jpg"),
+        MakeEvidence(evidenceDir.path(), "clip-faststart.mp4", QString::fromUtf8("\xc3\x85rhus clip.mp4")),
+        MakeTamperedEvidence(evidenceDir.path(), "clip.avi", "a-tampered.avi"),
+        MakePlainMedia(evidenceDir.path(), "still.jpg", "c-plain.jpg")};
+    QVERIFY(!evidence.contains(QString()));
+}
+
+QStringList TestReportExport::ShownPaths(const MainWindow& window) const
+{
+    QStringList paths;
+    const QAbstractItemModel* shown = window.listView->model();
+    for (int row = 0; row < shown->rowCount(); ++row)
+        paths << QString::fromStdString(
+            shown->index(row, 0).data(kResultRole).value<VerificationResult>().path);
+    return paths;
+}
+
+QStringList TestReportExport::ShownDigests(const MainWindow& window) const
+{
+    QStringList digests;
+    const QAbstractItemModel* shown = window.listView->model();
+    for (int row = 0; row < shown->rowCount(); ++row)
+        digests << QString::fromStdString(
+            shown->index(row, 0).data(kResultRole).value<VerificationResult>().sha256);
+    return digests;
+}
+
+void TestReportExport::linesEqualTheToolsOutput_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("toolOption");
+    QTest::newRow("CSV") << "export.csv"
+                         << "--csv";
+    QTest::newRow("JSON Lines") << "export.JSONL"
+                                << "--json";
+}
+
+// Every row, in the list's order, as the tool writes the same files with --sha256; the digests
+// computed for the export stay in the rows.
+void TestReportExport::linesEqualTheToolsOutput()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QString, toolOption);
+    QTemporaryDir out;
+    QVERIFY(out.isValid());
+    MainWindow window;
+    window.VerifyFiles(evidence);
+    const QStringList shown = ShownPaths(window);
+    QCOMPARE(shown.size(), evidence.size());
+    for (const QString& digest : ShownDigests(window))
+        QVERIFY(digest.isEmpty());
+
+    SeenFileDialog seen;
+    AnswerNextFileDialog({out.filePath(fileName)}, &seen);
+    window.ExportReport();
+    QCOMPARE(seen.nameFilters, QStringList({"PDF report (*.pdf)", "CSV (*.csv)", "JSON Lines (*.jsonl)"}));
+
+    const QByteArray expected = ToolOutput(QStringList{toolOption, "--sha256"} + shown);
+    QVERIFY(expected.contains("sha256"));
+    QCOMPARE(ReadAll(out.filePath(fileName)), expected);
+    QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList{fileName});
+    for (const QString& digest : ShownDigests(window))
+        QCOMPARE(digest.size(), 64);
+}
+
+void TestReportExport::selectedRowsInTheListsOrder()
+{
+    QTemporaryDir out;
+    QVERIFY(out.isValid());
+    MainWindow window;
+    window.VerifyFiles(evidence);
+    window.listView->sortByColumn(0, Qt::DescendingOrder);
+    const QAbstractItemModel* shown = window.listView->model();
+    window.listView->selectionModel()->select(
+        QItemSelection(shown->index(1, 0), shown->index(2, shown->columnCount() - 1)),
+        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+
+    AnswerNextFileDialog({out.filePath("two.jsonl")});
+    window.ExportReport();
+    const QByteArray expected = ToolOutput(QStringList{"--json", "--sha256"} + ShownPaths(window).mid(1, 2));
+    QCOMPARE(expected.count('\n'), 2);
+    QCOMPARE(ReadAll(out.filePath("two.jsonl")), expected);
+
+    // One selected row is where the user clicked last, not a choice: every row goes.
+    window.listView->selectionModel()->select(shown->index(2, 0), QItemSelectionModel::ClearAndSelect |
+                                                                      QItemSelectionModel::Rows);
+    AnswerNextFileDialog({out.filePath("all.jsonl")});
+    window.ExportReport();
+    QCOMPARE(ReadAll(out.filePath("all.jsonl")),
+             ToolOutput(QStringList{"--json", "--sha256"} + ShownPaths(window)));
+}
+
+// The save dialog's first kind is the PDF report, and a name without an ending gets its ".pdf".
+void TestReportExport::pdfReportOfAllRows()
+{
+    QTemporaryDir out;
+    QVERIFY(out.isValid());
+    MainWindow window;
+    window.VerifyFiles(evidence);
+    AnswerNextFileDialog({out.filePath("case 12")});
+    window.ExportReport();
+
+    QProcess text;
+    text.start("pdftotext", {"-enc", "UTF-8", out.filePath("case 12.pdf"), "-"});
+    QVERIFY(text.waitForFinished(60000));
+    QCOMPARE(text.exitCode(), 0);
+    const QString report = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+    const QByteArray version = ToolOutput({"--version"});
+    QVERIFY(report.contains(QString::fromLatin1(version.mid(version.lastIndexOf(' ') + 1).trimmed())));
+    QVERIFY(report.contains("(quorlith)"));
+    for (const QString& path : evidence) {
+        QVERIFY2(report.contains(QFileInfo(path).fileName()), qPrintable(path));
+        const QByteArray digest = QCryptographicHash::hash(ReadAll(path), QCryptographicHash::Sha256).toHex();
+        QVERIFY2(report.contains(QString::fromLatin1(digest)), qPrintable(path));
+    }
+}
+
+// A file size limit plays the full disk: the export stops half-way, says why, and leaves nothing.
+void TestReportExport::failedWriteLeavesNothing()
+{
+    QTemporaryDir out;
+    QVERIFY(out.isValid());
+    MainWindow window;
+    window.VerifyFiles(evidence);
+    MessageBoxWatcher boxes;
+    AnswerNextFileDialog({out.filePath("report.pdf")});
+
+    struct rlimit before;
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
+    struct rlimit small = before;
+    small.rlim_cur = 4096;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    window.ExportReport();
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QCOMPARE(boxes.seen.size(), 1);
+    QVERIFY(boxes.seen.first().text.contains(out.filePath("report.pdf")));
+    QCOMPARE(QDir(out.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList());
+}
+
+void TestReportExport::ctrlSOpensTheExport()
+{
+    MainWindow window;
+    window.VerifyFiles(evidence.mid(0, 1));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    SeenFileDialog seen;
+    AnswerNextFileDialog({}, &seen);
+    QTest::keyClick(window.windowHandle(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(seen.title, QString("Export Report"));
+}
+
+// Cancel pressed as soon as the progress dialog exists, long before a large clip is read through.
+void TestReportExport::cancelWhileHashingLeavesNothing()
+{
+    QTemporaryDir out;
+    QVERIFY(out.isValid());
+    const QString large = MakeLargeEvidence(evidenceDir.path(), "large.mp4", qint64(384) << 20);
+    QVERIFY(!large.isEmpty());
+    MainWindow window;
+    window.VerifyFiles({large});
+    QCOMPARE(ShownPaths(window), QStringList{large});
+
+    QTimer canceller;
+    bool cancelled = false;
+    connect(&canceller, &QTimer::timeout, [&cancelled] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* progress = qobject_cast<QProgressDialog*>(widget);
+            if (progress && !cancelled) {
+                progress->findChild<QPushButton*>()->click();
+                cancelled = true;
+            }
+        }
+    });
+    canceller.start(5);
+    MessageBoxWatcher boxes;
+    AnswerNextFileDialog({out.filePath("report.pdf")});
+    window.ExportReport();
+    QFile::remove(large);
+
+    QVERIFY(cancelled);
+    QVERIFY(boxes.seen.isEmpty());
+    QCOMPARE(ShownDigests(window), QStringList{QString()});
+    QCOMPARE(QDir(out.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList());
+}
+
+// The digest of what lies on disk now is not the verified file's: the export leaves it out and the
+// report says why.
+void TestReportExport::fileChangedSinceVerifiedGetsNoDigest()
+{
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const QString path = MakeEvidence(work.path(), "still.jpg", "changed.jpg");
+    MainWindow window;
+    window.VerifyFiles({path});
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::Append) && file.write("x", 1) == 1);
+    file.close();
+
+    AnswerNextFileDialog({work.filePath("changed.jsonl")});
+    window.ExportReport();
+    const QJsonObject line = QJsonDocument::fromJson(ReadAll(work.filePath("changed.jsonl"))).object();
+    QCOMPARE(line["path"].toString(), path);
+    QCOMPARE(line["sha256"].toString(), QString());
+    QCOMPARE(ShownDigests(window), QStringList{QString()});
+
+    AnswerNextFileDialog({work.filePath("changed.pdf")});
+    window.ExportReport();
+    QProcess text;
+    text.start("pdftotext", {"-enc", "UTF-8", work.filePath("changed.pdf"), "-"});
+    QVERIFY(text.waitForFinished(60000));
+    const QString report = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+    QVERIFY(report.contains("the file changed after it was verified"));
+    QVERIFY(report.contains("not computed: the file is no longer the one that was verified"));
+}
+
+QTEST_MAIN(TestReportExport)
+#include "TestReportExport.moc"

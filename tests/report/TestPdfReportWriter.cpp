@@ -1,0 +1,163 @@
+#include "EvidenceFixtures.h"
+#include "report/PdfReportWriter.h"
+#include "verdict/FileVerifier.h"
+
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <utime.h>
+
+// The PDF report as pdftotext reads it back: the pages, their numbering and what each file's block says
+// about the file on disk.
+class TestPdfReportWriter : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void everyPageNumberedOfAll();
+    void fileStateAtReportTime_data();
+    void fileStateAtReportTime();
+    void failedWriteKeepsWhatWasThere();
+
+private:
+    QTemporaryDir dir;
+};
+
+namespace {
+
+using Fixtures = EvidenceFixtures;
+
+ReportFacts Facts()
+{
+    ReportFacts facts;
+    facts.programName = "quorlith-verify";
+    facts.programVersion = "1.0.0";
+    facts.computerName = "examiner-pc";
+    facts.keyFingerprint = QString(64, QLatin1Char('a'));
+    facts.made = QDateTime::currentDateTime();
+    return facts;
+}
+
+VerificationResult Verified(const QString& path)
+{
+    VerificationTarget target;
+    target.path = path.toStdString();
+    return FileVerifier(true).Verify(target);
+}
+
+// The text of each page; pdftotext ends every page with a form feed.
+QStringList PageTexts(const QString& pdf)
+{
+    QProcess text;
+    text.start("pdftotext", {"-enc", "UTF-8", pdf, "-"});
+    if (!text.waitForFinished(60000) || text.exitCode() != 0)
+        return {};
+    QStringList pages = QString::fromUtf8(text.readAllStandardOutput()).split(QLatin1Char('\f'));
+    pages.removeLast();
+    return pages;
+}
+
+} // namespace
+
+void TestPdfReportWriter::initTestCase()
+{
+    QVERIFY(dir.isValid());
+    QVERIFY(Fixtures::Stamp(Fixtures::Media("still.jpg"), dir.filePath("photo.jpg"), "1.0"));
+}
+
+void TestPdfReportWriter::everyPageNumberedOfAll()
+{
+    PdfReportWriter writer(Facts());
+    const int fileCount = 12;
+    for (int i = 0; i < fileCount; ++i) {
+        const QString copy = dir.filePath(QString("copy-%1.jpg").arg(i));
+        QVERIFY(QFile::copy(dir.filePath("photo.jpg"), copy) || QFileInfo::exists(copy));
+        writer.Add(Verified(copy));
+    }
+    QString error;
+    QVERIFY2(writer.Save(dir.filePath("pages.pdf"), &error), qPrintable(error));
+
+    const QStringList pages = PageTexts(dir.filePath("pages.pdf"));
+    QVERIFY(pages.size() > 3);
+    for (int page = 1; page <= pages.size(); ++page) {
+        const QString numbering = QString("Page %1 of %2").arg(page).arg(pages.size());
+        QCOMPARE(pages.join(QString()).count(numbering), 1);
+        QVERIFY2(pages.at(page - 1).contains(numbering), qPrintable(numbering));
+    }
+    for (int i = 0; i < fileCount; ++i)
+        QVERIFY(pages.join(QString()).contains(QString("copy-%1.jpg").arg(i)));
+}
+
+void TestPdfReportWriter::fileStateAtReportTime_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("expected");
+    const QString same = "Size and modification time still match the file that was verified.";
+    const QString changed = "the file changed after it was verified.";
+    QTest::newRow("untouched") << "none" << same;
+    QTest::newRow("grown by a byte") << "append" << changed;
+    QTest::newRow("same size, newer time") << "touch" << changed;
+    QTest::newRow("removed") << "remove" << changed;
+}
+
+void TestPdfReportWriter::fileStateAtReportTime()
+{
+    QFETCH(QString, change);
+    QFETCH(QString, expected);
+    const QString path = dir.filePath("state-" + change + ".jpg");
+    QFile::remove(path);
+    QVERIFY(QFile::copy(dir.filePath("photo.jpg"), path));
+    const VerificationResult result = Verified(path);
+    QVERIFY(result.authentic);
+    if (change == "append") {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::Append) && file.write("x", 1) == 1);
+    } else if (change == "touch") {
+        struct utimbuf times = {result.modifiedNs / 1000000000 + 60, result.modifiedNs / 1000000000 + 60};
+        QCOMPARE(utime(path.toLocal8Bit().constData(), &times), 0);
+    } else if (change == "remove") {
+        QVERIFY(QFile::remove(path));
+    }
+    PdfReportWriter writer(Facts());
+    writer.Add(result);
+    QString error;
+    const QString pdf = dir.filePath("state-" + change + ".pdf");
+    QVERIFY2(writer.Save(pdf, &error), qPrintable(error));
+    const QString text = PageTexts(pdf).join(QString()).simplified();
+    QVERIFY2(text.contains(expected), qPrintable(text));
+}
+
+// A file size limit plays the full disk: the write stops half-way, and the report that was there
+// before stays as it was, with nothing left beside it.
+void TestPdfReportWriter::failedWriteKeepsWhatWasThere()
+{
+    QTemporaryDir target;
+    QVERIFY(target.isValid());
+    const QString path = target.filePath("report.pdf");
+    QVERIFY(Fixtures::WriteAll(path, "the report of yesterday"));
+    PdfReportWriter writer(Facts());
+    for (int i = 0; i < 3; ++i)
+        writer.Add(Verified(dir.filePath("photo.jpg")));
+
+    struct rlimit before;
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
+    struct rlimit small = before;
+    small.rlim_cur = 4096;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    QString error;
+    const bool saved = writer.Save(path, &error);
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QVERIFY(!saved);
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(Fixtures::ReadAll(path), QByteArray("the report of yesterday"));
+    QCOMPARE(QDir(target.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{"report.pdf"});
+}
+
+QTEST_MAIN(TestPdfReportWriter)
+#include "TestPdfReportWriter.moc"
