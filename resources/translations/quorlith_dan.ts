@@ -119,8 +119,8 @@
         <translation>Versionen af vandmærkets post er hverken 1.0 eller 1.1.</translation>
     </message>
     <message>
-        <source>The structure of the video does not lead to its content.</source>
-        <translation>Videoens struktur fører ikke frem til dens indhold.</translation>
+        <source>The container structure of the video (AVI, MP4 or MXG) cannot be followed to its content.</source>
+        <translation>Videoens containerstruktur (AVI, MP4 eller MXG) kan ikke følges frem til indholdet.</translation>
     </message>
     <message>
         <source>The content does not match the digest in the watermark: it was changed, or the digest in the record is not in the expected form.</source>
@@ -147,8 +147,8 @@
         <translation>Postversion 1.1 med foldningsindeks 0: ingen byte af indholdet tæller; fingeraftrykket afhænger kun af indholdets længde på %1 bytes.</translation>
     </message>
     <message>
-        <source>Record version 1.1: of the %1 content bytes only the %2 whose position in the content modulo 64 is below %3 count, and they are combined by XOR per position, so changes that cancel each other out go unnoticed.</source>
-        <translation>Postversion 1.1: af indholdets %1 bytes tæller kun de %2, hvis position i indholdet modulo 64 er mindre end %3, og de kombineres med XOR position for position, så ændringer, der ophæver hinanden, opdages ikke.</translation>
+        <source>Record version 1.1: of the %1 content bytes only %2 count, those whose position in the content modulo 64 is below %3; they are combined by XOR per position, so changes that cancel each other out go unnoticed.</source>
+        <translation>Postversion 1.1: af indholdets %1 bytes tæller kun %2, nemlig dem, hvis position i indholdet modulo 64 er mindre end %3; de kombineres med XOR position for position, så ændringer, der ophæver hinanden, opdages ikke.</translation>
     </message>
     <message>
         <source>%1 bytes</source>
@@ -163,8 +163,8 @@
         <translation>1 (postversion 1.1: indholdet foldes, kun en del af det tæller)</translation>
     </message>
     <message>
-        <source>not reached</source>
-        <translation>ikke nået</translation>
+        <source>not determined: the check stopped earlier</source>
+        <translation>ikke fastlagt: kontrollen stoppede før</translation>
     </message>
     <message>
         <source>none</source>
@@ -231,12 +231,192 @@
         <translation>ukendt</translation>
     </message>
     <message>
-        <source>%1 of %2</source>
-        <translation>%1 af %2</translation>
+        <source>%1 of %2 bytes</source>
+        <translation>%1 af %2 bytes</translation>
     </message>
     <message>
         <source>none: the check stopped before the watermark record was read</source>
         <translation>ingen: kontrollen stoppede, før vandmærkets post blev læst</translation>
+    </message>
+</context>
+<context>
+    <name>DetailsWindow</name>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiér</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Luk</translation>
+    </message>
+    <message>
+        <source>%1 - Details</source>
+        <translation>%1 - Detaljer</translation>
+    </message>
+    <message>
+        <source>not computed: the file changed after it was verified</source>
+        <translation>ikke beregnet: filen er ændret, efter at den blev kontrolleret</translation>
+    </message>
+    <message>
+        <source>cannot be computed: the file cannot be read</source>
+        <translation>kan ikke beregnes: filen kan ikke læses</translation>
+    </message>
+    <message>
+        <source>The file changed after it was verified: its size or modification time is no longer what it was then.</source>
+        <translation>Filen er ændret, efter at den blev kontrolleret: dens størrelse eller ændringstidspunkt er ikke længere det samme som dengang.</translation>
+    </message>
+    <message>
+        <source>being computed...</source>
+        <translation>beregnes...</translation>
+    </message>
+    <message>
+        <source>being computed... %1%</source>
+        <translation>beregnes... %1%</translation>
+    </message>
+</context>
+<context>
+    <name>PdfReport</name>
+    <message>
+        <source>Verification report</source>
+        <translation>Kontrolrapport</translation>
+    </message>
+    <message>
+        <source>The files one by one</source>
+        <translation>Filerne enkeltvis</translation>
+    </message>
+    <message>
+        <source>Verification report made %1</source>
+        <translation>Kontrolrapport udarbejdet %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Side %1 af %2</translation>
+    </message>
+    <message>
+        <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
+        <translation>Ægthed af bevisfiler fra videoovervågning ud fra optagerens vandmærker</translation>
+    </message>
+    <message>
+        <source>Report made</source>
+        <translation>Rapport udarbejdet</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Recorder key fingerprint (SHA-256 of its modulus)</source>
+        <translation>Optagernøglens fingeraftryk (SHA-256 af dens modulus)</translation>
+    </message>
+    <message>
+        <source>What a verdict shows and what it does not</source>
+        <translation>Hvad et resultat viser, og hvad det ikke viser</translation>
+    </message>
+    <message>
+        <source>The watermark opened with the built-in recorder key, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
+        <translation>Vandmærket blev åbnet med den indbyggede optagernøgle, og fingeraftrykket i det svarer til det, der er beregnet ud fra filen. Fingeraftrykket dækker ikke hver byte: afsnittet om hver fil nedenfor angiver, hvilke bytes det står inde for. Resultatet siger intet om, hvorvidt optagerens ur gik rigtigt, eller om hvad billederne viser.</translation>
+    </message>
+    <message>
+        <source>The program could not confirm the file. Every problem gives this same result. It means only that this file, as it lies on the disk, cannot be shown to be the recorder&apos;s unchanged export. On its own it does not prove deliberate tampering: a file without a watermark, with a watermark made with another key or with a record this program does not know fails in the same way. Before drawing conclusions, check a fresh export from the recorder or a copy from the original medium.</source>
+        <translation>Programmet kunne ikke bekræfte filen. Ethvert problem giver dette samme resultat. Det betyder kun, at det ikke kan påvises, at denne fil, som den ligger på disken, er optagerens uændrede eksport. Alene beviser det ikke bevidst manipulation: en fil uden vandmærke, med et vandmærke lavet med en anden nøgle eller med en post, som dette program ikke kender, fejler på samme måde. Kontrollér en ny eksport fra optageren eller en kopi fra det originale medie, før der drages konklusioner.</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Oversigt</translation>
+    </message>
+    <message>
+        <source>not computed: the file is no longer the one that was verified</source>
+        <translation>ikke beregnet: filen er ikke længere den, der blev kontrolleret</translation>
+    </message>
+    <message>
+        <source>not available: the file could not be read</source>
+        <translation>ikke tilgængelig: filen kunne ikke læses</translation>
+    </message>
+    <message>
+        <source>The digest protects every byte of this file outside the 512-byte watermark block.</source>
+        <translation>Fingeraftrykket beskytter hver byte i denne fil uden for vandmærkeblokken på 512 bytes.</translation>
+    </message>
+    <message>
+        <source>Coverage</source>
+        <translation>Dækning</translation>
+    </message>
+    <message>
+        <source>Size and modification time still match the file that was verified.</source>
+        <translation>Størrelse og ændringstidspunkt svarer stadig til den fil, der blev kontrolleret.</translation>
+    </message>
+    <message>
+        <source>Size or modification time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>Størrelse eller ændringstidspunkt afviger fra den fil, der blev kontrolleret, eller filen er væk: filen er ændret, efter at den blev kontrolleret.</translation>
+    </message>
+    <message>
+        <source>Not known: no size and modification time were recorded when the file was verified.</source>
+        <translation>Ukendt: der blev ikke registreret størrelse og ændringstidspunkt, da filen blev kontrolleret.</translation>
+    </message>
+    <message>
+        <source>State at report time</source>
+        <translation>Tilstand på rapporttidspunktet</translation>
+    </message>
+</context>
+<context>
+    <name>ReportExport</name>
+    <message>
+        <source>Export Report</source>
+        <translation>Eksportér rapport</translation>
+    </message>
+    <message>
+        <source>The list holds no files to export.</source>
+        <translation>Listen indeholder ingen filer at eksportere.</translation>
+    </message>
+    <message>
+        <source>Export Report...</source>
+        <translation>Eksportér rapport...</translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf)</source>
+        <translation>PDF-rapport (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines (*.jsonl)</source>
+        <translation>JSON Lines (*.jsonl)</translation>
+    </message>
+    <message>
+        <source>The export could not be written to %1: %2</source>
+        <translation>Eksporten kunne ikke skrives til %1: %2</translation>
+    </message>
+    <message>
+        <source>Computing the files&apos; SHA-256 digests...</source>
+        <translation>Beregner filernes SHA-256-værdier...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuller</translation>
+    </message>
+    <message>
+        <source>Writing %1...</source>
+        <translation>Skriver %1...</translation>
+    </message>
+</context>
+<context>
+    <name>ResultListMenu</name>
+    <message>
+        <source>Details...</source>
+        <translation>Detaljer...</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiér</translation>
+    </message>
+    <message>
+        <source>Open Containing Folder</source>
+        <translation>Åbn mappen med filen</translation>
     </message>
 </context>
 </TS>
