@@ -119,8 +119,8 @@
         <translation>Versionen av vattenstämpelns post är varken 1.0 eller 1.1.</translation>
     </message>
     <message>
-        <source>The structure of the video does not lead to its content.</source>
-        <translation>Videons struktur leder inte fram till dess innehåll.</translation>
+        <source>The container structure of the video (AVI, MP4 or MXG) cannot be followed to its content.</source>
+        <translation>Videons containerstruktur (AVI, MP4 eller MXG) kan inte följas fram till innehållet.</translation>
     </message>
     <message>
         <source>The content does not match the digest in the watermark: it was changed, or the digest in the record is not in the expected form.</source>
@@ -147,8 +147,8 @@
         <translation>Postversion 1.1 med vikningsindex 0: ingen byte av innehållet räknas; fingeravtrycket beror enbart på innehållets längd på %1 byte.</translation>
     </message>
     <message>
-        <source>Record version 1.1: of the %1 content bytes only the %2 whose position in the content modulo 64 is below %3 count, and they are combined by XOR per position, so changes that cancel each other out go unnoticed.</source>
-        <translation>Postversion 1.1: av innehållets %1 byte räknas bara de %2 vars position i innehållet modulo 64 är mindre än %3, och de kombineras med XOR position för position, så ändringar som tar ut varandra märks inte.</translation>
+        <source>Record version 1.1: of the %1 content bytes only %2 count, those whose position in the content modulo 64 is below %3; they are combined by XOR per position, so changes that cancel each other out go unnoticed.</source>
+        <translation>Postversion 1.1: av innehållets %1 byte räknas bara %2, nämligen de vars position i innehållet modulo 64 är mindre än %3; de kombineras med XOR position för position, så ändringar som tar ut varandra märks inte.</translation>
     </message>
     <message>
         <source>%1 bytes</source>
@@ -163,8 +163,8 @@
         <translation>1 (postversion 1.1: innehållet viks, bara en del av det räknas)</translation>
     </message>
     <message>
-        <source>not reached</source>
-        <translation>inte nått</translation>
+        <source>not determined: the check stopped earlier</source>
+        <translation>inte fastställt: kontrollen avbröts dessförinnan</translation>
     </message>
     <message>
         <source>none</source>
@@ -231,12 +231,192 @@
         <translation>okänd</translation>
     </message>
     <message>
-        <source>%1 of %2</source>
-        <translation>%1 av %2</translation>
+        <source>%1 of %2 bytes</source>
+        <translation>%1 av %2 byte</translation>
     </message>
     <message>
         <source>none: the check stopped before the watermark record was read</source>
         <translation>inga: kontrollen avbröts innan vattenstämpelns post lästes</translation>
+    </message>
+</context>
+<context>
+    <name>DetailsWindow</name>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiera</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Stäng</translation>
+    </message>
+    <message>
+        <source>%1 - Details</source>
+        <translation>%1 - Detaljer</translation>
+    </message>
+    <message>
+        <source>not computed: the file changed after it was verified</source>
+        <translation>inte beräknad: filen har ändrats sedan den kontrollerades</translation>
+    </message>
+    <message>
+        <source>cannot be computed: the file cannot be read</source>
+        <translation>kan inte beräknas: filen kan inte läsas</translation>
+    </message>
+    <message>
+        <source>The file changed after it was verified: its size or modification time is no longer what it was then.</source>
+        <translation>Filen har ändrats sedan den kontrollerades: dess storlek eller ändringstid är inte längre densamma som då.</translation>
+    </message>
+    <message>
+        <source>being computed...</source>
+        <translation>beräknas...</translation>
+    </message>
+    <message>
+        <source>being computed... %1%</source>
+        <translation>beräknas... %1%</translation>
+    </message>
+</context>
+<context>
+    <name>PdfReport</name>
+    <message>
+        <source>Verification report</source>
+        <translation>Kontrollrapport</translation>
+    </message>
+    <message>
+        <source>The files one by one</source>
+        <translation>Filerna en och en</translation>
+    </message>
+    <message>
+        <source>Verification report made %1</source>
+        <translation>Kontrollrapport upprättad %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Sida %1 av %2</translation>
+    </message>
+    <message>
+        <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
+        <translation>Äkthet hos bevisfiler från kameraövervakning utifrån inspelarens vattenstämplar</translation>
+    </message>
+    <message>
+        <source>Report made</source>
+        <translation>Rapport upprättad</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Dator</translation>
+    </message>
+    <message>
+        <source>Recorder key fingerprint (SHA-256 of its modulus)</source>
+        <translation>Inspelarnyckelns fingeravtryck (SHA-256 av dess modulus)</translation>
+    </message>
+    <message>
+        <source>What a verdict shows and what it does not</source>
+        <translation>Vad ett utfall visar och vad det inte visar</translation>
+    </message>
+    <message>
+        <source>The watermark opened with the built-in recorder key, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
+        <translation>Vattenstämpeln öppnades med den inbyggda inspelarnyckeln, och fingeravtrycket i den stämmer med det som beräknats från filen. Fingeravtrycket täcker inte varje byte: avsnittet om varje fil nedan anger vilka byte det går i god för. Utfallet säger ingenting om huruvida inspelarens klocka gick rätt eller om vad bilderna visar.</translation>
+    </message>
+    <message>
+        <source>The program could not confirm the file. Every problem gives this same result. It means only that this file, as it lies on the disk, cannot be shown to be the recorder&apos;s unchanged export. On its own it does not prove deliberate tampering: a file without a watermark, with a watermark made with another key or with a record this program does not know fails in the same way. Before drawing conclusions, check a fresh export from the recorder or a copy from the original medium.</source>
+        <translation>Programmet kunde inte bekräfta filen. Alla problem ger samma utfall. Det betyder bara att det inte går att visa att den här filen, så som den ligger på disken, är inspelarens oförändrade export. Ensamt bevisar det inte avsiktlig manipulation: en fil utan vattenstämpel, med en vattenstämpel skapad med en annan nyckel eller med en post som det här programmet inte känner till underkänns på samma sätt. Kontrollera en ny export från inspelaren eller en kopia från originalmediet innan slutsatser dras.</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Sammanfattning</translation>
+    </message>
+    <message>
+        <source>not computed: the file is no longer the one that was verified</source>
+        <translation>inte beräknad: filen är inte längre den som kontrollerades</translation>
+    </message>
+    <message>
+        <source>not available: the file could not be read</source>
+        <translation>inte tillgänglig: filen kunde inte läsas</translation>
+    </message>
+    <message>
+        <source>The digest protects every byte of this file outside the 512-byte watermark block.</source>
+        <translation>Fingeravtrycket skyddar varje byte i den här filen utanför vattenstämpelblocket på 512 byte.</translation>
+    </message>
+    <message>
+        <source>Coverage</source>
+        <translation>Täckning</translation>
+    </message>
+    <message>
+        <source>Size and modification time still match the file that was verified.</source>
+        <translation>Storlek och ändringstid stämmer fortfarande med filen som kontrollerades.</translation>
+    </message>
+    <message>
+        <source>Size or modification time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>Storlek eller ändringstid skiljer sig från filen som kontrollerades, eller så är filen borta: filen har ändrats sedan den kontrollerades.</translation>
+    </message>
+    <message>
+        <source>Not known: no size and modification time were recorded when the file was verified.</source>
+        <translation>Okänt: ingen storlek och ändringstid registrerades när filen kontrollerades.</translation>
+    </message>
+    <message>
+        <source>State at report time</source>
+        <translation>Tillstånd när rapporten upprättades</translation>
+    </message>
+</context>
+<context>
+    <name>ReportExport</name>
+    <message>
+        <source>Export Report</source>
+        <translation>Exportera rapport</translation>
+    </message>
+    <message>
+        <source>The list holds no files to export.</source>
+        <translation>Listan innehåller inga filer att exportera.</translation>
+    </message>
+    <message>
+        <source>Export Report...</source>
+        <translation>Exportera rapport...</translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf)</source>
+        <translation>PDF-rapport (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines (*.jsonl)</source>
+        <translation>JSON Lines (*.jsonl)</translation>
+    </message>
+    <message>
+        <source>The export could not be written to %1: %2</source>
+        <translation>Exporten kunde inte skrivas till %1: %2</translation>
+    </message>
+    <message>
+        <source>Computing the files&apos; SHA-256 digests...</source>
+        <translation>Beräknar filernas SHA-256-kontrollsummor...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Writing %1...</source>
+        <translation>Skriver %1...</translation>
+    </message>
+</context>
+<context>
+    <name>ResultListMenu</name>
+    <message>
+        <source>Details...</source>
+        <translation>Detaljer...</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiera</translation>
+    </message>
+    <message>
+        <source>Open Containing Folder</source>
+        <translation>Öppna mappen med filen</translation>
     </message>
 </context>
 </TS>
