@@ -119,8 +119,8 @@
         <translation>Versjonen av vannmerkets post er verken 1.0 eller 1.1.</translation>
     </message>
     <message>
-        <source>The structure of the video does not lead to its content.</source>
-        <translation>Videoens struktur fører ikke fram til innholdet.</translation>
+        <source>The container structure of the video (AVI, MP4 or MXG) cannot be followed to its content.</source>
+        <translation>Videoens containerstruktur (AVI, MP4 eller MXG) kan ikke følges fram til innholdet.</translation>
     </message>
     <message>
         <source>The content does not match the digest in the watermark: it was changed, or the digest in the record is not in the expected form.</source>
@@ -147,8 +147,8 @@
         <translation>Postversjon 1.1 med foldingsindeks 0: ingen byte av innholdet teller; fingeravtrykket avhenger bare av innholdets lengde på %1 byte.</translation>
     </message>
     <message>
-        <source>Record version 1.1: of the %1 content bytes only the %2 whose position in the content modulo 64 is below %3 count, and they are combined by XOR per position, so changes that cancel each other out go unnoticed.</source>
-        <translation>Postversjon 1.1: av innholdets %1 byte teller bare de %2 der posisjonen i innholdet modulo 64 er mindre enn %3, og de kombineres med XOR posisjon for posisjon, så endringer som opphever hverandre, blir ikke oppdaget.</translation>
+        <source>Record version 1.1: of the %1 content bytes only %2 count, those whose position in the content modulo 64 is below %3; they are combined by XOR per position, so changes that cancel each other out go unnoticed.</source>
+        <translation>Postversjon 1.1: av innholdets %1 byte teller bare %2, nemlig de der posisjonen i innholdet modulo 64 er mindre enn %3; de kombineres med XOR posisjon for posisjon, så endringer som opphever hverandre, blir ikke oppdaget.</translation>
     </message>
     <message>
         <source>%1 bytes</source>
@@ -163,8 +163,8 @@
         <translation>1 (postversjon 1.1: innholdet foldes, bare en del av det teller)</translation>
     </message>
     <message>
-        <source>not reached</source>
-        <translation>ikke nådd</translation>
+        <source>not determined: the check stopped earlier</source>
+        <translation>ikke fastslått: kontrollen stoppet før</translation>
     </message>
     <message>
         <source>none</source>
@@ -231,12 +231,192 @@
         <translation>ukjent</translation>
     </message>
     <message>
-        <source>%1 of %2</source>
-        <translation>%1 av %2</translation>
+        <source>%1 of %2 bytes</source>
+        <translation>%1 av %2 byte</translation>
     </message>
     <message>
         <source>none: the check stopped before the watermark record was read</source>
         <translation>ingen: kontrollen stoppet før vannmerkets post ble lest</translation>
+    </message>
+</context>
+<context>
+    <name>DetailsWindow</name>
+    <message>
+        <source>Copy</source>
+        <translation>Kopier</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Lukk</translation>
+    </message>
+    <message>
+        <source>%1 - Details</source>
+        <translation>%1 - Detaljer</translation>
+    </message>
+    <message>
+        <source>not computed: the file changed after it was verified</source>
+        <translation>ikke beregnet: filen er endret etter at den ble kontrollert</translation>
+    </message>
+    <message>
+        <source>cannot be computed: the file cannot be read</source>
+        <translation>kan ikke beregnes: filen kan ikke leses</translation>
+    </message>
+    <message>
+        <source>The file changed after it was verified: its size or modification time is no longer what it was then.</source>
+        <translation>Filen er endret etter at den ble kontrollert: størrelsen eller endringstidspunktet er ikke lenger det samme som da.</translation>
+    </message>
+    <message>
+        <source>being computed...</source>
+        <translation>beregnes...</translation>
+    </message>
+    <message>
+        <source>being computed... %1%</source>
+        <translation>beregnes... %1%</translation>
+    </message>
+</context>
+<context>
+    <name>PdfReport</name>
+    <message>
+        <source>Verification report</source>
+        <translation>Kontrollrapport</translation>
+    </message>
+    <message>
+        <source>The files one by one</source>
+        <translation>Filene én for én</translation>
+    </message>
+    <message>
+        <source>Verification report made %1</source>
+        <translation>Kontrollrapport utarbeidet %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Side %1 av %2</translation>
+    </message>
+    <message>
+        <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
+        <translation>Ekthet av bevisfiler fra videoovervåking ut fra opptakerens vannmerker</translation>
+    </message>
+    <message>
+        <source>Report made</source>
+        <translation>Rapport utarbeidet</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Datamaskin</translation>
+    </message>
+    <message>
+        <source>Recorder key fingerprint (SHA-256 of its modulus)</source>
+        <translation>Opptakernøkkelens fingeravtrykk (SHA-256 av modulusen)</translation>
+    </message>
+    <message>
+        <source>What a verdict shows and what it does not</source>
+        <translation>Hva et resultat viser, og hva det ikke viser</translation>
+    </message>
+    <message>
+        <source>The watermark opened with the built-in recorder key, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
+        <translation>Vannmerket ble åpnet med den innebygde opptakernøkkelen, og fingeravtrykket i det stemmer med det som er beregnet ut fra filen. Fingeravtrykket dekker ikke hver byte: avsnittet om hver fil nedenfor angir hvilke byte det går god for. Resultatet sier ingenting om hvorvidt opptakerens klokke gikk riktig, eller om hva bildene viser.</translation>
+    </message>
+    <message>
+        <source>The program could not confirm the file. Every problem gives this same result. It means only that this file, as it lies on the disk, cannot be shown to be the recorder&apos;s unchanged export. On its own it does not prove deliberate tampering: a file without a watermark, with a watermark made with another key or with a record this program does not know fails in the same way. Before drawing conclusions, check a fresh export from the recorder or a copy from the original medium.</source>
+        <translation>Programmet kunne ikke bekrefte filen. Alle problemer gir dette samme resultatet. Det betyr bare at det ikke kan påvises at denne filen, slik den ligger på disken, er opptakerens uendrede eksport. Alene beviser det ikke bevisst manipulering: en fil uten vannmerke, med et vannmerke laget med en annen nøkkel eller med en post som dette programmet ikke kjenner, mislykkes på samme måte. Kontroller en ny eksport fra opptakeren eller en kopi fra det originale mediet før det trekkes konklusjoner.</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Sammendrag</translation>
+    </message>
+    <message>
+        <source>not computed: the file is no longer the one that was verified</source>
+        <translation>ikke beregnet: filen er ikke lenger den som ble kontrollert</translation>
+    </message>
+    <message>
+        <source>not available: the file could not be read</source>
+        <translation>ikke tilgjengelig: filen kunne ikke leses</translation>
+    </message>
+    <message>
+        <source>The digest protects every byte of this file outside the 512-byte watermark block.</source>
+        <translation>Fingeravtrykket beskytter hver byte i denne filen utenfor vannmerkeblokken på 512 byte.</translation>
+    </message>
+    <message>
+        <source>Coverage</source>
+        <translation>Dekning</translation>
+    </message>
+    <message>
+        <source>Size and modification time still match the file that was verified.</source>
+        <translation>Størrelse og endringstidspunkt stemmer fortsatt med filen som ble kontrollert.</translation>
+    </message>
+    <message>
+        <source>Size or modification time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>Størrelse eller endringstidspunkt avviker fra filen som ble kontrollert, eller filen er borte: filen er endret etter at den ble kontrollert.</translation>
+    </message>
+    <message>
+        <source>Not known: no size and modification time were recorded when the file was verified.</source>
+        <translation>Ukjent: ingen størrelse og intet endringstidspunkt ble registrert da filen ble kontrollert.</translation>
+    </message>
+    <message>
+        <source>State at report time</source>
+        <translation>Tilstand da rapporten ble utarbeidet</translation>
+    </message>
+</context>
+<context>
+    <name>ReportExport</name>
+    <message>
+        <source>Export Report</source>
+        <translation>Eksporter rapport</translation>
+    </message>
+    <message>
+        <source>The list holds no files to export.</source>
+        <translation>Listen inneholder ingen filer å eksportere.</translation>
+    </message>
+    <message>
+        <source>Export Report...</source>
+        <translation>Eksporter rapport...</translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf)</source>
+        <translation>PDF-rapport (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines (*.jsonl)</source>
+        <translation>JSON Lines (*.jsonl)</translation>
+    </message>
+    <message>
+        <source>The export could not be written to %1: %2</source>
+        <translation>Eksporten kunne ikke skrives til %1: %2</translation>
+    </message>
+    <message>
+        <source>Computing the files&apos; SHA-256 digests...</source>
+        <translation>Beregner filenes SHA-256-sjekksummer...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>Writing %1...</source>
+        <translation>Skriver %1...</translation>
+    </message>
+</context>
+<context>
+    <name>ResultListMenu</name>
+    <message>
+        <source>Details...</source>
+        <translation>Detaljer...</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopier</translation>
+    </message>
+    <message>
+        <source>Open Containing Folder</source>
+        <translation>Åpne mappen med filen</translation>
     </message>
 </context>
 </TS>
