@@ -119,8 +119,8 @@
         <translation>Verze záznamu vodoznaku není 1.0 ani 1.1.</translation>
     </message>
     <message>
-        <source>The structure of the video does not lead to its content.</source>
-        <translation>Struktura videa nevede k jeho obsahu.</translation>
+        <source>The container structure of the video (AVI, MP4 or MXG) cannot be followed to its content.</source>
+        <translation>Strukturu kontejneru videa (AVI, MP4 nebo MXG) nelze projít až k jeho obsahu.</translation>
     </message>
     <message>
         <source>The content does not match the digest in the watermark: it was changed, or the digest in the record is not in the expected form.</source>
@@ -147,8 +147,8 @@
         <translation>Verze záznamu 1.1 se skládacím indexem 0: nepočítá se žádný bajt obsahu; otisk závisí jen na délce obsahu, která činí %1 bajtů.</translation>
     </message>
     <message>
-        <source>Record version 1.1: of the %1 content bytes only the %2 whose position in the content modulo 64 is below %3 count, and they are combined by XOR per position, so changes that cancel each other out go unnoticed.</source>
-        <translation>Verze záznamu 1.1: z %1 bajtů obsahu se počítá jen %2 bajtů, jejichž pozice v obsahu modulo 64 je menší než %3, a ty se kombinují operací XOR po pozicích, takže změny, které se navzájem vyruší, zůstanou nepoznány.</translation>
+        <source>Record version 1.1: of the %1 content bytes only %2 count, those whose position in the content modulo 64 is below %3; they are combined by XOR per position, so changes that cancel each other out go unnoticed.</source>
+        <translation>Verze záznamu 1.1: z %1 bajtů obsahu se počítá jen %2, a to ty, jejichž pozice v obsahu modulo 64 je menší než %3; kombinují se operací XOR po pozicích, takže změny, které se navzájem vyruší, zůstanou nepoznány.</translation>
     </message>
     <message>
         <source>%1 bytes</source>
@@ -163,8 +163,8 @@
         <translation>1 (verze záznamu 1.1: obsah se skládá, počítá se jen jeho část)</translation>
     </message>
     <message>
-        <source>not reached</source>
-        <translation>nezjištěn</translation>
+        <source>not determined: the check stopped earlier</source>
+        <translation>nezjištěn: kontrola skončila dříve</translation>
     </message>
     <message>
         <source>none</source>
@@ -231,12 +231,192 @@
         <translation>neznámá</translation>
     </message>
     <message>
-        <source>%1 of %2</source>
-        <translation>%1 z %2</translation>
+        <source>%1 of %2 bytes</source>
+        <translation>%1 z %2 bajtů</translation>
     </message>
     <message>
         <source>none: the check stopped before the watermark record was read</source>
         <translation>žádné: kontrola skončila dříve, než byl přečten záznam vodoznaku</translation>
+    </message>
+</context>
+<context>
+    <name>DetailsWindow</name>
+    <message>
+        <source>Copy</source>
+        <translation>Kopírovat</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zavřít</translation>
+    </message>
+    <message>
+        <source>%1 - Details</source>
+        <translation>%1 - Podrobnosti</translation>
+    </message>
+    <message>
+        <source>not computed: the file changed after it was verified</source>
+        <translation>nevypočteno: soubor se po ověření změnil</translation>
+    </message>
+    <message>
+        <source>cannot be computed: the file cannot be read</source>
+        <translation>nelze vypočítat: soubor nelze přečíst</translation>
+    </message>
+    <message>
+        <source>The file changed after it was verified: its size or modification time is no longer what it was then.</source>
+        <translation>Soubor se po ověření změnil: jeho velikost nebo čas změny už nejsou takové jako tehdy.</translation>
+    </message>
+    <message>
+        <source>being computed...</source>
+        <translation>počítá se...</translation>
+    </message>
+    <message>
+        <source>being computed... %1%</source>
+        <translation>počítá se... %1%</translation>
+    </message>
+</context>
+<context>
+    <name>PdfReport</name>
+    <message>
+        <source>Verification report</source>
+        <translation>Protokol o ověření</translation>
+    </message>
+    <message>
+        <source>The files one by one</source>
+        <translation>Jednotlivé soubory</translation>
+    </message>
+    <message>
+        <source>Verification report made %1</source>
+        <translation>Protokol o ověření vytvořen %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Strana %1 z %2</translation>
+    </message>
+    <message>
+        <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
+        <translation>Pravost důkazních souborů z kamerového dohledu podle vodoznaků záznamníku</translation>
+    </message>
+    <message>
+        <source>Report made</source>
+        <translation>Protokol vytvořen</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Počítač</translation>
+    </message>
+    <message>
+        <source>Recorder key fingerprint (SHA-256 of its modulus)</source>
+        <translation>Otisk klíče záznamníku (SHA-256 jeho modulu)</translation>
+    </message>
+    <message>
+        <source>What a verdict shows and what it does not</source>
+        <translation>Co výsledek ukazuje a co ne</translation>
+    </message>
+    <message>
+        <source>The watermark opened with the built-in recorder key, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
+        <translation>Vodoznak se otevřel vestavěným klíčem záznamníku a otisk v něm odpovídá otisku vypočtenému ze souboru. Otisk nepokrývá každý bajt: oddíl každého souboru níže uvádí, za které bajty ručí. Výsledek nic neříká o tom, zda hodiny záznamníku šly správně, ani o tom, co snímky zobrazují.</translation>
+    </message>
+    <message>
+        <source>The program could not confirm the file. Every problem gives this same result. It means only that this file, as it lies on the disk, cannot be shown to be the recorder&apos;s unchanged export. On its own it does not prove deliberate tampering: a file without a watermark, with a watermark made with another key or with a record this program does not know fails in the same way. Before drawing conclusions, check a fresh export from the recorder or a copy from the original medium.</source>
+        <translation>Program nemohl soubor potvrdit. Každý problém vede k tomuto stejnému výsledku. Znamená pouze, že u tohoto souboru, tak jak je uložen na disku, nelze prokázat, že jde o nezměněný export záznamníku. Sám o sobě neprokazuje úmyslnou manipulaci: stejně neuspěje soubor bez vodoznaku, s vodoznakem vytvořeným jiným klíčem nebo se záznamem, který tento program nezná. Než vyvodíte závěry, zkontrolujte nový export ze záznamníku nebo kopii z původního média.</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Souhrn</translation>
+    </message>
+    <message>
+        <source>not computed: the file is no longer the one that was verified</source>
+        <translation>nevypočteno: soubor už není tím, který byl ověřen</translation>
+    </message>
+    <message>
+        <source>not available: the file could not be read</source>
+        <translation>není k dispozici: soubor se nepodařilo přečíst</translation>
+    </message>
+    <message>
+        <source>The digest protects every byte of this file outside the 512-byte watermark block.</source>
+        <translation>Otisk chrání každý bajt tohoto souboru mimo 512bajtový blok vodoznaku.</translation>
+    </message>
+    <message>
+        <source>Coverage</source>
+        <translation>Pokrytí</translation>
+    </message>
+    <message>
+        <source>Size and modification time still match the file that was verified.</source>
+        <translation>Velikost a čas změny stále odpovídají ověřenému souboru.</translation>
+    </message>
+    <message>
+        <source>Size or modification time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>Velikost nebo čas změny se liší od ověřeného souboru, nebo soubor zmizel: soubor se po ověření změnil.</translation>
+    </message>
+    <message>
+        <source>Not known: no size and modification time were recorded when the file was verified.</source>
+        <translation>Neznámo: při ověření souboru nebyla zaznamenána velikost ani čas změny.</translation>
+    </message>
+    <message>
+        <source>State at report time</source>
+        <translation>Stav v době vytvoření protokolu</translation>
+    </message>
+</context>
+<context>
+    <name>ReportExport</name>
+    <message>
+        <source>Export Report</source>
+        <translation>Exportovat protokol</translation>
+    </message>
+    <message>
+        <source>The list holds no files to export.</source>
+        <translation>Seznam neobsahuje žádné soubory k exportu.</translation>
+    </message>
+    <message>
+        <source>Export Report...</source>
+        <translation>Exportovat protokol...</translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf)</source>
+        <translation>Protokol PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines (*.jsonl)</source>
+        <translation>JSON Lines (*.jsonl)</translation>
+    </message>
+    <message>
+        <source>The export could not be written to %1: %2</source>
+        <translation>Export nelze zapsat do %1: %2</translation>
+    </message>
+    <message>
+        <source>Computing the files&apos; SHA-256 digests...</source>
+        <translation>Počítají se hodnoty SHA-256 souborů...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+    <message>
+        <source>Writing %1...</source>
+        <translation>Zapisuje se %1...</translation>
+    </message>
+</context>
+<context>
+    <name>ResultListMenu</name>
+    <message>
+        <source>Details...</source>
+        <translation>Podrobnosti...</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopírovat</translation>
+    </message>
+    <message>
+        <source>Open Containing Folder</source>
+        <translation>Otevřít složku se souborem</translation>
     </message>
 </context>
 </TS>
