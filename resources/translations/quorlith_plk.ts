@@ -119,8 +119,8 @@
         <translation>Wersja rekordu znaku wodnego nie jest ani 1.0, ani 1.1.</translation>
     </message>
     <message>
-        <source>The structure of the video does not lead to its content.</source>
-        <translation>Struktura nagrania wideo nie prowadzi do jego treści.</translation>
+        <source>The container structure of the video (AVI, MP4 or MXG) cannot be followed to its content.</source>
+        <translation>Nie da się przejść przez strukturę kontenera nagrania wideo (AVI, MP4 lub MXG) do jego treści.</translation>
     </message>
     <message>
         <source>The content does not match the digest in the watermark: it was changed, or the digest in the record is not in the expected form.</source>
@@ -147,8 +147,8 @@
         <translation>Wersja rekordu 1.1 z indeksem składania 0: nie liczy się żaden bajt treści; odcisk zależy wyłącznie od długości treści, wynoszącej %1 bajtów.</translation>
     </message>
     <message>
-        <source>Record version 1.1: of the %1 content bytes only the %2 whose position in the content modulo 64 is below %3 count, and they are combined by XOR per position, so changes that cancel each other out go unnoticed.</source>
-        <translation>Wersja rekordu 1.1: z %1 bajtów treści liczą się tylko te (%2), których pozycja w treści modulo 64 jest mniejsza niż %3, i są one łączone operacją XOR pozycja po pozycji, więc zmiany, które wzajemnie się znoszą, pozostają niezauważone.</translation>
+        <source>Record version 1.1: of the %1 content bytes only %2 count, those whose position in the content modulo 64 is below %3; they are combined by XOR per position, so changes that cancel each other out go unnoticed.</source>
+        <translation>Wersja rekordu 1.1: z %1 bajtów treści liczy się tylko %2, mianowicie te, których pozycja w treści modulo 64 jest mniejsza niż %3; są one łączone operacją XOR pozycja po pozycji, więc zmiany, które wzajemnie się znoszą, pozostają niezauważone.</translation>
     </message>
     <message>
         <source>%1 bytes</source>
@@ -163,8 +163,8 @@
         <translation>1 (wersja rekordu 1.1: treść jest składana, liczy się tylko jej część)</translation>
     </message>
     <message>
-        <source>not reached</source>
-        <translation>nieustalony</translation>
+        <source>not determined: the check stopped earlier</source>
+        <translation>nieustalony: weryfikacja zatrzymała się wcześniej</translation>
     </message>
     <message>
         <source>none</source>
@@ -231,12 +231,192 @@
         <translation>nieznany</translation>
     </message>
     <message>
-        <source>%1 of %2</source>
-        <translation>%1 z %2</translation>
+        <source>%1 of %2 bytes</source>
+        <translation>%1 z %2 bajtów</translation>
     </message>
     <message>
         <source>none: the check stopped before the watermark record was read</source>
         <translation>brak: weryfikacja zatrzymała się przed odczytaniem rekordu znaku wodnego</translation>
+    </message>
+</context>
+<context>
+    <name>DetailsWindow</name>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiuj</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>%1 - Details</source>
+        <translation>%1 - Szczegóły</translation>
+    </message>
+    <message>
+        <source>not computed: the file changed after it was verified</source>
+        <translation>nie obliczono: plik zmienił się po weryfikacji</translation>
+    </message>
+    <message>
+        <source>cannot be computed: the file cannot be read</source>
+        <translation>nie można obliczyć: nie można odczytać pliku</translation>
+    </message>
+    <message>
+        <source>The file changed after it was verified: its size or modification time is no longer what it was then.</source>
+        <translation>Plik zmienił się po weryfikacji: jego rozmiar lub czas modyfikacji nie są już takie jak wtedy.</translation>
+    </message>
+    <message>
+        <source>being computed...</source>
+        <translation>trwa obliczanie...</translation>
+    </message>
+    <message>
+        <source>being computed... %1%</source>
+        <translation>trwa obliczanie... %1%</translation>
+    </message>
+</context>
+<context>
+    <name>PdfReport</name>
+    <message>
+        <source>Verification report</source>
+        <translation>Raport z weryfikacji</translation>
+    </message>
+    <message>
+        <source>The files one by one</source>
+        <translation>Pliki po kolei</translation>
+    </message>
+    <message>
+        <source>Verification report made %1</source>
+        <translation>Raport z weryfikacji sporządzony %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Strona %1 z %2</translation>
+    </message>
+    <message>
+        <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
+        <translation>Autentyczność plików dowodowych z monitoringu wizyjnego na podstawie znaków wodnych rejestratora</translation>
+    </message>
+    <message>
+        <source>Report made</source>
+        <translation>Raport sporządzony</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Komputer</translation>
+    </message>
+    <message>
+        <source>Recorder key fingerprint (SHA-256 of its modulus)</source>
+        <translation>Odcisk klucza rejestratora (SHA-256 jego modułu)</translation>
+    </message>
+    <message>
+        <source>What a verdict shows and what it does not</source>
+        <translation>Co werdykt pokazuje, a czego nie</translation>
+    </message>
+    <message>
+        <source>The watermark opened with the built-in recorder key, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
+        <translation>Znak wodny otworzył się wbudowanym kluczem rejestratora, a zawarty w nim odcisk zgadza się z odciskiem obliczonym z pliku. Odcisk nie obejmuje każdego bajtu: sekcja każdego pliku poniżej podaje, za które bajty ręczy. Wynik nie mówi nic o tym, czy zegar rejestratora chodził prawidłowo, ani o tym, co przedstawiają obrazy.</translation>
+    </message>
+    <message>
+        <source>The program could not confirm the file. Every problem gives this same result. It means only that this file, as it lies on the disk, cannot be shown to be the recorder&apos;s unchanged export. On its own it does not prove deliberate tampering: a file without a watermark, with a watermark made with another key or with a record this program does not know fails in the same way. Before drawing conclusions, check a fresh export from the recorder or a copy from the original medium.</source>
+        <translation>Program nie mógł potwierdzić pliku. Każdy problem daje ten sam wynik. Oznacza on tylko, że nie można wykazać, iż ten plik, w postaci, w jakiej znajduje się na dysku, jest niezmienionym eksportem rejestratora. Sam w sobie nie dowodzi celowej manipulacji: plik bez znaku wodnego, ze znakiem wodnym utworzonym innym kluczem lub z rekordem, którego ten program nie zna, nie przechodzi weryfikacji w ten sam sposób. Przed wyciągnięciem wniosków sprawdź nowy eksport z rejestratora lub kopię z oryginalnego nośnika.</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Podsumowanie</translation>
+    </message>
+    <message>
+        <source>not computed: the file is no longer the one that was verified</source>
+        <translation>nie obliczono: plik nie jest już tym, który zweryfikowano</translation>
+    </message>
+    <message>
+        <source>not available: the file could not be read</source>
+        <translation>niedostępny: nie udało się odczytać pliku</translation>
+    </message>
+    <message>
+        <source>The digest protects every byte of this file outside the 512-byte watermark block.</source>
+        <translation>Odcisk chroni każdy bajt tego pliku poza 512-bajtowym blokiem znaku wodnego.</translation>
+    </message>
+    <message>
+        <source>Coverage</source>
+        <translation>Zakres ochrony</translation>
+    </message>
+    <message>
+        <source>Size and modification time still match the file that was verified.</source>
+        <translation>Rozmiar i czas modyfikacji nadal zgadzają się z plikiem, który zweryfikowano.</translation>
+    </message>
+    <message>
+        <source>Size or modification time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>Rozmiar lub czas modyfikacji różnią się od pliku, który zweryfikowano, albo plik zniknął: plik zmienił się po weryfikacji.</translation>
+    </message>
+    <message>
+        <source>Not known: no size and modification time were recorded when the file was verified.</source>
+        <translation>Nieznany: podczas weryfikacji pliku nie zapisano rozmiaru ani czasu modyfikacji.</translation>
+    </message>
+    <message>
+        <source>State at report time</source>
+        <translation>Stan w chwili sporządzenia raportu</translation>
+    </message>
+</context>
+<context>
+    <name>ReportExport</name>
+    <message>
+        <source>Export Report</source>
+        <translation>Eksportuj raport</translation>
+    </message>
+    <message>
+        <source>The list holds no files to export.</source>
+        <translation>Lista nie zawiera plików do wyeksportowania.</translation>
+    </message>
+    <message>
+        <source>Export Report...</source>
+        <translation>Eksportuj raport...</translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf)</source>
+        <translation>Raport PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines (*.jsonl)</source>
+        <translation>JSON Lines (*.jsonl)</translation>
+    </message>
+    <message>
+        <source>The export could not be written to %1: %2</source>
+        <translation>Nie można zapisać eksportu w %1: %2</translation>
+    </message>
+    <message>
+        <source>Computing the files&apos; SHA-256 digests...</source>
+        <translation>Obliczanie skrótów SHA-256 plików...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Writing %1...</source>
+        <translation>Zapisywanie %1...</translation>
+    </message>
+</context>
+<context>
+    <name>ResultListMenu</name>
+    <message>
+        <source>Details...</source>
+        <translation>Szczegóły...</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiuj</translation>
+    </message>
+    <message>
+        <source>Open Containing Folder</source>
+        <translation>Otwórz folder zawierający plik</translation>
     </message>
 </context>
 </TS>
