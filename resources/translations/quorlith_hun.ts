@@ -119,8 +119,8 @@
         <translation>A vízjel rekordjának verziója se nem 1.0, se nem 1.1.</translation>
     </message>
     <message>
-        <source>The structure of the video does not lead to its content.</source>
-        <translation>A videó szerkezete nem vezet el a tartalmához.</translation>
+        <source>The container structure of the video (AVI, MP4 or MXG) cannot be followed to its content.</source>
+        <translation>A videó konténerszerkezete (AVI, MP4 vagy MXG) nem követhető végig a tartalmáig.</translation>
     </message>
     <message>
         <source>The content does not match the digest in the watermark: it was changed, or the digest in the record is not in the expected form.</source>
@@ -147,8 +147,8 @@
         <translation>1.1-es rekordverzió 0-s összehajtási indexszel: a tartalom egyetlen bájtja sem számít; az ujjlenyomat csak a tartalom hosszától függ, amely %1 bájt.</translation>
     </message>
     <message>
-        <source>Record version 1.1: of the %1 content bytes only the %2 whose position in the content modulo 64 is below %3 count, and they are combined by XOR per position, so changes that cancel each other out go unnoticed.</source>
-        <translation>1.1-es rekordverzió: a tartalom %1 bájtjából csak azok számítanak (összesen %2), amelyeknek a tartalmon belüli pozíciója modulo 64 kisebb, mint %3, és ezeket pozíciónként XOR kapcsolja össze, így az egymást kioltó módosítások észrevétlenek maradnak.</translation>
+        <source>Record version 1.1: of the %1 content bytes only %2 count, those whose position in the content modulo 64 is below %3; they are combined by XOR per position, so changes that cancel each other out go unnoticed.</source>
+        <translation>1.1-es rekordverzió: a tartalom %1 bájtjából csak %2 számít, mégpedig azok, amelyeknek a tartalmon belüli pozíciója modulo 64 kisebb, mint %3; ezeket pozíciónként XOR kapcsolja össze, így az egymást kioltó módosítások észrevétlenek maradnak.</translation>
     </message>
     <message>
         <source>%1 bytes</source>
@@ -163,8 +163,8 @@
         <translation>1 (1.1-es rekordverzió: a tartalom össze van hajtva, csak egy része számít)</translation>
     </message>
     <message>
-        <source>not reached</source>
-        <translation>nem került rá sor</translation>
+        <source>not determined: the check stopped earlier</source>
+        <translation>nincs meghatározva: az ellenőrzés korábban leállt</translation>
     </message>
     <message>
         <source>none</source>
@@ -231,12 +231,192 @@
         <translation>ismeretlen</translation>
     </message>
     <message>
-        <source>%1 of %2</source>
-        <translation>%1 / %2</translation>
+        <source>%1 of %2 bytes</source>
+        <translation>%1 / %2 bájt</translation>
     </message>
     <message>
         <source>none: the check stopped before the watermark record was read</source>
         <translation>nincs: az ellenőrzés a vízjel rekordjának beolvasása előtt leállt</translation>
+    </message>
+</context>
+<context>
+    <name>DetailsWindow</name>
+    <message>
+        <source>Copy</source>
+        <translation>Másolás</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Bezárás</translation>
+    </message>
+    <message>
+        <source>%1 - Details</source>
+        <translation>%1 - Részletek</translation>
+    </message>
+    <message>
+        <source>not computed: the file changed after it was verified</source>
+        <translation>nincs kiszámítva: a fájl az ellenőrzés után megváltozott</translation>
+    </message>
+    <message>
+        <source>cannot be computed: the file cannot be read</source>
+        <translation>nem számítható ki: a fájl nem olvasható</translation>
+    </message>
+    <message>
+        <source>The file changed after it was verified: its size or modification time is no longer what it was then.</source>
+        <translation>A fájl az ellenőrzés után megváltozott: a mérete vagy a módosítás ideje már nem az, ami akkor volt.</translation>
+    </message>
+    <message>
+        <source>being computed...</source>
+        <translation>számítás folyamatban...</translation>
+    </message>
+    <message>
+        <source>being computed... %1%</source>
+        <translation>számítás folyamatban... %1%</translation>
+    </message>
+</context>
+<context>
+    <name>PdfReport</name>
+    <message>
+        <source>Verification report</source>
+        <translation>Ellenőrzési jelentés</translation>
+    </message>
+    <message>
+        <source>The files one by one</source>
+        <translation>A fájlok egyenként</translation>
+    </message>
+    <message>
+        <source>Verification report made %1</source>
+        <translation>Ellenőrzési jelentés, készült: %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>%1. oldal / %2</translation>
+    </message>
+    <message>
+        <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
+        <translation>Videómegfigyelési bizonyítékfájlok hitelessége a rögzítő vízjelei alapján</translation>
+    </message>
+    <message>
+        <source>Report made</source>
+        <translation>A jelentés készült</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Számítógép</translation>
+    </message>
+    <message>
+        <source>Recorder key fingerprint (SHA-256 of its modulus)</source>
+        <translation>A rögzítőkulcs ujjlenyomata (a modulus SHA-256 értéke)</translation>
+    </message>
+    <message>
+        <source>What a verdict shows and what it does not</source>
+        <translation>Mit mutat egy eredmény, és mit nem</translation>
+    </message>
+    <message>
+        <source>The watermark opened with the built-in recorder key, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
+        <translation>A vízjel megnyílt a beépített rögzítőkulccsal, és a benne lévő ujjlenyomat egyezik a fájlból kiszámítottal. Az ujjlenyomat nem fed le minden bájtot: az alábbiakban minden fájl szakasza megadja, mely bájtokért kezeskedik. Az eredmény semmit sem mond arról, hogy a rögzítő órája pontosan járt-e, sem arról, hogy mit mutatnak a képek.</translation>
+    </message>
+    <message>
+        <source>The program could not confirm the file. Every problem gives this same result. It means only that this file, as it lies on the disk, cannot be shown to be the recorder&apos;s unchanged export. On its own it does not prove deliberate tampering: a file without a watermark, with a watermark made with another key or with a record this program does not know fails in the same way. Before drawing conclusions, check a fresh export from the recorder or a copy from the original medium.</source>
+        <translation>A program nem tudta megerősíteni a fájlt. Minden probléma ugyanezt az eredményt adja. Ez csak azt jelenti, hogy erről a fájlról, ahogyan a lemezen található, nem mutatható ki, hogy a rögzítő változatlan exportja. Önmagában nem bizonyít szándékos manipulációt: ugyanígy sikertelen egy vízjel nélküli fájl, egy más kulccsal készült vízjelet hordozó fájl vagy egy olyan rekordot tartalmazó fájl, amelyet ez a program nem ismer. Mielőtt következtetéseket vonna le, ellenőrizzen egy új exportot a rögzítőből vagy egy másolatot az eredeti adathordozóról.</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Összesítés</translation>
+    </message>
+    <message>
+        <source>not computed: the file is no longer the one that was verified</source>
+        <translation>nincs kiszámítva: a fájl már nem az, amelyet ellenőriztek</translation>
+    </message>
+    <message>
+        <source>not available: the file could not be read</source>
+        <translation>nem érhető el: a fájl nem volt olvasható</translation>
+    </message>
+    <message>
+        <source>The digest protects every byte of this file outside the 512-byte watermark block.</source>
+        <translation>Az ujjlenyomat a fájl minden bájtját védi az 512 bájtos vízjelblokkon kívül.</translation>
+    </message>
+    <message>
+        <source>Coverage</source>
+        <translation>Lefedettség</translation>
+    </message>
+    <message>
+        <source>Size and modification time still match the file that was verified.</source>
+        <translation>A méret és a módosítás ideje még mindig egyezik az ellenőrzött fájléval.</translation>
+    </message>
+    <message>
+        <source>Size or modification time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>A méret vagy a módosítás ideje eltér az ellenőrzött fájlétól, vagy a fájl már nincs meg: a fájl az ellenőrzés után megváltozott.</translation>
+    </message>
+    <message>
+        <source>Not known: no size and modification time were recorded when the file was verified.</source>
+        <translation>Nem ismert: a fájl ellenőrzésekor nem rögzült méret és módosítási idő.</translation>
+    </message>
+    <message>
+        <source>State at report time</source>
+        <translation>Állapot a jelentés készítésekor</translation>
+    </message>
+</context>
+<context>
+    <name>ReportExport</name>
+    <message>
+        <source>Export Report</source>
+        <translation>Jelentés exportálása</translation>
+    </message>
+    <message>
+        <source>The list holds no files to export.</source>
+        <translation>A lista nem tartalmaz exportálható fájlt.</translation>
+    </message>
+    <message>
+        <source>Export Report...</source>
+        <translation>Jelentés exportálása...</translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf)</source>
+        <translation>PDF-jelentés (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines (*.jsonl)</source>
+        <translation>JSON Lines (*.jsonl)</translation>
+    </message>
+    <message>
+        <source>The export could not be written to %1: %2</source>
+        <translation>Az export nem írható ide: %1: %2</translation>
+    </message>
+    <message>
+        <source>Computing the files&apos; SHA-256 digests...</source>
+        <translation>A fájlok SHA-256 kivonatainak kiszámítása...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Mégse</translation>
+    </message>
+    <message>
+        <source>Writing %1...</source>
+        <translation>%1 írása...</translation>
+    </message>
+</context>
+<context>
+    <name>ResultListMenu</name>
+    <message>
+        <source>Details...</source>
+        <translation>Részletek...</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Másolás</translation>
+    </message>
+    <message>
+        <source>Open Containing Folder</source>
+        <translation>Tartalmazó mappa megnyitása</translation>
     </message>
 </context>
 </TS>
