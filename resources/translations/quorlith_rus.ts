@@ -119,8 +119,8 @@
         <translation>Версия записи водяного знака — не 1.0 и не 1.1.</translation>
     </message>
     <message>
-        <source>The structure of the video does not lead to its content.</source>
-        <translation>Структура видео не приводит к его содержимому.</translation>
+        <source>The container structure of the video (AVI, MP4 or MXG) cannot be followed to its content.</source>
+        <translation>Структуру контейнера видео (AVI, MP4 или MXG) не удаётся пройти до его содержимого.</translation>
     </message>
     <message>
         <source>The content does not match the digest in the watermark: it was changed, or the digest in the record is not in the expected form.</source>
@@ -147,8 +147,8 @@
         <translation>Версия записи 1.1 с индексом свёртки 0: ни один байт содержимого не учитывается; отпечаток зависит только от длины содержимого (%1 байт).</translation>
     </message>
     <message>
-        <source>Record version 1.1: of the %1 content bytes only the %2 whose position in the content modulo 64 is below %3 count, and they are combined by XOR per position, so changes that cancel each other out go unnoticed.</source>
-        <translation>Версия записи 1.1: из %1 байт содержимого учитываются только %2, позиция которых в содержимом по модулю 64 меньше %3, и они объединяются операцией XOR по позициям, поэтому взаимно гасящиеся изменения остаются незамеченными.</translation>
+        <source>Record version 1.1: of the %1 content bytes only %2 count, those whose position in the content modulo 64 is below %3; they are combined by XOR per position, so changes that cancel each other out go unnoticed.</source>
+        <translation>Версия записи 1.1: из %1 байт содержимого учитываются только %2, а именно те, позиция которых в содержимом по модулю 64 меньше %3; они объединяются операцией XOR по позициям, поэтому взаимно гасящиеся изменения остаются незамеченными.</translation>
     </message>
     <message>
         <source>%1 bytes</source>
@@ -163,8 +163,8 @@
         <translation>1 (версия записи 1.1: содержимое свёрнуто, учитывается только его часть)</translation>
     </message>
     <message>
-        <source>not reached</source>
-        <translation>не определён</translation>
+        <source>not determined: the check stopped earlier</source>
+        <translation>не определён: проверка остановилась раньше</translation>
     </message>
     <message>
         <source>none</source>
@@ -231,12 +231,192 @@
         <translation>неизвестен</translation>
     </message>
     <message>
-        <source>%1 of %2</source>
-        <translation>%1 из %2</translation>
+        <source>%1 of %2 bytes</source>
+        <translation>%1 из %2 байт</translation>
     </message>
     <message>
         <source>none: the check stopped before the watermark record was read</source>
         <translation>нет: проверка остановилась до чтения записи водяного знака</translation>
+    </message>
+</context>
+<context>
+    <name>DetailsWindow</name>
+    <message>
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>%1 - Details</source>
+        <translation>%1 - Подробности</translation>
+    </message>
+    <message>
+        <source>not computed: the file changed after it was verified</source>
+        <translation>не вычислен: файл изменился после проверки</translation>
+    </message>
+    <message>
+        <source>cannot be computed: the file cannot be read</source>
+        <translation>невозможно вычислить: не удаётся прочитать файл</translation>
+    </message>
+    <message>
+        <source>The file changed after it was verified: its size or modification time is no longer what it was then.</source>
+        <translation>Файл изменился после проверки: его размер или время изменения уже не те, что были тогда.</translation>
+    </message>
+    <message>
+        <source>being computed...</source>
+        <translation>вычисляется...</translation>
+    </message>
+    <message>
+        <source>being computed... %1%</source>
+        <translation>вычисляется... %1%</translation>
+    </message>
+</context>
+<context>
+    <name>PdfReport</name>
+    <message>
+        <source>Verification report</source>
+        <translation>Отчёт о проверке</translation>
+    </message>
+    <message>
+        <source>The files one by one</source>
+        <translation>Файлы по отдельности</translation>
+    </message>
+    <message>
+        <source>Verification report made %1</source>
+        <translation>Отчёт о проверке составлен %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Страница %1 из %2</translation>
+    </message>
+    <message>
+        <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
+        <translation>Подлинность файлов-доказательств видеонаблюдения по водяным знакам регистратора</translation>
+    </message>
+    <message>
+        <source>Report made</source>
+        <translation>Отчёт составлен</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Программа</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Компьютер</translation>
+    </message>
+    <message>
+        <source>Recorder key fingerprint (SHA-256 of its modulus)</source>
+        <translation>Отпечаток ключа регистратора (SHA-256 его модуля)</translation>
+    </message>
+    <message>
+        <source>What a verdict shows and what it does not</source>
+        <translation>Что показывает вердикт и чего он не показывает</translation>
+    </message>
+    <message>
+        <source>The watermark opened with the built-in recorder key, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
+        <translation>Водяной знак открылся встроенным ключом регистратора, и отпечаток в нём совпадает с отпечатком, вычисленным по файлу. Отпечаток охватывает не каждый байт: в разделе каждого файла ниже указано, за какие байты он ручается. Результат ничего не говорит ни о том, верно ли шли часы регистратора, ни о том, что показывают изображения.</translation>
+    </message>
+    <message>
+        <source>The program could not confirm the file. Every problem gives this same result. It means only that this file, as it lies on the disk, cannot be shown to be the recorder&apos;s unchanged export. On its own it does not prove deliberate tampering: a file without a watermark, with a watermark made with another key or with a record this program does not know fails in the same way. Before drawing conclusions, check a fresh export from the recorder or a copy from the original medium.</source>
+        <translation>Программа не смогла подтвердить файл. Любая проблема даёт этот же результат. Он означает лишь, что нельзя показать, что этот файл в том виде, в каком он хранится на диске, является неизменённым экспортом регистратора. Сам по себе он не доказывает умышленной подделки: файл без водяного знака, с водяным знаком, созданным другим ключом, или с записью, которую эта программа не знает, не проходит проверку точно так же. Прежде чем делать выводы, проверьте новый экспорт с регистратора или копию с исходного носителя.</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Сводка</translation>
+    </message>
+    <message>
+        <source>not computed: the file is no longer the one that was verified</source>
+        <translation>не вычислен: файл уже не тот, который был проверен</translation>
+    </message>
+    <message>
+        <source>not available: the file could not be read</source>
+        <translation>недоступен: не удалось прочитать файл</translation>
+    </message>
+    <message>
+        <source>The digest protects every byte of this file outside the 512-byte watermark block.</source>
+        <translation>Отпечаток защищает каждый байт этого файла вне 512-байтового блока водяного знака.</translation>
+    </message>
+    <message>
+        <source>Coverage</source>
+        <translation>Охват</translation>
+    </message>
+    <message>
+        <source>Size and modification time still match the file that was verified.</source>
+        <translation>Размер и время изменения по-прежнему совпадают с проверенным файлом.</translation>
+    </message>
+    <message>
+        <source>Size or modification time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>Размер или время изменения отличаются от проверенного файла, или файл исчез: файл изменился после проверки.</translation>
+    </message>
+    <message>
+        <source>Not known: no size and modification time were recorded when the file was verified.</source>
+        <translation>Неизвестно: при проверке файла размер и время изменения не были записаны.</translation>
+    </message>
+    <message>
+        <source>State at report time</source>
+        <translation>Состояние на момент составления отчёта</translation>
+    </message>
+</context>
+<context>
+    <name>ReportExport</name>
+    <message>
+        <source>Export Report</source>
+        <translation>Экспорт отчёта</translation>
+    </message>
+    <message>
+        <source>The list holds no files to export.</source>
+        <translation>В списке нет файлов для экспорта.</translation>
+    </message>
+    <message>
+        <source>Export Report...</source>
+        <translation>Экспортировать отчёт...</translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf)</source>
+        <translation>Отчёт PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines (*.jsonl)</source>
+        <translation>JSON Lines (*.jsonl)</translation>
+    </message>
+    <message>
+        <source>The export could not be written to %1: %2</source>
+        <translation>Не удалось записать экспорт в %1: %2</translation>
+    </message>
+    <message>
+        <source>Computing the files&apos; SHA-256 digests...</source>
+        <translation>Вычисление хешей SHA-256 файлов...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Writing %1...</source>
+        <translation>Запись %1...</translation>
+    </message>
+</context>
+<context>
+    <name>ResultListMenu</name>
+    <message>
+        <source>Details...</source>
+        <translation>Подробности...</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>Open Containing Folder</source>
+        <translation>Открыть папку с файлом</translation>
     </message>
 </context>
 </TS>
