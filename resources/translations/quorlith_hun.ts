@@ -298,7 +298,7 @@
     </message>
     <message>
         <source>Report made</source>
-        <translation>A jelentés készült</translation>
+        <translation>A jelentés készítésének ideje</translation>
     </message>
     <message>
         <source>Program</source>
