@@ -164,7 +164,7 @@
     </message>
     <message>
         <source>not determined: the check stopped earlier</source>
-        <translation>ikke fastlagt: kontrollen stoppede før</translation>
+        <translation>ikke fastlagt: kontrollen stoppede tidligere</translation>
     </message>
     <message>
         <source>none</source>
@@ -282,7 +282,7 @@
     </message>
     <message>
         <source>The files one by one</source>
-        <translation>Filerne enkeltvis</translation>
+        <translation>Filerne én for én</translation>
     </message>
     <message>
         <source>Verification report made %1</source>

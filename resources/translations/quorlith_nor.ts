@@ -164,7 +164,7 @@
     </message>
     <message>
         <source>not determined: the check stopped earlier</source>
-        <translation>ikke fastslått: kontrollen stoppet før</translation>
+        <translation>ikke fastslått: kontrollen stoppet tidligere</translation>
     </message>
     <message>
         <source>none</source>

@@ -164,7 +164,7 @@
     </message>
     <message>
         <source>not determined: the check stopped earlier</source>
-        <translation>inte fastställt: kontrollen avbröts dessförinnan</translation>
+        <translation>inte fastställt: kontrollen avbröts tidigare</translation>
     </message>
     <message>
         <source>none</source>
