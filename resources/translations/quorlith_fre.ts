@@ -119,8 +119,8 @@
         <translation>La version de l&apos;enregistrement du filigrane n&apos;est ni 1.0 ni 1.1.</translation>
     </message>
     <message>
-        <source>The structure of the video does not lead to its content.</source>
-        <translation>La structure de la vidéo ne permet pas d&apos;atteindre son contenu.</translation>
+        <source>The container structure of the video (AVI, MP4 or MXG) cannot be followed to its content.</source>
+        <translation>La structure du conteneur de la vidéo (AVI, MP4 ou MXG) ne permet pas de remonter jusqu&apos;à son contenu.</translation>
     </message>
     <message>
         <source>The content does not match the digest in the watermark: it was changed, or the digest in the record is not in the expected form.</source>
@@ -147,8 +147,8 @@
         <translation>Version d&apos;enregistrement 1.1 avec indice de repliement 0 : aucun octet du contenu ne compte ; l&apos;empreinte ne dépend que de la longueur du contenu, soit %1 octets.</translation>
     </message>
     <message>
-        <source>Record version 1.1: of the %1 content bytes only the %2 whose position in the content modulo 64 is below %3 count, and they are combined by XOR per position, so changes that cancel each other out go unnoticed.</source>
-        <translation>Version d&apos;enregistrement 1.1 : sur les %1 octets du contenu, seuls comptent les %2 dont la position dans le contenu, modulo 64, est inférieure à %3, et ils sont combinés par XOR position par position, si bien que des modifications qui s&apos;annulent mutuellement passent inaperçues.</translation>
+        <source>Record version 1.1: of the %1 content bytes only %2 count, those whose position in the content modulo 64 is below %3; they are combined by XOR per position, so changes that cancel each other out go unnoticed.</source>
+        <translation>Version d&apos;enregistrement 1.1 : sur les %1 octets du contenu, seuls %2 comptent, ceux dont la position dans le contenu, modulo 64, est inférieure à %3 ; ils sont combinés par XOR position par position, si bien que des modifications qui s&apos;annulent mutuellement passent inaperçues.</translation>
     </message>
     <message>
         <source>%1 bytes</source>
@@ -163,8 +163,8 @@
         <translation>1 (version d&apos;enregistrement 1.1 : le contenu est replié, seule une partie compte)</translation>
     </message>
     <message>
-        <source>not reached</source>
-        <translation>non atteint</translation>
+        <source>not determined: the check stopped earlier</source>
+        <translation>non déterminé : la vérification s&apos;est arrêtée avant</translation>
     </message>
     <message>
         <source>none</source>
@@ -231,12 +231,192 @@
         <translation>inconnue</translation>
     </message>
     <message>
-        <source>%1 of %2</source>
-        <translation>%1 sur %2</translation>
+        <source>%1 of %2 bytes</source>
+        <translation>%1 octets sur %2</translation>
     </message>
     <message>
         <source>none: the check stopped before the watermark record was read</source>
         <translation>aucun : la vérification s&apos;est arrêtée avant la lecture de l&apos;enregistrement du filigrane</translation>
+    </message>
+</context>
+<context>
+    <name>DetailsWindow</name>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>%1 - Details</source>
+        <translation>%1 - Détails</translation>
+    </message>
+    <message>
+        <source>not computed: the file changed after it was verified</source>
+        <translation>non calculé : le fichier a changé depuis sa vérification</translation>
+    </message>
+    <message>
+        <source>cannot be computed: the file cannot be read</source>
+        <translation>impossible à calculer : le fichier est illisible</translation>
+    </message>
+    <message>
+        <source>The file changed after it was verified: its size or modification time is no longer what it was then.</source>
+        <translation>Le fichier a changé depuis sa vérification : sa taille ou sa date de modification n&apos;est plus celle d&apos;alors.</translation>
+    </message>
+    <message>
+        <source>being computed...</source>
+        <translation>calcul en cours...</translation>
+    </message>
+    <message>
+        <source>being computed... %1%</source>
+        <translation>calcul en cours... %1 %</translation>
+    </message>
+</context>
+<context>
+    <name>PdfReport</name>
+    <message>
+        <source>Verification report</source>
+        <translation>Rapport de vérification</translation>
+    </message>
+    <message>
+        <source>The files one by one</source>
+        <translation>Les fichiers un par un</translation>
+    </message>
+    <message>
+        <source>Verification report made %1</source>
+        <translation>Rapport de vérification établi le %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
+        <translation>Authenticité de fichiers de preuve de vidéosurveillance d&apos;après les filigranes de leur enregistreur</translation>
+    </message>
+    <message>
+        <source>Report made</source>
+        <translation>Rapport établi le</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Ordinateur</translation>
+    </message>
+    <message>
+        <source>Recorder key fingerprint (SHA-256 of its modulus)</source>
+        <translation>Empreinte de la clé d&apos;enregistreur (SHA-256 de son module)</translation>
+    </message>
+    <message>
+        <source>What a verdict shows and what it does not</source>
+        <translation>Ce qu&apos;un verdict établit et ce qu&apos;il n&apos;établit pas</translation>
+    </message>
+    <message>
+        <source>The watermark opened with the built-in recorder key, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
+        <translation>Le filigrane s&apos;est ouvert avec la clé d&apos;enregistreur intégrée, et l&apos;empreinte qu&apos;il contient correspond à celle calculée à partir du fichier. L&apos;empreinte ne couvre pas chaque octet : la section de chaque fichier ci-dessous indique les octets qu&apos;elle garantit. Le résultat ne dit rien de l&apos;exactitude de l&apos;horloge de l&apos;enregistreur ni de ce que montrent les images.</translation>
+    </message>
+    <message>
+        <source>The program could not confirm the file. Every problem gives this same result. It means only that this file, as it lies on the disk, cannot be shown to be the recorder&apos;s unchanged export. On its own it does not prove deliberate tampering: a file without a watermark, with a watermark made with another key or with a record this program does not know fails in the same way. Before drawing conclusions, check a fresh export from the recorder or a copy from the original medium.</source>
+        <translation>Le programme n&apos;a pas pu confirmer le fichier. Tout problème donne ce même résultat. Il signifie seulement que ce fichier, tel qu&apos;il se trouve sur le disque, ne peut pas être démontré comme étant l&apos;export inchangé de l&apos;enregistreur. À lui seul, il ne prouve pas une falsification délibérée : un fichier sans filigrane, avec un filigrane créé avec une autre clé ou avec un enregistrement que ce programme ne connaît pas échoue de la même façon. Avant de tirer des conclusions, vérifiez un nouvel export de l&apos;enregistreur ou une copie issue du support d&apos;origine.</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Synthèse</translation>
+    </message>
+    <message>
+        <source>not computed: the file is no longer the one that was verified</source>
+        <translation>non calculé : le fichier n&apos;est plus celui qui a été vérifié</translation>
+    </message>
+    <message>
+        <source>not available: the file could not be read</source>
+        <translation>non disponible : le fichier n&apos;a pas pu être lu</translation>
+    </message>
+    <message>
+        <source>The digest protects every byte of this file outside the 512-byte watermark block.</source>
+        <translation>L&apos;empreinte protège chaque octet de ce fichier en dehors du bloc de filigrane de 512 octets.</translation>
+    </message>
+    <message>
+        <source>Coverage</source>
+        <translation>Couverture</translation>
+    </message>
+    <message>
+        <source>Size and modification time still match the file that was verified.</source>
+        <translation>La taille et la date de modification correspondent toujours au fichier vérifié.</translation>
+    </message>
+    <message>
+        <source>Size or modification time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>La taille ou la date de modification diffèrent de celles du fichier vérifié, ou le fichier a disparu : le fichier a changé depuis sa vérification.</translation>
+    </message>
+    <message>
+        <source>Not known: no size and modification time were recorded when the file was verified.</source>
+        <translation>Inconnu : aucune taille ni date de modification n&apos;a été relevée lors de la vérification du fichier.</translation>
+    </message>
+    <message>
+        <source>State at report time</source>
+        <translation>État au moment du rapport</translation>
+    </message>
+</context>
+<context>
+    <name>ReportExport</name>
+    <message>
+        <source>Export Report</source>
+        <translation>Exporter un rapport</translation>
+    </message>
+    <message>
+        <source>The list holds no files to export.</source>
+        <translation>La liste ne contient aucun fichier à exporter.</translation>
+    </message>
+    <message>
+        <source>Export Report...</source>
+        <translation>Exporter un rapport...</translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf)</source>
+        <translation>Rapport PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines (*.jsonl)</source>
+        <translation>JSON Lines (*.jsonl)</translation>
+    </message>
+    <message>
+        <source>The export could not be written to %1: %2</source>
+        <translation>L&apos;export n&apos;a pas pu être écrit dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>Computing the files&apos; SHA-256 digests...</source>
+        <translation>Calcul des empreintes SHA-256 des fichiers...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Writing %1...</source>
+        <translation>Écriture de %1...</translation>
+    </message>
+</context>
+<context>
+    <name>ResultListMenu</name>
+    <message>
+        <source>Details...</source>
+        <translation>Détails...</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Open Containing Folder</source>
+        <translation>Ouvrir le dossier parent</translation>
     </message>
 </context>
 </TS>

@@ -119,8 +119,8 @@
         <translation>Die Version des Datensatzes im Wasserzeichen ist weder 1.0 noch 1.1.</translation>
     </message>
     <message>
-        <source>The structure of the video does not lead to its content.</source>
-        <translation>Der Aufbau des Videos führt nicht zu seinem Inhalt.</translation>
+        <source>The container structure of the video (AVI, MP4 or MXG) cannot be followed to its content.</source>
+        <translation>Der Container-Aufbau des Videos (AVI, MP4 oder MXG) lässt sich nicht bis zu seinem Inhalt verfolgen.</translation>
     </message>
     <message>
         <source>The content does not match the digest in the watermark: it was changed, or the digest in the record is not in the expected form.</source>
@@ -147,8 +147,8 @@
         <translation>Datensatzversion 1.1 mit Faltungsindex 0: Kein Inhaltsbyte zählt; der Fingerabdruck hängt nur von der Inhaltslänge von %1 Byte ab.</translation>
     </message>
     <message>
-        <source>Record version 1.1: of the %1 content bytes only the %2 whose position in the content modulo 64 is below %3 count, and they are combined by XOR per position, so changes that cancel each other out go unnoticed.</source>
-        <translation>Datensatzversion 1.1: Von den %1 Inhaltsbytes zählen nur die %2, deren Position im Inhalt modulo 64 kleiner als %3 ist, und sie werden je Position per XOR verknüpft, sodass Änderungen, die sich gegenseitig aufheben, unbemerkt bleiben.</translation>
+        <source>Record version 1.1: of the %1 content bytes only %2 count, those whose position in the content modulo 64 is below %3; they are combined by XOR per position, so changes that cancel each other out go unnoticed.</source>
+        <translation>Datensatzversion 1.1: Von den %1 Inhaltsbytes zählen nur %2, nämlich die, deren Position im Inhalt modulo 64 kleiner als %3 ist; sie werden je Position per XOR verknüpft, sodass Änderungen, die sich gegenseitig aufheben, unbemerkt bleiben.</translation>
     </message>
     <message>
         <source>%1 bytes</source>
@@ -163,8 +163,8 @@
         <translation>1 (Datensatzversion 1.1: Der Inhalt wird gefaltet, nur ein Teil davon zählt)</translation>
     </message>
     <message>
-        <source>not reached</source>
-        <translation>nicht erreicht</translation>
+        <source>not determined: the check stopped earlier</source>
+        <translation>nicht bestimmt: Die Prüfung endete vorher</translation>
     </message>
     <message>
         <source>none</source>
@@ -231,12 +231,192 @@
         <translation>unbekannt</translation>
     </message>
     <message>
-        <source>%1 of %2</source>
-        <translation>%1 von %2</translation>
+        <source>%1 of %2 bytes</source>
+        <translation>%1 von %2 Byte</translation>
     </message>
     <message>
         <source>none: the check stopped before the watermark record was read</source>
         <translation>keine: Die Prüfung endete, bevor der Datensatz des Wasserzeichens gelesen wurde</translation>
+    </message>
+</context>
+<context>
+    <name>DetailsWindow</name>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>%1 - Details</source>
+        <translation>%1 - Details</translation>
+    </message>
+    <message>
+        <source>not computed: the file changed after it was verified</source>
+        <translation>nicht berechnet: Die Datei hat sich seit der Prüfung geändert</translation>
+    </message>
+    <message>
+        <source>cannot be computed: the file cannot be read</source>
+        <translation>nicht berechenbar: Die Datei lässt sich nicht lesen</translation>
+    </message>
+    <message>
+        <source>The file changed after it was verified: its size or modification time is no longer what it was then.</source>
+        <translation>Die Datei hat sich seit der Prüfung geändert: Ihre Größe oder ihr Änderungszeitpunkt ist nicht mehr derselbe wie damals.</translation>
+    </message>
+    <message>
+        <source>being computed...</source>
+        <translation>wird berechnet...</translation>
+    </message>
+    <message>
+        <source>being computed... %1%</source>
+        <translation>wird berechnet... %1 %</translation>
+    </message>
+</context>
+<context>
+    <name>PdfReport</name>
+    <message>
+        <source>Verification report</source>
+        <translation>Prüfbericht</translation>
+    </message>
+    <message>
+        <source>The files one by one</source>
+        <translation>Die Dateien im Einzelnen</translation>
+    </message>
+    <message>
+        <source>Verification report made %1</source>
+        <translation>Prüfbericht vom %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
+        <translation>Echtheit von Beweisdateien aus der Videoüberwachung anhand der Wasserzeichen ihrer Rekorder</translation>
+    </message>
+    <message>
+        <source>Report made</source>
+        <translation>Bericht erstellt</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Recorder key fingerprint (SHA-256 of its modulus)</source>
+        <translation>Fingerabdruck des Rekorderschlüssels (SHA-256 seines Modulus)</translation>
+    </message>
+    <message>
+        <source>What a verdict shows and what it does not</source>
+        <translation>Was ein Ergebnis zeigt und was nicht</translation>
+    </message>
+    <message>
+        <source>The watermark opened with the built-in recorder key, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
+        <translation>Das Wasserzeichen ließ sich mit dem eingebauten Rekorderschlüssel öffnen, und der Fingerabdruck darin stimmt mit dem aus der Datei berechneten überein. Der Fingerabdruck erfasst nicht jedes Byte: Der Abschnitt jeder Datei weiter unten gibt an, für welche Bytes er bürgt. Ob die Uhr des Rekorders richtig ging und was die Bilder zeigen, sagt das Ergebnis nicht aus.</translation>
+    </message>
+    <message>
+        <source>The program could not confirm the file. Every problem gives this same result. It means only that this file, as it lies on the disk, cannot be shown to be the recorder&apos;s unchanged export. On its own it does not prove deliberate tampering: a file without a watermark, with a watermark made with another key or with a record this program does not know fails in the same way. Before drawing conclusions, check a fresh export from the recorder or a copy from the original medium.</source>
+        <translation>Das Programm konnte die Datei nicht bestätigen. Jedes Problem führt zu diesem selben Ergebnis. Es bedeutet nur, dass sich für diese Datei, so wie sie auf dem Datenträger liegt, nicht nachweisen lässt, dass sie der unveränderte Export des Rekorders ist. Für sich allein beweist es keine absichtliche Manipulation: Eine Datei ohne Wasserzeichen, mit einem Wasserzeichen aus einem anderen Schlüssel oder mit einem Datensatz, den dieses Programm nicht kennt, schlägt genauso fehl. Prüfen Sie vor weiteren Schlüssen einen neuen Export aus dem Rekorder oder eine Kopie vom Originaldatenträger.</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Zusammenfassung</translation>
+    </message>
+    <message>
+        <source>not computed: the file is no longer the one that was verified</source>
+        <translation>nicht berechnet: Die Datei ist nicht mehr die, die geprüft wurde</translation>
+    </message>
+    <message>
+        <source>not available: the file could not be read</source>
+        <translation>nicht verfügbar: Die Datei ließ sich nicht lesen</translation>
+    </message>
+    <message>
+        <source>The digest protects every byte of this file outside the 512-byte watermark block.</source>
+        <translation>Der Fingerabdruck schützt jedes Byte dieser Datei außerhalb des 512 Byte großen Wasserzeichenblocks.</translation>
+    </message>
+    <message>
+        <source>Coverage</source>
+        <translation>Abdeckung</translation>
+    </message>
+    <message>
+        <source>Size and modification time still match the file that was verified.</source>
+        <translation>Größe und Änderungszeitpunkt stimmen noch mit der geprüften Datei überein.</translation>
+    </message>
+    <message>
+        <source>Size or modification time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>Größe oder Änderungszeitpunkt weichen von der geprüften Datei ab, oder die Datei ist nicht mehr vorhanden: Die Datei hat sich seit der Prüfung geändert.</translation>
+    </message>
+    <message>
+        <source>Not known: no size and modification time were recorded when the file was verified.</source>
+        <translation>Nicht bekannt: Bei der Prüfung wurden Größe und Änderungszeitpunkt nicht festgehalten.</translation>
+    </message>
+    <message>
+        <source>State at report time</source>
+        <translation>Zustand bei Erstellung des Berichts</translation>
+    </message>
+</context>
+<context>
+    <name>ReportExport</name>
+    <message>
+        <source>Export Report</source>
+        <translation>Bericht exportieren</translation>
+    </message>
+    <message>
+        <source>The list holds no files to export.</source>
+        <translation>Die Liste enthält keine Dateien, die sich exportieren ließen.</translation>
+    </message>
+    <message>
+        <source>Export Report...</source>
+        <translation>Bericht exportieren...</translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf)</source>
+        <translation>PDF-Bericht (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines (*.jsonl)</source>
+        <translation>JSON Lines (*.jsonl)</translation>
+    </message>
+    <message>
+        <source>The export could not be written to %1: %2</source>
+        <translation>Der Export ließ sich nicht nach %1 schreiben: %2</translation>
+    </message>
+    <message>
+        <source>Computing the files&apos; SHA-256 digests...</source>
+        <translation>SHA-256-Hashwerte der Dateien werden berechnet...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Writing %1...</source>
+        <translation>%1 wird geschrieben...</translation>
+    </message>
+</context>
+<context>
+    <name>ResultListMenu</name>
+    <message>
+        <source>Details...</source>
+        <translation>Details...</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Open Containing Folder</source>
+        <translation>Speicherort öffnen</translation>
     </message>
 </context>
 </TS>

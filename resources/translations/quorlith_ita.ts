@@ -119,8 +119,8 @@
         <translation>La versione del record della filigrana non è né 1.0 né 1.1.</translation>
     </message>
     <message>
-        <source>The structure of the video does not lead to its content.</source>
-        <translation>La struttura del video non conduce al suo contenuto.</translation>
+        <source>The container structure of the video (AVI, MP4 or MXG) cannot be followed to its content.</source>
+        <translation>La struttura del contenitore del video (AVI, MP4 o MXG) non può essere seguita fino al suo contenuto.</translation>
     </message>
     <message>
         <source>The content does not match the digest in the watermark: it was changed, or the digest in the record is not in the expected form.</source>
@@ -147,8 +147,8 @@
         <translation>Versione del record 1.1 con indice di ripiegamento 0: nessun byte del contenuto conta; l&apos;impronta dipende solo dalla lunghezza del contenuto, pari a %1 byte.</translation>
     </message>
     <message>
-        <source>Record version 1.1: of the %1 content bytes only the %2 whose position in the content modulo 64 is below %3 count, and they are combined by XOR per position, so changes that cancel each other out go unnoticed.</source>
-        <translation>Versione del record 1.1: dei %1 byte del contenuto contano solo i %2 la cui posizione nel contenuto, modulo 64, è minore di %3, e vengono combinati con XOR posizione per posizione, quindi le modifiche che si annullano a vicenda passano inosservate.</translation>
+        <source>Record version 1.1: of the %1 content bytes only %2 count, those whose position in the content modulo 64 is below %3; they are combined by XOR per position, so changes that cancel each other out go unnoticed.</source>
+        <translation>Versione del record 1.1: dei %1 byte del contenuto ne contano solo %2, quelli la cui posizione nel contenuto, modulo 64, è minore di %3; vengono combinati con XOR posizione per posizione, quindi le modifiche che si annullano a vicenda passano inosservate.</translation>
     </message>
     <message>
         <source>%1 bytes</source>
@@ -163,8 +163,8 @@
         <translation>1 (versione del record 1.1: il contenuto è ripiegato, ne conta solo una parte)</translation>
     </message>
     <message>
-        <source>not reached</source>
-        <translation>non raggiunto</translation>
+        <source>not determined: the check stopped earlier</source>
+        <translation>non determinata: la verifica si è interrotta prima</translation>
     </message>
     <message>
         <source>none</source>
@@ -231,12 +231,192 @@
         <translation>sconosciuta</translation>
     </message>
     <message>
-        <source>%1 of %2</source>
-        <translation>%1 di %2</translation>
+        <source>%1 of %2 bytes</source>
+        <translation>%1 di %2 byte</translation>
     </message>
     <message>
         <source>none: the check stopped before the watermark record was read</source>
         <translation>nessuno: la verifica si è interrotta prima della lettura del record della filigrana</translation>
+    </message>
+</context>
+<context>
+    <name>DetailsWindow</name>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>%1 - Details</source>
+        <translation>%1 - Dettagli</translation>
+    </message>
+    <message>
+        <source>not computed: the file changed after it was verified</source>
+        <translation>non calcolato: il file è cambiato dopo la verifica</translation>
+    </message>
+    <message>
+        <source>cannot be computed: the file cannot be read</source>
+        <translation>impossibile da calcolare: il file non è leggibile</translation>
+    </message>
+    <message>
+        <source>The file changed after it was verified: its size or modification time is no longer what it was then.</source>
+        <translation>Il file è cambiato dopo la verifica: la sua dimensione o la data di modifica non sono più quelle di allora.</translation>
+    </message>
+    <message>
+        <source>being computed...</source>
+        <translation>calcolo in corso...</translation>
+    </message>
+    <message>
+        <source>being computed... %1%</source>
+        <translation>calcolo in corso... %1%</translation>
+    </message>
+</context>
+<context>
+    <name>PdfReport</name>
+    <message>
+        <source>Verification report</source>
+        <translation>Rapporto di verifica</translation>
+    </message>
+    <message>
+        <source>The files one by one</source>
+        <translation>I file uno per uno</translation>
+    </message>
+    <message>
+        <source>Verification report made %1</source>
+        <translation>Rapporto di verifica redatto il %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Pagina %1 di %2</translation>
+    </message>
+    <message>
+        <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
+        <translation>Autenticità di file di prova della videosorveglianza in base alle filigrane dei loro registratori</translation>
+    </message>
+    <message>
+        <source>Report made</source>
+        <translation>Rapporto redatto il</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programma</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Recorder key fingerprint (SHA-256 of its modulus)</source>
+        <translation>Impronta della chiave del registratore (SHA-256 del suo modulo)</translation>
+    </message>
+    <message>
+        <source>What a verdict shows and what it does not</source>
+        <translation>Che cosa un verdetto dimostra e che cosa no</translation>
+    </message>
+    <message>
+        <source>The watermark opened with the built-in recorder key, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
+        <translation>La filigrana si è aperta con la chiave del registratore incorporata, e l&apos;impronta che contiene corrisponde a quella calcolata dal file. L&apos;impronta non copre ogni byte: la sezione di ciascun file più sotto indica di quali byte si fa garante. L&apos;esito non dice nulla sull&apos;esattezza dell&apos;orologio del registratore né su ciò che mostrano le immagini.</translation>
+    </message>
+    <message>
+        <source>The program could not confirm the file. Every problem gives this same result. It means only that this file, as it lies on the disk, cannot be shown to be the recorder&apos;s unchanged export. On its own it does not prove deliberate tampering: a file without a watermark, with a watermark made with another key or with a record this program does not know fails in the same way. Before drawing conclusions, check a fresh export from the recorder or a copy from the original medium.</source>
+        <translation>Il programma non ha potuto confermare il file. Ogni problema produce questo stesso esito. Significa soltanto che non si può dimostrare che questo file, così come si trova sul disco, sia l&apos;esportazione inalterata del registratore. Da solo non prova una manomissione intenzionale: un file senza filigrana, con una filigrana creata con un&apos;altra chiave o con un record che questo programma non conosce fallisce allo stesso modo. Prima di trarre conclusioni, verificate una nuova esportazione dal registratore o una copia dal supporto originale.</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Riepilogo</translation>
+    </message>
+    <message>
+        <source>not computed: the file is no longer the one that was verified</source>
+        <translation>non calcolato: il file non è più quello verificato</translation>
+    </message>
+    <message>
+        <source>not available: the file could not be read</source>
+        <translation>non disponibile: il file non ha potuto essere letto</translation>
+    </message>
+    <message>
+        <source>The digest protects every byte of this file outside the 512-byte watermark block.</source>
+        <translation>L&apos;impronta protegge ogni byte di questo file al di fuori del blocco di filigrana di 512 byte.</translation>
+    </message>
+    <message>
+        <source>Coverage</source>
+        <translation>Copertura</translation>
+    </message>
+    <message>
+        <source>Size and modification time still match the file that was verified.</source>
+        <translation>Dimensione e data di modifica corrispondono ancora al file verificato.</translation>
+    </message>
+    <message>
+        <source>Size or modification time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>La dimensione o la data di modifica differiscono da quelle del file verificato, oppure il file non c&apos;è più: il file è cambiato dopo la verifica.</translation>
+    </message>
+    <message>
+        <source>Not known: no size and modification time were recorded when the file was verified.</source>
+        <translation>Non noto: al momento della verifica non sono state registrate dimensione e data di modifica.</translation>
+    </message>
+    <message>
+        <source>State at report time</source>
+        <translation>Stato al momento del rapporto</translation>
+    </message>
+</context>
+<context>
+    <name>ReportExport</name>
+    <message>
+        <source>Export Report</source>
+        <translation>Esporta rapporto</translation>
+    </message>
+    <message>
+        <source>The list holds no files to export.</source>
+        <translation>L&apos;elenco non contiene file da esportare.</translation>
+    </message>
+    <message>
+        <source>Export Report...</source>
+        <translation>Esporta rapporto...</translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf)</source>
+        <translation>Rapporto PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines (*.jsonl)</source>
+        <translation>JSON Lines (*.jsonl)</translation>
+    </message>
+    <message>
+        <source>The export could not be written to %1: %2</source>
+        <translation>Impossibile scrivere l&apos;esportazione in %1: %2</translation>
+    </message>
+    <message>
+        <source>Computing the files&apos; SHA-256 digests...</source>
+        <translation>Calcolo delle impronte SHA-256 dei file...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Writing %1...</source>
+        <translation>Scrittura di %1...</translation>
+    </message>
+</context>
+<context>
+    <name>ResultListMenu</name>
+    <message>
+        <source>Details...</source>
+        <translation>Dettagli...</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Open Containing Folder</source>
+        <translation>Apri cartella contenitore</translation>
     </message>
 </context>
 </TS>

@@ -119,8 +119,8 @@
         <translation>De versie van het record in het watermerk is noch 1.0 noch 1.1.</translation>
     </message>
     <message>
-        <source>The structure of the video does not lead to its content.</source>
-        <translation>De structuur van de video leidt niet naar de inhoud.</translation>
+        <source>The container structure of the video (AVI, MP4 or MXG) cannot be followed to its content.</source>
+        <translation>De containerstructuur van de video (AVI, MP4 of MXG) kan niet tot aan de inhoud worden gevolgd.</translation>
     </message>
     <message>
         <source>The content does not match the digest in the watermark: it was changed, or the digest in the record is not in the expected form.</source>
@@ -147,8 +147,8 @@
         <translation>Recordversie 1.1 met vouwindex 0: geen enkele byte van de inhoud telt mee; de vingerafdruk hangt alleen af van de lengte van de inhoud, %1 bytes.</translation>
     </message>
     <message>
-        <source>Record version 1.1: of the %1 content bytes only the %2 whose position in the content modulo 64 is below %3 count, and they are combined by XOR per position, so changes that cancel each other out go unnoticed.</source>
-        <translation>Recordversie 1.1: van de %1 bytes inhoud tellen alleen de %2 mee waarvan de positie in de inhoud modulo 64 kleiner is dan %3, en die worden per positie met XOR gecombineerd, zodat wijzigingen die elkaar opheffen onopgemerkt blijven.</translation>
+        <source>Record version 1.1: of the %1 content bytes only %2 count, those whose position in the content modulo 64 is below %3; they are combined by XOR per position, so changes that cancel each other out go unnoticed.</source>
+        <translation>Recordversie 1.1: van de %1 bytes inhoud tellen er maar %2 mee, die waarvan de positie in de inhoud modulo 64 kleiner is dan %3; ze worden per positie met XOR gecombineerd, zodat wijzigingen die elkaar opheffen onopgemerkt blijven.</translation>
     </message>
     <message>
         <source>%1 bytes</source>
@@ -163,8 +163,8 @@
         <translation>1 (recordversie 1.1: de inhoud wordt gevouwen, slechts een deel ervan telt mee)</translation>
     </message>
     <message>
-        <source>not reached</source>
-        <translation>niet bereikt</translation>
+        <source>not determined: the check stopped earlier</source>
+        <translation>niet bepaald: de controle stopte eerder</translation>
     </message>
     <message>
         <source>none</source>
@@ -231,12 +231,192 @@
         <translation>onbekend</translation>
     </message>
     <message>
-        <source>%1 of %2</source>
-        <translation>%1 van %2</translation>
+        <source>%1 of %2 bytes</source>
+        <translation>%1 van %2 bytes</translation>
     </message>
     <message>
         <source>none: the check stopped before the watermark record was read</source>
         <translation>geen: de controle stopte voordat het record van het watermerk was gelezen</translation>
+    </message>
+</context>
+<context>
+    <name>DetailsWindow</name>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiëren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>%1 - Details</source>
+        <translation>%1 - Details</translation>
+    </message>
+    <message>
+        <source>not computed: the file changed after it was verified</source>
+        <translation>niet berekend: het bestand is na de verificatie gewijzigd</translation>
+    </message>
+    <message>
+        <source>cannot be computed: the file cannot be read</source>
+        <translation>kan niet worden berekend: het bestand kan niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>The file changed after it was verified: its size or modification time is no longer what it was then.</source>
+        <translation>Het bestand is na de verificatie gewijzigd: de grootte of het wijzigingstijdstip is niet meer wat het toen was.</translation>
+    </message>
+    <message>
+        <source>being computed...</source>
+        <translation>wordt berekend...</translation>
+    </message>
+    <message>
+        <source>being computed... %1%</source>
+        <translation>wordt berekend... %1%</translation>
+    </message>
+</context>
+<context>
+    <name>PdfReport</name>
+    <message>
+        <source>Verification report</source>
+        <translation>Verificatierapport</translation>
+    </message>
+    <message>
+        <source>The files one by one</source>
+        <translation>De bestanden een voor een</translation>
+    </message>
+    <message>
+        <source>Verification report made %1</source>
+        <translation>Verificatierapport opgesteld op %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Pagina %1 van %2</translation>
+    </message>
+    <message>
+        <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
+        <translation>Echtheid van bewijsbestanden uit camerabewaking aan de hand van de watermerken van hun recorders</translation>
+    </message>
+    <message>
+        <source>Report made</source>
+        <translation>Rapport opgesteld op</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programma</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Recorder key fingerprint (SHA-256 of its modulus)</source>
+        <translation>Vingerafdruk van de recordersleutel (SHA-256 van de modulus)</translation>
+    </message>
+    <message>
+        <source>What a verdict shows and what it does not</source>
+        <translation>Wat een uitkomst wel en niet aantoont</translation>
+    </message>
+    <message>
+        <source>The watermark opened with the built-in recorder key, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
+        <translation>Het watermerk ging open met de ingebouwde recordersleutel, en de vingerafdruk erin komt overeen met de vingerafdruk die uit het bestand is berekend. De vingerafdruk dekt niet elke byte: het blok van elk bestand hieronder vermeldt voor welke bytes hij instaat. De uitkomst zegt niets over de vraag of de klok van de recorder gelijk liep, en niets over wat de beelden tonen.</translation>
+    </message>
+    <message>
+        <source>The program could not confirm the file. Every problem gives this same result. It means only that this file, as it lies on the disk, cannot be shown to be the recorder&apos;s unchanged export. On its own it does not prove deliberate tampering: a file without a watermark, with a watermark made with another key or with a record this program does not know fails in the same way. Before drawing conclusions, check a fresh export from the recorder or a copy from the original medium.</source>
+        <translation>Het programma kon het bestand niet bevestigen. Elk probleem geeft dezelfde uitkomst. Die betekent alleen dat van dit bestand, zoals het op de schijf staat, niet kan worden aangetoond dat het de ongewijzigde export van de recorder is. Op zichzelf bewijst ze geen opzettelijke manipulatie: een bestand zonder watermerk, met een watermerk dat met een andere sleutel is gemaakt of met een record dat dit programma niet kent, mislukt op dezelfde manier. Controleer voordat u conclusies trekt een nieuwe export uit de recorder of een kopie van de oorspronkelijke drager.</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Overzicht</translation>
+    </message>
+    <message>
+        <source>not computed: the file is no longer the one that was verified</source>
+        <translation>niet berekend: het bestand is niet meer het bestand dat is geverifieerd</translation>
+    </message>
+    <message>
+        <source>not available: the file could not be read</source>
+        <translation>niet beschikbaar: het bestand kon niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>The digest protects every byte of this file outside the 512-byte watermark block.</source>
+        <translation>De vingerafdruk beschermt elke byte van dit bestand buiten het watermerkblok van 512 bytes.</translation>
+    </message>
+    <message>
+        <source>Coverage</source>
+        <translation>Dekking</translation>
+    </message>
+    <message>
+        <source>Size and modification time still match the file that was verified.</source>
+        <translation>Grootte en wijzigingstijdstip komen nog overeen met het geverifieerde bestand.</translation>
+    </message>
+    <message>
+        <source>Size or modification time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>Grootte of wijzigingstijdstip wijken af van het geverifieerde bestand, of het bestand is verdwenen: het bestand is na de verificatie gewijzigd.</translation>
+    </message>
+    <message>
+        <source>Not known: no size and modification time were recorded when the file was verified.</source>
+        <translation>Onbekend: bij de verificatie zijn geen grootte en wijzigingstijdstip vastgelegd.</translation>
+    </message>
+    <message>
+        <source>State at report time</source>
+        <translation>Toestand bij het opstellen van het rapport</translation>
+    </message>
+</context>
+<context>
+    <name>ReportExport</name>
+    <message>
+        <source>Export Report</source>
+        <translation>Rapport exporteren</translation>
+    </message>
+    <message>
+        <source>The list holds no files to export.</source>
+        <translation>De lijst bevat geen bestanden om te exporteren.</translation>
+    </message>
+    <message>
+        <source>Export Report...</source>
+        <translation>Rapport exporteren...</translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf)</source>
+        <translation>PDF-rapport (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines (*.jsonl)</source>
+        <translation>JSON Lines (*.jsonl)</translation>
+    </message>
+    <message>
+        <source>The export could not be written to %1: %2</source>
+        <translation>De export kon niet naar %1 worden geschreven: %2</translation>
+    </message>
+    <message>
+        <source>Computing the files&apos; SHA-256 digests...</source>
+        <translation>SHA-256-hashes van de bestanden worden berekend...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Writing %1...</source>
+        <translation>%1 wordt geschreven...</translation>
+    </message>
+</context>
+<context>
+    <name>ResultListMenu</name>
+    <message>
+        <source>Details...</source>
+        <translation>Details...</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopiëren</translation>
+    </message>
+    <message>
+        <source>Open Containing Folder</source>
+        <translation>Bijbehorende map openen</translation>
     </message>
 </context>
 </TS>

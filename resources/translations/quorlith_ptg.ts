@@ -119,8 +119,8 @@
         <translation>A versão do registo da marca de água não é nem 1.0 nem 1.1.</translation>
     </message>
     <message>
-        <source>The structure of the video does not lead to its content.</source>
-        <translation>A estrutura do vídeo não conduz ao seu conteúdo.</translation>
+        <source>The container structure of the video (AVI, MP4 or MXG) cannot be followed to its content.</source>
+        <translation>A estrutura do contentor do vídeo (AVI, MP4 ou MXG) não pode ser seguida até ao seu conteúdo.</translation>
     </message>
     <message>
         <source>The content does not match the digest in the watermark: it was changed, or the digest in the record is not in the expected form.</source>
@@ -147,8 +147,8 @@
         <translation>Versão de registo 1.1 com índice de dobragem 0: nenhum byte do conteúdo conta; a impressão digital depende apenas do comprimento do conteúdo, %1 bytes.</translation>
     </message>
     <message>
-        <source>Record version 1.1: of the %1 content bytes only the %2 whose position in the content modulo 64 is below %3 count, and they are combined by XOR per position, so changes that cancel each other out go unnoticed.</source>
-        <translation>Versão de registo 1.1: dos %1 bytes do conteúdo só contam os %2 cuja posição no conteúdo, módulo 64, é inferior a %3, e são combinados por XOR posição a posição, pelo que as alterações que se anulam entre si passam despercebidas.</translation>
+        <source>Record version 1.1: of the %1 content bytes only %2 count, those whose position in the content modulo 64 is below %3; they are combined by XOR per position, so changes that cancel each other out go unnoticed.</source>
+        <translation>Versão de registo 1.1: dos %1 bytes do conteúdo só contam %2, aqueles cuja posição no conteúdo, módulo 64, é inferior a %3; são combinados por XOR posição a posição, pelo que as alterações que se anulam entre si passam despercebidas.</translation>
     </message>
     <message>
         <source>%1 bytes</source>
@@ -163,8 +163,8 @@
         <translation>1 (versão de registo 1.1: o conteúdo é dobrado, só uma parte dele conta)</translation>
     </message>
     <message>
-        <source>not reached</source>
-        <translation>não alcançado</translation>
+        <source>not determined: the check stopped earlier</source>
+        <translation>não determinado: a verificação parou antes</translation>
     </message>
     <message>
         <source>none</source>
@@ -231,12 +231,192 @@
         <translation>desconhecido</translation>
     </message>
     <message>
-        <source>%1 of %2</source>
-        <translation>%1 de %2</translation>
+        <source>%1 of %2 bytes</source>
+        <translation>%1 de %2 bytes</translation>
     </message>
     <message>
         <source>none: the check stopped before the watermark record was read</source>
         <translation>nenhum: a verificação parou antes de o registo da marca de água ser lido</translation>
+    </message>
+</context>
+<context>
+    <name>DetailsWindow</name>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>%1 - Details</source>
+        <translation>%1 - Detalhes</translation>
+    </message>
+    <message>
+        <source>not computed: the file changed after it was verified</source>
+        <translation>não calculado: o ficheiro foi alterado depois de verificado</translation>
+    </message>
+    <message>
+        <source>cannot be computed: the file cannot be read</source>
+        <translation>não é possível calcular: o ficheiro não pode ser lido</translation>
+    </message>
+    <message>
+        <source>The file changed after it was verified: its size or modification time is no longer what it was then.</source>
+        <translation>O ficheiro foi alterado depois de verificado: o tamanho ou a data de modificação já não são os dessa altura.</translation>
+    </message>
+    <message>
+        <source>being computed...</source>
+        <translation>a calcular...</translation>
+    </message>
+    <message>
+        <source>being computed... %1%</source>
+        <translation>a calcular... %1%</translation>
+    </message>
+</context>
+<context>
+    <name>PdfReport</name>
+    <message>
+        <source>Verification report</source>
+        <translation>Relatório de verificação</translation>
+    </message>
+    <message>
+        <source>The files one by one</source>
+        <translation>Os ficheiros um a um</translation>
+    </message>
+    <message>
+        <source>Verification report made %1</source>
+        <translation>Relatório de verificação emitido em %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+        <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
+        <translation>Autenticidade de ficheiros de prova de videovigilância pelas marcas de água dos respetivos gravadores</translation>
+    </message>
+    <message>
+        <source>Report made</source>
+        <translation>Relatório emitido em</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programa</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computador</translation>
+    </message>
+    <message>
+        <source>Recorder key fingerprint (SHA-256 of its modulus)</source>
+        <translation>Impressão digital da chave de gravador (SHA-256 do respetivo módulo)</translation>
+    </message>
+    <message>
+        <source>What a verdict shows and what it does not</source>
+        <translation>O que um veredicto mostra e o que não mostra</translation>
+    </message>
+    <message>
+        <source>The watermark opened with the built-in recorder key, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
+        <translation>A marca de água abriu com a chave de gravador incorporada, e a impressão digital nela contida coincide com a calculada a partir do ficheiro. A impressão digital não abrange todos os bytes: a secção de cada ficheiro, mais abaixo, indica os bytes pelos quais responde. O resultado nada diz sobre se o relógio do gravador estava certo nem sobre o que as imagens mostram.</translation>
+    </message>
+    <message>
+        <source>The program could not confirm the file. Every problem gives this same result. It means only that this file, as it lies on the disk, cannot be shown to be the recorder&apos;s unchanged export. On its own it does not prove deliberate tampering: a file without a watermark, with a watermark made with another key or with a record this program does not know fails in the same way. Before drawing conclusions, check a fresh export from the recorder or a copy from the original medium.</source>
+        <translation>O programa não conseguiu confirmar o ficheiro. Qualquer problema dá este mesmo resultado. Significa apenas que não é possível demonstrar que este ficheiro, tal como se encontra no disco, é a exportação inalterada do gravador. Por si só, não prova uma adulteração deliberada: um ficheiro sem marca de água, com uma marca de água criada com outra chave ou com um registo que este programa não conhece falha da mesma forma. Antes de tirar conclusões, verifique uma nova exportação do gravador ou uma cópia do suporte original.</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Resumo</translation>
+    </message>
+    <message>
+        <source>not computed: the file is no longer the one that was verified</source>
+        <translation>não calculado: o ficheiro já não é o que foi verificado</translation>
+    </message>
+    <message>
+        <source>not available: the file could not be read</source>
+        <translation>não disponível: não foi possível ler o ficheiro</translation>
+    </message>
+    <message>
+        <source>The digest protects every byte of this file outside the 512-byte watermark block.</source>
+        <translation>A impressão digital protege todos os bytes deste ficheiro fora do bloco de marca de água de 512 bytes.</translation>
+    </message>
+    <message>
+        <source>Coverage</source>
+        <translation>Cobertura</translation>
+    </message>
+    <message>
+        <source>Size and modification time still match the file that was verified.</source>
+        <translation>O tamanho e a data de modificação continuam a coincidir com os do ficheiro verificado.</translation>
+    </message>
+    <message>
+        <source>Size or modification time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>O tamanho ou a data de modificação diferem dos do ficheiro verificado, ou o ficheiro já não existe: o ficheiro foi alterado depois de verificado.</translation>
+    </message>
+    <message>
+        <source>Not known: no size and modification time were recorded when the file was verified.</source>
+        <translation>Desconhecido: o tamanho e a data de modificação não foram registados quando o ficheiro foi verificado.</translation>
+    </message>
+    <message>
+        <source>State at report time</source>
+        <translation>Estado à data do relatório</translation>
+    </message>
+</context>
+<context>
+    <name>ReportExport</name>
+    <message>
+        <source>Export Report</source>
+        <translation>Exportar relatório</translation>
+    </message>
+    <message>
+        <source>The list holds no files to export.</source>
+        <translation>A lista não contém ficheiros para exportar.</translation>
+    </message>
+    <message>
+        <source>Export Report...</source>
+        <translation>Exportar relatório...</translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf)</source>
+        <translation>Relatório PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines (*.jsonl)</source>
+        <translation>JSON Lines (*.jsonl)</translation>
+    </message>
+    <message>
+        <source>The export could not be written to %1: %2</source>
+        <translation>Não foi possível escrever a exportação em %1: %2</translation>
+    </message>
+    <message>
+        <source>Computing the files&apos; SHA-256 digests...</source>
+        <translation>A calcular os resumos SHA-256 dos ficheiros...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Writing %1...</source>
+        <translation>A escrever %1...</translation>
+    </message>
+</context>
+<context>
+    <name>ResultListMenu</name>
+    <message>
+        <source>Details...</source>
+        <translation>Detalhes...</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Open Containing Folder</source>
+        <translation>Abrir pasta do ficheiro</translation>
     </message>
 </context>
 </TS>

@@ -119,8 +119,8 @@
         <translation>La versión del registro de la marca de agua no es ni 1.0 ni 1.1.</translation>
     </message>
     <message>
-        <source>The structure of the video does not lead to its content.</source>
-        <translation>La estructura del vídeo no conduce a su contenido.</translation>
+        <source>The container structure of the video (AVI, MP4 or MXG) cannot be followed to its content.</source>
+        <translation>La estructura del contenedor del vídeo (AVI, MP4 o MXG) no se puede seguir hasta su contenido.</translation>
     </message>
     <message>
         <source>The content does not match the digest in the watermark: it was changed, or the digest in the record is not in the expected form.</source>
@@ -147,8 +147,8 @@
         <translation>Versión de registro 1.1 con índice de plegado 0: no cuenta ningún byte del contenido; la huella depende solo de la longitud del contenido, %1 bytes.</translation>
     </message>
     <message>
-        <source>Record version 1.1: of the %1 content bytes only the %2 whose position in the content modulo 64 is below %3 count, and they are combined by XOR per position, so changes that cancel each other out go unnoticed.</source>
-        <translation>Versión de registro 1.1: de los %1 bytes del contenido solo cuentan los %2 cuya posición en el contenido, módulo 64, es menor que %3, y se combinan mediante XOR posición por posición, de modo que los cambios que se anulan entre sí pasan inadvertidos.</translation>
+        <source>Record version 1.1: of the %1 content bytes only %2 count, those whose position in the content modulo 64 is below %3; they are combined by XOR per position, so changes that cancel each other out go unnoticed.</source>
+        <translation>Versión de registro 1.1: de los %1 bytes del contenido solo cuentan %2, aquellos cuya posición en el contenido, módulo 64, es menor que %3; se combinan mediante XOR posición por posición, de modo que los cambios que se anulan entre sí pasan inadvertidos.</translation>
     </message>
     <message>
         <source>%1 bytes</source>
@@ -163,8 +163,8 @@
         <translation>1 (versión de registro 1.1: el contenido se pliega, solo cuenta una parte)</translation>
     </message>
     <message>
-        <source>not reached</source>
-        <translation>no alcanzado</translation>
+        <source>not determined: the check stopped earlier</source>
+        <translation>sin determinar: la comprobación se detuvo antes</translation>
     </message>
     <message>
         <source>none</source>
@@ -231,12 +231,192 @@
         <translation>desconocido</translation>
     </message>
     <message>
-        <source>%1 of %2</source>
-        <translation>%1 de %2</translation>
+        <source>%1 of %2 bytes</source>
+        <translation>%1 de %2 bytes</translation>
     </message>
     <message>
         <source>none: the check stopped before the watermark record was read</source>
         <translation>ninguno: la comprobación se detuvo antes de leer el registro de la marca de agua</translation>
+    </message>
+</context>
+<context>
+    <name>DetailsWindow</name>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>%1 - Details</source>
+        <translation>%1 - Detalles</translation>
+    </message>
+    <message>
+        <source>not computed: the file changed after it was verified</source>
+        <translation>no calculado: el archivo cambió después de comprobarse</translation>
+    </message>
+    <message>
+        <source>cannot be computed: the file cannot be read</source>
+        <translation>no se puede calcular: el archivo no se puede leer</translation>
+    </message>
+    <message>
+        <source>The file changed after it was verified: its size or modification time is no longer what it was then.</source>
+        <translation>El archivo cambió después de comprobarse: su tamaño o su fecha de modificación ya no son los de entonces.</translation>
+    </message>
+    <message>
+        <source>being computed...</source>
+        <translation>calculando...</translation>
+    </message>
+    <message>
+        <source>being computed... %1%</source>
+        <translation>calculando... %1 %</translation>
+    </message>
+</context>
+<context>
+    <name>PdfReport</name>
+    <message>
+        <source>Verification report</source>
+        <translation>Informe de verificación</translation>
+    </message>
+    <message>
+        <source>The files one by one</source>
+        <translation>Los archivos uno a uno</translation>
+    </message>
+    <message>
+        <source>Verification report made %1</source>
+        <translation>Informe de verificación emitido el %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+        <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
+        <translation>Autenticidad de archivos de prueba de videovigilancia según las marcas de agua de sus grabadores</translation>
+    </message>
+    <message>
+        <source>Report made</source>
+        <translation>Informe emitido el</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programa</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Equipo</translation>
+    </message>
+    <message>
+        <source>Recorder key fingerprint (SHA-256 of its modulus)</source>
+        <translation>Huella de la clave de grabador (SHA-256 de su módulo)</translation>
+    </message>
+    <message>
+        <source>What a verdict shows and what it does not</source>
+        <translation>Qué demuestra un veredicto y qué no</translation>
+    </message>
+    <message>
+        <source>The watermark opened with the built-in recorder key, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
+        <translation>La marca de agua se abrió con la clave de grabador integrada, y la huella que contiene coincide con la calculada a partir del archivo. La huella no abarca todos los bytes: el apartado de cada archivo, más abajo, indica de qué bytes responde. El resultado no dice nada sobre si el reloj del grabador estaba en hora ni sobre lo que muestran las imágenes.</translation>
+    </message>
+    <message>
+        <source>The program could not confirm the file. Every problem gives this same result. It means only that this file, as it lies on the disk, cannot be shown to be the recorder&apos;s unchanged export. On its own it does not prove deliberate tampering: a file without a watermark, with a watermark made with another key or with a record this program does not know fails in the same way. Before drawing conclusions, check a fresh export from the recorder or a copy from the original medium.</source>
+        <translation>El programa no pudo confirmar el archivo. Cualquier problema da este mismo resultado. Solo significa que no se puede demostrar que este archivo, tal como está en el disco, sea la exportación sin cambios del grabador. Por sí solo no prueba una manipulación deliberada: un archivo sin marca de agua, con una marca de agua creada con otra clave o con un registro que este programa no conoce falla de la misma manera. Antes de sacar conclusiones, compruebe una nueva exportación del grabador o una copia del soporte original.</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Resumen</translation>
+    </message>
+    <message>
+        <source>not computed: the file is no longer the one that was verified</source>
+        <translation>no calculado: el archivo ya no es el que se comprobó</translation>
+    </message>
+    <message>
+        <source>not available: the file could not be read</source>
+        <translation>no disponible: no se pudo leer el archivo</translation>
+    </message>
+    <message>
+        <source>The digest protects every byte of this file outside the 512-byte watermark block.</source>
+        <translation>La huella protege todos los bytes de este archivo fuera del bloque de marca de agua de 512 bytes.</translation>
+    </message>
+    <message>
+        <source>Coverage</source>
+        <translation>Cobertura</translation>
+    </message>
+    <message>
+        <source>Size and modification time still match the file that was verified.</source>
+        <translation>El tamaño y la fecha de modificación siguen coincidiendo con los del archivo comprobado.</translation>
+    </message>
+    <message>
+        <source>Size or modification time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>El tamaño o la fecha de modificación difieren de los del archivo comprobado, o el archivo ya no existe: el archivo cambió después de comprobarse.</translation>
+    </message>
+    <message>
+        <source>Not known: no size and modification time were recorded when the file was verified.</source>
+        <translation>Desconocido: al comprobar el archivo no se registraron su tamaño ni su fecha de modificación.</translation>
+    </message>
+    <message>
+        <source>State at report time</source>
+        <translation>Estado al emitir el informe</translation>
+    </message>
+</context>
+<context>
+    <name>ReportExport</name>
+    <message>
+        <source>Export Report</source>
+        <translation>Exportar informe</translation>
+    </message>
+    <message>
+        <source>The list holds no files to export.</source>
+        <translation>La lista no contiene archivos que exportar.</translation>
+    </message>
+    <message>
+        <source>Export Report...</source>
+        <translation>Exportar informe...</translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf)</source>
+        <translation>Informe PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines (*.jsonl)</source>
+        <translation>JSON Lines (*.jsonl)</translation>
+    </message>
+    <message>
+        <source>The export could not be written to %1: %2</source>
+        <translation>No se pudo escribir la exportación en %1: %2</translation>
+    </message>
+    <message>
+        <source>Computing the files&apos; SHA-256 digests...</source>
+        <translation>Calculando los resúmenes SHA-256 de los archivos...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Writing %1...</source>
+        <translation>Escribiendo %1...</translation>
+    </message>
+</context>
+<context>
+    <name>ResultListMenu</name>
+    <message>
+        <source>Details...</source>
+        <translation>Detalles...</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Open Containing Folder</source>
+        <translation>Abrir carpeta contenedora</translation>
     </message>
 </context>
 </TS>
