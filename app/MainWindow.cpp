@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "filelist/EvidenceDropFilter.h"
 #include "ui/CMainToolBar.h"
 #include "ui/HelpWindow.h"
 #include "ui/ProgressWidget.h"
@@ -29,6 +30,8 @@ MainWindow::MainWindow() : QMainWindow(nullptr)
     helpWindow = new HelpWindow;
     setWindowTitle(QCoreApplication::translate("QObject", "Trevalon Quorlith"));
     connect(qApp, &QCoreApplication::aboutToQuit, this, &MainWindow::EndWork);
+    // Files and folders dropped onto the window or its list are added; the filter goes with the window.
+    new EvidenceDropFilter(this, {listView->viewport()});
 }
 
 MainWindow::~MainWindow()

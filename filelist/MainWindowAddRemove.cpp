@@ -1,13 +1,16 @@
 #include "app/MainWindow.h"
 
 #include "filelist/EvidenceFolderScan.h"
+#include "filelist/PacedEventPump.h"
 #include "filelist/PendingEvents.h"
+#include "filelist/SelectedSourceRows.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QItemSelectionModel>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
+#include <QStatusBar>
 #include <QTreeView>
 
 void MainWindow::OpenFiles()
@@ -41,17 +44,19 @@ QStringList MainWindow::ScanFolder(const QString& folder)
     });
 }
 
-// Rows go one per pass, each time the top row of what is still selected, so the list and the
-// status line show every removal. The selection is asked afresh after the events were processed,
-// since anything the user did meanwhile may have moved the rows.
+// Rows go one per pass, so the status line counts every removal. They go in the model's order,
+// which the model does cheaply, not the view's: rows the user sees go away in batches anyway,
+// since events, and with them the painting of the list and the status line, come at a bounded
+// rate (after every row they would cost a layout of the whole list each time). What is selected
+// is read afresh after the events were processed, since anything the user did meanwhile may have
+// moved the rows.
 void MainWindow::RemoveFiles()
 {
-    QItemSelectionModel* selection = listView->selectionModel();
-    QModelIndexList selected = selection->selectedRows(0);
-    while (!selected.isEmpty()) {
-        const int row = sortProxy->mapToSource(selected.first()).row();
-        if (row < 0)
-            break;
+    SelectedSourceRows selected(*listView->selectionModel(), *sortProxy);
+    if (selected.Next() < 0)
+        return;
+    PacedEventPump pump({listView, statusBar()});
+    for (int row = selected.Next(); row >= 0; row = selected.Next()) {
         const QString verdict = listModel->index(row, 1).data(Qt::DisplayRole).toString();
         if (verdict == QCoreApplication::translate("QObject", "Authentication failed"))
             --failedCount;
@@ -59,11 +64,12 @@ void MainWindow::RemoveFiles()
             --succeededCount;
         --totalCount;
         listModel->removeRow(row);
+        selected.Removed();
 
-        QCoreApplication::processEvents();
+        if (pump.Pump())
+            selected.Reread();
         UpdateStatusBar();
         listView->scrollToTop();
-        selected = selection->selectedIndexes();
     }
-    selection->clearSelection();
+    listView->selectionModel()->clearSelection();
 }

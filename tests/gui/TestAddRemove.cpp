@@ -1,6 +1,7 @@
 #include "EvidenceFiles.h"
 #include "GuiTestSupport.h"
 #include "app/MainWindow.h"
+#include "filelist/PacedEventPump.h"
 #include "ui/ProgressWidget.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QStatusBar>
+#include <QThread>
 #include <QTreeView>
 #include <QtTest>
 
@@ -39,6 +41,23 @@ void SelectShownRows(QTreeView* view, int first, int last)
     const QItemSelection rows(shown->index(first, 0), shown->index(last, shown->columnCount() - 1));
     view->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
+
+// Selects the shown rows with these names, as one selection.
+void SelectNamedRows(QTreeView* view, const QStringList& names)
+{
+    const QAbstractItemModel* shown = view->model();
+    QItemSelection rows;
+    for (int row = 0; row < shown->rowCount(); ++row) {
+        if (names.contains(shown->index(row, 0).data().toString()))
+            rows.select(shown->index(row, 0), shown->index(row, shown->columnCount() - 1));
+    }
+    view->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+// Eight rows, a to h, verified in an order unlike the shown one so that the rows behind the
+// sorted list lie in another order than the list shows; b, e and g are red.
+const QStringList kMixedOrder = {"e.jpg", "a.jpg", "h.jpg", "c.jpg", "g.jpg", "b.jpg", "f.jpg", "d.jpg"};
+const QStringList kRedRows = {"b.jpg", "e.jpg", "g.jpg"};
 } // namespace
 
 class TestAddRemove : public QObject
@@ -58,8 +77,14 @@ private slots:
     void removeMovesTheRightCounters_data();
     void removeMovesTheRightCounters();
     void removeWorksDuringARun();
+    void removeTakesTheSelectedRowsOnly_data();
+    void removeTakesTheSelectedRowsOnly();
+    void removeFollowsChangesWhileEventsRun_data();
+    void removeFollowsChangesWhileEventsRun();
 
 private:
+    QStringList MakeMixedRows();
+
     std::unique_ptr<QTemporaryDir> workDir;
     std::unique_ptr<QTemporaryDir> userDir;
     QTemporaryDir settingsDir;
@@ -276,6 +301,123 @@ void TestAddRemove::removeWorksDuringARun()
     QCOMPARE(statusAfterRemoval, StatusLine(2, 0, 0));
     QCOMPARE(ShownNames(window.sortProxy), QStringList({"new-1.mp4", "new-2.jpg"}));
     QCOMPARE(window.statusBar()->currentMessage(), StatusLine(2, 2, 0));
+}
+
+QStringList TestAddRemove::MakeMixedRows()
+{
+    QStringList paths;
+    for (const QString& name : kMixedOrder) {
+        paths << (kRedRows.contains(name) ? MakeTamperedEvidence(userDir->path(), "still.jpg", name)
+                                          : MakeEvidence(userDir->path(), "still.jpg", name));
+    }
+    return paths;
+}
+
+void TestAddRemove::removeTakesTheSelectedRowsOnly_data()
+{
+    QTest::addColumn<QStringList>("selected");
+    QTest::addColumn<QStringList>("left");
+    QTest::addColumn<QString>("status");
+    QTest::newRow("a run in the middle") << QStringList({"b.jpg", "c.jpg", "d.jpg", "e.jpg", "f.jpg"})
+                                         << QStringList({"a.jpg", "g.jpg", "h.jpg"}) << StatusLine(3, 2, 1);
+    QTest::newRow("the top rows") << QStringList({"a.jpg", "b.jpg", "c.jpg"})
+                                  << QStringList({"d.jpg", "e.jpg", "f.jpg", "g.jpg", "h.jpg"})
+                                  << StatusLine(5, 3, 2);
+    QTest::newRow("the bottom rows") << QStringList({"g.jpg", "h.jpg"})
+                                     << QStringList({"a.jpg", "b.jpg", "c.jpg", "d.jpg", "e.jpg", "f.jpg"})
+                                     << StatusLine(6, 4, 2);
+    QTest::newRow("rows apart") << QStringList({"a.jpg", "d.jpg", "e.jpg", "h.jpg"})
+                                << QStringList({"b.jpg", "c.jpg", "f.jpg", "g.jpg"}) << StatusLine(4, 2, 2);
+    QTest::newRow("every row") << kMixedOrder << QStringList() << StatusLine(0, 0, 0);
+}
+
+// The rows behind the list lie in another order than the list shows; exactly the selected ones go,
+// each lowering the counter of its own verdict.
+void TestAddRemove::removeTakesTheSelectedRowsOnly()
+{
+    QFETCH(QStringList, selected);
+    QFETCH(QStringList, left);
+    QFETCH(QString, status);
+    const QStringList paths = MakeMixedRows();
+    QVERIFY(!paths.contains(QString()));
+    MainWindow window;
+    window.VerifyFiles(paths);
+    QCOMPARE(window.statusBar()->currentMessage(), StatusLine(8, 5, 3));
+
+    SelectNamedRows(window.listView, selected);
+    QMetaObject::invokeMethod(&window, "RemoveFiles");
+
+    QCOMPARE(ShownNames(window.sortProxy), left);
+    QCOMPARE(window.statusBar()->currentMessage(), status);
+    QVERIFY(!window.listView->selectionModel()->hasSelection());
+}
+
+void TestAddRemove::removeFollowsChangesWhileEventsRun_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QStringList>("left");
+    QTest::addColumn<QString>("status");
+    // b to g are selected; d, verified last, lies first behind the list and goes first.
+    QTest::newRow("the selection shrinks")
+        << "select e f" << QStringList({"a.jpg", "b.jpg", "c.jpg", "g.jpg", "h.jpg"}) << StatusLine(5, 3, 2);
+    QTest::newRow("the selection moves")
+        << "select a h" << QStringList({"b.jpg", "c.jpg", "e.jpg", "f.jpg", "g.jpg"}) << StatusLine(5, 2, 3);
+    QTest::newRow("the list is sorted the other way")
+        << "sort" << QStringList({"h.jpg", "a.jpg"}) << StatusLine(2, 2, 0);
+    QTest::newRow("a file is added") << "add" << QStringList({"a.jpg", "h.jpg", "new.jpg"})
+                                     << StatusLine(3, 3, 0);
+    QTest::newRow("rows are removed by another removal")
+        << "remove a b c" << QStringList({"e.jpg", "f.jpg", "g.jpg", "h.jpg"}) << StatusLine(4, 2, 2);
+}
+
+// The list goes on answering while rows go: the change is made while the removal lets events run
+// after its first row, and what is still selected then is what goes.
+void TestAddRemove::removeFollowsChangesWhileEventsRun()
+{
+    QFETCH(QString, change);
+    QFETCH(QStringList, left);
+    QFETCH(QString, status);
+    const QStringList paths = MakeMixedRows();
+    const QString added = MakeEvidence(userDir->path(), "still.jpg", "new.jpg");
+    QVERIFY(!paths.contains(QString()) && !added.isEmpty());
+    MainWindow window;
+    window.VerifyFiles(paths);
+    SelectShownRows(window.listView, 1, 6);
+
+    // The first row takes long enough that events run before the second.
+    QMetaObject::Connection slowFirstRow = connect(window.listModel, &QAbstractItemModel::rowsRemoved, [&] {
+        disconnect(slowFirstRow);
+        QThread::msleep(PacedEventPump::kIntervalMs + 5);
+    });
+    bool changed = false;
+    QStringList removedFirst;
+    QMetaObject::invokeMethod(
+        &window,
+        [&] {
+            changed = true;
+            removedFirst = ShownNames(window.sortProxy);
+            if (change == "select e f")
+                SelectNamedRows(window.listView, {"e.jpg", "f.jpg"});
+            else if (change == "select a h")
+                SelectNamedRows(window.listView, {"a.jpg", "h.jpg"});
+            else if (change == "sort")
+                window.listView->sortByColumn(0, Qt::DescendingOrder);
+            else if (change == "add")
+                window.VerifyFiles({added});
+            else if (change == "remove a b c") {
+                SelectNamedRows(window.listView, {"a.jpg", "b.jpg", "c.jpg"});
+                QMetaObject::invokeMethod(&window, "RemoveFiles");
+            }
+        },
+        Qt::QueuedConnection);
+    QMetaObject::invokeMethod(&window, "RemoveFiles");
+
+    QVERIFY(changed);
+    QVERIFY(!removedFirst.contains("d.jpg"));
+    QCOMPARE(removedFirst.size(), 7);
+    QCOMPARE(ShownNames(window.sortProxy), left);
+    QCOMPARE(window.statusBar()->currentMessage(), status);
+    QVERIFY(!window.listView->selectionModel()->hasSelection());
 }
 
 QTEST_MAIN(TestAddRemove)
