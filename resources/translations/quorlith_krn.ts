@@ -416,7 +416,7 @@
     </message>
     <message>
         <source>Open Containing Folder</source>
-        <translation>포함 폴더 열기</translation>
+        <translation>파일 위치 열기</translation>
     </message>
 </context>
 </TS>
