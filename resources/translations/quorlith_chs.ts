@@ -119,8 +119,8 @@
         <translation>水印记录的版本既不是 1.0，也不是 1.1。</translation>
     </message>
     <message>
-        <source>The structure of the video does not lead to its content.</source>
-        <translation>无法沿视频的结构找到其内容。</translation>
+        <source>The container structure of the video (AVI, MP4 or MXG) cannot be followed to its content.</source>
+        <translation>无法沿视频的容器结构（AVI、MP4 或 MXG）找到其内容。</translation>
     </message>
     <message>
         <source>The content does not match the digest in the watermark: it was changed, or the digest in the record is not in the expected form.</source>
@@ -147,8 +147,8 @@
         <translation>记录版本 1.1，折叠索引为 0：内容中没有任何字节参与计算；指纹只取决于内容长度（%1 字节）。</translation>
     </message>
     <message>
-        <source>Record version 1.1: of the %1 content bytes only the %2 whose position in the content modulo 64 is below %3 count, and they are combined by XOR per position, so changes that cancel each other out go unnoticed.</source>
-        <translation>记录版本 1.1：在内容的 %1 个字节中，只有在内容中的位置对 64 取模后小于 %3 的 %2 个字节参与计算，并且它们按位置进行异或（XOR）合并，因此相互抵消的改动不会被发现。</translation>
+        <source>Record version 1.1: of the %1 content bytes only %2 count, those whose position in the content modulo 64 is below %3; they are combined by XOR per position, so changes that cancel each other out go unnoticed.</source>
+        <translation>记录版本 1.1：在内容的 %1 个字节中，只有 %2 个字节参与计算，即在内容中的位置对 64 取模后小于 %3 的字节；它们按位置进行异或（XOR）合并，因此相互抵消的改动不会被发现。</translation>
     </message>
     <message>
         <source>%1 bytes</source>
@@ -163,8 +163,8 @@
         <translation>1（记录版本 1.1：内容被折叠，只有一部分参与计算）</translation>
     </message>
     <message>
-        <source>not reached</source>
-        <translation>未执行到</translation>
+        <source>not determined: the check stopped earlier</source>
+        <translation>无法确定：检查已提前停止</translation>
     </message>
     <message>
         <source>none</source>
@@ -231,12 +231,192 @@
         <translation>未知</translation>
     </message>
     <message>
-        <source>%1 of %2</source>
-        <translation>%1（共 %2）</translation>
+        <source>%1 of %2 bytes</source>
+        <translation>%1 字节（共 %2 字节）</translation>
     </message>
     <message>
         <source>none: the check stopped before the watermark record was read</source>
         <translation>无：检查在读取水印记录之前已停止</translation>
+    </message>
+</context>
+<context>
+    <name>DetailsWindow</name>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>%1 - Details</source>
+        <translation>%1 - 详细信息</translation>
+    </message>
+    <message>
+        <source>not computed: the file changed after it was verified</source>
+        <translation>未计算：该文件在验证之后已发生变化</translation>
+    </message>
+    <message>
+        <source>cannot be computed: the file cannot be read</source>
+        <translation>无法计算：无法读取该文件</translation>
+    </message>
+    <message>
+        <source>The file changed after it was verified: its size or modification time is no longer what it was then.</source>
+        <translation>该文件在验证之后已发生变化：其大小或修改时间已与验证时不同。</translation>
+    </message>
+    <message>
+        <source>being computed...</source>
+        <translation>正在计算...</translation>
+    </message>
+    <message>
+        <source>being computed... %1%</source>
+        <translation>正在计算... %1%</translation>
+    </message>
+</context>
+<context>
+    <name>PdfReport</name>
+    <message>
+        <source>Verification report</source>
+        <translation>验证报告</translation>
+    </message>
+    <message>
+        <source>The files one by one</source>
+        <translation>各文件明细</translation>
+    </message>
+    <message>
+        <source>Verification report made %1</source>
+        <translation>验证报告，生成于 %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>第 %1 页，共 %2 页</translation>
+    </message>
+    <message>
+        <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
+        <translation>根据录像机水印鉴定视频监控证据文件的真实性</translation>
+    </message>
+    <message>
+        <source>Report made</source>
+        <translation>报告生成时间</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>程序</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>计算机</translation>
+    </message>
+    <message>
+        <source>Recorder key fingerprint (SHA-256 of its modulus)</source>
+        <translation>录像机密钥指纹（其模数的 SHA-256）</translation>
+    </message>
+    <message>
+        <source>What a verdict shows and what it does not</source>
+        <translation>结论能说明什么，不能说明什么</translation>
+    </message>
+    <message>
+        <source>The watermark opened with the built-in recorder key, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
+        <translation>水印已用内置的录像机密钥打开，其中的指纹与根据文件计算出的指纹相符。指纹并不覆盖每一个字节：下文中每个文件的条目会说明结论担保哪些字节。此结果不能说明录像机的时钟是否准确，也不能说明画面本身的内容。</translation>
+    </message>
+    <message>
+        <source>The program could not confirm the file. Every problem gives this same result. It means only that this file, as it lies on the disk, cannot be shown to be the recorder&apos;s unchanged export. On its own it does not prove deliberate tampering: a file without a watermark, with a watermark made with another key or with a record this program does not know fails in the same way. Before drawing conclusions, check a fresh export from the recorder or a copy from the original medium.</source>
+        <translation>程序无法确认该文件。任何问题都会得到这一结果。它仅表示无法证明磁盘上的这个文件就是录像机未经改动的导出文件，其本身并不能证明存在蓄意篡改：不带水印的文件、水印由其他密钥生成的文件，或带有本程序不认识的记录的文件，都会以同样的方式验证失败。在得出结论之前，请核对从录像机重新导出的文件或原始介质上的副本。</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>汇总</translation>
+    </message>
+    <message>
+        <source>not computed: the file is no longer the one that was verified</source>
+        <translation>未计算：该文件已不是当时验证的那个文件</translation>
+    </message>
+    <message>
+        <source>not available: the file could not be read</source>
+        <translation>不可用：无法读取该文件</translation>
+    </message>
+    <message>
+        <source>The digest protects every byte of this file outside the 512-byte watermark block.</source>
+        <translation>指纹保护此文件中 512 字节水印块以外的每一个字节。</translation>
+    </message>
+    <message>
+        <source>Coverage</source>
+        <translation>覆盖范围</translation>
+    </message>
+    <message>
+        <source>Size and modification time still match the file that was verified.</source>
+        <translation>大小和修改时间仍与验证时的文件一致。</translation>
+    </message>
+    <message>
+        <source>Size or modification time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>大小或修改时间与验证时的文件不同，或文件已不存在：该文件在验证之后已发生变化。</translation>
+    </message>
+    <message>
+        <source>Not known: no size and modification time were recorded when the file was verified.</source>
+        <translation>未知：验证该文件时未记录其大小和修改时间。</translation>
+    </message>
+    <message>
+        <source>State at report time</source>
+        <translation>生成报告时的状态</translation>
+    </message>
+</context>
+<context>
+    <name>ReportExport</name>
+    <message>
+        <source>Export Report</source>
+        <translation>导出报告</translation>
+    </message>
+    <message>
+        <source>The list holds no files to export.</source>
+        <translation>列表中没有可导出的文件。</translation>
+    </message>
+    <message>
+        <source>Export Report...</source>
+        <translation>导出报告...</translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf)</source>
+        <translation>PDF 报告 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines (*.jsonl)</source>
+        <translation>JSON Lines (*.jsonl)</translation>
+    </message>
+    <message>
+        <source>The export could not be written to %1: %2</source>
+        <translation>无法将导出内容写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>Computing the files&apos; SHA-256 digests...</source>
+        <translation>正在计算文件的 SHA-256 摘要...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Writing %1...</source>
+        <translation>正在写入 %1...</translation>
+    </message>
+</context>
+<context>
+    <name>ResultListMenu</name>
+    <message>
+        <source>Details...</source>
+        <translation>详细信息...</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Open Containing Folder</source>
+        <translation>打开所在文件夹</translation>
     </message>
 </context>
 </TS>

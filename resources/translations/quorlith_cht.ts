@@ -119,8 +119,8 @@
         <translation>浮水印記錄的版本既不是 1.0，也不是 1.1。</translation>
     </message>
     <message>
-        <source>The structure of the video does not lead to its content.</source>
-        <translation>無法循著視訊的結構找到其內容。</translation>
+        <source>The container structure of the video (AVI, MP4 or MXG) cannot be followed to its content.</source>
+        <translation>無法循著視訊的容器結構（AVI、MP4 或 MXG）找到其內容。</translation>
     </message>
     <message>
         <source>The content does not match the digest in the watermark: it was changed, or the digest in the record is not in the expected form.</source>
@@ -147,8 +147,8 @@
         <translation>記錄版本 1.1，摺疊索引為 0：內容中沒有任何位元組納入計算；指紋只取決於內容長度（%1 位元組）。</translation>
     </message>
     <message>
-        <source>Record version 1.1: of the %1 content bytes only the %2 whose position in the content modulo 64 is below %3 count, and they are combined by XOR per position, so changes that cancel each other out go unnoticed.</source>
-        <translation>記錄版本 1.1：在內容的 %1 個位元組中，只有在內容中的位置對 64 取餘數後小於 %3 的 %2 個位元組納入計算，且它們依位置以互斥或（XOR）合併，因此彼此抵銷的變更不會被察覺。</translation>
+        <source>Record version 1.1: of the %1 content bytes only %2 count, those whose position in the content modulo 64 is below %3; they are combined by XOR per position, so changes that cancel each other out go unnoticed.</source>
+        <translation>記錄版本 1.1：在內容的 %1 個位元組中，只有 %2 個位元組納入計算，即在內容中的位置對 64 取餘數後小於 %3 的位元組；它們依位置以互斥或（XOR）合併，因此彼此抵銷的變更不會被察覺。</translation>
     </message>
     <message>
         <source>%1 bytes</source>
@@ -163,8 +163,8 @@
         <translation>1（記錄版本 1.1：內容經過摺疊，只有一部分納入計算）</translation>
     </message>
     <message>
-        <source>not reached</source>
-        <translation>未執行到</translation>
+        <source>not determined: the check stopped earlier</source>
+        <translation>無法確定：檢查已提前停止</translation>
     </message>
     <message>
         <source>none</source>
@@ -231,12 +231,192 @@
         <translation>未知</translation>
     </message>
     <message>
-        <source>%1 of %2</source>
-        <translation>%1（共 %2）</translation>
+        <source>%1 of %2 bytes</source>
+        <translation>%1 位元組（共 %2 位元組）</translation>
     </message>
     <message>
         <source>none: the check stopped before the watermark record was read</source>
         <translation>無：檢查在讀取浮水印記錄之前就已停止</translation>
+    </message>
+</context>
+<context>
+    <name>DetailsWindow</name>
+    <message>
+        <source>Copy</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>%1 - Details</source>
+        <translation>%1 - 詳細資料</translation>
+    </message>
+    <message>
+        <source>not computed: the file changed after it was verified</source>
+        <translation>未計算：檔案在驗證之後已有變更</translation>
+    </message>
+    <message>
+        <source>cannot be computed: the file cannot be read</source>
+        <translation>無法計算：無法讀取檔案</translation>
+    </message>
+    <message>
+        <source>The file changed after it was verified: its size or modification time is no longer what it was then.</source>
+        <translation>檔案在驗證之後已有變更：其大小或修改時間已與驗證時不同。</translation>
+    </message>
+    <message>
+        <source>being computed...</source>
+        <translation>正在計算...</translation>
+    </message>
+    <message>
+        <source>being computed... %1%</source>
+        <translation>正在計算... %1%</translation>
+    </message>
+</context>
+<context>
+    <name>PdfReport</name>
+    <message>
+        <source>Verification report</source>
+        <translation>驗證報告</translation>
+    </message>
+    <message>
+        <source>The files one by one</source>
+        <translation>各檔案明細</translation>
+    </message>
+    <message>
+        <source>Verification report made %1</source>
+        <translation>驗證報告，產生於 %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>第 %1 頁，共 %2 頁</translation>
+    </message>
+    <message>
+        <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
+        <translation>依據錄影機浮水印鑑定視訊監控證據檔案的真實性</translation>
+    </message>
+    <message>
+        <source>Report made</source>
+        <translation>報告產生時間</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>程式</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>電腦</translation>
+    </message>
+    <message>
+        <source>Recorder key fingerprint (SHA-256 of its modulus)</source>
+        <translation>錄影機金鑰指紋（其模數的 SHA-256）</translation>
+    </message>
+    <message>
+        <source>What a verdict shows and what it does not</source>
+        <translation>結論能說明什麼，不能說明什麼</translation>
+    </message>
+    <message>
+        <source>The watermark opened with the built-in recorder key, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
+        <translation>浮水印已用內建的錄影機金鑰開啟，其中的指紋與根據檔案計算出的指紋相符。指紋並不涵蓋每一個位元組：下文中每個檔案的區塊會說明結論擔保哪些位元組。此結果不能說明錄影機的時鐘是否準確，也不能說明畫面本身的內容。</translation>
+    </message>
+    <message>
+        <source>The program could not confirm the file. Every problem gives this same result. It means only that this file, as it lies on the disk, cannot be shown to be the recorder&apos;s unchanged export. On its own it does not prove deliberate tampering: a file without a watermark, with a watermark made with another key or with a record this program does not know fails in the same way. Before drawing conclusions, check a fresh export from the recorder or a copy from the original medium.</source>
+        <translation>程式無法確認此檔案。任何問題都會得到這個結果。它僅表示無法證明磁碟上的這個檔案就是錄影機未經變更的匯出檔案，其本身並不能證明有蓄意竄改：不帶浮水印的檔案、浮水印以其他金鑰建立的檔案，或帶有本程式不認得的記錄的檔案，都會以同樣的方式驗證失敗。在下結論之前，請核對從錄影機重新匯出的檔案，或原始媒體上的複本。</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>總覽</translation>
+    </message>
+    <message>
+        <source>not computed: the file is no longer the one that was verified</source>
+        <translation>未計算：檔案已不是當時驗證的那個檔案</translation>
+    </message>
+    <message>
+        <source>not available: the file could not be read</source>
+        <translation>無法取得：無法讀取檔案</translation>
+    </message>
+    <message>
+        <source>The digest protects every byte of this file outside the 512-byte watermark block.</source>
+        <translation>指紋保護此檔案中 512 位元組浮水印區塊以外的每一個位元組。</translation>
+    </message>
+    <message>
+        <source>Coverage</source>
+        <translation>涵蓋範圍</translation>
+    </message>
+    <message>
+        <source>Size and modification time still match the file that was verified.</source>
+        <translation>大小和修改時間仍與驗證時的檔案一致。</translation>
+    </message>
+    <message>
+        <source>Size or modification time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>大小或修改時間與驗證時的檔案不同，或檔案已不存在：檔案在驗證之後已有變更。</translation>
+    </message>
+    <message>
+        <source>Not known: no size and modification time were recorded when the file was verified.</source>
+        <translation>未知：驗證檔案時未記錄其大小和修改時間。</translation>
+    </message>
+    <message>
+        <source>State at report time</source>
+        <translation>產生報告時的狀態</translation>
+    </message>
+</context>
+<context>
+    <name>ReportExport</name>
+    <message>
+        <source>Export Report</source>
+        <translation>匯出報告</translation>
+    </message>
+    <message>
+        <source>The list holds no files to export.</source>
+        <translation>清單中沒有可匯出的檔案。</translation>
+    </message>
+    <message>
+        <source>Export Report...</source>
+        <translation>匯出報告...</translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf)</source>
+        <translation>PDF 報告 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines (*.jsonl)</source>
+        <translation>JSON Lines (*.jsonl)</translation>
+    </message>
+    <message>
+        <source>The export could not be written to %1: %2</source>
+        <translation>無法將匯出內容寫入 %1：%2</translation>
+    </message>
+    <message>
+        <source>Computing the files&apos; SHA-256 digests...</source>
+        <translation>正在計算檔案的 SHA-256 雜湊值...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Writing %1...</source>
+        <translation>正在寫入 %1...</translation>
+    </message>
+</context>
+<context>
+    <name>ResultListMenu</name>
+    <message>
+        <source>Details...</source>
+        <translation>詳細資料...</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>Open Containing Folder</source>
+        <translation>開啟所在資料夾</translation>
     </message>
 </context>
 </TS>

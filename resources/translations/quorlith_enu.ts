@@ -119,8 +119,8 @@
         <translation>The watermark record&apos;s version is neither 1.0 nor 1.1.</translation>
     </message>
     <message>
-        <source>The structure of the video does not lead to its content.</source>
-        <translation>The structure of the video does not lead to its content.</translation>
+        <source>The container structure of the video (AVI, MP4 or MXG) cannot be followed to its content.</source>
+        <translation>The container structure of the video (AVI, MP4 or MXG) cannot be followed to its content.</translation>
     </message>
     <message>
         <source>The content does not match the digest in the watermark: it was changed, or the digest in the record is not in the expected form.</source>
@@ -147,8 +147,8 @@
         <translation>Record version 1.1 with fold index 0: no content byte counts; the digest depends only on the content length of %1 bytes.</translation>
     </message>
     <message>
-        <source>Record version 1.1: of the %1 content bytes only the %2 whose position in the content modulo 64 is below %3 count, and they are combined by XOR per position, so changes that cancel each other out go unnoticed.</source>
-        <translation>Record version 1.1: of the %1 content bytes only the %2 whose position in the content modulo 64 is below %3 count, and they are combined by XOR per position, so changes that cancel each other out go unnoticed.</translation>
+        <source>Record version 1.1: of the %1 content bytes only %2 count, those whose position in the content modulo 64 is below %3; they are combined by XOR per position, so changes that cancel each other out go unnoticed.</source>
+        <translation>Record version 1.1: of the %1 content bytes only %2 count, those whose position in the content modulo 64 is below %3; they are combined by XOR per position, so changes that cancel each other out go unnoticed.</translation>
     </message>
     <message>
         <source>%1 bytes</source>
@@ -163,8 +163,8 @@
         <translation>1 (record version 1.1: the content is folded, only part of it counts)</translation>
     </message>
     <message>
-        <source>not reached</source>
-        <translation>not reached</translation>
+        <source>not determined: the check stopped earlier</source>
+        <translation>not determined: the check stopped earlier</translation>
     </message>
     <message>
         <source>none</source>
@@ -231,12 +231,192 @@
         <translation>unknown</translation>
     </message>
     <message>
-        <source>%1 of %2</source>
-        <translation>%1 of %2</translation>
+        <source>%1 of %2 bytes</source>
+        <translation>%1 of %2 bytes</translation>
     </message>
     <message>
         <source>none: the check stopped before the watermark record was read</source>
         <translation>none: the check stopped before the watermark record was read</translation>
+    </message>
+</context>
+<context>
+    <name>DetailsWindow</name>
+    <message>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>%1 - Details</source>
+        <translation>%1 - Details</translation>
+    </message>
+    <message>
+        <source>not computed: the file changed after it was verified</source>
+        <translation>not computed: the file changed after it was verified</translation>
+    </message>
+    <message>
+        <source>cannot be computed: the file cannot be read</source>
+        <translation>cannot be computed: the file cannot be read</translation>
+    </message>
+    <message>
+        <source>The file changed after it was verified: its size or modification time is no longer what it was then.</source>
+        <translation>The file changed after it was verified: its size or modification time is no longer what it was then.</translation>
+    </message>
+    <message>
+        <source>being computed...</source>
+        <translation>being computed...</translation>
+    </message>
+    <message>
+        <source>being computed... %1%</source>
+        <translation>being computed... %1%</translation>
+    </message>
+</context>
+<context>
+    <name>PdfReport</name>
+    <message>
+        <source>Verification report</source>
+        <translation>Verification report</translation>
+    </message>
+    <message>
+        <source>The files one by one</source>
+        <translation>The files one by one</translation>
+    </message>
+    <message>
+        <source>Verification report made %1</source>
+        <translation>Verification report made %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
+        <translation>Authenticity of video-surveillance evidence files by their recorder watermarks</translation>
+    </message>
+    <message>
+        <source>Report made</source>
+        <translation>Report made</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Recorder key fingerprint (SHA-256 of its modulus)</source>
+        <translation>Recorder key fingerprint (SHA-256 of its modulus)</translation>
+    </message>
+    <message>
+        <source>What a verdict shows and what it does not</source>
+        <translation>What a verdict shows and what it does not</translation>
+    </message>
+    <message>
+        <source>The watermark opened with the built-in recorder key, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
+        <translation>The watermark opened with the built-in recorder key, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</translation>
+    </message>
+    <message>
+        <source>The program could not confirm the file. Every problem gives this same result. It means only that this file, as it lies on the disk, cannot be shown to be the recorder&apos;s unchanged export. On its own it does not prove deliberate tampering: a file without a watermark, with a watermark made with another key or with a record this program does not know fails in the same way. Before drawing conclusions, check a fresh export from the recorder or a copy from the original medium.</source>
+        <translation>The program could not confirm the file. Every problem gives this same result. It means only that this file, as it lies on the disk, cannot be shown to be the recorder&apos;s unchanged export. On its own it does not prove deliberate tampering: a file without a watermark, with a watermark made with another key or with a record this program does not know fails in the same way. Before drawing conclusions, check a fresh export from the recorder or a copy from the original medium.</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Summary</translation>
+    </message>
+    <message>
+        <source>not computed: the file is no longer the one that was verified</source>
+        <translation>not computed: the file is no longer the one that was verified</translation>
+    </message>
+    <message>
+        <source>not available: the file could not be read</source>
+        <translation>not available: the file could not be read</translation>
+    </message>
+    <message>
+        <source>The digest protects every byte of this file outside the 512-byte watermark block.</source>
+        <translation>The digest protects every byte of this file outside the 512-byte watermark block.</translation>
+    </message>
+    <message>
+        <source>Coverage</source>
+        <translation>Coverage</translation>
+    </message>
+    <message>
+        <source>Size and modification time still match the file that was verified.</source>
+        <translation>Size and modification time still match the file that was verified.</translation>
+    </message>
+    <message>
+        <source>Size or modification time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>Size or modification time differ from the file that was verified, or the file is gone: the file changed after it was verified.</translation>
+    </message>
+    <message>
+        <source>Not known: no size and modification time were recorded when the file was verified.</source>
+        <translation>Not known: no size and modification time were recorded when the file was verified.</translation>
+    </message>
+    <message>
+        <source>State at report time</source>
+        <translation>State at report time</translation>
+    </message>
+</context>
+<context>
+    <name>ReportExport</name>
+    <message>
+        <source>Export Report</source>
+        <translation>Export Report</translation>
+    </message>
+    <message>
+        <source>The list holds no files to export.</source>
+        <translation>The list holds no files to export.</translation>
+    </message>
+    <message>
+        <source>Export Report...</source>
+        <translation>Export Report...</translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf)</source>
+        <translation>PDF report (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines (*.jsonl)</source>
+        <translation>JSON Lines (*.jsonl)</translation>
+    </message>
+    <message>
+        <source>The export could not be written to %1: %2</source>
+        <translation>The export could not be written to %1: %2</translation>
+    </message>
+    <message>
+        <source>Computing the files&apos; SHA-256 digests...</source>
+        <translation>Computing the files&apos; SHA-256 digests...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Writing %1...</source>
+        <translation>Writing %1...</translation>
+    </message>
+</context>
+<context>
+    <name>ResultListMenu</name>
+    <message>
+        <source>Details...</source>
+        <translation>Details...</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Open Containing Folder</source>
+        <translation>Open Containing Folder</translation>
     </message>
 </context>
 </TS>

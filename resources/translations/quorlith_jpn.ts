@@ -119,8 +119,8 @@
         <translation>透かしのレコードのバージョンが 1.0 でも 1.1 でもありません。</translation>
     </message>
     <message>
-        <source>The structure of the video does not lead to its content.</source>
-        <translation>動画の構造をたどっても内容にたどり着けません。</translation>
+        <source>The container structure of the video (AVI, MP4 or MXG) cannot be followed to its content.</source>
+        <translation>動画のコンテナー構造（AVI、MP4 または MXG）をたどって内容にたどり着けません。</translation>
     </message>
     <message>
         <source>The content does not match the digest in the watermark: it was changed, or the digest in the record is not in the expected form.</source>
@@ -147,8 +147,8 @@
         <translation>レコードバージョン 1.1、折り畳みインデックス 0：内容のバイトはまったく計算に含まれません。指紋は内容の長さ（%1 バイト）だけで決まります。</translation>
     </message>
     <message>
-        <source>Record version 1.1: of the %1 content bytes only the %2 whose position in the content modulo 64 is below %3 count, and they are combined by XOR per position, so changes that cancel each other out go unnoticed.</source>
-        <translation>レコードバージョン 1.1：内容の %1 バイトのうち、内容中の位置を 64 で割った余りが %3 より小さい %2 バイトだけが計算に含まれ、それらは位置ごとに XOR で合成されます。そのため、互いに打ち消し合う変更は検出されません。</translation>
+        <source>Record version 1.1: of the %1 content bytes only %2 count, those whose position in the content modulo 64 is below %3; they are combined by XOR per position, so changes that cancel each other out go unnoticed.</source>
+        <translation>レコードバージョン 1.1：内容の %1 バイトのうち計算に含まれるのは %2 バイトだけで、内容中の位置を 64 で割った余りが %3 より小さいバイトです。それらは位置ごとに XOR で合成されるため、互いに打ち消し合う変更は検出されません。</translation>
     </message>
     <message>
         <source>%1 bytes</source>
@@ -163,8 +163,8 @@
         <translation>1（レコードバージョン 1.1：内容は折り畳まれ、その一部だけが計算に含まれます）</translation>
     </message>
     <message>
-        <source>not reached</source>
-        <translation>未到達</translation>
+        <source>not determined: the check stopped earlier</source>
+        <translation>未確定：検査がそれより前に停止しました</translation>
     </message>
     <message>
         <source>none</source>
@@ -231,12 +231,192 @@
         <translation>不明</translation>
     </message>
     <message>
-        <source>%1 of %2</source>
-        <translation>%2 中 %1</translation>
+        <source>%1 of %2 bytes</source>
+        <translation>%2 バイト中 %1 バイト</translation>
     </message>
     <message>
         <source>none: the check stopped before the watermark record was read</source>
         <translation>なし：透かしのレコードを読み取る前に検査が停止しました</translation>
+    </message>
+</context>
+<context>
+    <name>DetailsWindow</name>
+    <message>
+        <source>Copy</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>%1 - Details</source>
+        <translation>%1 - 詳細</translation>
+    </message>
+    <message>
+        <source>not computed: the file changed after it was verified</source>
+        <translation>未計算：検証後にファイルが変更されました</translation>
+    </message>
+    <message>
+        <source>cannot be computed: the file cannot be read</source>
+        <translation>計算できません：ファイルを読み取れません</translation>
+    </message>
+    <message>
+        <source>The file changed after it was verified: its size or modification time is no longer what it was then.</source>
+        <translation>検証後にファイルが変更されました。サイズまたは更新日時が検証時と一致しません。</translation>
+    </message>
+    <message>
+        <source>being computed...</source>
+        <translation>計算中...</translation>
+    </message>
+    <message>
+        <source>being computed... %1%</source>
+        <translation>計算中... %1%</translation>
+    </message>
+</context>
+<context>
+    <name>PdfReport</name>
+    <message>
+        <source>Verification report</source>
+        <translation>検証レポート</translation>
+    </message>
+    <message>
+        <source>The files one by one</source>
+        <translation>ファイルごとの結果</translation>
+    </message>
+    <message>
+        <source>Verification report made %1</source>
+        <translation>検証レポート（作成日時 %1）</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>%1 / %2 ページ</translation>
+    </message>
+    <message>
+        <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
+        <translation>レコーダーの透かしによる監視映像証拠ファイルの真正性</translation>
+    </message>
+    <message>
+        <source>Report made</source>
+        <translation>レポート作成日時</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>プログラム</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>コンピューター</translation>
+    </message>
+    <message>
+        <source>Recorder key fingerprint (SHA-256 of its modulus)</source>
+        <translation>レコーダー鍵のフィンガープリント（モジュラスの SHA-256）</translation>
+    </message>
+    <message>
+        <source>What a verdict shows and what it does not</source>
+        <translation>判定が示すこと、示さないこと</translation>
+    </message>
+    <message>
+        <source>The watermark opened with the built-in recorder key, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
+        <translation>内蔵のレコーダー鍵で透かしが開き、その中の指紋がファイルから計算した指紋と一致しました。指紋はすべてのバイトを対象とするわけではありません。どのバイトが保証されるかは、以下の各ファイルの欄に記載されています。この結果は、レコーダーの時計が正しかったかどうかも、画像に何が写っているかも示しません。</translation>
+    </message>
+    <message>
+        <source>The program could not confirm the file. Every problem gives this same result. It means only that this file, as it lies on the disk, cannot be shown to be the recorder&apos;s unchanged export. On its own it does not prove deliberate tampering: a file without a watermark, with a watermark made with another key or with a record this program does not know fails in the same way. Before drawing conclusions, check a fresh export from the recorder or a copy from the original medium.</source>
+        <translation>プログラムはこのファイルを確認できませんでした。どのような問題でもこの同じ結果になります。これは、ディスク上にあるこのファイルがレコーダーによる無変更のエクスポートであると示せない、ということだけを意味します。それだけで意図的な改ざんが証明されるわけではありません。透かしのないファイル、別の鍵で作成された透かしを持つファイル、このプログラムが知らないレコードを持つファイルも、同じように失敗します。結論を出す前に、レコーダーから改めてエクスポートしたファイルか、元の媒体からのコピーを検証してください。</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>概要</translation>
+    </message>
+    <message>
+        <source>not computed: the file is no longer the one that was verified</source>
+        <translation>未計算：ファイルは検証したときのものではなくなっています</translation>
+    </message>
+    <message>
+        <source>not available: the file could not be read</source>
+        <translation>取得できません：ファイルを読み取れませんでした</translation>
+    </message>
+    <message>
+        <source>The digest protects every byte of this file outside the 512-byte watermark block.</source>
+        <translation>指紋は、512 バイトの透かしブロックを除くこのファイルのすべてのバイトを保護しています。</translation>
+    </message>
+    <message>
+        <source>Coverage</source>
+        <translation>対象範囲</translation>
+    </message>
+    <message>
+        <source>Size and modification time still match the file that was verified.</source>
+        <translation>サイズと更新日時は、検証したファイルと現在も一致しています。</translation>
+    </message>
+    <message>
+        <source>Size or modification time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>サイズまたは更新日時が検証したファイルと異なるか、ファイルがなくなっています。検証後にファイルが変更されました。</translation>
+    </message>
+    <message>
+        <source>Not known: no size and modification time were recorded when the file was verified.</source>
+        <translation>不明：検証時にサイズと更新日時が記録されていません。</translation>
+    </message>
+    <message>
+        <source>State at report time</source>
+        <translation>レポート作成時の状態</translation>
+    </message>
+</context>
+<context>
+    <name>ReportExport</name>
+    <message>
+        <source>Export Report</source>
+        <translation>レポートのエクスポート</translation>
+    </message>
+    <message>
+        <source>The list holds no files to export.</source>
+        <translation>一覧にエクスポートするファイルがありません。</translation>
+    </message>
+    <message>
+        <source>Export Report...</source>
+        <translation>レポートのエクスポート...</translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf)</source>
+        <translation>PDF レポート (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines (*.jsonl)</source>
+        <translation>JSON Lines (*.jsonl)</translation>
+    </message>
+    <message>
+        <source>The export could not be written to %1: %2</source>
+        <translation>エクスポートを %1 に書き込めませんでした：%2</translation>
+    </message>
+    <message>
+        <source>Computing the files&apos; SHA-256 digests...</source>
+        <translation>ファイルの SHA-256 ダイジェストを計算しています...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Writing %1...</source>
+        <translation>%1 を書き込んでいます...</translation>
+    </message>
+</context>
+<context>
+    <name>ResultListMenu</name>
+    <message>
+        <source>Details...</source>
+        <translation>詳細...</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>Open Containing Folder</source>
+        <translation>ファイルの場所を開く</translation>
     </message>
 </context>
 </TS>

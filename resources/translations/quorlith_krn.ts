@@ -119,8 +119,8 @@
         <translation>워터마크 레코드의 버전이 1.0도 1.1도 아닙니다.</translation>
     </message>
     <message>
-        <source>The structure of the video does not lead to its content.</source>
-        <translation>동영상 구조를 따라가도 내용에 도달할 수 없습니다.</translation>
+        <source>The container structure of the video (AVI, MP4 or MXG) cannot be followed to its content.</source>
+        <translation>동영상의 컨테이너 구조(AVI, MP4 또는 MXG)를 따라가도 내용에 도달할 수 없습니다.</translation>
     </message>
     <message>
         <source>The content does not match the digest in the watermark: it was changed, or the digest in the record is not in the expected form.</source>
@@ -147,8 +147,8 @@
         <translation>레코드 버전 1.1, 접기 인덱스 0: 내용의 어떤 바이트도 계산에 들어가지 않습니다. 지문은 내용 길이(%1바이트)만으로 정해집니다.</translation>
     </message>
     <message>
-        <source>Record version 1.1: of the %1 content bytes only the %2 whose position in the content modulo 64 is below %3 count, and they are combined by XOR per position, so changes that cancel each other out go unnoticed.</source>
-        <translation>레코드 버전 1.1: 내용 %1바이트 중 내용 안의 위치를 64로 나눈 나머지가 %3보다 작은 %2바이트만 계산에 들어가며, 이 바이트들은 위치별로 XOR로 합쳐집니다. 따라서 서로 상쇄되는 변경은 발견되지 않습니다.</translation>
+        <source>Record version 1.1: of the %1 content bytes only %2 count, those whose position in the content modulo 64 is below %3; they are combined by XOR per position, so changes that cancel each other out go unnoticed.</source>
+        <translation>레코드 버전 1.1: 내용 %1바이트 중 계산에 들어가는 것은 %2바이트뿐이며, 내용 안의 위치를 64로 나눈 나머지가 %3보다 작은 바이트입니다. 이 바이트들은 위치별로 XOR로 합쳐지므로 서로 상쇄되는 변경은 발견되지 않습니다.</translation>
     </message>
     <message>
         <source>%1 bytes</source>
@@ -163,8 +163,8 @@
         <translation>1(레코드 버전 1.1: 내용을 접으므로 일부만 계산에 들어감)</translation>
     </message>
     <message>
-        <source>not reached</source>
-        <translation>도달하지 않음</translation>
+        <source>not determined: the check stopped earlier</source>
+        <translation>정해지지 않음: 검사가 그 전에 중단됨</translation>
     </message>
     <message>
         <source>none</source>
@@ -231,12 +231,192 @@
         <translation>알 수 없음</translation>
     </message>
     <message>
-        <source>%1 of %2</source>
-        <translation>%2 중 %1</translation>
+        <source>%1 of %2 bytes</source>
+        <translation>%2바이트 중 %1바이트</translation>
     </message>
     <message>
         <source>none: the check stopped before the watermark record was read</source>
         <translation>없음: 워터마크 레코드를 읽기 전에 검사가 중단됨</translation>
+    </message>
+</context>
+<context>
+    <name>DetailsWindow</name>
+    <message>
+        <source>Copy</source>
+        <translation>복사</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>%1 - Details</source>
+        <translation>%1 - 세부 정보</translation>
+    </message>
+    <message>
+        <source>not computed: the file changed after it was verified</source>
+        <translation>계산하지 않음: 확인한 후에 파일이 변경되었습니다</translation>
+    </message>
+    <message>
+        <source>cannot be computed: the file cannot be read</source>
+        <translation>계산할 수 없음: 파일을 읽을 수 없습니다</translation>
+    </message>
+    <message>
+        <source>The file changed after it was verified: its size or modification time is no longer what it was then.</source>
+        <translation>확인한 후에 파일이 변경되었습니다. 파일 크기나 수정 시간이 확인할 때와 다릅니다.</translation>
+    </message>
+    <message>
+        <source>being computed...</source>
+        <translation>계산 중...</translation>
+    </message>
+    <message>
+        <source>being computed... %1%</source>
+        <translation>계산 중... %1%</translation>
+    </message>
+</context>
+<context>
+    <name>PdfReport</name>
+    <message>
+        <source>Verification report</source>
+        <translation>검증 보고서</translation>
+    </message>
+    <message>
+        <source>The files one by one</source>
+        <translation>파일별 결과</translation>
+    </message>
+    <message>
+        <source>Verification report made %1</source>
+        <translation>검증 보고서(작성: %1)</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>%1/%2쪽</translation>
+    </message>
+    <message>
+        <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
+        <translation>녹화기 워터마크에 의한 영상 감시 증거 파일의 진본성</translation>
+    </message>
+    <message>
+        <source>Report made</source>
+        <translation>보고서 작성 시각</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>프로그램</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>컴퓨터</translation>
+    </message>
+    <message>
+        <source>Recorder key fingerprint (SHA-256 of its modulus)</source>
+        <translation>녹화기 키 핑거프린트(모듈러스의 SHA-256)</translation>
+    </message>
+    <message>
+        <source>What a verdict shows and what it does not</source>
+        <translation>판정이 보여 주는 것과 보여 주지 않는 것</translation>
+    </message>
+    <message>
+        <source>The watermark opened with the built-in recorder key, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
+        <translation>내장된 녹화기 키로 워터마크가 열렸고, 그 안의 지문이 파일에서 계산한 지문과 일치합니다. 지문이 모든 바이트를 포함하지는 않습니다. 어떤 바이트를 보증하는지는 아래 각 파일 항목에 나와 있습니다. 이 결과는 녹화기의 시계가 정확했는지, 화면에 무엇이 찍혔는지에 대해서는 아무것도 말해 주지 않습니다.</translation>
+    </message>
+    <message>
+        <source>The program could not confirm the file. Every problem gives this same result. It means only that this file, as it lies on the disk, cannot be shown to be the recorder&apos;s unchanged export. On its own it does not prove deliberate tampering: a file without a watermark, with a watermark made with another key or with a record this program does not know fails in the same way. Before drawing conclusions, check a fresh export from the recorder or a copy from the original medium.</source>
+        <translation>프로그램이 이 파일을 확인할 수 없었습니다. 어떤 문제든 모두 이 같은 결과가 됩니다. 이는 디스크에 있는 이 파일이 녹화기가 내보낸 그대로임을 보일 수 없다는 뜻일 뿐입니다. 이것만으로 의도적인 변조가 증명되지는 않습니다. 워터마크가 없는 파일, 다른 키로 만든 워터마크가 있는 파일, 이 프로그램이 모르는 레코드가 있는 파일도 똑같이 실패합니다. 결론을 내리기 전에 녹화기에서 새로 내보낸 파일이나 원본 매체의 복사본을 확인하십시오.</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>요약</translation>
+    </message>
+    <message>
+        <source>not computed: the file is no longer the one that was verified</source>
+        <translation>계산하지 않음: 파일이 더 이상 확인했던 그 파일이 아닙니다</translation>
+    </message>
+    <message>
+        <source>not available: the file could not be read</source>
+        <translation>사용할 수 없음: 파일을 읽을 수 없었습니다</translation>
+    </message>
+    <message>
+        <source>The digest protects every byte of this file outside the 512-byte watermark block.</source>
+        <translation>지문은 512바이트 워터마크 블록을 제외한 이 파일의 모든 바이트를 보호합니다.</translation>
+    </message>
+    <message>
+        <source>Coverage</source>
+        <translation>보호 범위</translation>
+    </message>
+    <message>
+        <source>Size and modification time still match the file that was verified.</source>
+        <translation>파일 크기와 수정 시간이 확인한 파일과 여전히 일치합니다.</translation>
+    </message>
+    <message>
+        <source>Size or modification time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>파일 크기나 수정 시간이 확인한 파일과 다르거나 파일이 없어졌습니다. 확인한 후에 파일이 변경되었습니다.</translation>
+    </message>
+    <message>
+        <source>Not known: no size and modification time were recorded when the file was verified.</source>
+        <translation>알 수 없음: 파일을 확인할 때 크기와 수정 시간이 기록되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>State at report time</source>
+        <translation>보고서 작성 시점의 상태</translation>
+    </message>
+</context>
+<context>
+    <name>ReportExport</name>
+    <message>
+        <source>Export Report</source>
+        <translation>보고서 내보내기</translation>
+    </message>
+    <message>
+        <source>The list holds no files to export.</source>
+        <translation>목록에 내보낼 파일이 없습니다.</translation>
+    </message>
+    <message>
+        <source>Export Report...</source>
+        <translation>보고서 내보내기...</translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf)</source>
+        <translation>PDF 보고서 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines (*.jsonl)</source>
+        <translation>JSON Lines (*.jsonl)</translation>
+    </message>
+    <message>
+        <source>The export could not be written to %1: %2</source>
+        <translation>내보낸 내용을 %1에 쓸 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>Computing the files&apos; SHA-256 digests...</source>
+        <translation>파일의 SHA-256 다이제스트를 계산하는 중...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Writing %1...</source>
+        <translation>%1 쓰는 중...</translation>
+    </message>
+</context>
+<context>
+    <name>ResultListMenu</name>
+    <message>
+        <source>Details...</source>
+        <translation>세부 정보...</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>복사</translation>
+    </message>
+    <message>
+        <source>Open Containing Folder</source>
+        <translation>파일 위치 열기</translation>
     </message>
 </context>
 </TS>

@@ -119,8 +119,8 @@
         <translation>Filigran kaydının sürümü ne 1.0 ne de 1.1.</translation>
     </message>
     <message>
-        <source>The structure of the video does not lead to its content.</source>
-        <translation>Videonun yapısı izlenerek içeriğine ulaşılamıyor.</translation>
+        <source>The container structure of the video (AVI, MP4 or MXG) cannot be followed to its content.</source>
+        <translation>Videonun kapsayıcı yapısı (AVI, MP4 veya MXG) izlenerek içeriğine ulaşılamıyor.</translation>
     </message>
     <message>
         <source>The content does not match the digest in the watermark: it was changed, or the digest in the record is not in the expected form.</source>
@@ -147,8 +147,8 @@
         <translation>Kayıt sürümü 1.1, katlama dizini 0: içeriğin hiçbir baytı hesaba katılmaz; parmak izi yalnızca içeriğin uzunluğuna (%1 bayt) bağlıdır.</translation>
     </message>
     <message>
-        <source>Record version 1.1: of the %1 content bytes only the %2 whose position in the content modulo 64 is below %3 count, and they are combined by XOR per position, so changes that cancel each other out go unnoticed.</source>
-        <translation>Kayıt sürümü 1.1: içeriğin %1 baytından yalnızca içerikteki konumunun 64&apos;e bölümünden kalanı %3 değerinden küçük olan %2 bayt hesaba katılır ve bunlar konum başına XOR ile birleştirilir; bu yüzden birbirini götüren değişiklikler fark edilmez.</translation>
+        <source>Record version 1.1: of the %1 content bytes only %2 count, those whose position in the content modulo 64 is below %3; they are combined by XOR per position, so changes that cancel each other out go unnoticed.</source>
+        <translation>Kayıt sürümü 1.1: içeriğin %1 baytından yalnızca %2 bayt hesaba katılır; bunlar, içerikteki konumunun 64&apos;e bölümünden kalanı %3 değerinden küçük olanlardır. Bu baytlar konum başına XOR ile birleştirilir; bu yüzden birbirini götüren değişiklikler fark edilmez.</translation>
     </message>
     <message>
         <source>%1 bytes</source>
@@ -163,8 +163,8 @@
         <translation>1 (kayıt sürümü 1.1: içerik katlanır, yalnızca bir kısmı hesaba katılır)</translation>
     </message>
     <message>
-        <source>not reached</source>
-        <translation>ulaşılmadı</translation>
+        <source>not determined: the check stopped earlier</source>
+        <translation>belirlenmedi: denetim daha önce durdu</translation>
     </message>
     <message>
         <source>none</source>
@@ -231,12 +231,192 @@
         <translation>bilinmiyor</translation>
     </message>
     <message>
-        <source>%1 of %2</source>
-        <translation>%1 / %2</translation>
+        <source>%1 of %2 bytes</source>
+        <translation>%2 baytın %1 baytı</translation>
     </message>
     <message>
         <source>none: the check stopped before the watermark record was read</source>
         <translation>yok: denetim, filigran kaydı okunmadan önce durdu</translation>
+    </message>
+</context>
+<context>
+    <name>DetailsWindow</name>
+    <message>
+        <source>Copy</source>
+        <translation>Kopyala</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Kapat</translation>
+    </message>
+    <message>
+        <source>%1 - Details</source>
+        <translation>%1 - Ayrıntılar</translation>
+    </message>
+    <message>
+        <source>not computed: the file changed after it was verified</source>
+        <translation>hesaplanmadı: dosya doğrulandıktan sonra değişti</translation>
+    </message>
+    <message>
+        <source>cannot be computed: the file cannot be read</source>
+        <translation>hesaplanamıyor: dosya okunamıyor</translation>
+    </message>
+    <message>
+        <source>The file changed after it was verified: its size or modification time is no longer what it was then.</source>
+        <translation>Dosya doğrulandıktan sonra değişti: boyutu veya değiştirilme zamanı artık doğrulama sırasındaki gibi değil.</translation>
+    </message>
+    <message>
+        <source>being computed...</source>
+        <translation>hesaplanıyor...</translation>
+    </message>
+    <message>
+        <source>being computed... %1%</source>
+        <translation>hesaplanıyor... %%1</translation>
+    </message>
+</context>
+<context>
+    <name>PdfReport</name>
+    <message>
+        <source>Verification report</source>
+        <translation>Doğrulama raporu</translation>
+    </message>
+    <message>
+        <source>The files one by one</source>
+        <translation>Dosyalar tek tek</translation>
+    </message>
+    <message>
+        <source>Verification report made %1</source>
+        <translation>Doğrulama raporu, oluşturulma: %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Sayfa %1 / %2</translation>
+    </message>
+    <message>
+        <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
+        <translation>Video gözetim delil dosyalarının kayıt cihazı filigranlarına göre özgünlüğü</translation>
+    </message>
+    <message>
+        <source>Report made</source>
+        <translation>Raporun oluşturulma zamanı</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Bilgisayar</translation>
+    </message>
+    <message>
+        <source>Recorder key fingerprint (SHA-256 of its modulus)</source>
+        <translation>Kayıt cihazı anahtarının parmak izi (modülünün SHA-256 değeri)</translation>
+    </message>
+    <message>
+        <source>What a verdict shows and what it does not</source>
+        <translation>Bir sonucun gösterdikleri ve göstermedikleri</translation>
+    </message>
+    <message>
+        <source>The watermark opened with the built-in recorder key, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
+        <translation>Filigran yerleşik kayıt cihazı anahtarıyla açıldı ve içindeki parmak izi dosyadan hesaplanan parmak iziyle eşleşiyor. Parmak izi her baytı kapsamaz: hangi baytlara kefil olduğunu aşağıda her dosyanın bölümü belirtir. Sonuç, kayıt cihazının saatinin doğru olup olmadığı ya da görüntülerin ne gösterdiği hakkında hiçbir şey söylemez.</translation>
+    </message>
+    <message>
+        <source>The program could not confirm the file. Every problem gives this same result. It means only that this file, as it lies on the disk, cannot be shown to be the recorder&apos;s unchanged export. On its own it does not prove deliberate tampering: a file without a watermark, with a watermark made with another key or with a record this program does not know fails in the same way. Before drawing conclusions, check a fresh export from the recorder or a copy from the original medium.</source>
+        <translation>Program dosyayı doğrulayamadı. Her sorun bu aynı sonucu verir. Bu yalnızca, diskte bulunduğu hâliyle bu dosyanın kayıt cihazının değiştirilmemiş dışa aktarımı olduğunun gösterilemediği anlamına gelir. Tek başına kasıtlı bir kurcalamayı kanıtlamaz: filigransız bir dosya, başka bir anahtarla oluşturulmuş filigranı olan ya da bu programın tanımadığı bir kayıt taşıyan bir dosya da aynı şekilde başarısız olur. Sonuç çıkarmadan önce kayıt cihazından yeniden alınmış bir dışa aktarımı ya da özgün ortamdan bir kopyayı denetleyin.</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Özet</translation>
+    </message>
+    <message>
+        <source>not computed: the file is no longer the one that was verified</source>
+        <translation>hesaplanmadı: dosya artık doğrulanan dosya değil</translation>
+    </message>
+    <message>
+        <source>not available: the file could not be read</source>
+        <translation>kullanılamıyor: dosya okunamadı</translation>
+    </message>
+    <message>
+        <source>The digest protects every byte of this file outside the 512-byte watermark block.</source>
+        <translation>Parmak izi bu dosyanın 512 baytlık filigran bloğu dışındaki her baytını korur.</translation>
+    </message>
+    <message>
+        <source>Coverage</source>
+        <translation>Kapsam</translation>
+    </message>
+    <message>
+        <source>Size and modification time still match the file that was verified.</source>
+        <translation>Boyut ve değiştirilme zamanı hâlâ doğrulanan dosyayla eşleşiyor.</translation>
+    </message>
+    <message>
+        <source>Size or modification time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>Boyut veya değiştirilme zamanı doğrulanan dosyadan farklı ya da dosya artık yok: dosya doğrulandıktan sonra değişti.</translation>
+    </message>
+    <message>
+        <source>Not known: no size and modification time were recorded when the file was verified.</source>
+        <translation>Bilinmiyor: dosya doğrulanırken boyutu ve değiştirilme zamanı kaydedilmedi.</translation>
+    </message>
+    <message>
+        <source>State at report time</source>
+        <translation>Rapor zamanındaki durum</translation>
+    </message>
+</context>
+<context>
+    <name>ReportExport</name>
+    <message>
+        <source>Export Report</source>
+        <translation>Raporu Dışa Aktar</translation>
+    </message>
+    <message>
+        <source>The list holds no files to export.</source>
+        <translation>Listede dışa aktarılacak dosya yok.</translation>
+    </message>
+    <message>
+        <source>Export Report...</source>
+        <translation>Raporu Dışa Aktar...</translation>
+    </message>
+    <message>
+        <source>PDF report (*.pdf)</source>
+        <translation>PDF raporu (*.pdf)</translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation>CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>JSON Lines (*.jsonl)</source>
+        <translation>JSON Lines (*.jsonl)</translation>
+    </message>
+    <message>
+        <source>The export could not be written to %1: %2</source>
+        <translation>Dışa aktarım %1 konumuna yazılamadı: %2</translation>
+    </message>
+    <message>
+        <source>Computing the files&apos; SHA-256 digests...</source>
+        <translation>Dosyaların SHA-256 özetleri hesaplanıyor...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>Writing %1...</source>
+        <translation>%1 yazılıyor...</translation>
+    </message>
+</context>
+<context>
+    <name>ResultListMenu</name>
+    <message>
+        <source>Details...</source>
+        <translation>Ayrıntılar...</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopyala</translation>
+    </message>
+    <message>
+        <source>Open Containing Folder</source>
+        <translation>Bulunduğu Klasörü Aç</translation>
     </message>
 </context>
 </TS>
