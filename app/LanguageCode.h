@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #ifndef QUORLITH_APP_LANGUAGECODE_H
 #define QUORLITH_APP_LANGUAGECODE_H
 

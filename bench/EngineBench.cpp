@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Engine throughput: MD5 and the fold over memory, one trailer opening, and whole-file
 // verification of a large stamped MP4 beside OpenSSL's MD5 over the same region, read the same way.
 #include "digest/DigestUpdate.h"

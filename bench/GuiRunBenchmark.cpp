@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The window's verification run, headless: a run over 2,000 small stamped JPGs and over one
 // stamped 1 GiB MP4 beside the engine alone over the same files, the GUI thread's CPU time while
 // it waits for the workers, and the cost of adding and of removing 10,000 rows. Build Release:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The PDF report over many files: the time to lay out and write it, its size, and the process's peak
 // memory, so that runs with different file counts show how memory grows with them. One count per
 // run (peak memory is per process); bench/report-bench.sh runs several. Build Release:

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # quorlith-verify against md5sum over the same files, in one run, with hyperfine:
 #   1. 2,000 small stamped JPGs (the 3 KiB fixture still), quorlith-verify --jobs 2
 #   2. 2,000 stamped JPGs of about 150 KiB (a typical camera still), quorlith-verify --jobs 2

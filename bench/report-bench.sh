@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # The PDF report's time and peak memory for growing file counts, each in a process of its own.
 # Usage: bash bench/report-bench.sh [BUILD_DIR]   (a Release build with -DQUORLITH_BUILD_BENCH=ON)
 set -euo pipefail

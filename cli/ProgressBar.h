@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #ifndef QUORLITH_CLI_PROGRESSBAR_H
 #define QUORLITH_CLI_PROGRESSBAR_H
 

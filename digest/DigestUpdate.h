@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #ifndef QUORLITH_DIGEST_DIGESTUPDATE_H
 #define QUORLITH_DIGEST_DIGESTUPDATE_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // HMAC-MD5, RFC 2104, with a key of at most one MD5 block.
 #include "digest/HmacMd5.h"
 

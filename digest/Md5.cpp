@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // MD5 message digest, RFC 1321.
 #include "digest/Md5.h"
 

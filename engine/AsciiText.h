@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #ifndef QUORLITH_ENGINE_ASCIITEXT_H
 #define QUORLITH_ENGINE_ASCIITEXT_H
 

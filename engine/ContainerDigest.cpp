@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The keyed content digest of each container type: which bytes count as content, and reading them.
 #include "engine/ContainerDigest.h"
 

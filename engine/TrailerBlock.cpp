@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Opening the watermark block: RSA public operation, then PKCS #1 v1.5 type 2 unpadding.
 #include "engine/TrailerBlock.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "engine/WatermarkRecord.h"
 
 const char* const kWatermarkMarker = "Trevalon Digital Watermark";

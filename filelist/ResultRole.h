@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #ifndef QUORLITH_FILELIST_RESULTROLE_H
 #define QUORLITH_FILELIST_RESULTROLE_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Feeds arbitrary bytes to the watermark block opening and the record parser. With the built-in
 // key almost every input stops at the RSA range check, so the block is also opened with a key
 // whose exponent is 1: then the encoded block equals the input and the padding parser sees it.

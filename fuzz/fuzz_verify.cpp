@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Verifies arbitrary files: the first input byte picks the container type by the file name, the
 // rest is the file. Stamped fixtures in the seed corpus carry a valid watermark, so mutations
 // reach the container walks and the content digest, not only the trailer checks.

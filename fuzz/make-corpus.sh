@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Regenerates the seed corpora in fuzz/corpus/ from the media fixtures. Run by hand after a change
 # to the watermark format or the fixtures; needs a built quorlith-stamp (default: build/bin/).
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #ifndef QUORLITH_REPORT_PAGEFLOW_H
 #define QUORLITH_REPORT_PAGEFLOW_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #ifndef QUORLITH_REPORT_REPORTENTRY_H
 #define QUORLITH_REPORT_REPORTENTRY_H
 

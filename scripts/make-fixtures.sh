@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Regenerates the small real media files under tests/data/media/ with ffmpeg and ImageMagick, checks
 # the container layouts the content digest depends on, and prints them. Run by hand, not by CI; the
 # outputs are committed. Needs: ffmpeg, imagemagick (scripts/install-deps.sh installs both).

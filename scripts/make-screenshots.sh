@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Redraws docs/details-window.png and docs/context-menu.png in a virtual X server, in English, from
 # evidence stamped with the test key. Needs a build with tests (build/tests/MakeScreenshots) and xvfb.
 set -euo pipefail

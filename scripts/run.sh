@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Installs what is missing, builds, and starts the program.
 set -euo pipefail
 cd "$(dirname "$0")/.."

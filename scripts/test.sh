@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Installs what is missing, builds, and runs every test: the unit and end-to-end tests, then the
 # extra checks in scripts/ci/ (sanitizer builds, fuzz smoke runs, packaging), each in order.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The recorder's export step: record text, digest, seal and stamped copy.
 #include "tools/EvidenceStamper.h"
 

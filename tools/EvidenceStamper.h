@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #ifndef QUORLITH_TOOLS_EVIDENCESTAMPER_H
 #define QUORLITH_TOOLS_EVIDENCESTAMPER_H
 

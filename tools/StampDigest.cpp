@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The keyed content digest as the recorder computes it before it stamps a file. Written from the
 // container formats with mbed TLS, sharing nothing with the engine, so that a stamped file verifying
 // is evidence that both sides read the format the same way.

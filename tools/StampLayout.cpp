@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Lays a sealed block into a copy of the media: a JPG keeps its last two bytes (the end-of-image
 // marker) after the block, the video containers get the block appended.
 #include "tools/EvidenceStamper.h"

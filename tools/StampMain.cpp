@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // quorlith-stamp: writes a watermarked copy of a media file, as a recorder exports evidence, so
 // that tests and demonstrations have authentic files to verify. Test keys only.
 #include "tools/EvidenceStamper.h"

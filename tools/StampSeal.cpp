@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Seals a record into a watermark block the way the recorder does: PKCS #1 v1.5 block type 2
 // with the RSA private key, the ciphertext in bytes 0..255 and random filler after it.
 #include "tools/EvidenceStamper.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #ifndef QUORLITH_UI_HELPWINDOW_H
 #define QUORLITH_UI_HELPWINDOW_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #ifndef QUORLITH_VERDICT_REPORTWRITER_H
 #define QUORLITH_VERDICT_REPORTWRITER_H
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Draws the program's artwork with ImageMagick and writes the PNGs beside this script.
 # Every picture is drawn eight (the logo four) times larger than its final size and then scaled
 # down with a box filter, which gives clean anti-aliased edges at the tiny final sizes.

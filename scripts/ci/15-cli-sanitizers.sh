@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # quorlith-verify's tests, the program included, under AddressSanitizer with
 # UndefinedBehaviorSanitizer, then the threaded ones under ThreadSanitizer (clang).
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # The window's tests under AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer, offscreen.
 # Shares build-ci-asan with the engine's sanitizer run. Leaks are suppressed only in third-party
 # libraries (tests/sanitizers/lsan.supp); full unwinding lets the suppressions see those frames.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # The tests of the verification run, the details window and the report export under ThreadSanitizer (clang),
 # offscreen.
 # Suppressions name only Qt's own uninstrumented internals (tests/sanitizers/tsan.supp).

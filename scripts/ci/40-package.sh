@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Builds the Debian package from the tested build, lints it, unpacks it into a scratch root and
 # checks the installed program there: both programs answer --help and --version without a display
 # and with the project's version, the CLI verifies a stamped file and writes a PDF report without a

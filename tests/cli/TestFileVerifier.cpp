@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "EvidenceFixtures.h"
 #include "verdict/FileVerifier.h"
 #include "engine/WatermarkVerifier.h"

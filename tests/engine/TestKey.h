@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #ifndef QUORLITH_TESTS_TESTKEY_H
 #define QUORLITH_TESTS_TESTKEY_H
 

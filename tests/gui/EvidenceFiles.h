@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #ifndef QUORLITH_TESTS_GUI_EVIDENCEFILES_H
 #define QUORLITH_TESTS_GUI_EVIDENCEFILES_H
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "EvidenceFiles.h"
 #include "GuiTestSupport.h"
 #include "app/MainWindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The window program as a process: what its start does in the working folder, and how a
 // termination signal ends it.
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "GuiTestSupport.h"
 #include "MessageBoxWatcher.h"
 #include "app/MainWindow.h"

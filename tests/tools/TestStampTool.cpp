@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The quorlith-stamp command: exit statuses, options reaching the record, and an untouched INPUT.
 #include "engine/WatermarkVerifier.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Version "1.1" evidence stamped by the recorder-side library, with one content byte changed. A
 // fold of L bytes counts only the positions whose remainder modulo 64 lies below (L >> 3) % 64:
 // a change there must fail the file, a change elsewhere must leave it verifying, in both the
