@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
 // The window program as a process: what its start does in the working folder, and how a
 // termination signal ends it.
+#include "EndedProcess.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -13,16 +15,6 @@
 #include <unistd.h>
 
 namespace {
-pid_t EndedProcess()
-{
-    const pid_t child = fork();
-    if (child == 0)
-        _exit(0);
-    int status = 0;
-    waitpid(child, &status, 0);
-    return child;
-}
-
 bool WriteFile(const QString& path)
 {
     QFile file(path);

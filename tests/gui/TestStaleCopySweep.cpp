@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: Apache-2.0
+#include "EndedProcess.h"
 #include "filelist/PrivateCopyName.h"
 #include "filelist/StaleCopySweep.h"
 
@@ -12,17 +13,6 @@
 #include <unistd.h>
 
 namespace {
-// The id of a process that has ended and been reaped, so it no longer runs.
-pid_t EndedProcess()
-{
-    const pid_t child = fork();
-    if (child == 0)
-        _exit(0);
-    int status = 0;
-    waitpid(child, &status, 0);
-    return child;
-}
-
 bool WriteFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
