@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>Record version 1.1 with fold index 0: no content byte counts; the digest depends only on the content length of %1 bytes.</source>
-        <translation>Wersja rekordu 1.1 z indeksem składania 0: nie liczy się żaden bajt treści; odcisk zależy wyłącznie od długości treści, wynoszącej %1 bajtów.</translation>
+        <translation>Wersja rekordu 1.1 z indeksem składania 0: nie liczy się żaden bajt treści; odcisk zależy wyłącznie od długości treści w bajtach, która wynosi %1.</translation>
     </message>
     <message>
         <source>Record version 1.1: of the %1 content bytes only %2 count, those whose position in the content modulo 64 is below %3; they are combined by XOR per position, so changes that cancel each other out go unnoticed.</source>
@@ -152,7 +152,7 @@
     </message>
     <message>
         <source>%1 bytes</source>
-        <translation>%1 bajtów</translation>
+        <translation>%1 B</translation>
     </message>
     <message>
         <source>0 (record version 1.0: every content byte counts)</source>
