@@ -8,6 +8,7 @@
 #include <QLocale>
 #include <QSysInfo>
 
+#include <clocale>
 #include <cstdio>
 
 namespace {
@@ -29,6 +30,11 @@ CommandLineReport::CommandLineReport(const char* version)
     // on servers and over ssh whatever the user's environment asks for.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     application = std::make_unique<QGuiApplication>(qtArgc, qtArgv);
+    // The application hands the user's locale to the C library; the usual output must read as without
+    // a report, so system error texts stay English and numbers keep their decimal point. Character
+    // handling keeps the user's locale, which Qt's file name encoding relies on.
+    std::setlocale(LC_MESSAGES, "C");
+    std::setlocale(LC_NUMERIC, "C");
     if (translator.load(QStringLiteral(":/translations/") + GetLanguageCode(QLocale::system().name())))
         QCoreApplication::installTranslator(&translator);
 
