@@ -191,6 +191,10 @@ void ReportExport::RunJob(Job* job)
     });
     poll.start(50);
     loop.exec();
+    // An application that is quitting (the window closed, a termination signal) ends every event loop
+    // at once: the export then stops as on Cancel instead of holding the program until it is written.
+    if (!job->finished)
+        job->cancel = true;
     worker.join();
 }
 

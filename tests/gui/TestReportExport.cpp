@@ -31,6 +31,7 @@ private slots:
     void failedWriteLeavesNothing();
     void ctrlSOpensTheExport();
     void cancelWhileHashingLeavesNothing();
+    void quittingWhileHashingLeavesNothing();
     void fileChangedSinceVerifiedGetsNoDigest();
 
 private:
@@ -245,6 +246,41 @@ void TestReportExport::cancelWhileHashingLeavesNothing()
 
     QVERIFY(cancelled);
     QVERIFY(boxes.seen.isEmpty());
+    QCOMPARE(ShownDigests(window), QStringList{QString()});
+    QCOMPARE(QDir(out.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList());
+}
+
+// The application told to quit while a large clip is read: the export stops at once and writes nothing.
+void TestReportExport::quittingWhileHashingLeavesNothing()
+{
+    QTemporaryDir out;
+    QVERIFY(out.isValid());
+    const QString large = MakeLargeEvidence(evidenceDir.path(), "large.mp4", qint64(384) << 20);
+    QVERIFY(!large.isEmpty());
+    MainWindow window;
+    window.VerifyFiles({large});
+
+    QTimer quitter;
+    bool quitAsked = false;
+    connect(&quitter, &QTimer::timeout, [&quitAsked] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (qobject_cast<QProgressDialog*>(widget) && !quitAsked) {
+                QCoreApplication::quit();
+                quitAsked = true;
+            }
+        }
+    });
+    quitter.start(5);
+    AnswerNextFileDialog({out.filePath("report.pdf")});
+    window.ExportReport();
+    QFile::remove(large);
+    // A quit outside the application's own loop stays pending for every later loop; running that loop
+    // once takes it, so the tests after this one run as usual.
+    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    QCoreApplication::exec();
+
+    QVERIFY(quitAsked);
     QCOMPARE(ShownDigests(window), QStringList{QString()});
     QCOMPARE(QDir(out.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList());
