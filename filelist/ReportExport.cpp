@@ -90,17 +90,23 @@ ReportExport::Format ReportExport::FormatOfName(const QString& path, Format fall
 bool ReportExport::AskForFile()
 {
     const QStringList filters = {tr("PDF report (*.pdf)"), tr("CSV (*.csv)"), tr("JSON Lines (*.jsonl)")};
-    QString selected = filters.first();
-    const QString chosen = QFileDialog::getSaveFileName(parent, tr("Export Report"), QString(),
-                                                        filters.join(QStringLiteral(";;")), &selected);
-    if (chosen.isEmpty())
+    const auto formatOfFilter = [filters](const QString& filter) {
+        return kFormats[std::max(0, static_cast<int>(filters.indexOf(filter)))].format;
+    };
+    QFileDialog dialog(parent, tr("Export Report"), QString(), filters.join(QStringLiteral(";;")));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // The dialog gives a bare name the chosen kind's ending and asks before it replaces a file of that
+    // final name, so that no export overwrites a file the user was not asked about.
+    dialog.setDefaultSuffix(SuffixOf(Format::Pdf));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, formatOfFilter](const QString& filter) {
+                         dialog.setDefaultSuffix(SuffixOf(formatOfFilter(filter)));
+                     });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
-    const Format filterFormat = kFormats[std::max(0, static_cast<int>(filters.indexOf(selected)))].format;
-    // The name's ending decides; a name without one of the three endings gets the chosen kind's, so
-    // that the file opens as what it is.
-    const bool named = FormatOfName(chosen, Format::Pdf) == FormatOfName(chosen, Format::Csv);
-    format = named ? FormatOfName(chosen, filterFormat) : filterFormat;
-    path = named ? chosen : chosen + QLatin1Char('.') + SuffixOf(format);
+    path = dialog.selectedFiles().first();
+    // A name with one of the three endings is written as what its ending says, whatever the filter.
+    format = FormatOfName(path, formatOfFilter(dialog.selectedNameFilter()));
     return true;
 }
 

@@ -5,7 +5,11 @@
 #include "app/MainWindow.h"
 #include "filelist/ResultRole.h"
 
+#include <QFileDialog>
 #include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
@@ -32,6 +36,7 @@ private slots:
     void ctrlSOpensTheExport();
     void cancelWhileHashingLeavesNothing();
     void quittingWhileHashingLeavesNothing();
+    void bareNameOfAnExistingReportIsAskedAbout();
     void fileChangedSinceVerifiedGetsNoDigest();
 
 private:
@@ -284,6 +289,52 @@ void TestReportExport::quittingWhileHashingLeavesNothing()
     QCOMPARE(ShownDigests(window), QStringList{QString()});
     QCOMPARE(QDir(out.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList());
+}
+
+// A bare name becomes "report.pdf"; when that file exists the dialog asks before replacing it, and "No"
+// (the default answer) leaves the earlier report as it was.
+void TestReportExport::bareNameOfAnExistingReportIsAskedAbout()
+{
+    QTemporaryDir out;
+    QVERIFY(out.isValid());
+    const QString earlier = out.filePath("report.pdf");
+    QFile file(earlier);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("earlier report") == 14);
+    file.close();
+    MainWindow window;
+    window.VerifyFiles(evidence.mid(0, 1));
+
+    QStringList asked;
+    int fileDialogsAnswered = 0;
+    QPointer<QWidget> answered;
+    QTimer answerer;
+    // Answers are queued, so that each dialog's own loop takes them; a dialog is answered once.
+    connect(&answerer, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || modal == answered)
+            return;
+        answered = modal;
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            asked << box->text();
+            QMetaObject::invokeMethod(box->defaultButton(), "click", Qt::QueuedConnection);
+        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+            if (fileDialogsAnswered++ == 0) {
+                dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+                    ->setText(out.filePath("report"));
+                QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+            } else {
+                QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+            }
+        }
+    });
+    answerer.start(5);
+    window.ExportReport();
+
+    QCOMPARE(asked.size(), 1);
+    QVERIFY2(asked.first().contains("report.pdf"), qPrintable(asked.first()));
+    QCOMPARE(ReadAll(earlier), QByteArray("earlier report"));
+    QCOMPARE(QDir(out.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{"report.pdf"});
 }
 
 // The digest of what lies on disk now is not the verified file's: the export leaves it out and the
