@@ -114,6 +114,7 @@ private:
     friend class TestResultList;
     friend class TestVerifyRun;
     friend class TestVerifyRunLocale;
+    friend class TestAddPaths;
     friend class TestAddRemove;
     friend class GuiRunBenchmark;
     friend class TestShellWindow;

@@ -9,10 +9,12 @@ void MainWindow::AddPaths(const QStringList& paths)
 {
     QStringList files;
     for (const QString& path : paths) {
-        if (QFileInfo(path).isDir())
-            files += ScanFolder(path);
+        // Absolute, so that a row's details and reports name the file wherever the program runs later.
+        const QFileInfo entry(path);
+        if (entry.isDir())
+            files += ScanFolder(entry.absoluteFilePath());
         else
-            files.append(path);
+            files.append(entry.absoluteFilePath());
     }
     VerifyFiles(files);
 }

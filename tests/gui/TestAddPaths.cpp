@@ -2,6 +2,9 @@
 #include "EvidenceFiles.h"
 #include "GuiTestSupport.h"
 #include "app/MainWindow.h"
+#include "filelist/ResultRole.h"
+
+#include <QStandardItemModel>
 
 #include <QSortFilterProxyModel>
 #include <QStatusBar>
@@ -42,6 +45,7 @@ private slots:
     void cleanup();
     void verifiesFilesAndScannedFoldersInOrder_data();
     void verifiesFilesAndScannedFoldersInOrder();
+    void relativePathsAreKeptAbsolute();
 
 private:
     std::unique_ptr<QTemporaryDir> workDir;
@@ -118,6 +122,22 @@ void TestAddPaths::verifiesFilesAndScannedFoldersInOrder()
 
     QCOMPARE(VerifiedOrder(window), verified);
     QCOMPARE(window.statusBar()->currentMessage(), status);
+}
+
+// A path given relative to the working folder, as a terminal passes it, is kept with its row as the full
+// path, so that the details and reports name the file wherever the program is later.
+void TestAddPaths::relativePathsAreKeptAbsolute()
+{
+    QVERIFY(QDir::setCurrent(userDir->path()));
+    MainWindow window;
+    window.AddPaths({"z.jpg", "case 18"});
+
+    const QAbstractItemModel* rows = window.listModel;
+    QStringList kept;
+    for (int row = rows->rowCount() - 1; row >= 0; --row)
+        kept << QString::fromStdString(
+            rows->index(row, 0).data(kResultRole).value<VerificationResult>().path);
+    QCOMPARE(kept, QStringList({userDir->path() + "/z.jpg", userDir->path() + "/case 18/photo.JPG"}));
 }
 
 QTEST_MAIN(TestAddPaths)
