@@ -286,7 +286,7 @@ void ReportRenderer::FileBlock(PageFlow& flow, int number, const ReportEntry& en
         break;
     case FileState::Changed:
     case FileState::Unreadable:
-        state = tr("Size or modification time differ from the file that was verified, or the file is gone: "
+        state = tr("Not the same file in the same state as the file that was verified, or the file is gone: "
                    "the file changed after it was verified.");
         break;
     case FileState::NotRecorded:

@@ -73,8 +73,8 @@ QString DetailsWindow::Text() const
 {
     QStringList lines;
     if (changedSinceVerified)
-        lines << tr("The file changed after it was verified: its size or modification time is no longer "
-                    "what it was then.");
+        lines << tr("The file changed after it was verified: it is no longer the same file in the same state "
+                    "as then.");
     lines += VerdictText::DetailLines(result, sha256Text);
     return lines.join(QLatin1Char('\n'));
 }

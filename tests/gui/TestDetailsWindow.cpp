@@ -324,8 +324,8 @@ void TestDetailsWindow::fileChangedSinceVerified()
     DetailsWindow* details = OpenDetails(window).last();
     QVERIFY(!details->hashing);
     const QStringList lines = details->Text().split('\n');
-    const QString changed = "The file changed after it was verified: its size or modification time is no "
-                            "longer what it was then.";
+    const QString changed =
+        "The file changed after it was verified: it is no longer the same file in the same state as then.";
     QCOMPARE(lines.first() == changed, saysChanged);
     QCOMPARE(lines.last(), sha256Line);
     QVERIFY(ShownRow(window, "changed.jpg").data(kResultRole).value<VerificationResult>().sha256.empty());
