@@ -10,6 +10,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,13 +21,26 @@ bool OwnerIsGone(pid_t owner)
     return kill(owner, 0) != 0 && errno == ESRCH;
 }
 
-// Looked at through the folder's descriptor without following links, so a link named like a copy
-// is never taken for the file it points to.
-bool IsOwnRegularFile(int folder, const char* name)
+bool IsOwnRegularFile(int fd)
 {
     struct stat status;
-    return fstatat(folder, name, &status, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(status.st_mode) &&
-           status.st_uid == geteuid();
+    return fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_uid == geteuid();
+}
+
+// A living owner holds an exclusive lock on its copy for the copy's whole life, also when it runs on
+// another machine sharing this folder or in another process namespace, where its id means nothing
+// here. The copy goes only while the sweep holds that lock itself. Opened through the folder's
+// descriptor without following links, so a link named like a copy is never taken for the file it
+// points to; O_NONBLOCK keeps a FIFO named like a copy from blocking the open.
+bool RemoveIfUnlocked(int folder, const char* name)
+{
+    const int fd = openat(folder, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool removed =
+        IsOwnRegularFile(fd) && flock(fd, LOCK_EX | LOCK_NB) == 0 && unlinkat(folder, name, 0) == 0;
+    close(fd);
+    return removed;
 }
 } // namespace
 
@@ -39,9 +53,7 @@ int RemoveStaleCopies(const QString& folder)
     int removed = 0;
     while (const dirent* entry = readdir(listing)) {
         const pid_t owner = PrivateCopyOwner(entry->d_name);
-        if (owner <= 0 || !OwnerIsGone(owner) || !IsOwnRegularFile(folderFd, entry->d_name))
-            continue;
-        if (unlinkat(folderFd, entry->d_name, 0) == 0)
+        if (owner > 0 && OwnerIsGone(owner) && RemoveIfUnlocked(folderFd, entry->d_name))
             ++removed;
     }
     closedir(listing);

@@ -12,14 +12,15 @@ class QIODevice;
 // new file, created exclusively under a unique hidden name in the working directory that ends in
 // the original's complete suffix and names this process (PrivateCopyName.h). When it cannot be
 // made in full (folder not writable, disk full, a read failing part-way) the original is verified
-// in place instead: the engine only ever opens files read-only. The copy is removed when this
-// object goes.
+// in place instead: the engine only ever opens files read-only. The copy stays open and locked
+// (flock) for its whole life and is removed when this object goes.
 class TemporaryCopy
 {
 public:
     explicit TemporaryCopy(const QFileInfo& original);
     TemporaryCopy(const TemporaryCopy&) = delete;
     TemporaryCopy& operator=(const TemporaryCopy&) = delete;
+    ~TemporaryCopy();
 
     // The copy's path when it was made in full, otherwise the original's.
     QString PathToVerify() const { return pathToVerify; }
@@ -31,6 +32,7 @@ public:
 
 private:
     bool MakeCopy(const QFileInfo& original);
+    void Remove();
 
     QTemporaryFile copy;
     bool madeInFull = false;

@@ -4,8 +4,10 @@
 #include "engine/WatermarkVerifier.h"
 #include "filelist/ResultRole.h"
 #include "filelist/TemporaryCopy.h"
+#include "verdict/ChangedWhileRead.h"
 #include "verdict/EngineResult.h"
 #include "verdict/FileSnapshot.h"
+#include "verdict/FileStateCheck.h"
 #include "verdict/VerdictText.h"
 
 #include <QColor>
@@ -29,18 +31,24 @@ VerifyThread::VerifyThread(const QFileInfo& fileInfo, QStandardItemModel* model,
 
 void VerifyThread::run()
 {
-    // The size and time of the user's file as it was when verified, for later comparisons; the copy
-    // holds the same bytes.
+    // The state of the user's file as it was when verified, for later comparisons. The copy holds
+    // the same bytes only if the original stayed that file in that state until the copy was
+    // complete; verified in place, until the engine was done with it.
     result.path = QFile::encodeName(fileInfo.filePath()).toStdString();
-    FileSnapshot original;
-    if (original.TakeOfPath(result.path.c_str())) {
-        result.size = original.Status().st_size;
-        result.modifiedNs = original.ModifiedNs();
-    }
+    const char* path = result.path.c_str();
+    FileSnapshot before;
+    const bool tookBefore = before.TakeOfPath(path);
+    if (tookBefore)
+        RecordVerifiedState(before, &result);
     WatermarkVerifier verifier;
     const TemporaryCopy copy(fileInfo);
+    bool oneVersion = copy.IsCopy() && ReadSawOneVersion(before, path);
     const int answer = verifier.Verify(QFile::encodeName(copy.PathToVerify()).constData());
+    if (!copy.IsCopy())
+        oneVersion = ReadSawOneVersion(before, path);
     TakeEngineResult(verifier, answer, &result);
+    if (tookBefore && !oneVersion)
+        FailAsChangedWhileRead(&result);
     resultReady.store(true, std::memory_order_release);
 }
 

@@ -34,6 +34,12 @@ QString FileName(const std::string& path)
     return VerdictText::Display(slash == std::string::npos ? path : path.substr(slash + 1));
 }
 
+// A file that is gone can no longer be the one that was verified, the same as one that changed.
+bool IsNoLongerVerified(FileState state)
+{
+    return state == FileState::Changed || state == FileState::Unreadable;
+}
+
 } // namespace
 
 ReportRenderer::ReportRenderer(const ReportFacts& facts, const std::vector<ReportEntry>& entries,
@@ -242,7 +248,7 @@ void ReportRenderer::FileBlock(PageFlow& flow, int number, const ReportEntry& en
     };
     QString sha256 = QString::fromStdString(result.sha256);
     if (sha256.isEmpty()) {
-        sha256 = entry.state == FileState::Changed
+        sha256 = IsNoLongerVerified(entry.state)
                      ? tr("not computed: the file is no longer the one that was verified")
                      : tr("not available: the file could not be read");
     }
@@ -279,15 +285,16 @@ void ReportRenderer::FileBlock(PageFlow& flow, int number, const ReportEntry& en
         state = tr("Size and modification time still match the file that was verified.");
         break;
     case FileState::Changed:
-        state = tr("Size or modification time differ from the file that was verified, or the file is gone: "
+    case FileState::Unreadable:
+        state = tr("Not the same file in the same state as the file that was verified, or the file is gone: "
                    "the file changed after it was verified.");
         break;
     case FileState::NotRecorded:
         state = tr("Not known: no size and modification time were recorded when the file was verified.");
         break;
     }
-    add(tr("State at report time"), state, entry.state == FileState::Changed ? boldFont : bodyFont,
-        entry.state == FileState::Changed ? kFailedColor : Qt::black);
+    add(tr("State at report time"), state, IsNoLongerVerified(entry.state) ? boldFont : bodyFont,
+        IsNoLongerVerified(entry.state) ? kFailedColor : Qt::black);
 
     std::vector<double> heights;
     double total = 0;

@@ -3,7 +3,7 @@
 
 #include "filelist/ResultRole.h"
 #include "ui/Sha256Thread.h"
-#include "ui/VerifiedFileState.h"
+#include "verdict/FileStateCheck.h"
 #include "verdict/VerdictText.h"
 
 #include <QAbstractItemModel>
@@ -41,13 +41,13 @@ DetailsWindow::DetailsWindow(QAbstractItemModel* model, const QModelIndex& resul
 
     // A digest the row already holds was taken of the file as verified; a new one is only worth
     // computing while the file is still that file.
-    const VerifiedFileState state = StateSinceVerified(result);
-    changedSinceVerified = state == VerifiedFileState::Changed;
+    const FileState state = CurrentFileState(result);
+    changedSinceVerified = state == FileState::Changed || state == FileState::NotRecorded;
     if (!result.sha256.empty())
         sha256Text = QString::fromStdString(result.sha256);
-    else if (state == VerifiedFileState::Unchanged)
+    else if (state == FileState::AsVerified)
         StartHashing();
-    else if (state == VerifiedFileState::Changed)
+    else if (changedSinceVerified)
         sha256Text = tr("not computed: the file changed after it was verified");
     else
         sha256Text = tr("cannot be computed: the file cannot be read");
@@ -73,8 +73,8 @@ QString DetailsWindow::Text() const
 {
     QStringList lines;
     if (changedSinceVerified)
-        lines << tr("The file changed after it was verified: its size or modification time is no longer "
-                    "what it was then.");
+        lines << tr("The file changed after it was verified: it is no longer the same file in the same state "
+                    "as then.");
     lines += VerdictText::DetailLines(result, sha256Text);
     return lines.join(QLatin1Char('\n'));
 }

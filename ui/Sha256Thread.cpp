@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "ui/Sha256Thread.h"
 
-#include "ui/VerifiedFileState.h"
+#include "verdict/FileStateCheck.h"
 #include "verdict/Sha256Reader.h"
 
 namespace {
-Sha256Thread::Outcome OutcomeOf(VerifiedFileState state)
+Sha256Thread::Outcome OutcomeOf(FileState state)
 {
-    return state == VerifiedFileState::Unreadable ? Sha256Thread::Outcome::Unreadable
-                                                  : Sha256Thread::Outcome::Changed;
+    return state == FileState::Unreadable ? Sha256Thread::Outcome::Unreadable
+                                          : Sha256Thread::Outcome::Changed;
 }
 } // namespace
 
@@ -46,8 +46,8 @@ bool Sha256Thread::KeepGoing(int64_t bytesDone)
 
 void Sha256Thread::run()
 {
-    const VerifiedFileState before = StateSinceVerified(verified);
-    if (before != VerifiedFileState::Unchanged) {
+    const FileState before = CurrentFileState(verified);
+    if (before != FileState::AsVerified) {
         outcome.store(OutcomeOf(before), std::memory_order_release);
         return;
     }
@@ -61,7 +61,7 @@ void Sha256Thread::run()
         outcome.store(Outcome::Unreadable, std::memory_order_release);
         return;
     }
-    const VerifiedFileState after = StateSinceVerified(verified);
-    outcome.store(after == VerifiedFileState::Unchanged ? Outcome::Digested : OutcomeOf(after),
+    const FileState after = CurrentFileState(verified);
+    outcome.store(after == FileState::AsVerified ? Outcome::Digested : OutcomeOf(after),
                   std::memory_order_release);
 }

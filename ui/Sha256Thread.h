@@ -10,8 +10,8 @@
 #include <string>
 
 // Computes the SHA-256 of a verified file on a thread of its own, so that the window keeps answering
-// while a large clip is read. The digest only counts when the file had its verified size and
-// modification time just before and just after the reading: otherwise it belongs to another file.
+// while a large clip is read. The digest only counts when the file was still the verified one
+// (FileStateCheck.h) just before and just after the reading: otherwise it belongs to another file.
 class Sha256Thread : public QThread
 {
     Q_OBJECT

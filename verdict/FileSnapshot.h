@@ -19,6 +19,11 @@ public:
     {
         return static_cast<long long>(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec;
     }
+    // The change time (status or content) in nanoseconds since 1970.
+    long long ChangedNs() const
+    {
+        return static_cast<long long>(status.st_ctim.tv_sec) * 1000000000 + status.st_ctim.tv_nsec;
+    }
     bool SameFileAndState(const FileSnapshot& other) const;
 
 private:

@@ -2,16 +2,23 @@
 #ifndef QUORLITH_VERDICT_FILESTATECHECK_H
 #define QUORLITH_VERDICT_FILESTATECHECK_H
 
+#include "verdict/FileSnapshot.h"
 #include "verdict/VerificationResult.h"
 
-// Whether the file at a result's path is still the one that was verified, as far as its size and
-// modification time tell: a report made later must not vouch for a file that changed since.
+// Whether the file at a result's path is still the one that was verified: the same device and
+// inode, size, modification and change time. A digest computed or a report made later must not
+// vouch for a file that changed since; the change time catches an edit whose modification time
+// was put back, the inode a file swapped in under the same name.
 enum class FileState
 {
     AsVerified,
-    Changed,     // other size or time, or gone
-    NotRecorded, // the verification recorded no size or time to compare with
+    Changed,     // another file, size or time
+    Unreadable,  // cannot be examined now: gone, or no permission
+    NotRecorded, // the verification recorded no state to compare with
 };
+
+// Records in result the state of the file as it was verified.
+void RecordVerifiedState(const FileSnapshot& verified, VerificationResult* result);
 
 FileState CurrentFileState(const VerificationResult& result);
 

@@ -2,8 +2,10 @@
 #include "verdict/FileVerifier.h"
 
 #include "engine/WatermarkVerifier.h"
+#include "verdict/ChangedWhileRead.h"
 #include "verdict/EngineResult.h"
 #include "verdict/FileSnapshot.h"
+#include "verdict/FileStateCheck.h"
 #include "verdict/Sha256Reader.h"
 #include "verdict/TextEscaping.h"
 
@@ -15,7 +17,6 @@
 
 namespace {
 
-const char* const kChangedWhileRead = "the file changed while it was read";
 // Below this size a thread costs more than the overlap saves.
 const int64_t kHashBesideFrom = int64_t(4) << 20;
 const char* const kNameNotUtf8 = "the path is not valid UTF-8, which the verification engine cannot open";
@@ -79,8 +80,7 @@ VerificationResult FileVerifier::Verify(const VerificationTarget& target) const
         Fail(&result, VerdictReason::NotAFile, KindOfSpecialFile(before.Status().st_mode));
         return result;
     }
-    result.size = before.Status().st_size;
-    result.modifiedNs = before.ModifiedNs();
+    RecordVerifiedState(before, &result);
     // The engine reads a path as UTF-8 text; bytes that are not would name another file or none,
     // and its answer would be about that, so such a file is not verified at all.
     if (ToValidUtf8(target.path) != target.path) {
@@ -98,7 +98,7 @@ VerificationResult FileVerifier::Verify(const VerificationTarget& target) const
     FileSnapshot opened;
     if (!opened.TakeOfDescriptor(fd) || !opened.SameFileAndState(before)) {
         close(fd);
-        Fail(&result, VerdictReason::Unreadable, kChangedWhileRead);
+        FailAsChangedWhileRead(&result);
         return result;
     }
 
@@ -125,7 +125,7 @@ VerificationResult FileVerifier::Verify(const VerificationTarget& target) const
     TakeEngineResult(verifier, verdict, &result);
     if (!unchanged) {
         result.sha256.clear();
-        Fail(&result, VerdictReason::Unreadable, kChangedWhileRead);
+        FailAsChangedWhileRead(&result);
     } else if (!hashed) {
         result.sha256.clear();
         Fail(&result, VerdictReason::Unreadable,

@@ -32,6 +32,12 @@ struct VerificationResult
     // The file's modification time when it was verified, in nanoseconds since 1970; -1: unknown. Lets a
     // later report tell whether the file is still the one that was verified.
     int64_t modifiedNs = -1;
+    // Which file it was and when its status last changed (nanoseconds since 1970; -1: unknown): an
+    // edit whose modification time was put back still moves the change time, and a file swapped in
+    // under the same name is another inode. Kept for the window's later checks, not for the reports.
+    uint64_t device = 0;
+    uint64_t inode = 0;
+    int64_t changedNs = -1;
     bool hasCoverage = false;
     Coverage coverage;
     std::string sha256; // lower-case hex; empty when not computed

@@ -262,8 +262,8 @@
         <translation>无法计算：无法读取该文件</translation>
     </message>
     <message>
-        <source>The file changed after it was verified: its size or modification time is no longer what it was then.</source>
-        <translation>该文件在验证之后已发生变化：其大小或修改时间已与验证时不同。</translation>
+        <source>The file changed after it was verified: it is no longer the same file in the same state as then.</source>
+        <translation>该文件在验证之后已发生变化：它已不是验证时的那个文件，或其状态已与验证时不同。</translation>
     </message>
     <message>
         <source>being computed...</source>
@@ -349,8 +349,8 @@
         <translation>大小和修改时间仍与验证时的文件一致。</translation>
     </message>
     <message>
-        <source>Size or modification time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
-        <translation>大小或修改时间与验证时的文件不同，或文件已不存在：该文件在验证之后已发生变化。</translation>
+        <source>Not the same file in the same state as the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>已不是验证时那个处于相同状态的文件，或文件已不存在：该文件在验证之后已发生变化。</translation>
     </message>
     <message>
         <source>Not known: no size and modification time were recorded when the file was verified.</source>

@@ -262,8 +262,8 @@
         <translation>無法計算：無法讀取檔案</translation>
     </message>
     <message>
-        <source>The file changed after it was verified: its size or modification time is no longer what it was then.</source>
-        <translation>檔案在驗證之後已有變更：其大小或修改時間已與驗證時不同。</translation>
+        <source>The file changed after it was verified: it is no longer the same file in the same state as then.</source>
+        <translation>檔案在驗證之後已有變更：它已不是驗證時的那個檔案，或其狀態已與驗證時不同。</translation>
     </message>
     <message>
         <source>being computed...</source>
@@ -349,8 +349,8 @@
         <translation>大小和修改時間仍與驗證時的檔案一致。</translation>
     </message>
     <message>
-        <source>Size or modification time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
-        <translation>大小或修改時間與驗證時的檔案不同，或檔案已不存在：檔案在驗證之後已有變更。</translation>
+        <source>Not the same file in the same state as the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>已不是驗證時那個處於相同狀態的檔案，或檔案已不存在：檔案在驗證之後已有變更。</translation>
     </message>
     <message>
         <source>Not known: no size and modification time were recorded when the file was verified.</source>

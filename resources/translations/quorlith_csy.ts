@@ -262,8 +262,8 @@
         <translation>nelze vypočítat: soubor nelze přečíst</translation>
     </message>
     <message>
-        <source>The file changed after it was verified: its size or modification time is no longer what it was then.</source>
-        <translation>Soubor se po ověření změnil: jeho velikost nebo čas změny už nejsou takové jako tehdy.</translation>
+        <source>The file changed after it was verified: it is no longer the same file in the same state as then.</source>
+        <translation>Soubor se po ověření změnil: už to není tentýž soubor ve stejném stavu jako tehdy.</translation>
     </message>
     <message>
         <source>being computed...</source>
@@ -349,8 +349,8 @@
         <translation>Velikost a čas změny stále odpovídají ověřenému souboru.</translation>
     </message>
     <message>
-        <source>Size or modification time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
-        <translation>Velikost nebo čas změny se liší od ověřeného souboru, nebo soubor zmizel: soubor se po ověření změnil.</translation>
+        <source>Not the same file in the same state as the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>Není to tentýž soubor ve stejném stavu jako ověřený soubor, nebo soubor zmizel: soubor se po ověření změnil.</translation>
     </message>
     <message>
         <source>Not known: no size and modification time were recorded when the file was verified.</source>

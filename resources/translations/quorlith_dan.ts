@@ -262,8 +262,8 @@
         <translation>kan ikke beregnes: filen kan ikke læses</translation>
     </message>
     <message>
-        <source>The file changed after it was verified: its size or modification time is no longer what it was then.</source>
-        <translation>Filen er ændret, efter at den blev kontrolleret: dens størrelse eller ændringstidspunkt er ikke længere det samme som dengang.</translation>
+        <source>The file changed after it was verified: it is no longer the same file in the same state as then.</source>
+        <translation>Filen er ændret, efter at den blev kontrolleret: den er ikke længere den samme fil i samme tilstand som dengang.</translation>
     </message>
     <message>
         <source>being computed...</source>
@@ -349,8 +349,8 @@
         <translation>Størrelse og ændringstidspunkt svarer stadig til den fil, der blev kontrolleret.</translation>
     </message>
     <message>
-        <source>Size or modification time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
-        <translation>Størrelse eller ændringstidspunkt afviger fra den fil, der blev kontrolleret, eller filen er væk: filen er ændret, efter at den blev kontrolleret.</translation>
+        <source>Not the same file in the same state as the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>Ikke den samme fil i samme tilstand som den fil, der blev kontrolleret, eller filen er væk: filen er ændret, efter at den blev kontrolleret.</translation>
     </message>
     <message>
         <source>Not known: no size and modification time were recorded when the file was verified.</source>

@@ -262,8 +262,8 @@
         <translation>cannot be computed: the file cannot be read</translation>
     </message>
     <message>
-        <source>The file changed after it was verified: its size or modification time is no longer what it was then.</source>
-        <translation>The file changed after it was verified: its size or modification time is no longer what it was then.</translation>
+        <source>The file changed after it was verified: it is no longer the same file in the same state as then.</source>
+        <translation>The file changed after it was verified: it is no longer the same file in the same state as then.</translation>
     </message>
     <message>
         <source>being computed...</source>
@@ -349,8 +349,8 @@
         <translation>Size and modification time still match the file that was verified.</translation>
     </message>
     <message>
-        <source>Size or modification time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
-        <translation>Size or modification time differ from the file that was verified, or the file is gone: the file changed after it was verified.</translation>
+        <source>Not the same file in the same state as the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>Not the same file in the same state as the file that was verified, or the file is gone: the file changed after it was verified.</translation>
     </message>
     <message>
         <source>Not known: no size and modification time were recorded when the file was verified.</source>

@@ -262,8 +262,8 @@
         <translation>impossible à calculer : le fichier est illisible</translation>
     </message>
     <message>
-        <source>The file changed after it was verified: its size or modification time is no longer what it was then.</source>
-        <translation>Le fichier a changé depuis sa vérification : sa taille ou sa date de modification n&apos;est plus celle d&apos;alors.</translation>
+        <source>The file changed after it was verified: it is no longer the same file in the same state as then.</source>
+        <translation>Le fichier a changé depuis sa vérification : ce n&apos;est plus le même fichier dans le même état qu&apos;alors.</translation>
     </message>
     <message>
         <source>being computed...</source>
@@ -349,8 +349,8 @@
         <translation>La taille et la date de modification correspondent toujours au fichier vérifié.</translation>
     </message>
     <message>
-        <source>Size or modification time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
-        <translation>La taille ou la date de modification diffèrent de celles du fichier vérifié, ou le fichier a disparu : le fichier a changé depuis sa vérification.</translation>
+        <source>Not the same file in the same state as the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>Ce n&apos;est plus le même fichier dans le même état que le fichier vérifié, ou le fichier a disparu : le fichier a changé depuis sa vérification.</translation>
     </message>
     <message>
         <source>Not known: no size and modification time were recorded when the file was verified.</source>

@@ -262,8 +262,8 @@
         <translation>nicht berechenbar: Die Datei lässt sich nicht lesen</translation>
     </message>
     <message>
-        <source>The file changed after it was verified: its size or modification time is no longer what it was then.</source>
-        <translation>Die Datei hat sich seit der Prüfung geändert: Ihre Größe oder ihr Änderungszeitpunkt ist nicht mehr derselbe wie damals.</translation>
+        <source>The file changed after it was verified: it is no longer the same file in the same state as then.</source>
+        <translation>Die Datei hat sich seit der Prüfung geändert: Sie ist nicht mehr dieselbe Datei im selben Zustand wie damals.</translation>
     </message>
     <message>
         <source>being computed...</source>
@@ -349,8 +349,8 @@
         <translation>Größe und Änderungszeitpunkt stimmen noch mit der geprüften Datei überein.</translation>
     </message>
     <message>
-        <source>Size or modification time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
-        <translation>Größe oder Änderungszeitpunkt weichen von der geprüften Datei ab, oder die Datei ist nicht mehr vorhanden: Die Datei hat sich seit der Prüfung geändert.</translation>
+        <source>Not the same file in the same state as the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>Nicht mehr dieselbe Datei im selben Zustand wie die geprüfte Datei, oder die Datei ist nicht mehr vorhanden: Die Datei hat sich seit der Prüfung geändert.</translation>
     </message>
     <message>
         <source>Not known: no size and modification time were recorded when the file was verified.</source>

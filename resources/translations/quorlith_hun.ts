@@ -262,8 +262,8 @@
         <translation>nem számítható ki: a fájl nem olvasható</translation>
     </message>
     <message>
-        <source>The file changed after it was verified: its size or modification time is no longer what it was then.</source>
-        <translation>A fájl az ellenőrzés után megváltozott: a mérete vagy a módosítás ideje már nem az, ami akkor volt.</translation>
+        <source>The file changed after it was verified: it is no longer the same file in the same state as then.</source>
+        <translation>A fájl az ellenőrzés után megváltozott: már nem ugyanaz a fájl ugyanabban az állapotban, mint akkor.</translation>
     </message>
     <message>
         <source>being computed...</source>
@@ -349,8 +349,8 @@
         <translation>A méret és a módosítás ideje még mindig egyezik az ellenőrzött fájléval.</translation>
     </message>
     <message>
-        <source>Size or modification time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
-        <translation>A méret vagy a módosítás ideje eltér az ellenőrzött fájlétól, vagy a fájl már nincs meg: a fájl az ellenőrzés után megváltozott.</translation>
+        <source>Not the same file in the same state as the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>Már nem ugyanaz a fájl ugyanabban az állapotban, mint az ellenőrzött fájl, vagy a fájl már nincs meg: a fájl az ellenőrzés után megváltozott.</translation>
     </message>
     <message>
         <source>Not known: no size and modification time were recorded when the file was verified.</source>

@@ -262,8 +262,8 @@
         <translation>impossibile da calcolare: il file non è leggibile</translation>
     </message>
     <message>
-        <source>The file changed after it was verified: its size or modification time is no longer what it was then.</source>
-        <translation>Il file è cambiato dopo la verifica: la sua dimensione o la data di modifica non sono più quelle di allora.</translation>
+        <source>The file changed after it was verified: it is no longer the same file in the same state as then.</source>
+        <translation>Il file è cambiato dopo la verifica: non è più lo stesso file nello stesso stato di allora.</translation>
     </message>
     <message>
         <source>being computed...</source>
@@ -349,8 +349,8 @@
         <translation>Dimensione e data di modifica corrispondono ancora al file verificato.</translation>
     </message>
     <message>
-        <source>Size or modification time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
-        <translation>La dimensione o la data di modifica differiscono da quelle del file verificato, oppure il file non c&apos;è più: il file è cambiato dopo la verifica.</translation>
+        <source>Not the same file in the same state as the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>Non è più lo stesso file nello stesso stato del file verificato, oppure il file non c&apos;è più: il file è cambiato dopo la verifica.</translation>
     </message>
     <message>
         <source>Not known: no size and modification time were recorded when the file was verified.</source>

@@ -262,8 +262,8 @@
         <translation>計算できません：ファイルを読み取れません</translation>
     </message>
     <message>
-        <source>The file changed after it was verified: its size or modification time is no longer what it was then.</source>
-        <translation>検証後にファイルが変更されました。サイズまたは更新日時が検証時と一致しません。</translation>
+        <source>The file changed after it was verified: it is no longer the same file in the same state as then.</source>
+        <translation>検証後にファイルが変更されました。検証時と同じ状態の同じファイルではなくなっています。</translation>
     </message>
     <message>
         <source>being computed...</source>
@@ -349,8 +349,8 @@
         <translation>サイズと更新日時は、検証したファイルと現在も一致しています。</translation>
     </message>
     <message>
-        <source>Size or modification time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
-        <translation>サイズまたは更新日時が検証したファイルと異なるか、ファイルがなくなっています。検証後にファイルが変更されました。</translation>
+        <source>Not the same file in the same state as the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>検証したファイルと同じ状態の同じファイルではないか、ファイルがなくなっています。検証後にファイルが変更されました。</translation>
     </message>
     <message>
         <source>Not known: no size and modification time were recorded when the file was verified.</source>

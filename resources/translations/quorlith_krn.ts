@@ -262,8 +262,8 @@
         <translation>계산할 수 없음: 파일을 읽을 수 없습니다</translation>
     </message>
     <message>
-        <source>The file changed after it was verified: its size or modification time is no longer what it was then.</source>
-        <translation>확인한 후에 파일이 변경되었습니다. 파일 크기나 수정 시간이 확인할 때와 다릅니다.</translation>
+        <source>The file changed after it was verified: it is no longer the same file in the same state as then.</source>
+        <translation>확인한 후에 파일이 변경되었습니다. 확인할 때와 같은 상태의 같은 파일이 아닙니다.</translation>
     </message>
     <message>
         <source>being computed...</source>
@@ -349,8 +349,8 @@
         <translation>파일 크기와 수정 시간이 확인한 파일과 여전히 일치합니다.</translation>
     </message>
     <message>
-        <source>Size or modification time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
-        <translation>파일 크기나 수정 시간이 확인한 파일과 다르거나 파일이 없어졌습니다. 확인한 후에 파일이 변경되었습니다.</translation>
+        <source>Not the same file in the same state as the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>확인한 파일과 같은 상태의 같은 파일이 아니거나 파일이 없어졌습니다. 확인한 후에 파일이 변경되었습니다.</translation>
     </message>
     <message>
         <source>Not known: no size and modification time were recorded when the file was verified.</source>

@@ -262,8 +262,8 @@
         <translation>kan niet worden berekend: het bestand kan niet worden gelezen</translation>
     </message>
     <message>
-        <source>The file changed after it was verified: its size or modification time is no longer what it was then.</source>
-        <translation>Het bestand is na de verificatie gewijzigd: de grootte of het wijzigingstijdstip is niet meer wat het toen was.</translation>
+        <source>The file changed after it was verified: it is no longer the same file in the same state as then.</source>
+        <translation>Het bestand is na de verificatie gewijzigd: het is niet meer hetzelfde bestand in dezelfde staat als toen.</translation>
     </message>
     <message>
         <source>being computed...</source>
@@ -349,8 +349,8 @@
         <translation>Grootte en wijzigingstijdstip komen nog overeen met het geverifieerde bestand.</translation>
     </message>
     <message>
-        <source>Size or modification time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
-        <translation>Grootte of wijzigingstijdstip wijken af van het geverifieerde bestand, of het bestand is verdwenen: het bestand is na de verificatie gewijzigd.</translation>
+        <source>Not the same file in the same state as the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>Niet meer hetzelfde bestand in dezelfde staat als het geverifieerde bestand, of het bestand is verdwenen: het bestand is na de verificatie gewijzigd.</translation>
     </message>
     <message>
         <source>Not known: no size and modification time were recorded when the file was verified.</source>

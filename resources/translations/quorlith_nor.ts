@@ -262,8 +262,8 @@
         <translation>kan ikke beregnes: filen kan ikke leses</translation>
     </message>
     <message>
-        <source>The file changed after it was verified: its size or modification time is no longer what it was then.</source>
-        <translation>Filen er endret etter at den ble kontrollert: størrelsen eller endringstidspunktet er ikke lenger det samme som da.</translation>
+        <source>The file changed after it was verified: it is no longer the same file in the same state as then.</source>
+        <translation>Filen er endret etter at den ble kontrollert: den er ikke lenger den samme filen i samme tilstand som da.</translation>
     </message>
     <message>
         <source>being computed...</source>
@@ -349,8 +349,8 @@
         <translation>Størrelse og endringstidspunkt stemmer fortsatt med filen som ble kontrollert.</translation>
     </message>
     <message>
-        <source>Size or modification time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
-        <translation>Størrelse eller endringstidspunkt avviker fra filen som ble kontrollert, eller filen er borte: filen er endret etter at den ble kontrollert.</translation>
+        <source>Not the same file in the same state as the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>Ikke lenger den samme filen i samme tilstand som filen som ble kontrollert, eller filen er borte: filen er endret etter at den ble kontrollert.</translation>
     </message>
     <message>
         <source>Not known: no size and modification time were recorded when the file was verified.</source>

@@ -262,8 +262,8 @@
         <translation>nie można obliczyć: nie można odczytać pliku</translation>
     </message>
     <message>
-        <source>The file changed after it was verified: its size or modification time is no longer what it was then.</source>
-        <translation>Plik zmienił się po weryfikacji: jego rozmiar lub czas modyfikacji nie są już takie jak wtedy.</translation>
+        <source>The file changed after it was verified: it is no longer the same file in the same state as then.</source>
+        <translation>Plik zmienił się po weryfikacji: nie jest to już ten sam plik w tym samym stanie co wtedy.</translation>
     </message>
     <message>
         <source>being computed...</source>
@@ -349,8 +349,8 @@
         <translation>Rozmiar i czas modyfikacji nadal zgadzają się z plikiem, który zweryfikowano.</translation>
     </message>
     <message>
-        <source>Size or modification time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
-        <translation>Rozmiar lub czas modyfikacji różnią się od pliku, który zweryfikowano, albo plik zniknął: plik zmienił się po weryfikacji.</translation>
+        <source>Not the same file in the same state as the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>To już nie ten sam plik w tym samym stanie co plik, który zweryfikowano, albo plik zniknął: plik zmienił się po weryfikacji.</translation>
     </message>
     <message>
         <source>Not known: no size and modification time were recorded when the file was verified.</source>

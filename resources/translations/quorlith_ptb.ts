@@ -262,8 +262,8 @@
         <translation>não pode ser calculado: o arquivo não pode ser lido</translation>
     </message>
     <message>
-        <source>The file changed after it was verified: its size or modification time is no longer what it was then.</source>
-        <translation>O arquivo mudou depois de verificado: o tamanho ou a data de modificação já não são os daquele momento.</translation>
+        <source>The file changed after it was verified: it is no longer the same file in the same state as then.</source>
+        <translation>O arquivo mudou depois de verificado: já não é o mesmo arquivo no mesmo estado daquele momento.</translation>
     </message>
     <message>
         <source>being computed...</source>
@@ -349,8 +349,8 @@
         <translation>O tamanho e a data de modificação ainda conferem com os do arquivo verificado.</translation>
     </message>
     <message>
-        <source>Size or modification time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
-        <translation>O tamanho ou a data de modificação diferem dos do arquivo verificado, ou o arquivo não existe mais: o arquivo mudou depois de verificado.</translation>
+        <source>Not the same file in the same state as the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>Já não é o mesmo arquivo no mesmo estado do arquivo verificado, ou o arquivo não existe mais: o arquivo mudou depois de verificado.</translation>
     </message>
     <message>
         <source>Not known: no size and modification time were recorded when the file was verified.</source>

@@ -262,8 +262,8 @@
         <translation>невозможно вычислить: не удаётся прочитать файл</translation>
     </message>
     <message>
-        <source>The file changed after it was verified: its size or modification time is no longer what it was then.</source>
-        <translation>Файл изменился после проверки: его размер или время изменения уже не те, что были тогда.</translation>
+        <source>The file changed after it was verified: it is no longer the same file in the same state as then.</source>
+        <translation>Файл изменился после проверки: это уже не тот же файл в том же состоянии, что тогда.</translation>
     </message>
     <message>
         <source>being computed...</source>
@@ -349,8 +349,8 @@
         <translation>Размер и время изменения по-прежнему совпадают с проверенным файлом.</translation>
     </message>
     <message>
-        <source>Size or modification time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
-        <translation>Размер или время изменения отличаются от проверенного файла, или файл исчез: файл изменился после проверки.</translation>
+        <source>Not the same file in the same state as the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>Это уже не тот же файл в том же состоянии, что проверенный файл, или файл исчез: файл изменился после проверки.</translation>
     </message>
     <message>
         <source>Not known: no size and modification time were recorded when the file was verified.</source>

@@ -262,8 +262,8 @@
         <translation>no se puede calcular: el archivo no se puede leer</translation>
     </message>
     <message>
-        <source>The file changed after it was verified: its size or modification time is no longer what it was then.</source>
-        <translation>El archivo cambió después de comprobarse: su tamaño o su fecha de modificación ya no son los de entonces.</translation>
+        <source>The file changed after it was verified: it is no longer the same file in the same state as then.</source>
+        <translation>El archivo cambió después de comprobarse: ya no es el mismo archivo en el mismo estado que entonces.</translation>
     </message>
     <message>
         <source>being computed...</source>
@@ -349,8 +349,8 @@
         <translation>El tamaño y la fecha de modificación siguen coincidiendo con los del archivo comprobado.</translation>
     </message>
     <message>
-        <source>Size or modification time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
-        <translation>El tamaño o la fecha de modificación difieren de los del archivo comprobado, o el archivo ya no existe: el archivo cambió después de comprobarse.</translation>
+        <source>Not the same file in the same state as the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>Ya no es el mismo archivo en el mismo estado que el archivo comprobado, o el archivo ya no existe: el archivo cambió después de comprobarse.</translation>
     </message>
     <message>
         <source>Not known: no size and modification time were recorded when the file was verified.</source>

@@ -262,8 +262,8 @@
         <translation>kan inte beräknas: filen kan inte läsas</translation>
     </message>
     <message>
-        <source>The file changed after it was verified: its size or modification time is no longer what it was then.</source>
-        <translation>Filen har ändrats sedan den kontrollerades: dess storlek eller ändringstid är inte längre densamma som då.</translation>
+        <source>The file changed after it was verified: it is no longer the same file in the same state as then.</source>
+        <translation>Filen har ändrats sedan den kontrollerades: den är inte längre samma fil i samma tillstånd som då.</translation>
     </message>
     <message>
         <source>being computed...</source>
@@ -349,8 +349,8 @@
         <translation>Storlek och ändringstid stämmer fortfarande med filen som kontrollerades.</translation>
     </message>
     <message>
-        <source>Size or modification time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
-        <translation>Storlek eller ändringstid skiljer sig från filen som kontrollerades, eller så är filen borta: filen har ändrats sedan den kontrollerades.</translation>
+        <source>Not the same file in the same state as the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>Inte längre samma fil i samma tillstånd som filen som kontrollerades, eller så är filen borta: filen har ändrats sedan den kontrollerades.</translation>
     </message>
     <message>
         <source>Not known: no size and modification time were recorded when the file was verified.</source>

@@ -262,8 +262,8 @@
         <translation>hesaplanamıyor: dosya okunamıyor</translation>
     </message>
     <message>
-        <source>The file changed after it was verified: its size or modification time is no longer what it was then.</source>
-        <translation>Dosya doğrulandıktan sonra değişti: boyutu veya değiştirilme zamanı artık doğrulama sırasındaki gibi değil.</translation>
+        <source>The file changed after it was verified: it is no longer the same file in the same state as then.</source>
+        <translation>Dosya doğrulandıktan sonra değişti: artık doğrulama sırasındaki durumunda aynı dosya değil.</translation>
     </message>
     <message>
         <source>being computed...</source>
@@ -349,8 +349,8 @@
         <translation>Boyut ve değiştirilme zamanı hâlâ doğrulanan dosyayla eşleşiyor.</translation>
     </message>
     <message>
-        <source>Size or modification time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
-        <translation>Boyut veya değiştirilme zamanı doğrulanan dosyadan farklı ya da dosya artık yok: dosya doğrulandıktan sonra değişti.</translation>
+        <source>Not the same file in the same state as the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>Artık doğrulanan dosyayla aynı durumda aynı dosya değil ya da dosya artık yok: dosya doğrulandıktan sonra değişti.</translation>
     </message>
     <message>
         <source>Not known: no size and modification time were recorded when the file was verified.</source>

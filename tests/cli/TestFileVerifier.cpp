@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "EvidenceFixtures.h"
-#include "verdict/FileVerifier.h"
 #include "engine/WatermarkVerifier.h"
+#include "verdict/FileVerifier.h"
 
 #include <QtTest>
 
@@ -27,6 +27,7 @@ private slots:
     void coverageMatchesTheChangesThatAreCaught();
     void fileChangedWhileReadFails();
     void sha256OfTheFileAsRead();
+    void recordsWhichFileWasVerified();
 
 private:
     QString Make(const QString& kind);
@@ -270,6 +271,24 @@ void TestFileVerifier::sha256OfTheFileAsRead()
     QVERIFY(hashed.authentic);
     QCOMPARE(QByteArray::fromStdString(hashed.sha256), expected);
     QVERIFY(Verify(path, false).sha256.empty());
+}
+
+// What a later check compares with: the very file and its state when it was verified.
+void TestFileVerifier::recordsWhichFileWasVerified()
+{
+    const QString path = dir.filePath("recorded.avi");
+    QVERIFY(Fixtures::Stamp(Fixtures::Media("clip.avi"), path, "1.0"));
+    struct stat status;
+    QCOMPARE(stat(QFile::encodeName(path).constData(), &status), 0);
+
+    const VerificationResult result = Verify(path);
+
+    QVERIFY(result.authentic);
+    QCOMPARE(result.device, uint64_t(status.st_dev));
+    QCOMPARE(result.inode, uint64_t(status.st_ino));
+    QCOMPARE(result.size, int64_t(status.st_size));
+    QCOMPARE(result.modifiedNs, int64_t(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec);
+    QCOMPARE(result.changedNs, int64_t(status.st_ctim.tv_sec) * 1000000000 + status.st_ctim.tv_nsec);
 }
 
 QTEST_GUILESS_MAIN(TestFileVerifier)

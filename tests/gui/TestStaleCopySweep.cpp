@@ -2,6 +2,7 @@
 #include "EndedProcess.h"
 #include "filelist/PrivateCopyName.h"
 #include "filelist/StaleCopySweep.h"
+#include "filelist/TemporaryCopy.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -28,6 +31,8 @@ private slots:
     void initTestCase();
     void removesOnlyCopiesOfEndedProcesses_data();
     void removesOnlyCopiesOfEndedProcesses();
+    void copyLockedByItsOwnerStays();
+    void liveCopyStaysWhateverItsNameSays();
     void copyOfThisProcessIsNamedForIt();
 
 private:
@@ -132,6 +137,49 @@ void TestStaleCopySweep::removesOnlyCopiesOfEndedProcesses()
     QVERIFY(QFileInfo(folder.filePath("neighbour.jpg")).isFile());
     QVERIFY(QFileInfo(target).isFile());
     QVERIFY(QFileInfo(elsewhere.filePath("case/inside.jpg")).isFile());
+}
+
+// The owner may run on another machine that shares the folder, where the id in the name means
+// nothing here: its lock alone keeps the copy.
+void TestStaleCopySweep::copyLockedByItsOwnerStays()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = folder.filePath(".quorlith-" + QString::number(ended) + "-a1B2c3.jpg");
+    QVERIFY(WriteFile(path, "copy"));
+    const int owner = open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    QVERIFY(owner >= 0);
+    QCOMPARE(flock(owner, LOCK_EX), 0);
+
+    QCOMPARE(RemoveStaleCopies(folder.path()), 0);
+    QVERIFY(QFileInfo(path).isFile());
+
+    close(owner);
+    QCOMPARE(RemoveStaleCopies(folder.path()), 1);
+    QVERIFY(!QFileInfo(path).exists());
+}
+
+// A copy in use, renamed for an ended process as another machine's copy would look from here.
+void TestStaleCopySweep::liveCopyStaysWhateverItsNameSays()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString original = folder.filePath("evidence.jpg");
+    QVERIFY(WriteFile(original, "evidence"));
+    const QString workingFolder = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(folder.path()));
+    {
+        const TemporaryCopy copy{QFileInfo(original)};
+        QVERIFY(QDir::setCurrent(workingFolder));
+        QVERIFY(copy.IsCopy());
+        const QString foreign = folder.filePath(".quorlith-" + QString::number(ended) + "-a1B2c3.jpg");
+        QVERIFY(QFile::rename(copy.PathToVerify(), foreign));
+
+        QCOMPARE(RemoveStaleCopies(folder.path()), 0);
+        QVERIFY(QFileInfo(foreign).isFile());
+        QVERIFY(QFile::rename(foreign, copy.PathToVerify()));
+    }
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"evidence.jpg"});
 }
 
 void TestStaleCopySweep::copyOfThisProcessIsNamedForIt()
