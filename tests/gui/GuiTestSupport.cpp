@@ -62,3 +62,16 @@ QMap<QString, FolderEntry> SnapshotFolder(const QString& folder)
     }
     return entries;
 }
+
+bool WindowTestFolders::Enter()
+{
+    start = QDir::currentPath();
+    work.reset(new QTemporaryDir);
+    user.reset(new QTemporaryDir);
+    return work->isValid() && user->isValid() && QDir::setCurrent(work->path());
+}
+
+void WindowTestFolders::Leave()
+{
+    QDir::setCurrent(start);
+}

@@ -7,7 +7,26 @@
 #include <QString>
 #include <QStringList>
 
-class QTemporaryDir;
+#include <QTemporaryDir>
+
+#include <memory>
+
+// A test function's own working folder, where the window makes its private copies, and user folder,
+// where the evidence lies; both new for each test function. Enter makes them and enters the working
+// folder; Leave returns to the folder the test started in.
+class WindowTestFolders
+{
+public:
+    bool Enter();
+    void Leave();
+    QString Work() const { return work->path(); }
+    QString User() const { return user->path(); }
+
+private:
+    std::unique_ptr<QTemporaryDir> work;
+    std::unique_ptr<QTemporaryDir> user;
+    QString start;
+};
 
 // Points the window's settings store into dir, so no test reads or writes the user's.
 void UseTemporarySettings(const QTemporaryDir& dir);

@@ -48,10 +48,8 @@ private slots:
     void relativePathsAreKeptAbsolute();
 
 private:
-    std::unique_ptr<QTemporaryDir> workDir;
-    std::unique_ptr<QTemporaryDir> userDir;
+    WindowTestFolders folders;
     QTemporaryDir settingsDir;
-    QString startDir;
 };
 
 void TestAddPaths::initTestCase()
@@ -64,13 +62,9 @@ void TestAddPaths::initTestCase()
 // scan rule refuses, a folder with one still, and an empty folder.
 void TestAddPaths::init()
 {
-    startDir = QDir::currentPath();
-    workDir.reset(new QTemporaryDir);
-    userDir.reset(new QTemporaryDir);
-    QVERIFY(workDir->isValid() && userDir->isValid());
-    QVERIFY(QDir::setCurrent(workDir->path()));
+    QVERIFY(folders.Enter());
 
-    const QString top = userDir->path();
+    const QString top = folders.User();
     const QString folder = top + "/case 17";
     QVERIFY(QDir().mkpath(folder + "/sub/deeper"));
     QVERIFY(QDir().mkpath(top + "/case 18"));
@@ -87,7 +81,7 @@ void TestAddPaths::init()
 
 void TestAddPaths::cleanup()
 {
-    QDir::setCurrent(startDir);
+    folders.Leave();
 }
 
 void TestAddPaths::verifiesFilesAndScannedFoldersInOrder_data()
@@ -115,7 +109,7 @@ void TestAddPaths::verifiesFilesAndScannedFoldersInOrder()
     QFETCH(QString, status);
     QStringList paths;
     for (const QString& name : given)
-        paths << QDir(userDir->path()).filePath(name);
+        paths << QDir(folders.User()).filePath(name);
 
     MainWindow window;
     window.AddPaths(paths);
@@ -128,7 +122,7 @@ void TestAddPaths::verifiesFilesAndScannedFoldersInOrder()
 // path, so that the details and reports name the file wherever the program is later.
 void TestAddPaths::relativePathsAreKeptAbsolute()
 {
-    QVERIFY(QDir::setCurrent(userDir->path()));
+    QVERIFY(QDir::setCurrent(folders.User()));
     MainWindow window;
     window.AddPaths({"z.jpg", "case 18"});
 
@@ -137,7 +131,7 @@ void TestAddPaths::relativePathsAreKeptAbsolute()
     for (int row = rows->rowCount() - 1; row >= 0; --row)
         kept << QString::fromStdString(
             rows->index(row, 0).data(kResultRole).value<VerificationResult>().path);
-    QCOMPARE(kept, QStringList({userDir->path() + "/z.jpg", userDir->path() + "/case 18/photo.JPG"}));
+    QCOMPARE(kept, QStringList({folders.User() + "/z.jpg", folders.User() + "/case 18/photo.JPG"}));
 }
 
 QTEST_MAIN(TestAddPaths)

@@ -86,10 +86,8 @@ private slots:
 private:
     QStringList MakeMixedRows();
 
-    std::unique_ptr<QTemporaryDir> workDir;
-    std::unique_ptr<QTemporaryDir> userDir;
+    WindowTestFolders folders;
     QTemporaryDir settingsDir;
-    QString startDir;
 };
 
 void TestAddRemove::initTestCase()
@@ -100,23 +98,19 @@ void TestAddRemove::initTestCase()
 
 void TestAddRemove::init()
 {
-    startDir = QDir::currentPath();
-    workDir.reset(new QTemporaryDir);
-    userDir.reset(new QTemporaryDir);
-    QVERIFY(workDir->isValid() && userDir->isValid());
-    QVERIFY(QDir::setCurrent(workDir->path()));
+    QVERIFY(folders.Enter());
 }
 
 void TestAddRemove::cleanup()
 {
-    QDir::setCurrent(startDir);
+    folders.Leave();
 }
 
 // The dialog's filter goes by the name's end, so clip.2015.mp4 can be added here and is
 // verified as an MP4 file.
 void TestAddRemove::openFilesVerifiesTheChosenFiles()
 {
-    const QString dir = userDir->path();
+    const QString dir = folders.User();
     const QStringList chosen = {MakeEvidence(dir, "clip-faststart.mp4", "clip.2015.mp4"),
                                 MakeTamperedEvidence(dir, "still.jpg", "photo.jpg"),
                                 MakeEvidence(dir, "clip.avi", "clip.avi")};
@@ -136,7 +130,7 @@ void TestAddRemove::openFilesVerifiesTheChosenFiles()
 
 void TestAddRemove::cancelledFileDialogAddsNothing()
 {
-    MakeEvidence(workDir->path(), "still.jpg", "here.jpg");
+    MakeEvidence(folders.Work(), "still.jpg", "here.jpg");
     MainWindow window;
     AnswerNextFileDialog({});
     QMetaObject::invokeMethod(&window, "OpenFiles");
@@ -148,7 +142,7 @@ void TestAddRemove::cancelledFileDialogAddsNothing()
 // are not; hidden files and links are neither listed nor followed.
 void TestAddRemove::openFolderTakesEvidenceAtAnyDepth()
 {
-    const QString top = userDir->filePath("case 17");
+    const QString top = QDir(folders.User()).filePath("case 17");
     QVERIFY(QDir().mkpath(top + "/sub/deeper"));
     QVERIFY(!MakeEvidence(top, "still.jpg", "photo.JPG").isEmpty());
     QVERIFY(!MakeEvidence(top, "clip-mdat-first.mp4", "clip.Mp4").isEmpty());
@@ -177,7 +171,7 @@ void TestAddRemove::openFolderTakesEvidenceAtAnyDepth()
 // No scan and no run, even with evidence in the working folder.
 void TestAddRemove::cancelledFolderDialogEndsTheCommand()
 {
-    QVERIFY(!MakeEvidence(workDir->path(), "still.jpg", "here.jpg").isEmpty());
+    QVERIFY(!MakeEvidence(folders.Work(), "still.jpg", "here.jpg").isEmpty());
     MainWindow window;
     AnswerNextFileDialog({});
     QMetaObject::invokeMethod(&window, "OpenFolder");
@@ -198,7 +192,7 @@ void TestAddRemove::endingDuringAFolderScanStopsIt_data()
 void TestAddRemove::endingDuringAFolderScanStopsIt()
 {
     QFETCH(bool, quitWithoutClosing);
-    const QString top = userDir->filePath("case 18");
+    const QString top = QDir(folders.User()).filePath("case 18");
     QVERIFY(QDir().mkpath(top + "/sub"));
     QVERIFY(!MakeEvidence(top, "still.jpg", "photo.jpg").isEmpty());
     QVERIFY(!MakeEvidence(top + "/sub", "clip.avi", "clip.avi").isEmpty());
@@ -257,7 +251,7 @@ void TestAddRemove::removeMovesTheRightCounters()
     QFETCH(int, last);
     QFETCH(QStringList, left);
     QFETCH(QString, status);
-    const QString dir = userDir->path();
+    const QString dir = folders.User();
     const QStringList paths = {
         MakeTamperedEvidence(dir, "still.jpg", "d.jpg"), MakeEvidence(dir, "still.jpg", "c.jpg"),
         MakeTamperedEvidence(dir, "still.jpg", "b.jpg"), MakeEvidence(dir, "still.jpg", "a.jpg")};
@@ -278,7 +272,7 @@ void TestAddRemove::removeMovesTheRightCounters()
 
 void TestAddRemove::removeWorksDuringARun()
 {
-    const QString dir = userDir->path();
+    const QString dir = folders.User();
     const QStringList earlier = {MakeEvidence(dir, "still.jpg", "old-green.jpg"),
                                  MakeTamperedEvidence(dir, "still.jpg", "old-red.jpg")};
     // The first file is big enough to be still in work when the queued removal arrives.
@@ -308,8 +302,8 @@ QStringList TestAddRemove::MakeMixedRows()
 {
     QStringList paths;
     for (const QString& name : kMixedOrder) {
-        paths << (kRedRows.contains(name) ? MakeTamperedEvidence(userDir->path(), "still.jpg", name)
-                                          : MakeEvidence(userDir->path(), "still.jpg", name));
+        paths << (kRedRows.contains(name) ? MakeTamperedEvidence(folders.User(), "still.jpg", name)
+                                          : MakeEvidence(folders.User(), "still.jpg", name));
     }
     return paths;
 }
@@ -379,7 +373,7 @@ void TestAddRemove::removeFollowsChangesWhileEventsRun()
     QFETCH(QStringList, left);
     QFETCH(QString, status);
     const QStringList paths = MakeMixedRows();
-    const QString added = MakeEvidence(userDir->path(), "still.jpg", "new.jpg");
+    const QString added = MakeEvidence(folders.User(), "still.jpg", "new.jpg");
     QVERIFY(!paths.contains(QString()) && !added.isEmpty());
     MainWindow window;
     window.VerifyFiles(paths);

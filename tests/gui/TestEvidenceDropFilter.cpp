@@ -95,10 +95,8 @@ private slots:
 private:
     QString UserUrl(const QString& name) const;
 
-    std::unique_ptr<QTemporaryDir> workDir;
-    std::unique_ptr<QTemporaryDir> userDir;
+    WindowTestFolders folders;
     QTemporaryDir settingsDir;
-    QString startDir;
 };
 
 void TestEvidenceDropFilter::initTestCase()
@@ -111,12 +109,8 @@ void TestEvidenceDropFilter::initTestCase()
 // name the folder scan refuses.
 void TestEvidenceDropFilter::init()
 {
-    startDir = QDir::currentPath();
-    workDir.reset(new QTemporaryDir);
-    userDir.reset(new QTemporaryDir);
-    QVERIFY(workDir->isValid() && userDir->isValid());
-    QVERIFY(QDir::setCurrent(workDir->path()));
-    const QString top = userDir->path();
+    QVERIFY(folders.Enter());
+    const QString top = folders.User();
     QVERIFY(QDir().mkpath(top + "/case 17/sub"));
     QVERIFY(!MakeEvidence(top, "still.jpg", "z.jpg").isEmpty());
     QVERIFY(!MakeEvidence(top, "clip-mdat-first.mp4", "a.mp4").isEmpty());
@@ -126,12 +120,12 @@ void TestEvidenceDropFilter::init()
 
 void TestEvidenceDropFilter::cleanup()
 {
-    QDir::setCurrent(startDir);
+    folders.Leave();
 }
 
 QString TestEvidenceDropFilter::UserUrl(const QString& name) const
 {
-    return QUrl::fromLocalFile(QDir(userDir->path()).filePath(name)).toString();
+    return QUrl::fromLocalFile(QDir(folders.User()).filePath(name)).toString();
 }
 
 void TestEvidenceDropFilter::droppedFilesAndFoldersAreAdded_data()
@@ -200,7 +194,7 @@ void TestEvidenceDropFilter::dragsWithoutLocalFilesAreRefused()
     std::unique_ptr<QMimeData> data;
     if (kind == "text") {
         data.reset(new QMimeData);
-        data->setText(QDir(userDir->path()).filePath("z.jpg"));
+        data->setText(QDir(folders.User()).filePath("z.jpg"));
     } else if (kind == "web") {
         data.reset(LinksTo({"https://example.org/z.jpg"}));
     } else {
@@ -215,14 +209,14 @@ void TestEvidenceDropFilter::dragsWithoutLocalFilesAreRefused()
     QCOMPARE(outcome.dropped, Qt::IgnoreAction);
     QCOMPARE(VerifiedOrder(window), QStringList());
     QCOMPARE(window.statusBar()->currentMessage(), StatusLine(0, 0, 0));
-    QVERIFY(QFile::exists(QDir(userDir->path()).filePath("z.jpg")));
+    QVERIFY(QFile::exists(QDir(folders.User()).filePath("z.jpg")));
 }
 
 // Dropped while the first of two files is still in work: the files go to the end of that run,
 // which verifies them before it ends.
 void TestEvidenceDropFilter::dropDuringARunJoinsIt()
 {
-    const QString top = userDir->path();
+    const QString top = folders.User();
     const QString large = MakeLargeEvidence(top, "large.mp4", 16 << 20);
     QVERIFY(!large.isEmpty());
     std::unique_ptr<QMimeData> data(LinksTo({UserUrl("z.jpg"), UserUrl("case 17")}));

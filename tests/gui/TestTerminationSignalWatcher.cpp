@@ -27,9 +27,7 @@ private slots:
 
 private:
     QTemporaryDir settingsDir;
-    std::unique_ptr<QTemporaryDir> workDir;
-    std::unique_ptr<QTemporaryDir> userDir;
-    QString startDir;
+    WindowTestFolders folders;
 };
 
 void TestTerminationSignalWatcher::initTestCase()
@@ -40,16 +38,12 @@ void TestTerminationSignalWatcher::initTestCase()
 
 void TestTerminationSignalWatcher::init()
 {
-    startDir = QDir::currentPath();
-    workDir.reset(new QTemporaryDir);
-    userDir.reset(new QTemporaryDir);
-    QVERIFY(workDir->isValid() && userDir->isValid());
-    QVERIFY(QDir::setCurrent(workDir->path()));
+    QVERIFY(folders.Enter());
 }
 
 void TestTerminationSignalWatcher::cleanup()
 {
-    QDir::setCurrent(startDir);
+    folders.Leave();
 }
 
 void TestTerminationSignalWatcher::signalEndsTheProgramAsClosingDoes_data()
@@ -67,9 +61,9 @@ void TestTerminationSignalWatcher::signalEndsTheProgramAsClosingDoes()
 {
     QFETCH(int, signalNumber);
     // Big enough that the signal arrives while the first file is still in work.
-    const QStringList paths = {MakeLargeEvidence(userDir->path(), "one.mp4", 48 << 20),
-                               MakeEvidence(userDir->path(), "still.jpg", "two.jpg"),
-                               MakeEvidence(userDir->path(), "still.jpg", "three.jpg")};
+    const QStringList paths = {MakeLargeEvidence(folders.User(), "one.mp4", 48 << 20),
+                               MakeEvidence(folders.User(), "still.jpg", "two.jpg"),
+                               MakeEvidence(folders.User(), "still.jpg", "three.jpg")};
     QVERIFY(!paths.contains(QString()));
     QSettings store(QStringLiteral("Trevalon Inc."), QStringLiteral("Trevalon Quorlith"));
     store.clear();
@@ -99,7 +93,7 @@ void TestTerminationSignalWatcher::signalEndsTheProgramAsClosingDoes()
     QCOMPARE(window.listModel->index(0, 0).data().toString(), QString("one.mp4"));
     QCOMPARE(window.statusBar()->currentMessage(),
              QString("Total files: 1  Authentication succeeded: 1  Authentication failed: 0"));
-    QCOMPARE(QDir(workDir->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+    QCOMPARE(QDir(folders.Work()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList());
     store.sync();
     QCOMPARE(store.value("Size").toSize(), QSize(613, 377));
@@ -109,8 +103,8 @@ void TestTerminationSignalWatcher::signalEndsTheProgramAsClosingDoes()
 // its own loops; the event loop that starts after it must still end.
 void TestTerminationSignalWatcher::signalDuringARunBeforeTheEventLoopRuns()
 {
-    const QStringList paths = {MakeLargeEvidence(userDir->path(), "one.mp4", 48 << 20),
-                               MakeEvidence(userDir->path(), "still.jpg", "two.jpg")};
+    const QStringList paths = {MakeLargeEvidence(folders.User(), "one.mp4", 48 << 20),
+                               MakeEvidence(folders.User(), "still.jpg", "two.jpg")};
     QVERIFY(!paths.contains(QString()));
 
     MainWindow window;

@@ -90,9 +90,7 @@ private:
     QString Tampered(const QString& media, const QString& name);
 
     QTemporaryDir settingsDir;
-    std::unique_ptr<QTemporaryDir> workDir;
-    std::unique_ptr<QTemporaryDir> userDir;
-    QString startDir;
+    WindowTestFolders folders;
 };
 
 void TestVerifyRun::initTestCase()
@@ -103,26 +101,22 @@ void TestVerifyRun::initTestCase()
 
 void TestVerifyRun::init()
 {
-    startDir = QDir::currentPath();
-    workDir.reset(new QTemporaryDir);
-    userDir.reset(new QTemporaryDir);
-    QVERIFY(workDir->isValid() && userDir->isValid());
-    QVERIFY(QDir::setCurrent(workDir->path()));
+    QVERIFY(folders.Enter());
 }
 
 void TestVerifyRun::cleanup()
 {
-    QDir::setCurrent(startDir);
+    folders.Leave();
 }
 
 QString TestVerifyRun::Evidence(const QString& media, const QString& name)
 {
-    return MakeEvidence(userDir->path(), media, name);
+    return MakeEvidence(folders.User(), media, name);
 }
 
 QString TestVerifyRun::Tampered(const QString& media, const QString& name)
 {
-    return MakeTamperedEvidence(userDir->path(), media, name);
+    return MakeTamperedEvidence(folders.User(), media, name);
 }
 
 void TestVerifyRun::verdictAndCells_data()
@@ -173,13 +167,13 @@ void TestVerifyRun::verdictAndCells()
     record.rcSerial = "QR-7781-0003";
     QString path;
     if (kind == "stamped")
-        path = MakeEvidence(userDir->path(), media, name, record);
+        path = MakeEvidence(folders.User(), media, name, record);
     else if (kind == "stamped 1.1")
-        record.version = "1.1", path = MakeEvidence(userDir->path(), media, name, record);
+        record.version = "1.1", path = MakeEvidence(folders.User(), media, name, record);
     else if (kind == "tampered")
-        path = MakeTamperedEvidence(userDir->path(), media, name);
+        path = MakeTamperedEvidence(folders.User(), media, name);
     else
-        path = MakePlainMedia(userDir->path(), media, name);
+        path = MakePlainMedia(folders.User(), media, name);
     QVERIFY(!path.isEmpty());
 
     MainWindow window;
@@ -267,7 +261,7 @@ void TestVerifyRun::nameIsShownAsItIs()
 void TestVerifyRun::cancelDuringTheFirstOfThree()
 {
     // The first file is big enough to be still in work when the queued click arrives.
-    const QStringList paths = {MakeLargeEvidence(userDir->path(), "one.mp4", 16 << 20),
+    const QStringList paths = {MakeLargeEvidence(folders.User(), "one.mp4", 16 << 20),
                                Evidence("still.jpg", "two.jpg"), Evidence("still.jpg", "three.jpg")};
     QVERIFY(!paths.contains(QString()));
 
@@ -297,7 +291,7 @@ void TestVerifyRun::cancelDuringTheFirstOfThree()
 // The window manager closes the panel through its window, as its close button or Alt+F4 would.
 void TestVerifyRun::closingThePanelCancels()
 {
-    const QStringList paths = {MakeLargeEvidence(userDir->path(), "one.mp4", 16 << 20),
+    const QStringList paths = {MakeLargeEvidence(folders.User(), "one.mp4", 16 << 20),
                                Evidence("still.jpg", "two.jpg"), Evidence("still.jpg", "three.jpg")};
     QVERIFY(!paths.contains(QString()));
 
@@ -332,9 +326,9 @@ void TestVerifyRun::filesOpenedAfterCancelGetARunOfTheirOwn_data()
 void TestVerifyRun::filesOpenedAfterCancelGetARunOfTheirOwn()
 {
     QFETCH(QString, command);
-    const QStringList first = {MakeLargeEvidence(userDir->path(), "one.mp4", 16 << 20),
+    const QStringList first = {MakeLargeEvidence(folders.User(), "one.mp4", 16 << 20),
                                Evidence("still.jpg", "two.jpg")};
-    const QString laterFolder = userDir->filePath("later");
+    const QString laterFolder = QDir(folders.User()).filePath("later");
     QVERIFY(QDir().mkdir(laterFolder));
     const QStringList later = {MakeTamperedEvidence(laterFolder, "still.jpg", "three.jpg"),
                                MakeEvidence(laterFolder, "clip-mdat-first.mp4", "four.mp4")};
@@ -379,8 +373,8 @@ void TestVerifyRun::pathsThatAreNoFileAreSkipped()
         path = Evidence("still.jpg", "vanished.jpg");
         QVERIFY(QFile::remove(path));
     } else if (skipped == "folder") {
-        QVERIFY(QDir(userDir->path()).mkdir("folder.jpg"));
-        path = userDir->filePath("folder.jpg");
+        QVERIFY(QDir(folders.User()).mkdir("folder.jpg"));
+        path = QDir(folders.User()).filePath("folder.jpg");
     }
     const QString first = Evidence("still.jpg", "first.jpg");
     const QString last = Tampered("still.jpg", "last.jpg");
@@ -413,7 +407,7 @@ void TestVerifyRun::emptyRunChangesNothing()
 // this program's copies: both are verified by their absolute paths and stay as they were.
 void TestVerifyRun::userFilesStayUntouched()
 {
-    const QString cwd = workDir->path();
+    const QString cwd = folders.Work();
     const QStringList paths = {MakeEvidence(cwd, "still.jpg", "temp.jpg"),
                                MakeTamperedEvidence(cwd, "still.jpg", "photo.jpg"),
                                MakeEvidence(cwd, "clip.avi", ".quorlith-000000.avi"),
@@ -422,14 +416,14 @@ void TestVerifyRun::userFilesStayUntouched()
     QVERIFY(!paths.contains(QString()));
     QTest::qWait(20); // so that a rewrite would show in the modification times
     const auto beforeHere = SnapshotFolder(cwd);
-    const auto beforeThere = SnapshotFolder(userDir->path());
+    const auto beforeThere = SnapshotFolder(folders.User());
 
     MainWindow window;
     window.VerifyFiles(paths);
     window.VerifyFiles(paths);
 
     QCOMPARE(SnapshotFolder(cwd), beforeHere);
-    QCOMPARE(SnapshotFolder(userDir->path()), beforeThere);
+    QCOMPARE(SnapshotFolder(folders.User()), beforeThere);
     QCOMPARE(window.statusBar()->currentMessage(), StatusLine(10, 8, 2));
     for (int row = 0; row < window.listModel->rowCount(); ++row) {
         const QModelIndex name = window.listModel->index(row, 0);
@@ -452,23 +446,23 @@ void TestVerifyRun::unwritableWorkingFolderGivesTrueVerdicts()
                                Evidence("clip-faststart.mp4", "clip.mp4")};
     QVERIFY(!paths.contains(QString()));
     if (workingFolder.isEmpty())
-        QVERIFY(QDir().rmdir(workDir->path()));
+        QVERIFY(QDir().rmdir(folders.Work()));
     else
         QVERIFY(QDir::setCurrent(workingFolder));
-    const auto before = SnapshotFolder(userDir->path());
+    const auto before = SnapshotFolder(folders.User());
 
     MainWindow window;
     window.VerifyFiles(paths);
 
     QCOMPARE(window.statusBar()->currentMessage(), StatusLine(3, 2, 1));
-    QCOMPARE(SnapshotFolder(userDir->path()), before);
+    QCOMPARE(SnapshotFolder(folders.User()), before);
 }
 
 // Open File(s) during a run adds to that run instead of starting a second one inside it.
 void TestVerifyRun::filesOpenedDuringARunJoinIt()
 {
     // The first file is big enough to be still in work when the queued command arrives.
-    const QStringList first = {MakeLargeEvidence(userDir->path(), "one.mp4", 16 << 20),
+    const QStringList first = {MakeLargeEvidence(folders.User(), "one.mp4", 16 << 20),
                                Evidence("still.jpg", "two.jpg")};
     const QStringList joining = {Tampered("still.jpg", "three.jpg"),
                                  Evidence("clip-mdat-first.mp4", "four.mp4")};
@@ -515,7 +509,7 @@ void TestVerifyRun::closingTheWindowEndsTheRunAndTheProgram()
 {
     QFETCH(bool, quitWithoutClosing);
     // Big enough that the program quits while the first file is still in work.
-    const QStringList paths = {MakeLargeEvidence(userDir->path(), "one.mp4", 48 << 20),
+    const QStringList paths = {MakeLargeEvidence(folders.User(), "one.mp4", 48 << 20),
                                Evidence("still.jpg", "two.jpg"), Evidence("still.jpg", "three.jpg")};
     QVERIFY(!paths.contains(QString()));
 
@@ -542,7 +536,7 @@ void TestVerifyRun::closingTheWindowEndsTheRunAndTheProgram()
     QCOMPARE(window.listModel->index(0, 0).data().toString(), QString("one.mp4"));
     QCOMPARE(window.listModel->index(0, 1).data().toString(), kSucceeded);
     QCOMPARE(window.statusBar()->currentMessage(), StatusLine(1, 1, 0));
-    QCOMPARE(QDir(workDir->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+    QCOMPARE(QDir(folders.Work()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList());
 }
 
