@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "filelist/PrivateCopyName.h"
 
+#include "engine/AsciiText.h"
+
 #include <cstring>
 #include <limits>
 
@@ -9,11 +11,6 @@
 namespace {
 const char kPrefix[] = ".quorlith-";
 const int kRandomLength = 6;
-
-bool IsAsciiDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
 
 bool IsAsciiLetterOrDigit(char c)
 {

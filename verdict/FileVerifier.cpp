@@ -53,9 +53,8 @@ const char* KindOfSpecialFile(mode_t mode)
 bool UnchangedSince(const FileSnapshot& before, int fd, const char* path)
 {
     FileSnapshot ofDescriptor;
-    FileSnapshot ofPath;
-    return ofDescriptor.TakeOfDescriptor(fd) && ofPath.TakeOfPath(path) &&
-           ofDescriptor.SameFileAndState(before) && ofPath.SameFileAndState(before);
+    return ofDescriptor.TakeOfDescriptor(fd) && ofDescriptor.SameFileAndState(before) &&
+           ReadSawOneVersion(before, path);
 }
 
 } // namespace

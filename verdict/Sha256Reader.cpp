@@ -9,11 +9,6 @@
 #include <unistd.h>
 #include <vector>
 
-bool Sha256Reader::Digest(int fd, std::string* hexDigest)
-{
-    return Digest(fd, hexDigest, {});
-}
-
 bool Sha256Reader::DigestFile(const std::string& path, std::string* hexDigest,
                               const std::function<bool(int64_t)>& keepGoing)
 {
