@@ -5,7 +5,6 @@
 #include "verdict/CsvWriter.h"
 #include "verdict/FileStateCheck.h"
 #include "verdict/JsonLinesWriter.h"
-#include "verdict/Sha256Reader.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -17,6 +16,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -27,7 +27,6 @@
 struct ReportExport::Job
 {
     std::vector<VerificationResult>* results = nullptr;
-    std::vector<bool> computed;
     QString path;
     Format format = Format::Pdf;
     ReportFacts facts;
@@ -61,11 +60,6 @@ QString SuffixOf(ReportExport::Format format)
             return QString::fromLatin1(name.suffix);
     }
     return QString();
-}
-
-bool IsAsVerified(const VerificationResult& result)
-{
-    return CurrentFileState(result) == FileState::AsVerified;
 }
 
 } // namespace
@@ -110,30 +104,24 @@ bool ReportExport::AskForFile()
     return true;
 }
 
-bool ReportExport::Export(std::vector<VerificationResult>* results)
+void ReportExport::Export(std::vector<VerificationResult>* results)
 {
     Job job;
     job.results = results;
-    job.computed.assign(results->size(), false);
     job.path = path;
     job.format = format;
     job.facts = facts;
     job.facts.made = QDateTime::currentDateTime();
     for (const VerificationResult& result : *results) {
-        if (result.sha256.empty() && result.size > 0 && IsAsVerified(result))
+        if (result.sha256.empty() && result.size > 0)
             job.bytesToHash += result.size;
     }
     RunJob(&job);
-    computedDigests = job.computed;
-    if (job.cancel)
-        return false;
-    if (!job.written) {
+    if (!job.cancel && !job.written) {
         QMessageBox::warning(
             parent, tr("Export Report"),
             tr("The export could not be written to %1: %2").arg(QDir::toNativeSeparators(path), job.error));
-        return false;
     }
-    return true;
 }
 
 void ReportExport::RunJob(Job* job)
@@ -155,21 +143,12 @@ void ReportExport::RunJob(Job* job)
             VerificationResult& result = results[i];
             if (!result.sha256.empty())
                 continue;
-            // A digest of a file that changed since it was verified would not be the verified
-            // file's: such a file keeps none, and its report says that it changed.
-            if (!IsAsVerified(result))
-                continue;
-            std::string digest;
-            const bool read =
-                Sha256Reader::DigestFile(result.path, &digest, [job, hashedBefore](int64_t done) {
-                    job->bytesHashed = hashedBefore + done;
-                    return !job->cancel;
-                });
-            hashedBefore += result.size;
-            if (read && IsAsVerified(result)) {
-                result.sha256 = digest;
-                job->computed[i] = true;
-            }
+            // A file that changed since it was verified gets no digest, and its report says so.
+            DigestAsVerified(result, &result.sha256, [job, hashedBefore](int64_t done) {
+                job->bytesHashed = hashedBefore + done;
+                return !job->cancel;
+            });
+            hashedBefore += std::max<int64_t>(result.size, 0);
         }
         if (!job->cancel) {
             job->writing = true;
@@ -238,8 +217,7 @@ bool ReportExport::WriteLines(Job* job)
     writer->Begin();
     for (const VerificationResult& result : *job->results) {
         writer->Write(result);
-        ++summary.total;
-        ++(result.authentic ? summary.succeeded : summary.failed);
+        summary.Count(result.authentic);
     }
     writer->End(summary);
     const bool flushed = std::fflush(out) == 0 && !std::ferror(out);

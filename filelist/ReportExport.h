@@ -8,7 +8,6 @@
 #include <QCoreApplication>
 #include <QString>
 
-#include <atomic>
 #include <vector>
 
 class QWidget;
@@ -35,11 +34,9 @@ public:
 
     // The save dialog; false when the user cancels it.
     bool AskForFile();
-    // Fills the empty sha256 of every result whose file is still as verified, then writes the file.
-    // Answers false when the user cancelled or the write failed, which a message box then has explained.
-    bool Export(std::vector<VerificationResult>* results);
-    // Which results got their digest from this export.
-    const std::vector<bool>& ComputedDigests() const { return computedDigests; }
+    // Fills the empty sha256 of every result whose file is still as verified, then writes the file; a
+    // write that fails is explained in a message box. Digests computed before a Cancel stay filled.
+    void Export(std::vector<VerificationResult>* results);
 
     // The format named by a file name's extension (any case), or fallback when it names none.
     static Format FormatOfName(const QString& path, Format fallback);
@@ -54,7 +51,6 @@ private:
     ReportFacts facts;
     QString path;
     Format format = Format::Pdf;
-    std::vector<bool> computedDigests;
 };
 
 #endif

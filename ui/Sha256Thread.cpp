@@ -2,7 +2,6 @@
 #include "ui/Sha256Thread.h"
 
 #include "verdict/FileStateCheck.h"
-#include "verdict/Sha256Reader.h"
 
 namespace {
 Sha256Thread::Outcome OutcomeOf(FileState state)
@@ -46,22 +45,11 @@ bool Sha256Thread::KeepGoing(int64_t bytesDone)
 
 void Sha256Thread::run()
 {
-    const FileState before = CurrentFileState(verified);
-    if (before != FileState::AsVerified) {
-        outcome.store(OutcomeOf(before), std::memory_order_release);
-        return;
-    }
-    const bool digested = Sha256Reader::DigestFile(
-        verified.path, &hexDigest, [this](int64_t bytesDone) { return KeepGoing(bytesDone); });
-    if (stopRequested.load(std::memory_order_relaxed)) {
+    const FileState state =
+        DigestAsVerified(verified, &hexDigest, [this](int64_t bytesDone) { return KeepGoing(bytesDone); });
+    if (stopRequested.load(std::memory_order_relaxed))
         outcome.store(Outcome::Stopped, std::memory_order_release);
-        return;
-    }
-    if (!digested) {
-        outcome.store(Outcome::Unreadable, std::memory_order_release);
-        return;
-    }
-    const FileState after = CurrentFileState(verified);
-    outcome.store(after == FileState::AsVerified ? Outcome::Digested : OutcomeOf(after),
-                  std::memory_order_release);
+    else
+        outcome.store(state == FileState::AsVerified ? Outcome::Digested : OutcomeOf(state),
+                      std::memory_order_release);
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "verdict/FileStateCheck.h"
 
+#include "verdict/Sha256Reader.h"
+
 void RecordVerifiedState(const FileSnapshot& verified, VerificationResult* result)
 {
     const struct stat& status = verified.Status();
@@ -23,4 +25,19 @@ FileState CurrentFileState(const VerificationResult& result)
                       status.st_size == result.size && now.ModifiedNs() == result.modifiedNs &&
                       now.ChangedNs() == result.changedNs;
     return same ? FileState::AsVerified : FileState::Changed;
+}
+
+FileState DigestAsVerified(const VerificationResult& result, std::string* hexDigest,
+                           const std::function<bool(int64_t)>& keepGoing)
+{
+    const FileState before = CurrentFileState(result);
+    if (before != FileState::AsVerified)
+        return before;
+    std::string digest;
+    if (!Sha256Reader::DigestFile(result.path, &digest, keepGoing))
+        return FileState::Unreadable;
+    const FileState after = CurrentFileState(result);
+    if (after == FileState::AsVerified)
+        *hexDigest = digest;
+    return after;
 }

@@ -5,6 +5,10 @@
 #include "verdict/FileSnapshot.h"
 #include "verdict/VerificationResult.h"
 
+#include <cstdint>
+#include <functional>
+#include <string>
+
 // Whether the file at a result's path is still the one that was verified: the same device and
 // inode, size, modification and change time. A digest computed or a report made later must not
 // vouch for a file that changed since; the change time catches an edit whose modification time
@@ -21,5 +25,11 @@ enum class FileState
 void RecordVerifiedState(const FileSnapshot& verified, VerificationResult* result);
 
 FileState CurrentFileState(const VerificationResult& result);
+
+// The SHA-256 of the file at result's path, taken only while it is the file that was verified: its state
+// is compared before and after the reading, so the digest cannot be of other bytes than those verified.
+// AsVerified when hexDigest was written; Unreadable also when the reading failed or keepGoing stopped it.
+FileState DigestAsVerified(const VerificationResult& result, std::string* hexDigest,
+                           const std::function<bool(int64_t)>& keepGoing);
 
 #endif
