@@ -4,7 +4,6 @@
 // run (peak memory is per process); bench/report-bench.sh runs several. Build Release:
 //   cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORLITH_BUILD_BENCH=ON
 //   cmake --build build-bench --target report_bench && build-bench/bin/report_bench 2000
-#include "engine/KeyFingerprint.h"
 #include "report/PdfReportWriter.h"
 #include "tools/EvidenceStamper.h"
 #include "verdict/FileVerifier.h"
@@ -13,7 +12,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QSysInfo>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -43,13 +41,7 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    ReportFacts facts;
-    facts.programName = QStringLiteral("report_bench");
-    facts.programVersion = QStringLiteral("0");
-    facts.computerName = QSysInfo::machineHostName();
-    facts.keyFingerprint = QString::fromStdString(RecorderKeyFingerprint());
-    facts.made = QDateTime::currentDateTime();
-    PdfReportWriter writer(facts);
+    PdfReportWriter writer(ReportFactsNow(QStringLiteral("report_bench"), QStringLiteral("0")));
     const FileVerifier verifier(true);
     for (int i = 0; i < fileCount; ++i) {
         const QString copy =

@@ -2,11 +2,9 @@
 #include "cli/CommandLineReport.h"
 
 #include "app/LanguageCode.h"
-#include "engine/KeyFingerprint.h"
 
 #include <QGuiApplication>
 #include <QLocale>
-#include <QSysInfo>
 
 #include <clocale>
 #include <cstdio>
@@ -38,13 +36,8 @@ CommandLineReport::CommandLineReport(const char* version)
     if (translator.load(QStringLiteral(":/translations/") + GetLanguageCode(QLocale::system().name())))
         QCoreApplication::installTranslator(&translator);
 
-    ReportFacts facts;
-    facts.programName = QStringLiteral("quorlith-verify");
-    facts.programVersion = QString::fromLatin1(version);
-    facts.computerName = QSysInfo::machineHostName();
-    facts.keyFingerprint = QString::fromStdString(RecorderKeyFingerprint());
-    facts.made = QDateTime::currentDateTime();
-    writer = std::make_unique<PdfReportWriter>(facts);
+    writer = std::make_unique<PdfReportWriter>(
+        ReportFactsNow(QStringLiteral("quorlith-verify"), QString::fromLatin1(version)));
 }
 
 CommandLineReport::~CommandLineReport()

@@ -66,8 +66,7 @@ int VerificationCommand::Run(const CommandLineOptions& options, FILE* out, FILE*
             writer->Write(result);
             if (alsoReport)
                 alsoReport(result);
-            ++summary.total;
-            ++(result.authentic ? summary.succeeded : summary.failed);
+            summary.Count(result.authentic);
         },
         [&](long long filesDone, int64_t bytesDone) {
             if (!progressBar)

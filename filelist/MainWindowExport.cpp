@@ -1,18 +1,16 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "app/MainWindow.h"
 
-#include "engine/KeyFingerprint.h"
 #include "filelist/ReportExport.h"
 #include "filelist/ResultRole.h"
+#include "filelist/SelectedShownRows.h"
 
-#include <QItemSelectionModel>
 #include <QKeySequence>
 #include <QMessageBox>
 #include <QPersistentModelIndex>
 #include <QShortcut>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
-#include <QSysInfo>
 #include <QTreeView>
 
 #include <vector>
@@ -27,14 +25,15 @@ void MainWindow::CreateExportShortcut()
 void MainWindow::ExportReport()
 {
     // The rows in the order the list shows them: the selected ones when there are several, else all.
-    const QItemSelectionModel* selection = listView->selectionModel();
-    const bool onlySelected = selection->selectedRows(0).size() > 1;
-    std::vector<QPersistentModelIndex> rows;
-    for (int row = 0; row < sortProxy->rowCount(); ++row) {
-        const QModelIndex shown = sortProxy->index(row, 0);
-        if (!onlySelected || selection->isRowSelected(row, QModelIndex()))
-            rows.emplace_back(sortProxy->mapToSource(shown));
+    QModelIndexList shown = SelectedShownRows(listView);
+    if (shown.size() < 2) {
+        shown.clear();
+        for (int row = 0; row < sortProxy->rowCount(); ++row)
+            shown << sortProxy->index(row, 0);
     }
+    std::vector<QPersistentModelIndex> rows;
+    for (const QModelIndex& index : shown)
+        rows.emplace_back(sortProxy->mapToSource(index));
     if (rows.empty()) {
         QMessageBox::information(this, ReportExport::tr("Export Report"),
                                  ReportExport::tr("The list holds no files to export."));
@@ -45,21 +44,15 @@ void MainWindow::ExportReport()
     for (const QPersistentModelIndex& row : rows)
         results.push_back(row.data(kResultRole).value<VerificationResult>());
 
-    ReportFacts facts;
-    facts.programName = QStringLiteral("quorlith");
-    facts.programVersion = QStringLiteral(QUORLITH_VERSION);
-    facts.computerName = QSysInfo::machineHostName();
-    facts.keyFingerprint = QString::fromStdString(RecorderKeyFingerprint());
-    ReportExport exporter(this, facts);
+    ReportExport exporter(this, ReportFactsNow(QStringLiteral("quorlith"), QStringLiteral(QUORLITH_VERSION)));
     if (!exporter.AskForFile())
         return;
     exporter.Export(&results);
 
-    // The digests go back into their rows, so that no file is read twice; also after a cancelled or
-    // failed export, for what was computed.
-    const std::vector<bool>& computed = exporter.ComputedDigests();
+    // The digests go back into rows that had none, so that no file is read twice; also after a
+    // cancelled or failed export, for what was computed.
     for (size_t i = 0; i < rows.size(); ++i) {
-        if (!computed[i] || !rows[i].isValid())
+        if (results[i].sha256.empty() || !rows[i].isValid())
             continue;
         QStandardItem* item = listModel->itemFromIndex(rows[i]);
         VerificationResult stored = item->data(kResultRole).value<VerificationResult>();

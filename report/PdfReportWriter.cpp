@@ -30,8 +30,7 @@ PdfReportWriter::PdfReportWriter(const ReportFacts& facts) : facts(facts) {}
 void PdfReportWriter::Add(const VerificationResult& result)
 {
     entries.push_back({result, CurrentFileState(result)});
-    ++summary.total;
-    ++(result.authentic ? summary.succeeded : summary.failed);
+    summary.Count(result.authentic);
 }
 
 bool PdfReportWriter::Write(QIODevice* device) const

@@ -15,4 +15,8 @@ struct ReportFacts
     QDateTime made;         // local time
 };
 
+// The facts of a report made now by the named program on this computer, with the fingerprint of the
+// recorder key built into it.
+ReportFacts ReportFactsNow(const QString& programName, const QString& programVersion);
+
 #endif

@@ -8,6 +8,12 @@ struct RunSummary
     long long total = 0;
     long long succeeded = 0;
     long long failed = 0;
+
+    void Count(bool authentic)
+    {
+        ++total;
+        ++(authentic ? succeeded : failed);
+    }
 };
 
 #endif
