@@ -11,7 +11,6 @@
 #include "verdict/VerdictText.h"
 
 #include <QColor>
-#include <QCoreApplication>
 #include <QFile>
 #include <QStandardItemModel>
 
@@ -59,17 +58,10 @@ void VerifyThread::WriteResult()
     ++*total;
     model->insertRow(0);
     model->setData(model->index(0, 0), fileInfo.fileName(), Qt::EditRole);
-    if (result.authentic) {
-        model->setData(model->index(0, 1), QCoreApplication::translate("QObject", "Authentication succeeded"),
-                       Qt::EditRole);
-        model->setData(model->index(0, 1), QColor(Qt::darkGreen), Qt::ForegroundRole);
-        ++*succeeded;
-    } else {
-        model->setData(model->index(0, 1), QCoreApplication::translate("QObject", "Authentication failed"),
-                       Qt::EditRole);
-        model->setData(model->index(0, 1), QColor(Qt::red), Qt::ForegroundRole);
-        ++*failed;
-    }
+    model->setData(model->index(0, 1), VerdictText::Verdict(result.authentic), Qt::EditRole);
+    model->setData(model->index(0, 1), QColor(result.authentic ? Qt::darkGreen : Qt::red),
+                   Qt::ForegroundRole);
+    ++*(result.authentic ? succeeded : failed);
     model->setData(model->index(0, 2), RecordText(result.startTime), Qt::EditRole);
     model->setData(model->index(0, 3), RecordText(result.endTime), Qt::EditRole);
     model->setData(model->index(0, 4), RecordText(result.rcSerial), Qt::EditRole);

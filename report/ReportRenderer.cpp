@@ -259,9 +259,6 @@ void ReportRenderer::FileBlock(PageFlow& flow, int number, const ReportEntry& en
     for (const VerdictText::Detail& detail : details) {
         const QString label = VerdictText::Label(detail.field);
         switch (detail.field) {
-        case VerdictText::Field::Path:
-            add(label, detail.value, bodyFont, Qt::black);
-            break;
         case VerdictText::Field::Sha256:
             add(label, detail.value, monoFont, Qt::black);
             break;

@@ -47,10 +47,8 @@ DetailsWindow::DetailsWindow(QAbstractItemModel* model, const QModelIndex& resul
         sha256Text = QString::fromStdString(result.sha256);
     else if (state == FileState::AsVerified)
         StartHashing();
-    else if (changedSinceVerified)
-        sha256Text = tr("not computed: the file changed after it was verified");
     else
-        sha256Text = tr("cannot be computed: the file cannot be read");
+        sha256Text = Sha256Unavailable(changedSinceVerified);
     ShowText();
 }
 
@@ -79,6 +77,12 @@ QString DetailsWindow::Text() const
     return lines.join(QLatin1Char('\n'));
 }
 
+QString DetailsWindow::Sha256Unavailable(bool changed)
+{
+    return changed ? tr("not computed: the file changed after it was verified")
+                   : tr("cannot be computed: the file cannot be read");
+}
+
 void DetailsWindow::StartHashing()
 {
     sha256Text = tr("being computed...");
@@ -104,10 +108,10 @@ void DetailsWindow::TakeHashingOutcome()
         break;
     case Sha256Thread::Outcome::Changed:
         changedSinceVerified = true;
-        sha256Text = tr("not computed: the file changed after it was verified");
+        sha256Text = Sha256Unavailable(true);
         break;
     case Sha256Thread::Outcome::Unreadable:
-        sha256Text = tr("cannot be computed: the file cannot be read");
+        sha256Text = Sha256Unavailable(false);
         break;
     case Sha256Thread::Outcome::Running:
     case Sha256Thread::Outcome::Stopped:

@@ -38,6 +38,8 @@ private slots:
     void CopyText();
 
 private:
+    // What the SHA-256 line says when no digest can be had: the file changed, or it cannot be read.
+    static QString Sha256Unavailable(bool changed);
     void StartHashing();
     void StoreDigestInRow();
     void ShowText();
