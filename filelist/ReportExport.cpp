@@ -2,6 +2,7 @@
 #include "filelist/ReportExport.h"
 
 #include "report/PdfReportWriter.h"
+#include "report/WholeFileSave.h"
 #include "verdict/CsvWriter.h"
 #include "verdict/FileStateCheck.h"
 #include "verdict/JsonLinesWriter.h"
@@ -12,7 +13,6 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProgressDialog>
-#include <QSaveFile>
 #include <QTimer>
 
 #include <algorithm>
@@ -197,44 +197,32 @@ bool ReportExport::WriteFile(Job* job)
 // with --sha256.
 bool ReportExport::WriteLines(Job* job)
 {
-    QSaveFile file(job->path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        job->error = file.errorString();
-        return false;
-    }
-    FILE* out = fdopen(dup(file.handle()), "wb");
-    if (!out) {
-        job->error = QString::fromLocal8Bit(std::strerror(errno));
-        file.cancelWriting();
-        return false;
-    }
-    std::unique_ptr<ReportWriter> writer;
-    if (job->format == Format::Csv)
-        writer = std::make_unique<CsvWriter>(out, true);
-    else
-        writer = std::make_unique<JsonLinesWriter>(out, true);
-    RunSummary summary;
-    writer->Begin();
-    for (const VerificationResult& result : *job->results) {
-        writer->Write(result);
-        summary.Count(result.authentic);
-    }
-    writer->End(summary);
-    const bool flushed = std::fflush(out) == 0 && !std::ferror(out);
-    const int writeError = errno;
-    const bool closed = std::fclose(out) == 0;
-    if (!flushed || !closed) {
-        job->error = QString::fromLocal8Bit(std::strerror(flushed ? errno : writeError));
-        file.cancelWriting();
-        return false;
-    }
-    if (job->cancel) {
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        job->error = file.errorString();
-        return false;
-    }
-    return true;
+    const auto write = [job](QFileDevice* file, QString* error) {
+        FILE* out = fdopen(dup(file->handle()), "wb");
+        if (!out) {
+            *error = QString::fromLocal8Bit(std::strerror(errno));
+            return false;
+        }
+        std::unique_ptr<ReportWriter> writer;
+        if (job->format == Format::Csv)
+            writer = std::make_unique<CsvWriter>(out, true);
+        else
+            writer = std::make_unique<JsonLinesWriter>(out, true);
+        RunSummary summary;
+        writer->Begin();
+        for (const VerificationResult& result : *job->results) {
+            writer->Write(result);
+            summary.Count(result.authentic);
+        }
+        writer->End(summary);
+        const bool flushed = std::fflush(out) == 0 && !std::ferror(out);
+        const int writeError = errno;
+        const bool closed = std::fclose(out) == 0;
+        if (!flushed || !closed) {
+            *error = QString::fromLocal8Bit(std::strerror(flushed ? errno : writeError));
+            return false;
+        }
+        return true;
+    };
+    return SaveWhole(job->path, &job->error, write, [job] { return !job->cancel; });
 }

@@ -2,12 +2,13 @@
 #include "report/PdfReportWriter.h"
 
 #include "report/ReportRenderer.h"
+#include "report/WholeFileSave.h"
 
+#include <QFileDevice>
 #include <QLocale>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace {
 
@@ -49,23 +50,11 @@ bool PdfReportWriter::Write(QIODevice* device) const
 
 bool PdfReportWriter::Save(const QString& path, QString* error, const std::function<bool()>& keepGoing) const
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
+    const auto write = [this](QFileDevice* file, QString* writeError) {
+        if (Write(file) && file->error() == QFileDevice::NoError)
+            return true;
+        *writeError = file->errorString();
         return false;
-    }
-    if (!Write(&file) || file.error() != QFileDevice::NoError) {
-        *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    if (keepGoing && !keepGoing()) {
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
-    return true;
+    };
+    return SaveWhole(path, error, write, keepGoing);
 }
