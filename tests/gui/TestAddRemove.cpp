@@ -200,14 +200,14 @@ void TestAddRemove::endingDuringAFolderScanStopsIt()
     MainWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    AnswerNextFileDialog({top});
-    // Waits until the folder dialog has been destroyed: OpenFolder has then left it and scans,
-    // and the scan lets this through.
+    // Waits until the folder dialog has been seen and destroyed: OpenFolder has then left it and
+    // scans, and only the scan lets this through.
     QPointer<QWidget> dialog;
+    bool seen = false;
     std::function<void()> endOnceTheDialogIsGone = [&] {
-        if (!dialog)
-            dialog = QApplication::activeModalWidget();
-        if (dialog) {
+        if (!seen && (dialog = QApplication::activeModalWidget()))
+            seen = true;
+        if (!seen || dialog) {
             QMetaObject::invokeMethod(qApp, endOnceTheDialogIsGone, Qt::QueuedConnection);
             return;
         }
@@ -217,6 +217,7 @@ void TestAddRemove::endingDuringAFolderScanStopsIt()
             window.close();
     };
     QMetaObject::invokeMethod(qApp, endOnceTheDialogIsGone, Qt::QueuedConnection);
+    AnswerNextFileDialog({top});
     if (quitWithoutClosing) {
         QMetaObject::invokeMethod(&window, "OpenFolder", Qt::QueuedConnection);
         QCOMPARE(QCoreApplication::exec(), 0);
