@@ -92,8 +92,10 @@ void TestStaleCopySweep::removesOnlyCopiesOfEndedProcesses_data()
                                  << "file" << false;
     QTest::newRow("letters after id") << ".quorlith-" + gone + "x-a1B2c3.jpg"
                                       << "file" << false;
-    QTest::newRow("id beyond any process") << ".quorlith-18446744073709551617-a1B2c3.jpg"
-                                           << "file" << false;
+    // Beyond any process id, and read without its overflow check it would wrap to the ended process.
+    QTest::newRow("id beyond any process")
+        << ".quorlith-" + QString::number((quint64(1) << 32) + quint64(ended)) + "-a1B2c3.jpg"
+        << "file" << false;
     QTest::newRow("folder with a stale name") << ".quorlith-" + gone + "-a1B2c3.jpg"
                                               << "folder" << false;
     QTest::newRow("link to a file") << ".quorlith-" + gone + "-a1B2c3.jpg"
