@@ -5,11 +5,7 @@
 #include "app/MainWindow.h"
 #include "filelist/ResultRole.h"
 
-#include <QFileDialog>
 #include <QItemSelectionModel>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPointer>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
@@ -304,34 +300,15 @@ void TestReportExport::bareNameOfAnExistingReportIsAskedAbout()
     MainWindow window;
     window.VerifyFiles(evidence.mid(0, 1));
 
-    QStringList asked;
-    int fileDialogsAnswered = 0;
-    QPointer<QWidget> answered;
-    QTimer answerer;
-    // Answers are queued, so that each dialog's own loop takes them; a dialog is answered once.
-    connect(&answerer, &QTimer::timeout, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal == answered)
-            return;
-        answered = modal;
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            asked << box->text();
-            QMetaObject::invokeMethod(box->defaultButton(), "click", Qt::QueuedConnection);
-        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
-            if (fileDialogsAnswered++ == 0) {
-                dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
-                    ->setText(out.filePath("report"));
-                QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
-            } else {
-                QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
-            }
-        }
-    });
-    answerer.start(5);
+    // The answer to the replace question is the box's default, "No"; the dialog then stays open and
+    // is cancelled.
+    MessageBoxWatcher boxes;
+    AnswerNextFileDialog({out.filePath("report")});
+    AnswerNextFileDialog({});
     window.ExportReport();
 
-    QCOMPARE(asked.size(), 1);
-    QVERIFY2(asked.first().contains("report.pdf"), qPrintable(asked.first()));
+    QCOMPARE(boxes.seen.size(), 1);
+    QVERIFY2(boxes.seen.first().text.contains("report.pdf"), qPrintable(boxes.seen.first().text));
     QCOMPARE(ReadAll(earlier), QByteArray("earlier report"));
     QCOMPARE(QDir(out.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{"report.pdf"});
