@@ -88,7 +88,6 @@ class TestDetailsWindow : public QObject
 
 private slots:
     void initTestCase();
-    void cleanupTestCase();
     void init();
     void cleanup();
     void showsTheWholeResult_data();
@@ -109,8 +108,7 @@ private:
 
     QTemporaryDir settingsDir;
     QTemporaryDir fixtureDir;
-    std::unique_ptr<QTemporaryDir> workDir;
-    QString startDir;
+    WindowTestFolders folders;
     QString largePath;
 };
 
@@ -119,26 +117,17 @@ void TestDetailsWindow::initTestCase()
     QVERIFY(settingsDir.isValid());
     QVERIFY(fixtureDir.isValid());
     UseTemporarySettings(settingsDir);
-    startDir = QDir::currentPath();
-}
-
-void TestDetailsWindow::cleanupTestCase()
-{
-    QDir::setCurrent(startDir);
 }
 
 // The window verifies a private copy made in the working folder: one fresh folder per test.
 void TestDetailsWindow::init()
 {
-    workDir.reset(new QTemporaryDir);
-    QVERIFY(workDir->isValid());
-    QVERIFY(QDir::setCurrent(workDir->path()));
+    QVERIFY(folders.Enter());
 }
 
 void TestDetailsWindow::cleanup()
 {
-    QDir::setCurrent(startDir);
-    workDir.reset();
+    folders.Leave();
 }
 
 // Verifies path in window and opens the details of its row.
@@ -298,7 +287,7 @@ void TestDetailsWindow::fileChangedSinceVerified()
     QFETCH(QString, change);
     QFETCH(bool, saysChanged);
     QFETCH(QString, sha256Line);
-    const QString path = MakeEvidence(workDir->path(), "still.jpg", "changed.jpg");
+    const QString path = MakeEvidence(folders.Work(), "still.jpg", "changed.jpg");
     QVERIFY(!path.isEmpty());
     MainWindow window;
     window.VerifyFiles({path});

@@ -17,31 +17,36 @@ class TestVerifyRunLocale : public QObject
 
 private slots:
     void initTestCase();
+    void cleanupTestCase();
     void lowerCaseSuffixesVerify();
 
 private:
     QTemporaryDir settingsDir;
-    QTemporaryDir userDir;
-    QTemporaryDir workDir;
+    WindowTestFolders folders;
 };
 
 void TestVerifyRunLocale::initTestCase()
 {
-    QVERIFY(settingsDir.isValid() && userDir.isValid() && workDir.isValid());
+    QVERIFY(settingsDir.isValid());
     UseTemporarySettings(settingsDir);
     // A locale that is not generated leaves the C library in "C", and the test would prove nothing.
     const QByteArray asked = qgetenv("LC_ALL");
     QVERIFY2(!asked.isEmpty() && QByteArray(std::setlocale(LC_CTYPE, nullptr)) == asked,
              "LC_ALL names a locale that is not generated: run scripts/install-deps.sh");
-    QVERIFY(QDir::setCurrent(workDir.path()));
+    QVERIFY(folders.Enter());
+}
+
+void TestVerifyRunLocale::cleanupTestCase()
+{
+    folders.Leave();
 }
 
 void TestVerifyRunLocale::lowerCaseSuffixesVerify()
 {
-    const QStringList paths = {MakeEvidence(userDir.path(), "clip.avi", "clip.avi"),
-                               MakeEvidence(userDir.path(), "clip-mdat-first.mp4", "clip.mp4"),
-                               MakeEvidence(userDir.path(), "clip-mdat-first.mp4", "clip.mxg"),
-                               MakeEvidence(userDir.path(), "still.jpg", "photo.jpg")};
+    const QStringList paths = {MakeEvidence(folders.User(), "clip.avi", "clip.avi"),
+                               MakeEvidence(folders.User(), "clip-mdat-first.mp4", "clip.mp4"),
+                               MakeEvidence(folders.User(), "clip-mdat-first.mp4", "clip.mxg"),
+                               MakeEvidence(folders.User(), "still.jpg", "photo.jpg")};
     QVERIFY(!paths.contains(QString()));
 
     MainWindow window;
