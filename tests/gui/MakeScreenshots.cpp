@@ -4,6 +4,7 @@
 // (scripts/make-screenshots.sh runs it in Xvfb) with the folder to write the PNG files to.
 
 #include "EvidenceFiles.h"
+#include "GuiTestSupport.h"
 #include "app/MainWindow.h"
 #include "ui/DetailsWindow.h"
 
@@ -13,7 +14,6 @@
 #include <QElapsedTimer>
 #include <QMenu>
 #include <QScreen>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTreeView>
 
@@ -65,7 +65,7 @@ int main(int argc, char* argv[])
     QTemporaryDir work;
     if (!work.isValid())
         return 1;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, work.path());
+    UseTemporarySettings(work);
     QDir::setCurrent(work.path());
     const QString folder = QDir(work.path()).filePath("export");
     QDir().mkpath(folder);
