@@ -53,6 +53,10 @@ const char* ReasonCode(VerdictReason reason)
         return "container-invalid";
     case VerdictReason::ContentMismatch:
         return "content-mismatch";
+    case VerdictReason::SystemError:
+        return "system-error";
+    case VerdictReason::NoEvidence:
+        return "no-evidence";
     }
     return "";
 }
@@ -84,6 +88,10 @@ const char* ReasonWords(VerdictReason reason)
         return "the media structure does not lead to its content";
     case VerdictReason::ContentMismatch:
         return "the content does not match the digest in the watermark";
+    case VerdictReason::SystemError:
+        return "the system failed while the file was checked; nothing is known about the file itself";
+    case VerdictReason::NoEvidence:
+        return "the folder holds no file ending in .jpg, .avi, .mp4 or .mxg";
     }
     return "";
 }

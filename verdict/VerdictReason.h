@@ -19,6 +19,11 @@ enum class VerdictReason
     UnsupportedVersion,
     ContainerInvalid,
     ContentMismatch,
+    // The system, not the file, failed: no descriptors or memory left, an I/O error. Says nothing
+    // about the evidence; checking again may succeed.
+    SystemError,
+    // A folder given to the command line holds no evidence file at all.
+    NoEvidence,
 };
 
 // The engine's stopping step as a report reason. A failed Verify that names no step counts as unreadable.
