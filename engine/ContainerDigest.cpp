@@ -5,14 +5,15 @@
 #include "digest/DigestUpdate.h"
 #include "digest/HmacMd5.h"
 #include "digest/Md5.h"
+#include "engine/SystemFailure.h"
 #include "engine/TrailerBlock.h"
 
-#include <QFileInfo>
-#include <QString>
-
-#include <cstdio>
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -32,142 +33,246 @@ uint32_t LoadLe32(const unsigned char* p)
            (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
 }
 
-bool ReadAt(FILE* file, int64_t offset, unsigned char* out, size_t length)
+// Opens a path for the path-taking functions: read-only, never blocking on a FIFO swapped in, and
+// only a regular file. 0 and *fd, or kFileUnfit / kSystemFailure.
+int OpenRegularFile(const char* path, int* fd)
 {
-    if (offset < 0 || fseek(file, static_cast<long>(offset), SEEK_SET) != 0)
-        return false;
-    return fread(out, 1, length, file) == length;
+    *fd = open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (*fd < 0)
+        return IsSystemFailure(errno) ? kSystemFailure : kFileUnfit;
+    struct stat status;
+    if (fstat(*fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        close(*fd);
+        *fd = -1;
+        return kFileUnfit;
+    }
+    return 0;
 }
 
 // Walks the top-level boxes to the first "mdat". Every other box must carry the walk forward
 // to a later header, so a size of 0, 1 to 7, or one that wraps backwards ends it.
-int WalkMp4Boxes(FILE* file, int32_t* start)
+int WalkMp4Boxes(int fd, int32_t* start)
 {
     int64_t offset = 0;
     unsigned char header[8];
     for (;;) {
-        if (!ReadAt(file, offset, header, sizeof header))
-            return -1;
+        const int read = ReadExactlyAt(fd, offset, header, sizeof header);
+        if (read != 0)
+            return read;
         const uint32_t size = LoadBe32(header);
         if (std::memcmp(header + 4, "mdat", 4) == 0) {
             const int64_t s = offset + (size == 1 ? 16 : 8);
             if (s > kMaxOffset)
-                return -1;
+                return kFileUnfit;
             *start = static_cast<int32_t>(s);
             return 0;
         }
         if (size < 8)
-            return -1;
+            return kFileUnfit;
         const int64_t next = offset + size;
         if (next > kMaxOffset)
-            return -1;
+            return kFileUnfit;
         offset = next;
     }
 }
 
+// Reads the 12-byte chunk header at offset; a chunk past the 32-bit offsets does not fit.
+int ReadAviHeader(int fd, int64_t offset, unsigned char header[12])
+{
+    if (offset > kMaxOffset)
+        return kFileUnfit;
+    return ReadExactlyAt(fd, offset, header, 12);
+}
+
 // RIFF "AVI ", then LIST "hdrl" of size H, at most one "JUNK" chunk, then LIST "movi".
-int WalkAviChunks(FILE* file, int32_t* start)
+int WalkAviChunks(int fd, int32_t* start)
 {
     unsigned char header[12];
-    if (!ReadAt(file, 0, header, sizeof header) || std::memcmp(header, "RIFF", 4) != 0 ||
-        std::memcmp(header + 8, "AVI ", 4) != 0)
-        return -1;
-    if (!ReadAt(file, 12, header, sizeof header) || std::memcmp(header, "LIST", 4) != 0 ||
-        std::memcmp(header + 8, "hdrl", 4) != 0)
-        return -1;
+    int read = ReadAviHeader(fd, 0, header);
+    if (read != 0)
+        return read;
+    if (std::memcmp(header, "RIFF", 4) != 0 || std::memcmp(header + 8, "AVI ", 4) != 0)
+        return kFileUnfit;
+    if ((read = ReadAviHeader(fd, 12, header)) != 0)
+        return read;
+    if (std::memcmp(header, "LIST", 4) != 0 || std::memcmp(header + 8, "hdrl", 4) != 0)
+        return kFileUnfit;
     int64_t chunk = 20 + static_cast<int64_t>(LoadLe32(header + 4));
-    if (chunk > kMaxOffset || !ReadAt(file, chunk, header, sizeof header))
-        return -1;
+    if ((read = ReadAviHeader(fd, chunk, header)) != 0)
+        return read;
     if (std::memcmp(header, "JUNK", 4) == 0) {
         chunk += 8 + static_cast<int64_t>(LoadLe32(header + 4));
-        if (chunk > kMaxOffset || !ReadAt(file, chunk, header, sizeof header))
-            return -1;
+        if ((read = ReadAviHeader(fd, chunk, header)) != 0)
+            return read;
     }
     if (std::memcmp(header, "LIST", 4) != 0 || std::memcmp(header + 8, "movi", 4) != 0)
-        return -1;
+        return kFileUnfit;
     const int64_t s = chunk + 12;
     if (s > kMaxOffset)
-        return -1;
+        return kFileUnfit;
     *start = static_cast<int32_t>(s);
     return 0;
 }
 
-int FindContentStart(const char* path, int (*walk)(FILE*, int32_t*), int32_t* start)
-{
-    FILE* file = fopen(path, "rb");
-    if (!file)
-        return -1;
-    const int ret = walk(file, start);
-    fclose(file);
-    return ret;
-}
-
-// Feeds exactly length bytes from the file's current position; -1 if the file ends or fails first.
-int FeedBytes(FILE* file, int mode, Md5Context* ctx, int64_t length, unsigned char* piece)
+// Feeds exactly length bytes from offset on; kFileUnfit if the file ends first.
+int FeedBytes(int fd, int64_t offset, int64_t length, int mode, Md5Context* ctx, unsigned char* piece,
+              const ReadProgress* progress)
 {
     while (length > 0) {
         const size_t want =
             length < static_cast<int64_t>(kPieceSize) ? static_cast<size_t>(length) : kPieceSize;
-        const size_t got = fread(piece, 1, want, file);
-        if (got == 0)
-            return -1;
-        DigestUpdate(mode, ctx, piece, static_cast<int32_t>(got));
-        length -= static_cast<int64_t>(got);
+        const int read = ReadExactlyAt(fd, offset, piece, want);
+        if (read != 0)
+            return read;
+        DigestUpdate(mode, ctx, piece, static_cast<int32_t>(want));
+        if (progress)
+            progress->bytesRead(progress->context, static_cast<int64_t>(want));
+        offset += static_cast<int64_t>(want);
+        length -= static_cast<int64_t>(want);
     }
     return 0;
 }
 
 } // namespace
 
-int64_t GetFileSize(const char* path)
+int ReadExactlyAt(int fd, int64_t offset, unsigned char* out, size_t length)
 {
-    const qint64 size = QFileInfo(QString::fromUtf8(path)).size();
-    return size > 0 ? size : -1;
+    if (offset < 0)
+        return kFileUnfit;
+    size_t done = 0;
+    while (done < length) {
+        const ssize_t got = pread(fd, out + done, length - done, static_cast<off_t>(offset + done));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return IsSystemFailure(errno) ? kSystemFailure : kFileUnfit;
+        if (got == 0)
+            return kFileUnfit;
+        done += static_cast<size_t>(got);
+    }
+    return 0;
 }
 
-int FindMp4ContentStart(const char* path, int32_t* start)
+int64_t GetOpenFileSize(int fd)
 {
-    return FindContentStart(path, WalkMp4Boxes, start);
+    struct stat status;
+    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size <= 0)
+        return -1;
+    return status.st_size;
 }
 
-int FindAviContentStart(const char* path, int32_t* start)
+int FindMp4ContentStartOfFile(int fd, int32_t* start)
 {
-    return FindContentStart(path, WalkAviChunks, start);
+    return WalkMp4Boxes(fd, start);
 }
 
-int ComputeRegionDigest(int mode, const char* path, int32_t start, int32_t tail, unsigned char digest[16],
-                        ContentRegion* region)
+int FindAviContentStartOfFile(int fd, int32_t* start)
 {
-    const int64_t size = GetFileSize(path);
+    return WalkAviChunks(fd, start);
+}
+
+int ComputeRegionDigestOfFile(int mode, int fd, int32_t start, int32_t tail, unsigned char digest[16],
+                              ContentRegion* region, const ReadProgress* progress)
+{
+    const int64_t size = GetOpenFileSize(fd);
     const int64_t length = size - kTrailerBlockSize - start - tail;
     // A region that starts inside the watermark block, or a file that is gone, has no content.
     if (size < 0 || start < 0 || tail < 0 || length < 0)
-        return -1;
+        return kFileUnfit;
     if (region) {
         region->start = start;
         region->length = length;
         region->tail = tail;
     }
 
-    FILE* file = fopen(path, "rb");
-    if (!file)
-        return -1;
     unsigned char* piece = static_cast<unsigned char*>(malloc(kPieceSize));
-    int ret = -1;
+    if (!piece) {
+        errno = ENOMEM;
+        return kSystemFailure;
+    }
     Md5Context ctx;
     Md5Init(&ctx);
-    if (piece && fseek(file, start, SEEK_SET) == 0 && FeedBytes(file, mode, &ctx, length, piece) == 0 &&
-        (tail == 0 || (fseek(file, -static_cast<long>(tail), SEEK_END) == 0 &&
-                       FeedBytes(file, mode, &ctx, tail, piece) == 0))) {
+    int ret = FeedBytes(fd, start, length, mode, &ctx, piece, progress);
+    if (ret == 0)
+        ret = FeedBytes(fd, size - tail, tail, mode, &ctx, piece, progress);
+    if (ret == 0) {
         unsigned char inner[16];
         Md5Final(&ctx, inner);
         HmacMd5(inner, sizeof inner, digest);
-        ret = 0;
     }
     std::memset(&ctx, 0, sizeof ctx);
     free(piece);
-    fclose(file);
     return ret;
+}
+
+int ComputeJpgDigestOfFile(int mode, int fd, unsigned char digest[16], ContentRegion* region,
+                           const ReadProgress* progress)
+{
+    return ComputeRegionDigestOfFile(mode, fd, 0, 2, digest, region, progress);
+}
+
+int ComputeMp4DigestOfFile(int mode, int fd, unsigned char digest[16], ContentRegion* region,
+                           const ReadProgress* progress)
+{
+    int32_t start = 0;
+    const int found = FindMp4ContentStartOfFile(fd, &start);
+    if (found != 0)
+        return found;
+    return ComputeRegionDigestOfFile(mode, fd, start, 0, digest, region, progress);
+}
+
+int ComputeAviDigestOfFile(int mode, int fd, unsigned char digest[16], ContentRegion* region,
+                           const ReadProgress* progress)
+{
+    int32_t start = 0;
+    const int found = FindAviContentStartOfFile(fd, &start);
+    if (found != 0)
+        return found;
+    return ComputeRegionDigestOfFile(mode, fd, start, 0, digest, region, progress);
+}
+
+namespace {
+
+// The path-taking forms open the file once and read everything through that one descriptor, so a
+// name that points elsewhere meanwhile cannot mix two files into one answer.
+template <typename Read> int ReadNamedFile(const char* path, Read read)
+{
+    int fd = -1;
+    int ret = OpenRegularFile(path, &fd);
+    if (ret == 0) {
+        ret = read(fd);
+        close(fd);
+    }
+    return ret;
+}
+
+} // namespace
+
+int64_t GetFileSize(const char* path)
+{
+    int64_t size = -1;
+    ReadNamedFile(path, [&](int fd) {
+        size = GetOpenFileSize(fd);
+        return 0;
+    });
+    return size;
+}
+
+int FindMp4ContentStart(const char* path, int32_t* start)
+{
+    return ReadNamedFile(path, [&](int fd) { return FindMp4ContentStartOfFile(fd, start); });
+}
+
+int FindAviContentStart(const char* path, int32_t* start)
+{
+    return ReadNamedFile(path, [&](int fd) { return FindAviContentStartOfFile(fd, start); });
+}
+
+int ComputeRegionDigest(int mode, const char* path, int32_t start, int32_t tail, unsigned char digest[16],
+                        ContentRegion* region)
+{
+    return ReadNamedFile(
+        path, [&](int fd) { return ComputeRegionDigestOfFile(mode, fd, start, tail, digest, region); });
 }
 
 int ComputeJpgDigest(int mode, const char* path, unsigned char digest[16], ContentRegion* region)
@@ -177,16 +282,10 @@ int ComputeJpgDigest(int mode, const char* path, unsigned char digest[16], Conte
 
 int ComputeMp4Digest(int mode, const char* path, unsigned char digest[16], ContentRegion* region)
 {
-    int32_t start = 0;
-    if (FindMp4ContentStart(path, &start) != 0)
-        return -1;
-    return ComputeRegionDigest(mode, path, start, 0, digest, region);
+    return ReadNamedFile(path, [&](int fd) { return ComputeMp4DigestOfFile(mode, fd, digest, region); });
 }
 
 int ComputeAviDigest(int mode, const char* path, unsigned char digest[16], ContentRegion* region)
 {
-    int32_t start = 0;
-    if (FindAviContentStart(path, &start) != 0)
-        return -1;
-    return ComputeRegionDigest(mode, path, start, 0, digest, region);
+    return ReadNamedFile(path, [&](int fd) { return ComputeAviDigestOfFile(mode, fd, digest, region); });
 }

@@ -2,6 +2,7 @@
 #ifndef QUORLITH_ENGINE_CONTAINERDIGEST_H
 #define QUORLITH_ENGINE_CONTAINERDIGEST_H
 
+#include <cstddef>
 #include <cstdint>
 
 // The bytes a content digest covers: length bytes from start, then the last tail bytes of the
@@ -13,19 +14,54 @@ struct ContentRegion
     int32_t tail;
 };
 
-// Size of the file named by a UTF-8 path; -1 for an empty or missing file.
-int64_t GetFileSize(const char* path);
+// Told how many content bytes were just read, as the digest reads them; for progress displays.
+struct ReadProgress
+{
+    void (*bytesRead)(void* context, int64_t count);
+    void* context;
+};
 
-// Each answers 0 and writes the 16-byte keyed content digest, or -1 and leaves digest alone.
-// When region is given it receives the region as soon as it is known, also if reading fails later.
+// What the functions below answer besides 0: the file does not fit (too short, a structure that
+// does not lead to content), or the system failed while reading it (an I/O error, no memory, no
+// descriptors), with errno telling how. The second says nothing about the evidence.
+enum
+{
+    kFileUnfit = -1,
+    kSystemFailure = -2
+};
+
+// The functions taking a path open it, read it and close it again; those taking fd read an open
+// file with pread, so they neither use nor move its offset and others may read it meanwhile.
+
+// Size of the file named by a UTF-8 path, or of the regular file fd; -1 for an empty or missing file.
+int64_t GetFileSize(const char* path);
+int64_t GetOpenFileSize(int fd);
+
+// Each answers 0 and writes the 16-byte keyed content digest, or kFileUnfit or kSystemFailure and
+// leaves digest alone. When region is given it receives the region as soon as it is known, also if
+// reading fails later.
 int ComputeJpgDigest(int mode, const char* path, unsigned char digest[16], ContentRegion* region = nullptr);
 int ComputeMp4Digest(int mode, const char* path, unsigned char digest[16], ContentRegion* region = nullptr);
 int ComputeAviDigest(int mode, const char* path, unsigned char digest[16], ContentRegion* region = nullptr);
 int ComputeRegionDigest(int mode, const char* path, int32_t start, int32_t tail, unsigned char digest[16],
                         ContentRegion* region = nullptr);
 
-// The container walks alone: the offset of the first content byte, 0 on success, -1 on failure.
+int ComputeJpgDigestOfFile(int mode, int fd, unsigned char digest[16], ContentRegion* region = nullptr,
+                           const ReadProgress* progress = nullptr);
+int ComputeMp4DigestOfFile(int mode, int fd, unsigned char digest[16], ContentRegion* region = nullptr,
+                           const ReadProgress* progress = nullptr);
+int ComputeAviDigestOfFile(int mode, int fd, unsigned char digest[16], ContentRegion* region = nullptr,
+                           const ReadProgress* progress = nullptr);
+int ComputeRegionDigestOfFile(int mode, int fd, int32_t start, int32_t tail, unsigned char digest[16],
+                              ContentRegion* region = nullptr, const ReadProgress* progress = nullptr);
+
+// The container walks alone: the offset of the first content byte; 0, kFileUnfit or kSystemFailure.
 int FindMp4ContentStart(const char* path, int32_t* start);
 int FindAviContentStart(const char* path, int32_t* start);
+int FindMp4ContentStartOfFile(int fd, int32_t* start);
+int FindAviContentStartOfFile(int fd, int32_t* start);
+
+// Reads exactly length bytes at offset; 0, kFileUnfit when the file ends first, or kSystemFailure.
+int ReadExactlyAt(int fd, int64_t offset, unsigned char* out, size_t length);
 
 #endif

@@ -2,10 +2,14 @@
 #include "engine/WatermarkVerifier.h"
 
 #include "engine/AsciiText.h"
+#include "engine/SystemFailure.h"
 #include "engine/TrailerBlock.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
@@ -13,23 +17,23 @@ struct Container
 {
     const char* extension;
     int tail; // bytes after the watermark block
-    int (*digest)(int, const char*, unsigned char*, ContentRegion*);
+    int (*digest)(int, int, unsigned char*, ContentRegion*, const ReadProgress*);
 };
 
 const Container kContainers[] = {
-    {"JPG", 2, ComputeJpgDigest},
-    {"AVI", 0, ComputeAviDigest},
-    {"MP4", 0, ComputeMp4Digest},
-    {"MXG", 0, ComputeMp4Digest},
+    {"JPG", 2, ComputeJpgDigestOfFile},
+    {"AVI", 0, ComputeAviDigestOfFile},
+    {"MP4", 0, ComputeMp4DigestOfFile},
+    {"MXG", 0, ComputeMp4DigestOfFile},
 };
 
 const char* const kVersions[] = {"1.0", "1.1"}; // index = digest mode
 
-// The extension is what follows the last dot anywhere in the path, upper-cased as ASCII so that the
+// The extension is what follows the last dot anywhere in the name, upper-cased as ASCII so that the
 // user's locale cannot change it.
-const Container* FindContainer(const char* path)
+const Container* FindContainer(const char* name)
 {
-    const char* dot = std::strrchr(path, '.');
+    const char* dot = std::strrchr(name, '.');
     if (!dot)
         return nullptr;
     const std::string extension = AsciiUpper(std::string(dot + 1));
@@ -40,19 +44,6 @@ const Container* FindContainer(const char* path)
     return nullptr;
 }
 
-int ReadTrailerBlock(const char* path, int tail, unsigned char block[kTrailerBlockSize])
-{
-    FILE* file = fopen(path, "rb");
-    if (!file)
-        return -1;
-    int ret = -1;
-    if (fseek(file, -static_cast<long>(kTrailerBlockSize + tail), SEEK_END) == 0 &&
-        fread(block, 1, kTrailerBlockSize, file) == kTrailerBlockSize)
-        ret = 0;
-    fclose(file);
-    return ret;
-}
-
 } // namespace
 
 int WatermarkVerifier::Fail(VerifyFailure reason)
@@ -61,22 +52,58 @@ int WatermarkVerifier::Fail(VerifyFailure reason)
     return -1;
 }
 
-int WatermarkVerifier::Verify(const char* path)
+void WatermarkVerifier::Reset()
 {
     failure = VerifyFailure::None;
+    systemError = 0;
     digestMode = -1;
     hasRegion = false;
+}
 
-    if (GetFileSize(path) < kTrailerBlockSize)
+int WatermarkVerifier::FailRead(int read, VerifyFailure reason)
+{
+    if (read == kSystemFailure) {
+        systemError = errno;
+        return Fail(VerifyFailure::SystemFailure);
+    }
+    return Fail(reason);
+}
+
+int WatermarkVerifier::Verify(const char* path)
+{
+    // O_NONBLOCK: opening a FIFO that took the file's name would otherwise wait for a writer for ever.
+    const int fd = open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        Reset();
+        if (IsSystemFailure(error)) {
+            systemError = error;
+            return Fail(VerifyFailure::SystemFailure);
+        }
+        return Fail(VerifyFailure::TooSmallOrMissing);
+    }
+    const int ret = VerifyOpenFile(fd, path);
+    close(fd);
+    return ret;
+}
+
+int WatermarkVerifier::VerifyOpenFile(int fd, const char* name)
+{
+    Reset();
+
+    // Anything but a regular file (a FIFO, a device, a folder) has no size and counts as missing.
+    const int64_t size = GetOpenFileSize(fd);
+    if (size < kTrailerBlockSize)
         return Fail(VerifyFailure::TooSmallOrMissing);
 
-    const Container* container = FindContainer(path);
+    const Container* container = FindContainer(name);
     if (!container)
         return Fail(VerifyFailure::UnsupportedType);
 
     unsigned char block[kTrailerBlockSize];
-    if (ReadTrailerBlock(path, container->tail, block) != 0)
-        return Fail(VerifyFailure::TrailerUnreadable);
+    const int read = ReadExactlyAt(fd, size - kTrailerBlockSize - container->tail, block, kTrailerBlockSize);
+    if (read != 0)
+        return FailRead(read, VerifyFailure::TrailerUnreadable);
 
     unsigned char plaintext[kMaxPlaintextSize];
     size_t plaintextLength = 0;
@@ -102,11 +129,11 @@ int WatermarkVerifier::Verify(const char* path)
 
     unsigned char digest[16];
     ContentRegion used = {-1, 0, 0}; // start stays -1 unless the container was walked
-    const int digestResult = container->digest(mode, path, digest, &used);
+    const int digestResult = container->digest(mode, fd, digest, &used, progress);
     hasRegion = used.start >= 0;
     region = used;
     if (digestResult != 0)
-        return Fail(VerifyFailure::ContainerInvalid);
+        return FailRead(digestResult, VerifyFailure::ContainerInvalid);
 
     char hex[33];
     for (int i = 0; i < 16; ++i)

@@ -19,14 +19,22 @@ enum class VerifyFailure
     UnsupportedVersion,
     ContainerInvalid,
     ContentMismatch,
+    // The system failed (no descriptors or memory, an I/O error); GetSystemError tells how.
+    SystemFailure,
 };
 
 // Decides whether one evidence file is exactly as the recorder wrote it. Make a fresh one per file.
 class WatermarkVerifier
 {
 public:
-    // path: UTF-8, opened read-only. Answers 0 when the file is authentic, -1 otherwise.
+    // path: UTF-8. Opens it once, read-only and never blocking, refuses what is not a regular file and
+    // reads everything through that one open file. Answers 0 when the file is authentic, -1 otherwise.
     int Verify(const char* path);
+    // The same for a file already open for reading; name is its name, whose last extension tells the
+    // container type (any bytes; nothing is opened by it). fd stays open and its offset is not used.
+    int VerifyOpenFile(int fd, const char* name);
+    // Reports the content bytes as the digest reads them; null for none. Kept for later Verify calls.
+    void SetReadProgress(const ReadProgress* observer) { progress = observer; }
 
     std::string GetMarker() const { return record.Marker; }
     std::string GetVersion() const { return record.Version; }
@@ -38,6 +46,8 @@ public:
     std::string GetCamMAC() const { return record.CamMAC; }
 
     VerifyFailure GetFailure() const { return failure; }
+    // The errno value of a SystemFailure; 0 otherwise.
+    int GetSystemError() const { return systemError; }
     // 0 for version "1.0", 1 for "1.1", -1 until the version was accepted.
     int GetDigestMode() const { return digestMode; }
     // Valid once the container was walked (hasRegion true).
@@ -45,10 +55,15 @@ public:
     ContentRegion GetContentRegion() const { return region; }
 
 private:
+    void Reset();
     int Fail(VerifyFailure reason);
+    // Fails for the system's reason when read says the system failed, else for reason.
+    int FailRead(int read, VerifyFailure reason);
 
     WatermarkRecord record;
     VerifyFailure failure = VerifyFailure::None;
+    int systemError = 0;
+    const ReadProgress* progress = nullptr;
     int digestMode = -1;
     bool hasRegion = false;
     ContentRegion region = {0, 0, 0};

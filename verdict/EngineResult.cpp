@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "verdict/EngineResult.h"
 
+#include "verdict/SystemErrorDetail.h"
+
 namespace {
 
 // The record counts as read once the engine got past opening the watermark block.
@@ -43,4 +45,6 @@ void TakeEngineResult(const WatermarkVerifier& verifier, int verdict, Verificati
     result->authentic = verdict == 0;
     result->reason = result->authentic ? VerdictReason::None : ReasonFromEngine(verifier.GetFailure());
     result->reasonDetail.clear();
+    if (result->reason == VerdictReason::SystemError)
+        result->reasonDetail = SystemErrorDetail(verifier.GetSystemError());
 }

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "verdict/FileVerifier.h"
 
+#include "engine/SystemFailure.h"
 #include "engine/WatermarkVerifier.h"
 #include "verdict/ChangedWhileRead.h"
 #include "verdict/EngineResult.h"
 #include "verdict/FileSnapshot.h"
 #include "verdict/FileStateCheck.h"
 #include "verdict/Sha256Reader.h"
-#include "verdict/TextEscaping.h"
+#include "verdict/SystemErrorDetail.h"
 
 #include <cerrno>
 #include <cstring>
@@ -19,7 +20,6 @@ namespace {
 
 // Below this size a thread costs more than the overlap saves.
 const int64_t kHashBesideFrom = int64_t(4) << 20;
-const char* const kNameNotUtf8 = "the path is not valid UTF-8, which the verification engine cannot open";
 
 void Fail(VerificationResult* result, VerdictReason reason, const std::string& detail = std::string())
 {
@@ -28,9 +28,19 @@ void Fail(VerificationResult* result, VerdictReason reason, const std::string& d
     result->reasonDetail = detail;
 }
 
+bool EndsInSlash(const std::string& path)
+{
+    return !path.empty() && path.back() == '/';
+}
+
 void FailFromErrno(VerificationResult* result, int error)
 {
-    if (error == ENOENT || error == ENOTDIR)
+    if (IsSystemFailure(error))
+        Fail(result, VerdictReason::SystemError, SystemErrorDetail(error));
+    else if (error == ENOTDIR && EndsInSlash(result->path))
+        Fail(result, VerdictReason::Unreadable,
+             "the path ends in '/', as a folder's would, but names something that is not a folder");
+    else if (error == ENOENT || error == ENOTDIR)
         Fail(result, VerdictReason::NotFound);
     else
         Fail(result, VerdictReason::Unreadable,
@@ -80,15 +90,10 @@ VerificationResult FileVerifier::Verify(const VerificationTarget& target) const
         return result;
     }
     RecordVerifiedState(before, &result);
-    // The engine reads a path as UTF-8 text; bytes that are not would name another file or none,
-    // and its answer would be about that, so such a file is not verified at all.
-    if (ToValidUtf8(target.path) != target.path) {
-        Fail(&result, VerdictReason::Unreadable, kNameNotUtf8);
-        return result;
-    }
 
-    // Held open for the whole check so that the SHA-256 and the final comparison see the very file
-    // that was checked; O_NONBLOCK keeps a FIFO swapped in meanwhile from blocking the open.
+    // The one open of the file: the engine, the SHA-256 and the final comparison all read through
+    // it, so a name pointed elsewhere meanwhile cannot mix another file into the verdict. O_NONBLOCK
+    // keeps a FIFO swapped in meanwhile from blocking the open.
     const int fd = open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         FailFromErrno(&result, errno);
@@ -113,7 +118,7 @@ VerificationResult FileVerifier::Verify(const VerificationTarget& target) const
     if (withSha256 && result.size >= kHashBesideFrom)
         beside = std::thread(hash);
     WatermarkVerifier verifier;
-    const int verdict = verifier.Verify(path);
+    const int verdict = verifier.VerifyOpenFile(fd, path);
     if (beside.joinable())
         beside.join();
     else if (withSha256)
@@ -127,8 +132,7 @@ VerificationResult FileVerifier::Verify(const VerificationTarget& target) const
         FailAsChangedWhileRead(&result);
     } else if (!hashed) {
         result.sha256.clear();
-        Fail(&result, VerdictReason::Unreadable,
-             std::string("the file cannot be read: ") + std::strerror(hashError));
+        FailFromErrno(&result, hashError);
     }
     return result;
 }

@@ -22,6 +22,8 @@ VerdictReason ReasonFromEngine(VerifyFailure failure)
         return VerdictReason::ContainerInvalid;
     case VerifyFailure::ContentMismatch:
         return VerdictReason::ContentMismatch;
+    case VerifyFailure::SystemFailure:
+        return VerdictReason::SystemError;
     }
     return VerdictReason::Unreadable;
 }

@@ -4,6 +4,14 @@
 
 #include <QtTest>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <future>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
 Q_DECLARE_METATYPE(VerifyFailure)
 
 class TestWatermarkVerifier : public QObject
@@ -22,6 +30,12 @@ private slots:
     void failsBeforeTheRecord();
     void blockBytesAfterTheRsaPartDoNotMatter();
     void freshVerifierIsEmpty();
+    void readsOnlyTheOpenFile_data();
+    void readsOnlyTheOpenFile();
+    void nameOnlyGivesTheType();
+    void specialFilesFailWithoutBlocking();
+    void runningOutOfDescriptorsIsASystemFailure();
+    void progressCountsEveryContentByte();
 
 private:
     QString Stamp(const QString& media, const QString& name, const StampRecord& record);
@@ -325,6 +339,129 @@ void TestWatermarkVerifier::freshVerifierIsEmpty()
             verifier.GetTimeSource().empty() && verifier.GetRCSerial().empty() &&
             verifier.GetCamMAC().empty());
     QVERIFY(!verifier.HasContentRegion());
+}
+
+void TestWatermarkVerifier::readsOnlyTheOpenFile_data()
+{
+    QTest::addColumn<QString>("media");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("openedIsAuthentic");
+    const struct
+    {
+        const char* media;
+        const char* name;
+    } kinds[] = {{"still.jpg", "swap.jpg"}, {"clip-faststart.mp4", "swap.mp4"}, {"clip.avi", "swap.avi"}};
+    for (const auto& kind : kinds) {
+        QTest::addRow("%s, the authentic one open", kind.name) << kind.media << kind.name << true;
+        QTest::addRow("%s, the tampered one open", kind.name) << kind.media << kind.name << false;
+    }
+}
+
+// Once the file is open, another file moved under its name must not change the answer: everything,
+// from the size to the last content byte, comes from the open file.
+void TestWatermarkVerifier::readsOnlyTheOpenFile()
+{
+    QFETCH(QString, media);
+    QFETCH(QString, name);
+    QFETCH(bool, openedIsAuthentic);
+    const QString authentic = Stamp(media, QStringLiteral("authentic-") + name, Version("1.0"));
+    const QString tampered = Stamp(media, QStringLiteral("tampered-") + name, Version("1.0"));
+    QVERIFY(!authentic.isEmpty() && !tampered.isEmpty());
+    const QByteArray original = ReadAll(tampered);
+    QVERIFY(
+        Patch(tampered, -600, QByteArray(1, static_cast<char>(original.at(original.size() - 600) ^ 0x5a))));
+
+    const QString path = dir.filePath(name);
+    QFile::remove(path);
+    QVERIFY(QFile::copy(openedIsAuthentic ? authentic : tampered, path));
+    const int fd = open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    QVERIFY(fd >= 0);
+    QVERIFY(QFile::remove(path));
+    QVERIFY(QFile::copy(openedIsAuthentic ? tampered : authentic, path));
+
+    WatermarkVerifier verifier;
+    const int answer = verifier.VerifyOpenFile(fd, QFile::encodeName(path).constData());
+    close(fd);
+    QCOMPARE(answer, openedIsAuthentic ? 0 : -1);
+    QCOMPARE(verifier.GetFailure(), openedIsAuthentic ? VerifyFailure::None : VerifyFailure::ContentMismatch);
+}
+
+// The name is never opened: one longer than any path and not UTF-8 still verifies by its extension.
+void TestWatermarkVerifier::nameOnlyGivesTheType()
+{
+    const QString path = Stamp("still.jpg", "named.jpg", Version("1.1"));
+    QVERIFY(!path.isEmpty());
+    const int fd = open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    QVERIFY(fd >= 0);
+    const std::string longName = std::string(6000, 'd') + "/\xff\xfe caméra.JPG";
+    const std::string wrongType = std::string(6000, 'd') + "/still.jpg.txt";
+    WatermarkVerifier verifier;
+    QCOMPARE(verifier.VerifyOpenFile(fd, longName.c_str()), 0);
+    QCOMPARE(verifier.VerifyOpenFile(fd, wrongType.c_str()), -1);
+    QCOMPARE(verifier.GetFailure(), VerifyFailure::UnsupportedType);
+    close(fd);
+}
+
+void TestWatermarkVerifier::specialFilesFailWithoutBlocking()
+{
+    const QByteArray fifo = QFile::encodeName(dir.filePath("pipe.jpg"));
+    QVERIFY(mkfifo(fifo.constData(), 0600) == 0);
+    const QByteArray folder = QFile::encodeName(dir.filePath("folder.mp4"));
+    QVERIFY(mkdir(folder.constData(), 0700) == 0);
+    for (const QByteArray& path : {fifo, folder}) {
+        auto verdict = std::async(std::launch::async, [path] {
+            WatermarkVerifier verifier;
+            return verifier.Verify(path.constData()) == -1 &&
+                   verifier.GetFailure() == VerifyFailure::TooSmallOrMissing;
+        });
+        if (verdict.wait_for(std::chrono::seconds(20)) != std::future_status::ready) {
+            // Releases an open that waits for a writer, so that the test ends either way.
+            const int writer = open(fifo.constData(), O_WRONLY | O_NONBLOCK);
+            verdict.wait();
+            close(writer);
+            QFAIL(qPrintable(QStringLiteral("opening %1 blocked").arg(QString::fromUtf8(path))));
+        }
+        QVERIFY2(verdict.get(), path.constData());
+    }
+}
+
+// No descriptor left is the system's failure, not the file's: it must not read as a damaged file.
+void TestWatermarkVerifier::runningOutOfDescriptorsIsASystemFailure()
+{
+    const QString path = Stamp("still.jpg", "limit.jpg", Version("1.0"));
+    QVERIFY(!path.isEmpty());
+    struct rlimit original;
+    QVERIFY(getrlimit(RLIMIT_NOFILE, &original) == 0);
+    std::vector<int> taken;
+    struct rlimit lowered = original;
+    lowered.rlim_cur = 64;
+    QVERIFY(setrlimit(RLIMIT_NOFILE, &lowered) == 0);
+    for (int fd = dup(0); fd >= 0; fd = dup(0))
+        taken.push_back(fd);
+    const int dupError = errno;
+    WatermarkVerifier verifier;
+    const int answer = verifier.Verify(path.toUtf8().constData());
+    for (int fd : taken)
+        close(fd);
+    QVERIFY(setrlimit(RLIMIT_NOFILE, &original) == 0);
+    QCOMPARE(dupError, EMFILE);
+    QCOMPARE(answer, -1);
+    QCOMPARE(verifier.GetFailure(), VerifyFailure::SystemFailure);
+    QCOMPARE(verifier.GetSystemError(), EMFILE);
+}
+
+void TestWatermarkVerifier::progressCountsEveryContentByte()
+{
+    const QString path = Stamp("clip-faststart.mp4", "progress.mp4", Version("1.0"));
+    QVERIFY(!path.isEmpty());
+    int64_t counted = 0;
+    const ReadProgress progress = {
+        [](void* context, int64_t count) { *static_cast<int64_t*>(context) += count; }, &counted};
+    WatermarkVerifier verifier;
+    verifier.SetReadProgress(&progress);
+    QCOMPARE(Run(&verifier, path), 0);
+    const ContentRegion region = verifier.GetContentRegion();
+    QCOMPARE(counted, region.length + region.tail);
 }
 
 QTEST_GUILESS_MAIN(TestWatermarkVerifier)

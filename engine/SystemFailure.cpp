@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: Apache-2.0
+#include "engine/SystemFailure.h"
+
+#include <cerrno>
+
+bool IsSystemFailure(int error)
+{
+    switch (error) {
+    case EMFILE:
+    case ENFILE:
+    case ENOMEM:
+    case ENOBUFS:
+    case EIO:
+        return true;
+    default:
+        return false;
+    }
+}
