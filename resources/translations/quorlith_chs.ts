@@ -127,6 +127,14 @@
         <translation>内容与水印中的指纹不符：内容已被改动，或记录中的指纹不符合预期格式。</translation>
     </message>
     <message>
+        <source>The computer failed while the file was being checked (no memory or file handles were left, or the disk reported a read error); nothing is known about the file itself. Check it again.</source>
+        <translation>检查该文件时计算机出现故障（内存或文件句柄已耗尽，或磁盘报告了读取错误）；对文件本身无法得出任何结论。请重新检查该文件。</translation>
+    </message>
+    <message>
+        <source>This folder holds no file ending in .jpg, .avi, .mp4 or .mxg, so nothing in it was checked.</source>
+        <translation>此文件夹中没有以 .jpg, .avi, .mp4 或 .mxg 结尾的文件，因此未检查其中的任何内容。</translation>
+    </message>
+    <message>
         <source>The digest protects only %1 of the %2 bytes of this file.</source>
         <translation>指纹只保护此文件 %2 个字节中的 %1 个字节。</translation>
     </message>

@@ -127,6 +127,14 @@
         <translation>內容與浮水印中的指紋不符：內容已遭變更，或記錄中的指紋不符合預期格式。</translation>
     </message>
     <message>
+        <source>The computer failed while the file was being checked (no memory or file handles were left, or the disk reported a read error); nothing is known about the file itself. Check it again.</source>
+        <translation>檢查檔案時電腦發生故障（記憶體或檔案控制代碼已用盡，或磁碟回報了讀取錯誤）；無法對檔案本身得出任何結論。請重新檢查此檔案。</translation>
+    </message>
+    <message>
+        <source>This folder holds no file ending in .jpg, .avi, .mp4 or .mxg, so nothing in it was checked.</source>
+        <translation>此資料夾中沒有以 .jpg, .avi, .mp4 或 .mxg 結尾的檔案，因此未檢查其中的任何內容。</translation>
+    </message>
+    <message>
         <source>The digest protects only %1 of the %2 bytes of this file.</source>
         <translation>指紋只保護此檔案 %2 個位元組中的 %1 個位元組。</translation>
     </message>

@@ -127,6 +127,14 @@
         <translation>Obsah neodpovídá otisku ve vodoznaku: byl změněn, nebo otisk v záznamu nemá očekávaný tvar.</translation>
     </message>
     <message>
+        <source>The computer failed while the file was being checked (no memory or file handles were left, or the disk reported a read error); nothing is known about the file itself. Check it again.</source>
+        <translation>Při kontrole souboru selhal počítač (došla paměť nebo popisovače souborů, nebo disk ohlásil chybu čtení); o samotném souboru není nic známo. Zkontrolujte ho znovu.</translation>
+    </message>
+    <message>
+        <source>This folder holds no file ending in .jpg, .avi, .mp4 or .mxg, so nothing in it was checked.</source>
+        <translation>Tato složka neobsahuje žádný soubor končící na .jpg, .avi, .mp4 ani .mxg, proto v ní nebylo nic zkontrolováno.</translation>
+    </message>
+    <message>
         <source>The digest protects only %1 of the %2 bytes of this file.</source>
         <translation>Otisk chrání jen %1 z %2 bajtů tohoto souboru.</translation>
     </message>

@@ -127,6 +127,14 @@
         <translation>Indholdet svarer ikke til fingeraftrykket i vandmærket: det er ændret, eller fingeraftrykket i posten har ikke den forventede form.</translation>
     </message>
     <message>
+        <source>The computer failed while the file was being checked (no memory or file handles were left, or the disk reported a read error); nothing is known about the file itself. Check it again.</source>
+        <translation>Computeren svigtede, mens filen blev kontrolleret (der var ikke mere hukommelse eller flere filhåndtag, eller disken meldte en læsefejl); om selve filen vides intet. Kontrollér den igen.</translation>
+    </message>
+    <message>
+        <source>This folder holds no file ending in .jpg, .avi, .mp4 or .mxg, so nothing in it was checked.</source>
+        <translation>Denne mappe indeholder ingen fil, der ender på .jpg, .avi, .mp4 eller .mxg, så intet i den blev kontrolleret.</translation>
+    </message>
+    <message>
         <source>The digest protects only %1 of the %2 bytes of this file.</source>
         <translation>Fingeraftrykket beskytter kun %1 af filens %2 bytes.</translation>
     </message>

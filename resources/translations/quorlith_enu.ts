@@ -127,6 +127,14 @@
         <translation>The content does not match the digest in the watermark: it was changed, or the digest in the record is not in the expected form.</translation>
     </message>
     <message>
+        <source>The computer failed while the file was being checked (no memory or file handles were left, or the disk reported a read error); nothing is known about the file itself. Check it again.</source>
+        <translation>The computer failed while the file was being checked (no memory or file handles were left, or the disk reported a read error); nothing is known about the file itself. Check it again.</translation>
+    </message>
+    <message>
+        <source>This folder holds no file ending in .jpg, .avi, .mp4 or .mxg, so nothing in it was checked.</source>
+        <translation>This folder holds no file ending in .jpg, .avi, .mp4 or .mxg, so nothing in it was checked.</translation>
+    </message>
+    <message>
         <source>The digest protects only %1 of the %2 bytes of this file.</source>
         <translation>The digest protects only %1 of the %2 bytes of this file.</translation>
     </message>

@@ -127,6 +127,14 @@
         <translation>Le contenu ne correspond pas à l&apos;empreinte du filigrane : il a été modifié, ou l&apos;empreinte de l&apos;enregistrement n&apos;a pas la forme attendue.</translation>
     </message>
     <message>
+        <source>The computer failed while the file was being checked (no memory or file handles were left, or the disk reported a read error); nothing is known about the file itself. Check it again.</source>
+        <translation>Une défaillance de l&apos;ordinateur est survenue pendant la vérification du fichier (mémoire ou descripteurs de fichiers épuisés, ou erreur de lecture signalée par le disque) ; rien n&apos;est établi quant au fichier lui-même. Vérifiez-le à nouveau.</translation>
+    </message>
+    <message>
+        <source>This folder holds no file ending in .jpg, .avi, .mp4 or .mxg, so nothing in it was checked.</source>
+        <translation>Ce dossier ne contient aucun fichier dont le nom se termine par .jpg, .avi, .mp4 ou .mxg ; rien n&apos;y a donc été vérifié.</translation>
+    </message>
+    <message>
         <source>The digest protects only %1 of the %2 bytes of this file.</source>
         <translation>L&apos;empreinte ne protège que %1 des %2 octets de ce fichier.</translation>
     </message>

@@ -127,6 +127,14 @@
         <translation>Der Inhalt stimmt nicht mit dem Fingerabdruck im Wasserzeichen überein: Er wurde verändert, oder der Fingerabdruck im Datensatz hat nicht die erwartete Form.</translation>
     </message>
     <message>
+        <source>The computer failed while the file was being checked (no memory or file handles were left, or the disk reported a read error); nothing is known about the file itself. Check it again.</source>
+        <translation>Während der Prüfung der Datei hat der Computer versagt (Arbeitsspeicher oder Dateihandles waren erschöpft, oder der Datenträger meldete einen Lesefehler); über die Datei selbst ist nichts bekannt. Prüfen Sie sie erneut.</translation>
+    </message>
+    <message>
+        <source>This folder holds no file ending in .jpg, .avi, .mp4 or .mxg, so nothing in it was checked.</source>
+        <translation>Dieser Ordner enthält keine Datei mit der Endung .jpg, .avi, .mp4 oder .mxg, daher wurde darin nichts geprüft.</translation>
+    </message>
+    <message>
         <source>The digest protects only %1 of the %2 bytes of this file.</source>
         <translation>Der Fingerabdruck schützt nur %1 der %2 Byte dieser Datei.</translation>
     </message>

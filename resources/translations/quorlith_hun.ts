@@ -127,6 +127,14 @@
         <translation>A tartalom nem egyezik a vízjelben lévő ujjlenyomattal: a tartalom megváltozott, vagy a rekordban lévő ujjlenyomat nem a várt formájú.</translation>
     </message>
     <message>
+        <source>The computer failed while the file was being checked (no memory or file handles were left, or the disk reported a read error); nothing is known about the file itself. Check it again.</source>
+        <translation>A fájl ellenőrzése közben hiba lépett fel a számítógépen (elfogyott a memória vagy a fájlleírók, vagy a lemez olvasási hibát jelzett); magáról a fájlról semmi sem ismert. Ellenőrizze újra.</translation>
+    </message>
+    <message>
+        <source>This folder holds no file ending in .jpg, .avi, .mp4 or .mxg, so nothing in it was checked.</source>
+        <translation>Ebben a mappában nincs .jpg, .avi, .mp4 vagy .mxg végződésű fájl, ezért a program semmit sem ellenőrzött benne.</translation>
+    </message>
+    <message>
         <source>The digest protects only %1 of the %2 bytes of this file.</source>
         <translation>Az ujjlenyomat a fájl %2 bájtjából csak %1 bájtot véd.</translation>
     </message>

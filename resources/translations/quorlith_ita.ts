@@ -127,6 +127,14 @@
         <translation>Il contenuto non corrisponde all&apos;impronta nella filigrana: è stato modificato, oppure l&apos;impronta nel record non ha la forma attesa.</translation>
     </message>
     <message>
+        <source>The computer failed while the file was being checked (no memory or file handles were left, or the disk reported a read error); nothing is known about the file itself. Check it again.</source>
+        <translation>Durante la verifica del file il computer ha avuto un problema (memoria o handle di file esauriti, oppure il disco ha segnalato un errore di lettura); sul file in sé non si sa nulla. Verificatelo di nuovo.</translation>
+    </message>
+    <message>
+        <source>This folder holds no file ending in .jpg, .avi, .mp4 or .mxg, so nothing in it was checked.</source>
+        <translation>Questa cartella non contiene alcun file che termini con .jpg, .avi, .mp4 o .mxg, quindi al suo interno non è stato verificato nulla.</translation>
+    </message>
+    <message>
         <source>The digest protects only %1 of the %2 bytes of this file.</source>
         <translation>L&apos;impronta protegge solo %1 dei %2 byte di questo file.</translation>
     </message>

@@ -127,6 +127,14 @@
         <translation>内容が透かしの指紋と一致しません。内容が変更されたか、レコード内の指紋が想定どおりの形式ではありません。</translation>
     </message>
     <message>
+        <source>The computer failed while the file was being checked (no memory or file handles were left, or the disk reported a read error); nothing is known about the file itself. Check it again.</source>
+        <translation>ファイルの検査中にコンピューターで障害が発生しました（メモリまたはファイルハンドルが不足したか、ディスクが読み取りエラーを報告しました）。ファイル自体については何もわかっていません。もう一度検査してください。</translation>
+    </message>
+    <message>
+        <source>This folder holds no file ending in .jpg, .avi, .mp4 or .mxg, so nothing in it was checked.</source>
+        <translation>このフォルダーには名前の末尾が .jpg, .avi, .mp4 または .mxg のファイルがないため、何も検査していません。</translation>
+    </message>
+    <message>
         <source>The digest protects only %1 of the %2 bytes of this file.</source>
         <translation>指紋が保護しているのは、このファイルの %2 バイトのうち %1 バイトだけです。</translation>
     </message>

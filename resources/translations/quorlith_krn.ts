@@ -127,6 +127,14 @@
         <translation>내용이 워터마크의 지문과 일치하지 않습니다. 내용이 변경되었거나, 레코드의 지문이 예상한 형식이 아닙니다.</translation>
     </message>
     <message>
+        <source>The computer failed while the file was being checked (no memory or file handles were left, or the disk reported a read error); nothing is known about the file itself. Check it again.</source>
+        <translation>파일을 검사하는 동안 컴퓨터에 오류가 발생했습니다(메모리나 파일 핸들이 부족했거나 디스크가 읽기 오류를 보고함). 파일 자체에 대해서는 알려진 것이 없습니다. 다시 검사하십시오.</translation>
+    </message>
+    <message>
+        <source>This folder holds no file ending in .jpg, .avi, .mp4 or .mxg, so nothing in it was checked.</source>
+        <translation>이 폴더에는 .jpg, .avi, .mp4 또는 .mxg로 끝나는 파일이 없으므로 아무것도 검사하지 않았습니다.</translation>
+    </message>
+    <message>
         <source>The digest protects only %1 of the %2 bytes of this file.</source>
         <translation>지문은 이 파일의 %2바이트 중 %1바이트만 보호합니다.</translation>
     </message>

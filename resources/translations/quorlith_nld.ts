@@ -127,6 +127,14 @@
         <translation>De inhoud komt niet overeen met de vingerafdruk in het watermerk: de inhoud is gewijzigd, of de vingerafdruk in het record heeft niet de verwachte vorm.</translation>
     </message>
     <message>
+        <source>The computer failed while the file was being checked (no memory or file handles were left, or the disk reported a read error); nothing is known about the file itself. Check it again.</source>
+        <translation>De computer faalde tijdens de controle van het bestand (er was geen geheugen of geen bestandshandle meer vrij, of de schijf meldde een leesfout); over het bestand zelf is niets bekend. Controleer het opnieuw.</translation>
+    </message>
+    <message>
+        <source>This folder holds no file ending in .jpg, .avi, .mp4 or .mxg, so nothing in it was checked.</source>
+        <translation>Deze map bevat geen bestand dat op .jpg, .avi, .mp4 of .mxg eindigt, dus er is niets in gecontroleerd.</translation>
+    </message>
+    <message>
         <source>The digest protects only %1 of the %2 bytes of this file.</source>
         <translation>De vingerafdruk beschermt slechts %1 van de %2 bytes van dit bestand.</translation>
     </message>

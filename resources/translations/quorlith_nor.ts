@@ -127,6 +127,14 @@
         <translation>Innholdet stemmer ikke med fingeravtrykket i vannmerket: det er endret, eller fingeravtrykket i posten har ikke den forventede formen.</translation>
     </message>
     <message>
+        <source>The computer failed while the file was being checked (no memory or file handles were left, or the disk reported a read error); nothing is known about the file itself. Check it again.</source>
+        <translation>Datamaskinen sviktet mens filen ble kontrollert (det var ikke mer minne eller flere filhåndtak igjen, eller disken meldte en lesefeil); om selve filen vet man ingenting. Kontroller den på nytt.</translation>
+    </message>
+    <message>
+        <source>This folder holds no file ending in .jpg, .avi, .mp4 or .mxg, so nothing in it was checked.</source>
+        <translation>Denne mappen inneholder ingen fil som slutter på .jpg, .avi, .mp4 eller .mxg, så ingenting i den ble kontrollert.</translation>
+    </message>
+    <message>
         <source>The digest protects only %1 of the %2 bytes of this file.</source>
         <translation>Fingeravtrykket beskytter bare %1 av filens %2 byte.</translation>
     </message>

@@ -127,6 +127,14 @@
         <translation>Treść nie zgadza się z odciskiem w znaku wodnym: została zmieniona albo odcisk w rekordzie nie ma oczekiwanej postaci.</translation>
     </message>
     <message>
+        <source>The computer failed while the file was being checked (no memory or file handles were left, or the disk reported a read error); nothing is known about the file itself. Check it again.</source>
+        <translation>Podczas weryfikacji pliku zawiódł komputer (zabrakło pamięci lub deskryptorów plików albo dysk zgłosił błąd odczytu); o samym pliku nic nie wiadomo. Sprawdź go ponownie.</translation>
+    </message>
+    <message>
+        <source>This folder holds no file ending in .jpg, .avi, .mp4 or .mxg, so nothing in it was checked.</source>
+        <translation>Ten folder nie zawiera żadnego pliku kończącego się na .jpg, .avi, .mp4 ani .mxg, więc nic w nim nie zostało sprawdzone.</translation>
+    </message>
+    <message>
         <source>The digest protects only %1 of the %2 bytes of this file.</source>
         <translation>Odcisk chroni tylko %1 z %2 bajtów tego pliku.</translation>
     </message>

@@ -127,6 +127,14 @@
         <translation>O conteúdo não confere com a impressão digital da marca d&apos;água: ele foi alterado, ou a impressão digital do registro não está na forma esperada.</translation>
     </message>
     <message>
+        <source>The computer failed while the file was being checked (no memory or file handles were left, or the disk reported a read error); nothing is known about the file itself. Check it again.</source>
+        <translation>O computador falhou durante a verificação do arquivo (não havia mais memória ou descritores de arquivo disponíveis, ou o disco informou um erro de leitura); nada se sabe sobre o próprio arquivo. Verifique-o novamente.</translation>
+    </message>
+    <message>
+        <source>This folder holds no file ending in .jpg, .avi, .mp4 or .mxg, so nothing in it was checked.</source>
+        <translation>Esta pasta não contém nenhum arquivo terminado em .jpg, .avi, .mp4 ou .mxg, portanto nada nela foi verificado.</translation>
+    </message>
+    <message>
         <source>The digest protects only %1 of the %2 bytes of this file.</source>
         <translation>A impressão digital protege apenas %1 dos %2 bytes deste arquivo.</translation>
     </message>

@@ -127,6 +127,14 @@
         <translation>O conteúdo não coincide com a impressão digital da marca de água: foi alterado, ou a impressão digital do registo não tem a forma esperada.</translation>
     </message>
     <message>
+        <source>The computer failed while the file was being checked (no memory or file handles were left, or the disk reported a read error); nothing is known about the file itself. Check it again.</source>
+        <translation>O computador falhou durante a verificação do ficheiro (deixou de haver memória ou descritores de ficheiro disponíveis, ou o disco comunicou um erro de leitura); nada se sabe sobre o próprio ficheiro. Verifique-o novamente.</translation>
+    </message>
+    <message>
+        <source>This folder holds no file ending in .jpg, .avi, .mp4 or .mxg, so nothing in it was checked.</source>
+        <translation>Esta pasta não contém nenhum ficheiro terminado em .jpg, .avi, .mp4 ou .mxg, pelo que nada nela foi verificado.</translation>
+    </message>
+    <message>
         <source>The digest protects only %1 of the %2 bytes of this file.</source>
         <translation>A impressão digital protege apenas %1 dos %2 bytes deste ficheiro.</translation>
     </message>

@@ -127,6 +127,14 @@
         <translation>Содержимое не совпадает с отпечатком в водяном знаке: оно было изменено, или отпечаток в записи имеет не тот вид, который ожидается.</translation>
     </message>
     <message>
+        <source>The computer failed while the file was being checked (no memory or file handles were left, or the disk reported a read error); nothing is known about the file itself. Check it again.</source>
+        <translation>При проверке файла произошёл сбой компьютера (не хватило памяти или файловых дескрипторов либо диск сообщил об ошибке чтения); о самом файле ничего не известно. Проверьте его ещё раз.</translation>
+    </message>
+    <message>
+        <source>This folder holds no file ending in .jpg, .avi, .mp4 or .mxg, so nothing in it was checked.</source>
+        <translation>В этой папке нет ни одного файла, имя которого оканчивается на .jpg, .avi, .mp4 или .mxg, поэтому в ней ничего не проверено.</translation>
+    </message>
+    <message>
         <source>The digest protects only %1 of the %2 bytes of this file.</source>
         <translation>Отпечаток защищает только %1 из %2 байт этого файла.</translation>
     </message>

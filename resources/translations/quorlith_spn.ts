@@ -127,6 +127,14 @@
         <translation>El contenido no coincide con la huella de la marca de agua: se modificó, o la huella del registro no tiene la forma esperada.</translation>
     </message>
     <message>
+        <source>The computer failed while the file was being checked (no memory or file handles were left, or the disk reported a read error); nothing is known about the file itself. Check it again.</source>
+        <translation>El equipo falló mientras se comprobaba el archivo (se agotaron la memoria o los descriptores de archivo, o el disco notificó un error de lectura); no se sabe nada del archivo en sí. Vuelva a comprobarlo.</translation>
+    </message>
+    <message>
+        <source>This folder holds no file ending in .jpg, .avi, .mp4 or .mxg, so nothing in it was checked.</source>
+        <translation>Esta carpeta no contiene ningún archivo terminado en .jpg, .avi, .mp4 o .mxg, por lo que no se comprobó nada en ella.</translation>
+    </message>
+    <message>
         <source>The digest protects only %1 of the %2 bytes of this file.</source>
         <translation>La huella protege solo %1 de los %2 bytes de este archivo.</translation>
     </message>

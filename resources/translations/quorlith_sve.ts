@@ -127,6 +127,14 @@
         <translation>Innehållet stämmer inte med fingeravtrycket i vattenstämpeln: det har ändrats, eller så har fingeravtrycket i posten inte den förväntade formen.</translation>
     </message>
     <message>
+        <source>The computer failed while the file was being checked (no memory or file handles were left, or the disk reported a read error); nothing is known about the file itself. Check it again.</source>
+        <translation>Ett fel uppstod i datorn medan filen kontrollerades (minnet eller filreferenserna tog slut, eller disken rapporterade ett läsfel); om själva filen är ingenting känt. Kontrollera den igen.</translation>
+    </message>
+    <message>
+        <source>This folder holds no file ending in .jpg, .avi, .mp4 or .mxg, so nothing in it was checked.</source>
+        <translation>Den här mappen innehåller ingen fil som slutar på .jpg, .avi, .mp4 eller .mxg, så ingenting i den kontrollerades.</translation>
+    </message>
+    <message>
         <source>The digest protects only %1 of the %2 bytes of this file.</source>
         <translation>Fingeravtrycket skyddar bara %1 av filens %2 byte.</translation>
     </message>

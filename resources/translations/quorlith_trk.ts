@@ -127,6 +127,14 @@
         <translation>İçerik filigrandaki parmak iziyle eşleşmiyor: içerik değiştirilmiş ya da kayıttaki parmak izi beklenen biçimde değil.</translation>
     </message>
     <message>
+        <source>The computer failed while the file was being checked (no memory or file handles were left, or the disk reported a read error); nothing is known about the file itself. Check it again.</source>
+        <translation>Dosya denetlenirken bilgisayar hata verdi (bellek ya da dosya tanıtıcıları tükendi veya disk bir okuma hatası bildirdi); dosyanın kendisi hakkında hiçbir şey bilinmiyor. Dosyayı yeniden denetleyin.</translation>
+    </message>
+    <message>
+        <source>This folder holds no file ending in .jpg, .avi, .mp4 or .mxg, so nothing in it was checked.</source>
+        <translation>Bu klasörde .jpg, .avi, .mp4 veya .mxg ile biten hiçbir dosya yok, bu nedenle içinde hiçbir şey denetlenmedi.</translation>
+    </message>
+    <message>
         <source>The digest protects only %1 of the %2 bytes of this file.</source>
         <translation>Parmak izi bu dosyanın %2 baytından yalnızca %1 baytını korur.</translation>
     </message>
