@@ -6,7 +6,11 @@
 #include <QtTest>
 
 #include <atomic>
+#include <chrono>
+#include <cstdio>
 #include <fcntl.h>
+#include <future>
+#include <linux/fs.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -28,6 +32,8 @@ private slots:
     void fileChangedWhileReadFails();
     void sha256OfTheFileAsRead();
     void recordsWhichFileWasVerified();
+    void swappedFolderNeverMixesTwoFiles_data();
+    void swappedFolderNeverMixesTwoFiles();
 
 private:
     QString Make(const QString& kind);
@@ -289,6 +295,73 @@ void TestFileVerifier::recordsWhichFileWasVerified()
     QCOMPARE(result.size, int64_t(status.st_size));
     QCOMPARE(result.modifiedNs, int64_t(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec);
     QCOMPARE(result.changedNs, int64_t(status.st_ctim.tv_sec) * 1000000000 + status.st_ctim.tv_nsec);
+}
+
+void TestFileVerifier::swappedFolderNeverMixesTwoFiles_data()
+{
+    QTest::addColumn<bool>("otherIsFifo");
+    QTest::newRow("a tampered file in the other folder") << false;
+    QTest::newRow("a named pipe in the other folder") << true;
+}
+
+// The file's folder is swapped with another one holding a different file of the same name, as fast as
+// the system allows, while the file is verified again and again. Every verdict must be about one file:
+// never authentic with the other file's SHA-256, and never blocked on a pipe.
+void TestFileVerifier::swappedFolderNeverMixesTwoFiles()
+{
+    QFETCH(bool, otherIsFifo);
+    QTemporaryDir swapDir;
+    QVERIFY(swapDir.isValid());
+    const QString current = swapDir.filePath("current");
+    const QString other = swapDir.filePath("other");
+    QVERIFY(QDir().mkpath(current) && QDir().mkpath(other));
+    const QString authentic = current + "/clip.jpg";
+    QVERIFY(Fixtures::Stamp(Fixtures::Media("still.jpg"), authentic, "1.0"));
+    const QByteArray otherFile = QFile::encodeName(other + "/clip.jpg");
+    if (otherIsFifo) {
+        QVERIFY(mkfifo(otherFile.constData(), 0600) == 0);
+    } else {
+        QVERIFY(QFile::copy(authentic, other + "/clip.jpg"));
+        QVERIFY(Fixtures::Poke(other + "/clip.jpg", 100, '\x5a'));
+        QVERIFY(Fixtures::ReadAll(other + "/clip.jpg") != Fixtures::ReadAll(authentic));
+    }
+    const VerificationResult alone = Verify(authentic, true);
+    QVERIFY(alone.authentic);
+
+    std::atomic<bool> stop{false};
+    std::thread swapper([&] {
+        const QByteArray a = QFile::encodeName(current);
+        const QByteArray b = QFile::encodeName(other);
+        while (!stop)
+            renameat2(AT_FDCWD, a.constData(), AT_FDCWD, b.constData(), RENAME_EXCHANGE);
+    });
+    // Bounded by count and by time, whichever ends first; a blocked verification is released below.
+    auto runs = std::async(std::launch::async, [&] {
+        QStringList mixed;
+        const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        for (int i = 0; i < 20000 && std::chrono::steady_clock::now() < until; ++i) {
+            const VerificationResult result = Verify(authentic, true);
+            if (result.authentic && result.sha256 != alone.sha256)
+                mixed << QString::fromStdString(result.sha256);
+        }
+        return mixed;
+    });
+    const bool ended = runs.wait_for(std::chrono::seconds(60)) == std::future_status::ready;
+    stop = true;
+    swapper.join();
+    if (!ended) {
+        for (const QString& folder : {current, other}) {
+            const int writer =
+                open(QFile::encodeName(folder + "/clip.jpg").constData(), O_WRONLY | O_NONBLOCK);
+            if (writer >= 0)
+                close(writer);
+        }
+        runs.wait();
+        QFAIL("a verification blocked");
+    }
+    const QStringList mixed = runs.get();
+    QVERIFY2(mixed.isEmpty(), qPrintable(QStringLiteral("authentic with another file's SHA-256: ") +
+                                         mixed.join(QStringLiteral(", "))));
 }
 
 QTEST_GUILESS_MAIN(TestFileVerifier)
