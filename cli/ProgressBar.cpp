@@ -1,23 +1,20 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "cli/ProgressBar.h"
 
-#include <string>
+#include "cli/ProgressLine.h"
+
+#include <sys/ioctl.h>
+#include <unistd.h>
 
 namespace {
 
-const int kBarWidth = 24;
-
-std::string Bytes(double bytes)
+// Asked at every redraw, so that the line follows a terminal being resized.
+int TerminalColumns(FILE* terminal)
 {
-    const char* const units[] = {"B", "KiB", "MiB", "GiB", "TiB"};
-    int unit = 0;
-    while (bytes >= 1024 && unit < 4) {
-        bytes /= 1024;
-        ++unit;
-    }
-    char text[32];
-    std::snprintf(text, sizeof text, unit == 0 ? "%.0f %s" : "%.1f %s", bytes, units[unit]);
-    return text;
+    struct winsize size = {};
+    if (ioctl(fileno(terminal), TIOCGWINSZ, &size) == 0 && size.ws_col > 0)
+        return size.ws_col;
+    return 80;
 }
 
 } // namespace
@@ -50,16 +47,13 @@ void ProgressBar::Clear()
 
 void ProgressBar::Draw()
 {
-    const double fraction = totalBytes > 0 ? static_cast<double>(bytesDone) / static_cast<double>(totalBytes)
-                                           : static_cast<double>(filesDone) / static_cast<double>(totalFiles);
-    const int filled = static_cast<int>(fraction * kBarWidth);
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-    const std::string rate = seconds > 0 ? Bytes(static_cast<double>(bytesDone) / seconds) + "/s" : "";
-    const std::string bar =
-        std::string(static_cast<size_t>(filled), '#') + std::string(kBarWidth - filled, '-');
-    std::fprintf(terminal, "\r\033[K[%s] %lld/%lld files  %s/%s  %s", bar.c_str(), filesDone, totalFiles,
-                 Bytes(static_cast<double>(bytesDone)).c_str(),
-                 Bytes(static_cast<double>(totalBytes)).c_str(), rate.c_str());
+    ProgressFigures figures;
+    figures.filesDone = filesDone;
+    figures.totalFiles = totalFiles;
+    figures.bytesDone = bytesDone;
+    figures.totalBytes = totalBytes;
+    figures.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    std::fprintf(terminal, "\r\033[K%s", ProgressLine(figures, TerminalColumns(terminal)).c_str());
     std::fflush(terminal);
     shown = true;
 }
