@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "cli/VerificationCommand.h"
 
+#include "cli/DescriptorBudget.h"
 #include "cli/OrderedParallelRunner.h"
 #include "cli/ProgressBar.h"
 #include "cli/TargetCollector.h"
@@ -30,10 +31,9 @@ std::unique_ptr<ReportWriter> MakeWriter(const CommandLineOptions& options, FILE
 
 int JobCount(const CommandLineOptions& options)
 {
-    if (options.jobs > 0)
-        return options.jobs;
     const unsigned processors = std::thread::hardware_concurrency();
-    return processors > 0 ? static_cast<int>(processors) : 1;
+    const int wanted = options.jobs > 0 ? options.jobs : processors > 0 ? static_cast<int>(processors) : 1;
+    return JobsWithinDescriptorLimit(wanted);
 }
 
 } // namespace

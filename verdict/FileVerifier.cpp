@@ -69,7 +69,7 @@ bool UnchangedSince(const FileSnapshot& before, int fd, const char* path)
 
 } // namespace
 
-VerificationResult FileVerifier::Verify(const VerificationTarget& target) const
+VerificationResult FileVerifier::Verify(const VerificationTarget& target, const ReadProgress* progress) const
 {
     VerificationResult result;
     result.path = target.path;
@@ -118,6 +118,7 @@ VerificationResult FileVerifier::Verify(const VerificationTarget& target) const
     if (withSha256 && result.size >= kHashBesideFrom)
         beside = std::thread(hash);
     WatermarkVerifier verifier;
+    verifier.SetReadProgress(progress);
     const int verdict = verifier.VerifyOpenFile(fd, path);
     if (beside.joinable())
         beside.join();

@@ -2,6 +2,7 @@
 #ifndef QUORLITH_VERDICT_FILEVERIFIER_H
 #define QUORLITH_VERDICT_FILEVERIFIER_H
 
+#include "engine/ContainerDigest.h"
 #include "verdict/VerificationResult.h"
 #include "verdict/VerificationTarget.h"
 
@@ -14,7 +15,8 @@ class FileVerifier
 public:
     explicit FileVerifier(bool withSha256) : withSha256(withSha256) {}
 
-    VerificationResult Verify(const VerificationTarget& target) const;
+    // progress, when given, hears of the content bytes as the engine reads them.
+    VerificationResult Verify(const VerificationTarget& target, const ReadProgress* progress = nullptr) const;
 
 private:
     bool withSha256;
