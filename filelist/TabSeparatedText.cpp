@@ -2,8 +2,19 @@
 #include "filelist/TabSeparatedText.h"
 
 namespace {
-QString Cell(const QString& text)
+// OWASP, CSV Injection: a spreadsheet runs a pasted cell that starts with = + - or @ as a formula.
+// A "'" in front makes it text; a cell that already starts with "'" gets one as well, so that
+// exactly one leading "'" is always the added one.
+QString Guarded(const QString& text)
 {
+    if (!text.isEmpty() && QStringLiteral("=+-@'").contains(text.front()))
+        return QLatin1Char('\'') + text;
+    return text;
+}
+
+QString Cell(const QString& value)
+{
+    const QString text = Guarded(value);
     const bool needsQuotes = text.contains(QLatin1Char('\t')) || text.contains(QLatin1Char('\n')) ||
                              text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('"'));
     if (!needsQuotes)

@@ -24,7 +24,7 @@ void CsvWriter::Write(const VerificationResult& result)
         row += ',' + CsvField(*field);
     row += ',' + (result.digestMode < 0 ? std::string() : std::to_string(result.digestMode));
     row += ',' + (result.size < 0 ? std::string() : std::to_string(result.size));
-    row += ',' + (result.hasCoverage ? CsvField(CoverageJson(result.coverage)) : std::string());
+    row += ',' + (result.hasCoverage ? CsvQuoted(CoverageJson(result.coverage)) : std::string());
     if (withSha256)
         row += ',' + result.sha256;
     Emit(row + "\r\n");

@@ -7,6 +7,10 @@
 void JsonLinesWriter::Write(const VerificationResult& result)
 {
     std::string line = "{\"path\":" + JsonString(result.path);
+    // "path" shows a byte that is not UTF-8 as \xNN, as a name could also spell it; the base64 form
+    // holds such a path's exact bytes.
+    const bool utf8 = ToValidUtf8(result.path) == result.path;
+    line += ",\"path_base64\":" + (utf8 ? std::string("null") : "\"" + Base64(result.path) + "\"");
     line += std::string(",\"authentic\":") + (result.authentic ? "true" : "false");
     line += ",\"reason\":" + (result.authentic ? std::string("null") : JsonString(ReasonCode(result.reason)));
     line += ",\"marker\":" + JsonString(result.marker);

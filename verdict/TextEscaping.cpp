@@ -51,7 +51,14 @@ size_t ValidSequenceLength(const std::string& bytes, size_t i)
     return length;
 }
 
-std::string Sanitised(const std::string& bytes, bool escapeControls)
+enum class Escape
+{
+    InvalidBytes,
+    AndControls,
+    AndBackslash
+};
+
+std::string Sanitised(const std::string& bytes, Escape escape)
 {
     std::string out;
     out.reserve(bytes.size());
@@ -59,8 +66,13 @@ std::string Sanitised(const std::string& bytes, bool escapeControls)
     while (i < bytes.size()) {
         const size_t length = ValidSequenceLength(bytes, i);
         const unsigned char byte = static_cast<unsigned char>(bytes[i]);
-        if (length == 0 || (escapeControls && (byte < 0x20 || byte == 0x7F))) {
+        if (length == 0 || (escape != Escape::InvalidBytes && (byte < 0x20 || byte == 0x7F))) {
             AppendByteEscape(&out, byte);
+            ++i;
+            continue;
+        }
+        if (escape == Escape::AndBackslash && byte == '\\') {
+            out += "\\\\";
             ++i;
             continue;
         }
@@ -70,16 +82,34 @@ std::string Sanitised(const std::string& bytes, bool escapeControls)
     return out;
 }
 
+// RFC 4180, 2.7: a quote inside a quoted field is doubled.
+std::string Quoted(const std::string& text)
+{
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    out += '"';
+    return out;
+}
+
 } // namespace
 
 std::string ToValidUtf8(const std::string& bytes)
 {
-    return Sanitised(bytes, false);
+    return Sanitised(bytes, Escape::InvalidBytes);
 }
 
 std::string ToDisplayText(const std::string& bytes)
 {
-    return Sanitised(bytes, true);
+    return Sanitised(bytes, Escape::AndControls);
+}
+
+std::string ToReversibleText(const std::string& bytes)
+{
+    return Sanitised(bytes, Escape::AndBackslash);
 }
 
 std::string JsonString(const std::string& bytes)
@@ -117,17 +147,33 @@ std::string JsonString(const std::string& bytes)
     return out;
 }
 
+std::string Base64(const std::string& bytes)
+{
+    static const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    std::string out;
+    out.reserve((bytes.size() + 2) / 3 * 4);
+    for (size_t i = 0; i < bytes.size(); i += 3) {
+        const size_t count = bytes.size() - i < 3 ? bytes.size() - i : 3;
+        unsigned long group = 0;
+        for (size_t k = 0; k < 3; ++k)
+            group = (group << 8) | (k < count ? static_cast<unsigned char>(bytes[i + k]) : 0u);
+        for (size_t k = 0; k < 4; ++k)
+            out += k <= count ? kAlphabet[(group >> (18 - 6 * k)) & 0x3F] : '=';
+    }
+    return out;
+}
+
 std::string CsvField(const std::string& bytes)
 {
-    const std::string text = ToValidUtf8(bytes);
+    const std::string text = ToReversibleText(bytes);
+    if (text.empty() || std::string("=+-@'").find(text.front()) == std::string::npos)
+        return CsvQuoted(text);
+    return Quoted("'" + text);
+}
+
+std::string CsvQuoted(const std::string& text)
+{
     if (text.find_first_of(",\"\r\n") == std::string::npos)
         return text;
-    std::string out = "\"";
-    for (const char c : text) {
-        if (c == '"')
-            out += '"';
-        out += c;
-    }
-    out += '"';
-    return out;
+    return Quoted(text);
 }

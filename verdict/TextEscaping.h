@@ -13,11 +13,27 @@ std::string ToValidUtf8(const std::string& bytes);
 // file name, say) also become \xNN so that one file stays one line.
 std::string ToDisplayText(const std::string& bytes);
 
+// For one line of output from which a reader takes back the exact bytes: as ToDisplayText, and a
+// backslash becomes \\, so that a name holding the four characters \x0A and a name holding a
+// newline do not come out alike. Reading left to right, \\ stands for a backslash and \xNN for the
+// byte NN; every other character stands for itself.
+std::string ToReversibleText(const std::string& bytes);
+
 // A JSON string literal, quotes included, of ToValidUtf8(bytes).
 std::string JsonString(const std::string& bytes);
 
-// One RFC 4180 field of ToValidUtf8(bytes): quoted when it holds a comma, a quote, CR or LF, with
-// quotes doubled.
+// RFC 4648 base64 (section 4, with padding) of the bytes.
+std::string Base64(const std::string& bytes);
+
+// One CSV field of a file name or a watermark record field: ToReversibleText(bytes), so that no
+// control byte is written raw. A spreadsheet runs a cell that starts with = + - or @ as a formula
+// (OWASP, CSV injection), so such a cell gets a "'" in front and is always quoted; a cell that
+// already starts with "'" gets one too, so a reader drops exactly one leading "'". Otherwise
+// quoted as CsvQuoted.
 std::string CsvField(const std::string& bytes);
+
+// One RFC 4180 field of text as it is: quoted when it holds a comma, a quote, CR or LF, with quotes
+// doubled. For text this program forms itself, such as the coverage object.
+std::string CsvQuoted(const std::string& text);
 
 #endif

@@ -7,7 +7,7 @@ namespace {
 
 std::string ValueOrDash(const std::string& bytes)
 {
-    return bytes.empty() ? std::string("-") : ToDisplayText(bytes);
+    return bytes.empty() ? std::string("-") : ToReversibleText(bytes);
 }
 
 } // namespace
@@ -15,7 +15,7 @@ std::string ValueOrDash(const std::string& bytes)
 void TextReportWriter::Write(const VerificationResult& result)
 {
     std::string line = result.authentic ? "Authentication succeeded" : "Authentication failed";
-    line += "  " + ToDisplayText(result.path);
+    line += "  " + ToReversibleText(result.path);
     line += "  Start Time: " + ValueOrDash(result.startTime);
     line += "  Stop Time: " + ValueOrDash(result.endTime);
     line += "  Serial no: " + ValueOrDash(result.rcSerial);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "EvidenceFixtures.h"
+#include "ReversibleText.h"
 
 #include <QtTest>
 
@@ -24,6 +25,8 @@ private slots:
     void fifoDoesNotHang_data();
     void fifoDoesNotHang();
     void nameThatIsNotUtf8();
+    void namesThatLookAlikeStayApart();
+    void csvCellsAreNeitherFormulasNorControls();
     void unreadableFolderAndFileAreReported();
     void nothingChangedOrLeftBehind();
     void reportThatCannotBeWrittenFails();
@@ -46,9 +49,10 @@ using Fixtures = EvidenceFixtures;
 
 const char* const kSpecialName = "clip, \"A\" \xc3\x86r\xc3\xb8.mp4";
 
-const QStringList kJsonKeys = {"path",    "authentic",   "reason",   "marker",      "version",
-                               "hmac",    "start_time",  "end_time", "time_source", "rc_serial",
-                               "cam_mac", "digest_mode", "size",     "coverage",    "sha256"};
+const QStringList kCsvKeys = {"path",    "authentic",   "reason",   "marker",      "version",
+                              "hmac",    "start_time",  "end_time", "time_source", "rc_serial",
+                              "cam_mac", "digest_mode", "size",     "coverage",    "sha256"};
+const QStringList kJsonKeys = QStringList{"path", "path_base64"} + kCsvKeys.mid(1);
 
 struct Run
 {
@@ -216,6 +220,7 @@ void TestQuorlithVerify::jsonLines()
     QStringList paths;
     for (int i = 0; i < objects.size(); ++i) {
         QCOMPARE(KeyOrder(lines[i], objects[i]), kJsonKeys);
+        QVERIFY(objects[i]["path_base64"].isNull());
         paths << objects[i]["path"].toString();
         const QByteArray bytes = Fixtures::ReadAll(objects[i]["path"].toString());
         QCOMPARE(objects[i]["size"].toInt(), bytes.size());
@@ -257,14 +262,14 @@ void TestQuorlithVerify::csvMatchesJson()
     bool wellFormed = false;
     const QList<QStringList> rows = ParseCsv(csv.out, &wellFormed);
     QVERIFY(wellFormed);
-    QCOMPARE(rows.first(), kJsonKeys);
+    QCOMPARE(rows.first(), kCsvKeys);
     const QList<QJsonObject> objects = JsonLines(json.out);
     QCOMPARE(rows.size(), objects.size() + 1);
     for (int i = 0; i < objects.size(); ++i) {
         const QStringList& row = rows[i + 1];
-        QCOMPARE(row.size(), kJsonKeys.size());
-        for (int k = 0; k < kJsonKeys.size(); ++k) {
-            const QJsonValue value = objects[i][kJsonKeys[k]];
+        QCOMPARE(row.size(), kCsvKeys.size());
+        for (int k = 0; k < kCsvKeys.size(); ++k) {
+            const QJsonValue value = objects[i][kCsvKeys[k]];
             if (value.isObject())
                 QCOMPARE(QJsonDocument::fromJson(row[k].toUtf8()).object(), value.toObject());
             else
@@ -407,8 +412,121 @@ void TestQuorlithVerify::nameThatIsNotUtf8()
     QCOMPARE(objects.size(), 1);
     QCOMPARE(objects[0]["path"].toString(), folder + "/caf\\xE9.jpg");
     QCOMPARE(objects[0]["authentic"].toBool(), true);
+    QCOMPARE(QByteArray::fromBase64(objects[0]["path_base64"].toString().toLatin1()), latin1Name);
     QCOMPARE(QString::fromUtf8(text.out).toUtf8(), text.out);
     QVERIFY(text.out.contains("Authentication succeeded  " + QFile::encodeName(folder) + "/caf\\xE9.jpg"));
+}
+
+// Each pair is one name holding a newline or a byte that is not UTF-8, and one that spells it out
+// in the \xNN form; one of each pair is authentic, the other changed. Every format must tell the
+// four apart, and a reader must get each name's bytes back with its own verdict.
+void TestQuorlithVerify::namesThatLookAlikeStayApart()
+{
+    const QString folder = dir.filePath("alike");
+    QVERIFY(QDir().mkpath(folder));
+    const QByteArray base = QFile::encodeName(folder) + "/";
+    const QMap<QByteArray, bool> expected = {{base + "n\nl.jpg", true},
+                                             {base + "n\\x0Al.jpg", false},
+                                             {base + "u\\xFF.jpg", true},
+                                             {base + "u\xff.jpg", false}};
+    for (auto file = expected.cbegin(); file != expected.cend(); ++file) {
+        const QString staged = folder + "/staged.jpg";
+        QVERIFY(Fixtures::Stamp(Fixtures::Media("still.jpg"), staged, "1.0"));
+        if (!file.value())
+            QVERIFY(Fixtures::Poke(staged, 100, 0x00));
+        QCOMPARE(std::rename(QFile::encodeName(staged).constData(), file.key().constData()), 0);
+    }
+
+    const Run text = Verify({folder});
+    const Run json = Verify({"--json", folder});
+    const Run csv = Verify({"--csv", folder});
+    for (const QByteArray& path : expected.keys())
+        unlink(path.constData());
+
+    QMap<QByteArray, bool> fromText;
+    for (const QByteArray& line : text.out.split('\n')) {
+        const bool authentic = line.startsWith("Authentication succeeded  ");
+        if (!authentic && !line.startsWith("Authentication failed  "))
+            continue;
+        const int from = line.indexOf("  ") + 2;
+        bool ok = false;
+        fromText.insert(FromReversibleText(line.mid(from, line.indexOf("  Start Time: ") - from), &ok),
+                        authentic);
+        QVERIFY2(ok, line.constData());
+    }
+    QCOMPARE(fromText, expected);
+
+    QMap<QByteArray, bool> fromJson;
+    for (const QJsonObject& object : JsonLines(json.out)) {
+        const QJsonValue base64 = object["path_base64"];
+        const QByteArray path = base64.isNull() ? object["path"].toString().toUtf8()
+                                                : QByteArray::fromBase64(base64.toString().toLatin1());
+        fromJson.insert(path, object["authentic"].toBool());
+    }
+    QCOMPARE(fromJson, expected);
+
+    bool wellFormed = false;
+    QMap<QByteArray, bool> fromCsv;
+    for (const QStringList& row : ParseCsv(csv.out, &wellFormed).mid(1)) {
+        bool ok = false;
+        fromCsv.insert(FromReversibleText(row[0].toUtf8(), &ok), row[1] == "true");
+        QVERIFY2(ok, qPrintable(row[0]));
+    }
+    QVERIFY(wellFormed);
+    QCOMPARE(fromCsv, expected);
+}
+
+// Names and record fields that a spreadsheet would run as formulas, and control bytes that it or a
+// terminal would act on, all come out as text that gives the bytes back.
+void TestQuorlithVerify::csvCellsAreNeitherFormulasNorControls()
+{
+    const QString folder = dir.filePath("formulas");
+    QVERIFY(QDir().mkpath(folder));
+    const QStringList copies = {"=HYPERLINK(\"x\",\"y\").jpg",
+                                "+1.jpg",
+                                "-1.jpg",
+                                "@SUM(1).jpg",
+                                "'a'.jpg",
+                                "tab\t.jpg",
+                                "esc\x1b[2J.jpg"};
+    for (const QString& name : copies)
+        QVERIFY(QFile::copy(Evidence("photo.jpg"), folder + "/" + name));
+    StampRecord record;
+    record.rcSerial = "=1+2";
+    record.timeSource = "-NTP\x1b[0m";
+    record.camMac = "@00:1B:44:11:3A:B7";
+    QVERIFY(Fixtures::Stamp(Fixtures::Media("still.jpg"), folder + "/fields.jpg", record));
+    const QStringList names = copies + QStringList{"fields.jpg"};
+
+    const Run run = Verify(QStringList{"--csv", "--"} + names, folder);
+    QCOMPARE(run.exitCode, 0);
+    for (int i = 0; i < run.out.size(); ++i) {
+        const unsigned char byte = static_cast<unsigned char>(run.out[i]);
+        const bool lineEnd = run.out.mid(i, 2) == "\r\n" || run.out.mid(i - 1, 2) == "\r\n";
+        QVERIFY2((byte >= 0x20 && byte != 0x7F) || lineEnd,
+                 qPrintable(QString("byte %1 at %2").arg(byte).arg(i)));
+    }
+    QVERIFY(run.out.contains("\r\n\"'=HYPERLINK(\"\"x\"\",\"\"y\"\").jpg\",true,"));
+
+    bool wellFormed = false;
+    const QList<QStringList> rows = ParseCsv(run.out, &wellFormed);
+    QVERIFY(wellFormed);
+    QCOMPARE(rows.size(), names.size() + 1);
+    QStringList paths;
+    for (const QStringList& row : rows.mid(1)) {
+        for (const QString& cell : row)
+            QVERIFY2(cell.isEmpty() || !QString("=+-@").contains(cell.front()), qPrintable(cell));
+        // A reader drops exactly one leading "'".
+        const QString path = row[0].startsWith('\'') ? row[0].mid(1) : row[0];
+        bool ok = false;
+        paths << QString::fromUtf8(FromReversibleText(path.toUtf8(), &ok));
+        QVERIFY(ok);
+    }
+    QCOMPARE(paths, names);
+    const QStringList& fields = rows.last();
+    QCOMPARE(fields[kCsvKeys.indexOf("rc_serial")], QString("'=1+2"));
+    QCOMPARE(fields[kCsvKeys.indexOf("time_source")], QString("'-NTP\\x1B[0m"));
+    QCOMPARE(fields[kCsvKeys.indexOf("cam_mac")], QString("'@00:1B:44:11:3A:B7"));
 }
 
 // Root reads everything, so as root the program runs as the unprivileged user "nobody" here.

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: Apache-2.0
+#include "ReversibleText.h"
 #include "verdict/TextEscaping.h"
 
 #include <QtTest>
@@ -10,6 +11,8 @@ class TestTextEscaping : public QObject
 private slots:
     void escaping_data();
     void escaping();
+    void base64_data();
+    void base64();
 };
 
 void TestTextEscaping::escaping_data()
@@ -18,41 +21,99 @@ void TestTextEscaping::escaping_data()
     QTest::addColumn<QByteArray>("json");
     QTest::addColumn<QByteArray>("csv");
     QTest::addColumn<QByteArray>("display");
+    QTest::addColumn<QByteArray>("reversible");
 
     QTest::newRow("plain") << QByteArray("clip.mp4") << QByteArray("\"clip.mp4\"") << QByteArray("clip.mp4")
-                           << QByteArray("clip.mp4");
+                           << QByteArray("clip.mp4") << QByteArray("clip.mp4");
     // RFC 4180, 2.6 and 2.7: fields with commas or quotes are quoted, inner quotes doubled.
     QTest::newRow("comma and quote") << QByteArray("a, \"b\".jpg") << QByteArray("\"a, \\\"b\\\".jpg\"")
-                                     << QByteArray("\"a, \"\"b\"\".jpg\"") << QByteArray("a, \"b\".jpg");
+                                     << QByteArray("\"a, \"\"b\"\".jpg\"") << QByteArray("a, \"b\".jpg")
+                                     << QByteArray("a, \"b\".jpg");
     QTest::newRow("non-ASCII letters") << QByteArray("\xc3\x86r\xc3\xb8 \xe6\x9d\xb1.avi")
                                        << QByteArray("\"\xc3\x86r\xc3\xb8 \xe6\x9d\xb1.avi\"")
+                                       << QByteArray("\xc3\x86r\xc3\xb8 \xe6\x9d\xb1.avi")
                                        << QByteArray("\xc3\x86r\xc3\xb8 \xe6\x9d\xb1.avi")
                                        << QByteArray("\xc3\x86r\xc3\xb8 \xe6\x9d\xb1.avi");
     QTest::newRow("four-byte letter")
         << QByteArray("\xf0\x9f\x93\xb7.jpg") << QByteArray("\"\xf0\x9f\x93\xb7.jpg\"")
-        << QByteArray("\xf0\x9f\x93\xb7.jpg") << QByteArray("\xf0\x9f\x93\xb7.jpg");
-    // RFC 8259, 7: control characters must be escaped; RFC 4180 2.6: line breaks are quoted.
+        << QByteArray("\xf0\x9f\x93\xb7.jpg") << QByteArray("\xf0\x9f\x93\xb7.jpg")
+        << QByteArray("\xf0\x9f\x93\xb7.jpg");
+    // RFC 8259, 7: control characters must be escaped. CSV writes them as \xNN too, so that no
+    // control byte reaches a spreadsheet or a terminal raw.
     QTest::newRow("newline and tab") << QByteArray("a\nb\tc") << QByteArray("\"a\\nb\\tc\"")
-                                     << QByteArray("\"a\nb\tc\"") << QByteArray("a\\x0Ab\\x09c");
-    QTest::newRow("CR LF in a record value") << QByteArray("x\r\ny") << QByteArray("\"x\\r\\ny\"")
-                                             << QByteArray("\"x\r\ny\"") << QByteArray("x\\x0D\\x0Ay");
-    QTest::newRow("other control and backslash") << QByteArray("\x01\\") << QByteArray("\"\\u0001\\\\\"")
-                                                 << QByteArray("\x01\\") << QByteArray("\\x01\\");
+                                     << QByteArray("a\\x0Ab\\x09c") << QByteArray("a\\x0Ab\\x09c")
+                                     << QByteArray("a\\x0Ab\\x09c");
+    QTest::newRow("CR LF in a record value")
+        << QByteArray("x\r\ny") << QByteArray("\"x\\r\\ny\"") << QByteArray("x\\x0D\\x0Ay")
+        << QByteArray("x\\x0D\\x0Ay") << QByteArray("x\\x0D\\x0Ay");
+    QTest::newRow("other control and backslash")
+        << QByteArray("\x01\\") << QByteArray("\"\\u0001\\\\\"") << QByteArray("\\x01\\\\")
+        << QByteArray("\\x01\\") << QByteArray("\\x01\\\\");
+    QTest::newRow("terminal escape sequence and DEL")
+        << QByteArray("\x1b[2Jx\x7f.jpg") << QByteArray("\"\\u001b[2Jx\\u007f.jpg\"")
+        << QByteArray("\\x1B[2Jx\\x7F.jpg") << QByteArray("\\x1B[2Jx\\x7F.jpg")
+        << QByteArray("\\x1B[2Jx\\x7F.jpg");
+    QTest::newRow("NUL in a record value")
+        << QByteArray("a\0b", 3) << QByteArray("\"a\\u0000b\"") << QByteArray("a\\x00b")
+        << QByteArray("a\\x00b") << QByteArray("a\\x00b");
+    // Two names that the display form shows alike, and the reversible form keeps apart.
+    QTest::newRow("a name that spells a newline")
+        << QByteArray("n\\x0Al.jpg") << QByteArray("\"n\\\\x0Al.jpg\"") << QByteArray("n\\\\x0Al.jpg")
+        << QByteArray("n\\x0Al.jpg") << QByteArray("n\\\\x0Al.jpg");
+    QTest::newRow("a name with a newline")
+        << QByteArray("n\nl.jpg") << QByteArray("\"n\\nl.jpg\"") << QByteArray("n\\x0Al.jpg")
+        << QByteArray("n\\x0Al.jpg") << QByteArray("n\\x0Al.jpg");
     // RFC 3629, 3 and 10: bytes outside a valid sequence, overlong forms, surrogates and
     // truncated sequences are not UTF-8.
     QTest::newRow("Latin-1 name") << QByteArray("caf\xe9.jpg") << QByteArray("\"caf\\\\xE9.jpg\"")
-                                  << QByteArray("caf\\xE9.jpg") << QByteArray("caf\\xE9.jpg");
+                                  << QByteArray("caf\\xE9.jpg") << QByteArray("caf\\xE9.jpg")
+                                  << QByteArray("caf\\xE9.jpg");
+    QTest::newRow("a name that spells byte FF")
+        << QByteArray("u\\xFF.jpg") << QByteArray("\"u\\\\xFF.jpg\"") << QByteArray("u\\\\xFF.jpg")
+        << QByteArray("u\\xFF.jpg") << QByteArray("u\\\\xFF.jpg");
+    QTest::newRow("a name with byte FF")
+        << QByteArray("u\xff.jpg") << QByteArray("\"u\\\\xFF.jpg\"") << QByteArray("u\\xFF.jpg")
+        << QByteArray("u\\xFF.jpg") << QByteArray("u\\xFF.jpg");
     QTest::newRow("overlong slash") << QByteArray("\xc0\xaf") << QByteArray("\"\\\\xC0\\\\xAF\"")
-                                    << QByteArray("\\xC0\\xAF") << QByteArray("\\xC0\\xAF");
+                                    << QByteArray("\\xC0\\xAF") << QByteArray("\\xC0\\xAF")
+                                    << QByteArray("\\xC0\\xAF");
     QTest::newRow("surrogate") << QByteArray("\xed\xa0\x80") << QByteArray("\"\\\\xED\\\\xA0\\\\x80\"")
-                               << QByteArray("\\xED\\xA0\\x80") << QByteArray("\\xED\\xA0\\x80");
-    QTest::newRow("truncated at the end") << QByteArray("a\xe2\x82") << QByteArray("\"a\\\\xE2\\\\x82\"")
-                                          << QByteArray("a\\xE2\\x82") << QByteArray("a\\xE2\\x82");
+                               << QByteArray("\\xED\\xA0\\x80") << QByteArray("\\xED\\xA0\\x80")
+                               << QByteArray("\\xED\\xA0\\x80");
+    QTest::newRow("truncated at the end")
+        << QByteArray("a\xe2\x82") << QByteArray("\"a\\\\xE2\\\\x82\"") << QByteArray("a\\xE2\\x82")
+        << QByteArray("a\\xE2\\x82") << QByteArray("a\\xE2\\x82");
     QTest::newRow("above U+10FFFF") << QByteArray("\xf4\x90\x80\x80")
                                     << QByteArray("\"\\\\xF4\\\\x90\\\\x80\\\\x80\"")
                                     << QByteArray("\\xF4\\x90\\x80\\x80")
+                                    << QByteArray("\\xF4\\x90\\x80\\x80")
                                     << QByteArray("\\xF4\\x90\\x80\\x80");
-    QTest::newRow("empty") << QByteArray() << QByteArray("\"\"") << QByteArray() << QByteArray();
+    // OWASP, CSV Injection: a cell starting with = + - or @ is a formula to a spreadsheet. The "'"
+    // in front makes it text; a cell already starting with "'" gets one too, so that a reader
+    // always drops exactly one.
+    QTest::newRow("formula") << QByteArray("=HYPERLINK(\"http://x\",\"y\").jpg")
+                             << QByteArray("\"=HYPERLINK(\\\"http://x\\\",\\\"y\\\").jpg\"")
+                             << QByteArray("\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\").jpg\"")
+                             << QByteArray("=HYPERLINK(\"http://x\",\"y\").jpg")
+                             << QByteArray("=HYPERLINK(\"http://x\",\"y\").jpg");
+    QTest::newRow("plus") << QByteArray("+1.jpg") << QByteArray("\"+1.jpg\"") << QByteArray("\"'+1.jpg\"")
+                          << QByteArray("+1.jpg") << QByteArray("+1.jpg");
+    QTest::newRow("minus alone") << QByteArray("-") << QByteArray("\"-\"") << QByteArray("\"'-\"")
+                                 << QByteArray("-") << QByteArray("-");
+    QTest::newRow("at sign") << QByteArray("@SUM(1+1)") << QByteArray("\"@SUM(1+1)\"")
+                             << QByteArray("\"'@SUM(1+1)\"") << QByteArray("@SUM(1+1)")
+                             << QByteArray("@SUM(1+1)");
+    QTest::newRow("apostrophe") << QByteArray("'a'.jpg") << QByteArray("\"'a'.jpg\"")
+                                << QByteArray("\"''a'.jpg\"") << QByteArray("'a'.jpg")
+                                << QByteArray("'a'.jpg");
+    QTest::newRow("formula character further in")
+        << QByteArray("a=b+c-d@e.jpg") << QByteArray("\"a=b+c-d@e.jpg\"") << QByteArray("a=b+c-d@e.jpg")
+        << QByteArray("a=b+c-d@e.jpg") << QByteArray("a=b+c-d@e.jpg");
+    QTest::newRow("tab before a formula")
+        << QByteArray("\t=1") << QByteArray("\"\\t=1\"") << QByteArray("\\x09=1") << QByteArray("\\x09=1")
+        << QByteArray("\\x09=1");
+    QTest::newRow("empty") << QByteArray() << QByteArray("\"\"") << QByteArray() << QByteArray()
+                           << QByteArray();
 }
 
 void TestTextEscaping::escaping()
@@ -61,16 +122,53 @@ void TestTextEscaping::escaping()
     QFETCH(QByteArray, json);
     QFETCH(QByteArray, csv);
     QFETCH(QByteArray, display);
+    QFETCH(QByteArray, reversible);
     const std::string input = bytes.toStdString();
     QCOMPARE(QByteArray::fromStdString(JsonString(input)), json);
     QCOMPARE(QByteArray::fromStdString(CsvField(input)), csv);
     QCOMPARE(QByteArray::fromStdString(ToDisplayText(input)), display);
+    QCOMPARE(QByteArray::fromStdString(ToReversibleText(input)), reversible);
 
     // Whatever came in, what goes out is text that a strict JSON reader takes back.
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson("[" + json + "]", &error);
     QCOMPARE(error.error, QJsonParseError::NoError);
     QCOMPARE(document.array().at(0).toString().toUtf8(), QByteArray::fromStdString(ToValidUtf8(input)));
+
+    // The reversible form is valid UTF-8 without a control character, and gives the bytes back.
+    QCOMPARE(QString::fromUtf8(reversible).toUtf8(), reversible);
+    for (const char c : reversible)
+        QVERIFY(static_cast<unsigned char>(c) >= 0x20 && c != 0x7F);
+    bool ok = false;
+    QCOMPARE(FromReversibleText(reversible, &ok), bytes);
+    QVERIFY(ok);
+}
+
+void TestTextEscaping::base64_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QByteArray>("base64");
+
+    // RFC 4648, 10: test vectors.
+    QTest::newRow("empty") << QByteArray() << QByteArray();
+    QTest::newRow("f") << QByteArray("f") << QByteArray("Zg==");
+    QTest::newRow("fo") << QByteArray("fo") << QByteArray("Zm8=");
+    QTest::newRow("foo") << QByteArray("foo") << QByteArray("Zm9v");
+    QTest::newRow("foob") << QByteArray("foob") << QByteArray("Zm9vYg==");
+    QTest::newRow("fooba") << QByteArray("fooba") << QByteArray("Zm9vYmE=");
+    QTest::newRow("foobar") << QByteArray("foobar") << QByteArray("Zm9vYmFy");
+    // The last two letters of the alphabet (RFC 4648, 4), high bits and NUL bytes.
+    QTest::newRow("plus and slash") << QByteArray("\xfb\xff") << QByteArray("+/8=");
+    QTest::newRow("high bytes") << QByteArray("\xff\xfe\xfd") << QByteArray("//79");
+    QTest::newRow("NUL bytes") << QByteArray("\0\0\0\0", 4) << QByteArray("AAAAAA==");
+    QTest::newRow("a name with byte FF") << QByteArray("u\xff.jpg") << QByteArray("df8uanBn");
+}
+
+void TestTextEscaping::base64()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QByteArray, base64);
+    QCOMPARE(QByteArray::fromStdString(Base64(bytes.toStdString())), base64);
 }
 
 QTEST_GUILESS_MAIN(TestTextEscaping)
