@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "verdict/FileSnapshot.h"
 
+#include "verdict/PathAnyLength.h"
+
 bool FileSnapshot::TakeOfPath(const char* path)
 {
-    return stat(path, &status) == 0;
+    return StatAnyLength(path, &status, true) == 0;
 }
 
 bool FileSnapshot::TakeOfDescriptor(int fd)

@@ -9,7 +9,7 @@
 class FileSnapshot
 {
 public:
-    // From a path (following links, as opening it would) or an open descriptor; false on failure.
+    // From a path of any length (following links, as opening it would) or a descriptor; false on failure.
     bool TakeOfPath(const char* path);
     bool TakeOfDescriptor(int fd);
 

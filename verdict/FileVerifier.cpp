@@ -7,6 +7,7 @@
 #include "verdict/EngineResult.h"
 #include "verdict/FileSnapshot.h"
 #include "verdict/FileStateCheck.h"
+#include "verdict/PathAnyLength.h"
 #include "verdict/Sha256Reader.h"
 #include "verdict/SystemErrorDetail.h"
 
@@ -94,7 +95,7 @@ VerificationResult FileVerifier::Verify(const VerificationTarget& target, const 
     // The one open of the file: the engine, the SHA-256 and the final comparison all read through
     // it, so a name pointed elsewhere meanwhile cannot mix another file into the verdict. O_NONBLOCK
     // keeps a FIFO swapped in meanwhile from blocking the open.
-    const int fd = open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const int fd = OpenAnyLength(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         FailFromErrno(&result, errno);
         return result;
