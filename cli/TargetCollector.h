@@ -5,8 +5,6 @@
 #include "verdict/VerificationTarget.h"
 
 #include <string>
-#include <sys/types.h>
-#include <utility>
 #include <vector>
 
 // Turns the command line's paths into the run's targets, in order. A path naming a folder (also
@@ -14,18 +12,17 @@
 // suffix is jpg, avi, mp4 or mxg in any case; entries whose names start with a dot are skipped;
 // links below the folder are neither listed nor followed. Entries are taken in byte order of
 // their names, so a report is the same on every run. Any other path becomes a target as given.
-// Special files with an evidence name, unreadable folders and folder loops become targets that
-// fail with their reason, so nothing is skipped silently.
+// Nothing is skipped silently: special files with an evidence name, entries that cannot be
+// examined, folders that cannot be read, folder loops and system failures become targets that
+// fail with their reason, and a folder given that yields nothing at all gets a no-evidence target.
+// Folders are searched at any depth, also where paths pass PATH_MAX, with a few descriptors at most.
 class TargetCollector
 {
 public:
     std::vector<VerificationTarget> Collect(const std::vector<std::string>& paths);
 
 private:
-    using FolderId = std::pair<dev_t, ino_t>;
-
-    void SearchFolder(const std::string& folder, std::vector<FolderId>* ancestors);
-    void AddProblem(const std::string& path, VerdictReason problem, const std::string& detail);
+    void SearchFolder(const std::string& folder);
 
     std::vector<VerificationTarget> targets;
 };

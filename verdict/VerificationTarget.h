@@ -8,7 +8,8 @@
 #include <string>
 
 // One entry of a run: a path to verify, or a problem found while searching folders (an unreadable
-// folder, a folder loop) that the reports list like a failed file.
+// folder or entry, a folder loop, a system failure, a folder with no evidence file) that the reports
+// list like a failed file.
 struct VerificationTarget
 {
     std::string path;

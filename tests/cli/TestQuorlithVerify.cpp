@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: Apache-2.0
+#include "DeepFolders.h"
 #include "EvidenceFixtures.h"
 #include "ReversibleText.h"
 
 #include <QtTest>
 
+#include <climits>
 #include <cstdio>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -36,6 +39,11 @@ private slots:
     void pdfReport_data();
     void pdfReport();
     void pdfReportThatCannotBeWritten();
+    void folderDeeperThanPathMax();
+    void folderWithoutEvidence_data();
+    void folderWithoutEvidence();
+    void entryThatCannotBeExamined_data();
+    void entryThatCannotBeExamined();
 
 private:
     QString Evidence(const QString& relative) const { return dir.filePath("evidence/" + relative); }
@@ -733,6 +741,135 @@ void TestQuorlithVerify::pdfReportThatCannotBeWritten()
     QVERIFY(process.readAllStandardError().contains("could not be written"));
     QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
              QStringList{"photo.jpg"});
+}
+
+// Beyond PATH_MAX bytes the system takes no path in one call; the files there are evidence all
+// the same and each must get its line.
+void TestQuorlithVerify::folderDeeperThanPathMax()
+{
+    QTemporaryDir deepDir;
+    QVERIFY(deepDir.isValid());
+    const QByteArray root = QFile::encodeName(deepDir.filePath("export"));
+    QVERIFY(QDir().mkpath(deepDir.filePath("export")));
+    const QByteArray bottom = DeepFolders::Make(root, 5000);
+    QVERIFY(bottom.size() > PATH_MAX);
+    QVERIFY(Fixtures::Stamp(Fixtures::Media("still.jpg"), deepDir.filePath("photo.jpg"), "1.0"));
+    QVERIFY(Fixtures::Stamp(Fixtures::Media("clip-mdat-first.mp4"), deepDir.filePath("tampered.mp4"), "1.0"));
+    QVERIFY(Fixtures::Poke(deepDir.filePath("tampered.mp4"), 100, 0x00));
+    for (const QByteArray name : {"photo.jpg", "tampered.mp4"})
+        QVERIFY(DeepFolders::MoveInto(QFile::encodeName(deepDir.filePath(name)), bottom, name));
+
+    const Run both = Verify({"--json", QFile::decodeName(root)});
+    const int bottomFd = DeepFolders::Open(bottom);
+    const bool tamperedRemoved = bottomFd >= 0 && unlinkat(bottomFd, "tampered.mp4", 0) == 0;
+    if (bottomFd >= 0)
+        close(bottomFd);
+    const Run authenticAlone = Verify({"--json", QFile::decodeName(root)});
+    QVERIFY(DeepFolders::Remove(root));
+
+    QCOMPARE(both.exitCode, 1);
+    const QList<QJsonObject> objects = JsonLines(both.out);
+    QCOMPARE(objects.size(), 2);
+    QCOMPARE(objects[0]["path"].toString(), QFile::decodeName(bottom + "/photo.jpg"));
+    QCOMPARE(objects[1]["path"].toString(), QFile::decodeName(bottom + "/tampered.mp4"));
+    QCOMPARE(objects[0]["authentic"].toBool(), true);
+    QCOMPARE(objects[1]["authentic"].toBool(), false);
+    QCOMPARE(objects[1]["reason"].toString(), QString("content-mismatch"));
+    QVERIFY(tamperedRemoved);
+    QCOMPARE(JsonLines(authenticAlone.out).size(), 1);
+    QCOMPARE(authenticAlone.exitCode, 0);
+}
+
+// A folder given that yields nothing to verify must not pass for one whose files are all authentic.
+void TestQuorlithVerify::folderWithoutEvidence_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::newRow("empty folder") << QStringList();
+    QTest::newRow("only .txt files") << QStringList{"notes.txt", "readme.txt"};
+    QTest::newRow("evidence names only on other endings") << QStringList{"photo.jpeg", "clip.2015.mp4"};
+    QTest::newRow("evidence only hidden or linked") << QStringList{".hidden.jpg", "link.jpg"};
+    QTest::newRow("only an empty subfolder") << QStringList{"sub/"};
+}
+
+void TestQuorlithVerify::folderWithoutEvidence()
+{
+    QFETCH(QStringList, files);
+    QTemporaryDir folderDir;
+    QVERIFY(folderDir.isValid());
+    const QString folder = folderDir.path();
+    for (const QString& file : files) {
+        if (file.endsWith('/'))
+            QVERIFY(QDir(folder).mkdir(file));
+        else if (file.startsWith("link"))
+            QVERIFY(QFile::link(Evidence("photo.jpg"), folderDir.filePath(file)));
+        else
+            QVERIFY(QFile::copy(Evidence("photo.jpg"), folderDir.filePath(file)));
+    }
+
+    const Run json = Verify({"--json", folder});
+    const Run text = Verify({folder});
+    QCOMPARE(json.exitCode, 1);
+    const QList<QJsonObject> objects = JsonLines(json.out);
+    QCOMPARE(objects.size(), 1);
+    QCOMPARE(objects[0]["path"].toString(), folder);
+    QCOMPARE(objects[0]["authentic"].toBool(), false);
+    QCOMPARE(objects[0]["reason"].toString(), QString("no-evidence"));
+    QCOMPARE(text.exitCode, 1);
+    QVERIFY2(text.out.startsWith("Authentication failed  " + QFile::encodeName(folder) + "  "), text.out);
+    QVERIFY2(text.out.contains("Reason: the folder holds no file ending in .jpg, .avi, .mp4 or .mxg."),
+             text.out);
+}
+
+// An entry the search cannot look into is listed with its reason, whatever its name: it may be a
+// folder full of evidence. Root reads everything, so as root the program runs as the user "nobody".
+void TestQuorlithVerify::entryThatCannotBeExamined_data()
+{
+    QTest::addColumn<int>("lockedMode");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("folder that cannot be opened")
+        << 0 << QStringList{"locked unreadable", "open.jpg authentic"};
+    QTest::newRow("folder that can be listed but not entered")
+        << 0444
+        << QStringList{"locked/inner unreadable", "locked/photo.jpg unreadable", "open.jpg authentic"};
+}
+
+void TestQuorlithVerify::entryThatCannotBeExamined()
+{
+    QFETCH(int, lockedMode);
+    QFETCH(QStringList, lines);
+    QTemporaryDir lockedDir;
+    QVERIFY(lockedDir.isValid());
+    const QString folder = lockedDir.path();
+    const QByteArray locked = QFile::encodeName(folder + "/locked");
+    QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                              QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                              QFileDevice::ExeOther));
+    QVERIFY(QDir().mkpath(folder + "/locked/inner"));
+    QVERIFY(Fixtures::Stamp(Fixtures::Media("still.jpg"), folder + "/locked/inner/photo.jpg", "1.0"));
+    QVERIFY(Fixtures::Stamp(Fixtures::Media("still.jpg"), folder + "/locked/photo.jpg", "1.0"));
+    QVERIFY(Fixtures::WriteAll(folder + "/locked/notes.txt", "examiner's notes"));
+    QVERIFY(Fixtures::Stamp(Fixtures::Media("still.jpg"), folder + "/open.jpg", "1.0"));
+    QVERIFY(QFile::setPermissions(folder + "/open.jpg", QFileDevice::ReadOwner | QFileDevice::ReadOther));
+    QCOMPARE(chmod(locked.constData(), mode_t(lockedMode)), 0);
+
+    QStringList arguments{"--json", folder};
+    QString program = QStringLiteral(QUORLITH_BIN_DIR "/quorlith-verify");
+    if (geteuid() == 0) {
+        arguments = QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", program} + arguments;
+        program = QStringLiteral("setpriv");
+    }
+    QProcess process;
+    process.start(program, arguments);
+    const bool finished = process.waitForFinished(60000);
+    chmod(locked.constData(), 0755);
+    QVERIFY(finished);
+
+    QCOMPARE(process.exitCode(), 1);
+    QStringList found;
+    for (const QJsonObject& object : JsonLines(process.readAllStandardOutput()))
+        found << object["path"].toString().mid(folder.size() + 1) + " " +
+                     (object["authentic"].toBool() ? "authentic" : object["reason"].toString());
+    QCOMPARE(found, lines);
 }
 
 QTEST_GUILESS_MAIN(TestQuorlithVerify)

@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: Apache-2.0
+#include "DeepFolders.h"
+#include "cli/TargetCollector.h"
+
+#include <QtTest>
+
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <sys/resource.h>
+#include <unistd.h>
+
+// The folder search where the system runs short: paths beyond PATH_MAX and no descriptors left.
+class TestTargetCollector : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void deepTreeWithFewDescriptors();
+    void noDescriptorIsASystemFailure();
+
+private:
+    std::vector<VerificationTarget> Collect(const QByteArray& path, int freeDescriptors);
+
+    QTemporaryDir dir;
+    QByteArray root;
+    QByteArray bottom;
+};
+
+namespace {
+
+// Takes every descriptor but free ones for as long as it lives, under a lowered limit so that
+// there are few to take; the limit and the descriptors are given back at the end.
+class FewDescriptors
+{
+public:
+    explicit FewDescriptors(int free)
+    {
+        getrlimit(RLIMIT_NOFILE, &saved);
+        rlimit lowered = saved;
+        lowered.rlim_cur = std::min<rlim_t>(saved.rlim_cur, 512);
+        setrlimit(RLIMIT_NOFILE, &lowered);
+        for (int fd = dup(STDERR_FILENO); fd >= 0; fd = dup(STDERR_FILENO))
+            taken.push_back(fd);
+        exhausted = errno == EMFILE;
+        for (; free > 0 && !taken.empty(); --free) {
+            close(taken.back());
+            taken.pop_back();
+        }
+    }
+    ~FewDescriptors()
+    {
+        for (const int fd : taken)
+            close(fd);
+        setrlimit(RLIMIT_NOFILE, &saved);
+    }
+    bool Exhausted() const { return exhausted; }
+
+private:
+    rlimit saved = {};
+    std::vector<int> taken;
+    bool exhausted = false;
+};
+
+bool Touch(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly);
+}
+
+} // namespace
+
+std::vector<VerificationTarget> TestTargetCollector::Collect(const QByteArray& path, int freeDescriptors)
+{
+    const FewDescriptors few(freeDescriptors);
+    if (!few.Exhausted())
+        return {};
+    return TargetCollector().Collect({path.toStdString()});
+}
+
+void TestTargetCollector::initTestCase()
+{
+    QVERIFY(dir.isValid());
+    root = QFile::encodeName(dir.path());
+    QVERIFY(QDir().mkpath(dir.filePath("deep")));
+    bottom = DeepFolders::Make(root + "/deep", 5000);
+    QVERIFY(bottom.size() > PATH_MAX);
+    for (const char* name : {"z.mp4", "notes.txt", "a.jpg"}) {
+        QVERIFY(Touch(dir.filePath(name)));
+        QVERIFY(DeepFolders::MoveInto(root + "/" + name, bottom, name));
+    }
+    QVERIFY(Touch(dir.filePath("top.jpg")));
+}
+
+void TestTargetCollector::cleanupTestCase()
+{
+    QVERIFY(DeepFolders::Remove(root + "/deep"));
+}
+
+// Two descriptors at a time are all the search may need, at any depth.
+void TestTargetCollector::deepTreeWithFewDescriptors()
+{
+    const std::vector<VerificationTarget> targets = Collect(root, 2);
+    QStringList found;
+    for (const VerificationTarget& target : targets)
+        found << QFile::decodeName(target.path.c_str()) + " " + ReasonCode(target.problem) +
+                     QString::fromStdString(target.problemDetail);
+    const QString deep = QFile::decodeName(bottom);
+    QCOMPARE(found, (QStringList{deep + "/a.jpg ", deep + "/z.mp4 ", dir.filePath("top.jpg") + " "}));
+}
+
+// Running out of descriptors says nothing about the evidence: it must not read as an unreadable folder.
+void TestTargetCollector::noDescriptorIsASystemFailure()
+{
+    const std::vector<VerificationTarget> targets = Collect(root, 0);
+    QCOMPARE(targets.size(), size_t(1));
+    QCOMPARE(QByteArray::fromStdString(targets[0].path), root);
+    QCOMPARE(ReasonCode(targets[0].problem), "system-error");
+    QVERIFY2(targets[0].problemDetail.find(std::strerror(EMFILE)) != std::string::npos,
+             targets[0].problemDetail.c_str());
+}
+
+QTEST_GUILESS_MAIN(TestTargetCollector)
+#include "TestTargetCollector.moc"
