@@ -115,5 +115,12 @@ std::string CommandLineParser::HelpText()
            "  -h, --help      show this help and exit\n"
            "  --version       show the version and the built-in key's fingerprint and exit\n"
            "\n"
-           "Exit status: 0 when every file is authentic, 1 when any is not, 2 for a usage error.\n";
+           "Exit status:\n"
+           "  0      every file is authentic\n"
+           "  1      a file is not authentic, or a PATH does not exist or holds no evidence file\n"
+           "  2      usage error\n"
+           "  3      the output or the PDF report could not be written, or the system failed while a\n"
+           "         file was checked: the run could not complete\n"
+           "  128+N  stopped by signal N (130 SIGINT, 143 SIGTERM, 129 SIGHUP): the results of the\n"
+           "         files already started are written, the summary is not\n";
 }

@@ -51,10 +51,11 @@ void CommandLineReport::Add(const VerificationResult& result)
     writer->Add(result);
 }
 
-bool CommandLineReport::Save(const std::string& path, std::string* error) const
+bool CommandLineReport::Save(const std::string& path, std::string* error,
+                             const std::function<bool()>& keepGoing) const
 {
     QString reason;
-    if (writer->Save(QString::fromLocal8Bit(path.c_str()), &reason))
+    if (writer->Save(QString::fromLocal8Bit(path.c_str()), &reason, keepGoing))
         return true;
     *error = reason.toLocal8Bit().toStdString();
     return false;

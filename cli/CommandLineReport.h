@@ -6,6 +6,7 @@
 
 #include <QTranslator>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -21,8 +22,9 @@ public:
     ~CommandLineReport();
 
     void Add(const VerificationResult& result);
-    // false with the reason in error; nothing is then left under path.
-    bool Save(const std::string& path, std::string* error) const;
+    // false with the reason in error; nothing is then left under path. keepGoing, asked once the report
+    // is laid out, can still drop it: false then with error empty.
+    bool Save(const std::string& path, std::string* error, const std::function<bool()>& keepGoing = {}) const;
 
 private:
     // Qt sees the program's name alone: the paths to verify are not Qt's options, even when one

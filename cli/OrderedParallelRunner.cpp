@@ -20,31 +20,54 @@ struct SharedState
     size_t nextToStart = 0;
     size_t nextToDeliver = 0;
     size_t waitingWorkers = 0;
+    // Once set, nextToStart no longer moves: the targets before it are all the run will deliver.
+    bool stopped = false;
     std::map<size_t, VerificationResult> finished;
     long long filesDone = 0;
     int64_t bytesDone = 0;
 };
 
+size_t LastToDeliver(const SharedState& state, size_t total)
+{
+    return state.stopped ? state.nextToStart : total;
+}
+
 // The delivering thread is woken for batches rather than for every file: thousands of small files
 // would otherwise spend more time switching threads than verifying.
 bool BatchReady(const SharedState& state, size_t total, size_t window)
 {
-    if (static_cast<size_t>(state.filesDone) == total)
+    if (static_cast<size_t>(state.filesDone) == LastToDeliver(state, total))
         return true;
     return state.finished.size() >= window / 2 && state.finished.count(state.nextToDeliver) > 0;
 }
 
+bool StopAsked(const OrderedParallelRunner::ShouldStop& shouldStop)
+{
+    return shouldStop && shouldStop();
+}
+
 void Work(const std::vector<VerificationTarget>& targets, size_t window,
-          const OrderedParallelRunner::Verify& verify, SharedState* state)
+          const OrderedParallelRunner::Verify& verify, const OrderedParallelRunner::ShouldStop& shouldStop,
+          SharedState* state)
 {
     for (;;) {
+        // Asked outside the lock: the question is the caller's code, which the lock must not wait for.
+        const bool stopAsked = StopAsked(shouldStop);
         size_t index;
         {
             std::unique_lock<std::mutex> lock(state->mutex);
+            if (stopAsked && !state->stopped) {
+                state->stopped = true;
+                lock.unlock();
+                state->windowMoved.notify_all();
+                state->resultReady.notify_one();
+                return;
+            }
             ++state->waitingWorkers;
-            state->windowMoved.wait(lock, [&] { return state->nextToStart < state->nextToDeliver + window; });
+            state->windowMoved.wait(
+                lock, [&] { return state->stopped || state->nextToStart < state->nextToDeliver + window; });
             --state->waitingWorkers;
-            if (state->nextToStart >= targets.size())
+            if (state->stopped || state->nextToStart >= targets.size())
                 return;
             index = state->nextToStart++;
         }
@@ -64,8 +87,9 @@ void Work(const std::vector<VerificationTarget>& targets, size_t window,
 
 } // namespace
 
-void OrderedParallelRunner::Run(const std::vector<VerificationTarget>& targets, int jobs,
-                                const Verify& verify, const Deliver& deliver, const Progress& progress)
+size_t OrderedParallelRunner::Run(const std::vector<VerificationTarget>& targets, int jobs,
+                                  const Verify& verify, const Deliver& deliver, const Progress& progress,
+                                  const ShouldStop& shouldStop)
 {
     const size_t workerCount =
         std::max<size_t>(1, std::min<size_t>(static_cast<size_t>(jobs), targets.size()));
@@ -73,16 +97,20 @@ void OrderedParallelRunner::Run(const std::vector<VerificationTarget>& targets, 
     SharedState state;
     std::vector<std::thread> workers;
     for (size_t i = 0; i < workerCount; ++i)
-        workers.emplace_back(Work, std::cref(targets), window, std::cref(verify), &state);
+        workers.emplace_back(Work, std::cref(targets), window, std::cref(verify), std::cref(shouldStop),
+                             &state);
 
     while (true) {
+        const bool stopAsked = StopAsked(shouldStop);
         std::vector<VerificationResult> ready;
         long long filesDone;
         int64_t bytesDone;
         bool wakeWorkers;
         {
             std::unique_lock<std::mutex> lock(state.mutex);
-            if (state.nextToDeliver >= targets.size())
+            const bool stoppedNow = stopAsked && !state.stopped;
+            state.stopped = state.stopped || stopAsked;
+            if (state.nextToDeliver >= LastToDeliver(state, targets.size()))
                 break;
             state.resultReady.wait_for(lock, std::chrono::milliseconds(100),
                                        [&] { return BatchReady(state, targets.size(), window); });
@@ -95,7 +123,7 @@ void OrderedParallelRunner::Run(const std::vector<VerificationTarget>& targets, 
             }
             filesDone = state.filesDone;
             bytesDone = state.bytesDone;
-            wakeWorkers = !ready.empty() && state.waitingWorkers > 0;
+            wakeWorkers = stoppedNow || (!ready.empty() && state.waitingWorkers > 0);
         }
         if (wakeWorkers)
             state.windowMoved.notify_all();
@@ -107,4 +135,5 @@ void OrderedParallelRunner::Run(const std::vector<VerificationTarget>& targets, 
     state.windowMoved.notify_all();
     for (std::thread& worker : workers)
         worker.join();
+    return state.nextToDeliver;
 }

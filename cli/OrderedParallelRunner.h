@@ -5,6 +5,7 @@
 #include "verdict/VerificationResult.h"
 #include "verdict/VerificationTarget.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -20,9 +21,14 @@ public:
     // Called on the calling thread about ten times a second and after each delivery, with the
     // number of files and their bytes (by the sizes seen while collecting) finished so far.
     using Progress = std::function<void(long long filesDone, int64_t bytesDone)>;
+    // Asked from every thread before a target is started and about ten times a second; once it
+    // answers true no target is started any more.
+    using ShouldStop = std::function<bool()>;
 
-    static void Run(const std::vector<VerificationTarget>& targets, int jobs, const Verify& verify,
-                    const Deliver& deliver, const Progress& progress);
+    // Answers the number of results delivered: all of them, or when the run was stopped those of the
+    // targets started before, every one of which is verified to the end and delivered in order.
+    static size_t Run(const std::vector<VerificationTarget>& targets, int jobs, const Verify& verify,
+                      const Deliver& deliver, const Progress& progress, const ShouldStop& shouldStop = {});
 };
 
 #endif

@@ -2,14 +2,18 @@
 #include "cli/VerificationCommand.h"
 
 #include "cli/DescriptorBudget.h"
+#include "cli/FlushError.h"
 #include "cli/OrderedParallelRunner.h"
 #include "cli/ProgressBar.h"
+#include "cli/StopSignals.h"
 #include "cli/TargetCollector.h"
 #include "verdict/CsvWriter.h"
 #include "verdict/FileVerifier.h"
 #include "verdict/JsonLinesWriter.h"
 #include "verdict/TextReportWriter.h"
 
+#include <atomic>
+#include <cstring>
 #include <memory>
 #include <thread>
 #include <unistd.h>
@@ -38,11 +42,21 @@ int JobCount(const CommandLineOptions& options)
 
 } // namespace
 
-int VerificationCommand::Run(const CommandLineOptions& options, FILE* out, FILE* progressTerminal,
-                             const std::function<void(const VerificationResult&)>& alsoReport)
+VerificationCommand::Outcome VerificationCommand::Run(const CommandLineOptions& options, FILE* out,
+                                                      FILE* errors, FILE* progressTerminal,
+                                                      const AlsoReport& alsoReport,
+                                                      const Interruption& interruption)
 {
-    const std::vector<VerificationTarget> targets = TargetCollector().Collect(options.paths);
+    return RunTargets(TargetCollector().Collect(options.paths), options, out, errors, progressTerminal,
+                      alsoReport, interruption);
+}
 
+VerificationCommand::Outcome VerificationCommand::RunTargets(const std::vector<VerificationTarget>& targets,
+                                                             const CommandLineOptions& options, FILE* out,
+                                                             FILE* errors, FILE* progressTerminal,
+                                                             const AlsoReport& alsoReport,
+                                                             const Interruption& interruption)
+{
     std::unique_ptr<ProgressBar> progressBar;
     if (progressTerminal != nullptr && targets.size() > 1) {
         int64_t totalBytes = 0;
@@ -57,26 +71,63 @@ int VerificationCommand::Run(const CommandLineOptions& options, FILE* out, FILE*
     const std::unique_ptr<ReportWriter> writer = MakeWriter(options, out);
     const FileVerifier verifier(options.sha256 || alsoReport);
     RunSummary summary;
+    bool systemFailed = false;
+    // Results handed to out, the one it refused included.
+    size_t handedOut = 0;
     writer->Begin();
-    OrderedParallelRunner::Run(
+    int writeError = FlushError(out);
+    // Set on the delivering thread, read by the workers before each start.
+    std::atomic<bool> outputFailed(writeError != 0);
+    const size_t delivered = OrderedParallelRunner::Run(
         targets, JobCount(options), [&](const VerificationTarget& target) { return verifier.Verify(target); },
         [&](const VerificationResult& result) {
+            if (outputFailed)
+                return;
             if (progressBar && reportOnTerminal)
                 progressBar->Clear();
             writer->Write(result);
+            ++handedOut;
+            writeError = FlushError(out);
+            if (writeError != 0) {
+                outputFailed = true;
+                return;
+            }
             if (alsoReport)
                 alsoReport(result);
             summary.Count(result.authentic);
+            systemFailed = systemFailed || result.reason == VerdictReason::SystemError;
         },
         [&](long long filesDone, int64_t bytesDone) {
-            if (!progressBar)
-                return;
-            std::fflush(out);
-            progressBar->Update(filesDone, bytesDone);
-        });
+            if (progressBar)
+                progressBar->Update(filesDone, bytesDone);
+        },
+        [&] { return outputFailed || (interruption && interruption() != 0); });
     if (progressBar)
         progressBar->Clear();
-    writer->End(summary);
-    std::fflush(out);
-    return summary.failed == 0 ? 0 : 1;
+
+    const int signal = interruption ? interruption() : 0;
+    if (signal == 0 && writeError == 0) {
+        writer->End(summary);
+        writeError = FlushError(out);
+    }
+    if (writeError != 0)
+        std::fprintf(
+            errors,
+            "quorlith-verify: the output could not be written (%s); the run stopped after %zu of %zu files\n",
+            std::strerror(writeError), handedOut, targets.size());
+    if (signal != 0)
+        std::fprintf(errors,
+                     "quorlith-verify: interrupted by %s after %zu of %zu files; the output is incomplete\n",
+                     StopSignals::Name(signal), delivered, targets.size());
+    std::fflush(errors);
+
+    Outcome outcome;
+    outcome.complete = signal == 0 && writeError == 0;
+    if (signal != 0)
+        outcome.status = SignalExitStatus(signal);
+    else if (writeError != 0 || systemFailed)
+        outcome.status = kIncomplete;
+    else if (summary.failed > 0)
+        outcome.status = kNotAuthentic;
+    return outcome;
 }

@@ -3,22 +3,48 @@
 #define QUORLITH_CLI_VERIFICATIONCOMMAND_H
 
 #include "cli/CommandLineOptions.h"
+#include "cli/ExitStatus.h"
 
 #include "verdict/VerificationResult.h"
+#include "verdict/VerificationTarget.h"
 
 #include <cstdio>
 #include <functional>
+#include <vector>
 
 // One verification run as the command line asked for it: collect the targets, verify them in
 // parallel, write the report to out in input order, show a progress bar on progressTerminal
 // (null for none), and hand every result in the same order to alsoReport when given (with its
-// SHA-256 computed whether or not the output shows it). Answers the exit status: 0 when every file is
-// authentic, 1 otherwise.
+// SHA-256 computed whether or not the output shows it).
+//
+// Every line is flushed as it is written. When out refuses one, the run stops starting files, writes
+// nothing more to out and says why on errors. When interruption names a signal, the run stops starting
+// files, writes the results of those already started, leaves out the summary and says on errors how
+// far it got. The progress bar is taken off the line either way.
 class VerificationCommand
 {
 public:
-    static int Run(const CommandLineOptions& options, FILE* out, FILE* progressTerminal,
-                   const std::function<void(const VerificationResult&)>& alsoReport = {});
+    using AlsoReport = std::function<void(const VerificationResult&)>;
+    // The number of a signal that asks the run to stop, 0 while none does. Asked from every thread
+    // of the run, so it must be quick and thread-safe.
+    using Interruption = std::function<int()>;
+
+    struct Outcome
+    {
+        // An ExitStatus, or SignalExitStatus of the signal that stopped the run.
+        int status = kAllAuthentic;
+        // Every file's result was written: neither a signal nor the output cut the run short.
+        bool complete = true;
+    };
+
+    static Outcome Run(const CommandLineOptions& options, FILE* out, FILE* errors, FILE* progressTerminal,
+                       const AlsoReport& alsoReport = {}, const Interruption& interruption = {});
+
+    // The same over targets already collected.
+    static Outcome RunTargets(const std::vector<VerificationTarget>& targets,
+                              const CommandLineOptions& options, FILE* out, FILE* errors,
+                              FILE* progressTerminal, const AlsoReport& alsoReport = {},
+                              const Interruption& interruption = {});
 };
 
 #endif

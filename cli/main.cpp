@@ -1,14 +1,32 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "cli/CommandLineParser.h"
 #include "cli/CommandLineReport.h"
+#include "cli/ExitStatus.h"
+#include "cli/FlushError.h"
+#include "cli/StopSignals.h"
 #include "cli/VerificationCommand.h"
 #include "engine/KeyFingerprint.h"
 
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <string>
 #include <unistd.h>
+
+namespace {
+
+// Help and version go to standard output like a report, and fail like one when it refuses them.
+int Shown(FILE* out)
+{
+    const int error = FlushError(out);
+    if (error == 0)
+        return kAllAuthentic;
+    std::fprintf(stderr, "quorlith-verify: the output could not be written (%s)\n", std::strerror(error));
+    return kIncomplete;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -17,37 +35,54 @@ int main(int argc, char** argv)
     if (!CommandLineParser::Parse(argc, argv, &options, &error)) {
         std::fprintf(stderr, "quorlith-verify: %s\nTry 'quorlith-verify --help' for more information.\n",
                      error.c_str());
-        return 2;
+        return kUsageError;
     }
     switch (options.action) {
     case CommandLineOptions::Action::ShowHelp:
         std::fputs(CommandLineParser::HelpText().c_str(), stdout);
-        return 0;
+        return Shown(stdout);
     case CommandLineOptions::Action::ShowVersion:
         std::puts("quorlith-verify " QUORLITH_VERSION);
         std::printf("Key fingerprint (SHA-256 of the built-in recorder modulus): %s\n",
                     RecorderKeyFingerprint().c_str());
-        return 0;
+        return Shown(stdout);
     case CommandLineOptions::Action::Verify:
         break;
     }
     std::unique_ptr<CommandLineReport> report;
     if (!options.reportPath.empty())
         report = std::make_unique<CommandLineReport>(QUORLITH_VERSION);
-    std::function<void(const VerificationResult&)> alsoReport;
+    VerificationCommand::AlsoReport alsoReport;
     if (report)
         alsoReport = [&report](const VerificationResult& result) { report->Add(result); };
-    int status =
-        VerificationCommand::Run(options, stdout, isatty(STDERR_FILENO) ? stderr : nullptr, alsoReport);
-    // A report cut short (a full disk, a closed pipe) must not end in the status of success.
-    if (std::ferror(stdout)) {
-        std::fputs("quorlith-verify: the report could not be written in full\n", stderr);
-        status = 1;
+    StopSignals::Install();
+    const VerificationCommand::Outcome outcome = VerificationCommand::Run(
+        options, stdout, stderr, isatty(STDERR_FILENO) ? stderr : nullptr, alsoReport, StopSignals::Received);
+    int status = outcome.status;
+    bool reportSaved = false;
+    if (report && outcome.complete) {
+        std::string reason;
+        reportSaved = report->Save(options.reportPath, &reason, [] { return StopSignals::Received() == 0; });
+        // Without a reason the report was dropped for a signal, which is told below.
+        if (!reportSaved && !reason.empty()) {
+            std::fprintf(stderr, "quorlith-verify: the PDF report '%s' could not be written: %s\n",
+                         options.reportPath.c_str(), reason.c_str());
+            status = kIncomplete;
+        }
+    } else if (report) {
+        // A report on part of the files would count them as if they were all.
+        std::fprintf(stderr,
+                     "quorlith-verify: the PDF report '%s' was not written: the run did not complete\n",
+                     options.reportPath.c_str());
     }
-    if (report && !report->Save(options.reportPath, &error)) {
-        std::fprintf(stderr, "quorlith-verify: the PDF report '%s' could not be written: %s\n",
-                     options.reportPath.c_str(), error.c_str());
-        status = 1;
+    // A signal that came after the last file, while the report was laid out, still ends the program
+    // with the signal's status.
+    const int signal = StopSignals::Received();
+    if (outcome.complete && signal != 0) {
+        std::fprintf(stderr, "quorlith-verify: interrupted by %s after the last file%s\n",
+                     StopSignals::Name(signal),
+                     report && !reportSaved ? "; the PDF report was not written" : "");
+        status = SignalExitStatus(signal);
     }
     return status;
 }

@@ -14,6 +14,8 @@ class TestOrderedParallelRunner : public QObject
 private slots:
     void deliversInInputOrder_data();
     void deliversInInputOrder();
+    void stopEndsOnTheTargetsStarted_data();
+    void stopEndsOnTheTargetsStarted();
 };
 
 void TestOrderedParallelRunner::deliversInInputOrder_data()
@@ -79,6 +81,60 @@ void TestOrderedParallelRunner::deliversInInputOrder()
         QCOMPARE(lastFilesDone, static_cast<long long>(count));
         QCOMPARE(lastBytesDone, static_cast<int64_t>(count) * (count - 1) / 2);
     }
+}
+
+void TestOrderedParallelRunner::stopEndsOnTheTargetsStarted_data()
+{
+    QTest::addColumn<int>("jobs");
+    QTest::addColumn<int>("stopAt");
+    QTest::newRow("asked before the first start") << 2 << -1;
+    QTest::newRow("one job, at the first target") << 1 << 0;
+    QTest::newRow("three jobs, within the first window") << 3 << 5;
+    QTest::newRow("three jobs, after several windows") << 3 << 120;
+}
+
+// The stop is asked while target stopAt is verified, as a signal comes while the delivering thread
+// waits. From then no target is started but those whose workers had already asked, at most one per
+// job; every target started is verified to the end and delivered, in order, and the count answered
+// is the count delivered.
+void TestOrderedParallelRunner::stopEndsOnTheTargetsStarted()
+{
+    QFETCH(int, jobs);
+    QFETCH(int, stopAt);
+    const int count = 300;
+    std::vector<VerificationTarget> targets(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i)
+        targets[static_cast<size_t>(i)].path = std::to_string(i);
+
+    std::atomic<bool> stop(stopAt < 0);
+    std::atomic<int> started(0);
+    std::atomic<int> startedAfterStop(0);
+    QStringList delivered;
+    const size_t answered = OrderedParallelRunner::Run(
+        targets, jobs,
+        [&](const VerificationTarget& target) {
+            ++started;
+            if (stop)
+                ++startedAfterStop;
+            if (std::stoi(target.path) == stopAt)
+                stop = true;
+            // Slow enough that the workers are not through the list before the stop.
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+            VerificationResult result;
+            result.path = target.path;
+            return result;
+        },
+        [&](const VerificationResult& result) { delivered << QString::fromStdString(result.path); }, {},
+        [&] { return stop.load(); });
+
+    QStringList expected;
+    for (int i = 0; i < started; ++i)
+        expected << QString::number(i);
+    QCOMPARE(delivered, expected);
+    QCOMPARE(answered, static_cast<size_t>(delivered.size()));
+    QVERIFY(delivered.size() > stopAt);
+    QVERIFY2(startedAfterStop <= jobs, qPrintable(QString::number(startedAfterStop)));
+    QVERIFY(started < count);
 }
 
 QTEST_GUILESS_MAIN(TestOrderedParallelRunner)

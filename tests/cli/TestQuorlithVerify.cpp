@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include <climits>
+#include <csignal>
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -32,7 +33,10 @@ private slots:
     void csvCellsAreNeitherFormulasNorControls();
     void unreadableFolderAndFileAreReported();
     void nothingChangedOrLeftBehind();
-    void reportThatCannotBeWrittenFails();
+    void outputThatCannotBeWritten_data();
+    void outputThatCannotBeWritten();
+    void interruptedRunEndsOnWholeLines_data();
+    void interruptedRunEndsOnWholeLines();
     void version();
     void reportNameThatIsNotPdf_data();
     void reportNameThatIsNotPdf();
@@ -47,6 +51,8 @@ private slots:
 
 private:
     QString Evidence(const QString& relative) const { return dir.filePath("evidence/" + relative); }
+    // A folder of kLinkCount names of one stamped still: a run long enough to stop in its middle.
+    QString ManyLinks();
 
     QTemporaryDir dir;
 };
@@ -56,6 +62,9 @@ namespace {
 using Fixtures = EvidenceFixtures;
 
 const char* const kSpecialName = "clip, \"A\" \xc3\x86r\xc3\xb8.mp4";
+
+// Their JSON lines are far more than a pipe holds, so a run whose output is not read cannot end by itself.
+const int kLinkCount = 2000;
 
 const QStringList kCsvKeys = {"path",    "authentic",   "reason",   "marker",      "version",
                               "hmac",    "start_time",  "end_time", "time_source", "rc_serial",
@@ -193,7 +202,52 @@ QMap<QString, QString> FolderState(const QString& folder)
     return state;
 }
 
+// Starts the program with SIGINT, SIGTERM and SIGHUP at their defaults, as a terminal starts it, or
+// with one of them ignored, as nohup does; the test's own start (a shell's background job ignores
+// SIGINT) must not decide.
+class SignalsProcess : public QProcess
+{
+public:
+    explicit SignalsProcess(int ignored) : ignored(ignored) {}
+
+protected:
+    void setupChildProcess() override
+    {
+        for (const int signal : {SIGINT, SIGTERM, SIGHUP})
+            std::signal(signal, signal == ignored ? SIG_IGN : SIG_DFL);
+    }
+
+private:
+    int ignored;
+};
+
+// The N and M of "after N of M files" in a message; -1 for each when it has none.
+QPair<int, int> StoppedAfter(const QByteArray& message)
+{
+    const QRegularExpressionMatch match =
+        QRegularExpression("after (\\d+) of (\\d+) files").match(QString::fromUtf8(message));
+    if (!match.hasMatch())
+        return {-1, -1};
+    return {match.captured(1).toInt(), match.captured(2).toInt()};
+}
+
 } // namespace
+
+QString TestQuorlithVerify::ManyLinks()
+{
+    const QString folder = dir.filePath("links");
+    if (QDir(folder).exists())
+        return folder;
+    QDir().mkpath(folder);
+    const QByteArray source = QFile::encodeName(Evidence("photo.jpg"));
+    for (int i = 0; i < kLinkCount; ++i) {
+        const QByteArray name =
+            QFile::encodeName(folder + QString("/%1.jpg").arg(i, 4, 10, QLatin1Char('0')));
+        if (link(source.constData(), name.constData()) != 0)
+            return QString();
+    }
+    return folder;
+}
 
 void TestQuorlithVerify::initTestCase()
 {
@@ -588,16 +642,116 @@ void TestQuorlithVerify::nothingChangedOrLeftBehind()
              QStringList());
 }
 
-void TestQuorlithVerify::reportThatCannotBeWrittenFails()
+void TestQuorlithVerify::outputThatCannotBeWritten_data()
 {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("stoppedAfter");
+    // The first line's flush finds the disk full; the CSV header's does before any file.
+    QTest::newRow("JSON over many files") << QStringList{"--json", "-j1"} << 1;
+    QTest::newRow("CSV over many files") << QStringList{"--csv", "-j1"} << 0;
+    QTest::newRow("text over many files, with a PDF report") << QStringList{"--report", "report.pdf"} << 1;
+    QTest::newRow("help") << QStringList{"--help"} << -1;
+    QTest::newRow("version") << QStringList{"--version"} << -1;
+}
+
+// A full disk stops the run at once with its own status, not that of a file found not authentic, and
+// no report is made of the part that was verified.
+void TestQuorlithVerify::outputThatCannotBeWritten()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, stoppedAfter);
     if (!QFileInfo::exists("/dev/full"))
         QSKIP("no /dev/full to write to");
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    if (stoppedAfter >= 0) {
+        const QString links = ManyLinks();
+        QVERIFY(!links.isEmpty());
+        arguments << links;
+    }
     QProcess process;
+    process.setWorkingDirectory(work.path());
     process.setStandardOutputFile("/dev/full");
-    process.start(QStringLiteral(QUORLITH_BIN_DIR "/quorlith-verify"), {Evidence("photo.jpg")});
+    process.start(QStringLiteral(QUORLITH_BIN_DIR "/quorlith-verify"), arguments);
     QVERIFY(process.waitForFinished(60000));
-    QCOMPARE(process.exitCode(), 1);
-    QVERIFY(process.readAllStandardError().contains("could not be written"));
+    const QByteArray message = process.readAllStandardError();
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 3);
+    QVERIFY2(message.startsWith("quorlith-verify: the output could not be written (No space left on device)"),
+             message.constData());
+    if (stoppedAfter >= 0)
+        QCOMPARE(StoppedAfter(message), qMakePair(stoppedAfter, kLinkCount));
+    QCOMPARE(
+        QDir(work.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+        QStringList());
+}
+
+void TestQuorlithVerify::interruptedRunEndsOnWholeLines_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<bool>("withReport");
+    QTest::addColumn<bool>("ignoredAtStart");
+    QTest::newRow("SIGINT") << int(SIGINT) << false << false;
+    QTest::newRow("SIGTERM") << int(SIGTERM) << false << false;
+    QTest::newRow("SIGHUP") << int(SIGHUP) << false << false;
+    QTest::newRow("SIGTERM with a PDF report") << int(SIGTERM) << true << false;
+    QTest::newRow("SIGHUP ignored from the start, as under nohup") << int(SIGHUP) << false << true;
+}
+
+// The output is not read once the first line came, so the run waits on the full pipe, in its middle,
+// when the signal comes; reading then lets it wind down.
+void TestQuorlithVerify::interruptedRunEndsOnWholeLines()
+{
+    QFETCH(int, signal);
+    QFETCH(bool, withReport);
+    QFETCH(bool, ignoredAtStart);
+    const QString links = ManyLinks();
+    QVERIFY(!links.isEmpty());
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    QStringList arguments{"--json", "-j1", links};
+    if (withReport)
+        arguments << "--report" << work.filePath("report.pdf");
+
+    SignalsProcess process(ignoredAtStart ? signal : 0);
+    process.start(QStringLiteral(QUORLITH_BIN_DIR "/quorlith-verify"), arguments);
+    QByteArray out;
+    while (!out.contains('\n') && process.waitForReadyRead(60000))
+        out += process.readAllStandardOutput();
+    QVERIFY(out.contains('\n'));
+    QCOMPARE(kill(static_cast<pid_t>(process.processId()), signal), 0);
+    const bool finished = process.waitForFinished(60000);
+    if (!finished) {
+        process.kill();
+        process.waitForFinished();
+    }
+    QVERIFY(finished);
+    out += process.readAllStandardOutput();
+    const QByteArray message = process.readAllStandardError();
+
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QVERIFY(out.endsWith('\n'));
+    const QList<QByteArray> lines = out.trimmed().split('\n');
+    for (const QByteArray& line : lines) {
+        QJsonParseError error;
+        QJsonDocument::fromJson(line, &error);
+        QVERIFY2(error.error == QJsonParseError::NoError, line.constData());
+    }
+    if (ignoredAtStart) {
+        QCOMPARE(process.exitCode(), 0);
+        QCOMPARE(lines.size(), kLinkCount);
+        QCOMPARE(message, QByteArray());
+        return;
+    }
+    QCOMPARE(process.exitCode(), 128 + signal);
+    QVERIFY2(lines.size() < kLinkCount, qPrintable(QString::number(lines.size())));
+    const QString name = signal == SIGINT ? "SIGINT" : signal == SIGTERM ? "SIGTERM" : "SIGHUP";
+    QVERIFY2(message.contains("interrupted by " + name.toUtf8()), message.constData());
+    QCOMPARE(StoppedAfter(message), qMakePair(lines.size(), kLinkCount));
+    QCOMPARE(message.contains("PDF report"), withReport);
+    QCOMPARE(
+        QDir(work.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+        QStringList());
 }
 
 // The second line names the key by its fingerprint: SHA-256 of the modulus as 256 big-endian bytes,
@@ -736,7 +890,7 @@ void TestQuorlithVerify::pdfReportThatCannotBeWritten()
     QVERIFY(process.waitForFinished(60000));
     QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 
-    QCOMPARE(process.exitCode(), 1);
+    QCOMPARE(process.exitCode(), 3);
     QVERIFY(process.readAllStandardOutput().startsWith("Authentication succeeded"));
     QVERIFY(process.readAllStandardError().contains("could not be written"));
     QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),

@@ -4,9 +4,12 @@
 
 #include <QtTest>
 
+#include <atomic>
+#include <csignal>
 #include <cstdio>
 
-// The progress bar's place: only on a terminal, only for more than one file, and never in the report.
+// The progress bar's place: only on a terminal, only for more than one file, and never in the report;
+// the exit status a run ends with, and how a run asked to stop ends.
 class TestVerificationCommand : public QObject
 {
     Q_OBJECT
@@ -15,6 +18,10 @@ private slots:
     void initTestCase();
     void progressOnlyForSeveralFiles_data();
     void progressOnlyForSeveralFiles();
+    void exitStatus_data();
+    void exitStatus();
+    void interruptedRunEndsOnWholeLines_data();
+    void interruptedRunEndsOnWholeLines();
 
 private:
     QTemporaryDir dir;
@@ -68,8 +75,8 @@ void TestVerificationCommand::progressOnlyForSeveralFiles()
     FILE* report = std::tmpfile();
     FILE* terminal = std::tmpfile();
     QVERIFY(quietReport && report && terminal);
-    const int quietStatus = VerificationCommand::Run(options, quietReport, nullptr);
-    const int status = VerificationCommand::Run(options, report, terminal);
+    const int quietStatus = VerificationCommand::Run(options, quietReport, stderr, nullptr).status;
+    const int status = VerificationCommand::Run(options, report, stderr, terminal).status;
     const QByteArray withoutBar = Contents(quietReport);
     const QByteArray withBar = Contents(report);
     const QByteArray bar = Contents(terminal);
@@ -87,6 +94,110 @@ void TestVerificationCommand::progressOnlyForSeveralFiles()
             bar.contains(QString("/%1 files").arg(paths == QStringList{""} ? 40 : paths.size()).toLatin1()));
         QVERIFY(bar.endsWith("\r\033[K"));
     }
+}
+
+void TestVerificationCommand::exitStatus_data()
+{
+    QTest::addColumn<QStringList>("targets");
+    QTest::addColumn<int>("status");
+    QTest::newRow("authentic") << QStringList{"0.jpg", "1.jpg"} << 0;
+    QTest::newRow("a path that does not exist") << QStringList{"0.jpg", "missing.jpg"} << 1;
+    QTest::newRow("the system failed") << QStringList{"0.jpg", "system-error"} << 3;
+    QTest::newRow("the system failed beside a failed file")
+        << QStringList{"missing.jpg", "system-error", "1.jpg"} << 3;
+}
+
+// A file the system kept from being checked was not judged: the run could not complete, which is
+// more than a file found not authentic.
+void TestVerificationCommand::exitStatus()
+{
+    QFETCH(QStringList, targets);
+    QFETCH(int, status);
+    std::vector<VerificationTarget> collected;
+    for (const QString& name : targets) {
+        VerificationTarget target;
+        target.path = QFile::encodeName(dir.filePath(name)).toStdString();
+        if (name == "system-error") {
+            target.problem = VerdictReason::SystemError;
+            target.problemDetail = "no file descriptors left";
+        }
+        collected.push_back(target);
+    }
+    CommandLineOptions options;
+    options.format = ReportFormat::JsonLines;
+    options.jobs = 2;
+    FILE* report = std::tmpfile();
+    QVERIFY(report);
+    const VerificationCommand::Outcome outcome =
+        VerificationCommand::RunTargets(collected, options, report, stderr, nullptr);
+    const QByteArray written = Contents(report);
+    std::fclose(report);
+
+    QCOMPARE(outcome.status, status);
+    QVERIFY(outcome.complete);
+    QCOMPARE(written.count('\n'), targets.size());
+    QCOMPARE(written.contains("\"reason\":\"system-error\""), targets.contains("system-error"));
+}
+
+void TestVerificationCommand::interruptedRunEndsOnWholeLines_data()
+{
+    QTest::addColumn<int>("format");
+    QTest::addColumn<QByteArray>("lineEnd");
+    QTest::addColumn<int>("headerLines");
+    QTest::newRow("text") << int(ReportFormat::Text) << QByteArray("\n") << 0;
+    QTest::newRow("json") << int(ReportFormat::JsonLines) << QByteArray("\n") << 0;
+    QTest::newRow("csv") << int(ReportFormat::Csv) << QByteArray("\r\n") << 1;
+}
+
+// The signal comes with the first result written. The files already started are written whole and
+// in order, the summary is left out, the bar is taken off the line, and the message says how far
+// the run got.
+void TestVerificationCommand::interruptedRunEndsOnWholeLines()
+{
+    QFETCH(int, format);
+    QFETCH(QByteArray, lineEnd);
+    QFETCH(int, headerLines);
+    CommandLineOptions options;
+    options.format = static_cast<ReportFormat>(format);
+    options.jobs = 1;
+    options.paths.push_back(QFile::encodeName(dir.path()).toStdString());
+
+    FILE* report = std::tmpfile();
+    FILE* errors = std::tmpfile();
+    FILE* terminal = std::tmpfile();
+    QVERIFY(report && errors && terminal);
+    std::atomic<int> signal(0);
+    const VerificationCommand::Outcome outcome = VerificationCommand::Run(
+        options, report, errors, terminal, [&](const VerificationResult&) { signal = SIGTERM; },
+        [&] { return signal.load(); });
+    const QByteArray written = Contents(report);
+    const QByteArray message = Contents(errors);
+    const QByteArray bar = Contents(terminal);
+    std::fclose(report);
+    std::fclose(errors);
+    std::fclose(terminal);
+
+    QCOMPARE(outcome.status, 128 + SIGTERM);
+    QVERIFY(!outcome.complete);
+    QVERIFY(written.endsWith(lineEnd));
+    const QList<QByteArray> lines = written.left(written.size() - lineEnd.size()).split('\n');
+    const int results = lines.size() - headerLines;
+    QVERIFY2(results >= 1 && results < 40, written.constData());
+    // A folder's files come in byte order of their names.
+    QStringList names;
+    for (int i = 0; i < 40; ++i)
+        names << QString("%1.jpg").arg(i);
+    names.sort();
+    for (int i = 0; i < results; ++i) {
+        const QByteArray& line = lines[headerLines + i];
+        QVERIFY2(line.contains(QFile::encodeName(dir.filePath(names[i]))), line.constData());
+    }
+    QVERIFY(!written.contains("Total files"));
+    QVERIFY(bar.endsWith("\r\033[K"));
+    QCOMPARE(message, QString("quorlith-verify: interrupted by SIGTERM after %1 of 40 files; the output is "
+                              "incomplete\n")
+                          .arg(results)
+                          .toUtf8());
 }
 
 QTEST_GUILESS_MAIN(TestVerificationCommand)
