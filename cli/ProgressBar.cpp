@@ -3,6 +3,7 @@
 
 #include "cli/ProgressLine.h"
 
+#include <algorithm>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
@@ -28,7 +29,9 @@ ProgressBar::ProgressBar(FILE* terminal, long long totalFiles, int64_t totalByte
 void ProgressBar::Update(long long files, int64_t bytes)
 {
     filesDone = files;
-    bytesDone = bytes;
+    // A file's bytes in work are taken back a moment before its whole size is counted; the bar
+    // never steps back for that.
+    bytesDone = std::max(bytesDone, bytes);
     const auto now = std::chrono::steady_clock::now();
     if (shown && now - lastDrawn < std::chrono::milliseconds(100))
         return;

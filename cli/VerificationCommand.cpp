@@ -40,6 +40,21 @@ int JobCount(const CommandLineOptions& options)
     return JobsWithinDescriptorLimit(wanted);
 }
 
+// One file's share of the bytes read in work: what it added, to take back once the file is done and
+// counted whole by its size.
+struct InWorkCounter
+{
+    std::atomic<int64_t>* total;
+    int64_t mine;
+
+    static void Add(void* context, int64_t count)
+    {
+        InWorkCounter* counter = static_cast<InWorkCounter*>(context);
+        counter->mine += count;
+        *counter->total += count;
+    }
+};
+
 } // namespace
 
 VerificationCommand::Outcome VerificationCommand::Run(const CommandLineOptions& options, FILE* out,
@@ -78,8 +93,17 @@ VerificationCommand::Outcome VerificationCommand::RunTargets(const std::vector<V
     int writeError = FlushError(out);
     // Set on the delivering thread, read by the workers before each start.
     std::atomic<bool> outputFailed(writeError != 0);
+    // Content bytes read of the files in work, so that the bar moves during a large file too.
+    std::atomic<int64_t> readInWork(0);
+    const auto verify = [&](const VerificationTarget& target) {
+        InWorkCounter counter = {&readInWork, 0};
+        const ReadProgress progress = {InWorkCounter::Add, &counter};
+        VerificationResult result = verifier.Verify(target, &progress);
+        readInWork -= counter.mine;
+        return result;
+    };
     const size_t delivered = OrderedParallelRunner::Run(
-        targets, JobCount(options), [&](const VerificationTarget& target) { return verifier.Verify(target); },
+        targets, JobCount(options), verify,
         [&](const VerificationResult& result) {
             if (outputFailed)
                 return;
@@ -99,7 +123,7 @@ VerificationCommand::Outcome VerificationCommand::RunTargets(const std::vector<V
         },
         [&](long long filesDone, int64_t bytesDone) {
             if (progressBar)
-                progressBar->Update(filesDone, bytesDone);
+                progressBar->Update(filesDone, bytesDone + readInWork);
         },
         [&] { return outputFailed || (interruption && interruption() != 0); });
     if (progressBar)

@@ -18,6 +18,7 @@ private slots:
     void initTestCase();
     void progressOnlyForSeveralFiles_data();
     void progressOnlyForSeveralFiles();
+    void progressMovesWithinALargeFile();
     void exitStatus_data();
     void exitStatus();
     void interruptedRunEndsOnWholeLines_data();
@@ -94,6 +95,41 @@ void TestVerificationCommand::progressOnlyForSeveralFiles()
             bar.contains(QString("/%1 files").arg(paths == QStringList{""} ? 40 : paths.size()).toLatin1()));
         QVERIFY(bar.endsWith("\r\033[K"));
     }
+}
+
+// A large file first: the bar must show bytes of it read before its line is out, not stand at
+// zero until the whole file is done.
+void TestVerificationCommand::progressMovesWithinALargeFile()
+{
+    QTemporaryDir large;
+    QVERIFY(large.isValid());
+    const QString media = large.filePath("media.mp4");
+    QVERIFY(EvidenceFixtures::WriteMp4(media, qint64(192) << 20));
+    QVERIFY(EvidenceFixtures::Stamp(media, large.filePath("a-large.mp4"), "1.0"));
+    QVERIFY(QFile::remove(media));
+    QVERIFY(QFile::copy(dir.filePath("0.jpg"), large.filePath("b-small.jpg")));
+
+    CommandLineOptions options;
+    options.format = ReportFormat::JsonLines;
+    options.jobs = 1;
+    options.sha256 = true;
+    options.paths.push_back(QFile::encodeName(large.path()).toStdString());
+    FILE* report = std::tmpfile();
+    FILE* terminal = std::tmpfile();
+    QVERIFY(report && terminal);
+    const int status = VerificationCommand::Run(options, report, stderr, terminal).status;
+    const QByteArray bar = Contents(terminal);
+    std::fclose(report);
+    std::fclose(terminal);
+    QCOMPARE(status, 0);
+
+    bool movedWithinTheFile = false;
+    for (const QByteArray& drawn : bar.split('\r')) {
+        const int files = drawn.indexOf("0/2 files  ");
+        if (files >= 0 && !drawn.mid(files + 11).startsWith("0 B/"))
+            movedWithinTheFile = true;
+    }
+    QVERIFY2(movedWithinTheFile, bar.constData());
 }
 
 void TestVerificationCommand::exitStatus_data()
