@@ -68,6 +68,10 @@ QString TestFileVerifier::Make(const QString& kind)
         const QString file = dir.filePath("plain-file");
         return Fixtures::WriteAll(file, "x") ? file + "/clip.mp4" : QString();
     }
+    if (kind == "trailing-slash.jpg/") {
+        const QString file = dir.filePath("trailing-slash.jpg");
+        return Fixtures::Stamp(Fixtures::Media("still.jpg"), file, "1.0") ? file + "/" : QString();
+    }
     if (kind == "fifo.mp4")
         return mkfifo(QFile::encodeName(path), 0600) == 0 ? path : QString();
     if (kind == "socket.mp4") {
@@ -135,6 +139,9 @@ void TestFileVerifier::reasons_data()
     QTest::newRow("authentic") << "authentic.mp4" << VerdictReason::None << true << 1;
     QTest::newRow("missing") << "missing.jpg" << VerdictReason::NotFound << false << -1;
     QTest::newRow("below a plain file") << "inside-a-file" << VerdictReason::NotFound << false << -1;
+    // The file is there: calling it missing would send the examiner looking for it.
+    QTest::newRow("a file named with a trailing slash")
+        << "trailing-slash.jpg/" << VerdictReason::Unreadable << false << -1;
     QTest::newRow("FIFO named clip.mp4") << "fifo.mp4" << VerdictReason::NotAFile << false << -1;
     QTest::newRow("socket") << "socket.mp4" << VerdictReason::NotAFile << false << -1;
     QTest::newRow("device") << "device" << VerdictReason::NotAFile << false << -1;
