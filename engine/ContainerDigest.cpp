@@ -133,6 +133,17 @@ int FeedBytes(int fd, int64_t offset, int64_t length, int mode, Md5Context* ctx,
     return 0;
 }
 
+// A video's content runs from where its container walk leads to the watermark block.
+int DigestFromContentStart(int mode, int fd, int (*walk)(int, int32_t*), unsigned char digest[16],
+                           ContentRegion* region, const ReadProgress* progress)
+{
+    int32_t start = 0;
+    const int found = walk(fd, &start);
+    if (found != 0)
+        return found;
+    return ComputeRegionDigestOfFile(mode, fd, start, 0, digest, region, progress);
+}
+
 } // namespace
 
 int ReadExactlyAt(int fd, int64_t offset, unsigned char* out, size_t length)
@@ -214,21 +225,13 @@ int ComputeJpgDigestOfFile(int mode, int fd, unsigned char digest[16], ContentRe
 int ComputeMp4DigestOfFile(int mode, int fd, unsigned char digest[16], ContentRegion* region,
                            const ReadProgress* progress)
 {
-    int32_t start = 0;
-    const int found = FindMp4ContentStartOfFile(fd, &start);
-    if (found != 0)
-        return found;
-    return ComputeRegionDigestOfFile(mode, fd, start, 0, digest, region, progress);
+    return DigestFromContentStart(mode, fd, WalkMp4Boxes, digest, region, progress);
 }
 
 int ComputeAviDigestOfFile(int mode, int fd, unsigned char digest[16], ContentRegion* region,
                            const ReadProgress* progress)
 {
-    int32_t start = 0;
-    const int found = FindAviContentStartOfFile(fd, &start);
-    if (found != 0)
-        return found;
-    return ComputeRegionDigestOfFile(mode, fd, start, 0, digest, region, progress);
+    return DigestFromContentStart(mode, fd, WalkAviChunks, digest, region, progress);
 }
 
 namespace {

@@ -78,6 +78,17 @@ struct Run
     QByteArray err;
 };
 
+// Root reads everything, so as root the program runs as the unprivileged user "nobody".
+void StartUnprivileged(QProcess* process, const QStringList& arguments)
+{
+    const QString program = QStringLiteral(QUORLITH_BIN_DIR "/quorlith-verify");
+    if (geteuid() == 0)
+        process->start(QStringLiteral("setpriv"),
+                       QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", program} + arguments);
+    else
+        process->start(program, arguments);
+}
+
 Run Verify(const QStringList& arguments, const QString& workingDirectory = QString(), int timeoutMs = 60000,
            const QString& locale = QString())
 {
@@ -591,7 +602,6 @@ void TestQuorlithVerify::csvCellsAreNeitherFormulasNorControls()
     QCOMPARE(fields[kCsvKeys.indexOf("cam_mac")], QString("'@00:1B:44:11:3A:B7"));
 }
 
-// Root reads everything, so as root the program runs as the unprivileged user "nobody" here.
 void TestQuorlithVerify::unreadableFolderAndFileAreReported()
 {
     QTemporaryDir lockedDir;
@@ -608,14 +618,9 @@ void TestQuorlithVerify::unreadableFolderAndFileAreReported()
     QVERIFY(QFile::setPermissions(folder + "/secret.jpg", QFileDevice::Permissions()));
     QVERIFY(QFile::setPermissions(folder + "/closed", QFileDevice::Permissions()));
 
-    QStringList arguments{"--json", folder};
-    QString program = QStringLiteral(QUORLITH_BIN_DIR "/quorlith-verify");
-    if (geteuid() == 0) {
-        arguments = QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", program} + arguments;
-        program = QStringLiteral("setpriv");
-    }
+    const QStringList arguments{"--json", folder};
     QProcess process;
-    process.start(program, arguments);
+    StartUnprivileged(&process, arguments);
     QVERIFY(process.waitForFinished(60000));
     QFile::setPermissions(folder + "/closed", everyone);
 
@@ -879,14 +884,9 @@ void TestQuorlithVerify::pdfReportThatCannotBeWritten()
     QVERIFY(QFile::setPermissions(evidence, QFileDevice::ReadOwner | QFileDevice::ReadOther));
     QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner |
                                               QFileDevice::ReadOther | QFileDevice::ExeOther));
-    QStringList arguments{"--report", folder + "/report.pdf", evidence};
-    QString program = QStringLiteral(QUORLITH_BIN_DIR "/quorlith-verify");
-    if (geteuid() == 0) {
-        arguments = QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", program} + arguments;
-        program = QStringLiteral("setpriv");
-    }
+    const QStringList arguments{"--report", folder + "/report.pdf", evidence};
     QProcess process;
-    process.start(program, arguments);
+    StartUnprivileged(&process, arguments);
     QVERIFY(process.waitForFinished(60000));
     QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 
@@ -975,7 +975,7 @@ void TestQuorlithVerify::folderWithoutEvidence()
 }
 
 // An entry the search cannot look into is listed with its reason, whatever its name: it may be a
-// folder full of evidence. Root reads everything, so as root the program runs as the user "nobody".
+// folder full of evidence.
 void TestQuorlithVerify::entryThatCannotBeExamined_data()
 {
     QTest::addColumn<int>("lockedMode");
@@ -1006,14 +1006,9 @@ void TestQuorlithVerify::entryThatCannotBeExamined()
     QVERIFY(QFile::setPermissions(folder + "/open.jpg", QFileDevice::ReadOwner | QFileDevice::ReadOther));
     QCOMPARE(chmod(locked.constData(), mode_t(lockedMode)), 0);
 
-    QStringList arguments{"--json", folder};
-    QString program = QStringLiteral(QUORLITH_BIN_DIR "/quorlith-verify");
-    if (geteuid() == 0) {
-        arguments = QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", program} + arguments;
-        program = QStringLiteral("setpriv");
-    }
+    const QStringList arguments{"--json", folder};
     QProcess process;
-    process.start(program, arguments);
+    StartUnprivileged(&process, arguments);
     const bool finished = process.waitForFinished(60000);
     chmod(locked.constData(), 0755);
     QVERIFY(finished);
