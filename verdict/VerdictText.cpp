@@ -154,7 +154,7 @@ QString VerdictText::Label(Field field)
 
 QString VerdictText::Display(const std::string& bytes)
 {
-    return QString::fromStdString(ToDisplayText(bytes));
+    return QString::fromStdString(ToReversibleText(bytes));
 }
 
 QString VerdictText::Line(Field field, const QString& value)

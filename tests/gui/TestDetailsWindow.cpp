@@ -164,10 +164,11 @@ void TestDetailsWindow::showsTheWholeResult_data()
     QTest::addColumn<QStringList>("lines");
     const QString folder = fixtureDir.path();
 
-    // A serial with a byte that is not UTF-8 and a time source with a tab: both shown escaped.
+    // A serial with a byte that is not UTF-8 and a time source with a tab and a text that spells an
+    // escape: all shown escaped, and the tab and the spelled-out escape still differ.
     StampRecord record;
     record.rcSerial = "QR-4410-\xff";
-    record.timeSource = "NTP\tGPS";
+    record.timeSource = "NTP\tGPS \\x09";
     const QString still = MakeEvidence(folder, "still.jpg", "still.jpg", record);
     // The block lies before the JPG's last two bytes: 3116 content bytes, block at 3114..3625.
     QTest::newRow("authentic 1.0 still")
@@ -176,7 +177,7 @@ void TestDetailsWindow::showsTheWholeResult_data()
                         "Marker: Trevalon Digital Watermark", "Record version: 1.0",
                         "Digest in the record: " + RecordDigest("still.jpg", MediaType::Jpg, 0),
                         "Start Time: 2026-03-14 09:26:53", "Stop Time: 2026-03-14 09:31:07",
-                        "Time source: NTP\\x09GPS", "Serial no: QR-4410-\\xFF",
+                        "Time source: NTP\\x09GPS \\\\x09", "Serial no: QR-4410-\\xFF",
                         "Camera MAC: 00:1B:44:11:3A:B7",
                         "Digest mode: 0 (record version 1.0: every content byte counts)",
                         "Protected bytes: 3116 of 3628 bytes", "Unprotected byte ranges: 3114-3625",
