@@ -162,10 +162,14 @@ bool ReadFolder(const std::string& folder, bool followLink, const std::vector<Le
 
 } // namespace
 
-std::vector<VerificationTarget> TargetCollector::Collect(const std::vector<std::string>& paths)
+std::vector<VerificationTarget> TargetCollector::Collect(const std::vector<std::string>& paths,
+                                                         const std::function<bool()>& stop)
 {
     targets.clear();
+    shouldStop = stop;
     for (const std::string& path : paths) {
+        if (Stopped())
+            break;
         struct stat status;
         const bool exists = StatAnyLength(path.c_str(), &status, true) == 0;
         const int error = exists ? 0 : errno;
@@ -176,7 +180,7 @@ std::vector<VerificationTarget> TargetCollector::Collect(const std::vector<std::
         if (exists && S_ISDIR(status.st_mode)) {
             const size_t before = targets.size();
             SearchFolder(path);
-            if (targets.size() == before)
+            if (targets.size() == before && !Stopped())
                 targets.push_back(Problem(path, VerdictReason::NoEvidence, std::string()));
             continue;
         }
@@ -197,7 +201,7 @@ void TargetCollector::SearchFolder(const std::string& folder)
     if (!ReadFolder(folder, true, levels, &top, &targets))
         return;
     levels.push_back(std::move(top));
-    while (!levels.empty()) {
+    while (!levels.empty() && !Stopped()) {
         Level& level = levels.back();
         if (level.next == level.entries.size()) {
             levels.pop_back();

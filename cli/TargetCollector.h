@@ -4,6 +4,7 @@
 
 #include "verdict/VerificationTarget.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,12 +20,17 @@
 class TargetCollector
 {
 public:
-    std::vector<VerificationTarget> Collect(const std::vector<std::string>& paths);
+    // shouldStop, when given, is asked before each path and each folder: once it answers true the
+    // search ends with what it found so far (a signal must not wait for a search of a huge tree).
+    std::vector<VerificationTarget> Collect(const std::vector<std::string>& paths,
+                                            const std::function<bool()>& shouldStop = {});
 
 private:
     void SearchFolder(const std::string& folder);
+    bool Stopped() const { return shouldStop && shouldStop(); }
 
     std::vector<VerificationTarget> targets;
+    std::function<bool()> shouldStop;
 };
 
 #endif

@@ -62,8 +62,9 @@ VerificationCommand::Outcome VerificationCommand::Run(const CommandLineOptions& 
                                                       const AlsoReport& alsoReport,
                                                       const Interruption& interruption)
 {
-    return RunTargets(TargetCollector().Collect(options.paths), options, out, errors, progressTerminal,
-                      alsoReport, interruption);
+    const auto interrupted = [&] { return interruption && interruption() != 0; };
+    return RunTargets(TargetCollector().Collect(options.paths, interrupted), options, out, errors,
+                      progressTerminal, alsoReport, interruption);
 }
 
 VerificationCommand::Outcome VerificationCommand::RunTargets(const std::vector<VerificationTarget>& targets,

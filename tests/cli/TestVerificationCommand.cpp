@@ -23,6 +23,7 @@ private slots:
     void exitStatus();
     void interruptedRunEndsOnWholeLines_data();
     void interruptedRunEndsOnWholeLines();
+    void signalDuringTheSearchEndsIt();
 
 private:
     QTemporaryDir dir;
@@ -234,6 +235,31 @@ void TestVerificationCommand::interruptedRunEndsOnWholeLines()
                               "incomplete\n")
                           .arg(results)
                           .toUtf8());
+}
+
+// A signal that comes while folders are searched ends the search too: nothing is collected after it
+// and no file is started.
+void TestVerificationCommand::signalDuringTheSearchEndsIt()
+{
+    CommandLineOptions options;
+    options.format = ReportFormat::JsonLines;
+    options.paths = {QFile::encodeName(dir.path()).toStdString(),
+                     QFile::encodeName(dir.path()).toStdString()};
+    FILE* report = std::tmpfile();
+    FILE* errors = std::tmpfile();
+    QVERIFY(report && errors);
+    int asked = 0;
+    // The first question comes before anything is searched; the signal is there from the second on.
+    const VerificationCommand::Outcome outcome = VerificationCommand::Run(
+        options, report, errors, nullptr, {}, [&] { return ++asked > 1 ? SIGINT : 0; });
+    const QByteArray written = Contents(report);
+    const QByteArray message = Contents(errors);
+    std::fclose(report);
+    std::fclose(errors);
+
+    QCOMPARE(outcome.status, 128 + SIGINT);
+    QVERIFY(written.isEmpty());
+    QVERIFY2(message.contains("after 0 of 0 files"), message.constData());
 }
 
 QTEST_GUILESS_MAIN(TestVerificationCommand)
