@@ -248,7 +248,7 @@ void TestVerificationCommand::signalDuringTheSearchEndsIt()
     FILE* report = std::tmpfile();
     FILE* errors = std::tmpfile();
     QVERIFY(report && errors);
-    int asked = 0;
+    std::atomic<int> asked(0); // asked from the workers too
     // The first question comes before anything is searched; the signal is there from the second on.
     const VerificationCommand::Outcome outcome = VerificationCommand::Run(
         options, report, errors, nullptr, {}, [&] { return ++asked > 1 ? SIGINT : 0; });
