@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "filelist/TabSeparatedText.h"
 
+#include "verdict/TextEscaping.h"
+
 namespace {
-// OWASP, CSV Injection: a spreadsheet runs a pasted cell that starts with = + - or @ as a formula.
-// A "'" in front makes it text; a cell that already starts with "'" gets one as well, so that
-// exactly one leading "'" is always the added one.
+// A spreadsheet runs a pasted cell that starts like a formula; a "'" in front makes it text, as in
+// the CSV reports.
 QString Guarded(const QString& text)
 {
-    if (!text.isEmpty() && QStringLiteral("=+-@'").contains(text.front()))
+    if (StartsLikeFormula(text.left(1).toStdString()))
         return QLatin1Char('\'') + text;
     return text;
 }

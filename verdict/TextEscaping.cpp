@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "verdict/TextEscaping.h"
 
+#include <mbedtls/base64.h>
+
 #include <cstdio>
 
 namespace {
@@ -149,24 +151,24 @@ std::string JsonString(const std::string& bytes)
 
 std::string Base64(const std::string& bytes)
 {
-    static const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-    std::string out;
-    out.reserve((bytes.size() + 2) / 3 * 4);
-    for (size_t i = 0; i < bytes.size(); i += 3) {
-        const size_t count = bytes.size() - i < 3 ? bytes.size() - i : 3;
-        unsigned long group = 0;
-        for (size_t k = 0; k < 3; ++k)
-            group = (group << 8) | (k < count ? static_cast<unsigned char>(bytes[i + k]) : 0u);
-        for (size_t k = 0; k < 4; ++k)
-            out += k <= count ? kAlphabet[(group >> (18 - 6 * k)) & 0x3F] : '=';
-    }
+    // mbed TLS's encoder, the one the program already links for its key, not a second one.
+    std::string out((bytes.size() + 2) / 3 * 4 + 1, '\0');
+    size_t written = 0;
+    mbedtls_base64_encode(reinterpret_cast<unsigned char*>(&out[0]), out.size(), &written,
+                          reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
+    out.resize(written);
     return out;
+}
+
+bool StartsLikeFormula(const std::string& text)
+{
+    return !text.empty() && std::string("=+-@'").find(text.front()) != std::string::npos;
 }
 
 std::string CsvField(const std::string& bytes)
 {
     const std::string text = ToReversibleText(bytes);
-    if (text.empty() || std::string("=+-@'").find(text.front()) == std::string::npos)
+    if (!StartsLikeFormula(text))
         return CsvQuoted(text);
     return Quoted("'" + text);
 }

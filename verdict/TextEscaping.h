@@ -25,6 +25,10 @@ std::string JsonString(const std::string& bytes);
 // RFC 4648 base64 (section 4, with padding) of the bytes.
 std::string Base64(const std::string& bytes);
 
+// Whether a spreadsheet would take a cell starting like text as a formula (OWASP, CSV injection: = + -
+// @), or text starts with the "'" that marks a guarded cell, so that a guard stays reversible.
+bool StartsLikeFormula(const std::string& text);
+
 // One CSV field of a file name or a watermark record field: ToReversibleText(bytes), so that no
 // control byte is written raw. A spreadsheet runs a cell that starts with = + - or @ as a formula
 // (OWASP, CSV injection), so such a cell gets a "'" in front and is always quoted; a cell that
