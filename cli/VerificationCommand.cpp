@@ -55,6 +55,12 @@ struct InWorkCounter
     }
 };
 
+// The signal that asks the run to stop; 0 while none does or nobody listens for one.
+int SignalOf(const VerificationCommand::Interruption& interruption)
+{
+    return interruption ? interruption() : 0;
+}
+
 } // namespace
 
 VerificationCommand::Outcome VerificationCommand::Run(const CommandLineOptions& options, FILE* out,
@@ -62,9 +68,8 @@ VerificationCommand::Outcome VerificationCommand::Run(const CommandLineOptions& 
                                                       const AlsoReport& alsoReport,
                                                       const Interruption& interruption)
 {
-    const auto interrupted = [&] { return interruption && interruption() != 0; };
-    return RunTargets(TargetCollector().Collect(options.paths, interrupted), options, out, errors,
-                      progressTerminal, alsoReport, interruption);
+    return RunTargets(TargetCollector().Collect(options.paths, [&] { return SignalOf(interruption) != 0; }),
+                      options, out, errors, progressTerminal, alsoReport, interruption);
 }
 
 VerificationCommand::Outcome VerificationCommand::RunTargets(const std::vector<VerificationTarget>& targets,
@@ -126,11 +131,11 @@ VerificationCommand::Outcome VerificationCommand::RunTargets(const std::vector<V
             if (progressBar)
                 progressBar->Update(filesDone, bytesDone + readInWork);
         },
-        [&] { return outputFailed || (interruption && interruption() != 0); });
+        [&] { return outputFailed || SignalOf(interruption) != 0; });
     if (progressBar)
         progressBar->Clear();
 
-    const int signal = interruption ? interruption() : 0;
+    const int signal = SignalOf(interruption);
     if (signal == 0 && writeError == 0) {
         writer->End(summary);
         writeError = FlushError(out);
