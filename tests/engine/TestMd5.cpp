@@ -10,6 +10,10 @@ class TestMd5 : public QObject
 private slots:
     void rfc1321Suite_data();
     void rfc1321Suite();
+    void paddingAtTheBlockBoundary_data();
+    void paddingAtTheBlockBoundary();
+    void bitCountCarriesIntoTheHighWord_data();
+    void bitCountCarriesIntoTheHighWord();
     void anySplitGivesTheSameDigest_data();
     void anySplitGivesTheSameDigest();
     void finalWipesTheContext();
@@ -53,6 +57,57 @@ void TestMd5::rfc1321Suite()
     QFETCH(QByteArray, message);
     QFETCH(QByteArray, digest);
     QCOMPARE(Md5Hex(message, qMax(1, message.size())), digest);
+}
+
+// The RFC suite has no message of 56 bytes modulo 64, where the padding no longer fits beside the
+// length and needs a block of its own. Digests from md5sum over the same bytes.
+void TestMd5::paddingAtTheBlockBoundary_data()
+{
+    QTest::addColumn<int>("length");
+    QTest::addColumn<QByteArray>("digest");
+    QTest::newRow("55: padding and length fill one block")
+        << 55 << QByteArray("ef1772b6dff9a122358552954ad0df65");
+    QTest::newRow("56: a block for the length alone") << 56 << QByteArray("3b0c8ac703f828b04c6c197006d17218");
+    QTest::newRow("120: the same in the second block")
+        << 120 << QByteArray("5f61c0ccad4cac44c75ff505e1f1e537");
+}
+
+void TestMd5::paddingAtTheBlockBoundary()
+{
+    QFETCH(int, length);
+    QFETCH(QByteArray, digest);
+    QCOMPARE(Md5Hex(QByteArray(length, 'a'), length), digest);
+}
+
+// The bit count's low word runs over after 2^29 bytes; without the carry into the high word every
+// content of 512 MiB or more would hash wrong. Set up just below the overflow instead of fed 2^29 bytes.
+void TestMd5::bitCountCarriesIntoTheHighWord_data()
+{
+    QTest::addColumn<quint32>("low");
+    QTest::addColumn<quint32>("high");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<quint32>("lowAfter");
+    QTest::addColumn<quint32>("highAfter");
+    QTest::newRow("one byte short of 2^29 bytes, plus one") << 0xFFFFFFF8u << 0u << 1 << 0u << 1u;
+    QTest::newRow("past it with a high word already set") << 0xFFFFFFF8u << 7u << 3 << 0x10u << 8u;
+    QTest::newRow("two bytes short, plus one: no carry yet") << 0xFFFFFFF0u << 0u << 1 << 0xFFFFFFF8u << 0u;
+}
+
+void TestMd5::bitCountCarriesIntoTheHighWord()
+{
+    QFETCH(quint32, low);
+    QFETCH(quint32, high);
+    QFETCH(int, length);
+    QFETCH(quint32, lowAfter);
+    QFETCH(quint32, highAfter);
+    Md5Context ctx;
+    Md5Init(&ctx);
+    ctx.count[0] = low;
+    ctx.count[1] = high;
+    const QByteArray bytes(length, 'x');
+    Md5Update(&ctx, reinterpret_cast<const unsigned char*>(bytes.constData()), static_cast<uint32_t>(length));
+    QCOMPARE(ctx.count[0], lowAfter);
+    QCOMPARE(ctx.count[1], highAfter);
 }
 
 // Splits that cross the 56-byte padding boundary and the 64-byte block boundary.
