@@ -131,6 +131,11 @@ void TestContainerDigest::mp4ContentStart_data()
     QTest::newRow("no mdat at all") << ftyp + moov + QByteArray(600, 'z') << -1;
     QTest::newRow("box of size 0 before mdat") << Be32(0) + "free" + Box("mdat", media) << -1;
     QTest::newRow("box of size 4 before mdat") << Be32(4) + "free" + Box("mdat", media) << -1;
+    // The bytes at offset 1 to 7 read as the header of an "mdat" box: only the rule that a box is at
+    // least its own 8-byte header stops the walk there.
+    for (quint32 size = 1; size < 8; ++size)
+        QTest::addRow("box of size %u before an mdat header at offset %u", size, size)
+            << Be32(size) + QByteArray(int(size), '\0') + "mdat" + media << -1;
     QTest::newRow("size that wraps backwards")
         << ftyp + Be32(0xfffffff0u) + "free" + Box("mdat", media) << -1;
     QTest::newRow("size at 2^31") << Be32(0x80000000u) + "free" + Box("mdat", media) << -1;
