@@ -34,6 +34,7 @@ private slots:
     void recordsWhichFileWasVerified();
     void swappedFolderNeverMixesTwoFiles_data();
     void swappedFolderNeverMixesTwoFiles();
+    void folderSwappedDuringTheReadFails();
 
 private:
     QString Make(const QString& kind);
@@ -369,6 +370,57 @@ void TestFileVerifier::swappedFolderNeverMixesTwoFiles()
     const QStringList mixed = runs.get();
     QVERIFY2(mixed.isEmpty(), qPrintable(QStringLiteral("authentic with another file's SHA-256: ") +
                                          mixed.join(QStringLiteral(", "))));
+}
+
+namespace {
+
+// Swaps two folders once, at the first content bytes read.
+struct SwapAtFirstRead
+{
+    QByteArray a;
+    QByteArray b;
+    int error = -1; // errno of the swap, 0 once done, -1 before
+
+    static void BytesRead(void* context, int64_t)
+    {
+        auto* swap = static_cast<SwapAtFirstRead*>(context);
+        if (swap->error == -1)
+            swap->error =
+                renameat2(AT_FDCWD, swap->a.constData(), AT_FDCWD, swap->b.constData(), RENAME_EXCHANGE) == 0
+                    ? 0
+                    : errno;
+    }
+};
+
+} // namespace
+
+// The folder is swapped while the file is read, for one holding a byte-identical copy: the open file
+// stays the same and authentic to the end, but the path now names another file, which the verdict
+// must not vouch for.
+void TestFileVerifier::folderSwappedDuringTheReadFails()
+{
+    QTemporaryDir swapDir;
+    QVERIFY(swapDir.isValid());
+    const QString current = swapDir.filePath("current");
+    const QString other = swapDir.filePath("other");
+    QVERIFY(QDir().mkpath(current) && QDir().mkpath(other));
+    const QString path = current + "/clip.jpg";
+    QVERIFY(Fixtures::Stamp(Fixtures::Media("still.jpg"), path, "1.0"));
+    QVERIFY(QFile::copy(path, other + "/clip.jpg"));
+    QVERIFY(Verify(path).authentic);
+
+    SwapAtFirstRead swap;
+    swap.a = QFile::encodeName(current);
+    swap.b = QFile::encodeName(other);
+    const ReadProgress progress = {&SwapAtFirstRead::BytesRead, &swap};
+    VerificationTarget target;
+    target.path = QFile::encodeName(path).toStdString();
+    const VerificationResult result = FileVerifier(false).Verify(target, &progress);
+
+    QVERIFY2(swap.error == 0, swap.error > 0 ? strerror(swap.error) : "no content byte was read");
+    QVERIFY(!result.authentic);
+    QCOMPARE(result.reason, VerdictReason::Unreadable);
+    QCOMPARE(result.reasonDetail, std::string("the file changed while it was read"));
 }
 
 QTEST_GUILESS_MAIN(TestFileVerifier)
