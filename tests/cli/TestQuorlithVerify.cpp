@@ -30,6 +30,7 @@ private slots:
     void fifoDoesNotHang();
     void nameThatIsNotUtf8();
     void namesThatLookAlikeStayApart();
+    void recordValuesThatLookAlikeStayApart();
     void csvCellsAreNeitherFormulasNorControls();
     void unreadableFolderAndFileAreReported();
     void nothingChangedOrLeftBehind();
@@ -547,6 +548,39 @@ void TestQuorlithVerify::namesThatLookAlikeStayApart()
     }
     QVERIFY(wellFormed);
     QCOMPARE(fromCsv, expected);
+}
+
+// A record value holding the four characters \x0A and one holding a newline come out apart in the
+// text report, each giving its own bytes back.
+void TestQuorlithVerify::recordValuesThatLookAlikeStayApart()
+{
+    const QString folder = dir.filePath("alike-serials");
+    QVERIFY(QDir().mkpath(folder));
+    const QMap<QString, QByteArray> serials = {{"escaped.jpg", "QR\\x0A1"}, {"newline.jpg", "QR\n1"}};
+    for (auto serial = serials.cbegin(); serial != serials.cend(); ++serial) {
+        StampRecord record;
+        record.rcSerial = serial.value().toStdString();
+        QVERIFY(Fixtures::Stamp(Fixtures::Media("still.jpg"), folder + "/" + serial.key(), record));
+    }
+
+    const Run run = Verify({folder});
+    QCOMPARE(run.exitCode, 0);
+    QMap<QString, QByteArray> fromText;
+    for (const QByteArray& line : run.out.split('\n')) {
+        const int from = line.indexOf("  Serial no: ") + 13;
+        if (from < 13)
+            continue;
+        const int to = line.indexOf("  ", from);
+        bool ok = false;
+        const QByteArray serial = FromReversibleText(line.mid(from, to < 0 ? -1 : to - from), &ok);
+        QVERIFY2(ok, line.constData());
+        const int pathFrom = line.indexOf("  ") + 2;
+        fromText.insert(
+            QFileInfo(QString::fromUtf8(line.mid(pathFrom, line.indexOf("  Start Time: ") - pathFrom)))
+                .fileName(),
+            serial);
+    }
+    QCOMPARE(fromText, serials);
 }
 
 // Names and record fields that a spreadsheet would run as formulas, and control bytes that it or a
