@@ -43,29 +43,28 @@ void PutLittleEndian32(uint32_t value, unsigned char* out)
         out[i] = static_cast<unsigned char>(value >> (8 * i));
 }
 
-// The media data of an MP4 or MXG starts right after the header of the top-level "mdat" box.
+// The media data of an MP4 or MXG starts right after the header of the top-level "mdat" box. As the
+// evidence format walks the boxes: a 64-bit size counts only for the length of that header, every
+// other box is stepped over by its 32-bit size as stored, and offsets stay below 2^31. A box smaller
+// than its own 8-byte header (0 runs to the end of the file, 1 announces a 64-bit size) or a walk
+// that reaches 2^31 leads to no media data, however the bytes after it might be read.
 int FindMdatContentStart(FILE* file, uint64_t* start)
 {
+    const uint64_t offsetLimit = 0x7fffffff;
     uint64_t offset = 0;
     for (;;) {
-        unsigned char header[16];
-        if (!ReadAt(file, offset, header, 8))
+        unsigned char header[8];
+        if (!ReadAt(file, offset, header, sizeof header))
             return -1;
-        uint64_t boxSize = BigEndian32(header);
-        uint64_t headerSize = 8;
-        if (boxSize == 1) {
-            if (fread(header + 8, 1, 8, file) != 8)
-                return -1;
-            boxSize = uint64_t(BigEndian32(header + 8)) << 32 | BigEndian32(header + 12);
-            headerSize = 16;
-        }
+        const uint32_t boxSize = BigEndian32(header);
         if (memcmp(header + 4, "mdat", 4) == 0) {
-            *start = offset + headerSize;
+            const uint64_t contentStart = offset + (boxSize == 1 ? 16 : 8);
+            if (contentStart > offsetLimit)
+                return -1;
+            *start = contentStart;
             return 0;
         }
-        // A size of 0 means the box runs to the end of the file, so no "mdat" follows it; a 64-bit
-        // size that wraps the offset around would send the walk back to earlier boxes.
-        if (boxSize < headerSize || offset + boxSize < offset)
+        if (boxSize < 8 || offset + boxSize > offsetLimit)
             return -1;
         offset += boxSize;
     }

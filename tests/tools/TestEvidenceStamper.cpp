@@ -407,6 +407,10 @@ void TestEvidenceStamper::digestRefusesContainersWithoutMediaData_data()
         << Mp4Box("ftyp", "isom") + BigEndian32(1) + "free" + QByteArray::fromHex("fffffffffffffff4") +
                QByteArray(8, '\0')
         << MediaType::Mp4;
+    QTest::newRow("mp4 box with a 64-bit size before mdat")
+        << Mp4Box("ftyp", "isom") + BigEndian32(1) + "free" + QByteArray::fromHex("0000000000000018") +
+               QByteArray(8, '\0') + Mp4Box("mdat", Payload(40, 1))
+        << MediaType::Mp4;
     QTest::newRow("mp4 box of size 0 before mdat")
         << BigEndian32(0) + "free" + Mp4Box("mdat", "x") << MediaType::Mp4;
     const QByteArray hdrl = RiffChunk("LIST", "hdrl" + Payload(20, 4));

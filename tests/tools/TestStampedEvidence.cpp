@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
-// Version "1.1" evidence stamped by the recorder-side library, with one content byte changed. A
-// fold of L bytes counts only the positions whose remainder modulo 64 lies below (L >> 3) % 64:
-// a change there must fail the file, a change elsewhere must leave it verifying, in both the
-// stamper's and the engine's reading of the format.
+// Evidence stamped by the recorder-side library and verified by the engine, each reading the format
+// on its own. A version "1.1" fold of L bytes counts only the positions whose remainder modulo 64
+// lies below (L >> 3) % 64: a change there must fail the file, a change elsewhere must leave it
+// verifying. The two must also agree on which MP4 box layouts lead to media data at all.
 #include "engine/WatermarkVerifier.h"
 #include "tools/EvidenceStamper.h"
 
@@ -15,6 +15,8 @@ class TestStampedEvidence : public QObject
 private slots:
     void foldedContentChange_data();
     void foldedContentChange();
+    void stamperAndEngineWalkTheSameBoxes_data();
+    void stamperAndEngineWalkTheSameBoxes();
 };
 
 namespace {
@@ -91,6 +93,67 @@ void TestStampedEvidence::foldedContentChange()
     WatermarkVerifier verifier;
     QCOMPARE(verifier.Verify(stamped.toUtf8().constData()), result);
     QCOMPARE(verifier.GetFailure(), result == 0 ? VerifyFailure::None : VerifyFailure::ContentMismatch);
+}
+
+namespace {
+
+QByteArray Be32(quint32 value)
+{
+    QByteArray bytes(4, '\0');
+    qToBigEndian(value, bytes.data());
+    return bytes;
+}
+
+QByteArray Box(const char* type, const QByteArray& payload)
+{
+    return Be32(quint32(8 + payload.size())) + type + payload;
+}
+
+} // namespace
+
+void TestStampedEvidence::stamperAndEngineWalkTheSameBoxes_data()
+{
+    QTest::addColumn<QByteArray>("head"); // the boxes before "mdat"
+    QTest::addColumn<QByteArray>("mdatHeader");
+    QTest::addColumn<bool>("hasMediaData");
+
+    const QByteArray ftyp = Box("ftyp", "isom\0\0\2\0isomiso2");
+    QTest::newRow("ftyp, free") << ftyp + Box("free", "") << Be32(608) + "mdat" << true;
+    QTest::newRow("64-bit mdat size")
+        << ftyp << Be32(1) + "mdat" + QByteArray::fromHex("0000000000000268") << true;
+    QTest::newRow("free box with a 64-bit size")
+        << ftyp + Be32(1) + "free" + QByteArray::fromHex("0000000000000018") + QByteArray(8, '\0')
+        << Be32(608) + "mdat" << false;
+    QTest::newRow("box of size 0") << ftyp + Be32(0) + "free" << Be32(608) + "mdat" << false;
+}
+
+// What one side stamps the other verifies; what the engine finds no media data in, the stamper finds
+// none in either, so it cannot write a file the engine takes for broken.
+void TestStampedEvidence::stamperAndEngineWalkTheSameBoxes()
+{
+    QFETCH(QByteArray, head);
+    QFETCH(QByteArray, mdatHeader);
+    QFETCH(bool, hasMediaData);
+
+    QTemporaryDir dir;
+    const QString media = dir.filePath("media.mp4");
+    const QString stamped = dir.filePath("clip.mp4");
+    QFile file(media);
+    const QByteArray bytes = head + mdatHeader + QByteArray(600, '\x5a');
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+
+    StampRecord record;
+    QCOMPARE(StampEvidence(QUORLITH_TEST_KEY, record, media.toStdString(), stamped.toStdString()) == 0,
+             hasMediaData);
+    if (!hasMediaData) {
+        // Stamped with a digest of any value, as a recorder that walked the boxes otherwise would.
+        record.hmac = std::string(32, '0');
+        QCOMPARE(StampEvidence(QUORLITH_TEST_KEY, record, media.toStdString(), stamped.toStdString()), 0);
+    }
+    WatermarkVerifier verifier;
+    QCOMPARE(verifier.Verify(stamped.toUtf8().constData()), hasMediaData ? 0 : -1);
+    QCOMPARE(verifier.GetFailure(), hasMediaData ? VerifyFailure::None : VerifyFailure::ContainerInvalid);
 }
 
 QTEST_GUILESS_MAIN(TestStampedEvidence)
