@@ -9,6 +9,7 @@
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -38,6 +39,7 @@ private slots:
     void outputThatCannotBeWritten();
     void interruptedRunEndsOnWholeLines_data();
     void interruptedRunEndsOnWholeLines();
+    void secondSignalDoesNotReplaceTheFirst();
     void version();
     void reportNameThatIsNotPdf_data();
     void reportNameThatIsNotPdf();
@@ -791,6 +793,65 @@ void TestQuorlithVerify::interruptedRunEndsOnWholeLines()
     QCOMPARE(
         QDir(work.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
         QStringList());
+}
+
+// SIGINT, then SIGTERM while the run winds down: the run stopped for SIGINT, and says so. The output
+// goes to a pipe that is left unread until it is full, so the program waits on it and cannot end
+// between the two signals; they come a moment apart, as from a person pressing Ctrl+C and then
+// running kill, since the program's threads could otherwise take them in either order.
+void TestQuorlithVerify::secondSignalDoesNotReplaceTheFirst()
+{
+    const QString links = ManyLinks();
+    QVERIFY(!links.isEmpty());
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const QByteArray fifo = QFile::encodeName(work.filePath("output"));
+    QCOMPARE(mkfifo(fifo.constData(), 0600), 0);
+    const int reader = open(fifo.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    QVERIFY(reader >= 0);
+
+    SignalsProcess process(0);
+    process.setStandardOutputFile(QFile::decodeName(fifo));
+    process.start(QStringLiteral(QUORLITH_BIN_DIR "/quorlith-verify"), {"--json", "-j1", links});
+    QVERIFY(process.waitForStarted());
+    // The pipe is full once what it holds stops growing: its lines are far more than a pipe takes.
+    const QDeadlineTimer giveUp(60000);
+    int held = 0;
+    int heldBefore = -1;
+    while ((held == 0 || held != heldBefore) && !giveUp.hasExpired()) {
+        heldBefore = held;
+        QThread::msleep(300);
+        QCOMPARE(ioctl(reader, FIONREAD, &held), 0);
+    }
+    QVERIFY(held > 0 && held == heldBefore);
+    const pid_t pid = static_cast<pid_t>(process.processId());
+    QCOMPARE(kill(pid, SIGINT), 0);
+    QThread::msleep(200);
+    QCOMPARE(kill(pid, SIGTERM), 0);
+
+    QByteArray out;
+    bool finished = false;
+    for (bool last = false; !last && !giveUp.hasExpired();) {
+        last = finished;
+        char piece[65536];
+        ssize_t got;
+        while ((got = read(reader, piece, sizeof piece)) > 0)
+            out.append(piece, static_cast<int>(got));
+        finished = finished || process.waitForFinished(20);
+    }
+    close(reader);
+    if (!finished) {
+        process.kill();
+        process.waitForFinished();
+    }
+    QVERIFY(finished);
+
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    const QByteArray message = process.readAllStandardError();
+    QCOMPARE(process.exitCode(), 128 + SIGINT);
+    QVERIFY2(message.contains("interrupted by SIGINT") && !message.contains("SIGTERM"), message.constData());
+    QVERIFY(out.endsWith('\n'));
+    QCOMPARE(StoppedAfter(message).first, out.count('\n'));
 }
 
 // The second line names the key by its fingerprint: SHA-256 of the modulus as 256 big-endian bytes,
