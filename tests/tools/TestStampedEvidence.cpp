@@ -34,6 +34,18 @@ QString Stamp(const QTemporaryDir& dir, const QString& fixture, const QString& o
                                                                                               : QString();
 }
 
+QByteArray Be32(quint32 value)
+{
+    QByteArray bytes(4, '\0');
+    qToBigEndian(value, bytes.data());
+    return bytes;
+}
+
+QByteArray Box(const char* type, const QByteArray& payload)
+{
+    return Be32(quint32(8 + payload.size())) + type + payload;
+}
+
 } // namespace
 
 // Content lengths and starts from tests/data/media/README.md.
@@ -94,22 +106,6 @@ void TestStampedEvidence::foldedContentChange()
     QCOMPARE(verifier.Verify(stamped.toUtf8().constData()), result);
     QCOMPARE(verifier.GetFailure(), result == 0 ? VerifyFailure::None : VerifyFailure::ContentMismatch);
 }
-
-namespace {
-
-QByteArray Be32(quint32 value)
-{
-    QByteArray bytes(4, '\0');
-    qToBigEndian(value, bytes.data());
-    return bytes;
-}
-
-QByteArray Box(const char* type, const QByteArray& payload)
-{
-    return Be32(quint32(8 + payload.size())) + type + payload;
-}
-
-} // namespace
 
 void TestStampedEvidence::stamperAndEngineWalkTheSameBoxes_data()
 {
