@@ -31,8 +31,8 @@ bool SameRecordedState(const VerificationResult& first, const VerificationResult
 {
     const bool recorded = first.size >= 0 && first.modifiedNs >= 0 && first.changedNs >= 0;
     return recorded && first.path == second.path && first.device == second.device &&
-           first.inode == second.inode && first.size == second.size && first.modifiedNs == second.modifiedNs &&
-           first.changedNs == second.changedNs;
+           first.inode == second.inode && first.size == second.size &&
+           first.modifiedNs == second.modifiedNs && first.changedNs == second.changedNs;
 }
 
 FileState DigestAsVerified(const VerificationResult& result, std::string* hexDigest,

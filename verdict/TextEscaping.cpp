@@ -74,8 +74,8 @@ bool IsInvisibleOrReordering(unsigned long point)
         unsigned long last;
     };
     static const Range kRanges[] = {
-        {0x0080, 0x009F}, {0x061C, 0x061C}, {0x200B, 0x200F}, {0x2028, 0x2029}, {0x202A, 0x202E},
-        {0x2060, 0x2064}, {0x2066, 0x2069}, {0xFEFF, 0xFEFF},
+        {0x0080, 0x009F}, {0x061C, 0x061C}, {0x200B, 0x200F}, {0x2028, 0x2029},
+        {0x202A, 0x202E}, {0x2060, 0x2064}, {0x2066, 0x2069}, {0xFEFF, 0xFEFF},
     };
     for (const Range& range : kRanges) {
         if (point >= range.first && point <= range.last)
@@ -111,7 +111,8 @@ std::string Sanitised(const std::string& bytes, Escape escape)
             ++i;
             continue;
         }
-        if (escape != Escape::InvalidBytes && length > 1 && IsInvisibleOrReordering(CodePoint(bytes, i, length))) {
+        if (escape != Escape::InvalidBytes && length > 1 &&
+            IsInvisibleOrReordering(CodePoint(bytes, i, length))) {
             AppendCodePointEscape(&out, CodePoint(bytes, i, length));
             i += length;
             continue;

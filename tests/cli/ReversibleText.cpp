@@ -33,7 +33,8 @@ QByteArray FromReversibleText(const QByteArray& text, bool* ok)
         } else if (text.mid(i + 1, 1) == "x" && AreUpperHexDigits(text, i + 2, 2)) {
             bytes += static_cast<char>(text.mid(i + 2, 2).toInt(nullptr, 16));
             i += 3;
-        } else if (text.mid(i + 1, 2) == "u{" && AreUpperHexDigits(text, i + 3, 4) && text.mid(i + 7, 1) == "}") {
+        } else if (text.mid(i + 1, 2) == "u{" && AreUpperHexDigits(text, i + 3, 4) &&
+                   text.mid(i + 7, 1) == "}") {
             bytes += QString(QChar(text.mid(i + 3, 4).toUShort(nullptr, 16))).toUtf8();
             i += 7;
         } else {

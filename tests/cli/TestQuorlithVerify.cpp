@@ -497,8 +497,9 @@ bool HoldsInvisibleCharacters(const QByteArray& utf8)
 {
     for (const QChar c : QString::fromUtf8(utf8)) {
         const QChar::Category category = c.category();
-        if ((category == QChar::Other_Control && !QString("\n\r\f").contains(c)) || category == QChar::Other_Format ||
-            category == QChar::Separator_Line || category == QChar::Separator_Paragraph)
+        if ((category == QChar::Other_Control && !QString("\n\r\f").contains(c)) ||
+            category == QChar::Other_Format || category == QChar::Separator_Line ||
+            category == QChar::Separator_Paragraph)
             return true;
     }
     return false;
@@ -522,7 +523,9 @@ void TestQuorlithVerify::namesThatLookAlikeStayApart()
                                              {base + "photo4pm.jpg", true},
                                              {base + "zw\xe2\x80\x8b.jpg", true},
                                              {base + "zw.jpg", false},
-                                             {base + "line\xe2\x80\xa8" "break.jpg", true},
+                                             {base + "line\xe2\x80\xa8"
+                                                     "break.jpg",
+                                              true},
                                              {base + "next\xc2\x85line.jpg", true},
                                              {base + "next\\u{0085}line.jpg", false}};
     for (auto file = expected.cbegin(); file != expected.cend(); ++file) {

@@ -120,12 +120,13 @@ void TestTextEscaping::escaping_data()
         << QByteArray("photo\xe2\x80\xaegpj.mp4") << QByteArray("\"photo\\u202egpj.mp4\"")
         << QByteArray("photo\\u{202E}gpj.mp4") << QByteArray("photo\\u{202E}gpj.mp4")
         << QByteArray("photo\\u{202E}gpj.mp4");
-    QTest::newRow("zero-width space") << QByteArray("zw\xe2\x80\x8b.jpg") << QByteArray("\"zw\\u200b.jpg\"")
-                                      << QByteArray("zw\\u{200B}.jpg") << QByteArray("zw\\u{200B}.jpg")
-                                      << QByteArray("zw\\u{200B}.jpg");
-    QTest::newRow("line separator") << QByteArray("a\xe2\x80\xa8" "b.jpg") << QByteArray("\"a\\u2028b.jpg\"")
-                                    << QByteArray("a\\u{2028}b.jpg") << QByteArray("a\\u{2028}b.jpg")
-                                    << QByteArray("a\\u{2028}b.jpg");
+    QTest::newRow("zero-width space")
+        << QByteArray("zw\xe2\x80\x8b.jpg") << QByteArray("\"zw\\u200b.jpg\"")
+        << QByteArray("zw\\u{200B}.jpg") << QByteArray("zw\\u{200B}.jpg") << QByteArray("zw\\u{200B}.jpg");
+    QTest::newRow("line separator") << QByteArray("a\xe2\x80\xa8"
+                                                  "b.jpg")
+                                    << QByteArray("\"a\\u2028b.jpg\"") << QByteArray("a\\u{2028}b.jpg")
+                                    << QByteArray("a\\u{2028}b.jpg") << QByteArray("a\\u{2028}b.jpg");
     QTest::newRow("C1 next line") << QByteArray("n\xc2\x85l.jpg") << QByteArray("\"n\\u0085l.jpg\"")
                                   << QByteArray("n\\u{0085}l.jpg") << QByteArray("n\\u{0085}l.jpg")
                                   << QByteArray("n\\u{0085}l.jpg");
@@ -154,7 +155,8 @@ void TestTextEscaping::escaping_data()
     // A name that spells the escape of a zero-width space reads apart from the name holding one.
     QTest::newRow("a name that spells U+200B")
         << QByteArray("zw\\u{200B}.jpg") << QByteArray("\"zw\\\\u{200B}.jpg\"")
-        << QByteArray("zw\\\\u{200B}.jpg") << QByteArray("zw\\u{200B}.jpg") << QByteArray("zw\\\\u{200B}.jpg");
+        << QByteArray("zw\\\\u{200B}.jpg") << QByteArray("zw\\u{200B}.jpg")
+        << QByteArray("zw\\\\u{200B}.jpg");
     QTest::newRow("a backslash before an unfinished escape")
         << QByteArray("a\\u{20") << QByteArray("\"a\\\\u{20\"") << QByteArray("a\\\\u{20")
         << QByteArray("a\\u{20") << QByteArray("a\\\\u{20");

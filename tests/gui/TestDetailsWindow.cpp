@@ -219,13 +219,14 @@ void TestDetailsWindow::showsTheWholeResult_data()
     record = StampRecord();
     record.rcSerial = "QR-4410-\xc2\x85";
     record.timeSource = "NTP\xe2\x80\xa8GPS";
-    const QString hidden = MakeEvidence(folder, "still.jpg", QString::fromUtf8("gpj.\xe2\x80\xaezw\xe2\x80\x8b.jpg"),
-                                        record);
+    const QString hidden =
+        MakeEvidence(folder, "still.jpg", QString::fromUtf8("gpj.\xe2\x80\xaezw\xe2\x80\x8b.jpg"), record);
     QTest::newRow("names and fields that would not show")
         << hidden
         << QStringList({"Full path: " + folder + "/gpj.\\u{202E}zw\\u{200B}.jpg", "Size: 3628 bytes",
                         "Verdict: Authentication succeeded", "Marker: Trevalon Digital Watermark",
-                        "Record version: 1.0", "Digest in the record: " + RecordDigest("still.jpg", MediaType::Jpg, 0),
+                        "Record version: 1.0",
+                        "Digest in the record: " + RecordDigest("still.jpg", MediaType::Jpg, 0),
                         "Start Time: 2026-03-14 09:26:53", "Stop Time: 2026-03-14 09:31:07",
                         "Time source: NTP\\u{2028}GPS", "Serial no: QR-4410-\\u{0085}",
                         "Camera MAC: 00:1B:44:11:3A:B7",

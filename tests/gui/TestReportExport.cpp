@@ -177,7 +177,8 @@ void TestReportExport::pdfReportOfAllRows()
         const QByteArray digest = QCryptographicHash::hash(ReadAll(path), QCryptographicHash::Sha256).toHex();
         QVERIFY2(report.contains(QString::fromLatin1(digest)), qPrintable(path));
     }
-    QCOMPARE(report.count("The same as above: the file was verified again for this report."), evidence.size());
+    QCOMPARE(report.count("The same as above: the file was verified again for this report."),
+             evidence.size());
 }
 
 // A file size limit plays the full disk: the export stops half-way, says why, and leaves nothing.
@@ -349,9 +350,10 @@ void TestReportExport::fileChangedSinceVerifiedIsVerifiedAgain()
     text.start("pdftotext", {"-enc", "UTF-8", work.filePath("changed.pdf"), "-"});
     QVERIFY(text.waitForFinished(60000));
     const QString report = QString::fromUtf8(text.readAllStandardOutput()).simplified();
-    QVERIFY2(report.contains("Authentication succeeded: differs from the verdict above, which the file got when "
-                             "it was verified again for this report."),
-             qPrintable(report));
+    QVERIFY2(
+        report.contains("Authentication succeeded: differs from the verdict above, which the file got when "
+                        "it was verified again for this report."),
+        qPrintable(report));
     QVERIFY(!report.contains("The same as above"));
     QVERIFY(report.contains(QString::fromLatin1(digest)));
 }
