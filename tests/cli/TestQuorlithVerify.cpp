@@ -43,6 +43,7 @@ private slots:
     void pdfReport_data();
     void pdfReport();
     void pdfReportThatCannotBeWritten();
+    void reportChecksTheStateWhenWritten();
     void folderDeeperThanPathMax();
     void folderWithoutEvidence_data();
     void folderWithoutEvidence();
@@ -943,6 +944,50 @@ void TestQuorlithVerify::pdfReportThatCannotBeWritten()
 
 // Beyond PATH_MAX bytes the system takes no path in one call; the files there are evidence all
 // the same and each must get its line.
+// A file changed after its result came in, while the run goes on: the report, written at the end, says
+// that it changed. The output is not read meanwhile, so the run waits on a full pipe until the change
+// is made (the JSON lines of the files after it are far more than a pipe holds).
+void TestQuorlithVerify::reportChecksTheStateWhenWritten()
+{
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const QString early = work.filePath("early.jpg");
+    QVERIFY(Fixtures::Stamp(Fixtures::Media("still.jpg"), early, "1.0"));
+    const QString later = work.filePath("later");
+    QVERIFY(QDir().mkpath(later));
+    const int laterCount = 150;
+    for (int i = 0; i < laterCount; ++i) {
+        const QByteArray name = QFile::encodeName(later + QString("/%1.jpg").arg(i, 3, 10, QLatin1Char('0')));
+        QCOMPARE(link(QFile::encodeName(Evidence("photo.jpg")).constData(), name.constData()), 0);
+    }
+
+    QProcess process;
+    process.start(QStringLiteral(QUORLITH_BIN_DIR "/quorlith-verify"),
+                  {"--json", "-j1", "--report", work.filePath("report.pdf"), early, later});
+    QByteArray out;
+    // The second line is written after the first file's result went to the report.
+    while (out.count('\n') < 2 && process.waitForReadyRead(60000))
+        out += process.readAllStandardOutput();
+    QVERIFY(out.count('\n') >= 2);
+    QFile file(early);
+    QVERIFY(file.open(QIODevice::Append) && file.write("x", 1) == 1);
+    file.close();
+    QVERIFY(process.waitForFinished(60000));
+    out += process.readAllStandardOutput();
+    QCOMPARE(process.exitCode(), 0);
+    const QList<QJsonObject> objects = JsonLines(out);
+    QCOMPARE(objects.size(), 1 + laterCount);
+    QCOMPARE(objects[0]["path"].toString(), early);
+    QCOMPARE(objects[0]["authentic"].toBool(), true);
+
+    QProcess text;
+    text.start("pdftotext", {"-enc", "UTF-8", work.filePath("report.pdf"), "-"});
+    QVERIFY(text.waitForFinished(60000));
+    const QString report = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+    QCOMPARE(report.count("the file changed after it was verified."), 1);
+    QCOMPARE(report.count("still match the file that was verified."), laterCount);
+}
+
 void TestQuorlithVerify::folderDeeperThanPathMax()
 {
     QTemporaryDir deepDir;
