@@ -49,8 +49,8 @@ void MainWindow::ExportReport()
         return;
     exporter.Export(&results);
 
-    // The digests go back into rows that had none, so that no file is read twice; also after a
-    // cancelled or failed export, for what was computed.
+    // The digests of files read again unchanged go back into rows that had none, so that the details
+    // need not read them once more; also after a cancelled or failed export, for what was computed.
     for (size_t i = 0; i < rows.size(); ++i) {
         if (results[i].sha256.empty() || !rows[i].isValid())
             continue;

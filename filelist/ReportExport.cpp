@@ -5,6 +5,7 @@
 #include "report/WholeFileSave.h"
 #include "verdict/CsvWriter.h"
 #include "verdict/FileStateCheck.h"
+#include "verdict/FileVerifier.h"
 #include "verdict/JsonLinesWriter.h"
 
 #include <QDir>
@@ -27,6 +28,8 @@
 struct ReportExport::Job
 {
     std::vector<VerificationResult>* results = nullptr;
+    // What verifying the files again found, in the list's order; fewer when the export was cancelled.
+    std::vector<VerificationResult> checked;
     QString path;
     Format format = Format::Pdf;
     ReportFacts facts;
@@ -112,11 +115,16 @@ void ReportExport::Export(std::vector<VerificationResult>* results)
     job.format = format;
     job.facts = facts;
     job.facts.made = QDateTime::currentDateTime();
-    for (const VerificationResult& result : *results) {
-        if (result.sha256.empty() && result.size > 0)
-            job.bytesToHash += result.size;
-    }
+    for (const VerificationResult& result : *results)
+        job.bytesToHash += std::max<int64_t>(result.size, 0);
     RunJob(&job);
+    // A digest goes back to a row that has none only when the file was read again in the state it was
+    // verified in for the list: then it is the digest of the bytes the list's verdict is about.
+    for (size_t i = 0; i < job.checked.size(); ++i) {
+        VerificationResult& listed = (*results)[i];
+        if (listed.sha256.empty() && SameRecordedState(listed, job.checked[i]))
+            listed.sha256 = job.checked[i].sha256;
+    }
     if (!job.cancel && !job.written) {
         QMessageBox::warning(
             parent, tr("Export Report"),
@@ -126,7 +134,8 @@ void ReportExport::Export(std::vector<VerificationResult>* results)
 
 void ReportExport::RunJob(Job* job)
 {
-    QProgressDialog progress(tr("Computing the files' SHA-256 digests..."), tr("Cancel"), 0, 1000, parent);
+    QProgressDialog progress(tr("Verifying the files again and computing their SHA-256 digests..."),
+                             tr("Cancel"), 0, 1000, parent);
     progress.setWindowTitle(tr("Export Report"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
@@ -134,21 +143,24 @@ void ReportExport::RunJob(Job* job)
     progress.setAutoReset(false);
     QObject::connect(&progress, &QProgressDialog::canceled, [job] { job->cancel = true; });
 
-    // The hashing and the writing run beside the event loop, so the window keeps painting and the
+    // The verifying and the writing run beside the event loop, so the window keeps painting and the
     // dialog's Cancel is heard while thousands of files or a long clip are read.
     std::thread worker([job] {
-        std::vector<VerificationResult>& results = *job->results;
-        long long hashedBefore = 0;
-        for (size_t i = 0; i < results.size() && !job->cancel; ++i) {
-            VerificationResult& result = results[i];
-            if (!result.sha256.empty())
-                continue;
-            // A file that changed since it was verified gets no digest, and its report says so.
-            DigestAsVerified(result, &result.sha256, [job, hashedBefore](int64_t done) {
-                job->bytesHashed = hashedBefore + done;
-                return !job->cancel;
-            });
-            hashedBefore += std::max<int64_t>(result.size, 0);
+        // An export states a verdict only for the content it read: every file is verified again, with
+        // its SHA-256 in the same read of one open file, exactly as quorlith-verify --sha256 does.
+        const FileVerifier verifier(true);
+        const ReadProgress progress{
+            [](void* context, int64_t count) { static_cast<Job*>(context)->bytesHashed += count; }, job};
+        for (const VerificationResult& listed : *job->results) {
+            if (job->cancel)
+                break;
+            VerificationTarget target;
+            target.path = listed.path;
+            VerificationResult checked = verifier.Verify(target, &progress);
+            // A file in work when Cancel was pressed is left out as a whole.
+            if (job->cancel)
+                break;
+            job->checked.push_back(std::move(checked));
         }
         if (!job->cancel) {
             job->writing = true;
@@ -169,7 +181,7 @@ void ReportExport::RunJob(Job* job)
             progress.setRange(0, 0);
             progress.setValue(0);
         } else if (job->bytesToHash > 0) {
-            progress.setValue(static_cast<int>(job->bytesHashed * 1000 / job->bytesToHash));
+            progress.setValue(static_cast<int>(std::min(job->bytesHashed * 1000 / job->bytesToHash, 1000LL)));
         } else {
             progress.setValue(0);
         }
@@ -188,8 +200,8 @@ bool ReportExport::WriteFile(Job* job)
     if (job->format != Format::Pdf)
         return WriteLines(job);
     PdfReportWriter writer(job->facts);
-    for (const VerificationResult& result : *job->results)
-        writer.Add(result);
+    for (size_t i = 0; i < job->checked.size(); ++i)
+        writer.Add(job->checked[i], (*job->results)[i].authentic);
     return writer.Save(job->path, &job->error, [job] { return !job->cancel; });
 }
 
@@ -210,7 +222,7 @@ bool ReportExport::WriteLines(Job* job)
             writer = std::make_unique<JsonLinesWriter>(out, true);
         RunSummary summary;
         writer->Begin();
-        for (const VerificationResult& result : *job->results) {
+        for (const VerificationResult& result : job->checked) {
             writer->Write(result);
             summary.Count(result.authentic);
         }

@@ -12,9 +12,10 @@
 
 class QWidget;
 
-// Exports rows of the result list: asks where to, computes the SHA-256 digests still missing and writes
-// a PDF report, CSV or JSON Lines (the command-line tool's formats), on a worker thread behind a progress
-// dialog that can cancel. Nothing is left under the chosen name unless the whole file was written.
+// Exports rows of the result list: asks where to, verifies every file again with its SHA-256 in the same
+// read and writes what that found as a PDF report, CSV or JSON Lines (the command-line tool's formats),
+// on a worker thread behind a progress dialog that can cancel. The PDF also says whether each verdict
+// differs from the list's. Nothing is left under the chosen name unless the whole file was written.
 class ReportExport
 {
     Q_DECLARE_TR_FUNCTIONS(ReportExport)
@@ -34,8 +35,9 @@ public:
 
     // The save dialog; false when the user cancels it.
     bool AskForFile();
-    // Fills the empty sha256 of every result whose file is still as verified, then writes the file; a
-    // write that fails is explained in a message box. Digests computed before a Cancel stay filled.
+    // Verifies the results' files again and writes the file; a write that fails is explained in a
+    // message box. The empty sha256 of a result is filled when its file was read again in the state it
+    // was verified in, also for the files read before a Cancel.
     void Export(std::vector<VerificationResult>* results);
 
     // The format named by a file name's extension (any case), or fallback when it names none.

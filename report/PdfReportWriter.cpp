@@ -4,6 +4,7 @@
 #include "report/ReportRenderer.h"
 #include "report/WholeFileSave.h"
 
+#include <QDateTime>
 #include <QFileDevice>
 #include <QLocale>
 #include <QPageSize>
@@ -30,15 +31,28 @@ PdfReportWriter::PdfReportWriter(const ReportFacts& facts) : facts(facts) {}
 
 void PdfReportWriter::Add(const VerificationResult& result)
 {
-    entries.push_back({result, CurrentFileState(result)});
+    ReportEntry entry;
+    entry.result = result;
+    entries.push_back(entry);
     summary.Count(result.authentic);
+}
+
+void PdfReportWriter::Add(const VerificationResult& result, bool listedAuthentic)
+{
+    Add(result);
+    entries.back().listedAuthentic = listedAuthentic;
 }
 
 bool PdfReportWriter::Write(QIODevice* device) const
 {
+    std::vector<ReportEntry> checked = entries;
+    for (ReportEntry& entry : checked) {
+        entry.state = CurrentFileState(entry.result);
+        entry.stateChecked = QDateTime::currentDateTime();
+    }
     QPdfWriter writer(device);
     SetUpPages(&writer, tr("Verification report"));
-    const ReportRenderer renderer(facts, entries, summary);
+    const ReportRenderer renderer(facts, checked, summary);
     // Measured first without painting, so that each page knows how many there are.
     const int pageCount = renderer.Render(&writer, nullptr, 0);
     QPainter painter;

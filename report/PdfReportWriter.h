@@ -24,14 +24,18 @@ class PdfReportWriter
 public:
     explicit PdfReportWriter(const ReportFacts& facts);
 
-    // Keeps the file's result and checks at once whether the file is still the one verified.
+    // Keeps the file's result. Whether the file is still the one verified is checked when the report
+    // is written, so that a file changed later in a long run is not reported unchanged.
     void Add(const VerificationResult& result);
+    // A file of the window's list verified again for the report: result is what this verification
+    // found, listedAuthentic the verdict the list showed, and the report says whether they differ.
+    void Add(const VerificationResult& result, bool listedAuthentic);
 
     // Writes the whole report through a QSaveFile: either all of it lands under path or nothing does,
     // and an existing file there is replaced only by a complete report. false with the reason in error;
     // keepGoing, asked before the report takes the name, can still drop it (error then stays empty).
     bool Save(const QString& path, QString* error, const std::function<bool()>& keepGoing = {}) const;
-    // Writes the report to an open device; false when the device refuses.
+    // Checks every file's state, then writes the report to an open device; false when the device refuses.
     bool Write(QIODevice* device) const;
 
 private:

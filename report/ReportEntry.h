@@ -5,11 +5,20 @@
 #include "verdict/FileStateCheck.h"
 #include "verdict/VerificationResult.h"
 
-// One file of a report: its result and whether the file was still as verified when it was added.
+#include <QDateTime>
+
+#include <optional>
+
+// One file of a report: its result, and whether the file was still as verified when the report was
+// written, checked at stateChecked.
 struct ReportEntry
 {
     VerificationResult result;
     FileState state = FileState::NotRecorded;
+    QDateTime stateChecked;
+    // For a report of the window's list, whose files are verified again for it: the verdict the list
+    // showed. Unset when the result is the run's own.
+    std::optional<bool> listedAuthentic;
 };
 
 #endif

@@ -82,6 +82,7 @@ int ReportRenderer::Render(QPagedPaintDevice* device, QPainter* painter, int pag
                   [&](int pageNumber) { Footer(device, painter, pageNumber, pageCount); });
     Opening(flow);
     Statement(flow);
+    EscapesLegend(flow);
     SummaryTable(flow);
     flow.NewPage();
     Heading(flow, tr("The files one by one"));
@@ -180,6 +181,16 @@ void ReportRenderer::Statement(PageFlow& flow) const
     }
 }
 
+void ReportRenderer::EscapesLegend(PageFlow& flow) const
+{
+    const double width = flow.Body().width();
+    flow.Skip(flow.Height({Cell(QStringLiteral("X"), smallFont, 0, width)}) * 0.6);
+    flow.Row({Cell(tr("In names and record fields, \\xNN stands for the byte NN, which is not UTF-8 or is a "
+                      "control character; \\u{XXXX} for the character U+XXXX, which shows nothing or changes "
+                      "how the text around it is shown; \\\\ for a backslash."),
+                   smallFont, 0, width)});
+}
+
 void ReportRenderer::SummaryTable(PageFlow& flow) const
 {
     Heading(flow, tr("Summary"));
@@ -276,18 +287,32 @@ void ReportRenderer::FileBlock(PageFlow& flow, int number, const ReportEntry& en
                                           "512-byte watermark block.");
         add(tr("Coverage"), coverage, bodyFont, Qt::black);
     }
+    if (entry.listedAuthentic) {
+        const bool differs = *entry.listedAuthentic != result.authentic;
+        add(tr("Verdict in the list"),
+            differs ? tr("%1: differs from the verdict above, which the file got when it was verified "
+                         "again for this report.")
+                          .arg(VerdictText::Verdict(*entry.listedAuthentic))
+                    : tr("The same as above: the file was verified again for this report."),
+            differs ? boldFont : bodyFont, differs ? kFailedColor : Qt::black);
+    }
+    const QString checked = MadeText(entry.stateChecked);
     QString state;
     switch (entry.state) {
     case FileState::AsVerified:
-        state = tr("Size and modification time still match the file that was verified.");
+        state = tr("Checked %1: device, inode, size, modification time and change time still match the "
+                   "file that was verified.")
+                    .arg(checked);
         break;
     case FileState::Changed:
     case FileState::Unreadable:
-        state = tr("Not the same file in the same state as the file that was verified, or the file is gone: "
-                   "the file changed after it was verified.");
+        state = tr("Checked %1: device, inode, size, modification time or change time differ from the "
+                   "file that was verified, or the file is gone: the file changed after it was verified.")
+                    .arg(checked);
         break;
     case FileState::NotRecorded:
-        state = tr("Not known: no size and modification time were recorded when the file was verified.");
+        state = tr("Not known: no device, inode, size, modification time and change time were recorded "
+                   "when the file was verified.");
         break;
     }
     add(tr("State at report time"), state, IsNoLongerVerified(entry.state) ? boldFont : bodyFont,

@@ -35,6 +35,8 @@ private:
     void Footer(QPagedPaintDevice* device, QPainter* painter, int pageNumber, int pageCount) const;
     void Opening(PageFlow& flow) const;
     void Statement(PageFlow& flow) const;
+    // One line on how names and record fields are escaped.
+    void EscapesLegend(PageFlow& flow) const;
     void SummaryTable(PageFlow& flow) const;
     void FileBlock(PageFlow& flow, int number, const ReportEntry& entry) const;
 

@@ -21,7 +21,11 @@ DetailsWindow::DetailsWindow(QAbstractItemModel* model, const QModelIndex& resul
       copyButton(new QPushButton(tr("Copy"))), closeButton(new QPushButton(tr("Close")))
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(tr("%1 - Details").arg(resultItem.data(Qt::DisplayRole).toString()));
+    // The name as the details write it: a right-to-left override in a raw name would turn the title around.
+    const size_t slash = result.path.find_last_of('/');
+    setWindowTitle(tr("%1 - Details")
+                       .arg(VerdictText::Display(
+                           slash == std::string::npos ? result.path : result.path.substr(slash + 1))));
 
     textView->setReadOnly(true);
     textView->setLineWrapMode(QPlainTextEdit::WidgetWidth);

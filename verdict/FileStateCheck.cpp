@@ -27,6 +27,14 @@ FileState CurrentFileState(const VerificationResult& result)
     return same ? FileState::AsVerified : FileState::Changed;
 }
 
+bool SameRecordedState(const VerificationResult& first, const VerificationResult& second)
+{
+    const bool recorded = first.size >= 0 && first.modifiedNs >= 0 && first.changedNs >= 0;
+    return recorded && first.path == second.path && first.device == second.device &&
+           first.inode == second.inode && first.size == second.size &&
+           first.modifiedNs == second.modifiedNs && first.changedNs == second.changedNs;
+}
+
 FileState DigestAsVerified(const VerificationResult& result, std::string* hexDigest,
                            const std::function<bool(int64_t)>& keepGoing)
 {

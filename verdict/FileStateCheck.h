@@ -26,6 +26,9 @@ void RecordVerifiedState(const FileSnapshot& verified, VerificationResult* resul
 
 FileState CurrentFileState(const VerificationResult& result);
 
+// Whether two verifications recorded the same file in the same state, so that they read the same bytes.
+bool SameRecordedState(const VerificationResult& first, const VerificationResult& second);
+
 // The SHA-256 of the file at result's path, taken only while it is the file that was verified: its state
 // is compared before and after the reading, so the digest cannot be of other bytes than those verified.
 // AsVerified when hexDigest was written; Unreadable also when the reading failed or keepGoing stopped it.

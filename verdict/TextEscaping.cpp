@@ -53,6 +53,44 @@ size_t ValidSequenceLength(const std::string& bytes, size_t i)
     return length;
 }
 
+// The code point of the valid sequence of length bytes at bytes[i].
+unsigned long CodePoint(const std::string& bytes, size_t i, size_t length)
+{
+    static const unsigned char kLeadBits[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
+    unsigned long point = static_cast<unsigned char>(bytes[i]) & kLeadBits[length];
+    for (size_t k = 1; k < length; ++k)
+        point = (point << 6) | (static_cast<unsigned char>(bytes[i + k]) & 0x3F);
+    return point;
+}
+
+// Characters that show nothing or change how the text around them is shown: C1 controls, the
+// bidirectional controls (a right-to-left override makes "photo\u{202E}gpj.mp4" read as
+// "photo4pm.jpg"), zero-width and invisible characters, and the line and paragraph separators.
+bool IsInvisibleOrReordering(unsigned long point)
+{
+    struct Range
+    {
+        unsigned long first;
+        unsigned long last;
+    };
+    static const Range kRanges[] = {
+        {0x0080, 0x009F}, {0x061C, 0x061C}, {0x200B, 0x200F}, {0x2028, 0x2029},
+        {0x202A, 0x202E}, {0x2060, 0x2064}, {0x2066, 0x2069}, {0xFEFF, 0xFEFF},
+    };
+    for (const Range& range : kRanges) {
+        if (point >= range.first && point <= range.last)
+            return true;
+    }
+    return false;
+}
+
+void AppendCodePointEscape(std::string* out, unsigned long point)
+{
+    char escape[12];
+    std::snprintf(escape, sizeof escape, "\\u{%04lX}", point);
+    out->append(escape);
+}
+
 enum class Escape
 {
     InvalidBytes,
@@ -71,6 +109,12 @@ std::string Sanitised(const std::string& bytes, Escape escape)
         if (length == 0 || (escape != Escape::InvalidBytes && (byte < 0x20 || byte == 0x7F))) {
             AppendByteEscape(&out, byte);
             ++i;
+            continue;
+        }
+        if (escape != Escape::InvalidBytes && length > 1 &&
+            IsInvisibleOrReordering(CodePoint(bytes, i, length))) {
+            AppendCodePointEscape(&out, CodePoint(bytes, i, length));
+            i += length;
             continue;
         }
         if (escape == Escape::AndBackslash && byte == '\\') {
@@ -117,8 +161,20 @@ std::string ToReversibleText(const std::string& bytes)
 std::string JsonString(const std::string& bytes)
 {
     std::string out = "\"";
-    for (const char c : ToValidUtf8(bytes)) {
+    const std::string text = ToValidUtf8(bytes);
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
         const unsigned char byte = static_cast<unsigned char>(c);
+        // The characters that show nothing or reorder the text are written as JSON escapes too, so
+        // that a JSON line shown on a terminal or in an editor reads as the bytes it holds.
+        const size_t length = ValidSequenceLength(text, i);
+        if (length > 1 && IsInvisibleOrReordering(CodePoint(text, i, length))) {
+            char escape[7];
+            std::snprintf(escape, sizeof escape, "\\u%04lx", CodePoint(text, i, length));
+            out += escape;
+            i += length - 1;
+            continue;
+        }
         switch (c) {
         case '"':
             out += "\\\"";

@@ -10,16 +10,24 @@
 std::string ToValidUtf8(const std::string& bytes);
 
 // For one line of human-readable output: as ToValidUtf8, and control characters (a newline in a
-// file name, say) also become \xNN so that one file stays one line.
+// file name, say) also become \xNN so that one file stays one line. Characters that show nothing or
+// change how the text around them is shown become \u{XXXX} (the four upper-case hex digits of
+// the code point): C1 controls U+0080-U+009F; the bidirectional controls U+061C, U+200E, U+200F,
+// U+202A-U+202E and U+2066-U+2069; the zero-width and invisible U+200B-U+200D, U+2060-U+2064 and
+// U+FEFF; the separators U+2028 and U+2029. So "photo" U+202E "gpj.mp4" cannot read as
+// "photo4pm.jpg", nor "zw" U+200B ".jpg" as "zw.jpg".
 std::string ToDisplayText(const std::string& bytes);
 
 // For one line of output from which a reader takes back the exact bytes: as ToDisplayText, and a
 // backslash becomes \\, so that a name holding the four characters \x0A and a name holding a
-// newline do not come out alike. Reading left to right, \\ stands for a backslash and \xNN for the
-// byte NN; every other character stands for itself.
+// newline do not come out alike. Reading left to right, \\ stands for a backslash, \xNN for the
+// byte NN and \u{XXXX} for the UTF-8 bytes of the code point XXXX; every other character stands for
+// itself.
 std::string ToReversibleText(const std::string& bytes);
 
-// A JSON string literal, quotes included, of ToValidUtf8(bytes).
+// A JSON string literal, quotes included, of ToValidUtf8(bytes). Control characters and the
+// characters ToDisplayText writes as \u{XXXX} are JSON escapes (\u202e), so that a reader gets back
+// the exact text and nothing that shows nothing or reorders reaches a terminal raw.
 std::string JsonString(const std::string& bytes);
 
 // RFC 4648 base64 (section 4, with padding) of the bytes.

@@ -57,7 +57,8 @@ public:
     static QString Line(Field field, const QString& value);
 
     // A record field or a path as text: bytes that are not UTF-8 and control characters are shown as
-    // \xNN and a backslash as \\, so that two different names never read alike.
+    // \xNN, characters that show nothing or reorder the text as \u{XXXX} and a backslash as \\, so
+    // that two different names never read alike.
     static QString Display(const std::string& bytes);
 
     // The whole result as labelled values, in the order of the details and the report's file blocks.

@@ -353,20 +353,36 @@
         <translation>覆盖范围</translation>
     </message>
     <message>
-        <source>Size and modification time still match the file that was verified.</source>
-        <translation>大小和修改时间仍与验证时的文件一致。</translation>
-    </message>
-    <message>
-        <source>Not the same file in the same state as the file that was verified, or the file is gone: the file changed after it was verified.</source>
-        <translation>已不是验证时那个处于相同状态的文件，或文件已不存在：该文件在验证之后已发生变化。</translation>
-    </message>
-    <message>
-        <source>Not known: no size and modification time were recorded when the file was verified.</source>
-        <translation>未知：验证该文件时未记录其大小和修改时间。</translation>
-    </message>
-    <message>
         <source>State at report time</source>
         <translation>生成报告时的状态</translation>
+    </message>
+    <message>
+        <source>In names and record fields, \xNN stands for the byte NN, which is not UTF-8 or is a control character; \u{XXXX} for the character U+XXXX, which shows nothing or changes how the text around it is shown; \\ for a backslash.</source>
+        <translation>在名称和记录字段中，\xNN 表示字节 NN，它不是有效的 UTF-8 或是控制字符；\u{XXXX} 表示字符 U+XXXX，它不显示任何内容或会改变周围文字的显示方式；\\ 表示反斜杠。</translation>
+    </message>
+    <message>
+        <source>Verdict in the list</source>
+        <translation>列表中的结论</translation>
+    </message>
+    <message>
+        <source>%1: differs from the verdict above, which the file got when it was verified again for this report.</source>
+        <translation>%1：与上面的结论不同；上面的结论是为本报告重新验证该文件时得出的。</translation>
+    </message>
+    <message>
+        <source>The same as above: the file was verified again for this report.</source>
+        <translation>与上面相同：已为本报告重新验证该文件。</translation>
+    </message>
+    <message>
+        <source>Checked %1: device, inode, size, modification time and change time still match the file that was verified.</source>
+        <translation>检查于 %1：设备、inode、大小、修改时间和状态更改时间仍与验证时的文件一致。</translation>
+    </message>
+    <message>
+        <source>Checked %1: device, inode, size, modification time or change time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>检查于 %1：设备、inode、大小、修改时间或状态更改时间与验证时的文件不同，或文件已不存在：该文件在验证之后已发生变化。</translation>
+    </message>
+    <message>
+        <source>Not known: no device, inode, size, modification time and change time were recorded when the file was verified.</source>
+        <translation>未知：验证该文件时未记录其设备、inode、大小、修改时间和状态更改时间。</translation>
     </message>
 </context>
 <context>
@@ -400,16 +416,16 @@
         <translation>无法将导出内容写入 %1：%2</translation>
     </message>
     <message>
-        <source>Computing the files&apos; SHA-256 digests...</source>
-        <translation>正在计算文件的 SHA-256 摘要...</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
     <message>
         <source>Writing %1...</source>
         <translation>正在写入 %1...</translation>
+    </message>
+    <message>
+        <source>Verifying the files again and computing their SHA-256 digests...</source>
+        <translation>正在重新验证文件并计算其 SHA-256 摘要...</translation>
     </message>
 </context>
 <context>

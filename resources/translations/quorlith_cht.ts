@@ -353,20 +353,36 @@
         <translation>涵蓋範圍</translation>
     </message>
     <message>
-        <source>Size and modification time still match the file that was verified.</source>
-        <translation>大小和修改時間仍與驗證時的檔案一致。</translation>
-    </message>
-    <message>
-        <source>Not the same file in the same state as the file that was verified, or the file is gone: the file changed after it was verified.</source>
-        <translation>已不是驗證時那個處於相同狀態的檔案，或檔案已不存在：檔案在驗證之後已有變更。</translation>
-    </message>
-    <message>
-        <source>Not known: no size and modification time were recorded when the file was verified.</source>
-        <translation>未知：驗證檔案時未記錄其大小和修改時間。</translation>
-    </message>
-    <message>
         <source>State at report time</source>
         <translation>產生報告時的狀態</translation>
+    </message>
+    <message>
+        <source>In names and record fields, \xNN stands for the byte NN, which is not UTF-8 or is a control character; \u{XXXX} for the character U+XXXX, which shows nothing or changes how the text around it is shown; \\ for a backslash.</source>
+        <translation>在名稱和記錄欄位中，\xNN 表示位元組 NN，它不是有效的 UTF-8 或是控制字元；\u{XXXX} 表示字元 U+XXXX，它不顯示任何內容或會改變周圍文字的顯示方式；\\ 表示反斜線。</translation>
+    </message>
+    <message>
+        <source>Verdict in the list</source>
+        <translation>清單中的結論</translation>
+    </message>
+    <message>
+        <source>%1: differs from the verdict above, which the file got when it was verified again for this report.</source>
+        <translation>%1：與上方的結論不同；上方的結論是為本報告重新驗證檔案時得出的。</translation>
+    </message>
+    <message>
+        <source>The same as above: the file was verified again for this report.</source>
+        <translation>與上方相同：已為本報告重新驗證檔案。</translation>
+    </message>
+    <message>
+        <source>Checked %1: device, inode, size, modification time and change time still match the file that was verified.</source>
+        <translation>檢查於 %1：裝置、inode、大小、修改時間和狀態變更時間仍與驗證時的檔案一致。</translation>
+    </message>
+    <message>
+        <source>Checked %1: device, inode, size, modification time or change time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>檢查於 %1：裝置、inode、大小、修改時間或狀態變更時間與驗證時的檔案不同，或檔案已不存在：檔案在驗證之後已有變更。</translation>
+    </message>
+    <message>
+        <source>Not known: no device, inode, size, modification time and change time were recorded when the file was verified.</source>
+        <translation>未知：驗證檔案時未記錄其裝置、inode、大小、修改時間和狀態變更時間。</translation>
     </message>
 </context>
 <context>
@@ -400,16 +416,16 @@
         <translation>無法將匯出內容寫入 %1：%2</translation>
     </message>
     <message>
-        <source>Computing the files&apos; SHA-256 digests...</source>
-        <translation>正在計算檔案的 SHA-256 雜湊值...</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
     <message>
         <source>Writing %1...</source>
         <translation>正在寫入 %1...</translation>
+    </message>
+    <message>
+        <source>Verifying the files again and computing their SHA-256 digests...</source>
+        <translation>正在重新驗證檔案並計算其 SHA-256 雜湊值...</translation>
     </message>
 </context>
 <context>

@@ -353,20 +353,36 @@
         <translation>Pokrytí</translation>
     </message>
     <message>
-        <source>Size and modification time still match the file that was verified.</source>
-        <translation>Velikost a čas změny stále odpovídají ověřenému souboru.</translation>
-    </message>
-    <message>
-        <source>Not the same file in the same state as the file that was verified, or the file is gone: the file changed after it was verified.</source>
-        <translation>Není to tentýž soubor ve stejném stavu jako ověřený soubor, nebo soubor zmizel: soubor se po ověření změnil.</translation>
-    </message>
-    <message>
-        <source>Not known: no size and modification time were recorded when the file was verified.</source>
-        <translation>Neznámo: při ověření souboru nebyla zaznamenána velikost ani čas změny.</translation>
-    </message>
-    <message>
         <source>State at report time</source>
         <translation>Stav v době vytvoření protokolu</translation>
+    </message>
+    <message>
+        <source>In names and record fields, \xNN stands for the byte NN, which is not UTF-8 or is a control character; \u{XXXX} for the character U+XXXX, which shows nothing or changes how the text around it is shown; \\ for a backslash.</source>
+        <translation>V názvech a polích záznamu znamená \xNN bajt NN, který není platné UTF-8 nebo je řídicím znakem; \u{XXXX} znak U+XXXX, který nic nezobrazuje nebo mění zobrazení okolního textu; \\ zpětné lomítko.</translation>
+    </message>
+    <message>
+        <source>Verdict in the list</source>
+        <translation>Výsledek v seznamu</translation>
+    </message>
+    <message>
+        <source>%1: differs from the verdict above, which the file got when it was verified again for this report.</source>
+        <translation>%1: liší se od výsledku výše, který soubor dostal při opětovném ověření pro tento protokol.</translation>
+    </message>
+    <message>
+        <source>The same as above: the file was verified again for this report.</source>
+        <translation>Stejný jako výše: soubor byl pro tento protokol znovu ověřen.</translation>
+    </message>
+    <message>
+        <source>Checked %1: device, inode, size, modification time and change time still match the file that was verified.</source>
+        <translation>Zkontrolováno %1: zařízení, i-uzel, velikost, čas změny a čas změny stavu stále odpovídají ověřenému souboru.</translation>
+    </message>
+    <message>
+        <source>Checked %1: device, inode, size, modification time or change time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>Zkontrolováno %1: zařízení, i-uzel, velikost, čas změny nebo čas změny stavu se liší od ověřeného souboru, nebo soubor zmizel: soubor se po ověření změnil.</translation>
+    </message>
+    <message>
+        <source>Not known: no device, inode, size, modification time and change time were recorded when the file was verified.</source>
+        <translation>Neznámo: při ověření souboru nebylo zaznamenáno zařízení, i-uzel, velikost, čas změny ani čas změny stavu.</translation>
     </message>
 </context>
 <context>
@@ -400,16 +416,16 @@
         <translation>Export nelze zapsat do %1: %2</translation>
     </message>
     <message>
-        <source>Computing the files&apos; SHA-256 digests...</source>
-        <translation>Počítají se hodnoty SHA-256 souborů...</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Zrušit</translation>
     </message>
     <message>
         <source>Writing %1...</source>
         <translation>Zapisuje se %1...</translation>
+    </message>
+    <message>
+        <source>Verifying the files again and computing their SHA-256 digests...</source>
+        <translation>Soubory se znovu ověřují a počítají se jejich hodnoty SHA-256...</translation>
     </message>
 </context>
 <context>

@@ -353,20 +353,36 @@
         <translation>Dækning</translation>
     </message>
     <message>
-        <source>Size and modification time still match the file that was verified.</source>
-        <translation>Størrelse og ændringstidspunkt svarer stadig til den fil, der blev kontrolleret.</translation>
-    </message>
-    <message>
-        <source>Not the same file in the same state as the file that was verified, or the file is gone: the file changed after it was verified.</source>
-        <translation>Ikke den samme fil i samme tilstand som den fil, der blev kontrolleret, eller filen er væk: filen er ændret, efter at den blev kontrolleret.</translation>
-    </message>
-    <message>
-        <source>Not known: no size and modification time were recorded when the file was verified.</source>
-        <translation>Ukendt: der blev ikke registreret størrelse og ændringstidspunkt, da filen blev kontrolleret.</translation>
-    </message>
-    <message>
         <source>State at report time</source>
         <translation>Tilstand på rapporttidspunktet</translation>
+    </message>
+    <message>
+        <source>In names and record fields, \xNN stands for the byte NN, which is not UTF-8 or is a control character; \u{XXXX} for the character U+XXXX, which shows nothing or changes how the text around it is shown; \\ for a backslash.</source>
+        <translation>I navne og postfelter står \xNN for byten NN, som ikke er gyldig UTF-8 eller er et kontroltegn; \u{XXXX} for tegnet U+XXXX, som ikke viser noget eller ændrer, hvordan teksten omkring det vises; \\ for en omvendt skråstreg.</translation>
+    </message>
+    <message>
+        <source>Verdict in the list</source>
+        <translation>Resultat i listen</translation>
+    </message>
+    <message>
+        <source>%1: differs from the verdict above, which the file got when it was verified again for this report.</source>
+        <translation>%1: afviger fra resultatet ovenfor, som filen fik, da den blev kontrolleret igen til denne rapport.</translation>
+    </message>
+    <message>
+        <source>The same as above: the file was verified again for this report.</source>
+        <translation>Det samme som ovenfor: filen blev kontrolleret igen til denne rapport.</translation>
+    </message>
+    <message>
+        <source>Checked %1: device, inode, size, modification time and change time still match the file that was verified.</source>
+        <translation>Tjekket %1: enhed, inode, størrelse, ændringstidspunkt og tidspunkt for statusændring svarer stadig til den fil, der blev kontrolleret.</translation>
+    </message>
+    <message>
+        <source>Checked %1: device, inode, size, modification time or change time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>Tjekket %1: enhed, inode, størrelse, ændringstidspunkt eller tidspunkt for statusændring afviger fra den fil, der blev kontrolleret, eller filen er væk: filen er ændret, efter at den blev kontrolleret.</translation>
+    </message>
+    <message>
+        <source>Not known: no device, inode, size, modification time and change time were recorded when the file was verified.</source>
+        <translation>Ukendt: enhed, inode, størrelse, ændringstidspunkt og tidspunkt for statusændring blev ikke registreret, da filen blev kontrolleret.</translation>
     </message>
 </context>
 <context>
@@ -400,16 +416,16 @@
         <translation>Eksporten kunne ikke skrives til %1: %2</translation>
     </message>
     <message>
-        <source>Computing the files&apos; SHA-256 digests...</source>
-        <translation>Beregner filernes SHA-256-værdier...</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Annuller</translation>
     </message>
     <message>
         <source>Writing %1...</source>
         <translation>Skriver %1...</translation>
+    </message>
+    <message>
+        <source>Verifying the files again and computing their SHA-256 digests...</source>
+        <translation>Kontrollerer filerne igen og beregner deres SHA-256-værdier...</translation>
     </message>
 </context>
 <context>

@@ -353,20 +353,36 @@
         <translation>Coverage</translation>
     </message>
     <message>
-        <source>Size and modification time still match the file that was verified.</source>
-        <translation>Size and modification time still match the file that was verified.</translation>
-    </message>
-    <message>
-        <source>Not the same file in the same state as the file that was verified, or the file is gone: the file changed after it was verified.</source>
-        <translation>Not the same file in the same state as the file that was verified, or the file is gone: the file changed after it was verified.</translation>
-    </message>
-    <message>
-        <source>Not known: no size and modification time were recorded when the file was verified.</source>
-        <translation>Not known: no size and modification time were recorded when the file was verified.</translation>
-    </message>
-    <message>
         <source>State at report time</source>
         <translation>State at report time</translation>
+    </message>
+    <message>
+        <source>In names and record fields, \xNN stands for the byte NN, which is not UTF-8 or is a control character; \u{XXXX} for the character U+XXXX, which shows nothing or changes how the text around it is shown; \\ for a backslash.</source>
+        <translation>In names and record fields, \xNN stands for the byte NN, which is not UTF-8 or is a control character; \u{XXXX} for the character U+XXXX, which shows nothing or changes how the text around it is shown; \\ for a backslash.</translation>
+    </message>
+    <message>
+        <source>Verdict in the list</source>
+        <translation>Verdict in the list</translation>
+    </message>
+    <message>
+        <source>%1: differs from the verdict above, which the file got when it was verified again for this report.</source>
+        <translation>%1: differs from the verdict above, which the file got when it was verified again for this report.</translation>
+    </message>
+    <message>
+        <source>The same as above: the file was verified again for this report.</source>
+        <translation>The same as above: the file was verified again for this report.</translation>
+    </message>
+    <message>
+        <source>Checked %1: device, inode, size, modification time and change time still match the file that was verified.</source>
+        <translation>Checked %1: device, inode, size, modification time and change time still match the file that was verified.</translation>
+    </message>
+    <message>
+        <source>Checked %1: device, inode, size, modification time or change time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>Checked %1: device, inode, size, modification time or change time differ from the file that was verified, or the file is gone: the file changed after it was verified.</translation>
+    </message>
+    <message>
+        <source>Not known: no device, inode, size, modification time and change time were recorded when the file was verified.</source>
+        <translation>Not known: no device, inode, size, modification time and change time were recorded when the file was verified.</translation>
     </message>
 </context>
 <context>
@@ -400,16 +416,16 @@
         <translation>The export could not be written to %1: %2</translation>
     </message>
     <message>
-        <source>Computing the files&apos; SHA-256 digests...</source>
-        <translation>Computing the files&apos; SHA-256 digests...</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
     <message>
         <source>Writing %1...</source>
         <translation>Writing %1...</translation>
+    </message>
+    <message>
+        <source>Verifying the files again and computing their SHA-256 digests...</source>
+        <translation>Verifying the files again and computing their SHA-256 digests...</translation>
     </message>
 </context>
 <context>

@@ -353,20 +353,36 @@
         <translation>Couverture</translation>
     </message>
     <message>
-        <source>Size and modification time still match the file that was verified.</source>
-        <translation>La taille et la date de modification correspondent toujours au fichier vérifié.</translation>
-    </message>
-    <message>
-        <source>Not the same file in the same state as the file that was verified, or the file is gone: the file changed after it was verified.</source>
-        <translation>Ce n&apos;est plus le même fichier dans le même état que le fichier vérifié, ou le fichier a disparu : le fichier a changé depuis sa vérification.</translation>
-    </message>
-    <message>
-        <source>Not known: no size and modification time were recorded when the file was verified.</source>
-        <translation>Inconnu : aucune taille ni date de modification n&apos;a été relevée lors de la vérification du fichier.</translation>
-    </message>
-    <message>
         <source>State at report time</source>
         <translation>État au moment du rapport</translation>
+    </message>
+    <message>
+        <source>In names and record fields, \xNN stands for the byte NN, which is not UTF-8 or is a control character; \u{XXXX} for the character U+XXXX, which shows nothing or changes how the text around it is shown; \\ for a backslash.</source>
+        <translation>Dans les noms et les champs de l&apos;enregistrement, \xNN représente l&apos;octet NN, qui n&apos;est pas de l&apos;UTF-8 valide ou est un caractère de contrôle ; \u{XXXX} le caractère U+XXXX, qui n&apos;affiche rien ou modifie l&apos;affichage du texte qui l&apos;entoure ; \\ une barre oblique inverse.</translation>
+    </message>
+    <message>
+        <source>Verdict in the list</source>
+        <translation>Verdict dans la liste</translation>
+    </message>
+    <message>
+        <source>%1: differs from the verdict above, which the file got when it was verified again for this report.</source>
+        <translation>%1 : diffère du verdict ci-dessus, obtenu par le fichier lors de sa nouvelle vérification pour ce rapport.</translation>
+    </message>
+    <message>
+        <source>The same as above: the file was verified again for this report.</source>
+        <translation>Identique au verdict ci-dessus : le fichier a été vérifié à nouveau pour ce rapport.</translation>
+    </message>
+    <message>
+        <source>Checked %1: device, inode, size, modification time and change time still match the file that was verified.</source>
+        <translation>Contrôlé le %1 : le périphérique, l&apos;inode, la taille, la date de modification et la date de changement d&apos;état correspondent toujours au fichier vérifié.</translation>
+    </message>
+    <message>
+        <source>Checked %1: device, inode, size, modification time or change time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>Contrôlé le %1 : le périphérique, l&apos;inode, la taille, la date de modification ou la date de changement d&apos;état diffèrent du fichier vérifié, ou le fichier a disparu : le fichier a changé depuis sa vérification.</translation>
+    </message>
+    <message>
+        <source>Not known: no device, inode, size, modification time and change time were recorded when the file was verified.</source>
+        <translation>Inconnu : ni le périphérique, ni l&apos;inode, ni la taille, ni la date de modification, ni la date de changement d&apos;état n&apos;ont été relevés lors de la vérification du fichier.</translation>
     </message>
 </context>
 <context>
@@ -400,16 +416,16 @@
         <translation>L&apos;export n&apos;a pas pu être écrit dans %1 : %2</translation>
     </message>
     <message>
-        <source>Computing the files&apos; SHA-256 digests...</source>
-        <translation>Calcul des empreintes SHA-256 des fichiers...</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
         <source>Writing %1...</source>
         <translation>Écriture de %1...</translation>
+    </message>
+    <message>
+        <source>Verifying the files again and computing their SHA-256 digests...</source>
+        <translation>Nouvelle vérification des fichiers et calcul de leurs empreintes SHA-256...</translation>
     </message>
 </context>
 <context>

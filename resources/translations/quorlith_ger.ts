@@ -353,20 +353,36 @@
         <translation>Abdeckung</translation>
     </message>
     <message>
-        <source>Size and modification time still match the file that was verified.</source>
-        <translation>Größe und Änderungszeitpunkt stimmen noch mit der geprüften Datei überein.</translation>
-    </message>
-    <message>
-        <source>Not the same file in the same state as the file that was verified, or the file is gone: the file changed after it was verified.</source>
-        <translation>Nicht mehr dieselbe Datei im selben Zustand wie die geprüfte Datei, oder die Datei ist nicht mehr vorhanden: Die Datei hat sich seit der Prüfung geändert.</translation>
-    </message>
-    <message>
-        <source>Not known: no size and modification time were recorded when the file was verified.</source>
-        <translation>Nicht bekannt: Bei der Prüfung wurden Größe und Änderungszeitpunkt nicht festgehalten.</translation>
-    </message>
-    <message>
         <source>State at report time</source>
         <translation>Zustand bei Erstellung des Berichts</translation>
+    </message>
+    <message>
+        <source>In names and record fields, \xNN stands for the byte NN, which is not UTF-8 or is a control character; \u{XXXX} for the character U+XXXX, which shows nothing or changes how the text around it is shown; \\ for a backslash.</source>
+        <translation>In Namen und Feldern des Datensatzes steht \xNN für das Byte NN, das kein gültiges UTF-8 oder ein Steuerzeichen ist; \u{XXXX} für das Zeichen U+XXXX, das nichts anzeigt oder die Darstellung des umgebenden Textes verändert; \\ für einen Backslash.</translation>
+    </message>
+    <message>
+        <source>Verdict in the list</source>
+        <translation>Ergebnis in der Liste</translation>
+    </message>
+    <message>
+        <source>%1: differs from the verdict above, which the file got when it was verified again for this report.</source>
+        <translation>%1: weicht vom obigen Ergebnis ab, das die Datei bei der erneuten Prüfung für diesen Bericht erhielt.</translation>
+    </message>
+    <message>
+        <source>The same as above: the file was verified again for this report.</source>
+        <translation>Wie oben: Die Datei wurde für diesen Bericht erneut geprüft.</translation>
+    </message>
+    <message>
+        <source>Checked %1: device, inode, size, modification time and change time still match the file that was verified.</source>
+        <translation>Überprüft am %1: Gerät, Inode, Größe, Änderungszeitpunkt und Zeitpunkt der Statusänderung stimmen noch mit der geprüften Datei überein.</translation>
+    </message>
+    <message>
+        <source>Checked %1: device, inode, size, modification time or change time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>Überprüft am %1: Gerät, Inode, Größe, Änderungszeitpunkt oder Zeitpunkt der Statusänderung weichen von der geprüften Datei ab, oder die Datei ist nicht mehr vorhanden: Die Datei hat sich seit der Prüfung geändert.</translation>
+    </message>
+    <message>
+        <source>Not known: no device, inode, size, modification time and change time were recorded when the file was verified.</source>
+        <translation>Nicht bekannt: Bei der Prüfung wurden Gerät, Inode, Größe, Änderungszeitpunkt und Zeitpunkt der Statusänderung nicht festgehalten.</translation>
     </message>
 </context>
 <context>
@@ -400,16 +416,16 @@
         <translation>Der Export ließ sich nicht nach %1 schreiben: %2</translation>
     </message>
     <message>
-        <source>Computing the files&apos; SHA-256 digests...</source>
-        <translation>SHA-256-Hashwerte der Dateien werden berechnet...</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Writing %1...</source>
         <translation>%1 wird geschrieben...</translation>
+    </message>
+    <message>
+        <source>Verifying the files again and computing their SHA-256 digests...</source>
+        <translation>Dateien werden erneut geprüft und ihre SHA-256-Hashwerte berechnet...</translation>
     </message>
 </context>
 <context>

@@ -353,20 +353,36 @@
         <translation>Lefedettség</translation>
     </message>
     <message>
-        <source>Size and modification time still match the file that was verified.</source>
-        <translation>A méret és a módosítás ideje még mindig egyezik az ellenőrzött fájléval.</translation>
-    </message>
-    <message>
-        <source>Not the same file in the same state as the file that was verified, or the file is gone: the file changed after it was verified.</source>
-        <translation>Már nem ugyanaz a fájl ugyanabban az állapotban, mint az ellenőrzött fájl, vagy a fájl már nincs meg: a fájl az ellenőrzés után megváltozott.</translation>
-    </message>
-    <message>
-        <source>Not known: no size and modification time were recorded when the file was verified.</source>
-        <translation>Nem ismert: a fájl ellenőrzésekor nem rögzült méret és módosítási idő.</translation>
-    </message>
-    <message>
         <source>State at report time</source>
         <translation>Állapot a jelentés készítésekor</translation>
+    </message>
+    <message>
+        <source>In names and record fields, \xNN stands for the byte NN, which is not UTF-8 or is a control character; \u{XXXX} for the character U+XXXX, which shows nothing or changes how the text around it is shown; \\ for a backslash.</source>
+        <translation>A nevekben és a rekord mezőiben a \xNN az NN bájtot jelöli, amely nem érvényes UTF-8 vagy vezérlőkarakter; a \u{XXXX} az U+XXXX karaktert, amely nem jelenít meg semmit, vagy megváltoztatja a körülötte lévő szöveg megjelenítését; a \\ egy fordított perjelet.</translation>
+    </message>
+    <message>
+        <source>Verdict in the list</source>
+        <translation>Eredmény a listában</translation>
+    </message>
+    <message>
+        <source>%1: differs from the verdict above, which the file got when it was verified again for this report.</source>
+        <translation>%1: eltér a fenti eredménytől, amelyet a fájl a jelentéshez végzett újbóli ellenőrzéskor kapott.</translation>
+    </message>
+    <message>
+        <source>The same as above: the file was verified again for this report.</source>
+        <translation>Ugyanaz, mint fent: a fájlt a jelentéshez újra ellenőriztük.</translation>
+    </message>
+    <message>
+        <source>Checked %1: device, inode, size, modification time and change time still match the file that was verified.</source>
+        <translation>Ellenőrzés ideje %1: az eszköz, az inode, a méret, a módosítás ideje és az állapotváltozás ideje még mindig egyezik az ellenőrzött fájléval.</translation>
+    </message>
+    <message>
+        <source>Checked %1: device, inode, size, modification time or change time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>Ellenőrzés ideje %1: az eszköz, az inode, a méret, a módosítás ideje vagy az állapotváltozás ideje eltér az ellenőrzött fájlétól, vagy a fájl már nincs meg: a fájl az ellenőrzés után megváltozott.</translation>
+    </message>
+    <message>
+        <source>Not known: no device, inode, size, modification time and change time were recorded when the file was verified.</source>
+        <translation>Nem ismert: a fájl ellenőrzésekor nem rögzült az eszköz, az inode, a méret, a módosítás ideje és az állapotváltozás ideje.</translation>
     </message>
 </context>
 <context>
@@ -400,16 +416,16 @@
         <translation>Az export nem írható ide: %1: %2</translation>
     </message>
     <message>
-        <source>Computing the files&apos; SHA-256 digests...</source>
-        <translation>A fájlok SHA-256 kivonatainak kiszámítása...</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Mégse</translation>
     </message>
     <message>
         <source>Writing %1...</source>
         <translation>%1 írása...</translation>
+    </message>
+    <message>
+        <source>Verifying the files again and computing their SHA-256 digests...</source>
+        <translation>A fájlok újbóli ellenőrzése és SHA-256 kivonataik kiszámítása...</translation>
     </message>
 </context>
 <context>

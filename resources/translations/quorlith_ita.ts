@@ -353,20 +353,36 @@
         <translation>Copertura</translation>
     </message>
     <message>
-        <source>Size and modification time still match the file that was verified.</source>
-        <translation>Dimensione e data di modifica corrispondono ancora al file verificato.</translation>
-    </message>
-    <message>
-        <source>Not the same file in the same state as the file that was verified, or the file is gone: the file changed after it was verified.</source>
-        <translation>Non è più lo stesso file nello stesso stato del file verificato, oppure il file non c&apos;è più: il file è cambiato dopo la verifica.</translation>
-    </message>
-    <message>
-        <source>Not known: no size and modification time were recorded when the file was verified.</source>
-        <translation>Non noto: al momento della verifica non sono state registrate dimensione e data di modifica.</translation>
-    </message>
-    <message>
         <source>State at report time</source>
         <translation>Stato al momento del rapporto</translation>
+    </message>
+    <message>
+        <source>In names and record fields, \xNN stands for the byte NN, which is not UTF-8 or is a control character; \u{XXXX} for the character U+XXXX, which shows nothing or changes how the text around it is shown; \\ for a backslash.</source>
+        <translation>Nei nomi e nei campi del record, \xNN indica il byte NN, che non è UTF-8 valido o è un carattere di controllo; \u{XXXX} il carattere U+XXXX, che non mostra nulla o cambia il modo in cui viene mostrato il testo circostante; \\ una barra rovesciata.</translation>
+    </message>
+    <message>
+        <source>Verdict in the list</source>
+        <translation>Verdetto nell&apos;elenco</translation>
+    </message>
+    <message>
+        <source>%1: differs from the verdict above, which the file got when it was verified again for this report.</source>
+        <translation>%1: diverso dal verdetto sopra, ottenuto dal file quando è stato verificato di nuovo per questo rapporto.</translation>
+    </message>
+    <message>
+        <source>The same as above: the file was verified again for this report.</source>
+        <translation>Uguale a quello sopra: il file è stato verificato di nuovo per questo rapporto.</translation>
+    </message>
+    <message>
+        <source>Checked %1: device, inode, size, modification time and change time still match the file that was verified.</source>
+        <translation>Controllato il %1: dispositivo, inode, dimensione, data di modifica e data di cambio di stato corrispondono ancora al file verificato.</translation>
+    </message>
+    <message>
+        <source>Checked %1: device, inode, size, modification time or change time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>Controllato il %1: dispositivo, inode, dimensione, data di modifica o data di cambio di stato differiscono dal file verificato, oppure il file non c&apos;è più: il file è cambiato dopo la verifica.</translation>
+    </message>
+    <message>
+        <source>Not known: no device, inode, size, modification time and change time were recorded when the file was verified.</source>
+        <translation>Non noto: al momento della verifica non sono stati registrati dispositivo, inode, dimensione, data di modifica e data di cambio di stato.</translation>
     </message>
 </context>
 <context>
@@ -400,16 +416,16 @@
         <translation>Impossibile scrivere l&apos;esportazione in %1: %2</translation>
     </message>
     <message>
-        <source>Computing the files&apos; SHA-256 digests...</source>
-        <translation>Calcolo delle impronte SHA-256 dei file...</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
     </message>
     <message>
         <source>Writing %1...</source>
         <translation>Scrittura di %1...</translation>
+    </message>
+    <message>
+        <source>Verifying the files again and computing their SHA-256 digests...</source>
+        <translation>Nuova verifica dei file e calcolo delle impronte SHA-256...</translation>
     </message>
 </context>
 <context>

@@ -353,20 +353,36 @@
         <translation>対象範囲</translation>
     </message>
     <message>
-        <source>Size and modification time still match the file that was verified.</source>
-        <translation>サイズと更新日時は、検証したファイルと現在も一致しています。</translation>
-    </message>
-    <message>
-        <source>Not the same file in the same state as the file that was verified, or the file is gone: the file changed after it was verified.</source>
-        <translation>検証したファイルと同じ状態の同じファイルではないか、ファイルがなくなっています。検証後にファイルが変更されました。</translation>
-    </message>
-    <message>
-        <source>Not known: no size and modification time were recorded when the file was verified.</source>
-        <translation>不明：検証時にサイズと更新日時が記録されていません。</translation>
-    </message>
-    <message>
         <source>State at report time</source>
         <translation>レポート作成時の状態</translation>
+    </message>
+    <message>
+        <source>In names and record fields, \xNN stands for the byte NN, which is not UTF-8 or is a control character; \u{XXXX} for the character U+XXXX, which shows nothing or changes how the text around it is shown; \\ for a backslash.</source>
+        <translation>名前とレコードのフィールドでは、\xNN は有効な UTF-8 ではないか制御文字であるバイト NN を、\u{XXXX} は何も表示しないか周囲のテキストの表示を変える文字 U+XXXX を、\\ はバックスラッシュを表します。</translation>
+    </message>
+    <message>
+        <source>Verdict in the list</source>
+        <translation>リストでの判定</translation>
+    </message>
+    <message>
+        <source>%1: differs from the verdict above, which the file got when it was verified again for this report.</source>
+        <translation>%1：上記の判定と異なります。上記は、このレポートのためにファイルを再検証して得た判定です。</translation>
+    </message>
+    <message>
+        <source>The same as above: the file was verified again for this report.</source>
+        <translation>上記と同じ：このレポートのためにファイルを再検証しました。</translation>
+    </message>
+    <message>
+        <source>Checked %1: device, inode, size, modification time and change time still match the file that was verified.</source>
+        <translation>%1 に確認：デバイス、inode、サイズ、更新日時、状態変更日時は、検証したファイルと現在も一致しています。</translation>
+    </message>
+    <message>
+        <source>Checked %1: device, inode, size, modification time or change time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>%1 に確認：デバイス、inode、サイズ、更新日時、状態変更日時のいずれかが検証したファイルと異なるか、ファイルがなくなっています。検証後にファイルが変更されました。</translation>
+    </message>
+    <message>
+        <source>Not known: no device, inode, size, modification time and change time were recorded when the file was verified.</source>
+        <translation>不明：検証時にデバイス、inode、サイズ、更新日時、状態変更日時が記録されていません。</translation>
     </message>
 </context>
 <context>
@@ -400,16 +416,16 @@
         <translation>エクスポートを %1 に書き込めませんでした：%2</translation>
     </message>
     <message>
-        <source>Computing the files&apos; SHA-256 digests...</source>
-        <translation>ファイルの SHA-256 ダイジェストを計算しています...</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
     </message>
     <message>
         <source>Writing %1...</source>
         <translation>%1 を書き込んでいます...</translation>
+    </message>
+    <message>
+        <source>Verifying the files again and computing their SHA-256 digests...</source>
+        <translation>ファイルを再検証し、SHA-256 ダイジェストを計算しています...</translation>
     </message>
 </context>
 <context>

@@ -353,20 +353,36 @@
         <translation>보호 범위</translation>
     </message>
     <message>
-        <source>Size and modification time still match the file that was verified.</source>
-        <translation>파일 크기와 수정 시간이 확인한 파일과 여전히 일치합니다.</translation>
-    </message>
-    <message>
-        <source>Not the same file in the same state as the file that was verified, or the file is gone: the file changed after it was verified.</source>
-        <translation>확인한 파일과 같은 상태의 같은 파일이 아니거나 파일이 없어졌습니다. 확인한 후에 파일이 변경되었습니다.</translation>
-    </message>
-    <message>
-        <source>Not known: no size and modification time were recorded when the file was verified.</source>
-        <translation>알 수 없음: 파일을 확인할 때 크기와 수정 시간이 기록되지 않았습니다.</translation>
-    </message>
-    <message>
         <source>State at report time</source>
         <translation>보고서 작성 시점의 상태</translation>
+    </message>
+    <message>
+        <source>In names and record fields, \xNN stands for the byte NN, which is not UTF-8 or is a control character; \u{XXXX} for the character U+XXXX, which shows nothing or changes how the text around it is shown; \\ for a backslash.</source>
+        <translation>이름과 레코드 필드에서 \xNN은 유효한 UTF-8이 아니거나 제어 문자인 바이트 NN을, \u{XXXX}는 아무것도 표시하지 않거나 주변 텍스트가 표시되는 방식을 바꾸는 문자 U+XXXX를, \\는 백슬래시를 나타냅니다.</translation>
+    </message>
+    <message>
+        <source>Verdict in the list</source>
+        <translation>목록의 판정</translation>
+    </message>
+    <message>
+        <source>%1: differs from the verdict above, which the file got when it was verified again for this report.</source>
+        <translation>%1: 위의 판정과 다릅니다. 위의 판정은 이 보고서를 위해 파일을 다시 확인하여 얻은 것입니다.</translation>
+    </message>
+    <message>
+        <source>The same as above: the file was verified again for this report.</source>
+        <translation>위와 같음: 이 보고서를 위해 파일을 다시 확인했습니다.</translation>
+    </message>
+    <message>
+        <source>Checked %1: device, inode, size, modification time and change time still match the file that was verified.</source>
+        <translation>%1에 확인: 장치, inode, 크기, 수정 시간, 상태 변경 시간이 확인한 파일과 여전히 일치합니다.</translation>
+    </message>
+    <message>
+        <source>Checked %1: device, inode, size, modification time or change time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>%1에 확인: 장치, inode, 크기, 수정 시간 또는 상태 변경 시간이 확인한 파일과 다르거나 파일이 없어졌습니다. 확인한 후에 파일이 변경되었습니다.</translation>
+    </message>
+    <message>
+        <source>Not known: no device, inode, size, modification time and change time were recorded when the file was verified.</source>
+        <translation>알 수 없음: 파일을 확인할 때 장치, inode, 크기, 수정 시간, 상태 변경 시간이 기록되지 않았습니다.</translation>
     </message>
 </context>
 <context>
@@ -400,16 +416,16 @@
         <translation>내보낸 내용을 %1에 쓸 수 없습니다: %2</translation>
     </message>
     <message>
-        <source>Computing the files&apos; SHA-256 digests...</source>
-        <translation>파일의 SHA-256 다이제스트를 계산하는 중...</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>취소</translation>
     </message>
     <message>
         <source>Writing %1...</source>
         <translation>%1 쓰는 중...</translation>
+    </message>
+    <message>
+        <source>Verifying the files again and computing their SHA-256 digests...</source>
+        <translation>파일을 다시 확인하고 SHA-256 다이제스트를 계산하는 중...</translation>
     </message>
 </context>
 <context>

@@ -353,20 +353,36 @@
         <translation>Dekking</translation>
     </message>
     <message>
-        <source>Size and modification time still match the file that was verified.</source>
-        <translation>Grootte en wijzigingstijdstip komen nog overeen met het geverifieerde bestand.</translation>
-    </message>
-    <message>
-        <source>Not the same file in the same state as the file that was verified, or the file is gone: the file changed after it was verified.</source>
-        <translation>Niet meer hetzelfde bestand in dezelfde staat als het geverifieerde bestand, of het bestand is verdwenen: het bestand is na de verificatie gewijzigd.</translation>
-    </message>
-    <message>
-        <source>Not known: no size and modification time were recorded when the file was verified.</source>
-        <translation>Onbekend: bij de verificatie zijn geen grootte en wijzigingstijdstip vastgelegd.</translation>
-    </message>
-    <message>
         <source>State at report time</source>
         <translation>Toestand bij het opstellen van het rapport</translation>
+    </message>
+    <message>
+        <source>In names and record fields, \xNN stands for the byte NN, which is not UTF-8 or is a control character; \u{XXXX} for the character U+XXXX, which shows nothing or changes how the text around it is shown; \\ for a backslash.</source>
+        <translation>In namen en recordvelden staat \xNN voor de byte NN, die geen geldige UTF-8 is of een stuurteken is; \u{XXXX} voor het teken U+XXXX, dat niets toont of verandert hoe de tekst eromheen wordt getoond; \\ voor een backslash.</translation>
+    </message>
+    <message>
+        <source>Verdict in the list</source>
+        <translation>Uitkomst in de lijst</translation>
+    </message>
+    <message>
+        <source>%1: differs from the verdict above, which the file got when it was verified again for this report.</source>
+        <translation>%1: wijkt af van de uitkomst hierboven, die het bestand kreeg toen het voor dit rapport opnieuw werd geverifieerd.</translation>
+    </message>
+    <message>
+        <source>The same as above: the file was verified again for this report.</source>
+        <translation>Dezelfde als hierboven: het bestand is voor dit rapport opnieuw geverifieerd.</translation>
+    </message>
+    <message>
+        <source>Checked %1: device, inode, size, modification time and change time still match the file that was verified.</source>
+        <translation>Gecontroleerd op %1: apparaat, inode, grootte, wijzigingstijdstip en tijdstip van statuswijziging komen nog overeen met het geverifieerde bestand.</translation>
+    </message>
+    <message>
+        <source>Checked %1: device, inode, size, modification time or change time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>Gecontroleerd op %1: apparaat, inode, grootte, wijzigingstijdstip of tijdstip van statuswijziging wijken af van het geverifieerde bestand, of het bestand is verdwenen: het bestand is na de verificatie gewijzigd.</translation>
+    </message>
+    <message>
+        <source>Not known: no device, inode, size, modification time and change time were recorded when the file was verified.</source>
+        <translation>Onbekend: bij de verificatie zijn apparaat, inode, grootte, wijzigingstijdstip en tijdstip van statuswijziging niet vastgelegd.</translation>
     </message>
 </context>
 <context>
@@ -400,16 +416,16 @@
         <translation>De export kon niet naar %1 worden geschreven: %2</translation>
     </message>
     <message>
-        <source>Computing the files&apos; SHA-256 digests...</source>
-        <translation>SHA-256-hashes van de bestanden worden berekend...</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Annuleren</translation>
     </message>
     <message>
         <source>Writing %1...</source>
         <translation>%1 wordt geschreven...</translation>
+    </message>
+    <message>
+        <source>Verifying the files again and computing their SHA-256 digests...</source>
+        <translation>Bestanden worden opnieuw geverifieerd en hun SHA-256-hashes berekend...</translation>
     </message>
 </context>
 <context>

@@ -353,20 +353,36 @@
         <translation>Dekning</translation>
     </message>
     <message>
-        <source>Size and modification time still match the file that was verified.</source>
-        <translation>Størrelse og endringstidspunkt stemmer fortsatt med filen som ble kontrollert.</translation>
-    </message>
-    <message>
-        <source>Not the same file in the same state as the file that was verified, or the file is gone: the file changed after it was verified.</source>
-        <translation>Ikke lenger den samme filen i samme tilstand som filen som ble kontrollert, eller filen er borte: filen er endret etter at den ble kontrollert.</translation>
-    </message>
-    <message>
-        <source>Not known: no size and modification time were recorded when the file was verified.</source>
-        <translation>Ukjent: ingen størrelse og intet endringstidspunkt ble registrert da filen ble kontrollert.</translation>
-    </message>
-    <message>
         <source>State at report time</source>
         <translation>Tilstand da rapporten ble utarbeidet</translation>
+    </message>
+    <message>
+        <source>In names and record fields, \xNN stands for the byte NN, which is not UTF-8 or is a control character; \u{XXXX} for the character U+XXXX, which shows nothing or changes how the text around it is shown; \\ for a backslash.</source>
+        <translation>I navn og postfelt står \xNN for byten NN, som ikke er gyldig UTF-8 eller er et kontrolltegn; \u{XXXX} for tegnet U+XXXX, som ikke viser noe eller endrer hvordan teksten rundt vises; \\ for en omvendt skråstrek.</translation>
+    </message>
+    <message>
+        <source>Verdict in the list</source>
+        <translation>Resultat i listen</translation>
+    </message>
+    <message>
+        <source>%1: differs from the verdict above, which the file got when it was verified again for this report.</source>
+        <translation>%1: avviker fra resultatet ovenfor, som filen fikk da den ble kontrollert på nytt for denne rapporten.</translation>
+    </message>
+    <message>
+        <source>The same as above: the file was verified again for this report.</source>
+        <translation>Det samme som ovenfor: filen ble kontrollert på nytt for denne rapporten.</translation>
+    </message>
+    <message>
+        <source>Checked %1: device, inode, size, modification time and change time still match the file that was verified.</source>
+        <translation>Sjekket %1: enhet, inode, størrelse, endringstidspunkt og tidspunkt for statusendring stemmer fortsatt med filen som ble kontrollert.</translation>
+    </message>
+    <message>
+        <source>Checked %1: device, inode, size, modification time or change time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>Sjekket %1: enhet, inode, størrelse, endringstidspunkt eller tidspunkt for statusendring avviker fra filen som ble kontrollert, eller filen er borte: filen er endret etter at den ble kontrollert.</translation>
+    </message>
+    <message>
+        <source>Not known: no device, inode, size, modification time and change time were recorded when the file was verified.</source>
+        <translation>Ukjent: enhet, inode, størrelse, endringstidspunkt og tidspunkt for statusendring ble ikke registrert da filen ble kontrollert.</translation>
     </message>
 </context>
 <context>
@@ -400,16 +416,16 @@
         <translation>Eksporten kunne ikke skrives til %1: %2</translation>
     </message>
     <message>
-        <source>Computing the files&apos; SHA-256 digests...</source>
-        <translation>Beregner filenes SHA-256-sjekksummer...</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Avbryt</translation>
     </message>
     <message>
         <source>Writing %1...</source>
         <translation>Skriver %1...</translation>
+    </message>
+    <message>
+        <source>Verifying the files again and computing their SHA-256 digests...</source>
+        <translation>Kontrollerer filene på nytt og beregner SHA-256-sjekksummene deres...</translation>
     </message>
 </context>
 <context>

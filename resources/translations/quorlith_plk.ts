@@ -353,20 +353,36 @@
         <translation>Zakres ochrony</translation>
     </message>
     <message>
-        <source>Size and modification time still match the file that was verified.</source>
-        <translation>Rozmiar i czas modyfikacji nadal zgadzają się z plikiem, który zweryfikowano.</translation>
-    </message>
-    <message>
-        <source>Not the same file in the same state as the file that was verified, or the file is gone: the file changed after it was verified.</source>
-        <translation>To już nie ten sam plik w tym samym stanie co plik, który zweryfikowano, albo plik zniknął: plik zmienił się po weryfikacji.</translation>
-    </message>
-    <message>
-        <source>Not known: no size and modification time were recorded when the file was verified.</source>
-        <translation>Nieznany: podczas weryfikacji pliku nie zapisano rozmiaru ani czasu modyfikacji.</translation>
-    </message>
-    <message>
         <source>State at report time</source>
         <translation>Stan w chwili sporządzenia raportu</translation>
+    </message>
+    <message>
+        <source>In names and record fields, \xNN stands for the byte NN, which is not UTF-8 or is a control character; \u{XXXX} for the character U+XXXX, which shows nothing or changes how the text around it is shown; \\ for a backslash.</source>
+        <translation>W nazwach i polach rekordu \xNN oznacza bajt NN, który nie jest poprawnym UTF-8 lub jest znakiem sterującym; \u{XXXX} – znak U+XXXX, który nic nie wyświetla lub zmienia sposób wyświetlania otaczającego tekstu; \\ – ukośnik wsteczny.</translation>
+    </message>
+    <message>
+        <source>Verdict in the list</source>
+        <translation>Werdykt na liście</translation>
+    </message>
+    <message>
+        <source>%1: differs from the verdict above, which the file got when it was verified again for this report.</source>
+        <translation>%1: różni się od werdyktu powyżej, który plik otrzymał przy ponownej weryfikacji na potrzeby tego raportu.</translation>
+    </message>
+    <message>
+        <source>The same as above: the file was verified again for this report.</source>
+        <translation>Taki sam jak powyżej: plik zweryfikowano ponownie na potrzeby tego raportu.</translation>
+    </message>
+    <message>
+        <source>Checked %1: device, inode, size, modification time and change time still match the file that was verified.</source>
+        <translation>Sprawdzono %1: urządzenie, i-węzeł, rozmiar, czas modyfikacji i czas zmiany stanu nadal zgadzają się z plikiem, który zweryfikowano.</translation>
+    </message>
+    <message>
+        <source>Checked %1: device, inode, size, modification time or change time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>Sprawdzono %1: urządzenie, i-węzeł, rozmiar, czas modyfikacji lub czas zmiany stanu różnią się od pliku, który zweryfikowano, albo plik zniknął: plik zmienił się po weryfikacji.</translation>
+    </message>
+    <message>
+        <source>Not known: no device, inode, size, modification time and change time were recorded when the file was verified.</source>
+        <translation>Nieznany: podczas weryfikacji pliku nie zapisano urządzenia, i-węzła, rozmiaru, czasu modyfikacji ani czasu zmiany stanu.</translation>
     </message>
 </context>
 <context>
@@ -400,16 +416,16 @@
         <translation>Nie można zapisać eksportu w %1: %2</translation>
     </message>
     <message>
-        <source>Computing the files&apos; SHA-256 digests...</source>
-        <translation>Obliczanie skrótów SHA-256 plików...</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Anuluj</translation>
     </message>
     <message>
         <source>Writing %1...</source>
         <translation>Zapisywanie %1...</translation>
+    </message>
+    <message>
+        <source>Verifying the files again and computing their SHA-256 digests...</source>
+        <translation>Ponowna weryfikacja plików i obliczanie ich skrótów SHA-256...</translation>
     </message>
 </context>
 <context>

@@ -353,20 +353,36 @@
         <translation>Cobertura</translation>
     </message>
     <message>
-        <source>Size and modification time still match the file that was verified.</source>
-        <translation>O tamanho e a data de modificação ainda conferem com os do arquivo verificado.</translation>
-    </message>
-    <message>
-        <source>Not the same file in the same state as the file that was verified, or the file is gone: the file changed after it was verified.</source>
-        <translation>Já não é o mesmo arquivo no mesmo estado do arquivo verificado, ou o arquivo não existe mais: o arquivo mudou depois de verificado.</translation>
-    </message>
-    <message>
-        <source>Not known: no size and modification time were recorded when the file was verified.</source>
-        <translation>Desconhecido: o tamanho e a data de modificação não foram registrados quando o arquivo foi verificado.</translation>
-    </message>
-    <message>
         <source>State at report time</source>
         <translation>Situação na emissão do relatório</translation>
+    </message>
+    <message>
+        <source>In names and record fields, \xNN stands for the byte NN, which is not UTF-8 or is a control character; \u{XXXX} for the character U+XXXX, which shows nothing or changes how the text around it is shown; \\ for a backslash.</source>
+        <translation>Em nomes e campos do registro, \xNN representa o byte NN, que não é UTF-8 válido ou é um caractere de controle; \u{XXXX}, o caractere U+XXXX, que não exibe nada ou muda a forma como o texto ao redor é exibido; \\, uma barra invertida.</translation>
+    </message>
+    <message>
+        <source>Verdict in the list</source>
+        <translation>Veredito na lista</translation>
+    </message>
+    <message>
+        <source>%1: differs from the verdict above, which the file got when it was verified again for this report.</source>
+        <translation>%1: difere do veredito acima, que o arquivo recebeu ao ser verificado novamente para este relatório.</translation>
+    </message>
+    <message>
+        <source>The same as above: the file was verified again for this report.</source>
+        <translation>O mesmo de cima: o arquivo foi verificado novamente para este relatório.</translation>
+    </message>
+    <message>
+        <source>Checked %1: device, inode, size, modification time and change time still match the file that was verified.</source>
+        <translation>Checado em %1: dispositivo, inode, tamanho, data de modificação e data de alteração de status ainda conferem com os do arquivo verificado.</translation>
+    </message>
+    <message>
+        <source>Checked %1: device, inode, size, modification time or change time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>Checado em %1: dispositivo, inode, tamanho, data de modificação ou data de alteração de status diferem dos do arquivo verificado, ou o arquivo não existe mais: o arquivo mudou depois de verificado.</translation>
+    </message>
+    <message>
+        <source>Not known: no device, inode, size, modification time and change time were recorded when the file was verified.</source>
+        <translation>Desconhecido: dispositivo, inode, tamanho, data de modificação e data de alteração de status não foram registrados quando o arquivo foi verificado.</translation>
     </message>
 </context>
 <context>
@@ -400,16 +416,16 @@
         <translation>Não foi possível gravar a exportação em %1: %2</translation>
     </message>
     <message>
-        <source>Computing the files&apos; SHA-256 digests...</source>
-        <translation>Calculando os hashes SHA-256 dos arquivos...</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
     <message>
         <source>Writing %1...</source>
         <translation>Gravando %1...</translation>
+    </message>
+    <message>
+        <source>Verifying the files again and computing their SHA-256 digests...</source>
+        <translation>Verificando os arquivos novamente e calculando seus hashes SHA-256...</translation>
     </message>
 </context>
 <context>

@@ -353,20 +353,36 @@
         <translation>Cobertura</translation>
     </message>
     <message>
-        <source>Size and modification time still match the file that was verified.</source>
-        <translation>O tamanho e a data de modificação continuam a coincidir com os do ficheiro verificado.</translation>
-    </message>
-    <message>
-        <source>Not the same file in the same state as the file that was verified, or the file is gone: the file changed after it was verified.</source>
-        <translation>Já não é o mesmo ficheiro no mesmo estado do ficheiro verificado, ou o ficheiro já não existe: o ficheiro foi alterado depois de verificado.</translation>
-    </message>
-    <message>
-        <source>Not known: no size and modification time were recorded when the file was verified.</source>
-        <translation>Desconhecido: o tamanho e a data de modificação não foram registados quando o ficheiro foi verificado.</translation>
-    </message>
-    <message>
         <source>State at report time</source>
         <translation>Estado à data do relatório</translation>
+    </message>
+    <message>
+        <source>In names and record fields, \xNN stands for the byte NN, which is not UTF-8 or is a control character; \u{XXXX} for the character U+XXXX, which shows nothing or changes how the text around it is shown; \\ for a backslash.</source>
+        <translation>Nos nomes e campos do registo, \xNN representa o byte NN, que não é UTF-8 válido ou é um carácter de controlo; \u{XXXX}, o carácter U+XXXX, que não mostra nada ou altera a forma como o texto à volta é mostrado; \\, uma barra invertida.</translation>
+    </message>
+    <message>
+        <source>Verdict in the list</source>
+        <translation>Veredicto na lista</translation>
+    </message>
+    <message>
+        <source>%1: differs from the verdict above, which the file got when it was verified again for this report.</source>
+        <translation>%1: difere do veredicto acima, que o ficheiro obteve ao ser verificado de novo para este relatório.</translation>
+    </message>
+    <message>
+        <source>The same as above: the file was verified again for this report.</source>
+        <translation>Igual ao de cima: o ficheiro foi verificado de novo para este relatório.</translation>
+    </message>
+    <message>
+        <source>Checked %1: device, inode, size, modification time and change time still match the file that was verified.</source>
+        <translation>Confirmado em %1: dispositivo, inode, tamanho, data de modificação e data de alteração de estado continuam a coincidir com os do ficheiro verificado.</translation>
+    </message>
+    <message>
+        <source>Checked %1: device, inode, size, modification time or change time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>Confirmado em %1: dispositivo, inode, tamanho, data de modificação ou data de alteração de estado diferem dos do ficheiro verificado, ou o ficheiro já não existe: o ficheiro foi alterado depois de verificado.</translation>
+    </message>
+    <message>
+        <source>Not known: no device, inode, size, modification time and change time were recorded when the file was verified.</source>
+        <translation>Desconhecido: dispositivo, inode, tamanho, data de modificação e data de alteração de estado não foram registados quando o ficheiro foi verificado.</translation>
     </message>
 </context>
 <context>
@@ -400,16 +416,16 @@
         <translation>Não foi possível escrever a exportação em %1: %2</translation>
     </message>
     <message>
-        <source>Computing the files&apos; SHA-256 digests...</source>
-        <translation>A calcular os resumos SHA-256 dos ficheiros...</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
     <message>
         <source>Writing %1...</source>
         <translation>A escrever %1...</translation>
+    </message>
+    <message>
+        <source>Verifying the files again and computing their SHA-256 digests...</source>
+        <translation>A verificar novamente os ficheiros e a calcular os seus resumos SHA-256...</translation>
     </message>
 </context>
 <context>

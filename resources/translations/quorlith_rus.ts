@@ -353,20 +353,36 @@
         <translation>Охват</translation>
     </message>
     <message>
-        <source>Size and modification time still match the file that was verified.</source>
-        <translation>Размер и время изменения по-прежнему совпадают с проверенным файлом.</translation>
-    </message>
-    <message>
-        <source>Not the same file in the same state as the file that was verified, or the file is gone: the file changed after it was verified.</source>
-        <translation>Это уже не тот же файл в том же состоянии, что проверенный файл, или файл исчез: файл изменился после проверки.</translation>
-    </message>
-    <message>
-        <source>Not known: no size and modification time were recorded when the file was verified.</source>
-        <translation>Неизвестно: при проверке файла размер и время изменения не были записаны.</translation>
-    </message>
-    <message>
         <source>State at report time</source>
         <translation>Состояние на момент составления отчёта</translation>
+    </message>
+    <message>
+        <source>In names and record fields, \xNN stands for the byte NN, which is not UTF-8 or is a control character; \u{XXXX} for the character U+XXXX, which shows nothing or changes how the text around it is shown; \\ for a backslash.</source>
+        <translation>В именах и полях записи \xNN обозначает байт NN, который не является допустимым UTF-8 или является управляющим символом; \u{XXXX} — символ U+XXXX, который ничего не отображает или меняет отображение окружающего текста; \\ — обратную косую черту.</translation>
+    </message>
+    <message>
+        <source>Verdict in the list</source>
+        <translation>Вердикт в списке</translation>
+    </message>
+    <message>
+        <source>%1: differs from the verdict above, which the file got when it was verified again for this report.</source>
+        <translation>%1: отличается от вердикта выше, полученного файлом при повторной проверке для этого отчёта.</translation>
+    </message>
+    <message>
+        <source>The same as above: the file was verified again for this report.</source>
+        <translation>Такой же, как выше: файл был повторно проверен для этого отчёта.</translation>
+    </message>
+    <message>
+        <source>Checked %1: device, inode, size, modification time and change time still match the file that was verified.</source>
+        <translation>Сверено %1: устройство, индексный дескриптор (inode), размер, время изменения и время изменения статуса по-прежнему совпадают с проверенным файлом.</translation>
+    </message>
+    <message>
+        <source>Checked %1: device, inode, size, modification time or change time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>Сверено %1: устройство, индексный дескриптор (inode), размер, время изменения или время изменения статуса отличаются от проверенного файла, или файл исчез: файл изменился после проверки.</translation>
+    </message>
+    <message>
+        <source>Not known: no device, inode, size, modification time and change time were recorded when the file was verified.</source>
+        <translation>Неизвестно: при проверке файла устройство, индексный дескриптор (inode), размер, время изменения и время изменения статуса не были записаны.</translation>
     </message>
 </context>
 <context>
@@ -400,16 +416,16 @@
         <translation>Не удалось записать экспорт в %1: %2</translation>
     </message>
     <message>
-        <source>Computing the files&apos; SHA-256 digests...</source>
-        <translation>Вычисление хешей SHA-256 файлов...</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
     </message>
     <message>
         <source>Writing %1...</source>
         <translation>Запись %1...</translation>
+    </message>
+    <message>
+        <source>Verifying the files again and computing their SHA-256 digests...</source>
+        <translation>Повторная проверка файлов и вычисление их хешей SHA-256...</translation>
     </message>
 </context>
 <context>

@@ -353,20 +353,36 @@
         <translation>Cobertura</translation>
     </message>
     <message>
-        <source>Size and modification time still match the file that was verified.</source>
-        <translation>El tamaño y la fecha de modificación siguen coincidiendo con los del archivo comprobado.</translation>
-    </message>
-    <message>
-        <source>Not the same file in the same state as the file that was verified, or the file is gone: the file changed after it was verified.</source>
-        <translation>Ya no es el mismo archivo en el mismo estado que el archivo comprobado, o el archivo ya no existe: el archivo cambió después de comprobarse.</translation>
-    </message>
-    <message>
-        <source>Not known: no size and modification time were recorded when the file was verified.</source>
-        <translation>Desconocido: al comprobar el archivo no se registraron su tamaño ni su fecha de modificación.</translation>
-    </message>
-    <message>
         <source>State at report time</source>
         <translation>Estado al emitir el informe</translation>
+    </message>
+    <message>
+        <source>In names and record fields, \xNN stands for the byte NN, which is not UTF-8 or is a control character; \u{XXXX} for the character U+XXXX, which shows nothing or changes how the text around it is shown; \\ for a backslash.</source>
+        <translation>En los nombres y los campos del registro, \xNN representa el byte NN, que no es UTF-8 válido o es un carácter de control; \u{XXXX}, el carácter U+XXXX, que no muestra nada o cambia cómo se muestra el texto que lo rodea; \\, una barra invertida.</translation>
+    </message>
+    <message>
+        <source>Verdict in the list</source>
+        <translation>Veredicto en la lista</translation>
+    </message>
+    <message>
+        <source>%1: differs from the verdict above, which the file got when it was verified again for this report.</source>
+        <translation>%1: difiere del veredicto anterior, que el archivo obtuvo al comprobarse de nuevo para este informe.</translation>
+    </message>
+    <message>
+        <source>The same as above: the file was verified again for this report.</source>
+        <translation>El mismo que arriba: el archivo se comprobó de nuevo para este informe.</translation>
+    </message>
+    <message>
+        <source>Checked %1: device, inode, size, modification time and change time still match the file that was verified.</source>
+        <translation>Revisado el %1: el dispositivo, el inodo, el tamaño, la fecha de modificación y la fecha de cambio de estado siguen coincidiendo con los del archivo comprobado.</translation>
+    </message>
+    <message>
+        <source>Checked %1: device, inode, size, modification time or change time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>Revisado el %1: el dispositivo, el inodo, el tamaño, la fecha de modificación o la fecha de cambio de estado difieren de los del archivo comprobado, o el archivo ya no existe: el archivo cambió después de comprobarse.</translation>
+    </message>
+    <message>
+        <source>Not known: no device, inode, size, modification time and change time were recorded when the file was verified.</source>
+        <translation>Desconocido: al comprobar el archivo no se registraron su dispositivo, inodo, tamaño, fecha de modificación ni fecha de cambio de estado.</translation>
     </message>
 </context>
 <context>
@@ -400,16 +416,16 @@
         <translation>No se pudo escribir la exportación en %1: %2</translation>
     </message>
     <message>
-        <source>Computing the files&apos; SHA-256 digests...</source>
-        <translation>Calculando los resúmenes SHA-256 de los archivos...</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
     <message>
         <source>Writing %1...</source>
         <translation>Escribiendo %1...</translation>
+    </message>
+    <message>
+        <source>Verifying the files again and computing their SHA-256 digests...</source>
+        <translation>Comprobando de nuevo los archivos y calculando sus resúmenes SHA-256...</translation>
     </message>
 </context>
 <context>

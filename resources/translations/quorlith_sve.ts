@@ -353,20 +353,36 @@
         <translation>Täckning</translation>
     </message>
     <message>
-        <source>Size and modification time still match the file that was verified.</source>
-        <translation>Storlek och ändringstid stämmer fortfarande med filen som kontrollerades.</translation>
-    </message>
-    <message>
-        <source>Not the same file in the same state as the file that was verified, or the file is gone: the file changed after it was verified.</source>
-        <translation>Inte längre samma fil i samma tillstånd som filen som kontrollerades, eller så är filen borta: filen har ändrats sedan den kontrollerades.</translation>
-    </message>
-    <message>
-        <source>Not known: no size and modification time were recorded when the file was verified.</source>
-        <translation>Okänt: ingen storlek och ändringstid registrerades när filen kontrollerades.</translation>
-    </message>
-    <message>
         <source>State at report time</source>
         <translation>Tillstånd när rapporten upprättades</translation>
+    </message>
+    <message>
+        <source>In names and record fields, \xNN stands for the byte NN, which is not UTF-8 or is a control character; \u{XXXX} for the character U+XXXX, which shows nothing or changes how the text around it is shown; \\ for a backslash.</source>
+        <translation>I namn och postfält står \xNN för byten NN, som inte är giltig UTF-8 eller är ett styrtecken; \u{XXXX} för tecknet U+XXXX, som inte visar något eller ändrar hur texten runt det visas; \\ för ett omvänt snedstreck.</translation>
+    </message>
+    <message>
+        <source>Verdict in the list</source>
+        <translation>Utfall i listan</translation>
+    </message>
+    <message>
+        <source>%1: differs from the verdict above, which the file got when it was verified again for this report.</source>
+        <translation>%1: skiljer sig från utfallet ovan, som filen fick när den kontrollerades på nytt för den här rapporten.</translation>
+    </message>
+    <message>
+        <source>The same as above: the file was verified again for this report.</source>
+        <translation>Samma som ovan: filen kontrollerades på nytt för den här rapporten.</translation>
+    </message>
+    <message>
+        <source>Checked %1: device, inode, size, modification time and change time still match the file that was verified.</source>
+        <translation>Granskat %1: enhet, inod, storlek, ändringstid och statusändringstid stämmer fortfarande med filen som kontrollerades.</translation>
+    </message>
+    <message>
+        <source>Checked %1: device, inode, size, modification time or change time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>Granskat %1: enhet, inod, storlek, ändringstid eller statusändringstid skiljer sig från filen som kontrollerades, eller så är filen borta: filen har ändrats sedan den kontrollerades.</translation>
+    </message>
+    <message>
+        <source>Not known: no device, inode, size, modification time and change time were recorded when the file was verified.</source>
+        <translation>Okänt: enhet, inod, storlek, ändringstid och statusändringstid registrerades inte när filen kontrollerades.</translation>
     </message>
 </context>
 <context>
@@ -400,16 +416,16 @@
         <translation>Exporten kunde inte skrivas till %1: %2</translation>
     </message>
     <message>
-        <source>Computing the files&apos; SHA-256 digests...</source>
-        <translation>Beräknar filernas SHA-256-kontrollsummor...</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Avbryt</translation>
     </message>
     <message>
         <source>Writing %1...</source>
         <translation>Skriver %1...</translation>
+    </message>
+    <message>
+        <source>Verifying the files again and computing their SHA-256 digests...</source>
+        <translation>Kontrollerar filerna på nytt och beräknar deras SHA-256-kontrollsummor...</translation>
     </message>
 </context>
 <context>

@@ -353,20 +353,36 @@
         <translation>Kapsam</translation>
     </message>
     <message>
-        <source>Size and modification time still match the file that was verified.</source>
-        <translation>Boyut ve değiştirilme zamanı hâlâ doğrulanan dosyayla eşleşiyor.</translation>
-    </message>
-    <message>
-        <source>Not the same file in the same state as the file that was verified, or the file is gone: the file changed after it was verified.</source>
-        <translation>Artık doğrulanan dosyayla aynı durumda aynı dosya değil ya da dosya artık yok: dosya doğrulandıktan sonra değişti.</translation>
-    </message>
-    <message>
-        <source>Not known: no size and modification time were recorded when the file was verified.</source>
-        <translation>Bilinmiyor: dosya doğrulanırken boyutu ve değiştirilme zamanı kaydedilmedi.</translation>
-    </message>
-    <message>
         <source>State at report time</source>
         <translation>Rapor zamanındaki durum</translation>
+    </message>
+    <message>
+        <source>In names and record fields, \xNN stands for the byte NN, which is not UTF-8 or is a control character; \u{XXXX} for the character U+XXXX, which shows nothing or changes how the text around it is shown; \\ for a backslash.</source>
+        <translation>Adlarda ve kayıt alanlarında \xNN, geçerli UTF-8 olmayan ya da denetim karakteri olan NN baytını; \u{XXXX}, hiçbir şey göstermeyen ya da çevresindeki metnin gösterilişini değiştiren U+XXXX karakterini; \\ ise ters eğik çizgiyi gösterir.</translation>
+    </message>
+    <message>
+        <source>Verdict in the list</source>
+        <translation>Listedeki sonuç</translation>
+    </message>
+    <message>
+        <source>%1: differs from the verdict above, which the file got when it was verified again for this report.</source>
+        <translation>%1: yukarıdaki sonuçtan farklı; dosya bu rapor için yeniden doğrulandığında yukarıdaki sonucu aldı.</translation>
+    </message>
+    <message>
+        <source>The same as above: the file was verified again for this report.</source>
+        <translation>Yukarıdakiyle aynı: dosya bu rapor için yeniden doğrulandı.</translation>
+    </message>
+    <message>
+        <source>Checked %1: device, inode, size, modification time and change time still match the file that was verified.</source>
+        <translation>%1 itibarıyla denetlendi: aygıt, inode, boyut, değiştirilme zamanı ve durum değişikliği zamanı hâlâ doğrulanan dosyayla eşleşiyor.</translation>
+    </message>
+    <message>
+        <source>Checked %1: device, inode, size, modification time or change time differ from the file that was verified, or the file is gone: the file changed after it was verified.</source>
+        <translation>%1 itibarıyla denetlendi: aygıt, inode, boyut, değiştirilme zamanı veya durum değişikliği zamanı doğrulanan dosyadan farklı ya da dosya artık yok: dosya doğrulandıktan sonra değişti.</translation>
+    </message>
+    <message>
+        <source>Not known: no device, inode, size, modification time and change time were recorded when the file was verified.</source>
+        <translation>Bilinmiyor: dosya doğrulanırken aygıtı, inode&apos;u, boyutu, değiştirilme zamanı ve durum değişikliği zamanı kaydedilmedi.</translation>
     </message>
 </context>
 <context>
@@ -400,16 +416,16 @@
         <translation>Dışa aktarım %1 konumuna yazılamadı: %2</translation>
     </message>
     <message>
-        <source>Computing the files&apos; SHA-256 digests...</source>
-        <translation>Dosyaların SHA-256 özetleri hesaplanıyor...</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>İptal</translation>
     </message>
     <message>
         <source>Writing %1...</source>
         <translation>%1 yazılıyor...</translation>
+    </message>
+    <message>
+        <source>Verifying the files again and computing their SHA-256 digests...</source>
+        <translation>Dosyalar yeniden doğrulanıyor ve SHA-256 özetleri hesaplanıyor...</translation>
     </message>
 </context>
 <context>

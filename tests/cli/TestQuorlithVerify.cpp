@@ -46,6 +46,7 @@ private slots:
     void pdfReport_data();
     void pdfReport();
     void pdfReportThatCannotBeWritten();
+    void reportChecksTheStateWhenWritten();
     void folderDeeperThanPathMax();
     void folderWithoutEvidence_data();
     void folderWithoutEvidence();
@@ -493,18 +494,44 @@ void TestQuorlithVerify::nameThatIsNotUtf8()
     QVERIFY(text.out.contains("Authentication succeeded  " + QFile::encodeName(folder) + "/caf\\xE9.jpg"));
 }
 
-// Each pair is one name holding a newline or a byte that is not UTF-8, and one that spells it out
-// in the \xNN form; one of each pair is authentic, the other changed. Every format must tell the
-// four apart, and a reader must get each name's bytes back with its own verdict.
+// Whether text holds a character that shows nothing or changes how the text around it is shown:
+// a control character, a Unicode format character (bidirectional controls, zero-width characters)
+// or a line or paragraph separator.
+bool HoldsInvisibleCharacters(const QByteArray& utf8)
+{
+    for (const QChar c : QString::fromUtf8(utf8)) {
+        const QChar::Category category = c.category();
+        if ((category == QChar::Other_Control && !QString("\n\r\f").contains(c)) ||
+            category == QChar::Other_Format || category == QChar::Separator_Line ||
+            category == QChar::Separator_Paragraph)
+            return true;
+    }
+    return false;
+}
+
+// Each pair is one name holding a newline, a byte that is not UTF-8 or a character that shows
+// nothing or reorders the text, and one that spells it out or looks the same on a screen; one of each
+// pair is authentic, the other not. Every format must tell them apart, and a reader must get each
+// name's bytes back with its own verdict.
 void TestQuorlithVerify::namesThatLookAlikeStayApart()
 {
     const QString folder = dir.filePath("alike");
     QVERIFY(QDir().mkpath(folder));
     const QByteArray base = QFile::encodeName(folder) + "/";
+    // "photo" U+202E "gpj.mp4" shows as "photo4pm.jpg"; "zw" U+200B ".jpg" as "zw.jpg".
     const QMap<QByteArray, bool> expected = {{base + "n\nl.jpg", true},
                                              {base + "n\\x0Al.jpg", false},
                                              {base + "u\\xFF.jpg", true},
-                                             {base + "u\xff.jpg", false}};
+                                             {base + "u\xff.jpg", false},
+                                             {base + "photo\xe2\x80\xaegpj.mp4", false},
+                                             {base + "photo4pm.jpg", true},
+                                             {base + "zw\xe2\x80\x8b.jpg", true},
+                                             {base + "zw.jpg", false},
+                                             {base + "line\xe2\x80\xa8"
+                                                     "break.jpg",
+                                              true},
+                                             {base + "next\xc2\x85line.jpg", true},
+                                             {base + "next\\u{0085}line.jpg", false}};
     for (auto file = expected.cbegin(); file != expected.cend(); ++file) {
         const QString staged = folder + "/staged.jpg";
         QVERIFY(Fixtures::Stamp(Fixtures::Media("still.jpg"), staged, "1.0"));
@@ -513,11 +540,15 @@ void TestQuorlithVerify::namesThatLookAlikeStayApart()
         QCOMPARE(std::rename(QFile::encodeName(staged).constData(), file.key().constData()), 0);
     }
 
-    const Run text = Verify({folder});
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const Run text = Verify({"--report", work.filePath("report.pdf"), folder});
     const Run json = Verify({"--json", folder});
     const Run csv = Verify({"--csv", folder});
     for (const QByteArray& path : expected.keys())
         unlink(path.constData());
+    for (const Run* run : {&text, &json, &csv})
+        QVERIFY2(!HoldsInvisibleCharacters(run->out), run->out.constData());
 
     QMap<QByteArray, bool> fromText;
     for (const QByteArray& line : text.out.split('\n')) {
@@ -550,6 +581,20 @@ void TestQuorlithVerify::namesThatLookAlikeStayApart()
     }
     QVERIFY(wellFormed);
     QCOMPARE(fromCsv, expected);
+
+    // The PDF writes each name as the text output does, in the heading of its block ("3. name"), and
+    // says how once.
+    QProcess pdfText;
+    pdfText.start("pdftotext", {"-enc", "UTF-8", work.filePath("report.pdf"), "-"});
+    QVERIFY(pdfText.waitForFinished(60000));
+    QCOMPARE(pdfText.exitCode(), 0);
+    const QByteArray report = pdfText.readAllStandardOutput();
+    QVERIFY(!HoldsInvisibleCharacters(report));
+    for (const QByteArray& name : {QByteArray("photo\\u{202E}gpj.mp4"), QByteArray("zw\\u{200B}.jpg"),
+                                   QByteArray("line\\u{2028}break.jpg"), QByteArray("next\\u{0085}line.jpg"),
+                                   QByteArray("next\\\\u{0085}line.jpg"), QByteArray("n\\x0Al.jpg")})
+        QVERIFY2(report.contains(". " + name), name.constData());
+    QVERIFY(report.simplified().contains("\\u{XXXX}"));
 }
 
 // A record value holding the four characters \x0A and one holding a newline come out apart in the
@@ -996,6 +1041,50 @@ void TestQuorlithVerify::pdfReportThatCannotBeWritten()
 
 // Beyond PATH_MAX bytes the system takes no path in one call; the files there are evidence all
 // the same and each must get its line.
+// A file changed after its result came in, while the run goes on: the report, written at the end, says
+// that it changed. The output is not read meanwhile, so the run waits on a full pipe until the change
+// is made (the JSON lines of the files after it are far more than a pipe holds).
+void TestQuorlithVerify::reportChecksTheStateWhenWritten()
+{
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const QString early = work.filePath("early.jpg");
+    QVERIFY(Fixtures::Stamp(Fixtures::Media("still.jpg"), early, "1.0"));
+    const QString later = work.filePath("later");
+    QVERIFY(QDir().mkpath(later));
+    const int laterCount = 150;
+    for (int i = 0; i < laterCount; ++i) {
+        const QByteArray name = QFile::encodeName(later + QString("/%1.jpg").arg(i, 3, 10, QLatin1Char('0')));
+        QCOMPARE(link(QFile::encodeName(Evidence("photo.jpg")).constData(), name.constData()), 0);
+    }
+
+    QProcess process;
+    process.start(QStringLiteral(QUORLITH_BIN_DIR "/quorlith-verify"),
+                  {"--json", "-j1", "--report", work.filePath("report.pdf"), early, later});
+    QByteArray out;
+    // The second line is written after the first file's result went to the report.
+    while (out.count('\n') < 2 && process.waitForReadyRead(60000))
+        out += process.readAllStandardOutput();
+    QVERIFY(out.count('\n') >= 2);
+    QFile file(early);
+    QVERIFY(file.open(QIODevice::Append) && file.write("x", 1) == 1);
+    file.close();
+    QVERIFY(process.waitForFinished(60000));
+    out += process.readAllStandardOutput();
+    QCOMPARE(process.exitCode(), 0);
+    const QList<QJsonObject> objects = JsonLines(out);
+    QCOMPARE(objects.size(), 1 + laterCount);
+    QCOMPARE(objects[0]["path"].toString(), early);
+    QCOMPARE(objects[0]["authentic"].toBool(), true);
+
+    QProcess text;
+    text.start("pdftotext", {"-enc", "UTF-8", work.filePath("report.pdf"), "-"});
+    QVERIFY(text.waitForFinished(60000));
+    const QString report = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+    QCOMPARE(report.count("the file changed after it was verified."), 1);
+    QCOMPARE(report.count("still match the file that was verified."), laterCount);
+}
+
 void TestQuorlithVerify::folderDeeperThanPathMax()
 {
     QTemporaryDir deepDir;

@@ -112,6 +112,54 @@ void TestTextEscaping::escaping_data()
     QTest::newRow("tab before a formula")
         << QByteArray("\t=1") << QByteArray("\"\\t=1\"") << QByteArray("\\x09=1") << QByteArray("\\x09=1")
         << QByteArray("\\x09=1");
+    // Characters that show nothing or change how the text around them is shown: a right-to-left
+    // override makes the first name read "photo4pm.jpg", a zero-width space makes the second read
+    // "zw.jpg", a line separator breaks a line, a C1 control acts on a terminal. JSON writes them as its
+    // own escapes, the other forms as \u{XXXX}.
+    QTest::newRow("right-to-left override")
+        << QByteArray("photo\xe2\x80\xaegpj.mp4") << QByteArray("\"photo\\u202egpj.mp4\"")
+        << QByteArray("photo\\u{202E}gpj.mp4") << QByteArray("photo\\u{202E}gpj.mp4")
+        << QByteArray("photo\\u{202E}gpj.mp4");
+    QTest::newRow("zero-width space")
+        << QByteArray("zw\xe2\x80\x8b.jpg") << QByteArray("\"zw\\u200b.jpg\"")
+        << QByteArray("zw\\u{200B}.jpg") << QByteArray("zw\\u{200B}.jpg") << QByteArray("zw\\u{200B}.jpg");
+    QTest::newRow("line separator") << QByteArray("a\xe2\x80\xa8"
+                                                  "b.jpg")
+                                    << QByteArray("\"a\\u2028b.jpg\"") << QByteArray("a\\u{2028}b.jpg")
+                                    << QByteArray("a\\u{2028}b.jpg") << QByteArray("a\\u{2028}b.jpg");
+    QTest::newRow("C1 next line") << QByteArray("n\xc2\x85l.jpg") << QByteArray("\"n\\u0085l.jpg\"")
+                                  << QByteArray("n\\u{0085}l.jpg") << QByteArray("n\\u{0085}l.jpg")
+                                  << QByteArray("n\\u{0085}l.jpg");
+    QTest::newRow("byte order mark before a formula")
+        << QByteArray("\xef\xbb\xbf=1") << QByteArray("\"\\ufeff=1\"") << QByteArray("\\u{FEFF}=1")
+        << QByteArray("\\u{FEFF}=1") << QByteArray("\\u{FEFF}=1");
+    // U+0080, U+009F, U+061C, U+200B, U+200F, U+2028, U+2029, U+202A, U+202E, U+2060, U+2064, U+2066,
+    // U+2069, U+FEFF: the first and last of every range.
+    QTest::newRow("ends of the ranges")
+        << QByteArray("\xc2\x80\xc2\x9f\xd8\x9c\xe2\x80\x8b\xe2\x80\x8f\xe2\x80\xa8\xe2\x80\xa9\xe2\x80\xaa"
+                      "\xe2\x80\xae\xe2\x81\xa0\xe2\x81\xa4\xe2\x81\xa6\xe2\x81\xa9\xef\xbb\xbf")
+        << QByteArray("\"\\u0080\\u009f\\u061c\\u200b\\u200f\\u2028\\u2029\\u202a\\u202e\\u2060\\u2064"
+                      "\\u2066\\u2069\\ufeff\"")
+        << QByteArray("\\u{0080}\\u{009F}\\u{061C}\\u{200B}\\u{200F}\\u{2028}\\u{2029}\\u{202A}\\u{202E}"
+                      "\\u{2060}\\u{2064}\\u{2066}\\u{2069}\\u{FEFF}")
+        << QByteArray("\\u{0080}\\u{009F}\\u{061C}\\u{200B}\\u{200F}\\u{2028}\\u{2029}\\u{202A}\\u{202E}"
+                      "\\u{2060}\\u{2064}\\u{2066}\\u{2069}\\u{FEFF}")
+        << QByteArray("\\u{0080}\\u{009F}\\u{061C}\\u{200B}\\u{200F}\\u{2028}\\u{2029}\\u{202A}\\u{202E}"
+                      "\\u{2060}\\u{2064}\\u{2066}\\u{2069}\\u{FEFF}");
+    // U+00A0, U+061B, U+200A, U+2010, U+2027, U+202F, U+2065, U+FEFE, next to the ranges, are
+    // shown as they are.
+    const QByteArray besideTheRanges("\xc2\xa0\xd8\x9b\xe2\x80\x8a\xe2\x80\x90\xe2\x80\xa7\xe2\x80\xaf"
+                                     "\xe2\x81\xa5\xef\xbb\xbe");
+    QTest::newRow("beside the ranges") << besideTheRanges << "\"" + besideTheRanges + "\"" << besideTheRanges
+                                       << besideTheRanges << besideTheRanges;
+    // A name that spells the escape of a zero-width space reads apart from the name holding one.
+    QTest::newRow("a name that spells U+200B")
+        << QByteArray("zw\\u{200B}.jpg") << QByteArray("\"zw\\\\u{200B}.jpg\"")
+        << QByteArray("zw\\\\u{200B}.jpg") << QByteArray("zw\\u{200B}.jpg")
+        << QByteArray("zw\\\\u{200B}.jpg");
+    QTest::newRow("a backslash before an unfinished escape")
+        << QByteArray("a\\u{20") << QByteArray("\"a\\\\u{20\"") << QByteArray("a\\\\u{20")
+        << QByteArray("a\\u{20") << QByteArray("a\\\\u{20");
     QTest::newRow("empty") << QByteArray() << QByteArray("\"\"") << QByteArray() << QByteArray()
                            << QByteArray();
 }
@@ -139,6 +187,16 @@ void TestTextEscaping::escaping()
     QCOMPARE(QString::fromUtf8(reversible).toUtf8(), reversible);
     for (const char c : reversible)
         QVERIFY(static_cast<unsigned char>(c) >= 0x20 && c != 0x7F);
+    // Nor a character that shows nothing or reorders the text: Unicode's format characters, the C1
+    // controls and the line and paragraph separators, in these rows' names.
+    for (const QString& text : {QString::fromUtf8(reversible), QString::fromUtf8(json)}) {
+        for (const QChar c : text) {
+            const QChar::Category category = c.category();
+            QVERIFY2(category != QChar::Other_Control && category != QChar::Other_Format &&
+                         category != QChar::Separator_Line && category != QChar::Separator_Paragraph,
+                     qPrintable(QString::number(c.unicode(), 16)));
+        }
+    }
     bool ok = false;
     QCOMPARE(FromReversibleText(reversible, &ok), bytes);
     QVERIFY(ok);

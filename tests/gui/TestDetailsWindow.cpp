@@ -214,6 +214,27 @@ void TestDetailsWindow::showsTheWholeResult_data()
                     .arg(index),
                 "SHA-256: " + Sha256Of(clip)});
 
+    // A name with a right-to-left override and a zero-width space, fields with a C1 control and a line
+    // separator: each written as \u{XXXX}, and the title too, so nothing turns the text around or hides.
+    record = StampRecord();
+    record.rcSerial = "QR-4410-\xc2\x85";
+    record.timeSource = "NTP\xe2\x80\xa8GPS";
+    const QString hidden =
+        MakeEvidence(folder, "still.jpg", QString::fromUtf8("gpj.\xe2\x80\xaezw\xe2\x80\x8b.jpg"), record);
+    QTest::newRow("names and fields that would not show")
+        << hidden
+        << QStringList({"Full path: " + folder + "/gpj.\\u{202E}zw\\u{200B}.jpg", "Size: 3628 bytes",
+                        "Verdict: Authentication succeeded", "Marker: Trevalon Digital Watermark",
+                        "Record version: 1.0",
+                        "Digest in the record: " + RecordDigest("still.jpg", MediaType::Jpg, 0),
+                        "Start Time: 2026-03-14 09:26:53", "Stop Time: 2026-03-14 09:31:07",
+                        "Time source: NTP\\u{2028}GPS", "Serial no: QR-4410-\\u{0085}",
+                        "Camera MAC: 00:1B:44:11:3A:B7",
+                        "Digest mode: 0 (record version 1.0: every content byte counts)",
+                        "Protected bytes: 3116 of 3628 bytes", "Unprotected byte ranges: 3114-3625",
+                        "Notes: Bytes 3114 to 3625 are the 512-byte watermark block, not content.",
+                        "SHA-256: " + Sha256Of(hidden)});
+
     const QString plain = MakePlainMedia(folder, "still.jpg", "plain.jpg");
     QTest::newRow("no watermark")
         << plain
@@ -237,7 +258,8 @@ void TestDetailsWindow::showsTheWholeResult()
     MainWindow window;
     DetailsWindow* details = Open(window, path);
     QVERIFY(details);
-    QVERIFY(details->windowTitle().contains(QFileInfo(path).fileName()));
+    const QString shownName = lines.first().mid(lines.first().lastIndexOf('/') + 1);
+    QVERIFY2(details->windowTitle().startsWith(shownName + " - "), qPrintable(details->windowTitle()));
     QVERIFY(details->isVisible());
     QVERIFY(!details->isModal());
     FinishHashing(details);

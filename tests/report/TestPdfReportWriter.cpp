@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include <csignal>
+#include <cstdio>
 #include <sys/resource.h>
 #include <utime.h>
 
@@ -94,40 +95,72 @@ void TestPdfReportWriter::everyPageNumberedOfAll()
 void TestPdfReportWriter::fileStateAtReportTime_data()
 {
     QTest::addColumn<QString>("change");
+    QTest::addColumn<bool>("afterAdd");
     QTest::addColumn<QString>("expected");
-    const QString same = "Size and modification time still match the file that was verified.";
+    const QString same =
+        "device, inode, size, modification time and change time still match the file that was verified.";
     const QString changed = "the file changed after it was verified.";
-    QTest::newRow("untouched") << "none" << same;
-    QTest::newRow("grown by a byte") << "append" << changed;
-    QTest::newRow("same size, newer time") << "touch" << changed;
-    QTest::newRow("removed") << "remove" << changed;
+    QTest::newRow("untouched") << "none" << false << same;
+    // A long run adds a file's result as soon as it is verified; the state that counts is the one
+    // when the report is written.
+    for (const bool afterAdd : {false, true}) {
+        const char* when = afterAdd ? ", after its result was added" : "";
+        QTest::addRow("grown by a byte%s", when) << "append" << afterAdd << changed;
+        QTest::addRow("same size, newer time%s", when) << "touch" << afterAdd << changed;
+        QTest::addRow("only the change time moved%s", when) << "chmod" << afterAdd << changed;
+        QTest::addRow("replaced by a copy of itself%s", when) << "replace" << afterAdd << changed;
+        QTest::addRow("removed%s", when) << "remove" << afterAdd << changed;
+    }
 }
 
 void TestPdfReportWriter::fileStateAtReportTime()
 {
     QFETCH(QString, change);
+    QFETCH(bool, afterAdd);
     QFETCH(QString, expected);
-    const QString path = dir.filePath("state-" + change + ".jpg");
+    const QString path = dir.filePath(QString("state-%1-%2.jpg").arg(change).arg(afterAdd));
     QFile::remove(path);
     QVERIFY(QFile::copy(dir.filePath("photo.jpg"), path));
     const VerificationResult result = Verified(path);
     QVERIFY(result.authentic);
+    PdfReportWriter writer(Facts());
+    if (afterAdd)
+        writer.Add(result);
+    // The change time has a clock tick of its own; a pause makes a change visible in it.
+    QTest::qWait(20);
     if (change == "append") {
         QFile file(path);
         QVERIFY(file.open(QIODevice::Append) && file.write("x", 1) == 1);
     } else if (change == "touch") {
         struct utimbuf times = {result.modifiedNs / 1000000000 + 60, result.modifiedNs / 1000000000 + 60};
         QCOMPARE(utime(path.toLocal8Bit().constData(), &times), 0);
+    } else if (change == "chmod") {
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
+    } else if (change == "replace") {
+        QVERIFY(QFile::copy(path, path + ".new"));
+        struct utimbuf times = {result.modifiedNs / 1000000000, result.modifiedNs / 1000000000};
+        QCOMPARE(utime((path + ".new").toLocal8Bit().constData(), &times), 0);
+        QVERIFY(std::rename((path + ".new").toLocal8Bit().constData(), path.toLocal8Bit().constData()) == 0);
     } else if (change == "remove") {
         QVERIFY(QFile::remove(path));
     }
-    PdfReportWriter writer(Facts());
-    writer.Add(result);
+    if (!afterAdd)
+        writer.Add(result);
     QString error;
-    const QString pdf = dir.filePath("state-" + change + ".pdf");
+    const QString pdf = dir.filePath(QString("state-%1-%2.pdf").arg(change).arg(afterAdd));
+    const QDateTime beforeSave = QDateTime::currentDateTime().addSecs(-1);
     QVERIFY2(writer.Save(pdf, &error), qPrintable(error));
+    const QDateTime afterSave = QDateTime::currentDateTime().addSecs(1);
     const QString text = PageTexts(pdf).join(QString()).simplified();
     QVERIFY2(text.contains(expected), qPrintable(text));
+
+    // When the check was made, with the offset from UTC.
+    const QRegularExpressionMatch checked =
+        QRegularExpression("Checked (\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d) UTC[+-]\\d\\d:\\d\\d: ")
+            .match(text);
+    QVERIFY2(checked.hasMatch(), qPrintable(text));
+    const QDateTime at = QDateTime::fromString(checked.captured(1), "yyyy-MM-dd HH:mm:ss");
+    QVERIFY2(at >= beforeSave && at <= afterSave, qPrintable(checked.captured(1)));
 }
 
 // A file size limit plays the full disk: the write stops half-way, and the report that was there
