@@ -3,10 +3,8 @@
 #include "app/SelfTestRowListing.h"
 #include "app/TerminationSignalWatcher.h"
 #include "app/WindowCommandLine.h"
-#include "filelist/StaleCopySweep.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QIcon>
 #include <QMetaType>
 #include <QVector>
@@ -34,9 +32,6 @@ int main(int argc, char* argv[])
     QCoreApplication::setOrganizationDomain(QStringLiteral("trevalon.example"));
     QCoreApplication::setApplicationName(QStringLiteral("Quorlith"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/Authentication.png")));
-
-    // Copies left here by an earlier run that was killed outright.
-    RemoveStaleCopies(QDir::currentPath());
 
     MainWindow window;
     const TerminationSignalWatcher signalWatcher(&window);

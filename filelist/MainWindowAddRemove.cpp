@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 
 #include "filelist/EvidenceFolderScan.h"
+#include "filelist/LocalPathBytes.h"
 #include "filelist/PacedEventPump.h"
 #include "filelist/PendingEvents.h"
 #include "filelist/SelectedSourceRows.h"
@@ -31,12 +32,15 @@ void MainWindow::OpenFolder()
         QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
     if (folder.isEmpty())
         return;
-    VerifyFiles(ScanFolder(folder));
+    QList<QByteArray> files;
+    for (const QByteArray& bytes : LocalPathBytes(folder))
+        files += ScanFolder(bytes);
+    VerifyPaths(files);
 }
 
 // The window stays usable during a long scan; closing it or quitting stops the scan, and
 // VerifyFiles then starts no run.
-QStringList MainWindow::ScanFolder(const QString& folder)
+QList<QByteArray> MainWindow::ScanFolder(const QByteArray& folder)
 {
     return ScanEvidenceFolder(folder, [this] {
         if (!ProcessPendingEvents())

@@ -1,17 +1,13 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "filelist/VerifyThread.h"
 
-#include "engine/WatermarkVerifier.h"
+#include "filelist/LocalPathBytes.h"
 #include "filelist/ResultRole.h"
-#include "filelist/TemporaryCopy.h"
-#include "verdict/ChangedWhileRead.h"
-#include "verdict/EngineResult.h"
-#include "verdict/FileSnapshot.h"
-#include "verdict/FileStateCheck.h"
+#include "verdict/FileVerifier.h"
 #include "verdict/VerdictText.h"
+#include "verdict/VerificationTarget.h"
 
 #include <QColor>
-#include <QFile>
 #include <QStandardItemModel>
 
 namespace {
@@ -22,32 +18,17 @@ QString RecordText(const std::string& field)
 }
 } // namespace
 
-VerifyThread::VerifyThread(const QFileInfo& fileInfo, QStandardItemModel* model, int* total, int* succeeded,
+VerifyThread::VerifyThread(const QByteArray& path, QStandardItemModel* model, int* total, int* succeeded,
                            int* failed, bool* canceled)
-    : fileInfo(fileInfo), model(model), total(total), succeeded(succeeded), failed(failed), canceled(canceled)
+    : path(path), model(model), total(total), succeeded(succeeded), failed(failed), canceled(canceled)
 {
 }
 
 void VerifyThread::run()
 {
-    // The state of the user's file as it was when verified, for later comparisons. The copy holds
-    // the same bytes only if the original stayed that file in that state until the copy was
-    // complete; verified in place, until the engine was done with it.
-    result.path = QFile::encodeName(fileInfo.filePath()).toStdString();
-    const char* path = result.path.c_str();
-    FileSnapshot before;
-    const bool tookBefore = before.TakeOfPath(path);
-    if (tookBefore)
-        RecordVerifiedState(before, &result);
-    WatermarkVerifier verifier;
-    const TemporaryCopy copy(fileInfo);
-    bool oneVersion = copy.IsCopy() && ReadSawOneVersion(before, path);
-    const int answer = verifier.Verify(QFile::encodeName(copy.PathToVerify()).constData());
-    if (!copy.IsCopy())
-        oneVersion = ReadSawOneVersion(before, path);
-    TakeEngineResult(verifier, answer, &result);
-    if (tookBefore && !oneVersion)
-        FailAsChangedWhileRead(&result);
+    VerificationTarget target;
+    target.path = path.toStdString();
+    result = FileVerifier(false).Verify(target);
     resultReady.store(true, std::memory_order_release);
 }
 
@@ -57,7 +38,7 @@ void VerifyThread::WriteResult()
         return;
     ++*total;
     model->insertRow(0);
-    model->setData(model->index(0, 0), fileInfo.fileName(), Qt::EditRole);
+    model->setData(model->index(0, 0), ShownFileName(path), Qt::EditRole);
     model->setData(model->index(0, 1), VerdictText::Verdict(result.authentic), Qt::EditRole);
     model->setData(model->index(0, 1), QColor(result.authentic ? Qt::darkGreen : Qt::red),
                    Qt::ForegroundRole);

@@ -15,8 +15,12 @@
 #include <QTreeView>
 #include <QtTest>
 
+#include <cstdio>
+#include <fcntl.h>
 #include <functional>
 #include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 QString StatusLine(int total, int succeeded, int failed)
@@ -55,6 +59,52 @@ void SelectNamedRows(QTreeView* view, const QStringList& names)
     view->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
+// Moves the file at path to folder/name, name given as bytes; false when that failed.
+bool MoveToByteName(const QString& path, const QString& folder, const QByteArray& name)
+{
+    return std::rename(QFile::encodeName(path).constData(),
+                       (QFile::encodeName(folder) + '/' + name).constData()) == 0;
+}
+
+// Below top, folders with 200-byte names nested until the path passes 4,096 bytes, made through
+// descriptors since the system refuses such paths; the file at path is moved into the deepest as
+// name. Answers the deep file's path, or an empty text when something failed.
+QByteArray MoveToDeepPath(const QString& path, const QString& top, const QByteArray& name)
+{
+    const QByteArray part(200, 'd');
+    QByteArray deep = QFile::encodeName(top);
+    int fd = open(deep.constData(), O_RDONLY | O_DIRECTORY);
+    while (fd >= 0 && deep.size() <= 4096) {
+        const int below = mkdirat(fd, part.constData(), 0700) == 0
+                              ? openat(fd, part.constData(), O_RDONLY | O_DIRECTORY)
+                              : -1;
+        close(fd);
+        fd = below;
+        deep += '/' + part;
+    }
+    const bool moved =
+        fd >= 0 && renameat(AT_FDCWD, QFile::encodeName(path).constData(), fd, name.constData()) == 0;
+    if (fd >= 0)
+        close(fd);
+    return moved ? deep + '/' + name : QByteArray();
+}
+
+// Removes what MoveToDeepPath made below top: QTemporaryDir cannot reach it.
+void RemoveDeepPath(const QString& top)
+{
+    const QByteArray part(200, 'd');
+    std::vector<int> chain = {open(QFile::encodeName(top).constData(), O_RDONLY | O_DIRECTORY)};
+    while (chain.back() >= 0)
+        chain.push_back(openat(chain.back(), part.constData(), O_RDONLY | O_DIRECTORY));
+    chain.pop_back();
+    for (size_t level = chain.size(); level-- > 0;) {
+        unlinkat(chain[level], "deep.jpg", 0);
+        if (level + 1 < chain.size())
+            unlinkat(chain[level], part.constData(), AT_REMOVEDIR);
+        close(chain[level]);
+    }
+}
+
 // Eight rows, a to h, verified in an order unlike the shown one so that the rows behind the
 // sorted list lie in another order than the list shows; b, e and g are red.
 const QStringList kMixedOrder = {"e.jpg", "a.jpg", "h.jpg", "c.jpg", "g.jpg", "b.jpg", "f.jpg", "d.jpg"};
@@ -73,6 +123,8 @@ private slots:
     void cancelledFileDialogAddsNothing();
     void openFolderTakesEvidenceAtAnyDepth();
     void cancelledFolderDialogEndsTheCommand();
+    void everyFileGivenGetsARow_data();
+    void everyFileGivenGetsARow();
     void endingDuringAFolderScanStopsIt_data();
     void endingDuringAFolderScanStopsIt();
     void removeMovesTheRightCounters_data();
@@ -178,6 +230,67 @@ void TestAddRemove::cancelledFolderDialogEndsTheCommand()
     QCOMPARE(window.listModel->rowCount(), 0);
     QCOMPARE(window.statusBar()->currentMessage(), StatusLine(0, 0, 0));
     QVERIFY(window.findChildren<ProgressWidget*>().isEmpty());
+}
+
+void TestAddRemove::everyFileGivenGetsARow_data()
+{
+    QTest::addColumn<QString>("odd");
+    QTest::addColumn<QString>("handedOver");
+    QTest::addColumn<QString>("shownName");
+    const QString nonUtf8 = QStringLiteral("caf\\xE9.jpg");
+    QTest::newRow("name not UTF-8, Open Folder") << "not UTF-8"
+                                                 << "Open Folder" << nonUtf8;
+    QTest::newRow("name not UTF-8, as Qt names it") << "not UTF-8"
+                                                    << "path" << nonUtf8;
+    QTest::newRow("name not UTF-8, dropped") << "not UTF-8"
+                                             << "dropped" << nonUtf8;
+    QTest::newRow("path over 4,096 bytes, Open Folder") << "long"
+                                                        << "Open Folder"
+                                                        << "deep.jpg";
+    QTest::newRow("path over 4,096 bytes, as Qt names it") << "long"
+                                                           << "path"
+                                                           << "deep.jpg";
+    QTest::newRow("path over 4,096 bytes, dropped") << "long"
+                                                    << "dropped"
+                                                    << "deep.jpg";
+}
+
+// Beside two plain names, a file whose name is not UTF-8 or whose path passes PATH_MAX gets its row
+// and its true verdict, its name shown in the escaped form.
+void TestAddRemove::everyFileGivenGetsARow()
+{
+    QFETCH(QString, odd);
+    QFETCH(QString, handedOver);
+    QFETCH(QString, shownName);
+    const QString top = QDir(folders.User()).filePath("case");
+    QVERIFY(QDir().mkpath(top));
+    const QStringList plain = {MakeEvidence(top, "still.jpg", "a.jpg"),
+                               MakeEvidence(top, "clip.avi", "b.avi")};
+    const QString made = MakeEvidence(folders.User(), "still.jpg", "made.jpg");
+    QVERIFY(!plain.contains(QString()) && !made.isEmpty());
+    QByteArray oddPath;
+    if (odd == "long") {
+        oddPath = MoveToDeepPath(made, top, "deep.jpg");
+    } else {
+        QVERIFY(MoveToByteName(made, top, "caf\xE9.jpg"));
+        oddPath = QFile::encodeName(top) + "/caf\xE9.jpg";
+    }
+    QVERIFY(!oddPath.isEmpty());
+    const std::shared_ptr<void> removeDeep(nullptr, [&](void*) { RemoveDeepPath(top); });
+
+    MainWindow window;
+    const QStringList given = plain + QStringList({QFile::decodeName(oddPath)});
+    if (handedOver == "Open Folder") {
+        AnswerNextFileDialog({top});
+        QMetaObject::invokeMethod(&window, "OpenFolder");
+    } else if (handedOver == "dropped") {
+        window.AddPaths(given);
+    } else {
+        window.VerifyFiles(given);
+    }
+
+    QCOMPARE(ShownNames(window.sortProxy), QStringList({"a.jpg", "b.avi", shownName}));
+    QCOMPARE(window.statusBar()->currentMessage(), StatusLine(3, 3, 0));
 }
 
 void TestAddRemove::endingDuringAFolderScanStopsIt_data()

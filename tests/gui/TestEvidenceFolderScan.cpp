@@ -38,7 +38,8 @@ void TestEvidenceFolderScan::callbackDecidesWhereTheScanStops()
     }
 
     int calls = 0;
-    const QStringList found = ScanEvidenceFolder(folder.path(), [&] { return ++calls < entriesAllowed; });
+    const QList<QByteArray> found =
+        ScanEvidenceFolder(QFile::encodeName(folder.path()), [&] { return ++calls < entriesAllowed; });
 
     QCOMPARE(calls, expectedCalls);
     QCOMPARE(found.size(), expectedCalls);

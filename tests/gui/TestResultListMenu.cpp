@@ -57,7 +57,6 @@ void TestResultListMenu::initTestCase()
     QVERIFY(settingsDir.isValid());
     QVERIFY(fixtureDir.isValid());
     UseTemporarySettings(settingsDir);
-    // The window verifies private copies made in the working folder.
     startDir = QDir::currentPath();
     QVERIFY(QDir::setCurrent(fixtureDir.path()));
 }
@@ -136,7 +135,7 @@ void TestResultListMenu::detailsOfTheFirstSelectedRow()
 }
 
 // The header line and the selected rows in the list's sorted order, as they read on screen; a name
-// with a tab stays one cell.
+// with a tab shows, and is copied, in the escaped form, so it stays one cell.
 void TestResultListMenu::copyPutsTheSelectedRowsAsShown()
 {
     StampRecord early;
@@ -160,7 +159,7 @@ void TestResultListMenu::copyPutsTheSelectedRowsAsShown()
     QCOMPARE(QApplication::clipboard()->text(),
              QString("File Name\tAuthentication Result\tStart Time\tStop Time\tSerial no\n"
                      "copy-c.avi\tAuthentication succeeded\t2026-05-06 07:08:09\t2026-01-02 03:09:00\tQR-2\n"
-                     "\"copy-b\tplain.jpg\"\tAuthentication failed\t\t\t\n"));
+                     "copy-b\\x09plain.jpg\tAuthentication failed\t\t\t\n"));
 }
 
 void TestResultListMenu::openContainingFolder_data()
