@@ -5,7 +5,7 @@
 
 bool IsEvidenceFileName(const std::string& name)
 {
-    const size_t dot = name.find('.');
+    const size_t dot = name.rfind('.');
     if (dot == std::string::npos)
         return false;
     // Lowered as ASCII bytes, as the engine compares extensions: a Unicode fold would turn the

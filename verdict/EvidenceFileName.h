@@ -4,9 +4,11 @@
 
 #include <string>
 
-// Whether a folder search takes a file of this name (bytes, no folder part): its complete suffix
-// (everything after the first dot) is jpg, avi, mp4 or mxg in any ASCII case, whatever the locale.
-// So photo.JPG is taken, clip.2015.mp4 is not.
+// Whether a folder search takes a file of this name (bytes, no folder part): its last suffix
+// (everything after the last dot) is jpg, avi, mp4 or mxg in any ASCII case, whatever the locale.
+// That is the engine's own rule for the container type, so every file the engine can verify is
+// found: photo.JPG, cam01.2026-03-14.jpg and clip.final.AVI are taken, photo.jpeg and clip.mp4.txt
+// are not.
 bool IsEvidenceFileName(const std::string& name);
 
 #endif
