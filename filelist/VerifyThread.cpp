@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "filelist/VerifyThread.h"
 
+#include "filelist/CoverageMark.h"
 #include "filelist/LocalPathBytes.h"
 #include "filelist/ResultRole.h"
 #include "verdict/FileVerifier.h"
@@ -9,14 +10,6 @@
 
 #include <QColor>
 #include <QStandardItemModel>
-
-namespace {
-// A record field ends at its first zero byte.
-QString RecordText(const std::string& field)
-{
-    return QString::fromUtf8(field.c_str());
-}
-} // namespace
 
 VerifyThread::VerifyThread(const QByteArray& path, QStandardItemModel* model, int* total, int* succeeded,
                            int* failed, bool* canceled)
@@ -43,9 +36,13 @@ void VerifyThread::WriteResult()
     model->setData(model->index(0, 1), QColor(result.authentic ? Qt::darkGreen : Qt::red),
                    Qt::ForegroundRole);
     ++*(result.authentic ? succeeded : failed);
-    model->setData(model->index(0, 2), RecordText(result.startTime), Qt::EditRole);
-    model->setData(model->index(0, 3), RecordText(result.endTime), Qt::EditRole);
-    model->setData(model->index(0, 4), RecordText(result.rcSerial), Qt::EditRole);
+    // Escaped as the details window shows them, so bytes that are not text read the same in both.
+    model->setData(model->index(0, 2), VerdictText::Display(result.startTime), Qt::EditRole);
+    model->setData(model->index(0, 3), VerdictText::Display(result.endTime), Qt::EditRole);
+    model->setData(model->index(0, 4), VerdictText::Display(result.rcSerial), Qt::EditRole);
+    const CoverageMark::Kind mark = CoverageMark::Of(result);
+    if (mark != CoverageMark::Kind::None)
+        model->setData(model->index(0, 0), CoverageMark::Icon(mark), Qt::DecorationRole);
 
     model->setData(model->index(0, 0), QVariant::fromValue(result), kResultRole);
     const QString toolTip = VerdictText::ToolTip(result);
