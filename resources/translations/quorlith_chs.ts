@@ -246,6 +246,10 @@
         <source>none: the check stopped before the watermark record was read</source>
         <translation>无：检查在读取水印记录之前已停止</translation>
     </message>
+    <message>
+        <source>The content is of another type than the ending of the file name says: the watermark block lies where another type of file keeps it. Was the file renamed?</source>
+        <translation>内容的类型与文件名的扩展名所示不符：水印块位于另一种类型文件存放它的位置。文件是否被重命名过？</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>

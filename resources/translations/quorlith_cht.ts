@@ -246,6 +246,10 @@
         <source>none: the check stopped before the watermark record was read</source>
         <translation>無：檢查在讀取浮水印記錄之前就已停止</translation>
     </message>
+    <message>
+        <source>The content is of another type than the ending of the file name says: the watermark block lies where another type of file keeps it. Was the file renamed?</source>
+        <translation>內容的類型與檔名的副檔名所示不符：浮水印區塊位於另一種類型檔案存放它的位置。檔案是否曾被重新命名？</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>

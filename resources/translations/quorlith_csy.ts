@@ -246,6 +246,10 @@
         <source>none: the check stopped before the watermark record was read</source>
         <translation>žádné: kontrola skončila dříve, než byl přečten záznam vodoznaku</translation>
     </message>
+    <message>
+        <source>The content is of another type than the ending of the file name says: the watermark block lies where another type of file keeps it. Was the file renamed?</source>
+        <translation>Obsah je jiného typu, než říká přípona názvu souboru: blok vodoznaku leží tam, kde ho má jiný typ souboru. Nebyl soubor přejmenován?</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>

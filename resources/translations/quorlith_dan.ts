@@ -246,6 +246,10 @@
         <source>none: the check stopped before the watermark record was read</source>
         <translation>ingen: kontrollen stoppede, før vandmærkets post blev læst</translation>
     </message>
+    <message>
+        <source>The content is of another type than the ending of the file name says: the watermark block lies where another type of file keeps it. Was the file renamed?</source>
+        <translation>Indholdet er af en anden type, end filnavnets endelse siger: vandmærkeblokken ligger, hvor en anden filtype har den. Er filen blevet omdøbt?</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>

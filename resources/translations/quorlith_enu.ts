@@ -246,6 +246,10 @@
         <source>none: the check stopped before the watermark record was read</source>
         <translation>none: the check stopped before the watermark record was read</translation>
     </message>
+    <message>
+        <source>The content is of another type than the ending of the file name says: the watermark block lies where another type of file keeps it. Was the file renamed?</source>
+        <translation>The content is of another type than the ending of the file name says: the watermark block lies where another type of file keeps it. Was the file renamed?</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>

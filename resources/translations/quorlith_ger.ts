@@ -246,6 +246,10 @@
         <source>none: the check stopped before the watermark record was read</source>
         <translation>keine: Die Prüfung endete, bevor der Datensatz des Wasserzeichens gelesen wurde</translation>
     </message>
+    <message>
+        <source>The content is of another type than the ending of the file name says: the watermark block lies where another type of file keeps it. Was the file renamed?</source>
+        <translation>Der Inhalt ist von einem anderen Typ, als die Endung des Dateinamens angibt: Der Wasserzeichenblock liegt dort, wo ein anderer Dateityp ihn ablegt. Wurde die Datei umbenannt?</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>

@@ -246,6 +246,10 @@
         <source>none: the check stopped before the watermark record was read</source>
         <translation>nincs: az ellenőrzés a vízjel rekordjának beolvasása előtt leállt</translation>
     </message>
+    <message>
+        <source>The content is of another type than the ending of the file name says: the watermark block lies where another type of file keeps it. Was the file renamed?</source>
+        <translation>A tartalom más típusú, mint amit a fájlnév végződése mutat: a vízjelblokk ott van, ahol egy másik fájltípus tárolja. Át lett nevezve a fájl?</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>

@@ -246,6 +246,10 @@
         <source>none: the check stopped before the watermark record was read</source>
         <translation>なし：透かしのレコードを読み取る前に検査が停止しました</translation>
     </message>
+    <message>
+        <source>The content is of another type than the ending of the file name says: the watermark block lies where another type of file keeps it. Was the file renamed?</source>
+        <translation>内容の種類がファイル名の拡張子の示す種類と異なります。透かしブロックが別の種類のファイルの位置にあります。ファイル名が変更されていませんか？</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>

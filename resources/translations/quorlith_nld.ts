@@ -246,6 +246,10 @@
         <source>none: the check stopped before the watermark record was read</source>
         <translation>geen: de controle stopte voordat het record van het watermerk was gelezen</translation>
     </message>
+    <message>
+        <source>The content is of another type than the ending of the file name says: the watermark block lies where another type of file keeps it. Was the file renamed?</source>
+        <translation>De inhoud is van een ander type dan het einde van de bestandsnaam aangeeft: het watermerkblok staat waar een ander bestandstype het bewaart. Is het bestand hernoemd?</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>

@@ -246,6 +246,10 @@
         <source>none: the check stopped before the watermark record was read</source>
         <translation>ingen: kontrollen stoppet før vannmerkets post ble lest</translation>
     </message>
+    <message>
+        <source>The content is of another type than the ending of the file name says: the watermark block lies where another type of file keeps it. Was the file renamed?</source>
+        <translation>Innholdet er av en annen type enn filnavnets endelse sier: vannmerkeblokken ligger der en annen filtype har den. Har filen fått nytt navn?</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>

@@ -246,6 +246,10 @@
         <source>none: the check stopped before the watermark record was read</source>
         <translation>brak: weryfikacja zatrzymała się przed odczytaniem rekordu znaku wodnego</translation>
     </message>
+    <message>
+        <source>The content is of another type than the ending of the file name says: the watermark block lies where another type of file keeps it. Was the file renamed?</source>
+        <translation>Treść jest innego typu, niż wskazuje końcówka nazwy pliku: blok znaku wodnego leży tam, gdzie umieszcza go inny typ pliku. Czy nazwa pliku została zmieniona?</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>

@@ -246,6 +246,10 @@
         <source>none: the check stopped before the watermark record was read</source>
         <translation>nenhum: a verificação parou antes de o registo da marca de água ser lido</translation>
     </message>
+    <message>
+        <source>The content is of another type than the ending of the file name says: the watermark block lies where another type of file keeps it. Was the file renamed?</source>
+        <translation>O conteúdo é de outro tipo do que a terminação do nome do ficheiro indica: o bloco da marca de água está onde outro tipo de ficheiro o guarda. O ficheiro foi mudado de nome?</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>

@@ -246,6 +246,10 @@
         <source>none: the check stopped before the watermark record was read</source>
         <translation>нет: проверка остановилась до чтения записи водяного знака</translation>
     </message>
+    <message>
+        <source>The content is of another type than the ending of the file name says: the watermark block lies where another type of file keeps it. Was the file renamed?</source>
+        <translation>Содержимое другого типа, чем указывает окончание имени файла: блок водяного знака находится там, где его хранит файл другого типа. Не был ли файл переименован?</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>

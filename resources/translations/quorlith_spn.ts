@@ -246,6 +246,10 @@
         <source>none: the check stopped before the watermark record was read</source>
         <translation>ninguno: la comprobación se detuvo antes de leer el registro de la marca de agua</translation>
     </message>
+    <message>
+        <source>The content is of another type than the ending of the file name says: the watermark block lies where another type of file keeps it. Was the file renamed?</source>
+        <translation>El contenido es de otro tipo distinto del que indica la terminación del nombre del archivo: el bloque de la marca de agua está donde lo guarda otro tipo de archivo. ¿Se cambió el nombre del archivo?</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>

@@ -246,6 +246,10 @@
         <source>none: the check stopped before the watermark record was read</source>
         <translation>inga: kontrollen avbröts innan vattenstämpelns post lästes</translation>
     </message>
+    <message>
+        <source>The content is of another type than the ending of the file name says: the watermark block lies where another type of file keeps it. Was the file renamed?</source>
+        <translation>Innehållet är av en annan typ än filnamnets ändelse säger: vattenstämpelblocket ligger där en annan filtyp har det. Har filen bytt namn?</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>

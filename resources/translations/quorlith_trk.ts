@@ -246,6 +246,10 @@
         <source>none: the check stopped before the watermark record was read</source>
         <translation>yok: denetim, filigran kaydı okunmadan önce durdu</translation>
     </message>
+    <message>
+        <source>The content is of another type than the ending of the file name says: the watermark block lies where another type of file keeps it. Was the file renamed?</source>
+        <translation>İçerik, dosya adının uzantısının belirttiğinden farklı türde: filigran bloğu başka bir dosya türünün onu sakladığı yerde duruyor. Dosyanın adı değiştirildi mi?</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>

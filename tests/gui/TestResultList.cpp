@@ -110,6 +110,10 @@ QString TestResultList::Make(const QString& kind)
         record.rcSerial = "QR\xE2\x96\xA1\xFF-bin";
         return MakeEvidence(folder, "still.jpg", kind, record);
     }
+    if (kind == "stamped-jpg.avi") {
+        const QString stamped = MakeEvidence(folder, "still.jpg", "for-renaming-as-avi.jpg");
+        return !stamped.isEmpty() && QFile::rename(stamped, path) ? path : QString();
+    }
     if (kind == "unstamped.jpg")
         return MakePlainMedia(folder, "still.jpg", kind);
     if (kind == "tampered.avi")
@@ -253,6 +257,10 @@ void TestResultList::toolTipExplainsTheVerdict_data()
                                       << "The watermark block cannot be read.";
     QTest::newRow("unsupported type") << "stamped.jpeg"
                                       << "The file name does not end in .jpg, .avi, .mp4 or .mxg.";
+    QTest::newRow("JPG renamed to .avi")
+        << "stamped-jpg.avi"
+        << "The content is of another type than the ending of the file name says: the watermark block lies "
+           "where another type of file keeps it. Was the file renamed?";
     QTest::newRow("no media data")
         << "still-as.mp4"
         << "The container structure of the video (AVI, MP4 or MXG) cannot be followed to its content.";
@@ -277,9 +285,9 @@ void TestResultList::toolTipExplainsTheVerdict()
 // command-line tool's JSON report shows it.
 void TestResultList::rowsHoldTheCommandLineResult()
 {
-    const QStringList kinds = {"authentic-1.0.jpg", "partial-1.1.mp4", "unstamped.jpg", "tampered.avi",
-                               "bad-marker.jpg",    "version-1.2.mp4", "short.jpg",     "tiny.jpg",
-                               "stamped.jpeg",      "still-as.mp4"};
+    const QStringList kinds = {"authentic-1.0.jpg", "partial-1.1.mp4", "unstamped.jpg",  "tampered.avi",
+                               "bad-marker.jpg",    "version-1.2.mp4", "short.jpg",      "tiny.jpg",
+                               "stamped.jpeg",      "still-as.mp4",    "stamped-jpg.avi"};
     QStringList paths;
     for (const QString& kind : kinds)
         paths << Make(kind);
