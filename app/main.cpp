@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "app/MainWindow.h"
+#include "app/NoDisplayExit.h"
 #include "app/SelfTestRowListing.h"
 #include "app/TerminationSignalWatcher.h"
 #include "app/WindowCommandLine.h"
@@ -27,7 +28,9 @@ int main(int argc, char* argv[])
     Q_INIT_RESOURCE(resources);
     qRegisterMetaType<QVector<int>>("QVector<int>");
 
+    const QtMessageHandler previousHandler = qInstallMessageHandler(EndWithoutDisplay);
     QApplication application(argc, argv);
+    qInstallMessageHandler(previousHandler);
     QCoreApplication::setOrganizationName(QStringLiteral("Trevalon"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("trevalon.example"));
     QCoreApplication::setApplicationName(QStringLiteral("Quorlith"));

@@ -431,4 +431,11 @@
         <translation>Otevřít složku se souborem</translation>
     </message>
 </context>
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>This build: version %1, under the Apache License, version 2.0.</source>
+        <translation>Toto sestavení: verze %1, pod licencí Apache License, verze 2.0.</translation>
+    </message>
+</context>
 </TS>

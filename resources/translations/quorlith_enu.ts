@@ -431,4 +431,11 @@
         <translation>Open Containing Folder</translation>
     </message>
 </context>
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>This build: version %1, under the Apache License, version 2.0.</source>
+        <translation>This build: version %1, under the Apache License, version 2.0.</translation>
+    </message>
+</context>
 </TS>

@@ -431,4 +431,11 @@
         <translation>Speicherort öffnen</translation>
     </message>
 </context>
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>This build: version %1, under the Apache License, version 2.0.</source>
+        <translation>Dieser Build: Version %1, unter der Apache License, Version 2.0.</translation>
+    </message>
+</context>
 </TS>

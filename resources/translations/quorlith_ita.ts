@@ -431,4 +431,11 @@
         <translation>Apri cartella contenitore</translation>
     </message>
 </context>
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>This build: version %1, under the Apache License, version 2.0.</source>
+        <translation>Questa build: versione %1, con licenza Apache, versione 2.0.</translation>
+    </message>
+</context>
 </TS>

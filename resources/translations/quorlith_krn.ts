@@ -431,4 +431,11 @@
         <translation>파일 위치 열기</translation>
     </message>
 </context>
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>This build: version %1, under the Apache License, version 2.0.</source>
+        <translation>이 빌드: 버전 %1, Apache License 버전 2.0에 따라 배포.</translation>
+    </message>
+</context>
 </TS>

@@ -431,4 +431,11 @@
         <translation>Bijbehorende map openen</translation>
     </message>
 </context>
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>This build: version %1, under the Apache License, version 2.0.</source>
+        <translation>Deze build: versie %1, onder de Apache License, versie 2.0.</translation>
+    </message>
+</context>
 </TS>

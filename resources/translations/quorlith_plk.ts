@@ -431,4 +431,11 @@
         <translation>Otwórz folder zawierający plik</translation>
     </message>
 </context>
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>This build: version %1, under the Apache License, version 2.0.</source>
+        <translation>Ta kompilacja: wersja %1, na licencji Apache License, wersja 2.0.</translation>
+    </message>
+</context>
 </TS>

@@ -431,4 +431,11 @@
         <translation>Abrir pasta do ficheiro</translation>
     </message>
 </context>
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>This build: version %1, under the Apache License, version 2.0.</source>
+        <translation>Esta compilação: versão %1, ao abrigo da Licença Apache, versão 2.0.</translation>
+    </message>
+</context>
 </TS>

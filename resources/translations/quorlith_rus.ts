@@ -431,4 +431,11 @@
         <translation>Открыть папку с файлом</translation>
     </message>
 </context>
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>This build: version %1, under the Apache License, version 2.0.</source>
+        <translation>Эта сборка: версия %1, распространяется по лицензии Apache License версии 2.0.</translation>
+    </message>
+</context>
 </TS>

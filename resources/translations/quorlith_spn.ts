@@ -431,4 +431,11 @@
         <translation>Abrir carpeta contenedora</translation>
     </message>
 </context>
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>This build: version %1, under the Apache License, version 2.0.</source>
+        <translation>Esta compilación: versión %1, bajo la Licencia Apache, versión 2.0.</translation>
+    </message>
+</context>
 </TS>

@@ -431,4 +431,11 @@
         <translation>Öppna mappen med filen</translation>
     </message>
 </context>
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>This build: version %1, under the Apache License, version 2.0.</source>
+        <translation>Den här versionen: version %1, under Apache License, version 2.0.</translation>
+    </message>
+</context>
 </TS>

@@ -89,6 +89,7 @@ class TestQuorlithProcess : public QObject
 private slots:
     void runInTheEvidenceFolderChangesNothingThere();
     void sigtermEndsCleanly();
+    void withoutADisplayItSaysSo();
 };
 
 // The examiner starts the program inside the evidence folder and verifies what lies there, a file
@@ -154,6 +155,25 @@ void TestQuorlithProcess::sigtermEndsCleanly()
     const QSettings saved(home.filePath("config/Trevalon Inc./Trevalon Quorlith.conf"), QSettings::IniFormat);
     QVERIFY(saved.contains("Pos"));
     QVERIFY(saved.contains("Size"));
+}
+
+// No window system to reach: a message that says so and status 1, not an abort.
+void TestQuorlithProcess::withoutADisplayItSaysSo()
+{
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    QProcessEnvironment environment = ProgramEnvironment(home);
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        environment.remove(name);
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(QUORLITH_BIN_DIR "/quorlith"), {"photo.jpg"});
+    QVERIFY(program.waitForFinished(60000));
+
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 1);
+    const QByteArray err = program.readAllStandardError();
+    QVERIFY2(err.contains("quorlith: the window cannot be shown: no display could be reached"), err);
 }
 
 QTEST_GUILESS_MAIN(TestQuorlithProcess)
