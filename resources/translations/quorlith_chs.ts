@@ -430,6 +430,10 @@
         <source>Open Containing Folder</source>
         <translation>打开所在文件夹</translation>
     </message>
+    <message>
+        <source>No file manager answered, so the folder cannot be shown: %1</source>
+        <translation>没有文件管理器响应，因此无法显示该文件夹：%1</translation>
+    </message>
 </context>
 <context>
     <name>AboutBox</name>

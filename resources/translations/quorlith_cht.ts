@@ -430,6 +430,10 @@
         <source>Open Containing Folder</source>
         <translation>開啟所在資料夾</translation>
     </message>
+    <message>
+        <source>No file manager answered, so the folder cannot be shown: %1</source>
+        <translation>沒有檔案管理員回應，因此無法顯示該資料夾：%1</translation>
+    </message>
 </context>
 <context>
     <name>AboutBox</name>

@@ -430,6 +430,10 @@
         <source>Open Containing Folder</source>
         <translation>Otevřít složku se souborem</translation>
     </message>
+    <message>
+        <source>No file manager answered, so the folder cannot be shown: %1</source>
+        <translation>Žádný správce souborů neodpověděl, složku proto nelze zobrazit: %1</translation>
+    </message>
 </context>
 <context>
     <name>AboutBox</name>

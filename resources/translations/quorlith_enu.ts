@@ -430,6 +430,10 @@
         <source>Open Containing Folder</source>
         <translation>Open Containing Folder</translation>
     </message>
+    <message>
+        <source>No file manager answered, so the folder cannot be shown: %1</source>
+        <translation>No file manager answered, so the folder cannot be shown: %1</translation>
+    </message>
 </context>
 <context>
     <name>AboutBox</name>

@@ -430,6 +430,10 @@
         <source>Open Containing Folder</source>
         <translation>Ouvrir le dossier parent</translation>
     </message>
+    <message>
+        <source>No file manager answered, so the folder cannot be shown: %1</source>
+        <translation>Aucun gestionnaire de fichiers n&apos;a répondu ; le dossier ne peut donc pas être affiché : %1</translation>
+    </message>
 </context>
 <context>
     <name>AboutBox</name>

@@ -430,6 +430,10 @@
         <source>Open Containing Folder</source>
         <translation>Speicherort öffnen</translation>
     </message>
+    <message>
+        <source>No file manager answered, so the folder cannot be shown: %1</source>
+        <translation>Kein Dateimanager hat geantwortet, daher kann der Ordner nicht angezeigt werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>AboutBox</name>

@@ -430,6 +430,10 @@
         <source>Open Containing Folder</source>
         <translation>Tartalmazó mappa megnyitása</translation>
     </message>
+    <message>
+        <source>No file manager answered, so the folder cannot be shown: %1</source>
+        <translation>Egyetlen fájlkezelő sem válaszolt, ezért a mappa nem jeleníthető meg: %1</translation>
+    </message>
 </context>
 <context>
     <name>AboutBox</name>

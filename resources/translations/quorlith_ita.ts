@@ -430,6 +430,10 @@
         <source>Open Containing Folder</source>
         <translation>Apri cartella contenitore</translation>
     </message>
+    <message>
+        <source>No file manager answered, so the folder cannot be shown: %1</source>
+        <translation>Nessun gestore di file ha risposto, quindi non è possibile mostrare la cartella: %1</translation>
+    </message>
 </context>
 <context>
     <name>AboutBox</name>

@@ -430,6 +430,10 @@
         <source>Open Containing Folder</source>
         <translation>ファイルの場所を開く</translation>
     </message>
+    <message>
+        <source>No file manager answered, so the folder cannot be shown: %1</source>
+        <translation>ファイル マネージャーが応答しなかったため、フォルダーを表示できません：%1</translation>
+    </message>
 </context>
 <context>
     <name>AboutBox</name>

@@ -430,6 +430,10 @@
         <source>Open Containing Folder</source>
         <translation>파일 위치 열기</translation>
     </message>
+    <message>
+        <source>No file manager answered, so the folder cannot be shown: %1</source>
+        <translation>응답한 파일 관리자가 없어 폴더를 표시할 수 없습니다: %1</translation>
+    </message>
 </context>
 <context>
     <name>AboutBox</name>

@@ -430,6 +430,10 @@
         <source>Open Containing Folder</source>
         <translation>Bijbehorende map openen</translation>
     </message>
+    <message>
+        <source>No file manager answered, so the folder cannot be shown: %1</source>
+        <translation>Geen bestandsbeheerder reageerde, dus de map kan niet worden getoond: %1</translation>
+    </message>
 </context>
 <context>
     <name>AboutBox</name>

@@ -430,6 +430,10 @@
         <source>Open Containing Folder</source>
         <translation>Otwórz folder zawierający plik</translation>
     </message>
+    <message>
+        <source>No file manager answered, so the folder cannot be shown: %1</source>
+        <translation>Żaden menedżer plików nie odpowiedział, więc nie można pokazać folderu: %1</translation>
+    </message>
 </context>
 <context>
     <name>AboutBox</name>

@@ -430,6 +430,10 @@
         <source>Open Containing Folder</source>
         <translation>Abrir pasta do ficheiro</translation>
     </message>
+    <message>
+        <source>No file manager answered, so the folder cannot be shown: %1</source>
+        <translation>Nenhum gestor de ficheiros respondeu, pelo que a pasta não pode ser mostrada: %1</translation>
+    </message>
 </context>
 <context>
     <name>AboutBox</name>

@@ -430,6 +430,10 @@
         <source>Open Containing Folder</source>
         <translation>Открыть папку с файлом</translation>
     </message>
+    <message>
+        <source>No file manager answered, so the folder cannot be shown: %1</source>
+        <translation>Ни один файловый менеджер не ответил, поэтому папку показать нельзя: %1</translation>
+    </message>
 </context>
 <context>
     <name>AboutBox</name>

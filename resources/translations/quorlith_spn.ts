@@ -430,6 +430,10 @@
         <source>Open Containing Folder</source>
         <translation>Abrir carpeta contenedora</translation>
     </message>
+    <message>
+        <source>No file manager answered, so the folder cannot be shown: %1</source>
+        <translation>Ningún administrador de archivos respondió, así que no se puede mostrar la carpeta: %1</translation>
+    </message>
 </context>
 <context>
     <name>AboutBox</name>

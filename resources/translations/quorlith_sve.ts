@@ -430,6 +430,10 @@
         <source>Open Containing Folder</source>
         <translation>Öppna mappen med filen</translation>
     </message>
+    <message>
+        <source>No file manager answered, so the folder cannot be shown: %1</source>
+        <translation>Ingen filhanterare svarade, så mappen kan inte visas: %1</translation>
+    </message>
 </context>
 <context>
     <name>AboutBox</name>

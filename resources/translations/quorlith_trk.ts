@@ -430,6 +430,10 @@
         <source>Open Containing Folder</source>
         <translation>Bulunduğu Klasörü Aç</translation>
     </message>
+    <message>
+        <source>No file manager answered, so the folder cannot be shown: %1</source>
+        <translation>Hiçbir dosya yöneticisi yanıt vermedi, bu yüzden klasör gösterilemiyor: %1</translation>
+    </message>
 </context>
 <context>
     <name>AboutBox</name>

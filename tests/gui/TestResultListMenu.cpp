@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "EvidenceFiles.h"
 #include "GuiTestSupport.h"
+#include "MessageBoxWatcher.h"
 #include "app/MainWindow.h"
 #include "filelist/ResultListMenu.h"
 #include "ui/DetailsWindow.h"
@@ -40,6 +41,7 @@ private slots:
     void copyPutsTheSelectedRowsAsShown();
     void openContainingFolder_data();
     void openContainingFolder();
+    void noFileManagerIsSaid();
     void removeRunsTheToolBarCommand();
     void exportReportOpensTheExport();
 
@@ -190,6 +192,30 @@ void TestResultListMenu::openContainingFolder()
     Command(window, "Open Containing Folder")->trigger();
     QDesktopServices::unsetUrlHandler("file");
     QCOMPARE(catcher.urls, QList<QUrl>({QUrl::fromLocalFile(base.filePath(folder))}));
+}
+
+// Where no file manager answers (none installed: nothing on the search path), a message says so and
+// names the folder, escaped as names are everywhere.
+void TestResultListMenu::noFileManagerIsSaid()
+{
+    const QDir base(fixtureDir.path());
+    QVERIFY(base.mkpath("tab\there"));
+    const QString path = MakeEvidence(base.filePath("tab\there"), "still.jpg", "z.jpg");
+    QVERIFY(!path.isEmpty());
+    MainWindow window;
+    window.VerifyFiles({path});
+    SelectShownRows(window.listView, 0, 0);
+
+    const QByteArray savedPath = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(fixtureDir.path()));
+    MessageBoxWatcher watcher;
+    Command(window, "Open Containing Folder")->trigger();
+    qputenv("PATH", savedPath);
+
+    QCOMPARE(watcher.seen.size(), 1);
+    QCOMPARE(watcher.seen.first().text, "No file manager answered, so the folder cannot be shown: " +
+                                            fixtureDir.path() + "/tab\\x09here");
+    QVERIFY(watcher.seen.first().hasParent);
 }
 
 // The selected rows go and the counters follow, as with the tool bar's Remove File(s).
