@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 
 #include "filelist/EvidenceFolderScan.h"
+#include "filelist/FileDialogHistory.h"
 #include "filelist/LocalPathBytes.h"
 #include "filelist/PacedEventPump.h"
 #include "filelist/PendingEvents.h"
@@ -21,6 +22,7 @@ void MainWindow::OpenFiles()
                            QStringLiteral(" (*.jpg *.avi *.mp4 *.mxg)");
     const QStringList paths = QFileDialog::getOpenFileNames(
         this, QCoreApplication::translate("QObject", "Open File(s)"), QString(), filter);
+    ForgetFileDialogFolders();
     VerifyFiles(paths);
 }
 
@@ -30,6 +32,7 @@ void MainWindow::OpenFolder()
     const QString folder = QFileDialog::getExistingDirectory(
         this, QCoreApplication::translate("QObject", "Open Folder"), QString(),
         QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
+    ForgetFileDialogFolders();
     if (folder.isEmpty())
         return;
     QList<QByteArray> files;

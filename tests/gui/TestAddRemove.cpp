@@ -123,6 +123,8 @@ private slots:
     void cancelledFileDialogAddsNothing();
     void openFolderTakesEvidenceAtAnyDepth();
     void cancelledFolderDialogEndsTheCommand();
+    void dialogsLeaveNoFolderBehind_data();
+    void dialogsLeaveNoFolderBehind();
     void everyFileGivenGetsARow_data();
     void everyFileGivenGetsARow();
     void endingDuringAFolderScanStopsIt_data();
@@ -231,6 +233,35 @@ void TestAddRemove::cancelledFolderDialogEndsTheCommand()
     QCOMPARE(window.listModel->rowCount(), 0);
     QCOMPARE(window.statusBar()->currentMessage(), StatusLine(0, 0, 0));
     QVERIFY(window.findChildren<ProgressWidget*>().isEmpty());
+}
+
+void TestAddRemove::dialogsLeaveNoFolderBehind_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::newRow("Open File(s)") << "OpenFiles";
+    QTest::newRow("Open Folder") << "OpenFolder";
+}
+
+// Qt's file dialog stores the folders it showed (history, lastVisited) for the next time, the
+// folder a case lies in among them; they are not kept.
+void TestAddRemove::dialogsLeaveNoFolderBehind()
+{
+    QFETCH(QString, command);
+    const QString folder = QDir(folders.User()).filePath("case");
+    QVERIFY(QDir().mkpath(folder));
+    const QString file = MakeEvidence(folder, "still.jpg", "photo.jpg");
+    QVERIFY(!file.isEmpty());
+
+    MainWindow window;
+    AnswerNextFileDialog({command == "OpenFiles" ? file : folder});
+    QMetaObject::invokeMethod(&window, command.toLatin1().constData());
+    QCOMPARE(window.listModel->rowCount(), 1);
+
+    const QSettings stored(QSettings::UserScope, QStringLiteral("QtProject"));
+    QVERIFY(!stored.contains("FileDialog/history"));
+    QVERIFY(!stored.contains("FileDialog/lastVisited"));
+    // The dialog's own view settings stay, as the help page says.
+    QVERIFY(stored.contains("FileDialog/viewMode"));
 }
 
 void TestAddRemove::everyFileGivenGetsARow_data()
