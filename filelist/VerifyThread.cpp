@@ -25,29 +25,33 @@ void VerifyThread::run()
     resultReady.store(true, std::memory_order_release);
 }
 
+// The row is filled before it joins the model, so the list and its sort proxy hear of it once
+// instead of once per cell.
 void VerifyThread::WriteResult()
 {
     if (!resultReady.load(std::memory_order_acquire) || *canceled)
         return;
-    ++*total;
-    model->insertRow(0);
-    model->setData(model->index(0, 0), ShownFileName(path), Qt::EditRole);
-    model->setData(model->index(0, 1), VerdictText::Verdict(result.authentic), Qt::EditRole);
-    model->setData(model->index(0, 1), QColor(result.authentic ? Qt::darkGreen : Qt::red),
-                   Qt::ForegroundRole);
-    ++*(result.authentic ? succeeded : failed);
+    QList<QStandardItem*> row;
+    for (int column = 0; column < model->columnCount(); ++column)
+        row << new QStandardItem;
+    row[0]->setData(ShownFileName(path), Qt::EditRole);
+    row[1]->setData(VerdictText::Verdict(result.authentic), Qt::EditRole);
+    row[1]->setData(QColor(result.authentic ? Qt::darkGreen : Qt::red), Qt::ForegroundRole);
     // Escaped as the details window shows them, so bytes that are not text read the same in both.
-    model->setData(model->index(0, 2), VerdictText::Display(result.startTime), Qt::EditRole);
-    model->setData(model->index(0, 3), VerdictText::Display(result.endTime), Qt::EditRole);
-    model->setData(model->index(0, 4), VerdictText::Display(result.rcSerial), Qt::EditRole);
+    row[2]->setData(VerdictText::Display(result.startTime), Qt::EditRole);
+    row[3]->setData(VerdictText::Display(result.endTime), Qt::EditRole);
+    row[4]->setData(VerdictText::Display(result.rcSerial), Qt::EditRole);
     const CoverageMark::Kind mark = CoverageMark::Of(result);
     if (mark != CoverageMark::Kind::None)
-        model->setData(model->index(0, 0), CoverageMark::Icon(mark), Qt::DecorationRole);
-
-    model->setData(model->index(0, 0), QVariant::fromValue(result), kResultRole);
+        row[0]->setData(CoverageMark::Icon(mark), Qt::DecorationRole);
+    row[0]->setData(QVariant::fromValue(result), kResultRole);
     const QString toolTip = VerdictText::ToolTip(result);
     if (!toolTip.isEmpty()) {
-        for (int column = 0; column < model->columnCount(); ++column)
-            model->setData(model->index(0, column), toolTip, Qt::ToolTipRole);
+        for (QStandardItem* item : row)
+            item->setData(toolTip, Qt::ToolTipRole);
     }
+
+    ++*total;
+    ++*(result.authentic ? succeeded : failed);
+    model->insertRow(0, row);
 }
