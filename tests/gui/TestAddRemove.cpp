@@ -3,6 +3,7 @@
 #include "GuiTestSupport.h"
 #include "app/MainWindow.h"
 #include "filelist/PacedEventPump.h"
+#include "tests/cli/DeepFolders.h"
 #include "ui/ProgressWidget.h"
 
 #include <QApplication>
@@ -16,11 +17,8 @@
 #include <QtTest>
 
 #include <cstdio>
-#include <fcntl.h>
 #include <functional>
 #include <memory>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 QString StatusLine(int total, int succeeded, int failed)
@@ -64,45 +62,6 @@ bool MoveToByteName(const QString& path, const QString& folder, const QByteArray
 {
     return std::rename(QFile::encodeName(path).constData(),
                        (QFile::encodeName(folder) + '/' + name).constData()) == 0;
-}
-
-// Below top, folders with 200-byte names nested until the path passes 4,096 bytes, made through
-// descriptors since the system refuses such paths; the file at path is moved into the deepest as
-// name. Answers the deep file's path, or an empty text when something failed.
-QByteArray MoveToDeepPath(const QString& path, const QString& top, const QByteArray& name)
-{
-    const QByteArray part(200, 'd');
-    QByteArray deep = QFile::encodeName(top);
-    int fd = open(deep.constData(), O_RDONLY | O_DIRECTORY);
-    while (fd >= 0 && deep.size() <= 4096) {
-        const int below = mkdirat(fd, part.constData(), 0700) == 0
-                              ? openat(fd, part.constData(), O_RDONLY | O_DIRECTORY)
-                              : -1;
-        close(fd);
-        fd = below;
-        deep += '/' + part;
-    }
-    const bool moved =
-        fd >= 0 && renameat(AT_FDCWD, QFile::encodeName(path).constData(), fd, name.constData()) == 0;
-    if (fd >= 0)
-        close(fd);
-    return moved ? deep + '/' + name : QByteArray();
-}
-
-// Removes what MoveToDeepPath made below top: QTemporaryDir cannot reach it.
-void RemoveDeepPath(const QString& top)
-{
-    const QByteArray part(200, 'd');
-    std::vector<int> chain = {open(QFile::encodeName(top).constData(), O_RDONLY | O_DIRECTORY)};
-    while (chain.back() >= 0)
-        chain.push_back(openat(chain.back(), part.constData(), O_RDONLY | O_DIRECTORY));
-    chain.pop_back();
-    for (size_t level = chain.size(); level-- > 0;) {
-        unlinkat(chain[level], "deep.jpg", 0);
-        if (level + 1 < chain.size())
-            unlinkat(chain[level], part.constData(), AT_REMOVEDIR);
-        close(chain[level]);
-    }
 }
 
 // Eight rows, a to h, verified in an order unlike the shown one so that the rows behind the
@@ -302,13 +261,17 @@ void TestAddRemove::everyFileGivenGetsARow()
     QVERIFY(!plain.contains(QString()) && !made.isEmpty());
     QByteArray oddPath;
     if (odd == "long") {
-        oddPath = MoveToDeepPath(made, top, "deep.jpg");
+        QVERIFY(QDir().mkpath(top + "/deep"));
+        const QByteArray bottom = DeepFolders::Make(QFile::encodeName(top + "/deep"), 4200);
+        QVERIFY(DeepFolders::MoveInto(QFile::encodeName(made), bottom, "deep.jpg"));
+        oddPath = bottom + "/deep.jpg";
     } else {
         QVERIFY(MoveToByteName(made, top, "caf\xE9.jpg"));
         oddPath = QFile::encodeName(top) + "/caf\xE9.jpg";
     }
     QVERIFY(!oddPath.isEmpty());
-    const std::shared_ptr<void> removeDeep(nullptr, [&](void*) { RemoveDeepPath(top); });
+    const std::shared_ptr<void> removeDeep(nullptr,
+                                           [&](void*) { DeepFolders::Remove(QFile::encodeName(top)); });
 
     MainWindow window;
     const QStringList given = plain + QStringList({QFile::decodeName(oddPath)});
