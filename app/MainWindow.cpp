@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "app/MainWindow.h"
 
+#include "filelist/FileDialogHistory.h"
+
 #include "filelist/EvidenceDropFilter.h"
 #include "ui/CMainToolBar.h"
 #include "ui/HelpWindow.h"
@@ -85,6 +87,8 @@ void MainWindow::SaveSettings()
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     SaveSettings();
+    // Also what the export's file dialog left.
+    ForgetFileDialogFolders();
     EndWork();
     event->accept();
 }

@@ -2,6 +2,8 @@
 #ifndef QUORLITH_APP_MAINWINDOW_H
 #define QUORLITH_APP_MAINWINDOW_H
 
+#include <QByteArray>
+#include <QList>
 #include <QMainWindow>
 #include <QStringList>
 #include <QTranslator>
@@ -76,14 +78,17 @@ private:
     // paths join it instead of starting another, and after its Cancel they wait for a run of their
     // own that starts when it has ended.
     void VerifyFiles(const QStringList& paths);
-    void RunVerification(const QStringList& paths);
-    void VerifyOneFile(const QString& path, int index);
+    // The same for paths as the system names the files, bytes that need not be UTF-8.
+    void VerifyPaths(const QList<QByteArray>& paths);
+    void RunVerification(const QList<QByteArray>& paths);
+    void VerifyOneFile(const QByteArray& path, int index);
+    static bool IsSkippedAtItsTurn(const QByteArray& path);
     void WaitForCurrentWorker();
     // The program is ending (the window closed, or the application told to quit): the file in
     // work finishes, the rest of the run and a folder scan are dropped, and no run starts again.
     void EndWork();
     // The evidence files below folder, found by the folder rule while the window keeps answering.
-    QStringList ScanFolder(const QString& folder);
+    QList<QByteArray> ScanFolder(const QByteArray& folder);
 
     CMainToolBar* toolBar = nullptr;
     QAction* openFilesAction = nullptr;
@@ -106,8 +111,8 @@ private:
     // The run in progress: its panel (null between runs) and every path handed to it so far;
     // and the paths that came after its Cancel, for the run after it.
     ProgressWidget* runProgress = nullptr;
-    QStringList runPaths;
-    QStringList nextRunPaths;
+    QList<QByteArray> runPaths;
+    QList<QByteArray> nextRunPaths;
     bool workEnded = false;
 
     friend class TestMainWindow;

@@ -11,7 +11,7 @@ class QWidget;
 
 // Ends the program on SIGTERM, SIGINT and SIGHUP (kill, Ctrl+C in the terminal, logout) as closing
 // its window does: the window's close cancels the rest of the run, whose file in work finishes
-// and takes its private copy with it, and saves the settings. A signal handler may do next to
+// and gets its row, and saves the settings. A signal handler may do next to
 // nothing, so it only writes the signal's number to a pipe; a socket notifier reads it on the GUI
 // thread, closes the window and quits the application, which other open windows (the help window)
 // would otherwise keep running. One watcher at a time; it restores the earlier handlers when it goes.

@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "app/MainWindow.h"
+#include "app/NoDisplayExit.h"
 #include "app/SelfTestRowListing.h"
 #include "app/TerminationSignalWatcher.h"
 #include "app/WindowCommandLine.h"
-#include "filelist/StaleCopySweep.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QIcon>
 #include <QMetaType>
 #include <QVector>
@@ -29,14 +28,13 @@ int main(int argc, char* argv[])
     Q_INIT_RESOURCE(resources);
     qRegisterMetaType<QVector<int>>("QVector<int>");
 
+    const QtMessageHandler previousHandler = qInstallMessageHandler(EndWithoutDisplay);
     QApplication application(argc, argv);
+    qInstallMessageHandler(previousHandler);
     QCoreApplication::setOrganizationName(QStringLiteral("Trevalon"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("trevalon.example"));
     QCoreApplication::setApplicationName(QStringLiteral("Quorlith"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/Authentication.png")));
-
-    // Copies left here by an earlier run that was killed outright.
-    RemoveStaleCopies(QDir::currentPath());
 
     MainWindow window;
     const TerminationSignalWatcher signalWatcher(&window);

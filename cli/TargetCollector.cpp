@@ -2,7 +2,7 @@
 #include "cli/TargetCollector.h"
 
 #include "engine/SystemFailure.h"
-#include "filelist/EvidenceFolderScan.h"
+#include "verdict/EvidenceFileName.h"
 #include "verdict/PathAnyLength.h"
 
 #include <algorithm>
@@ -70,16 +70,11 @@ VerificationTarget FailedCall(const std::string& path, int error, const Failing&
                    std::string(failing.cannot) + ": " + std::strerror(error));
 }
 
-bool IsEvidenceName(const std::string& name)
-{
-    return IsEvidenceFileName(QString::fromUtf8(name.data(), static_cast<int>(name.size())));
-}
-
 // Whether the entry name of the folder open as fd is listed or gone into, and as what. The listing's
 // type spares the stat of plain files and links; only what it leaves open is looked at with fstatat.
 bool TakeEntry(int fd, const std::string& folder, const std::string& name, unsigned char type, Entry* entry)
 {
-    const bool evidenceName = IsEvidenceName(name);
+    const bool evidenceName = IsEvidenceFileName(name);
     if (type == DT_LNK || (type == DT_REG && !evidenceName))
         return false;
     entry->target.path = JoinPath(folder, name);

@@ -9,14 +9,14 @@
 #include <vector>
 
 // Turns the command line's paths into the run's targets, in order. A path naming a folder (also
-// through a link) is searched recursively with the window's folder rule: files whose complete
-// suffix is jpg, avi, mp4 or mxg in any case; entries whose names start with a dot are skipped;
-// links below the folder are neither listed nor followed. Entries are taken in byte order of
-// their names, so a report is the same on every run. Any other path becomes a target as given.
-// Nothing is skipped silently: special files with an evidence name, entries that cannot be
-// examined, folders that cannot be read, folder loops and system failures become targets that
-// fail with their reason, and a folder given that yields nothing at all gets a no-evidence target.
-// Folders are searched at any depth, also where paths pass PATH_MAX, with a few descriptors at most.
+// through a link) is searched recursively with the window's folder rule: files whose last suffix
+// is jpg, avi, mp4 or mxg in any case (verdict/EvidenceFileName.h); entries whose names start with a dot are
+// skipped; links below the folder are neither listed nor followed. Entries are taken in byte order of their
+// names, so a report is the same on every run. Any other path becomes a target as given. Nothing is skipped
+// silently: special files with an evidence name, entries that cannot be examined, folders that cannot be
+// read, folder loops and system failures become targets that fail with their reason, and a folder given that
+// yields nothing at all gets a no-evidence target. Folders are searched at any depth, also where paths pass
+// PATH_MAX, with a few descriptors at most.
 class TargetCollector
 {
 public:

@@ -44,6 +44,23 @@ const Container* FindContainer(const char* name)
     return nullptr;
 }
 
+// Whether the block opens at the place another container type keeps it (JPG: 2 bytes before the end,
+// the others: at the very end). A read that fails counts as not opening.
+bool OpensWhereAnotherTypeKeepsIt(int fd, int64_t size, int tail)
+{
+    for (const Container& other : kContainers) {
+        if (other.tail == tail || size < kTrailerBlockSize + other.tail)
+            continue;
+        unsigned char block[kTrailerBlockSize];
+        unsigned char plaintext[kMaxPlaintextSize];
+        size_t plaintextLength = 0;
+        if (ReadExactlyAt(fd, size - kTrailerBlockSize - other.tail, block, kTrailerBlockSize) == 0 &&
+            OpenTrailer(block, plaintext, &plaintextLength) == 0)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int WatermarkVerifier::Fail(VerifyFailure reason)
@@ -107,8 +124,11 @@ int WatermarkVerifier::VerifyOpenFile(int fd, const char* name)
 
     unsigned char plaintext[kMaxPlaintextSize];
     size_t plaintextLength = 0;
-    if (OpenTrailer(block, plaintext, &plaintextLength) != 0)
-        return Fail(VerifyFailure::TrailerNotOpened);
+    if (OpenTrailer(block, plaintext, &plaintextLength) != 0) {
+        return Fail(OpensWhereAnotherTypeKeepsIt(fd, size, container->tail)
+                        ? VerifyFailure::OtherTypeContent
+                        : VerifyFailure::TrailerNotOpened);
+    }
 
     const void* zero = std::memchr(plaintext, 0, plaintextLength);
     const size_t textLength =

@@ -19,6 +19,9 @@ enum class VerifyFailure
     UnsupportedVersion,
     ContainerInvalid,
     ContentMismatch,
+    // The block does not open where the name's type keeps it but opens where another type keeps it
+    // (a JPG renamed to .avi, say): the content is of another type than the name's ending says.
+    OtherTypeContent,
     // The system failed (no descriptors or memory, an I/O error); GetSystemError tells how.
     SystemFailure,
 };

@@ -1,32 +1,106 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "filelist/EvidenceFolderScan.h"
 
-#include "engine/AsciiText.h"
+#include "verdict/EvidenceFileName.h"
+#include "verdict/PathAnyLength.h"
 
-#include <QDir>
-#include <QDirIterator>
-#include <QFileInfo>
+#include <algorithm>
+#include <dirent.h>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+#include <vector>
 
-bool IsEvidenceFileName(const QString& fileName)
+namespace {
+
+struct Entry
 {
-    const int dot = fileName.indexOf(QLatin1Char('.'));
-    if (dot < 0)
-        return false;
-    // Lowered as ASCII bytes, as the engine compares extensions: QString::toLower folds by Unicode
-    // rules (the Kelvin sign becomes 'k'), which the engine does not.
-    const std::string suffix = AsciiLower(fileName.mid(dot + 1).toStdString());
-    return suffix == "mp4" || suffix == "mxg" || suffix == "avi" || suffix == "jpg";
+    std::string name;
+    unsigned char type;
+};
+
+// A folder on the way down: its path, its entries in order and how far the scan got in them.
+struct Level
+{
+    std::string path;
+    std::vector<Entry> entries;
+    size_t next = 0;
+};
+
+std::string JoinPath(const std::string& folder, const std::string& name)
+{
+    if (!folder.empty() && folder.back() == '/')
+        return folder + name;
+    return folder + "/" + name;
 }
 
-QStringList ScanEvidenceFolder(const QString& folder, const std::function<bool()>& afterEachEntry)
+// The type the listing left open (DT_UNKNOWN on some file systems), without following a link.
+unsigned char TypeOf(int folderFd, const std::string& name)
 {
-    QStringList found;
-    QDirIterator it(folder, QDir::Files | QDir::NoSymLinks, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        it.next();
-        const QFileInfo entry = it.fileInfo();
-        if (IsEvidenceFileName(entry.fileName()))
-            found.append(entry.filePath());
+    struct stat status;
+    if (fstatat(folderFd, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0)
+        return DT_UNKNOWN;
+    if (S_ISREG(status.st_mode))
+        return DT_REG;
+    if (S_ISDIR(status.st_mode))
+        return DT_DIR;
+    return DT_UNKNOWN;
+}
+
+// The folder's visible files and folders in byte order of their names. The folder is closed again
+// before anything below it is opened, so the scan holds no descriptor per level however deep it goes.
+// A folder that cannot be read holds nothing for the scan.
+std::vector<Entry> ReadFolder(const std::string& folder, bool followLink)
+{
+    std::vector<Entry> entries;
+    const int fd =
+        OpenAnyLength(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | (followLink ? 0 : O_NOFOLLOW));
+    if (fd < 0)
+        return entries;
+    DIR* dir = fdopendir(fd);
+    if (dir == nullptr) {
+        close(fd);
+        return entries;
+    }
+    while (const dirent* found = readdir(dir)) {
+        if (found->d_name[0] == '.')
+            continue;
+        Entry entry{found->d_name, found->d_type};
+        if (entry.type == DT_UNKNOWN)
+            entry.type = TypeOf(dirfd(dir), entry.name);
+        if (entry.type == DT_REG || entry.type == DT_DIR)
+            entries.push_back(std::move(entry));
+    }
+    closedir(dir);
+    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.name < b.name; });
+    return entries;
+}
+
+} // namespace
+
+// Depth first, kept on a list of levels rather than the call stack, which a tree nested thousands
+// of levels deep would exhaust.
+QList<QByteArray> ScanEvidenceFolder(const QByteArray& folder, const std::function<bool()>& afterEachEntry)
+{
+    QList<QByteArray> found;
+    std::vector<Level> levels;
+    levels.push_back({folder.toStdString(), ReadFolder(folder.toStdString(), true)});
+    while (!levels.empty()) {
+        Level& level = levels.back();
+        if (level.next == level.entries.size()) {
+            levels.pop_back();
+            continue;
+        }
+        const Entry entry = level.entries[level.next++];
+        const std::string path = JoinPath(level.path, entry.name);
+        if (entry.type == DT_DIR) {
+            levels.push_back({path, ReadFolder(path, false)});
+            continue;
+        }
+        if (IsEvidenceFileName(entry.name))
+            found.append(QByteArray::fromStdString(path));
         if (afterEachEntry && !afterEachEntry())
             break;
     }

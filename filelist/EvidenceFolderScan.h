@@ -2,19 +2,19 @@
 #ifndef QUORLITH_FILELIST_EVIDENCEFOLDERSCAN_H
 #define QUORLITH_FILELIST_EVIDENCEFOLDERSCAN_H
 
-#include <QString>
-#include <QStringList>
+#include <QByteArray>
+#include <QList>
 
 #include <functional>
 
-// Whether a file name is taken by a folder scan: its complete suffix (everything after the first
-// dot) is jpg, avi, mp4 or mxg in any case. So photo.JPG is taken, clip.2015.mp4 is not.
-bool IsEvidenceFileName(const QString& fileName);
-
-// Every evidence file below folder, at any depth, in the directory iterator's order; symbolic
-// links are neither listed nor followed and hidden entries are skipped. afterEachEntry, when
-// set, runs after every entry looked at, matching or not, and answers whether to go on; a scan
-// stopped that way answers what it found until then.
-QStringList ScanEvidenceFolder(const QString& folder, const std::function<bool()>& afterEachEntry = {});
+// Every evidence file (verdict/EvidenceFileName.h) below folder, at any depth, as the paths' bytes
+// the system names them by, so a name that is not UTF-8 reaches the verification as it is and paths
+// may pass PATH_MAX. Regular files only; symbolic links are neither listed nor followed and entries
+// whose names start with a dot are skipped. Each folder's entries are taken in byte order of their
+// names, a folder's content where the folder stands. afterEachEntry, when set, runs after every file
+// looked at, matching or not, and answers whether to go on; a scan stopped that way answers what it
+// found until then.
+QList<QByteArray> ScanEvidenceFolder(const QByteArray& folder,
+                                     const std::function<bool()>& afterEachEntry = {});
 
 #endif

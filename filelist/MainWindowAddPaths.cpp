@@ -1,20 +1,25 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "app/MainWindow.h"
 
-#include <QFileInfo>
+#include "filelist/LocalPathBytes.h"
+#include "verdict/PathAnyLength.h"
+
+#include <sys/stat.h>
 
 // A folder stands for the evidence files below it, found as "Open Folder" finds them; anything
 // else, a missing path included, goes to the run as it is, which skips what is not a file then.
 void MainWindow::AddPaths(const QStringList& paths)
 {
-    QStringList files;
-    for (const QString& path : paths) {
-        // Absolute, so that a row's details and reports name the file wherever the program runs later.
-        const QFileInfo entry(path);
-        if (entry.isDir())
-            files += ScanFolder(entry.absoluteFilePath());
-        else
-            files.append(entry.absoluteFilePath());
+    QList<QByteArray> files;
+    for (const QString& given : paths) {
+        for (const QByteArray& bytes : LocalPathBytes(given)) {
+            const QByteArray path = AbsolutePathBytes(bytes);
+            struct stat status;
+            if (StatAnyLength(path.constData(), &status, true) == 0 && S_ISDIR(status.st_mode))
+                files += ScanFolder(path);
+            else
+                files.append(path);
+        }
     }
-    VerifyFiles(files);
+    VerifyPaths(files);
 }

@@ -2,6 +2,8 @@
 #include "app/MainWindow.h"
 
 #include "filelist/EvidenceFolderScan.h"
+#include "filelist/FileDialogHistory.h"
+#include "filelist/LocalPathBytes.h"
 #include "filelist/PacedEventPump.h"
 #include "filelist/PendingEvents.h"
 #include "filelist/SelectedSourceRows.h"
@@ -20,6 +22,7 @@ void MainWindow::OpenFiles()
                            QStringLiteral(" (*.jpg *.avi *.mp4 *.mxg)");
     const QStringList paths = QFileDialog::getOpenFileNames(
         this, QCoreApplication::translate("QObject", "Open File(s)"), QString(), filter);
+    ForgetFileDialogFolders();
     VerifyFiles(paths);
 }
 
@@ -29,14 +32,18 @@ void MainWindow::OpenFolder()
     const QString folder = QFileDialog::getExistingDirectory(
         this, QCoreApplication::translate("QObject", "Open Folder"), QString(),
         QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
+    ForgetFileDialogFolders();
     if (folder.isEmpty())
         return;
-    VerifyFiles(ScanFolder(folder));
+    QList<QByteArray> files;
+    for (const QByteArray& bytes : LocalPathBytes(folder))
+        files += ScanFolder(bytes);
+    VerifyPaths(files);
 }
 
 // The window stays usable during a long scan; closing it or quitting stops the scan, and
 // VerifyFiles then starts no run.
-QStringList MainWindow::ScanFolder(const QString& folder)
+QList<QByteArray> MainWindow::ScanFolder(const QByteArray& folder)
 {
     return ScanEvidenceFolder(folder, [this] {
         if (!ProcessPendingEvents())

@@ -1,20 +1,31 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "app/MainWindow.h"
 
+#include "filelist/LocalPathBytes.h"
 #include "filelist/PendingEvents.h"
 #include "filelist/VerifyThread.h"
 #include "ui/ProgressWidget.h"
+#include "verdict/PathAnyLength.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QFileInfo>
 #include <QTreeView>
 
+#include <cerrno>
+#include <sys/stat.h>
 #include <utility>
+
+void MainWindow::VerifyFiles(const QStringList& paths)
+{
+    QList<QByteArray> bytes;
+    for (const QString& path : paths)
+        bytes += LocalPathBytes(path);
+    VerifyPaths(bytes);
+}
 
 // Whoever calls this while a run is in progress is inside that run's event loop, so the paths
 // are only queued here; the outermost call verifies them.
-void MainWindow::VerifyFiles(const QStringList& paths)
+void MainWindow::VerifyPaths(const QList<QByteArray>& paths)
 {
     if (workEnded)
         return;
@@ -29,10 +40,10 @@ void MainWindow::VerifyFiles(const QStringList& paths)
         UpdateStatusBar();
         return;
     }
-    QStringList queued = paths;
+    QList<QByteArray> queued = paths;
     do {
         RunVerification(queued);
-        queued = std::exchange(nextRunPaths, QStringList());
+        queued = std::exchange(nextRunPaths, QList<QByteArray>());
     } while (!queued.isEmpty() && !workEnded);
     if (!queued.isEmpty()) {
         totalCount -= queued.size();
@@ -48,7 +59,7 @@ void MainWindow::EndWork()
 }
 
 // The paths are already counted in totalCount.
-void MainWindow::RunVerification(const QStringList& paths)
+void MainWindow::RunVerification(const QList<QByteArray>& paths)
 {
     runPaths = paths;
     runCanceled = false;
@@ -69,7 +80,7 @@ void MainWindow::RunVerification(const QStringList& paths)
         }
         progress->SetValue(index);
         // A copy: files joining the run may grow runPaths while this one is verified.
-        const QString path = runPaths.at(index);
+        const QByteArray path = runPaths.at(index);
         VerifyOneFile(path, index);
         UpdateStatusBar();
         // An application told to quit while the file was in work ends the run as closing does.
@@ -86,19 +97,30 @@ void MainWindow::RunVerification(const QStringList& paths)
     progress->deleteLater();
 }
 
-void MainWindow::VerifyOneFile(const QString& path, int index)
+// A path that names nothing when its turn comes (it vanished), or names a folder, gets no row. Anything
+// else does, with the verdict library's reason when it is no evidence file or cannot be read.
+bool MainWindow::IsSkippedAtItsTurn(const QByteArray& path)
 {
-    const QFileInfo fileInfo(path);
-    if (path.isEmpty() || !fileInfo.isFile()) {
+    struct stat status;
+    if (path.isEmpty())
+        return true;
+    if (StatAnyLength(path.constData(), &status, true) == 0)
+        return S_ISDIR(status.st_mode);
+    return errno == ENOENT || errno == ENOTDIR;
+}
+
+void MainWindow::VerifyOneFile(const QByteArray& path, int index)
+{
+    if (IsSkippedAtItsTurn(path)) {
         --totalCount;
         return;
     }
     // The name is joined as it is: an arg() over text holding it would read a "%1" in the name.
     runProgress->SetText(QCoreApplication::translate("QObject", "Processing") + QLatin1Char(' ') +
-                         fileInfo.fileName() + QStringLiteral("...(%1/%2)").arg(index).arg(runPaths.size()));
+                         ShownFileName(path) + QStringLiteral("...(%1/%2)").arg(index).arg(runPaths.size()));
 
     currentWorker =
-        new VerifyThread(fileInfo, listModel, &totalCount, &succeededCount, &failedCount, &runCanceled);
+        new VerifyThread(path, listModel, &totalCount, &succeededCount, &failedCount, &runCanceled);
     currentWorker->start(QThread::InheritPriority);
     WaitForCurrentWorker();
     // The file leaves the queued part of the total; its row, if written, counts it again.

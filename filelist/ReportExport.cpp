@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "filelist/ReportExport.h"
 
+#include "filelist/ExportCloseWatcher.h"
+
 #include "report/PdfReportWriter.h"
 #include "report/WholeFileSave.h"
 #include "verdict/CsvWriter.h"
@@ -137,7 +139,10 @@ void ReportExport::RunJob(Job* job)
     QProgressDialog progress(tr("Verifying the files again and computing their SHA-256 digests..."),
                              tr("Cancel"), 0, 1000, parent);
     progress.setWindowTitle(tr("Export Report"));
-    progress.setWindowModality(Qt::WindowModal);
+    // Not modal, so that closing the window reaches it and cancels the export; the watcher keeps
+    // everything else off the window meanwhile.
+    progress.setWindowModality(Qt::NonModal);
+    const ExportCloseWatcher closeCancels(parent, [job] { job->cancel = true; });
     progress.setMinimumDuration(500);
     progress.setAutoClose(false);
     progress.setAutoReset(false);

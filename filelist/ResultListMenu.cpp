@@ -1,16 +1,17 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "filelist/ResultListMenu.h"
 
+#include "filelist/LocalPathBytes.h"
 #include "filelist/ResultRole.h"
 #include "filelist/SelectedShownRows.h"
 #include "filelist/TabSeparatedText.h"
+#include "verdict/VerdictText.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
-#include <QFile>
-#include <QFileInfo>
 #include <QHeaderView>
+#include <QMessageBox>
 #include <QTreeView>
 #include <QUrl>
 
@@ -58,6 +59,14 @@ void ResultListMenu::OpenContainingFolder()
     if (rows.isEmpty())
         return;
     const VerificationResult result = rows.first().data(kResultRole).value<VerificationResult>();
-    const QString path = QFile::decodeName(QByteArray::fromStdString(result.path));
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absolutePath()));
+    const QByteArray path = AbsolutePathBytes(QByteArray::fromStdString(result.path));
+    const int slash = path.lastIndexOf('/');
+    const QByteArray folder = slash > 0 ? path.left(slash) : QByteArray("/");
+    // Percent-encoded from the bytes, so a folder whose name is not UTF-8 is named as it is.
+    const QUrl url = QUrl::fromEncoded("file://" + folder.toPercentEncoding("/"));
+    if (!QDesktopServices::openUrl(url)) {
+        QMessageBox::information(view->window(), QString(),
+                                 tr("No file manager answered, so the folder cannot be shown: %1")
+                                     .arg(VerdictText::Display(folder.toStdString())));
+    }
 }

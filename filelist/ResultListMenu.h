@@ -30,7 +30,8 @@ public:
 public slots:
     // The selected rows with a header line, as the list shows them, for a spreadsheet.
     void CopySelectedRows();
-    // The folder of the first selected row's file, in the desktop's file manager.
+    // The folder of the first selected row's file, in the desktop's file manager; a message says so
+    // when no file manager answers.
     void OpenContainingFolder();
 
 private slots:

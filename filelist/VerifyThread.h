@@ -4,25 +4,26 @@
 
 #include "verdict/VerificationResult.h"
 
-#include <QFileInfo>
-#include <QString>
+#include <QByteArray>
 #include <QThread>
 
 #include <atomic>
 
 class QStandardItemModel;
 
-// Verifies one file on a thread of its own. run() only copies and verifies; WriteResult() puts the
-// file's row (with its whole result and a tooltip that explains it) and its counter step into the list and
-// must be called on the GUI thread once the thread has finished, because the GUI thread paints and edits the
-// list meanwhile; before that it writes nothing.
+// Verifies one file on a thread of its own. run() only verifies, through the verdict library exactly
+// as quorlith-verify does: the file is opened once, read-only, and nothing is written anywhere.
+// WriteResult() puts the file's row (with its whole result and a tooltip that explains it) and its
+// counter step into the list and must be called on the GUI thread once the thread has finished,
+// because the GUI thread paints and edits the list meanwhile; before that it writes nothing.
 class VerifyThread : public QThread
 {
     Q_OBJECT
 
 public:
-    VerifyThread(const QFileInfo& fileInfo, QStandardItemModel* model, int* total, int* succeeded,
-                 int* failed, bool* canceled);
+    // path: the file's bytes as the system names it.
+    VerifyThread(const QByteArray& path, QStandardItemModel* model, int* total, int* succeeded, int* failed,
+                 bool* canceled);
 
     void WriteResult();
 
@@ -30,15 +31,15 @@ protected:
     void run() override;
 
 private:
-    QFileInfo fileInfo;
+    QByteArray path;
     QStandardItemModel* model;
     int* total;
     int* succeeded;
     int* failed;
     bool* canceled;
 
-    // Set by run() after the fields below; WriteResult reads them only once it sees it set. The
-    // flag also shows the hand-over to ThreadSanitizer, which cannot see into Qt's own waiting.
+    // Set by run() after the result; WriteResult reads it only once it sees it set. The flag also
+    // shows the hand-over to ThreadSanitizer, which cannot see into Qt's own waiting.
     std::atomic<bool> resultReady{false};
     VerificationResult result;
 };

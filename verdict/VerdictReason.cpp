@@ -22,6 +22,8 @@ VerdictReason ReasonFromEngine(VerifyFailure failure)
         return VerdictReason::ContainerInvalid;
     case VerifyFailure::ContentMismatch:
         return VerdictReason::ContentMismatch;
+    case VerifyFailure::OtherTypeContent:
+        return VerdictReason::OtherTypeContent;
     case VerifyFailure::SystemFailure:
         return VerdictReason::SystemError;
     }
@@ -55,6 +57,8 @@ const char* ReasonCode(VerdictReason reason)
         return "container-invalid";
     case VerdictReason::ContentMismatch:
         return "content-mismatch";
+    case VerdictReason::OtherTypeContent:
+        return "other-type-content";
     case VerdictReason::SystemError:
         return "system-error";
     case VerdictReason::NoEvidence:
@@ -90,6 +94,9 @@ const char* ReasonWords(VerdictReason reason)
         return "the media structure does not lead to its content";
     case VerdictReason::ContentMismatch:
         return "the content does not match the digest in the watermark";
+    case VerdictReason::OtherTypeContent:
+        return "the content is of another type than the name's ending says: the watermark block lies where "
+               "another type of file keeps it";
     case VerdictReason::SystemError:
         return "the system failed while the file was checked; nothing is known about the file itself";
     case VerdictReason::NoEvidence:

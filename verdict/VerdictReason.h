@@ -19,6 +19,9 @@ enum class VerdictReason
     UnsupportedVersion,
     ContainerInvalid,
     ContentMismatch,
+    // The watermark block lies where another type of file keeps it: the name's ending is not the
+    // content's type (a JPG renamed to .avi).
+    OtherTypeContent,
     // The system, not the file, failed: no descriptors or memory left, an I/O error. Says nothing
     // about the evidence; checking again may succeed.
     SystemError,

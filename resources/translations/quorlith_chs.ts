@@ -246,6 +246,10 @@
         <source>none: the check stopped before the watermark record was read</source>
         <translation>无：检查在读取水印记录之前已停止</translation>
     </message>
+    <message>
+        <source>The content is of another type than the ending of the file name says: the watermark block lies where another type of file keeps it. Was the file renamed?</source>
+        <translation>内容的类型与文件名的扩展名所示不符：水印块位于另一种类型文件存放它的位置。文件是否被重命名过？</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>
@@ -441,6 +445,17 @@
     <message>
         <source>Open Containing Folder</source>
         <translation>打开所在文件夹</translation>
+    </message>
+    <message>
+        <source>No file manager answered, so the folder cannot be shown: %1</source>
+        <translation>没有文件管理器响应，因此无法显示该文件夹：%1</translation>
+    </message>
+</context>
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>This build: version %1, under the Apache License, version 2.0.</source>
+        <translation>此版本：版本 %1，依据 Apache 许可证 2.0 版发布。</translation>
     </message>
 </context>
 </TS>

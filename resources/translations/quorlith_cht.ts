@@ -246,6 +246,10 @@
         <source>none: the check stopped before the watermark record was read</source>
         <translation>無：檢查在讀取浮水印記錄之前就已停止</translation>
     </message>
+    <message>
+        <source>The content is of another type than the ending of the file name says: the watermark block lies where another type of file keeps it. Was the file renamed?</source>
+        <translation>內容的類型與檔名的副檔名所示不符：浮水印區塊位於另一種類型檔案存放它的位置。檔案是否曾被重新命名？</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>
@@ -441,6 +445,17 @@
     <message>
         <source>Open Containing Folder</source>
         <translation>開啟所在資料夾</translation>
+    </message>
+    <message>
+        <source>No file manager answered, so the folder cannot be shown: %1</source>
+        <translation>沒有檔案管理員回應，因此無法顯示該資料夾：%1</translation>
+    </message>
+</context>
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>This build: version %1, under the Apache License, version 2.0.</source>
+        <translation>此組建：版本 %1，依 Apache 授權條款 2.0 版發布。</translation>
     </message>
 </context>
 </TS>

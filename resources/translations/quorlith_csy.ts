@@ -246,6 +246,10 @@
         <source>none: the check stopped before the watermark record was read</source>
         <translation>žádné: kontrola skončila dříve, než byl přečten záznam vodoznaku</translation>
     </message>
+    <message>
+        <source>The content is of another type than the ending of the file name says: the watermark block lies where another type of file keeps it. Was the file renamed?</source>
+        <translation>Obsah je jiného typu, než říká přípona názvu souboru: blok vodoznaku leží tam, kde ho má jiný typ souboru. Nebyl soubor přejmenován?</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>
@@ -441,6 +445,17 @@
     <message>
         <source>Open Containing Folder</source>
         <translation>Otevřít složku se souborem</translation>
+    </message>
+    <message>
+        <source>No file manager answered, so the folder cannot be shown: %1</source>
+        <translation>Žádný správce souborů neodpověděl, složku proto nelze zobrazit: %1</translation>
+    </message>
+</context>
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>This build: version %1, under the Apache License, version 2.0.</source>
+        <translation>Toto sestavení: verze %1, pod licencí Apache License, verze 2.0.</translation>
     </message>
 </context>
 </TS>

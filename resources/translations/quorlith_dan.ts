@@ -246,6 +246,10 @@
         <source>none: the check stopped before the watermark record was read</source>
         <translation>ingen: kontrollen stoppede, før vandmærkets post blev læst</translation>
     </message>
+    <message>
+        <source>The content is of another type than the ending of the file name says: the watermark block lies where another type of file keeps it. Was the file renamed?</source>
+        <translation>Indholdet er af en anden type, end filnavnets endelse siger: vandmærkeblokken ligger, hvor en anden filtype har den. Er filen blevet omdøbt?</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>
@@ -441,6 +445,17 @@
     <message>
         <source>Open Containing Folder</source>
         <translation>Åbn mappen med filen</translation>
+    </message>
+    <message>
+        <source>No file manager answered, so the folder cannot be shown: %1</source>
+        <translation>Ingen filhåndtering svarede, så mappen kan ikke vises: %1</translation>
+    </message>
+</context>
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>This build: version %1, under the Apache License, version 2.0.</source>
+        <translation>Denne udgave: version %1, under Apache License, version 2.0.</translation>
     </message>
 </context>
 </TS>

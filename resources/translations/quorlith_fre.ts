@@ -246,6 +246,10 @@
         <source>none: the check stopped before the watermark record was read</source>
         <translation>aucun : la vérification s&apos;est arrêtée avant la lecture de l&apos;enregistrement du filigrane</translation>
     </message>
+    <message>
+        <source>The content is of another type than the ending of the file name says: the watermark block lies where another type of file keeps it. Was the file renamed?</source>
+        <translation>Le contenu est d&apos;un autre type que ne l&apos;indique la fin du nom de fichier : le bloc de filigrane se trouve là où un autre type de fichier le place. Le fichier a-t-il été renommé ?</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>
@@ -441,6 +445,17 @@
     <message>
         <source>Open Containing Folder</source>
         <translation>Ouvrir le dossier parent</translation>
+    </message>
+    <message>
+        <source>No file manager answered, so the folder cannot be shown: %1</source>
+        <translation>Aucun gestionnaire de fichiers n&apos;a répondu ; le dossier ne peut donc pas être affiché : %1</translation>
+    </message>
+</context>
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>This build: version %1, under the Apache License, version 2.0.</source>
+        <translation>Cette compilation : version %1, sous licence Apache, version 2.0.</translation>
     </message>
 </context>
 </TS>

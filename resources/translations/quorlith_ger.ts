@@ -246,6 +246,10 @@
         <source>none: the check stopped before the watermark record was read</source>
         <translation>keine: Die Prüfung endete, bevor der Datensatz des Wasserzeichens gelesen wurde</translation>
     </message>
+    <message>
+        <source>The content is of another type than the ending of the file name says: the watermark block lies where another type of file keeps it. Was the file renamed?</source>
+        <translation>Der Inhalt ist von einem anderen Typ, als die Endung des Dateinamens angibt: Der Wasserzeichenblock liegt dort, wo ein anderer Dateityp ihn ablegt. Wurde die Datei umbenannt?</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>
@@ -441,6 +445,17 @@
     <message>
         <source>Open Containing Folder</source>
         <translation>Speicherort öffnen</translation>
+    </message>
+    <message>
+        <source>No file manager answered, so the folder cannot be shown: %1</source>
+        <translation>Kein Dateimanager hat geantwortet, daher kann der Ordner nicht angezeigt werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>This build: version %1, under the Apache License, version 2.0.</source>
+        <translation>Dieser Build: Version %1, unter der Apache License, Version 2.0.</translation>
     </message>
 </context>
 </TS>

@@ -246,6 +246,10 @@
         <source>none: the check stopped before the watermark record was read</source>
         <translation>nincs: az ellenőrzés a vízjel rekordjának beolvasása előtt leállt</translation>
     </message>
+    <message>
+        <source>The content is of another type than the ending of the file name says: the watermark block lies where another type of file keeps it. Was the file renamed?</source>
+        <translation>A tartalom más típusú, mint amit a fájlnév végződése mutat: a vízjelblokk ott van, ahol egy másik fájltípus tárolja. Át lett nevezve a fájl?</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>
@@ -441,6 +445,17 @@
     <message>
         <source>Open Containing Folder</source>
         <translation>Tartalmazó mappa megnyitása</translation>
+    </message>
+    <message>
+        <source>No file manager answered, so the folder cannot be shown: %1</source>
+        <translation>Egyetlen fájlkezelő sem válaszolt, ezért a mappa nem jeleníthető meg: %1</translation>
+    </message>
+</context>
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>This build: version %1, under the Apache License, version 2.0.</source>
+        <translation>Ez a kiadás: %1. verzió, az Apache License 2.0-s verziója alatt.</translation>
     </message>
 </context>
 </TS>

@@ -246,6 +246,10 @@
         <source>none: the check stopped before the watermark record was read</source>
         <translation>nessuno: la verifica si è interrotta prima della lettura del record della filigrana</translation>
     </message>
+    <message>
+        <source>The content is of another type than the ending of the file name says: the watermark block lies where another type of file keeps it. Was the file renamed?</source>
+        <translation>Il contenuto è di un tipo diverso da quello indicato dalla parte finale del nome del file: il blocco della filigrana si trova dove lo colloca un altro tipo di file. Il file è stato rinominato?</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>
@@ -441,6 +445,17 @@
     <message>
         <source>Open Containing Folder</source>
         <translation>Apri cartella contenitore</translation>
+    </message>
+    <message>
+        <source>No file manager answered, so the folder cannot be shown: %1</source>
+        <translation>Nessun gestore di file ha risposto, quindi non è possibile mostrare la cartella: %1</translation>
+    </message>
+</context>
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>This build: version %1, under the Apache License, version 2.0.</source>
+        <translation>Questa build: versione %1, con licenza Apache, versione 2.0.</translation>
     </message>
 </context>
 </TS>

@@ -246,6 +246,10 @@
         <source>none: the check stopped before the watermark record was read</source>
         <translation>なし：透かしのレコードを読み取る前に検査が停止しました</translation>
     </message>
+    <message>
+        <source>The content is of another type than the ending of the file name says: the watermark block lies where another type of file keeps it. Was the file renamed?</source>
+        <translation>内容の種類がファイル名の拡張子の示す種類と異なります。透かしブロックが別の種類のファイルの位置にあります。ファイル名が変更されていませんか？</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>
@@ -441,6 +445,17 @@
     <message>
         <source>Open Containing Folder</source>
         <translation>ファイルの場所を開く</translation>
+    </message>
+    <message>
+        <source>No file manager answered, so the folder cannot be shown: %1</source>
+        <translation>ファイル マネージャーが応答しなかったため、フォルダーを表示できません：%1</translation>
+    </message>
+</context>
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>This build: version %1, under the Apache License, version 2.0.</source>
+        <translation>このビルド：バージョン %1、Apache License バージョン 2.0 のもとで提供。</translation>
     </message>
 </context>
 </TS>

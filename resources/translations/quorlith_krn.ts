@@ -246,6 +246,10 @@
         <source>none: the check stopped before the watermark record was read</source>
         <translation>없음: 워터마크 레코드를 읽기 전에 검사가 중단됨</translation>
     </message>
+    <message>
+        <source>The content is of another type than the ending of the file name says: the watermark block lies where another type of file keeps it. Was the file renamed?</source>
+        <translation>내용의 형식이 파일 이름의 확장자가 나타내는 형식과 다릅니다. 워터마크 블록이 다른 형식의 파일이 두는 위치에 있습니다. 파일 이름이 바뀌지 않았습니까?</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>
@@ -441,6 +445,17 @@
     <message>
         <source>Open Containing Folder</source>
         <translation>파일 위치 열기</translation>
+    </message>
+    <message>
+        <source>No file manager answered, so the folder cannot be shown: %1</source>
+        <translation>응답한 파일 관리자가 없어 폴더를 표시할 수 없습니다: %1</translation>
+    </message>
+</context>
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>This build: version %1, under the Apache License, version 2.0.</source>
+        <translation>이 빌드: 버전 %1, Apache License 버전 2.0에 따라 배포.</translation>
     </message>
 </context>
 </TS>

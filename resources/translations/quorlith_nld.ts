@@ -246,6 +246,10 @@
         <source>none: the check stopped before the watermark record was read</source>
         <translation>geen: de controle stopte voordat het record van het watermerk was gelezen</translation>
     </message>
+    <message>
+        <source>The content is of another type than the ending of the file name says: the watermark block lies where another type of file keeps it. Was the file renamed?</source>
+        <translation>De inhoud is van een ander type dan het einde van de bestandsnaam aangeeft: het watermerkblok staat waar een ander bestandstype het bewaart. Is het bestand hernoemd?</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>
@@ -441,6 +445,17 @@
     <message>
         <source>Open Containing Folder</source>
         <translation>Bijbehorende map openen</translation>
+    </message>
+    <message>
+        <source>No file manager answered, so the folder cannot be shown: %1</source>
+        <translation>Geen bestandsbeheerder reageerde, dus de map kan niet worden getoond: %1</translation>
+    </message>
+</context>
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>This build: version %1, under the Apache License, version 2.0.</source>
+        <translation>Deze build: versie %1, onder de Apache License, versie 2.0.</translation>
     </message>
 </context>
 </TS>

@@ -246,6 +246,10 @@
         <source>none: the check stopped before the watermark record was read</source>
         <translation>brak: weryfikacja zatrzymała się przed odczytaniem rekordu znaku wodnego</translation>
     </message>
+    <message>
+        <source>The content is of another type than the ending of the file name says: the watermark block lies where another type of file keeps it. Was the file renamed?</source>
+        <translation>Treść jest innego typu, niż wskazuje końcówka nazwy pliku: blok znaku wodnego leży tam, gdzie umieszcza go inny typ pliku. Czy nazwa pliku została zmieniona?</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>
@@ -441,6 +445,17 @@
     <message>
         <source>Open Containing Folder</source>
         <translation>Otwórz folder zawierający plik</translation>
+    </message>
+    <message>
+        <source>No file manager answered, so the folder cannot be shown: %1</source>
+        <translation>Żaden menedżer plików nie odpowiedział, więc nie można pokazać folderu: %1</translation>
+    </message>
+</context>
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>This build: version %1, under the Apache License, version 2.0.</source>
+        <translation>Ta kompilacja: wersja %1, na licencji Apache License, wersja 2.0.</translation>
     </message>
 </context>
 </TS>

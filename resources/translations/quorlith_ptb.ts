@@ -246,6 +246,10 @@
         <source>none: the check stopped before the watermark record was read</source>
         <translation>nenhum: a verificação parou antes de o registro da marca d&apos;água ser lido</translation>
     </message>
+    <message>
+        <source>The content is of another type than the ending of the file name says: the watermark block lies where another type of file keeps it. Was the file renamed?</source>
+        <translation>O conteúdo é de outro tipo do que a terminação do nome do arquivo indica: o bloco da marca d&apos;água está onde outro tipo de arquivo o guarda. O arquivo foi renomeado?</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>
@@ -441,6 +445,17 @@
     <message>
         <source>Open Containing Folder</source>
         <translation>Abrir pasta do arquivo</translation>
+    </message>
+    <message>
+        <source>No file manager answered, so the folder cannot be shown: %1</source>
+        <translation>Nenhum gerenciador de arquivos respondeu, então a pasta não pode ser mostrada: %1</translation>
+    </message>
+</context>
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>This build: version %1, under the Apache License, version 2.0.</source>
+        <translation>Esta compilação: versão %1, sob a Licença Apache, versão 2.0.</translation>
     </message>
 </context>
 </TS>

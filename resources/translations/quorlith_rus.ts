@@ -246,6 +246,10 @@
         <source>none: the check stopped before the watermark record was read</source>
         <translation>нет: проверка остановилась до чтения записи водяного знака</translation>
     </message>
+    <message>
+        <source>The content is of another type than the ending of the file name says: the watermark block lies where another type of file keeps it. Was the file renamed?</source>
+        <translation>Содержимое другого типа, чем указывает окончание имени файла: блок водяного знака находится там, где его хранит файл другого типа. Не был ли файл переименован?</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>
@@ -441,6 +445,17 @@
     <message>
         <source>Open Containing Folder</source>
         <translation>Открыть папку с файлом</translation>
+    </message>
+    <message>
+        <source>No file manager answered, so the folder cannot be shown: %1</source>
+        <translation>Ни один файловый менеджер не ответил, поэтому папку показать нельзя: %1</translation>
+    </message>
+</context>
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>This build: version %1, under the Apache License, version 2.0.</source>
+        <translation>Эта сборка: версия %1, распространяется по лицензии Apache License версии 2.0.</translation>
     </message>
 </context>
 </TS>

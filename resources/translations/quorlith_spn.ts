@@ -246,6 +246,10 @@
         <source>none: the check stopped before the watermark record was read</source>
         <translation>ninguno: la comprobación se detuvo antes de leer el registro de la marca de agua</translation>
     </message>
+    <message>
+        <source>The content is of another type than the ending of the file name says: the watermark block lies where another type of file keeps it. Was the file renamed?</source>
+        <translation>El contenido es de otro tipo distinto del que indica la terminación del nombre del archivo: el bloque de la marca de agua está donde lo guarda otro tipo de archivo. ¿Se cambió el nombre del archivo?</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>
@@ -441,6 +445,17 @@
     <message>
         <source>Open Containing Folder</source>
         <translation>Abrir carpeta contenedora</translation>
+    </message>
+    <message>
+        <source>No file manager answered, so the folder cannot be shown: %1</source>
+        <translation>Ningún administrador de archivos respondió, así que no se puede mostrar la carpeta: %1</translation>
+    </message>
+</context>
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>This build: version %1, under the Apache License, version 2.0.</source>
+        <translation>Esta compilación: versión %1, bajo la Licencia Apache, versión 2.0.</translation>
     </message>
 </context>
 </TS>

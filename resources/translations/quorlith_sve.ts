@@ -246,6 +246,10 @@
         <source>none: the check stopped before the watermark record was read</source>
         <translation>inga: kontrollen avbröts innan vattenstämpelns post lästes</translation>
     </message>
+    <message>
+        <source>The content is of another type than the ending of the file name says: the watermark block lies where another type of file keeps it. Was the file renamed?</source>
+        <translation>Innehållet är av en annan typ än filnamnets ändelse säger: vattenstämpelblocket ligger där en annan filtyp har det. Har filen bytt namn?</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>
@@ -441,6 +445,17 @@
     <message>
         <source>Open Containing Folder</source>
         <translation>Öppna mappen med filen</translation>
+    </message>
+    <message>
+        <source>No file manager answered, so the folder cannot be shown: %1</source>
+        <translation>Ingen filhanterare svarade, så mappen kan inte visas: %1</translation>
+    </message>
+</context>
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>This build: version %1, under the Apache License, version 2.0.</source>
+        <translation>Den här versionen: version %1, under Apache License, version 2.0.</translation>
     </message>
 </context>
 </TS>

@@ -246,6 +246,10 @@
         <source>none: the check stopped before the watermark record was read</source>
         <translation>yok: denetim, filigran kaydı okunmadan önce durdu</translation>
     </message>
+    <message>
+        <source>The content is of another type than the ending of the file name says: the watermark block lies where another type of file keeps it. Was the file renamed?</source>
+        <translation>İçerik, dosya adının uzantısının belirttiğinden farklı türde: filigran bloğu başka bir dosya türünün onu sakladığı yerde duruyor. Dosyanın adı değiştirildi mi?</translation>
+    </message>
 </context>
 <context>
     <name>DetailsWindow</name>
@@ -441,6 +445,17 @@
     <message>
         <source>Open Containing Folder</source>
         <translation>Bulunduğu Klasörü Aç</translation>
+    </message>
+    <message>
+        <source>No file manager answered, so the folder cannot be shown: %1</source>
+        <translation>Hiçbir dosya yöneticisi yanıt vermedi, bu yüzden klasör gösterilemiyor: %1</translation>
+    </message>
+</context>
+<context>
+    <name>AboutBox</name>
+    <message>
+        <source>This build: version %1, under the Apache License, version 2.0.</source>
+        <translation>Bu derleme: sürüm %1, Apache Lisansı sürüm 2.0 kapsamında.</translation>
     </message>
 </context>
 </TS>

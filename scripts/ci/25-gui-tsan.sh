@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 CC=clang CXX=clang++ cmake -S . -B build-ci-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DQUORLITH_SANITIZE=thread >/dev/null
-tests=(TestTemporaryCopy TestVerifyRun TestAddRemove TestDetailsWindow TestReportExport)
+tests=(TestVerifyRun TestAddRemove TestDetailsWindow TestReportExport)
 cmake --build build-ci-tsan -j"$(nproc)" --target "${tests[@]}"
 QT_QPA_PLATFORM=offscreen \
     TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1:suppressions="$PWD/tests/sanitizers/tsan.supp" \

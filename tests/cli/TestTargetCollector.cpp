@@ -10,7 +10,8 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-// The folder search where the system runs short: paths beyond PATH_MAX and no descriptors left.
+// The folder search: which names it takes, and where the system runs short: paths beyond PATH_MAX
+// and no descriptors left.
 class TestTargetCollector : public QObject
 {
     Q_OBJECT
@@ -18,6 +19,8 @@ class TestTargetCollector : public QObject
 private slots:
     void initTestCase();
     void cleanupTestCase();
+    void nameRule_data();
+    void nameRule();
     void deepTreeWithFewDescriptors();
     void noDescriptorIsASystemFailure();
 
@@ -97,6 +100,41 @@ void TestTargetCollector::initTestCase()
 void TestTargetCollector::cleanupTestCase()
 {
     QVERIFY(DeepFolders::Remove(root + "/deep"));
+}
+
+// The last suffix decides, as for the engine, in ASCII case whatever the locale (the test runs in
+// tr_TR); a folder holding only a file the rule refuses is reported as holding no evidence.
+void TestTargetCollector::nameRule_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<bool>("taken");
+    QTest::newRow("plain") << QByteArray("photo.jpg") << true;
+    QTest::newRow("capital I") << QByteArray("CLIP.AVI") << true;
+    QTest::newRow("MXG") << QByteArray("clip.Mxg") << true;
+    QTest::newRow("date with dots") << QByteArray("cam01.2026-03-14.jpg") << true;
+    QTest::newRow("blanks and dots") << QByteArray("Cam 1 2026.03.14.avi") << true;
+    QTest::newRow("capital suffix after a word") << QByteArray("clip.final.AVI") << true;
+    QTest::newRow("year before the suffix") << QByteArray("clip.2015.mp4") << true;
+    QTest::newRow("evidence suffix not last") << QByteArray("clip.mp4.txt") << false;
+    QTest::newRow("jpeg") << QByteArray("photo.jpeg") << false;
+    QTest::newRow("dotless i") << QByteArray("CL\xC4\xB0P.AV\xC4\xB0") << false;
+    QTest::newRow("hidden") << QByteArray(".hidden.jpg") << false;
+}
+
+void TestTargetCollector::nameRule()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(bool, taken);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QVERIFY(Touch(folder.filePath(QString::fromUtf8(name))));
+
+    const std::string given = QFile::encodeName(folder.path()).toStdString();
+    const std::vector<VerificationTarget> targets = TargetCollector().Collect({given});
+
+    QCOMPARE(targets.size(), size_t(1));
+    QCOMPARE(targets[0].path, taken ? given + "/" + name.toStdString() : given);
+    QCOMPARE(ReasonCode(targets[0].problem), taken ? "" : "no-evidence");
 }
 
 // Two descriptors at a time are all the search may need, at any depth.

@@ -26,6 +26,8 @@ private slots:
     void tampered();
     void recordsThatFailAfterParsing_data();
     void recordsThatFailAfterParsing();
+    void contentOfAnotherType_data();
+    void contentOfAnotherType();
     void failsBeforeTheRecord_data();
     void failsBeforeTheRecord();
     void blockBytesAfterTheRsaPartDoNotMatter();
@@ -319,6 +321,50 @@ void TestWatermarkVerifier::failsBeforeTheRecord()
     QVERIFY(verifier.GetMarker().empty());
     QVERIFY(verifier.GetStartTime().empty());
     QCOMPARE(verifier.GetDigestMode(), -1);
+}
+
+// An intact stamped file under another type's ending: where the block opens tells the types apart
+// only between a JPG (2 bytes before the end) and the videos (at the end); among the videos the
+// container walk fails instead.
+void TestWatermarkVerifier::contentOfAnotherType_data()
+{
+    QTest::addColumn<QString>("media");
+    QTest::addColumn<QString>("stampedAs");
+    QTest::addColumn<QString>("renamedTo");
+    QTest::addColumn<VerifyFailure>("failure");
+    QTest::newRow("JPG as .avi") << "still.jpg"
+                                 << "s1.jpg"
+                                 << "s1.avi" << VerifyFailure::OtherTypeContent;
+    QTest::newRow("JPG as .MP4") << "still.jpg"
+                                 << "s2.jpg"
+                                 << "s2.MP4" << VerifyFailure::OtherTypeContent;
+    QTest::newRow("JPG as .mxg") << "still.jpg"
+                                 << "s3.jpg"
+                                 << "s3.mxg" << VerifyFailure::OtherTypeContent;
+    QTest::newRow("AVI as .jpg") << "clip.avi"
+                                 << "c1.avi"
+                                 << "c1.jpg" << VerifyFailure::OtherTypeContent;
+    QTest::newRow("MP4 as .jpg") << "clip-faststart.mp4"
+                                 << "c2.mp4"
+                                 << "c2.jpg" << VerifyFailure::OtherTypeContent;
+    QTest::newRow("MP4 as .avi") << "clip-faststart.mp4"
+                                 << "c3.mp4"
+                                 << "c3.avi" << VerifyFailure::ContainerInvalid;
+}
+
+void TestWatermarkVerifier::contentOfAnotherType()
+{
+    QFETCH(QString, media);
+    QFETCH(QString, stampedAs);
+    QFETCH(QString, renamedTo);
+    QFETCH(VerifyFailure, failure);
+    const QString stamped = Stamp(media, stampedAs, Version("1.0"));
+    QVERIFY(!stamped.isEmpty());
+    const QString renamed = dir.filePath(renamedTo);
+    QVERIFY(QFile::rename(stamped, renamed));
+    WatermarkVerifier verifier;
+    QCOMPARE(Run(&verifier, renamed), -1);
+    QCOMPARE(verifier.GetFailure(), failure);
 }
 
 void TestWatermarkVerifier::blockBytesAfterTheRsaPartDoNotMatter()

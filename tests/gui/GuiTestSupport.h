@@ -11,7 +11,7 @@
 
 #include <memory>
 
-// A test function's own working folder, where the window makes its private copies, and user folder,
+// A test function's own working folder, which a run must leave as it is, and user folder,
 // where the evidence lies; both new for each test function. Enter makes them and enters the working
 // folder; Leave returns to the folder the test started in.
 class WindowTestFolders

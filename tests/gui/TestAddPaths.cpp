@@ -72,7 +72,7 @@ void TestAddPaths::init()
     QVERIFY(!MakeEvidence(top, "still.jpg", "z.jpg").isEmpty());
     QVERIFY(!MakeEvidence(top, "clip-mdat-first.mp4", "a.mp4").isEmpty());
     QVERIFY(!MakeTamperedEvidence(folder + "/sub/deeper", "clip.avi", "clip.avi").isEmpty());
-    QVERIFY(!MakeEvidence(folder, "clip-faststart.mp4", "clip.2015.mp4").isEmpty());
+    QVERIFY(!MakeEvidence(folder, "clip-faststart.mp4", "clip.mp4.part").isEmpty());
     QVERIFY(!MakeEvidence(folder, "still.jpg", "photo.jpeg").isEmpty());
     QVERIFY(!MakeEvidence(folder, "still.jpg", ".hidden.jpg").isEmpty());
     QVERIFY(QFile::link(top + "/z.jpg", folder + "/link.jpg"));

@@ -3,6 +3,7 @@
 #include "GuiTestSupport.h"
 #include "app/MainWindow.h"
 #include "filelist/PacedEventPump.h"
+#include "tests/cli/DeepFolders.h"
 #include "ui/ProgressWidget.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include <QTreeView>
 #include <QtTest>
 
+#include <cstdio>
 #include <functional>
 #include <memory>
 
@@ -55,6 +57,13 @@ void SelectNamedRows(QTreeView* view, const QStringList& names)
     view->selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
+// Moves the file at path to folder/name, name given as bytes; false when that failed.
+bool MoveToByteName(const QString& path, const QString& folder, const QByteArray& name)
+{
+    return std::rename(QFile::encodeName(path).constData(),
+                       (QFile::encodeName(folder) + '/' + name).constData()) == 0;
+}
+
 // Eight rows, a to h, verified in an order unlike the shown one so that the rows behind the
 // sorted list lie in another order than the list shows; b, e and g are red.
 const QStringList kMixedOrder = {"e.jpg", "a.jpg", "h.jpg", "c.jpg", "g.jpg", "b.jpg", "f.jpg", "d.jpg"};
@@ -73,6 +82,10 @@ private slots:
     void cancelledFileDialogAddsNothing();
     void openFolderTakesEvidenceAtAnyDepth();
     void cancelledFolderDialogEndsTheCommand();
+    void dialogsLeaveNoFolderBehind_data();
+    void dialogsLeaveNoFolderBehind();
+    void everyFileGivenGetsARow_data();
+    void everyFileGivenGetsARow();
     void endingDuringAFolderScanStopsIt_data();
     void endingDuringAFolderScanStopsIt();
     void removeMovesTheRightCounters_data();
@@ -138,8 +151,8 @@ void TestAddRemove::cancelledFileDialogAddsNothing()
     QCOMPARE(window.statusBar()->currentMessage(), StatusLine(0, 0, 0));
 }
 
-// The complete suffix decides: photo.JPG and clip.Mp4 are taken, clip.2015.mp4 and photo.jpeg
-// are not; hidden files and links are neither listed nor followed.
+// The last suffix decides, as for the engine: photo.JPG, clip.Mp4 and clip.2015.mp4 are taken,
+// photo.jpeg is not; hidden files and links are neither listed nor followed.
 void TestAddRemove::openFolderTakesEvidenceAtAnyDepth()
 {
     const QString top = QDir(folders.User()).filePath("case 17");
@@ -164,8 +177,9 @@ void TestAddRemove::openFolderTakesEvidenceAtAnyDepth()
     QMetaObject::invokeMethod(&window, "OpenFolder");
 
     QCOMPARE(seen.title, QString("Open Folder"));
-    QCOMPARE(ShownNames(window.sortProxy), QStringList({"clip.Mp4", "clip.avi", "clip.mxg", "photo.JPG"}));
-    QCOMPARE(window.statusBar()->currentMessage(), StatusLine(4, 3, 1));
+    QCOMPARE(ShownNames(window.sortProxy),
+             QStringList({"clip.2015.mp4", "clip.Mp4", "clip.avi", "clip.mxg", "photo.JPG"}));
+    QCOMPARE(window.statusBar()->currentMessage(), StatusLine(5, 4, 1));
 }
 
 // No scan and no run, even with evidence in the working folder.
@@ -178,6 +192,100 @@ void TestAddRemove::cancelledFolderDialogEndsTheCommand()
     QCOMPARE(window.listModel->rowCount(), 0);
     QCOMPARE(window.statusBar()->currentMessage(), StatusLine(0, 0, 0));
     QVERIFY(window.findChildren<ProgressWidget*>().isEmpty());
+}
+
+void TestAddRemove::dialogsLeaveNoFolderBehind_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::newRow("Open File(s)") << "OpenFiles";
+    QTest::newRow("Open Folder") << "OpenFolder";
+}
+
+// Qt's file dialog stores the folders it showed (history, lastVisited) for the next time, the
+// folder a case lies in among them; they are not kept.
+void TestAddRemove::dialogsLeaveNoFolderBehind()
+{
+    QFETCH(QString, command);
+    const QString folder = QDir(folders.User()).filePath("case");
+    QVERIFY(QDir().mkpath(folder));
+    const QString file = MakeEvidence(folder, "still.jpg", "photo.jpg");
+    QVERIFY(!file.isEmpty());
+
+    MainWindow window;
+    AnswerNextFileDialog({command == "OpenFiles" ? file : folder});
+    QMetaObject::invokeMethod(&window, command.toLatin1().constData());
+    QCOMPARE(window.listModel->rowCount(), 1);
+
+    const QSettings stored(QSettings::UserScope, QStringLiteral("QtProject"));
+    QVERIFY(!stored.contains("FileDialog/history"));
+    QVERIFY(!stored.contains("FileDialog/lastVisited"));
+    // The dialog's own view settings stay, as the help page says.
+    QVERIFY(stored.contains("FileDialog/viewMode"));
+}
+
+void TestAddRemove::everyFileGivenGetsARow_data()
+{
+    QTest::addColumn<QString>("odd");
+    QTest::addColumn<QString>("handedOver");
+    QTest::addColumn<QString>("shownName");
+    const QString nonUtf8 = QStringLiteral("caf\\xE9.jpg");
+    QTest::newRow("name not UTF-8, Open Folder") << "not UTF-8"
+                                                 << "Open Folder" << nonUtf8;
+    QTest::newRow("name not UTF-8, as Qt names it") << "not UTF-8"
+                                                    << "path" << nonUtf8;
+    QTest::newRow("name not UTF-8, dropped") << "not UTF-8"
+                                             << "dropped" << nonUtf8;
+    QTest::newRow("path over 4,096 bytes, Open Folder") << "long"
+                                                        << "Open Folder"
+                                                        << "deep.jpg";
+    QTest::newRow("path over 4,096 bytes, as Qt names it") << "long"
+                                                           << "path"
+                                                           << "deep.jpg";
+    QTest::newRow("path over 4,096 bytes, dropped") << "long"
+                                                    << "dropped"
+                                                    << "deep.jpg";
+}
+
+// Beside two plain names, a file whose name is not UTF-8 or whose path passes PATH_MAX gets its row
+// and its true verdict, its name shown in the escaped form.
+void TestAddRemove::everyFileGivenGetsARow()
+{
+    QFETCH(QString, odd);
+    QFETCH(QString, handedOver);
+    QFETCH(QString, shownName);
+    const QString top = QDir(folders.User()).filePath("case");
+    QVERIFY(QDir().mkpath(top));
+    const QStringList plain = {MakeEvidence(top, "still.jpg", "a.jpg"),
+                               MakeEvidence(top, "clip.avi", "b.avi")};
+    const QString made = MakeEvidence(folders.User(), "still.jpg", "made.jpg");
+    QVERIFY(!plain.contains(QString()) && !made.isEmpty());
+    QByteArray oddPath;
+    if (odd == "long") {
+        QVERIFY(QDir().mkpath(top + "/deep"));
+        const QByteArray bottom = DeepFolders::Make(QFile::encodeName(top + "/deep"), 4200);
+        QVERIFY(DeepFolders::MoveInto(QFile::encodeName(made), bottom, "deep.jpg"));
+        oddPath = bottom + "/deep.jpg";
+    } else {
+        QVERIFY(MoveToByteName(made, top, "caf\xE9.jpg"));
+        oddPath = QFile::encodeName(top) + "/caf\xE9.jpg";
+    }
+    QVERIFY(!oddPath.isEmpty());
+    const std::shared_ptr<void> removeDeep(nullptr,
+                                           [&](void*) { DeepFolders::Remove(QFile::encodeName(top)); });
+
+    MainWindow window;
+    const QStringList given = plain + QStringList({QFile::decodeName(oddPath)});
+    if (handedOver == "Open Folder") {
+        AnswerNextFileDialog({top});
+        QMetaObject::invokeMethod(&window, "OpenFolder");
+    } else if (handedOver == "dropped") {
+        window.AddPaths(given);
+    } else {
+        window.VerifyFiles(given);
+    }
+
+    QCOMPARE(ShownNames(window.sortProxy), QStringList({"a.jpg", "b.avi", shownName}));
+    QCOMPARE(window.statusBar()->currentMessage(), StatusLine(3, 3, 0));
 }
 
 void TestAddRemove::endingDuringAFolderScanStopsIt_data()

@@ -119,7 +119,7 @@ void TestDetailsWindow::initTestCase()
     UseTemporarySettings(settingsDir);
 }
 
-// The window verifies a private copy made in the working folder: one fresh folder per test.
+// One fresh working folder per test.
 void TestDetailsWindow::init()
 {
     QVERIFY(folders.Enter());

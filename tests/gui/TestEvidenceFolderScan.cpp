@@ -6,14 +6,58 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 class TestEvidenceFolderScan : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void nameRule_data();
+    void nameRule();
     void callbackDecidesWhereTheScanStops_data();
     void callbackDecidesWhereTheScanStops();
 };
+
+// The last suffix decides, as for the engine, in ASCII case whatever the locale (the test runs in
+// tr_TR, where "I" lowers to a dotless i); hidden entries are skipped.
+void TestEvidenceFolderScan::nameRule_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<bool>("taken");
+    QTest::newRow("plain") << QByteArray("photo.jpg") << true;
+    QTest::newRow("capitals") << QByteArray("PHOTO.JPG") << true;
+    QTest::newRow("capital I") << QByteArray("CLIP.AVI") << true;
+    QTest::newRow("MXG") << QByteArray("clip.Mxg") << true;
+    QTest::newRow("date with dots") << QByteArray("cam01.2026-03-14.jpg") << true;
+    QTest::newRow("blanks and dots") << QByteArray("Cam 1 2026.03.14.avi") << true;
+    QTest::newRow("capital suffix after a word") << QByteArray("clip.final.AVI") << true;
+    QTest::newRow("year before the suffix") << QByteArray("clip.2015.mp4") << true;
+    QTest::newRow("name not UTF-8") << QByteArray("caf\xE9.mp4") << true;
+    QTest::newRow("evidence suffix not last") << QByteArray("clip.mp4.txt") << false;
+    QTest::newRow("jpeg") << QByteArray("photo.jpeg") << false;
+    QTest::newRow("dotless i") << QByteArray("CL\xC4\xB0P.AV\xC4\xB0") << false;
+    QTest::newRow("no dot") << QByteArray("jpg") << false;
+    QTest::newRow("hidden") << QByteArray(".hidden.jpg") << false;
+}
+
+void TestEvidenceFolderScan::nameRule()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(bool, taken);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QByteArray path = QFile::encodeName(folder.path()) + '/' + name;
+    const int fd = open(path.constData(), O_WRONLY | O_CREAT | O_EXCL, 0600);
+    QVERIFY(fd >= 0);
+    close(fd);
+
+    const QList<QByteArray> found = ScanEvidenceFolder(QFile::encodeName(folder.path()));
+    unlink(path.constData());
+
+    QCOMPARE(found, taken ? QList<QByteArray>({path}) : QList<QByteArray>());
+}
 
 void TestEvidenceFolderScan::callbackDecidesWhereTheScanStops_data()
 {
@@ -38,7 +82,8 @@ void TestEvidenceFolderScan::callbackDecidesWhereTheScanStops()
     }
 
     int calls = 0;
-    const QStringList found = ScanEvidenceFolder(folder.path(), [&] { return ++calls < entriesAllowed; });
+    const QList<QByteArray> found =
+        ScanEvidenceFolder(QFile::encodeName(folder.path()), [&] { return ++calls < entriesAllowed; });
 
     QCOMPARE(calls, expectedCalls);
     QCOMPARE(found.size(), expectedCalls);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
-// The window program as a process: what its start does in the working folder, and how a
-// termination signal ends it.
-#include "EndedProcess.h"
+// The window program as a process: what a run started in the evidence folder leaves there, and how
+// a termination signal ends it.
+#include "EvidenceFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,15 +10,59 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cstdio>
+#include <dirent.h>
+#include <fcntl.h>
+#include <memory>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
-bool WriteFile(const QString& path)
+QString TimesOf(const struct stat& status)
 {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write("bytes") == 5;
+    return QStringLiteral("size %1 modified %2.%3 changed %4.%5")
+        .arg(status.st_size)
+        .arg(status.st_mtim.tv_sec)
+        .arg(status.st_mtim.tv_nsec)
+        .arg(status.st_ctim.tv_sec)
+        .arg(status.st_ctim.tv_nsec);
+}
+
+// The folder itself and each of its entries, hidden ones included, with size and times to the
+// nanosecond; names as bytes.
+QStringList FolderState(const QString& folder)
+{
+    QStringList state;
+    struct stat status;
+    const QByteArray path = QFile::encodeName(folder);
+    if (stat(path.constData(), &status) == 0)
+        state << QStringLiteral(". ") + TimesOf(status);
+    DIR* dir = opendir(path.constData());
+    while (dir != nullptr) {
+        const dirent* entry = readdir(dir);
+        if (entry == nullptr)
+            break;
+        const QByteArray name(entry->d_name);
+        if (name != "." && name != ".." &&
+            fstatat(dirfd(dir), entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0)
+            state << QString::fromLatin1(name.toHex()) + QLatin1Char(' ') + TimesOf(status);
+    }
+    if (dir != nullptr)
+        closedir(dir);
+    state.sort();
+    return state;
+}
+
+QProcessEnvironment ProgramEnvironment(const QTemporaryDir& home)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("LC_ALL", "C.UTF-8");
+    environment.insert("HOME", home.path());
+    environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
+    return environment;
 }
 
 // Whether the process has its own handler for the signal, from the caught-signals mask in /proc.
@@ -43,35 +87,66 @@ class TestQuorlithProcess : public QObject
     Q_OBJECT
 
 private slots:
-    void startSweepsStaleCopiesAndSigtermEndsCleanly();
+    void runInTheEvidenceFolderChangesNothingThere();
+    void sigtermEndsCleanly();
+    void withoutADisplayItSaysSo();
 };
 
-void TestQuorlithProcess::startSweepsStaleCopiesAndSigtermEndsCleanly()
+// The examiner starts the program inside the evidence folder and verifies what lies there, a file
+// whose name is not UTF-8 and one named as an earlier version's copies were among it: every file gets
+// its true row, and the folder keeps its entries, their sizes and times and its own times.
+void TestQuorlithProcess::runInTheEvidenceFolderChangesNothingThere()
 {
     QTemporaryDir work;
     QTemporaryDir home;
     QVERIFY(work.isValid() && home.isValid());
-    const QString stale = work.filePath(QStringLiteral(".quorlith-%1-a1B2c3.jpg").arg(EndedProcess()));
-    const QString live = work.filePath(QStringLiteral(".quorlith-%1-a1B2c3.jpg").arg(getpid()));
-    const QString user = work.filePath("photo.jpg");
-    QVERIFY(WriteFile(stale) && WriteFile(live) && WriteFile(user));
+    QVERIFY(!MakeEvidence(work.path(), "clip-faststart.mp4", "clip.mp4").isEmpty());
+    QVERIFY(!MakeTamperedEvidence(work.path(), "clip.avi", "clip.avi").isEmpty());
+    QVERIFY(!MakeEvidence(work.path(), "still.jpg", ".quorlith-1-a1B2c3.jpg").isEmpty());
+    const QString made = MakeEvidence(work.path(), "still.jpg", "made.jpg");
+    QVERIFY(!made.isEmpty());
+    const QByteArray nonUtf8 = QFile::encodeName(work.filePath("caf")) + "\xE9.jpg";
+    QVERIFY(std::rename(QFile::encodeName(made).constData(), nonUtf8.constData()) == 0);
+    // QTemporaryDir cannot remove a name that is not UTF-8.
+    const std::shared_ptr<void> removeNonUtf8(nullptr, [&](void*) { unlink(nonUtf8.constData()); });
+    QTest::qWait(20); // so that a write would show in the times
+    const QStringList before = FolderState(work.path());
 
     QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    environment.insert("LC_ALL", "C.UTF-8");
-    environment.insert("HOME", home.path());
-    environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
+    QProcessEnvironment environment = ProgramEnvironment(home);
+    environment.insert("QUORLITH_SELF_TEST_LIST_ROWS", "1");
     program.setProcessEnvironment(environment);
+    program.setWorkingDirectory(work.path());
+    program.start(QStringLiteral(QUORLITH_BIN_DIR "/quorlith"),
+                  {"clip.mp4", "clip.avi", ".quorlith-1-a1B2c3.jpg", QFile::decodeName("caf\xE9.jpg")});
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.exitCode(), 0);
+
+    QStringList rows;
+    for (const QByteArray& line : program.readAllStandardOutput().split('\n')) {
+        if (!line.isEmpty())
+            rows << QString::fromUtf8(line.split('\t').mid(0, 2).join('\t'));
+    }
+    rows.sort();
+    QCOMPARE(rows, QStringList({".quorlith-1-a1B2c3.jpg\tAuthentication succeeded",
+                                "caf\\xE9.jpg\tAuthentication succeeded", "clip.avi\tAuthentication failed",
+                                "clip.mp4\tAuthentication succeeded"}));
+    QCOMPARE(FolderState(work.path()), before);
+}
+
+void TestQuorlithProcess::sigtermEndsCleanly()
+{
+    QTemporaryDir work;
+    QTemporaryDir home;
+    QVERIFY(work.isValid() && home.isValid());
+
+    QProcess program;
+    program.setProcessEnvironment(ProgramEnvironment(home));
     program.setWorkingDirectory(work.path());
     program.start(QStringLiteral(QUORLITH_BIN_DIR "/quorlith"), QStringList());
     QVERIFY(program.waitForStarted());
-    // Its handler is installed once the window stands, well after the start-up sweep.
+    // Its handler is installed once the window stands.
     QTRY_VERIFY_WITH_TIMEOUT(CatchesSignal(program.processId(), SIGTERM), 30000);
-
-    QVERIFY(!QFileInfo::exists(stale));
-    QVERIFY(QFileInfo::exists(live));
-    QVERIFY(QFileInfo::exists(user));
 
     QCOMPARE(kill(static_cast<pid_t>(program.processId()), SIGTERM), 0);
     QVERIFY(program.waitForFinished(60000));
@@ -80,6 +155,25 @@ void TestQuorlithProcess::startSweepsStaleCopiesAndSigtermEndsCleanly()
     const QSettings saved(home.filePath("config/Trevalon Inc./Trevalon Quorlith.conf"), QSettings::IniFormat);
     QVERIFY(saved.contains("Pos"));
     QVERIFY(saved.contains("Size"));
+}
+
+// No window system to reach: a message that says so and status 1, not an abort.
+void TestQuorlithProcess::withoutADisplayItSaysSo()
+{
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    QProcessEnvironment environment = ProgramEnvironment(home);
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        environment.remove(name);
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(QUORLITH_BIN_DIR "/quorlith"), {"photo.jpg"});
+    QVERIFY(program.waitForFinished(60000));
+
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 1);
+    const QByteArray err = program.readAllStandardError();
+    QVERIFY2(err.contains("quorlith: the window cannot be shown: no display could be reached"), err);
 }
 
 QTEST_GUILESS_MAIN(TestQuorlithProcess)

@@ -5,11 +5,15 @@
 #include "filelist/ResultRole.h"
 #include "verdict/FileVerifier.h"
 #include "verdict/JsonLinesWriter.h"
+#include "verdict/VerdictText.h"
 
+#include <QApplication>
 #include <QHeaderView>
+#include <QIcon>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTreeView>
 #include <QtTest>
 
@@ -56,6 +60,9 @@ private slots:
     void toolTipExplainsTheVerdict_data();
     void toolTipExplainsTheVerdict();
     void rowsHoldTheCommandLineResult();
+    void fileNameCellSignsPartialProtection_data();
+    void fileNameCellSignsPartialProtection();
+    void recordFieldsReadAsInTheDetails();
 
 private:
     QString Make(const QString& kind);
@@ -84,6 +91,28 @@ QString TestResultList::Make(const QString& kind)
     if (kind == "partial-1.1.mp4") {
         record.version = "1.1";
         return MakeEvidence(folder, "clip-faststart.mp4", kind, record);
+    }
+    if (kind == "unprotected-1.1.jpg") {
+        // 4,096 content bytes: fold index (4096 >> 3) mod 64 = 0, so no content byte counts.
+        const QString media = QDir(folder).filePath("media-4096.jpg");
+        QFile file(media);
+        if (!file.open(QIODevice::WriteOnly) || file.write(QByteArray(4096, 'x')) != 4096)
+            return QString();
+        file.close();
+        record.version = "1.1";
+        return StampEvidence(QUORLITH_TEST_KEY, record, QFile::encodeName(media).toStdString(),
+                             QFile::encodeName(path).toStdString()) == 0
+                   ? path
+                   : QString();
+    }
+    if (kind == "binary-fields.jpg") {
+        record.startTime = "2026-03-14\x01 09:26:53";
+        record.rcSerial = "QR\xE2\x96\xA1\xFF-bin";
+        return MakeEvidence(folder, "still.jpg", kind, record);
+    }
+    if (kind == "stamped-jpg.avi") {
+        const QString stamped = MakeEvidence(folder, "still.jpg", "for-renaming-as-avi.jpg");
+        return !stamped.isEmpty() && QFile::rename(stamped, path) ? path : QString();
     }
     if (kind == "unstamped.jpg")
         return MakePlainMedia(folder, "still.jpg", kind);
@@ -209,6 +238,9 @@ void TestResultList::toolTipExplainsTheVerdict_data()
     QTest::newRow("1.1 clip, partial coverage")
         << "partial-1.1.mp4"
         << "The digest protects only 1325 of the 2954 bytes of this file.";
+    QTest::newRow("1.1 still, no content byte protected")
+        << "unprotected-1.1.jpg"
+        << "The digest protects only 0 of the 4608 bytes of this file.";
     QTest::newRow("no watermark") << "unstamped.jpg"
                                   << "No watermark opens with the built-in recorder key: the file has no "
                                      "watermark, or it was made with another key, or it is damaged.";
@@ -225,6 +257,10 @@ void TestResultList::toolTipExplainsTheVerdict_data()
                                       << "The watermark block cannot be read.";
     QTest::newRow("unsupported type") << "stamped.jpeg"
                                       << "The file name does not end in .jpg, .avi, .mp4 or .mxg.";
+    QTest::newRow("JPG renamed to .avi")
+        << "stamped-jpg.avi"
+        << "The content is of another type than the ending of the file name says: the watermark block lies "
+           "where another type of file keeps it. Was the file renamed?";
     QTest::newRow("no media data")
         << "still-as.mp4"
         << "The container structure of the video (AVI, MP4 or MXG) cannot be followed to its content.";
@@ -249,9 +285,9 @@ void TestResultList::toolTipExplainsTheVerdict()
 // command-line tool's JSON report shows it.
 void TestResultList::rowsHoldTheCommandLineResult()
 {
-    const QStringList kinds = {"authentic-1.0.jpg", "partial-1.1.mp4", "unstamped.jpg", "tampered.avi",
-                               "bad-marker.jpg",    "version-1.2.mp4", "short.jpg",     "tiny.jpg",
-                               "stamped.jpeg",      "still-as.mp4"};
+    const QStringList kinds = {"authentic-1.0.jpg", "partial-1.1.mp4", "unstamped.jpg",  "tampered.avi",
+                               "bad-marker.jpg",    "version-1.2.mp4", "short.jpg",      "tiny.jpg",
+                               "stamped.jpeg",      "still-as.mp4",    "stamped-jpg.avi"};
     QStringList paths;
     for (const QString& kind : kinds)
         paths << Make(kind);
@@ -272,6 +308,66 @@ void TestResultList::rowsHoldTheCommandLineResult()
         QCOMPARE(QString::fromStdString(JsonLine(stored.value<VerificationResult>())),
                  QString::fromStdString(JsonLine(expected)));
     }
+}
+
+// A green row whose version 1.1 digest leaves content unprotected carries a sign in its File Name
+// cell: a warning sign when no content byte is protected, a half-filled circle for part; other rows
+// carry none.
+void TestResultList::fileNameCellSignsPartialProtection_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("sign");
+    QTest::newRow("1.0, fully protected") << "authentic-1.0.jpg"
+                                          << "none";
+    QTest::newRow("1.1, part protected") << "partial-1.1.mp4"
+                                         << "partial";
+    QTest::newRow("1.1, no content byte protected") << "unprotected-1.1.jpg"
+                                                    << "warning";
+    QTest::newRow("failed") << "tampered.avi"
+                            << "none";
+}
+
+void TestResultList::fileNameCellSignsPartialProtection()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, sign);
+    const QString path = Make(kind);
+    QVERIFY2(!path.isEmpty(), "fixture not made");
+    MainWindow window;
+    window.VerifyFiles({path});
+
+    const QAbstractItemModel* shown = window.listView->model();
+    QCOMPARE(shown->rowCount(), 1);
+    for (int column = 1; column < shown->columnCount(); ++column)
+        QVERIFY(shown->index(0, column).data(Qt::DecorationRole).isNull());
+    const QIcon icon = shown->index(0, 0).data(Qt::DecorationRole).value<QIcon>();
+    QCOMPARE(icon.isNull(), sign == "none");
+    const QImage warning =
+        QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(16).toImage();
+    if (sign != "none")
+        QCOMPARE(icon.pixmap(16).toImage() == warning, sign == "warning");
+    QCOMPARE(shown->index(0, 0).data(Qt::ToolTipRole).toString().isEmpty(),
+             sign == "none" && kind != "tampered.avi");
+}
+
+// Record fields whose bytes are not all text read in the list as in the details window: a control
+// byte and a byte that is not UTF-8 as \xNN, a valid character as itself.
+void TestResultList::recordFieldsReadAsInTheDetails()
+{
+    const QString path = Make("binary-fields.jpg");
+    QVERIFY2(!path.isEmpty(), "fixture not made");
+    MainWindow window;
+    window.VerifyFiles({path});
+
+    const QAbstractItemModel* shown = window.listView->model();
+    QCOMPARE(shown->rowCount(), 1);
+    QCOMPARE(shown->index(0, 1).data().toString(), QString("Authentication succeeded"));
+    QCOMPARE(shown->index(0, 2).data().toString(), QString("2026-03-14\\x01 09:26:53"));
+    QCOMPARE(shown->index(0, 4).data().toString(), QString::fromUtf8("QR\xE2\x96\xA1\\xFF-bin"));
+    const QStringList details =
+        VerdictText::DetailLines(shown->index(0, 0).data(kResultRole).value<VerificationResult>(), QString());
+    QVERIFY(details.contains("Start Time: " + shown->index(0, 2).data().toString()));
+    QVERIFY(details.contains("Serial no: " + shown->index(0, 4).data().toString()));
 }
 
 QTEST_MAIN(TestResultList)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "EvidenceFiles.h"
 #include "GuiTestSupport.h"
+#include "MessageBoxWatcher.h"
 #include "app/MainWindow.h"
 #include "filelist/ResultListMenu.h"
 #include "ui/DetailsWindow.h"
@@ -40,6 +41,7 @@ private slots:
     void copyPutsTheSelectedRowsAsShown();
     void openContainingFolder_data();
     void openContainingFolder();
+    void noFileManagerIsSaid();
     void removeRunsTheToolBarCommand();
     void exportReportOpensTheExport();
 
@@ -57,7 +59,6 @@ void TestResultListMenu::initTestCase()
     QVERIFY(settingsDir.isValid());
     QVERIFY(fixtureDir.isValid());
     UseTemporarySettings(settingsDir);
-    // The window verifies private copies made in the working folder.
     startDir = QDir::currentPath();
     QVERIFY(QDir::setCurrent(fixtureDir.path()));
 }
@@ -136,7 +137,7 @@ void TestResultListMenu::detailsOfTheFirstSelectedRow()
 }
 
 // The header line and the selected rows in the list's sorted order, as they read on screen; a name
-// with a tab stays one cell.
+// with a tab shows, and is copied, in the escaped form, so it stays one cell.
 void TestResultListMenu::copyPutsTheSelectedRowsAsShown()
 {
     StampRecord early;
@@ -160,7 +161,7 @@ void TestResultListMenu::copyPutsTheSelectedRowsAsShown()
     QCOMPARE(QApplication::clipboard()->text(),
              QString("File Name\tAuthentication Result\tStart Time\tStop Time\tSerial no\n"
                      "copy-c.avi\tAuthentication succeeded\t2026-05-06 07:08:09\t2026-01-02 03:09:00\tQR-2\n"
-                     "\"copy-b\tplain.jpg\"\tAuthentication failed\t\t\t\n"));
+                     "copy-b\\x09plain.jpg\tAuthentication failed\t\t\t\n"));
 }
 
 void TestResultListMenu::openContainingFolder_data()
@@ -191,6 +192,30 @@ void TestResultListMenu::openContainingFolder()
     Command(window, "Open Containing Folder")->trigger();
     QDesktopServices::unsetUrlHandler("file");
     QCOMPARE(catcher.urls, QList<QUrl>({QUrl::fromLocalFile(base.filePath(folder))}));
+}
+
+// Where no file manager answers (none installed: nothing on the search path), a message says so and
+// names the folder, escaped as names are everywhere.
+void TestResultListMenu::noFileManagerIsSaid()
+{
+    const QDir base(fixtureDir.path());
+    QVERIFY(base.mkpath("tab\there"));
+    const QString path = MakeEvidence(base.filePath("tab\there"), "still.jpg", "z.jpg");
+    QVERIFY(!path.isEmpty());
+    MainWindow window;
+    window.VerifyFiles({path});
+    SelectShownRows(window.listView, 0, 0);
+
+    const QByteArray savedPath = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(fixtureDir.path()));
+    MessageBoxWatcher watcher;
+    Command(window, "Open Containing Folder")->trigger();
+    qputenv("PATH", savedPath);
+
+    QCOMPARE(watcher.seen.size(), 1);
+    QCOMPARE(watcher.seen.first().text, "No file manager answered, so the folder cannot be shown: " +
+                                            fixtureDir.path() + "/tab\\x09here");
+    QVERIFY(watcher.seen.first().hasParent);
 }
 
 // The selected rows go and the counters follow, as with the tool bar's Remove File(s).

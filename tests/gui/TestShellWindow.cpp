@@ -228,8 +228,10 @@ void TestShellWindow::aboutShowsProductVersionAndRights()
     QCOMPARE(watcher.seen.size(), 1);
     const MessageBoxWatcher::SeenBox& box = watcher.seen.first();
     QCOMPARE(box.title, QString("About Trevalon Quorlith"));
+    // The product's lines as they always were, then this build's version and licence.
     QCOMPARE(box.text, QString("<H3>Trevalon Quorlith Version 1.1-015</H3><p>Copyright (C) 2015 Trevalon "
-                               "Inc. All rights reserved."));
+                               "Inc. All rights reserved.<p>This build: version " QUORLITH_PROJECT_VERSION
+                               ", under the Apache License, version 2.0."));
     QVERIFY(box.hasParent);
     QCOMPARE(box.fontPointSize, 10);
     // The style sheet stays for later boxes parented to the window.

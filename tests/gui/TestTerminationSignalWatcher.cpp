@@ -56,7 +56,7 @@ void TestTerminationSignalWatcher::signalEndsTheProgramAsClosingDoes_data()
 }
 
 // The signal comes while the first of three files is in work: that file finishes and gets its
-// row, the other two never start, the private copy is gone, the geometry is stored and the event
+// row, the other two never start, the working folder holds nothing, the geometry is stored and the event
 // loop ends, although the help window is still open.
 void TestTerminationSignalWatcher::signalEndsTheProgramAsClosingDoes()
 {
