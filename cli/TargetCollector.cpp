@@ -2,7 +2,7 @@
 #include "cli/TargetCollector.h"
 
 #include "engine/SystemFailure.h"
-#include "filelist/EvidenceFolderScan.h"
+#include "verdict/EvidenceName.h"
 #include "verdict/PathAnyLength.h"
 
 #include <algorithm>
@@ -68,11 +68,6 @@ VerificationTarget FailedCall(const std::string& path, int error, const Failing&
                        std::string(failing.during) + ": " + std::strerror(error));
     return Problem(path, VerdictReason::Unreadable,
                    std::string(failing.cannot) + ": " + std::strerror(error));
-}
-
-bool IsEvidenceName(const std::string& name)
-{
-    return IsEvidenceFileName(QString::fromUtf8(name.data(), static_cast<int>(name.size())));
 }
 
 // Whether the entry name of the folder open as fd is listed or gone into, and as what. The listing's

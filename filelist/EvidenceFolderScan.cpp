@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "filelist/EvidenceFolderScan.h"
 
-#include "engine/AsciiText.h"
+#include "verdict/EvidenceName.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -9,13 +9,7 @@
 
 bool IsEvidenceFileName(const QString& fileName)
 {
-    const int dot = fileName.indexOf(QLatin1Char('.'));
-    if (dot < 0)
-        return false;
-    // Lowered as ASCII bytes, as the engine compares extensions: QString::toLower folds by Unicode
-    // rules (the Kelvin sign becomes 'k'), which the engine does not.
-    const std::string suffix = AsciiLower(fileName.mid(dot + 1).toStdString());
-    return suffix == "mp4" || suffix == "mxg" || suffix == "avi" || suffix == "jpg";
+    return IsEvidenceName(fileName.toStdString());
 }
 
 QStringList ScanEvidenceFolder(const QString& folder, const std::function<bool()>& afterEachEntry)
