@@ -61,14 +61,20 @@ rm "$work/media.mp4" "$work/small.jpg" "$work/still.jpg" "$work/still-media.jpg"
 [ "$("$details" "$work/clip-1.0.mp4")" = "$(sha256sum "$work/clip-1.0.mp4")" ] ||
     { echo "the details SHA-256 differs from sha256sum's"; exit 1; }
 
-# Prints each command's mean and its ratio to the first command's (the reference).
+# Prints each command's mean wall time and processor time (user and system) and their ratios to the
+# first command's (the reference). On a machine shared with other work the processor time is the
+# steadier of the two: waiting for a core counts in the wall time only.
 ratios() {
     python3 - "$1" <<'PY'
 import json, sys
 results = json.load(open(sys.argv[1]))["results"]
-reference = results[0]["mean"]
+wall = results[0]["mean"]
+cpu = results[0]["user"] + results[0]["system"]
+print(f"  {'wall':>10}  {'ratio':>5}  {'processor':>10}  {'ratio':>5}")
 for r in results:
-    print(f"  {r['mean'] * 1000:10.1f} ms  {r['mean'] / reference:5.2f}x  {r['command']}")
+    used = r["user"] + r["system"]
+    print(f"  {r['mean'] * 1000:7.1f} ms  {r['mean'] / wall:4.2f}x  {used * 1000:7.1f} ms  {used / cpu:4.2f}x"
+          f"  {r['command']}")
 PY
 }
 
