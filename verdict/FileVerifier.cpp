@@ -8,12 +8,14 @@
 #include "verdict/FileSnapshot.h"
 #include "verdict/FileStateCheck.h"
 #include "verdict/PathAnyLength.h"
+#include "verdict/Sha256Beside.h"
 #include "verdict/Sha256Stream.h"
 #include "verdict/SystemErrorDetail.h"
 
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <memory>
 #include <unistd.h>
 
 namespace {
@@ -62,6 +64,11 @@ void HearBytes(void* context, const unsigned char* data, size_t length)
     static_cast<Sha256Stream*>(context)->Update(data, length);
 }
 
+void HearBytesBeside(void* context, const unsigned char* data, size_t length)
+{
+    static_cast<Sha256Beside*>(context)->Add(data, length);
+}
+
 } // namespace
 
 VerificationResult FileVerifier::Verify(const VerificationTarget& target, const ReadProgress* progress) const
@@ -101,17 +108,24 @@ VerificationResult FileVerifier::Verify(const VerificationTarget& target, const 
         return result;
     }
 
+    // The descriptor was found to be the regular file the path named; its size is the engine's.
+    const int64_t size = opened.Status().st_size > 0 ? opened.Status().st_size : -1;
     // The SHA-256 hears every byte as the engine reads it, so the file is read once for both digests.
-    Sha256Stream sha256;
-    const ByteObserver hearer = {HearBytes, &sha256};
+    // A file read in pieces has it hashed on a thread beside the reading; one read whole is hashed in
+    // place, where a thread would cost more than it saves.
+    const bool beside = withSha256 && size > kWholeReadLimit;
+    std::unique_ptr<Sha256Beside> besideHash(beside ? new Sha256Beside : nullptr);
+    Sha256Stream inPlaceHash;
+    const ByteObserver hearer = beside ? ByteObserver{HearBytesBeside, besideHash.get()}
+                                       : ByteObserver{HearBytes, &inPlaceHash};
     WatermarkVerifier verifier;
     verifier.SetReadProgress(progress);
     if (withSha256)
         verifier.SetByteObserver(&hearer);
-    // The descriptor was found to be the regular file the path named; its size is the engine's.
-    const int64_t size = opened.Status().st_size > 0 ? opened.Status().st_size : -1;
     const int verdict = verifier.VerifyOpenFile(fd, path, size);
-    const bool hashed = !withSha256 || (verifier.ObserverHeardAll() && sha256.Finish(&result.sha256));
+    const bool finished =
+        beside ? besideHash->Finish(&result.sha256) : withSha256 && inPlaceHash.Finish(&result.sha256);
+    const bool hashed = !withSha256 || (verifier.ObserverHeardAll() && finished);
     const int hashError = verifier.GetObserverError() != 0 ? verifier.GetObserverError() : EIO;
     // The path still names the file the descriptor was opened on, unchanged: the same device and inode,
     // size and times as before the open, so the descriptor's file needs no second look.
