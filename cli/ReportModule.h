@@ -14,7 +14,8 @@ struct ReportModuleEntries
 {
     void* (*open)(const char* version);
     void (*add)(void* report, const VerificationResult& result);
-    bool (*save)(void* report, const std::string& path, std::string* error, const std::function<bool()>& keepGoing);
+    bool (*save)(void* report, const std::string& path, std::string* error,
+                 const std::function<bool()>& keepGoing);
     void (*close)(void* report);
 };
 

@@ -214,20 +214,20 @@ int ComputeRegionDigestOfReader(int mode, EvidenceReader* reader, int32_t start,
     return ret;
 }
 
-int ComputeJpgDigestOfReader(int mode, EvidenceReader* reader, unsigned char digest[16], ContentRegion* region,
-                             const ReadProgress* progress)
+int ComputeJpgDigestOfReader(int mode, EvidenceReader* reader, unsigned char digest[16],
+                             ContentRegion* region, const ReadProgress* progress)
 {
     return ComputeRegionDigestOfReader(mode, reader, 0, 2, digest, region, progress);
 }
 
-int ComputeMp4DigestOfReader(int mode, EvidenceReader* reader, unsigned char digest[16], ContentRegion* region,
-                             const ReadProgress* progress)
+int ComputeMp4DigestOfReader(int mode, EvidenceReader* reader, unsigned char digest[16],
+                             ContentRegion* region, const ReadProgress* progress)
 {
     return DigestFromContentStart(mode, reader, WalkMp4Boxes, digest, region, progress);
 }
 
-int ComputeAviDigestOfReader(int mode, EvidenceReader* reader, unsigned char digest[16], ContentRegion* region,
-                             const ReadProgress* progress)
+int ComputeAviDigestOfReader(int mode, EvidenceReader* reader, unsigned char digest[16],
+                             ContentRegion* region, const ReadProgress* progress)
 {
     return DigestFromContentStart(mode, reader, WalkAviChunks, digest, region, progress);
 }

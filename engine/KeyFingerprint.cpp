@@ -10,7 +10,8 @@ std::string RecorderKeyFingerprint()
     const RsaPublicKey* key = RecorderPublicKey();
     unsigned char digest[EVP_MAX_MD_SIZE];
     unsigned int digestLength = 0;
-    if (!key || EVP_Digest(key->modulus, key->modulusBytes, digest, &digestLength, EVP_sha256(), nullptr) != 1)
+    if (!key ||
+        EVP_Digest(key->modulus, key->modulusBytes, digest, &digestLength, EVP_sha256(), nullptr) != 1)
         return std::string();
     static const char hexDigits[] = "0123456789abcdef";
     std::string hex;

@@ -198,7 +198,8 @@ int ComputeEvidenceDigest(const std::string& mediaPath, MediaType type, int mode
     if (FindContentStart(file.get(), type, &start) != 0 || DigestContent(file.get(), start, mode, inner) != 0)
         return -1;
     unsigned char keyed[16];
-    if (!HMAC(EVP_md5(), kHmacKey, static_cast<int>(sizeof kHmacKey - 1), inner, sizeof inner, keyed, nullptr))
+    if (!HMAC(EVP_md5(), kHmacKey, static_cast<int>(sizeof kHmacKey - 1), inner, sizeof inner, keyed,
+              nullptr))
         return -1;
     *hexDigest = ToLowerHex(keyed, sizeof keyed);
     return 0;

@@ -116,8 +116,8 @@ VerificationResult FileVerifier::Verify(const VerificationTarget& target, const 
     const bool beside = withSha256 && size > kWholeReadLimit;
     std::unique_ptr<Sha256Beside> besideHash(beside ? new Sha256Beside : nullptr);
     Sha256Stream inPlaceHash;
-    const ByteObserver hearer = beside ? ByteObserver{HearBytesBeside, besideHash.get()}
-                                       : ByteObserver{HearBytes, &inPlaceHash};
+    const ByteObserver hearer =
+        beside ? ByteObserver{HearBytesBeside, besideHash.get()} : ByteObserver{HearBytes, &inPlaceHash};
     WatermarkVerifier verifier;
     verifier.SetReadProgress(progress);
     if (withSha256)

@@ -320,7 +320,8 @@ QString TestFileVerifier::MakeLarge(const QString& media, const QString& name, c
         bytes.append(filler);
     const QString mediaPath = dir.filePath("media-" + name);
     const QString path = dir.filePath(name);
-    return Fixtures::WriteAll(mediaPath, bytes) && Fixtures::Stamp(mediaPath, path, record) ? path : QString();
+    return Fixtures::WriteAll(mediaPath, bytes) && Fixtures::Stamp(mediaPath, path, record) ? path
+                                                                                            : QString();
 }
 
 void TestFileVerifier::sha256InTheSameReadAsTheVerdict_data()
@@ -360,12 +361,15 @@ void TestFileVerifier::sha256InTheSameReadAsTheVerdict_data()
                 << VerdictReason::BadMarker;
         }
     }
-    QTest::newRow("large MP4, version 1.0") << "" << "large-1.0.mp4" << true << "1.0" << marker
-                                            << VerdictReason::None;
-    QTest::newRow("large MXG, version 1.1") << "" << "large-1.1.mxg" << true << "1.1" << marker
-                                            << VerdictReason::None;
+    QTest::newRow("large MP4, version 1.0")
+        << ""
+        << "large-1.0.mp4" << true << "1.0" << marker << VerdictReason::None;
+    QTest::newRow("large MXG, version 1.1")
+        << ""
+        << "large-1.1.mxg" << true << "1.1" << marker << VerdictReason::None;
     QTest::newRow("large MP4, version 1.2: the check stops before the content")
-        << "" << "large-1.2.mp4" << true << "1.2" << marker << VerdictReason::UnsupportedVersion;
+        << ""
+        << "large-1.2.mp4" << true << "1.2" << marker << VerdictReason::UnsupportedVersion;
 }
 
 // The SHA-256 is taken in the engine's own reading: equal to the digest of the file's bytes whatever

@@ -844,7 +844,8 @@ void TestQuorlithVerify::guiLibrariesOnlyForAReport()
     environment.insert("LD_DEBUG", "files");
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(QUORLITH_BIN_DIR "/quorlith-verify"),
-                  (report ? QStringList{"--report", pdf} : QStringList()) + QStringList{Evidence("photo.jpg")});
+                  (report ? QStringList{"--report", pdf} : QStringList()) +
+                      QStringList{Evidence("photo.jpg")});
     QVERIFY(process.waitForFinished(60000));
     QCOMPARE(process.exitCode(), 0);
     const QByteArray loaded = process.readAllStandardError();
