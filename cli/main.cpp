@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "cli/CommandLineParser.h"
-#include "cli/CommandLineReport.h"
 #include "cli/ExitStatus.h"
 #include "cli/FlushError.h"
+#include "cli/LoadedReport.h"
 #include "cli/StopSignals.h"
 #include "cli/VerificationCommand.h"
 #include "engine/KeyFingerprint.h"
@@ -49,9 +49,17 @@ int main(int argc, char** argv)
     case CommandLineOptions::Action::Verify:
         break;
     }
-    std::unique_ptr<CommandLineReport> report;
-    if (!options.reportPath.empty())
-        report = std::make_unique<CommandLineReport>(QUORLITH_VERSION);
+    // Qt's GUI libraries come with the report module, loaded only when a report is asked for.
+    std::unique_ptr<LoadedReport> report;
+    if (!options.reportPath.empty()) {
+        std::string reason;
+        report = LoadedReport::Start(QUORLITH_VERSION, &reason);
+        if (!report) {
+            std::fprintf(stderr, "quorlith-verify: the PDF report '%s' cannot be written: %s\n",
+                         options.reportPath.c_str(), reason.c_str());
+            return kIncomplete;
+        }
+    }
     VerificationCommand::AlsoReport alsoReport;
     if (report)
         alsoReport = [&report](const VerificationResult& result) { report->Add(result); };

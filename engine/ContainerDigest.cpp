@@ -5,6 +5,7 @@
 #include "digest/DigestUpdate.h"
 #include "digest/HmacMd5.h"
 #include "digest/Md5.h"
+#include "engine/EvidenceReader.h"
 #include "engine/SystemFailure.h"
 #include "engine/TrailerBlock.h"
 
@@ -51,12 +52,12 @@ int OpenRegularFile(const char* path, int* fd)
 
 // Walks the top-level boxes to the first "mdat". Every other box must carry the walk forward
 // to a later header, so a size of 0, 1 to 7, or one that wraps backwards ends it.
-int WalkMp4Boxes(int fd, int32_t* start)
+int WalkMp4Boxes(EvidenceReader* reader, int32_t* start)
 {
     int64_t offset = 0;
     unsigned char header[8];
     for (;;) {
-        const int read = ReadExactlyAt(fd, offset, header, sizeof header);
+        const int read = ReadEvidenceAt(reader, offset, header, sizeof header);
         if (read != 0)
             return read;
         const uint32_t size = LoadBe32(header);
@@ -77,32 +78,32 @@ int WalkMp4Boxes(int fd, int32_t* start)
 }
 
 // Reads the 12-byte chunk header at offset; a chunk past the 32-bit offsets does not fit.
-int ReadAviHeader(int fd, int64_t offset, unsigned char header[12])
+int ReadAviHeader(EvidenceReader* reader, int64_t offset, unsigned char header[12])
 {
     if (offset > kMaxOffset)
         return kFileUnfit;
-    return ReadExactlyAt(fd, offset, header, 12);
+    return ReadEvidenceAt(reader, offset, header, 12);
 }
 
 // RIFF "AVI ", then LIST "hdrl" of size H, at most one "JUNK" chunk, then LIST "movi".
-int WalkAviChunks(int fd, int32_t* start)
+int WalkAviChunks(EvidenceReader* reader, int32_t* start)
 {
     unsigned char header[12];
-    int read = ReadAviHeader(fd, 0, header);
+    int read = ReadAviHeader(reader, 0, header);
     if (read != 0)
         return read;
     if (std::memcmp(header, "RIFF", 4) != 0 || std::memcmp(header + 8, "AVI ", 4) != 0)
         return kFileUnfit;
-    if ((read = ReadAviHeader(fd, 12, header)) != 0)
+    if ((read = ReadAviHeader(reader, 12, header)) != 0)
         return read;
     if (std::memcmp(header, "LIST", 4) != 0 || std::memcmp(header + 8, "hdrl", 4) != 0)
         return kFileUnfit;
     int64_t chunk = 20 + static_cast<int64_t>(LoadLe32(header + 4));
-    if ((read = ReadAviHeader(fd, chunk, header)) != 0)
+    if ((read = ReadAviHeader(reader, chunk, header)) != 0)
         return read;
     if (std::memcmp(header, "JUNK", 4) == 0) {
         chunk += 8 + static_cast<int64_t>(LoadLe32(header + 4));
-        if ((read = ReadAviHeader(fd, chunk, header)) != 0)
+        if ((read = ReadAviHeader(reader, chunk, header)) != 0)
             return read;
     }
     if (std::memcmp(header, "LIST", 4) != 0 || std::memcmp(header + 8, "movi", 4) != 0)
@@ -114,34 +115,40 @@ int WalkAviChunks(int fd, int32_t* start)
     return 0;
 }
 
-// Feeds exactly length bytes from offset on; kFileUnfit if the file ends first.
-int FeedBytes(int fd, int64_t offset, int64_t length, int mode, Md5Context* ctx, unsigned char* piece,
-              const ReadProgress* progress)
+struct ContentSink
 {
-    while (length > 0) {
-        const size_t want =
-            length < static_cast<int64_t>(kPieceSize) ? static_cast<size_t>(length) : kPieceSize;
-        const int read = ReadExactlyAt(fd, offset, piece, want);
-        if (read != 0)
-            return read;
-        DigestUpdate(mode, ctx, piece, static_cast<int32_t>(want));
-        if (progress)
-            progress->bytesRead(progress->context, static_cast<int64_t>(want));
-        offset += static_cast<int64_t>(want);
-        length -= static_cast<int64_t>(want);
-    }
-    return 0;
+    int mode;
+    Md5Context* ctx;
+    const ReadProgress* progress;
+};
+
+void FeedContent(void* context, const unsigned char* data, size_t length)
+{
+    const ContentSink* sink = static_cast<const ContentSink*>(context);
+    DigestUpdate(sink->mode, sink->ctx, data, static_cast<int32_t>(length));
+    if (sink->progress)
+        sink->progress->bytesRead(sink->progress->context, static_cast<int64_t>(length));
 }
 
 // A video's content runs from where its container walk leads to the watermark block.
-int DigestFromContentStart(int mode, int fd, int (*walk)(int, int32_t*), unsigned char digest[16],
-                           ContentRegion* region, const ReadProgress* progress)
+int DigestFromContentStart(int mode, EvidenceReader* reader, int (*walk)(EvidenceReader*, int32_t*),
+                           unsigned char digest[16], ContentRegion* region, const ReadProgress* progress)
 {
     int32_t start = 0;
-    const int found = walk(fd, &start);
+    const int found = walk(reader, &start);
     if (found != 0)
         return found;
-    return ComputeRegionDigestOfFile(mode, fd, start, 0, digest, region, progress);
+    return ComputeRegionDigestOfReader(mode, reader, start, 0, digest, region, progress);
+}
+
+// The fd-taking forms: one reader over the open file, for this one call.
+template <typename Read> int ReadOpenFile(int fd, Read read)
+{
+    EvidenceReader reader;
+    BeginEvidenceReader(fd, GetOpenFileSize(fd), nullptr, &reader);
+    const int ret = read(&reader);
+    EndEvidenceReader(&reader);
+    return ret;
 }
 
 } // namespace
@@ -172,23 +179,13 @@ int64_t GetOpenFileSize(int fd)
     return status.st_size;
 }
 
-int FindMp4ContentStartOfFile(int fd, int32_t* start)
+int ComputeRegionDigestOfReader(int mode, EvidenceReader* reader, int32_t start, int32_t tail,
+                                unsigned char digest[16], ContentRegion* region, const ReadProgress* progress)
 {
-    return WalkMp4Boxes(fd, start);
-}
-
-int FindAviContentStartOfFile(int fd, int32_t* start)
-{
-    return WalkAviChunks(fd, start);
-}
-
-int ComputeRegionDigestOfFile(int mode, int fd, int32_t start, int32_t tail, unsigned char digest[16],
-                              ContentRegion* region, const ReadProgress* progress)
-{
-    const int64_t size = GetOpenFileSize(fd);
+    const int64_t size = reader->size;
     const int64_t length = size - kTrailerBlockSize - start - tail;
     // A region that starts inside the watermark block, or a file that is gone, has no content.
-    if (size < 0 || start < 0 || tail < 0 || length < 0)
+    if (size <= 0 || start < 0 || tail < 0 || length < 0)
         return kFileUnfit;
     if (region) {
         region->start = start;
@@ -203,9 +200,10 @@ int ComputeRegionDigestOfFile(int mode, int fd, int32_t start, int32_t tail, uns
     }
     Md5Context ctx;
     Md5Init(&ctx);
-    int ret = FeedBytes(fd, start, length, mode, &ctx, piece, progress);
+    ContentSink sink = {mode, &ctx, progress};
+    int ret = StreamEvidence(reader, start, length, piece, kPieceSize, FeedContent, &sink);
     if (ret == 0)
-        ret = FeedBytes(fd, size - tail, tail, mode, &ctx, piece, progress);
+        ret = StreamEvidence(reader, size - tail, tail, piece, kPieceSize, FeedContent, &sink);
     if (ret == 0) {
         unsigned char inner[16];
         Md5Final(&ctx, inner);
@@ -214,6 +212,42 @@ int ComputeRegionDigestOfFile(int mode, int fd, int32_t start, int32_t tail, uns
     std::memset(&ctx, 0, sizeof ctx);
     free(piece);
     return ret;
+}
+
+int ComputeJpgDigestOfReader(int mode, EvidenceReader* reader, unsigned char digest[16],
+                             ContentRegion* region, const ReadProgress* progress)
+{
+    return ComputeRegionDigestOfReader(mode, reader, 0, 2, digest, region, progress);
+}
+
+int ComputeMp4DigestOfReader(int mode, EvidenceReader* reader, unsigned char digest[16],
+                             ContentRegion* region, const ReadProgress* progress)
+{
+    return DigestFromContentStart(mode, reader, WalkMp4Boxes, digest, region, progress);
+}
+
+int ComputeAviDigestOfReader(int mode, EvidenceReader* reader, unsigned char digest[16],
+                             ContentRegion* region, const ReadProgress* progress)
+{
+    return DigestFromContentStart(mode, reader, WalkAviChunks, digest, region, progress);
+}
+
+int FindMp4ContentStartOfFile(int fd, int32_t* start)
+{
+    return ReadOpenFile(fd, [&](EvidenceReader* reader) { return WalkMp4Boxes(reader, start); });
+}
+
+int FindAviContentStartOfFile(int fd, int32_t* start)
+{
+    return ReadOpenFile(fd, [&](EvidenceReader* reader) { return WalkAviChunks(reader, start); });
+}
+
+int ComputeRegionDigestOfFile(int mode, int fd, int32_t start, int32_t tail, unsigned char digest[16],
+                              ContentRegion* region, const ReadProgress* progress)
+{
+    return ReadOpenFile(fd, [&](EvidenceReader* reader) {
+        return ComputeRegionDigestOfReader(mode, reader, start, tail, digest, region, progress);
+    });
 }
 
 int ComputeJpgDigestOfFile(int mode, int fd, unsigned char digest[16], ContentRegion* region,
@@ -225,13 +259,17 @@ int ComputeJpgDigestOfFile(int mode, int fd, unsigned char digest[16], ContentRe
 int ComputeMp4DigestOfFile(int mode, int fd, unsigned char digest[16], ContentRegion* region,
                            const ReadProgress* progress)
 {
-    return DigestFromContentStart(mode, fd, WalkMp4Boxes, digest, region, progress);
+    return ReadOpenFile(fd, [&](EvidenceReader* reader) {
+        return ComputeMp4DigestOfReader(mode, reader, digest, region, progress);
+    });
 }
 
 int ComputeAviDigestOfFile(int mode, int fd, unsigned char digest[16], ContentRegion* region,
                            const ReadProgress* progress)
 {
-    return DigestFromContentStart(mode, fd, WalkAviChunks, digest, region, progress);
+    return ReadOpenFile(fd, [&](EvidenceReader* reader) {
+        return ComputeAviDigestOfReader(mode, reader, digest, region, progress);
+    });
 }
 
 namespace {

@@ -2,6 +2,8 @@
 #ifndef QUORLITH_ENGINE_CONTAINERDIGEST_H
 #define QUORLITH_ENGINE_CONTAINERDIGEST_H
 
+#include "engine/EvidenceReader.h"
+
 #include <cstddef>
 #include <cstdint>
 
@@ -54,6 +56,17 @@ int ComputeAviDigestOfFile(int mode, int fd, unsigned char digest[16], ContentRe
                            const ReadProgress* progress = nullptr);
 int ComputeRegionDigestOfFile(int mode, int fd, int32_t start, int32_t tail, unsigned char digest[16],
                               ContentRegion* region = nullptr, const ReadProgress* progress = nullptr);
+
+// The same on a reader that the caller began and ends, so that one verification reads each byte once.
+int ComputeJpgDigestOfReader(int mode, EvidenceReader* reader, unsigned char digest[16],
+                             ContentRegion* region, const ReadProgress* progress);
+int ComputeMp4DigestOfReader(int mode, EvidenceReader* reader, unsigned char digest[16],
+                             ContentRegion* region, const ReadProgress* progress);
+int ComputeAviDigestOfReader(int mode, EvidenceReader* reader, unsigned char digest[16],
+                             ContentRegion* region, const ReadProgress* progress);
+int ComputeRegionDigestOfReader(int mode, EvidenceReader* reader, int32_t start, int32_t tail,
+                                unsigned char digest[16], ContentRegion* region,
+                                const ReadProgress* progress);
 
 // The container walks alone: the offset of the first content byte; 0, kFileUnfit or kSystemFailure.
 int FindMp4ContentStart(const char* path, int32_t* start);

@@ -17,14 +17,14 @@ struct Container
 {
     const char* extension;
     int tail; // bytes after the watermark block
-    int (*digest)(int, int, unsigned char*, ContentRegion*, const ReadProgress*);
+    int (*digest)(int, EvidenceReader*, unsigned char*, ContentRegion*, const ReadProgress*);
 };
 
 const Container kContainers[] = {
-    {"JPG", 2, ComputeJpgDigestOfFile},
-    {"AVI", 0, ComputeAviDigestOfFile},
-    {"MP4", 0, ComputeMp4DigestOfFile},
-    {"MXG", 0, ComputeMp4DigestOfFile},
+    {"JPG", 2, ComputeJpgDigestOfReader},
+    {"AVI", 0, ComputeAviDigestOfReader},
+    {"MP4", 0, ComputeMp4DigestOfReader},
+    {"MXG", 0, ComputeMp4DigestOfReader},
 };
 
 const char* const kVersions[] = {"1.0", "1.1"}; // index = digest mode
@@ -75,6 +75,9 @@ void WatermarkVerifier::Reset()
     systemError = 0;
     digestMode = -1;
     hasRegion = false;
+    observerHeardAll = false;
+    observerError = 0;
+    readCount = {0, 0};
 }
 
 int WatermarkVerifier::FailRead(int read, VerifyFailure reason)
@@ -106,10 +109,30 @@ int WatermarkVerifier::Verify(const char* path)
 
 int WatermarkVerifier::VerifyOpenFile(int fd, const char* name)
 {
-    Reset();
-
     // Anything but a regular file (a FIFO, a device, a folder) has no size and counts as missing.
-    const int64_t size = GetOpenFileSize(fd);
+    return VerifyOpenFile(fd, name, GetOpenFileSize(fd));
+}
+
+int WatermarkVerifier::VerifyOpenFile(int fd, const char* name, int64_t size)
+{
+    Reset();
+    EvidenceReader reader;
+    BeginEvidenceReader(fd, size, byteObserver, &reader);
+    const int ret = VerifyWith(&reader, name);
+    if (byteObserver) {
+        const int observed = ObserveRestOfFile(&reader);
+        observerHeardAll = observed == 0 && reader.observed == reader.size;
+        if (observed == kSystemFailure)
+            observerError = errno;
+    }
+    readCount = reader.count;
+    EndEvidenceReader(&reader);
+    return ret;
+}
+
+int WatermarkVerifier::VerifyWith(EvidenceReader* reader, const char* name)
+{
+    const int64_t size = reader->size;
     if (size < kTrailerBlockSize)
         return Fail(VerifyFailure::TooSmallOrMissing);
 
@@ -118,7 +141,7 @@ int WatermarkVerifier::VerifyOpenFile(int fd, const char* name)
         return Fail(VerifyFailure::UnsupportedType);
 
     unsigned char block[kTrailerBlockSize];
-    const int read = ReadExactlyAt(fd, size - kTrailerBlockSize - container->tail, block, kTrailerBlockSize);
+    const int read = ReadWatermarkBlockAt(reader, size - kTrailerBlockSize - container->tail, block);
     if (read != 0)
         return FailRead(read, VerifyFailure::TrailerUnreadable);
 
@@ -149,7 +172,7 @@ int WatermarkVerifier::VerifyOpenFile(int fd, const char* name)
 
     unsigned char digest[16];
     ContentRegion used = {-1, 0, 0}; // start stays -1 unless the container was walked
-    const int digestResult = container->digest(mode, fd, digest, &used, progress);
+    const int digestResult = container->digest(mode, reader, digest, &used, progress);
     hasRegion = used.start >= 0;
     region = used;
     if (digestResult != 0)

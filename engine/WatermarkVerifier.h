@@ -36,8 +36,14 @@ public:
     // The same for a file already open for reading; name is its name, whose last extension tells the
     // container type (any bytes; nothing is opened by it). fd stays open and its offset is not used.
     int VerifyOpenFile(int fd, const char* name);
+    // The same when the caller already knows the size of the regular file fd (from its fstat after the
+    // open; -1 for an empty file), so that the file is not examined again.
+    int VerifyOpenFile(int fd, const char* name, int64_t size);
     // Reports the content bytes as the digest reads them; null for none. Kept for later Verify calls.
     void SetReadProgress(const ReadProgress* observer) { progress = observer; }
+    // Gives every byte of the file, in order, to observer in the same reading, whatever the verdict: the
+    // bytes the content digest skips are read in the same pass. Null for none; kept for later calls.
+    void SetByteObserver(const ByteObserver* observer) { byteObserver = observer; }
 
     std::string GetMarker() const { return record.Marker; }
     std::string GetVersion() const { return record.Version; }
@@ -56,17 +62,28 @@ public:
     // Valid once the container was walked (hasRegion true).
     bool HasContentRegion() const { return hasRegion; }
     ContentRegion GetContentRegion() const { return region; }
+    // Whether the byte observer heard the whole file; when not, the errno value of the read that failed
+    // (0 when the file ended early).
+    bool ObserverHeardAll() const { return observerHeardAll; }
+    int GetObserverError() const { return observerError; }
+    // The system calls and bytes with which the last Verify read the file.
+    ReadCount GetReadCount() const { return readCount; }
 
 private:
     void Reset();
     int Fail(VerifyFailure reason);
     // Fails for the system's reason when read says the system failed, else for reason.
     int FailRead(int read, VerifyFailure reason);
+    int VerifyWith(EvidenceReader* reader, const char* name);
 
     WatermarkRecord record;
     VerifyFailure failure = VerifyFailure::None;
     int systemError = 0;
     const ReadProgress* progress = nullptr;
+    const ByteObserver* byteObserver = nullptr;
+    bool observerHeardAll = false;
+    int observerError = 0;
+    ReadCount readCount = {0, 0};
     int digestMode = -1;
     bool hasRegion = false;
     ContentRegion region = {0, 0, 0};

@@ -5,8 +5,8 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
-    qtbase5-dev qttools5-dev-tools qttools5-dev libmbedtls-dev
-    libgtest-dev libbenchmark-dev libssl-dev hyperfine
+    qtbase5-dev qttools5-dev-tools qttools5-dev libssl-dev
+    libgtest-dev libbenchmark-dev hyperfine
     ffmpeg imagemagick xvfb xauth desktop-file-utils appstream dpkg-dev file man-db lintian
     fonts-dejavu-core locales poppler-utils
 )

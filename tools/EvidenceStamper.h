@@ -3,7 +3,7 @@
 #define QUORLITH_TOOLS_EVIDENCESTAMPER_H
 
 // The recorder's side of the watermark format, for making test evidence. It computes the keyed
-// content digest with mbed TLS and its own fold, independently of the engine, so that the tests
+// content digest with OpenSSL and its own fold, independently of the engine, so that the tests
 // compare two implementations rather than one with itself.
 
 #include <cstddef>

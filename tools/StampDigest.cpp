@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: Apache-2.0
 // The keyed content digest as the recorder computes it before it stamps a file. Written from the
-// container formats with mbed TLS, sharing nothing with the engine, so that a stamped file verifying
+// container formats with OpenSSL, sharing nothing with the engine, so that a stamped file verifying
 // is evidence that both sides read the format the same way.
 #include "tools/EvidenceStamper.h"
 
-#include <mbedtls/md.h>
-#include <mbedtls/md5.h>
+// The fold ends in one bare MD5 compression, which only OpenSSL's older MD5 interface offers.
+#define OPENSSL_SUPPRESS_DEPRECATED
+#include <openssl/evp.h>
+#include <openssl/hmac.h>
+#include <openssl/md5.h>
 
 #include <cstdio>
 #include <cstring>
@@ -115,24 +118,26 @@ int DigestContent(FILE* file, uint64_t start, int mode, unsigned char inner[16])
 {
     if (fseeko(file, static_cast<off_t>(start), SEEK_SET) != 0)
         return -1;
-    mbedtls_md5_context md5;
-    mbedtls_md5_init(&md5);
-    mbedtls_md5_starts_ret(&md5);
+    EVP_MD_CTX* md5 = EVP_MD_CTX_new();
+    if (!md5 || EVP_DigestInit_ex(md5, EVP_md5(), nullptr) != 1) {
+        EVP_MD_CTX_free(md5);
+        return -1;
+    }
     StampFold fold;
     std::vector<unsigned char> piece(1 << 16);
     size_t got = 0;
     while ((got = fread(piece.data(), 1, piece.size(), file)) > 0) {
         if (mode == 0)
-            mbedtls_md5_update_ret(&md5, piece.data(), got);
+            EVP_DigestUpdate(md5, piece.data(), got);
         else
             StampFoldUpdate(&fold, piece.data(), got);
     }
     const bool readFailed = ferror(file) != 0;
     if (mode == 0)
-        mbedtls_md5_finish_ret(&md5, inner);
+        EVP_DigestFinal_ex(md5, inner, nullptr);
     else
         StampFoldFinish(fold, inner);
-    mbedtls_md5_free(&md5);
+    EVP_MD_CTX_free(md5);
     return readFailed ? -1 : 0;
 }
 
@@ -170,14 +175,14 @@ void StampFoldFinish(const StampFold& fold, unsigned char digest[16])
     PutLittleEndian32(fold.length, lengthField);
     PutLittleEndian32(fold.length % 64, lengthField + 4);
 
-    mbedtls_md5_context md5;
-    mbedtls_md5_init(&md5);
-    mbedtls_md5_starts_ret(&md5);
+    MD5_CTX md5;
+    MD5_Init(&md5);
     for (size_t block = 0; block < blockCount; ++block)
-        mbedtls_internal_md5_process(&md5, blocks + 64 * block);
-    for (int word = 0; word < 4; ++word)
-        PutLittleEndian32(md5.state[word], digest + 4 * word);
-    mbedtls_md5_free(&md5);
+        MD5_Transform(&md5, blocks + 64 * block);
+    PutLittleEndian32(md5.A, digest);
+    PutLittleEndian32(md5.B, digest + 4);
+    PutLittleEndian32(md5.C, digest + 8);
+    PutLittleEndian32(md5.D, digest + 12);
 }
 
 int ComputeEvidenceDigest(const std::string& mediaPath, MediaType type, int mode, std::string* hexDigest)
@@ -192,9 +197,8 @@ int ComputeEvidenceDigest(const std::string& mediaPath, MediaType type, int mode
     if (FindContentStart(file.get(), type, &start) != 0 || DigestContent(file.get(), start, mode, inner) != 0)
         return -1;
     unsigned char keyed[16];
-    if (mbedtls_md_hmac(mbedtls_md_info_from_type(MBEDTLS_MD_MD5),
-                        reinterpret_cast<const unsigned char*>(kHmacKey), sizeof kHmacKey - 1, inner,
-                        sizeof inner, keyed) != 0)
+    if (!HMAC(EVP_md5(), kHmacKey, static_cast<int>(sizeof kHmacKey - 1), inner, sizeof inner, keyed,
+              nullptr))
         return -1;
     *hexDigest = ToLowerHex(keyed, sizeof keyed);
     return 0;

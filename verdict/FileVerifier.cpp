@@ -8,19 +8,17 @@
 #include "verdict/FileSnapshot.h"
 #include "verdict/FileStateCheck.h"
 #include "verdict/PathAnyLength.h"
-#include "verdict/Sha256Reader.h"
+#include "verdict/Sha256Beside.h"
+#include "verdict/Sha256Stream.h"
 #include "verdict/SystemErrorDetail.h"
 
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <thread>
+#include <memory>
 #include <unistd.h>
 
 namespace {
-
-// Below this size a thread costs more than the overlap saves.
-const int64_t kHashBesideFrom = int64_t(4) << 20;
 
 void Fail(VerificationResult* result, VerdictReason reason, const std::string& detail = std::string())
 {
@@ -61,11 +59,14 @@ const char* KindOfSpecialFile(mode_t mode)
     return "this is not a regular file";
 }
 
-bool UnchangedSince(const FileSnapshot& before, int fd, const char* path)
+void HearBytes(void* context, const unsigned char* data, size_t length)
 {
-    FileSnapshot ofDescriptor;
-    return ofDescriptor.TakeOfDescriptor(fd) && ofDescriptor.SameFileAndState(before) &&
-           ReadSawOneVersion(before, path);
+    static_cast<Sha256Stream*>(context)->Update(data, length);
+}
+
+void HearBytesBeside(void* context, const unsigned char* data, size_t length)
+{
+    static_cast<Sha256Beside*>(context)->Add(data, length);
 }
 
 } // namespace
@@ -107,25 +108,28 @@ VerificationResult FileVerifier::Verify(const VerificationTarget& target, const 
         return result;
     }
 
-    // The SHA-256 pass runs beside the engine on large files, so both readers meet the same pages
-    // while they are cached and the file is fetched from the disk about once.
-    bool hashed = true;
-    int hashError = 0;
-    const auto hash = [&] {
-        hashed = Sha256Reader::Digest(fd, &result.sha256);
-        hashError = errno;
-    };
-    std::thread beside;
-    if (withSha256 && result.size >= kHashBesideFrom)
-        beside = std::thread(hash);
+    // The descriptor was found to be the regular file the path named; its size is the engine's.
+    const int64_t size = opened.Status().st_size > 0 ? opened.Status().st_size : -1;
+    // The SHA-256 hears every byte as the engine reads it, so the file is read once for both digests.
+    // A file read in pieces has it hashed on a thread beside the reading; one read whole is hashed in
+    // place, where a thread would cost more than it saves.
+    const bool beside = withSha256 && size > kWholeReadLimit;
+    std::unique_ptr<Sha256Beside> besideHash(beside ? new Sha256Beside : nullptr);
+    Sha256Stream inPlaceHash;
+    const ByteObserver hearer =
+        beside ? ByteObserver{HearBytesBeside, besideHash.get()} : ByteObserver{HearBytes, &inPlaceHash};
     WatermarkVerifier verifier;
     verifier.SetReadProgress(progress);
-    const int verdict = verifier.VerifyOpenFile(fd, path);
-    if (beside.joinable())
-        beside.join();
-    else if (withSha256)
-        hash();
-    const bool unchanged = UnchangedSince(before, fd, path);
+    if (withSha256)
+        verifier.SetByteObserver(&hearer);
+    const int verdict = verifier.VerifyOpenFile(fd, path, size);
+    const bool finished =
+        beside ? besideHash->Finish(&result.sha256) : withSha256 && inPlaceHash.Finish(&result.sha256);
+    const bool hashed = !withSha256 || (verifier.ObserverHeardAll() && finished);
+    const int hashError = verifier.GetObserverError() != 0 ? verifier.GetObserverError() : EIO;
+    // The path still names the file the descriptor was opened on, unchanged: the same device and inode,
+    // size and times as before the open, so the descriptor's file needs no second look.
+    const bool unchanged = ReadSawOneVersion(before, path);
     close(fd);
 
     TakeEngineResult(verifier, verdict, &result);

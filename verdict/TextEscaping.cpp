@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "verdict/TextEscaping.h"
 
-#include <mbedtls/base64.h>
+#include <openssl/evp.h>
 
 #include <cstdio>
 
@@ -207,12 +207,13 @@ std::string JsonString(const std::string& bytes)
 
 std::string Base64(const std::string& bytes)
 {
-    // mbed TLS's encoder, the one the program already links for its key, not a second one.
+    // OpenSSL's encoder, the crypto library the program already links for its key, not a second one.
+    // One block call writes no line breaks, unlike the streaming encoder.
     std::string out((bytes.size() + 2) / 3 * 4 + 1, '\0');
-    size_t written = 0;
-    mbedtls_base64_encode(reinterpret_cast<unsigned char*>(&out[0]), out.size(), &written,
-                          reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
-    out.resize(written);
+    const int written = EVP_EncodeBlock(reinterpret_cast<unsigned char*>(&out[0]),
+                                        reinterpret_cast<const unsigned char*>(bytes.data()),
+                                        static_cast<int>(bytes.size()));
+    out.resize(written > 0 ? static_cast<size_t>(written) : 0);
     return out;
 }
 

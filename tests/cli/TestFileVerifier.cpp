@@ -31,6 +31,8 @@ private slots:
     void coverageMatchesTheChangesThatAreCaught();
     void fileChangedWhileReadFails();
     void sha256OfTheFileAsRead();
+    void sha256InTheSameReadAsTheVerdict_data();
+    void sha256InTheSameReadAsTheVerdict();
     void recordsWhichFileWasVerified();
     void swappedFolderNeverMixesTwoFiles_data();
     void swappedFolderNeverMixesTwoFiles();
@@ -38,6 +40,7 @@ private slots:
 
 private:
     QString Make(const QString& kind);
+    QString MakeLarge(const QString& media, const QString& name, const StampRecord& record);
     VerificationResult Verify(const QString& path, bool withSha256 = false);
 
     QTemporaryDir dir;
@@ -285,6 +288,147 @@ void TestFileVerifier::sha256OfTheFileAsRead()
     QVERIFY(hashed.authentic);
     QCOMPARE(QByteArray::fromStdString(hashed.sha256), expected);
     QVERIFY(Verify(path, false).sha256.empty());
+}
+
+namespace {
+
+struct HeardBytes
+{
+    QCryptographicHash hash{QCryptographicHash::Sha256};
+    qint64 count = 0;
+};
+
+void Hear(void* context, const unsigned char* data, size_t length)
+{
+    HeardBytes* heard = static_cast<HeardBytes*>(context);
+    heard->hash.addData(reinterpret_cast<const char*>(data), static_cast<int>(length));
+    heard->count += static_cast<qint64>(length);
+}
+
+} // namespace
+
+// A media file of about 3 MiB, more than is read at once, with the fixture's container layout: JPG
+// bytes inserted before the last two, AVI bytes appended after the "movi" list (content all the same).
+QString TestFileVerifier::MakeLarge(const QString& media, const QString& name, const StampRecord& record)
+{
+    QByteArray bytes = Fixtures::ReadAll(Fixtures::Media(media));
+    QByteArray filler(3 << 20, '\0');
+    for (int i = 0; i < filler.size(); ++i)
+        filler[i] = static_cast<char>((i * 7919) >> 5);
+    if (media.endsWith(".jpg"))
+        bytes.insert(bytes.size() - 2, filler);
+    else
+        bytes.append(filler);
+    const QString mediaPath = dir.filePath("media-" + name);
+    const QString path = dir.filePath(name);
+    return Fixtures::WriteAll(mediaPath, bytes) && Fixtures::Stamp(mediaPath, path, record) ? path
+                                                                                            : QString();
+}
+
+void TestFileVerifier::sha256InTheSameReadAsTheVerdict_data()
+{
+    QTest::addColumn<QString>("media");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("large");
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<QString>("marker");
+    QTest::addColumn<VerdictReason>("reason");
+
+    const QString marker = "Trevalon Digital Watermark";
+    const QString wrongMarker = marker + " ";
+    const struct
+    {
+        const char* media;
+        const char* name;
+    } kinds[] = {
+        {"still.jpg", "still.jpg"},
+        {"clip.avi", "clip.avi"},
+        {"clip-faststart.mp4", "clip.mp4"},
+        {"clip-mdat-first.mp4", "clip.mxg"},
+    };
+    for (const auto& kind : kinds) {
+        for (const bool large : {false, true}) {
+            if (large && QString(kind.media).endsWith(".mp4"))
+                continue; // large MP4s are made by WriteMp4 below
+            const QString size = large ? "large " : "small ";
+            QTest::addRow("%s%s, version 1.0", qPrintable(size), kind.name)
+                << kind.media << size.trimmed() + "-1.0-" + kind.name << large << "1.0" << marker
+                << VerdictReason::None;
+            QTest::addRow("%s%s, version 1.1", qPrintable(size), kind.name)
+                << kind.media << size.trimmed() + "-1.1-" + kind.name << large << "1.1" << marker
+                << VerdictReason::None;
+            QTest::addRow("%s%s, wrong marker: the check stops at the record", qPrintable(size), kind.name)
+                << kind.media << size.trimmed() + "-marker-" + kind.name << large << "1.0" << wrongMarker
+                << VerdictReason::BadMarker;
+        }
+    }
+    QTest::newRow("large MP4, version 1.0")
+        << ""
+        << "large-1.0.mp4" << true << "1.0" << marker << VerdictReason::None;
+    QTest::newRow("large MXG, version 1.1")
+        << ""
+        << "large-1.1.mxg" << true << "1.1" << marker << VerdictReason::None;
+    QTest::newRow("large MP4, version 1.2: the check stops before the content")
+        << ""
+        << "large-1.2.mp4" << true << "1.2" << marker << VerdictReason::UnsupportedVersion;
+}
+
+// The SHA-256 is taken in the engine's own reading: equal to the digest of the file's bytes whatever
+// part of the file the verdict covers, and every byte is read once, a small file in one system call.
+void TestFileVerifier::sha256InTheSameReadAsTheVerdict()
+{
+    QFETCH(QString, media);
+    QFETCH(QString, name);
+    QFETCH(bool, large);
+    QFETCH(QString, version);
+    QFETCH(QString, marker);
+    QFETCH(VerdictReason, reason);
+
+    StampRecord record;
+    record.version = version.toStdString();
+    record.marker = marker.toStdString();
+    QString path;
+    if (media.isEmpty()) {
+        const QString mediaPath = dir.filePath("media-" + name);
+        path = dir.filePath(name);
+        QVERIFY(Fixtures::WriteMp4(mediaPath, 3 << 20));
+        QVERIFY(Fixtures::Stamp(mediaPath, path, record));
+    } else if (large) {
+        path = MakeLarge(media, name, record);
+    } else {
+        path = dir.filePath(name);
+        if (!Fixtures::Stamp(Fixtures::Media(media), path, record))
+            path.clear();
+    }
+    QVERIFY(!path.isEmpty());
+    const QByteArray bytes = Fixtures::ReadAll(path);
+    QCOMPARE(bytes.size() > (1 << 20), large);
+    const QByteArray expected = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+
+    const VerificationResult result = Verify(path, true);
+    QCOMPARE(result.reason, reason);
+    QCOMPARE(QByteArray::fromStdString(result.sha256), expected);
+
+    HeardBytes heard;
+    const ByteObserver observer = {Hear, &heard};
+    WatermarkVerifier verifier;
+    verifier.SetByteObserver(&observer);
+    const int fd = open(QFile::encodeName(path).constData(), O_RDONLY);
+    QVERIFY(fd >= 0);
+    verifier.VerifyOpenFile(fd, QFile::encodeName(path).constData());
+    close(fd);
+    QVERIFY(verifier.ObserverHeardAll());
+    QCOMPARE(heard.count, qint64(bytes.size()));
+    QCOMPARE(heard.hash.result().toHex(), expected);
+    const ReadCount count = verifier.GetReadCount();
+    if (!large) {
+        QCOMPARE(count.calls, 1);
+        QCOMPARE(count.bytes, int64_t(bytes.size()));
+    } else {
+        // Besides the file once, only the container's headers (8 or 12 bytes each) are read.
+        QVERIFY2(count.bytes >= bytes.size() && count.bytes <= bytes.size() + 64,
+                 qPrintable(QString::number(count.bytes - bytes.size())));
+    }
 }
 
 // What a later check compares with: the very file and its state when it was verified.

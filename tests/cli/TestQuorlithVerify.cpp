@@ -47,6 +47,8 @@ private slots:
     void pdfReport();
     void pdfReportThatCannotBeWritten();
     void reportChecksTheStateWhenWritten();
+    void guiLibrariesOnlyForAReport_data();
+    void guiLibrariesOnlyForAReport();
     void folderDeeperThanPathMax();
     void folderWithoutEvidence_data();
     void folderWithoutEvidence();
@@ -962,6 +964,37 @@ void TestQuorlithVerify::pdfReport_data()
     QTest::newRow("de_DE: German, A4")
         << "de_DE.UTF-8" << german.translate("QObject", "Authentication succeeded")
         << german.translate("QObject", "Authentication failed") << "(A4)";
+}
+
+void TestQuorlithVerify::guiLibrariesOnlyForAReport_data()
+{
+    QTest::addColumn<bool>("report");
+    QTest::newRow("a plain run") << false;
+    QTest::newRow("--report") << true;
+}
+
+// The dynamic loader names every library it loads when LD_DEBUG asks it to: Qt comes in with a report,
+// and a run without one starts without any of it.
+void TestQuorlithVerify::guiLibrariesOnlyForAReport()
+{
+    QFETCH(bool, report);
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const QString pdf = work.filePath("report.pdf");
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LD_DEBUG", "files");
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(QUORLITH_BIN_DIR "/quorlith-verify"),
+                  (report ? QStringList{"--report", pdf} : QStringList()) +
+                      QStringList{Evidence("photo.jpg")});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 0);
+    const QByteArray loaded = process.readAllStandardError();
+    QVERIFY2(loaded.contains("libcrypto.so"), loaded.left(2000).constData());
+    QCOMPARE(loaded.contains("libQt5Gui.so"), report);
+    QCOMPARE(loaded.contains("libQt5Core.so"), report);
+    QCOMPARE(QFileInfo::exists(pdf), report);
 }
 
 void TestQuorlithVerify::pdfReport()

@@ -3,10 +3,10 @@
 
 #include "digest/DigestUpdate.h"
 
-#include <mbedtls/md.h>
-#include <mbedtls/md5.h>
-#include <mbedtls/pk.h>
-#include <mbedtls/rsa.h>
+#include "tools/StampRsa.h"
+
+#include <openssl/evp.h>
+#include <openssl/hmac.h>
 
 #include <QtTest>
 
@@ -97,28 +97,26 @@ QByteArray Payload(int length, int seed)
     return bytes;
 }
 
-// HMAC-MD5 (RFC 2104) with the recorders' key over the plain MD5 of content, by mbed TLS alone.
+// HMAC-MD5 (RFC 2104) with the recorders' key over the plain MD5 of content, by OpenSSL alone.
 QByteArray ReferenceKeyedMd5(const QByteArray& content)
 {
     unsigned char inner[16];
     unsigned char keyed[16];
-    mbedtls_md5_ret(Bytes(content), size_t(content.size()), inner);
+    EVP_Digest(Bytes(content), size_t(content.size()), inner, nullptr, EVP_md5(), nullptr);
     const QByteArray key("TrevalonQuorlithHmac01");
-    mbedtls_md_hmac(mbedtls_md_info_from_type(MBEDTLS_MD_MD5), Bytes(key), size_t(key.size()), inner, 16,
-                    keyed);
+    HMAC(EVP_md5(), key.constData(), key.size(), inner, 16, keyed, nullptr);
     return Hex(keyed, 16);
 }
 
 // The RSA public operation with the test key: the encoded block the engine will see.
 QByteArray OpenWithPublicKey(const QByteArray& sealed)
 {
-    mbedtls_pk_context pk;
-    mbedtls_pk_init(&pk);
+    EVP_PKEY* key = LoadStampKey(QUORLITH_TEST_KEY);
     QByteArray encoded(256, '\0');
-    const bool opened = mbedtls_pk_parse_keyfile(&pk, QUORLITH_TEST_KEY, nullptr) == 0 &&
-                        mbedtls_rsa_public(mbedtls_pk_rsa(pk), Bytes(sealed),
+    const bool opened = key && sealed.size() == 256 &&
+                        RawRsaPublic(key, Bytes(sealed),
                                            reinterpret_cast<unsigned char*>(encoded.data())) == 0;
-    mbedtls_pk_free(&pk);
+    FreeStampKey(key);
     return opened ? encoded : QByteArray();
 }
 
@@ -168,7 +166,7 @@ void TestEvidenceStamper::foldMatchesTheWorkedVector()
     QCOMPARE(Hex(digest, 16), QByteArray("eba6465d3e4968f59704bbff4a511b1f"));
 }
 
-// Two independent implementations of the fold, one closing with mbed TLS's compression and one
+// Two independent implementations of the fold, one closing with OpenSSL's compression and one
 // with the engine's MD5 finalisation, must agree, also where the close takes two blocks.
 void TestEvidenceStamper::foldAgreesWithTheEngineFold_data()
 {

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: Apache-2.0
+#ifndef QUORLITH_CLI_REPORTMODULE_H
+#define QUORLITH_CLI_REPORTMODULE_H
+
+#include "verdict/VerificationResult.h"
+
+#include <functional>
+#include <string>
+
+// The PDF report of quorlith-verify lives in a module of its own, with Qt's GUI libraries behind it,
+// which the tool loads only when --report asks for a report: a run without one starts without them.
+// These are the module's entry points, as CommandLineReport offers them.
+struct ReportModuleEntries
+{
+    void* (*open)(const char* version);
+    void (*add)(void* report, const VerificationResult& result);
+    bool (*save)(void* report, const std::string& path, std::string* error,
+                 const std::function<bool()>& keepGoing);
+    void (*close)(void* report);
+};
+
+// The one symbol the tool looks up in the module.
+#define QUORLITH_REPORT_MODULE_ENTRIES "QuorlithReportModuleEntries"
+extern "C" const ReportModuleEntries* QuorlithReportModuleEntries();
+
+// The module's file name, looked for beside the tool (the build tree) and in the private folder of an
+// installed tool.
+#define QUORLITH_REPORT_MODULE_FILE "quorlith-verify-report.so"
+
+#endif

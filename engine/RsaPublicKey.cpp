@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: Apache-2.0
+// The RSA public key of the watermark and its raw public operation, through OpenSSL's EVP interfaces.
+#include "engine/RsaPublicKey.h"
+
+#include "engine/BuiltInKeys.h"
+
+#include <openssl/bn.h>
+#include <openssl/core_names.h>
+#include <openssl/err.h>
+#include <openssl/evp.h>
+#include <openssl/param_build.h>
+#include <openssl/rsa.h>
+
+#include <cstring>
+#include <memory>
+
+namespace {
+
+// A hexadecimal text read whole: BN_hex2bn stops quietly at the first other character.
+BIGNUM* ReadHexNumber(const char* text)
+{
+    BIGNUM* number = nullptr;
+    const int used = BN_hex2bn(&number, text);
+    if (used <= 0 || static_cast<size_t>(used) != std::strlen(text)) {
+        BN_free(number);
+        return nullptr;
+    }
+    return number;
+}
+
+EVP_PKEY* KeyFromNumbers(const BIGNUM* n, const BIGNUM* e)
+{
+    OSSL_PARAM_BLD* build = OSSL_PARAM_BLD_new();
+    OSSL_PARAM* params = nullptr;
+    EVP_PKEY_CTX* context = nullptr;
+    EVP_PKEY* key = nullptr;
+    if (build && OSSL_PARAM_BLD_push_BN(build, OSSL_PKEY_PARAM_RSA_N, n) == 1 &&
+        OSSL_PARAM_BLD_push_BN(build, OSSL_PKEY_PARAM_RSA_E, e) == 1 &&
+        (params = OSSL_PARAM_BLD_to_param(build)) != nullptr &&
+        (context = EVP_PKEY_CTX_new_from_name(nullptr, "RSA", nullptr)) != nullptr &&
+        EVP_PKEY_fromdata_init(context) == 1)
+        EVP_PKEY_fromdata(context, &key, EVP_PKEY_PUBLIC_KEY, params);
+    EVP_PKEY_CTX_free(context);
+    OSSL_PARAM_free(params);
+    OSSL_PARAM_BLD_free(build);
+    return key;
+}
+
+EVP_PKEY_CTX* NewPublicOperation(EVP_PKEY* key)
+{
+    EVP_PKEY_CTX* context = EVP_PKEY_CTX_new_from_pkey(nullptr, key, nullptr);
+    if (context && EVP_PKEY_encrypt_init(context) == 1 &&
+        EVP_PKEY_CTX_set_rsa_padding(context, RSA_NO_PADDING) == 1)
+        return context;
+    EVP_PKEY_CTX_free(context);
+    return nullptr;
+}
+
+struct PublicOperationFree
+{
+    void operator()(EVP_PKEY_CTX* context) const { EVP_PKEY_CTX_free(context); }
+};
+
+struct RecorderKey
+{
+    RsaPublicKey key;
+    bool ready;
+    RecorderKey() { ready = ReadRsaPublicKey(kRecorderModulusHex, kRecorderExponentHex, &key) == 0; }
+    ~RecorderKey() { FreeRsaPublicKey(&key); }
+    RecorderKey(const RecorderKey&) = delete;
+    RecorderKey& operator=(const RecorderKey&) = delete;
+};
+
+int Encrypt(EVP_PKEY_CTX* context, const unsigned char* in, size_t k, unsigned char* out)
+{
+    size_t written = k;
+    if (EVP_PKEY_encrypt(context, out, &written, in, k) != 1 || written != k) {
+        ERR_clear_error();
+        return -1;
+    }
+    return 0;
+}
+
+} // namespace
+
+int ReadRsaPublicKey(const char* modulusHex, const char* exponentHex, RsaPublicKey* key)
+{
+    BIGNUM* n = ReadHexNumber(modulusHex);
+    BIGNUM* e = ReadHexNumber(exponentHex);
+    int ret = -1;
+    if (n && e && !BN_is_negative(n) && !BN_is_negative(e) && BN_is_odd(n)) {
+        const size_t k = static_cast<size_t>(BN_num_bytes(n));
+        if (k >= kMinModulusBytes && k <= kMaxModulusBytes &&
+            BN_bn2binpad(n, key->modulus, static_cast<int>(k)) == static_cast<int>(k) &&
+            (key->key = KeyFromNumbers(n, e)) != nullptr) {
+            key->modulusBytes = k;
+            ret = 0;
+        }
+    }
+    BN_free(n);
+    BN_free(e);
+    if (ret != 0) {
+        ERR_clear_error();
+        key->modulusBytes = 0;
+    }
+    return ret;
+}
+
+void FreeRsaPublicKey(RsaPublicKey* key)
+{
+    EVP_PKEY_free(key->key);
+    key->key = nullptr;
+    key->modulusBytes = 0;
+}
+
+const RsaPublicKey* RecorderPublicKey()
+{
+    // Initialised once, under the lock C++ gives function-local statics, whichever thread comes first.
+    static const RecorderKey recorder;
+    return recorder.ready ? &recorder.key : nullptr;
+}
+
+int RsaPublicOperation(const RsaPublicKey& key, const unsigned char* in, unsigned char* out)
+{
+    const RsaPublicKey* recorder = RecorderPublicKey();
+    if (recorder == &key) {
+        // One context per thread for the recorders' key: EVP contexts are not shared between threads.
+        thread_local std::unique_ptr<EVP_PKEY_CTX, PublicOperationFree> context(NewPublicOperation(key.key));
+        return context ? Encrypt(context.get(), in, key.modulusBytes, out) : -1;
+    }
+    std::unique_ptr<EVP_PKEY_CTX, PublicOperationFree> context(NewPublicOperation(key.key));
+    return context ? Encrypt(context.get(), in, key.modulusBytes, out) : -1;
+}
