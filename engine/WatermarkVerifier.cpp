@@ -46,15 +46,16 @@ const Container* FindContainer(const char* name)
 
 // Whether the block opens at the place another container type keeps it (JPG: 2 bytes before the end,
 // the others: at the very end). A read that fails counts as not opening.
-bool OpensWhereAnotherTypeKeepsIt(int fd, int64_t size, int tail)
+bool OpensWhereAnotherTypeKeepsIt(EvidenceReader* reader, int tail)
 {
     for (const Container& other : kContainers) {
+        const int64_t size = reader->size;
         if (other.tail == tail || size < kTrailerBlockSize + other.tail)
             continue;
         unsigned char block[kTrailerBlockSize];
         unsigned char plaintext[kMaxPlaintextSize];
         size_t plaintextLength = 0;
-        if (ReadExactlyAt(fd, size - kTrailerBlockSize - other.tail, block, kTrailerBlockSize) == 0 &&
+        if (ReadEvidenceAt(reader, size - kTrailerBlockSize - other.tail, block, kTrailerBlockSize) == 0 &&
             OpenTrailer(block, plaintext, &plaintextLength) == 0)
             return true;
     }
@@ -148,7 +149,7 @@ int WatermarkVerifier::VerifyWith(EvidenceReader* reader, const char* name)
     unsigned char plaintext[kMaxPlaintextSize];
     size_t plaintextLength = 0;
     if (OpenTrailer(block, plaintext, &plaintextLength) != 0) {
-        return Fail(OpensWhereAnotherTypeKeepsIt(fd, size, container->tail)
+        return Fail(OpensWhereAnotherTypeKeepsIt(reader, container->tail)
                         ? VerifyFailure::OtherTypeContent
                         : VerifyFailure::TrailerNotOpened);
     }
