@@ -3,12 +3,12 @@
 
 #include "engine/ContainerDigest.h"
 #include "engine/SystemFailure.h"
+#include "platform/ReadOnlyFile.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <unistd.h>
 
 namespace {
 
@@ -20,10 +20,9 @@ int ReadCounted(EvidenceReader* reader, int64_t offset, unsigned char* out, size
         return kFileUnfit;
     size_t done = 0;
     while (done < length) {
-        const ssize_t got = pread(reader->fd, out + done, length - done, static_cast<off_t>(offset + done));
+        const int64_t got =
+            ReadAt(reader->fd, offset + static_cast<int64_t>(done), out + done, length - done);
         ++reader->count.calls;
-        if (got < 0 && errno == EINTR)
-            continue;
         if (got < 0)
             return IsSystemFailure(errno) ? kSystemFailure : kFileUnfit;
         if (got == 0)

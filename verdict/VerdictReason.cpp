@@ -57,6 +57,8 @@ const char* ReasonCode(VerdictReason reason)
         return "content-mismatch";
     case VerdictReason::SystemError:
         return "system-error";
+    case VerdictReason::InUse:
+        return "in-use";
     case VerdictReason::NoEvidence:
         return "no-evidence";
     }
@@ -92,6 +94,9 @@ const char* ReasonWords(VerdictReason reason)
         return "the content does not match the digest in the watermark";
     case VerdictReason::SystemError:
         return "the system failed while the file was checked; nothing is known about the file itself";
+    case VerdictReason::InUse:
+        return "another program holds the file locked, so it could not be read; nothing is known about the "
+               "file itself";
     case VerdictReason::NoEvidence:
         return "the folder holds no file ending in .jpg, .avi, .mp4 or .mxg";
     }
