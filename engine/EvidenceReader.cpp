@@ -96,10 +96,13 @@ int ObserveUpTo(EvidenceReader* reader, int64_t end, unsigned char* buffer, size
         const size_t want = static_cast<size_t>(std::min<int64_t>(end - reader->observed, pieceSize));
         const unsigned char* data = nullptr;
         size_t length = 0;
-        const int fetched = FetchPiece(reader, reader->observed, want, buffer, &data, &length);
+        const int64_t from = reader->observed;
+        const int fetched = FetchPiece(reader, from, want, buffer, &data, &length);
         if (fetched != 0)
             return fetched;
-        Observe(reader, data, length);
+        // The fetch may have read a small file whole, and the observer then heard all of it already.
+        if (reader->observed == from)
+            Observe(reader, data, length);
     }
     return 0;
 }
