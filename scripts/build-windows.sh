@@ -69,12 +69,15 @@ if [ -z "$openssl_prefix" ]; then
     [ -n "$openssl_prefix" ] || { echo "no source of OpenSSL could be fetched" >&2; exit 1; }
     echo "building libcrypto for Windows from ${openssl_prefix##*/}"
     (cd "$source_dir" && dpkg-source --no-check -x ./*.dsc tree >/dev/null)
-    # Only the libraries are built (libcrypto is the one used): no shared ones, programs or tests.
+    # libcrypto alone, static: neither libssl nor the programs, tests or manuals are built.
     (cd "$source_dir/tree" &&
         ./Configure mingw64 --cross-compile-prefix=x86_64-w64-mingw32- --prefix="$openssl_prefix" \
-            --libdir=lib no-shared no-tests no-module no-legacy no-engine no-ui-console >/dev/null &&
-        make -s -j"$jobs" build_libs >/dev/null &&
-        make -s install_dev >/dev/null)
+            no-shared no-tests no-module no-legacy no-engine no-ui-console >/dev/null &&
+        make -s -j"$jobs" build_generated >/dev/null 2>&1 &&
+        make -s -j"$jobs" libcrypto.a >/dev/null 2>&1)
+    mkdir -p "$openssl_prefix/lib" "$openssl_prefix/include"
+    cp "$source_dir/tree/libcrypto.a" "$openssl_prefix/lib/"
+    cp -r "$source_dir/tree/include/openssl" "$openssl_prefix/include/"
     rm -rf "$source_dir"
 fi
 
