@@ -10,8 +10,8 @@ enum ExitStatus
     // A file is not authentic, or a path does not exist or holds no evidence file.
     kNotAuthentic = 1,
     kUsageError = 2,
-    // The output or the PDF report could not be written, or the system failed while a file was
-    // checked: some evidence was not judged.
+    // The output or the PDF report could not be written, the system failed while a file was checked,
+    // or another program held a file locked: some evidence was not judged.
     kIncomplete = 3,
 };
 

@@ -2,23 +2,9 @@
 #include "cli/ProgressBar.h"
 
 #include "cli/ProgressLine.h"
+#include "platform/Console.h"
 
 #include <algorithm>
-#include <sys/ioctl.h>
-#include <unistd.h>
-
-namespace {
-
-// Asked at every redraw, so that the line follows a terminal being resized.
-int TerminalColumns(FILE* terminal)
-{
-    struct winsize size = {};
-    if (ioctl(fileno(terminal), TIOCGWINSZ, &size) == 0 && size.ws_col > 0)
-        return size.ws_col;
-    return 80;
-}
-
-} // namespace
 
 ProgressBar::ProgressBar(FILE* terminal, long long totalFiles, int64_t totalBytes)
     : terminal(terminal), totalFiles(totalFiles), totalBytes(totalBytes),
@@ -43,7 +29,7 @@ void ProgressBar::Clear()
 {
     if (!shown)
         return;
-    std::fputs("\r\033[K", terminal);
+    ClearTerminalLine(terminal);
     std::fflush(terminal);
     shown = false;
 }
@@ -56,7 +42,10 @@ void ProgressBar::Draw()
     figures.bytesDone = bytesDone;
     figures.totalBytes = totalBytes;
     figures.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-    std::fprintf(terminal, "\r\033[K%s", ProgressLine(figures, TerminalColumns(terminal)).c_str());
+    // The width is asked at every redraw, so that the line follows a terminal being resized.
+    const std::string line = ProgressLine(figures, TerminalColumns(terminal));
+    ClearTerminalLine(terminal);
+    std::fputs(line.c_str(), terminal);
     std::fflush(terminal);
     shown = true;
 }

@@ -2,21 +2,18 @@
 #include "cli/TargetCollector.h"
 
 #include "engine/SystemFailure.h"
+#include "platform/FolderListing.h"
+#include "platform/ReadOnlyFile.h"
+#include "platform/SystemError.h"
 #include "verdict/EvidenceFileName.h"
-#include "verdict/PathAnyLength.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <utility>
 
 namespace {
 
-using FolderId = std::pair<dev_t, ino_t>;
+using FolderId = std::pair<uint64_t, uint64_t>;
 
 // One entry of a folder as the search takes it: a folder to go down into (only its path is set)
 // or a target to list.
@@ -44,13 +41,6 @@ const Failing kFolderFailing = {"the folder cannot be read", "the system failed 
 const Failing kEntryFailing = {"the entry cannot be examined",
                                "the system failed while the entry was examined"};
 
-std::string JoinPath(const std::string& folder, const std::string& name)
-{
-    if (!folder.empty() && folder.back() == '/')
-        return folder + name;
-    return folder + "/" + name;
-}
-
 VerificationTarget Problem(const std::string& path, VerdictReason problem, const std::string& detail)
 {
     VerificationTarget target;
@@ -65,93 +55,67 @@ VerificationTarget FailedCall(const std::string& path, int error, const Failing&
 {
     if (IsSystemFailure(error))
         return Problem(path, VerdictReason::SystemError,
-                       std::string(failing.during) + ": " + std::strerror(error));
+                       std::string(failing.during) + ": " + SystemErrorText(error));
     return Problem(path, VerdictReason::Unreadable,
-                   std::string(failing.cannot) + ": " + std::strerror(error));
+                   std::string(failing.cannot) + ": " + SystemErrorText(error));
 }
 
-// Whether the entry name of the folder open as fd is listed or gone into, and as what. The listing's
-// type spares the stat of plain files and links; only what it leaves open is looked at with fstatat.
-bool TakeEntry(int fd, const std::string& folder, const std::string& name, unsigned char type, Entry* entry)
+// Whether an entry is listed or gone into, and as what. Hidden entries and links are neither.
+bool TakeEntry(const std::string& folder, const FolderEntry& found, Entry* entry)
 {
-    const bool evidenceName = IsEvidenceFileName(name);
-    if (type == DT_LNK || (type == DT_REG && !evidenceName))
+    if (found.hidden)
         return false;
-    entry->target.path = JoinPath(folder, name);
-    if (type == DT_DIR) {
+    entry->target.path = JoinPath(folder, found.name);
+    if (found.error != 0) {
+        entry->target = FailedCall(entry->target.path, found.error, kEntryFailing);
+        return true;
+    }
+    switch (found.kind) {
+    case FileKind::Link:
+        return false;
+    case FileKind::Folder:
         entry->isFolder = true;
         return true;
+    case FileKind::Regular:
+        entry->target.size = found.size;
+        return IsEvidenceFileName(found.name);
+    default:
+        // Special files are listed by name alone; the verification tells what they are.
+        return IsEvidenceFileName(found.name);
     }
-    // Special files are listed by name alone; the verification tells what they are.
-    if (type != DT_REG && type != DT_UNKNOWN)
-        return evidenceName;
-
-    struct stat status;
-    if (fstatat(fd, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
-        entry->target = FailedCall(entry->target.path, errno, kEntryFailing);
-        return true;
-    }
-    if (S_ISLNK(status.st_mode))
-        return false;
-    if (S_ISDIR(status.st_mode)) {
-        entry->isFolder = true;
-        return true;
-    }
-    entry->target.size = S_ISREG(status.st_mode) ? status.st_size : 0;
-    return evidenceName;
 }
 
-// Reads the folder's entries into *level and closes the folder again before anything below it is
-// opened, so that the search holds no descriptor per level however deep it goes. What keeps the
+// Reads the folder's entries into *level; the listing closes the folder again before anything below it
+// is opened, so that the search holds nothing open per level however deep it goes. What keeps the
 // folder from being searched, or from being read to its end, goes to *targets at its place; false
 // when there is nothing to search in it.
 bool ReadFolder(const std::string& folder, bool followLink, const std::vector<Level>& ancestors, Level* level,
                 std::vector<VerificationTarget>* targets)
 {
-    const int fd =
-        OpenAnyLength(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | (followLink ? 0 : O_NOFOLLOW));
-    if (fd < 0) {
+    FileStatus status;
+    std::vector<FolderEntry> found;
+    int listError = 0;
+    if (ListFolder(folder.c_str(), followLink, IsEvidenceFileName, &status, &found, &listError) != 0) {
         targets->push_back(FailedCall(folder, errno, kFolderFailing));
-        return false;
-    }
-    struct stat status;
-    if (fstat(fd, &status) != 0) {
-        targets->push_back(FailedCall(folder, errno, kFolderFailing));
-        close(fd);
         return false;
     }
     // Without links a folder can only contain itself through a bind mount; say so once and go on.
-    level->id = FolderId(status.st_dev, status.st_ino);
+    level->id = FolderId(status.volume, status.fileId);
     if (std::any_of(ancestors.begin(), ancestors.end(),
                     [&](const Level& up) { return up.id == level->id; })) {
         targets->push_back(Problem(folder, VerdictReason::Unreadable,
                                    "the folder contains itself (a folder loop); not searched again"));
-        close(fd);
         return false;
     }
-    DIR* dir = fdopendir(fd);
-    if (dir == nullptr) {
-        targets->push_back(FailedCall(folder, errno, kFolderFailing));
-        close(fd);
-        return false;
-    }
-
-    std::vector<std::pair<std::string, unsigned char>> names;
-    errno = 0;
-    while (const dirent* found = readdir(dir)) {
-        if (found->d_name[0] != '.')
-            names.emplace_back(found->d_name, found->d_type);
-        errno = 0;
-    }
-    if (errno != 0)
-        targets->push_back(FailedCall(folder, errno, kFolderFailing));
-    std::sort(names.begin(), names.end());
-    for (const auto& [name, type] : names) {
+    if (listError != 0)
+        targets->push_back(FailedCall(folder, listError, kFolderFailing));
+    std::sort(found.begin(), found.end(),
+              [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; });
+    for (const FolderEntry& each : found) {
         Entry entry;
-        if (TakeEntry(dirfd(dir), folder, name, type, &entry))
+        if (TakeEntry(folder, each, &entry))
             level->entries.push_back(std::move(entry));
     }
-    closedir(dir);
     return true;
 }
 
@@ -165,14 +129,14 @@ std::vector<VerificationTarget> TargetCollector::Collect(const std::vector<std::
     for (const std::string& path : paths) {
         if (Stopped())
             break;
-        struct stat status;
-        const bool exists = StatAnyLength(path.c_str(), &status, true) == 0;
+        FileStatus status;
+        const bool exists = StatusOfPath(path.c_str(), true, &status) == 0;
         const int error = exists ? 0 : errno;
         if (IsSystemFailure(error)) {
             targets.push_back(FailedCall(path, error, kEntryFailing));
             continue;
         }
-        if (exists && S_ISDIR(status.st_mode)) {
+        if (exists && status.kind == FileKind::Folder) {
             const size_t before = targets.size();
             SearchFolder(path);
             if (targets.size() == before && !Stopped())
@@ -181,7 +145,7 @@ std::vector<VerificationTarget> TargetCollector::Collect(const std::vector<std::
         }
         VerificationTarget target;
         target.path = path;
-        target.size = exists && S_ISREG(status.st_mode) ? status.st_size : 0;
+        target.size = exists && status.kind == FileKind::Regular ? status.size : 0;
         targets.push_back(target);
     }
     return std::move(targets);

@@ -7,6 +7,7 @@
 #include "cli/ProgressBar.h"
 #include "cli/StopSignals.h"
 #include "cli/TargetCollector.h"
+#include "platform/Console.h"
 #include "verdict/CsvWriter.h"
 #include "verdict/FileVerifier.h"
 #include "verdict/JsonLinesWriter.h"
@@ -16,7 +17,6 @@
 #include <cstring>
 #include <memory>
 #include <thread>
-#include <unistd.h>
 
 namespace {
 
@@ -88,7 +88,7 @@ VerificationCommand::Outcome VerificationCommand::RunTargets(const std::vector<V
     }
 
     // The bar shares the screen with the report only when both go to a terminal.
-    const bool reportOnTerminal = isatty(fileno(out)) != 0;
+    const bool reportOnTerminal = IsTerminal(out);
     const std::unique_ptr<ReportWriter> writer = MakeWriter(options, out);
     const FileVerifier verifier(options.sha256 || alsoReport);
     RunSummary summary;
@@ -125,7 +125,8 @@ VerificationCommand::Outcome VerificationCommand::RunTargets(const std::vector<V
             if (alsoReport)
                 alsoReport(result);
             summary.Count(result.authentic);
-            systemFailed = systemFailed || result.reason == VerdictReason::SystemError;
+            systemFailed = systemFailed || result.reason == VerdictReason::SystemError ||
+                           result.reason == VerdictReason::InUse;
         },
         [&](long long filesDone, int64_t bytesDone) {
             if (progressBar)

@@ -6,13 +6,14 @@
 #include "cli/StopSignals.h"
 #include "cli/VerificationCommand.h"
 #include "engine/KeyFingerprint.h"
+#include "platform/Console.h"
+#include "platform/SystemError.h"
 
 #include <cstdio>
-#include <cstring>
 #include <functional>
 #include <memory>
 #include <string>
-#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -22,7 +23,8 @@ int Shown(FILE* out)
     const int error = FlushError(out);
     if (error == 0)
         return kAllAuthentic;
-    std::fprintf(stderr, "quorlith-verify: the output could not be written (%s)\n", std::strerror(error));
+    std::fprintf(stderr, "quorlith-verify: the output could not be written (%s)\n",
+                 SystemErrorText(error).c_str());
     return kIncomplete;
 }
 
@@ -30,9 +32,15 @@ int Shown(FILE* out)
 
 int main(int argc, char** argv)
 {
+    PrepareStandardStreams();
+    const std::vector<std::string> arguments = ProgramArguments(argc, argv);
+    std::vector<const char*> argumentTexts;
+    for (const std::string& argument : arguments)
+        argumentTexts.push_back(argument.c_str());
     CommandLineOptions options;
     std::string error;
-    if (!CommandLineParser::Parse(argc, argv, &options, &error)) {
+    if (!CommandLineParser::Parse(static_cast<int>(argumentTexts.size()), argumentTexts.data(), &options,
+                                  &error)) {
         std::fprintf(stderr, "quorlith-verify: %s\nTry 'quorlith-verify --help' for more information.\n",
                      error.c_str());
         return kUsageError;
@@ -65,7 +73,7 @@ int main(int argc, char** argv)
         alsoReport = [&report](const VerificationResult& result) { report->Add(result); };
     StopSignals::Install();
     const VerificationCommand::Outcome outcome = VerificationCommand::Run(
-        options, stdout, stderr, isatty(STDERR_FILENO) ? stderr : nullptr, alsoReport, StopSignals::Received);
+        options, stdout, stderr, IsTerminal(stderr) ? stderr : nullptr, alsoReport, StopSignals::Received);
     int status = outcome.status;
     bool reportSaved = false;
     if (report && outcome.complete) {

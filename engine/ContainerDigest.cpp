@@ -8,13 +8,11 @@
 #include "engine/EvidenceReader.h"
 #include "engine/SystemFailure.h"
 #include "engine/TrailerBlock.h"
+#include "platform/ReadOnlyFile.h"
 
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -38,12 +36,12 @@ uint32_t LoadLe32(const unsigned char* p)
 // only a regular file. 0 and *fd, or kFileUnfit / kSystemFailure.
 int OpenRegularFile(const char* path, int* fd)
 {
-    *fd = open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    *fd = OpenForReading(path);
     if (*fd < 0)
         return IsSystemFailure(errno) ? kSystemFailure : kFileUnfit;
-    struct stat status;
-    if (fstat(*fd, &status) != 0 || !S_ISREG(status.st_mode)) {
-        close(*fd);
+    FileStatus status;
+    if (StatusOfFile(*fd, &status) != 0 || status.kind != FileKind::Regular) {
+        CloseFile(*fd);
         *fd = -1;
         return kFileUnfit;
     }
@@ -159,9 +157,7 @@ int ReadExactlyAt(int fd, int64_t offset, unsigned char* out, size_t length)
         return kFileUnfit;
     size_t done = 0;
     while (done < length) {
-        const ssize_t got = pread(fd, out + done, length - done, static_cast<off_t>(offset + done));
-        if (got < 0 && errno == EINTR)
-            continue;
+        const int64_t got = ReadAt(fd, offset + static_cast<int64_t>(done), out + done, length - done);
         if (got < 0)
             return IsSystemFailure(errno) ? kSystemFailure : kFileUnfit;
         if (got == 0)
@@ -173,10 +169,10 @@ int ReadExactlyAt(int fd, int64_t offset, unsigned char* out, size_t length)
 
 int64_t GetOpenFileSize(int fd)
 {
-    struct stat status;
-    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size <= 0)
+    FileStatus status;
+    if (StatusOfFile(fd, &status) != 0 || status.kind != FileKind::Regular || status.size <= 0)
         return -1;
-    return status.st_size;
+    return status.size;
 }
 
 int ComputeRegionDigestOfReader(int mode, EvidenceReader* reader, int32_t start, int32_t tail,
@@ -282,7 +278,7 @@ template <typename Read> int ReadNamedFile(const char* path, Read read)
     int ret = OpenRegularFile(path, &fd);
     if (ret == 0) {
         ret = read(fd);
-        close(fd);
+        CloseFile(fd);
     }
     return ret;
 }

@@ -3,12 +3,12 @@
 
 #include "engine/ContainerDigest.h"
 #include "engine/SystemFailure.h"
+#include "platform/ReadOnlyFile.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <unistd.h>
 
 namespace {
 
@@ -20,10 +20,9 @@ int ReadCounted(EvidenceReader* reader, int64_t offset, unsigned char* out, size
         return kFileUnfit;
     size_t done = 0;
     while (done < length) {
-        const ssize_t got = pread(reader->fd, out + done, length - done, static_cast<off_t>(offset + done));
+        const int64_t got =
+            ReadAt(reader->fd, offset + static_cast<int64_t>(done), out + done, length - done);
         ++reader->count.calls;
-        if (got < 0 && errno == EINTR)
-            continue;
         if (got < 0)
             return IsSystemFailure(errno) ? kSystemFailure : kFileUnfit;
         if (got == 0)
@@ -97,10 +96,13 @@ int ObserveUpTo(EvidenceReader* reader, int64_t end, unsigned char* buffer, size
         const size_t want = static_cast<size_t>(std::min<int64_t>(end - reader->observed, pieceSize));
         const unsigned char* data = nullptr;
         size_t length = 0;
-        const int fetched = FetchPiece(reader, reader->observed, want, buffer, &data, &length);
+        const int64_t from = reader->observed;
+        const int fetched = FetchPiece(reader, from, want, buffer, &data, &length);
         if (fetched != 0)
             return fetched;
-        Observe(reader, data, length);
+        // The fetch may have read a small file whole, and the observer then heard all of it already.
+        if (reader->observed == from)
+            Observe(reader, data, length);
     }
     return 0;
 }

@@ -13,6 +13,8 @@
 
 #include <cstring>
 #include <memory>
+#include <mutex>
+#include <vector>
 
 namespace {
 
@@ -55,6 +57,44 @@ EVP_PKEY_CTX* NewPublicOperation(EVP_PKEY* key)
     EVP_PKEY_CTX_free(context);
     return nullptr;
 }
+
+// Contexts for the recorders' key, each lent to one thread at a time (EVP contexts are not shared
+// between threads) and kept for the next operation, so that none is made per file. Not thread_local:
+// MinGW's threads free their thread-local storage before its destructors run.
+class ContextPool
+{
+public:
+    ~ContextPool()
+    {
+        for (EVP_PKEY_CTX* context : idle)
+            EVP_PKEY_CTX_free(context);
+    }
+
+    EVP_PKEY_CTX* Take(EVP_PKEY* key)
+    {
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            if (!idle.empty()) {
+                EVP_PKEY_CTX* context = idle.back();
+                idle.pop_back();
+                return context;
+            }
+        }
+        return NewPublicOperation(key);
+    }
+
+    void Give(EVP_PKEY_CTX* context)
+    {
+        if (!context)
+            return;
+        std::lock_guard<std::mutex> lock(mutex);
+        idle.push_back(context);
+    }
+
+private:
+    std::mutex mutex;
+    std::vector<EVP_PKEY_CTX*> idle;
+};
 
 struct PublicOperationFree
 {
@@ -124,9 +164,12 @@ int RsaPublicOperation(const RsaPublicKey& key, const unsigned char* in, unsigne
 {
     const RsaPublicKey* recorder = RecorderPublicKey();
     if (recorder == &key) {
-        // One context per thread for the recorders' key: EVP contexts are not shared between threads.
-        thread_local std::unique_ptr<EVP_PKEY_CTX, PublicOperationFree> context(NewPublicOperation(key.key));
-        return context ? Encrypt(context.get(), in, key.modulusBytes, out) : -1;
+        // Made after the key, so that it is gone before the key and libcrypto's own clean-up at exit.
+        static ContextPool pool;
+        EVP_PKEY_CTX* context = pool.Take(key.key);
+        const int ret = context ? Encrypt(context, in, key.modulusBytes, out) : -1;
+        pool.Give(context);
+        return ret;
     }
     std::unique_ptr<EVP_PKEY_CTX, PublicOperationFree> context(NewPublicOperation(key.key));
     return context ? Encrypt(context.get(), in, key.modulusBytes, out) : -1;

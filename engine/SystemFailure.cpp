@@ -11,6 +11,8 @@ bool IsSystemFailure(int error)
     case ENOMEM:
     case ENOBUFS:
     case EIO:
+    // Another program holds the file locked (Windows): checking again once it lets go may succeed.
+    case EBUSY:
         return true;
     default:
         return false;

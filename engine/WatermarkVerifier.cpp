@@ -4,12 +4,11 @@
 #include "engine/AsciiText.h"
 #include "engine/SystemFailure.h"
 #include "engine/TrailerBlock.h"
+#include "platform/ReadOnlyFile.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 
@@ -92,8 +91,8 @@ int WatermarkVerifier::FailRead(int read, VerifyFailure reason)
 
 int WatermarkVerifier::Verify(const char* path)
 {
-    // O_NONBLOCK: opening a FIFO that took the file's name would otherwise wait for a writer for ever.
-    const int fd = open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    // Never blocking: opening a FIFO that took the file's name would otherwise wait for a writer for ever.
+    const int fd = OpenForReading(path);
     if (fd < 0) {
         const int error = errno;
         Reset();
@@ -104,7 +103,7 @@ int WatermarkVerifier::Verify(const char* path)
         return Fail(VerifyFailure::TooSmallOrMissing);
     }
     const int ret = VerifyOpenFile(fd, path);
-    close(fd);
+    CloseFile(fd);
     return ret;
 }
 

@@ -2,7 +2,7 @@
 #include "filelist/EvidenceFolderScan.h"
 
 #include "verdict/EvidenceFileName.h"
-#include "verdict/PathAnyLength.h"
+#include "platform/PathAnyLength.h"
 
 #include <algorithm>
 #include <dirent.h>

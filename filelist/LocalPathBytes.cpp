@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "filelist/LocalPathBytes.h"
 
-#include "verdict/PathAnyLength.h"
+#include "platform/PathAnyLength.h"
 #include "verdict/VerdictText.h"
 
 #include <QFile>

@@ -2,7 +2,7 @@
 #include "app/MainWindow.h"
 
 #include "filelist/LocalPathBytes.h"
-#include "verdict/PathAnyLength.h"
+#include "platform/PathAnyLength.h"
 
 #include <sys/stat.h>
 

@@ -5,7 +5,7 @@
 #include "filelist/PendingEvents.h"
 #include "filelist/VerifyThread.h"
 #include "ui/ProgressWidget.h"
-#include "verdict/PathAnyLength.h"
+#include "platform/PathAnyLength.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

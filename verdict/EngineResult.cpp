@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "verdict/EngineResult.h"
 
+#include "platform/ReadOnlyFile.h"
 #include "verdict/SystemErrorDetail.h"
 
 namespace {
@@ -45,6 +46,8 @@ void TakeEngineResult(const WatermarkVerifier& verifier, int verdict, Verificati
     result->authentic = verdict == 0;
     result->reason = result->authentic ? VerdictReason::None : ReasonFromEngine(verifier.GetFailure());
     result->reasonDetail.clear();
-    if (result->reason == VerdictReason::SystemError)
+    if (result->reason == VerdictReason::SystemError && verifier.GetSystemError() == kFileInUseError)
+        result->reason = VerdictReason::InUse;
+    else if (result->reason == VerdictReason::SystemError)
         result->reasonDetail = SystemErrorDetail(verifier.GetSystemError());
 }

@@ -2,7 +2,7 @@
 #ifndef QUORLITH_VERDICT_FILESNAPSHOT_H
 #define QUORLITH_VERDICT_FILESNAPSHOT_H
 
-#include <sys/stat.h>
+#include "platform/FileStatus.h"
 
 // What identifies a file's state: which file it is, its size and its modification and change
 // times to the nanosecond. Two equal snapshots taken around a read mean the read saw one version.
@@ -13,21 +13,18 @@ public:
     bool TakeOfPath(const char* path);
     bool TakeOfDescriptor(int fd);
 
-    const struct stat& Status() const { return status; }
+    const FileStatus& Status() const { return status; }
     // The modification time in nanoseconds since 1970.
-    long long ModifiedNs() const
-    {
-        return static_cast<long long>(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec;
-    }
+    long long ModifiedNs() const { return status.modifiedNs; }
     // The change time (status or content) in nanoseconds since 1970.
-    long long ChangedNs() const
+    long long ChangedNs() const { return status.changedNs; }
+    bool SameFileAndState(const FileSnapshot& other) const
     {
-        return static_cast<long long>(status.st_ctim.tv_sec) * 1000000000 + status.st_ctim.tv_nsec;
+        return ::SameFileAndState(status, other.status);
     }
-    bool SameFileAndState(const FileSnapshot& other) const;
 
 private:
-    struct stat status = {};
+    FileStatus status;
 };
 
 #endif

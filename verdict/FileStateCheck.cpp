@@ -5,11 +5,11 @@
 
 void RecordVerifiedState(const FileSnapshot& verified, VerificationResult* result)
 {
-    const struct stat& status = verified.Status();
-    result->size = status.st_size;
+    const FileStatus& status = verified.Status();
+    result->size = status.size;
     result->modifiedNs = verified.ModifiedNs();
-    result->device = status.st_dev;
-    result->inode = status.st_ino;
+    result->device = status.volume;
+    result->inode = status.fileId;
     result->changedNs = verified.ChangedNs();
 }
 
@@ -20,9 +20,9 @@ FileState CurrentFileState(const VerificationResult& result)
     FileSnapshot now;
     if (!now.TakeOfPath(result.path.c_str()))
         return FileState::Unreadable;
-    const struct stat& status = now.Status();
-    const bool same = status.st_dev == result.device && status.st_ino == result.inode &&
-                      status.st_size == result.size && now.ModifiedNs() == result.modifiedNs &&
+    const FileStatus& status = now.Status();
+    const bool same = status.volume == result.device && status.fileId == result.inode &&
+                      status.size == result.size && now.ModifiedNs() == result.modifiedNs &&
                       now.ChangedNs() == result.changedNs;
     return same ? FileState::AsVerified : FileState::Changed;
 }

@@ -3,20 +3,18 @@
 
 #include "engine/SystemFailure.h"
 #include "engine/WatermarkVerifier.h"
+#include "platform/ReadOnlyFile.h"
+#include "platform/SystemError.h"
 #include "verdict/ChangedWhileRead.h"
 #include "verdict/EngineResult.h"
 #include "verdict/FileSnapshot.h"
 #include "verdict/FileStateCheck.h"
-#include "verdict/PathAnyLength.h"
 #include "verdict/Sha256Beside.h"
 #include "verdict/Sha256Stream.h"
 #include "verdict/SystemErrorDetail.h"
 
 #include <cerrno>
-#include <cstring>
-#include <fcntl.h>
 #include <memory>
-#include <unistd.h>
 
 namespace {
 
@@ -34,7 +32,9 @@ bool EndsInSlash(const std::string& path)
 
 void FailFromErrno(VerificationResult* result, int error)
 {
-    if (IsSystemFailure(error))
+    if (error == kFileInUseError)
+        Fail(result, VerdictReason::InUse);
+    else if (IsSystemFailure(error))
         Fail(result, VerdictReason::SystemError, SystemErrorDetail(error));
     else if (error == ENOTDIR && EndsInSlash(result->path))
         Fail(result, VerdictReason::Unreadable,
@@ -42,21 +42,23 @@ void FailFromErrno(VerificationResult* result, int error)
     else if (error == ENOENT || error == ENOTDIR)
         Fail(result, VerdictReason::NotFound);
     else
-        Fail(result, VerdictReason::Unreadable,
-             std::string("the file cannot be read: ") + std::strerror(error));
+        Fail(result, VerdictReason::Unreadable, "the file cannot be read: " + SystemErrorText(error));
 }
 
-const char* KindOfSpecialFile(mode_t mode)
+const char* KindOfSpecialFile(FileKind kind)
 {
-    if (S_ISFIFO(mode))
+    switch (kind) {
+    case FileKind::Fifo:
         return "this is a named pipe, not a regular file";
-    if (S_ISSOCK(mode))
+    case FileKind::Socket:
         return "this is a socket, not a regular file";
-    if (S_ISCHR(mode) || S_ISBLK(mode))
+    case FileKind::Device:
         return "this is a device, not a regular file";
-    if (S_ISDIR(mode))
+    case FileKind::Folder:
         return "this is a folder, not a regular file";
-    return "this is not a regular file";
+    default:
+        return "this is not a regular file";
+    }
 }
 
 void HearBytes(void* context, const unsigned char* data, size_t length)
@@ -87,29 +89,29 @@ VerificationResult FileVerifier::Verify(const VerificationTarget& target, const 
         return result;
     }
     // Special files are told apart before anything opens them: opening a FIFO would block.
-    if (!S_ISREG(before.Status().st_mode)) {
-        Fail(&result, VerdictReason::NotAFile, KindOfSpecialFile(before.Status().st_mode));
+    if (before.Status().kind != FileKind::Regular) {
+        Fail(&result, VerdictReason::NotAFile, KindOfSpecialFile(before.Status().kind));
         return result;
     }
     RecordVerifiedState(before, &result);
 
     // The one open of the file: the engine, the SHA-256 and the final comparison all read through
-    // it, so a name pointed elsewhere meanwhile cannot mix another file into the verdict. O_NONBLOCK
-    // keeps a FIFO swapped in meanwhile from blocking the open.
-    const int fd = OpenAnyLength(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    // it, so a name pointed elsewhere meanwhile cannot mix another file into the verdict. The open never
+    // blocks, so a FIFO swapped in meanwhile cannot hold the run.
+    const int fd = OpenForReading(path);
     if (fd < 0) {
         FailFromErrno(&result, errno);
         return result;
     }
     FileSnapshot opened;
     if (!opened.TakeOfDescriptor(fd) || !opened.SameFileAndState(before)) {
-        close(fd);
+        CloseFile(fd);
         FailAsChangedWhileRead(&result);
         return result;
     }
 
     // The descriptor was found to be the regular file the path named; its size is the engine's.
-    const int64_t size = opened.Status().st_size > 0 ? opened.Status().st_size : -1;
+    const int64_t size = opened.Status().size > 0 ? opened.Status().size : -1;
     // The SHA-256 hears every byte as the engine reads it, so the file is read once for both digests.
     // A file read in pieces has it hashed on a thread beside the reading; one read whole is hashed in
     // place, where a thread would cost more than it saves.
@@ -130,7 +132,7 @@ VerificationResult FileVerifier::Verify(const VerificationTarget& target, const 
     // The path still names the file the descriptor was opened on, unchanged: the same device and inode,
     // size and times as before the open, so the descriptor's file needs no second look.
     const bool unchanged = ReadSawOneVersion(before, path);
-    close(fd);
+    CloseFile(fd);
 
     TakeEngineResult(verifier, verdict, &result);
     if (!unchanged) {

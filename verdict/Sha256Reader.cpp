@@ -3,19 +3,18 @@
 
 #include "verdict/Sha256Stream.h"
 
-#include <cerrno>
-#include <fcntl.h>
-#include <unistd.h>
+#include "platform/ReadOnlyFile.h"
+
 #include <vector>
 
 bool Sha256Reader::DigestFile(const std::string& path, std::string* hexDigest,
                               const std::function<bool(int64_t)>& keepGoing)
 {
-    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    const int fd = OpenForReading(path.c_str());
     if (fd < 0)
         return false;
     const bool ok = Digest(fd, hexDigest, keepGoing);
-    close(fd);
+    CloseFile(fd);
     return ok;
 }
 
@@ -24,11 +23,9 @@ bool Sha256Reader::Digest(int fd, std::string* hexDigest, const std::function<bo
     std::vector<unsigned char> buffer(1 << 18);
     Sha256Stream sha256;
     bool ok = true;
-    off_t offset = 0;
+    int64_t offset = 0;
     while (ok) {
-        const ssize_t got = pread(fd, buffer.data(), buffer.size(), offset);
-        if (got < 0 && errno == EINTR)
-            continue;
+        const int64_t got = ReadAt(fd, offset, buffer.data(), buffer.size());
         if (got <= 0) {
             ok = got == 0;
             break;

@@ -61,6 +61,8 @@ const char* ReasonCode(VerdictReason reason)
         return "other-type-content";
     case VerdictReason::SystemError:
         return "system-error";
+    case VerdictReason::InUse:
+        return "in-use";
     case VerdictReason::NoEvidence:
         return "no-evidence";
     }
@@ -99,6 +101,9 @@ const char* ReasonWords(VerdictReason reason)
                "another type of file keeps it";
     case VerdictReason::SystemError:
         return "the system failed while the file was checked; nothing is known about the file itself";
+    case VerdictReason::InUse:
+        return "another program holds the file locked, so it could not be read; nothing is known about the "
+               "file itself";
     case VerdictReason::NoEvidence:
         return "the folder holds no file ending in .jpg, .avi, .mp4 or .mxg";
     }

@@ -25,6 +25,9 @@ enum class VerdictReason
     // The system, not the file, failed: no descriptors or memory left, an I/O error. Says nothing
     // about the evidence; checking again may succeed.
     SystemError,
+    // Another program holds the file locked against reading (Windows). Says nothing about the evidence;
+    // checking again once that program lets go may succeed.
+    InUse,
     // A folder given to the command line holds no evidence file at all.
     NoEvidence,
 };

@@ -43,9 +43,11 @@ QString VerdictText::Reason(const VerificationResult& result)
         return tr("The content is of another type than the ending of the file name says: the watermark block "
                   "lies where another type of file keeps it. Was the file renamed?");
     case VerdictReason::SystemError:
-        return tr(
-            "The computer failed while the file was being checked (no memory or file handles were left, "
-            "or the disk reported a read error); nothing is known about the file itself. Check it again.");
+        return tr("The computer failed while the file was being checked (no memory or file handles were left, "
+                  "or the disk reported a read error); nothing is known about the file itself. Check it again.");
+    case VerdictReason::InUse:
+        return tr("Another program holds the file locked, so it could not be read; nothing is known about the "
+                  "file itself. Close that program and check the file again.");
     case VerdictReason::NoEvidence:
         return tr(
             "This folder holds no file ending in .jpg, .avi, .mp4 or .mxg, so nothing in it was checked.");

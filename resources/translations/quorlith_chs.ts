@@ -131,6 +131,10 @@
         <translation>检查该文件时计算机出现故障（内存或文件句柄已耗尽，或磁盘报告了读取错误）；对文件本身无法得出任何结论。请重新检查该文件。</translation>
     </message>
     <message>
+        <source>Another program holds the file locked, so it could not be read; nothing is known about the file itself. Close that program and check the file again.</source>
+        <translation>另一个程序锁定了该文件，因此无法读取；对文件本身一无所知。请关闭该程序后再次检查该文件。</translation>
+    </message>
+    <message>
         <source>This folder holds no file ending in .jpg, .avi, .mp4 or .mxg, so nothing in it was checked.</source>
         <translation>此文件夹中没有以 .jpg, .avi, .mp4 或 .mxg 结尾的文件，因此未检查其中的任何内容。</translation>
     </message>

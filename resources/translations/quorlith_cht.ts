@@ -131,6 +131,10 @@
         <translation>檢查檔案時電腦發生故障（記憶體或檔案控制代碼已用盡，或磁碟回報了讀取錯誤）；無法對檔案本身得出任何結論。請重新檢查此檔案。</translation>
     </message>
     <message>
+        <source>Another program holds the file locked, so it could not be read; nothing is known about the file itself. Close that program and check the file again.</source>
+        <translation>另一個程式鎖定了該檔案，因此無法讀取；對檔案本身一無所知。請關閉該程式後再次檢查該檔案。</translation>
+    </message>
+    <message>
         <source>This folder holds no file ending in .jpg, .avi, .mp4 or .mxg, so nothing in it was checked.</source>
         <translation>此資料夾中沒有以 .jpg, .avi, .mp4 或 .mxg 結尾的檔案，因此未檢查其中的任何內容。</translation>
     </message>

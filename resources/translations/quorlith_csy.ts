@@ -131,6 +131,10 @@
         <translation>Při kontrole souboru selhal počítač (došla paměť nebo popisovače souborů, nebo disk ohlásil chybu čtení); o samotném souboru není nic známo. Zkontrolujte ho znovu.</translation>
     </message>
     <message>
+        <source>Another program holds the file locked, so it could not be read; nothing is known about the file itself. Close that program and check the file again.</source>
+        <translation>Soubor má uzamčený jiný program, a proto jej nebylo možné přečíst; o samotném souboru není nic známo. Zavřete tento program a zkontrolujte soubor znovu.</translation>
+    </message>
+    <message>
         <source>This folder holds no file ending in .jpg, .avi, .mp4 or .mxg, so nothing in it was checked.</source>
         <translation>Tato složka neobsahuje žádný soubor končící na .jpg, .avi, .mp4 ani .mxg, proto v ní nebylo nic zkontrolováno.</translation>
     </message>

@@ -131,6 +131,10 @@
         <translation>Computeren svigtede, mens filen blev kontrolleret (der var ikke mere hukommelse eller flere filhåndtag, eller disken meldte en læsefejl); om selve filen vides intet. Kontrollér den igen.</translation>
     </message>
     <message>
+        <source>Another program holds the file locked, so it could not be read; nothing is known about the file itself. Close that program and check the file again.</source>
+        <translation>Et andet program holder filen låst, så den kunne ikke læses; der vides intet om selve filen. Luk det program, og kontrollér filen igen.</translation>
+    </message>
+    <message>
         <source>This folder holds no file ending in .jpg, .avi, .mp4 or .mxg, so nothing in it was checked.</source>
         <translation>Denne mappe indeholder ingen fil, der ender på .jpg, .avi, .mp4 eller .mxg, så intet i den blev kontrolleret.</translation>
     </message>

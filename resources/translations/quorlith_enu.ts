@@ -131,6 +131,10 @@
         <translation>The computer failed while the file was being checked (no memory or file handles were left, or the disk reported a read error); nothing is known about the file itself. Check it again.</translation>
     </message>
     <message>
+        <source>Another program holds the file locked, so it could not be read; nothing is known about the file itself. Close that program and check the file again.</source>
+        <translation>Another program holds the file locked, so it could not be read; nothing is known about the file itself. Close that program and check the file again.</translation>
+    </message>
+    <message>
         <source>This folder holds no file ending in .jpg, .avi, .mp4 or .mxg, so nothing in it was checked.</source>
         <translation>This folder holds no file ending in .jpg, .avi, .mp4 or .mxg, so nothing in it was checked.</translation>
     </message>

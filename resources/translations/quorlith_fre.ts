@@ -131,6 +131,10 @@
         <translation>Une défaillance de l&apos;ordinateur est survenue pendant la vérification du fichier (mémoire ou descripteurs de fichiers épuisés, ou erreur de lecture signalée par le disque) ; rien n&apos;est établi quant au fichier lui-même. Vérifiez-le à nouveau.</translation>
     </message>
     <message>
+        <source>Another program holds the file locked, so it could not be read; nothing is known about the file itself. Close that program and check the file again.</source>
+        <translation>Un autre programme maintient le fichier verrouillé, il n&apos;a donc pas pu être lu ; on ne sait rien du fichier lui-même. Fermez ce programme et vérifiez à nouveau le fichier.</translation>
+    </message>
+    <message>
         <source>This folder holds no file ending in .jpg, .avi, .mp4 or .mxg, so nothing in it was checked.</source>
         <translation>Ce dossier ne contient aucun fichier dont le nom se termine par .jpg, .avi, .mp4 ou .mxg ; rien n&apos;y a donc été vérifié.</translation>
     </message>

@@ -131,6 +131,10 @@
         <translation>Während der Prüfung der Datei hat der Computer versagt (Arbeitsspeicher oder Dateihandles waren erschöpft, oder der Datenträger meldete einen Lesefehler); über die Datei selbst ist nichts bekannt. Prüfen Sie sie erneut.</translation>
     </message>
     <message>
+        <source>Another program holds the file locked, so it could not be read; nothing is known about the file itself. Close that program and check the file again.</source>
+        <translation>Ein anderes Programm hält die Datei gesperrt, daher konnte sie nicht gelesen werden; über die Datei selbst ist nichts bekannt. Schließen Sie dieses Programm und prüfen Sie die Datei erneut.</translation>
+    </message>
+    <message>
         <source>This folder holds no file ending in .jpg, .avi, .mp4 or .mxg, so nothing in it was checked.</source>
         <translation>Dieser Ordner enthält keine Datei mit der Endung .jpg, .avi, .mp4 oder .mxg, daher wurde darin nichts geprüft.</translation>
     </message>

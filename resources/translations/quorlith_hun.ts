@@ -131,6 +131,10 @@
         <translation>A fájl ellenőrzése közben hiba lépett fel a számítógépen (elfogyott a memória vagy a fájlleírók, vagy a lemez olvasási hibát jelzett); magáról a fájlról semmi sem ismert. Ellenőrizze újra.</translation>
     </message>
     <message>
+        <source>Another program holds the file locked, so it could not be read; nothing is known about the file itself. Close that program and check the file again.</source>
+        <translation>Egy másik program zárolva tartja a fájlt, ezért nem lehetett beolvasni; magáról a fájlról semmi sem ismert. Zárja be azt a programot, és ellenőrizze újra a fájlt.</translation>
+    </message>
+    <message>
         <source>This folder holds no file ending in .jpg, .avi, .mp4 or .mxg, so nothing in it was checked.</source>
         <translation>Ebben a mappában nincs .jpg, .avi, .mp4 vagy .mxg végződésű fájl, ezért a program semmit sem ellenőrzött benne.</translation>
     </message>

@@ -131,6 +131,10 @@
         <translation>Durante la verifica del file il computer ha avuto un problema (memoria o handle di file esauriti, oppure il disco ha segnalato un errore di lettura); sul file in sé non si sa nulla. Verificatelo di nuovo.</translation>
     </message>
     <message>
+        <source>Another program holds the file locked, so it could not be read; nothing is known about the file itself. Close that program and check the file again.</source>
+        <translation>Un altro programma tiene il file bloccato, quindi non è stato possibile leggerlo; non si sa nulla del file stesso. Chiudere quel programma e verificare di nuovo il file.</translation>
+    </message>
+    <message>
         <source>This folder holds no file ending in .jpg, .avi, .mp4 or .mxg, so nothing in it was checked.</source>
         <translation>Questa cartella non contiene alcun file che termini con .jpg, .avi, .mp4 o .mxg, quindi al suo interno non è stato verificato nulla.</translation>
     </message>

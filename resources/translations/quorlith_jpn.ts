@@ -131,6 +131,10 @@
         <translation>ファイルの検査中にコンピューターで障害が発生しました（メモリまたはファイルハンドルが不足したか、ディスクが読み取りエラーを報告しました）。ファイル自体については何もわかっていません。もう一度検査してください。</translation>
     </message>
     <message>
+        <source>Another program holds the file locked, so it could not be read; nothing is known about the file itself. Close that program and check the file again.</source>
+        <translation>別のプログラムがファイルをロックしているため、読み取れませんでした。ファイル自体については何もわかっていません。そのプログラムを閉じてから、もう一度ファイルを確認してください。</translation>
+    </message>
+    <message>
         <source>This folder holds no file ending in .jpg, .avi, .mp4 or .mxg, so nothing in it was checked.</source>
         <translation>このフォルダーには名前の末尾が .jpg, .avi, .mp4 または .mxg のファイルがないため、何も検査していません。</translation>
     </message>

@@ -131,6 +131,10 @@
         <translation>파일을 검사하는 동안 컴퓨터에 오류가 발생했습니다(메모리나 파일 핸들이 부족했거나 디스크가 읽기 오류를 보고함). 파일 자체에 대해서는 알려진 것이 없습니다. 다시 검사하십시오.</translation>
     </message>
     <message>
+        <source>Another program holds the file locked, so it could not be read; nothing is known about the file itself. Close that program and check the file again.</source>
+        <translation>다른 프로그램이 파일을 잠그고 있어 읽을 수 없었습니다. 파일 자체에 대해서는 알 수 있는 것이 없습니다. 해당 프로그램을 닫고 파일을 다시 확인하십시오.</translation>
+    </message>
+    <message>
         <source>This folder holds no file ending in .jpg, .avi, .mp4 or .mxg, so nothing in it was checked.</source>
         <translation>이 폴더에는 .jpg, .avi, .mp4 또는 .mxg로 끝나는 파일이 없으므로 아무것도 검사하지 않았습니다.</translation>
     </message>

@@ -131,6 +131,10 @@
         <translation>De computer faalde tijdens de controle van het bestand (er was geen geheugen of geen bestandshandle meer vrij, of de schijf meldde een leesfout); over het bestand zelf is niets bekend. Controleer het opnieuw.</translation>
     </message>
     <message>
+        <source>Another program holds the file locked, so it could not be read; nothing is known about the file itself. Close that program and check the file again.</source>
+        <translation>Een ander programma houdt het bestand vergrendeld, zodat het niet kon worden gelezen; over het bestand zelf is niets bekend. Sluit dat programma en controleer het bestand opnieuw.</translation>
+    </message>
+    <message>
         <source>This folder holds no file ending in .jpg, .avi, .mp4 or .mxg, so nothing in it was checked.</source>
         <translation>Deze map bevat geen bestand dat op .jpg, .avi, .mp4 of .mxg eindigt, dus er is niets in gecontroleerd.</translation>
     </message>

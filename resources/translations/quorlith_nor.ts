@@ -131,6 +131,10 @@
         <translation>Datamaskinen sviktet mens filen ble kontrollert (det var ikke mer minne eller flere filhåndtak igjen, eller disken meldte en lesefeil); om selve filen vet man ingenting. Kontroller den på nytt.</translation>
     </message>
     <message>
+        <source>Another program holds the file locked, so it could not be read; nothing is known about the file itself. Close that program and check the file again.</source>
+        <translation>Et annet program holder filen låst, så den kunne ikke leses; ingenting er kjent om selve filen. Lukk det programmet og kontroller filen på nytt.</translation>
+    </message>
+    <message>
         <source>This folder holds no file ending in .jpg, .avi, .mp4 or .mxg, so nothing in it was checked.</source>
         <translation>Denne mappen inneholder ingen fil som slutter på .jpg, .avi, .mp4 eller .mxg, så ingenting i den ble kontrollert.</translation>
     </message>

@@ -131,6 +131,10 @@
         <translation>Podczas weryfikacji pliku zawiódł komputer (zabrakło pamięci lub deskryptorów plików albo dysk zgłosił błąd odczytu); o samym pliku nic nie wiadomo. Sprawdź go ponownie.</translation>
     </message>
     <message>
+        <source>Another program holds the file locked, so it could not be read; nothing is known about the file itself. Close that program and check the file again.</source>
+        <translation>Inny program blokuje plik, więc nie można było go odczytać; o samym pliku nic nie wiadomo. Zamknij ten program i sprawdź plik ponownie.</translation>
+    </message>
+    <message>
         <source>This folder holds no file ending in .jpg, .avi, .mp4 or .mxg, so nothing in it was checked.</source>
         <translation>Ten folder nie zawiera żadnego pliku kończącego się na .jpg, .avi, .mp4 ani .mxg, więc nic w nim nie zostało sprawdzone.</translation>
     </message>

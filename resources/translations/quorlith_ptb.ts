@@ -131,6 +131,10 @@
         <translation>O computador falhou durante a verificação do arquivo (não havia mais memória ou descritores de arquivo disponíveis, ou o disco informou um erro de leitura); nada se sabe sobre o próprio arquivo. Verifique-o novamente.</translation>
     </message>
     <message>
+        <source>Another program holds the file locked, so it could not be read; nothing is known about the file itself. Close that program and check the file again.</source>
+        <translation>Outro programa mantém o arquivo bloqueado, por isso ele não pôde ser lido; nada se sabe sobre o próprio arquivo. Feche esse programa e verifique o arquivo novamente.</translation>
+    </message>
+    <message>
         <source>This folder holds no file ending in .jpg, .avi, .mp4 or .mxg, so nothing in it was checked.</source>
         <translation>Esta pasta não contém nenhum arquivo terminado em .jpg, .avi, .mp4 ou .mxg, portanto nada nela foi verificado.</translation>
     </message>

@@ -131,6 +131,10 @@
         <translation>O computador falhou durante a verificação do ficheiro (deixou de haver memória ou descritores de ficheiro disponíveis, ou o disco comunicou um erro de leitura); nada se sabe sobre o próprio ficheiro. Verifique-o novamente.</translation>
     </message>
     <message>
+        <source>Another program holds the file locked, so it could not be read; nothing is known about the file itself. Close that program and check the file again.</source>
+        <translation>Outro programa mantém o ficheiro bloqueado, pelo que não foi possível lê-lo; nada se sabe sobre o próprio ficheiro. Feche esse programa e verifique o ficheiro novamente.</translation>
+    </message>
+    <message>
         <source>This folder holds no file ending in .jpg, .avi, .mp4 or .mxg, so nothing in it was checked.</source>
         <translation>Esta pasta não contém nenhum ficheiro terminado em .jpg, .avi, .mp4 ou .mxg, pelo que nada nela foi verificado.</translation>
     </message>

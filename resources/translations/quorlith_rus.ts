@@ -131,6 +131,10 @@
         <translation>При проверке файла произошёл сбой компьютера (не хватило памяти или файловых дескрипторов либо диск сообщил об ошибке чтения); о самом файле ничего не известно. Проверьте его ещё раз.</translation>
     </message>
     <message>
+        <source>Another program holds the file locked, so it could not be read; nothing is known about the file itself. Close that program and check the file again.</source>
+        <translation>Другая программа заблокировала файл, поэтому его не удалось прочитать; о самом файле ничего не известно. Закройте эту программу и проверьте файл ещё раз.</translation>
+    </message>
+    <message>
         <source>This folder holds no file ending in .jpg, .avi, .mp4 or .mxg, so nothing in it was checked.</source>
         <translation>В этой папке нет ни одного файла, имя которого оканчивается на .jpg, .avi, .mp4 или .mxg, поэтому в ней ничего не проверено.</translation>
     </message>

@@ -131,6 +131,10 @@
         <translation>El equipo falló mientras se comprobaba el archivo (se agotaron la memoria o los descriptores de archivo, o el disco notificó un error de lectura); no se sabe nada del archivo en sí. Vuelva a comprobarlo.</translation>
     </message>
     <message>
+        <source>Another program holds the file locked, so it could not be read; nothing is known about the file itself. Close that program and check the file again.</source>
+        <translation>Otro programa mantiene el archivo bloqueado, por lo que no se pudo leer; no se sabe nada del archivo en sí. Cierre ese programa y vuelva a comprobar el archivo.</translation>
+    </message>
+    <message>
         <source>This folder holds no file ending in .jpg, .avi, .mp4 or .mxg, so nothing in it was checked.</source>
         <translation>Esta carpeta no contiene ningún archivo terminado en .jpg, .avi, .mp4 o .mxg, por lo que no se comprobó nada en ella.</translation>
     </message>

@@ -131,6 +131,10 @@
         <translation>Ett fel uppstod i datorn medan filen kontrollerades (minnet eller filreferenserna tog slut, eller disken rapporterade ett läsfel); om själva filen är ingenting känt. Kontrollera den igen.</translation>
     </message>
     <message>
+        <source>Another program holds the file locked, so it could not be read; nothing is known about the file itself. Close that program and check the file again.</source>
+        <translation>Ett annat program håller filen låst, så den kunde inte läsas; ingenting är känt om själva filen. Stäng det programmet och kontrollera filen igen.</translation>
+    </message>
+    <message>
         <source>This folder holds no file ending in .jpg, .avi, .mp4 or .mxg, so nothing in it was checked.</source>
         <translation>Den här mappen innehåller ingen fil som slutar på .jpg, .avi, .mp4 eller .mxg, så ingenting i den kontrollerades.</translation>
     </message>

@@ -131,6 +131,10 @@
         <translation>Dosya denetlenirken bilgisayar hata verdi (bellek ya da dosya tanıtıcıları tükendi veya disk bir okuma hatası bildirdi); dosyanın kendisi hakkında hiçbir şey bilinmiyor. Dosyayı yeniden denetleyin.</translation>
     </message>
     <message>
+        <source>Another program holds the file locked, so it could not be read; nothing is known about the file itself. Close that program and check the file again.</source>
+        <translation>Başka bir program dosyayı kilitli tutuyor, bu yüzden dosya okunamadı; dosyanın kendisi hakkında hiçbir şey bilinmiyor. O programı kapatıp dosyayı yeniden denetleyin.</translation>
+    </message>
+    <message>
         <source>This folder holds no file ending in .jpg, .avi, .mp4 or .mxg, so nothing in it was checked.</source>
         <translation>Bu klasörde .jpg, .avi, .mp4 veya .mxg ile biten hiçbir dosya yok, bu nedenle içinde hiçbir şey denetlenmedi.</translation>
     </message>

@@ -6,7 +6,7 @@ cd "$(dirname "$0")/../.."
 missing=0
 while IFS= read -r file; do
     case "$file" in
-    *.cpp | *.h | *.cpp.in | *.h.in | *.sh | *.supp | */CMakeLists.txt | CMakeLists.txt | .ci/run) ;;
+    *.c | *.cpp | *.h | *.cpp.in | *.h.in | *.sh | *.supp | *.cmake | */CMakeLists.txt | CMakeLists.txt | .ci/run) ;;
     *) continue ;;
     esac
     if ! head -n 3 "$file" | grep -q "SPDX-License-Identifier: Apache-2.0"; then

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: Apache-2.0
-#include "verdict/PathAnyLength.h"
+#include "platform/PathAnyLength.h"
 
 #include <cerrno>
 #include <climits>

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: Apache-2.0
+#ifndef QUORLITH_PLATFORM_FILESTATUS_H
+#define QUORLITH_PLATFORM_FILESTATUS_H
+
+#include <cstdint>
+
+// What a file is, as far as reading evidence goes: only a regular file holds any.
+enum class FileKind
+{
+    Regular,
+    Folder,
+    Link, // a symbolic link, or on Windows any reparse point, described itself rather than followed
+    Fifo,
+    Socket,
+    Device,
+    Other,
+};
+
+// The facts that identify a file's state on every system: which file it is (the device and inode, or
+// on Windows the volume serial number and file id), its size, and its modification and change times in
+// nanoseconds since 1970. The change time moves on every edit of content or status, also one whose
+// modification time was put back; on Windows it is the file system's ChangeTime, not the creation time.
+struct FileStatus
+{
+    FileKind kind = FileKind::Other;
+    int64_t size = 0;
+    uint64_t volume = 0;
+    uint64_t fileId = 0;
+    int64_t modifiedNs = 0;
+    int64_t changedNs = 0;
+};
+
+// The same file, of the same size and times: a reading between two such statuses saw one version.
+inline bool SameFileAndState(const FileStatus& a, const FileStatus& b)
+{
+    return a.volume == b.volume && a.fileId == b.fileId && a.size == b.size && a.modifiedNs == b.modifiedNs &&
+           a.changedNs == b.changedNs;
+}
+
+#endif

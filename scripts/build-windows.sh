@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
+# Cross-builds quorlith-verify for 64-bit Windows with MinGW-w64, leaving build-windows/bin/quorlith-verify.exe.
+# Installs what it needs itself. OpenSSL's libcrypto is built for Windows from Debian's source package of
+# the OpenSSL the Linux build links, once: the result is kept under build-windows/openssl-VERSION and
+# used again as long as that version stays. Qt for Windows is not among Debian's packages, so this
+# build is without Qt: no window and no --report.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root="$PWD"
+build="$root/build-windows"
+jobs="$(nproc)"
+
+sudo_cmd=()
+[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+
+packages=(mingw-w64 cmake ninja-build dpkg-dev perl make)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    "${sudo_cmd[@]}" apt-get update -qq
+    "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# Source packages need deb-src entries; they are added for the Debian suites the system already uses.
+if ! apt-cache showsrc openssl 2>/dev/null | grep -q '^Version:'; then
+    list=/etc/apt/sources.list.d/quorlith-deb-src.sources
+    for sources in /etc/apt/sources.list.d/*.sources /etc/apt/sources.list; do
+        [ -f "$sources" ] && [ "$sources" != "$list" ] || continue
+        if [ "${sources##*.}" = sources ]; then
+            awk 'BEGIN { RS = ""; ORS = "\n\n" } /Types:[^\n]*deb/ && /URIs:[^\n]*debian/ {
+                    sub(/Types:[^\n]*/, "Types: deb-src"); print }' "$sources"
+        else
+            grep -E '^deb (\[[^]]*\] )?https?://[^ ]*debian' "$sources" | sed 's/^deb /deb-src /'
+        fi
+    done | "${sudo_cmd[@]}" tee "$list" >/dev/null
+    "${sudo_cmd[@]}" apt-get update -qq
+fi
+
+# The OpenSSL the Linux build links (the installed libssl-dev) when its source is still offered, else
+# the newest source of the release's OpenSSL that the archive still serves. One built before is kept.
+installed="$(dpkg-query -W -f='${Version}' libssl-dev 2>/dev/null || true)"
+offered="$(apt-cache showsrc openssl | awk '/^Version:/ {print $2}' | sort -rV | uniq)"
+candidates="$( (grep -xF "$installed" <<<"$offered" || true; grep -vxF "$installed" <<<"$offered") | grep .)"
+mkdir -p "$build"
+openssl_prefix=""
+for version in $candidates; do
+    if [ -f "$build/openssl-$version/lib/libcrypto.a" ]; then
+        openssl_prefix="$build/openssl-$version"
+        break
+    fi
+done
+
+if [ -z "$openssl_prefix" ]; then
+    source_dir="$build/openssl-source"
+    rm -rf "$source_dir"
+    mkdir -p "$source_dir"
+    chmod 755 "$source_dir"
+    for version in $candidates; do
+        if (cd "$source_dir" && apt-get source -qq --download-only "openssl=$version" >/dev/null 2>&1); then
+            openssl_prefix="$build/openssl-$version"
+            break
+        fi
+        rm -f "$source_dir"/*
+    done
+    [ -n "$openssl_prefix" ] || { echo "no source of OpenSSL could be fetched" >&2; exit 1; }
+    echo "building libcrypto for Windows from ${openssl_prefix##*/}"
+    (cd "$source_dir" && dpkg-source --no-check -x ./*.dsc tree >/dev/null)
+    # libcrypto alone, static: neither libssl nor the programs, tests or manuals are built.
+    (cd "$source_dir/tree" &&
+        ./Configure mingw64 --cross-compile-prefix=x86_64-w64-mingw32- --prefix="$openssl_prefix" \
+            no-shared no-tests no-module no-legacy no-engine no-ui-console >/dev/null &&
+        make -s -j"$jobs" build_generated >/dev/null 2>&1 &&
+        make -s -j"$jobs" libcrypto.a >/dev/null 2>&1)
+    mkdir -p "$openssl_prefix/lib" "$openssl_prefix/include"
+    cp "$source_dir/tree/libcrypto.a" "$openssl_prefix/lib/"
+    cp -r "$source_dir/tree/include/openssl" "$openssl_prefix/include/"
+    rm -rf "$source_dir"
+fi
+
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
+    -DCMAKE_FIND_ROOT_PATH="$openssl_prefix" -DOPENSSL_ROOT_DIR="$openssl_prefix" -DOPENSSL_USE_STATIC_LIBS=ON \
+    -DQUORLITH_WITH_QT=OFF >/dev/null
+cmake --build "$build" -j"$jobs" --target quorlith-verify
+echo "build-windows/bin/quorlith-verify.exe"

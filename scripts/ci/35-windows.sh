@@ -1,0 +1,129 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
+# The Windows build of quorlith-verify, checked under Wine: cross-builds it (scripts/build-windows.sh),
+# stamps a set of evidence with the Linux build's quorlith-stamp (among them a file over 4 GiB and names
+# in Greek, Cyrillic and Chinese), runs both programs over the same paths, given relatively, and
+# requires their JSON and CSV output and their exit statuses to be the same byte for byte. Expects the
+# Linux build in build/ (scripts/test.sh makes it first); installs Wine and MinGW-w64 itself.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+started=$SECONDS
+
+bash scripts/build-windows.sh
+
+sudo_cmd=()
+[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+if ! command -v wine >/dev/null || ! dpkg-query -W -f='${Status}' wine64 2>/dev/null | grep -q "ok installed"; then
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo_cmd[@]}" apt-get update -qq
+    "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends wine wine64 util-linux >/dev/null
+fi
+
+linux=build/bin/quorlith-verify
+windows=build-windows/bin/quorlith-verify.exe
+stamp=build/bin/quorlith-stamp
+key=tests/keys/recorder-test-key.pem
+for program in "$linux" "$stamp" "$windows"; do
+    [ -x "$program" ] || [ -f "$program" ] || { echo "$program is missing" >&2; exit 1; }
+done
+
+# Headless: no display, no prompts to install Mono or Gecko, no debug chatter on standard error.
+export WINEPREFIX="$PWD/build-windows/wine-prefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+unset DISPLAY WAYLAND_DISPLAY
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    wineboot --init >/dev/null 2>&1
+    wineserver --wait
+fi
+
+# The evidence lies in the build tree and is named relatively, so both programs print the same paths.
+evidence=build-windows/evidence
+inputs=build-windows/evidence-inputs
+rm -rf "$evidence" "$inputs"
+mkdir -p "$evidence/empty" "$evidence/nested/deeper" "$inputs"
+media=tests/data/media
+stamped() { # VERSION INPUT OUTPUT [stamp options]
+    local version="$1" input="$2" output="$3"
+    shift 3
+    "$stamp" --key "$key" --version "$version" --start "2026-01-02 03:04:05" --end "2026-01-02 03:14:05" \
+        --time-source NTP --serial RC-0042 --mac 00:11:22:33:44:55 "$@" "$input" "$output"
+}
+stamped 1.0 "$media/still.jpg" "$evidence/still.jpg"
+stamped 1.1 "$media/still.jpg" "$evidence/still-folded.JPG"
+stamped 1.0 "$media/clip-mdat-first.mp4" "$evidence/clip-mdat-first.mp4"
+stamped 1.1 "$media/clip-faststart.mp4" "$evidence/nested/clip-faststart.mp4"
+stamped 1.0 "$media/clip.avi" "$evidence/nested/deeper/clip.avi"
+stamped 1.0 "$media/clip-mdat-first.mp4" "$evidence/nested/recorder.mxg"
+stamped 1.0 "$media/still.jpg" "$evidence/Ωμέγα κάμερα.jpg"
+stamped 1.0 "$media/clip.avi" "$evidence/камера-01.avi"
+stamped 1.1 "$media/clip-faststart.mp4" "$evidence/监控录像.mp4"
+stamped 1.0 "$media/still.jpg" "$evidence/nested/.hidden.jpg"
+stamped 1.0 "$media/still.jpg" "$evidence/wrong-marker.jpg" --marker "Another Watermark"
+stamped 2.0 "$media/still.jpg" "$evidence/version-2.jpg"
+stamped 1.0 "$media/still.jpg" "$evidence/other-digest.jpg" --hmac 00112233445566778899aabbccddeeff
+cp "$evidence/still.jpg" "$evidence/not-evidence.png"
+# Bytes a text-mode read would change: CR LF pairs and 0x1A, the old end-of-file mark.
+printf 'line one\r\nline two\r\n\x1a\x1a after the mark\n%.0s' {1..40} >"$inputs/crlf-content.jpg"
+stamped 1.0 "$inputs/crlf-content.jpg" "$evidence/crlf-content.jpg"
+# A stamped file with one content byte changed.
+stamped 1.0 "$media/clip.avi" "$evidence/tampered.avi"
+printf 'X' | dd of="$evidence/tampered.avi" bs=1 seek=6000 conv=notrunc status=none
+head -c 100 "$media/still.jpg" >"$evidence/too-small.jpg"
+# Over 4 GiB: sizes and offsets past 32 bits. Record version 1.1 folds rather than hashes, so reading it
+# costs little; the zeros are made holes again after stamping, so that it takes little disk.
+truncate -s 4300000000 "$inputs/big.mp4"
+dd if="$media/clip-mdat-first.mp4" of="$inputs/big.mp4" conv=notrunc status=none
+stamped 1.1 "$inputs/big.mp4" "$evidence/big.mp4"
+rm -rf "$inputs"
+fallocate --dig-holes "$evidence/big.mp4" 2>/dev/null || true
+
+paths=("$evidence" "$media" "$evidence/not-evidence.png" "$evidence/missing.jpg" "$evidence/empty")
+files="$(find "$evidence" "$media" -type f ! -name '.*' | wc -l)"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+failed=0
+for format in json csv; do
+    set +e
+    "$linux" "--$format" --sha256 "${paths[@]}" >"$work/linux.$format" 2>"$work/linux.$format.err"
+    linux_status=$?
+    wine "$windows" "--$format" --sha256 "${paths[@]}" >"$work/windows.$format" 2>"$work/windows.$format.err"
+    windows_status=$?
+    set -e
+    lines="$(grep -c '' "$work/linux.$format")"
+    if cmp -s "$work/linux.$format" "$work/windows.$format" && [ "$linux_status" = "$windows_status" ]; then
+        echo "$format: identical ($lines lines, exit status $linux_status)"
+    else
+        echo "$format: the Windows build differs (exit status $linux_status on Linux, $windows_status on Windows)"
+        diff "$work/linux.$format" "$work/windows.$format" | head -n 40 || true
+        cat "$work/windows.$format.err"
+        failed=1
+    fi
+done
+# A file that another program holds locked is in use, not too small or unreadable: the reason in-use and
+# exit status 3, as for a system failure, since nothing is known about the file.
+x86_64-w64-mingw32-gcc -O2 -Wall -o "$work/hold-file-locked.exe" tests/windows/HoldFileLocked.c
+mkfifo "$work/release"
+wine "$work/hold-file-locked.exe" "$evidence/still.jpg" <"$work/release" >"$work/hold.out" 2>&1 &
+holder=$!
+exec 9>"$work/release"
+for _ in $(seq 100); do
+    grep -q locked "$work/hold.out" 2>/dev/null && break
+    sleep 0.2
+done
+set +e
+wine "$windows" --json "$evidence/still.jpg" >"$work/locked.json" 2>/dev/null
+locked_status=$?
+set -e
+exec 9>&-
+wait "$holder" || true
+if grep -q '"reason":"in-use"' "$work/locked.json" && [ "$locked_status" = 3 ]; then
+    echo "locked file: in-use, exit status 3"
+else
+    echo "locked file: expected the reason in-use and exit status 3, got status $locked_status:"
+    cat "$work/hold.out" "$work/locked.json"
+    failed=1
+fi
+
+echo "Windows check: $files files, $((SECONDS - started)) s"
+exit "$failed"
