@@ -5,6 +5,7 @@
 #include "filelist/ResultRole.h"
 #include "ui/DetailsWindow.h"
 #include "ui/Sha256Thread.h"
+#include "verdict/VerdictText.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -134,7 +135,8 @@ void TestDetailsWindow::cleanup()
 DetailsWindow* TestDetailsWindow::Open(MainWindow& window, const QString& path)
 {
     window.VerifyFiles({path});
-    const QModelIndex row = ShownRow(window, QFileInfo(path).fileName());
+    // The list shows a name as the verdict library escapes it.
+    const QModelIndex row = ShownRow(window, VerdictText::Display(QFileInfo(path).fileName().toStdString()));
     if (!row.isValid())
         return nullptr;
     window.ShowDetails(row.siblingAtColumn(3));

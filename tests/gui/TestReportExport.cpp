@@ -331,8 +331,8 @@ void TestReportExport::fileChangedSinceVerifiedIsVerifiedAgain()
     QVERIFY(file.open(QIODevice::Append) && file.write("x", 1) == 1);
     file.close();
 
-    for (const QString& option : {"--json", "--csv"}) {
-        const QString name = work.filePath(option == "--json" ? "changed.jsonl" : "changed.csv");
+    for (const char* option : {"--json", "--csv"}) {
+        const QString name = work.filePath(qstrcmp(option, "--json") == 0 ? "changed.jsonl" : "changed.csv");
         AnswerNextFileDialog({name});
         window.ExportReport();
         QCOMPARE(ReadAll(name), ToolOutput({option, "--sha256", path}));
