@@ -55,7 +55,7 @@ bool CommandLineReport::Save(const std::string& path, std::string* error,
                              const std::function<bool()>& keepGoing) const
 {
     QString reason;
-    if (writer->Save(QString::fromLocal8Bit(path.c_str()), &reason, keepGoing))
+    if (writer->Save(QByteArray(path.data(), static_cast<int>(path.size())), &reason, keepGoing))
         return true;
     *error = reason.toLocal8Bit().toStdString();
     return false;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "filelist/ReportExport.h"
 
+#include "report/DescriptorDevice.h"
 #include "report/PdfReportWriter.h"
 #include "report/WholeFileSave.h"
 #include "verdict/CsvWriter.h"
@@ -9,6 +10,7 @@
 
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -190,17 +192,17 @@ bool ReportExport::WriteFile(Job* job)
     PdfReportWriter writer(job->facts);
     for (const VerificationResult& result : *job->results)
         writer.Add(result);
-    return writer.Save(job->path, &job->error, [job] { return !job->cancel; });
+    return writer.Save(QFile::encodeName(job->path), &job->error, [job] { return !job->cancel; });
 }
 
 // The command-line tool's own writers, so that an export reads exactly as its --csv or --json output
 // with --sha256.
 bool ReportExport::WriteLines(Job* job)
 {
-    const auto write = [job](QFileDevice* file, QString* error) {
-        FILE* out = fdopen(dup(file->handle()), "wb");
+    const auto write = [job](DescriptorDevice* device, QString* error) {
+        FILE* out = fdopen(dup(device->Descriptor()), "wb");
         if (!out) {
-            *error = QString::fromLocal8Bit(std::strerror(errno));
+            *error = SystemErrorText(errno);
             return false;
         }
         std::unique_ptr<ReportWriter> writer;
@@ -219,10 +221,10 @@ bool ReportExport::WriteLines(Job* job)
         const int writeError = errno;
         const bool closed = std::fclose(out) == 0;
         if (!flushed || !closed) {
-            *error = QString::fromLocal8Bit(std::strerror(flushed ? errno : writeError));
+            *error = SystemErrorText(flushed ? errno : writeError);
             return false;
         }
         return true;
     };
-    return SaveWhole(job->path, &job->error, write, [job] { return !job->cancel; });
+    return SaveWhole(QFile::encodeName(job->path), &job->error, write, [job] { return !job->cancel; });
 }

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "report/PdfReportWriter.h"
 
+#include "report/DescriptorDevice.h"
 #include "report/ReportRenderer.h"
 #include "report/WholeFileSave.h"
 
-#include <QFileDevice>
 #include <QLocale>
 #include <QPageSize>
 #include <QPainter>
@@ -48,12 +48,12 @@ bool PdfReportWriter::Write(QIODevice* device) const
     return painter.end();
 }
 
-bool PdfReportWriter::Save(const QString& path, QString* error, const std::function<bool()>& keepGoing) const
+bool PdfReportWriter::Save(const QByteArray& path, QString* error, const std::function<bool()>& keepGoing) const
 {
-    const auto write = [this](QFileDevice* file, QString* writeError) {
-        if (Write(file) && file->error() == QFileDevice::NoError)
+    const auto write = [this](DescriptorDevice* device, QString* writeError) {
+        if (Write(device) && device->ErrorNumber() == 0)
             return true;
-        *writeError = file->errorString();
+        *writeError = device->errorString();
         return false;
     };
     return SaveWhole(path, error, write, keepGoing);

@@ -27,10 +27,10 @@ public:
     // Keeps the file's result and checks at once whether the file is still the one verified.
     void Add(const VerificationResult& result);
 
-    // Writes the whole report through a QSaveFile: either all of it lands under path or nothing does,
-    // and an existing file there is replaced only by a complete report. false with the reason in error;
+    // Writes the whole report: either all of it lands under path (the name's bytes) or nothing does, and
+    // an existing file there is replaced only by a complete report. false with the reason in error;
     // keepGoing, asked before the report takes the name, can still drop it (error then stays empty).
-    bool Save(const QString& path, QString* error, const std::function<bool()>& keepGoing = {}) const;
+    bool Save(const QByteArray& path, QString* error, const std::function<bool()>& keepGoing = {}) const;
     // Writes the report to an open device; false when the device refuses.
     bool Write(QIODevice* device) const;
 

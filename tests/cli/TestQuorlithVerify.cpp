@@ -5,10 +5,14 @@
 
 #include <QtTest>
 
+#include <cerrno>
 #include <climits>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -43,6 +47,8 @@ private slots:
     void pdfReport_data();
     void pdfReport();
     void pdfReportThatCannotBeWritten();
+    void pdfReportOnAFullDisk_data();
+    void pdfReportOnAFullDisk();
     void folderDeeperThanPathMax();
     void folderWithoutEvidence_data();
     void folderWithoutEvidence();
@@ -230,6 +236,27 @@ protected:
 
 private:
     int ignored;
+};
+
+// Starts the program with a limit on the size of the files it writes, the full disk of a system where
+// no file system can be mounted for the test.
+class SizeLimitedProcess : public QProcess
+{
+public:
+    explicit SizeLimitedProcess(rlim_t limit) : limit(limit) {}
+
+protected:
+    void setupChildProcess() override
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit small;
+        getrlimit(RLIMIT_FSIZE, &small);
+        small.rlim_cur = limit;
+        setrlimit(RLIMIT_FSIZE, &small);
+    }
+
+private:
+    rlim_t limit;
 };
 
 // The N and M of "after N of M files" in a message; -1 for each when it has none.
@@ -895,6 +922,59 @@ void TestQuorlithVerify::pdfReportThatCannotBeWritten()
     QVERIFY(process.readAllStandardError().contains("could not be written"));
     QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
              QStringList{"photo.jpg"});
+}
+
+void TestQuorlithVerify::pdfReportOnAFullDisk_data()
+{
+    QTest::addColumn<bool>("onTmpfs");
+    QTest::newRow("a tmpfs without room for the last page") << true;
+    QTest::newRow("a file size limit one byte short") << false;
+}
+
+// The disk fills while the report's last bytes are written: the run says so in the system's words and
+// leaves no report, not a report without its end. A small tmpfs is the full disk where one can be
+// mounted (as root); elsewhere a file size limit plays it.
+void TestQuorlithVerify::pdfReportOnAFullDisk()
+{
+    QFETCH(bool, onTmpfs);
+    QTemporaryDir measureDir;
+    QVERIFY(measureDir.isValid());
+    const QStringList files{Evidence("photo.jpg"), Evidence("sub/clip.AVI")};
+    const Run whole = Verify(QStringList{"--report", measureDir.filePath("report.pdf")} + files);
+    QCOMPARE(whole.exitCode, 0);
+    const qint64 wholeSize = QFileInfo(measureDir.filePath("report.pdf")).size();
+    QVERIFY(wholeSize > 8192);
+
+    QTemporaryDir target;
+    QVERIFY(target.isValid());
+    const qint64 page = 4096;
+    const qint64 room = (wholeSize - 1) / page * page;
+    const QByteArray options = "size=" + QByteArray::number(room + 2 * page) + ",mode=0755";
+    const bool mounted = onTmpfs && mount("tmpfs", QFile::encodeName(target.path()).constData(), "tmpfs", 0,
+                               options.constData()) == 0;
+    QStringList left;
+    if (mounted) {
+        QVERIFY(Fixtures::WriteAll(target.filePath("filler"), QByteArray(2 * page, 'f')));
+        left << "filler";
+    } else if (onTmpfs) {
+        qInfo("no tmpfs can be mounted here: a file size limit plays the full disk");
+    }
+    SizeLimitedProcess process(mounted ? RLIM_INFINITY : static_cast<rlim_t>(wholeSize - 1));
+    process.start(QStringLiteral(QUORLITH_BIN_DIR "/quorlith-verify"),
+                  QStringList{"--report", target.filePath("report.pdf")} + files);
+    const bool finished = process.waitForFinished(60000);
+    const QStringList found =
+        QDir(target.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    if (mounted)
+        umount(QFile::encodeName(target.path()).constData());
+    QVERIFY(finished);
+
+    QCOMPARE(process.exitCode(), 3);
+    QCOMPARE(process.readAllStandardOutput(), whole.out);
+    const QByteArray expected = "quorlith-verify: the PDF report '" + QFile::encodeName(target.filePath("report.pdf")) +
+                                "' could not be written: " + QByteArray(std::strerror(mounted ? ENOSPC : EFBIG)) + "\n";
+    QCOMPARE(process.readAllStandardError(), expected);
+    QCOMPARE(found, left);
 }
 
 // Beyond PATH_MAX bytes the system takes no path in one call; the files there are evidence all

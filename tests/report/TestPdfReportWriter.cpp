@@ -5,7 +5,9 @@
 
 #include <QtTest>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <sys/resource.h>
 #include <utime.h>
 
@@ -20,6 +22,7 @@ private slots:
     void everyPageNumberedOfAll();
     void fileStateAtReportTime_data();
     void fileStateAtReportTime();
+    void failedWriteKeepsWhatWasThere_data();
     void failedWriteKeepsWhatWasThere();
 
 private:
@@ -78,7 +81,7 @@ void TestPdfReportWriter::everyPageNumberedOfAll()
         writer.Add(Verified(copy));
     }
     QString error;
-    QVERIFY2(writer.Save(dir.filePath("pages.pdf"), &error), qPrintable(error));
+    QVERIFY2(writer.Save(QFile::encodeName(dir.filePath("pages.pdf")), &error), qPrintable(error));
 
     const QStringList pages = PageTexts(dir.filePath("pages.pdf"));
     QVERIFY(pages.size() > 3);
@@ -125,15 +128,29 @@ void TestPdfReportWriter::fileStateAtReportTime()
     writer.Add(result);
     QString error;
     const QString pdf = dir.filePath("state-" + change + ".pdf");
-    QVERIFY2(writer.Save(pdf, &error), qPrintable(error));
+    QVERIFY2(writer.Save(QFile::encodeName(pdf), &error), qPrintable(error));
     const QString text = PageTexts(pdf).join(QString()).simplified();
     QVERIFY2(text.contains(expected), qPrintable(text));
 }
 
-// A file size limit plays the full disk: the write stops half-way, and the report that was there
-// before stays as it was, with nothing left beside it.
+void TestPdfReportWriter::failedWriteKeepsWhatWasThere_data()
+{
+    QTest::addColumn<int>("shortBy");
+    QTest::addColumn<int>("limit");
+    // The report's end waits in the buffer until the file is closed: a disk that fills only there
+    // must fail the save as surely as one that is full from the start.
+    QTest::newRow("4 KiB allowed") << 0 << 4096;
+    QTest::newRow("all but 20,000 bytes") << 20000 << 0;
+    QTest::newRow("all but 300 bytes") << 300 << 0;
+    QTest::newRow("all but the last byte") << 1 << 0;
+}
+
+// A file size limit plays the full disk: the write stops half-way, the save fails with the system's
+// words, and the report that was there before stays as it was, with nothing left beside it.
 void TestPdfReportWriter::failedWriteKeepsWhatWasThere()
 {
+    QFETCH(int, shortBy);
+    QFETCH(int, limit);
     QTemporaryDir target;
     QVERIFY(target.isValid());
     const QString path = target.filePath("report.pdf");
@@ -141,20 +158,26 @@ void TestPdfReportWriter::failedWriteKeepsWhatWasThere()
     PdfReportWriter writer(Facts());
     for (int i = 0; i < 3; ++i)
         writer.Add(Verified(dir.filePath("photo.jpg")));
+    if (shortBy > 0) {
+        QString error;
+        QVERIFY2(writer.Save(QFile::encodeName(target.filePath("whole.pdf")), &error), qPrintable(error));
+        limit = static_cast<int>(QFileInfo(target.filePath("whole.pdf")).size()) - shortBy;
+        QVERIFY(QFile::remove(target.filePath("whole.pdf")));
+    }
 
     struct rlimit before;
     QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
     struct rlimit small = before;
-    small.rlim_cur = 4096;
+    small.rlim_cur = static_cast<rlim_t>(limit);
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
     QString error;
-    const bool saved = writer.Save(path, &error);
+    const bool saved = writer.Save(QFile::encodeName(path), &error);
     setrlimit(RLIMIT_FSIZE, &before);
     std::signal(SIGXFSZ, oldHandler);
 
     QVERIFY(!saved);
-    QVERIFY(!error.isEmpty());
+    QCOMPARE(error, QString::fromLocal8Bit(std::strerror(EFBIG)));
     QCOMPARE(Fixtures::ReadAll(path), QByteArray("the report of yesterday"));
     QCOMPARE(QDir(target.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{"report.pdf"});
