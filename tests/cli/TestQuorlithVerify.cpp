@@ -10,6 +10,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
@@ -46,7 +47,9 @@ private slots:
     void reportNameThatIsNotPdf();
     void pdfReport_data();
     void pdfReport();
+    void pdfReportThatCannotBeWritten_data();
     void pdfReportThatCannotBeWritten();
+    void pdfReportNameThatIsNotUtf8();
     void pdfReportOnAFullDisk_data();
     void pdfReportOnAFullDisk();
     void folderDeeperThanPathMax();
@@ -900,9 +903,22 @@ void TestQuorlithVerify::pdfReport()
     QVERIFY2(facts.contains(paper.toLatin1()), facts.constData());
 }
 
-// As root the program runs as the unprivileged user "nobody", for whom the folder is read-only.
+void TestQuorlithVerify::pdfReportThatCannotBeWritten_data()
+{
+    QTest::addColumn<QString>("reportPath");
+    QTest::addColumn<int>("systemError");
+    QTest::newRow("read-only folder") << "report.pdf" << int(EACCES);
+    QTest::newRow("folder that does not exist") << "missing/report.pdf" << int(ENOENT);
+    QTest::newRow("a file where the folder should be") << "photo.jpg/report.pdf" << int(ENOTDIR);
+}
+
+// A report that cannot be made is a usage error found before the first file is verified, not after
+// hours of work. As root the program runs as the unprivileged user "nobody", for whom the folder is
+// read-only.
 void TestQuorlithVerify::pdfReportThatCannotBeWritten()
 {
+    QFETCH(QString, reportPath);
+    QFETCH(int, systemError);
     QTemporaryDir lockedDir;
     QVERIFY(lockedDir.isValid());
     const QString folder = lockedDir.path();
@@ -911,17 +927,52 @@ void TestQuorlithVerify::pdfReportThatCannotBeWritten()
     QVERIFY(QFile::setPermissions(evidence, QFileDevice::ReadOwner | QFileDevice::ReadOther));
     QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner |
                                               QFileDevice::ReadOther | QFileDevice::ExeOther));
-    const QStringList arguments{"--report", folder + "/report.pdf", evidence};
+    const QString report = folder + "/" + reportPath;
+    const QStringList arguments{"--report", report, evidence, ManyLinks()};
     QProcess process;
     StartUnprivileged(&process, arguments);
     QVERIFY(process.waitForFinished(60000));
     QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 
-    QCOMPARE(process.exitCode(), 3);
-    QVERIFY(process.readAllStandardOutput().startsWith("Authentication succeeded"));
-    QVERIFY(process.readAllStandardError().contains("could not be written"));
+    QCOMPARE(process.exitCode(), 2);
+    QCOMPARE(process.readAllStandardOutput(), QByteArray());
+    QCOMPARE(process.readAllStandardError(),
+             "quorlith-verify: the PDF report '" + QFile::encodeName(report) +
+                 "' cannot be created in its folder: " + QByteArray(std::strerror(systemError)) +
+                 "\nTry 'quorlith-verify --help' for more information.\n");
     QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
              QStringList{"photo.jpg"});
+}
+
+// The report takes the name's bytes as given, also where they are not UTF-8.
+void TestQuorlithVerify::pdfReportNameThatIsNotUtf8()
+{
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LC_ALL", "C.UTF-8");
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(work.path());
+    process.start("sh", {"-c", "exec \"$0\" --report \"$(printf 'r\\351sum\\351.pdf')\" \"$1\"",
+                         QStringLiteral(QUORLITH_BIN_DIR "/quorlith-verify"), Evidence("photo.jpg")});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.readAllStandardError(), QByteArray());
+    QCOMPARE(process.exitCode(), 0);
+    const QByteArray name = QFile::encodeName(work.path()) + "/r\xe9sum\xe9.pdf";
+    struct stat status;
+    QCOMPARE(stat(name.constData(), &status), 0);
+    QVERIFY(S_ISREG(status.st_mode) && status.st_size > 1000);
+    // Qt lists no name that is not UTF-8: the folder is read as bytes.
+    QList<QByteArray> names;
+    DIR* folder = opendir(QFile::encodeName(work.path()).constData());
+    QVERIFY(folder);
+    while (const dirent* entry = readdir(folder)) {
+        if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
+            names << entry->d_name;
+    }
+    closedir(folder);
+    QCOMPARE(names, QList<QByteArray>{"r\xe9sum\xe9.pdf"});
 }
 
 void TestQuorlithVerify::pdfReportOnAFullDisk_data()
