@@ -51,6 +51,11 @@ void CommandLineReport::Add(const VerificationResult& result)
     writer->Add(result);
 }
 
+void CommandLineReport::VerificationEnded()
+{
+    writer->VerificationEnded();
+}
+
 bool CommandLineReport::Save(const std::string& path, std::string* error,
                              const std::function<bool()>& keepGoing) const
 {

@@ -113,7 +113,6 @@ void ReportExport::Export(std::vector<VerificationResult>* results)
     job.path = path;
     job.format = format;
     job.facts = facts;
-    job.facts.made = QDateTime::currentDateTime();
     for (const VerificationResult& result : *results) {
         if (result.sha256.empty() && result.size > 0)
             job.bytesToHash += result.size;
@@ -139,6 +138,8 @@ void ReportExport::RunJob(Job* job)
     // The hashing and the writing run beside the event loop, so the window keeps painting and the
     // dialog's Cancel is heard while thousands of files or a long clip are read.
     std::thread worker([job] {
+        // The files are checked again as their digests are computed: that check is what the report states.
+        job->facts.verificationStarted = QDateTime::currentDateTime();
         std::vector<VerificationResult>& results = *job->results;
         long long hashedBefore = 0;
         for (size_t i = 0; i < results.size() && !job->cancel; ++i) {
@@ -153,6 +154,7 @@ void ReportExport::RunJob(Job* job)
             hashedBefore += std::max<int64_t>(result.size, 0);
         }
         if (!job->cancel) {
+            job->facts.verificationEnded = QDateTime::currentDateTime();
             job->writing = true;
             job->written = WriteFile(job);
         }

@@ -34,11 +34,18 @@ void PdfReportWriter::Add(const VerificationResult& result)
     summary.Count(result.authentic);
 }
 
+void PdfReportWriter::VerificationEnded()
+{
+    facts.verificationEnded = QDateTime::currentDateTime();
+}
+
 bool PdfReportWriter::Write(QIODevice* device) const
 {
     QPdfWriter writer(device);
     SetUpPages(&writer, tr("Verification report"));
-    const ReportRenderer renderer(facts, entries, summary);
+    ReportFacts stamped = facts;
+    stamped.written = QDateTime::currentDateTime();
+    const ReportRenderer renderer(stamped, entries, summary);
     // Measured first without painting, so that each page knows how many there are.
     const int pageCount = renderer.Render(&writer, nullptr, 0);
     QPainter painter;

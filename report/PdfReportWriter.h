@@ -26,6 +26,8 @@ public:
 
     // Keeps the file's result and checks at once whether the file is still the one verified.
     void Add(const VerificationResult& result);
+    // Notes that the verification of the report's files ended now.
+    void VerificationEnded();
 
     // Writes the whole report: either all of it lands under path (the name's bytes) or nothing does, and
     // an existing file there is replaced only by a complete report. false with the reason in error;

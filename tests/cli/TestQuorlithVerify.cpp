@@ -50,6 +50,8 @@ private slots:
     void pdfReportThatCannotBeWritten_data();
     void pdfReportThatCannotBeWritten();
     void pdfReportNameThatIsNotUtf8();
+    void pdfReportTimesWithTheirOffset_data();
+    void pdfReportTimesWithTheirOffset();
     void pdfReportOnAFullDisk_data();
     void pdfReportOnAFullDisk();
     void folderDeeperThanPathMax();
@@ -975,11 +977,65 @@ void TestQuorlithVerify::pdfReportNameThatIsNotUtf8()
     QCOMPARE(names, QList<QByteArray>{"r\xe9sum\xe9.pdf"});
 }
 
+void TestQuorlithVerify::pdfReportTimesWithTheirOffset_data()
+{
+    QTest::addColumn<QString>("timeZone");
+    QTest::addColumn<QString>("offset");
+    // POSIX counts west of Greenwich as positive: "XST-05:30" is five and a half hours east of UTC.
+    QTest::newRow("UTC+05:30") << "XST-05:30"
+                               << "+05:30";
+    QTest::newRow("UTC-04:30") << "XST+04:30"
+                               << "-04:30";
+    QTest::newRow("UTC+01:00") << "XST-01"
+                               << "+01:00";
+    QTest::newRow("UTC") << "UTC0"
+                         << "+00:00";
+}
+
+// The report gives the start and the end of the verification and the time it was written, each as a
+// local time with its offset from UTC: read back together they must name the moments of the run.
+void TestQuorlithVerify::pdfReportTimesWithTheirOffset()
+{
+    QFETCH(QString, timeZone);
+    QFETCH(QString, offset);
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("TZ", timeZone);
+    process.setProcessEnvironment(environment);
+    const QDateTime before = QDateTime::currentDateTimeUtc().addMSecs(-1000);
+    process.start(QStringLiteral(QUORLITH_BIN_DIR "/quorlith-verify"),
+                  {"--report", work.filePath("report.pdf"), Evidence("photo.jpg")});
+    QVERIFY(process.waitForFinished(60000));
+    const QDateTime after = QDateTime::currentDateTimeUtc().addMSecs(1000);
+    QCOMPARE(process.exitCode(), 0);
+
+    QProcess text;
+    text.start("pdftotext", {"-layout", "-enc", "UTF-8", work.filePath("report.pdf"), "-"});
+    QVERIFY(text.waitForFinished(60000));
+    const QString report = QString::fromUtf8(text.readAllStandardOutput());
+    QDateTime previous = before;
+    for (const QString label : {"Verification started", "Verification ended", "Report written"}) {
+        const QRegularExpressionMatch match =
+            QRegularExpression(label + " +(\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d) UTC([+-]\\d\\d:\\d\\d)\n")
+                .match(report);
+        QVERIFY2(match.hasMatch(), qPrintable(label + "\n" + report));
+        QCOMPARE(match.captured(2), offset);
+        const QDateTime moment = QDateTime::fromString(match.captured(1) + match.captured(2), "yyyy-MM-dd HH:mm:sst");
+        QVERIFY2(moment.isValid(), qPrintable(match.captured(0)));
+        const QDateTime utc = moment.toUTC();
+        QVERIFY2(utc >= previous.addMSecs(-1000) && utc <= after, qPrintable(label + ": " + utc.toString(Qt::ISODate)));
+        previous = utc;
+    }
+    QVERIFY2(report.contains("Verification report written "), qPrintable(report));
+}
+
 void TestQuorlithVerify::pdfReportOnAFullDisk_data()
 {
     QTest::addColumn<bool>("onTmpfs");
     QTest::newRow("a tmpfs without room for the last page") << true;
-    QTest::newRow("a file size limit one byte short") << false;
+    QTest::newRow("a file size limit 100 bytes short") << false;
 }
 
 // The disk fills while the report's last bytes are written: the run says so in the system's words and
@@ -999,7 +1055,9 @@ void TestQuorlithVerify::pdfReportOnAFullDisk()
     QTemporaryDir target;
     QVERIFY(target.isValid());
     const qint64 page = 4096;
-    const qint64 room = (wholeSize - 1) / page * page;
+    // The times in the report change its compressed size by a few bytes from one run to the next.
+    const qint64 shortBy = 100;
+    const qint64 room = (wholeSize - shortBy) / page * page;
     const QByteArray options = "size=" + QByteArray::number(room + 2 * page) + ",mode=0755";
     const bool mounted = onTmpfs && mount("tmpfs", QFile::encodeName(target.path()).constData(), "tmpfs", 0,
                                options.constData()) == 0;
@@ -1010,7 +1068,7 @@ void TestQuorlithVerify::pdfReportOnAFullDisk()
     } else if (onTmpfs) {
         qInfo("no tmpfs can be mounted here: a file size limit plays the full disk");
     }
-    SizeLimitedProcess process(mounted ? RLIM_INFINITY : static_cast<rlim_t>(wholeSize - 1));
+    SizeLimitedProcess process(mounted ? RLIM_INFINITY : static_cast<rlim_t>(wholeSize - shortBy));
     process.start(QStringLiteral(QUORLITH_BIN_DIR "/quorlith-verify"),
                   QStringList{"--report", target.filePath("report.pdf")} + files);
     const bool finished = process.waitForFinished(60000);

@@ -188,7 +188,8 @@ void TestReportExport::failedWriteLeavesNothing_data()
     QTest::addColumn<int>("shortBy");
     QTest::addColumn<int>("limit");
     QTest::newRow("PDF, 4 KiB allowed") << "report.pdf" << 0 << 4096;
-    QTest::newRow("PDF, all but the last byte") << "report.pdf" << 1 << 0;
+    // The PDF's times differ from one writing to the next and so does its compressed size, by a few bytes.
+    QTest::newRow("PDF, all but its last 100 bytes") << "report.pdf" << 100 << 0;
     QTest::newRow("CSV, all but the last byte") << "report.csv" << 1 << 0;
     QTest::newRow("JSON Lines, all but the last byte") << "report.jsonl" << 1 << 0;
 }

@@ -40,7 +40,8 @@ ReportFacts Facts()
     facts.programVersion = "1.0.0";
     facts.computerName = "examiner-pc";
     facts.keyFingerprint = QString(64, QLatin1Char('a'));
-    facts.made = QDateTime::currentDateTime();
+    facts.verificationStarted = QDateTime::currentDateTime();
+    facts.verificationEnded = facts.verificationStarted;
     return facts;
 }
 
@@ -142,7 +143,8 @@ void TestPdfReportWriter::failedWriteKeepsWhatWasThere_data()
     QTest::newRow("4 KiB allowed") << 0 << 4096;
     QTest::newRow("all but 20,000 bytes") << 20000 << 0;
     QTest::newRow("all but 300 bytes") << 300 << 0;
-    QTest::newRow("all but the last byte") << 1 << 0;
+    // Not one byte: the time the report is written changes its compressed size by a few.
+    QTest::newRow("all but 100 bytes") << 100 << 0;
 }
 
 // A file size limit plays the full disk: the write stops half-way, the save fails with the system's
