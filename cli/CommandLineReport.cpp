@@ -51,11 +51,16 @@ void CommandLineReport::Add(const VerificationResult& result)
     writer->Add(result);
 }
 
+void CommandLineReport::VerificationEnded()
+{
+    writer->VerificationEnded();
+}
+
 bool CommandLineReport::Save(const std::string& path, std::string* error,
                              const std::function<bool()>& keepGoing) const
 {
     QString reason;
-    if (writer->Save(QString::fromLocal8Bit(path.c_str()), &reason, keepGoing))
+    if (writer->Save(QByteArray(path.data(), static_cast<int>(path.size())), &reason, keepGoing))
         return true;
     *error = reason.toLocal8Bit().toStdString();
     return false;

@@ -22,6 +22,8 @@ public:
     ~CommandLineReport();
 
     void Add(const VerificationResult& result);
+    // Notes the end of the verification, the start being the making of this report.
+    void VerificationEnded();
     // false with the reason in error; nothing is then left under path. keepGoing, asked once the report
     // is laid out, can still drop it: false then with error empty.
     bool Save(const std::string& path, std::string* error, const std::function<bool()>& keepGoing = {}) const;

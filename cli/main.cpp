@@ -6,6 +6,7 @@
 #include "cli/StopSignals.h"
 #include "cli/VerificationCommand.h"
 #include "engine/KeyFingerprint.h"
+#include "report/WholeFileSave.h"
 
 #include <cstdio>
 #include <cstring>
@@ -49,6 +50,18 @@ int main(int argc, char** argv)
     case CommandLineOptions::Action::Verify:
         break;
     }
+    if (!options.reportPath.empty()) {
+        // Found now, not after hours of verification: the report's folder must take a new file.
+        QString reason;
+        if (!CanCreateBeside(QByteArray(options.reportPath.data(), static_cast<int>(options.reportPath.size())),
+                             &reason)) {
+            std::fprintf(stderr,
+                         "quorlith-verify: the PDF report '%s' cannot be created in its folder: %s\n"
+                         "Try 'quorlith-verify --help' for more information.\n",
+                         options.reportPath.c_str(), reason.toLocal8Bit().constData());
+            return kUsageError;
+        }
+    }
     std::unique_ptr<CommandLineReport> report;
     if (!options.reportPath.empty())
         report = std::make_unique<CommandLineReport>(QUORLITH_VERSION);
@@ -61,6 +74,7 @@ int main(int argc, char** argv)
     int status = outcome.status;
     bool reportSaved = false;
     if (report && outcome.complete) {
+        report->VerificationEnded();
         std::string reason;
         reportSaved = report->Save(options.reportPath, &reason, [] { return StopSignals::Received() == 0; });
         // Without a reason the report was dropped for a signal, which is told below.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "filelist/ReportExport.h"
 
+#include "report/DescriptorDevice.h"
 #include "report/PdfReportWriter.h"
 #include "report/WholeFileSave.h"
 #include "verdict/CsvWriter.h"
@@ -10,6 +11,7 @@
 
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -114,7 +116,6 @@ void ReportExport::Export(std::vector<VerificationResult>* results)
     job.path = path;
     job.format = format;
     job.facts = facts;
-    job.facts.made = QDateTime::currentDateTime();
     for (const VerificationResult& result : *results)
         job.bytesToHash += std::max<int64_t>(result.size, 0);
     RunJob(&job);
@@ -148,6 +149,7 @@ void ReportExport::RunJob(Job* job)
     std::thread worker([job] {
         // An export states a verdict only for the content it read: every file is verified again, with
         // its SHA-256 in the same read of one open file, exactly as quorlith-verify --sha256 does.
+        job->facts.verificationStarted = QDateTime::currentDateTime();
         const FileVerifier verifier(true);
         const ReadProgress progress{
             [](void* context, int64_t count) { static_cast<Job*>(context)->bytesHashed += count; }, job};
@@ -163,6 +165,7 @@ void ReportExport::RunJob(Job* job)
             job->checked.push_back(std::move(checked));
         }
         if (!job->cancel) {
+            job->facts.verificationEnded = QDateTime::currentDateTime();
             job->writing = true;
             job->written = WriteFile(job);
         }
@@ -202,17 +205,17 @@ bool ReportExport::WriteFile(Job* job)
     PdfReportWriter writer(job->facts);
     for (size_t i = 0; i < job->checked.size(); ++i)
         writer.Add(job->checked[i], (*job->results)[i].authentic);
-    return writer.Save(job->path, &job->error, [job] { return !job->cancel; });
+    return writer.Save(QFile::encodeName(job->path), &job->error, [job] { return !job->cancel; });
 }
 
 // The command-line tool's own writers, so that an export reads exactly as its --csv or --json output
 // with --sha256.
 bool ReportExport::WriteLines(Job* job)
 {
-    const auto write = [job](QFileDevice* file, QString* error) {
-        FILE* out = fdopen(dup(file->handle()), "wb");
+    const auto write = [job](DescriptorDevice* device, QString* error) {
+        FILE* out = fdopen(dup(device->Descriptor()), "wb");
         if (!out) {
-            *error = QString::fromLocal8Bit(std::strerror(errno));
+            *error = SystemErrorText(errno);
             return false;
         }
         std::unique_ptr<ReportWriter> writer;
@@ -231,10 +234,10 @@ bool ReportExport::WriteLines(Job* job)
         const int writeError = errno;
         const bool closed = std::fclose(out) == 0;
         if (!flushed || !closed) {
-            *error = QString::fromLocal8Bit(std::strerror(flushed ? errno : writeError));
+            *error = SystemErrorText(flushed ? errno : writeError);
             return false;
         }
         return true;
     };
-    return SaveWhole(job->path, &job->error, write, [job] { return !job->cancel; });
+    return SaveWhole(QFile::encodeName(job->path), &job->error, write, [job] { return !job->cancel; });
 }

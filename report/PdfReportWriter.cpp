@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "report/PdfReportWriter.h"
 
+#include "report/DescriptorDevice.h"
 #include "report/ReportRenderer.h"
 #include "report/WholeFileSave.h"
 
@@ -43,6 +44,11 @@ void PdfReportWriter::Add(const VerificationResult& result, bool listedAuthentic
     entries.back().listedAuthentic = listedAuthentic;
 }
 
+void PdfReportWriter::VerificationEnded()
+{
+    facts.verificationEnded = QDateTime::currentDateTime();
+}
+
 bool PdfReportWriter::Write(QIODevice* device) const
 {
     std::vector<ReportEntry> checked = entries;
@@ -52,7 +58,9 @@ bool PdfReportWriter::Write(QIODevice* device) const
     }
     QPdfWriter writer(device);
     SetUpPages(&writer, tr("Verification report"));
-    const ReportRenderer renderer(facts, checked, summary);
+    ReportFacts stamped = facts;
+    stamped.written = QDateTime::currentDateTime();
+    const ReportRenderer renderer(stamped, checked, summary);
     // Measured first without painting, so that each page knows how many there are.
     const int pageCount = renderer.Render(&writer, nullptr, 0);
     QPainter painter;
@@ -62,12 +70,12 @@ bool PdfReportWriter::Write(QIODevice* device) const
     return painter.end();
 }
 
-bool PdfReportWriter::Save(const QString& path, QString* error, const std::function<bool()>& keepGoing) const
+bool PdfReportWriter::Save(const QByteArray& path, QString* error, const std::function<bool()>& keepGoing) const
 {
-    const auto write = [this](QFileDevice* file, QString* writeError) {
-        if (Write(file) && file->error() == QFileDevice::NoError)
+    const auto write = [this](DescriptorDevice* device, QString* writeError) {
+        if (Write(device) && device->ErrorNumber() == 0)
             return true;
-        *writeError = file->errorString();
+        *writeError = device->errorString();
         return false;
     };
     return SaveWhole(path, error, write, keepGoing);

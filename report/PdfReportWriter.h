@@ -30,11 +30,13 @@ public:
     // A file of the window's list verified again for the report: result is what this verification
     // found, listedAuthentic the verdict the list showed, and the report says whether they differ.
     void Add(const VerificationResult& result, bool listedAuthentic);
+    // Notes that the verification of the report's files ended now.
+    void VerificationEnded();
 
-    // Writes the whole report through a QSaveFile: either all of it lands under path or nothing does,
-    // and an existing file there is replaced only by a complete report. false with the reason in error;
+    // Writes the whole report: either all of it lands under path (the name's bytes) or nothing does, and
+    // an existing file there is replaced only by a complete report. false with the reason in error;
     // keepGoing, asked before the report takes the name, can still drop it (error then stays empty).
-    bool Save(const QString& path, QString* error, const std::function<bool()>& keepGoing = {}) const;
+    bool Save(const QByteArray& path, QString* error, const std::function<bool()>& keepGoing = {}) const;
     // Checks every file's state, then writes the report to an open device; false when the device refuses.
     bool Write(QIODevice* device) const;
 

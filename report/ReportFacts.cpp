@@ -12,6 +12,6 @@ ReportFacts ReportFactsNow(const QString& programName, const QString& programVer
     facts.programVersion = programVersion;
     facts.computerName = QSysInfo::machineHostName();
     facts.keyFingerprint = QString::fromStdString(RecorderKeyFingerprint());
-    facts.made = QDateTime::currentDateTime();
+    facts.verificationStarted = QDateTime::currentDateTime();
     return facts;
 }

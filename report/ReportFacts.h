@@ -12,11 +12,15 @@ struct ReportFacts
     QString programVersion;
     QString computerName;
     QString keyFingerprint; // lower-case hex
-    QDateTime made;         // local time
+    // Local times: when the verification of the report's files began and ended, and when the report
+    // was written (set by the writer as it writes).
+    QDateTime verificationStarted;
+    QDateTime verificationEnded;
+    QDateTime written;
 };
 
-// The facts of a report made now by the named program on this computer, with the fingerprint of the
-// recorder key built into it.
+// The facts of a report whose verification starts now, by the named program on this computer, with the
+// fingerprint of the recorder key built into it.
 ReportFacts ReportFactsNow(const QString& programName, const QString& programVersion);
 
 #endif

@@ -105,7 +105,7 @@ void ReportRenderer::Footer(QPagedPaintDevice* device, QPainter* painter, int pa
     painter->setFont(smallFont);
     painter->setPen(Qt::black);
     painter->drawText(line, Qt::AlignLeft | Qt::AlignBottom,
-                      tr("Verification report made %1").arg(MadeText(facts.made)));
+                      QCoreApplication::translate("ReportLayout", "Verification report written %1").arg(MadeText(facts.written)));
     painter->drawText(line, Qt::AlignRight | Qt::AlignBottom,
                       tr("Page %1 of %2").arg(QString::number(pageNumber), QString::number(pageCount)));
 }
@@ -133,7 +133,9 @@ void ReportRenderer::Opening(PageFlow& flow) const
                             facts.programVersion + QStringLiteral(" (") + facts.programName +
                             QLatin1Char(')');
     const std::pair<QString, QString> lines[] = {
-        {tr("Report made"), MadeText(facts.made)},
+        {QCoreApplication::translate("ReportLayout", "Verification started"), MadeText(facts.verificationStarted)},
+        {QCoreApplication::translate("ReportLayout", "Verification ended"), MadeText(facts.verificationEnded)},
+        {QCoreApplication::translate("ReportLayout", "Report written"), MadeText(facts.written)},
         {tr("Program"), program},
         {tr("Computer"), facts.computerName},
     };

@@ -293,20 +293,12 @@
         <translation>各文件明细</translation>
     </message>
     <message>
-        <source>Verification report made %1</source>
-        <translation>验证报告，生成于 %1</translation>
-    </message>
-    <message>
         <source>Page %1 of %2</source>
         <translation>第 %1 页，共 %2 页</translation>
     </message>
     <message>
         <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
         <translation>根据录像机水印鉴定视频监控证据文件的真实性</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>报告生成时间</translation>
     </message>
     <message>
         <source>Program</source>
@@ -441,6 +433,25 @@
     <message>
         <source>Open Containing Folder</source>
         <translation>打开所在文件夹</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLayout</name>
+    <message>
+        <source>Verification report written %1</source>
+        <translation>验证报告，写入于 %1</translation>
+    </message>
+    <message>
+        <source>Verification started</source>
+        <translation>验证开始时间</translation>
+    </message>
+    <message>
+        <source>Verification ended</source>
+        <translation>验证结束时间</translation>
+    </message>
+    <message>
+        <source>Report written</source>
+        <translation>报告写入时间</translation>
     </message>
 </context>
 </TS>

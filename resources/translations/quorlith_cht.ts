@@ -293,20 +293,12 @@
         <translation>各檔案明細</translation>
     </message>
     <message>
-        <source>Verification report made %1</source>
-        <translation>驗證報告，產生於 %1</translation>
-    </message>
-    <message>
         <source>Page %1 of %2</source>
         <translation>第 %1 頁，共 %2 頁</translation>
     </message>
     <message>
         <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
         <translation>依據錄影機浮水印鑑定視訊監控證據檔案的真實性</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>報告產生時間</translation>
     </message>
     <message>
         <source>Program</source>
@@ -441,6 +433,25 @@
     <message>
         <source>Open Containing Folder</source>
         <translation>開啟所在資料夾</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLayout</name>
+    <message>
+        <source>Verification report written %1</source>
+        <translation>驗證報告，寫入於 %1</translation>
+    </message>
+    <message>
+        <source>Verification started</source>
+        <translation>驗證開始時間</translation>
+    </message>
+    <message>
+        <source>Verification ended</source>
+        <translation>驗證結束時間</translation>
+    </message>
+    <message>
+        <source>Report written</source>
+        <translation>報告寫入時間</translation>
     </message>
 </context>
 </TS>

@@ -293,20 +293,12 @@
         <translation>Jednotlivé soubory</translation>
     </message>
     <message>
-        <source>Verification report made %1</source>
-        <translation>Protokol o ověření vytvořen %1</translation>
-    </message>
-    <message>
         <source>Page %1 of %2</source>
         <translation>Strana %1 z %2</translation>
     </message>
     <message>
         <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
         <translation>Pravost důkazních souborů z kamerového dohledu podle vodoznaků záznamníku</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>Protokol vytvořen</translation>
     </message>
     <message>
         <source>Program</source>
@@ -441,6 +433,25 @@
     <message>
         <source>Open Containing Folder</source>
         <translation>Otevřít složku se souborem</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLayout</name>
+    <message>
+        <source>Verification report written %1</source>
+        <translation>Protokol o ověření zapsán %1</translation>
+    </message>
+    <message>
+        <source>Verification started</source>
+        <translation>Ověřování zahájeno</translation>
+    </message>
+    <message>
+        <source>Verification ended</source>
+        <translation>Ověřování ukončeno</translation>
+    </message>
+    <message>
+        <source>Report written</source>
+        <translation>Protokol zapsán</translation>
     </message>
 </context>
 </TS>

@@ -293,20 +293,12 @@
         <translation>Filerne én for én</translation>
     </message>
     <message>
-        <source>Verification report made %1</source>
-        <translation>Kontrolrapport udarbejdet %1</translation>
-    </message>
-    <message>
         <source>Page %1 of %2</source>
         <translation>Side %1 af %2</translation>
     </message>
     <message>
         <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
         <translation>Ægthed af bevisfiler fra videoovervågning ud fra optagerens vandmærker</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>Rapport udarbejdet</translation>
     </message>
     <message>
         <source>Program</source>
@@ -441,6 +433,25 @@
     <message>
         <source>Open Containing Folder</source>
         <translation>Åbn mappen med filen</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLayout</name>
+    <message>
+        <source>Verification report written %1</source>
+        <translation>Kontrolrapport skrevet %1</translation>
+    </message>
+    <message>
+        <source>Verification started</source>
+        <translation>Kontrol påbegyndt</translation>
+    </message>
+    <message>
+        <source>Verification ended</source>
+        <translation>Kontrol afsluttet</translation>
+    </message>
+    <message>
+        <source>Report written</source>
+        <translation>Rapport skrevet</translation>
     </message>
 </context>
 </TS>

@@ -293,20 +293,12 @@
         <translation>The files one by one</translation>
     </message>
     <message>
-        <source>Verification report made %1</source>
-        <translation>Verification report made %1</translation>
-    </message>
-    <message>
         <source>Page %1 of %2</source>
         <translation>Page %1 of %2</translation>
     </message>
     <message>
         <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
         <translation>Authenticity of video-surveillance evidence files by their recorder watermarks</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>Report made</translation>
     </message>
     <message>
         <source>Program</source>
@@ -441,6 +433,25 @@
     <message>
         <source>Open Containing Folder</source>
         <translation>Open Containing Folder</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLayout</name>
+    <message>
+        <source>Verification report written %1</source>
+        <translation>Verification report written %1</translation>
+    </message>
+    <message>
+        <source>Verification started</source>
+        <translation>Verification started</translation>
+    </message>
+    <message>
+        <source>Verification ended</source>
+        <translation>Verification ended</translation>
+    </message>
+    <message>
+        <source>Report written</source>
+        <translation>Report written</translation>
     </message>
 </context>
 </TS>

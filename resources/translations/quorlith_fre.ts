@@ -293,20 +293,12 @@
         <translation>Les fichiers un par un</translation>
     </message>
     <message>
-        <source>Verification report made %1</source>
-        <translation>Rapport de vérification établi le %1</translation>
-    </message>
-    <message>
         <source>Page %1 of %2</source>
         <translation>Page %1 sur %2</translation>
     </message>
     <message>
         <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
         <translation>Authenticité de fichiers de preuve de vidéosurveillance d&apos;après les filigranes de leur enregistreur</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>Rapport établi le</translation>
     </message>
     <message>
         <source>Program</source>
@@ -441,6 +433,25 @@
     <message>
         <source>Open Containing Folder</source>
         <translation>Ouvrir le dossier parent</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLayout</name>
+    <message>
+        <source>Verification report written %1</source>
+        <translation>Rapport de vérification écrit le %1</translation>
+    </message>
+    <message>
+        <source>Verification started</source>
+        <translation>Vérification commencée le</translation>
+    </message>
+    <message>
+        <source>Verification ended</source>
+        <translation>Vérification terminée le</translation>
+    </message>
+    <message>
+        <source>Report written</source>
+        <translation>Rapport écrit le</translation>
     </message>
 </context>
 </TS>

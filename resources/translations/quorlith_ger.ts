@@ -293,20 +293,12 @@
         <translation>Die Dateien im Einzelnen</translation>
     </message>
     <message>
-        <source>Verification report made %1</source>
-        <translation>Prüfbericht vom %1</translation>
-    </message>
-    <message>
         <source>Page %1 of %2</source>
         <translation>Seite %1 von %2</translation>
     </message>
     <message>
         <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
         <translation>Echtheit von Beweisdateien aus der Videoüberwachung anhand der Wasserzeichen ihrer Rekorder</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>Bericht erstellt</translation>
     </message>
     <message>
         <source>Program</source>
@@ -441,6 +433,25 @@
     <message>
         <source>Open Containing Folder</source>
         <translation>Speicherort öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLayout</name>
+    <message>
+        <source>Verification report written %1</source>
+        <translation>Prüfbericht geschrieben am %1</translation>
+    </message>
+    <message>
+        <source>Verification started</source>
+        <translation>Prüfung begonnen</translation>
+    </message>
+    <message>
+        <source>Verification ended</source>
+        <translation>Prüfung beendet</translation>
+    </message>
+    <message>
+        <source>Report written</source>
+        <translation>Bericht geschrieben</translation>
     </message>
 </context>
 </TS>

@@ -293,20 +293,12 @@
         <translation>A fájlok egyenként</translation>
     </message>
     <message>
-        <source>Verification report made %1</source>
-        <translation>Ellenőrzési jelentés, készült: %1</translation>
-    </message>
-    <message>
         <source>Page %1 of %2</source>
         <translation>%1. oldal / %2</translation>
     </message>
     <message>
         <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
         <translation>Videómegfigyelési bizonyítékfájlok hitelessége a rögzítő vízjelei alapján</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>A jelentés készítésének ideje</translation>
     </message>
     <message>
         <source>Program</source>
@@ -441,6 +433,25 @@
     <message>
         <source>Open Containing Folder</source>
         <translation>Tartalmazó mappa megnyitása</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLayout</name>
+    <message>
+        <source>Verification report written %1</source>
+        <translation>Ellenőrzési jelentés, írva: %1</translation>
+    </message>
+    <message>
+        <source>Verification started</source>
+        <translation>Az ellenőrzés kezdete</translation>
+    </message>
+    <message>
+        <source>Verification ended</source>
+        <translation>Az ellenőrzés vége</translation>
+    </message>
+    <message>
+        <source>Report written</source>
+        <translation>A jelentés írásának ideje</translation>
     </message>
 </context>
 </TS>

@@ -293,20 +293,12 @@
         <translation>I file uno per uno</translation>
     </message>
     <message>
-        <source>Verification report made %1</source>
-        <translation>Rapporto di verifica redatto il %1</translation>
-    </message>
-    <message>
         <source>Page %1 of %2</source>
         <translation>Pagina %1 di %2</translation>
     </message>
     <message>
         <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
         <translation>Autenticità di file di prova della videosorveglianza in base alle filigrane dei loro registratori</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>Rapporto redatto il</translation>
     </message>
     <message>
         <source>Program</source>
@@ -441,6 +433,25 @@
     <message>
         <source>Open Containing Folder</source>
         <translation>Apri cartella contenitore</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLayout</name>
+    <message>
+        <source>Verification report written %1</source>
+        <translation>Rapporto di verifica scritto il %1</translation>
+    </message>
+    <message>
+        <source>Verification started</source>
+        <translation>Verifica iniziata il</translation>
+    </message>
+    <message>
+        <source>Verification ended</source>
+        <translation>Verifica terminata il</translation>
+    </message>
+    <message>
+        <source>Report written</source>
+        <translation>Rapporto scritto il</translation>
     </message>
 </context>
 </TS>

@@ -293,20 +293,12 @@
         <translation>ファイルごとの結果</translation>
     </message>
     <message>
-        <source>Verification report made %1</source>
-        <translation>検証レポート（作成日時 %1）</translation>
-    </message>
-    <message>
         <source>Page %1 of %2</source>
         <translation>%1 / %2 ページ</translation>
     </message>
     <message>
         <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
         <translation>レコーダーの透かしによる監視映像証拠ファイルの真正性</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>レポート作成日時</translation>
     </message>
     <message>
         <source>Program</source>
@@ -441,6 +433,25 @@
     <message>
         <source>Open Containing Folder</source>
         <translation>ファイルの場所を開く</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLayout</name>
+    <message>
+        <source>Verification report written %1</source>
+        <translation>検証レポート（書き込み日時 %1）</translation>
+    </message>
+    <message>
+        <source>Verification started</source>
+        <translation>検証開始日時</translation>
+    </message>
+    <message>
+        <source>Verification ended</source>
+        <translation>検証終了日時</translation>
+    </message>
+    <message>
+        <source>Report written</source>
+        <translation>レポート書き込み日時</translation>
     </message>
 </context>
 </TS>

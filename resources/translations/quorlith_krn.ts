@@ -293,20 +293,12 @@
         <translation>파일별 결과</translation>
     </message>
     <message>
-        <source>Verification report made %1</source>
-        <translation>검증 보고서(작성: %1)</translation>
-    </message>
-    <message>
         <source>Page %1 of %2</source>
         <translation>%1/%2쪽</translation>
     </message>
     <message>
         <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
         <translation>녹화기 워터마크에 의한 영상 감시 증거 파일의 진본성</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>보고서 작성 시각</translation>
     </message>
     <message>
         <source>Program</source>
@@ -441,6 +433,25 @@
     <message>
         <source>Open Containing Folder</source>
         <translation>파일 위치 열기</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLayout</name>
+    <message>
+        <source>Verification report written %1</source>
+        <translation>검증 보고서(기록: %1)</translation>
+    </message>
+    <message>
+        <source>Verification started</source>
+        <translation>검증 시작 시각</translation>
+    </message>
+    <message>
+        <source>Verification ended</source>
+        <translation>검증 종료 시각</translation>
+    </message>
+    <message>
+        <source>Report written</source>
+        <translation>보고서 기록 시각</translation>
     </message>
 </context>
 </TS>

@@ -293,20 +293,12 @@
         <translation>De bestanden een voor een</translation>
     </message>
     <message>
-        <source>Verification report made %1</source>
-        <translation>Verificatierapport opgesteld op %1</translation>
-    </message>
-    <message>
         <source>Page %1 of %2</source>
         <translation>Pagina %1 van %2</translation>
     </message>
     <message>
         <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
         <translation>Echtheid van bewijsbestanden uit camerabewaking aan de hand van de watermerken van hun recorders</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>Rapport opgesteld op</translation>
     </message>
     <message>
         <source>Program</source>
@@ -441,6 +433,25 @@
     <message>
         <source>Open Containing Folder</source>
         <translation>Bijbehorende map openen</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLayout</name>
+    <message>
+        <source>Verification report written %1</source>
+        <translation>Verificatierapport geschreven op %1</translation>
+    </message>
+    <message>
+        <source>Verification started</source>
+        <translation>Verificatie begonnen op</translation>
+    </message>
+    <message>
+        <source>Verification ended</source>
+        <translation>Verificatie beëindigd op</translation>
+    </message>
+    <message>
+        <source>Report written</source>
+        <translation>Rapport geschreven op</translation>
     </message>
 </context>
 </TS>

@@ -293,20 +293,12 @@
         <translation>Filene én for én</translation>
     </message>
     <message>
-        <source>Verification report made %1</source>
-        <translation>Kontrollrapport utarbeidet %1</translation>
-    </message>
-    <message>
         <source>Page %1 of %2</source>
         <translation>Side %1 av %2</translation>
     </message>
     <message>
         <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
         <translation>Ekthet av bevisfiler fra videoovervåking ut fra opptakerens vannmerker</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>Rapport utarbeidet</translation>
     </message>
     <message>
         <source>Program</source>
@@ -441,6 +433,25 @@
     <message>
         <source>Open Containing Folder</source>
         <translation>Åpne mappen med filen</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLayout</name>
+    <message>
+        <source>Verification report written %1</source>
+        <translation>Kontrollrapport skrevet %1</translation>
+    </message>
+    <message>
+        <source>Verification started</source>
+        <translation>Kontroll startet</translation>
+    </message>
+    <message>
+        <source>Verification ended</source>
+        <translation>Kontroll avsluttet</translation>
+    </message>
+    <message>
+        <source>Report written</source>
+        <translation>Rapport skrevet</translation>
     </message>
 </context>
 </TS>

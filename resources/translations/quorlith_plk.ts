@@ -293,20 +293,12 @@
         <translation>Pliki po kolei</translation>
     </message>
     <message>
-        <source>Verification report made %1</source>
-        <translation>Raport z weryfikacji sporządzony %1</translation>
-    </message>
-    <message>
         <source>Page %1 of %2</source>
         <translation>Strona %1 z %2</translation>
     </message>
     <message>
         <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
         <translation>Autentyczność plików dowodowych z monitoringu wizyjnego na podstawie znaków wodnych rejestratora</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>Raport sporządzony</translation>
     </message>
     <message>
         <source>Program</source>
@@ -441,6 +433,25 @@
     <message>
         <source>Open Containing Folder</source>
         <translation>Otwórz folder zawierający plik</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLayout</name>
+    <message>
+        <source>Verification report written %1</source>
+        <translation>Raport z weryfikacji zapisany %1</translation>
+    </message>
+    <message>
+        <source>Verification started</source>
+        <translation>Weryfikacja rozpoczęta</translation>
+    </message>
+    <message>
+        <source>Verification ended</source>
+        <translation>Weryfikacja zakończona</translation>
+    </message>
+    <message>
+        <source>Report written</source>
+        <translation>Raport zapisany</translation>
     </message>
 </context>
 </TS>

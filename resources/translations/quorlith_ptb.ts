@@ -293,20 +293,12 @@
         <translation>Os arquivos um a um</translation>
     </message>
     <message>
-        <source>Verification report made %1</source>
-        <translation>Relatório de verificação emitido em %1</translation>
-    </message>
-    <message>
         <source>Page %1 of %2</source>
         <translation>Página %1 de %2</translation>
     </message>
     <message>
         <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
         <translation>Autenticidade de arquivos de evidência de videomonitoramento pelas marcas d&apos;água de seus gravadores</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>Relatório emitido em</translation>
     </message>
     <message>
         <source>Program</source>
@@ -441,6 +433,25 @@
     <message>
         <source>Open Containing Folder</source>
         <translation>Abrir pasta do arquivo</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLayout</name>
+    <message>
+        <source>Verification report written %1</source>
+        <translation>Relatório de verificação gravado em %1</translation>
+    </message>
+    <message>
+        <source>Verification started</source>
+        <translation>Verificação iniciada em</translation>
+    </message>
+    <message>
+        <source>Verification ended</source>
+        <translation>Verificação concluída em</translation>
+    </message>
+    <message>
+        <source>Report written</source>
+        <translation>Relatório gravado em</translation>
     </message>
 </context>
 </TS>

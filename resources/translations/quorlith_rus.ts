@@ -293,20 +293,12 @@
         <translation>Файлы по отдельности</translation>
     </message>
     <message>
-        <source>Verification report made %1</source>
-        <translation>Отчёт о проверке составлен %1</translation>
-    </message>
-    <message>
         <source>Page %1 of %2</source>
         <translation>Страница %1 из %2</translation>
     </message>
     <message>
         <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
         <translation>Подлинность файлов-доказательств видеонаблюдения по водяным знакам регистратора</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>Отчёт составлен</translation>
     </message>
     <message>
         <source>Program</source>
@@ -441,6 +433,25 @@
     <message>
         <source>Open Containing Folder</source>
         <translation>Открыть папку с файлом</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLayout</name>
+    <message>
+        <source>Verification report written %1</source>
+        <translation>Отчёт о проверке записан %1</translation>
+    </message>
+    <message>
+        <source>Verification started</source>
+        <translation>Проверка начата</translation>
+    </message>
+    <message>
+        <source>Verification ended</source>
+        <translation>Проверка завершена</translation>
+    </message>
+    <message>
+        <source>Report written</source>
+        <translation>Отчёт записан</translation>
     </message>
 </context>
 </TS>

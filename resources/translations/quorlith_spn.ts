@@ -293,20 +293,12 @@
         <translation>Los archivos uno a uno</translation>
     </message>
     <message>
-        <source>Verification report made %1</source>
-        <translation>Informe de verificación emitido el %1</translation>
-    </message>
-    <message>
         <source>Page %1 of %2</source>
         <translation>Página %1 de %2</translation>
     </message>
     <message>
         <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
         <translation>Autenticidad de archivos de prueba de videovigilancia según las marcas de agua de sus grabadores</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>Informe emitido el</translation>
     </message>
     <message>
         <source>Program</source>
@@ -441,6 +433,25 @@
     <message>
         <source>Open Containing Folder</source>
         <translation>Abrir carpeta contenedora</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLayout</name>
+    <message>
+        <source>Verification report written %1</source>
+        <translation>Informe de verificación escrito el %1</translation>
+    </message>
+    <message>
+        <source>Verification started</source>
+        <translation>Verificación iniciada el</translation>
+    </message>
+    <message>
+        <source>Verification ended</source>
+        <translation>Verificación terminada el</translation>
+    </message>
+    <message>
+        <source>Report written</source>
+        <translation>Informe escrito el</translation>
     </message>
 </context>
 </TS>

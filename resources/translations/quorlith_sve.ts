@@ -293,20 +293,12 @@
         <translation>Filerna en och en</translation>
     </message>
     <message>
-        <source>Verification report made %1</source>
-        <translation>Kontrollrapport upprättad %1</translation>
-    </message>
-    <message>
         <source>Page %1 of %2</source>
         <translation>Sida %1 av %2</translation>
     </message>
     <message>
         <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
         <translation>Äkthet hos bevisfiler från kameraövervakning utifrån inspelarens vattenstämplar</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>Rapport upprättad</translation>
     </message>
     <message>
         <source>Program</source>
@@ -441,6 +433,25 @@
     <message>
         <source>Open Containing Folder</source>
         <translation>Öppna mappen med filen</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLayout</name>
+    <message>
+        <source>Verification report written %1</source>
+        <translation>Kontrollrapport skriven %1</translation>
+    </message>
+    <message>
+        <source>Verification started</source>
+        <translation>Kontroll påbörjad</translation>
+    </message>
+    <message>
+        <source>Verification ended</source>
+        <translation>Kontroll avslutad</translation>
+    </message>
+    <message>
+        <source>Report written</source>
+        <translation>Rapport skriven</translation>
     </message>
 </context>
 </TS>

@@ -293,20 +293,12 @@
         <translation>Dosyalar tek tek</translation>
     </message>
     <message>
-        <source>Verification report made %1</source>
-        <translation>Doğrulama raporu, oluşturulma: %1</translation>
-    </message>
-    <message>
         <source>Page %1 of %2</source>
         <translation>Sayfa %1 / %2</translation>
     </message>
     <message>
         <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
         <translation>Video gözetim delil dosyalarının kayıt cihazı filigranlarına göre özgünlüğü</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>Raporun oluşturulma zamanı</translation>
     </message>
     <message>
         <source>Program</source>
@@ -441,6 +433,25 @@
     <message>
         <source>Open Containing Folder</source>
         <translation>Bulunduğu Klasörü Aç</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLayout</name>
+    <message>
+        <source>Verification report written %1</source>
+        <translation>Doğrulama raporu, yazılma: %1</translation>
+    </message>
+    <message>
+        <source>Verification started</source>
+        <translation>Doğrulamanın başlangıcı</translation>
+    </message>
+    <message>
+        <source>Verification ended</source>
+        <translation>Doğrulamanın bitişi</translation>
+    </message>
+    <message>
+        <source>Report written</source>
+        <translation>Raporun yazılma zamanı</translation>
     </message>
 </context>
 </TS>

@@ -5,11 +5,16 @@
 
 #include <QtTest>
 
+#include <cerrno>
 #include <climits>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/ioctl.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -45,8 +50,14 @@ private slots:
     void reportNameThatIsNotPdf();
     void pdfReport_data();
     void pdfReport();
+    void pdfReportThatCannotBeWritten_data();
     void pdfReportThatCannotBeWritten();
     void reportChecksTheStateWhenWritten();
+    void pdfReportNameThatIsNotUtf8();
+    void pdfReportTimesWithTheirOffset_data();
+    void pdfReportTimesWithTheirOffset();
+    void pdfReportOnAFullDisk_data();
+    void pdfReportOnAFullDisk();
     void folderDeeperThanPathMax();
     void folderWithoutEvidence_data();
     void folderWithoutEvidence();
@@ -234,6 +245,27 @@ protected:
 
 private:
     int ignored;
+};
+
+// Starts the program with a limit on the size of the files it writes, the full disk of a system where
+// no file system can be mounted for the test.
+class SizeLimitedProcess : public QProcess
+{
+public:
+    explicit SizeLimitedProcess(rlim_t limit) : limit(limit) {}
+
+protected:
+    void setupChildProcess() override
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit small;
+        getrlimit(RLIMIT_FSIZE, &small);
+        small.rlim_cur = limit;
+        setrlimit(RLIMIT_FSIZE, &small);
+    }
+
+private:
+    rlim_t limit;
 };
 
 // The N and M of "after N of M files" in a message; -1 for each when it has none.
@@ -933,7 +965,7 @@ void TestQuorlithVerify::reportNameThatIsNotPdf()
     QVERIFY(work.isValid());
     QVERIFY(QFile::copy(Evidence("photo.jpg"), work.filePath("photo.jpg")));
     const QByteArray before = Fixtures::ReadAll(work.filePath("photo.jpg"));
-    const Run run = Verify(arguments + QStringList{Evidence("photo.jpg")}, work.path());
+    const Run run = Verify(QStringList{Evidence("photo.jpg")} + arguments, work.path());
     QCOMPARE(run.exitCode, 2);
     QCOMPARE(run.out, QByteArray());
     QVERIFY(run.err.contains(".pdf"));
@@ -1015,9 +1047,22 @@ void TestQuorlithVerify::pdfReport()
     QVERIFY2(facts.contains(paper.toLatin1()), facts.constData());
 }
 
-// As root the program runs as the unprivileged user "nobody", for whom the folder is read-only.
+void TestQuorlithVerify::pdfReportThatCannotBeWritten_data()
+{
+    QTest::addColumn<QString>("reportPath");
+    QTest::addColumn<int>("systemError");
+    QTest::newRow("read-only folder") << "report.pdf" << int(EACCES);
+    QTest::newRow("folder that does not exist") << "missing/report.pdf" << int(ENOENT);
+    QTest::newRow("a file where the folder should be") << "photo.jpg/report.pdf" << int(ENOTDIR);
+}
+
+// A report that cannot be made is a usage error found before the first file is verified, not after
+// hours of work. As root the program runs as the unprivileged user "nobody", for whom the folder is
+// read-only.
 void TestQuorlithVerify::pdfReportThatCannotBeWritten()
 {
+    QFETCH(QString, reportPath);
+    QFETCH(int, systemError);
     QTemporaryDir lockedDir;
     QVERIFY(lockedDir.isValid());
     const QString folder = lockedDir.path();
@@ -1026,21 +1071,163 @@ void TestQuorlithVerify::pdfReportThatCannotBeWritten()
     QVERIFY(QFile::setPermissions(evidence, QFileDevice::ReadOwner | QFileDevice::ReadOther));
     QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner |
                                               QFileDevice::ReadOther | QFileDevice::ExeOther));
-    const QStringList arguments{"--report", folder + "/report.pdf", evidence};
+    const QString report = folder + "/" + reportPath;
+    const QStringList arguments{"--report", report, evidence, ManyLinks()};
     QProcess process;
     StartUnprivileged(&process, arguments);
     QVERIFY(process.waitForFinished(60000));
     QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 
-    QCOMPARE(process.exitCode(), 3);
-    QVERIFY(process.readAllStandardOutput().startsWith("Authentication succeeded"));
-    QVERIFY(process.readAllStandardError().contains("could not be written"));
+    QCOMPARE(process.exitCode(), 2);
+    QCOMPARE(process.readAllStandardOutput(), QByteArray());
+    QCOMPARE(process.readAllStandardError(),
+             "quorlith-verify: the PDF report '" + QFile::encodeName(report) +
+                 "' cannot be created in its folder: " + QByteArray(std::strerror(systemError)) +
+                 "\nTry 'quorlith-verify --help' for more information.\n");
     QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
              QStringList{"photo.jpg"});
 }
 
-// Beyond PATH_MAX bytes the system takes no path in one call; the files there are evidence all
-// the same and each must get its line.
+// The report takes the name's bytes as given, also where they are not UTF-8.
+void TestQuorlithVerify::pdfReportNameThatIsNotUtf8()
+{
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LC_ALL", "C.UTF-8");
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(work.path());
+    process.start("sh", {"-c", "exec \"$0\" --report \"$(printf 'r\\351sum\\351.pdf')\" \"$1\"",
+                         QStringLiteral(QUORLITH_BIN_DIR "/quorlith-verify"), Evidence("photo.jpg")});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.readAllStandardError(), QByteArray());
+    QCOMPARE(process.exitCode(), 0);
+    const QByteArray name = QFile::encodeName(work.path()) + "/r\xe9sum\xe9.pdf";
+    struct stat status;
+    QCOMPARE(stat(name.constData(), &status), 0);
+    QVERIFY(S_ISREG(status.st_mode) && status.st_size > 1000);
+    // Qt lists no name that is not UTF-8: the folder is read as bytes.
+    QList<QByteArray> names;
+    DIR* folder = opendir(QFile::encodeName(work.path()).constData());
+    QVERIFY(folder);
+    while (const dirent* entry = readdir(folder)) {
+        if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
+            names << entry->d_name;
+    }
+    closedir(folder);
+    QCOMPARE(names, QList<QByteArray>{"r\xe9sum\xe9.pdf"});
+}
+
+void TestQuorlithVerify::pdfReportTimesWithTheirOffset_data()
+{
+    QTest::addColumn<QString>("timeZone");
+    QTest::addColumn<QString>("offset");
+    // POSIX counts west of Greenwich as positive: "XST-05:30" is five and a half hours east of UTC.
+    QTest::newRow("UTC+05:30") << "XST-05:30"
+                               << "+05:30";
+    QTest::newRow("UTC-04:30") << "XST+04:30"
+                               << "-04:30";
+    QTest::newRow("UTC+01:00") << "XST-01"
+                               << "+01:00";
+    QTest::newRow("UTC") << "UTC0"
+                         << "+00:00";
+}
+
+// The report gives the start and the end of the verification and the time it was written, each as a
+// local time with its offset from UTC: read back together they must name the moments of the run.
+void TestQuorlithVerify::pdfReportTimesWithTheirOffset()
+{
+    QFETCH(QString, timeZone);
+    QFETCH(QString, offset);
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("TZ", timeZone);
+    process.setProcessEnvironment(environment);
+    const QDateTime before = QDateTime::currentDateTimeUtc().addMSecs(-1000);
+    process.start(QStringLiteral(QUORLITH_BIN_DIR "/quorlith-verify"),
+                  {"--report", work.filePath("report.pdf"), Evidence("photo.jpg")});
+    QVERIFY(process.waitForFinished(60000));
+    const QDateTime after = QDateTime::currentDateTimeUtc().addMSecs(1000);
+    QCOMPARE(process.exitCode(), 0);
+
+    QProcess text;
+    text.start("pdftotext", {"-layout", "-enc", "UTF-8", work.filePath("report.pdf"), "-"});
+    QVERIFY(text.waitForFinished(60000));
+    const QString report = QString::fromUtf8(text.readAllStandardOutput());
+    QDateTime previous = before;
+    for (const QString label : {"Verification started", "Verification ended", "Report written"}) {
+        const QRegularExpressionMatch match =
+            QRegularExpression(label + " +(\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d) UTC([+-]\\d\\d:\\d\\d)\n")
+                .match(report);
+        QVERIFY2(match.hasMatch(), qPrintable(label + "\n" + report));
+        QCOMPARE(match.captured(2), offset);
+        const QDateTime moment = QDateTime::fromString(match.captured(1) + match.captured(2), "yyyy-MM-dd HH:mm:sst");
+        QVERIFY2(moment.isValid(), qPrintable(match.captured(0)));
+        const QDateTime utc = moment.toUTC();
+        QVERIFY2(utc >= previous.addMSecs(-1000) && utc <= after, qPrintable(label + ": " + utc.toString(Qt::ISODate)));
+        previous = utc;
+    }
+    QVERIFY2(report.contains("Verification report written "), qPrintable(report));
+}
+
+void TestQuorlithVerify::pdfReportOnAFullDisk_data()
+{
+    QTest::addColumn<bool>("onTmpfs");
+    QTest::newRow("a tmpfs without room for the last page") << true;
+    QTest::newRow("a file size limit 100 bytes short") << false;
+}
+
+// The disk fills while the report's last bytes are written: the run says so in the system's words and
+// leaves no report, not a report without its end. A small tmpfs is the full disk where one can be
+// mounted (as root); elsewhere a file size limit plays it.
+void TestQuorlithVerify::pdfReportOnAFullDisk()
+{
+    QFETCH(bool, onTmpfs);
+    QTemporaryDir measureDir;
+    QVERIFY(measureDir.isValid());
+    const QStringList files{Evidence("photo.jpg"), Evidence("sub/clip.AVI")};
+    const Run whole = Verify(QStringList{"--report", measureDir.filePath("report.pdf")} + files);
+    QCOMPARE(whole.exitCode, 0);
+    const qint64 wholeSize = QFileInfo(measureDir.filePath("report.pdf")).size();
+    QVERIFY(wholeSize > 8192);
+
+    QTemporaryDir target;
+    QVERIFY(target.isValid());
+    const qint64 page = 4096;
+    // The times in the report change its compressed size by a few bytes from one run to the next.
+    const qint64 shortBy = 100;
+    const qint64 room = (wholeSize - shortBy) / page * page;
+    const QByteArray options = "size=" + QByteArray::number(room + 2 * page) + ",mode=0755";
+    const bool mounted = onTmpfs && mount("tmpfs", QFile::encodeName(target.path()).constData(), "tmpfs", 0,
+                               options.constData()) == 0;
+    QStringList left;
+    if (mounted) {
+        QVERIFY(Fixtures::WriteAll(target.filePath("filler"), QByteArray(2 * page, 'f')));
+        left << "filler";
+    } else if (onTmpfs) {
+        qInfo("no tmpfs can be mounted here: a file size limit plays the full disk");
+    }
+    SizeLimitedProcess process(mounted ? RLIM_INFINITY : static_cast<rlim_t>(wholeSize - shortBy));
+    process.start(QStringLiteral(QUORLITH_BIN_DIR "/quorlith-verify"),
+                  QStringList{"--report", target.filePath("report.pdf")} + files);
+    const bool finished = process.waitForFinished(60000);
+    const QStringList found =
+        QDir(target.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    if (mounted)
+        umount(QFile::encodeName(target.path()).constData());
+    QVERIFY(finished);
+
+    QCOMPARE(process.exitCode(), 3);
+    QCOMPARE(process.readAllStandardOutput(), whole.out);
+    const QByteArray expected = "quorlith-verify: the PDF report '" + QFile::encodeName(target.filePath("report.pdf")) +
+                                "' could not be written: " + QByteArray(std::strerror(mounted ? ENOSPC : EFBIG)) + "\n";
+    QCOMPARE(process.readAllStandardError(), expected);
+    QCOMPARE(found, left);
+}
+
 // A file changed after its result came in, while the run goes on: the report, written at the end, says
 // that it changed. The output is not read meanwhile, so the run waits on a full pipe until the change
 // is made (the JSON lines of the files after it are far more than a pipe holds).
@@ -1085,6 +1272,8 @@ void TestQuorlithVerify::reportChecksTheStateWhenWritten()
     QCOMPARE(report.count("still match the file that was verified."), laterCount);
 }
 
+// Beyond PATH_MAX bytes the system takes no path in one call; the files there are evidence all
+// the same and each must get its line.
 void TestQuorlithVerify::folderDeeperThanPathMax()
 {
     QTemporaryDir deepDir;

@@ -5,8 +5,10 @@
 
 #include <QtTest>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <sys/resource.h>
 #include <utime.h>
 
@@ -21,6 +23,7 @@ private slots:
     void everyPageNumberedOfAll();
     void fileStateAtReportTime_data();
     void fileStateAtReportTime();
+    void failedWriteKeepsWhatWasThere_data();
     void failedWriteKeepsWhatWasThere();
 
 private:
@@ -38,7 +41,8 @@ ReportFacts Facts()
     facts.programVersion = "1.0.0";
     facts.computerName = "examiner-pc";
     facts.keyFingerprint = QString(64, QLatin1Char('a'));
-    facts.made = QDateTime::currentDateTime();
+    facts.verificationStarted = QDateTime::currentDateTime();
+    facts.verificationEnded = facts.verificationStarted;
     return facts;
 }
 
@@ -79,7 +83,7 @@ void TestPdfReportWriter::everyPageNumberedOfAll()
         writer.Add(Verified(copy));
     }
     QString error;
-    QVERIFY2(writer.Save(dir.filePath("pages.pdf"), &error), qPrintable(error));
+    QVERIFY2(writer.Save(QFile::encodeName(dir.filePath("pages.pdf")), &error), qPrintable(error));
 
     const QStringList pages = PageTexts(dir.filePath("pages.pdf"));
     QVERIFY(pages.size() > 3);
@@ -149,7 +153,7 @@ void TestPdfReportWriter::fileStateAtReportTime()
     QString error;
     const QString pdf = dir.filePath(QString("state-%1-%2.pdf").arg(change).arg(afterAdd));
     const QDateTime beforeSave = QDateTime::currentDateTime().addSecs(-1);
-    QVERIFY2(writer.Save(pdf, &error), qPrintable(error));
+    QVERIFY2(writer.Save(QFile::encodeName(pdf), &error), qPrintable(error));
     const QDateTime afterSave = QDateTime::currentDateTime().addSecs(1);
     const QString text = PageTexts(pdf).join(QString()).simplified();
     QVERIFY2(text.contains(expected), qPrintable(text));
@@ -163,10 +167,25 @@ void TestPdfReportWriter::fileStateAtReportTime()
     QVERIFY2(at >= beforeSave && at <= afterSave, qPrintable(checked.captured(1)));
 }
 
-// A file size limit plays the full disk: the write stops half-way, and the report that was there
-// before stays as it was, with nothing left beside it.
+void TestPdfReportWriter::failedWriteKeepsWhatWasThere_data()
+{
+    QTest::addColumn<int>("shortBy");
+    QTest::addColumn<int>("limit");
+    // The report's end waits in the buffer until the file is closed: a disk that fills only there
+    // must fail the save as surely as one that is full from the start.
+    QTest::newRow("4 KiB allowed") << 0 << 4096;
+    QTest::newRow("all but 20,000 bytes") << 20000 << 0;
+    QTest::newRow("all but 300 bytes") << 300 << 0;
+    // Not one byte: the time the report is written changes its compressed size by a few.
+    QTest::newRow("all but 100 bytes") << 100 << 0;
+}
+
+// A file size limit plays the full disk: the write stops half-way, the save fails with the system's
+// words, and the report that was there before stays as it was, with nothing left beside it.
 void TestPdfReportWriter::failedWriteKeepsWhatWasThere()
 {
+    QFETCH(int, shortBy);
+    QFETCH(int, limit);
     QTemporaryDir target;
     QVERIFY(target.isValid());
     const QString path = target.filePath("report.pdf");
@@ -174,20 +193,26 @@ void TestPdfReportWriter::failedWriteKeepsWhatWasThere()
     PdfReportWriter writer(Facts());
     for (int i = 0; i < 3; ++i)
         writer.Add(Verified(dir.filePath("photo.jpg")));
+    if (shortBy > 0) {
+        QString error;
+        QVERIFY2(writer.Save(QFile::encodeName(target.filePath("whole.pdf")), &error), qPrintable(error));
+        limit = static_cast<int>(QFileInfo(target.filePath("whole.pdf")).size()) - shortBy;
+        QVERIFY(QFile::remove(target.filePath("whole.pdf")));
+    }
 
     struct rlimit before;
     QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
     struct rlimit small = before;
-    small.rlim_cur = 4096;
+    small.rlim_cur = static_cast<rlim_t>(limit);
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
     QString error;
-    const bool saved = writer.Save(path, &error);
+    const bool saved = writer.Save(QFile::encodeName(path), &error);
     setrlimit(RLIMIT_FSIZE, &before);
     std::signal(SIGXFSZ, oldHandler);
 
     QVERIFY(!saved);
-    QVERIFY(!error.isEmpty());
+    QCOMPARE(error, QString::fromLocal8Bit(std::strerror(EFBIG)));
     QCOMPARE(Fixtures::ReadAll(path), QByteArray("the report of yesterday"));
     QCOMPARE(QDir(target.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{"report.pdf"});
