@@ -2,6 +2,8 @@
 #ifndef QUORLITH_CLI_COMMANDLINEOPTIONS_H
 #define QUORLITH_CLI_COMMANDLINEOPTIONS_H
 
+#include "report/CaseDetails.h"
+
 #include <string>
 #include <vector>
 
@@ -29,6 +31,8 @@ struct CommandLineOptions
     std::vector<std::string> paths;
     // Where --report writes its PDF; empty: no report.
     std::string reportPath;
+    // What --case, --exhibit, --examiner, --organisation and --note give the report.
+    CaseDetails caseDetails;
 };
 
 #endif

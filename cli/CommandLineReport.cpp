@@ -2,6 +2,7 @@
 #include "cli/CommandLineReport.h"
 
 #include "app/LanguageCode.h"
+#include "report/ReportSeal.h"
 
 #include <QGuiApplication>
 #include <QLocale>
@@ -21,7 +22,7 @@ void DropQtNotes(QtMsgType type, const QMessageLogContext&, const QString& messa
 
 } // namespace
 
-CommandLineReport::CommandLineReport(const char* version)
+CommandLineReport::CommandLineReport(const char* version, const CaseDetails& caseDetails)
 {
     qInstallMessageHandler(DropQtNotes);
     // Laying out text needs a platform; the offscreen one needs no display, and the tool must run
@@ -36,8 +37,9 @@ CommandLineReport::CommandLineReport(const char* version)
     if (translator.load(QStringLiteral(":/translations/") + GetLanguageCode(QLocale::system().name())))
         QCoreApplication::installTranslator(&translator);
 
-    writer = std::make_unique<PdfReportWriter>(
-        ReportFactsNow(QStringLiteral("quorlith-verify"), QString::fromLatin1(version)));
+    ReportFacts facts = ReportFactsNow(QStringLiteral("quorlith-verify"), QString::fromLatin1(version));
+    facts.caseDetails = caseDetails;
+    writer = std::make_unique<PdfReportWriter>(facts);
 }
 
 CommandLineReport::~CommandLineReport()
@@ -61,6 +63,15 @@ bool CommandLineReport::Save(const std::string& path, std::string* error,
 {
     QString reason;
     if (writer->Save(QByteArray(path.data(), static_cast<int>(path.size())), &reason, keepGoing))
+        return true;
+    *error = reason.toLocal8Bit().toStdString();
+    return false;
+}
+
+bool CommandLineReport::Seal(const std::string& path, std::string* hexDigest, std::string* error)
+{
+    QString reason;
+    if (SealReport(QByteArray(path.data(), static_cast<int>(path.size())), hexDigest, &reason))
         return true;
     *error = reason.toLocal8Bit().toStdString();
     return false;

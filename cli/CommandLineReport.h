@@ -18,7 +18,7 @@ class CommandLineReport
 {
 public:
     // Makes the Qt application the report needs.
-    explicit CommandLineReport(const char* version);
+    CommandLineReport(const char* version, const CaseDetails& caseDetails);
     ~CommandLineReport();
 
     void Add(const VerificationResult& result);
@@ -27,6 +27,9 @@ public:
     // false with the reason in error; nothing is then left under path. keepGoing, asked once the report
     // is laid out, can still drop it: false then with error empty.
     bool Save(const std::string& path, std::string* error, const std::function<bool()>& keepGoing = {}) const;
+    // Reads the saved report back and writes its SHA-256 beside it (path + ".sha256", in sha256sum's
+    // format); false with the reason in error.
+    static bool Seal(const std::string& path, std::string* hexDigest, std::string* error);
 
 private:
     // Qt sees the program's name alone: the paths to verify are not Qt's options, even when one

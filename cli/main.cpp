@@ -53,8 +53,9 @@ int main(int argc, char** argv)
     if (!options.reportPath.empty()) {
         // Found now, not after hours of verification: the report's folder must take a new file.
         QString reason;
-        if (!CanCreateBeside(QByteArray(options.reportPath.data(), static_cast<int>(options.reportPath.size())),
-                             &reason)) {
+        if (!CanCreateBeside(
+                QByteArray(options.reportPath.data(), static_cast<int>(options.reportPath.size())),
+                &reason)) {
             std::fprintf(stderr,
                          "quorlith-verify: the PDF report '%s' cannot be created in its folder: %s\n"
                          "Try 'quorlith-verify --help' for more information.\n",
@@ -64,7 +65,7 @@ int main(int argc, char** argv)
     }
     std::unique_ptr<CommandLineReport> report;
     if (!options.reportPath.empty())
-        report = std::make_unique<CommandLineReport>(QUORLITH_VERSION);
+        report = std::make_unique<CommandLineReport>(QUORLITH_VERSION, options.caseDetails);
     VerificationCommand::AlsoReport alsoReport;
     if (report)
         alsoReport = [&report](const VerificationResult& result) { report->Add(result); };
@@ -82,6 +83,19 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "quorlith-verify: the PDF report '%s' could not be written: %s\n",
                          options.reportPath.c_str(), reason.c_str());
             status = kIncomplete;
+        }
+        std::string digest;
+        if (reportSaved && !CommandLineReport::Seal(options.reportPath, &digest, &reason)) {
+            std::fprintf(
+                stderr,
+                "quorlith-verify: the SHA-256 of the PDF report '%s' could not be written beside it: %s\n",
+                options.reportPath.c_str(), reason.c_str());
+            status = kIncomplete;
+        } else if (reportSaved) {
+            // The examiner notes this digest in the case file: it proves the report unchanged later.
+            std::fprintf(stderr,
+                         "quorlith-verify: PDF report '%s' written, SHA-256 %s (also in '%s.sha256')\n",
+                         options.reportPath.c_str(), digest.c_str(), options.reportPath.c_str());
         }
     } else if (report) {
         // A report on part of the files would count them as if they were all.

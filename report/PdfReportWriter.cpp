@@ -4,6 +4,7 @@
 #include "report/DescriptorDevice.h"
 #include "report/ReportRenderer.h"
 #include "report/WholeFileSave.h"
+#include "verdict/VerdictText.h"
 
 #include <QDateTime>
 #include <QFileDevice>
@@ -16,9 +17,15 @@ namespace {
 
 constexpr int kResolution = 300;
 
-void SetUpPages(QPdfWriter* writer, const QString& title)
+void SetUpPages(QPdfWriter* writer, const CaseDetails& details)
 {
+    QString title = PdfReportWriter::tr("Verification report");
+    if (!details.caseNumber.empty())
+        title += QStringLiteral(", ") + QCoreApplication::translate("ReportCase", "Case %1")
+                                            .arg(VerdictText::Display(details.caseNumber));
     writer->setResolution(kResolution);
+    // PDF/A-1b: every font embedded, colours in a declared space, so that archives take the report.
+    writer->setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
     writer->setTitle(title);
     writer->setCreator(QCoreApplication::translate("QObject", "Trevalon Quorlith"));
     const bool usLetter = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
@@ -57,7 +64,7 @@ bool PdfReportWriter::Write(QIODevice* device) const
         entry.stateChecked = QDateTime::currentDateTime();
     }
     QPdfWriter writer(device);
-    SetUpPages(&writer, tr("Verification report"));
+    SetUpPages(&writer, facts.caseDetails);
     ReportFacts stamped = facts;
     stamped.written = QDateTime::currentDateTime();
     const ReportRenderer renderer(stamped, checked, summary);
@@ -70,7 +77,8 @@ bool PdfReportWriter::Write(QIODevice* device) const
     return painter.end();
 }
 
-bool PdfReportWriter::Save(const QByteArray& path, QString* error, const std::function<bool()>& keepGoing) const
+bool PdfReportWriter::Save(const QByteArray& path, QString* error,
+                           const std::function<bool()>& keepGoing) const
 {
     const auto write = [this](DescriptorDevice* device, QString* writeError) {
         if (Write(device) && device->ErrorNumber() == 0)

@@ -4,6 +4,7 @@
 #include "engine/KeyFingerprint.h"
 
 #include <QSysInfo>
+#include <QUuid>
 
 ReportFacts ReportFactsNow(const QString& programName, const QString& programVersion)
 {
@@ -12,6 +13,7 @@ ReportFacts ReportFactsNow(const QString& programName, const QString& programVer
     facts.programVersion = programVersion;
     facts.computerName = QSysInfo::machineHostName();
     facts.keyFingerprint = QString::fromStdString(RecorderKeyFingerprint());
+    facts.reportId = QUuid::createUuid().toString(QUuid::WithoutBraces);
     facts.verificationStarted = QDateTime::currentDateTime();
     return facts;
 }

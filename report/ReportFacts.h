@@ -2,6 +2,8 @@
 #ifndef QUORLITH_REPORT_REPORTFACTS_H
 #define QUORLITH_REPORT_REPORTFACTS_H
 
+#include "report/CaseDetails.h"
+
 #include <QDateTime>
 #include <QString>
 
@@ -12,6 +14,9 @@ struct ReportFacts
     QString programVersion;
     QString computerName;
     QString keyFingerprint; // lower-case hex
+    // A random UUID that names this report on every one of its pages.
+    QString reportId;
+    CaseDetails caseDetails;
     // Local times: when the verification of the report's files began and ended, and when the report
     // was written (set by the writer as it writes).
     QDateTime verificationStarted;

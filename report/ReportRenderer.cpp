@@ -76,8 +76,10 @@ FlowCell ReportRenderer::Cell(const QString& text, const QFont& font, double x, 
 int ReportRenderer::Render(QPagedPaintDevice* device, QPainter* painter, int pageCount) const
 {
     const QRectF page = device->pageLayout().paintRectPixels(device->logicalDpiX());
-    const double footerHeight = device->logicalDpiY() * 0.45;
-    const QRectF body(0, 0, page.width(), page.height() - footerHeight);
+    // Two footer lines: when the report was written; its identifier beside the page number.
+    const double footerHeight = device->logicalDpiY() * 0.65;
+    const double headerHeight = HasHeader() ? device->logicalDpiY() * 0.3 : 0;
+    const QRectF body(0, headerHeight, page.width(), page.height() - footerHeight - headerHeight);
     PageFlow flow(device, painter, body,
                   [&](int pageNumber) { Footer(device, painter, pageNumber, pageCount); });
     Opening(flow);
@@ -89,6 +91,7 @@ int ReportRenderer::Render(QPagedPaintDevice* device, QPainter* painter, int pag
     int number = 0;
     for (const ReportEntry& entry : entries)
         FileBlock(flow, ++number, entry);
+    Signatures(flow);
     return flow.PageNumber();
 }
 
@@ -99,15 +102,34 @@ void ReportRenderer::Footer(QPagedPaintDevice* device, QPainter* painter, int pa
     const QRectF page = device->pageLayout().paintRectPixels(device->logicalDpiX());
     const double lineHeight = device->logicalDpiY() * 0.2;
     const QRectF line(0, page.height() - lineHeight, page.width(), lineHeight);
+    const QRectF upperLine = line.translated(0, -lineHeight);
     painter->setPen(QPen(Qt::darkGray, 0));
-    painter->drawLine(line.topLeft() - QPointF(0, lineHeight * 0.3),
-                      line.topRight() - QPointF(0, lineHeight * 0.3));
+    painter->drawLine(upperLine.topLeft() - QPointF(0, lineHeight * 0.3),
+                      upperLine.topRight() - QPointF(0, lineHeight * 0.3));
     painter->setFont(smallFont);
     painter->setPen(Qt::black);
-    painter->drawText(line, Qt::AlignLeft | Qt::AlignBottom,
-                      QCoreApplication::translate("ReportLayout", "Verification report written %1").arg(MadeText(facts.written)));
+    if (HasHeader()) {
+        const QRectF header(0, 0, page.width(), lineHeight);
+        const CaseDetails& details = facts.caseDetails;
+        if (!details.caseNumber.empty())
+            painter->drawText(header, Qt::AlignLeft | Qt::AlignTop,
+                              QCoreApplication::translate("ReportCase", "Case %1")
+                                  .arg(VerdictText::Display(details.caseNumber)));
+        if (!details.examiner.empty())
+            painter->drawText(header, Qt::AlignRight | Qt::AlignTop,
+                              QCoreApplication::translate("ReportCase", "Examiner %1")
+                                  .arg(VerdictText::Display(details.examiner)));
+        painter->setPen(QPen(Qt::darkGray, 0));
+        painter->drawLine(QPointF(0, lineHeight * 1.2), QPointF(page.width(), lineHeight * 1.2));
+        painter->setPen(Qt::black);
+    }
+    painter->drawText(upperLine, Qt::AlignLeft | Qt::AlignBottom,
+                      QCoreApplication::translate("ReportLayout", "Verification report written %1")
+                          .arg(MadeText(facts.written)));
     painter->drawText(line, Qt::AlignRight | Qt::AlignBottom,
-                      tr("Page %1 of %2").arg(QString::number(pageNumber), QString::number(pageCount)));
+                      QCoreApplication::translate("ReportIdentity", "Report %1").arg(facts.reportId) +
+                          QStringLiteral("    ") +
+                          tr("Page %1 of %2").arg(QString::number(pageNumber), QString::number(pageCount)));
 }
 
 void ReportRenderer::Heading(PageFlow& flow, const QString& text) const
@@ -133,13 +155,18 @@ void ReportRenderer::Opening(PageFlow& flow) const
                             facts.programVersion + QStringLiteral(" (") + facts.programName +
                             QLatin1Char(')');
     const std::pair<QString, QString> lines[] = {
-        {QCoreApplication::translate("ReportLayout", "Verification started"), MadeText(facts.verificationStarted)},
-        {QCoreApplication::translate("ReportLayout", "Verification ended"), MadeText(facts.verificationEnded)},
+        {QCoreApplication::translate("ReportLayout", "Verification started"),
+         MadeText(facts.verificationStarted)},
+        {QCoreApplication::translate("ReportLayout", "Verification ended"),
+         MadeText(facts.verificationEnded)},
         {QCoreApplication::translate("ReportLayout", "Report written"), MadeText(facts.written)},
         {tr("Program"), program},
         {tr("Computer"), facts.computerName},
     };
     for (const auto& line : lines)
+        flow.Row({Cell(line.first, boldFont, 0, labelWidth),
+                  Cell(line.second, bodyFont, labelWidth, width - labelWidth)});
+    for (const auto& line : CaseLines())
         flow.Row({Cell(line.first, boldFont, 0, labelWidth),
                   Cell(line.second, bodyFont, labelWidth, width - labelWidth)});
     flow.Row({Cell(tr("Recorder key fingerprint (SHA-256 of its modulus)"), boldFont, 0, labelWidth),
@@ -331,4 +358,60 @@ void ReportRenderer::FileBlock(PageFlow& flow, int number, const ReportEntry& en
     for (size_t i = 0; i < rows.size(); ++i)
         flow.Place(rows[i], heights[i], gap);
     flow.Rule(heights.front() * 0.8);
+}
+
+bool ReportRenderer::HasHeader() const
+{
+    return !facts.caseDetails.caseNumber.empty() || !facts.caseDetails.examiner.empty();
+}
+
+std::vector<std::pair<QString, QString>> ReportRenderer::CaseLines() const
+{
+    const CaseDetails& details = facts.caseDetails;
+    std::vector<std::pair<QString, QString>> lines;
+    const auto add = [&lines](const char* label, const std::string& value) {
+        if (!value.empty())
+            lines.emplace_back(QCoreApplication::translate("ReportCase", label), VerdictText::Display(value));
+    };
+    add("Case", details.caseNumber);
+    for (const std::string& exhibit : details.exhibits)
+        add("Exhibit", exhibit);
+    add("Examiner", details.examiner);
+    add("Organisation", details.organisation);
+    add("Note", details.note);
+    return lines;
+}
+
+void ReportRenderer::Signatures(PageFlow& flow) const
+{
+    const double width = flow.Body().width();
+    const double lineHeight = flow.Height({Cell(QStringLiteral("X"), bodyFont, 0, width)});
+    const QString blank = QStringLiteral("_").repeated(34);
+    const QString examiner =
+        facts.caseDetails.examiner.empty() ? blank : VerdictText::Display(facts.caseDetails.examiner);
+    const std::pair<QString, QString> people[] = {
+        {QCoreApplication::translate("ReportCase", "Examiner"), examiner},
+        {QCoreApplication::translate("ReportCase", "Reviewer or witness"), blank},
+    };
+    // The block is kept whole on one page: a signature must stand beside what it signs off.
+    flow.KeepTogether(lineHeight * 16);
+    Heading(flow, QCoreApplication::translate("ReportCase", "Signatures"));
+    flow.Row({Cell(QCoreApplication::translate("ReportCase",
+                                               "The signatures below refer to the whole of report %1.")
+                       .arg(facts.reportId),
+                   bodyFont, 0, width)},
+             lineHeight);
+    const double labelWidth = width * 0.3;
+    for (const auto& person : people) {
+        const std::pair<QString, QString> rows[] = {
+            {person.first, person.second},
+            {QCoreApplication::translate("ReportCase", "Date"), blank},
+            {QCoreApplication::translate("ReportCase", "Signature"), blank},
+        };
+        for (const auto& row : rows)
+            flow.Row({Cell(row.first, boldFont, 0, labelWidth),
+                      Cell(row.second, bodyFont, labelWidth, width - labelWidth)},
+                     lineHeight * 0.8);
+        flow.Skip(lineHeight);
+    }
 }

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QFont>
 
+#include <utility>
 #include <vector>
 
 class QPagedPaintDevice;
@@ -39,6 +40,12 @@ private:
     void EscapesLegend(PageFlow& flow) const;
     void SummaryTable(PageFlow& flow) const;
     void FileBlock(PageFlow& flow, int number, const ReportEntry& entry) const;
+    // Whether the pages carry the case number or the examiner at their head.
+    bool HasHeader() const;
+    // The case details given, one label and text per line, in the report's escaping.
+    std::vector<std::pair<QString, QString>> CaseLines() const;
+    // Lines for the examiner's and a reviewer's or witness's name, date and signature.
+    void Signatures(PageFlow& flow) const;
 
     FlowCell Cell(const QString& text, const QFont& font, double x, double width) const;
     void Heading(PageFlow& flow, const QString& text) const;

@@ -54,6 +54,10 @@ private slots:
     void pdfReportThatCannotBeWritten();
     void reportChecksTheStateWhenWritten();
     void pdfReportNameThatIsNotUtf8();
+    void pdfReportProvesItself();
+    void caseDetailsOnEveryPage();
+    void caseDetailsNeedAReport_data();
+    void caseDetailsNeedAReport();
     void pdfReportTimesWithTheirOffset_data();
     void pdfReportTimesWithTheirOffset();
     void pdfReportOnAFullDisk_data();
@@ -92,6 +96,25 @@ struct Run
     QByteArray out;
     QByteArray err;
 };
+
+// What the tool says on standard error once a report is written: its SHA-256, read here from the disk.
+QByteArray ReportWrittenNote(const QByteArray& path, const QByteArray& asGiven = QByteArray())
+{
+    // The name's bytes as they are, also where they are not UTF-8.
+    const int fd = open(path.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return "cannot read " + path;
+    QFile file;
+    QByteArray content;
+    if (file.open(fd, QIODevice::ReadOnly))
+        content = file.readAll();
+    file.close();
+    close(fd);
+    const QByteArray name = asGiven.isEmpty() ? path : asGiven;
+    return "quorlith-verify: PDF report '" + name + "' written, SHA-256 " +
+           QCryptographicHash::hash(content, QCryptographicHash::Sha256).toHex() + " (also in '" + name +
+           ".sha256')\n";
+}
 
 // Root reads everything, so as root the program runs as the unprivileged user "nobody".
 void StartUnprivileged(QProcess* process, const QStringList& arguments)
@@ -1018,7 +1041,7 @@ void TestQuorlithVerify::pdfReport()
     QVERIFY2(plain.out.contains("symbolic links"), plain.out.constData());
     QCOMPARE(reported.exitCode, plain.exitCode);
     QCOMPARE(reported.out, plain.out);
-    QCOMPARE(reported.err, QByteArray());
+    QCOMPARE(reported.err, ReportWrittenNote(QFile::encodeName(work.filePath("report.pdf"))));
 
     QProcess text;
     text.start("pdftotext", {"-enc", "UTF-8", work.filePath("report.pdf"), "-"});
@@ -1101,9 +1124,9 @@ void TestQuorlithVerify::pdfReportNameThatIsNotUtf8()
     process.start("sh", {"-c", "exec \"$0\" --report \"$(printf 'r\\351sum\\351.pdf')\" \"$1\"",
                          QStringLiteral(QUORLITH_BIN_DIR "/quorlith-verify"), Evidence("photo.jpg")});
     QVERIFY(process.waitForFinished(60000));
-    QCOMPARE(process.readAllStandardError(), QByteArray());
-    QCOMPARE(process.exitCode(), 0);
     const QByteArray name = QFile::encodeName(work.path()) + "/r\xe9sum\xe9.pdf";
+    QCOMPARE(process.readAllStandardError(), ReportWrittenNote(name, "r\xe9sum\xe9.pdf"));
+    QCOMPARE(process.exitCode(), 0);
     struct stat status;
     QCOMPARE(stat(name.constData(), &status), 0);
     QVERIFY(S_ISREG(status.st_mode) && status.st_size > 1000);
@@ -1116,7 +1139,150 @@ void TestQuorlithVerify::pdfReportNameThatIsNotUtf8()
             names << entry->d_name;
     }
     closedir(folder);
-    QCOMPARE(names, QList<QByteArray>{"r\xe9sum\xe9.pdf"});
+    std::sort(names.begin(), names.end());
+    QCOMPARE(names, (QList<QByteArray>{"r\xe9sum\xe9.pdf", "r\xe9sum\xe9.pdf.sha256"}));
+}
+
+namespace {
+
+QString RunTool(const QString& program, const QStringList& arguments, int* exitCode = nullptr,
+                const QString& workingDirectory = QString())
+{
+    QProcess process;
+    process.setWorkingDirectory(workingDirectory);
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000))
+        return QString();
+    if (exitCode)
+        *exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Each page's text, as pdftotext reads it.
+QStringList PdfPages(const QString& pdf)
+{
+    QStringList pages;
+    const QRegularExpression count("Pages: +(\\d+)");
+    const int pageCount = count.match(RunTool("pdfinfo", {pdf})).captured(1).toInt();
+    for (int page = 1; page <= pageCount; ++page)
+        pages << RunTool("pdftotext", {"-layout", "-enc", "UTF-8", "-f", QString::number(page), "-l",
+                                       QString::number(page), pdf, "-"});
+    return pages;
+}
+
+} // namespace
+
+// The report carries its own digest beside it in sha256sum's format: the check passes on the report as
+// written and fails once one byte of it changes. The report is PDF/A-1b.
+void TestQuorlithVerify::pdfReportProvesItself()
+{
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const QString pdf = work.filePath("case report.pdf");
+    const Run run = Verify({"--report", pdf, "--case", "2026/114", Evidence("photo.jpg")});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.err, ReportWrittenNote(QFile::encodeName(pdf)));
+
+    QFile seal(pdf + ".sha256");
+    QVERIFY(seal.open(QIODevice::ReadOnly));
+    QVERIFY2(QRegularExpression("^[0-9a-f]{64}  case report\\.pdf\n$")
+                 .match(QString::fromUtf8(seal.readAll()))
+                 .hasMatch(),
+             "not sha256sum's format");
+    int status = -1;
+    RunTool("sha256sum", {"-c", "case report.pdf.sha256"}, &status, work.path());
+    QCOMPARE(status, 0);
+
+    // One byte in the middle of the report, changed by one bit.
+    QFile report(pdf);
+    QVERIFY(report.open(QIODevice::ReadWrite));
+    const qint64 middle = report.size() / 2;
+    QVERIFY(report.seek(middle));
+    char byte = 0;
+    QVERIFY(report.getChar(&byte));
+    QVERIFY(report.seek(middle));
+    QVERIFY(report.putChar(static_cast<char>(byte ^ 1)));
+    report.close();
+    RunTool("sha256sum", {"--quiet", "-c", "case report.pdf.sha256"}, &status, work.path());
+    QCOMPARE(status, 1);
+
+    const QString info = RunTool("pdfinfo", {pdf}) + RunTool("pdfinfo", {"-meta", pdf});
+    QVERIFY2(info.contains(QRegularExpression("PDF version: +1\\.4")), qPrintable(info));
+    QVERIFY2(info.contains(QRegularExpression("pdfaid:part[^0-9]{1,3}1")), qPrintable(info));
+    QVERIFY2(info.contains(QRegularExpression("pdfaid:conformance[^A-Z]{1,3}B")), qPrintable(info));
+    QVERIFY2(info.contains(QRegularExpression("Title: +Verification report, Case 2026/114")),
+             qPrintable(info));
+}
+
+// The case number and the examiner head every page, the identifier stands in every footer, the same on
+// all; the facts list every field given, each through the reversible escaping, and the last page carries
+// the signature block.
+void TestQuorlithVerify::caseDetailsOnEveryPage()
+{
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const QString pdf = work.filePath("report.pdf");
+    const QStringList files{Evidence("photo.jpg"), Evidence("sub/clip.AVI"), Evidence("sub/tampered.mxg")};
+    const Run run =
+        Verify(QStringList{"--report", pdf, "--case", "2026/114", "--exhibit", "EX-1 USB stick",
+                           "--exhibit=EX-2 DVD", "--examiner", QString::fromUtf8("A. N\u202Eelson"),
+                           "--organisation", "Forensic Unit 3", "--note", "second look"} +
+               files);
+    QCOMPARE(run.exitCode, 1);
+    const QStringList pages = PdfPages(pdf);
+    QVERIFY2(pages.size() >= 3, qPrintable(QString::number(pages.size())));
+    const QRegularExpression identifier(
+        "Report ([0-9a-f]{8}-[0-9a-f]{4}-4[0-9a-f]{3}-[89ab][0-9a-f]{3}-[0-9a-f]{12})");
+    QSet<QString> identifiers;
+    for (int page = 0; page < pages.size(); ++page) {
+        const QString text = pages[page].simplified();
+        QVERIFY2(text.contains("Case 2026/114"), qPrintable(QString("page %1: %2").arg(page + 1).arg(text)));
+        QVERIFY2(text.contains("Examiner A. N\\u{202E}elson"),
+                 qPrintable(QString("page %1: %2").arg(page + 1).arg(text)));
+        QVERIFY2(!text.contains(QChar(0x202E)), qPrintable(QString("page %1").arg(page + 1)));
+        QVERIFY2(text.contains(QString("Page %1 of %2").arg(page + 1).arg(pages.size())), qPrintable(text));
+        const QRegularExpressionMatch match = identifier.match(text);
+        QVERIFY2(match.hasMatch(), qPrintable(QString("page %1: %2").arg(page + 1).arg(text)));
+        identifiers << match.captured(1);
+    }
+    QCOMPARE(identifiers.size(), 1);
+    const QString first = pages.first().simplified();
+    for (const QString field :
+         {"Exhibit EX-1 USB stick", "Exhibit EX-2 DVD", "Organisation Forensic Unit 3", "Note second look"})
+        QVERIFY2(first.contains(field), qPrintable(field + "\n" + first));
+    const QString last = pages.last().simplified();
+    for (const QString field : {"Signatures", "Reviewer or witness", "Signature", "Date"})
+        QVERIFY2(last.contains(field), qPrintable(field + "\n" + last));
+
+    // A second report of the same files gets an identifier of its own.
+    const QString second = work.filePath("again.pdf");
+    QCOMPARE(Verify(QStringList{"--report", second} + files).exitCode, 1);
+    const QRegularExpressionMatch again = identifier.match(PdfPages(second).first());
+    QVERIFY(again.hasMatch());
+    QVERIFY(!identifiers.contains(again.captured(1)));
+}
+
+void TestQuorlithVerify::caseDetailsNeedAReport_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("--case without --report") << QStringList{"--case", "1"};
+    QTest::newRow("--exhibit= without --report") << QStringList{"--exhibit=EX-1"};
+    QTest::newRow("--examiner without --report") << QStringList{"--examiner", "A. Nelson"};
+    QTest::newRow("--organisation without --report") << QStringList{"--organisation", "Unit"};
+    QTest::newRow("--note without --report") << QStringList{"--note", "n"};
+    QTest::newRow("--note with no text") << QStringList{"--report", "r.pdf", "--note"};
+}
+
+// Case details describe a report: without one, or without their text, the command line is wrong.
+void TestQuorlithVerify::caseDetailsNeedAReport()
+{
+    QFETCH(QStringList, arguments);
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const Run run = Verify(QStringList{Evidence("photo.jpg")} + arguments, work.path());
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.out.isEmpty(), run.out.constData());
+    QVERIFY(QDir(work.path()).isEmpty());
 }
 
 void TestQuorlithVerify::pdfReportTimesWithTheirOffset_data()
@@ -1160,14 +1326,17 @@ void TestQuorlithVerify::pdfReportTimesWithTheirOffset()
     QDateTime previous = before;
     for (const QString label : {"Verification started", "Verification ended", "Report written"}) {
         const QRegularExpressionMatch match =
-            QRegularExpression(label + " +(\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d) UTC([+-]\\d\\d:\\d\\d)\n")
+            QRegularExpression(label +
+                               " +(\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d) UTC([+-]\\d\\d:\\d\\d)\n")
                 .match(report);
         QVERIFY2(match.hasMatch(), qPrintable(label + "\n" + report));
         QCOMPARE(match.captured(2), offset);
-        const QDateTime moment = QDateTime::fromString(match.captured(1) + match.captured(2), "yyyy-MM-dd HH:mm:sst");
+        const QDateTime moment =
+            QDateTime::fromString(match.captured(1) + match.captured(2), "yyyy-MM-dd HH:mm:sst");
         QVERIFY2(moment.isValid(), qPrintable(match.captured(0)));
         const QDateTime utc = moment.toUTC();
-        QVERIFY2(utc >= previous.addMSecs(-1000) && utc <= after, qPrintable(label + ": " + utc.toString(Qt::ISODate)));
+        QVERIFY2(utc >= previous.addMSecs(-1000) && utc <= after,
+                 qPrintable(label + ": " + utc.toString(Qt::ISODate)));
         previous = utc;
     }
     QVERIFY2(report.contains("Verification report written "), qPrintable(report));
@@ -1202,7 +1371,7 @@ void TestQuorlithVerify::pdfReportOnAFullDisk()
     const qint64 room = (wholeSize - shortBy) / page * page;
     const QByteArray options = "size=" + QByteArray::number(room + 2 * page) + ",mode=0755";
     const bool mounted = onTmpfs && mount("tmpfs", QFile::encodeName(target.path()).constData(), "tmpfs", 0,
-                               options.constData()) == 0;
+                                          options.constData()) == 0;
     QStringList left;
     if (mounted) {
         QVERIFY(Fixtures::WriteAll(target.filePath("filler"), QByteArray(2 * page, 'f')));
@@ -1222,8 +1391,9 @@ void TestQuorlithVerify::pdfReportOnAFullDisk()
 
     QCOMPARE(process.exitCode(), 3);
     QCOMPARE(process.readAllStandardOutput(), whole.out);
-    const QByteArray expected = "quorlith-verify: the PDF report '" + QFile::encodeName(target.filePath("report.pdf")) +
-                                "' could not be written: " + QByteArray(std::strerror(mounted ? ENOSPC : EFBIG)) + "\n";
+    const QByteArray expected =
+        "quorlith-verify: the PDF report '" + QFile::encodeName(target.filePath("report.pdf")) +
+        "' could not be written: " + QByteArray(std::strerror(mounted ? ENOSPC : EFBIG)) + "\n";
     QCOMPARE(process.readAllStandardError(), expected);
     QCOMPARE(found, left);
 }
