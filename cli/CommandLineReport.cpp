@@ -21,7 +21,8 @@ void DropQtNotes(QtMsgType type, const QMessageLogContext&, const QString& messa
 
 } // namespace
 
-CommandLineReport::CommandLineReport(const char* version)
+CommandLineReport::CommandLineReport(const char* version, int argc, const char* const* argv,
+                                     const std::vector<std::string>& givenPaths)
 {
     qInstallMessageHandler(DropQtNotes);
     // Laying out text needs a platform; the offscreen one needs no display, and the tool must run
@@ -36,8 +37,10 @@ CommandLineReport::CommandLineReport(const char* version)
     if (translator.load(QStringLiteral(":/translations/") + GetLanguageCode(QLocale::system().name())))
         QCoreApplication::installTranslator(&translator);
 
-    writer = std::make_unique<PdfReportWriter>(
-        ReportFactsNow(QStringLiteral("quorlith-verify"), QString::fromLatin1(version)));
+    ReportFacts facts = ReportFactsNow(QStringLiteral("quorlith-verify"), QString::fromLatin1(version));
+    facts.commandLine = QuotedCommandLine(argc, argv);
+    facts.givenPaths = givenPaths;
+    writer = std::make_unique<PdfReportWriter>(facts);
 }
 
 CommandLineReport::~CommandLineReport()
@@ -54,6 +57,11 @@ void CommandLineReport::Add(const VerificationResult& result)
 void CommandLineReport::VerificationEnded()
 {
     writer->VerificationEnded();
+}
+
+std::string CommandLineReport::MissingCharacters() const
+{
+    return writer->MissingCharacters().toStdString();
 }
 
 bool CommandLineReport::Save(const std::string& path, std::string* error,

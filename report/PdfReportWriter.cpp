@@ -2,6 +2,7 @@
 #include "report/PdfReportWriter.h"
 
 #include "report/DescriptorDevice.h"
+#include "report/ReportFonts.h"
 #include "report/ReportRenderer.h"
 #include "report/WholeFileSave.h"
 
@@ -45,7 +46,8 @@ bool PdfReportWriter::Write(QIODevice* device) const
     SetUpPages(&writer, tr("Verification report"));
     ReportFacts stamped = facts;
     stamped.written = QDateTime::currentDateTime();
-    const ReportRenderer renderer(stamped, entries, summary);
+    glyphs = std::make_unique<GlyphCheck>(AllReportFamilies());
+    const ReportRenderer renderer(stamped, entries, summary, *glyphs);
     // Measured first without painting, so that each page knows how many there are.
     const int pageCount = renderer.Render(&writer, nullptr, 0);
     QPainter painter;
@@ -53,6 +55,11 @@ bool PdfReportWriter::Write(QIODevice* device) const
         return false;
     renderer.Render(&writer, &painter, pageCount);
     return painter.end();
+}
+
+QString PdfReportWriter::MissingCharacters() const
+{
+    return glyphs ? glyphs->MissingText() : QString();
 }
 
 bool PdfReportWriter::Save(const QByteArray& path, QString* error, const std::function<bool()>& keepGoing) const

@@ -2,6 +2,7 @@
 #ifndef QUORLITH_REPORT_REPORTRENDERER_H
 #define QUORLITH_REPORT_REPORTRENDERER_H
 
+#include "report/GlyphCheck.h"
 #include "report/PageFlow.h"
 #include "report/ReportEntry.h"
 #include "report/ReportFacts.h"
@@ -22,8 +23,9 @@ class ReportRenderer
     Q_DECLARE_TR_FUNCTIONS(PdfReport)
 
 public:
-    ReportRenderer(const ReportFacts& facts, const std::vector<ReportEntry>& entries,
-                   const RunSummary& summary);
+    // Every text goes through glyphs on its way to the page.
+    ReportRenderer(const ReportFacts& facts, const std::vector<ReportEntry>& entries, const RunSummary& summary,
+                   const GlyphCheck& glyphs);
 
     // Without a painter only measures. Answers the number of pages used.
     int Render(QPagedPaintDevice* device, QPainter* painter, int pageCount) const;
@@ -36,14 +38,18 @@ private:
     void Opening(PageFlow& flow) const;
     void Statement(PageFlow& flow) const;
     void SummaryTable(PageFlow& flow) const;
+    // The summary's verdict: with the coverage of a success that protects only part of the file.
+    static QString SummaryVerdict(const VerificationResult& result);
     void FileBlock(PageFlow& flow, int number, const ReportEntry& entry) const;
 
     FlowCell Cell(const QString& text, const QFont& font, double x, double width) const;
-    void Heading(PageFlow& flow, const QString& text) const;
+    // following: the height of what must stand below the heading on the same page; by default a few lines.
+    void Heading(PageFlow& flow, const QString& text, double following = -1) const;
 
     const ReportFacts& facts;
     const std::vector<ReportEntry>& entries;
     const RunSummary& summary;
+    const GlyphCheck& glyphs;
     QFont titleFont;
     QFont headingFont;
     QFont bodyFont;

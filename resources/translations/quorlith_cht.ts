@@ -403,6 +403,10 @@
         <source>Writing %1...</source>
         <translation>正在寫入 %1...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>報告已寫入 %1。其中任何字型都無法顯示的字元以跳脫形式顯示：%2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -436,6 +440,42 @@
     <message>
         <source>Report written</source>
         <translation>報告寫入時間</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>工作資料夾</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>命令列</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>無證據檔案的資料夾</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>不存在的路徑</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1，%3 位元組中僅 %2 位元組受保護</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>無：這是資料夾，不是檔案</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>無：此路徑下不存在任何內容</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>不適用：這是一個被指定搜尋的資料夾，其中未找到副檔名為 .jpg、.avi、.mp4 或 .mxg 的檔案。</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>不適用：驗證時此路徑下不存在任何內容。</translation>
     </message>
 </context>
 </TS>

@@ -403,6 +403,10 @@
         <source>Writing %1...</source>
         <translation>Zapisuje se %1...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>Protokol byl zapsán do %1. Znaky, které žádné z jeho písem neumí vykreslit, uvádí v escapované podobě: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -436,6 +440,42 @@
     <message>
         <source>Report written</source>
         <translation>Protokol zapsán</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>Pracovní složka</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>Příkazový řádek</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>Složky bez důkazů</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>Neexistující cesty</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1, chráněno %2 z %3 bajtů</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>žádný: jde o složku, ne o soubor</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>žádný: pod touto cestou nic neexistuje</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>Nelze použít: složka zadaná k prohledání, ve které nebyl nalezen žádný soubor s příponou .jpg, .avi, .mp4 nebo .mxg.</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>Nelze použít: v době ověření pod touto cestou nic neexistovalo.</translation>
     </message>
 </context>
 </TS>

@@ -403,6 +403,10 @@
         <source>Writing %1...</source>
         <translation>Writing %1...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -436,6 +440,42 @@
     <message>
         <source>Report written</source>
         <translation>Report written</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>Working folder</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>Command line</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>Folders without evidence</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>Paths that do not exist</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1, %2 of %3 bytes protected</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>none: this is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>none: nothing exists under this path</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>Not applicable: nothing existed under this path when it was verified.</translation>
     </message>
 </context>
 </TS>

@@ -403,6 +403,10 @@
         <source>Writing %1...</source>
         <translation>%1 wird geschrieben...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>Der Bericht wurde nach %1 geschrieben. Zeichen, die keine seiner Schriften darstellen kann, stehen darin in maskierter Form: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -436,6 +440,42 @@
     <message>
         <source>Report written</source>
         <translation>Bericht geschrieben</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>Arbeitsordner</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>Befehlszeile</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>Ordner ohne Beweisdateien</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>Nicht vorhandene Pfade</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1, %2 von %3 Bytes geschützt</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>keine: dies ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>keine: unter diesem Pfad existiert nichts</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>Entfällt: ein zu durchsuchender Ordner, in dem keine Datei mit der Endung .jpg, .avi, .mp4 oder .mxg gefunden wurde.</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>Entfällt: Unter diesem Pfad existierte bei der Prüfung nichts.</translation>
     </message>
 </context>
 </TS>

@@ -403,6 +403,10 @@
         <source>Writing %1...</source>
         <translation>%1 írása...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>A jelentés ide került: %1. Azokat a karaktereket, amelyeket egyik betűkészlete sem tud megjeleníteni, escape-elt alakban tartalmazza: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -436,6 +440,42 @@
     <message>
         <source>Report written</source>
         <translation>A jelentés írásának ideje</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>Munkamappa</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>Parancssor</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>Bizonyíték nélküli mappák</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>Nem létező elérési utak</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1, %3 bájtból %2 védett</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>nincs: ez mappa, nem fájl</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>nincs: ezen az elérési úton semmi sincs</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>Nem értelmezhető: átkutatásra megadott mappa, amelyben nem található .jpg, .avi, .mp4 vagy .mxg végződésű fájl.</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>Nem értelmezhető: az ellenőrzéskor ezen az elérési úton semmi sem volt.</translation>
     </message>
 </context>
 </TS>

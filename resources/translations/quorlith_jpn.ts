@@ -403,6 +403,10 @@
         <source>Writing %1...</source>
         <translation>%1 を書き込んでいます...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>レポートを %1 に書き込みました。どのフォントでも描画できない文字はエスケープ形式で示しています: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -436,6 +440,42 @@
     <message>
         <source>Report written</source>
         <translation>レポート書き込み日時</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>作業フォルダー</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>コマンドライン</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>証拠ファイルのないフォルダー</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>存在しないパス</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1、%3 バイト中 %2 バイトのみ保護</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>なし: これはファイルではなくフォルダーです</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>なし: このパスには何も存在しません</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>該当なし: 検索対象として指定されたフォルダーですが、.jpg、.avi、.mp4、.mxg で終わるファイルは見つかりませんでした。</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>該当なし: 検証時、このパスには何も存在しませんでした。</translation>
     </message>
 </context>
 </TS>

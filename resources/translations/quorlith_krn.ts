@@ -403,6 +403,10 @@
         <source>Writing %1...</source>
         <translation>%1 쓰는 중...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>보고서를 %1에 기록했습니다. 어떤 글꼴로도 그릴 수 없는 문자는 이스케이프 형식으로 표시했습니다: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -436,6 +440,42 @@
     <message>
         <source>Report written</source>
         <translation>보고서 기록 시각</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>작업 폴더</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>명령줄</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>증거 파일이 없는 폴더</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>존재하지 않는 경로</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1, %3바이트 중 %2바이트만 보호됨</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>없음: 파일이 아니라 폴더입니다</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>없음: 이 경로에는 아무것도 없습니다</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>해당 없음: 검색하도록 지정된 폴더이며, 그 안에서 .jpg, .avi, .mp4 또는 .mxg로 끝나는 파일을 찾지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>해당 없음: 검증할 때 이 경로에는 아무것도 없었습니다.</translation>
     </message>
 </context>
 </TS>

@@ -403,6 +403,10 @@
         <source>Writing %1...</source>
         <translation>%1 wordt geschreven...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>Het rapport is geschreven naar %1. Tekens die geen van de lettertypen kan weergeven, staan erin in hun escape-vorm: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -436,6 +440,42 @@
     <message>
         <source>Report written</source>
         <translation>Rapport geschreven op</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>Werkmap</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>Opdrachtregel</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>Mappen zonder bewijs</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>Niet-bestaande paden</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1, %2 van %3 bytes beschermd</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>geen: dit is een map, geen bestand</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>geen: onder dit pad bestaat niets</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>Niet van toepassing: een map die doorzocht moest worden en waarin geen bestand op .jpg, .avi, .mp4 of .mxg is gevonden.</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>Niet van toepassing: onder dit pad bestond niets toen het werd geverifieerd.</translation>
     </message>
 </context>
 </TS>

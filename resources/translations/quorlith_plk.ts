@@ -403,6 +403,10 @@
         <source>Writing %1...</source>
         <translation>Zapisywanie %1...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>Raport zapisano w %1. Znaki, których żadna z jego czcionek nie potrafi narysować, są w nim podane w postaci zakodowanej: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -436,6 +440,42 @@
     <message>
         <source>Report written</source>
         <translation>Raport zapisany</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>Folder roboczy</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>Wiersz poleceń</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>Foldery bez dowodów</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>Nieistniejące ścieżki</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1, chronione %2 z %3 bajtów</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>brak: to jest folder, nie plik</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>brak: pod tą ścieżką nic nie istnieje</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>Nie dotyczy: folder wskazany do przeszukania, w którym nie znaleziono żadnego pliku z rozszerzeniem .jpg, .avi, .mp4 ani .mxg.</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>Nie dotyczy: w chwili weryfikacji pod tą ścieżką nic nie istniało.</translation>
     </message>
 </context>
 </TS>

@@ -403,6 +403,10 @@
         <source>Writing %1...</source>
         <translation>Gravando %1...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>O relatório foi gravado em %1. Os caracteres que nenhuma de suas fontes consegue desenhar aparecem em forma de escape: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -436,6 +440,42 @@
     <message>
         <source>Report written</source>
         <translation>Relatório gravado em</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>Pasta de trabalho</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>Linha de comando</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>Pastas sem evidências</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>Caminhos inexistentes</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1, %2 de %3 bytes protegidos</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>nenhum: é uma pasta, não um arquivo</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>nenhum: nada existe neste caminho</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>Não se aplica: uma pasta indicada para busca, na qual não foi encontrado nenhum arquivo terminado em .jpg, .avi, .mp4 ou .mxg.</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>Não se aplica: nada existia neste caminho quando foi verificado.</translation>
     </message>
 </context>
 </TS>

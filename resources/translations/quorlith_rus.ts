@@ -403,6 +403,10 @@
         <source>Writing %1...</source>
         <translation>Запись %1...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>Отчёт записан в %1. Символы, которые не может отобразить ни один из его шрифтов, приведены в экранированном виде: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -436,6 +440,42 @@
     <message>
         <source>Report written</source>
         <translation>Отчёт записан</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>Рабочая папка</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>Командная строка</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>Папки без доказательств</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>Несуществующие пути</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1, защищено %2 из %3 байт</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>нет: это папка, а не файл</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>нет: по этому пути ничего не существует</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>Неприменимо: папка, указанная для поиска, в которой не найдено ни одного файла с окончанием .jpg, .avi, .mp4 или .mxg.</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>Неприменимо: во время проверки по этому пути ничего не существовало.</translation>
     </message>
 </context>
 </TS>

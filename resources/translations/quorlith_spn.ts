@@ -403,6 +403,10 @@
         <source>Writing %1...</source>
         <translation>Escribiendo %1...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>El informe se escribió en %1. Los caracteres que ninguna de sus fuentes puede dibujar aparecen en forma de escape: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -436,6 +440,42 @@
     <message>
         <source>Report written</source>
         <translation>Informe escrito el</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>Carpeta de trabajo</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>Línea de órdenes</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>Carpetas sin pruebas</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>Rutas inexistentes</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1, %2 de %3 bytes protegidos</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>ninguno: es una carpeta, no un archivo</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>ninguno: no existe nada en esta ruta</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>No aplicable: una carpeta indicada para buscar en la que no se encontró ningún archivo terminado en .jpg, .avi, .mp4 o .mxg.</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>No aplicable: no existía nada en esta ruta cuando se verificó.</translation>
     </message>
 </context>
 </TS>

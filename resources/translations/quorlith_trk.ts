@@ -403,6 +403,10 @@
         <source>Writing %1...</source>
         <translation>%1 yazılıyor...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>Rapor %1 konumuna yazıldı. Yazı tiplerinden hiçbirinin çizemediği karakterler kaçış biçiminde gösteriliyor: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -436,6 +440,42 @@
     <message>
         <source>Report written</source>
         <translation>Raporun yazılma zamanı</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>Çalışma klasörü</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>Komut satırı</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>Kanıt içermeyen klasörler</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>Var olmayan yollar</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1, %3 baytın %2 baytı korunuyor</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>yok: bu bir dosya değil, klasör</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>yok: bu yolda hiçbir şey yok</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>Geçerli değil: aranmak üzere verilen ve içinde .jpg, .avi, .mp4 ya da .mxg ile biten hiçbir dosya bulunamayan bir klasör.</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>Geçerli değil: doğrulama sırasında bu yolda hiçbir şey yoktu.</translation>
     </message>
 </context>
 </TS>

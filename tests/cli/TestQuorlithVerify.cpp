@@ -50,6 +50,8 @@ private slots:
     void pdfReportThatCannotBeWritten_data();
     void pdfReportThatCannotBeWritten();
     void pdfReportNameThatIsNotUtf8();
+    void pdfReportNamesPathsAsGiven();
+    void pdfReportSaysWhatItEscaped();
     void pdfReportTimesWithTheirOffset_data();
     void pdfReportTimesWithTheirOffset();
     void pdfReportOnAFullDisk_data();
@@ -975,6 +977,52 @@ void TestQuorlithVerify::pdfReportNameThatIsNotUtf8()
     }
     closedir(folder);
     QCOMPARE(names, QList<QByteArray>{"r\xe9sum\xe9.pdf"});
+}
+
+// The facts name the working folder and the command line; the summary numbers each file and names it
+// below the folder given, so that a/photo.jpg and b/photo.jpg stay apart; the blocks give absolute paths.
+void TestQuorlithVerify::pdfReportNamesPathsAsGiven()
+{
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    QVERIFY(QDir(work.path()).mkpath("case1/a") && QDir(work.path()).mkpath("case1/b"));
+    QVERIFY(QFile::copy(Evidence("photo.jpg"), work.filePath("case1/a/photo.jpg")));
+    QVERIFY(QFile::copy(Evidence("photo.jpg"), work.filePath("case1/b/photo.jpg")));
+    const QString program = QStringLiteral(QUORLITH_BIN_DIR "/quorlith-verify");
+    const Run run = Verify({"--report", "report.pdf", "-j", "1", "case1"}, work.path());
+    QCOMPARE(run.exitCode, 0);
+
+    QProcess text;
+    text.start("pdftotext", {"-layout", "-enc", "UTF-8", work.filePath("report.pdf"), "-"});
+    QVERIFY(text.waitForFinished(60000));
+    const QString report = QString::fromUtf8(text.readAllStandardOutput());
+    const QString folder = QDir(work.path()).canonicalPath();
+    const QStringList lines = {
+        "Working folder +" + QRegularExpression::escape(folder) + "\n",
+        "\n1 +a/photo.jpg +Authentication succeeded",
+        "\n2 +b/photo.jpg +Authentication succeeded",
+        "\n1\\. photo.jpg\nFull path +" + QRegularExpression::escape(folder + "/case1/a/photo.jpg") + "\n",
+        "\n2\\. photo.jpg\nFull path +" + QRegularExpression::escape(folder + "/case1/b/photo.jpg") + "\n",
+    };
+    for (const QString& line : lines)
+        QVERIFY2(QRegularExpression(line).match(report).hasMatch(), qPrintable(line + "\n" + report));
+    // A long command line wraps anywhere: read without the breaks.
+    const int start = report.indexOf("Command line");
+    QString commandLine = report.mid(start, report.indexOf("Recorder key", start) - start);
+    commandLine.remove(QRegularExpression("\\s"));
+    QCOMPARE(commandLine, "Commandline" + program + "--reportreport.pdf-j1case1");
+}
+
+// A character that no font of the report can draw is written escaped, and the run says so.
+void TestQuorlithVerify::pdfReportSaysWhatItEscaped()
+{
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const QString missing = work.filePath(QString::fromUcs4(U"\U00010000.jpg"));
+    const Run run = Verify({"--report", work.filePath("report.pdf"), missing});
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.err, QByteArray("quorlith-verify: the PDF report shows characters that none of its fonts can "
+                                 "draw in their escaped form: \\u{10000}\n"));
 }
 
 void TestQuorlithVerify::pdfReportTimesWithTheirOffset_data()
