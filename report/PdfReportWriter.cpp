@@ -40,7 +40,7 @@ void PdfReportWriter::VerificationEnded()
     facts.verificationEnded = QDateTime::currentDateTime();
 }
 
-bool PdfReportWriter::Write(QIODevice* device) const
+bool PdfReportWriter::Write(QIODevice* device, const std::function<bool()>& keepGoing) const
 {
     QPdfWriter writer(device);
     SetUpPages(&writer, tr("Verification report"));
@@ -49,12 +49,14 @@ bool PdfReportWriter::Write(QIODevice* device) const
     glyphs = std::make_unique<GlyphCheck>(AllReportFamilies());
     const ReportRenderer renderer(stamped, entries, summary, *glyphs);
     // Measured first without painting, so that each page knows how many there are.
-    const int pageCount = renderer.Render(&writer, nullptr, 0);
+    const int pageCount = renderer.Render(&writer, nullptr, 0, keepGoing);
+    if (pageCount == 0)
+        return false;
     QPainter painter;
     if (!painter.begin(&writer))
         return false;
-    renderer.Render(&writer, &painter, pageCount);
-    return painter.end();
+    const bool whole = renderer.Render(&writer, &painter, pageCount, keepGoing) != 0;
+    return painter.end() && whole;
 }
 
 QString PdfReportWriter::MissingCharacters() const
@@ -64,10 +66,12 @@ QString PdfReportWriter::MissingCharacters() const
 
 bool PdfReportWriter::Save(const QByteArray& path, QString* error, const std::function<bool()>& keepGoing) const
 {
-    const auto write = [this](DescriptorDevice* device, QString* writeError) {
-        if (Write(device) && device->ErrorNumber() == 0)
+    // A signal or a Cancel is heard while thousands of files are laid out, not only once they are.
+    const auto write = [this, &keepGoing](DescriptorDevice* device, QString* writeError) {
+        if (Write(device, keepGoing) && device->ErrorNumber() == 0)
             return true;
-        *writeError = device->errorString();
+        if (device->ErrorNumber() != 0 || !keepGoing || keepGoing())
+            *writeError = device->errorString();
         return false;
     };
     return SaveWhole(path, error, write, keepGoing);

@@ -35,8 +35,9 @@ public:
     // an existing file there is replaced only by a complete report. false with the reason in error;
     // keepGoing, asked before the report takes the name, can still drop it (error then stays empty).
     bool Save(const QByteArray& path, QString* error, const std::function<bool()>& keepGoing = {}) const;
-    // Writes the report to an open device; false when the device refuses.
-    bool Write(QIODevice* device) const;
+    // Writes the report to an open device; false when the device refuses or keepGoing, asked for every
+    // file while the pages are laid out, calls the report off.
+    bool Write(QIODevice* device, const std::function<bool()>& keepGoing = {}) const;
 
     // The characters of the last report written that none of its fonts can draw, written escaped
     // instead ("\u{10000} \u{1F600}"); empty when every character printed as itself.

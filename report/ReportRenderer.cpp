@@ -87,8 +87,10 @@ FlowCell ReportRenderer::Cell(const QString& text, const QFont& font, double x, 
     return cell;
 }
 
-int ReportRenderer::Render(QPagedPaintDevice* device, QPainter* painter, int pageCount) const
+int ReportRenderer::Render(QPagedPaintDevice* device, QPainter* painter, int pageCount,
+                           const std::function<bool()>& keepGoing) const
 {
+    const auto stopped = [&keepGoing] { return keepGoing && !keepGoing(); };
     const QRectF page = device->pageLayout().paintRectPixels(device->logicalDpiX());
     const double footerHeight = device->logicalDpiY() * 0.45;
     const QRectF body(0, 0, page.width(), page.height() - footerHeight);
@@ -96,12 +98,17 @@ int ReportRenderer::Render(QPagedPaintDevice* device, QPainter* painter, int pag
                   [&](int pageNumber) { Footer(device, painter, pageNumber, pageCount); });
     Opening(flow);
     Statement(flow);
-    SummaryTable(flow);
+    SummaryTable(flow, keepGoing);
+    if (stopped())
+        return 0;
     flow.NewPage();
     Heading(flow, tr("The files one by one"));
     int number = 0;
-    for (const ReportEntry& entry : entries)
+    for (const ReportEntry& entry : entries) {
+        if (stopped())
+            return 0;
         FileBlock(flow, ++number, entry);
+    }
     return flow.PageNumber();
 }
 
@@ -233,7 +240,7 @@ QString ReportRenderer::SummaryVerdict(const VerificationResult& result)
              QString::number(result.size));
 }
 
-void ReportRenderer::SummaryTable(PageFlow& flow) const
+void ReportRenderer::SummaryTable(PageFlow& flow, const std::function<bool()>& keepGoing) const
 {
     const double width = flow.Body().width();
     const double pad = width * 0.008;
@@ -303,6 +310,8 @@ void ReportRenderer::SummaryTable(PageFlow& flow) const
     };
     placeHeader();
     for (size_t i = 0; i < entries.size(); ++i) {
+        if (keepGoing && !keepGoing())
+            return;
         const VerificationResult& result = entries[i].result;
         const std::vector<FlowCell> cells =
             row(rowTexts[i], smallFont, result.authentic ? kSucceededColor : kFailedColor);

@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QFont>
 
+#include <functional>
 #include <vector>
 
 class QPagedPaintDevice;
@@ -27,8 +28,10 @@ public:
     ReportRenderer(const ReportFacts& facts, const std::vector<ReportEntry>& entries, const RunSummary& summary,
                    const GlyphCheck& glyphs);
 
-    // Without a painter only measures. Answers the number of pages used.
-    int Render(QPagedPaintDevice* device, QPainter* painter, int pageCount) const;
+    // Without a painter only measures. Answers the number of pages used, or 0 when keepGoing, asked for
+    // every file, called the layout off.
+    int Render(QPagedPaintDevice* device, QPainter* painter, int pageCount,
+               const std::function<bool()>& keepGoing = {}) const;
 
     // The time with its offset from UTC, the same digits in every language: "2026-12-10 09:15:02 UTC+01:00".
     static QString MadeText(const QDateTime& made);
@@ -37,7 +40,7 @@ private:
     void Footer(QPagedPaintDevice* device, QPainter* painter, int pageNumber, int pageCount) const;
     void Opening(PageFlow& flow) const;
     void Statement(PageFlow& flow) const;
-    void SummaryTable(PageFlow& flow) const;
+    void SummaryTable(PageFlow& flow, const std::function<bool()>& keepGoing) const;
     // The summary's verdict: with the coverage of a success that protects only part of the file.
     static QString SummaryVerdict(const VerificationResult& result);
     void FileBlock(PageFlow& flow, int number, const ReportEntry& entry) const;

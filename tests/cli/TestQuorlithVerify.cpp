@@ -50,6 +50,7 @@ private slots:
     void pdfReportThatCannotBeWritten_data();
     void pdfReportThatCannotBeWritten();
     void pdfReportNameThatIsNotUtf8();
+    void signalWhileTheReportIsLaidOut();
     void pdfReportNamesPathsAsGiven();
     void pdfReportSaysWhatItEscaped();
     void pdfReportTimesWithTheirOffset_data();
@@ -1023,6 +1024,32 @@ void TestQuorlithVerify::pdfReportSaysWhatItEscaped()
     QCOMPARE(run.exitCode, 1);
     QCOMPARE(run.err, QByteArray("quorlith-verify: the PDF report shows characters that none of its fonts can "
                                  "draw in their escaped form: \\u{10000}\n"));
+}
+
+// SIGTERM once every file is verified, while the report of thousands is laid out: the program ends with
+// the signal's status, says the report was not written and leaves nothing.
+void TestQuorlithVerify::signalWhileTheReportIsLaidOut()
+{
+    const QString links = ManyLinks();
+    QVERIFY(!links.isEmpty());
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    SignalsProcess process(0);
+    process.start(QStringLiteral(QUORLITH_BIN_DIR "/quorlith-verify"),
+                  {"--report", work.filePath("report.pdf"), links});
+    QByteArray out;
+    while (!out.contains("Total files:") && process.waitForReadyRead(60000))
+        out += process.readAllStandardOutput();
+    QVERIFY(out.contains("Total files:"));
+    QCOMPARE(kill(static_cast<pid_t>(process.processId()), SIGTERM), 0);
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 143);
+    QCOMPARE(process.readAllStandardError(),
+             QByteArray("quorlith-verify: interrupted by SIGTERM after the last file; the PDF report was not written\n"));
+    QCOMPARE(
+        QDir(work.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+        QStringList());
 }
 
 void TestQuorlithVerify::pdfReportTimesWithTheirOffset_data()

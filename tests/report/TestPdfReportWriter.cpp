@@ -32,6 +32,7 @@ private slots:
     void glyphCheck_data();
     void glyphCheck();
     void everyCharacterPrintsOrIsEscaped();
+    void layoutHearsAStopAtEveryFile();
     void failedWriteKeepsWhatWasThere_data();
     void failedWriteKeepsWhatWasThere();
 
@@ -447,6 +448,25 @@ void TestPdfReportWriter::everyCharacterPrintsOrIsEscaped()
     QVERIFY(fonts.waitForFinished(60000));
     const QString embedded = QString::fromUtf8(fonts.readAllStandardOutput());
     QVERIFY2(embedded.contains("NotoSansCJK"), qPrintable(embedded));
+}
+
+// A stop asked for while thousands of files are laid out is heard at the next file, and leaves nothing.
+void TestPdfReportWriter::layoutHearsAStopAtEveryFile()
+{
+    PdfReportWriter writer(Facts());
+    for (int i = 0; i < 2000; ++i)
+        writer.Add(Unverified("/case/missing-" + std::to_string(i) + ".jpg", VerdictReason::NotFound));
+    int asked = 0;
+    const int stopAt = 5;
+    QString error;
+    const QString pdf = dir.filePath("stopped.pdf");
+    const bool saved = writer.Save(QFile::encodeName(pdf), &error, [&asked] { return ++asked < stopAt; });
+    QVERIFY(!saved);
+    QCOMPARE(error, QString());
+    // Asked again only to tell the stop from a failure, never for the files after it.
+    QVERIFY2(asked >= stopAt && asked <= stopAt + 2, qPrintable(QString::number(asked)));
+    QVERIFY(!QFileInfo::exists(pdf));
+    QCOMPARE(QDir(dir.path()).entryList({".stopped*"}, QDir::AllEntries | QDir::Hidden), QStringList());
 }
 
 void TestPdfReportWriter::failedWriteKeepsWhatWasThere_data()
