@@ -6,22 +6,30 @@
 #include "report/ReportRenderer.h"
 #include "report/WholeFileSave.h"
 
-#include <QLocale>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <cstdint>
+#include <langinfo.h>
+
 namespace {
 
 constexpr int kResolution = 300;
+
+// The paper of LC_PAPER, as the C library has it: Letter is 216 mm wide. Not the language's country
+// (en_CA and es_MX print on Letter), and not Qt's measurement system, which knows only the US.
+bool LetterPaper()
+{
+    return reinterpret_cast<intptr_t>(nl_langinfo(_NL_PAPER_WIDTH)) == 216;
+}
 
 void SetUpPages(QPdfWriter* writer, const QString& title)
 {
     writer->setResolution(kResolution);
     writer->setTitle(title);
     writer->setCreator(QCoreApplication::translate("QObject", "Trevalon Quorlith"));
-    const bool usLetter = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
-    writer->setPageSize(QPageSize(usLetter ? QPageSize::Letter : QPageSize::A4));
+    writer->setPageSize(QPageSize(LetterPaper() ? QPageSize::Letter : QPageSize::A4));
     writer->setPageMargins(QMarginsF(20, 16, 20, 14), QPageLayout::Millimeter);
 }
 

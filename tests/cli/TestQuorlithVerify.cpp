@@ -855,6 +855,16 @@ void TestQuorlithVerify::pdfReport_data()
     QTest::newRow("de_DE: German, A4")
         << "de_DE.UTF-8" << german.translate("QObject", "Authentication succeeded")
         << german.translate("QObject", "Authentication failed") << "(A4)";
+    // The paper follows LC_PAPER, not the language's country.
+    QTest::newRow("en_CA: English, Letter") << "en_CA.UTF-8"
+                                            << "Authentication succeeded"
+                                            << "Authentication failed"
+                                            << "(letter)";
+    QTranslator spanish;
+    QVERIFY(spanish.load(":/translations/spn"));
+    QTest::newRow("es_MX: Spanish, Letter")
+        << "es_MX.UTF-8" << spanish.translate("QObject", "Authentication succeeded")
+        << spanish.translate("QObject", "Authentication failed") << "(letter)";
 }
 
 void TestQuorlithVerify::pdfReport()
