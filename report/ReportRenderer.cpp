@@ -207,7 +207,12 @@ void ReportRenderer::Opening(PageFlow& flow) const
 void ReportRenderer::Statement(PageFlow& flow) const
 {
     const double width = flow.Body().width();
-    const double labelWidth = width * 0.26;
+    // The verdicts stand on one line each where they fit, with a clear gutter before the text beside them.
+    double labelWidth = width * 0.26;
+    for (const bool authentic : {true, false})
+        labelWidth = std::max(labelWidth, std::min(flow.TextWidth(VerdictText::Verdict(authentic), boldFont) +
+                                                       width * 0.03,
+                                                   width * 0.4));
     Heading(flow, tr("What a verdict shows and what it does not"));
     const double gap = flow.Height({Cell(QStringLiteral("X"), bodyFont, 0, width)}) * 0.4;
     const std::pair<bool, QString> meanings[] = {
@@ -224,7 +229,7 @@ void ReportRenderer::Statement(PageFlow& flow) const
                    "recorder or a copy from the original medium.")},
     };
     for (const auto& meaning : meanings) {
-        std::vector<FlowCell> row = {Cell(VerdictText::Verdict(meaning.first), boldFont, 0, labelWidth),
+        std::vector<FlowCell> row = {Cell(VerdictText::Verdict(meaning.first), boldFont, 0, labelWidth - width * 0.03),
                                      Cell(meaning.second, bodyFont, labelWidth, width - labelWidth)};
         row[0].color = meaning.first ? kSucceededColor : kFailedColor;
         flow.Row(row, gap);

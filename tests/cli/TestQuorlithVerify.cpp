@@ -50,6 +50,7 @@ private slots:
     void pdfReportThatCannotBeWritten_data();
     void pdfReportThatCannotBeWritten();
     void pdfReportNameThatIsNotUtf8();
+    void pdfReportColumnsKeepApart();
     void signalWhileTheReportIsLaidOut();
     void pdfReportNamesPathsAsGiven();
     void pdfReportSaysWhatItEscaped();
@@ -1060,6 +1061,49 @@ void TestQuorlithVerify::signalWhileTheReportIsLaidOut()
     QCOMPARE(
         QDir(work.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
         QStringList());
+}
+
+// In German the verdicts are long ("Prüfung fehlgeschlagen"): every column is as wide as its text
+// needs, so that no word ends closer to the next word on its line than a space's width.
+void TestQuorlithVerify::pdfReportColumnsKeepApart()
+{
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const Run run = Verify({"--report", work.filePath("report.pdf"), Evidence("photo.jpg"), Evidence("sub/tampered.mxg"),
+                            Evidence("sub/clip.AVI")},
+                           QString(), 60000, "de_DE.UTF-8");
+    QCOMPARE(run.exitCode, 1);
+    QProcess text;
+    text.start("pdftotext", {"-bbox", "-enc", "UTF-8", work.filePath("report.pdf"), "-"});
+    QVERIFY(text.waitForFinished(60000));
+    const QString boxes = QString::fromUtf8(text.readAllStandardOutput());
+    struct Word
+    {
+        double left, top, right;
+        QString text;
+    };
+    int checked = 0;
+    for (const QString& page : boxes.split("<page ").mid(1)) {
+        QList<Word> words;
+        const QRegularExpression item("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" "
+                                      "yMax=\"[0-9.]+\">([^<]*)</word>");
+        for (QRegularExpressionMatchIterator it = item.globalMatch(page); it.hasNext();) {
+            const QRegularExpressionMatch match = it.next();
+            words.append({match.captured(1).toDouble(), match.captured(2).toDouble(), match.captured(3).toDouble(),
+                          match.captured(4)});
+        }
+        for (const Word& word : words) {
+            if (!word.text.startsWith("fehlgeschlagen") && !word.text.startsWith("bestanden"))
+                continue;
+            // The nearest word to its right on the same line.
+            for (const Word& next : words) {
+                if (qAbs(next.top - word.top) < 2 && next.left > word.left && next.left - word.right < 2.5)
+                    QFAIL(qPrintable(word.text + " touches " + next.text));
+            }
+            ++checked;
+        }
+    }
+    QVERIFY(checked >= 6);
 }
 
 void TestQuorlithVerify::pdfReportTimesWithTheirOffset_data()
