@@ -22,7 +22,9 @@ void DropQtNotes(QtMsgType type, const QMessageLogContext&, const QString& messa
 
 } // namespace
 
-CommandLineReport::CommandLineReport(const char* version, const CaseDetails& caseDetails)
+CommandLineReport::CommandLineReport(const char* version, int argc, const char* const* argv,
+                                     const std::vector<std::string>& givenPaths,
+                                     const CaseDetails& caseDetails)
 {
     qInstallMessageHandler(DropQtNotes);
     // Laying out text needs a platform; the offscreen one needs no display, and the tool must run
@@ -38,6 +40,8 @@ CommandLineReport::CommandLineReport(const char* version, const CaseDetails& cas
         QCoreApplication::installTranslator(&translator);
 
     ReportFacts facts = ReportFactsNow(QStringLiteral("quorlith-verify"), QString::fromLatin1(version));
+    facts.commandLine = QuotedCommandLine(argc, argv);
+    facts.givenPaths = givenPaths;
     facts.caseDetails = caseDetails;
     writer = std::make_unique<PdfReportWriter>(facts);
 }
@@ -56,6 +60,11 @@ void CommandLineReport::Add(const VerificationResult& result)
 void CommandLineReport::VerificationEnded()
 {
     writer->VerificationEnded();
+}
+
+std::string CommandLineReport::MissingCharacters() const
+{
+    return writer->MissingCharacters().toStdString();
 }
 
 bool CommandLineReport::Save(const std::string& path, std::string* error,

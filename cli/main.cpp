@@ -65,7 +65,8 @@ int main(int argc, char** argv)
     }
     std::unique_ptr<CommandLineReport> report;
     if (!options.reportPath.empty())
-        report = std::make_unique<CommandLineReport>(QUORLITH_VERSION, options.caseDetails);
+        report = std::make_unique<CommandLineReport>(QUORLITH_VERSION, argc, argv, options.paths,
+                                                     options.caseDetails);
     VerificationCommand::AlsoReport alsoReport;
     if (report)
         alsoReport = [&report](const VerificationResult& result) { report->Add(result); };
@@ -79,6 +80,12 @@ int main(int argc, char** argv)
         std::string reason;
         reportSaved = report->Save(options.reportPath, &reason, [] { return StopSignals::Received() == 0; });
         // Without a reason the report was dropped for a signal, which is told below.
+        if (reportSaved && !report->MissingCharacters().empty())
+            std::fprintf(
+                stderr,
+                "quorlith-verify: the PDF report shows characters that none of its fonts can draw in "
+                "their escaped form: %s\n",
+                report->MissingCharacters().c_str());
         if (!reportSaved && !reason.empty()) {
             std::fprintf(stderr, "quorlith-verify: the PDF report '%s' could not be written: %s\n",
                          options.reportPath.c_str(), reason.c_str());

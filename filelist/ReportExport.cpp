@@ -42,6 +42,7 @@ struct ReportExport::Job
     std::atomic<bool> finished{false};
     bool written = false;
     QString error;
+    QString missingCharacters;
 };
 
 namespace {
@@ -65,6 +66,27 @@ QString SuffixOf(ReportExport::Format format)
             return QString::fromLatin1(name.suffix);
     }
     return QString();
+}
+
+// The deepest folder that holds every row's file: the summary names the files below it.
+std::string CommonFolder(const std::vector<VerificationResult>& results)
+{
+    std::string common;
+    bool first = true;
+    for (const VerificationResult& result : results) {
+        const std::string folder = result.path.substr(0, result.path.rfind('/') + 1);
+        if (first) {
+            common = folder;
+            first = false;
+            continue;
+        }
+        size_t same = 0;
+        while (same < common.size() && same < folder.size() && common[same] == folder[same])
+            ++same;
+        const size_t slash = same == 0 ? std::string::npos : common.rfind('/', same - 1);
+        common.resize(slash == std::string::npos ? 0 : slash + 1);
+    }
+    return common;
 }
 
 } // namespace
@@ -116,6 +138,7 @@ void ReportExport::Export(std::vector<VerificationResult>* results)
     job.path = path;
     job.format = format;
     job.facts = facts;
+    job.facts.givenPaths = {CommonFolder(*results)};
     for (const VerificationResult& result : *results)
         job.bytesToHash += std::max<int64_t>(result.size, 0);
     RunJob(&job);
@@ -130,6 +153,12 @@ void ReportExport::Export(std::vector<VerificationResult>* results)
         QMessageBox::warning(
             parent, tr("Export Report"),
             tr("The export could not be written to %1: %2").arg(QDir::toNativeSeparators(path), job.error));
+    } else if (job.written && !job.missingCharacters.isEmpty()) {
+        QMessageBox::information(
+            parent, tr("Export Report"),
+            tr("The report was written to %1. It shows characters that none of its fonts "
+               "can draw in their escaped form: %2")
+                .arg(QDir::toNativeSeparators(path), job.missingCharacters));
     }
 }
 
@@ -205,7 +234,9 @@ bool ReportExport::WriteFile(Job* job)
     PdfReportWriter writer(job->facts);
     for (size_t i = 0; i < job->checked.size(); ++i)
         writer.Add(job->checked[i], (*job->results)[i].authentic);
-    return writer.Save(QFile::encodeName(job->path), &job->error, [job] { return !job->cancel; });
+    const bool saved = writer.Save(QFile::encodeName(job->path), &job->error, [job] { return !job->cancel; });
+    job->missingCharacters = writer.MissingCharacters();
+    return saved;
 }
 
 // The command-line tool's own writers, so that an export reads exactly as its --csv or --json output

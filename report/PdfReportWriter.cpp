@@ -2,20 +2,30 @@
 #include "report/PdfReportWriter.h"
 
 #include "report/DescriptorDevice.h"
+#include "report/ReportFonts.h"
 #include "report/ReportRenderer.h"
 #include "report/WholeFileSave.h"
 #include "verdict/VerdictText.h"
 
 #include <QDateTime>
 #include <QFileDevice>
-#include <QLocale>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <cstdint>
+#include <langinfo.h>
+
 namespace {
 
 constexpr int kResolution = 300;
+
+// The paper of LC_PAPER, as the C library has it: Letter is 216 mm wide. Not the language's country
+// (en_CA and es_MX print on Letter), and not Qt's measurement system, which knows only the US.
+bool LetterPaper()
+{
+    return reinterpret_cast<intptr_t>(nl_langinfo(_NL_PAPER_WIDTH)) == 216;
+}
 
 void SetUpPages(QPdfWriter* writer, const CaseDetails& details)
 {
@@ -28,8 +38,7 @@ void SetUpPages(QPdfWriter* writer, const CaseDetails& details)
     writer->setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
     writer->setTitle(title);
     writer->setCreator(QCoreApplication::translate("QObject", "Trevalon Quorlith"));
-    const bool usLetter = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
-    writer->setPageSize(QPageSize(usLetter ? QPageSize::Letter : QPageSize::A4));
+    writer->setPageSize(QPageSize(LetterPaper() ? QPageSize::Letter : QPageSize::A4));
     writer->setPageMargins(QMarginsF(20, 16, 20, 14), QPageLayout::Millimeter);
 }
 
@@ -56,7 +65,7 @@ void PdfReportWriter::VerificationEnded()
     facts.verificationEnded = QDateTime::currentDateTime();
 }
 
-bool PdfReportWriter::Write(QIODevice* device) const
+bool PdfReportWriter::Write(QIODevice* device, const std::function<bool()>& keepGoing) const
 {
     std::vector<ReportEntry> checked = entries;
     for (ReportEntry& entry : checked) {
@@ -67,23 +76,33 @@ bool PdfReportWriter::Write(QIODevice* device) const
     SetUpPages(&writer, facts.caseDetails);
     ReportFacts stamped = facts;
     stamped.written = QDateTime::currentDateTime();
-    const ReportRenderer renderer(stamped, checked, summary);
+    glyphs = std::make_unique<GlyphCheck>(AllReportFamilies());
+    const ReportRenderer renderer(stamped, checked, summary, *glyphs);
     // Measured first without painting, so that each page knows how many there are.
-    const int pageCount = renderer.Render(&writer, nullptr, 0);
+    const int pageCount = renderer.Render(&writer, nullptr, 0, keepGoing);
+    if (pageCount == 0)
+        return false;
     QPainter painter;
     if (!painter.begin(&writer))
         return false;
-    renderer.Render(&writer, &painter, pageCount);
-    return painter.end();
+    const bool whole = renderer.Render(&writer, &painter, pageCount, keepGoing) != 0;
+    return painter.end() && whole;
+}
+
+QString PdfReportWriter::MissingCharacters() const
+{
+    return glyphs ? glyphs->MissingText() : QString();
 }
 
 bool PdfReportWriter::Save(const QByteArray& path, QString* error,
                            const std::function<bool()>& keepGoing) const
 {
-    const auto write = [this](DescriptorDevice* device, QString* writeError) {
-        if (Write(device) && device->ErrorNumber() == 0)
+    // A signal or a Cancel is heard while thousands of files are laid out, not only once they are.
+    const auto write = [this, &keepGoing](DescriptorDevice* device, QString* writeError) {
+        if (Write(device, keepGoing) && device->ErrorNumber() == 0)
             return true;
-        *writeError = device->errorString();
+        if (device->ErrorNumber() != 0 || !keepGoing || keepGoing())
+            *writeError = device->errorString();
         return false;
     };
     return SaveWhole(path, error, write, keepGoing);

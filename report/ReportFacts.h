@@ -7,6 +7,9 @@
 #include <QDateTime>
 #include <QString>
 
+#include <string>
+#include <vector>
+
 // What a report says about its own making, beside the files.
 struct ReportFacts
 {
@@ -17,6 +20,11 @@ struct ReportFacts
     // A random UUID that names this report on every one of its pages.
     QString reportId;
     CaseDetails caseDetails;
+    // Bytes as the system names them: the folder relative paths start from, the command line as typed
+    // (empty for the window), and the paths that were given, under which the summary names each file.
+    std::string workingFolder;
+    std::string commandLine;
+    std::vector<std::string> givenPaths;
     // Local times: when the verification of the report's files began and ended, and when the report
     // was written (set by the writer as it writes).
     QDateTime verificationStarted;
@@ -27,5 +35,15 @@ struct ReportFacts
 // The facts of a report whose verification starts now, by the named program on this computer, with the
 // fingerprint of the recorder key built into it.
 ReportFacts ReportFactsNow(const QString& programName, const QString& programVersion);
+
+// The arguments as a shell would take them again: each one that holds anything but letters, digits and
+// "-_./=+,:@%" in single quotes.
+std::string QuotedCommandLine(int argc, const char* const* argv);
+
+// The absolute form of path: as it is when it starts with "/", else below the working folder.
+std::string AbsolutePath(const std::string& path, const std::string& workingFolder);
+
+// path below the longest of the given folders that holds it; path itself when none does.
+std::string PathBelowGiven(const std::string& path, const std::vector<std::string>& givenPaths);
 
 #endif

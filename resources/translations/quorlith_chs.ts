@@ -419,6 +419,10 @@
         <source>Verifying the files again and computing their SHA-256 digests...</source>
         <translation>正在重新验证文件并计算其 SHA-256 摘要...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>报告已写入 %1。其中任何字体都无法显示的字符以转义形式显示：%2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -452,6 +456,100 @@
     <message>
         <source>Report written</source>
         <translation>报告写入时间</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>工作文件夹</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>命令行</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>无证据文件的文件夹</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>不存在的路径</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1，%3 字节中仅 %2 字节受保护</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>无：这是文件夹，不是文件</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>无：此路径下不存在任何内容</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>不适用：这是一个被指定搜索的文件夹，其中未找到扩展名为 .jpg、.avi、.mp4 或 .mxg 的文件。</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>不适用：验证时此路径下不存在任何内容。</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCase</name>
+    <message>
+        <source>Case %1</source>
+        <translation>案件 %1</translation>
+    </message>
+    <message>
+        <source>Examiner %1</source>
+        <translation>检验人 %1</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>案件</translation>
+    </message>
+    <message>
+        <source>Exhibit</source>
+        <translation>物证</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>检验人</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>单位</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>签名</translation>
+    </message>
+    <message>
+        <source>The signatures below refer to the whole of report %1.</source>
+        <translation>以下签名针对报告 %1 的全部内容。</translation>
+    </message>
+    <message>
+        <source>Reviewer or witness</source>
+        <translation>复核人或见证人</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>签名</translation>
+    </message>
+</context>
+<context>
+    <name>ReportIdentity</name>
+    <message>
+        <source>Report %1</source>
+        <translation>报告 %1</translation>
     </message>
 </context>
 </TS>

@@ -419,6 +419,10 @@
         <source>Verifying the files again and computing their SHA-256 digests...</source>
         <translation>正在重新驗證檔案並計算其 SHA-256 雜湊值...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>報告已寫入 %1。其中任何字型都無法顯示的字元以跳脫形式顯示：%2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -452,6 +456,100 @@
     <message>
         <source>Report written</source>
         <translation>報告寫入時間</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>工作資料夾</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>命令列</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>無證據檔案的資料夾</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>不存在的路徑</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1，%3 位元組中僅 %2 位元組受保護</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>無：這是資料夾，不是檔案</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>無：此路徑下不存在任何內容</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>不適用：這是一個被指定搜尋的資料夾，其中未找到副檔名為 .jpg、.avi、.mp4 或 .mxg 的檔案。</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>不適用：驗證時此路徑下不存在任何內容。</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCase</name>
+    <message>
+        <source>Case %1</source>
+        <translation>案件 %1</translation>
+    </message>
+    <message>
+        <source>Examiner %1</source>
+        <translation>檢驗人 %1</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>案件</translation>
+    </message>
+    <message>
+        <source>Exhibit</source>
+        <translation>證物</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>檢驗人</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>單位</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>備註</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>簽名</translation>
+    </message>
+    <message>
+        <source>The signatures below refer to the whole of report %1.</source>
+        <translation>以下簽名針對報告 %1 的全部內容。</translation>
+    </message>
+    <message>
+        <source>Reviewer or witness</source>
+        <translation>覆核人或見證人</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>簽名</translation>
+    </message>
+</context>
+<context>
+    <name>ReportIdentity</name>
+    <message>
+        <source>Report %1</source>
+        <translation>報告 %1</translation>
     </message>
 </context>
 </TS>

@@ -419,6 +419,10 @@
         <source>Verifying the files again and computing their SHA-256 digests...</source>
         <translation>Soubory se znovu ověřují a počítají se jejich hodnoty SHA-256...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>Protokol byl zapsán do %1. Znaky, které žádné z jeho písem neumí vykreslit, uvádí v escapované podobě: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -452,6 +456,100 @@
     <message>
         <source>Report written</source>
         <translation>Protokol zapsán</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>Pracovní složka</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>Příkazový řádek</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>Složky bez důkazů</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>Neexistující cesty</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1, chráněno %2 z %3 bajtů</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>žádný: jde o složku, ne o soubor</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>žádný: pod touto cestou nic neexistuje</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>Nelze použít: složka zadaná k prohledání, ve které nebyl nalezen žádný soubor s příponou .jpg, .avi, .mp4 nebo .mxg.</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>Nelze použít: v době ověření pod touto cestou nic neexistovalo.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCase</name>
+    <message>
+        <source>Case %1</source>
+        <translation>Případ %1</translation>
+    </message>
+    <message>
+        <source>Examiner %1</source>
+        <translation>Znalec %1</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>Případ</translation>
+    </message>
+    <message>
+        <source>Exhibit</source>
+        <translation>Doličný předmět</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Znalec</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organizace</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Poznámka</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Podpisy</translation>
+    </message>
+    <message>
+        <source>The signatures below refer to the whole of report %1.</source>
+        <translation>Níže uvedené podpisy se vztahují k celé zprávě %1.</translation>
+    </message>
+    <message>
+        <source>Reviewer or witness</source>
+        <translation>Kontrolor nebo svědek</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Podpis</translation>
+    </message>
+</context>
+<context>
+    <name>ReportIdentity</name>
+    <message>
+        <source>Report %1</source>
+        <translation>Zpráva %1</translation>
     </message>
 </context>
 </TS>

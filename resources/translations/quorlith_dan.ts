@@ -419,6 +419,10 @@
         <source>Verifying the files again and computing their SHA-256 digests...</source>
         <translation>Kontrollerer filerne igen og beregner deres SHA-256-værdier...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>Rapporten blev skrevet til %1. Tegn, som ingen af dens skrifttyper kan vise, står i deres escapede form: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -452,6 +456,100 @@
     <message>
         <source>Report written</source>
         <translation>Rapport skrevet</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>Arbejdsmappe</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>Kommandolinje</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>Mapper uden bevismateriale</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>Stier, der ikke findes</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1, %2 af %3 byte beskyttet</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>ingen: dette er en mappe, ikke en fil</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>ingen: intet findes under denne sti</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>Ikke relevant: en mappe, der skulle gennemsøges, og hvor der ikke blev fundet nogen fil, der ender på .jpg, .avi, .mp4 eller .mxg.</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>Ikke relevant: intet fandtes under denne sti, da den blev kontrolleret.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCase</name>
+    <message>
+        <source>Case %1</source>
+        <translation>Sag %1</translation>
+    </message>
+    <message>
+        <source>Examiner %1</source>
+        <translation>Undersøger %1</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>Sag</translation>
+    </message>
+    <message>
+        <source>Exhibit</source>
+        <translation>Bevis</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Undersøger</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organisation</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Bemærkning</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Underskrifter</translation>
+    </message>
+    <message>
+        <source>The signatures below refer to the whole of report %1.</source>
+        <translation>Underskrifterne nedenfor gælder hele rapport %1.</translation>
+    </message>
+    <message>
+        <source>Reviewer or witness</source>
+        <translation>Kontrollant eller vidne</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Dato</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Underskrift</translation>
+    </message>
+</context>
+<context>
+    <name>ReportIdentity</name>
+    <message>
+        <source>Report %1</source>
+        <translation>Rapport %1</translation>
     </message>
 </context>
 </TS>

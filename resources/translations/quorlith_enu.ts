@@ -419,6 +419,10 @@
         <source>Verifying the files again and computing their SHA-256 digests...</source>
         <translation>Verifying the files again and computing their SHA-256 digests...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -452,6 +456,100 @@
     <message>
         <source>Report written</source>
         <translation>Report written</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>Working folder</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>Command line</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>Folders without evidence</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>Paths that do not exist</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1, %2 of %3 bytes protected</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>none: this is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>none: nothing exists under this path</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>Not applicable: nothing existed under this path when it was verified.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCase</name>
+    <message>
+        <source>Case %1</source>
+        <translation>Case %1</translation>
+    </message>
+    <message>
+        <source>Examiner %1</source>
+        <translation>Examiner %1</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>Case</translation>
+    </message>
+    <message>
+        <source>Exhibit</source>
+        <translation>Exhibit</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Examiner</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organisation</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Signatures</translation>
+    </message>
+    <message>
+        <source>The signatures below refer to the whole of report %1.</source>
+        <translation>The signatures below refer to the whole of report %1.</translation>
+    </message>
+    <message>
+        <source>Reviewer or witness</source>
+        <translation>Reviewer or witness</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Signature</translation>
+    </message>
+</context>
+<context>
+    <name>ReportIdentity</name>
+    <message>
+        <source>Report %1</source>
+        <translation>Report %1</translation>
     </message>
 </context>
 </TS>

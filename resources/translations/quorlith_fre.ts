@@ -419,6 +419,10 @@
         <source>Verifying the files again and computing their SHA-256 digests...</source>
         <translation>Nouvelle vérification des fichiers et calcul de leurs empreintes SHA-256...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>Le rapport a été écrit dans %1. Les caractères qu&apos;aucune de ses polices ne sait dessiner y figurent sous leur forme échappée : %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -452,6 +456,100 @@
     <message>
         <source>Report written</source>
         <translation>Rapport écrit le</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>Dossier de travail</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>Ligne de commande</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>Dossiers sans preuve</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>Chemins inexistants</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1, %2 octets protégés sur %3</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>aucune : il s&apos;agit d&apos;un dossier, pas d&apos;un fichier</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>aucune : rien n&apos;existe à cet emplacement</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>Sans objet : un dossier à parcourir, dans lequel aucun fichier se terminant par .jpg, .avi, .mp4 ou .mxg n&apos;a été trouvé.</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>Sans objet : rien n&apos;existait à cet emplacement lors de la vérification.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCase</name>
+    <message>
+        <source>Case %1</source>
+        <translation>Affaire %1</translation>
+    </message>
+    <message>
+        <source>Examiner %1</source>
+        <translation>Examinateur %1</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>Affaire</translation>
+    </message>
+    <message>
+        <source>Exhibit</source>
+        <translation>Scellé</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Examinateur</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organisme</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Signatures</translation>
+    </message>
+    <message>
+        <source>The signatures below refer to the whole of report %1.</source>
+        <translation>Les signatures ci-dessous portent sur l'ensemble du rapport %1.</translation>
+    </message>
+    <message>
+        <source>Reviewer or witness</source>
+        <translation>Relecteur ou témoin</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Signature</translation>
+    </message>
+</context>
+<context>
+    <name>ReportIdentity</name>
+    <message>
+        <source>Report %1</source>
+        <translation>Rapport %1</translation>
     </message>
 </context>
 </TS>

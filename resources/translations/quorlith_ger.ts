@@ -419,6 +419,10 @@
         <source>Verifying the files again and computing their SHA-256 digests...</source>
         <translation>Dateien werden erneut geprüft und ihre SHA-256-Hashwerte berechnet...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>Der Bericht wurde nach %1 geschrieben. Zeichen, die keine seiner Schriften darstellen kann, stehen darin in maskierter Form: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -452,6 +456,100 @@
     <message>
         <source>Report written</source>
         <translation>Bericht geschrieben</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>Arbeitsordner</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>Befehlszeile</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>Ordner ohne Beweisdateien</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>Nicht vorhandene Pfade</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1, %2 von %3 Bytes geschützt</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>keine: dies ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>keine: unter diesem Pfad existiert nichts</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>Entfällt: ein zu durchsuchender Ordner, in dem keine Datei mit der Endung .jpg, .avi, .mp4 oder .mxg gefunden wurde.</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>Entfällt: Unter diesem Pfad existierte bei der Prüfung nichts.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCase</name>
+    <message>
+        <source>Case %1</source>
+        <translation>Fall %1</translation>
+    </message>
+    <message>
+        <source>Examiner %1</source>
+        <translation>Sachbearbeiter %1</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>Fall</translation>
+    </message>
+    <message>
+        <source>Exhibit</source>
+        <translation>Asservat</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Sachbearbeiter</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organisation</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Anmerkung</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Unterschriften</translation>
+    </message>
+    <message>
+        <source>The signatures below refer to the whole of report %1.</source>
+        <translation>Die Unterschriften unten beziehen sich auf den gesamten Bericht %1.</translation>
+    </message>
+    <message>
+        <source>Reviewer or witness</source>
+        <translation>Prüfer oder Zeuge</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Unterschrift</translation>
+    </message>
+</context>
+<context>
+    <name>ReportIdentity</name>
+    <message>
+        <source>Report %1</source>
+        <translation>Bericht %1</translation>
     </message>
 </context>
 </TS>

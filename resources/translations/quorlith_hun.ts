@@ -419,6 +419,10 @@
         <source>Verifying the files again and computing their SHA-256 digests...</source>
         <translation>A fájlok újbóli ellenőrzése és SHA-256 kivonataik kiszámítása...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>A jelentés ide került: %1. Azokat a karaktereket, amelyeket egyik betűkészlete sem tud megjeleníteni, escape-elt alakban tartalmazza: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -452,6 +456,100 @@
     <message>
         <source>Report written</source>
         <translation>A jelentés írásának ideje</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>Munkamappa</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>Parancssor</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>Bizonyíték nélküli mappák</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>Nem létező elérési utak</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1, %3 bájtból %2 védett</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>nincs: ez mappa, nem fájl</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>nincs: ezen az elérési úton semmi sincs</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>Nem értelmezhető: átkutatásra megadott mappa, amelyben nem található .jpg, .avi, .mp4 vagy .mxg végződésű fájl.</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>Nem értelmezhető: az ellenőrzéskor ezen az elérési úton semmi sem volt.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCase</name>
+    <message>
+        <source>Case %1</source>
+        <translation>Ügy: %1</translation>
+    </message>
+    <message>
+        <source>Examiner %1</source>
+        <translation>Vizsgáló: %1</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>Ügy</translation>
+    </message>
+    <message>
+        <source>Exhibit</source>
+        <translation>Bűnjel</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Vizsgáló</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Szervezet</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Megjegyzés</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Aláírások</translation>
+    </message>
+    <message>
+        <source>The signatures below refer to the whole of report %1.</source>
+        <translation>Az alábbi aláírások a(z) %1 jelentés egészére vonatkoznak.</translation>
+    </message>
+    <message>
+        <source>Reviewer or witness</source>
+        <translation>Ellenőr vagy tanú</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Dátum</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Aláírás</translation>
+    </message>
+</context>
+<context>
+    <name>ReportIdentity</name>
+    <message>
+        <source>Report %1</source>
+        <translation>Jelentés: %1</translation>
     </message>
 </context>
 </TS>

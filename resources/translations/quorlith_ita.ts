@@ -419,6 +419,10 @@
         <source>Verifying the files again and computing their SHA-256 digests...</source>
         <translation>Nuova verifica dei file e calcolo delle impronte SHA-256...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>Il rapporto è stato scritto in %1. I caratteri che nessuno dei suoi font sa disegnare vi compaiono in forma di escape: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -452,6 +456,100 @@
     <message>
         <source>Report written</source>
         <translation>Rapporto scritto il</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>Cartella di lavoro</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>Riga di comando</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>Cartelle senza prove</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>Percorsi inesistenti</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1, %2 byte protetti su %3</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>nessuna: si tratta di una cartella, non di un file</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>nessuna: in questo percorso non esiste nulla</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>Non applicabile: una cartella da esaminare in cui non è stato trovato alcun file con estensione .jpg, .avi, .mp4 o .mxg.</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>Non applicabile: al momento della verifica in questo percorso non esisteva nulla.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCase</name>
+    <message>
+        <source>Case %1</source>
+        <translation>Caso %1</translation>
+    </message>
+    <message>
+        <source>Examiner %1</source>
+        <translation>Esaminatore %1</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>Caso</translation>
+    </message>
+    <message>
+        <source>Exhibit</source>
+        <translation>Reperto</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Esaminatore</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organizzazione</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Firme</translation>
+    </message>
+    <message>
+        <source>The signatures below refer to the whole of report %1.</source>
+        <translation>Le firme qui sotto si riferiscono all'intero rapporto %1.</translation>
+    </message>
+    <message>
+        <source>Reviewer or witness</source>
+        <translation>Revisore o testimone</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Firma</translation>
+    </message>
+</context>
+<context>
+    <name>ReportIdentity</name>
+    <message>
+        <source>Report %1</source>
+        <translation>Rapporto %1</translation>
     </message>
 </context>
 </TS>

@@ -419,6 +419,10 @@
         <source>Verifying the files again and computing their SHA-256 digests...</source>
         <translation>파일을 다시 확인하고 SHA-256 다이제스트를 계산하는 중...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>보고서를 %1에 기록했습니다. 어떤 글꼴로도 그릴 수 없는 문자는 이스케이프 형식으로 표시했습니다: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -452,6 +456,100 @@
     <message>
         <source>Report written</source>
         <translation>보고서 기록 시각</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>작업 폴더</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>명령줄</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>증거 파일이 없는 폴더</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>존재하지 않는 경로</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1, %3바이트 중 %2바이트만 보호됨</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>없음: 파일이 아니라 폴더입니다</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>없음: 이 경로에는 아무것도 없습니다</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>해당 없음: 검색하도록 지정된 폴더이며, 그 안에서 .jpg, .avi, .mp4 또는 .mxg로 끝나는 파일을 찾지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>해당 없음: 검증할 때 이 경로에는 아무것도 없었습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCase</name>
+    <message>
+        <source>Case %1</source>
+        <translation>사건 %1</translation>
+    </message>
+    <message>
+        <source>Examiner %1</source>
+        <translation>감정인 %1</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>사건</translation>
+    </message>
+    <message>
+        <source>Exhibit</source>
+        <translation>증거물</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>감정인</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>소속 기관</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>비고</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>서명</translation>
+    </message>
+    <message>
+        <source>The signatures below refer to the whole of report %1.</source>
+        <translation>아래 서명은 보고서 %1 전체에 대한 것입니다.</translation>
+    </message>
+    <message>
+        <source>Reviewer or witness</source>
+        <translation>검토자 또는 입회인</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>날짜</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>서명</translation>
+    </message>
+</context>
+<context>
+    <name>ReportIdentity</name>
+    <message>
+        <source>Report %1</source>
+        <translation>보고서 %1</translation>
     </message>
 </context>
 </TS>

@@ -419,6 +419,10 @@
         <source>Verifying the files again and computing their SHA-256 digests...</source>
         <translation>Bestanden worden opnieuw geverifieerd en hun SHA-256-hashes berekend...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>Het rapport is geschreven naar %1. Tekens die geen van de lettertypen kan weergeven, staan erin in hun escape-vorm: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -452,6 +456,100 @@
     <message>
         <source>Report written</source>
         <translation>Rapport geschreven op</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>Werkmap</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>Opdrachtregel</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>Mappen zonder bewijs</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>Niet-bestaande paden</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1, %2 van %3 bytes beschermd</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>geen: dit is een map, geen bestand</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>geen: onder dit pad bestaat niets</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>Niet van toepassing: een map die doorzocht moest worden en waarin geen bestand op .jpg, .avi, .mp4 of .mxg is gevonden.</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>Niet van toepassing: onder dit pad bestond niets toen het werd geverifieerd.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCase</name>
+    <message>
+        <source>Case %1</source>
+        <translation>Zaak %1</translation>
+    </message>
+    <message>
+        <source>Examiner %1</source>
+        <translation>Onderzoeker %1</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>Zaak</translation>
+    </message>
+    <message>
+        <source>Exhibit</source>
+        <translation>Stuk van overtuiging</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Onderzoeker</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organisatie</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Opmerking</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Handtekeningen</translation>
+    </message>
+    <message>
+        <source>The signatures below refer to the whole of report %1.</source>
+        <translation>De handtekeningen hieronder gelden voor het hele rapport %1.</translation>
+    </message>
+    <message>
+        <source>Reviewer or witness</source>
+        <translation>Controleur of getuige</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Handtekening</translation>
+    </message>
+</context>
+<context>
+    <name>ReportIdentity</name>
+    <message>
+        <source>Report %1</source>
+        <translation>Rapport %1</translation>
     </message>
 </context>
 </TS>

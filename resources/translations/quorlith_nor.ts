@@ -419,6 +419,10 @@
         <source>Verifying the files again and computing their SHA-256 digests...</source>
         <translation>Kontrollerer filene på nytt og beregner SHA-256-sjekksummene deres...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>Rapporten ble skrevet til %1. Tegn som ingen av skriftene kan vise, står i escapet form: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -452,6 +456,100 @@
     <message>
         <source>Report written</source>
         <translation>Rapport skrevet</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>Arbeidsmappe</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>Kommandolinje</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>Mapper uten bevis</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>Stier som ikke finnes</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1, %2 av %3 byte beskyttet</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>ingen: dette er en mappe, ikke en fil</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>ingen: ingenting finnes under denne stien</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>Ikke relevant: en mappe som skulle gjennomsøkes, der ingen fil som slutter på .jpg, .avi, .mp4 eller .mxg ble funnet.</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>Ikke relevant: ingenting fantes under denne stien da den ble kontrollert.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCase</name>
+    <message>
+        <source>Case %1</source>
+        <translation>Sak %1</translation>
+    </message>
+    <message>
+        <source>Examiner %1</source>
+        <translation>Undersøker %1</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>Sak</translation>
+    </message>
+    <message>
+        <source>Exhibit</source>
+        <translation>Bevis</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Undersøker</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organisasjon</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Merknad</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Underskrifter</translation>
+    </message>
+    <message>
+        <source>The signatures below refer to the whole of report %1.</source>
+        <translation>Underskriftene nedenfor gjelder hele rapport %1.</translation>
+    </message>
+    <message>
+        <source>Reviewer or witness</source>
+        <translation>Kontrollør eller vitne</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Dato</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Underskrift</translation>
+    </message>
+</context>
+<context>
+    <name>ReportIdentity</name>
+    <message>
+        <source>Report %1</source>
+        <translation>Rapport %1</translation>
     </message>
 </context>
 </TS>

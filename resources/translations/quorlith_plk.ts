@@ -419,6 +419,10 @@
         <source>Verifying the files again and computing their SHA-256 digests...</source>
         <translation>Ponowna weryfikacja plików i obliczanie ich skrótów SHA-256...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>Raport zapisano w %1. Znaki, których żadna z jego czcionek nie potrafi narysować, są w nim podane w postaci zakodowanej: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -452,6 +456,100 @@
     <message>
         <source>Report written</source>
         <translation>Raport zapisany</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>Folder roboczy</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>Wiersz poleceń</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>Foldery bez dowodów</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>Nieistniejące ścieżki</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1, chronione %2 z %3 bajtów</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>brak: to jest folder, nie plik</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>brak: pod tą ścieżką nic nie istnieje</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>Nie dotyczy: folder wskazany do przeszukania, w którym nie znaleziono żadnego pliku z rozszerzeniem .jpg, .avi, .mp4 ani .mxg.</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>Nie dotyczy: w chwili weryfikacji pod tą ścieżką nic nie istniało.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCase</name>
+    <message>
+        <source>Case %1</source>
+        <translation>Sprawa %1</translation>
+    </message>
+    <message>
+        <source>Examiner %1</source>
+        <translation>Biegły %1</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>Sprawa</translation>
+    </message>
+    <message>
+        <source>Exhibit</source>
+        <translation>Dowód rzeczowy</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Biegły</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organizacja</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Uwaga</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Podpisy</translation>
+    </message>
+    <message>
+        <source>The signatures below refer to the whole of report %1.</source>
+        <translation>Poniższe podpisy dotyczą całego raportu %1.</translation>
+    </message>
+    <message>
+        <source>Reviewer or witness</source>
+        <translation>Weryfikator lub świadek</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Podpis</translation>
+    </message>
+</context>
+<context>
+    <name>ReportIdentity</name>
+    <message>
+        <source>Report %1</source>
+        <translation>Raport %1</translation>
     </message>
 </context>
 </TS>

@@ -419,6 +419,10 @@
         <source>Verifying the files again and computing their SHA-256 digests...</source>
         <translation>Verificando os arquivos novamente e calculando seus hashes SHA-256...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>O relatório foi gravado em %1. Os caracteres que nenhuma de suas fontes consegue desenhar aparecem em forma de escape: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -452,6 +456,100 @@
     <message>
         <source>Report written</source>
         <translation>Relatório gravado em</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>Pasta de trabalho</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>Linha de comando</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>Pastas sem evidências</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>Caminhos inexistentes</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1, %2 de %3 bytes protegidos</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>nenhum: é uma pasta, não um arquivo</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>nenhum: nada existe neste caminho</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>Não se aplica: uma pasta indicada para busca, na qual não foi encontrado nenhum arquivo terminado em .jpg, .avi, .mp4 ou .mxg.</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>Não se aplica: nada existia neste caminho quando foi verificado.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCase</name>
+    <message>
+        <source>Case %1</source>
+        <translation>Caso %1</translation>
+    </message>
+    <message>
+        <source>Examiner %1</source>
+        <translation>Perito %1</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>Caso</translation>
+    </message>
+    <message>
+        <source>Exhibit</source>
+        <translation>Vestígio</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Perito</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organização</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Observação</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Assinaturas</translation>
+    </message>
+    <message>
+        <source>The signatures below refer to the whole of report %1.</source>
+        <translation>As assinaturas abaixo referem-se ao relatório %1 como um todo.</translation>
+    </message>
+    <message>
+        <source>Reviewer or witness</source>
+        <translation>Revisor ou testemunha</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Assinatura</translation>
+    </message>
+</context>
+<context>
+    <name>ReportIdentity</name>
+    <message>
+        <source>Report %1</source>
+        <translation>Relatório %1</translation>
     </message>
 </context>
 </TS>

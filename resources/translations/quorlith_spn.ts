@@ -419,6 +419,10 @@
         <source>Verifying the files again and computing their SHA-256 digests...</source>
         <translation>Comprobando de nuevo los archivos y calculando sus resúmenes SHA-256...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>El informe se escribió en %1. Los caracteres que ninguna de sus fuentes puede dibujar aparecen en forma de escape: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -452,6 +456,100 @@
     <message>
         <source>Report written</source>
         <translation>Informe escrito el</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>Carpeta de trabajo</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>Línea de órdenes</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>Carpetas sin pruebas</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>Rutas inexistentes</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1, %2 de %3 bytes protegidos</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>ninguno: es una carpeta, no un archivo</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>ninguno: no existe nada en esta ruta</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>No aplicable: una carpeta indicada para buscar en la que no se encontró ningún archivo terminado en .jpg, .avi, .mp4 o .mxg.</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>No aplicable: no existía nada en esta ruta cuando se verificó.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCase</name>
+    <message>
+        <source>Case %1</source>
+        <translation>Caso %1</translation>
+    </message>
+    <message>
+        <source>Examiner %1</source>
+        <translation>Perito %1</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>Caso</translation>
+    </message>
+    <message>
+        <source>Exhibit</source>
+        <translation>Prueba</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Perito</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organización</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Firmas</translation>
+    </message>
+    <message>
+        <source>The signatures below refer to the whole of report %1.</source>
+        <translation>Las firmas siguientes se refieren al informe %1 en su totalidad.</translation>
+    </message>
+    <message>
+        <source>Reviewer or witness</source>
+        <translation>Revisor o testigo</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Firma</translation>
+    </message>
+</context>
+<context>
+    <name>ReportIdentity</name>
+    <message>
+        <source>Report %1</source>
+        <translation>Informe %1</translation>
     </message>
 </context>
 </TS>

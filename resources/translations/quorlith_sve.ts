@@ -419,6 +419,10 @@
         <source>Verifying the files again and computing their SHA-256 digests...</source>
         <translation>Kontrollerar filerna på nytt och beräknar deras SHA-256-kontrollsummor...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>Rapporten skrevs till %1. Tecken som inget av dess typsnitt kan visa står i escapad form: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -452,6 +456,100 @@
     <message>
         <source>Report written</source>
         <translation>Rapport skriven</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>Arbetsmapp</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>Kommandorad</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>Mappar utan bevis</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>Sökvägar som inte finns</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1, %2 av %3 byte skyddade</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>ingen: detta är en mapp, inte en fil</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>ingen: ingenting finns under denna sökväg</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>Ej tillämpligt: en mapp som skulle genomsökas och där ingen fil som slutar på .jpg, .avi, .mp4 eller .mxg hittades.</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>Ej tillämpligt: ingenting fanns under denna sökväg när den kontrollerades.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCase</name>
+    <message>
+        <source>Case %1</source>
+        <translation>Ärende %1</translation>
+    </message>
+    <message>
+        <source>Examiner %1</source>
+        <translation>Granskare %1</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>Ärende</translation>
+    </message>
+    <message>
+        <source>Exhibit</source>
+        <translation>Beslag</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Granskare</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organisation</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Anmärkning</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Underskrifter</translation>
+    </message>
+    <message>
+        <source>The signatures below refer to the whole of report %1.</source>
+        <translation>Underskrifterna nedan avser hela rapport %1.</translation>
+    </message>
+    <message>
+        <source>Reviewer or witness</source>
+        <translation>Granskare eller vittne</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Underskrift</translation>
+    </message>
+</context>
+<context>
+    <name>ReportIdentity</name>
+    <message>
+        <source>Report %1</source>
+        <translation>Rapport %1</translation>
     </message>
 </context>
 </TS>

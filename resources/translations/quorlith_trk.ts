@@ -419,6 +419,10 @@
         <source>Verifying the files again and computing their SHA-256 digests...</source>
         <translation>Dosyalar yeniden doğrulanıyor ve SHA-256 özetleri hesaplanıyor...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>Rapor %1 konumuna yazıldı. Yazı tiplerinden hiçbirinin çizemediği karakterler kaçış biçiminde gösteriliyor: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -452,6 +456,100 @@
     <message>
         <source>Report written</source>
         <translation>Raporun yazılma zamanı</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>Çalışma klasörü</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>Komut satırı</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>Kanıt içermeyen klasörler</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>Var olmayan yollar</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1, %3 baytın %2 baytı korunuyor</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>yok: bu bir dosya değil, klasör</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>yok: bu yolda hiçbir şey yok</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>Geçerli değil: aranmak üzere verilen ve içinde .jpg, .avi, .mp4 ya da .mxg ile biten hiçbir dosya bulunamayan bir klasör.</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>Geçerli değil: doğrulama sırasında bu yolda hiçbir şey yoktu.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCase</name>
+    <message>
+        <source>Case %1</source>
+        <translation>Dosya %1</translation>
+    </message>
+    <message>
+        <source>Examiner %1</source>
+        <translation>İnceleyen %1</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>Dosya</translation>
+    </message>
+    <message>
+        <source>Exhibit</source>
+        <translation>Delil</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>İnceleyen</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Kurum</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Not</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>İmzalar</translation>
+    </message>
+    <message>
+        <source>The signatures below refer to the whole of report %1.</source>
+        <translation>Aşağıdaki imzalar %1 raporunun tamamı içindir.</translation>
+    </message>
+    <message>
+        <source>Reviewer or witness</source>
+        <translation>Denetleyen veya tanık</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Tarih</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>İmza</translation>
+    </message>
+</context>
+<context>
+    <name>ReportIdentity</name>
+    <message>
+        <source>Report %1</source>
+        <translation>Rapor %1</translation>
     </message>
 </context>
 </TS>

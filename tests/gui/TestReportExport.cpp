@@ -32,6 +32,7 @@ private slots:
     void pdfReportOfAllRows();
     void failedWriteLeavesNothing_data();
     void failedWriteLeavesNothing();
+    void characterNoFontDrawsIsNamed();
     void ctrlSOpensTheExport();
     void cancelWhileHashingLeavesNothing();
     void quittingWhileHashingLeavesNothing();
@@ -233,6 +234,31 @@ void TestReportExport::failedWriteLeavesNothing()
              qPrintable(boxes.seen.first().text));
     QCOMPARE(QDir(out.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList());
+}
+
+// A name with a character that no font of the report can draw: the PDF shows it escaped and the
+// message after the export names it, instead of an empty box nobody is told about.
+void TestReportExport::characterNoFontDrawsIsNamed()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString name = QString::fromUcs4(U"\U00010000 clip.jpg");
+    const QString path = MakeEvidence(folder.path(), "still.jpg", name);
+    QVERIFY(!path.isEmpty());
+    MainWindow window;
+    window.VerifyFiles({path});
+    MessageBoxWatcher boxes;
+    AnswerNextFileDialog({folder.filePath("report.pdf")});
+    window.ExportReport();
+
+    QCOMPARE(boxes.seen.size(), 1);
+    QCOMPARE(boxes.seen.first().icon, QMessageBox::Information);
+    QVERIFY2(boxes.seen.first().text.endsWith("\\u{10000}"), qPrintable(boxes.seen.first().text));
+    QProcess text;
+    text.start("pdftotext", {"-enc", "UTF-8", folder.filePath("report.pdf"), "-"});
+    QVERIFY(text.waitForFinished(60000));
+    const QString report = QString::fromUtf8(text.readAllStandardOutput());
+    QVERIFY2(report.contains("\\u{10000} clip.jpg"), qPrintable(report));
 }
 
 void TestReportExport::ctrlSOpensTheExport()
