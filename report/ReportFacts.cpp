@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "report/ReportFacts.h"
 
+#include "engine/CryptoLibraryVersion.h"
 #include "engine/KeyFingerprint.h"
 
 #include <QSysInfo>
@@ -46,6 +47,12 @@ ReportFacts ReportFactsNow(const QString& programName, const QString& programVer
     facts.programVersion = programVersion;
     facts.computerName = QSysInfo::machineHostName();
     facts.keyFingerprint = QString::fromStdString(RecorderKeyFingerprint());
+    facts.operatingSystem = QSysInfo::prettyProductName() + QStringLiteral(", ") + QSysInfo::kernelType() +
+                            QLatin1Char(' ') + QSysInfo::kernelVersion() + QStringLiteral(", ") +
+                            QSysInfo::currentCpuArchitecture();
+    facts.qtVersion = QString::fromLatin1(qVersion());
+    facts.cryptoLibrary = QString::fromStdString(CryptoLibraryVersion());
+    facts.sourceRevision = QStringLiteral(QUORLITH_SOURCE_REVISION);
     facts.reportId = QUuid::createUuid().toString(QUuid::WithoutBraces);
     facts.verificationStarted = QDateTime::currentDateTime();
     facts.workingFolder = WorkingFolder();
@@ -87,7 +94,8 @@ std::string PathBelowGiven(const std::string& path, const std::vector<std::strin
         while (folder.size() > 1 && folder.back() == '/')
             folder.pop_back();
         const std::string prefix = folder == "/" ? folder : folder + '/';
-        if (prefix.size() > longest && path.size() > prefix.size() && path.compare(0, prefix.size(), prefix) == 0)
+        if (prefix.size() > longest && path.size() > prefix.size() &&
+            path.compare(0, prefix.size(), prefix) == 0)
             longest = prefix.size();
     }
     return path.substr(longest);

@@ -20,6 +20,12 @@ struct ReportFacts
     // A random UUID that names this report on every one of its pages.
     QString reportId;
     CaseDetails caseDetails;
+    // What the report was made with, read at run time: the system and its version, the Qt and crypto
+    // libraries, and the source revision the program was built from.
+    QString operatingSystem;
+    QString qtVersion;
+    QString cryptoLibrary;
+    QString sourceRevision;
     // Bytes as the system names them: the folder relative paths start from, the command line as typed
     // (empty for the window), and the paths that were given, under which the summary names each file.
     std::string workingFolder;

@@ -187,6 +187,10 @@ void ReportRenderer::Opening(PageFlow& flow) const
         {QCoreApplication::translate("ReportLayout", "Report written"), MadeText(facts.written)},
         {tr("Program"), program},
         {tr("Computer"), facts.computerName},
+        {QCoreApplication::translate("ReportProvenance", "Operating system"), facts.operatingSystem},
+        {QCoreApplication::translate("ReportProvenance", "Qt version"), facts.qtVersion},
+        {QCoreApplication::translate("ReportProvenance", "Crypto library"), facts.cryptoLibrary},
+        {QCoreApplication::translate("ReportProvenance", "Source revision"), facts.sourceRevision},
     };
     for (const auto& line : lines)
         flow.Row({Cell(line.first, boldFont, 0, labelWidth),
@@ -274,6 +278,11 @@ void ReportRenderer::EscapesLegend(PageFlow& flow) const
     flow.Row({Cell(tr("In names and record fields, \\xNN stands for the byte NN, which is not UTF-8 or is a "
                       "control character; \\u{XXXX} for the character U+XXXX, which shows nothing or changes "
                       "how the text around it is shown; \\\\ for a backslash."),
+                   smallFont, 0, width)});
+    flow.Row({Cell(QCoreApplication::translate(
+                       "ReportProvenance", "A record's start and stop times carry no time zone: they are the "
+                                           "recorder's clock as its time source set it (the record's time "
+                                           "source field), not this computer's."),
                    smallFont, 0, width)});
 }
 

@@ -552,4 +552,27 @@
         <translation>报告 %1</translation>
     </message>
 </context>
+<context>
+    <name>ReportProvenance</name>
+    <message>
+        <source>Operating system</source>
+        <translation>操作系统</translation>
+    </message>
+    <message>
+        <source>Qt version</source>
+        <translation>Qt 版本</translation>
+    </message>
+    <message>
+        <source>Crypto library</source>
+        <translation>加密库</translation>
+    </message>
+    <message>
+        <source>Source revision</source>
+        <translation>源代码修订版本</translation>
+    </message>
+    <message>
+        <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
+        <translation>记录中的开始和结束时间不带时区：它们来自录像机的时钟，由其时间源校准（记录中的时间源字段），而非本计算机的时钟。</translation>
+    </message>
+</context>
 </TS>

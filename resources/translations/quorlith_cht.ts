@@ -552,4 +552,27 @@
         <translation>報告 %1</translation>
     </message>
 </context>
+<context>
+    <name>ReportProvenance</name>
+    <message>
+        <source>Operating system</source>
+        <translation>作業系統</translation>
+    </message>
+    <message>
+        <source>Qt version</source>
+        <translation>Qt 版本</translation>
+    </message>
+    <message>
+        <source>Crypto library</source>
+        <translation>加密函式庫</translation>
+    </message>
+    <message>
+        <source>Source revision</source>
+        <translation>原始碼修訂版本</translation>
+    </message>
+    <message>
+        <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
+        <translation>記錄中的開始與結束時間不帶時區：它們來自錄影機的時鐘，由其時間來源校準（記錄中的時間來源欄位），而非本電腦的時鐘。</translation>
+    </message>
+</context>
 </TS>

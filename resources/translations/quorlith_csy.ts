@@ -552,4 +552,27 @@
         <translation>Zpráva %1</translation>
     </message>
 </context>
+<context>
+    <name>ReportProvenance</name>
+    <message>
+        <source>Operating system</source>
+        <translation>Operační systém</translation>
+    </message>
+    <message>
+        <source>Qt version</source>
+        <translation>Verze Qt</translation>
+    </message>
+    <message>
+        <source>Crypto library</source>
+        <translation>Kryptografická knihovna</translation>
+    </message>
+    <message>
+        <source>Source revision</source>
+        <translation>Revize zdrojového kódu</translation>
+    </message>
+    <message>
+        <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
+        <translation>Čas začátku a konce záznamu nenese časové pásmo: pochází z hodin rekordéru, jak je nastavil jeho zdroj času (pole zdroj času v záznamu), nikoli z hodin tohoto počítače.</translation>
+    </message>
+</context>
 </TS>

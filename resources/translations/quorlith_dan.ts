@@ -552,4 +552,27 @@
         <translation>Rapport %1</translation>
     </message>
 </context>
+<context>
+    <name>ReportProvenance</name>
+    <message>
+        <source>Operating system</source>
+        <translation>Styresystem</translation>
+    </message>
+    <message>
+        <source>Qt version</source>
+        <translation>Qt-version</translation>
+    </message>
+    <message>
+        <source>Crypto library</source>
+        <translation>Kryptobibliotek</translation>
+    </message>
+    <message>
+        <source>Source revision</source>
+        <translation>Kildekoderevision</translation>
+    </message>
+    <message>
+        <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
+        <translation>Start- og sluttidspunktet i en post har ingen tidszone: de kommer fra optagerens ur, som dens tidskilde har stillet det (postens felt for tidskilde), ikke fra denne computers ur.</translation>
+    </message>
+</context>
 </TS>

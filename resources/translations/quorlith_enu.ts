@@ -552,4 +552,27 @@
         <translation>Report %1</translation>
     </message>
 </context>
+<context>
+    <name>ReportProvenance</name>
+    <message>
+        <source>Operating system</source>
+        <translation>Operating system</translation>
+    </message>
+    <message>
+        <source>Qt version</source>
+        <translation>Qt version</translation>
+    </message>
+    <message>
+        <source>Crypto library</source>
+        <translation>Crypto library</translation>
+    </message>
+    <message>
+        <source>Source revision</source>
+        <translation>Source revision</translation>
+    </message>
+    <message>
+        <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
+        <translation>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</translation>
+    </message>
+</context>
 </TS>

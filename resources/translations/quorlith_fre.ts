@@ -552,4 +552,27 @@
         <translation>Rapport %1</translation>
     </message>
 </context>
+<context>
+    <name>ReportProvenance</name>
+    <message>
+        <source>Operating system</source>
+        <translation>Système d'exploitation</translation>
+    </message>
+    <message>
+        <source>Qt version</source>
+        <translation>Version de Qt</translation>
+    </message>
+    <message>
+        <source>Crypto library</source>
+        <translation>Bibliothèque cryptographique</translation>
+    </message>
+    <message>
+        <source>Source revision</source>
+        <translation>Révision des sources</translation>
+    </message>
+    <message>
+        <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
+        <translation>Les heures de début et de fin d'un enregistrement ne portent aucun fuseau horaire : elles viennent de l'horloge de l'enregistreur, réglée par sa source de temps (le champ source de temps de l'enregistrement), et non de celle de cet ordinateur.</translation>
+    </message>
+</context>
 </TS>

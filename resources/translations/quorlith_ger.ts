@@ -552,4 +552,27 @@
         <translation>Bericht %1</translation>
     </message>
 </context>
+<context>
+    <name>ReportProvenance</name>
+    <message>
+        <source>Operating system</source>
+        <translation>Betriebssystem</translation>
+    </message>
+    <message>
+        <source>Qt version</source>
+        <translation>Qt-Version</translation>
+    </message>
+    <message>
+        <source>Crypto library</source>
+        <translation>Kryptobibliothek</translation>
+    </message>
+    <message>
+        <source>Source revision</source>
+        <translation>Quellcode-Revision</translation>
+    </message>
+    <message>
+        <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
+        <translation>Start- und Endzeit eines Datensatzes tragen keine Zeitzone: Sie stammen von der Uhr des Rekorders, wie seine Zeitquelle sie gestellt hat (das Feld Zeitquelle des Datensatzes), nicht von der Uhr dieses Computers.</translation>
+    </message>
+</context>
 </TS>

@@ -552,4 +552,27 @@
         <translation>Jelentés: %1</translation>
     </message>
 </context>
+<context>
+    <name>ReportProvenance</name>
+    <message>
+        <source>Operating system</source>
+        <translation>Operációs rendszer</translation>
+    </message>
+    <message>
+        <source>Qt version</source>
+        <translation>Qt-verzió</translation>
+    </message>
+    <message>
+        <source>Crypto library</source>
+        <translation>Kriptográfiai könyvtár</translation>
+    </message>
+    <message>
+        <source>Source revision</source>
+        <translation>Forráskód-revízió</translation>
+    </message>
+    <message>
+        <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
+        <translation>A rekord kezdési és befejezési ideje nem tartalmaz időzónát: a rögzítő órájából származik, ahogyan azt az időforrása beállította (a rekord időforrás mezője), nem ennek a számítógépnek az órájából.</translation>
+    </message>
+</context>
 </TS>

@@ -552,4 +552,27 @@
         <translation>Rapporto %1</translation>
     </message>
 </context>
+<context>
+    <name>ReportProvenance</name>
+    <message>
+        <source>Operating system</source>
+        <translation>Sistema operativo</translation>
+    </message>
+    <message>
+        <source>Qt version</source>
+        <translation>Versione di Qt</translation>
+    </message>
+    <message>
+        <source>Crypto library</source>
+        <translation>Libreria crittografica</translation>
+    </message>
+    <message>
+        <source>Source revision</source>
+        <translation>Revisione dei sorgenti</translation>
+    </message>
+    <message>
+        <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
+        <translation>Gli orari di inizio e fine di un record non hanno fuso orario: provengono dall'orologio del registratore, regolato dalla sua sorgente oraria (il campo sorgente oraria del record), non da quello di questo computer.</translation>
+    </message>
+</context>
 </TS>

@@ -552,4 +552,27 @@
         <translation>報告書 %1</translation>
     </message>
 </context>
+<context>
+    <name>ReportProvenance</name>
+    <message>
+        <source>Operating system</source>
+        <translation>オペレーティングシステム</translation>
+    </message>
+    <message>
+        <source>Qt version</source>
+        <translation>Qt のバージョン</translation>
+    </message>
+    <message>
+        <source>Crypto library</source>
+        <translation>暗号ライブラリ</translation>
+    </message>
+    <message>
+        <source>Source revision</source>
+        <translation>ソースのリビジョン</translation>
+    </message>
+    <message>
+        <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
+        <translation>記録の開始時刻と終了時刻にはタイムゾーンがありません。これはこのコンピューターではなく、時刻ソース（記録の時刻ソース欄）が合わせたレコーダーの時計の値です。</translation>
+    </message>
+</context>
 </TS>

@@ -552,4 +552,27 @@
         <translation>보고서 %1</translation>
     </message>
 </context>
+<context>
+    <name>ReportProvenance</name>
+    <message>
+        <source>Operating system</source>
+        <translation>운영 체제</translation>
+    </message>
+    <message>
+        <source>Qt version</source>
+        <translation>Qt 버전</translation>
+    </message>
+    <message>
+        <source>Crypto library</source>
+        <translation>암호화 라이브러리</translation>
+    </message>
+    <message>
+        <source>Source revision</source>
+        <translation>소스 리비전</translation>
+    </message>
+    <message>
+        <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
+        <translation>기록의 시작 및 종료 시각에는 시간대가 없습니다. 이 컴퓨터의 시계가 아니라 시간 소스(기록의 시간 소스 필드)가 맞춘 녹화기의 시계에서 나온 값입니다.</translation>
+    </message>
+</context>
 </TS>

@@ -552,4 +552,27 @@
         <translation>Rapport %1</translation>
     </message>
 </context>
+<context>
+    <name>ReportProvenance</name>
+    <message>
+        <source>Operating system</source>
+        <translation>Besturingssysteem</translation>
+    </message>
+    <message>
+        <source>Qt version</source>
+        <translation>Qt-versie</translation>
+    </message>
+    <message>
+        <source>Crypto library</source>
+        <translation>Cryptobibliotheek</translation>
+    </message>
+    <message>
+        <source>Source revision</source>
+        <translation>Broncoderevisie</translation>
+    </message>
+    <message>
+        <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
+        <translation>De begin- en eindtijd van een record hebben geen tijdzone: ze komen van de klok van de recorder, zoals de tijdbron die heeft gezet (het veld tijdbron van het record), niet van de klok van deze computer.</translation>
+    </message>
+</context>
 </TS>

@@ -552,4 +552,27 @@
         <translation>Rapport %1</translation>
     </message>
 </context>
+<context>
+    <name>ReportProvenance</name>
+    <message>
+        <source>Operating system</source>
+        <translation>Operativsystem</translation>
+    </message>
+    <message>
+        <source>Qt version</source>
+        <translation>Qt-versjon</translation>
+    </message>
+    <message>
+        <source>Crypto library</source>
+        <translation>Kryptobibliotek</translation>
+    </message>
+    <message>
+        <source>Source revision</source>
+        <translation>Kildekoderevisjon</translation>
+    </message>
+    <message>
+        <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
+        <translation>Start- og sluttidspunktet i en post har ingen tidssone: de kommer fra opptakerens klokke, slik tidskilden har stilt den (postens felt for tidskilde), ikke fra denne datamaskinens klokke.</translation>
+    </message>
+</context>
 </TS>

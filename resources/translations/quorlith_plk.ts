@@ -552,4 +552,27 @@
         <translation>Raport %1</translation>
     </message>
 </context>
+<context>
+    <name>ReportProvenance</name>
+    <message>
+        <source>Operating system</source>
+        <translation>System operacyjny</translation>
+    </message>
+    <message>
+        <source>Qt version</source>
+        <translation>Wersja Qt</translation>
+    </message>
+    <message>
+        <source>Crypto library</source>
+        <translation>Biblioteka kryptograficzna</translation>
+    </message>
+    <message>
+        <source>Source revision</source>
+        <translation>Rewizja kodu źródłowego</translation>
+    </message>
+    <message>
+        <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
+        <translation>Czas początku i końca w rekordzie nie ma strefy czasowej: pochodzi z zegara rejestratora ustawionego przez jego źródło czasu (pole źródła czasu w rekordzie), a nie z zegara tego komputera.</translation>
+    </message>
+</context>
 </TS>

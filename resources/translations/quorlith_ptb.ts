@@ -552,4 +552,27 @@
         <translation>Relatório %1</translation>
     </message>
 </context>
+<context>
+    <name>ReportProvenance</name>
+    <message>
+        <source>Operating system</source>
+        <translation>Sistema operacional</translation>
+    </message>
+    <message>
+        <source>Qt version</source>
+        <translation>Versão do Qt</translation>
+    </message>
+    <message>
+        <source>Crypto library</source>
+        <translation>Biblioteca criptográfica</translation>
+    </message>
+    <message>
+        <source>Source revision</source>
+        <translation>Revisão do código-fonte</translation>
+    </message>
+    <message>
+        <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
+        <translation>Os horários de início e fim de um registro não têm fuso horário: vêm do relógio do gravador, acertado pela sua fonte de hora (o campo fonte de hora do registro), e não do relógio deste computador.</translation>
+    </message>
+</context>
 </TS>

@@ -552,4 +552,27 @@
         <translation>Отчёт %1</translation>
     </message>
 </context>
+<context>
+    <name>ReportProvenance</name>
+    <message>
+        <source>Operating system</source>
+        <translation>Операционная система</translation>
+    </message>
+    <message>
+        <source>Qt version</source>
+        <translation>Версия Qt</translation>
+    </message>
+    <message>
+        <source>Crypto library</source>
+        <translation>Криптографическая библиотека</translation>
+    </message>
+    <message>
+        <source>Source revision</source>
+        <translation>Ревизия исходного кода</translation>
+    </message>
+    <message>
+        <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
+        <translation>Время начала и окончания в записи не содержит часового пояса: оно взято с часов регистратора, выставленных его источником времени (поле источника времени в записи), а не с часов этого компьютера.</translation>
+    </message>
+</context>
 </TS>

@@ -552,4 +552,27 @@
         <translation>Informe %1</translation>
     </message>
 </context>
+<context>
+    <name>ReportProvenance</name>
+    <message>
+        <source>Operating system</source>
+        <translation>Sistema operativo</translation>
+    </message>
+    <message>
+        <source>Qt version</source>
+        <translation>Versión de Qt</translation>
+    </message>
+    <message>
+        <source>Crypto library</source>
+        <translation>Biblioteca criptográfica</translation>
+    </message>
+    <message>
+        <source>Source revision</source>
+        <translation>Revisión del código fuente</translation>
+    </message>
+    <message>
+        <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
+        <translation>Las horas de inicio y fin de un registro no llevan zona horaria: proceden del reloj del grabador, ajustado por su fuente de hora (el campo fuente de hora del registro), no del de este equipo.</translation>
+    </message>
+</context>
 </TS>

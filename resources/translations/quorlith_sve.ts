@@ -552,4 +552,27 @@
         <translation>Rapport %1</translation>
     </message>
 </context>
+<context>
+    <name>ReportProvenance</name>
+    <message>
+        <source>Operating system</source>
+        <translation>Operativsystem</translation>
+    </message>
+    <message>
+        <source>Qt version</source>
+        <translation>Qt-version</translation>
+    </message>
+    <message>
+        <source>Crypto library</source>
+        <translation>Kryptobibliotek</translation>
+    </message>
+    <message>
+        <source>Source revision</source>
+        <translation>Källkodsrevision</translation>
+    </message>
+    <message>
+        <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
+        <translation>Start- och stopptiden i en post saknar tidszon: de kommer från inspelarens klocka så som dess tidskälla ställt den (postens fält för tidskälla), inte från den här datorns klocka.</translation>
+    </message>
+</context>
 </TS>

@@ -552,4 +552,27 @@
         <translation>Rapor %1</translation>
     </message>
 </context>
+<context>
+    <name>ReportProvenance</name>
+    <message>
+        <source>Operating system</source>
+        <translation>İşletim sistemi</translation>
+    </message>
+    <message>
+        <source>Qt version</source>
+        <translation>Qt sürümü</translation>
+    </message>
+    <message>
+        <source>Crypto library</source>
+        <translation>Şifreleme kitaplığı</translation>
+    </message>
+    <message>
+        <source>Source revision</source>
+        <translation>Kaynak kod revizyonu</translation>
+    </message>
+    <message>
+        <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
+        <translation>Bir kaydın başlangıç ve bitiş saatleri saat dilimi taşımaz: bu bilgisayarın değil, kaydedicinin zaman kaynağının ayarladığı saatinden gelir (kaydın zaman kaynağı alanı).</translation>
+    </message>
+</context>
 </TS>

@@ -1264,6 +1264,15 @@ void TestQuorlithVerify::caseDetailsOnEveryPage()
     for (const QString field :
          {"Exhibit EX-1 USB stick", "Exhibit EX-2 DVD", "Organisation Forensic Unit 3", "Note second look"})
         QVERIFY2(first.contains(field), qPrintable(field + "\n" + first));
+    // What the report was made with, as the program found it at run time.
+    for (const QString& fact : {"Operating system " + QSysInfo::prettyProductName(),
+                                QSysInfo::kernelVersion(), "Qt version " + QString::fromLatin1(qVersion())})
+        QVERIFY2(first.contains(fact), qPrintable(fact + "\n" + first));
+    QVERIFY2(first.contains(QRegularExpression("Crypto library [A-Za-z][^\\n]* \\d+\\.\\d+\\.\\d+")),
+             qPrintable(first));
+    QVERIFY2(first.contains(QRegularExpression("Source revision ([0-9a-f]{40}|unknown) ")),
+             qPrintable(first));
+    QVERIFY2(first.contains("start and stop times carry no time zone"), qPrintable(first));
     const QString last = pages.last().simplified();
     for (const QString field : {"Signatures", "Reviewer or witness", "Signature", "Date"})
         QVERIFY2(last.contains(field), qPrintable(field + "\n" + last));
@@ -1341,9 +1350,10 @@ void TestQuorlithVerify::pdfReportSaysWhatItEscaped()
     const QString missing = work.filePath(QString::fromUcs4(U"\U00010000.jpg"));
     const Run run = Verify({"--report", work.filePath("report.pdf"), missing});
     QCOMPARE(run.exitCode, 1);
-    QCOMPARE(run.err, QByteArray("quorlith-verify: the PDF report shows characters that none of its fonts can "
-                                 "draw in their escaped form: \\u{10000}\n") +
-                          ReportWrittenNote(QFile::encodeName(work.filePath("report.pdf"))));
+    QCOMPARE(run.err,
+             QByteArray("quorlith-verify: the PDF report shows characters that none of its fonts can "
+                        "draw in their escaped form: \\u{10000}\n") +
+                 ReportWrittenNote(QFile::encodeName(work.filePath("report.pdf"))));
 }
 
 // SIGTERM once every file is verified, while the report of thousands is laid out: the program ends with
@@ -1365,8 +1375,10 @@ void TestQuorlithVerify::signalWhileTheReportIsLaidOut()
     QVERIFY(process.waitForFinished(60000));
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
     QCOMPARE(process.exitCode(), 143);
-    QCOMPARE(process.readAllStandardError(),
-             QByteArray("quorlith-verify: interrupted by SIGTERM after the last file; the PDF report was not written\n"));
+    QCOMPARE(
+        process.readAllStandardError(),
+        QByteArray(
+            "quorlith-verify: interrupted by SIGTERM after the last file; the PDF report was not written\n"));
     QCOMPARE(
         QDir(work.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
         QStringList());
@@ -1378,8 +1390,8 @@ void TestQuorlithVerify::pdfReportColumnsKeepApart()
 {
     QTemporaryDir work;
     QVERIFY(work.isValid());
-    const Run run = Verify({"--report", work.filePath("report.pdf"), Evidence("photo.jpg"), Evidence("sub/tampered.mxg"),
-                            Evidence("sub/clip.AVI")},
+    const Run run = Verify({"--report", work.filePath("report.pdf"), Evidence("photo.jpg"),
+                            Evidence("sub/tampered.mxg"), Evidence("sub/clip.AVI")},
                            QString(), 60000, "de_DE.UTF-8");
     QCOMPARE(run.exitCode, 1);
     QProcess text;
@@ -1398,8 +1410,8 @@ void TestQuorlithVerify::pdfReportColumnsKeepApart()
                                       "yMax=\"[0-9.]+\">([^<]*)</word>");
         for (QRegularExpressionMatchIterator it = item.globalMatch(page); it.hasNext();) {
             const QRegularExpressionMatch match = it.next();
-            words.append({match.captured(1).toDouble(), match.captured(2).toDouble(), match.captured(3).toDouble(),
-                          match.captured(4)});
+            words.append({match.captured(1).toDouble(), match.captured(2).toDouble(),
+                          match.captured(3).toDouble(), match.captured(4)});
         }
         for (const Word& word : words) {
             if (!word.text.startsWith("fehlgeschlagen") && !word.text.startsWith("bestanden"))
