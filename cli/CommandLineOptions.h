@@ -27,6 +27,8 @@ struct CommandLineOptions
     Action action = Action::Verify;
     ReportFormat format = ReportFormat::Text;
     bool sha256 = false;
+    // --list-skipped: the text output ends with the folder entries the search did not take.
+    bool listSkipped = false;
     int jobs = 0; // 0: one per processor
     std::vector<std::string> paths;
     // Where --report writes its PDF; empty: no report.

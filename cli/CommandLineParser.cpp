@@ -80,6 +80,8 @@ bool CommandLineParser::Parse(int argc, const char* const* argv, CommandLineOpti
             jsonAsked = true;
         } else if (std::strcmp(argument, "--csv") == 0) {
             csvAsked = true;
+        } else if (std::strcmp(argument, "--list-skipped") == 0) {
+            options->listSkipped = true;
         } else if (std::strcmp(argument, "--sha256") == 0) {
             options->sha256 = true;
         } else if (std::strcmp(argument, "-j") == 0 || std::strcmp(argument, "--jobs") == 0) {
@@ -126,6 +128,10 @@ bool CommandLineParser::Parse(int argc, const char* const* argv, CommandLineOpti
         *error = "choose one of --json and --csv";
         return false;
     }
+    if (options->listSkipped && (jsonAsked || csvAsked)) {
+        *error = "--list-skipped goes with the text output, not with --json or --csv";
+        return false;
+    }
     if (caseAsked && options->reportPath.empty()) {
         *error =
             "--case, --exhibit, --examiner, --organisation and --note describe the PDF report: give --report";
@@ -150,6 +156,7 @@ std::string CommandLineParser::HelpText()
            "  --json          one JSON object per file (JSON Lines), no summary\n"
            "  --csv           CSV with a header row, no summary\n"
            "  --sha256        add each file's SHA-256\n"
+           "  --list-skipped  end with the entries of the folders given that were not taken, and why\n"
            "  -j, --jobs N    verify N files at once (default: one per processor); output keeps input order\n"
            "  --report FILE   also write a PDF verification report to FILE (name ending in .pdf), PDF/A-1b,\n"
            "                  and its SHA-256 beside it in FILE.sha256 (check it with 'sha256sum -c')\n"

@@ -77,11 +77,15 @@ bool IsEvidenceName(const std::string& name)
 
 // Whether the entry name of the folder open as fd is listed or gone into, and as what. The listing's
 // type spares the stat of plain files and links; only what it leaves open is looked at with fstatat.
-bool TakeEntry(int fd, const std::string& folder, const std::string& name, unsigned char type, Entry* entry)
+bool TakeEntry(int fd, const std::string& folder, const std::string& name, unsigned char type, Entry* entry,
+               std::vector<SkippedEntry>* skipped)
 {
     const bool evidenceName = IsEvidenceName(name);
-    if (type == DT_LNK || (type == DT_REG && !evidenceName))
+    if (type == DT_LNK || (type == DT_REG && !evidenceName)) {
+        skipped->push_back({JoinPath(folder, name),
+                            type == DT_LNK ? SkippedEntry::Why::Link : SkippedEntry::Why::NotEvidence});
         return false;
+    }
     entry->target.path = JoinPath(folder, name);
     if (type == DT_DIR) {
         entry->isFolder = true;
@@ -96,13 +100,17 @@ bool TakeEntry(int fd, const std::string& folder, const std::string& name, unsig
         entry->target = FailedCall(entry->target.path, errno, kEntryFailing);
         return true;
     }
-    if (S_ISLNK(status.st_mode))
+    if (S_ISLNK(status.st_mode)) {
+        skipped->push_back({entry->target.path, SkippedEntry::Why::Link});
         return false;
+    }
     if (S_ISDIR(status.st_mode)) {
         entry->isFolder = true;
         return true;
     }
     entry->target.size = S_ISREG(status.st_mode) ? status.st_size : 0;
+    if (!evidenceName && S_ISREG(status.st_mode))
+        skipped->push_back({entry->target.path, SkippedEntry::Why::NotEvidence});
     return evidenceName;
 }
 
@@ -111,7 +119,7 @@ bool TakeEntry(int fd, const std::string& folder, const std::string& name, unsig
 // folder from being searched, or from being read to its end, goes to *targets at its place; false
 // when there is nothing to search in it.
 bool ReadFolder(const std::string& folder, bool followLink, const std::vector<Level>& ancestors, Level* level,
-                std::vector<VerificationTarget>* targets)
+                std::vector<VerificationTarget>* targets, std::vector<SkippedEntry>* skipped)
 {
     const int fd =
         OpenAnyLength(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | (followLink ? 0 : O_NOFOLLOW));
@@ -142,18 +150,24 @@ bool ReadFolder(const std::string& folder, bool followLink, const std::vector<Le
     }
 
     std::vector<std::pair<std::string, unsigned char>> names;
+    std::vector<std::string> hidden;
     errno = 0;
     while (const dirent* found = readdir(dir)) {
         if (found->d_name[0] != '.')
             names.emplace_back(found->d_name, found->d_type);
+        else if (std::strcmp(found->d_name, ".") != 0 && std::strcmp(found->d_name, "..") != 0)
+            hidden.emplace_back(found->d_name);
         errno = 0;
     }
     if (errno != 0)
         targets->push_back(FailedCall(folder, errno, kFolderFailing));
     std::sort(names.begin(), names.end());
+    std::sort(hidden.begin(), hidden.end());
+    for (const std::string& name : hidden)
+        skipped->push_back({JoinPath(folder, name), SkippedEntry::Why::Hidden});
     for (const auto& [name, type] : names) {
         Entry entry;
-        if (TakeEntry(dirfd(dir), folder, name, type, &entry))
+        if (TakeEntry(dirfd(dir), folder, name, type, &entry, skipped))
             level->entries.push_back(std::move(entry));
     }
     closedir(dir);
@@ -166,6 +180,7 @@ std::vector<VerificationTarget> TargetCollector::Collect(const std::vector<std::
                                                          const std::function<bool()>& stop)
 {
     targets.clear();
+    skipped.clear();
     shouldStop = stop;
     for (const std::string& path : paths) {
         if (Stopped())
@@ -198,7 +213,7 @@ void TargetCollector::SearchFolder(const std::string& folder)
 {
     std::vector<Level> levels;
     Level top;
-    if (!ReadFolder(folder, true, levels, &top, &targets))
+    if (!ReadFolder(folder, true, levels, &top, &targets, &skipped))
         return;
     levels.push_back(std::move(top));
     while (!levels.empty() && !Stopped()) {
@@ -213,7 +228,7 @@ void TargetCollector::SearchFolder(const std::string& folder)
             continue;
         }
         Level below;
-        if (ReadFolder(entry.target.path, false, levels, &below, &targets))
+        if (ReadFolder(entry.target.path, false, levels, &below, &targets, &skipped))
             levels.push_back(std::move(below));
     }
 }

@@ -55,6 +55,7 @@ private slots:
     void reportChecksTheStateWhenWritten();
     void pdfReportNameThatIsNotUtf8();
     void pdfReportProvesItself();
+    void listSkipped();
     void caseDetailsOnEveryPage();
     void caseDetailsNeedAReport_data();
     void caseDetailsNeedAReport();
@@ -1185,6 +1186,32 @@ QStringList PdfPages(const QString& pdf)
 }
 
 } // namespace
+
+// --list-skipped ends the text output with every entry of the folder the search did not take, and why;
+// without it the output is as before, and it does not go with JSON or CSV.
+void TestQuorlithVerify::listSkipped()
+{
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const QString folder = work.filePath("export");
+    QVERIFY(QDir().mkpath(folder + "/.thumbs"));
+    QVERIFY(QFile::copy(Evidence("photo.jpg"), folder + "/photo.jpg"));
+    QVERIFY(Fixtures::WriteAll(folder + "/.hidden.jpg", "x"));
+    QVERIFY(Fixtures::WriteAll(folder + "/notes.txt", "x"));
+    QVERIFY(QFile::link(Evidence("photo.jpg"), folder + "/link.jpg"));
+
+    const Run plain = Verify({folder});
+    const Run listed = Verify({"--list-skipped", folder});
+    QCOMPARE(listed.exitCode, plain.exitCode);
+    QCOMPARE(listed.exitCode, 0);
+    const QByteArray prefix = "Skipped  " + QFile::encodeName(folder);
+    QCOMPARE(listed.out, plain.out + prefix + "/.hidden.jpg  (hidden: its name starts with a dot)\n" +
+                             prefix + "/.thumbs  (hidden: its name starts with a dot)\n" + prefix +
+                             "/link.jpg  (a symbolic link, not followed)\n" + prefix +
+                             "/notes.txt  (the name does not end in .jpg, .avi, .mp4 or .mxg)\n");
+    QVERIFY(!plain.out.contains("Skipped"));
+    QCOMPARE(Verify({"--json", "--list-skipped", folder}).exitCode, 2);
+}
 
 // The report carries its own digest beside it in sha256sum's format: the check passes on the report as
 // written and fails once one byte of it changes. The report is PDF/A-1b.
