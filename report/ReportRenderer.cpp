@@ -475,6 +475,19 @@ void ReportRenderer::FileBlock(PageFlow& flow, int number, const ReportEntry& en
         state = QCoreApplication::translate("ReportLayout",
                                             "Not applicable: nothing existed under this path when it was "
                                             "verified.");
+    if (result.inode != 0) {
+        const auto utc = [](int64_t ns) {
+            return ns < 0 ? QStringLiteral("-")
+                          : QDateTime::fromMSecsSinceEpoch(ns / 1000000, Qt::UTC)
+                                .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
+        };
+        add(QCoreApplication::translate("ReportProvenance", "File system, as read when verified"),
+            QCoreApplication::translate("ReportProvenance",
+                                        "device %1, inode %2; modified %3 UTC; status changed %4 UTC")
+                .arg(QString::number(result.device), QString::number(result.inode), utc(result.modifiedNs),
+                     utc(result.changedNs)),
+            bodyFont, Qt::black);
+    }
     add(tr("State at report time"), state, IsNoLongerVerified(entry.state) ? boldFont : bodyFont,
         IsNoLongerVerified(entry.state) ? kFailedColor : Qt::black);
 

@@ -555,6 +555,14 @@
 <context>
     <name>ReportProvenance</name>
     <message>
+        <source>File system, as read when verified</source>
+        <translation>文件系统（验证时读取）</translation>
+    </message>
+    <message>
+        <source>device %1, inode %2; modified %3 UTC; status changed %4 UTC</source>
+        <translation>设备 %1，inode %2；修改时间 %3 UTC；状态更改时间 %4 UTC</translation>
+    </message>
+    <message>
         <source>Operating system</source>
         <translation>操作系统</translation>
     </message>

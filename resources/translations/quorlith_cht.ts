@@ -555,6 +555,14 @@
 <context>
     <name>ReportProvenance</name>
     <message>
+        <source>File system, as read when verified</source>
+        <translation>檔案系統（驗證時讀取）</translation>
+    </message>
+    <message>
+        <source>device %1, inode %2; modified %3 UTC; status changed %4 UTC</source>
+        <translation>裝置 %1，inode %2；修改時間 %3 UTC；狀態變更時間 %4 UTC</translation>
+    </message>
+    <message>
         <source>Operating system</source>
         <translation>作業系統</translation>
     </message>

@@ -555,6 +555,14 @@
 <context>
     <name>ReportProvenance</name>
     <message>
+        <source>File system, as read when verified</source>
+        <translation>Souborový systém, jak byl načten při ověření</translation>
+    </message>
+    <message>
+        <source>device %1, inode %2; modified %3 UTC; status changed %4 UTC</source>
+        <translation>zařízení %1, i-uzel %2; změněno %3 UTC; stav změněn %4 UTC</translation>
+    </message>
+    <message>
         <source>Operating system</source>
         <translation>Operační systém</translation>
     </message>

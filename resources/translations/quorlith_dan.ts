@@ -555,6 +555,14 @@
 <context>
     <name>ReportProvenance</name>
     <message>
+        <source>File system, as read when verified</source>
+        <translation>Filsystem, som læst ved kontrollen</translation>
+    </message>
+    <message>
+        <source>device %1, inode %2; modified %3 UTC; status changed %4 UTC</source>
+        <translation>enhed %1, inode %2; ændret %3 UTC; status ændret %4 UTC</translation>
+    </message>
+    <message>
         <source>Operating system</source>
         <translation>Styresystem</translation>
     </message>

@@ -555,6 +555,14 @@
 <context>
     <name>ReportProvenance</name>
     <message>
+        <source>File system, as read when verified</source>
+        <translation>Système de fichiers, tel que lu lors de la vérification</translation>
+    </message>
+    <message>
+        <source>device %1, inode %2; modified %3 UTC; status changed %4 UTC</source>
+        <translation>périphérique %1, inode %2 ; modifié le %3 UTC ; statut modifié le %4 UTC</translation>
+    </message>
+    <message>
         <source>Operating system</source>
         <translation>Système d'exploitation</translation>
     </message>

@@ -555,6 +555,14 @@
 <context>
     <name>ReportProvenance</name>
     <message>
+        <source>File system, as read when verified</source>
+        <translation>Dateisystem, wie bei der Prüfung gelesen</translation>
+    </message>
+    <message>
+        <source>device %1, inode %2; modified %3 UTC; status changed %4 UTC</source>
+        <translation>Gerät %1, Inode %2; geändert %3 UTC; Status geändert %4 UTC</translation>
+    </message>
+    <message>
         <source>Operating system</source>
         <translation>Betriebssystem</translation>
     </message>

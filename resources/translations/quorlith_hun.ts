@@ -555,6 +555,14 @@
 <context>
     <name>ReportProvenance</name>
     <message>
+        <source>File system, as read when verified</source>
+        <translation>Fájlrendszer, az ellenőrzéskor olvasva</translation>
+    </message>
+    <message>
+        <source>device %1, inode %2; modified %3 UTC; status changed %4 UTC</source>
+        <translation>eszköz: %1, inode: %2; módosítva: %3 UTC; állapot módosítva: %4 UTC</translation>
+    </message>
+    <message>
         <source>Operating system</source>
         <translation>Operációs rendszer</translation>
     </message>

@@ -555,6 +555,14 @@
 <context>
     <name>ReportProvenance</name>
     <message>
+        <source>File system, as read when verified</source>
+        <translation>ファイルシステム（検証時に読み取った値）</translation>
+    </message>
+    <message>
+        <source>device %1, inode %2; modified %3 UTC; status changed %4 UTC</source>
+        <translation>デバイス %1、inode %2、更新 %3 UTC、状態変更 %4 UTC</translation>
+    </message>
+    <message>
         <source>Operating system</source>
         <translation>オペレーティングシステム</translation>
     </message>

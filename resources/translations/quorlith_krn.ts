@@ -555,6 +555,14 @@
 <context>
     <name>ReportProvenance</name>
     <message>
+        <source>File system, as read when verified</source>
+        <translation>파일 시스템(검증 시 읽은 값)</translation>
+    </message>
+    <message>
+        <source>device %1, inode %2; modified %3 UTC; status changed %4 UTC</source>
+        <translation>장치 %1, inode %2, 수정 %3 UTC, 상태 변경 %4 UTC</translation>
+    </message>
+    <message>
         <source>Operating system</source>
         <translation>운영 체제</translation>
     </message>

@@ -555,6 +555,14 @@
 <context>
     <name>ReportProvenance</name>
     <message>
+        <source>File system, as read when verified</source>
+        <translation>Bestandssysteem, zoals gelezen bij de controle</translation>
+    </message>
+    <message>
+        <source>device %1, inode %2; modified %3 UTC; status changed %4 UTC</source>
+        <translation>apparaat %1, inode %2; gewijzigd %3 UTC; status gewijzigd %4 UTC</translation>
+    </message>
+    <message>
         <source>Operating system</source>
         <translation>Besturingssysteem</translation>
     </message>

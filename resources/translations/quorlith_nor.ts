@@ -555,6 +555,14 @@
 <context>
     <name>ReportProvenance</name>
     <message>
+        <source>File system, as read when verified</source>
+        <translation>Filsystem, slik det ble lest ved kontrollen</translation>
+    </message>
+    <message>
+        <source>device %1, inode %2; modified %3 UTC; status changed %4 UTC</source>
+        <translation>enhet %1, inode %2; endret %3 UTC; status endret %4 UTC</translation>
+    </message>
+    <message>
         <source>Operating system</source>
         <translation>Operativsystem</translation>
     </message>

@@ -555,6 +555,14 @@
 <context>
     <name>ReportProvenance</name>
     <message>
+        <source>File system, as read when verified</source>
+        <translation>System plików, jak odczytano przy weryfikacji</translation>
+    </message>
+    <message>
+        <source>device %1, inode %2; modified %3 UTC; status changed %4 UTC</source>
+        <translation>urządzenie %1, i-węzeł %2; zmodyfikowano %3 UTC; zmiana statusu %4 UTC</translation>
+    </message>
+    <message>
         <source>Operating system</source>
         <translation>System operacyjny</translation>
     </message>

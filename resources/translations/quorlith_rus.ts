@@ -555,6 +555,14 @@
 <context>
     <name>ReportProvenance</name>
     <message>
+        <source>File system, as read when verified</source>
+        <translation>Файловая система, как прочитано при проверке</translation>
+    </message>
+    <message>
+        <source>device %1, inode %2; modified %3 UTC; status changed %4 UTC</source>
+        <translation>устройство %1, индексный дескриптор %2; изменён %3 UTC; статус изменён %4 UTC</translation>
+    </message>
+    <message>
         <source>Operating system</source>
         <translation>Операционная система</translation>
     </message>

@@ -555,6 +555,14 @@
 <context>
     <name>ReportProvenance</name>
     <message>
+        <source>File system, as read when verified</source>
+        <translation>Sistema de archivos, tal como se leyó al verificar</translation>
+    </message>
+    <message>
+        <source>device %1, inode %2; modified %3 UTC; status changed %4 UTC</source>
+        <translation>dispositivo %1, inodo %2; modificado %3 UTC; estado cambiado %4 UTC</translation>
+    </message>
+    <message>
         <source>Operating system</source>
         <translation>Sistema operativo</translation>
     </message>

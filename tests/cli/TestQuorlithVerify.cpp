@@ -1300,6 +1300,11 @@ void TestQuorlithVerify::caseDetailsOnEveryPage()
     QVERIFY2(first.contains(QRegularExpression("Source revision ([0-9a-f]{40}|unknown) ")),
              qPrintable(first));
     QVERIFY2(first.contains("start and stop times carry no time zone"), qPrintable(first));
+    // The file-system facts read when the file was verified stand in its block.
+    struct stat photo;
+    QCOMPARE(stat(QFile::encodeName(Evidence("photo.jpg")).constData(), &photo), 0);
+    QVERIFY2(pages.join(QString()).simplified().contains(QString("inode %1; modified ").arg(photo.st_ino)),
+             qPrintable(pages.join(QString())));
     const QString last = pages.last().simplified();
     for (const QString field : {"Signatures", "Reviewer or witness", "Signature", "Date"})
         QVERIFY2(last.contains(field), qPrintable(field + "\n" + last));
