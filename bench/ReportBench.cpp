@@ -65,7 +65,7 @@ int main(int argc, char** argv)
     QElapsedTimer timer;
     timer.start();
     QString saveError;
-    if (!writer.Save(dir.filePath("report.pdf"), &saveError)) {
+    if (!writer.Save(QFile::encodeName(dir.filePath("report.pdf")), &saveError)) {
         std::fprintf(stderr, "writing failed: %s\n", qPrintable(saveError));
         return 1;
     }

@@ -2,6 +2,8 @@
 #ifndef QUORLITH_CLI_COMMANDLINEOPTIONS_H
 #define QUORLITH_CLI_COMMANDLINEOPTIONS_H
 
+#include "report/CaseDetails.h"
+
 #include <string>
 #include <vector>
 
@@ -25,10 +27,14 @@ struct CommandLineOptions
     Action action = Action::Verify;
     ReportFormat format = ReportFormat::Text;
     bool sha256 = false;
+    // --list-skipped: the text output ends with the folder entries the search did not take.
+    bool listSkipped = false;
     int jobs = 0; // 0: one per processor
     std::vector<std::string> paths;
     // Where --report writes its PDF; empty: no report.
     std::string reportPath;
+    // What --case, --exhibit, --examiner, --organisation and --note give the report.
+    CaseDetails caseDetails;
 };
 
 #endif

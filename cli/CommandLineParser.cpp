@@ -33,6 +33,28 @@ bool ParseReportPath(const char* text, std::string* reportPath, std::string* err
     return true;
 }
 
+// The case detail an option names, or nullptr for an option that names none.
+std::string* CaseField(const std::string& option, CaseDetails* details)
+{
+    if (option == "--case")
+        return &details->caseNumber;
+    if (option == "--exhibit")
+        return &details->exhibits.emplace_back();
+    if (option == "--examiner")
+        return &details->examiner;
+    if (option == "--organisation")
+        return &details->organisation;
+    if (option == "--note")
+        return &details->note;
+    return nullptr;
+}
+
+bool IsCaseOption(const std::string& option)
+{
+    CaseDetails unused;
+    return CaseField(option, &unused) != nullptr;
+}
+
 } // namespace
 
 bool CommandLineParser::Parse(int argc, const char* const* argv, CommandLineOptions* options,
@@ -41,6 +63,7 @@ bool CommandLineParser::Parse(int argc, const char* const* argv, CommandLineOpti
     bool jsonAsked = false;
     bool csvAsked = false;
     bool optionsEnded = false;
+    bool caseAsked = false;
     for (int i = 1; i < argc; ++i) {
         const char* argument = argv[i];
         if (optionsEnded || argument[0] != '-' || std::strcmp(argument, "-") == 0) {
@@ -57,6 +80,8 @@ bool CommandLineParser::Parse(int argc, const char* const* argv, CommandLineOpti
             jsonAsked = true;
         } else if (std::strcmp(argument, "--csv") == 0) {
             csvAsked = true;
+        } else if (std::strcmp(argument, "--list-skipped") == 0) {
+            options->listSkipped = true;
         } else if (std::strcmp(argument, "--sha256") == 0) {
             options->sha256 = true;
         } else if (std::strcmp(argument, "-j") == 0 || std::strcmp(argument, "--jobs") == 0) {
@@ -76,6 +101,18 @@ bool CommandLineParser::Parse(int argc, const char* const* argv, CommandLineOpti
         } else if (std::strncmp(argument, "--report=", 9) == 0) {
             if (!ParseReportPath(argument + 9, &options->reportPath, error))
                 return false;
+        } else if (IsCaseOption(std::string(argument).substr(0, std::string(argument).find('=')))) {
+            const std::string text(argument);
+            const size_t equals = text.find('=');
+            const std::string option = text.substr(0, equals);
+            if (equals == std::string::npos && i + 1 >= argc) {
+                *error = "option '" + option + "' needs a text";
+                return false;
+            }
+            const std::string value =
+                equals == std::string::npos ? std::string(argv[++i]) : text.substr(equals + 1);
+            *CaseField(option, &options->caseDetails) = value;
+            caseAsked = true;
         } else if (std::strncmp(argument, "--jobs=", 7) == 0) {
             if (!ParseJobs(argument + 7, &options->jobs, error))
                 return false;
@@ -89,6 +126,15 @@ bool CommandLineParser::Parse(int argc, const char* const* argv, CommandLineOpti
     }
     if (jsonAsked && csvAsked) {
         *error = "choose one of --json and --csv";
+        return false;
+    }
+    if (options->listSkipped && (jsonAsked || csvAsked)) {
+        *error = "--list-skipped goes with the text output, not with --json or --csv";
+        return false;
+    }
+    if (caseAsked && options->reportPath.empty()) {
+        *error =
+            "--case, --exhibit, --examiner, --organisation and --note describe the PDF report: give --report";
         return false;
     }
     if (options->paths.empty()) {
@@ -110,8 +156,12 @@ std::string CommandLineParser::HelpText()
            "  --json          one JSON object per file (JSON Lines), no summary\n"
            "  --csv           CSV with a header row, no summary\n"
            "  --sha256        add each file's SHA-256\n"
+           "  --list-skipped  end with the entries of the folders given that were not taken, and why\n"
            "  -j, --jobs N    verify N files at once (default: one per processor); output keeps input order\n"
-           "  --report FILE   also write a PDF verification report to FILE (name ending in .pdf)\n"
+           "  --report FILE   also write a PDF verification report to FILE (name ending in .pdf), PDF/A-1b,\n"
+           "                  and its SHA-256 beside it in FILE.sha256 (check it with 'sha256sum -c')\n"
+           "  --case TEXT, --exhibit TEXT (repeatable), --examiner TEXT, --organisation TEXT, --note TEXT\n"
+           "                  the case details the PDF report states (only with --report)\n"
            "  -h, --help      show this help and exit\n"
            "  --version       show the version and the built-in key's fingerprint and exit\n"
            "\n"

@@ -2,6 +2,7 @@
 #include "cli/CommandLineReport.h"
 
 #include "app/LanguageCode.h"
+#include "report/ReportSeal.h"
 
 #include <QGuiApplication>
 #include <QLocale>
@@ -21,7 +22,9 @@ void DropQtNotes(QtMsgType type, const QMessageLogContext&, const QString& messa
 
 } // namespace
 
-CommandLineReport::CommandLineReport(const char* version)
+CommandLineReport::CommandLineReport(const char* version, int argc, const char* const* argv,
+                                     const std::vector<std::string>& givenPaths,
+                                     const CaseDetails& caseDetails)
 {
     qInstallMessageHandler(DropQtNotes);
     // Laying out text needs a platform; the offscreen one needs no display, and the tool must run
@@ -36,8 +39,11 @@ CommandLineReport::CommandLineReport(const char* version)
     if (translator.load(QStringLiteral(":/translations/") + GetLanguageCode(QLocale::system().name())))
         QCoreApplication::installTranslator(&translator);
 
-    writer = std::make_unique<PdfReportWriter>(
-        ReportFactsNow(QStringLiteral("quorlith-verify"), QString::fromLatin1(version)));
+    ReportFacts facts = ReportFactsNow(QStringLiteral("quorlith-verify"), QString::fromLatin1(version));
+    facts.commandLine = QuotedCommandLine(argc, argv);
+    facts.givenPaths = givenPaths;
+    facts.caseDetails = caseDetails;
+    writer = std::make_unique<PdfReportWriter>(facts);
 }
 
 CommandLineReport::~CommandLineReport()
@@ -51,11 +57,30 @@ void CommandLineReport::Add(const VerificationResult& result)
     writer->Add(result);
 }
 
+void CommandLineReport::VerificationEnded()
+{
+    writer->VerificationEnded();
+}
+
+std::string CommandLineReport::MissingCharacters() const
+{
+    return writer->MissingCharacters().toStdString();
+}
+
 bool CommandLineReport::Save(const std::string& path, std::string* error,
                              const std::function<bool()>& keepGoing) const
 {
     QString reason;
-    if (writer->Save(QString::fromLocal8Bit(path.c_str()), &reason, keepGoing))
+    if (writer->Save(QByteArray(path.data(), static_cast<int>(path.size())), &reason, keepGoing))
+        return true;
+    *error = reason.toLocal8Bit().toStdString();
+    return false;
+}
+
+bool CommandLineReport::Seal(const std::string& path, std::string* hexDigest, std::string* error)
+{
+    QString reason;
+    if (SealReport(QByteArray(path.data(), static_cast<int>(path.size())), hexDigest, &reason))
         return true;
     *error = reason.toLocal8Bit().toStdString();
     return false;

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QGuiApplication;
 
@@ -17,14 +18,23 @@ class QGuiApplication;
 class CommandLineReport
 {
 public:
-    // Makes the Qt application the report needs.
-    explicit CommandLineReport(const char* version);
+    // Makes the Qt application the report needs. The report names the command line and the files
+    // below the paths given on it, and the case it belongs to.
+    CommandLineReport(const char* version, int argc, const char* const* argv,
+                      const std::vector<std::string>& givenPaths, const CaseDetails& caseDetails);
     ~CommandLineReport();
 
     void Add(const VerificationResult& result);
+    // Notes the end of the verification, the start being the making of this report.
+    void VerificationEnded();
     // false with the reason in error; nothing is then left under path. keepGoing, asked once the report
     // is laid out, can still drop it: false then with error empty.
     bool Save(const std::string& path, std::string* error, const std::function<bool()>& keepGoing = {}) const;
+    // After Save: the characters no font of the report can draw, shown escaped; empty when there are none.
+    std::string MissingCharacters() const;
+    // Reads the saved report back and writes its SHA-256 beside it (path + ".sha256", in sha256sum's
+    // format); false with the reason in error.
+    static bool Seal(const std::string& path, std::string* hexDigest, std::string* error);
 
 private:
     // Qt sees the program's name alone: the paths to verify are not Qt's options, even when one

@@ -1,66 +1,19 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "cli/LoadedReport.h"
 
-#include <dlfcn.h>
-#include <limits.h>
-#include <unistd.h>
+#include "cli/ReportModuleLoader.h"
 
-namespace {
-
-// The folder of the running tool, from the kernel rather than argv[0], which may name it relatively
-// or through a link.
-std::string ToolFolder()
-{
-    char path[PATH_MAX];
-    const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
-    if (length <= 0)
-        return std::string();
-    const std::string tool(path, static_cast<size_t>(length));
-    const size_t slash = tool.rfind('/');
-    return slash == std::string::npos ? std::string() : tool.substr(0, slash);
-}
-
-// Beside the tool in the build tree; in the package's private folder once installed. The module is
-// never looked for on the library path, so that no other file of that name is taken for it.
-const ReportModuleEntries* LoadModule(std::string* error)
-{
-    const std::string folder = ToolFolder();
-    const std::string candidates[] = {
-        folder + "/" QUORLITH_REPORT_MODULE_FILE,
-        folder + "/../lib/quorlith/" QUORLITH_REPORT_MODULE_FILE,
-    };
-    std::string reasons;
-    for (const std::string& candidate : candidates) {
-        if (access(candidate.c_str(), F_OK) != 0)
-            continue;
-        // Kept loaded for the rest of the process: Qt does not expect to be unloaded.
-        void* module = dlopen(candidate.c_str(), RTLD_NOW | RTLD_LOCAL);
-        if (!module) {
-            const char* why = dlerror();
-            reasons = why ? why : candidate;
-            continue;
-        }
-        using Entries = const ReportModuleEntries* (*)();
-        const Entries entries = reinterpret_cast<Entries>(dlsym(module, QUORLITH_REPORT_MODULE_ENTRIES));
-        if (entries)
-            return entries();
-        reasons = candidate + " is not the report module";
-    }
-    *error = reasons.empty() ? "the report module " QUORLITH_REPORT_MODULE_FILE " is not installed" : reasons;
-    return nullptr;
-}
-
-} // namespace
-
-std::unique_ptr<LoadedReport> LoadedReport::Start(const char* version, std::string* error)
+std::unique_ptr<LoadedReport> LoadedReport::Start(const char* version, int argc, const char* const* argv,
+                                                 const std::vector<std::string>& givenPaths,
+                                                 const CaseDetails& caseDetails, std::string* error)
 {
     static std::string loadError;
-    static const ReportModuleEntries* const entries = LoadModule(&loadError);
+    static const ReportModuleEntries* const entries = LoadReportModule(&loadError);
     if (!entries) {
         *error = loadError;
         return nullptr;
     }
-    return std::unique_ptr<LoadedReport>(new LoadedReport(entries, entries->open(version)));
+    return std::unique_ptr<LoadedReport>(new LoadedReport(entries, entries->open(version, argc, argv, givenPaths, caseDetails)));
 }
 
 LoadedReport::~LoadedReport()
@@ -68,13 +21,33 @@ LoadedReport::~LoadedReport()
     entries->close(report);
 }
 
+bool LoadedReport::CanCreateBeside(const std::string& path, std::string* reason) const
+{
+    return entries->canCreateBeside(path, reason);
+}
+
 void LoadedReport::Add(const VerificationResult& result)
 {
     entries->add(report, result);
+}
+
+void LoadedReport::VerificationEnded()
+{
+    entries->verificationEnded(report);
 }
 
 bool LoadedReport::Save(const std::string& path, std::string* error,
                         const std::function<bool()>& keepGoing) const
 {
     return entries->save(report, path, error, keepGoing);
+}
+
+std::string LoadedReport::MissingCharacters() const
+{
+    return entries->missingCharacters(report);
+}
+
+bool LoadedReport::Seal(const std::string& path, std::string* hexDigest, std::string* error) const
+{
+    return entries->seal(path, hexDigest, error);
 }

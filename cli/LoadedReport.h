@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 // The PDF report of --report, from the report module loaded at the moment one is asked for.
 class LoadedReport
@@ -14,14 +15,21 @@ class LoadedReport
 public:
     // Loads the module (once per process) and starts a report; null with the reason in error when the
     // module cannot be found or loaded.
-    static std::unique_ptr<LoadedReport> Start(const char* version, std::string* error);
+    // The report names the command line, the paths given on it and the case it belongs to.
+    static std::unique_ptr<LoadedReport> Start(const char* version, int argc, const char* const* argv,
+                                               const std::vector<std::string>& givenPaths,
+                                               const CaseDetails& caseDetails, std::string* error);
     ~LoadedReport();
     LoadedReport(const LoadedReport&) = delete;
     LoadedReport& operator=(const LoadedReport&) = delete;
 
+    // As CommandLineReport's functions of the same names, and CanCreateBeside of the report's saving.
+    bool CanCreateBeside(const std::string& path, std::string* reason) const;
     void Add(const VerificationResult& result);
-    // As CommandLineReport::Save.
+    void VerificationEnded();
     bool Save(const std::string& path, std::string* error, const std::function<bool()>& keepGoing) const;
+    std::string MissingCharacters() const;
+    bool Seal(const std::string& path, std::string* hexDigest, std::string* error) const;
 
 private:
     LoadedReport(const ReportModuleEntries* entries, void* report) : entries(entries), report(report) {}

@@ -3,12 +3,23 @@
 #include "cli/ReportModule.h"
 
 #include "cli/CommandLineReport.h"
+#include "report/WholeFileSave.h"
 
 namespace {
 
-void* Open(const char* version)
+bool CanCreate(const std::string& path, std::string* reason)
 {
-    return new CommandLineReport(version);
+    QString why;
+    if (CanCreateBeside(QByteArray(path.data(), static_cast<int>(path.size())), &why))
+        return true;
+    *reason = why.toStdString();
+    return false;
+}
+
+void* Open(const char* version, int argc, const char* const* argv, const std::vector<std::string>& givenPaths,
+           const CaseDetails& caseDetails)
+{
+    return new CommandLineReport(version, argc, argv, givenPaths, caseDetails);
 }
 
 void Add(void* report, const VerificationResult& result)
@@ -16,9 +27,19 @@ void Add(void* report, const VerificationResult& result)
     static_cast<CommandLineReport*>(report)->Add(result);
 }
 
+void VerificationEnded(void* report)
+{
+    static_cast<CommandLineReport*>(report)->VerificationEnded();
+}
+
 bool Save(void* report, const std::string& path, std::string* error, const std::function<bool()>& keepGoing)
 {
     return static_cast<CommandLineReport*>(report)->Save(path, error, keepGoing);
+}
+
+std::string MissingCharacters(const void* report)
+{
+    return static_cast<const CommandLineReport*>(report)->MissingCharacters();
 }
 
 void Close(void* report)
@@ -30,6 +51,7 @@ void Close(void* report)
 
 extern "C" __attribute__((visibility("default"))) const ReportModuleEntries* QuorlithReportModuleEntries()
 {
-    static const ReportModuleEntries entries = {Open, Add, Save, Close};
+    static const ReportModuleEntries entries = {CanCreate,         Open, Add, VerificationEnded, Save,
+                                               MissingCharacters, CommandLineReport::Seal,   Close};
     return &entries;
 }

@@ -2,20 +2,27 @@
 #ifndef QUORLITH_CLI_REPORTMODULE_H
 #define QUORLITH_CLI_REPORTMODULE_H
 
+#include "report/CaseDetails.h"
 #include "verdict/VerificationResult.h"
 
 #include <functional>
 #include <string>
+#include <vector>
 
 // The PDF report of quorlith-verify lives in a module of its own, with Qt's GUI libraries behind it,
 // which the tool loads only when --report asks for a report: a run without one starts without them.
 // These are the module's entry points, as CommandLineReport offers them.
 struct ReportModuleEntries
 {
-    void* (*open)(const char* version);
+    bool (*canCreateBeside)(const std::string& path, std::string* reason);
+    void* (*open)(const char* version, int argc, const char* const* argv, const std::vector<std::string>& givenPaths,
+                  const CaseDetails& caseDetails);
     void (*add)(void* report, const VerificationResult& result);
+    void (*verificationEnded)(void* report);
     bool (*save)(void* report, const std::string& path, std::string* error,
                  const std::function<bool()>& keepGoing);
+    std::string (*missingCharacters)(const void* report);
+    bool (*seal)(const std::string& path, std::string* hexDigest, std::string* error);
     void (*close)(void* report);
 };
 

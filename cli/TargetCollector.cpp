@@ -60,25 +60,34 @@ VerificationTarget FailedCall(const std::string& path, int error, const Failing&
                    std::string(failing.cannot) + ": " + SystemErrorText(error));
 }
 
-// Whether an entry is listed or gone into, and as what. Hidden entries and links are neither.
-bool TakeEntry(const std::string& folder, const FolderEntry& found, Entry* entry)
+// Whether an entry is listed or gone into, and as what. Hidden entries and links are neither: they,
+// and files whose names are no evidence type, go to *skipped, so that nothing is left out unseen.
+bool TakeEntry(const std::string& folder, const FolderEntry& found, Entry* entry, std::vector<SkippedEntry>* skipped)
 {
-    if (found.hidden)
+    const std::string path = JoinPath(folder, found.name);
+    if (found.hidden) {
+        skipped->push_back({path, SkippedEntry::Why::Hidden});
         return false;
-    entry->target.path = JoinPath(folder, found.name);
+    }
+    entry->target.path = path;
     if (found.error != 0) {
-        entry->target = FailedCall(entry->target.path, found.error, kEntryFailing);
+        entry->target = FailedCall(path, found.error, kEntryFailing);
         return true;
     }
     switch (found.kind) {
     case FileKind::Link:
+        skipped->push_back({path, SkippedEntry::Why::Link});
         return false;
     case FileKind::Folder:
         entry->isFolder = true;
         return true;
     case FileKind::Regular:
         entry->target.size = found.size;
-        return IsEvidenceFileName(found.name);
+        if (!IsEvidenceFileName(found.name)) {
+            skipped->push_back({path, SkippedEntry::Why::NotEvidence});
+            return false;
+        }
+        return true;
     default:
         // Special files are listed by name alone; the verification tells what they are.
         return IsEvidenceFileName(found.name);
@@ -90,7 +99,7 @@ bool TakeEntry(const std::string& folder, const FolderEntry& found, Entry* entry
 // folder from being searched, or from being read to its end, goes to *targets at its place; false
 // when there is nothing to search in it.
 bool ReadFolder(const std::string& folder, bool followLink, const std::vector<Level>& ancestors, Level* level,
-                std::vector<VerificationTarget>* targets)
+                std::vector<VerificationTarget>* targets, std::vector<SkippedEntry>* skipped)
 {
     FileStatus status;
     std::vector<FolderEntry> found;
@@ -113,7 +122,7 @@ bool ReadFolder(const std::string& folder, bool followLink, const std::vector<Le
               [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; });
     for (const FolderEntry& each : found) {
         Entry entry;
-        if (TakeEntry(folder, each, &entry))
+        if (TakeEntry(folder, each, &entry, skipped))
             level->entries.push_back(std::move(entry));
     }
     return true;
@@ -125,6 +134,7 @@ std::vector<VerificationTarget> TargetCollector::Collect(const std::vector<std::
                                                          const std::function<bool()>& stop)
 {
     targets.clear();
+    skipped.clear();
     shouldStop = stop;
     for (const std::string& path : paths) {
         if (Stopped())
@@ -157,7 +167,7 @@ void TargetCollector::SearchFolder(const std::string& folder)
 {
     std::vector<Level> levels;
     Level top;
-    if (!ReadFolder(folder, true, levels, &top, &targets))
+    if (!ReadFolder(folder, true, levels, &top, &targets, &skipped))
         return;
     levels.push_back(std::move(top));
     while (!levels.empty() && !Stopped()) {
@@ -172,7 +182,7 @@ void TargetCollector::SearchFolder(const std::string& folder)
             continue;
         }
         Level below;
-        if (ReadFolder(entry.target.path, false, levels, &below, &targets))
+        if (ReadFolder(entry.target.path, false, levels, &below, &targets, &skipped))
             levels.push_back(std::move(below));
     }
 }

@@ -2,6 +2,7 @@
 #ifndef QUORLITH_CLI_TARGETCOLLECTOR_H
 #define QUORLITH_CLI_TARGETCOLLECTOR_H
 
+#include "cli/SkippedEntry.h"
 #include "verdict/VerificationTarget.h"
 
 #include <functional>
@@ -24,12 +25,15 @@ public:
     // search ends with what it found so far (a signal must not wait for a search of a huge tree).
     std::vector<VerificationTarget> Collect(const std::vector<std::string>& paths,
                                             const std::function<bool()>& shouldStop = {});
+    // After Collect: the entries of the folders searched that were not taken, in the search's order.
+    const std::vector<SkippedEntry>& Skipped() const { return skipped; }
 
 private:
     void SearchFolder(const std::string& folder);
     bool Stopped() const { return shouldStop && shouldStop(); }
 
     std::vector<VerificationTarget> targets;
+    std::vector<SkippedEntry> skipped;
     std::function<bool()> shouldStop;
 };
 

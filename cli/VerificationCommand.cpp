@@ -11,6 +11,7 @@
 #include "verdict/CsvWriter.h"
 #include "verdict/FileVerifier.h"
 #include "verdict/JsonLinesWriter.h"
+#include "verdict/TextEscaping.h"
 #include "verdict/TextReportWriter.h"
 
 #include <atomic>
@@ -61,6 +62,19 @@ int SignalOf(const VerificationCommand::Interruption& interruption)
     return interruption ? interruption() : 0;
 }
 
+const char* SkippedWhy(SkippedEntry::Why why)
+{
+    switch (why) {
+    case SkippedEntry::Why::Hidden:
+        return "hidden: its name starts with a dot";
+    case SkippedEntry::Why::Link:
+        return "a symbolic link, not followed";
+    case SkippedEntry::Why::NotEvidence:
+        break;
+    }
+    return "the name does not end in .jpg, .avi, .mp4 or .mxg";
+}
+
 } // namespace
 
 VerificationCommand::Outcome VerificationCommand::Run(const CommandLineOptions& options, FILE* out,
@@ -68,8 +82,23 @@ VerificationCommand::Outcome VerificationCommand::Run(const CommandLineOptions& 
                                                       const AlsoReport& alsoReport,
                                                       const Interruption& interruption)
 {
-    return RunTargets(TargetCollector().Collect(options.paths, [&] { return SignalOf(interruption) != 0; }),
-                      options, out, errors, progressTerminal, alsoReport, interruption);
+    TargetCollector collector;
+    const std::vector<VerificationTarget> targets =
+        collector.Collect(options.paths, [&] { return SignalOf(interruption) != 0; });
+    Outcome outcome = RunTargets(targets, options, out, errors, progressTerminal, alsoReport, interruption);
+    if (options.listSkipped && outcome.complete) {
+        for (const SkippedEntry& entry : collector.Skipped())
+            std::fprintf(out, "Skipped  %s  (%s)\n", ToDisplayText(entry.path).c_str(),
+                         SkippedWhy(entry.why));
+        const int error = FlushError(out);
+        if (error != 0) {
+            std::fprintf(errors, "quorlith-verify: the output could not be written (%s)\n",
+                         std::strerror(error));
+            outcome.status = kIncomplete;
+            outcome.complete = false;
+        }
+    }
+    return outcome;
 }
 
 VerificationCommand::Outcome VerificationCommand::RunTargets(const std::vector<VerificationTarget>& targets,

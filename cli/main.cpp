@@ -61,11 +61,20 @@ int main(int argc, char** argv)
     std::unique_ptr<LoadedReport> report;
     if (!options.reportPath.empty()) {
         std::string reason;
-        report = LoadedReport::Start(QUORLITH_VERSION, &reason);
+        report = LoadedReport::Start(QUORLITH_VERSION, static_cast<int>(argumentTexts.size()), argumentTexts.data(),
+                                     options.paths, options.caseDetails, &reason);
         if (!report) {
             std::fprintf(stderr, "quorlith-verify: the PDF report '%s' cannot be written: %s\n",
                          options.reportPath.c_str(), reason.c_str());
             return kIncomplete;
+        }
+        // Found now, not after hours of verification: the report's folder must take a new file.
+        if (!report->CanCreateBeside(options.reportPath, &reason)) {
+            std::fprintf(stderr,
+                         "quorlith-verify: the PDF report '%s' cannot be created in its folder: %s\n"
+                         "Try 'quorlith-verify --help' for more information.\n",
+                         options.reportPath.c_str(), reason.c_str());
+            return kUsageError;
         }
     }
     VerificationCommand::AlsoReport alsoReport;
@@ -77,13 +86,33 @@ int main(int argc, char** argv)
     int status = outcome.status;
     bool reportSaved = false;
     if (report && outcome.complete) {
+        report->VerificationEnded();
         std::string reason;
         reportSaved = report->Save(options.reportPath, &reason, [] { return StopSignals::Received() == 0; });
         // Without a reason the report was dropped for a signal, which is told below.
+        if (reportSaved && !report->MissingCharacters().empty())
+            std::fprintf(
+                stderr,
+                "quorlith-verify: the PDF report shows characters that none of its fonts can draw in "
+                "their escaped form: %s\n",
+                report->MissingCharacters().c_str());
         if (!reportSaved && !reason.empty()) {
             std::fprintf(stderr, "quorlith-verify: the PDF report '%s' could not be written: %s\n",
                          options.reportPath.c_str(), reason.c_str());
             status = kIncomplete;
+        }
+        std::string digest;
+        if (reportSaved && !report->Seal(options.reportPath, &digest, &reason)) {
+            std::fprintf(
+                stderr,
+                "quorlith-verify: the SHA-256 of the PDF report '%s' could not be written beside it: %s\n",
+                options.reportPath.c_str(), reason.c_str());
+            status = kIncomplete;
+        } else if (reportSaved) {
+            // The examiner notes this digest in the case file: it proves the report unchanged later.
+            std::fprintf(stderr,
+                         "quorlith-verify: PDF report '%s' written, SHA-256 %s (also in '%s.sha256')\n",
+                         options.reportPath.c_str(), digest.c_str(), options.reportPath.c_str());
         }
     } else if (report) {
         // A report on part of the files would count them as if they were all.

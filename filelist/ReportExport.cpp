@@ -2,7 +2,7 @@
 #include "filelist/ReportExport.h"
 
 #include "filelist/ExportCloseWatcher.h"
-
+#include "report/DescriptorDevice.h"
 #include "report/PdfReportWriter.h"
 #include "report/WholeFileSave.h"
 #include "verdict/CsvWriter.h"
@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -42,6 +43,7 @@ struct ReportExport::Job
     std::atomic<bool> finished{false};
     bool written = false;
     QString error;
+    QString missingCharacters;
 };
 
 namespace {
@@ -65,6 +67,27 @@ QString SuffixOf(ReportExport::Format format)
             return QString::fromLatin1(name.suffix);
     }
     return QString();
+}
+
+// The deepest folder that holds every row's file: the summary names the files below it.
+std::string CommonFolder(const std::vector<VerificationResult>& results)
+{
+    std::string common;
+    bool first = true;
+    for (const VerificationResult& result : results) {
+        const std::string folder = result.path.substr(0, result.path.rfind('/') + 1);
+        if (first) {
+            common = folder;
+            first = false;
+            continue;
+        }
+        size_t same = 0;
+        while (same < common.size() && same < folder.size() && common[same] == folder[same])
+            ++same;
+        const size_t slash = same == 0 ? std::string::npos : common.rfind('/', same - 1);
+        common.resize(slash == std::string::npos ? 0 : slash + 1);
+    }
+    return common;
 }
 
 } // namespace
@@ -116,7 +139,7 @@ void ReportExport::Export(std::vector<VerificationResult>* results)
     job.path = path;
     job.format = format;
     job.facts = facts;
-    job.facts.made = QDateTime::currentDateTime();
+    job.facts.givenPaths = {CommonFolder(*results)};
     for (const VerificationResult& result : *results)
         job.bytesToHash += std::max<int64_t>(result.size, 0);
     RunJob(&job);
@@ -131,6 +154,12 @@ void ReportExport::Export(std::vector<VerificationResult>* results)
         QMessageBox::warning(
             parent, tr("Export Report"),
             tr("The export could not be written to %1: %2").arg(QDir::toNativeSeparators(path), job.error));
+    } else if (job.written && !job.missingCharacters.isEmpty()) {
+        QMessageBox::information(
+            parent, tr("Export Report"),
+            tr("The report was written to %1. It shows characters that none of its fonts "
+               "can draw in their escaped form: %2")
+                .arg(QDir::toNativeSeparators(path), job.missingCharacters));
     }
 }
 
@@ -153,6 +182,7 @@ void ReportExport::RunJob(Job* job)
     std::thread worker([job] {
         // An export states a verdict only for the content it read: every file is verified again, with
         // its SHA-256 in the same read of one open file, exactly as quorlith-verify --sha256 does.
+        job->facts.verificationStarted = QDateTime::currentDateTime();
         const FileVerifier verifier(true);
         const ReadProgress progress{
             [](void* context, int64_t count) { static_cast<Job*>(context)->bytesHashed += count; }, job};
@@ -168,6 +198,7 @@ void ReportExport::RunJob(Job* job)
             job->checked.push_back(std::move(checked));
         }
         if (!job->cancel) {
+            job->facts.verificationEnded = QDateTime::currentDateTime();
             job->writing = true;
             job->written = WriteFile(job);
         }
@@ -207,17 +238,19 @@ bool ReportExport::WriteFile(Job* job)
     PdfReportWriter writer(job->facts);
     for (size_t i = 0; i < job->checked.size(); ++i)
         writer.Add(job->checked[i], (*job->results)[i].authentic);
-    return writer.Save(job->path, &job->error, [job] { return !job->cancel; });
+    const bool saved = writer.Save(QFile::encodeName(job->path), &job->error, [job] { return !job->cancel; });
+    job->missingCharacters = writer.MissingCharacters();
+    return saved;
 }
 
 // The command-line tool's own writers, so that an export reads exactly as its --csv or --json output
 // with --sha256.
 bool ReportExport::WriteLines(Job* job)
 {
-    const auto write = [job](QFileDevice* file, QString* error) {
-        FILE* out = fdopen(dup(file->handle()), "wb");
+    const auto write = [job](DescriptorDevice* device, QString* error) {
+        FILE* out = fdopen(dup(device->Descriptor()), "wb");
         if (!out) {
-            *error = QString::fromLocal8Bit(std::strerror(errno));
+            *error = SystemErrorText(errno);
             return false;
         }
         std::unique_ptr<ReportWriter> writer;
@@ -236,10 +269,10 @@ bool ReportExport::WriteLines(Job* job)
         const int writeError = errno;
         const bool closed = std::fclose(out) == 0;
         if (!flushed || !closed) {
-            *error = QString::fromLocal8Bit(std::strerror(flushed ? errno : writeError));
+            *error = SystemErrorText(flushed ? errno : writeError);
             return false;
         }
         return true;
     };
-    return SaveWhole(job->path, &job->error, write, [job] { return !job->cancel; });
+    return SaveWhole(QFile::encodeName(job->path), &job->error, write, [job] { return !job->cancel; });
 }

@@ -38,13 +38,19 @@ public:
     int PageNumber() const { return pageNumber; }
 
     double Height(const std::vector<FlowCell>& row) const;
+    // The width of the widest word of text, between spaces, in font on this flow's pages.
+    double WidestWord(const QString& text, const QFont& font) const;
+    // The width of text on one line.
+    double TextWidth(const QString& text, const QFont& font) const;
     bool Fits(double height) const { return top + height <= body.bottom(); }
     // Starts a new page unless height fits below the current position or the page is still empty.
     void KeepTogether(double height);
-    // Places the row below the previous one and moves down by its height and spacing.
+    // Places the row below the previous one and moves down by its height and spacing. A row taller than
+    // the room left continues on the next page, each cell with its next line.
     void Row(const std::vector<FlowCell>& row, double spacing = 0);
-    // The same with its height measured before.
-    void Place(const std::vector<FlowCell>& row, double height, double spacing = 0);
+    // The same with its height measured before. With mayBreak the row starts where it stands, even
+    // when it would fit whole on the next page.
+    void Place(const std::vector<FlowCell>& row, double height, double spacing = 0, bool mayBreak = false);
     // A thin line across the body under the previous row.
     void Rule(double spacing);
     void Skip(double height);

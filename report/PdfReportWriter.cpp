@@ -1,27 +1,44 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "report/PdfReportWriter.h"
 
+#include "report/DescriptorDevice.h"
+#include "report/ReportFonts.h"
 #include "report/ReportRenderer.h"
 #include "report/WholeFileSave.h"
+#include "verdict/VerdictText.h"
 
 #include <QDateTime>
 #include <QFileDevice>
-#include <QLocale>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+
+#include <cstdint>
+#include <langinfo.h>
 
 namespace {
 
 constexpr int kResolution = 300;
 
-void SetUpPages(QPdfWriter* writer, const QString& title)
+// The paper of LC_PAPER, as the C library has it: Letter is 216 mm wide. Not the language's country
+// (en_CA and es_MX print on Letter), and not Qt's measurement system, which knows only the US.
+bool LetterPaper()
 {
+    return reinterpret_cast<intptr_t>(nl_langinfo(_NL_PAPER_WIDTH)) == 216;
+}
+
+void SetUpPages(QPdfWriter* writer, const CaseDetails& details)
+{
+    QString title = PdfReportWriter::tr("Verification report");
+    if (!details.caseNumber.empty())
+        title += QStringLiteral(", ") + QCoreApplication::translate("ReportCase", "Case %1")
+                                            .arg(VerdictText::Display(details.caseNumber));
     writer->setResolution(kResolution);
+    // PDF/A-1b: every font embedded, colours in a declared space, so that archives take the report.
+    writer->setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
     writer->setTitle(title);
     writer->setCreator(QCoreApplication::translate("QObject", "Trevalon Quorlith"));
-    const bool usLetter = QLocale().measurementSystem() == QLocale::ImperialUSSystem;
-    writer->setPageSize(QPageSize(usLetter ? QPageSize::Letter : QPageSize::A4));
+    writer->setPageSize(QPageSize(LetterPaper() ? QPageSize::Letter : QPageSize::A4));
     writer->setPageMargins(QMarginsF(20, 16, 20, 14), QPageLayout::Millimeter);
 }
 
@@ -43,7 +60,12 @@ void PdfReportWriter::Add(const VerificationResult& result, bool listedAuthentic
     entries.back().listedAuthentic = listedAuthentic;
 }
 
-bool PdfReportWriter::Write(QIODevice* device) const
+void PdfReportWriter::VerificationEnded()
+{
+    facts.verificationEnded = QDateTime::currentDateTime();
+}
+
+bool PdfReportWriter::Write(QIODevice* device, const std::function<bool()>& keepGoing) const
 {
     std::vector<ReportEntry> checked = entries;
     for (ReportEntry& entry : checked) {
@@ -51,23 +73,36 @@ bool PdfReportWriter::Write(QIODevice* device) const
         entry.stateChecked = QDateTime::currentDateTime();
     }
     QPdfWriter writer(device);
-    SetUpPages(&writer, tr("Verification report"));
-    const ReportRenderer renderer(facts, checked, summary);
+    SetUpPages(&writer, facts.caseDetails);
+    ReportFacts stamped = facts;
+    stamped.written = QDateTime::currentDateTime();
+    glyphs = std::make_unique<GlyphCheck>(AllReportFamilies());
+    const ReportRenderer renderer(stamped, checked, summary, *glyphs);
     // Measured first without painting, so that each page knows how many there are.
-    const int pageCount = renderer.Render(&writer, nullptr, 0);
+    const int pageCount = renderer.Render(&writer, nullptr, 0, keepGoing);
+    if (pageCount == 0)
+        return false;
     QPainter painter;
     if (!painter.begin(&writer))
         return false;
-    renderer.Render(&writer, &painter, pageCount);
-    return painter.end();
+    const bool whole = renderer.Render(&writer, &painter, pageCount, keepGoing) != 0;
+    return painter.end() && whole;
 }
 
-bool PdfReportWriter::Save(const QString& path, QString* error, const std::function<bool()>& keepGoing) const
+QString PdfReportWriter::MissingCharacters() const
 {
-    const auto write = [this](QFileDevice* file, QString* writeError) {
-        if (Write(file) && file->error() == QFileDevice::NoError)
+    return glyphs ? glyphs->MissingText() : QString();
+}
+
+bool PdfReportWriter::Save(const QByteArray& path, QString* error,
+                           const std::function<bool()>& keepGoing) const
+{
+    // A signal or a Cancel is heard while thousands of files are laid out, not only once they are.
+    const auto write = [this, &keepGoing](DescriptorDevice* device, QString* writeError) {
+        if (Write(device, keepGoing) && device->ErrorNumber() == 0)
             return true;
-        *writeError = file->errorString();
+        if (device->ErrorNumber() != 0 || !keepGoing || keepGoing())
+            *writeError = device->errorString();
         return false;
     };
     return SaveWhole(path, error, write, keepGoing);

@@ -2,6 +2,7 @@
 #ifndef QUORLITH_REPORT_PDFREPORTWRITER_H
 #define QUORLITH_REPORT_PDFREPORTWRITER_H
 
+#include "report/GlyphCheck.h"
 #include "report/ReportEntry.h"
 #include "report/ReportFacts.h"
 #include "verdict/RunSummary.h"
@@ -10,6 +11,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QIODevice;
@@ -30,18 +32,26 @@ public:
     // A file of the window's list verified again for the report: result is what this verification
     // found, listedAuthentic the verdict the list showed, and the report says whether they differ.
     void Add(const VerificationResult& result, bool listedAuthentic);
+    // Notes that the verification of the report's files ended now.
+    void VerificationEnded();
 
-    // Writes the whole report through a QSaveFile: either all of it lands under path or nothing does,
-    // and an existing file there is replaced only by a complete report. false with the reason in error;
+    // Writes the whole report: either all of it lands under path (the name's bytes) or nothing does, and
+    // an existing file there is replaced only by a complete report. false with the reason in error;
     // keepGoing, asked before the report takes the name, can still drop it (error then stays empty).
-    bool Save(const QString& path, QString* error, const std::function<bool()>& keepGoing = {}) const;
-    // Checks every file's state, then writes the report to an open device; false when the device refuses.
-    bool Write(QIODevice* device) const;
+    bool Save(const QByteArray& path, QString* error, const std::function<bool()>& keepGoing = {}) const;
+    // Checks every file's state, then writes the report to an open device; false when the device refuses or keepGoing, asked for every
+    // file while the pages are laid out, calls the report off.
+    bool Write(QIODevice* device, const std::function<bool()>& keepGoing = {}) const;
+
+    // The characters of the last report written that none of its fonts can draw, written escaped
+    // instead ("\u{10000} \u{1F600}"); empty when every character printed as itself.
+    QString MissingCharacters() const;
 
 private:
     ReportFacts facts;
     std::vector<ReportEntry> entries;
     RunSummary summary;
+    mutable std::unique_ptr<GlyphCheck> glyphs;
 };
 
 #endif

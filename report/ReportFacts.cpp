@@ -1,9 +1,44 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "report/ReportFacts.h"
 
+#include "engine/CryptoLibraryVersion.h"
 #include "engine/KeyFingerprint.h"
 
 #include <QSysInfo>
+#include <QUuid>
+
+#include <cerrno>
+
+#include <cstring>
+#include <unistd.h>
+
+namespace {
+
+std::string WorkingFolder()
+{
+    std::vector<char> buffer(4096);
+    while (getcwd(buffer.data(), buffer.size()) == nullptr) {
+        if (errno != ERANGE)
+            return std::string();
+        buffer.resize(buffer.size() * 2);
+    }
+    return std::string(buffer.data());
+}
+
+bool PlainForTheShell(const std::string& text)
+{
+    if (text.empty())
+        return false;
+    for (const char c : text) {
+        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                           std::strchr("-_./=+,:@%", c) != nullptr;
+        if (!plain)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
 
 ReportFacts ReportFactsNow(const QString& programName, const QString& programVersion)
 {
@@ -12,6 +47,56 @@ ReportFacts ReportFactsNow(const QString& programName, const QString& programVer
     facts.programVersion = programVersion;
     facts.computerName = QSysInfo::machineHostName();
     facts.keyFingerprint = QString::fromStdString(RecorderKeyFingerprint());
-    facts.made = QDateTime::currentDateTime();
+    facts.operatingSystem = QSysInfo::prettyProductName() + QStringLiteral(", ") + QSysInfo::kernelType() +
+                            QLatin1Char(' ') + QSysInfo::kernelVersion() + QStringLiteral(", ") +
+                            QSysInfo::currentCpuArchitecture();
+    facts.qtVersion = QString::fromLatin1(qVersion());
+    facts.cryptoLibrary = QString::fromStdString(CryptoLibraryVersion());
+    facts.sourceRevision = QStringLiteral(QUORLITH_SOURCE_REVISION);
+    facts.reportId = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    facts.verificationStarted = QDateTime::currentDateTime();
+    facts.workingFolder = WorkingFolder();
     return facts;
+}
+
+std::string QuotedCommandLine(int argc, const char* const* argv)
+{
+    std::string line;
+    for (int i = 0; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (i > 0)
+            line += ' ';
+        if (PlainForTheShell(argument)) {
+            line += argument;
+            continue;
+        }
+        line += '\'';
+        for (const char c : argument)
+            line += c == '\'' ? std::string("'\\''") : std::string(1, c);
+        line += '\'';
+    }
+    return line;
+}
+
+std::string AbsolutePath(const std::string& path, const std::string& workingFolder)
+{
+    if (path.empty() || path.front() == '/' || workingFolder.empty())
+        return path;
+    return workingFolder + (workingFolder.back() == '/' ? "" : "/") + path;
+}
+
+std::string PathBelowGiven(const std::string& path, const std::vector<std::string>& givenPaths)
+{
+    size_t longest = 0;
+    for (std::string folder : givenPaths) {
+        if (folder.empty())
+            continue;
+        while (folder.size() > 1 && folder.back() == '/')
+            folder.pop_back();
+        const std::string prefix = folder == "/" ? folder : folder + '/';
+        if (prefix.size() > longest && path.size() > prefix.size() &&
+            path.compare(0, prefix.size(), prefix) == 0)
+            longest = prefix.size();
+    }
+    return path.substr(longest);
 }

@@ -2,8 +2,13 @@
 #ifndef QUORLITH_REPORT_REPORTFACTS_H
 #define QUORLITH_REPORT_REPORTFACTS_H
 
+#include "report/CaseDetails.h"
+
 #include <QDateTime>
 #include <QString>
+
+#include <string>
+#include <vector>
 
 // What a report says about its own making, beside the files.
 struct ReportFacts
@@ -12,11 +17,39 @@ struct ReportFacts
     QString programVersion;
     QString computerName;
     QString keyFingerprint; // lower-case hex
-    QDateTime made;         // local time
+    // A random UUID that names this report on every one of its pages.
+    QString reportId;
+    CaseDetails caseDetails;
+    // What the report was made with, read at run time: the system and its version, the Qt and crypto
+    // libraries, and the source revision the program was built from.
+    QString operatingSystem;
+    QString qtVersion;
+    QString cryptoLibrary;
+    QString sourceRevision;
+    // Bytes as the system names them: the folder relative paths start from, the command line as typed
+    // (empty for the window), and the paths that were given, under which the summary names each file.
+    std::string workingFolder;
+    std::string commandLine;
+    std::vector<std::string> givenPaths;
+    // Local times: when the verification of the report's files began and ended, and when the report
+    // was written (set by the writer as it writes).
+    QDateTime verificationStarted;
+    QDateTime verificationEnded;
+    QDateTime written;
 };
 
-// The facts of a report made now by the named program on this computer, with the fingerprint of the
-// recorder key built into it.
+// The facts of a report whose verification starts now, by the named program on this computer, with the
+// fingerprint of the recorder key built into it.
 ReportFacts ReportFactsNow(const QString& programName, const QString& programVersion);
+
+// The arguments as a shell would take them again: each one that holds anything but letters, digits and
+// "-_./=+,:@%" in single quotes.
+std::string QuotedCommandLine(int argc, const char* const* argv);
+
+// The absolute form of path: as it is when it starts with "/", else below the working folder.
+std::string AbsolutePath(const std::string& path, const std::string& workingFolder);
+
+// path below the longest of the given folders that holds it; path itself when none does.
+std::string PathBelowGiven(const std::string& path, const std::vector<std::string>& givenPaths);
 
 #endif

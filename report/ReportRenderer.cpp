@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "report/ReportRenderer.h"
 
+#include "report/ReportFonts.h"
 #include "verdict/VerdictText.h"
 
 #include <QDateTime>
@@ -12,9 +13,11 @@ namespace {
 const QColor kSucceededColor(0x1b, 0x5e, 0x20);
 const QColor kFailedColor(0xa3, 0x17, 0x17);
 
-QFont MakeFont(const char* family, double points, bool bold)
+QFont MakeFont(ReportFace face, double points, bool bold)
 {
-    QFont font(QString::fromLatin1(family));
+    const QStringList families = ReportFamilies(face);
+    QFont font(families.front());
+    font.setFamilies(families);
     font.setPointSizeF(points);
     font.setBold(bold);
     // Any letter spacing makes Qt set no ligatures: with "fi" as one glyph, a search of the PDF or its
@@ -30,8 +33,19 @@ QString StatusWords(const char* text)
 
 QString FileName(const std::string& path)
 {
-    const size_t slash = path.find_last_of('/');
+    const size_t slash = path.find_last_of('/', path.size() > 1 ? path.size() - 2 : 0);
     return VerdictText::Display(slash == std::string::npos ? path : path.substr(slash + 1));
+}
+
+// A path given that is no file: its block says what it is instead of what could not be read of it.
+bool IsFolderWithoutEvidence(const VerificationResult& result)
+{
+    return result.reason == VerdictReason::NoEvidence;
+}
+
+bool IsMissing(const VerificationResult& result)
+{
+    return result.reason == VerdictReason::NotFound;
 }
 
 // A file that is gone can no longer be the one that was verified, the same as one that changed.
@@ -43,12 +57,12 @@ bool IsNoLongerVerified(FileState state)
 } // namespace
 
 ReportRenderer::ReportRenderer(const ReportFacts& facts, const std::vector<ReportEntry>& entries,
-                               const RunSummary& summary)
-    : facts(facts), entries(entries), summary(summary), titleFont(MakeFont("DejaVu Serif", 17, true)),
-      headingFont(MakeFont("DejaVu Serif", 12, true)), bodyFont(MakeFont("DejaVu Sans", 9, false)),
-      boldFont(MakeFont("DejaVu Sans", 9, true)), monoFont(MakeFont("DejaVu Sans Mono", 8.5, false)),
-      smallFont(MakeFont("DejaVu Sans", 8, false)), smallBoldFont(MakeFont("DejaVu Sans", 8, true)),
-      labelFont(MakeFont("DejaVu Sans", 8.5, false))
+                               const RunSummary& summary, const GlyphCheck& glyphs)
+    : facts(facts), entries(entries), summary(summary), glyphs(glyphs),
+      titleFont(MakeFont(ReportFace::Serif, 17, true)), headingFont(MakeFont(ReportFace::Serif, 12, true)),
+      bodyFont(MakeFont(ReportFace::Sans, 9, false)), boldFont(MakeFont(ReportFace::Sans, 9, true)),
+      monoFont(MakeFont(ReportFace::Mono, 8.5, false)), smallFont(MakeFont(ReportFace::Sans, 8, false)),
+      smallBoldFont(MakeFont(ReportFace::Sans, 8, true)), labelFont(MakeFont(ReportFace::Sans, 8.5, false))
 {
 }
 
@@ -66,29 +80,39 @@ QString ReportRenderer::MadeText(const QDateTime& made)
 FlowCell ReportRenderer::Cell(const QString& text, const QFont& font, double x, double width) const
 {
     FlowCell cell;
-    cell.text = text;
+    cell.text = glyphs.Printable(text);
     cell.font = font;
     cell.x = x;
     cell.width = width;
     return cell;
 }
 
-int ReportRenderer::Render(QPagedPaintDevice* device, QPainter* painter, int pageCount) const
+int ReportRenderer::Render(QPagedPaintDevice* device, QPainter* painter, int pageCount,
+                           const std::function<bool()>& keepGoing) const
 {
+    const auto stopped = [&keepGoing] { return keepGoing && !keepGoing(); };
     const QRectF page = device->pageLayout().paintRectPixels(device->logicalDpiX());
-    const double footerHeight = device->logicalDpiY() * 0.45;
-    const QRectF body(0, 0, page.width(), page.height() - footerHeight);
+    // Two footer lines: when the report was written; its identifier beside the page number.
+    const double footerHeight = device->logicalDpiY() * 0.65;
+    const double headerHeight = HasHeader() ? device->logicalDpiY() * 0.3 : 0;
+    const QRectF body(0, headerHeight, page.width(), page.height() - footerHeight - headerHeight);
     PageFlow flow(device, painter, body,
                   [&](int pageNumber) { Footer(device, painter, pageNumber, pageCount); });
     Opening(flow);
     Statement(flow);
     EscapesLegend(flow);
-    SummaryTable(flow);
+    SummaryTable(flow, keepGoing);
+    if (stopped())
+        return 0;
     flow.NewPage();
     Heading(flow, tr("The files one by one"));
     int number = 0;
-    for (const ReportEntry& entry : entries)
+    for (const ReportEntry& entry : entries) {
+        if (stopped())
+            return 0;
         FileBlock(flow, ++number, entry);
+    }
+    Signatures(flow);
     return flow.PageNumber();
 }
 
@@ -99,22 +123,45 @@ void ReportRenderer::Footer(QPagedPaintDevice* device, QPainter* painter, int pa
     const QRectF page = device->pageLayout().paintRectPixels(device->logicalDpiX());
     const double lineHeight = device->logicalDpiY() * 0.2;
     const QRectF line(0, page.height() - lineHeight, page.width(), lineHeight);
+    const QRectF upperLine = line.translated(0, -lineHeight);
     painter->setPen(QPen(Qt::darkGray, 0));
-    painter->drawLine(line.topLeft() - QPointF(0, lineHeight * 0.3),
-                      line.topRight() - QPointF(0, lineHeight * 0.3));
+    painter->drawLine(upperLine.topLeft() - QPointF(0, lineHeight * 0.3),
+                      upperLine.topRight() - QPointF(0, lineHeight * 0.3));
     painter->setFont(smallFont);
     painter->setPen(Qt::black);
-    painter->drawText(line, Qt::AlignLeft | Qt::AlignBottom,
-                      tr("Verification report made %1").arg(MadeText(facts.made)));
-    painter->drawText(line, Qt::AlignRight | Qt::AlignBottom,
-                      tr("Page %1 of %2").arg(QString::number(pageNumber), QString::number(pageCount)));
+    if (HasHeader()) {
+        const QRectF header(0, 0, page.width(), lineHeight);
+        const CaseDetails& details = facts.caseDetails;
+        if (!details.caseNumber.empty())
+            painter->drawText(header, Qt::AlignLeft | Qt::AlignTop,
+                              glyphs.Printable(QCoreApplication::translate("ReportCase", "Case %1")
+                                                   .arg(VerdictText::Display(details.caseNumber))));
+        if (!details.examiner.empty())
+            painter->drawText(header, Qt::AlignRight | Qt::AlignTop,
+                              glyphs.Printable(QCoreApplication::translate("ReportCase", "Examiner %1")
+                                                   .arg(VerdictText::Display(details.examiner))));
+        painter->setPen(QPen(Qt::darkGray, 0));
+        painter->drawLine(QPointF(0, lineHeight * 1.2), QPointF(page.width(), lineHeight * 1.2));
+        painter->setPen(Qt::black);
+    }
+    painter->drawText(
+        upperLine, Qt::AlignLeft | Qt::AlignBottom,
+        glyphs.Printable(QCoreApplication::translate("ReportLayout", "Verification report written %1")
+                             .arg(MadeText(facts.written))));
+    painter->drawText(
+        line, Qt::AlignRight | Qt::AlignBottom,
+        glyphs.Printable(QCoreApplication::translate("ReportIdentity", "Report %1").arg(facts.reportId) +
+                         QStringLiteral("    ") +
+                         tr("Page %1 of %2").arg(QString::number(pageNumber), QString::number(pageCount))));
 }
 
-void ReportRenderer::Heading(PageFlow& flow, const QString& text) const
+void ReportRenderer::Heading(PageFlow& flow, const QString& text, double following) const
 {
     const std::vector<FlowCell> row = {Cell(text, headingFont, 0, flow.Body().width())};
     // A heading never stands alone at the foot of a page.
-    flow.KeepTogether(flow.Height(row) * 4);
+    const double height = flow.Height(row);
+    flow.KeepTogether(height * 1.9 +
+                      (following < 0 ? height * 2.1 : std::min(following, flow.Body().height() / 3)));
     flow.Skip(flow.Height(row) * 0.6);
     flow.Row(row, flow.Height(row) * 0.3);
 }
@@ -133,31 +180,73 @@ void ReportRenderer::Opening(PageFlow& flow) const
                             facts.programVersion + QStringLiteral(" (") + facts.programName +
                             QLatin1Char(')');
     const std::pair<QString, QString> lines[] = {
-        {tr("Report made"), MadeText(facts.made)},
+        {QCoreApplication::translate("ReportLayout", "Verification started"),
+         MadeText(facts.verificationStarted)},
+        {QCoreApplication::translate("ReportLayout", "Verification ended"),
+         MadeText(facts.verificationEnded)},
+        {QCoreApplication::translate("ReportLayout", "Report written"), MadeText(facts.written)},
         {tr("Program"), program},
         {tr("Computer"), facts.computerName},
+        {QCoreApplication::translate("ReportProvenance", "Operating system"), facts.operatingSystem},
+        {QCoreApplication::translate("ReportProvenance", "Qt version"), facts.qtVersion},
+        {QCoreApplication::translate("ReportProvenance", "Crypto library"), facts.cryptoLibrary},
+        {QCoreApplication::translate("ReportProvenance", "Source revision"), facts.sourceRevision},
     };
     for (const auto& line : lines)
+        flow.Row({Cell(line.first, boldFont, 0, labelWidth),
+                  Cell(line.second, bodyFont, labelWidth, width - labelWidth)});
+    const std::pair<QString, std::string> places[] = {
+        {QCoreApplication::translate("ReportLayout", "Working folder"), facts.workingFolder},
+        {QCoreApplication::translate("ReportLayout", "Command line"), facts.commandLine},
+    };
+    for (const auto& place : places) {
+        if (!place.second.empty())
+            flow.Row({Cell(place.first, boldFont, 0, labelWidth),
+                      Cell(VerdictText::Display(place.second), monoFont, labelWidth, width - labelWidth)});
+    }
+    for (const auto& line : CaseLines())
         flow.Row({Cell(line.first, boldFont, 0, labelWidth),
                   Cell(line.second, bodyFont, labelWidth, width - labelWidth)});
     flow.Row({Cell(tr("Recorder key fingerprint (SHA-256 of its modulus)"), boldFont, 0, labelWidth),
               Cell(facts.keyFingerprint, monoFont, labelWidth, width - labelWidth)});
 
-    const std::pair<const char*, long long> counts[] = {
-        {"Total files", summary.total},
-        {"Authentication succeeded", summary.succeeded},
-        {"Authentication failed", summary.failed},
+    // Folders without evidence and paths that do not exist fail like files, but are counted apart.
+    long long folders = 0;
+    long long missing = 0;
+    for (const ReportEntry& entry : entries) {
+        folders += IsFolderWithoutEvidence(entry.result) ? 1 : 0;
+        missing += IsMissing(entry.result) ? 1 : 0;
+    }
+    struct Count
+    {
+        QString label;
+        long long value;
+        bool always;
+    };
+    const Count counts[] = {
+        {StatusWords("Total files"), summary.total - folders - missing, true},
+        {StatusWords("Authentication succeeded"), summary.succeeded, true},
+        {StatusWords("Authentication failed"), summary.failed - folders - missing, true},
+        {QCoreApplication::translate("ReportLayout", "Folders without evidence"), folders, false},
+        {QCoreApplication::translate("ReportLayout", "Paths that do not exist"), missing, false},
     };
     flow.Skip(flow.Height({Cell(QStringLiteral("X"), bodyFont, 0, width)}) * 0.6);
-    for (const auto& count : counts)
-        flow.Row({Cell(StatusWords(count.first), boldFont, 0, labelWidth),
-                  Cell(QString::number(count.second), bodyFont, labelWidth, width - labelWidth)});
+    for (const Count& count : counts) {
+        if (count.always || count.value > 0)
+            flow.Row({Cell(count.label, boldFont, 0, labelWidth),
+                      Cell(QString::number(count.value), bodyFont, labelWidth, width - labelWidth)});
+    }
 }
 
 void ReportRenderer::Statement(PageFlow& flow) const
 {
     const double width = flow.Body().width();
-    const double labelWidth = width * 0.26;
+    // The verdicts stand on one line each where they fit, with a clear gutter before the text beside them.
+    double labelWidth = width * 0.26;
+    for (const bool authentic : {true, false})
+        labelWidth = std::max(
+            labelWidth,
+            std::min(flow.TextWidth(VerdictText::Verdict(authentic), boldFont) + width * 0.03, width * 0.4));
     Heading(flow, tr("What a verdict shows and what it does not"));
     const double gap = flow.Height({Cell(QStringLiteral("X"), bodyFont, 0, width)}) * 0.4;
     const std::pair<bool, QString> meanings[] = {
@@ -174,8 +263,9 @@ void ReportRenderer::Statement(PageFlow& flow) const
                    "recorder or a copy from the original medium.")},
     };
     for (const auto& meaning : meanings) {
-        std::vector<FlowCell> row = {Cell(VerdictText::Verdict(meaning.first), boldFont, 0, labelWidth),
-                                     Cell(meaning.second, bodyFont, labelWidth, width - labelWidth)};
+        std::vector<FlowCell> row = {
+            Cell(VerdictText::Verdict(meaning.first), boldFont, 0, labelWidth - width * 0.03),
+            Cell(meaning.second, bodyFont, labelWidth, width - labelWidth)};
         row[0].color = meaning.first ? kSucceededColor : kFailedColor;
         flow.Row(row, gap);
     }
@@ -189,49 +279,103 @@ void ReportRenderer::EscapesLegend(PageFlow& flow) const
                       "control character; \\u{XXXX} for the character U+XXXX, which shows nothing or changes "
                       "how the text around it is shown; \\\\ for a backslash."),
                    smallFont, 0, width)});
+    flow.Row({Cell(QCoreApplication::translate(
+                       "ReportProvenance", "A record's start and stop times carry no time zone: they are the "
+                                           "recorder's clock as its time source set it (the record's time "
+                                           "source field), not this computer's."),
+                   smallFont, 0, width)});
 }
 
-void ReportRenderer::SummaryTable(PageFlow& flow) const
+QString ReportRenderer::SummaryVerdict(const VerificationResult& result)
 {
-    Heading(flow, tr("Summary"));
+    if (!result.authentic || !result.hasCoverage || !result.coverage.partial)
+        return VerdictText::Verdict(result.authentic);
+    return QCoreApplication::translate("ReportLayout", "%1, %2 of %3 bytes protected")
+        .arg(VerdictText::Verdict(true), QString::number(result.coverage.protectedBytes),
+             QString::number(result.size));
+}
+
+void ReportRenderer::SummaryTable(PageFlow& flow, const std::function<bool()>& keepGoing) const
+{
     const double width = flow.Body().width();
+    const double pad = width * 0.008;
+    const std::vector<FlowCell> headerTexts = {
+        Cell(QStringLiteral("#"), smallBoldFont, 0, 0),
+        Cell(StatusWords("File Name"), smallBoldFont, 0, 0),
+        Cell(StatusWords("Authentication Result"), smallBoldFont, 0, 0),
+        Cell(StatusWords("Start Time"), smallBoldFont, 0, 0),
+        Cell(StatusWords("Stop Time"), smallBoldFont, 0, 0),
+        Cell(StatusWords("Serial no"), smallBoldFont, 0, 0)};
+    std::vector<QStringList> rowTexts;
+    int number = 0;
+    for (const ReportEntry& entry : entries) {
+        const VerificationResult& result = entry.result;
+        rowTexts.push_back({QString::number(++number),
+                            VerdictText::Display(PathBelowGiven(result.path, facts.givenPaths)),
+                            SummaryVerdict(result), VerdictText::Display(result.startTime),
+                            VerdictText::Display(result.endTime), VerdictText::Display(result.rcSerial)});
+    }
+
+    // Each column is at least as wide as its widest word, measured in its font, so that no word of one
+    // column runs into the next ("Prüfung fehlgeschlagen"); the path column gives up the room, down to a
+    // floor, since a path may break anywhere.
     const double shares[] = {0.04, 0.23, 0.19, 0.195, 0.195, 0.15};
+    const int pathColumn = 1;
+    const int verdictColumn = 2;
+    double widths[6];
+    double sum = 0;
+    for (int column = 0; column < 6; ++column) {
+        double widest = flow.WidestWord(headerTexts[column].text, smallBoldFont);
+        if (column != pathColumn) {
+            for (const QStringList& texts : rowTexts)
+                widest = std::max(widest, flow.WidestWord(texts.at(column), smallFont));
+        }
+        // The verdict reads on one line, as in the window's column; a coverage note wraps below it.
+        if (column == verdictColumn) {
+            for (const bool authentic : {true, false})
+                widest = std::max(widest, flow.TextWidth(VerdictText::Verdict(authentic), smallFont));
+        }
+        widths[column] = std::max(shares[column] * width, widest + 2 * pad);
+        sum += widths[column];
+    }
+    widths[pathColumn] = std::max(width * 0.12, widths[pathColumn] - (sum - width));
     double columnX[6];
     double x = 0;
     for (int column = 0; column < 6; ++column) {
         columnX[column] = x;
-        x += shares[column] * width;
+        x += widths[column];
     }
-    const double pad = width * 0.008;
     const auto row = [&](const QStringList& texts, const QFont& font, const QColor& verdictColor) {
         std::vector<FlowCell> cells;
-        for (int column = 0; column < 6; ++column) {
-            cells.push_back(Cell(texts.at(column), font, columnX[column], shares[column] * width - pad));
-        }
+        for (int column = 0; column < 6; ++column)
+            cells.push_back(Cell(texts.at(column), font, columnX[column], widths[column] - pad));
         cells[2].color = verdictColor;
         return cells;
     };
-    const std::vector<FlowCell> header =
-        row({QStringLiteral("#"), StatusWords("File Name"), StatusWords("Authentication Result"),
-             StatusWords("Start Time"), StatusWords("Stop Time"), StatusWords("Serial no")},
-            smallBoldFont, Qt::black);
+    QStringList headerStrings;
+    for (const FlowCell& cell : headerTexts)
+        headerStrings << cell.text;
+    const std::vector<FlowCell> header = row(headerStrings, smallBoldFont, Qt::black);
     const double headerHeight = flow.Height(header);
     const double gap = headerHeight * 0.25;
+    // The heading keeps the table's header and first row with it.
+    const double firstHeight =
+        rowTexts.empty() ? 0 : flow.Height(row(rowTexts.front(), smallFont, Qt::black));
+    Heading(flow, tr("Summary"), headerHeight + firstHeight + 3 * gap);
     const auto placeHeader = [&] {
         flow.Place(header, headerHeight, gap);
         flow.Rule(gap);
     };
     placeHeader();
-    int number = 0;
-    for (const ReportEntry& entry : entries) {
-        const VerificationResult& result = entry.result;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        if (keepGoing && !keepGoing())
+            return;
+        const VerificationResult& result = entries[i].result;
         const std::vector<FlowCell> cells =
-            row({QString::number(++number), FileName(result.path), VerdictText::Verdict(result.authentic),
-                 VerdictText::Display(result.startTime), VerdictText::Display(result.endTime),
-                 VerdictText::Display(result.rcSerial)},
-                smallFont, result.authentic ? kSucceededColor : kFailedColor);
+            row(rowTexts[i], smallFont, result.authentic ? kSucceededColor : kFailedColor);
         const double height = flow.Height(cells);
-        if (!flow.Fits(height)) {
+        // A row taller than a page starts where it stands and continues on the next.
+        if (!flow.Fits(height) && height <= flow.Body().height()) {
             flow.NewPage();
             placeHeader();
         }
@@ -248,6 +392,8 @@ void ReportRenderer::FileBlock(PageFlow& flow, int number, const ReportEntry& en
     const double valueWidth = width - valueX;
 
     std::vector<std::vector<FlowCell>> rows;
+    // The heading names the file, the number links it to its row of the summary and the full path
+    // follows: a heading of a few lines at most, whatever the depth of the folders.
     rows.push_back(
         {Cell(QString::number(number) + QStringLiteral(". ") + FileName(result.path), boldFont, 0, width)});
     const auto add = [&](const QString& label, const QString& value, const QFont& font, const QColor& color) {
@@ -258,7 +404,11 @@ void ReportRenderer::FileBlock(PageFlow& flow, int number, const ReportEntry& en
         rows.push_back(cells);
     };
     QString sha256 = QString::fromStdString(result.sha256);
-    if (sha256.isEmpty()) {
+    if (IsFolderWithoutEvidence(result)) {
+        sha256 = QCoreApplication::translate("ReportLayout", "none: this is a folder, not a file");
+    } else if (IsMissing(result)) {
+        sha256 = QCoreApplication::translate("ReportLayout", "none: nothing exists under this path");
+    } else if (sha256.isEmpty()) {
         sha256 = IsNoLongerVerified(entry.state)
                      ? tr("not computed: the file is no longer the one that was verified")
                      : tr("not available: the file could not be read");
@@ -267,6 +417,8 @@ void ReportRenderer::FileBlock(PageFlow& flow, int number, const ReportEntry& en
     QVector<VerdictText::Detail> details = VerdictText::Details(result, sha256);
     const VerdictText::Detail digest = details.takeLast();
     details.insert(2, digest);
+    // The path as the system finds it from any folder, whatever folder the program ran in.
+    details.front().value = VerdictText::Display(AbsolutePath(result.path, facts.workingFolder));
     for (const VerdictText::Detail& detail : details) {
         const QString label = VerdictText::Label(detail.field);
         switch (detail.field) {
@@ -315,6 +467,27 @@ void ReportRenderer::FileBlock(PageFlow& flow, int number, const ReportEntry& en
                    "when the file was verified.");
         break;
     }
+    if (IsFolderWithoutEvidence(result))
+        state = QCoreApplication::translate("ReportLayout",
+                                            "Not applicable: a folder given to be searched, in which no file "
+                                            "ending in .jpg, .avi, .mp4 or .mxg was found.");
+    else if (IsMissing(result))
+        state = QCoreApplication::translate("ReportLayout",
+                                            "Not applicable: nothing existed under this path when it was "
+                                            "verified.");
+    if (result.inode != 0) {
+        const auto utc = [](int64_t ns) {
+            return ns < 0 ? QStringLiteral("-")
+                          : QDateTime::fromMSecsSinceEpoch(ns / 1000000, Qt::UTC)
+                                .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
+        };
+        add(QCoreApplication::translate("ReportProvenance", "File system, as read when verified"),
+            QCoreApplication::translate("ReportProvenance",
+                                        "device %1, inode %2; modified %3 UTC; status changed %4 UTC")
+                .arg(QString::number(result.device), QString::number(result.inode), utc(result.modifiedNs),
+                     utc(result.changedNs)),
+            bodyFont, Qt::black);
+    }
     add(tr("State at report time"), state, IsNoLongerVerified(entry.state) ? boldFont : bodyFont,
         IsNoLongerVerified(entry.state) ? kFailedColor : Qt::black);
 
@@ -325,8 +498,68 @@ void ReportRenderer::FileBlock(PageFlow& flow, int number, const ReportEntry& en
         total += heights.back();
     }
     const double gap = heights.front() * 0.15;
-    flow.KeepTogether(total + gap * rows.size());
+    // A block that fits on a page is not divided; a longer one starts on a page of its own and runs on
+    // line by line, so that its heading never stands apart from what follows it.
+    const double blockHeight = total + gap * rows.size();
+    flow.KeepTogether(blockHeight);
+    const bool longBlock = blockHeight > flow.Body().height();
     for (size_t i = 0; i < rows.size(); ++i)
-        flow.Place(rows[i], heights[i], gap);
+        flow.Place(rows[i], heights[i], gap, longBlock);
     flow.Rule(heights.front() * 0.8);
+}
+
+bool ReportRenderer::HasHeader() const
+{
+    return !facts.caseDetails.caseNumber.empty() || !facts.caseDetails.examiner.empty();
+}
+
+std::vector<std::pair<QString, QString>> ReportRenderer::CaseLines() const
+{
+    const CaseDetails& details = facts.caseDetails;
+    std::vector<std::pair<QString, QString>> lines;
+    const auto add = [&lines](const QString& label, const std::string& value) {
+        if (!value.empty())
+            lines.emplace_back(label, VerdictText::Display(value));
+    };
+    add(QCoreApplication::translate("ReportCase", "Case"), details.caseNumber);
+    for (const std::string& exhibit : details.exhibits)
+        add(QCoreApplication::translate("ReportCase", "Exhibit"), exhibit);
+    add(QCoreApplication::translate("ReportCase", "Examiner"), details.examiner);
+    add(QCoreApplication::translate("ReportCase", "Organisation"), details.organisation);
+    add(QCoreApplication::translate("ReportCase", "Note"), details.note);
+    return lines;
+}
+
+void ReportRenderer::Signatures(PageFlow& flow) const
+{
+    const double width = flow.Body().width();
+    const double lineHeight = flow.Height({Cell(QStringLiteral("X"), bodyFont, 0, width)});
+    const QString blank = QStringLiteral("_").repeated(34);
+    const QString examiner =
+        facts.caseDetails.examiner.empty() ? blank : VerdictText::Display(facts.caseDetails.examiner);
+    const std::pair<QString, QString> people[] = {
+        {QCoreApplication::translate("ReportCase", "Examiner"), examiner},
+        {QCoreApplication::translate("ReportCase", "Reviewer or witness"), blank},
+    };
+    // The block is kept whole on one page: a signature must stand beside what it signs off.
+    flow.KeepTogether(lineHeight * 16);
+    Heading(flow, QCoreApplication::translate("ReportCase", "Signatures"));
+    flow.Row({Cell(QCoreApplication::translate("ReportCase",
+                                               "The signatures below refer to the whole of report %1.")
+                       .arg(facts.reportId),
+                   bodyFont, 0, width)},
+             lineHeight);
+    const double labelWidth = width * 0.3;
+    for (const auto& person : people) {
+        const std::pair<QString, QString> rows[] = {
+            {person.first, person.second},
+            {QCoreApplication::translate("ReportCase", "Date"), blank},
+            {QCoreApplication::translate("ReportCase", "Signature"), blank},
+        };
+        for (const auto& row : rows)
+            flow.Row({Cell(row.first, boldFont, 0, labelWidth),
+                      Cell(row.second, bodyFont, labelWidth, width - labelWidth)},
+                     lineHeight * 0.8);
+        flow.Skip(lineHeight);
+    }
 }

@@ -2,6 +2,7 @@
 #ifndef QUORLITH_REPORT_REPORTRENDERER_H
 #define QUORLITH_REPORT_REPORTRENDERER_H
 
+#include "report/GlyphCheck.h"
 #include "report/PageFlow.h"
 #include "report/ReportEntry.h"
 #include "report/ReportFacts.h"
@@ -10,6 +11,8 @@
 #include <QCoreApplication>
 #include <QFont>
 
+#include <functional>
+#include <utility>
 #include <vector>
 
 class QPagedPaintDevice;
@@ -22,11 +25,14 @@ class ReportRenderer
     Q_DECLARE_TR_FUNCTIONS(PdfReport)
 
 public:
+    // Every text goes through glyphs on its way to the page.
     ReportRenderer(const ReportFacts& facts, const std::vector<ReportEntry>& entries,
-                   const RunSummary& summary);
+                   const RunSummary& summary, const GlyphCheck& glyphs);
 
-    // Without a painter only measures. Answers the number of pages used.
-    int Render(QPagedPaintDevice* device, QPainter* painter, int pageCount) const;
+    // Without a painter only measures. Answers the number of pages used, or 0 when keepGoing, asked for
+    // every file, called the layout off.
+    int Render(QPagedPaintDevice* device, QPainter* painter, int pageCount,
+               const std::function<bool()>& keepGoing = {}) const;
 
     // The time with its offset from UTC, the same digits in every language: "2026-12-10 09:15:02 UTC+01:00".
     static QString MadeText(const QDateTime& made);
@@ -37,15 +43,25 @@ private:
     void Statement(PageFlow& flow) const;
     // One line on how names and record fields are escaped.
     void EscapesLegend(PageFlow& flow) const;
-    void SummaryTable(PageFlow& flow) const;
+    void SummaryTable(PageFlow& flow, const std::function<bool()>& keepGoing) const;
+    // The summary's verdict: with the coverage of a success that protects only part of the file.
+    static QString SummaryVerdict(const VerificationResult& result);
     void FileBlock(PageFlow& flow, int number, const ReportEntry& entry) const;
+    // Whether the pages carry the case number or the examiner at their head.
+    bool HasHeader() const;
+    // The case details given, one label and text per line, in the report's escaping.
+    std::vector<std::pair<QString, QString>> CaseLines() const;
+    // Lines for the examiner's and a reviewer's or witness's name, date and signature.
+    void Signatures(PageFlow& flow) const;
 
     FlowCell Cell(const QString& text, const QFont& font, double x, double width) const;
-    void Heading(PageFlow& flow, const QString& text) const;
+    // following: the height of what must stand below the heading on the same page; by default a few lines.
+    void Heading(PageFlow& flow, const QString& text, double following = -1) const;
 
     const ReportFacts& facts;
     const std::vector<ReportEntry>& entries;
     const RunSummary& summary;
+    const GlyphCheck& glyphs;
     QFont titleFont;
     QFont headingFont;
     QFont bodyFont;

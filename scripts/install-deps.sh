@@ -8,7 +8,7 @@ packages=(
     qtbase5-dev qttools5-dev-tools qttools5-dev libssl-dev
     libgtest-dev libbenchmark-dev hyperfine
     ffmpeg imagemagick xvfb xauth desktop-file-utils appstream dpkg-dev file man-db lintian
-    fonts-dejavu-core locales poppler-utils
+    fonts-dejavu-core fonts-noto-cjk locales poppler-utils
 )
 
 missing=()
@@ -24,8 +24,9 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 # The locales the tests run in: Turkish and Azerbaijani change the case of "i", German and Japanese are
-# locales our users run. The tests fail, never skip, when one of them is missing.
-for name in tr_TR az_AZ de_DE ja_JP zh_TW; do
+# locales our users run, and the American, Canadian and Mexican ones print on Letter paper. The tests
+# fail, never skip, when one of them is missing.
+for name in tr_TR az_AZ de_DE ja_JP zh_TW en_US en_CA es_MX; do
     locale -a 2>/dev/null | grep -qix "${name}.utf-\?8" ||
         "${sudo_cmd[@]}" localedef -i "$name" -f UTF-8 "${name}.UTF-8"
 done

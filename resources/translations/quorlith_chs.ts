@@ -301,20 +301,12 @@
         <translation>各文件明细</translation>
     </message>
     <message>
-        <source>Verification report made %1</source>
-        <translation>验证报告，生成于 %1</translation>
-    </message>
-    <message>
         <source>Page %1 of %2</source>
         <translation>第 %1 页，共 %2 页</translation>
     </message>
     <message>
         <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
         <translation>根据录像机水印鉴定视频监控证据文件的真实性</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>报告生成时间</translation>
     </message>
     <message>
         <source>Program</source>
@@ -435,6 +427,10 @@
         <source>Verifying the files again and computing their SHA-256 digests...</source>
         <translation>正在重新验证文件并计算其 SHA-256 摘要...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>报告已写入 %1。其中任何字体都无法显示的字符以转义形式显示：%2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -460,6 +456,150 @@
     <message>
         <source>This build: version %1, under the Apache License, version 2.0.</source>
         <translation>此版本：版本 %1，依据 Apache 许可证 2.0 版发布。</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLayout</name>
+    <message>
+        <source>Verification report written %1</source>
+        <translation>验证报告，写入于 %1</translation>
+    </message>
+    <message>
+        <source>Verification started</source>
+        <translation>验证开始时间</translation>
+    </message>
+    <message>
+        <source>Verification ended</source>
+        <translation>验证结束时间</translation>
+    </message>
+    <message>
+        <source>Report written</source>
+        <translation>报告写入时间</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>工作文件夹</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>命令行</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>无证据文件的文件夹</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>不存在的路径</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1，%3 字节中仅 %2 字节受保护</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>无：这是文件夹，不是文件</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>无：此路径下不存在任何内容</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>不适用：这是一个被指定搜索的文件夹，其中未找到扩展名为 .jpg、.avi、.mp4 或 .mxg 的文件。</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>不适用：验证时此路径下不存在任何内容。</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCase</name>
+    <message>
+        <source>Case %1</source>
+        <translation>案件 %1</translation>
+    </message>
+    <message>
+        <source>Examiner %1</source>
+        <translation>检验人 %1</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>案件</translation>
+    </message>
+    <message>
+        <source>Exhibit</source>
+        <translation>物证</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>检验人</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>单位</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>签名</translation>
+    </message>
+    <message>
+        <source>The signatures below refer to the whole of report %1.</source>
+        <translation>以下签名针对报告 %1 的全部内容。</translation>
+    </message>
+    <message>
+        <source>Reviewer or witness</source>
+        <translation>复核人或见证人</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>签名</translation>
+    </message>
+</context>
+<context>
+    <name>ReportIdentity</name>
+    <message>
+        <source>Report %1</source>
+        <translation>报告 %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportProvenance</name>
+    <message>
+        <source>File system, as read when verified</source>
+        <translation>文件系统（验证时读取）</translation>
+    </message>
+    <message>
+        <source>device %1, inode %2; modified %3 UTC; status changed %4 UTC</source>
+        <translation>设备 %1，inode %2；修改时间 %3 UTC；状态更改时间 %4 UTC</translation>
+    </message>
+    <message>
+        <source>Operating system</source>
+        <translation>操作系统</translation>
+    </message>
+    <message>
+        <source>Qt version</source>
+        <translation>Qt 版本</translation>
+    </message>
+    <message>
+        <source>Crypto library</source>
+        <translation>加密库</translation>
+    </message>
+    <message>
+        <source>Source revision</source>
+        <translation>源代码修订版本</translation>
+    </message>
+    <message>
+        <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
+        <translation>记录中的开始和结束时间不带时区：它们来自录像机的时钟，由其时间源校准（记录中的时间源字段），而非本计算机的时钟。</translation>
     </message>
 </context>
 </TS>

@@ -301,20 +301,12 @@
         <translation>各檔案明細</translation>
     </message>
     <message>
-        <source>Verification report made %1</source>
-        <translation>驗證報告，產生於 %1</translation>
-    </message>
-    <message>
         <source>Page %1 of %2</source>
         <translation>第 %1 頁，共 %2 頁</translation>
     </message>
     <message>
         <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
         <translation>依據錄影機浮水印鑑定視訊監控證據檔案的真實性</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>報告產生時間</translation>
     </message>
     <message>
         <source>Program</source>
@@ -435,6 +427,10 @@
         <source>Verifying the files again and computing their SHA-256 digests...</source>
         <translation>正在重新驗證檔案並計算其 SHA-256 雜湊值...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>報告已寫入 %1。其中任何字型都無法顯示的字元以跳脫形式顯示：%2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -460,6 +456,150 @@
     <message>
         <source>This build: version %1, under the Apache License, version 2.0.</source>
         <translation>此組建：版本 %1，依 Apache 授權條款 2.0 版發布。</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLayout</name>
+    <message>
+        <source>Verification report written %1</source>
+        <translation>驗證報告，寫入於 %1</translation>
+    </message>
+    <message>
+        <source>Verification started</source>
+        <translation>驗證開始時間</translation>
+    </message>
+    <message>
+        <source>Verification ended</source>
+        <translation>驗證結束時間</translation>
+    </message>
+    <message>
+        <source>Report written</source>
+        <translation>報告寫入時間</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>工作資料夾</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>命令列</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>無證據檔案的資料夾</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>不存在的路徑</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1，%3 位元組中僅 %2 位元組受保護</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>無：這是資料夾，不是檔案</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>無：此路徑下不存在任何內容</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>不適用：這是一個被指定搜尋的資料夾，其中未找到副檔名為 .jpg、.avi、.mp4 或 .mxg 的檔案。</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>不適用：驗證時此路徑下不存在任何內容。</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCase</name>
+    <message>
+        <source>Case %1</source>
+        <translation>案件 %1</translation>
+    </message>
+    <message>
+        <source>Examiner %1</source>
+        <translation>檢驗人 %1</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>案件</translation>
+    </message>
+    <message>
+        <source>Exhibit</source>
+        <translation>證物</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>檢驗人</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>單位</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>備註</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>簽名</translation>
+    </message>
+    <message>
+        <source>The signatures below refer to the whole of report %1.</source>
+        <translation>以下簽名針對報告 %1 的全部內容。</translation>
+    </message>
+    <message>
+        <source>Reviewer or witness</source>
+        <translation>覆核人或見證人</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>簽名</translation>
+    </message>
+</context>
+<context>
+    <name>ReportIdentity</name>
+    <message>
+        <source>Report %1</source>
+        <translation>報告 %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportProvenance</name>
+    <message>
+        <source>File system, as read when verified</source>
+        <translation>檔案系統（驗證時讀取）</translation>
+    </message>
+    <message>
+        <source>device %1, inode %2; modified %3 UTC; status changed %4 UTC</source>
+        <translation>裝置 %1，inode %2；修改時間 %3 UTC；狀態變更時間 %4 UTC</translation>
+    </message>
+    <message>
+        <source>Operating system</source>
+        <translation>作業系統</translation>
+    </message>
+    <message>
+        <source>Qt version</source>
+        <translation>Qt 版本</translation>
+    </message>
+    <message>
+        <source>Crypto library</source>
+        <translation>加密函式庫</translation>
+    </message>
+    <message>
+        <source>Source revision</source>
+        <translation>原始碼修訂版本</translation>
+    </message>
+    <message>
+        <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
+        <translation>記錄中的開始與結束時間不帶時區：它們來自錄影機的時鐘，由其時間來源校準（記錄中的時間來源欄位），而非本電腦的時鐘。</translation>
     </message>
 </context>
 </TS>

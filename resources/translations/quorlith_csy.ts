@@ -301,20 +301,12 @@
         <translation>Jednotlivé soubory</translation>
     </message>
     <message>
-        <source>Verification report made %1</source>
-        <translation>Protokol o ověření vytvořen %1</translation>
-    </message>
-    <message>
         <source>Page %1 of %2</source>
         <translation>Strana %1 z %2</translation>
     </message>
     <message>
         <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
         <translation>Pravost důkazních souborů z kamerového dohledu podle vodoznaků záznamníku</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>Protokol vytvořen</translation>
     </message>
     <message>
         <source>Program</source>
@@ -435,6 +427,10 @@
         <source>Verifying the files again and computing their SHA-256 digests...</source>
         <translation>Soubory se znovu ověřují a počítají se jejich hodnoty SHA-256...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>Protokol byl zapsán do %1. Znaky, které žádné z jeho písem neumí vykreslit, uvádí v escapované podobě: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -460,6 +456,150 @@
     <message>
         <source>This build: version %1, under the Apache License, version 2.0.</source>
         <translation>Toto sestavení: verze %1, pod licencí Apache License, verze 2.0.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLayout</name>
+    <message>
+        <source>Verification report written %1</source>
+        <translation>Protokol o ověření zapsán %1</translation>
+    </message>
+    <message>
+        <source>Verification started</source>
+        <translation>Ověřování zahájeno</translation>
+    </message>
+    <message>
+        <source>Verification ended</source>
+        <translation>Ověřování ukončeno</translation>
+    </message>
+    <message>
+        <source>Report written</source>
+        <translation>Protokol zapsán</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>Pracovní složka</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>Příkazový řádek</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>Složky bez důkazů</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>Neexistující cesty</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1, chráněno %2 z %3 bajtů</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>žádný: jde o složku, ne o soubor</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>žádný: pod touto cestou nic neexistuje</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>Nelze použít: složka zadaná k prohledání, ve které nebyl nalezen žádný soubor s příponou .jpg, .avi, .mp4 nebo .mxg.</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>Nelze použít: v době ověření pod touto cestou nic neexistovalo.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCase</name>
+    <message>
+        <source>Case %1</source>
+        <translation>Případ %1</translation>
+    </message>
+    <message>
+        <source>Examiner %1</source>
+        <translation>Znalec %1</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>Případ</translation>
+    </message>
+    <message>
+        <source>Exhibit</source>
+        <translation>Doličný předmět</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Znalec</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organizace</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Poznámka</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Podpisy</translation>
+    </message>
+    <message>
+        <source>The signatures below refer to the whole of report %1.</source>
+        <translation>Níže uvedené podpisy se vztahují k celé zprávě %1.</translation>
+    </message>
+    <message>
+        <source>Reviewer or witness</source>
+        <translation>Kontrolor nebo svědek</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Podpis</translation>
+    </message>
+</context>
+<context>
+    <name>ReportIdentity</name>
+    <message>
+        <source>Report %1</source>
+        <translation>Zpráva %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportProvenance</name>
+    <message>
+        <source>File system, as read when verified</source>
+        <translation>Souborový systém, jak byl načten při ověření</translation>
+    </message>
+    <message>
+        <source>device %1, inode %2; modified %3 UTC; status changed %4 UTC</source>
+        <translation>zařízení %1, i-uzel %2; změněno %3 UTC; stav změněn %4 UTC</translation>
+    </message>
+    <message>
+        <source>Operating system</source>
+        <translation>Operační systém</translation>
+    </message>
+    <message>
+        <source>Qt version</source>
+        <translation>Verze Qt</translation>
+    </message>
+    <message>
+        <source>Crypto library</source>
+        <translation>Kryptografická knihovna</translation>
+    </message>
+    <message>
+        <source>Source revision</source>
+        <translation>Revize zdrojového kódu</translation>
+    </message>
+    <message>
+        <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
+        <translation>Čas začátku a konce záznamu nenese časové pásmo: pochází z hodin rekordéru, jak je nastavil jeho zdroj času (pole zdroj času v záznamu), nikoli z hodin tohoto počítače.</translation>
     </message>
 </context>
 </TS>

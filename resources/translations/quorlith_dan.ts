@@ -301,20 +301,12 @@
         <translation>Filerne én for én</translation>
     </message>
     <message>
-        <source>Verification report made %1</source>
-        <translation>Kontrolrapport udarbejdet %1</translation>
-    </message>
-    <message>
         <source>Page %1 of %2</source>
         <translation>Side %1 af %2</translation>
     </message>
     <message>
         <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
         <translation>Ægthed af bevisfiler fra videoovervågning ud fra optagerens vandmærker</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>Rapport udarbejdet</translation>
     </message>
     <message>
         <source>Program</source>
@@ -435,6 +427,10 @@
         <source>Verifying the files again and computing their SHA-256 digests...</source>
         <translation>Kontrollerer filerne igen og beregner deres SHA-256-værdier...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>Rapporten blev skrevet til %1. Tegn, som ingen af dens skrifttyper kan vise, står i deres escapede form: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -460,6 +456,150 @@
     <message>
         <source>This build: version %1, under the Apache License, version 2.0.</source>
         <translation>Denne udgave: version %1, under Apache License, version 2.0.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLayout</name>
+    <message>
+        <source>Verification report written %1</source>
+        <translation>Kontrolrapport skrevet %1</translation>
+    </message>
+    <message>
+        <source>Verification started</source>
+        <translation>Kontrol påbegyndt</translation>
+    </message>
+    <message>
+        <source>Verification ended</source>
+        <translation>Kontrol afsluttet</translation>
+    </message>
+    <message>
+        <source>Report written</source>
+        <translation>Rapport skrevet</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>Arbejdsmappe</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>Kommandolinje</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>Mapper uden bevismateriale</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>Stier, der ikke findes</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1, %2 af %3 byte beskyttet</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>ingen: dette er en mappe, ikke en fil</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>ingen: intet findes under denne sti</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>Ikke relevant: en mappe, der skulle gennemsøges, og hvor der ikke blev fundet nogen fil, der ender på .jpg, .avi, .mp4 eller .mxg.</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>Ikke relevant: intet fandtes under denne sti, da den blev kontrolleret.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCase</name>
+    <message>
+        <source>Case %1</source>
+        <translation>Sag %1</translation>
+    </message>
+    <message>
+        <source>Examiner %1</source>
+        <translation>Undersøger %1</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>Sag</translation>
+    </message>
+    <message>
+        <source>Exhibit</source>
+        <translation>Bevis</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Undersøger</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organisation</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Bemærkning</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Underskrifter</translation>
+    </message>
+    <message>
+        <source>The signatures below refer to the whole of report %1.</source>
+        <translation>Underskrifterne nedenfor gælder hele rapport %1.</translation>
+    </message>
+    <message>
+        <source>Reviewer or witness</source>
+        <translation>Kontrollant eller vidne</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Dato</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Underskrift</translation>
+    </message>
+</context>
+<context>
+    <name>ReportIdentity</name>
+    <message>
+        <source>Report %1</source>
+        <translation>Rapport %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportProvenance</name>
+    <message>
+        <source>File system, as read when verified</source>
+        <translation>Filsystem, som læst ved kontrollen</translation>
+    </message>
+    <message>
+        <source>device %1, inode %2; modified %3 UTC; status changed %4 UTC</source>
+        <translation>enhed %1, inode %2; ændret %3 UTC; status ændret %4 UTC</translation>
+    </message>
+    <message>
+        <source>Operating system</source>
+        <translation>Styresystem</translation>
+    </message>
+    <message>
+        <source>Qt version</source>
+        <translation>Qt-version</translation>
+    </message>
+    <message>
+        <source>Crypto library</source>
+        <translation>Kryptobibliotek</translation>
+    </message>
+    <message>
+        <source>Source revision</source>
+        <translation>Kildekoderevision</translation>
+    </message>
+    <message>
+        <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
+        <translation>Start- og sluttidspunktet i en post har ingen tidszone: de kommer fra optagerens ur, som dens tidskilde har stillet det (postens felt for tidskilde), ikke fra denne computers ur.</translation>
     </message>
 </context>
 </TS>

@@ -301,20 +301,12 @@
         <translation>The files one by one</translation>
     </message>
     <message>
-        <source>Verification report made %1</source>
-        <translation>Verification report made %1</translation>
-    </message>
-    <message>
         <source>Page %1 of %2</source>
         <translation>Page %1 of %2</translation>
     </message>
     <message>
         <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
         <translation>Authenticity of video-surveillance evidence files by their recorder watermarks</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>Report made</translation>
     </message>
     <message>
         <source>Program</source>
@@ -435,6 +427,10 @@
         <source>Verifying the files again and computing their SHA-256 digests...</source>
         <translation>Verifying the files again and computing their SHA-256 digests...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -460,6 +456,150 @@
     <message>
         <source>This build: version %1, under the Apache License, version 2.0.</source>
         <translation>This build: version %1, under the Apache License, version 2.0.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLayout</name>
+    <message>
+        <source>Verification report written %1</source>
+        <translation>Verification report written %1</translation>
+    </message>
+    <message>
+        <source>Verification started</source>
+        <translation>Verification started</translation>
+    </message>
+    <message>
+        <source>Verification ended</source>
+        <translation>Verification ended</translation>
+    </message>
+    <message>
+        <source>Report written</source>
+        <translation>Report written</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>Working folder</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>Command line</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>Folders without evidence</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>Paths that do not exist</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1, %2 of %3 bytes protected</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>none: this is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>none: nothing exists under this path</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>Not applicable: nothing existed under this path when it was verified.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCase</name>
+    <message>
+        <source>Case %1</source>
+        <translation>Case %1</translation>
+    </message>
+    <message>
+        <source>Examiner %1</source>
+        <translation>Examiner %1</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>Case</translation>
+    </message>
+    <message>
+        <source>Exhibit</source>
+        <translation>Exhibit</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Examiner</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organisation</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Signatures</translation>
+    </message>
+    <message>
+        <source>The signatures below refer to the whole of report %1.</source>
+        <translation>The signatures below refer to the whole of report %1.</translation>
+    </message>
+    <message>
+        <source>Reviewer or witness</source>
+        <translation>Reviewer or witness</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Signature</translation>
+    </message>
+</context>
+<context>
+    <name>ReportIdentity</name>
+    <message>
+        <source>Report %1</source>
+        <translation>Report %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportProvenance</name>
+    <message>
+        <source>File system, as read when verified</source>
+        <translation>File system, as read when verified</translation>
+    </message>
+    <message>
+        <source>device %1, inode %2; modified %3 UTC; status changed %4 UTC</source>
+        <translation>device %1, inode %2; modified %3 UTC; status changed %4 UTC</translation>
+    </message>
+    <message>
+        <source>Operating system</source>
+        <translation>Operating system</translation>
+    </message>
+    <message>
+        <source>Qt version</source>
+        <translation>Qt version</translation>
+    </message>
+    <message>
+        <source>Crypto library</source>
+        <translation>Crypto library</translation>
+    </message>
+    <message>
+        <source>Source revision</source>
+        <translation>Source revision</translation>
+    </message>
+    <message>
+        <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
+        <translation>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</translation>
     </message>
 </context>
 </TS>

@@ -301,20 +301,12 @@
         <translation>Les fichiers un par un</translation>
     </message>
     <message>
-        <source>Verification report made %1</source>
-        <translation>Rapport de vérification établi le %1</translation>
-    </message>
-    <message>
         <source>Page %1 of %2</source>
         <translation>Page %1 sur %2</translation>
     </message>
     <message>
         <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
         <translation>Authenticité de fichiers de preuve de vidéosurveillance d&apos;après les filigranes de leur enregistreur</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>Rapport établi le</translation>
     </message>
     <message>
         <source>Program</source>
@@ -435,6 +427,10 @@
         <source>Verifying the files again and computing their SHA-256 digests...</source>
         <translation>Nouvelle vérification des fichiers et calcul de leurs empreintes SHA-256...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>Le rapport a été écrit dans %1. Les caractères qu&apos;aucune de ses polices ne sait dessiner y figurent sous leur forme échappée : %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -460,6 +456,150 @@
     <message>
         <source>This build: version %1, under the Apache License, version 2.0.</source>
         <translation>Cette compilation : version %1, sous licence Apache, version 2.0.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLayout</name>
+    <message>
+        <source>Verification report written %1</source>
+        <translation>Rapport de vérification écrit le %1</translation>
+    </message>
+    <message>
+        <source>Verification started</source>
+        <translation>Vérification commencée le</translation>
+    </message>
+    <message>
+        <source>Verification ended</source>
+        <translation>Vérification terminée le</translation>
+    </message>
+    <message>
+        <source>Report written</source>
+        <translation>Rapport écrit le</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>Dossier de travail</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>Ligne de commande</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>Dossiers sans preuve</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>Chemins inexistants</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1, %2 octets protégés sur %3</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>aucune : il s&apos;agit d&apos;un dossier, pas d&apos;un fichier</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>aucune : rien n&apos;existe à cet emplacement</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>Sans objet : un dossier à parcourir, dans lequel aucun fichier se terminant par .jpg, .avi, .mp4 ou .mxg n&apos;a été trouvé.</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>Sans objet : rien n&apos;existait à cet emplacement lors de la vérification.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCase</name>
+    <message>
+        <source>Case %1</source>
+        <translation>Affaire %1</translation>
+    </message>
+    <message>
+        <source>Examiner %1</source>
+        <translation>Examinateur %1</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>Affaire</translation>
+    </message>
+    <message>
+        <source>Exhibit</source>
+        <translation>Scellé</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Examinateur</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organisme</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Signatures</translation>
+    </message>
+    <message>
+        <source>The signatures below refer to the whole of report %1.</source>
+        <translation>Les signatures ci-dessous portent sur l'ensemble du rapport %1.</translation>
+    </message>
+    <message>
+        <source>Reviewer or witness</source>
+        <translation>Relecteur ou témoin</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Signature</translation>
+    </message>
+</context>
+<context>
+    <name>ReportIdentity</name>
+    <message>
+        <source>Report %1</source>
+        <translation>Rapport %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportProvenance</name>
+    <message>
+        <source>File system, as read when verified</source>
+        <translation>Système de fichiers, tel que lu lors de la vérification</translation>
+    </message>
+    <message>
+        <source>device %1, inode %2; modified %3 UTC; status changed %4 UTC</source>
+        <translation>périphérique %1, inode %2 ; modifié le %3 UTC ; statut modifié le %4 UTC</translation>
+    </message>
+    <message>
+        <source>Operating system</source>
+        <translation>Système d'exploitation</translation>
+    </message>
+    <message>
+        <source>Qt version</source>
+        <translation>Version de Qt</translation>
+    </message>
+    <message>
+        <source>Crypto library</source>
+        <translation>Bibliothèque cryptographique</translation>
+    </message>
+    <message>
+        <source>Source revision</source>
+        <translation>Révision des sources</translation>
+    </message>
+    <message>
+        <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
+        <translation>Les heures de début et de fin d'un enregistrement ne portent aucun fuseau horaire : elles viennent de l'horloge de l'enregistreur, réglée par sa source de temps (le champ source de temps de l'enregistrement), et non de celle de cet ordinateur.</translation>
     </message>
 </context>
 </TS>

@@ -301,20 +301,12 @@
         <translation>Die Dateien im Einzelnen</translation>
     </message>
     <message>
-        <source>Verification report made %1</source>
-        <translation>Prüfbericht vom %1</translation>
-    </message>
-    <message>
         <source>Page %1 of %2</source>
         <translation>Seite %1 von %2</translation>
     </message>
     <message>
         <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
         <translation>Echtheit von Beweisdateien aus der Videoüberwachung anhand der Wasserzeichen ihrer Rekorder</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>Bericht erstellt</translation>
     </message>
     <message>
         <source>Program</source>
@@ -435,6 +427,10 @@
         <source>Verifying the files again and computing their SHA-256 digests...</source>
         <translation>Dateien werden erneut geprüft und ihre SHA-256-Hashwerte berechnet...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>Der Bericht wurde nach %1 geschrieben. Zeichen, die keine seiner Schriften darstellen kann, stehen darin in maskierter Form: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -460,6 +456,150 @@
     <message>
         <source>This build: version %1, under the Apache License, version 2.0.</source>
         <translation>Dieser Build: Version %1, unter der Apache License, Version 2.0.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLayout</name>
+    <message>
+        <source>Verification report written %1</source>
+        <translation>Prüfbericht geschrieben am %1</translation>
+    </message>
+    <message>
+        <source>Verification started</source>
+        <translation>Prüfung begonnen</translation>
+    </message>
+    <message>
+        <source>Verification ended</source>
+        <translation>Prüfung beendet</translation>
+    </message>
+    <message>
+        <source>Report written</source>
+        <translation>Bericht geschrieben</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>Arbeitsordner</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>Befehlszeile</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>Ordner ohne Beweisdateien</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>Nicht vorhandene Pfade</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1, %2 von %3 Bytes geschützt</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>keine: dies ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>keine: unter diesem Pfad existiert nichts</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>Entfällt: ein zu durchsuchender Ordner, in dem keine Datei mit der Endung .jpg, .avi, .mp4 oder .mxg gefunden wurde.</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>Entfällt: Unter diesem Pfad existierte bei der Prüfung nichts.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCase</name>
+    <message>
+        <source>Case %1</source>
+        <translation>Fall %1</translation>
+    </message>
+    <message>
+        <source>Examiner %1</source>
+        <translation>Sachbearbeiter %1</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>Fall</translation>
+    </message>
+    <message>
+        <source>Exhibit</source>
+        <translation>Asservat</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Sachbearbeiter</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organisation</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Anmerkung</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Unterschriften</translation>
+    </message>
+    <message>
+        <source>The signatures below refer to the whole of report %1.</source>
+        <translation>Die Unterschriften unten beziehen sich auf den gesamten Bericht %1.</translation>
+    </message>
+    <message>
+        <source>Reviewer or witness</source>
+        <translation>Prüfer oder Zeuge</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Unterschrift</translation>
+    </message>
+</context>
+<context>
+    <name>ReportIdentity</name>
+    <message>
+        <source>Report %1</source>
+        <translation>Bericht %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportProvenance</name>
+    <message>
+        <source>File system, as read when verified</source>
+        <translation>Dateisystem, wie bei der Prüfung gelesen</translation>
+    </message>
+    <message>
+        <source>device %1, inode %2; modified %3 UTC; status changed %4 UTC</source>
+        <translation>Gerät %1, Inode %2; geändert %3 UTC; Status geändert %4 UTC</translation>
+    </message>
+    <message>
+        <source>Operating system</source>
+        <translation>Betriebssystem</translation>
+    </message>
+    <message>
+        <source>Qt version</source>
+        <translation>Qt-Version</translation>
+    </message>
+    <message>
+        <source>Crypto library</source>
+        <translation>Kryptobibliothek</translation>
+    </message>
+    <message>
+        <source>Source revision</source>
+        <translation>Quellcode-Revision</translation>
+    </message>
+    <message>
+        <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
+        <translation>Start- und Endzeit eines Datensatzes tragen keine Zeitzone: Sie stammen von der Uhr des Rekorders, wie seine Zeitquelle sie gestellt hat (das Feld Zeitquelle des Datensatzes), nicht von der Uhr dieses Computers.</translation>
     </message>
 </context>
 </TS>

@@ -301,20 +301,12 @@
         <translation>A fájlok egyenként</translation>
     </message>
     <message>
-        <source>Verification report made %1</source>
-        <translation>Ellenőrzési jelentés, készült: %1</translation>
-    </message>
-    <message>
         <source>Page %1 of %2</source>
         <translation>%1. oldal / %2</translation>
     </message>
     <message>
         <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
         <translation>Videómegfigyelési bizonyítékfájlok hitelessége a rögzítő vízjelei alapján</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>A jelentés készítésének ideje</translation>
     </message>
     <message>
         <source>Program</source>
@@ -435,6 +427,10 @@
         <source>Verifying the files again and computing their SHA-256 digests...</source>
         <translation>A fájlok újbóli ellenőrzése és SHA-256 kivonataik kiszámítása...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>A jelentés ide került: %1. Azokat a karaktereket, amelyeket egyik betűkészlete sem tud megjeleníteni, escape-elt alakban tartalmazza: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -460,6 +456,150 @@
     <message>
         <source>This build: version %1, under the Apache License, version 2.0.</source>
         <translation>Ez a kiadás: %1. verzió, az Apache License 2.0-s verziója alatt.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLayout</name>
+    <message>
+        <source>Verification report written %1</source>
+        <translation>Ellenőrzési jelentés, írva: %1</translation>
+    </message>
+    <message>
+        <source>Verification started</source>
+        <translation>Az ellenőrzés kezdete</translation>
+    </message>
+    <message>
+        <source>Verification ended</source>
+        <translation>Az ellenőrzés vége</translation>
+    </message>
+    <message>
+        <source>Report written</source>
+        <translation>A jelentés írásának ideje</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>Munkamappa</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>Parancssor</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>Bizonyíték nélküli mappák</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>Nem létező elérési utak</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1, %3 bájtból %2 védett</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>nincs: ez mappa, nem fájl</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>nincs: ezen az elérési úton semmi sincs</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>Nem értelmezhető: átkutatásra megadott mappa, amelyben nem található .jpg, .avi, .mp4 vagy .mxg végződésű fájl.</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>Nem értelmezhető: az ellenőrzéskor ezen az elérési úton semmi sem volt.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCase</name>
+    <message>
+        <source>Case %1</source>
+        <translation>Ügy: %1</translation>
+    </message>
+    <message>
+        <source>Examiner %1</source>
+        <translation>Vizsgáló: %1</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>Ügy</translation>
+    </message>
+    <message>
+        <source>Exhibit</source>
+        <translation>Bűnjel</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Vizsgáló</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Szervezet</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Megjegyzés</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Aláírások</translation>
+    </message>
+    <message>
+        <source>The signatures below refer to the whole of report %1.</source>
+        <translation>Az alábbi aláírások a(z) %1 jelentés egészére vonatkoznak.</translation>
+    </message>
+    <message>
+        <source>Reviewer or witness</source>
+        <translation>Ellenőr vagy tanú</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Dátum</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Aláírás</translation>
+    </message>
+</context>
+<context>
+    <name>ReportIdentity</name>
+    <message>
+        <source>Report %1</source>
+        <translation>Jelentés: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportProvenance</name>
+    <message>
+        <source>File system, as read when verified</source>
+        <translation>Fájlrendszer, az ellenőrzéskor olvasva</translation>
+    </message>
+    <message>
+        <source>device %1, inode %2; modified %3 UTC; status changed %4 UTC</source>
+        <translation>eszköz: %1, inode: %2; módosítva: %3 UTC; állapot módosítva: %4 UTC</translation>
+    </message>
+    <message>
+        <source>Operating system</source>
+        <translation>Operációs rendszer</translation>
+    </message>
+    <message>
+        <source>Qt version</source>
+        <translation>Qt-verzió</translation>
+    </message>
+    <message>
+        <source>Crypto library</source>
+        <translation>Kriptográfiai könyvtár</translation>
+    </message>
+    <message>
+        <source>Source revision</source>
+        <translation>Forráskód-revízió</translation>
+    </message>
+    <message>
+        <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
+        <translation>A rekord kezdési és befejezési ideje nem tartalmaz időzónát: a rögzítő órájából származik, ahogyan azt az időforrása beállította (a rekord időforrás mezője), nem ennek a számítógépnek az órájából.</translation>
     </message>
 </context>
 </TS>

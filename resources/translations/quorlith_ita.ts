@@ -301,20 +301,12 @@
         <translation>I file uno per uno</translation>
     </message>
     <message>
-        <source>Verification report made %1</source>
-        <translation>Rapporto di verifica redatto il %1</translation>
-    </message>
-    <message>
         <source>Page %1 of %2</source>
         <translation>Pagina %1 di %2</translation>
     </message>
     <message>
         <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
         <translation>Autenticità di file di prova della videosorveglianza in base alle filigrane dei loro registratori</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>Rapporto redatto il</translation>
     </message>
     <message>
         <source>Program</source>
@@ -435,6 +427,10 @@
         <source>Verifying the files again and computing their SHA-256 digests...</source>
         <translation>Nuova verifica dei file e calcolo delle impronte SHA-256...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>Il rapporto è stato scritto in %1. I caratteri che nessuno dei suoi font sa disegnare vi compaiono in forma di escape: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -460,6 +456,150 @@
     <message>
         <source>This build: version %1, under the Apache License, version 2.0.</source>
         <translation>Questa build: versione %1, con licenza Apache, versione 2.0.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLayout</name>
+    <message>
+        <source>Verification report written %1</source>
+        <translation>Rapporto di verifica scritto il %1</translation>
+    </message>
+    <message>
+        <source>Verification started</source>
+        <translation>Verifica iniziata il</translation>
+    </message>
+    <message>
+        <source>Verification ended</source>
+        <translation>Verifica terminata il</translation>
+    </message>
+    <message>
+        <source>Report written</source>
+        <translation>Rapporto scritto il</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>Cartella di lavoro</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>Riga di comando</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>Cartelle senza prove</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>Percorsi inesistenti</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1, %2 byte protetti su %3</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>nessuna: si tratta di una cartella, non di un file</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>nessuna: in questo percorso non esiste nulla</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>Non applicabile: una cartella da esaminare in cui non è stato trovato alcun file con estensione .jpg, .avi, .mp4 o .mxg.</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>Non applicabile: al momento della verifica in questo percorso non esisteva nulla.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCase</name>
+    <message>
+        <source>Case %1</source>
+        <translation>Caso %1</translation>
+    </message>
+    <message>
+        <source>Examiner %1</source>
+        <translation>Esaminatore %1</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>Caso</translation>
+    </message>
+    <message>
+        <source>Exhibit</source>
+        <translation>Reperto</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Esaminatore</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organizzazione</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Firme</translation>
+    </message>
+    <message>
+        <source>The signatures below refer to the whole of report %1.</source>
+        <translation>Le firme qui sotto si riferiscono all'intero rapporto %1.</translation>
+    </message>
+    <message>
+        <source>Reviewer or witness</source>
+        <translation>Revisore o testimone</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Firma</translation>
+    </message>
+</context>
+<context>
+    <name>ReportIdentity</name>
+    <message>
+        <source>Report %1</source>
+        <translation>Rapporto %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportProvenance</name>
+    <message>
+        <source>File system, as read when verified</source>
+        <translation>File system, come letto alla verifica</translation>
+    </message>
+    <message>
+        <source>device %1, inode %2; modified %3 UTC; status changed %4 UTC</source>
+        <translation>dispositivo %1, inode %2; modificato %3 UTC; stato modificato %4 UTC</translation>
+    </message>
+    <message>
+        <source>Operating system</source>
+        <translation>Sistema operativo</translation>
+    </message>
+    <message>
+        <source>Qt version</source>
+        <translation>Versione di Qt</translation>
+    </message>
+    <message>
+        <source>Crypto library</source>
+        <translation>Libreria crittografica</translation>
+    </message>
+    <message>
+        <source>Source revision</source>
+        <translation>Revisione dei sorgenti</translation>
+    </message>
+    <message>
+        <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
+        <translation>Gli orari di inizio e fine di un record non hanno fuso orario: provengono dall'orologio del registratore, regolato dalla sua sorgente oraria (il campo sorgente oraria del record), non da quello di questo computer.</translation>
     </message>
 </context>
 </TS>

@@ -301,20 +301,12 @@
         <translation>ファイルごとの結果</translation>
     </message>
     <message>
-        <source>Verification report made %1</source>
-        <translation>検証レポート（作成日時 %1）</translation>
-    </message>
-    <message>
         <source>Page %1 of %2</source>
         <translation>%1 / %2 ページ</translation>
     </message>
     <message>
         <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
         <translation>レコーダーの透かしによる監視映像証拠ファイルの真正性</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>レポート作成日時</translation>
     </message>
     <message>
         <source>Program</source>
@@ -435,6 +427,10 @@
         <source>Verifying the files again and computing their SHA-256 digests...</source>
         <translation>ファイルを再検証し、SHA-256 ダイジェストを計算しています...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>レポートを %1 に書き込みました。どのフォントでも描画できない文字はエスケープ形式で示しています: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -460,6 +456,150 @@
     <message>
         <source>This build: version %1, under the Apache License, version 2.0.</source>
         <translation>このビルド：バージョン %1、Apache License バージョン 2.0 のもとで提供。</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLayout</name>
+    <message>
+        <source>Verification report written %1</source>
+        <translation>検証レポート（書き込み日時 %1）</translation>
+    </message>
+    <message>
+        <source>Verification started</source>
+        <translation>検証開始日時</translation>
+    </message>
+    <message>
+        <source>Verification ended</source>
+        <translation>検証終了日時</translation>
+    </message>
+    <message>
+        <source>Report written</source>
+        <translation>レポート書き込み日時</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>作業フォルダー</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>コマンドライン</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>証拠ファイルのないフォルダー</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>存在しないパス</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1、%3 バイト中 %2 バイトのみ保護</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>なし: これはファイルではなくフォルダーです</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>なし: このパスには何も存在しません</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>該当なし: 検索対象として指定されたフォルダーですが、.jpg、.avi、.mp4、.mxg で終わるファイルは見つかりませんでした。</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>該当なし: 検証時、このパスには何も存在しませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCase</name>
+    <message>
+        <source>Case %1</source>
+        <translation>事件 %1</translation>
+    </message>
+    <message>
+        <source>Examiner %1</source>
+        <translation>鑑定人 %1</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>事件</translation>
+    </message>
+    <message>
+        <source>Exhibit</source>
+        <translation>証拠品</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>鑑定人</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>所属</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>備考</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>署名</translation>
+    </message>
+    <message>
+        <source>The signatures below refer to the whole of report %1.</source>
+        <translation>以下の署名は報告書 %1 の全体に対するものです。</translation>
+    </message>
+    <message>
+        <source>Reviewer or witness</source>
+        <translation>確認者または立会人</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日付</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>署名</translation>
+    </message>
+</context>
+<context>
+    <name>ReportIdentity</name>
+    <message>
+        <source>Report %1</source>
+        <translation>報告書 %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportProvenance</name>
+    <message>
+        <source>File system, as read when verified</source>
+        <translation>ファイルシステム（検証時に読み取った値）</translation>
+    </message>
+    <message>
+        <source>device %1, inode %2; modified %3 UTC; status changed %4 UTC</source>
+        <translation>デバイス %1、inode %2、更新 %3 UTC、状態変更 %4 UTC</translation>
+    </message>
+    <message>
+        <source>Operating system</source>
+        <translation>オペレーティングシステム</translation>
+    </message>
+    <message>
+        <source>Qt version</source>
+        <translation>Qt のバージョン</translation>
+    </message>
+    <message>
+        <source>Crypto library</source>
+        <translation>暗号ライブラリ</translation>
+    </message>
+    <message>
+        <source>Source revision</source>
+        <translation>ソースのリビジョン</translation>
+    </message>
+    <message>
+        <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
+        <translation>記録の開始時刻と終了時刻にはタイムゾーンがありません。これはこのコンピューターではなく、時刻ソース（記録の時刻ソース欄）が合わせたレコーダーの時計の値です。</translation>
     </message>
 </context>
 </TS>

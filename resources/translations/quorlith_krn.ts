@@ -301,20 +301,12 @@
         <translation>파일별 결과</translation>
     </message>
     <message>
-        <source>Verification report made %1</source>
-        <translation>검증 보고서(작성: %1)</translation>
-    </message>
-    <message>
         <source>Page %1 of %2</source>
         <translation>%1/%2쪽</translation>
     </message>
     <message>
         <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
         <translation>녹화기 워터마크에 의한 영상 감시 증거 파일의 진본성</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>보고서 작성 시각</translation>
     </message>
     <message>
         <source>Program</source>
@@ -435,6 +427,10 @@
         <source>Verifying the files again and computing their SHA-256 digests...</source>
         <translation>파일을 다시 확인하고 SHA-256 다이제스트를 계산하는 중...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>보고서를 %1에 기록했습니다. 어떤 글꼴로도 그릴 수 없는 문자는 이스케이프 형식으로 표시했습니다: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -460,6 +456,150 @@
     <message>
         <source>This build: version %1, under the Apache License, version 2.0.</source>
         <translation>이 빌드: 버전 %1, Apache License 버전 2.0에 따라 배포.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLayout</name>
+    <message>
+        <source>Verification report written %1</source>
+        <translation>검증 보고서(기록: %1)</translation>
+    </message>
+    <message>
+        <source>Verification started</source>
+        <translation>검증 시작 시각</translation>
+    </message>
+    <message>
+        <source>Verification ended</source>
+        <translation>검증 종료 시각</translation>
+    </message>
+    <message>
+        <source>Report written</source>
+        <translation>보고서 기록 시각</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>작업 폴더</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>명령줄</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>증거 파일이 없는 폴더</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>존재하지 않는 경로</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1, %3바이트 중 %2바이트만 보호됨</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>없음: 파일이 아니라 폴더입니다</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>없음: 이 경로에는 아무것도 없습니다</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>해당 없음: 검색하도록 지정된 폴더이며, 그 안에서 .jpg, .avi, .mp4 또는 .mxg로 끝나는 파일을 찾지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>해당 없음: 검증할 때 이 경로에는 아무것도 없었습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCase</name>
+    <message>
+        <source>Case %1</source>
+        <translation>사건 %1</translation>
+    </message>
+    <message>
+        <source>Examiner %1</source>
+        <translation>감정인 %1</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>사건</translation>
+    </message>
+    <message>
+        <source>Exhibit</source>
+        <translation>증거물</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>감정인</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>소속 기관</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>비고</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>서명</translation>
+    </message>
+    <message>
+        <source>The signatures below refer to the whole of report %1.</source>
+        <translation>아래 서명은 보고서 %1 전체에 대한 것입니다.</translation>
+    </message>
+    <message>
+        <source>Reviewer or witness</source>
+        <translation>검토자 또는 입회인</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>날짜</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>서명</translation>
+    </message>
+</context>
+<context>
+    <name>ReportIdentity</name>
+    <message>
+        <source>Report %1</source>
+        <translation>보고서 %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportProvenance</name>
+    <message>
+        <source>File system, as read when verified</source>
+        <translation>파일 시스템(검증 시 읽은 값)</translation>
+    </message>
+    <message>
+        <source>device %1, inode %2; modified %3 UTC; status changed %4 UTC</source>
+        <translation>장치 %1, inode %2, 수정 %3 UTC, 상태 변경 %4 UTC</translation>
+    </message>
+    <message>
+        <source>Operating system</source>
+        <translation>운영 체제</translation>
+    </message>
+    <message>
+        <source>Qt version</source>
+        <translation>Qt 버전</translation>
+    </message>
+    <message>
+        <source>Crypto library</source>
+        <translation>암호화 라이브러리</translation>
+    </message>
+    <message>
+        <source>Source revision</source>
+        <translation>소스 리비전</translation>
+    </message>
+    <message>
+        <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
+        <translation>기록의 시작 및 종료 시각에는 시간대가 없습니다. 이 컴퓨터의 시계가 아니라 시간 소스(기록의 시간 소스 필드)가 맞춘 녹화기의 시계에서 나온 값입니다.</translation>
     </message>
 </context>
 </TS>

@@ -301,20 +301,12 @@
         <translation>De bestanden een voor een</translation>
     </message>
     <message>
-        <source>Verification report made %1</source>
-        <translation>Verificatierapport opgesteld op %1</translation>
-    </message>
-    <message>
         <source>Page %1 of %2</source>
         <translation>Pagina %1 van %2</translation>
     </message>
     <message>
         <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
         <translation>Echtheid van bewijsbestanden uit camerabewaking aan de hand van de watermerken van hun recorders</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>Rapport opgesteld op</translation>
     </message>
     <message>
         <source>Program</source>
@@ -435,6 +427,10 @@
         <source>Verifying the files again and computing their SHA-256 digests...</source>
         <translation>Bestanden worden opnieuw geverifieerd en hun SHA-256-hashes berekend...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>Het rapport is geschreven naar %1. Tekens die geen van de lettertypen kan weergeven, staan erin in hun escape-vorm: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -460,6 +456,150 @@
     <message>
         <source>This build: version %1, under the Apache License, version 2.0.</source>
         <translation>Deze build: versie %1, onder de Apache License, versie 2.0.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLayout</name>
+    <message>
+        <source>Verification report written %1</source>
+        <translation>Verificatierapport geschreven op %1</translation>
+    </message>
+    <message>
+        <source>Verification started</source>
+        <translation>Verificatie begonnen op</translation>
+    </message>
+    <message>
+        <source>Verification ended</source>
+        <translation>Verificatie beëindigd op</translation>
+    </message>
+    <message>
+        <source>Report written</source>
+        <translation>Rapport geschreven op</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>Werkmap</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>Opdrachtregel</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>Mappen zonder bewijs</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>Niet-bestaande paden</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1, %2 van %3 bytes beschermd</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>geen: dit is een map, geen bestand</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>geen: onder dit pad bestaat niets</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>Niet van toepassing: een map die doorzocht moest worden en waarin geen bestand op .jpg, .avi, .mp4 of .mxg is gevonden.</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>Niet van toepassing: onder dit pad bestond niets toen het werd geverifieerd.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCase</name>
+    <message>
+        <source>Case %1</source>
+        <translation>Zaak %1</translation>
+    </message>
+    <message>
+        <source>Examiner %1</source>
+        <translation>Onderzoeker %1</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>Zaak</translation>
+    </message>
+    <message>
+        <source>Exhibit</source>
+        <translation>Stuk van overtuiging</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Onderzoeker</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organisatie</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Opmerking</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Handtekeningen</translation>
+    </message>
+    <message>
+        <source>The signatures below refer to the whole of report %1.</source>
+        <translation>De handtekeningen hieronder gelden voor het hele rapport %1.</translation>
+    </message>
+    <message>
+        <source>Reviewer or witness</source>
+        <translation>Controleur of getuige</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Handtekening</translation>
+    </message>
+</context>
+<context>
+    <name>ReportIdentity</name>
+    <message>
+        <source>Report %1</source>
+        <translation>Rapport %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportProvenance</name>
+    <message>
+        <source>File system, as read when verified</source>
+        <translation>Bestandssysteem, zoals gelezen bij de controle</translation>
+    </message>
+    <message>
+        <source>device %1, inode %2; modified %3 UTC; status changed %4 UTC</source>
+        <translation>apparaat %1, inode %2; gewijzigd %3 UTC; status gewijzigd %4 UTC</translation>
+    </message>
+    <message>
+        <source>Operating system</source>
+        <translation>Besturingssysteem</translation>
+    </message>
+    <message>
+        <source>Qt version</source>
+        <translation>Qt-versie</translation>
+    </message>
+    <message>
+        <source>Crypto library</source>
+        <translation>Cryptobibliotheek</translation>
+    </message>
+    <message>
+        <source>Source revision</source>
+        <translation>Broncoderevisie</translation>
+    </message>
+    <message>
+        <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
+        <translation>De begin- en eindtijd van een record hebben geen tijdzone: ze komen van de klok van de recorder, zoals de tijdbron die heeft gezet (het veld tijdbron van het record), niet van de klok van deze computer.</translation>
     </message>
 </context>
 </TS>

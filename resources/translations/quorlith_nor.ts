@@ -301,20 +301,12 @@
         <translation>Filene én for én</translation>
     </message>
     <message>
-        <source>Verification report made %1</source>
-        <translation>Kontrollrapport utarbeidet %1</translation>
-    </message>
-    <message>
         <source>Page %1 of %2</source>
         <translation>Side %1 av %2</translation>
     </message>
     <message>
         <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
         <translation>Ekthet av bevisfiler fra videoovervåking ut fra opptakerens vannmerker</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>Rapport utarbeidet</translation>
     </message>
     <message>
         <source>Program</source>
@@ -435,6 +427,10 @@
         <source>Verifying the files again and computing their SHA-256 digests...</source>
         <translation>Kontrollerer filene på nytt og beregner SHA-256-sjekksummene deres...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>Rapporten ble skrevet til %1. Tegn som ingen av skriftene kan vise, står i escapet form: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -460,6 +456,150 @@
     <message>
         <source>This build: version %1, under the Apache License, version 2.0.</source>
         <translation>Denne utgaven: versjon %1, under Apache License, versjon 2.0.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLayout</name>
+    <message>
+        <source>Verification report written %1</source>
+        <translation>Kontrollrapport skrevet %1</translation>
+    </message>
+    <message>
+        <source>Verification started</source>
+        <translation>Kontroll startet</translation>
+    </message>
+    <message>
+        <source>Verification ended</source>
+        <translation>Kontroll avsluttet</translation>
+    </message>
+    <message>
+        <source>Report written</source>
+        <translation>Rapport skrevet</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>Arbeidsmappe</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>Kommandolinje</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>Mapper uten bevis</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>Stier som ikke finnes</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1, %2 av %3 byte beskyttet</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>ingen: dette er en mappe, ikke en fil</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>ingen: ingenting finnes under denne stien</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>Ikke relevant: en mappe som skulle gjennomsøkes, der ingen fil som slutter på .jpg, .avi, .mp4 eller .mxg ble funnet.</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>Ikke relevant: ingenting fantes under denne stien da den ble kontrollert.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCase</name>
+    <message>
+        <source>Case %1</source>
+        <translation>Sak %1</translation>
+    </message>
+    <message>
+        <source>Examiner %1</source>
+        <translation>Undersøker %1</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>Sak</translation>
+    </message>
+    <message>
+        <source>Exhibit</source>
+        <translation>Bevis</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Undersøker</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organisasjon</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Merknad</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Underskrifter</translation>
+    </message>
+    <message>
+        <source>The signatures below refer to the whole of report %1.</source>
+        <translation>Underskriftene nedenfor gjelder hele rapport %1.</translation>
+    </message>
+    <message>
+        <source>Reviewer or witness</source>
+        <translation>Kontrollør eller vitne</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Dato</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Underskrift</translation>
+    </message>
+</context>
+<context>
+    <name>ReportIdentity</name>
+    <message>
+        <source>Report %1</source>
+        <translation>Rapport %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportProvenance</name>
+    <message>
+        <source>File system, as read when verified</source>
+        <translation>Filsystem, slik det ble lest ved kontrollen</translation>
+    </message>
+    <message>
+        <source>device %1, inode %2; modified %3 UTC; status changed %4 UTC</source>
+        <translation>enhet %1, inode %2; endret %3 UTC; status endret %4 UTC</translation>
+    </message>
+    <message>
+        <source>Operating system</source>
+        <translation>Operativsystem</translation>
+    </message>
+    <message>
+        <source>Qt version</source>
+        <translation>Qt-versjon</translation>
+    </message>
+    <message>
+        <source>Crypto library</source>
+        <translation>Kryptobibliotek</translation>
+    </message>
+    <message>
+        <source>Source revision</source>
+        <translation>Kildekoderevisjon</translation>
+    </message>
+    <message>
+        <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
+        <translation>Start- og sluttidspunktet i en post har ingen tidssone: de kommer fra opptakerens klokke, slik tidskilden har stilt den (postens felt for tidskilde), ikke fra denne datamaskinens klokke.</translation>
     </message>
 </context>
 </TS>

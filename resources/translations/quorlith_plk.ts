@@ -301,20 +301,12 @@
         <translation>Pliki po kolei</translation>
     </message>
     <message>
-        <source>Verification report made %1</source>
-        <translation>Raport z weryfikacji sporządzony %1</translation>
-    </message>
-    <message>
         <source>Page %1 of %2</source>
         <translation>Strona %1 z %2</translation>
     </message>
     <message>
         <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
         <translation>Autentyczność plików dowodowych z monitoringu wizyjnego na podstawie znaków wodnych rejestratora</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>Raport sporządzony</translation>
     </message>
     <message>
         <source>Program</source>
@@ -435,6 +427,10 @@
         <source>Verifying the files again and computing their SHA-256 digests...</source>
         <translation>Ponowna weryfikacja plików i obliczanie ich skrótów SHA-256...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>Raport zapisano w %1. Znaki, których żadna z jego czcionek nie potrafi narysować, są w nim podane w postaci zakodowanej: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -460,6 +456,150 @@
     <message>
         <source>This build: version %1, under the Apache License, version 2.0.</source>
         <translation>Ta kompilacja: wersja %1, na licencji Apache License, wersja 2.0.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLayout</name>
+    <message>
+        <source>Verification report written %1</source>
+        <translation>Raport z weryfikacji zapisany %1</translation>
+    </message>
+    <message>
+        <source>Verification started</source>
+        <translation>Weryfikacja rozpoczęta</translation>
+    </message>
+    <message>
+        <source>Verification ended</source>
+        <translation>Weryfikacja zakończona</translation>
+    </message>
+    <message>
+        <source>Report written</source>
+        <translation>Raport zapisany</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>Folder roboczy</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>Wiersz poleceń</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>Foldery bez dowodów</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>Nieistniejące ścieżki</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1, chronione %2 z %3 bajtów</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>brak: to jest folder, nie plik</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>brak: pod tą ścieżką nic nie istnieje</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>Nie dotyczy: folder wskazany do przeszukania, w którym nie znaleziono żadnego pliku z rozszerzeniem .jpg, .avi, .mp4 ani .mxg.</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>Nie dotyczy: w chwili weryfikacji pod tą ścieżką nic nie istniało.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCase</name>
+    <message>
+        <source>Case %1</source>
+        <translation>Sprawa %1</translation>
+    </message>
+    <message>
+        <source>Examiner %1</source>
+        <translation>Biegły %1</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>Sprawa</translation>
+    </message>
+    <message>
+        <source>Exhibit</source>
+        <translation>Dowód rzeczowy</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Biegły</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organizacja</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Uwaga</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Podpisy</translation>
+    </message>
+    <message>
+        <source>The signatures below refer to the whole of report %1.</source>
+        <translation>Poniższe podpisy dotyczą całego raportu %1.</translation>
+    </message>
+    <message>
+        <source>Reviewer or witness</source>
+        <translation>Weryfikator lub świadek</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Podpis</translation>
+    </message>
+</context>
+<context>
+    <name>ReportIdentity</name>
+    <message>
+        <source>Report %1</source>
+        <translation>Raport %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportProvenance</name>
+    <message>
+        <source>File system, as read when verified</source>
+        <translation>System plików, jak odczytano przy weryfikacji</translation>
+    </message>
+    <message>
+        <source>device %1, inode %2; modified %3 UTC; status changed %4 UTC</source>
+        <translation>urządzenie %1, i-węzeł %2; zmodyfikowano %3 UTC; zmiana statusu %4 UTC</translation>
+    </message>
+    <message>
+        <source>Operating system</source>
+        <translation>System operacyjny</translation>
+    </message>
+    <message>
+        <source>Qt version</source>
+        <translation>Wersja Qt</translation>
+    </message>
+    <message>
+        <source>Crypto library</source>
+        <translation>Biblioteka kryptograficzna</translation>
+    </message>
+    <message>
+        <source>Source revision</source>
+        <translation>Rewizja kodu źródłowego</translation>
+    </message>
+    <message>
+        <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
+        <translation>Czas początku i końca w rekordzie nie ma strefy czasowej: pochodzi z zegara rejestratora ustawionego przez jego źródło czasu (pole źródła czasu w rekordzie), a nie z zegara tego komputera.</translation>
     </message>
 </context>
 </TS>

@@ -301,20 +301,12 @@
         <translation>Os ficheiros um a um</translation>
     </message>
     <message>
-        <source>Verification report made %1</source>
-        <translation>Relatório de verificação emitido em %1</translation>
-    </message>
-    <message>
         <source>Page %1 of %2</source>
         <translation>Página %1 de %2</translation>
     </message>
     <message>
         <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
         <translation>Autenticidade de ficheiros de prova de videovigilância pelas marcas de água dos respetivos gravadores</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>Relatório emitido em</translation>
     </message>
     <message>
         <source>Program</source>
@@ -435,6 +427,10 @@
         <source>Verifying the files again and computing their SHA-256 digests...</source>
         <translation>A verificar novamente os ficheiros e a calcular os seus resumos SHA-256...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>O relatório foi gravado em %1. Os caracteres que nenhum dos seus tipos de letra consegue desenhar aparecem em forma de escape: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -460,6 +456,150 @@
     <message>
         <source>This build: version %1, under the Apache License, version 2.0.</source>
         <translation>Esta compilação: versão %1, ao abrigo da Licença Apache, versão 2.0.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLayout</name>
+    <message>
+        <source>Verification report written %1</source>
+        <translation>Relatório de verificação gravado em %1</translation>
+    </message>
+    <message>
+        <source>Verification started</source>
+        <translation>Verificação iniciada em</translation>
+    </message>
+    <message>
+        <source>Verification ended</source>
+        <translation>Verificação concluída em</translation>
+    </message>
+    <message>
+        <source>Report written</source>
+        <translation>Relatório gravado em</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>Pasta de trabalho</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>Linha de comandos</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>Pastas sem provas</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>Caminhos inexistentes</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1, %2 de %3 bytes protegidos</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>nenhum: é uma pasta, não um ficheiro</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>nenhum: nada existe neste caminho</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>Não aplicável: uma pasta indicada para pesquisa, na qual não foi encontrado nenhum ficheiro terminado em .jpg, .avi, .mp4 ou .mxg.</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>Não aplicável: nada existia neste caminho quando foi verificado.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCase</name>
+    <message>
+        <source>Case %1</source>
+        <translation>Processo %1</translation>
+    </message>
+    <message>
+        <source>Examiner %1</source>
+        <translation>Perito %1</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>Processo</translation>
+    </message>
+    <message>
+        <source>Exhibit</source>
+        <translation>Prova</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Perito</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organização</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Assinaturas</translation>
+    </message>
+    <message>
+        <source>The signatures below refer to the whole of report %1.</source>
+        <translation>As assinaturas abaixo referem-se à totalidade do relatório %1.</translation>
+    </message>
+    <message>
+        <source>Reviewer or witness</source>
+        <translation>Revisor ou testemunha</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Assinatura</translation>
+    </message>
+</context>
+<context>
+    <name>ReportIdentity</name>
+    <message>
+        <source>Report %1</source>
+        <translation>Relatório %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportProvenance</name>
+    <message>
+        <source>File system, as read when verified</source>
+        <translation>Sistema de ficheiros, tal como lido na verificação</translation>
+    </message>
+    <message>
+        <source>device %1, inode %2; modified %3 UTC; status changed %4 UTC</source>
+        <translation>dispositivo %1, inode %2; modificado em %3 UTC; estado alterado em %4 UTC</translation>
+    </message>
+    <message>
+        <source>Operating system</source>
+        <translation>Sistema operativo</translation>
+    </message>
+    <message>
+        <source>Qt version</source>
+        <translation>Versão do Qt</translation>
+    </message>
+    <message>
+        <source>Crypto library</source>
+        <translation>Biblioteca criptográfica</translation>
+    </message>
+    <message>
+        <source>Source revision</source>
+        <translation>Revisão do código-fonte</translation>
+    </message>
+    <message>
+        <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
+        <translation>As horas de início e de fim de um registo não têm fuso horário: vêm do relógio do gravador, acertado pela sua fonte de hora (o campo fonte de hora do registo), e não do relógio deste computador.</translation>
     </message>
 </context>
 </TS>

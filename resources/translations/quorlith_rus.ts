@@ -301,20 +301,12 @@
         <translation>Файлы по отдельности</translation>
     </message>
     <message>
-        <source>Verification report made %1</source>
-        <translation>Отчёт о проверке составлен %1</translation>
-    </message>
-    <message>
         <source>Page %1 of %2</source>
         <translation>Страница %1 из %2</translation>
     </message>
     <message>
         <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
         <translation>Подлинность файлов-доказательств видеонаблюдения по водяным знакам регистратора</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>Отчёт составлен</translation>
     </message>
     <message>
         <source>Program</source>
@@ -435,6 +427,10 @@
         <source>Verifying the files again and computing their SHA-256 digests...</source>
         <translation>Повторная проверка файлов и вычисление их хешей SHA-256...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>Отчёт записан в %1. Символы, которые не может отобразить ни один из его шрифтов, приведены в экранированном виде: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -460,6 +456,150 @@
     <message>
         <source>This build: version %1, under the Apache License, version 2.0.</source>
         <translation>Эта сборка: версия %1, распространяется по лицензии Apache License версии 2.0.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLayout</name>
+    <message>
+        <source>Verification report written %1</source>
+        <translation>Отчёт о проверке записан %1</translation>
+    </message>
+    <message>
+        <source>Verification started</source>
+        <translation>Проверка начата</translation>
+    </message>
+    <message>
+        <source>Verification ended</source>
+        <translation>Проверка завершена</translation>
+    </message>
+    <message>
+        <source>Report written</source>
+        <translation>Отчёт записан</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>Рабочая папка</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>Командная строка</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>Папки без доказательств</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>Несуществующие пути</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1, защищено %2 из %3 байт</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>нет: это папка, а не файл</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>нет: по этому пути ничего не существует</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>Неприменимо: папка, указанная для поиска, в которой не найдено ни одного файла с окончанием .jpg, .avi, .mp4 или .mxg.</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>Неприменимо: во время проверки по этому пути ничего не существовало.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCase</name>
+    <message>
+        <source>Case %1</source>
+        <translation>Дело %1</translation>
+    </message>
+    <message>
+        <source>Examiner %1</source>
+        <translation>Эксперт %1</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>Дело</translation>
+    </message>
+    <message>
+        <source>Exhibit</source>
+        <translation>Вещественное доказательство</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Эксперт</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Организация</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Примечание</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Подписи</translation>
+    </message>
+    <message>
+        <source>The signatures below refer to the whole of report %1.</source>
+        <translation>Подписи ниже относятся ко всему отчёту %1.</translation>
+    </message>
+    <message>
+        <source>Reviewer or witness</source>
+        <translation>Проверяющий или свидетель</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Дата</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Подпись</translation>
+    </message>
+</context>
+<context>
+    <name>ReportIdentity</name>
+    <message>
+        <source>Report %1</source>
+        <translation>Отчёт %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportProvenance</name>
+    <message>
+        <source>File system, as read when verified</source>
+        <translation>Файловая система, как прочитано при проверке</translation>
+    </message>
+    <message>
+        <source>device %1, inode %2; modified %3 UTC; status changed %4 UTC</source>
+        <translation>устройство %1, индексный дескриптор %2; изменён %3 UTC; статус изменён %4 UTC</translation>
+    </message>
+    <message>
+        <source>Operating system</source>
+        <translation>Операционная система</translation>
+    </message>
+    <message>
+        <source>Qt version</source>
+        <translation>Версия Qt</translation>
+    </message>
+    <message>
+        <source>Crypto library</source>
+        <translation>Криптографическая библиотека</translation>
+    </message>
+    <message>
+        <source>Source revision</source>
+        <translation>Ревизия исходного кода</translation>
+    </message>
+    <message>
+        <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
+        <translation>Время начала и окончания в записи не содержит часового пояса: оно взято с часов регистратора, выставленных его источником времени (поле источника времени в записи), а не с часов этого компьютера.</translation>
     </message>
 </context>
 </TS>

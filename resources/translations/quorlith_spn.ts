@@ -301,20 +301,12 @@
         <translation>Los archivos uno a uno</translation>
     </message>
     <message>
-        <source>Verification report made %1</source>
-        <translation>Informe de verificación emitido el %1</translation>
-    </message>
-    <message>
         <source>Page %1 of %2</source>
         <translation>Página %1 de %2</translation>
     </message>
     <message>
         <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
         <translation>Autenticidad de archivos de prueba de videovigilancia según las marcas de agua de sus grabadores</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>Informe emitido el</translation>
     </message>
     <message>
         <source>Program</source>
@@ -435,6 +427,10 @@
         <source>Verifying the files again and computing their SHA-256 digests...</source>
         <translation>Comprobando de nuevo los archivos y calculando sus resúmenes SHA-256...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>El informe se escribió en %1. Los caracteres que ninguna de sus fuentes puede dibujar aparecen en forma de escape: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -460,6 +456,150 @@
     <message>
         <source>This build: version %1, under the Apache License, version 2.0.</source>
         <translation>Esta compilación: versión %1, bajo la Licencia Apache, versión 2.0.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLayout</name>
+    <message>
+        <source>Verification report written %1</source>
+        <translation>Informe de verificación escrito el %1</translation>
+    </message>
+    <message>
+        <source>Verification started</source>
+        <translation>Verificación iniciada el</translation>
+    </message>
+    <message>
+        <source>Verification ended</source>
+        <translation>Verificación terminada el</translation>
+    </message>
+    <message>
+        <source>Report written</source>
+        <translation>Informe escrito el</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>Carpeta de trabajo</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>Línea de órdenes</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>Carpetas sin pruebas</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>Rutas inexistentes</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1, %2 de %3 bytes protegidos</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>ninguno: es una carpeta, no un archivo</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>ninguno: no existe nada en esta ruta</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>No aplicable: una carpeta indicada para buscar en la que no se encontró ningún archivo terminado en .jpg, .avi, .mp4 o .mxg.</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>No aplicable: no existía nada en esta ruta cuando se verificó.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCase</name>
+    <message>
+        <source>Case %1</source>
+        <translation>Caso %1</translation>
+    </message>
+    <message>
+        <source>Examiner %1</source>
+        <translation>Perito %1</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>Caso</translation>
+    </message>
+    <message>
+        <source>Exhibit</source>
+        <translation>Prueba</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Perito</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organización</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Firmas</translation>
+    </message>
+    <message>
+        <source>The signatures below refer to the whole of report %1.</source>
+        <translation>Las firmas siguientes se refieren al informe %1 en su totalidad.</translation>
+    </message>
+    <message>
+        <source>Reviewer or witness</source>
+        <translation>Revisor o testigo</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Firma</translation>
+    </message>
+</context>
+<context>
+    <name>ReportIdentity</name>
+    <message>
+        <source>Report %1</source>
+        <translation>Informe %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportProvenance</name>
+    <message>
+        <source>File system, as read when verified</source>
+        <translation>Sistema de archivos, tal como se leyó al verificar</translation>
+    </message>
+    <message>
+        <source>device %1, inode %2; modified %3 UTC; status changed %4 UTC</source>
+        <translation>dispositivo %1, inodo %2; modificado %3 UTC; estado cambiado %4 UTC</translation>
+    </message>
+    <message>
+        <source>Operating system</source>
+        <translation>Sistema operativo</translation>
+    </message>
+    <message>
+        <source>Qt version</source>
+        <translation>Versión de Qt</translation>
+    </message>
+    <message>
+        <source>Crypto library</source>
+        <translation>Biblioteca criptográfica</translation>
+    </message>
+    <message>
+        <source>Source revision</source>
+        <translation>Revisión del código fuente</translation>
+    </message>
+    <message>
+        <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
+        <translation>Las horas de inicio y fin de un registro no llevan zona horaria: proceden del reloj del grabador, ajustado por su fuente de hora (el campo fuente de hora del registro), no del de este equipo.</translation>
     </message>
 </context>
 </TS>

@@ -301,20 +301,12 @@
         <translation>Filerna en och en</translation>
     </message>
     <message>
-        <source>Verification report made %1</source>
-        <translation>Kontrollrapport upprättad %1</translation>
-    </message>
-    <message>
         <source>Page %1 of %2</source>
         <translation>Sida %1 av %2</translation>
     </message>
     <message>
         <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
         <translation>Äkthet hos bevisfiler från kameraövervakning utifrån inspelarens vattenstämplar</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>Rapport upprättad</translation>
     </message>
     <message>
         <source>Program</source>
@@ -435,6 +427,10 @@
         <source>Verifying the files again and computing their SHA-256 digests...</source>
         <translation>Kontrollerar filerna på nytt och beräknar deras SHA-256-kontrollsummor...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>Rapporten skrevs till %1. Tecken som inget av dess typsnitt kan visa står i escapad form: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -460,6 +456,150 @@
     <message>
         <source>This build: version %1, under the Apache License, version 2.0.</source>
         <translation>Den här versionen: version %1, under Apache License, version 2.0.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLayout</name>
+    <message>
+        <source>Verification report written %1</source>
+        <translation>Kontrollrapport skriven %1</translation>
+    </message>
+    <message>
+        <source>Verification started</source>
+        <translation>Kontroll påbörjad</translation>
+    </message>
+    <message>
+        <source>Verification ended</source>
+        <translation>Kontroll avslutad</translation>
+    </message>
+    <message>
+        <source>Report written</source>
+        <translation>Rapport skriven</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>Arbetsmapp</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>Kommandorad</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>Mappar utan bevis</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>Sökvägar som inte finns</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1, %2 av %3 byte skyddade</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>ingen: detta är en mapp, inte en fil</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>ingen: ingenting finns under denna sökväg</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>Ej tillämpligt: en mapp som skulle genomsökas och där ingen fil som slutar på .jpg, .avi, .mp4 eller .mxg hittades.</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>Ej tillämpligt: ingenting fanns under denna sökväg när den kontrollerades.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCase</name>
+    <message>
+        <source>Case %1</source>
+        <translation>Ärende %1</translation>
+    </message>
+    <message>
+        <source>Examiner %1</source>
+        <translation>Granskare %1</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>Ärende</translation>
+    </message>
+    <message>
+        <source>Exhibit</source>
+        <translation>Beslag</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Granskare</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organisation</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Anmärkning</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>Underskrifter</translation>
+    </message>
+    <message>
+        <source>The signatures below refer to the whole of report %1.</source>
+        <translation>Underskrifterna nedan avser hela rapport %1.</translation>
+    </message>
+    <message>
+        <source>Reviewer or witness</source>
+        <translation>Granskare eller vittne</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Underskrift</translation>
+    </message>
+</context>
+<context>
+    <name>ReportIdentity</name>
+    <message>
+        <source>Report %1</source>
+        <translation>Rapport %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportProvenance</name>
+    <message>
+        <source>File system, as read when verified</source>
+        <translation>Filsystem, så som det lästes vid kontrollen</translation>
+    </message>
+    <message>
+        <source>device %1, inode %2; modified %3 UTC; status changed %4 UTC</source>
+        <translation>enhet %1, inod %2; ändrad %3 UTC; status ändrad %4 UTC</translation>
+    </message>
+    <message>
+        <source>Operating system</source>
+        <translation>Operativsystem</translation>
+    </message>
+    <message>
+        <source>Qt version</source>
+        <translation>Qt-version</translation>
+    </message>
+    <message>
+        <source>Crypto library</source>
+        <translation>Kryptobibliotek</translation>
+    </message>
+    <message>
+        <source>Source revision</source>
+        <translation>Källkodsrevision</translation>
+    </message>
+    <message>
+        <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
+        <translation>Start- och stopptiden i en post saknar tidszon: de kommer från inspelarens klocka så som dess tidskälla ställt den (postens fält för tidskälla), inte från den här datorns klocka.</translation>
     </message>
 </context>
 </TS>

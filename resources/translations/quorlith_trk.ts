@@ -301,20 +301,12 @@
         <translation>Dosyalar tek tek</translation>
     </message>
     <message>
-        <source>Verification report made %1</source>
-        <translation>Doğrulama raporu, oluşturulma: %1</translation>
-    </message>
-    <message>
         <source>Page %1 of %2</source>
         <translation>Sayfa %1 / %2</translation>
     </message>
     <message>
         <source>Authenticity of video-surveillance evidence files by their recorder watermarks</source>
         <translation>Video gözetim delil dosyalarının kayıt cihazı filigranlarına göre özgünlüğü</translation>
-    </message>
-    <message>
-        <source>Report made</source>
-        <translation>Raporun oluşturulma zamanı</translation>
     </message>
     <message>
         <source>Program</source>
@@ -435,6 +427,10 @@
         <source>Verifying the files again and computing their SHA-256 digests...</source>
         <translation>Dosyalar yeniden doğrulanıyor ve SHA-256 özetleri hesaplanıyor...</translation>
     </message>
+    <message>
+        <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
+        <translation>Rapor %1 konumuna yazıldı. Yazı tiplerinden hiçbirinin çizemediği karakterler kaçış biçiminde gösteriliyor: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -460,6 +456,150 @@
     <message>
         <source>This build: version %1, under the Apache License, version 2.0.</source>
         <translation>Bu derleme: sürüm %1, Apache Lisansı sürüm 2.0 kapsamında.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLayout</name>
+    <message>
+        <source>Verification report written %1</source>
+        <translation>Doğrulama raporu, yazılma: %1</translation>
+    </message>
+    <message>
+        <source>Verification started</source>
+        <translation>Doğrulamanın başlangıcı</translation>
+    </message>
+    <message>
+        <source>Verification ended</source>
+        <translation>Doğrulamanın bitişi</translation>
+    </message>
+    <message>
+        <source>Report written</source>
+        <translation>Raporun yazılma zamanı</translation>
+    </message>
+    <message>
+        <source>Working folder</source>
+        <translation>Çalışma klasörü</translation>
+    </message>
+    <message>
+        <source>Command line</source>
+        <translation>Komut satırı</translation>
+    </message>
+    <message>
+        <source>Folders without evidence</source>
+        <translation>Kanıt içermeyen klasörler</translation>
+    </message>
+    <message>
+        <source>Paths that do not exist</source>
+        <translation>Var olmayan yollar</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3 bytes protected</source>
+        <translation>%1, %3 baytın %2 baytı korunuyor</translation>
+    </message>
+    <message>
+        <source>none: this is a folder, not a file</source>
+        <translation>yok: bu bir dosya değil, klasör</translation>
+    </message>
+    <message>
+        <source>none: nothing exists under this path</source>
+        <translation>yok: bu yolda hiçbir şey yok</translation>
+    </message>
+    <message>
+        <source>Not applicable: a folder given to be searched, in which no file ending in .jpg, .avi, .mp4 or .mxg was found.</source>
+        <translation>Geçerli değil: aranmak üzere verilen ve içinde .jpg, .avi, .mp4 ya da .mxg ile biten hiçbir dosya bulunamayan bir klasör.</translation>
+    </message>
+    <message>
+        <source>Not applicable: nothing existed under this path when it was verified.</source>
+        <translation>Geçerli değil: doğrulama sırasında bu yolda hiçbir şey yoktu.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCase</name>
+    <message>
+        <source>Case %1</source>
+        <translation>Dosya %1</translation>
+    </message>
+    <message>
+        <source>Examiner %1</source>
+        <translation>İnceleyen %1</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>Dosya</translation>
+    </message>
+    <message>
+        <source>Exhibit</source>
+        <translation>Delil</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>İnceleyen</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Kurum</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Not</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>İmzalar</translation>
+    </message>
+    <message>
+        <source>The signatures below refer to the whole of report %1.</source>
+        <translation>Aşağıdaki imzalar %1 raporunun tamamı içindir.</translation>
+    </message>
+    <message>
+        <source>Reviewer or witness</source>
+        <translation>Denetleyen veya tanık</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Tarih</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>İmza</translation>
+    </message>
+</context>
+<context>
+    <name>ReportIdentity</name>
+    <message>
+        <source>Report %1</source>
+        <translation>Rapor %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportProvenance</name>
+    <message>
+        <source>File system, as read when verified</source>
+        <translation>Dosya sistemi, doğrulamada okunduğu gibi</translation>
+    </message>
+    <message>
+        <source>device %1, inode %2; modified %3 UTC; status changed %4 UTC</source>
+        <translation>aygıt %1, inode %2; değiştirilme %3 UTC; durum değişikliği %4 UTC</translation>
+    </message>
+    <message>
+        <source>Operating system</source>
+        <translation>İşletim sistemi</translation>
+    </message>
+    <message>
+        <source>Qt version</source>
+        <translation>Qt sürümü</translation>
+    </message>
+    <message>
+        <source>Crypto library</source>
+        <translation>Şifreleme kitaplığı</translation>
+    </message>
+    <message>
+        <source>Source revision</source>
+        <translation>Kaynak kod revizyonu</translation>
+    </message>
+    <message>
+        <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
+        <translation>Bir kaydın başlangıç ve bitiş saatleri saat dilimi taşımaz: bu bilgisayarın değil, kaydedicinin zaman kaynağının ayarladığı saatinden gelir (kaydın zaman kaynağı alanı).</translation>
     </message>
 </context>
 </TS>

@@ -16,7 +16,8 @@ deb=$(ls "$build"/quorlith_*.deb)
 echo "package: $deb"
 dpkg-deb -f "$deb" Depends | grep -q libqt5widgets5 || { echo "Depends lacks Qt"; exit 1; }
 dpkg-deb -f "$deb" Depends | grep -q libssl3 || { echo "Depends lacks OpenSSL's libcrypto"; exit 1; }
-dpkg-deb -f "$deb" Recommends | grep -q fonts-noto-cjk || { echo "Recommends lacks CJK fonts"; exit 1; }
+dpkg-deb -f "$deb" Depends | grep -q fonts-noto-cjk || { echo "Depends lacks CJK fonts"; exit 1; }
+dpkg-deb -f "$deb" Depends | grep -q fonts-dejavu-core || { echo "Depends lacks DejaVu"; exit 1; }
 if [ "$(id -u)" -eq 0 ]; then
     apt-get install -s -qq "./$deb" >/dev/null
 fi

@@ -5,11 +5,16 @@
 
 #include <QtTest>
 
+#include <cerrno>
 #include <climits>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/ioctl.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -45,10 +50,25 @@ private slots:
     void reportNameThatIsNotPdf();
     void pdfReport_data();
     void pdfReport();
+    void pdfReportThatCannotBeWritten_data();
     void pdfReportThatCannotBeWritten();
     void reportChecksTheStateWhenWritten();
     void guiLibrariesOnlyForAReport_data();
     void guiLibrariesOnlyForAReport();
+    void pdfReportNameThatIsNotUtf8();
+    void pdfReportProvesItself();
+    void listSkipped();
+    void caseDetailsOnEveryPage();
+    void caseDetailsNeedAReport_data();
+    void caseDetailsNeedAReport();
+    void pdfReportColumnsKeepApart();
+    void signalWhileTheReportIsLaidOut();
+    void pdfReportNamesPathsAsGiven();
+    void pdfReportSaysWhatItEscaped();
+    void pdfReportTimesWithTheirOffset_data();
+    void pdfReportTimesWithTheirOffset();
+    void pdfReportOnAFullDisk_data();
+    void pdfReportOnAFullDisk();
     void folderDeeperThanPathMax();
     void folderWithoutEvidence_data();
     void folderWithoutEvidence();
@@ -83,6 +103,25 @@ struct Run
     QByteArray out;
     QByteArray err;
 };
+
+// What the tool says on standard error once a report is written: its SHA-256, read here from the disk.
+QByteArray ReportWrittenNote(const QByteArray& path, const QByteArray& asGiven = QByteArray())
+{
+    // The name's bytes as they are, also where they are not UTF-8.
+    const int fd = open(path.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return "cannot read " + path;
+    QFile file;
+    QByteArray content;
+    if (file.open(fd, QIODevice::ReadOnly))
+        content = file.readAll();
+    file.close();
+    close(fd);
+    const QByteArray name = asGiven.isEmpty() ? path : asGiven;
+    return "quorlith-verify: PDF report '" + name + "' written, SHA-256 " +
+           QCryptographicHash::hash(content, QCryptographicHash::Sha256).toHex() + " (also in '" + name +
+           ".sha256')\n";
+}
 
 // Root reads everything, so as root the program runs as the unprivileged user "nobody".
 void StartUnprivileged(QProcess* process, const QStringList& arguments)
@@ -236,6 +275,27 @@ protected:
 
 private:
     int ignored;
+};
+
+// Starts the program with a limit on the size of the files it writes, the full disk of a system where
+// no file system can be mounted for the test.
+class SizeLimitedProcess : public QProcess
+{
+public:
+    explicit SizeLimitedProcess(rlim_t limit) : limit(limit) {}
+
+protected:
+    void setupChildProcess() override
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit small;
+        getrlimit(RLIMIT_FSIZE, &small);
+        small.rlim_cur = limit;
+        setrlimit(RLIMIT_FSIZE, &small);
+    }
+
+private:
+    rlim_t limit;
 };
 
 // The N and M of "after N of M files" in a message; -1 for each when it has none.
@@ -935,7 +995,7 @@ void TestQuorlithVerify::reportNameThatIsNotPdf()
     QVERIFY(work.isValid());
     QVERIFY(QFile::copy(Evidence("photo.jpg"), work.filePath("photo.jpg")));
     const QByteArray before = Fixtures::ReadAll(work.filePath("photo.jpg"));
-    const Run run = Verify(arguments + QStringList{Evidence("photo.jpg")}, work.path());
+    const Run run = Verify(QStringList{Evidence("photo.jpg")} + arguments, work.path());
     QCOMPARE(run.exitCode, 2);
     QCOMPARE(run.out, QByteArray());
     QVERIFY(run.err.contains(".pdf"));
@@ -964,6 +1024,16 @@ void TestQuorlithVerify::pdfReport_data()
     QTest::newRow("de_DE: German, A4")
         << "de_DE.UTF-8" << german.translate("QObject", "Authentication succeeded")
         << german.translate("QObject", "Authentication failed") << "(A4)";
+    // The paper follows LC_PAPER, not the language's country.
+    QTest::newRow("en_CA: English, Letter") << "en_CA.UTF-8"
+                                            << "Authentication succeeded"
+                                            << "Authentication failed"
+                                            << "(letter)";
+    QTranslator spanish;
+    QVERIFY(spanish.load(":/translations/spn"));
+    QTest::newRow("es_MX: Spanish, Letter")
+        << "es_MX.UTF-8" << spanish.translate("QObject", "Authentication succeeded")
+        << spanish.translate("QObject", "Authentication failed") << "(letter)";
 }
 
 void TestQuorlithVerify::guiLibrariesOnlyForAReport_data()
@@ -1019,7 +1089,7 @@ void TestQuorlithVerify::pdfReport()
     QVERIFY2(plain.out.contains("symbolic links"), plain.out.constData());
     QCOMPARE(reported.exitCode, plain.exitCode);
     QCOMPARE(reported.out, plain.out);
-    QCOMPARE(reported.err, QByteArray());
+    QCOMPARE(reported.err, ReportWrittenNote(QFile::encodeName(work.filePath("report.pdf"))));
 
     QProcess text;
     text.start("pdftotext", {"-enc", "UTF-8", work.filePath("report.pdf"), "-"});
@@ -1048,9 +1118,22 @@ void TestQuorlithVerify::pdfReport()
     QVERIFY2(facts.contains(paper.toLatin1()), facts.constData());
 }
 
-// As root the program runs as the unprivileged user "nobody", for whom the folder is read-only.
+void TestQuorlithVerify::pdfReportThatCannotBeWritten_data()
+{
+    QTest::addColumn<QString>("reportPath");
+    QTest::addColumn<int>("systemError");
+    QTest::newRow("read-only folder") << "report.pdf" << int(EACCES);
+    QTest::newRow("folder that does not exist") << "missing/report.pdf" << int(ENOENT);
+    QTest::newRow("a file where the folder should be") << "photo.jpg/report.pdf" << int(ENOTDIR);
+}
+
+// A report that cannot be made is a usage error found before the first file is verified, not after
+// hours of work. As root the program runs as the unprivileged user "nobody", for whom the folder is
+// read-only.
 void TestQuorlithVerify::pdfReportThatCannotBeWritten()
 {
+    QFETCH(QString, reportPath);
+    QFETCH(int, systemError);
     QTemporaryDir lockedDir;
     QVERIFY(lockedDir.isValid());
     const QString folder = lockedDir.path();
@@ -1059,21 +1142,470 @@ void TestQuorlithVerify::pdfReportThatCannotBeWritten()
     QVERIFY(QFile::setPermissions(evidence, QFileDevice::ReadOwner | QFileDevice::ReadOther));
     QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner |
                                               QFileDevice::ReadOther | QFileDevice::ExeOther));
-    const QStringList arguments{"--report", folder + "/report.pdf", evidence};
+    const QString report = folder + "/" + reportPath;
+    const QStringList arguments{"--report", report, evidence, ManyLinks()};
     QProcess process;
     StartUnprivileged(&process, arguments);
     QVERIFY(process.waitForFinished(60000));
     QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 
-    QCOMPARE(process.exitCode(), 3);
-    QVERIFY(process.readAllStandardOutput().startsWith("Authentication succeeded"));
-    QVERIFY(process.readAllStandardError().contains("could not be written"));
+    QCOMPARE(process.exitCode(), 2);
+    QCOMPARE(process.readAllStandardOutput(), QByteArray());
+    QCOMPARE(process.readAllStandardError(),
+             "quorlith-verify: the PDF report '" + QFile::encodeName(report) +
+                 "' cannot be created in its folder: " + QByteArray(std::strerror(systemError)) +
+                 "\nTry 'quorlith-verify --help' for more information.\n");
     QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
              QStringList{"photo.jpg"});
 }
 
-// Beyond PATH_MAX bytes the system takes no path in one call; the files there are evidence all
-// the same and each must get its line.
+// The report takes the name's bytes as given, also where they are not UTF-8.
+void TestQuorlithVerify::pdfReportNameThatIsNotUtf8()
+{
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LC_ALL", "C.UTF-8");
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(work.path());
+    process.start("sh", {"-c", "exec \"$0\" --report \"$(printf 'r\\351sum\\351.pdf')\" \"$1\"",
+                         QStringLiteral(QUORLITH_BIN_DIR "/quorlith-verify"), Evidence("photo.jpg")});
+    QVERIFY(process.waitForFinished(60000));
+    const QByteArray name = QFile::encodeName(work.path()) + "/r\xe9sum\xe9.pdf";
+    QCOMPARE(process.readAllStandardError(), ReportWrittenNote(name, "r\xe9sum\xe9.pdf"));
+    QCOMPARE(process.exitCode(), 0);
+    struct stat status;
+    QCOMPARE(stat(name.constData(), &status), 0);
+    QVERIFY(S_ISREG(status.st_mode) && status.st_size > 1000);
+    // Qt lists no name that is not UTF-8: the folder is read as bytes.
+    QList<QByteArray> names;
+    DIR* folder = opendir(QFile::encodeName(work.path()).constData());
+    QVERIFY(folder);
+    while (const dirent* entry = readdir(folder)) {
+        if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
+            names << entry->d_name;
+    }
+    closedir(folder);
+    std::sort(names.begin(), names.end());
+    QCOMPARE(names, (QList<QByteArray>{"r\xe9sum\xe9.pdf", "r\xe9sum\xe9.pdf.sha256"}));
+}
+
+namespace {
+
+QString RunTool(const QString& program, const QStringList& arguments, int* exitCode = nullptr,
+                const QString& workingDirectory = QString())
+{
+    QProcess process;
+    process.setWorkingDirectory(workingDirectory);
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000))
+        return QString();
+    if (exitCode)
+        *exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Each page's text, as pdftotext reads it.
+QStringList PdfPages(const QString& pdf)
+{
+    QStringList pages;
+    const QRegularExpression count("Pages: +(\\d+)");
+    const int pageCount = count.match(RunTool("pdfinfo", {pdf})).captured(1).toInt();
+    for (int page = 1; page <= pageCount; ++page)
+        pages << RunTool("pdftotext", {"-layout", "-enc", "UTF-8", "-f", QString::number(page), "-l",
+                                       QString::number(page), pdf, "-"});
+    return pages;
+}
+
+} // namespace
+
+// --list-skipped ends the text output with every entry of the folder the search did not take, and why;
+// without it the output is as before, and it does not go with JSON or CSV.
+void TestQuorlithVerify::listSkipped()
+{
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const QString folder = work.filePath("export");
+    QVERIFY(QDir().mkpath(folder + "/.thumbs"));
+    QVERIFY(QFile::copy(Evidence("photo.jpg"), folder + "/photo.jpg"));
+    QVERIFY(Fixtures::WriteAll(folder + "/.hidden.jpg", "x"));
+    QVERIFY(Fixtures::WriteAll(folder + "/notes.txt", "x"));
+    QVERIFY(QFile::link(Evidence("photo.jpg"), folder + "/link.jpg"));
+
+    const Run plain = Verify({folder});
+    const Run listed = Verify({"--list-skipped", folder});
+    QCOMPARE(listed.exitCode, plain.exitCode);
+    QCOMPARE(listed.exitCode, 0);
+    const QByteArray prefix = "Skipped  " + QFile::encodeName(folder);
+    QCOMPARE(listed.out, plain.out + prefix + "/.hidden.jpg  (hidden: its name starts with a dot)\n" +
+                             prefix + "/.thumbs  (hidden: its name starts with a dot)\n" + prefix +
+                             "/link.jpg  (a symbolic link, not followed)\n" + prefix +
+                             "/notes.txt  (the name does not end in .jpg, .avi, .mp4 or .mxg)\n");
+    QVERIFY(!plain.out.contains("Skipped"));
+    QCOMPARE(Verify({"--json", "--list-skipped", folder}).exitCode, 2);
+}
+
+// The report carries its own digest beside it in sha256sum's format: the check passes on the report as
+// written and fails once one byte of it changes. The report is PDF/A-1b.
+void TestQuorlithVerify::pdfReportProvesItself()
+{
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const QString pdf = work.filePath("case report.pdf");
+    const Run run = Verify({"--report", pdf, "--case", "2026/114", Evidence("photo.jpg")});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.err, ReportWrittenNote(QFile::encodeName(pdf)));
+
+    QFile seal(pdf + ".sha256");
+    QVERIFY(seal.open(QIODevice::ReadOnly));
+    QVERIFY2(QRegularExpression("^[0-9a-f]{64}  case report\\.pdf\n$")
+                 .match(QString::fromUtf8(seal.readAll()))
+                 .hasMatch(),
+             "not sha256sum's format");
+    int status = -1;
+    RunTool("sha256sum", {"-c", "case report.pdf.sha256"}, &status, work.path());
+    QCOMPARE(status, 0);
+
+    // One byte in the middle of the report, changed by one bit.
+    QFile report(pdf);
+    QVERIFY(report.open(QIODevice::ReadWrite));
+    const qint64 middle = report.size() / 2;
+    QVERIFY(report.seek(middle));
+    char byte = 0;
+    QVERIFY(report.getChar(&byte));
+    QVERIFY(report.seek(middle));
+    QVERIFY(report.putChar(static_cast<char>(byte ^ 1)));
+    report.close();
+    RunTool("sha256sum", {"--quiet", "-c", "case report.pdf.sha256"}, &status, work.path());
+    QCOMPARE(status, 1);
+
+    const QString info = RunTool("pdfinfo", {pdf}) + RunTool("pdfinfo", {"-meta", pdf});
+    QVERIFY2(info.contains(QRegularExpression("PDF version: +1\\.4")), qPrintable(info));
+    QVERIFY2(info.contains(QRegularExpression("pdfaid:part[^0-9]{1,3}1")), qPrintable(info));
+    QVERIFY2(info.contains(QRegularExpression("pdfaid:conformance[^A-Z]{1,3}B")), qPrintable(info));
+    QVERIFY2(info.contains(QRegularExpression("Title: +Verification report, Case 2026/114")),
+             qPrintable(info));
+}
+
+// The case number and the examiner head every page, the identifier stands in every footer, the same on
+// all; the facts list every field given, each through the reversible escaping, and the last page carries
+// the signature block.
+void TestQuorlithVerify::caseDetailsOnEveryPage()
+{
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const QString pdf = work.filePath("report.pdf");
+    const QStringList files{Evidence("photo.jpg"), Evidence("sub/clip.AVI"), Evidence("sub/tampered.mxg")};
+    const Run run =
+        Verify(QStringList{"--report", pdf, "--case", "2026/114", "--exhibit", "EX-1 USB stick",
+                           "--exhibit=EX-2 DVD", "--examiner", QString::fromUtf8("A. N\u202Eelson"),
+                           "--organisation", "Forensic Unit 3", "--note", "second look"} +
+               files);
+    QCOMPARE(run.exitCode, 1);
+    const QStringList pages = PdfPages(pdf);
+    QVERIFY2(pages.size() >= 3, qPrintable(QString::number(pages.size())));
+    const QRegularExpression identifier(
+        "Report ([0-9a-f]{8}-[0-9a-f]{4}-4[0-9a-f]{3}-[89ab][0-9a-f]{3}-[0-9a-f]{12})");
+    QSet<QString> identifiers;
+    for (int page = 0; page < pages.size(); ++page) {
+        const QString text = pages[page].simplified();
+        QVERIFY2(text.contains("Case 2026/114"), qPrintable(QString("page %1: %2").arg(page + 1).arg(text)));
+        QVERIFY2(text.contains("Examiner A. N\\u{202E}elson"),
+                 qPrintable(QString("page %1: %2").arg(page + 1).arg(text)));
+        QVERIFY2(!text.contains(QChar(0x202E)), qPrintable(QString("page %1").arg(page + 1)));
+        QVERIFY2(text.contains(QString("Page %1 of %2").arg(page + 1).arg(pages.size())), qPrintable(text));
+        const QRegularExpressionMatch match = identifier.match(text);
+        QVERIFY2(match.hasMatch(), qPrintable(QString("page %1: %2").arg(page + 1).arg(text)));
+        identifiers << match.captured(1);
+    }
+    QCOMPARE(identifiers.size(), 1);
+    const QString first = pages.first().simplified();
+    for (const QString field :
+         {"Exhibit EX-1 USB stick", "Exhibit EX-2 DVD", "Organisation Forensic Unit 3", "Note second look"})
+        QVERIFY2(first.contains(field), qPrintable(field + "\n" + first));
+    // What the report was made with, as the program found it at run time.
+    for (const QString& fact : {"Operating system " + QSysInfo::prettyProductName(),
+                                QSysInfo::kernelVersion(), "Qt version " + QString::fromLatin1(qVersion())})
+        QVERIFY2(first.contains(fact), qPrintable(fact + "\n" + first));
+    QVERIFY2(first.contains(QRegularExpression("Crypto library [A-Za-z][^\\n]* \\d+\\.\\d+\\.\\d+")),
+             qPrintable(first));
+    QVERIFY2(first.contains(QRegularExpression("Source revision ([0-9a-f]{40}|unknown) ")),
+             qPrintable(first));
+    QVERIFY2(first.contains("start and stop times carry no time zone"), qPrintable(first));
+    // The file-system facts read when the file was verified stand in its block.
+    struct stat photo;
+    QCOMPARE(stat(QFile::encodeName(Evidence("photo.jpg")).constData(), &photo), 0);
+    QVERIFY2(pages.join(QString()).simplified().contains(QString("inode %1; modified ").arg(photo.st_ino)),
+             qPrintable(pages.join(QString())));
+    const QString last = pages.last().simplified();
+    for (const QString field : {"Signatures", "Reviewer or witness", "Signature", "Date"})
+        QVERIFY2(last.contains(field), qPrintable(field + "\n" + last));
+
+    // A second report of the same files gets an identifier of its own.
+    const QString second = work.filePath("again.pdf");
+    QCOMPARE(Verify(QStringList{"--report", second} + files).exitCode, 1);
+    const QRegularExpressionMatch again = identifier.match(PdfPages(second).first());
+    QVERIFY(again.hasMatch());
+    QVERIFY(!identifiers.contains(again.captured(1)));
+}
+
+void TestQuorlithVerify::caseDetailsNeedAReport_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("--case without --report") << QStringList{"--case", "1"};
+    QTest::newRow("--exhibit= without --report") << QStringList{"--exhibit=EX-1"};
+    QTest::newRow("--examiner without --report") << QStringList{"--examiner", "A. Nelson"};
+    QTest::newRow("--organisation without --report") << QStringList{"--organisation", "Unit"};
+    QTest::newRow("--note without --report") << QStringList{"--note", "n"};
+    QTest::newRow("--note with no text") << QStringList{"--report", "r.pdf", "--note"};
+}
+
+// Case details describe a report: without one, or without their text, the command line is wrong.
+void TestQuorlithVerify::caseDetailsNeedAReport()
+{
+    QFETCH(QStringList, arguments);
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const Run run = Verify(QStringList{Evidence("photo.jpg")} + arguments, work.path());
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY2(run.out.isEmpty(), run.out.constData());
+    QVERIFY(QDir(work.path()).isEmpty());
+}
+
+// The facts name the working folder and the command line; the summary numbers each file and names it
+// below the folder given, so that a/photo.jpg and b/photo.jpg stay apart; the blocks give absolute paths.
+void TestQuorlithVerify::pdfReportNamesPathsAsGiven()
+{
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    QVERIFY(QDir(work.path()).mkpath("case1/a") && QDir(work.path()).mkpath("case1/b"));
+    QVERIFY(QFile::copy(Evidence("photo.jpg"), work.filePath("case1/a/photo.jpg")));
+    QVERIFY(QFile::copy(Evidence("photo.jpg"), work.filePath("case1/b/photo.jpg")));
+    const QString program = QStringLiteral(QUORLITH_BIN_DIR "/quorlith-verify");
+    const Run run = Verify({"--report", "report.pdf", "-j", "1", "case1"}, work.path());
+    QCOMPARE(run.exitCode, 0);
+
+    QProcess text;
+    text.start("pdftotext", {"-layout", "-enc", "UTF-8", work.filePath("report.pdf"), "-"});
+    QVERIFY(text.waitForFinished(60000));
+    const QString report = QString::fromUtf8(text.readAllStandardOutput());
+    const QString folder = QDir(work.path()).canonicalPath();
+    const QStringList lines = {
+        "Working folder +" + QRegularExpression::escape(folder) + "\n",
+        "\n1 +a/photo.jpg +Authentication succeeded",
+        "\n2 +b/photo.jpg +Authentication succeeded",
+        "\n1\\. photo.jpg\nFull path +" + QRegularExpression::escape(folder + "/case1/a/photo.jpg") + "\n",
+        "\n2\\. photo.jpg\nFull path +" + QRegularExpression::escape(folder + "/case1/b/photo.jpg") + "\n",
+    };
+    for (const QString& line : lines)
+        QVERIFY2(QRegularExpression(line).match(report).hasMatch(), qPrintable(line + "\n" + report));
+    // A long command line wraps anywhere: read without the breaks.
+    const int start = report.indexOf("Command line");
+    QString commandLine = report.mid(start, report.indexOf("Recorder key", start) - start);
+    commandLine.remove(QRegularExpression("\\s"));
+    QCOMPARE(commandLine, "Commandline" + program + "--reportreport.pdf-j1case1");
+}
+
+// A character that no font of the report can draw is written escaped, and the run says so.
+void TestQuorlithVerify::pdfReportSaysWhatItEscaped()
+{
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const QString missing = work.filePath(QString::fromUcs4(U"\U00010000.jpg"));
+    const Run run = Verify({"--report", work.filePath("report.pdf"), missing});
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.err,
+             QByteArray("quorlith-verify: the PDF report shows characters that none of its fonts can "
+                        "draw in their escaped form: \\u{10000}\n") +
+                 ReportWrittenNote(QFile::encodeName(work.filePath("report.pdf"))));
+}
+
+// SIGTERM once every file is verified, while the report of thousands is laid out: the program ends with
+// the signal's status, says the report was not written and leaves nothing.
+void TestQuorlithVerify::signalWhileTheReportIsLaidOut()
+{
+    const QString links = ManyLinks();
+    QVERIFY(!links.isEmpty());
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    SignalsProcess process(0);
+    process.start(QStringLiteral(QUORLITH_BIN_DIR "/quorlith-verify"),
+                  {"--report", work.filePath("report.pdf"), links});
+    QByteArray out;
+    while (!out.contains("Total files:") && process.waitForReadyRead(60000))
+        out += process.readAllStandardOutput();
+    QVERIFY(out.contains("Total files:"));
+    QCOMPARE(kill(static_cast<pid_t>(process.processId()), SIGTERM), 0);
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 143);
+    QCOMPARE(
+        process.readAllStandardError(),
+        QByteArray(
+            "quorlith-verify: interrupted by SIGTERM after the last file; the PDF report was not written\n"));
+    QCOMPARE(
+        QDir(work.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+        QStringList());
+}
+
+// In German the verdicts are long ("Prüfung fehlgeschlagen"): every column is as wide as its text
+// needs, so that no word ends closer to the next word on its line than a space's width.
+void TestQuorlithVerify::pdfReportColumnsKeepApart()
+{
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const Run run = Verify({"--report", work.filePath("report.pdf"), Evidence("photo.jpg"),
+                            Evidence("sub/tampered.mxg"), Evidence("sub/clip.AVI")},
+                           QString(), 60000, "de_DE.UTF-8");
+    QCOMPARE(run.exitCode, 1);
+    QProcess text;
+    text.start("pdftotext", {"-bbox", "-enc", "UTF-8", work.filePath("report.pdf"), "-"});
+    QVERIFY(text.waitForFinished(60000));
+    const QString boxes = QString::fromUtf8(text.readAllStandardOutput());
+    struct Word
+    {
+        double left, top, right;
+        QString text;
+    };
+    int checked = 0;
+    for (const QString& page : boxes.split("<page ").mid(1)) {
+        QList<Word> words;
+        const QRegularExpression item("<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" "
+                                      "yMax=\"[0-9.]+\">([^<]*)</word>");
+        for (QRegularExpressionMatchIterator it = item.globalMatch(page); it.hasNext();) {
+            const QRegularExpressionMatch match = it.next();
+            words.append({match.captured(1).toDouble(), match.captured(2).toDouble(),
+                          match.captured(3).toDouble(), match.captured(4)});
+        }
+        for (const Word& word : words) {
+            if (!word.text.startsWith("fehlgeschlagen") && !word.text.startsWith("bestanden"))
+                continue;
+            // The nearest word to its right on the same line.
+            for (const Word& next : words) {
+                if (qAbs(next.top - word.top) < 2 && next.left > word.left && next.left - word.right < 2.5)
+                    QFAIL(qPrintable(word.text + " touches " + next.text));
+            }
+            ++checked;
+        }
+    }
+    QVERIFY(checked >= 6);
+}
+
+void TestQuorlithVerify::pdfReportTimesWithTheirOffset_data()
+{
+    QTest::addColumn<QString>("timeZone");
+    QTest::addColumn<QString>("offset");
+    // POSIX counts west of Greenwich as positive: "XST-05:30" is five and a half hours east of UTC.
+    QTest::newRow("UTC+05:30") << "XST-05:30"
+                               << "+05:30";
+    QTest::newRow("UTC-04:30") << "XST+04:30"
+                               << "-04:30";
+    QTest::newRow("UTC+01:00") << "XST-01"
+                               << "+01:00";
+    QTest::newRow("UTC") << "UTC0"
+                         << "+00:00";
+}
+
+// The report gives the start and the end of the verification and the time it was written, each as a
+// local time with its offset from UTC: read back together they must name the moments of the run.
+void TestQuorlithVerify::pdfReportTimesWithTheirOffset()
+{
+    QFETCH(QString, timeZone);
+    QFETCH(QString, offset);
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("TZ", timeZone);
+    process.setProcessEnvironment(environment);
+    const QDateTime before = QDateTime::currentDateTimeUtc().addMSecs(-1000);
+    process.start(QStringLiteral(QUORLITH_BIN_DIR "/quorlith-verify"),
+                  {"--report", work.filePath("report.pdf"), Evidence("photo.jpg")});
+    QVERIFY(process.waitForFinished(60000));
+    const QDateTime after = QDateTime::currentDateTimeUtc().addMSecs(1000);
+    QCOMPARE(process.exitCode(), 0);
+
+    QProcess text;
+    text.start("pdftotext", {"-layout", "-enc", "UTF-8", work.filePath("report.pdf"), "-"});
+    QVERIFY(text.waitForFinished(60000));
+    const QString report = QString::fromUtf8(text.readAllStandardOutput());
+    QDateTime previous = before;
+    for (const QString label : {"Verification started", "Verification ended", "Report written"}) {
+        const QRegularExpressionMatch match =
+            QRegularExpression(label +
+                               " +(\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d) UTC([+-]\\d\\d:\\d\\d)\n")
+                .match(report);
+        QVERIFY2(match.hasMatch(), qPrintable(label + "\n" + report));
+        QCOMPARE(match.captured(2), offset);
+        const QDateTime moment =
+            QDateTime::fromString(match.captured(1) + match.captured(2), "yyyy-MM-dd HH:mm:sst");
+        QVERIFY2(moment.isValid(), qPrintable(match.captured(0)));
+        const QDateTime utc = moment.toUTC();
+        QVERIFY2(utc >= previous.addMSecs(-1000) && utc <= after,
+                 qPrintable(label + ": " + utc.toString(Qt::ISODate)));
+        previous = utc;
+    }
+    QVERIFY2(report.contains("Verification report written "), qPrintable(report));
+}
+
+void TestQuorlithVerify::pdfReportOnAFullDisk_data()
+{
+    QTest::addColumn<bool>("onTmpfs");
+    QTest::newRow("a tmpfs without room for the last page") << true;
+    QTest::newRow("a file size limit 400 bytes short") << false;
+}
+
+// The disk fills while the report's last bytes are written: the run says so in the system's words and
+// leaves no report, not a report without its end. A small tmpfs is the full disk where one can be
+// mounted (as root); elsewhere a file size limit plays it.
+void TestQuorlithVerify::pdfReportOnAFullDisk()
+{
+    QFETCH(bool, onTmpfs);
+    QTemporaryDir measureDir;
+    QVERIFY(measureDir.isValid());
+    const QStringList files{Evidence("photo.jpg"), Evidence("sub/clip.AVI")};
+    const Run whole = Verify(QStringList{"--report", measureDir.filePath("report.pdf")} + files);
+    QCOMPARE(whole.exitCode, 0);
+    const qint64 wholeSize = QFileInfo(measureDir.filePath("report.pdf")).size();
+    QVERIFY(wholeSize > 8192);
+
+    QTemporaryDir target;
+    QVERIFY(target.isValid());
+    const qint64 page = 4096;
+    // The times and the random identifier in the report change its compressed size by up to some 150
+    // bytes from one run to the next.
+    const qint64 shortBy = 400;
+    const qint64 room = (wholeSize - shortBy) / page * page;
+    const QByteArray options = "size=" + QByteArray::number(room + 2 * page) + ",mode=0755";
+    const bool mounted = onTmpfs && mount("tmpfs", QFile::encodeName(target.path()).constData(), "tmpfs", 0,
+                                          options.constData()) == 0;
+    QStringList left;
+    if (mounted) {
+        QVERIFY(Fixtures::WriteAll(target.filePath("filler"), QByteArray(2 * page, 'f')));
+        left << "filler";
+    } else if (onTmpfs) {
+        qInfo("no tmpfs can be mounted here: a file size limit plays the full disk");
+    }
+    SizeLimitedProcess process(mounted ? RLIM_INFINITY : static_cast<rlim_t>(wholeSize - shortBy));
+    process.start(QStringLiteral(QUORLITH_BIN_DIR "/quorlith-verify"),
+                  QStringList{"--report", target.filePath("report.pdf")} + files);
+    const bool finished = process.waitForFinished(60000);
+    const QStringList found =
+        QDir(target.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    if (mounted)
+        umount(QFile::encodeName(target.path()).constData());
+    QVERIFY(finished);
+
+    QCOMPARE(process.exitCode(), 3);
+    QCOMPARE(process.readAllStandardOutput(), whole.out);
+    const QByteArray expected =
+        "quorlith-verify: the PDF report '" + QFile::encodeName(target.filePath("report.pdf")) +
+        "' could not be written: " + QByteArray(std::strerror(mounted ? ENOSPC : EFBIG)) + "\n";
+    QCOMPARE(process.readAllStandardError(), expected);
+    QCOMPARE(found, left);
+}
+
 // A file changed after its result came in, while the run goes on: the report, written at the end, says
 // that it changed. The output is not read meanwhile, so the run waits on a full pipe until the change
 // is made (the JSON lines of the files after it are far more than a pipe holds).
@@ -1118,6 +1650,8 @@ void TestQuorlithVerify::reportChecksTheStateWhenWritten()
     QCOMPARE(report.count("still match the file that was verified."), laterCount);
 }
 
+// Beyond PATH_MAX bytes the system takes no path in one call; the files there are evidence all
+// the same and each must get its line.
 void TestQuorlithVerify::folderDeeperThanPathMax()
 {
     QTemporaryDir deepDir;

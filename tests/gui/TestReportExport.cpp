@@ -13,7 +13,9 @@
 #include <QTreeView>
 #include <QtTest>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <sys/resource.h>
 
 // "Export Report..." as the examiner uses it: the rows it takes and their order, its formats against
@@ -28,7 +30,9 @@ private slots:
     void linesEqualTheToolsOutput();
     void selectedRowsInTheListsOrder();
     void pdfReportOfAllRows();
+    void failedWriteLeavesNothing_data();
     void failedWriteLeavesNothing();
+    void characterNoFontDrawsIsNamed();
     void ctrlSOpensTheExport();
     void cancelWhileHashingLeavesNothing();
     void quittingWhileHashingLeavesNothing();
@@ -181,20 +185,43 @@ void TestReportExport::pdfReportOfAllRows()
              evidence.size());
 }
 
-// A file size limit plays the full disk: the export stops half-way, says why, and leaves nothing.
+void TestReportExport::failedWriteLeavesNothing_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<int>("shortBy");
+    QTest::addColumn<int>("limit");
+    QTest::newRow("PDF, 4 KiB allowed") << "report.pdf" << 0 << 4096;
+    // The PDF's times differ from one writing to the next and so does its compressed size, by a few bytes.
+    QTest::newRow("PDF, all but its last 100 bytes") << "report.pdf" << 100 << 0;
+    QTest::newRow("CSV, all but the last byte") << "report.csv" << 1 << 0;
+    QTest::newRow("JSON Lines, all but the last byte") << "report.jsonl" << 1 << 0;
+}
+
+// A file size limit plays the full disk: the export stops, says why in the system's words, and leaves
+// nothing, also when only its last bytes find no room.
 void TestReportExport::failedWriteLeavesNothing()
 {
+    QFETCH(QString, fileName);
+    QFETCH(int, shortBy);
+    QFETCH(int, limit);
     QTemporaryDir out;
     QVERIFY(out.isValid());
     MainWindow window;
     window.VerifyFiles(evidence);
+    if (shortBy > 0) {
+        AnswerNextFileDialog({out.filePath("whole-" + fileName)});
+        window.ExportReport();
+        limit = static_cast<int>(QFileInfo(out.filePath("whole-" + fileName)).size()) - shortBy;
+        QVERIFY(limit > 0);
+        QVERIFY(QFile::remove(out.filePath("whole-" + fileName)));
+    }
     MessageBoxWatcher boxes;
-    AnswerNextFileDialog({out.filePath("report.pdf")});
+    AnswerNextFileDialog({out.filePath(fileName)});
 
     struct rlimit before;
     QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
     struct rlimit small = before;
-    small.rlim_cur = 4096;
+    small.rlim_cur = static_cast<rlim_t>(limit);
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
     window.ExportReport();
@@ -202,9 +229,36 @@ void TestReportExport::failedWriteLeavesNothing()
     std::signal(SIGXFSZ, oldHandler);
 
     QCOMPARE(boxes.seen.size(), 1);
-    QVERIFY(boxes.seen.first().text.contains(out.filePath("report.pdf")));
+    QVERIFY(boxes.seen.first().text.contains(out.filePath(fileName)));
+    QVERIFY2(boxes.seen.first().text.endsWith(QString::fromLocal8Bit(std::strerror(EFBIG))),
+             qPrintable(boxes.seen.first().text));
     QCOMPARE(QDir(out.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList());
+}
+
+// A name with a character that no font of the report can draw: the PDF shows it escaped and the
+// message after the export names it, instead of an empty box nobody is told about.
+void TestReportExport::characterNoFontDrawsIsNamed()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString name = QString::fromUcs4(U"\U00010000 clip.jpg");
+    const QString path = MakeEvidence(folder.path(), "still.jpg", name);
+    QVERIFY(!path.isEmpty());
+    MainWindow window;
+    window.VerifyFiles({path});
+    MessageBoxWatcher boxes;
+    AnswerNextFileDialog({folder.filePath("report.pdf")});
+    window.ExportReport();
+
+    QCOMPARE(boxes.seen.size(), 1);
+    QCOMPARE(boxes.seen.first().icon, QMessageBox::Information);
+    QVERIFY2(boxes.seen.first().text.endsWith("\\u{10000}"), qPrintable(boxes.seen.first().text));
+    QProcess text;
+    text.start("pdftotext", {"-enc", "UTF-8", folder.filePath("report.pdf"), "-"});
+    QVERIFY(text.waitForFinished(60000));
+    const QString report = QString::fromUtf8(text.readAllStandardOutput());
+    QVERIFY2(report.contains("\\u{10000} clip.jpg"), qPrintable(report));
 }
 
 void TestReportExport::ctrlSOpensTheExport()

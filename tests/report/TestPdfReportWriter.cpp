@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "EvidenceFixtures.h"
+#include "report/GlyphCheck.h"
 #include "report/PdfReportWriter.h"
 #include "verdict/FileVerifier.h"
 
 #include <QtTest>
 
+#include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <sys/resource.h>
 #include <utime.h>
 
@@ -21,6 +25,16 @@ private slots:
     void everyPageNumberedOfAll();
     void fileStateAtReportTime_data();
     void fileStateAtReportTime();
+    void longPathStaysWithinTheMargins_data();
+    void longPathStaysWithinTheMargins();
+    void summaryOverPagesLosesNoRow();
+    void summaryShowsPartialCoverage();
+    void folderAndMissingPathSayWhatTheyAre();
+    void glyphCheck_data();
+    void glyphCheck();
+    void everyCharacterPrintsOrIsEscaped();
+    void layoutHearsAStopAtEveryFile();
+    void failedWriteKeepsWhatWasThere_data();
     void failedWriteKeepsWhatWasThere();
 
 private:
@@ -38,7 +52,8 @@ ReportFacts Facts()
     facts.programVersion = "1.0.0";
     facts.computerName = "examiner-pc";
     facts.keyFingerprint = QString(64, QLatin1Char('a'));
-    facts.made = QDateTime::currentDateTime();
+    facts.verificationStarted = QDateTime::currentDateTime();
+    facts.verificationEnded = facts.verificationStarted;
     return facts;
 }
 
@@ -61,6 +76,102 @@ QStringList PageTexts(const QString& pdf)
     return pages;
 }
 
+
+// A word of the PDF's text with its page (from 0) and its box in points from the page's top left.
+struct PdfWord
+{
+    QString text;
+    int page = 0;
+    QRectF box;
+};
+
+struct PdfWords
+{
+    QSizeF pageSize;
+    QList<PdfWord> words; // in the order they were drawn
+};
+
+PdfWords Words(const QString& pdf)
+{
+    PdfWords result;
+    QProcess text;
+    text.start("pdftotext", {"-bbox", "-enc", "UTF-8", pdf, "-"});
+    if (!text.waitForFinished(60000) || text.exitCode() != 0)
+        return result;
+    const QString html = QString::fromUtf8(text.readAllStandardOutput());
+    const QRegularExpression item(
+        "<page width=\"([0-9.]+)\" height=\"([0-9.]+)\">|<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" "
+        "xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">([^<]*)</word>");
+    int page = -1;
+    for (QRegularExpressionMatchIterator it = item.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        if (!match.captured(1).isEmpty()) {
+            ++page;
+            result.pageSize = QSizeF(match.captured(1).toDouble(), match.captured(2).toDouble());
+            continue;
+        }
+        PdfWord word;
+        word.page = page;
+        word.box = QRectF(QPointF(match.captured(3).toDouble(), match.captured(4).toDouble()),
+                          QPointF(match.captured(5).toDouble(), match.captured(6).toDouble()));
+        word.text = match.captured(7).replace("&amp;", "&").replace("&lt;", "<").replace("&gt;", ">").replace(
+            "&quot;", "\"");
+        result.words << word;
+    }
+    return result;
+}
+
+// The words in reading order, line by line down each page and left to right in a line, without the
+// spaces and line ends between them and without the footers: what a text broken over lines and pages
+// still reads.
+QString Joined(const PdfWords& pdf)
+{
+    // The footer's two lines, 0.2 inch each, above the bottom margin of 14 mm.
+    const double footerTop = pdf.pageSize.height() - 14 * 72 / 25.4 - 34;
+    QList<PdfWord> words;
+    for (const PdfWord& word : pdf.words) {
+        if (word.box.top() < footerTop)
+            words << word;
+    }
+    std::stable_sort(words.begin(), words.end(), [](const PdfWord& a, const PdfWord& b) {
+        return a.page != b.page ? a.page < b.page : a.box.top() < b.box.top();
+    });
+    QString joined;
+    for (int start = 0; start < words.size();) {
+        int end = start + 1;
+        while (end < words.size() && words[end].page == words[start].page &&
+               words[end].box.top() - words[start].box.top() < 3)
+            ++end;
+        std::sort(words.begin() + start, words.begin() + end,
+                  [](const PdfWord& a, const PdfWord& b) { return a.box.left() < b.box.left(); });
+        for (int i = start; i < end; ++i)
+            joined += words[i].text;
+        start = end;
+    }
+    return joined;
+}
+
+VerificationResult Unverified(const std::string& path, VerdictReason reason)
+{
+    VerificationResult result;
+    result.path = path;
+    result.reason = reason;
+    return result;
+}
+
+// "/" and then folders named after their number until the path is about length bytes long.
+std::string LongPath(int length, int folders)
+{
+    std::string path;
+    const int each = (length - 9) / folders;
+    for (int i = 0; i < folders; ++i) {
+        std::string name = "/folder-" + std::to_string(i + 1) + "-";
+        name.resize(static_cast<size_t>(each), 'x');
+        path += name;
+    }
+    return path + "/clip.avi";
+}
+
 } // namespace
 
 void TestPdfReportWriter::initTestCase()
@@ -79,7 +190,7 @@ void TestPdfReportWriter::everyPageNumberedOfAll()
         writer.Add(Verified(copy));
     }
     QString error;
-    QVERIFY2(writer.Save(dir.filePath("pages.pdf"), &error), qPrintable(error));
+    QVERIFY2(writer.Save(QFile::encodeName(dir.filePath("pages.pdf")), &error), qPrintable(error));
 
     const QStringList pages = PageTexts(dir.filePath("pages.pdf"));
     QVERIFY(pages.size() > 3);
@@ -149,7 +260,7 @@ void TestPdfReportWriter::fileStateAtReportTime()
     QString error;
     const QString pdf = dir.filePath(QString("state-%1-%2.pdf").arg(change).arg(afterAdd));
     const QDateTime beforeSave = QDateTime::currentDateTime().addSecs(-1);
-    QVERIFY2(writer.Save(pdf, &error), qPrintable(error));
+    QVERIFY2(writer.Save(QFile::encodeName(pdf), &error), qPrintable(error));
     const QDateTime afterSave = QDateTime::currentDateTime().addSecs(1);
     const QString text = PageTexts(pdf).join(QString()).simplified();
     QVERIFY2(text.contains(expected), qPrintable(text));
@@ -163,10 +274,254 @@ void TestPdfReportWriter::fileStateAtReportTime()
     QVERIFY2(at >= beforeSave && at <= afterSave, qPrintable(checked.captured(1)));
 }
 
-// A file size limit plays the full disk: the write stops half-way, and the report that was there
-// before stays as it was, with nothing left beside it.
+void TestPdfReportWriter::longPathStaysWithinTheMargins_data()
+{
+    QTest::addColumn<int>("length");
+    QTest::addColumn<int>("shortBlocksBefore");
+    QTest::newRow("3,500-byte path after one block") << 3500 << 1;
+    QTest::newRow("3,500-byte path after four blocks") << 3500 << 4;
+    QTest::newRow("12,000-byte path after two blocks") << 12000 << 2;
+}
+
+// Every word lies inside the margins of its page; the path reads whole in its block's heading and in its
+// "Full path" line, over as many pages as it takes; and each block's heading stands on the page where
+// its first line does.
+void TestPdfReportWriter::longPathStaysWithinTheMargins()
+{
+    QFETCH(int, length);
+    QFETCH(int, shortBlocksBefore);
+    const std::string path = LongPath(length, 60);
+    QCOMPARE(static_cast<int>(path.size()), length - (length - 9) % 60);
+    PdfReportWriter writer(Facts());
+    for (int i = 0; i < shortBlocksBefore; ++i)
+        writer.Add(Verified(dir.filePath("photo.jpg")));
+    writer.Add(Unverified(path, VerdictReason::NotFound));
+    writer.Add(Verified(dir.filePath("photo.jpg")));
+    QString error;
+    const QString pdf = dir.filePath("long.pdf");
+    QVERIFY2(writer.Save(QFile::encodeName(pdf), &error), qPrintable(error));
+
+    const PdfWords read = Words(pdf);
+    QVERIFY(!read.words.isEmpty());
+    const double millimetre = 72 / 25.4;
+    const QRectF inside(QPointF(20 * millimetre - 1, 16 * millimetre - 1),
+                        QPointF(read.pageSize.width() - 20 * millimetre + 1,
+                                read.pageSize.height() - 14 * millimetre + 1));
+    for (const PdfWord& word : read.words)
+        QVERIFY2(inside.contains(word.box), qPrintable(QString("page %1: %2 at %3,%4-%5,%6")
+                                                          .arg(word.page + 1)
+                                                          .arg(word.text.left(40))
+                                                          .arg(word.box.left())
+                                                          .arg(word.box.top())
+                                                          .arg(word.box.right())
+                                                          .arg(word.box.bottom())));
+    const QString joined = Joined(read);
+    const QString number = QString::number(shortBlocksBefore + 1);
+    QVERIFY2(joined.contains(number + ".clip.aviFullpath"), "the block's heading lost its file name");
+    QVERIFY2(joined.contains("Fullpath" + QString::fromStdString(path)), "the Full path line lost part of the path");
+
+    // Headings "N." at the left margin, each followed on the same page by its block's "Full path".
+    int headingPage = -1;
+    int headings = 0;
+    for (int i = 0; i + 1 < read.words.size(); ++i) {
+        const PdfWord& word = read.words.at(i);
+        if (QRegularExpression("^\\d+\\.$").match(word.text).hasMatch() && word.box.left() < inside.left() + 2) {
+            headingPage = word.page;
+            ++headings;
+        } else if (word.text == "Full" && read.words.at(i + 1).text == "path" && headingPage >= 0) {
+            QCOMPARE(word.page, headingPage);
+            headingPage = -1;
+        }
+    }
+    QCOMPARE(headings, shortBlocksBefore + 2);
+}
+
+// Seventy files fill the summary over more than one page: every row is there once, in order.
+void TestPdfReportWriter::summaryOverPagesLosesNoRow()
+{
+    PdfReportWriter writer(Facts());
+    const int fileCount = 70;
+    for (int i = 1; i <= fileCount; ++i)
+        writer.Add(Unverified("/case/missing-" + std::to_string(i) + ".jpg", VerdictReason::NotFound));
+    QString error;
+    const QString pdf = dir.filePath("summary.pdf");
+    QVERIFY2(writer.Save(QFile::encodeName(pdf), &error), qPrintable(error));
+
+    const PdfWords read = Words(pdf);
+    QList<int> numbers;
+    QSet<int> pages;
+    const double left = 20 * 72 / 25.4;
+    for (const PdfWord& word : read.words) {
+        if (word.text == "files" && numbers.size() > 0)
+            break; // "The files one by one": the blocks begin
+        bool isNumber = false;
+        const int number = word.text.toInt(&isNumber);
+        if (isNumber && word.box.left() < left + 2) {
+            numbers << number;
+            pages << word.page;
+        }
+    }
+    QList<int> expected;
+    for (int i = 1; i <= fileCount; ++i)
+        expected << i;
+    QCOMPARE(numbers, expected);
+    QVERIFY2(pages.size() >= 2, "the summary fits one page: the test shows nothing");
+}
+
+// A success whose digest protects only part of the file says so in the summary, a full one does not.
+void TestPdfReportWriter::summaryShowsPartialCoverage()
+{
+    VerificationResult none;
+    none.path = "/case/none.mp4";
+    none.authentic = true;
+    none.size = 4096;
+    none.hasCoverage = true;
+    none.coverage.protectedBytes = 0;
+    none.coverage.partial = true;
+    VerificationResult part = none;
+    part.path = "/case/part.mp4";
+    part.coverage.protectedBytes = 1000;
+    VerificationResult full = none;
+    full.path = "/case/full.mp4";
+    full.coverage.protectedBytes = 3584;
+    full.coverage.partial = false;
+    PdfReportWriter writer(Facts());
+    for (const VerificationResult& result : {none, part, full})
+        writer.Add(result);
+    QString error;
+    const QString pdf = dir.filePath("coverage.pdf");
+    QVERIFY2(writer.Save(QFile::encodeName(pdf), &error), qPrintable(error));
+
+    const QString joined = Joined(Words(pdf));
+    const QString summary = joined.left(joined.indexOf("Thefilesonebyone"));
+    QVERIFY2(summary.contains("none.mp4Authenticationsucceeded,0of4096bytesprotected"), qPrintable(summary));
+    QVERIFY2(summary.contains("part.mp4Authenticationsucceeded,1000of4096bytesprotected"), qPrintable(summary));
+    QVERIFY2(summary.contains("full.mp4Authenticationsucceeded"), qPrintable(summary));
+    QCOMPARE(summary.count("protected"), 2);
+}
+
+// A folder without evidence and a path that does not exist are counted apart from the files, and
+// their blocks say what they are, not what could not be read of a file.
+void TestPdfReportWriter::folderAndMissingPathSayWhatTheyAre()
+{
+    PdfReportWriter writer(Facts());
+    writer.Add(Unverified(QFile::encodeName(dir.path()).toStdString(), VerdictReason::NoEvidence));
+    writer.Add(Unverified("/case/gone.jpg", VerdictReason::NotFound));
+    writer.Add(Verified(dir.filePath("photo.jpg")));
+    QString error;
+    const QString pdf = dir.filePath("folder.pdf");
+    QVERIFY2(writer.Save(QFile::encodeName(pdf), &error), qPrintable(error));
+
+    const QString words = Joined(Words(pdf));
+    QVERIFY2(words.contains("Totalfiles1Authenticationsucceeded1Authenticationfailed0"
+                            "Folderswithoutevidence1Pathsthatdonotexist1"),
+             qPrintable(words.left(1200)));
+    const QString joined = PageTexts(pdf).join(QString()).simplified();
+    QVERIFY2(joined.contains("none: this is a folder, not a file"), qPrintable(joined));
+    QVERIFY2(joined.contains("none: nothing exists under this path"), qPrintable(joined));
+    QVERIFY2(joined.contains("a folder given to be searched"), qPrintable(joined));
+    QVERIFY2(joined.contains("nothing existed under this path"), qPrintable(joined));
+    QVERIFY(!joined.contains("the file could not be read"));
+    QVERIFY(!joined.contains("no size and modification time were recorded"));
+}
+
+void TestPdfReportWriter::glyphCheck_data()
+{
+    QTest::addColumn<QStringList>("families");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("printed");
+    QTest::addColumn<QString>("missing");
+    const QString cjk = QString::fromUtf8("\u76e3\u8996 \u30ab\u30e1\u30e9 \ud55c");
+    const QString linearB = QString::fromUcs4(U"\U00010000.jpg");
+    QTest::newRow("Latin and Cyrillic in DejaVu") << QStringList{"DejaVu Sans"} << QString::fromUtf8("\u00c6r\u00f8 \u0416")
+                                                  << QString::fromUtf8("\u00c6r\u00f8 \u0416") << "";
+    QTest::newRow("CJK without a CJK font") << QStringList{"DejaVu Sans"} << cjk
+                                            << "\\u{76E3}\\u{8996} \\u{30AB}\\u{30E1}\\u{30E9} \\u{D55C}"
+                                            << "\\u{30AB} \\u{30E1} \\u{30E9} \\u{76E3} \\u{8996} \\u{D55C}";
+    QTest::newRow("CJK with Noto CJK") << QStringList{"DejaVu Sans", "Noto Sans CJK JP"} << cjk << cjk << "";
+    QTest::newRow("Linear B in no font") << QStringList{"DejaVu Sans", "Noto Sans CJK JP"} << linearB
+                                         << "\\u{10000}.jpg"
+                                         << "\\u{10000}";
+    QTest::newRow("a family that is not installed draws nothing")
+        << QStringList{"No Such Family 7"} << "ab" << "\\u{0061}\\u{0062}" << "\\u{0061} \\u{0062}";
+}
+
+// A character no font of the report can draw is written escaped and noted, never as an empty box.
+void TestPdfReportWriter::glyphCheck()
+{
+    QFETCH(QStringList, families);
+    QFETCH(QString, text);
+    QFETCH(QString, printed);
+    QFETCH(QString, missing);
+    const GlyphCheck check(families);
+    QCOMPARE(check.Printable(text), printed);
+    QCOMPARE(check.MissingText(), missing);
+}
+
+// Chinese, Japanese and Korean names print as themselves, readable by pdftotext, from the embedded Noto
+// CJK font; a character of no font is written escaped and the writer says which.
+void TestPdfReportWriter::everyCharacterPrintsOrIsEscaped()
+{
+    const std::string cjk = "/case/\xe7\x9b\xa3\xe8\xa6\x96\xe3\x82\xab\xe3\x83\xa1\xe3\x83\xa9 \xed\x95\x9c.jpg";
+    const std::string linearB = "/case/\xf0\x90\x80\x80.jpg";
+    PdfReportWriter writer(Facts());
+    writer.Add(Unverified(cjk, VerdictReason::NotFound));
+    writer.Add(Unverified(linearB, VerdictReason::NotFound));
+    QString error;
+    const QString pdf = dir.filePath("cjk.pdf");
+    QVERIFY2(writer.Save(QFile::encodeName(pdf), &error), qPrintable(error));
+    QCOMPARE(writer.MissingCharacters(), QString("\\u{10000}"));
+
+    const QString text = PageTexts(pdf).join(QString());
+    // Whole at least in the block's "Full path" (the summary's narrow column may break it over lines).
+    QVERIFY2(text.contains(QString::fromStdString(cjk)), qPrintable(text));
+    QVERIFY2(text.contains("/case/\\u{10000}.jpg"), qPrintable(text));
+    QVERIFY(!text.contains(QString::fromStdString(linearB)));
+    QProcess fonts;
+    fonts.start("pdffonts", {pdf});
+    QVERIFY(fonts.waitForFinished(60000));
+    const QString embedded = QString::fromUtf8(fonts.readAllStandardOutput());
+    QVERIFY2(embedded.contains("NotoSansCJK"), qPrintable(embedded));
+}
+
+// A stop asked for while thousands of files are laid out is heard at the next file, and leaves nothing.
+void TestPdfReportWriter::layoutHearsAStopAtEveryFile()
+{
+    PdfReportWriter writer(Facts());
+    for (int i = 0; i < 2000; ++i)
+        writer.Add(Unverified("/case/missing-" + std::to_string(i) + ".jpg", VerdictReason::NotFound));
+    int asked = 0;
+    const int stopAt = 5;
+    QString error;
+    const QString pdf = dir.filePath("stopped.pdf");
+    const bool saved = writer.Save(QFile::encodeName(pdf), &error, [&asked] { return ++asked < stopAt; });
+    QVERIFY(!saved);
+    QCOMPARE(error, QString());
+    // Asked again only to tell the stop from a failure, never for the files after it.
+    QVERIFY2(asked >= stopAt && asked <= stopAt + 2, qPrintable(QString::number(asked)));
+    QVERIFY(!QFileInfo::exists(pdf));
+    QCOMPARE(QDir(dir.path()).entryList({".stopped*"}, QDir::AllEntries | QDir::Hidden), QStringList());
+}
+
+void TestPdfReportWriter::failedWriteKeepsWhatWasThere_data()
+{
+    QTest::addColumn<int>("shortBy");
+    QTest::addColumn<int>("limit");
+    // The report's end waits in the buffer until the file is closed: a disk that fills only there
+    // must fail the save as surely as one that is full from the start.
+    QTest::newRow("4 KiB allowed") << 0 << 4096;
+    QTest::newRow("all but 20,000 bytes") << 20000 << 0;
+    QTest::newRow("all but 300 bytes") << 300 << 0;
+    // Not one byte: the time the report is written changes its compressed size by a few.
+    QTest::newRow("all but 100 bytes") << 100 << 0;
+}
+
+// A file size limit plays the full disk: the write stops half-way, the save fails with the system's
+// words, and the report that was there before stays as it was, with nothing left beside it.
 void TestPdfReportWriter::failedWriteKeepsWhatWasThere()
 {
+    QFETCH(int, shortBy);
+    QFETCH(int, limit);
     QTemporaryDir target;
     QVERIFY(target.isValid());
     const QString path = target.filePath("report.pdf");
@@ -174,20 +529,26 @@ void TestPdfReportWriter::failedWriteKeepsWhatWasThere()
     PdfReportWriter writer(Facts());
     for (int i = 0; i < 3; ++i)
         writer.Add(Verified(dir.filePath("photo.jpg")));
+    if (shortBy > 0) {
+        QString error;
+        QVERIFY2(writer.Save(QFile::encodeName(target.filePath("whole.pdf")), &error), qPrintable(error));
+        limit = static_cast<int>(QFileInfo(target.filePath("whole.pdf")).size()) - shortBy;
+        QVERIFY(QFile::remove(target.filePath("whole.pdf")));
+    }
 
     struct rlimit before;
     QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
     struct rlimit small = before;
-    small.rlim_cur = 4096;
+    small.rlim_cur = static_cast<rlim_t>(limit);
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
     QString error;
-    const bool saved = writer.Save(path, &error);
+    const bool saved = writer.Save(QFile::encodeName(path), &error);
     setrlimit(RLIMIT_FSIZE, &before);
     std::signal(SIGXFSZ, oldHandler);
 
     QVERIFY(!saved);
-    QVERIFY(!error.isEmpty());
+    QCOMPARE(error, QString::fromLocal8Bit(std::strerror(EFBIG)));
     QCOMPARE(Fixtures::ReadAll(path), QByteArray("the report of yesterday"));
     QCOMPARE(QDir(target.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{"report.pdf"});

@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: Apache-2.0
+#include "report/GlyphCheck.h"
+
+#include <QVector>
+
+GlyphCheck::GlyphCheck(const QStringList& families)
+{
+    for (const QString& family : families) {
+        QFont font(family);
+        font.setStyleStrategy(QFont::NoFontMerging);
+        const QRawFont raw = QRawFont::fromFont(font);
+        // The font system stands another font in for a family it lacks; that one is not embedded.
+        if (raw.isValid() && raw.familyName().compare(family, Qt::CaseInsensitive) == 0)
+            fonts.push_back(raw);
+    }
+}
+
+bool GlyphCheck::Drawable(char32_t codePoint) const
+{
+    // Spaces and line ends are laid out, not drawn.
+    if (codePoint == U' ' || codePoint == U'\n' || codePoint == U'\t')
+        return true;
+    for (const QRawFont& font : fonts) {
+        if (font.supportsCharacter(static_cast<uint>(codePoint)))
+            return true;
+    }
+    return false;
+}
+
+QString GlyphCheck::Escaped(char32_t codePoint)
+{
+    return QStringLiteral("\\u{") +
+           QString::number(static_cast<uint>(codePoint), 16).toUpper().rightJustified(4, QLatin1Char('0')) +
+           QLatin1Char('}');
+}
+
+QString GlyphCheck::Printable(const QString& text) const
+{
+    QString printable;
+    printable.reserve(text.size());
+    const QVector<uint> codePoints = text.toUcs4();
+    bool changed = false;
+    for (const uint codePoint : codePoints) {
+        if (Drawable(codePoint)) {
+            printable.append(QString::fromUcs4(&codePoint, 1));
+            continue;
+        }
+        missing.insert(codePoint);
+        printable.append(Escaped(codePoint));
+        changed = true;
+    }
+    return changed ? printable : text;
+}
+
+QString GlyphCheck::MissingText() const
+{
+    QStringList escaped;
+    for (const char32_t codePoint : missing)
+        escaped << Escaped(codePoint);
+    return escaped.join(QLatin1Char(' '));
+}
