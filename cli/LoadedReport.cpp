@@ -4,8 +4,8 @@
 #include "cli/ReportModuleLoader.h"
 
 std::unique_ptr<LoadedReport> LoadedReport::Start(const char* version, int argc, const char* const* argv,
-                                                 const std::vector<std::string>& givenPaths,
-                                                 const CaseDetails& caseDetails, std::string* error)
+                                                  const std::vector<std::string>& givenPaths,
+                                                  const CaseDetails& caseDetails, std::string* error)
 {
     static std::string loadError;
     static const ReportModuleEntries* const entries = LoadReportModule(&loadError);
@@ -13,7 +13,8 @@ std::unique_ptr<LoadedReport> LoadedReport::Start(const char* version, int argc,
         *error = loadError;
         return nullptr;
     }
-    return std::unique_ptr<LoadedReport>(new LoadedReport(entries, entries->open(version, argc, argv, givenPaths, caseDetails)));
+    return std::unique_ptr<LoadedReport>(
+        new LoadedReport(entries, entries->open(version, argc, argv, givenPaths, caseDetails)));
 }
 
 LoadedReport::~LoadedReport()

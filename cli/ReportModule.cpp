@@ -51,7 +51,7 @@ void Close(void* report)
 
 extern "C" __attribute__((visibility("default"))) const ReportModuleEntries* QuorlithReportModuleEntries()
 {
-    static const ReportModuleEntries entries = {CanCreate,         Open, Add, VerificationEnded, Save,
-                                               MissingCharacters, CommandLineReport::Seal,   Close};
+    static const ReportModuleEntries entries = {
+        CanCreate, Open, Add, VerificationEnded, Save, MissingCharacters, CommandLineReport::Seal, Close};
     return &entries;
 }

@@ -15,8 +15,8 @@
 struct ReportModuleEntries
 {
     bool (*canCreateBeside)(const std::string& path, std::string* reason);
-    void* (*open)(const char* version, int argc, const char* const* argv, const std::vector<std::string>& givenPaths,
-                  const CaseDetails& caseDetails);
+    void* (*open)(const char* version, int argc, const char* const* argv,
+                  const std::vector<std::string>& givenPaths, const CaseDetails& caseDetails);
     void (*add)(void* report, const VerificationResult& result);
     void (*verificationEnded)(void* report);
     bool (*save)(void* report, const std::string& path, std::string* error,

@@ -62,7 +62,8 @@ VerificationTarget FailedCall(const std::string& path, int error, const Failing&
 
 // Whether an entry is listed or gone into, and as what. Hidden entries and links are neither: they,
 // and files whose names are no evidence type, go to *skipped, so that nothing is left out unseen.
-bool TakeEntry(const std::string& folder, const FolderEntry& found, Entry* entry, std::vector<SkippedEntry>* skipped)
+bool TakeEntry(const std::string& folder, const FolderEntry& found, Entry* entry,
+               std::vector<SkippedEntry>* skipped)
 {
     const std::string path = JoinPath(folder, found.name);
     if (found.hidden) {

@@ -61,8 +61,8 @@ int main(int argc, char** argv)
     std::unique_ptr<LoadedReport> report;
     if (!options.reportPath.empty()) {
         std::string reason;
-        report = LoadedReport::Start(QUORLITH_VERSION, static_cast<int>(argumentTexts.size()), argumentTexts.data(),
-                                     options.paths, options.caseDetails, &reason);
+        report = LoadedReport::Start(QUORLITH_VERSION, static_cast<int>(argumentTexts.size()),
+                                     argumentTexts.data(), options.paths, options.caseDetails, &reason);
         if (!report) {
             std::fprintf(stderr, "quorlith-verify: the PDF report '%s' cannot be written: %s\n",
                          options.reportPath.c_str(), reason.c_str());

@@ -148,9 +148,8 @@ int WatermarkVerifier::VerifyWith(EvidenceReader* reader, const char* name)
     unsigned char plaintext[kMaxPlaintextSize];
     size_t plaintextLength = 0;
     if (OpenTrailer(block, plaintext, &plaintextLength) != 0) {
-        return Fail(OpensWhereAnotherTypeKeepsIt(reader, container->tail)
-                        ? VerifyFailure::OtherTypeContent
-                        : VerifyFailure::TrailerNotOpened);
+        return Fail(OpensWhereAnotherTypeKeepsIt(reader, container->tail) ? VerifyFailure::OtherTypeContent
+                                                                          : VerifyFailure::TrailerNotOpened);
     }
 
     const void* zero = std::memchr(plaintext, 0, plaintextLength);
