@@ -2,13 +2,15 @@
 # SPDX-License-Identifier: Apache-2.0
 # Cross-builds quorlith-verify for 64-bit Windows with MinGW-w64, leaving build-windows/bin/quorlith-verify.exe.
 # Installs what it needs itself. OpenSSL's libcrypto is built for Windows from Debian's source package of
-# the OpenSSL the Linux build links, once: the result is kept under build-windows/openssl-VERSION and
-# used again as long as that version stays. Qt for Windows is not among Debian's packages, so this
+# the OpenSSL the Linux build links, once: the result is kept in the user's cache folder
+# (~/.cache/quorlith/openssl-mingw64-VERSION, or below $QUORLITH_CACHE_DIR) and used again by every
+# checkout on the machine as long as that version stays. Qt for Windows is not among Debian's packages, so this
 # build is without Qt: no window and no --report.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
 build="$root/build-windows"
+cache="${QUORLITH_CACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/quorlith}"
 jobs="$(nproc)"
 
 sudo_cmd=()
@@ -48,8 +50,8 @@ candidates="$( (grep -xF "$installed" <<<"$offered" || true; grep -vxF "$install
 mkdir -p "$build"
 openssl_prefix=""
 for version in $candidates; do
-    if [ -f "$build/openssl-$version/lib/libcrypto.a" ]; then
-        openssl_prefix="$build/openssl-$version"
+    if [ -f "$cache/openssl-mingw64-$version/lib/libcrypto.a" ]; then
+        openssl_prefix="$cache/openssl-mingw64-$version"
         break
     fi
 done
@@ -61,7 +63,7 @@ if [ -z "$openssl_prefix" ]; then
     chmod 755 "$source_dir"
     for version in $candidates; do
         if (cd "$source_dir" && apt-get source -qq --download-only "openssl=$version" >/dev/null 2>&1); then
-            openssl_prefix="$build/openssl-$version"
+            openssl_prefix="$cache/openssl-mingw64-$version"
             break
         fi
         rm -f "$source_dir"/*
