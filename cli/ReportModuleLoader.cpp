@@ -27,7 +27,7 @@ const ReportModuleEntries* LoadFromToolFolder(std::string* error)
     const std::string folder = ToolFolder();
     const std::string candidates[] = {
         folder + "/" QUORLITH_REPORT_MODULE_FILE,
-        folder + "/../lib/quorlith/" QUORLITH_REPORT_MODULE_FILE,
+        folder + "/../lib/quorlith/report/" QUORLITH_REPORT_MODULE_FILE,
     };
     std::string reasons;
     for (const std::string& candidate : candidates) {
