@@ -15,16 +15,27 @@
 
 #include <cstdint>
 #include <langinfo.h>
+#include <locale.h>
 
 namespace {
 
 constexpr int kResolution = 300;
 
 // The paper of LC_PAPER, as the C library has it: Letter is 216 mm wide. Not the language's country
-// (en_CA and es_MX print on Letter), and not Qt's measurement system, which knows only the US.
+// (en_CA and es_MX print on Letter), and not Qt's measurement system, which knows only the US. The
+// environment's locale is read here, not the program's current one, which is "C" until something calls
+// setlocale.
 bool LetterPaper()
 {
-    return reinterpret_cast<intptr_t>(nl_langinfo(_NL_PAPER_WIDTH)) == 216;
+    const locale_t paper = newlocale(LC_PAPER_MASK, "", static_cast<locale_t>(nullptr));
+    if (paper == static_cast<locale_t>(nullptr))
+        return false;
+    // The width is a 32-bit word in the slot of a pointer: the rest of the slot is not set, so only the
+    // word is compared.
+    const bool letter =
+        static_cast<uint32_t>(reinterpret_cast<uintptr_t>(nl_langinfo_l(_NL_PAPER_WIDTH, paper))) == 216;
+    freelocale(paper);
+    return letter;
 }
 
 void SetUpPages(QPdfWriter* writer, const CaseDetails& details)

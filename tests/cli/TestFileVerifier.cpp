@@ -316,7 +316,7 @@ QString TestFileVerifier::MakeLarge(const QString& media, const QString& name, c
     QByteArray bytes = Fixtures::ReadAll(Fixtures::Media(media));
     QByteArray filler(3 << 20, '\0');
     for (int i = 0; i < filler.size(); ++i)
-        filler[i] = static_cast<char>((i * 7919) >> 5);
+        filler[i] = static_cast<char>((static_cast<unsigned>(i) * 7919u) >> 5);
     if (media.endsWith(".jpg"))
         bytes.insert(bytes.size() - 2, filler);
     else
