@@ -17,6 +17,7 @@
 #include <QTreeView>
 #include <QtTest>
 
+#include <atomic>
 #include <memory>
 
 #include <fcntl.h>
@@ -397,8 +398,9 @@ void TestDetailsWindow::escapeClosesAndDeletes()
     QVERIFY(!details);
 }
 
-// Closed as soon as the reading is under way: the thread ends long before the end of the file, the
-// window goes, and the row never receives a digest.
+// Closed while the reading is under way: the reading is held inside its first progress report until the
+// window is closed, so the thread cannot reach the end first, however the machine schedules it. The thread
+// then stops after that piece, the window goes, and the row never receives a digest.
 void TestDetailsWindow::closingWhileHashingStopsTheReading()
 {
     const QString path = LargeEvidence();
@@ -407,14 +409,28 @@ void TestDetailsWindow::closingWhileHashingStopsTheReading()
     QPointer<DetailsWindow> details = Open(window, path);
     QVERIFY(details && details->hashing);
     Sha256Thread* hashing = details->hashing;
-    // Queued, so the test's waiting touches nothing on the reading thread.
-    QEventLoop reading;
-    connect(hashing, &Sha256Thread::Progress, &reading, &QEventLoop::quit, Qt::QueuedConnection);
-    connect(hashing, &QThread::finished, &reading, &QEventLoop::quit, Qt::QueuedConnection);
-    reading.exec();
-    QVERIFY(details->Text().contains(QRegularExpression("SHA-256: being computed... [0-9]+%$")));
+    QSemaphore held;
+    QSemaphore mayGoOn;
+    std::atomic<bool> caught{false};
+    connect(
+        hashing, &Sha256Thread::Progress, hashing,
+        [&](int) {
+            if (caught.exchange(true))
+                return;
+            held.release();
+            mayGoOn.acquire();
+        },
+        Qt::DirectConnection);
+    // Started before the hold could be set up: reading 256 MiB takes far longer than that, but a
+    // reading that did end first shows nothing about stopping.
+    while (!held.tryAcquire(1, 10)) {
+        if (hashing->isFinished())
+            QSKIP("the reading ended before it could be held");
+    }
+    QTRY_VERIFY(details->Text().contains(QRegularExpression("SHA-256: being computed... [0-9]+%$")));
 
     details->close();
+    mayGoOn.release();
     QVERIFY(hashing->wait());
     QCOMPARE(hashing->GetOutcome(), Sha256Thread::Outcome::Stopped);
     QVERIFY(hashing->BytesRead() < QFileInfo(path).size());
