@@ -29,7 +29,8 @@ std::wstring ToolFolder()
     return separator == std::wstring::npos ? std::wstring() : path.substr(0, separator);
 }
 
-std::string WindowsErrorText(DWORD error)
+// The system's words for a failed load; a message that names the file as "%1" gets the module's name.
+std::string LoadFailureText(DWORD error)
 {
     wchar_t* text = nullptr;
     const DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
@@ -39,6 +40,8 @@ std::string WindowsErrorText(DWORD error)
     LocalFree(text);
     while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' || message.back() == L'.'))
         message.pop_back();
+    for (size_t at = message.find(L"%1"); at != std::wstring::npos; at = message.find(L"%1", at))
+        message.replace(at, 2, L"" QUORLITH_REPORT_MODULE_FILE);
     return message.empty() ? "Windows error " + std::to_string(error) : Utf8FromWide(message.c_str());
 }
 
@@ -57,7 +60,7 @@ const ReportModuleEntries* LoadReportModule(std::string* error)
     // Kept loaded for the rest of the process: Qt does not expect to be unloaded.
     const HMODULE module = LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
     if (!module) {
-        *error = Utf8FromWide(path.c_str()) + ": " + WindowsErrorText(GetLastError());
+        *error = Utf8FromWide(path.c_str()) + ": " + LoadFailureText(GetLastError());
         return nullptr;
     }
     using Entries = const ReportModuleEntries* (*)();
