@@ -5,7 +5,7 @@
 #include <QString>
 
 #include <cstdio>
-#include <unistd.h>
+#include <cstdlib>
 
 void EndWithoutDisplay(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
@@ -19,5 +19,5 @@ void EndWithoutDisplay(QtMsgType type, const QMessageLogContext&, const QString&
                  "Start it inside a desktop session, or check files without one with quorlith-verify.\n",
                  text.constData());
     std::fflush(stderr);
-    _exit(1);
+    std::_Exit(1);
 }

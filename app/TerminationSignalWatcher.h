@@ -4,17 +4,16 @@
 
 #include <QObject>
 
-#include <signal.h>
+#include <memory>
 
-class QSocketNotifier;
 class QWidget;
 
-// Ends the program on SIGTERM, SIGINT and SIGHUP (kill, Ctrl+C in the terminal, logout) as closing
-// its window does: the window's close cancels the rest of the run, whose file in work finishes
-// and gets its row, and saves the settings. A signal handler may do next to
-// nothing, so it only writes the signal's number to a pipe; a socket notifier reads it on the GUI
-// thread, closes the window and quits the application, which other open windows (the help window)
-// would otherwise keep running. One watcher at a time; it restores the earlier handlers when it goes.
+// Ends the program when the system or the user asks it to from outside the window as closing its
+// window does: the window's close cancels the rest of the run, whose file in work finishes and gets
+// its row, and saves the settings; then the application quits, which other open windows (the help
+// window) would otherwise keep running. What is watched depends on the system: SIGTERM, SIGINT and
+// SIGHUP on POSIX systems (kill, Ctrl+C in the terminal, logout), the console's Ctrl+C, Ctrl+Break
+// and close on Windows. One watcher at a time; it restores the earlier handlers when it goes.
 class TerminationSignalWatcher : public QObject
 {
     Q_OBJECT
@@ -24,11 +23,12 @@ public:
     ~TerminationSignalWatcher() override;
 
 private:
+    struct SystemHandlers;
+
     void EndProgram();
 
     QWidget* mainWindow;
-    QSocketNotifier* notifier = nullptr;
-    struct sigaction previous[3];
+    std::unique_ptr<SystemHandlers> handlers;
 };
 
 #endif

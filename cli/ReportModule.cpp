@@ -49,7 +49,7 @@ void Close(void* report)
 
 } // namespace
 
-extern "C" __attribute__((visibility("default"))) const ReportModuleEntries* QuorlithReportModuleEntries()
+extern "C" QUORLITH_REPORT_MODULE_EXPORT const ReportModuleEntries* QuorlithReportModuleEntries()
 {
     static const ReportModuleEntries entries = {
         CanCreate, Open, Add, VerificationEnded, Save, MissingCharacters, CommandLineReport::Seal, Close};

@@ -26,12 +26,21 @@ struct ReportModuleEntries
     void (*close)(void* report);
 };
 
-// The one symbol the tool looks up in the module.
+// The one symbol the tool looks up in the module, and the one the module exports.
 #define QUORLITH_REPORT_MODULE_ENTRIES "QuorlithReportModuleEntries"
-extern "C" const ReportModuleEntries* QuorlithReportModuleEntries();
+#ifdef _WIN32
+#define QUORLITH_REPORT_MODULE_EXPORT __declspec(dllexport)
+#else
+#define QUORLITH_REPORT_MODULE_EXPORT __attribute__((visibility("default")))
+#endif
+extern "C" QUORLITH_REPORT_MODULE_EXPORT const ReportModuleEntries* QuorlithReportModuleEntries();
 
 // The module's file name, looked for beside the tool (the build tree) and in the private folder of an
-// installed tool.
+// installed tool; on Windows beside the tool only, where the deployed Qt libraries lie too.
+#ifdef _WIN32
+#define QUORLITH_REPORT_MODULE_FILE "quorlith-verify-report.dll"
+#else
 #define QUORLITH_REPORT_MODULE_FILE "quorlith-verify-report.so"
+#endif
 
 #endif

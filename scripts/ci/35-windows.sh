@@ -125,5 +125,37 @@ else
     failed=1
 fi
 
+# The report module of a build with Qt, which cannot be made here, is loaded as quorlith-verify loads
+# it, with a stand-in module: found by its UTF-16 path beside the tool in a folder named outside any
+# ANSI code page, never from the working folder; a file that is no library, or a library without the
+# entry, is refused with a reason.
+cxx=(x86_64-w64-mingw32-g++-posix -std=c++17 -O2 -Wall -Wextra -Werror -D_WIN32_WINNT=0x0A00 -I. -static)
+modules="$work/modules"
+mkdir -p "$modules/Ωμέγα камера" "$modules/absent" "$modules/not-a-library" "$modules/no-entry"
+"${cxx[@]}" -shared -o "$modules/Ωμέγα камера/quorlith-verify-report.dll" tests/windows/StandInReportModule.cpp
+"${cxx[@]}" -o "$modules/load-report-module.exe" tests/windows/LoadReportModule.cpp cli/ReportModuleLoaderWin32.cpp \
+    platform/WidePath.cpp
+echo 'int NoEntry() { return 0; }' >"$modules/no-entry.cpp"
+"${cxx[@]}" -shared -o "$modules/no-entry/quorlith-verify-report.dll" "$modules/no-entry.cpp"
+echo "not a library" >"$modules/not-a-library/quorlith-verify-report.dll"
+load_cases=(
+    "Ωμέγα камера|.|loaded: stand-in"
+    "absent|Ωμέγα камера|not loaded: the report module quorlith-verify-report.dll is not installed"
+    "not-a-library|.|not loaded: *not-a-library*quorlith-verify-report.dll: ?*"
+    "no-entry|.|not loaded: *no-entry*quorlith-verify-report.dll is not the report module"
+)
+for load_case in "${load_cases[@]}"; do
+    IFS='|' read -r folder working expected <<<"$load_case"
+    cp "$modules/load-report-module.exe" "$modules/$folder/"
+    answer="$(cd "$modules/$working" && wine "$modules/$folder/load-report-module.exe" 2>/dev/null | tr -d '\r' || true)"
+    # shellcheck disable=SC2053 # the expected answer is a pattern
+    if [[ "$answer" == $expected ]]; then
+        echo "report module from $folder: $answer"
+    else
+        echo "report module from $folder: expected \"$expected\", got \"$answer\""
+        failed=1
+    fi
+done
+
 echo "Windows check: $files files, $((SECONDS - started)) s"
 exit "$failed"
