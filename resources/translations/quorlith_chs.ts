@@ -602,4 +602,47 @@
         <translation>记录中的开始和结束时间不带时区：它们来自录像机的时钟，由其时间源校准（记录中的时间源字段），而非本计算机的时钟。</translation>
     </message>
 </context>
+<context>
+    <name>CaseDetailsDialog</name>
+    <message>
+        <source>Case Details</source>
+        <translation>案件信息</translation>
+    </message>
+    <message>
+        <source>One exhibit per line</source>
+        <translation>每行一件物证</translation>
+    </message>
+    <message>
+        <source>The PDF report shows these details; CSV and JSON Lines carry none. Examiner and organisation are offered again next time; the case number, exhibits and note are not kept.</source>
+        <translation>这些信息显示在 PDF 报告中；CSV 和 JSON Lines 不包含这些信息。检验人和单位下次会再次填入；案件编号、物证和备注不会保存。</translation>
+    </message>
+    <message>
+        <source>Case number</source>
+        <translation>案件编号</translation>
+    </message>
+    <message>
+        <source>Exhibits</source>
+        <translation>物证</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>检验人</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>单位</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
 </TS>

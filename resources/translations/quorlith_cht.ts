@@ -602,4 +602,47 @@
         <translation>記錄中的開始與結束時間不帶時區：它們來自錄影機的時鐘，由其時間來源校準（記錄中的時間來源欄位），而非本電腦的時鐘。</translation>
     </message>
 </context>
+<context>
+    <name>CaseDetailsDialog</name>
+    <message>
+        <source>Case Details</source>
+        <translation>案件資料</translation>
+    </message>
+    <message>
+        <source>One exhibit per line</source>
+        <translation>每行一件證物</translation>
+    </message>
+    <message>
+        <source>The PDF report shows these details; CSV and JSON Lines carry none. Examiner and organisation are offered again next time; the case number, exhibits and note are not kept.</source>
+        <translation>這些資料會顯示在 PDF 報告中；CSV 與 JSON Lines 不包含這些資料。檢驗人與單位下次會再次帶入；案件編號、證物與備註不會保存。</translation>
+    </message>
+    <message>
+        <source>Case number</source>
+        <translation>案件編號</translation>
+    </message>
+    <message>
+        <source>Exhibits</source>
+        <translation>證物</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>檢驗人</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>單位</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>備註</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>繼續</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
 </TS>

@@ -602,4 +602,47 @@
         <translation>Čas začátku a konce záznamu nenese časové pásmo: pochází z hodin rekordéru, jak je nastavil jeho zdroj času (pole zdroj času v záznamu), nikoli z hodin tohoto počítače.</translation>
     </message>
 </context>
+<context>
+    <name>CaseDetailsDialog</name>
+    <message>
+        <source>Case Details</source>
+        <translation>Údaje o případu</translation>
+    </message>
+    <message>
+        <source>One exhibit per line</source>
+        <translation>Jeden doličný předmět na řádek</translation>
+    </message>
+    <message>
+        <source>The PDF report shows these details; CSV and JSON Lines carry none. Examiner and organisation are offered again next time; the case number, exhibits and note are not kept.</source>
+        <translation>Tyto údaje uvádí protokol PDF; CSV a JSON Lines je neobsahují. Znalec a organizace se příště nabídnou znovu; číslo případu, doličné předměty a poznámka se neukládají.</translation>
+    </message>
+    <message>
+        <source>Case number</source>
+        <translation>Číslo případu</translation>
+    </message>
+    <message>
+        <source>Exhibits</source>
+        <translation>Doličné předměty</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Znalec</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organizace</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Poznámka</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Pokračovat</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
+    </message>
+</context>
 </TS>

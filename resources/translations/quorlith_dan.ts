@@ -602,4 +602,47 @@
         <translation>Start- og sluttidspunktet i en post har ingen tidszone: de kommer fra optagerens ur, som dens tidskilde har stillet det (postens felt for tidskilde), ikke fra denne computers ur.</translation>
     </message>
 </context>
+<context>
+    <name>CaseDetailsDialog</name>
+    <message>
+        <source>Case Details</source>
+        <translation>Sagsoplysninger</translation>
+    </message>
+    <message>
+        <source>One exhibit per line</source>
+        <translation>Ét bevis pr. linje</translation>
+    </message>
+    <message>
+        <source>The PDF report shows these details; CSV and JSON Lines carry none. Examiner and organisation are offered again next time; the case number, exhibits and note are not kept.</source>
+        <translation>PDF-rapporten viser disse oplysninger; CSV og JSON Lines indeholder dem ikke. Undersøger og organisation foreslås igen næste gang; sagsnummer, beviser og bemærkning gemmes ikke.</translation>
+    </message>
+    <message>
+        <source>Case number</source>
+        <translation>Sagsnummer</translation>
+    </message>
+    <message>
+        <source>Exhibits</source>
+        <translation>Beviser</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Undersøger</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organisation</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Bemærkning</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Fortsæt</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuller</translation>
+    </message>
+</context>
 </TS>

@@ -602,4 +602,47 @@
         <translation>Les heures de début et de fin d'un enregistrement ne portent aucun fuseau horaire : elles viennent de l'horloge de l'enregistreur, réglée par sa source de temps (le champ source de temps de l'enregistrement), et non de celle de cet ordinateur.</translation>
     </message>
 </context>
+<context>
+    <name>CaseDetailsDialog</name>
+    <message>
+        <source>Case Details</source>
+        <translation>Informations sur l'affaire</translation>
+    </message>
+    <message>
+        <source>One exhibit per line</source>
+        <translation>Un scellé par ligne</translation>
+    </message>
+    <message>
+        <source>The PDF report shows these details; CSV and JSON Lines carry none. Examiner and organisation are offered again next time; the case number, exhibits and note are not kept.</source>
+        <translation>Le rapport PDF reprend ces informations ; les exports CSV et JSON Lines n'en contiennent aucune. L'examinateur et l'organisme sont proposés de nouveau la fois suivante ; le numéro d'affaire, les scellés et la remarque ne sont pas conservés.</translation>
+    </message>
+    <message>
+        <source>Case number</source>
+        <translation>Numéro d'affaire</translation>
+    </message>
+    <message>
+        <source>Exhibits</source>
+        <translation>Scellés</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Examinateur</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organisme</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
 </TS>

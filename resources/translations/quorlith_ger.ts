@@ -602,4 +602,47 @@
         <translation>Start- und Endzeit eines Datensatzes tragen keine Zeitzone: Sie stammen von der Uhr des Rekorders, wie seine Zeitquelle sie gestellt hat (das Feld Zeitquelle des Datensatzes), nicht von der Uhr dieses Computers.</translation>
     </message>
 </context>
+<context>
+    <name>CaseDetailsDialog</name>
+    <message>
+        <source>Case Details</source>
+        <translation>Falldaten</translation>
+    </message>
+    <message>
+        <source>One exhibit per line</source>
+        <translation>Ein Asservat pro Zeile</translation>
+    </message>
+    <message>
+        <source>The PDF report shows these details; CSV and JSON Lines carry none. Examiner and organisation are offered again next time; the case number, exhibits and note are not kept.</source>
+        <translation>Der PDF-Bericht enthält diese Angaben; CSV und JSON Lines enthalten sie nicht. Sachbearbeiter und Organisation werden beim nächsten Mal wieder vorgeschlagen; Fallnummer, Asservate und Anmerkung werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Case number</source>
+        <translation>Fallnummer</translation>
+    </message>
+    <message>
+        <source>Exhibits</source>
+        <translation>Asservate</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Sachbearbeiter</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organisation</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Anmerkung</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
 </TS>

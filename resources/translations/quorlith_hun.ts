@@ -602,4 +602,47 @@
         <translation>A rekord kezdési és befejezési ideje nem tartalmaz időzónát: a rögzítő órájából származik, ahogyan azt az időforrása beállította (a rekord időforrás mezője), nem ennek a számítógépnek az órájából.</translation>
     </message>
 </context>
+<context>
+    <name>CaseDetailsDialog</name>
+    <message>
+        <source>Case Details</source>
+        <translation>Ügy adatai</translation>
+    </message>
+    <message>
+        <source>One exhibit per line</source>
+        <translation>Soronként egy bűnjel</translation>
+    </message>
+    <message>
+        <source>The PDF report shows these details; CSV and JSON Lines carry none. Examiner and organisation are offered again next time; the case number, exhibits and note are not kept.</source>
+        <translation>Ezeket az adatokat a PDF-jelentés tartalmazza, a CSV és a JSON Lines nem. A vizsgálót és a szervezetet a program legközelebb újra felajánlja; az ügyszámot, a bűnjeleket és a megjegyzést nem őrzi meg.</translation>
+    </message>
+    <message>
+        <source>Case number</source>
+        <translation>Ügyszám</translation>
+    </message>
+    <message>
+        <source>Exhibits</source>
+        <translation>Bűnjelek</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Vizsgáló</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Szervezet</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Megjegyzés</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Tovább</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Mégse</translation>
+    </message>
+</context>
 </TS>

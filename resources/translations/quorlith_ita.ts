@@ -602,4 +602,47 @@
         <translation>Gli orari di inizio e fine di un record non hanno fuso orario: provengono dall'orologio del registratore, regolato dalla sua sorgente oraria (il campo sorgente oraria del record), non da quello di questo computer.</translation>
     </message>
 </context>
+<context>
+    <name>CaseDetailsDialog</name>
+    <message>
+        <source>Case Details</source>
+        <translation>Dati del caso</translation>
+    </message>
+    <message>
+        <source>One exhibit per line</source>
+        <translation>Un reperto per riga</translation>
+    </message>
+    <message>
+        <source>The PDF report shows these details; CSV and JSON Lines carry none. Examiner and organisation are offered again next time; the case number, exhibits and note are not kept.</source>
+        <translation>Il rapporto PDF riporta questi dati; CSV e JSON Lines non li contengono. Esaminatore e organizzazione vengono riproposti la volta successiva; numero del caso, reperti e nota non vengono conservati.</translation>
+    </message>
+    <message>
+        <source>Case number</source>
+        <translation>Numero del caso</translation>
+    </message>
+    <message>
+        <source>Exhibits</source>
+        <translation>Reperti</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Esaminatore</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organizzazione</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continua</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
 </TS>

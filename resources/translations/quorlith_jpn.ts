@@ -602,4 +602,47 @@
         <translation>記録の開始時刻と終了時刻にはタイムゾーンがありません。これはこのコンピューターではなく、時刻ソース（記録の時刻ソース欄）が合わせたレコーダーの時計の値です。</translation>
     </message>
 </context>
+<context>
+    <name>CaseDetailsDialog</name>
+    <message>
+        <source>Case Details</source>
+        <translation>事件情報</translation>
+    </message>
+    <message>
+        <source>One exhibit per line</source>
+        <translation>証拠品を1行に1つずつ</translation>
+    </message>
+    <message>
+        <source>The PDF report shows these details; CSV and JSON Lines carry none. Examiner and organisation are offered again next time; the case number, exhibits and note are not kept.</source>
+        <translation>これらの情報は PDF レポートに記載され、CSV と JSON Lines には含まれません。鑑定人と所属は次回も入力済みで表示されます。事件番号、証拠品、備考は保存されません。</translation>
+    </message>
+    <message>
+        <source>Case number</source>
+        <translation>事件番号</translation>
+    </message>
+    <message>
+        <source>Exhibits</source>
+        <translation>証拠品</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>鑑定人</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>所属</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>備考</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>続行</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
 </TS>

@@ -602,4 +602,47 @@
         <translation>기록의 시작 및 종료 시각에는 시간대가 없습니다. 이 컴퓨터의 시계가 아니라 시간 소스(기록의 시간 소스 필드)가 맞춘 녹화기의 시계에서 나온 값입니다.</translation>
     </message>
 </context>
+<context>
+    <name>CaseDetailsDialog</name>
+    <message>
+        <source>Case Details</source>
+        <translation>사건 정보</translation>
+    </message>
+    <message>
+        <source>One exhibit per line</source>
+        <translation>한 줄에 증거물 하나씩</translation>
+    </message>
+    <message>
+        <source>The PDF report shows these details; CSV and JSON Lines carry none. Examiner and organisation are offered again next time; the case number, exhibits and note are not kept.</source>
+        <translation>이 정보는 PDF 보고서에 표시되며 CSV와 JSON Lines에는 포함되지 않습니다. 감정인과 소속 기관은 다음에도 다시 채워지며, 사건 번호, 증거물, 비고는 저장되지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Case number</source>
+        <translation>사건 번호</translation>
+    </message>
+    <message>
+        <source>Exhibits</source>
+        <translation>증거물</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>감정인</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>소속 기관</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>비고</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>계속</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+</context>
 </TS>

@@ -602,4 +602,47 @@
         <translation>De begin- en eindtijd van een record hebben geen tijdzone: ze komen van de klok van de recorder, zoals de tijdbron die heeft gezet (het veld tijdbron van het record), niet van de klok van deze computer.</translation>
     </message>
 </context>
+<context>
+    <name>CaseDetailsDialog</name>
+    <message>
+        <source>Case Details</source>
+        <translation>Zaakgegevens</translation>
+    </message>
+    <message>
+        <source>One exhibit per line</source>
+        <translation>Eén stuk van overtuiging per regel</translation>
+    </message>
+    <message>
+        <source>The PDF report shows these details; CSV and JSON Lines carry none. Examiner and organisation are offered again next time; the case number, exhibits and note are not kept.</source>
+        <translation>Het PDF-rapport toont deze gegevens; CSV en JSON Lines bevatten ze niet. Onderzoeker en organisatie worden de volgende keer opnieuw ingevuld; zaaknummer, stukken van overtuiging en opmerking worden niet bewaard.</translation>
+    </message>
+    <message>
+        <source>Case number</source>
+        <translation>Zaaknummer</translation>
+    </message>
+    <message>
+        <source>Exhibits</source>
+        <translation>Stukken van overtuiging</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Onderzoeker</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organisatie</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Opmerking</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Doorgaan</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+</context>
 </TS>

@@ -602,4 +602,47 @@
         <translation>Start- og sluttidspunktet i en post har ingen tidssone: de kommer fra opptakerens klokke, slik tidskilden har stilt den (postens felt for tidskilde), ikke fra denne datamaskinens klokke.</translation>
     </message>
 </context>
+<context>
+    <name>CaseDetailsDialog</name>
+    <message>
+        <source>Case Details</source>
+        <translation>Saksopplysninger</translation>
+    </message>
+    <message>
+        <source>One exhibit per line</source>
+        <translation>Ett bevis per linje</translation>
+    </message>
+    <message>
+        <source>The PDF report shows these details; CSV and JSON Lines carry none. Examiner and organisation are offered again next time; the case number, exhibits and note are not kept.</source>
+        <translation>PDF-rapporten viser disse opplysningene; CSV og JSON Lines inneholder dem ikke. Undersøker og organisasjon foreslås igjen neste gang; saksnummer, bevis og merknad lagres ikke.</translation>
+    </message>
+    <message>
+        <source>Case number</source>
+        <translation>Saksnummer</translation>
+    </message>
+    <message>
+        <source>Exhibits</source>
+        <translation>Bevis</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Undersøker</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organisasjon</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Merknad</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Fortsett</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+</context>
 </TS>

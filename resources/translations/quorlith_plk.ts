@@ -602,4 +602,47 @@
         <translation>Czas początku i końca w rekordzie nie ma strefy czasowej: pochodzi z zegara rejestratora ustawionego przez jego źródło czasu (pole źródła czasu w rekordzie), a nie z zegara tego komputera.</translation>
     </message>
 </context>
+<context>
+    <name>CaseDetailsDialog</name>
+    <message>
+        <source>Case Details</source>
+        <translation>Dane sprawy</translation>
+    </message>
+    <message>
+        <source>One exhibit per line</source>
+        <translation>Jeden dowód rzeczowy w wierszu</translation>
+    </message>
+    <message>
+        <source>The PDF report shows these details; CSV and JSON Lines carry none. Examiner and organisation are offered again next time; the case number, exhibits and note are not kept.</source>
+        <translation>Te dane pojawiają się w raporcie PDF; pliki CSV i JSON Lines ich nie zawierają. Pola Biegły i Organizacja zostaną następnym razem wypełnione ponownie; numer sprawy, dowody rzeczowe i uwaga nie są zapamiętywane.</translation>
+    </message>
+    <message>
+        <source>Case number</source>
+        <translation>Numer sprawy</translation>
+    </message>
+    <message>
+        <source>Exhibits</source>
+        <translation>Dowody rzeczowe</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Biegły</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organizacja</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Uwaga</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Dalej</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
 </TS>

@@ -602,4 +602,47 @@
         <translation>Os horários de início e fim de um registro não têm fuso horário: vêm do relógio do gravador, acertado pela sua fonte de hora (o campo fonte de hora do registro), e não do relógio deste computador.</translation>
     </message>
 </context>
+<context>
+    <name>CaseDetailsDialog</name>
+    <message>
+        <source>Case Details</source>
+        <translation>Dados do caso</translation>
+    </message>
+    <message>
+        <source>One exhibit per line</source>
+        <translation>Um vestígio por linha</translation>
+    </message>
+    <message>
+        <source>The PDF report shows these details; CSV and JSON Lines carry none. Examiner and organisation are offered again next time; the case number, exhibits and note are not kept.</source>
+        <translation>O relatório PDF mostra estes dados; CSV e JSON Lines não os contêm. Perito e organização são sugeridos de novo na próxima vez; número do caso, vestígios e observação não são guardados.</translation>
+    </message>
+    <message>
+        <source>Case number</source>
+        <translation>Número do caso</translation>
+    </message>
+    <message>
+        <source>Exhibits</source>
+        <translation>Vestígios</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Perito</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organização</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Observação</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
 </TS>

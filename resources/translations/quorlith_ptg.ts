@@ -602,4 +602,47 @@
         <translation>As horas de início e de fim de um registo não têm fuso horário: vêm do relógio do gravador, acertado pela sua fonte de hora (o campo fonte de hora do registo), e não do relógio deste computador.</translation>
     </message>
 </context>
+<context>
+    <name>CaseDetailsDialog</name>
+    <message>
+        <source>Case Details</source>
+        <translation>Dados do processo</translation>
+    </message>
+    <message>
+        <source>One exhibit per line</source>
+        <translation>Uma prova por linha</translation>
+    </message>
+    <message>
+        <source>The PDF report shows these details; CSV and JSON Lines carry none. Examiner and organisation are offered again next time; the case number, exhibits and note are not kept.</source>
+        <translation>O relatório PDF mostra estes dados; CSV e JSON Lines não os contêm. O perito e a organização são propostos de novo na próxima vez; o número do processo, as provas e a nota não são guardados.</translation>
+    </message>
+    <message>
+        <source>Case number</source>
+        <translation>Número do processo</translation>
+    </message>
+    <message>
+        <source>Exhibits</source>
+        <translation>Provas</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Perito</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organização</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
 </TS>

@@ -602,4 +602,47 @@
         <translation>Время начала и окончания в записи не содержит часового пояса: оно взято с часов регистратора, выставленных его источником времени (поле источника времени в записи), а не с часов этого компьютера.</translation>
     </message>
 </context>
+<context>
+    <name>CaseDetailsDialog</name>
+    <message>
+        <source>Case Details</source>
+        <translation>Сведения о деле</translation>
+    </message>
+    <message>
+        <source>One exhibit per line</source>
+        <translation>По одному вещественному доказательству в строке</translation>
+    </message>
+    <message>
+        <source>The PDF report shows these details; CSV and JSON Lines carry none. Examiner and organisation are offered again next time; the case number, exhibits and note are not kept.</source>
+        <translation>Эти сведения выводятся в PDF-отчёте; CSV и JSON Lines их не содержат. Эксперт и организация в следующий раз будут подставлены снова; номер дела, вещественные доказательства и примечание не сохраняются.</translation>
+    </message>
+    <message>
+        <source>Case number</source>
+        <translation>Номер дела</translation>
+    </message>
+    <message>
+        <source>Exhibits</source>
+        <translation>Вещественные доказательства</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Эксперт</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Организация</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Примечание</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Продолжить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
 </TS>

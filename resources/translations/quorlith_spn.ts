@@ -602,4 +602,47 @@
         <translation>Las horas de inicio y fin de un registro no llevan zona horaria: proceden del reloj del grabador, ajustado por su fuente de hora (el campo fuente de hora del registro), no del de este equipo.</translation>
     </message>
 </context>
+<context>
+    <name>CaseDetailsDialog</name>
+    <message>
+        <source>Case Details</source>
+        <translation>Datos del caso</translation>
+    </message>
+    <message>
+        <source>One exhibit per line</source>
+        <translation>Una prueba por línea</translation>
+    </message>
+    <message>
+        <source>The PDF report shows these details; CSV and JSON Lines carry none. Examiner and organisation are offered again next time; the case number, exhibits and note are not kept.</source>
+        <translation>El informe PDF muestra estos datos; CSV y JSON Lines no los incluyen. El perito y la organización se vuelven a proponer la próxima vez; el número de caso, las pruebas y la nota no se guardan.</translation>
+    </message>
+    <message>
+        <source>Case number</source>
+        <translation>Número de caso</translation>
+    </message>
+    <message>
+        <source>Exhibits</source>
+        <translation>Pruebas</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Perito</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organización</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+</context>
 </TS>

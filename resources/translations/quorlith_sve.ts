@@ -602,4 +602,47 @@
         <translation>Start- och stopptiden i en post saknar tidszon: de kommer från inspelarens klocka så som dess tidskälla ställt den (postens fält för tidskälla), inte från den här datorns klocka.</translation>
     </message>
 </context>
+<context>
+    <name>CaseDetailsDialog</name>
+    <message>
+        <source>Case Details</source>
+        <translation>Ärendeuppgifter</translation>
+    </message>
+    <message>
+        <source>One exhibit per line</source>
+        <translation>Ett beslag per rad</translation>
+    </message>
+    <message>
+        <source>The PDF report shows these details; CSV and JSON Lines carry none. Examiner and organisation are offered again next time; the case number, exhibits and note are not kept.</source>
+        <translation>PDF-rapporten visar de här uppgifterna; CSV och JSON Lines innehåller dem inte. Granskare och organisation fylls i igen nästa gång; ärendenummer, beslag och anmärkning sparas inte.</translation>
+    </message>
+    <message>
+        <source>Case number</source>
+        <translation>Ärendenummer</translation>
+    </message>
+    <message>
+        <source>Exhibits</source>
+        <translation>Beslag</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Granskare</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organisation</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Anmärkning</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Fortsätt</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+</context>
 </TS>

@@ -602,4 +602,47 @@
         <translation>Bir kaydın başlangıç ve bitiş saatleri saat dilimi taşımaz: bu bilgisayarın değil, kaydedicinin zaman kaynağının ayarladığı saatinden gelir (kaydın zaman kaynağı alanı).</translation>
     </message>
 </context>
+<context>
+    <name>CaseDetailsDialog</name>
+    <message>
+        <source>Case Details</source>
+        <translation>Dosya Bilgileri</translation>
+    </message>
+    <message>
+        <source>One exhibit per line</source>
+        <translation>Her satıra bir delil</translation>
+    </message>
+    <message>
+        <source>The PDF report shows these details; CSV and JSON Lines carry none. Examiner and organisation are offered again next time; the case number, exhibits and note are not kept.</source>
+        <translation>Bu bilgiler PDF raporunda yer alır; CSV ve JSON Lines bunları içermez. İnceleyen ve kurum bir sonraki sefer yeniden doldurulur; dosya numarası, deliller ve not saklanmaz.</translation>
+    </message>
+    <message>
+        <source>Case number</source>
+        <translation>Dosya numarası</translation>
+    </message>
+    <message>
+        <source>Exhibits</source>
+        <translation>Deliller</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>İnceleyen</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Kurum</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Not</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Devam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+</context>
 </TS>
