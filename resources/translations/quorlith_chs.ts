@@ -431,6 +431,22 @@
         <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
         <translation>报告已写入 %1。其中任何字体都无法显示的字符以转义形式显示：%2</translation>
     </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>报告已写入 %1。</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 is %1.</source>
+        <translation>其 SHA-256 为 %1。</translation>
+    </message>
+    <message>
+        <source>The file %1 beside it holds the same digest for sha256sum -c.</source>
+        <translation>旁边的文件 %1 保存了相同的摘要，可用 sha256sum -c 校验。</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 could not be written beside it in %1: %2</source>
+        <translation>无法将其 SHA-256 写入旁边的 %1：%2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>

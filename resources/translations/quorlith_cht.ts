@@ -431,6 +431,22 @@
         <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
         <translation>報告已寫入 %1。其中任何字型都無法顯示的字元以跳脫形式顯示：%2</translation>
     </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>報告已寫入 %1。</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 is %1.</source>
+        <translation>其 SHA-256 為 %1。</translation>
+    </message>
+    <message>
+        <source>The file %1 beside it holds the same digest for sha256sum -c.</source>
+        <translation>旁邊的檔案 %1 存有相同的摘要，可用 sha256sum -c 檢查。</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 could not be written beside it in %1: %2</source>
+        <translation>無法將其 SHA-256 寫入旁邊的 %1：%2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>

@@ -431,6 +431,22 @@
         <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
         <translation>Protokol byl zapsán do %1. Znaky, které žádné z jeho písem neumí vykreslit, uvádí v escapované podobě: %2</translation>
     </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>Protokol byl zapsán do %1.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 is %1.</source>
+        <translation>Jeho SHA-256 je %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 beside it holds the same digest for sha256sum -c.</source>
+        <translation>Soubor %1 vedle něj obsahuje tentýž otisk pro sha256sum -c.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 could not be written beside it in %1: %2</source>
+        <translation>Jeho SHA-256 se nepodařilo zapsat vedle něj do %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>

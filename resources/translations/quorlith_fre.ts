@@ -431,6 +431,22 @@
         <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
         <translation>Le rapport a été écrit dans %1. Les caractères qu&apos;aucune de ses polices ne sait dessiner y figurent sous leur forme échappée : %2</translation>
     </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>Le rapport a été écrit dans %1.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 is %1.</source>
+        <translation>Son SHA-256 est %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 beside it holds the same digest for sha256sum -c.</source>
+        <translation>Le fichier %1 placé à côté contient la même empreinte pour sha256sum -c.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 could not be written beside it in %1: %2</source>
+        <translation>Son SHA-256 n'a pas pu être écrit à côté, dans %1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>

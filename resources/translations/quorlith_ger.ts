@@ -431,6 +431,22 @@
         <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
         <translation>Der Bericht wurde nach %1 geschrieben. Zeichen, die keine seiner Schriften darstellen kann, stehen darin in maskierter Form: %2</translation>
     </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>Der Bericht wurde nach %1 geschrieben.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 is %1.</source>
+        <translation>Sein SHA-256-Wert lautet %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 beside it holds the same digest for sha256sum -c.</source>
+        <translation>Die Datei %1 daneben enthält denselben Wert für sha256sum -c.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 could not be written beside it in %1: %2</source>
+        <translation>Sein SHA-256-Wert konnte nicht daneben in %1 geschrieben werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>

@@ -431,6 +431,22 @@
         <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
         <translation>A jelentés ide került: %1. Azokat a karaktereket, amelyeket egyik betűkészlete sem tud megjeleníteni, escape-elt alakban tartalmazza: %2</translation>
     </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>A jelentés ide került: %1.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 is %1.</source>
+        <translation>SHA-256 értéke: %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 beside it holds the same digest for sha256sum -c.</source>
+        <translation>A mellette lévő %1 fájl ugyanezt az értéket tartalmazza a sha256sum -c számára.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 could not be written beside it in %1: %2</source>
+        <translation>A SHA-256 értékét nem sikerült mellé, a(z) %1 fájlba írni: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>

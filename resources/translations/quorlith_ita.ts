@@ -431,6 +431,22 @@
         <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
         <translation>Il rapporto è stato scritto in %1. I caratteri che nessuno dei suoi font sa disegnare vi compaiono in forma di escape: %2</translation>
     </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>Il rapporto è stato scritto in %1.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 is %1.</source>
+        <translation>Il suo SHA-256 è %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 beside it holds the same digest for sha256sum -c.</source>
+        <translation>Il file %1 accanto contiene lo stesso valore per sha256sum -c.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 could not be written beside it in %1: %2</source>
+        <translation>Non è stato possibile scrivere il suo SHA-256 accanto, in %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>

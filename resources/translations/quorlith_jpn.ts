@@ -431,6 +431,22 @@
         <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
         <translation>レポートを %1 に書き込みました。どのフォントでも描画できない文字はエスケープ形式で示しています: %2</translation>
     </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>レポートを %1 に書き込みました。</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 is %1.</source>
+        <translation>SHA-256 は %1 です。</translation>
+    </message>
+    <message>
+        <source>The file %1 beside it holds the same digest for sha256sum -c.</source>
+        <translation>同じフォルダーのファイル %1 に、sha256sum -c で確認できる同じダイジェストを書き込みました。</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 could not be written beside it in %1: %2</source>
+        <translation>SHA-256 を同じフォルダーの %1 に書き込めませんでした: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>

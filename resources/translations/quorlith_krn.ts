@@ -431,6 +431,22 @@
         <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
         <translation>보고서를 %1에 기록했습니다. 어떤 글꼴로도 그릴 수 없는 문자는 이스케이프 형식으로 표시했습니다: %2</translation>
     </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>보고서를 %1에 기록했습니다.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 is %1.</source>
+        <translation>SHA-256은 %1입니다.</translation>
+    </message>
+    <message>
+        <source>The file %1 beside it holds the same digest for sha256sum -c.</source>
+        <translation>옆에 있는 파일 %1에 sha256sum -c로 확인할 수 있는 같은 다이제스트가 들어 있습니다.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 could not be written beside it in %1: %2</source>
+        <translation>SHA-256을 옆의 %1에 기록하지 못했습니다: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>

@@ -431,6 +431,22 @@
         <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
         <translation>Rapporten ble skrevet til %1. Tegn som ingen av skriftene kan vise, står i escapet form: %2</translation>
     </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>Rapporten ble skrevet til %1.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 is %1.</source>
+        <translation>SHA-256-verdien er %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 beside it holds the same digest for sha256sum -c.</source>
+        <translation>Filen %1 ved siden av inneholder den samme verdien for sha256sum -c.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 could not be written beside it in %1: %2</source>
+        <translation>SHA-256-verdien kunne ikke skrives ved siden av, i %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>

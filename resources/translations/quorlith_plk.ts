@@ -431,6 +431,22 @@
         <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
         <translation>Raport zapisano w %1. Znaki, których żadna z jego czcionek nie potrafi narysować, są w nim podane w postaci zakodowanej: %2</translation>
     </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>Raport zapisano w %1.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 is %1.</source>
+        <translation>Jego skrót SHA-256 to %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 beside it holds the same digest for sha256sum -c.</source>
+        <translation>Plik %1 obok niego zawiera ten sam skrót dla sha256sum -c.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 could not be written beside it in %1: %2</source>
+        <translation>Nie udało się zapisać jego skrótu SHA-256 obok, w %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>

@@ -431,6 +431,22 @@
         <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
         <translation>O relatório foi gravado em %1. Os caracteres que nenhuma de suas fontes consegue desenhar aparecem em forma de escape: %2</translation>
     </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>O relatório foi gravado em %1.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 is %1.</source>
+        <translation>O SHA-256 dele é %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 beside it holds the same digest for sha256sum -c.</source>
+        <translation>O arquivo %1 ao lado dele contém o mesmo resumo para o sha256sum -c.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 could not be written beside it in %1: %2</source>
+        <translation>Não foi possível gravar o SHA-256 dele ao lado, em %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>

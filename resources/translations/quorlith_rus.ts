@@ -431,6 +431,22 @@
         <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
         <translation>Отчёт записан в %1. Символы, которые не может отобразить ни один из его шрифтов, приведены в экранированном виде: %2</translation>
     </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>Отчёт записан в %1.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 is %1.</source>
+        <translation>Его SHA-256: %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 beside it holds the same digest for sha256sum -c.</source>
+        <translation>Файл %1 рядом с ним содержит ту же контрольную сумму для sha256sum -c.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 could not be written beside it in %1: %2</source>
+        <translation>Не удалось записать его SHA-256 рядом, в %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>

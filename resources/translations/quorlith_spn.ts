@@ -431,6 +431,22 @@
         <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
         <translation>El informe se escribió en %1. Los caracteres que ninguna de sus fuentes puede dibujar aparecen en forma de escape: %2</translation>
     </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>El informe se escribió en %1.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 is %1.</source>
+        <translation>Su SHA-256 es %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 beside it holds the same digest for sha256sum -c.</source>
+        <translation>El archivo %1, junto a él, contiene el mismo resumen para sha256sum -c.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 could not be written beside it in %1: %2</source>
+        <translation>No se pudo escribir su SHA-256 junto a él, en %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>

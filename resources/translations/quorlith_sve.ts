@@ -431,6 +431,22 @@
         <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
         <translation>Rapporten skrevs till %1. Tecken som inget av dess typsnitt kan visa står i escapad form: %2</translation>
     </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>Rapporten skrevs till %1.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 is %1.</source>
+        <translation>Dess SHA-256 är %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 beside it holds the same digest for sha256sum -c.</source>
+        <translation>Filen %1 bredvid innehåller samma kontrollsumma för sha256sum -c.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 could not be written beside it in %1: %2</source>
+        <translation>Dess SHA-256 kunde inte skrivas bredvid, i %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>

@@ -431,6 +431,22 @@
         <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
         <translation>Rapor %1 konumuna yazıldı. Yazı tiplerinden hiçbirinin çizemediği karakterler kaçış biçiminde gösteriliyor: %2</translation>
     </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>Rapor %1 konumuna yazıldı.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 is %1.</source>
+        <translation>SHA-256 değeri: %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 beside it holds the same digest for sha256sum -c.</source>
+        <translation>Yanındaki %1 dosyası, sha256sum -c için aynı özeti içerir.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 could not be written beside it in %1: %2</source>
+        <translation>SHA-256 değeri yanına, %1 dosyasına yazılamadı: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>

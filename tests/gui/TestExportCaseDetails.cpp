@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
-// The window's export with the case details form before it: what the form takes reaches the report,
-// and what it keeps for the next time.
+// The window's export with the case details form before it, and the PDF report's SHA-256 after it: what
+// the form takes reaches the report, what it keeps for the next time, and the file beside the report
+// that sha256sum -c checks.
 #include "EvidenceFiles.h"
 #include "GuiTestSupport.h"
 #include "MessageBoxWatcher.h"
@@ -21,6 +22,9 @@ private slots:
     void caseDetailsReachEveryPage();
     void examinerAndOrganisationComeBackTheCaseDoesNot();
     void cancelAsksNothingMoreAndWritesNothing();
+    void sealBesideTheReportChecksWithSha256sum_data();
+    void sealBesideTheReportChecksWithSha256sum();
+    void sealThatCannotBeWrittenIsSaid();
 
 private:
     QTemporaryDir settingsDir;
@@ -43,6 +47,17 @@ QStringList PageTexts(const QString& pdf)
             pages << page.simplified();
     }
     return pages;
+}
+
+// Runs sha256sum -c on the seal file in its folder, as an examiner would; its exit status.
+int Sha256sumCheck(const QString& sealPath)
+{
+    QProcess check;
+    check.setWorkingDirectory(QFileInfo(sealPath).path());
+    check.start("sha256sum", {"-c", QFileInfo(sealPath).fileName()});
+    if (!check.waitForFinished(60000) || check.exitStatus() != QProcess::NormalExit)
+        return -1;
+    return check.exitCode();
 }
 
 QStringList EntriesOf(const QString& folder)
@@ -187,6 +202,83 @@ void TestExportCaseDetails::cancelAsksNothingMoreAndWritesNothing()
     QCOMPARE(SnapshotFolder(evidenceDir.path()), evidenceBefore);
     QCOMPARE(shown.examiner, QString("Kept Examiner"));
     QCOMPARE(shown.organisation, QString("Kept Lab"));
+}
+
+void TestExportCaseDetails::sealBesideTheReportChecksWithSha256sum_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("sealName");
+    // A bare name gets its ".pdf" from the dialog before the seal's name is made from it.
+    QTest::newRow("bare name with a space") << "case 12"
+                                            << "case 12.pdf.sha256";
+    QTest::newRow("name beyond ASCII") << QString::fromUtf8("\xc3\x85rhus rapport.pdf")
+                                       << QString::fromUtf8("\xc3\x85rhus rapport.pdf.sha256");
+}
+
+// The seal lies beside the report, in the folder chosen in the save dialog, never beside the evidence;
+// sha256sum -c passes on it and fails once one byte of the report is changed; the closing message
+// names the same digest.
+void TestExportCaseDetails::sealBesideTheReportChecksWithSha256sum()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QString, sealName);
+    QTemporaryDir out;
+    QVERIFY(out.isValid());
+    const QMap<QString, FolderEntry> evidenceBefore = SnapshotFolder(evidenceDir.path());
+    MainWindow window;
+    window.VerifyFiles(evidence);
+    MessageBoxWatcher boxes;
+    AnswerNextCaseForm({"CASE 9", "", "Examiner Nine", "", ""});
+    AnswerNextFileDialog({out.filePath(fileName)});
+    window.ExportReport();
+
+    const QString reportName = sealName.chopped(7);
+    QCOMPARE(EntriesOf(out.path()), QStringList({reportName, sealName}));
+    QCOMPARE(SnapshotFolder(evidenceDir.path()), evidenceBefore);
+    const QByteArray digest =
+        QCryptographicHash::hash(ReadAll(out.filePath(reportName)), QCryptographicHash::Sha256).toHex();
+    QCOMPARE(ReadAll(out.filePath(sealName)), digest + "  " + reportName.toUtf8() + "\n");
+    QCOMPARE(boxes.seen.size(), 1);
+    QCOMPARE(boxes.seen.first().icon, QMessageBox::Information);
+    QVERIFY2(boxes.seen.first().text.contains(QString::fromLatin1(digest)),
+             qPrintable(boxes.seen.first().text));
+    QVERIFY2(boxes.seen.first().text.contains(sealName), qPrintable(boxes.seen.first().text));
+    QCOMPARE(Sha256sumCheck(out.filePath(sealName)), 0);
+
+    QFile report(out.filePath(reportName));
+    QVERIFY(report.open(QIODevice::ReadWrite));
+    QVERIFY(report.seek(report.size() / 2));
+    char byte = 0;
+    QVERIFY(report.getChar(&byte));
+    QVERIFY(report.seek(report.size() / 2) && report.putChar(static_cast<char>(byte ^ 0x01)));
+    report.close();
+    QCOMPARE(Sha256sumCheck(out.filePath(sealName)), 1);
+}
+
+// When the seal's name is taken by a folder, the report stays and the message says that its digest
+// could not be written beside it, and still gives the digest.
+void TestExportCaseDetails::sealThatCannotBeWrittenIsSaid()
+{
+    QTemporaryDir out;
+    QVERIFY(out.isValid());
+    QVERIFY(QDir(out.path()).mkdir("report.pdf.sha256"));
+    MainWindow window;
+    window.VerifyFiles(evidence.mid(0, 1));
+    MessageBoxWatcher boxes;
+    AnswerNextCaseForm();
+    AnswerNextFileDialog({out.filePath("report.pdf")});
+    window.ExportReport();
+
+    QCOMPARE(EntriesOf(out.path()), QStringList({"report.pdf", "report.pdf.sha256"}));
+    QVERIFY(QFileInfo(out.filePath("report.pdf.sha256")).isDir());
+    const QByteArray digest =
+        QCryptographicHash::hash(ReadAll(out.filePath("report.pdf")), QCryptographicHash::Sha256).toHex();
+    QCOMPARE(boxes.seen.size(), 1);
+    QCOMPARE(boxes.seen.first().icon, QMessageBox::Warning);
+    QVERIFY2(boxes.seen.first().text.contains("could not be written beside it in report.pdf.sha256"),
+             qPrintable(boxes.seen.first().text));
+    QVERIFY2(boxes.seen.first().text.contains(QString::fromLatin1(digest)),
+             qPrintable(boxes.seen.first().text));
 }
 
 QTEST_MAIN(TestExportCaseDetails)
