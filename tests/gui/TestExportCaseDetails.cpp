@@ -112,7 +112,7 @@ void TestExportCaseDetails::caseDetailsReachEveryPage()
     window.VerifyFiles(evidence);
     const CaseForm typed{"  CASE 2026/0042 ", "EX-7 memory card\n\n  EX-8 laptop  \n",
                          QString::fromUtf8("\xc3\x85sa Lindqvist"), "Forensic Unit North",
-                         "Seized at the depot"};
+                         QString::fromUtf8("Seized \xe2\x80\xae at the depot")};
     MessageBoxWatcher boxes;
     AnswerNextCaseForm(typed);
     AnswerNextFileDialog({out.filePath("report.pdf")});
@@ -125,10 +125,18 @@ void TestExportCaseDetails::caseDetailsReachEveryPage()
         QVERIFY2(pages[page].contains(typed.examiner), qPrintable(QString::number(page + 1)));
     }
     const QString report = pages.join(QLatin1Char(' '));
-    for (const char* text : {"EX-7 memory card", "EX-8 laptop", "Forensic Unit North", "Seized at the depot"})
+    for (const char* text : {"EX-7 memory card", "EX-8 laptop", "Forensic Unit North"})
         QVERIFY2(report.contains(QLatin1String(text)), text);
-    // The form trims what it takes: no leading blank of a field reaches the page.
-    QVERIFY(!report.contains("  EX-8"));
+    // A right-to-left override reaches the page escaped, never raw.
+    QVERIFY2(report.contains("Seized \\u{202E} at the depot"), qPrintable(report));
+    QVERIFY(!report.contains(QChar(0x202E)));
+
+    QProcess info;
+    info.start("pdfinfo", {"-enc", "UTF-8", out.filePath("report.pdf")});
+    QVERIFY(info.waitForFinished(60000));
+    const QString title = QString::fromUtf8(info.readAllStandardOutput()).section('\n', 0, 0);
+    // The title names the case number as the form trimmed it.
+    QVERIFY2(title.startsWith("Title:") && title.endsWith(", Case CASE 2026/0042"), qPrintable(title));
 }
 
 // The form offers the last examiner and organisation again, also to the next window (the next start),
@@ -148,8 +156,10 @@ void TestExportCaseDetails::examinerAndOrganisationComeBackTheCaseDoesNot()
     }
     MainWindow window;
     window.VerifyFiles(evidence.mid(0, 1));
+    FileDialogRefuser fileDialogs;
     AnswerNextCaseForm(CaseForm{}, FormButton::Cancel, &second);
     window.ExportReport();
+    QCOMPARE(fileDialogs.shown, 0);
 
     QVERIFY(first.examiner.isEmpty() && first.organisation.isEmpty());
     QCOMPARE(second.examiner, typed.examiner);
