@@ -128,6 +128,7 @@ private:
     friend class TestDetailsWindow;
     friend class TestResultListMenu;
     friend class TestReportExport;
+    friend class TestExportCaseDetails;
 };
 
 #endif

@@ -4,6 +4,7 @@
 #include "filelist/ReportExport.h"
 #include "filelist/ResultRole.h"
 #include "filelist/SelectedShownRows.h"
+#include "ui/CaseDetailsDialog.h"
 
 #include <QKeySequence>
 #include <QMessageBox>
@@ -44,7 +45,11 @@ void MainWindow::ExportReport()
     for (const QPersistentModelIndex& row : rows)
         results.push_back(row.data(kResultRole).value<VerificationResult>());
 
-    ReportExport exporter(this, ReportFactsNow(QStringLiteral("quorlith"), QStringLiteral(QUORLITH_VERSION)));
+    // The case details come first, for every format: which one is written is chosen in the save dialog.
+    ReportFacts facts = ReportFactsNow(QStringLiteral("quorlith"), QStringLiteral(QUORLITH_VERSION));
+    if (!CaseDetailsDialog::Ask(this, &facts.caseDetails))
+        return;
+    ReportExport exporter(this, facts);
     if (!exporter.AskForFile())
         return;
     exporter.Export(&results);

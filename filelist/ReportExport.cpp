@@ -4,6 +4,7 @@
 #include "filelist/ExportCloseWatcher.h"
 #include "report/DescriptorDevice.h"
 #include "report/PdfReportWriter.h"
+#include "report/ReportSeal.h"
 #include "report/WholeFileSave.h"
 #include "verdict/CsvWriter.h"
 #include "verdict/FileStateCheck.h"
@@ -44,6 +45,10 @@ struct ReportExport::Job
     bool written = false;
     QString error;
     QString missingCharacters;
+    // The written PDF's SHA-256 in hex, and why the file that holds it beside the report is missing.
+    std::string digest;
+    bool sealed = false;
+    QString sealError;
 };
 
 namespace {
@@ -154,13 +159,35 @@ void ReportExport::Export(std::vector<VerificationResult>* results)
         QMessageBox::warning(
             parent, tr("Export Report"),
             tr("The export could not be written to %1: %2").arg(QDir::toNativeSeparators(path), job.error));
-    } else if (job.written && !job.missingCharacters.isEmpty()) {
-        QMessageBox::information(
-            parent, tr("Export Report"),
-            tr("The report was written to %1. It shows characters that none of its fonts "
-               "can draw in their escaped form: %2")
-                .arg(QDir::toNativeSeparators(path), job.missingCharacters));
+    } else if (job.written && format == Format::Pdf) {
+        ShowWrittenReport(job);
     }
+}
+
+// The digest is what the examiner notes in the case file, so the box lets it be selected and copied.
+void ReportExport::ShowWrittenReport(const Job& job) const
+{
+    const QString shownPath = QDir::toNativeSeparators(path);
+    QString text = job.missingCharacters.isEmpty()
+                       ? tr("The report was written to %1.").arg(shownPath)
+                       : tr("The report was written to %1. It shows characters that none of its fonts "
+                            "can draw in their escaped form: %2")
+                             .arg(shownPath, job.missingCharacters);
+    const QString sealName = QFileInfo(QFile::decodeName(SealPath(QFile::encodeName(path)))).fileName();
+    const QString digest = QString::fromStdString(job.digest);
+    if (job.sealed) {
+        text += QStringLiteral("\n\n") + tr("Its SHA-256 is %1.").arg(digest) + QLatin1Char(' ') +
+                tr("The file %1 beside it holds the same digest for sha256sum -c.").arg(sealName);
+    } else {
+        text += QStringLiteral("\n\n") +
+                tr("Its SHA-256 could not be written beside it in %1: %2").arg(sealName, job.sealError);
+        if (!digest.isEmpty())
+            text += QLatin1Char(' ') + tr("Its SHA-256 is %1.").arg(digest);
+    }
+    QMessageBox box(job.sealed ? QMessageBox::Information : QMessageBox::Warning, tr("Export Report"), text,
+                    QMessageBox::Ok, parent);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box.exec();
 }
 
 void ReportExport::RunJob(Job* job)
@@ -238,8 +265,13 @@ bool ReportExport::WriteFile(Job* job)
     PdfReportWriter writer(job->facts);
     for (size_t i = 0; i < job->checked.size(); ++i)
         writer.Add(job->checked[i], (*job->results)[i].authentic);
-    const bool saved = writer.Save(QFile::encodeName(job->path), &job->error, [job] { return !job->cancel; });
+    const QByteArray encodedPath = QFile::encodeName(job->path);
+    const bool saved = writer.Save(encodedPath, &job->error, [job] { return !job->cancel; });
     job->missingCharacters = writer.MissingCharacters();
+    // The digest of the report as it lies on the disk, in the same file beside it as quorlith-verify
+    // writes, so that either program's report is checked alike.
+    if (saved)
+        job->sealed = SealReport(encodedPath, &job->digest, &job->sealError);
     return saved;
 }
 

@@ -15,7 +15,8 @@ class QWidget;
 // Exports rows of the result list: asks where to, verifies every file again with its SHA-256 in the same
 // read and writes what that found as a PDF report, CSV or JSON Lines (the command-line tool's formats),
 // on a worker thread behind a progress dialog that can cancel. The PDF also says whether each verdict
-// differs from the list's. Nothing is left under the chosen name unless the whole file was written.
+// differs from the list's. Nothing is left under the chosen name unless the whole file was written. A PDF
+// gets its SHA-256 beside it, as quorlith-verify's does, and the closing message names the digest.
 class ReportExport
 {
     Q_DECLARE_TR_FUNCTIONS(ReportExport)
@@ -48,6 +49,8 @@ private:
     void RunJob(Job* job);
     static bool WriteFile(Job* job);
     static bool WriteLines(Job* job);
+    // The closing message of a PDF written: where, its SHA-256 and the file beside it that holds it.
+    void ShowWrittenReport(const Job& job) const;
 
     QWidget* parent;
     ReportFacts facts;

@@ -431,6 +431,22 @@
         <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
         <translation>报告已写入 %1。其中任何字体都无法显示的字符以转义形式显示：%2</translation>
     </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>报告已写入 %1。</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 is %1.</source>
+        <translation>其 SHA-256 为 %1。</translation>
+    </message>
+    <message>
+        <source>The file %1 beside it holds the same digest for sha256sum -c.</source>
+        <translation>旁边的文件 %1 保存了相同的摘要，可用 sha256sum -c 校验。</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 could not be written beside it in %1: %2</source>
+        <translation>无法将其 SHA-256 写入旁边的 %1：%2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -600,6 +616,49 @@
     <message>
         <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
         <translation>记录中的开始和结束时间不带时区：它们来自录像机的时钟，由其时间源校准（记录中的时间源字段），而非本计算机的时钟。</translation>
+    </message>
+</context>
+<context>
+    <name>CaseDetailsDialog</name>
+    <message>
+        <source>Case Details</source>
+        <translation>案件信息</translation>
+    </message>
+    <message>
+        <source>One exhibit per line</source>
+        <translation>每行一件物证</translation>
+    </message>
+    <message>
+        <source>The PDF report shows these details; CSV and JSON Lines carry none. Examiner and organisation are offered again next time; the case number, exhibits and note are not kept.</source>
+        <translation>这些信息显示在 PDF 报告中；CSV 和 JSON Lines 不包含这些信息。检验人和单位下次会再次填入；案件编号、物证和备注不会保存。</translation>
+    </message>
+    <message>
+        <source>Case number</source>
+        <translation>案件编号</translation>
+    </message>
+    <message>
+        <source>Exhibits</source>
+        <translation>物证</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>检验人</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>单位</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 </TS>

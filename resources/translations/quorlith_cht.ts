@@ -431,6 +431,22 @@
         <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
         <translation>報告已寫入 %1。其中任何字型都無法顯示的字元以跳脫形式顯示：%2</translation>
     </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>報告已寫入 %1。</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 is %1.</source>
+        <translation>其 SHA-256 為 %1。</translation>
+    </message>
+    <message>
+        <source>The file %1 beside it holds the same digest for sha256sum -c.</source>
+        <translation>旁邊的檔案 %1 存有相同的摘要，可用 sha256sum -c 檢查。</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 could not be written beside it in %1: %2</source>
+        <translation>無法將其 SHA-256 寫入旁邊的 %1：%2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -600,6 +616,49 @@
     <message>
         <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
         <translation>記錄中的開始與結束時間不帶時區：它們來自錄影機的時鐘，由其時間來源校準（記錄中的時間來源欄位），而非本電腦的時鐘。</translation>
+    </message>
+</context>
+<context>
+    <name>CaseDetailsDialog</name>
+    <message>
+        <source>Case Details</source>
+        <translation>案件資料</translation>
+    </message>
+    <message>
+        <source>One exhibit per line</source>
+        <translation>每行一件證物</translation>
+    </message>
+    <message>
+        <source>The PDF report shows these details; CSV and JSON Lines carry none. Examiner and organisation are offered again next time; the case number, exhibits and note are not kept.</source>
+        <translation>這些資料會顯示在 PDF 報告中；CSV 與 JSON Lines 不包含這些資料。檢驗人與單位下次會再次帶入；案件編號、證物與備註不會保存。</translation>
+    </message>
+    <message>
+        <source>Case number</source>
+        <translation>案件編號</translation>
+    </message>
+    <message>
+        <source>Exhibits</source>
+        <translation>證物</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>檢驗人</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>單位</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>備註</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>繼續</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 </TS>

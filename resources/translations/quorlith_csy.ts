@@ -431,6 +431,22 @@
         <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
         <translation>Protokol byl zapsán do %1. Znaky, které žádné z jeho písem neumí vykreslit, uvádí v escapované podobě: %2</translation>
     </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>Protokol byl zapsán do %1.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 is %1.</source>
+        <translation>Jeho SHA-256 je %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 beside it holds the same digest for sha256sum -c.</source>
+        <translation>Soubor %1 vedle něj obsahuje tentýž otisk pro sha256sum -c.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 could not be written beside it in %1: %2</source>
+        <translation>Jeho SHA-256 se nepodařilo zapsat vedle něj do %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -600,6 +616,49 @@
     <message>
         <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
         <translation>Čas začátku a konce záznamu nenese časové pásmo: pochází z hodin rekordéru, jak je nastavil jeho zdroj času (pole zdroj času v záznamu), nikoli z hodin tohoto počítače.</translation>
+    </message>
+</context>
+<context>
+    <name>CaseDetailsDialog</name>
+    <message>
+        <source>Case Details</source>
+        <translation>Údaje o případu</translation>
+    </message>
+    <message>
+        <source>One exhibit per line</source>
+        <translation>Jeden doličný předmět na řádek</translation>
+    </message>
+    <message>
+        <source>The PDF report shows these details; CSV and JSON Lines carry none. Examiner and organisation are offered again next time; the case number, exhibits and note are not kept.</source>
+        <translation>Tyto údaje uvádí protokol PDF; CSV a JSON Lines je neobsahují. Znalec a organizace se příště nabídnou znovu; číslo případu, doličné předměty a poznámka se neukládají.</translation>
+    </message>
+    <message>
+        <source>Case number</source>
+        <translation>Číslo případu</translation>
+    </message>
+    <message>
+        <source>Exhibits</source>
+        <translation>Doličné předměty</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Znalec</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organizace</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Poznámka</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Pokračovat</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
     </message>
 </context>
 </TS>

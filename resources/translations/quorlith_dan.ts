@@ -431,6 +431,22 @@
         <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
         <translation>Rapporten blev skrevet til %1. Tegn, som ingen af dens skrifttyper kan vise, står i deres escapede form: %2</translation>
     </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>Rapporten blev skrevet til %1.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 is %1.</source>
+        <translation>Dens SHA-256 er %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 beside it holds the same digest for sha256sum -c.</source>
+        <translation>Filen %1 ved siden af den indeholder samme tjeksum til sha256sum -c.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 could not be written beside it in %1: %2</source>
+        <translation>Dens SHA-256 kunne ikke skrives ved siden af den i %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -600,6 +616,49 @@
     <message>
         <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
         <translation>Start- og sluttidspunktet i en post har ingen tidszone: de kommer fra optagerens ur, som dens tidskilde har stillet det (postens felt for tidskilde), ikke fra denne computers ur.</translation>
+    </message>
+</context>
+<context>
+    <name>CaseDetailsDialog</name>
+    <message>
+        <source>Case Details</source>
+        <translation>Sagsoplysninger</translation>
+    </message>
+    <message>
+        <source>One exhibit per line</source>
+        <translation>Ét bevis pr. linje</translation>
+    </message>
+    <message>
+        <source>The PDF report shows these details; CSV and JSON Lines carry none. Examiner and organisation are offered again next time; the case number, exhibits and note are not kept.</source>
+        <translation>PDF-rapporten viser disse oplysninger; CSV og JSON Lines indeholder dem ikke. Undersøger og organisation foreslås igen næste gang; sagsnummer, beviser og bemærkning gemmes ikke.</translation>
+    </message>
+    <message>
+        <source>Case number</source>
+        <translation>Sagsnummer</translation>
+    </message>
+    <message>
+        <source>Exhibits</source>
+        <translation>Beviser</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Undersøger</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organisation</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Bemærkning</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Fortsæt</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuller</translation>
     </message>
 </context>
 </TS>

@@ -431,6 +431,22 @@
         <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
         <translation>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</translation>
     </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>The report was written to %1.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 is %1.</source>
+        <translation>Its SHA-256 is %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 beside it holds the same digest for sha256sum -c.</source>
+        <translation>The file %1 beside it holds the same digest for sha256sum -c.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 could not be written beside it in %1: %2</source>
+        <translation>Its SHA-256 could not be written beside it in %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -600,6 +616,49 @@
     <message>
         <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
         <translation>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</translation>
+    </message>
+</context>
+<context>
+    <name>CaseDetailsDialog</name>
+    <message>
+        <source>Case Details</source>
+        <translation>Case Details</translation>
+    </message>
+    <message>
+        <source>One exhibit per line</source>
+        <translation>One exhibit per line</translation>
+    </message>
+    <message>
+        <source>The PDF report shows these details; CSV and JSON Lines carry none. Examiner and organisation are offered again next time; the case number, exhibits and note are not kept.</source>
+        <translation>The PDF report shows these details; CSV and JSON Lines carry none. Examiner and organisation are offered again next time; the case number, exhibits and note are not kept.</translation>
+    </message>
+    <message>
+        <source>Case number</source>
+        <translation>Case number</translation>
+    </message>
+    <message>
+        <source>Exhibits</source>
+        <translation>Exhibits</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Examiner</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organisation</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 </TS>

@@ -431,6 +431,22 @@
         <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
         <translation>Le rapport a été écrit dans %1. Les caractères qu&apos;aucune de ses polices ne sait dessiner y figurent sous leur forme échappée : %2</translation>
     </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>Le rapport a été écrit dans %1.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 is %1.</source>
+        <translation>Son SHA-256 est %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 beside it holds the same digest for sha256sum -c.</source>
+        <translation>Le fichier %1 placé à côté contient la même empreinte pour sha256sum -c.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 could not be written beside it in %1: %2</source>
+        <translation>Son SHA-256 n'a pas pu être écrit à côté, dans %1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -600,6 +616,49 @@
     <message>
         <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
         <translation>Les heures de début et de fin d'un enregistrement ne portent aucun fuseau horaire : elles viennent de l'horloge de l'enregistreur, réglée par sa source de temps (le champ source de temps de l'enregistrement), et non de celle de cet ordinateur.</translation>
+    </message>
+</context>
+<context>
+    <name>CaseDetailsDialog</name>
+    <message>
+        <source>Case Details</source>
+        <translation>Informations sur l'affaire</translation>
+    </message>
+    <message>
+        <source>One exhibit per line</source>
+        <translation>Un scellé par ligne</translation>
+    </message>
+    <message>
+        <source>The PDF report shows these details; CSV and JSON Lines carry none. Examiner and organisation are offered again next time; the case number, exhibits and note are not kept.</source>
+        <translation>Le rapport PDF reprend ces informations ; les exports CSV et JSON Lines n'en contiennent aucune. L'examinateur et l'organisme sont proposés de nouveau la fois suivante ; le numéro d'affaire, les scellés et la remarque ne sont pas conservés.</translation>
+    </message>
+    <message>
+        <source>Case number</source>
+        <translation>Numéro d'affaire</translation>
+    </message>
+    <message>
+        <source>Exhibits</source>
+        <translation>Scellés</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Examinateur</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organisme</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Remarque</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 </TS>

@@ -431,6 +431,22 @@
         <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
         <translation>Der Bericht wurde nach %1 geschrieben. Zeichen, die keine seiner Schriften darstellen kann, stehen darin in maskierter Form: %2</translation>
     </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>Der Bericht wurde nach %1 geschrieben.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 is %1.</source>
+        <translation>Sein SHA-256-Wert lautet %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 beside it holds the same digest for sha256sum -c.</source>
+        <translation>Die Datei %1 daneben enthält denselben Wert für sha256sum -c.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 could not be written beside it in %1: %2</source>
+        <translation>Sein SHA-256-Wert konnte nicht daneben in %1 geschrieben werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -600,6 +616,49 @@
     <message>
         <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
         <translation>Start- und Endzeit eines Datensatzes tragen keine Zeitzone: Sie stammen von der Uhr des Rekorders, wie seine Zeitquelle sie gestellt hat (das Feld Zeitquelle des Datensatzes), nicht von der Uhr dieses Computers.</translation>
+    </message>
+</context>
+<context>
+    <name>CaseDetailsDialog</name>
+    <message>
+        <source>Case Details</source>
+        <translation>Falldaten</translation>
+    </message>
+    <message>
+        <source>One exhibit per line</source>
+        <translation>Ein Asservat pro Zeile</translation>
+    </message>
+    <message>
+        <source>The PDF report shows these details; CSV and JSON Lines carry none. Examiner and organisation are offered again next time; the case number, exhibits and note are not kept.</source>
+        <translation>Der PDF-Bericht enthält diese Angaben; CSV und JSON Lines enthalten sie nicht. Sachbearbeiter und Organisation werden beim nächsten Mal wieder vorgeschlagen; Fallnummer, Asservate und Anmerkung werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Case number</source>
+        <translation>Fallnummer</translation>
+    </message>
+    <message>
+        <source>Exhibits</source>
+        <translation>Asservate</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Sachbearbeiter</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organisation</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Anmerkung</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 </TS>

@@ -431,6 +431,22 @@
         <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
         <translation>A jelentés ide került: %1. Azokat a karaktereket, amelyeket egyik betűkészlete sem tud megjeleníteni, escape-elt alakban tartalmazza: %2</translation>
     </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>A jelentés ide került: %1.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 is %1.</source>
+        <translation>SHA-256 értéke: %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 beside it holds the same digest for sha256sum -c.</source>
+        <translation>A mellette lévő %1 fájl ugyanezt az értéket tartalmazza a sha256sum -c számára.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 could not be written beside it in %1: %2</source>
+        <translation>A SHA-256 értékét nem sikerült mellé, a(z) %1 fájlba írni: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -600,6 +616,49 @@
     <message>
         <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
         <translation>A rekord kezdési és befejezési ideje nem tartalmaz időzónát: a rögzítő órájából származik, ahogyan azt az időforrása beállította (a rekord időforrás mezője), nem ennek a számítógépnek az órájából.</translation>
+    </message>
+</context>
+<context>
+    <name>CaseDetailsDialog</name>
+    <message>
+        <source>Case Details</source>
+        <translation>Ügy adatai</translation>
+    </message>
+    <message>
+        <source>One exhibit per line</source>
+        <translation>Soronként egy bűnjel</translation>
+    </message>
+    <message>
+        <source>The PDF report shows these details; CSV and JSON Lines carry none. Examiner and organisation are offered again next time; the case number, exhibits and note are not kept.</source>
+        <translation>Ezeket az adatokat a PDF-jelentés tartalmazza, a CSV és a JSON Lines nem. A vizsgálót és a szervezetet a program legközelebb újra felajánlja; az ügyszámot, a bűnjeleket és a megjegyzést nem őrzi meg.</translation>
+    </message>
+    <message>
+        <source>Case number</source>
+        <translation>Ügyszám</translation>
+    </message>
+    <message>
+        <source>Exhibits</source>
+        <translation>Bűnjelek</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Vizsgáló</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Szervezet</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Megjegyzés</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Tovább</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Mégse</translation>
     </message>
 </context>
 </TS>

@@ -431,6 +431,22 @@
         <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
         <translation>Il rapporto è stato scritto in %1. I caratteri che nessuno dei suoi font sa disegnare vi compaiono in forma di escape: %2</translation>
     </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>Il rapporto è stato scritto in %1.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 is %1.</source>
+        <translation>Il suo SHA-256 è %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 beside it holds the same digest for sha256sum -c.</source>
+        <translation>Il file %1 accanto contiene lo stesso valore per sha256sum -c.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 could not be written beside it in %1: %2</source>
+        <translation>Non è stato possibile scrivere il suo SHA-256 accanto, in %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -600,6 +616,49 @@
     <message>
         <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
         <translation>Gli orari di inizio e fine di un record non hanno fuso orario: provengono dall'orologio del registratore, regolato dalla sua sorgente oraria (il campo sorgente oraria del record), non da quello di questo computer.</translation>
+    </message>
+</context>
+<context>
+    <name>CaseDetailsDialog</name>
+    <message>
+        <source>Case Details</source>
+        <translation>Dati del caso</translation>
+    </message>
+    <message>
+        <source>One exhibit per line</source>
+        <translation>Un reperto per riga</translation>
+    </message>
+    <message>
+        <source>The PDF report shows these details; CSV and JSON Lines carry none. Examiner and organisation are offered again next time; the case number, exhibits and note are not kept.</source>
+        <translation>Il rapporto PDF riporta questi dati; CSV e JSON Lines non li contengono. Esaminatore e organizzazione vengono riproposti la volta successiva; numero del caso, reperti e nota non vengono conservati.</translation>
+    </message>
+    <message>
+        <source>Case number</source>
+        <translation>Numero del caso</translation>
+    </message>
+    <message>
+        <source>Exhibits</source>
+        <translation>Reperti</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Esaminatore</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organizzazione</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continua</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 </TS>

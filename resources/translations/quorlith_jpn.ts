@@ -431,6 +431,22 @@
         <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
         <translation>レポートを %1 に書き込みました。どのフォントでも描画できない文字はエスケープ形式で示しています: %2</translation>
     </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>レポートを %1 に書き込みました。</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 is %1.</source>
+        <translation>SHA-256 は %1 です。</translation>
+    </message>
+    <message>
+        <source>The file %1 beside it holds the same digest for sha256sum -c.</source>
+        <translation>同じフォルダーのファイル %1 に、sha256sum -c で確認できる同じダイジェストを書き込みました。</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 could not be written beside it in %1: %2</source>
+        <translation>SHA-256 を同じフォルダーの %1 に書き込めませんでした: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -600,6 +616,49 @@
     <message>
         <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
         <translation>記録の開始時刻と終了時刻にはタイムゾーンがありません。これはこのコンピューターではなく、時刻ソース（記録の時刻ソース欄）が合わせたレコーダーの時計の値です。</translation>
+    </message>
+</context>
+<context>
+    <name>CaseDetailsDialog</name>
+    <message>
+        <source>Case Details</source>
+        <translation>事件情報</translation>
+    </message>
+    <message>
+        <source>One exhibit per line</source>
+        <translation>証拠品を1行に1つずつ</translation>
+    </message>
+    <message>
+        <source>The PDF report shows these details; CSV and JSON Lines carry none. Examiner and organisation are offered again next time; the case number, exhibits and note are not kept.</source>
+        <translation>これらの情報は PDF レポートに記載され、CSV と JSON Lines には含まれません。鑑定人と所属は次回も入力済みで表示されます。事件番号、証拠品、備考は保存されません。</translation>
+    </message>
+    <message>
+        <source>Case number</source>
+        <translation>事件番号</translation>
+    </message>
+    <message>
+        <source>Exhibits</source>
+        <translation>証拠品</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>鑑定人</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>所属</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>備考</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>続行</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 </TS>

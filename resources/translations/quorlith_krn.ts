@@ -431,6 +431,22 @@
         <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
         <translation>보고서를 %1에 기록했습니다. 어떤 글꼴로도 그릴 수 없는 문자는 이스케이프 형식으로 표시했습니다: %2</translation>
     </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>보고서를 %1에 기록했습니다.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 is %1.</source>
+        <translation>SHA-256은 %1입니다.</translation>
+    </message>
+    <message>
+        <source>The file %1 beside it holds the same digest for sha256sum -c.</source>
+        <translation>옆에 있는 파일 %1에 sha256sum -c로 확인할 수 있는 같은 다이제스트가 들어 있습니다.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 could not be written beside it in %1: %2</source>
+        <translation>SHA-256을 옆의 %1에 기록하지 못했습니다: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -600,6 +616,49 @@
     <message>
         <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
         <translation>기록의 시작 및 종료 시각에는 시간대가 없습니다. 이 컴퓨터의 시계가 아니라 시간 소스(기록의 시간 소스 필드)가 맞춘 녹화기의 시계에서 나온 값입니다.</translation>
+    </message>
+</context>
+<context>
+    <name>CaseDetailsDialog</name>
+    <message>
+        <source>Case Details</source>
+        <translation>사건 정보</translation>
+    </message>
+    <message>
+        <source>One exhibit per line</source>
+        <translation>한 줄에 증거물 하나씩</translation>
+    </message>
+    <message>
+        <source>The PDF report shows these details; CSV and JSON Lines carry none. Examiner and organisation are offered again next time; the case number, exhibits and note are not kept.</source>
+        <translation>이 정보는 PDF 보고서에 표시되며 CSV와 JSON Lines에는 포함되지 않습니다. 감정인과 소속 기관은 다음에도 다시 채워지며, 사건 번호, 증거물, 비고는 저장되지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Case number</source>
+        <translation>사건 번호</translation>
+    </message>
+    <message>
+        <source>Exhibits</source>
+        <translation>증거물</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>감정인</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>소속 기관</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>비고</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>계속</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
     </message>
 </context>
 </TS>

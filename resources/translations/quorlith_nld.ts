@@ -431,6 +431,22 @@
         <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
         <translation>Het rapport is geschreven naar %1. Tekens die geen van de lettertypen kan weergeven, staan erin in hun escape-vorm: %2</translation>
     </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>Het rapport is geschreven naar %1.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 is %1.</source>
+        <translation>De SHA-256 ervan is %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 beside it holds the same digest for sha256sum -c.</source>
+        <translation>Het bestand %1 ernaast bevat dezelfde hash voor sha256sum -c.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 could not be written beside it in %1: %2</source>
+        <translation>De SHA-256 ervan kon niet ernaast in %1 worden geschreven: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -600,6 +616,49 @@
     <message>
         <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
         <translation>De begin- en eindtijd van een record hebben geen tijdzone: ze komen van de klok van de recorder, zoals de tijdbron die heeft gezet (het veld tijdbron van het record), niet van de klok van deze computer.</translation>
+    </message>
+</context>
+<context>
+    <name>CaseDetailsDialog</name>
+    <message>
+        <source>Case Details</source>
+        <translation>Zaakgegevens</translation>
+    </message>
+    <message>
+        <source>One exhibit per line</source>
+        <translation>Eén stuk van overtuiging per regel</translation>
+    </message>
+    <message>
+        <source>The PDF report shows these details; CSV and JSON Lines carry none. Examiner and organisation are offered again next time; the case number, exhibits and note are not kept.</source>
+        <translation>Het PDF-rapport toont deze gegevens; CSV en JSON Lines bevatten ze niet. Onderzoeker en organisatie worden de volgende keer opnieuw ingevuld; zaaknummer, stukken van overtuiging en opmerking worden niet bewaard.</translation>
+    </message>
+    <message>
+        <source>Case number</source>
+        <translation>Zaaknummer</translation>
+    </message>
+    <message>
+        <source>Exhibits</source>
+        <translation>Stukken van overtuiging</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Onderzoeker</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organisatie</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Opmerking</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Doorgaan</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
     </message>
 </context>
 </TS>

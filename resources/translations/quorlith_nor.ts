@@ -431,6 +431,22 @@
         <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
         <translation>Rapporten ble skrevet til %1. Tegn som ingen av skriftene kan vise, står i escapet form: %2</translation>
     </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>Rapporten ble skrevet til %1.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 is %1.</source>
+        <translation>SHA-256-verdien er %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 beside it holds the same digest for sha256sum -c.</source>
+        <translation>Filen %1 ved siden av inneholder den samme verdien for sha256sum -c.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 could not be written beside it in %1: %2</source>
+        <translation>SHA-256-verdien kunne ikke skrives ved siden av, i %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -600,6 +616,49 @@
     <message>
         <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
         <translation>Start- og sluttidspunktet i en post har ingen tidssone: de kommer fra opptakerens klokke, slik tidskilden har stilt den (postens felt for tidskilde), ikke fra denne datamaskinens klokke.</translation>
+    </message>
+</context>
+<context>
+    <name>CaseDetailsDialog</name>
+    <message>
+        <source>Case Details</source>
+        <translation>Saksopplysninger</translation>
+    </message>
+    <message>
+        <source>One exhibit per line</source>
+        <translation>Ett bevis per linje</translation>
+    </message>
+    <message>
+        <source>The PDF report shows these details; CSV and JSON Lines carry none. Examiner and organisation are offered again next time; the case number, exhibits and note are not kept.</source>
+        <translation>PDF-rapporten viser disse opplysningene; CSV og JSON Lines inneholder dem ikke. Undersøker og organisasjon foreslås igjen neste gang; saksnummer, bevis og merknad lagres ikke.</translation>
+    </message>
+    <message>
+        <source>Case number</source>
+        <translation>Saksnummer</translation>
+    </message>
+    <message>
+        <source>Exhibits</source>
+        <translation>Bevis</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Undersøker</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organisasjon</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Merknad</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Fortsett</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
     </message>
 </context>
 </TS>

@@ -431,6 +431,22 @@
         <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
         <translation>Raport zapisano w %1. Znaki, których żadna z jego czcionek nie potrafi narysować, są w nim podane w postaci zakodowanej: %2</translation>
     </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>Raport zapisano w %1.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 is %1.</source>
+        <translation>Jego skrót SHA-256 to %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 beside it holds the same digest for sha256sum -c.</source>
+        <translation>Plik %1 obok niego zawiera ten sam skrót dla sha256sum -c.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 could not be written beside it in %1: %2</source>
+        <translation>Nie udało się zapisać jego skrótu SHA-256 obok, w %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -600,6 +616,49 @@
     <message>
         <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
         <translation>Czas początku i końca w rekordzie nie ma strefy czasowej: pochodzi z zegara rejestratora ustawionego przez jego źródło czasu (pole źródła czasu w rekordzie), a nie z zegara tego komputera.</translation>
+    </message>
+</context>
+<context>
+    <name>CaseDetailsDialog</name>
+    <message>
+        <source>Case Details</source>
+        <translation>Dane sprawy</translation>
+    </message>
+    <message>
+        <source>One exhibit per line</source>
+        <translation>Jeden dowód rzeczowy w wierszu</translation>
+    </message>
+    <message>
+        <source>The PDF report shows these details; CSV and JSON Lines carry none. Examiner and organisation are offered again next time; the case number, exhibits and note are not kept.</source>
+        <translation>Te dane pojawiają się w raporcie PDF; pliki CSV i JSON Lines ich nie zawierają. Pola Biegły i Organizacja zostaną następnym razem wypełnione ponownie; numer sprawy, dowody rzeczowe i uwaga nie są zapamiętywane.</translation>
+    </message>
+    <message>
+        <source>Case number</source>
+        <translation>Numer sprawy</translation>
+    </message>
+    <message>
+        <source>Exhibits</source>
+        <translation>Dowody rzeczowe</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Biegły</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organizacja</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Uwaga</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Dalej</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
     </message>
 </context>
 </TS>

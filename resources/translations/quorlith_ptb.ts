@@ -431,6 +431,22 @@
         <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
         <translation>O relatório foi gravado em %1. Os caracteres que nenhuma de suas fontes consegue desenhar aparecem em forma de escape: %2</translation>
     </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>O relatório foi gravado em %1.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 is %1.</source>
+        <translation>O SHA-256 dele é %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 beside it holds the same digest for sha256sum -c.</source>
+        <translation>O arquivo %1 ao lado dele contém o mesmo resumo para o sha256sum -c.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 could not be written beside it in %1: %2</source>
+        <translation>Não foi possível gravar o SHA-256 dele ao lado, em %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -600,6 +616,49 @@
     <message>
         <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
         <translation>Os horários de início e fim de um registro não têm fuso horário: vêm do relógio do gravador, acertado pela sua fonte de hora (o campo fonte de hora do registro), e não do relógio deste computador.</translation>
+    </message>
+</context>
+<context>
+    <name>CaseDetailsDialog</name>
+    <message>
+        <source>Case Details</source>
+        <translation>Dados do caso</translation>
+    </message>
+    <message>
+        <source>One exhibit per line</source>
+        <translation>Um vestígio por linha</translation>
+    </message>
+    <message>
+        <source>The PDF report shows these details; CSV and JSON Lines carry none. Examiner and organisation are offered again next time; the case number, exhibits and note are not kept.</source>
+        <translation>O relatório PDF mostra estes dados; CSV e JSON Lines não os contêm. Perito e organização são sugeridos de novo na próxima vez; número do caso, vestígios e observação não são guardados.</translation>
+    </message>
+    <message>
+        <source>Case number</source>
+        <translation>Número do caso</translation>
+    </message>
+    <message>
+        <source>Exhibits</source>
+        <translation>Vestígios</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Perito</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organização</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Observação</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 </TS>

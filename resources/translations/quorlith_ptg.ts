@@ -431,6 +431,22 @@
         <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
         <translation>O relatório foi gravado em %1. Os caracteres que nenhum dos seus tipos de letra consegue desenhar aparecem em forma de escape: %2</translation>
     </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>O relatório foi gravado em %1.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 is %1.</source>
+        <translation>O seu SHA-256 é %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 beside it holds the same digest for sha256sum -c.</source>
+        <translation>O ficheiro %1 ao lado contém o mesmo resumo para o sha256sum -c.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 could not be written beside it in %1: %2</source>
+        <translation>Não foi possível gravar o seu SHA-256 ao lado, em %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -600,6 +616,49 @@
     <message>
         <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
         <translation>As horas de início e de fim de um registo não têm fuso horário: vêm do relógio do gravador, acertado pela sua fonte de hora (o campo fonte de hora do registo), e não do relógio deste computador.</translation>
+    </message>
+</context>
+<context>
+    <name>CaseDetailsDialog</name>
+    <message>
+        <source>Case Details</source>
+        <translation>Dados do processo</translation>
+    </message>
+    <message>
+        <source>One exhibit per line</source>
+        <translation>Uma prova por linha</translation>
+    </message>
+    <message>
+        <source>The PDF report shows these details; CSV and JSON Lines carry none. Examiner and organisation are offered again next time; the case number, exhibits and note are not kept.</source>
+        <translation>O relatório PDF mostra estes dados; CSV e JSON Lines não os contêm. O perito e a organização são propostos de novo na próxima vez; o número do processo, as provas e a nota não são guardados.</translation>
+    </message>
+    <message>
+        <source>Case number</source>
+        <translation>Número do processo</translation>
+    </message>
+    <message>
+        <source>Exhibits</source>
+        <translation>Provas</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Perito</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organização</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 </TS>

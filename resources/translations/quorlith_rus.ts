@@ -431,6 +431,22 @@
         <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
         <translation>Отчёт записан в %1. Символы, которые не может отобразить ни один из его шрифтов, приведены в экранированном виде: %2</translation>
     </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>Отчёт записан в %1.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 is %1.</source>
+        <translation>Его SHA-256: %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 beside it holds the same digest for sha256sum -c.</source>
+        <translation>Файл %1 рядом с ним содержит ту же контрольную сумму для sha256sum -c.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 could not be written beside it in %1: %2</source>
+        <translation>Не удалось записать его SHA-256 рядом, в %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -600,6 +616,49 @@
     <message>
         <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
         <translation>Время начала и окончания в записи не содержит часового пояса: оно взято с часов регистратора, выставленных его источником времени (поле источника времени в записи), а не с часов этого компьютера.</translation>
+    </message>
+</context>
+<context>
+    <name>CaseDetailsDialog</name>
+    <message>
+        <source>Case Details</source>
+        <translation>Сведения о деле</translation>
+    </message>
+    <message>
+        <source>One exhibit per line</source>
+        <translation>По одному вещественному доказательству в строке</translation>
+    </message>
+    <message>
+        <source>The PDF report shows these details; CSV and JSON Lines carry none. Examiner and organisation are offered again next time; the case number, exhibits and note are not kept.</source>
+        <translation>Эти сведения выводятся в PDF-отчёте; CSV и JSON Lines их не содержат. Эксперт и организация в следующий раз будут подставлены снова; номер дела, вещественные доказательства и примечание не сохраняются.</translation>
+    </message>
+    <message>
+        <source>Case number</source>
+        <translation>Номер дела</translation>
+    </message>
+    <message>
+        <source>Exhibits</source>
+        <translation>Вещественные доказательства</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Эксперт</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Организация</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Примечание</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Продолжить</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
     </message>
 </context>
 </TS>

@@ -431,6 +431,22 @@
         <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
         <translation>El informe se escribió en %1. Los caracteres que ninguna de sus fuentes puede dibujar aparecen en forma de escape: %2</translation>
     </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>El informe se escribió en %1.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 is %1.</source>
+        <translation>Su SHA-256 es %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 beside it holds the same digest for sha256sum -c.</source>
+        <translation>El archivo %1, junto a él, contiene el mismo resumen para sha256sum -c.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 could not be written beside it in %1: %2</source>
+        <translation>No se pudo escribir su SHA-256 junto a él, en %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -600,6 +616,49 @@
     <message>
         <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
         <translation>Las horas de inicio y fin de un registro no llevan zona horaria: proceden del reloj del grabador, ajustado por su fuente de hora (el campo fuente de hora del registro), no del de este equipo.</translation>
+    </message>
+</context>
+<context>
+    <name>CaseDetailsDialog</name>
+    <message>
+        <source>Case Details</source>
+        <translation>Datos del caso</translation>
+    </message>
+    <message>
+        <source>One exhibit per line</source>
+        <translation>Una prueba por línea</translation>
+    </message>
+    <message>
+        <source>The PDF report shows these details; CSV and JSON Lines carry none. Examiner and organisation are offered again next time; the case number, exhibits and note are not kept.</source>
+        <translation>El informe PDF muestra estos datos; CSV y JSON Lines no los incluyen. El perito y la organización se vuelven a proponer la próxima vez; el número de caso, las pruebas y la nota no se guardan.</translation>
+    </message>
+    <message>
+        <source>Case number</source>
+        <translation>Número de caso</translation>
+    </message>
+    <message>
+        <source>Exhibits</source>
+        <translation>Pruebas</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Perito</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organización</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Continuar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 </TS>

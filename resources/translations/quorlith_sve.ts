@@ -431,6 +431,22 @@
         <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
         <translation>Rapporten skrevs till %1. Tecken som inget av dess typsnitt kan visa står i escapad form: %2</translation>
     </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>Rapporten skrevs till %1.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 is %1.</source>
+        <translation>Dess SHA-256 är %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 beside it holds the same digest for sha256sum -c.</source>
+        <translation>Filen %1 bredvid innehåller samma kontrollsumma för sha256sum -c.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 could not be written beside it in %1: %2</source>
+        <translation>Dess SHA-256 kunde inte skrivas bredvid, i %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -600,6 +616,49 @@
     <message>
         <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
         <translation>Start- och stopptiden i en post saknar tidszon: de kommer från inspelarens klocka så som dess tidskälla ställt den (postens fält för tidskälla), inte från den här datorns klocka.</translation>
+    </message>
+</context>
+<context>
+    <name>CaseDetailsDialog</name>
+    <message>
+        <source>Case Details</source>
+        <translation>Ärendeuppgifter</translation>
+    </message>
+    <message>
+        <source>One exhibit per line</source>
+        <translation>Ett beslag per rad</translation>
+    </message>
+    <message>
+        <source>The PDF report shows these details; CSV and JSON Lines carry none. Examiner and organisation are offered again next time; the case number, exhibits and note are not kept.</source>
+        <translation>PDF-rapporten visar de här uppgifterna; CSV och JSON Lines innehåller dem inte. Granskare och organisation fylls i igen nästa gång; ärendenummer, beslag och anmärkning sparas inte.</translation>
+    </message>
+    <message>
+        <source>Case number</source>
+        <translation>Ärendenummer</translation>
+    </message>
+    <message>
+        <source>Exhibits</source>
+        <translation>Beslag</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>Granskare</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Organisation</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Anmärkning</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Fortsätt</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
     </message>
 </context>
 </TS>

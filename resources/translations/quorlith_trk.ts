@@ -431,6 +431,22 @@
         <source>The report was written to %1. It shows characters that none of its fonts can draw in their escaped form: %2</source>
         <translation>Rapor %1 konumuna yazıldı. Yazı tiplerinden hiçbirinin çizemediği karakterler kaçış biçiminde gösteriliyor: %2</translation>
     </message>
+    <message>
+        <source>The report was written to %1.</source>
+        <translation>Rapor %1 konumuna yazıldı.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 is %1.</source>
+        <translation>SHA-256 değeri: %1.</translation>
+    </message>
+    <message>
+        <source>The file %1 beside it holds the same digest for sha256sum -c.</source>
+        <translation>Yanındaki %1 dosyası, sha256sum -c için aynı özeti içerir.</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 could not be written beside it in %1: %2</source>
+        <translation>SHA-256 değeri yanına, %1 dosyasına yazılamadı: %2</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -600,6 +616,49 @@
     <message>
         <source>A record's start and stop times carry no time zone: they are the recorder's clock as its time source set it (the record's time source field), not this computer's.</source>
         <translation>Bir kaydın başlangıç ve bitiş saatleri saat dilimi taşımaz: bu bilgisayarın değil, kaydedicinin zaman kaynağının ayarladığı saatinden gelir (kaydın zaman kaynağı alanı).</translation>
+    </message>
+</context>
+<context>
+    <name>CaseDetailsDialog</name>
+    <message>
+        <source>Case Details</source>
+        <translation>Dosya Bilgileri</translation>
+    </message>
+    <message>
+        <source>One exhibit per line</source>
+        <translation>Her satıra bir delil</translation>
+    </message>
+    <message>
+        <source>The PDF report shows these details; CSV and JSON Lines carry none. Examiner and organisation are offered again next time; the case number, exhibits and note are not kept.</source>
+        <translation>Bu bilgiler PDF raporunda yer alır; CSV ve JSON Lines bunları içermez. İnceleyen ve kurum bir sonraki sefer yeniden doldurulur; dosya numarası, deliller ve not saklanmaz.</translation>
+    </message>
+    <message>
+        <source>Case number</source>
+        <translation>Dosya numarası</translation>
+    </message>
+    <message>
+        <source>Exhibits</source>
+        <translation>Deliller</translation>
+    </message>
+    <message>
+        <source>Examiner</source>
+        <translation>İnceleyen</translation>
+    </message>
+    <message>
+        <source>Organisation</source>
+        <translation>Kurum</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Not</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Devam</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
     </message>
 </context>
 </TS>

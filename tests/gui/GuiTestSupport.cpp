@@ -1,14 +1,19 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "GuiTestSupport.h"
 
+#include "ui/CaseDetailsDialog.h"
+
 #include <QApplication>
 #include <QCryptographicHash>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -42,6 +47,35 @@ void AnswerNextFileDialog(const QStringList& paths, SeenFileDialog* seen)
             dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
                 ->setText(paths.size() == 1 ? paths.first() : quoted.join(QLatin1Char(' ')));
             QMetaObject::invokeMethod(dialog, "accept");
+        },
+        Qt::QueuedConnection);
+}
+
+void AnswerNextCaseForm(const CaseForm& typed, FormButton button, CaseForm* shown)
+{
+    QMetaObject::invokeMethod(
+        qApp,
+        [typed, button, shown] {
+            auto* form = qobject_cast<CaseDetailsDialog*>(QApplication::activeModalWidget());
+            if (!form) {
+                AnswerNextCaseForm(typed, button, shown);
+                return;
+            }
+            const auto line = [form](const char* name) { return form->findChild<QLineEdit*>(name); };
+            auto* exhibits = form->findChild<QPlainTextEdit*>("exhibits");
+            if (shown) {
+                *shown =
+                    CaseForm{line("caseNumber")->text(), exhibits->toPlainText(), line("examiner")->text(),
+                             line("organisation")->text(), line("note")->text()};
+            }
+            line("caseNumber")->setText(typed.caseNumber);
+            exhibits->setPlainText(typed.exhibits);
+            line("examiner")->setText(typed.examiner);
+            line("organisation")->setText(typed.organisation);
+            line("note")->setText(typed.note);
+            auto* buttons = form->findChild<QDialogButtonBox*>();
+            buttons->button(button == FormButton::Continue ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)
+                ->click();
         },
         Qt::QueuedConnection);
 }

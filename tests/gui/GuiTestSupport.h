@@ -42,6 +42,27 @@ struct SeenFileDialog
 // cancels it when paths is empty.
 void AnswerNextFileDialog(const QStringList& paths, SeenFileDialog* seen = nullptr);
 
+// The fields of the export's case details form, as plain text; exhibits one per line.
+struct CaseForm
+{
+    QString caseNumber;
+    QString exhibits;
+    QString examiner;
+    QString organisation;
+    QString note;
+};
+
+enum class FormButton
+{
+    Continue,
+    Cancel,
+};
+
+// Answers the next modal case details form as soon as it runs: notes what its fields showed in shown,
+// types typed into them (replacing what they held) and presses button.
+void AnswerNextCaseForm(const CaseForm& typed = {}, FormButton button = FormButton::Continue,
+                        CaseForm* shown = nullptr);
+
 // Every entry below folder, hidden ones included, with its bytes' checksum and modification time.
 struct FolderEntry
 {

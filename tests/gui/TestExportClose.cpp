@@ -57,6 +57,7 @@ void TestExportClose::closingTheWindowCancelsTheExport()
     closer.start(5);
     MessageBoxWatcher boxes;
     AnswerNextFileDialog({out.filePath("report.csv")});
+    AnswerNextCaseForm();
     window.ExportReport();
     closer.stop();
 

@@ -120,6 +120,7 @@ void TestReportExport::linesEqualTheToolsOutput()
 
     SeenFileDialog seen;
     AnswerNextFileDialog({out.filePath(fileName)}, &seen);
+    AnswerNextCaseForm();
     window.ExportReport();
     QCOMPARE(seen.nameFilters, QStringList({"PDF report (*.pdf)", "CSV (*.csv)", "JSON Lines (*.jsonl)"}));
 
@@ -144,6 +145,7 @@ void TestReportExport::selectedRowsInTheListsOrder()
         QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 
     AnswerNextFileDialog({out.filePath("two.jsonl")});
+    AnswerNextCaseForm();
     window.ExportReport();
     const QByteArray expected = ToolOutput(QStringList{"--json", "--sha256"} + ShownPaths(window).mid(1, 2));
     QCOMPARE(expected.count('\n'), 2);
@@ -153,6 +155,7 @@ void TestReportExport::selectedRowsInTheListsOrder()
     window.listView->selectionModel()->select(shown->index(2, 0), QItemSelectionModel::ClearAndSelect |
                                                                       QItemSelectionModel::Rows);
     AnswerNextFileDialog({out.filePath("all.jsonl")});
+    AnswerNextCaseForm();
     window.ExportReport();
     QCOMPARE(ReadAll(out.filePath("all.jsonl")),
              ToolOutput(QStringList{"--json", "--sha256"} + ShownPaths(window)));
@@ -165,8 +168,11 @@ void TestReportExport::pdfReportOfAllRows()
     QVERIFY(out.isValid());
     MainWindow window;
     window.VerifyFiles(evidence);
+    MessageBoxWatcher boxes;
     AnswerNextFileDialog({out.filePath("case 12")});
+    AnswerNextCaseForm();
     window.ExportReport();
+    QCOMPARE(boxes.seen.size(), 1);
 
     QProcess text;
     text.start("pdftotext", {"-enc", "UTF-8", out.filePath("case 12.pdf"), "-"});
@@ -209,11 +215,15 @@ void TestReportExport::failedWriteLeavesNothing()
     MainWindow window;
     window.VerifyFiles(evidence);
     if (shortBy > 0) {
+        MessageBoxWatcher written;
         AnswerNextFileDialog({out.filePath("whole-" + fileName)});
+        AnswerNextCaseForm();
         window.ExportReport();
         limit = static_cast<int>(QFileInfo(out.filePath("whole-" + fileName)).size()) - shortBy;
         QVERIFY(limit > 0);
         QVERIFY(QFile::remove(out.filePath("whole-" + fileName)));
+        // A PDF's SHA-256 file went beside it.
+        QFile::remove(out.filePath("whole-" + fileName + ".sha256"));
     }
     MessageBoxWatcher boxes;
     AnswerNextFileDialog({out.filePath(fileName)});
@@ -224,6 +234,7 @@ void TestReportExport::failedWriteLeavesNothing()
     small.rlim_cur = static_cast<rlim_t>(limit);
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    AnswerNextCaseForm();
     window.ExportReport();
     setrlimit(RLIMIT_FSIZE, &before);
     std::signal(SIGXFSZ, oldHandler);
@@ -249,11 +260,13 @@ void TestReportExport::characterNoFontDrawsIsNamed()
     window.VerifyFiles({path});
     MessageBoxWatcher boxes;
     AnswerNextFileDialog({folder.filePath("report.pdf")});
+    AnswerNextCaseForm();
     window.ExportReport();
 
     QCOMPARE(boxes.seen.size(), 1);
     QCOMPARE(boxes.seen.first().icon, QMessageBox::Information);
-    QVERIFY2(boxes.seen.first().text.endsWith("\\u{10000}"), qPrintable(boxes.seen.first().text));
+    QVERIFY2(boxes.seen.first().text.contains("can draw in their escaped form: \\u{10000}"),
+             qPrintable(boxes.seen.first().text));
     QProcess text;
     text.start("pdftotext", {"-enc", "UTF-8", folder.filePath("report.pdf"), "-"});
     QVERIFY(text.waitForFinished(60000));
@@ -268,6 +281,7 @@ void TestReportExport::ctrlSOpensTheExport()
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     SeenFileDialog seen;
+    AnswerNextCaseForm();
     AnswerNextFileDialog({}, &seen);
     QTest::keyClick(window.windowHandle(), Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(seen.title, QString("Export Report"));
@@ -298,6 +312,7 @@ void TestReportExport::cancelWhileHashingLeavesNothing()
     canceller.start(5);
     MessageBoxWatcher boxes;
     AnswerNextFileDialog({out.filePath("report.pdf")});
+    AnswerNextCaseForm();
     window.ExportReport();
     QFile::remove(large);
 
@@ -330,6 +345,7 @@ void TestReportExport::quittingWhileHashingLeavesNothing()
     });
     quitter.start(5);
     AnswerNextFileDialog({out.filePath("report.pdf")});
+    AnswerNextCaseForm();
     window.ExportReport();
     QFile::remove(large);
     // A quit outside the application's own loop stays pending for every later loop; running that loop
@@ -361,6 +377,7 @@ void TestReportExport::bareNameOfAnExistingReportIsAskedAbout()
     MessageBoxWatcher boxes;
     AnswerNextFileDialog({out.filePath("report")});
     AnswerNextFileDialog({});
+    AnswerNextCaseForm();
     window.ExportReport();
 
     QCOMPARE(boxes.seen.size(), 1);
@@ -388,6 +405,7 @@ void TestReportExport::fileChangedSinceVerifiedIsVerifiedAgain()
     for (const char* option : {"--json", "--csv"}) {
         const QString name = work.filePath(qstrcmp(option, "--json") == 0 ? "changed.jsonl" : "changed.csv");
         AnswerNextFileDialog({name});
+        AnswerNextCaseForm();
         window.ExportReport();
         QCOMPARE(ReadAll(name), ToolOutput({option, "--sha256", path}));
     }
@@ -398,7 +416,9 @@ void TestReportExport::fileChangedSinceVerifiedIsVerifiedAgain()
     QCOMPARE(line["sha256"].toString(), QString::fromLatin1(digest));
     QCOMPARE(ShownDigests(window), QStringList{QString()});
 
+    MessageBoxWatcher written;
     AnswerNextFileDialog({work.filePath("changed.pdf")});
+    AnswerNextCaseForm();
     window.ExportReport();
     QProcess text;
     text.start("pdftotext", {"-enc", "UTF-8", work.filePath("changed.pdf"), "-"});

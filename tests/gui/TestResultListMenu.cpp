@@ -242,6 +242,7 @@ void TestResultListMenu::exportReportOpensTheExport()
     MainWindow window;
     window.VerifyFiles({MakeEvidence(fixtureDir.path(), "still.jpg", "export.jpg")});
     SeenFileDialog seen;
+    AnswerNextCaseForm();
     AnswerNextFileDialog({}, &seen);
     Command(window, "Export Report...")->trigger();
     QCOMPARE(seen.title, QString("Export Report"));
