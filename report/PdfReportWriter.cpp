@@ -71,6 +71,11 @@ void PdfReportWriter::Add(const VerificationResult& result, bool listedAuthentic
     entries.back().listedAuthentic = listedAuthentic;
 }
 
+void PdfReportWriter::LeftOut(const std::vector<SkippedEntry>& skipped)
+{
+    leftOut = skipped;
+}
+
 void PdfReportWriter::VerificationEnded()
 {
     facts.verificationEnded = QDateTime::currentDateTime();
@@ -88,7 +93,7 @@ bool PdfReportWriter::Write(QIODevice* device, const std::function<bool()>& keep
     ReportFacts stamped = facts;
     stamped.written = QDateTime::currentDateTime();
     glyphs = std::make_unique<GlyphCheck>(AllReportFamilies());
-    const ReportRenderer renderer(stamped, checked, summary, *glyphs);
+    const ReportRenderer renderer(stamped, checked, summary, *glyphs, leftOut ? &*leftOut : nullptr);
     // Measured first without painting, so that each page knows how many there are.
     const int pageCount = renderer.Render(&writer, nullptr, 0, keepGoing);
     if (pageCount == 0)

@@ -6,6 +6,7 @@
 #include "report/PageFlow.h"
 #include "report/ReportEntry.h"
 #include "report/ReportFacts.h"
+#include "report/SkippedEntry.h"
 #include "verdict/RunSummary.h"
 
 #include <QCoreApplication>
@@ -25,9 +26,10 @@ class ReportRenderer
     Q_DECLARE_TR_FUNCTIONS(PdfReport)
 
 public:
-    // Every text goes through glyphs on its way to the page.
+    // Every text goes through glyphs on its way to the page. leftOut, when given, is listed in an appendix.
     ReportRenderer(const ReportFacts& facts, const std::vector<ReportEntry>& entries,
-                   const RunSummary& summary, const GlyphCheck& glyphs);
+                   const RunSummary& summary, const GlyphCheck& glyphs,
+                   const std::vector<SkippedEntry>* leftOut = nullptr);
 
     // Without a painter only measures. Answers the number of pages used, or 0 when keepGoing, asked for
     // every file, called the layout off.
@@ -51,6 +53,8 @@ private:
     bool HasHeader() const;
     // The case details given, one label and text per line, in the report's escaping.
     std::vector<std::pair<QString, QString>> CaseLines() const;
+    // The entries of the folders given that the search did not take, and why.
+    void LeftOutAppendix(PageFlow& flow) const;
     // Lines for the examiner's and a reviewer's or witness's name, date and signature.
     void Signatures(PageFlow& flow) const;
 
@@ -62,6 +66,7 @@ private:
     const std::vector<ReportEntry>& entries;
     const RunSummary& summary;
     const GlyphCheck& glyphs;
+    const std::vector<SkippedEntry>* leftOut;
     QFont titleFont;
     QFont headingFont;
     QFont bodyFont;

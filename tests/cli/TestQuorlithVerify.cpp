@@ -58,6 +58,7 @@ private slots:
     void pdfReportNameThatIsNotUtf8();
     void pdfReportProvesItself();
     void listSkipped();
+    void pdfReportListsWhatWasLeftOut();
     void caseDetailsOnEveryPage();
     void caseDetailsNeedAReport_data();
     void caseDetailsNeedAReport();
@@ -1246,6 +1247,44 @@ void TestQuorlithVerify::listSkipped()
     QCOMPARE(Verify({"--json", "--list-skipped", folder}).exitCode, 2);
 }
 
+// The report's appendix names each entry the folder search did not take, and why: a hidden file, a link
+// and a file of another type each by name, the many files of one ending by their count; it stands before
+// the signatures, which cover it.
+void TestQuorlithVerify::pdfReportListsWhatWasLeftOut()
+{
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const QString folder = work.filePath("export");
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(QFile::copy(Evidence("photo.jpg"), folder + "/photo.jpg"));
+    QVERIFY(Fixtures::WriteAll(folder + "/.hidden.jpg", "x"));
+    QVERIFY(Fixtures::WriteAll(folder + "/notes.txt", "x"));
+    QVERIFY(QFile::link(Evidence("photo.jpg"), folder + "/link.jpg"));
+    const int logCount = 14;
+    for (int i = 0; i < logCount; ++i)
+        QVERIFY(Fixtures::WriteAll(folder + QString("/recorder-%1.log").arg(i), "x"));
+    const QString pdf = work.filePath("report.pdf");
+    QCOMPARE(Verify({"--report", pdf, folder}).exitCode, 0);
+
+    const QString text = PdfPages(pdf).join(QString()).simplified();
+    const int appendix = text.indexOf("Appendix: what the folder search left out");
+    QVERIFY2(appendix > 0, qPrintable(text));
+    QVERIFY2(appendix < text.lastIndexOf("Signatures"), qPrintable(text));
+    const QString listed = text.mid(appendix);
+    for (const QString line : {folder + "/.hidden.jpg hidden: its name starts with a dot",
+                               folder + "/link.jpg a symbolic link, not followed",
+                               folder + "/notes.txt the name does not end in .jpg, .avi, .mp4 or .mxg",
+                               QString("%1 entries ending in .log the name does not end in").arg(logCount)})
+        QVERIFY2(listed.contains(line), qPrintable(line + "\n" + listed));
+    QVERIFY2(!listed.contains("recorder-"), qPrintable(listed));
+    QVERIFY(!listed.contains("photo.jpg "));
+
+    // Files given one by one leave nothing out, and the report says so.
+    const QString single = work.filePath("single.pdf");
+    QCOMPARE(Verify({"--report", single, folder + "/photo.jpg"}).exitCode, 0);
+    QVERIFY(PdfPages(single).join(QString()).simplified().contains("The folder search left nothing out."));
+}
+
 // The report carries its own digest beside it in sha256sum's format: the check passes on the report as
 // written and fails once one byte of it changes. The report is PDF/A-1b.
 void TestQuorlithVerify::pdfReportProvesItself()
@@ -1391,12 +1430,15 @@ void TestQuorlithVerify::pdfReportNamesPathsAsGiven()
     QVERIFY(text.waitForFinished(60000));
     const QString report = QString::fromUtf8(text.readAllStandardOutput());
     const QString folder = QDir(work.path()).canonicalPath();
+    // A block starts a line, or a page when the one before fills the page.
     const QStringList lines = {
         "Working folder +" + QRegularExpression::escape(folder) + "\n",
         "\n1 +a/photo.jpg +Authentication succeeded",
         "\n2 +b/photo.jpg +Authentication succeeded",
-        "\n1\\. photo.jpg\nFull path +" + QRegularExpression::escape(folder + "/case1/a/photo.jpg") + "\n",
-        "\n2\\. photo.jpg\nFull path +" + QRegularExpression::escape(folder + "/case1/b/photo.jpg") + "\n",
+        "[\n\f]1\\. photo.jpg\nFull path +" + QRegularExpression::escape(folder + "/case1/a/photo.jpg") +
+            "\n",
+        "[\n\f]2\\. photo.jpg\nFull path +" + QRegularExpression::escape(folder + "/case1/b/photo.jpg") +
+            "\n",
     };
     for (const QString& line : lines)
         QVERIFY2(QRegularExpression(line).match(report).hasMatch(), qPrintable(line + "\n" + report));
