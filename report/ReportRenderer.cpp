@@ -501,8 +501,8 @@ void ReportRenderer::FileBlock(PageFlow& flow, int number, const ReportEntry& en
             add(QCoreApplication::translate("ReportFileFacts", "Last access before verifying"),
                 FileFactsText::UtcTime(result.accessedNs) + QStringLiteral(" UTC"), bodyFont, Qt::black);
         if (result.ownerId >= 0)
-            add(QCoreApplication::translate("ReportFileFacts", "Owner"), FileFactsText::Owner(result.ownerId),
-                bodyFont, Qt::black);
+            add(QCoreApplication::translate("ReportFileFacts", "Owner"), OwnerText(result.ownerId), bodyFont,
+                Qt::black);
         if (result.permissions >= 0)
             add(QCoreApplication::translate("ReportFileFacts", "Permissions"),
                 FileFactsText::Permissions(result.permissions), bodyFont, Qt::black);
@@ -525,6 +525,14 @@ void ReportRenderer::FileBlock(PageFlow& flow, int number, const ReportEntry& en
     for (size_t i = 0; i < rows.size(); ++i)
         flow.Place(rows[i], heights[i], gap, longBlock);
     flow.Rule(heights.front() * 0.8);
+}
+
+QString ReportRenderer::OwnerText(int64_t ownerId) const
+{
+    const auto known = owners.find(ownerId);
+    if (known != owners.end())
+        return known->second;
+    return owners[ownerId] = FileFactsText::Owner(ownerId);
 }
 
 bool ReportRenderer::HasHeader() const

@@ -12,7 +12,9 @@
 #include <QCoreApplication>
 #include <QFont>
 
+#include <cstdint>
 #include <functional>
+#include <map>
 #include <utility>
 #include <vector>
 
@@ -58,6 +60,9 @@ private:
     // Lines for the examiner's and a reviewer's or witness's name, date and signature.
     void Signatures(PageFlow& flow) const;
 
+    // The owner of a file as "1000 (alice)", the system asked once per owner for each report.
+    QString OwnerText(int64_t ownerId) const;
+
     FlowCell Cell(const QString& text, const QFont& font, double x, double width) const;
     // following: the height of what must stand below the heading on the same page; by default a few lines.
     void Heading(PageFlow& flow, const QString& text, double following = -1) const;
@@ -67,6 +72,7 @@ private:
     const RunSummary& summary;
     const GlyphCheck& glyphs;
     const std::vector<SkippedEntry>* leftOut;
+    mutable std::map<int64_t, QString> owners;
     QFont titleFont;
     QFont headingFont;
     QFont bodyFont;
