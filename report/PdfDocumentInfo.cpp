@@ -22,6 +22,14 @@ QByteArray PdfText(const QString& text)
     return hex + '>';
 }
 
+// U+FFFE and U+FFFF, which the escaping of names lets through but XML does not take, written as the page
+// writes a character no font draws, the same in the document information and in the XMP.
+QString Storable(QString text)
+{
+    return text.replace(QChar(0xFFFE), QLatin1String("\\u{FFFE}"))
+        .replace(QChar(0xFFFF), QLatin1String("\\u{FFFF}"));
+}
+
 QByteArray XmlText(const QString& text)
 {
     return text.toHtmlEscaped().replace(QLatin1Char('\''), QLatin1String("&apos;")).toUtf8();
@@ -105,14 +113,16 @@ bool AppendDocumentInfo(QIODevice* device, const PdfTap& tap, const PdfDocumentI
 
     // The same facts in both places: PDF/A-1 has the XMP's dc:description and dc:creator agree with the
     // document information's Subject and Author.
+    const QString subject = Storable(info.subject);
+    const QString author = Storable(info.author);
     QByteArray dcAdded =
         "\n      <dc:description>\n        <rdf:Alt>\n          <rdf:li xml:lang=\"x-default\">" +
-        XmlText(info.subject) + "</rdf:li>\n        </rdf:Alt>\n      </dc:description>";
-    QByteArray infoAdded = "/Subject " + PdfText(info.subject) + "\n";
-    if (!info.author.isEmpty()) {
-        dcAdded += "\n      <dc:creator>\n        <rdf:Seq>\n          <rdf:li>" + XmlText(info.author) +
+        XmlText(subject) + "</rdf:li>\n        </rdf:Alt>\n      </dc:description>";
+    QByteArray infoAdded = "/Subject " + PdfText(subject) + "\n";
+    if (!author.isEmpty()) {
+        dcAdded += "\n      <dc:creator>\n        <rdf:Seq>\n          <rdf:li>" + XmlText(author) +
                    "</rdf:li>\n        </rdf:Seq>\n      </dc:creator>";
-        infoAdded += "/Author " + PdfText(info.author) + "\n";
+        infoAdded += "/Author " + PdfText(author) + "\n";
     }
     metadata.xmp.insert(titleEnd + int(sizeof("</dc:title>")) - 1, dcAdded);
 

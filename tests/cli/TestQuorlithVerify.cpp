@@ -1344,6 +1344,11 @@ void TestQuorlithVerify::pdfReportProperties_data()
         << QStringList{">Verification report, Case 2026/114</rdf:li>",
                        ">" + subject + "; Exhibit EX-1 &lt;USB&gt; &amp; co, EX-2</rdf:li>",
                        "<dc:creator>\\s*<rdf:Seq>\\s*<rdf:li>A\\. N\\\\u\\{202E\\}elson</rdf:li>"};
+    // A character XML does not take keeps the metadata readable, written as the page writes it.
+    QTest::newRow("a noncharacter in the examiner's name")
+        << QStringList{"--examiner", QString::fromUtf8("B. \uFFFF")}
+        << QStringList{"Author: +B\\. \\\\u\\{FFFF\\}\n"}
+        << QStringList{"<rdf:li>B\\. \\\\u\\{FFFF\\}</rdf:li>"};
     QTest::newRow("no case details") << QStringList{}
                                      << QStringList{"Title: +Verification report\n",
                                                     "Subject: +" + subject + "\n"}
