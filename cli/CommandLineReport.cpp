@@ -57,6 +57,11 @@ void CommandLineReport::Add(const VerificationResult& result)
     writer->Add(result);
 }
 
+void CommandLineReport::LeftOut(const std::vector<SkippedEntry>& skipped)
+{
+    writer->LeftOut(skipped);
+}
+
 void CommandLineReport::VerificationEnded()
 {
     writer->VerificationEnded();

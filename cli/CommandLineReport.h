@@ -25,6 +25,8 @@ public:
     ~CommandLineReport();
 
     void Add(const VerificationResult& result);
+    // The entries of the folders given that the search did not take, for the report's appendix.
+    void LeftOut(const std::vector<SkippedEntry>& skipped);
     // Notes the end of the verification, the start being the making of this report.
     void VerificationEnded();
     // false with the reason in error; nothing is then left under path. keepGoing, asked once the report

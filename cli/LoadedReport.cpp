@@ -32,6 +32,11 @@ void LoadedReport::Add(const VerificationResult& result)
     entries->add(report, result);
 }
 
+void LoadedReport::LeftOut(const std::vector<SkippedEntry>& skipped)
+{
+    entries->leftOut(report, skipped);
+}
+
 void LoadedReport::VerificationEnded()
 {
     entries->verificationEnded(report);

@@ -26,6 +26,7 @@ public:
     // As CommandLineReport's functions of the same names, and CanCreateBeside of the report's saving.
     bool CanCreateBeside(const std::string& path, std::string* reason) const;
     void Add(const VerificationResult& result);
+    void LeftOut(const std::vector<SkippedEntry>& skipped);
     void VerificationEnded();
     bool Save(const std::string& path, std::string* error, const std::function<bool()>& keepGoing) const;
     std::string MissingCharacters() const;

@@ -27,6 +27,11 @@ void Add(void* report, const VerificationResult& result)
     static_cast<CommandLineReport*>(report)->Add(result);
 }
 
+void LeftOut(void* report, const std::vector<SkippedEntry>& skipped)
+{
+    static_cast<CommandLineReport*>(report)->LeftOut(skipped);
+}
+
 void VerificationEnded(void* report)
 {
     static_cast<CommandLineReport*>(report)->VerificationEnded();
@@ -52,6 +57,7 @@ void Close(void* report)
 extern "C" QUORLITH_REPORT_MODULE_EXPORT const ReportModuleEntries* QuorlithReportModuleEntries()
 {
     static const ReportModuleEntries entries = {
-        CanCreate, Open, Add, VerificationEnded, Save, MissingCharacters, CommandLineReport::Seal, Close};
+        CanCreate, Open, Add, LeftOut, VerificationEnded, Save, MissingCharacters, CommandLineReport::Seal,
+        Close};
     return &entries;
 }

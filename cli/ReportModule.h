@@ -3,6 +3,7 @@
 #define QUORLITH_CLI_REPORTMODULE_H
 
 #include "report/CaseDetails.h"
+#include "report/SkippedEntry.h"
 #include "verdict/VerificationResult.h"
 
 #include <functional>
@@ -18,6 +19,7 @@ struct ReportModuleEntries
     void* (*open)(const char* version, int argc, const char* const* argv,
                   const std::vector<std::string>& givenPaths, const CaseDetails& caseDetails);
     void (*add)(void* report, const VerificationResult& result);
+    void (*leftOut)(void* report, const std::vector<SkippedEntry>& skipped);
     void (*verificationEnded)(void* report);
     bool (*save)(void* report, const std::string& path, std::string* error,
                  const std::function<bool()>& keepGoing);

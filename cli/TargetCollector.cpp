@@ -91,7 +91,11 @@ bool TakeEntry(const std::string& folder, const FolderEntry& found, Entry* entry
         return true;
     default:
         // Special files are listed by name alone; the verification tells what they are.
-        return IsEvidenceFileName(found.name);
+        if (!IsEvidenceFileName(found.name)) {
+            skipped->push_back({path, SkippedEntry::Why::NotEvidence});
+            return false;
+        }
+        return true;
     }
 }
 

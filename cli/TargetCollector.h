@@ -2,7 +2,7 @@
 #ifndef QUORLITH_CLI_TARGETCOLLECTOR_H
 #define QUORLITH_CLI_TARGETCOLLECTOR_H
 
-#include "cli/SkippedEntry.h"
+#include "report/SkippedEntry.h"
 #include "verdict/VerificationTarget.h"
 
 #include <functional>

@@ -86,6 +86,7 @@ VerificationCommand::Outcome VerificationCommand::Run(const CommandLineOptions& 
     const std::vector<VerificationTarget> targets =
         collector.Collect(options.paths, [&] { return SignalOf(interruption) != 0; });
     Outcome outcome = RunTargets(targets, options, out, errors, progressTerminal, alsoReport, interruption);
+    outcome.skipped = collector.Skipped();
     if (options.listSkipped && outcome.complete) {
         for (const SkippedEntry& entry : collector.Skipped())
             std::fprintf(out, "Skipped  %s  (%s)\n", ToDisplayText(entry.path).c_str(),

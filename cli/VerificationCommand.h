@@ -4,6 +4,7 @@
 
 #include "cli/CommandLineOptions.h"
 #include "cli/ExitStatus.h"
+#include "report/SkippedEntry.h"
 
 #include "verdict/VerificationResult.h"
 #include "verdict/VerificationTarget.h"
@@ -35,6 +36,8 @@ public:
         int status = kAllAuthentic;
         // Every file's result was written: neither a signal nor the output cut the run short.
         bool complete = true;
+        // The entries of the folders given that the search did not take, and why.
+        std::vector<SkippedEntry> skipped;
     };
 
     static Outcome Run(const CommandLineOptions& options, FILE* out, FILE* errors, FILE* progressTerminal,

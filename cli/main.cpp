@@ -87,6 +87,7 @@ int main(int argc, char** argv)
     bool reportSaved = false;
     if (report && outcome.complete) {
         report->VerificationEnded();
+        report->LeftOut(outcome.skipped);
         std::string reason;
         reportSaved = report->Save(options.reportPath, &reason, [] { return StopSignals::Received() == 0; });
         // Without a reason the report was dropped for a signal, which is told below.

@@ -74,6 +74,7 @@ void WatermarkVerifier::Reset()
     failure = VerifyFailure::None;
     systemError = 0;
     digestMode = -1;
+    computedHmac.clear();
     hasRegion = false;
     observerHeardAll = false;
     observerError = 0;
@@ -180,7 +181,8 @@ int WatermarkVerifier::VerifyWith(EvidenceReader* reader, const char* name)
     char hex[33];
     for (int i = 0; i < 16; ++i)
         std::snprintf(hex + 2 * i, 3, "%02x", digest[i]);
-    if (record.HMAC != std::string(hex, 32))
+    computedHmac.assign(hex, 32);
+    if (record.HMAC != computedHmac)
         return Fail(VerifyFailure::ContentMismatch);
     return 0;
 }

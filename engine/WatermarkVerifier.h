@@ -54,6 +54,10 @@ public:
     std::string GetRCSerial() const { return record.RCSerial; }
     std::string GetCamMAC() const { return record.CamMAC; }
 
+    // The keyed content digest the file gave, as 32 lower-case hex digits like the record's HMAC;
+    // empty when the check stopped before the content was read whole.
+    std::string GetComputedHMAC() const { return computedHmac; }
+
     VerifyFailure GetFailure() const { return failure; }
     // The errno value of a SystemFailure; 0 otherwise.
     int GetSystemError() const { return systemError; }
@@ -85,6 +89,7 @@ private:
     int observerError = 0;
     ReadCount readCount = {0, 0};
     int digestMode = -1;
+    std::string computedHmac;
     bool hasRegion = false;
     ContentRegion region = {0, 0, 0};
 };

@@ -28,6 +28,11 @@ struct FileStatus
     uint64_t fileId = 0;
     int64_t modifiedNs = 0;
     int64_t changedNs = 0;
+    // What a report tells about the file besides its identity, never compared: reading the file moves
+    // its access time. -1 where the system keeps no such fact (on Windows: owner and permissions).
+    int64_t accessedNs = -1;
+    int64_t ownerId = -1;
+    int permissions = -1; // the permission bits of the mode, e.g. 0644
 };
 
 // The same file, of the same size and times: a reading between two such statuses saw one version.

@@ -36,5 +36,8 @@ FileStatus StatusFromStat(const struct stat& found)
     status.fileId = found.st_ino;
     status.modifiedNs = Nanoseconds(found.st_mtim);
     status.changedNs = Nanoseconds(found.st_ctim);
+    status.accessedNs = Nanoseconds(found.st_atim);
+    status.ownerId = found.st_uid;
+    status.permissions = static_cast<int>(found.st_mode & 07777);
     return status;
 }

@@ -177,5 +177,6 @@ int StatusOfHandle(void* handle, bool describeLink, FileStatus* status)
     status->size = status->kind == FileKind::Regular ? standard.EndOfFile.QuadPart : 0;
     status->modifiedNs = NanosecondsSince1970(basic.LastWriteTime);
     status->changedNs = NanosecondsSince1970(basic.ChangeTime);
+    status->accessedNs = NanosecondsSince1970(basic.LastAccessTime);
     return 0;
 }

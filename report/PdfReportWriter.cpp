@@ -2,6 +2,7 @@
 #include "report/PdfReportWriter.h"
 
 #include "report/DescriptorDevice.h"
+#include "report/PdfDocumentInfo.h"
 #include "report/ReportFonts.h"
 #include "report/ReportRenderer.h"
 #include "report/WholeFileSave.h"
@@ -53,6 +54,23 @@ void SetUpPages(QPdfWriter* writer, const CaseDetails& details)
     writer->setPageMargins(QMarginsF(20, 16, 20, 14), QPageLayout::Millimeter);
 }
 
+// The subject and author of the document's properties: what the report is about, with the exhibits,
+// and the examiner, escaped as on the page.
+PdfDocumentInfo DocumentInfo(const CaseDetails& details)
+{
+    PdfDocumentInfo info;
+    info.subject =
+        PdfReportWriter::tr("Authenticity of video-surveillance evidence files by their recorder watermarks");
+    QStringList exhibits;
+    for (const std::string& exhibit : details.exhibits)
+        exhibits << VerdictText::Display(exhibit);
+    if (!exhibits.isEmpty())
+        info.subject += QStringLiteral("; ") + QCoreApplication::translate("ReportCase", "Exhibit") +
+                        QLatin1Char(' ') + exhibits.join(QStringLiteral(", "));
+    info.author = VerdictText::Display(details.examiner);
+    return info;
+}
+
 } // namespace
 
 PdfReportWriter::PdfReportWriter(const ReportFacts& facts) : facts(facts) {}
@@ -71,6 +89,11 @@ void PdfReportWriter::Add(const VerificationResult& result, bool listedAuthentic
     entries.back().listedAuthentic = listedAuthentic;
 }
 
+void PdfReportWriter::LeftOut(const std::vector<SkippedEntry>& skipped)
+{
+    leftOut = skipped;
+}
+
 void PdfReportWriter::VerificationEnded()
 {
     facts.verificationEnded = QDateTime::currentDateTime();
@@ -83,12 +106,14 @@ bool PdfReportWriter::Write(QIODevice* device, const std::function<bool()>& keep
         entry.state = CurrentFileState(entry.result);
         entry.stateChecked = QDateTime::currentDateTime();
     }
-    QPdfWriter writer(device);
+    // Qt's output passes through the tap, which keeps what the update of the document's properties needs.
+    PdfTap tap(device);
+    QPdfWriter writer(&tap);
     SetUpPages(&writer, facts.caseDetails);
     ReportFacts stamped = facts;
     stamped.written = QDateTime::currentDateTime();
     glyphs = std::make_unique<GlyphCheck>(AllReportFamilies());
-    const ReportRenderer renderer(stamped, checked, summary, *glyphs);
+    const ReportRenderer renderer(stamped, checked, summary, *glyphs, leftOut ? &*leftOut : nullptr);
     // Measured first without painting, so that each page knows how many there are.
     const int pageCount = renderer.Render(&writer, nullptr, 0, keepGoing);
     if (pageCount == 0)
@@ -97,7 +122,7 @@ bool PdfReportWriter::Write(QIODevice* device, const std::function<bool()>& keep
     if (!painter.begin(&writer))
         return false;
     const bool whole = renderer.Render(&writer, &painter, pageCount, keepGoing) != 0;
-    return painter.end() && whole;
+    return painter.end() && whole && AppendDocumentInfo(device, tap, DocumentInfo(facts.caseDetails));
 }
 
 QString PdfReportWriter::MissingCharacters() const

@@ -5,6 +5,7 @@
 #include "report/GlyphCheck.h"
 #include "report/ReportEntry.h"
 #include "report/ReportFacts.h"
+#include "report/SkippedEntry.h"
 #include "verdict/RunSummary.h"
 
 #include <QCoreApplication>
@@ -12,6 +13,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QIODevice;
@@ -32,6 +34,9 @@ public:
     // A file of the window's list verified again for the report: result is what this verification
     // found, listedAuthentic the verdict the list showed, and the report says whether they differ.
     void Add(const VerificationResult& result, bool listedAuthentic);
+    // The entries of the folders given that the search did not take: the report lists them, counted per
+    // ending where one ending has many, in an appendix. Without it the report says nothing about them.
+    void LeftOut(const std::vector<SkippedEntry>& skipped);
     // Notes that the verification of the report's files ended now.
     void VerificationEnded();
 
@@ -39,8 +44,8 @@ public:
     // an existing file there is replaced only by a complete report. false with the reason in error;
     // keepGoing, asked before the report takes the name, can still drop it (error then stays empty).
     bool Save(const QByteArray& path, QString* error, const std::function<bool()>& keepGoing = {}) const;
-    // Checks every file's state, then writes the report to an open device; false when the device refuses or keepGoing, asked for every
-    // file while the pages are laid out, calls the report off.
+    // Checks every file's state, then writes the report to an open device; false when the device refuses or
+    // keepGoing, asked for every file while the pages are laid out, calls the report off.
     bool Write(QIODevice* device, const std::function<bool()>& keepGoing = {}) const;
 
     // The characters of the last report written that none of its fonts can draw, written escaped
@@ -51,6 +56,7 @@ private:
     ReportFacts facts;
     std::vector<ReportEntry> entries;
     RunSummary summary;
+    std::optional<std::vector<SkippedEntry>> leftOut;
     mutable std::unique_ptr<GlyphCheck> glyphs;
 };
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "report/ReportRenderer.h"
 
+#include "report/FileFactsText.h"
+#include "report/LeftOutList.h"
 #include "report/ReportFonts.h"
 #include "verdict/VerdictText.h"
 
@@ -57,8 +59,9 @@ bool IsNoLongerVerified(FileState state)
 } // namespace
 
 ReportRenderer::ReportRenderer(const ReportFacts& facts, const std::vector<ReportEntry>& entries,
-                               const RunSummary& summary, const GlyphCheck& glyphs)
-    : facts(facts), entries(entries), summary(summary), glyphs(glyphs),
+                               const RunSummary& summary, const GlyphCheck& glyphs,
+                               const std::vector<SkippedEntry>* leftOut)
+    : facts(facts), entries(entries), summary(summary), glyphs(glyphs), leftOut(leftOut),
       titleFont(MakeFont(ReportFace::Serif, 17, true)), headingFont(MakeFont(ReportFace::Serif, 12, true)),
       bodyFont(MakeFont(ReportFace::Sans, 9, false)), boldFont(MakeFont(ReportFace::Sans, 9, true)),
       monoFont(MakeFont(ReportFace::Mono, 8.5, false)), smallFont(MakeFont(ReportFace::Sans, 8, false)),
@@ -112,6 +115,8 @@ int ReportRenderer::Render(QPagedPaintDevice* device, QPainter* painter, int pag
             return 0;
         FileBlock(flow, ++number, entry);
     }
+    if (leftOut)
+        LeftOutAppendix(flow);
     Signatures(flow);
     return flow.PageNumber();
 }
@@ -425,6 +430,14 @@ void ReportRenderer::FileBlock(PageFlow& flow, int number, const ReportEntry& en
         case VerdictText::Field::Sha256:
             add(label, detail.value, monoFont, Qt::black);
             break;
+        case VerdictText::Field::Hmac:
+            // How the digest is made, the one the record holds and the one the file gave, side by side.
+            add(QCoreApplication::translate("ReportFileFacts", "Digest algorithm"),
+                FileFactsText::DigestAlgorithm(result.digestMode), bodyFont, Qt::black);
+            add(label, detail.value, monoFont, Qt::black);
+            add(QCoreApplication::translate("ReportFileFacts", "Digest computed from the file"),
+                FileFactsText::ComputedDigest(result), monoFont, Qt::black);
+            break;
         case VerdictText::Field::Verdict:
             add(label, detail.value, boldFont, result.authentic ? kSucceededColor : kFailedColor);
             break;
@@ -476,17 +489,23 @@ void ReportRenderer::FileBlock(PageFlow& flow, int number, const ReportEntry& en
                                             "Not applicable: nothing existed under this path when it was "
                                             "verified.");
     if (result.inode != 0) {
-        const auto utc = [](int64_t ns) {
-            return ns < 0 ? QStringLiteral("-")
-                          : QDateTime::fromMSecsSinceEpoch(ns / 1000000, Qt::UTC)
-                                .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
-        };
+        const auto utc = FileFactsText::UtcTime;
         add(QCoreApplication::translate("ReportProvenance", "File system, as read when verified"),
             QCoreApplication::translate("ReportProvenance",
                                         "device %1, inode %2; modified %3 UTC; status changed %4 UTC")
                 .arg(QString::number(result.device), QString::number(result.inode), utc(result.modifiedNs),
                      utc(result.changedNs)),
             bodyFont, Qt::black);
+        // Read before the verification, whose own reading may move the access time.
+        if (result.accessedNs >= 0)
+            add(QCoreApplication::translate("ReportFileFacts", "Last access before verifying"),
+                FileFactsText::UtcTime(result.accessedNs) + QStringLiteral(" UTC"), bodyFont, Qt::black);
+        if (result.ownerId >= 0)
+            add(QCoreApplication::translate("ReportFileFacts", "Owner"), OwnerText(result.ownerId), bodyFont,
+                Qt::black);
+        if (result.permissions >= 0)
+            add(QCoreApplication::translate("ReportFileFacts", "Permissions"),
+                FileFactsText::Permissions(result.permissions), bodyFont, Qt::black);
     }
     add(tr("State at report time"), state, IsNoLongerVerified(entry.state) ? boldFont : bodyFont,
         IsNoLongerVerified(entry.state) ? kFailedColor : Qt::black);
@@ -506,6 +525,14 @@ void ReportRenderer::FileBlock(PageFlow& flow, int number, const ReportEntry& en
     for (size_t i = 0; i < rows.size(); ++i)
         flow.Place(rows[i], heights[i], gap, longBlock);
     flow.Rule(heights.front() * 0.8);
+}
+
+QString ReportRenderer::OwnerText(int64_t ownerId) const
+{
+    const auto known = owners.find(ownerId);
+    if (known != owners.end())
+        return known->second;
+    return owners[ownerId] = FileFactsText::Owner(ownerId);
 }
 
 bool ReportRenderer::HasHeader() const
@@ -528,6 +555,33 @@ std::vector<std::pair<QString, QString>> ReportRenderer::CaseLines() const
     add(QCoreApplication::translate("ReportCase", "Organisation"), details.organisation);
     add(QCoreApplication::translate("ReportCase", "Note"), details.note);
     return lines;
+}
+
+void ReportRenderer::LeftOutAppendix(PageFlow& flow) const
+{
+    const double width = flow.Body().width();
+    const double pathWidth = width * 0.6;
+    const double gap = flow.Height({Cell(QStringLiteral("X"), smallFont, 0, width)}) * 0.2;
+    Heading(flow, QCoreApplication::translate("ReportLeftOut", "Appendix: what the folder search left out"));
+    if (leftOut->empty()) {
+        flow.Row({Cell(QCoreApplication::translate("ReportLeftOut", "The folder search left nothing out."),
+                       bodyFont, 0, width)});
+        return;
+    }
+    flow.Row({Cell(QCoreApplication::translate(
+                       "ReportLeftOut", "Every entry of the folders given that the search did not take, and "
+                                        "why. Where one ending has many files, they are counted instead of "
+                                        "listed."),
+                   bodyFont, 0, width)},
+             gap * 3);
+    for (const LeftOutLine& line : LeftOutList::Lines(*leftOut)) {
+        const std::vector<FlowCell> cells = {
+            Cell(line.what, line.count > 0 ? smallBoldFont : monoFont, 0, pathWidth - width * 0.02),
+            Cell(LeftOutList::Why(line.why), smallFont, pathWidth, width - pathWidth)};
+        const double height = flow.Height(cells);
+        flow.KeepTogether(height);
+        flow.Place(cells, height, gap);
+    }
 }
 
 void ReportRenderer::Signatures(PageFlow& flow) const

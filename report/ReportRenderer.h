@@ -6,12 +6,15 @@
 #include "report/PageFlow.h"
 #include "report/ReportEntry.h"
 #include "report/ReportFacts.h"
+#include "report/SkippedEntry.h"
 #include "verdict/RunSummary.h"
 
 #include <QCoreApplication>
 #include <QFont>
 
+#include <cstdint>
 #include <functional>
+#include <map>
 #include <utility>
 #include <vector>
 
@@ -25,9 +28,10 @@ class ReportRenderer
     Q_DECLARE_TR_FUNCTIONS(PdfReport)
 
 public:
-    // Every text goes through glyphs on its way to the page.
+    // Every text goes through glyphs on its way to the page. leftOut, when given, is listed in an appendix.
     ReportRenderer(const ReportFacts& facts, const std::vector<ReportEntry>& entries,
-                   const RunSummary& summary, const GlyphCheck& glyphs);
+                   const RunSummary& summary, const GlyphCheck& glyphs,
+                   const std::vector<SkippedEntry>* leftOut = nullptr);
 
     // Without a painter only measures. Answers the number of pages used, or 0 when keepGoing, asked for
     // every file, called the layout off.
@@ -51,8 +55,13 @@ private:
     bool HasHeader() const;
     // The case details given, one label and text per line, in the report's escaping.
     std::vector<std::pair<QString, QString>> CaseLines() const;
+    // The entries of the folders given that the search did not take, and why.
+    void LeftOutAppendix(PageFlow& flow) const;
     // Lines for the examiner's and a reviewer's or witness's name, date and signature.
     void Signatures(PageFlow& flow) const;
+
+    // The owner of a file as "1000 (alice)", the system asked once per owner for each report.
+    QString OwnerText(int64_t ownerId) const;
 
     FlowCell Cell(const QString& text, const QFont& font, double x, double width) const;
     // following: the height of what must stand below the heading on the same page; by default a few lines.
@@ -62,6 +71,8 @@ private:
     const std::vector<ReportEntry>& entries;
     const RunSummary& summary;
     const GlyphCheck& glyphs;
+    const std::vector<SkippedEntry>* leftOut;
+    mutable std::map<int64_t, QString> owners;
     QFont titleFont;
     QFont headingFont;
     QFont bodyFont;

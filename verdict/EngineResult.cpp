@@ -29,6 +29,7 @@ void TakeEngineResult(const WatermarkVerifier& verifier, int verdict, Verificati
     result->marker = verifier.GetMarker();
     result->version = verifier.GetVersion();
     result->hmac = verifier.GetHMAC();
+    result->computedHmac = verifier.GetComputedHMAC();
     result->startTime = verifier.GetStartTime();
     result->endTime = verifier.GetEndTime();
     result->timeSource = verifier.GetTimeSource();

@@ -11,6 +11,9 @@ void RecordVerifiedState(const FileSnapshot& verified, VerificationResult* resul
     result->device = status.volume;
     result->inode = status.fileId;
     result->changedNs = verified.ChangedNs();
+    result->accessedNs = status.accessedNs;
+    result->ownerId = status.ownerId;
+    result->permissions = status.permissions;
 }
 
 FileState CurrentFileState(const VerificationResult& result)

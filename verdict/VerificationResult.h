@@ -21,6 +21,9 @@ struct VerificationResult
     std::string marker;
     std::string version;
     std::string hmac;
+    // The keyed content digest computed from the file, beside the record's hmac: lower-case hex, empty
+    // when the check stopped before the content was read whole.
+    std::string computedHmac;
     std::string startTime;
     std::string endTime;
     std::string timeSource;
@@ -38,6 +41,11 @@ struct VerificationResult
     uint64_t device = 0;
     uint64_t inode = 0;
     int64_t changedNs = -1;
+    // As read before the file was verified, for the report only (reading moves the access time): the
+    // access time in nanoseconds since 1970, the owner's numeric id and the permission bits; -1: unknown.
+    int64_t accessedNs = -1;
+    int64_t ownerId = -1;
+    int permissions = -1;
     bool hasCoverage = false;
     Coverage coverage;
     std::string sha256; // lower-case hex; empty when not computed

@@ -661,4 +661,78 @@
         <translation>取消</translation>
     </message>
 </context>
+<context>
+    <name>ReportFileFacts</name>
+    <message>
+        <source>Digest algorithm</source>
+        <translation>指纹算法</translation>
+    </message>
+    <message>
+        <source>HMAC-MD5 with the built-in key over the MD5 of the content (record version 1.0)</source>
+        <translation>以内置密钥对内容的 MD5 计算 HMAC-MD5（记录版本 1.0）</translation>
+    </message>
+    <message>
+        <source>HMAC-MD5 with the built-in key over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
+        <translation>以内置密钥对内容的 XOR 折叠计算 HMAC-MD5，折叠以 MD5 的最终处理结束（记录版本 1.1）</translation>
+    </message>
+    <message>
+        <source>not determined: the check stopped before the record version was read</source>
+        <translation>无法确定：检查在读取记录版本之前已停止</translation>
+    </message>
+    <message>
+        <source>Digest computed from the file</source>
+        <translation>由文件计算出的指纹</translation>
+    </message>
+    <message>
+        <source>not computed: the check stopped before the content was read whole</source>
+        <translation>未计算：检查在完整读取内容之前已停止</translation>
+    </message>
+    <message>
+        <source>Last access before verifying</source>
+        <translation>验证前的最后访问时间</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>所有者</translation>
+    </message>
+    <message>
+        <source>Permissions</source>
+        <translation>权限</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLeftOut</name>
+    <message>
+        <source>Appendix: what the folder search left out</source>
+        <translation>附录：文件夹搜索未采用的条目</translation>
+    </message>
+    <message>
+        <source>The folder search left nothing out.</source>
+        <translation>文件夹搜索没有遗漏任何条目。</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
+        <translation>列出所给文件夹中搜索未采用的每个条目及其原因。同一扩展名的文件较多时，只给出数量，不逐一列出。</translation>
+    </message>
+    <message>
+        <source>%1 entries without an ending</source>
+        <translation>无扩展名的条目：%1 个</translation>
+    </message>
+    <message>
+        <source>%1 entries ending in %2</source>
+        <translation>以 %2 结尾的条目：%1 个</translation>
+    </message>
+    <message>
+        <source>hidden: its name starts with a dot</source>
+        <translation>隐藏：名称以点开头</translation>
+    </message>
+    <message>
+        <source>a symbolic link, not followed</source>
+        <translation>符号链接，未跟随</translation>
+    </message>
+    <message>
+        <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
+        <translation>名称不以 .jpg、.avi、.mp4 或 .mxg 结尾</translation>
+    </message>
+</context>
 </TS>

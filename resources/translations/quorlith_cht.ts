@@ -661,4 +661,78 @@
         <translation>取消</translation>
     </message>
 </context>
+<context>
+    <name>ReportFileFacts</name>
+    <message>
+        <source>Digest algorithm</source>
+        <translation>指紋演算法</translation>
+    </message>
+    <message>
+        <source>HMAC-MD5 with the built-in key over the MD5 of the content (record version 1.0)</source>
+        <translation>以內建金鑰對內容的 MD5 計算 HMAC-MD5（記錄版本 1.0）</translation>
+    </message>
+    <message>
+        <source>HMAC-MD5 with the built-in key over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
+        <translation>以內建金鑰對內容的 XOR 摺疊計算 HMAC-MD5，摺疊以 MD5 的最終處理結束（記錄版本 1.1）</translation>
+    </message>
+    <message>
+        <source>not determined: the check stopped before the record version was read</source>
+        <translation>無法確定：檢查在讀取記錄版本之前已停止</translation>
+    </message>
+    <message>
+        <source>Digest computed from the file</source>
+        <translation>由檔案計算出的指紋</translation>
+    </message>
+    <message>
+        <source>not computed: the check stopped before the content was read whole</source>
+        <translation>未計算：檢查在完整讀取內容之前已停止</translation>
+    </message>
+    <message>
+        <source>Last access before verifying</source>
+        <translation>驗證前的最後存取時間</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>擁有者</translation>
+    </message>
+    <message>
+        <source>Permissions</source>
+        <translation>權限</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLeftOut</name>
+    <message>
+        <source>Appendix: what the folder search left out</source>
+        <translation>附錄：資料夾搜尋未採用的項目</translation>
+    </message>
+    <message>
+        <source>The folder search left nothing out.</source>
+        <translation>資料夾搜尋沒有遺漏任何項目。</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
+        <translation>列出所給資料夾中搜尋未採用的每個項目及其原因。同一副檔名的檔案較多時，只給出數量，不逐一列出。</translation>
+    </message>
+    <message>
+        <source>%1 entries without an ending</source>
+        <translation>無副檔名的項目：%1 個</translation>
+    </message>
+    <message>
+        <source>%1 entries ending in %2</source>
+        <translation>以 %2 結尾的項目：%1 個</translation>
+    </message>
+    <message>
+        <source>hidden: its name starts with a dot</source>
+        <translation>隱藏：名稱以點開頭</translation>
+    </message>
+    <message>
+        <source>a symbolic link, not followed</source>
+        <translation>符號連結，未跟隨</translation>
+    </message>
+    <message>
+        <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
+        <translation>名稱不以 .jpg、.avi、.mp4 或 .mxg 結尾</translation>
+    </message>
+</context>
 </TS>

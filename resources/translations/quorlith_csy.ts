@@ -661,4 +661,78 @@
         <translation>Zrušit</translation>
     </message>
 </context>
+<context>
+    <name>ReportFileFacts</name>
+    <message>
+        <source>Digest algorithm</source>
+        <translation>Algoritmus otisku</translation>
+    </message>
+    <message>
+        <source>HMAC-MD5 with the built-in key over the MD5 of the content (record version 1.0)</source>
+        <translation>HMAC-MD5 s vestavěným klíčem nad MD5 obsahu (verze záznamu 1.0)</translation>
+    </message>
+    <message>
+        <source>HMAC-MD5 with the built-in key over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
+        <translation>HMAC-MD5 s vestavěným klíčem nad XOR skládáním obsahu, uzavřeným závěrečným krokem MD5 (verze záznamu 1.1)</translation>
+    </message>
+    <message>
+        <source>not determined: the check stopped before the record version was read</source>
+        <translation>neurčeno: kontrola skončila dříve, než byla přečtena verze záznamu</translation>
+    </message>
+    <message>
+        <source>Digest computed from the file</source>
+        <translation>Otisk vypočtený ze souboru</translation>
+    </message>
+    <message>
+        <source>not computed: the check stopped before the content was read whole</source>
+        <translation>nevypočten: kontrola skončila dříve, než byl obsah přečten celý</translation>
+    </message>
+    <message>
+        <source>Last access before verifying</source>
+        <translation>Poslední přístup před ověřením</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Vlastník</translation>
+    </message>
+    <message>
+        <source>Permissions</source>
+        <translation>Oprávnění</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLeftOut</name>
+    <message>
+        <source>Appendix: what the folder search left out</source>
+        <translation>Příloha: co hledání ve složkách vynechalo</translation>
+    </message>
+    <message>
+        <source>The folder search left nothing out.</source>
+        <translation>Hledání ve složkách nic nevynechalo.</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
+        <translation>Každá položka zadaných složek, kterou hledání nepřevzalo, a proč. Má-li jedna koncovka mnoho souborů, jsou sečteny místo vypsání.</translation>
+    </message>
+    <message>
+        <source>%1 entries without an ending</source>
+        <translation>Položky bez koncovky: %1</translation>
+    </message>
+    <message>
+        <source>%1 entries ending in %2</source>
+        <translation>Položky končící na %2: %1</translation>
+    </message>
+    <message>
+        <source>hidden: its name starts with a dot</source>
+        <translation>skrytá: název začíná tečkou</translation>
+    </message>
+    <message>
+        <source>a symbolic link, not followed</source>
+        <translation>symbolický odkaz, nebyl sledován</translation>
+    </message>
+    <message>
+        <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
+        <translation>název nekončí na .jpg, .avi, .mp4 ani .mxg</translation>
+    </message>
+</context>
 </TS>

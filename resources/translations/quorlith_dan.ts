@@ -661,4 +661,78 @@
         <translation>Annuller</translation>
     </message>
 </context>
+<context>
+    <name>ReportFileFacts</name>
+    <message>
+        <source>Digest algorithm</source>
+        <translation>Fingeraftryksalgoritme</translation>
+    </message>
+    <message>
+        <source>HMAC-MD5 with the built-in key over the MD5 of the content (record version 1.0)</source>
+        <translation>HMAC-MD5 med den indbyggede nøgle over indholdets MD5 (postversion 1.0)</translation>
+    </message>
+    <message>
+        <source>HMAC-MD5 with the built-in key over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
+        <translation>HMAC-MD5 med den indbyggede nøgle over indholdets XOR-foldning, afsluttet med MD5&apos;s afslutning (postversion 1.1)</translation>
+    </message>
+    <message>
+        <source>not determined: the check stopped before the record version was read</source>
+        <translation>ikke fastlagt: kontrollen stoppede, før postversionen blev læst</translation>
+    </message>
+    <message>
+        <source>Digest computed from the file</source>
+        <translation>Fingeraftryk beregnet ud fra filen</translation>
+    </message>
+    <message>
+        <source>not computed: the check stopped before the content was read whole</source>
+        <translation>ikke beregnet: kontrollen stoppede, før hele indholdet var læst</translation>
+    </message>
+    <message>
+        <source>Last access before verifying</source>
+        <translation>Seneste adgang før kontrollen</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Ejer</translation>
+    </message>
+    <message>
+        <source>Permissions</source>
+        <translation>Rettigheder</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLeftOut</name>
+    <message>
+        <source>Appendix: what the folder search left out</source>
+        <translation>Bilag: hvad mappesøgningen udelod</translation>
+    </message>
+    <message>
+        <source>The folder search left nothing out.</source>
+        <translation>Mappesøgningen udelod intet.</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
+        <translation>Hver post i de angivne mapper, som søgningen ikke tog med, og hvorfor. Hvor én endelse har mange filer, tælles de i stedet for at blive opført.</translation>
+    </message>
+    <message>
+        <source>%1 entries without an ending</source>
+        <translation>%1 poster uden endelse</translation>
+    </message>
+    <message>
+        <source>%1 entries ending in %2</source>
+        <translation>%1 poster, der ender på %2</translation>
+    </message>
+    <message>
+        <source>hidden: its name starts with a dot</source>
+        <translation>skjult: navnet begynder med et punktum</translation>
+    </message>
+    <message>
+        <source>a symbolic link, not followed</source>
+        <translation>et symbolsk link, ikke fulgt</translation>
+    </message>
+    <message>
+        <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
+        <translation>navnet ender ikke på .jpg, .avi, .mp4 eller .mxg</translation>
+    </message>
+</context>
 </TS>

@@ -661,4 +661,78 @@
         <translation>Cancel</translation>
     </message>
 </context>
+<context>
+    <name>ReportFileFacts</name>
+    <message>
+        <source>Digest algorithm</source>
+        <translation>Digest algorithm</translation>
+    </message>
+    <message>
+        <source>HMAC-MD5 with the built-in key over the MD5 of the content (record version 1.0)</source>
+        <translation>HMAC-MD5 with the built-in key over the MD5 of the content (record version 1.0)</translation>
+    </message>
+    <message>
+        <source>HMAC-MD5 with the built-in key over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
+        <translation>HMAC-MD5 with the built-in key over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</translation>
+    </message>
+    <message>
+        <source>not determined: the check stopped before the record version was read</source>
+        <translation>not determined: the check stopped before the record version was read</translation>
+    </message>
+    <message>
+        <source>Digest computed from the file</source>
+        <translation>Digest computed from the file</translation>
+    </message>
+    <message>
+        <source>not computed: the check stopped before the content was read whole</source>
+        <translation>not computed: the check stopped before the content was read whole</translation>
+    </message>
+    <message>
+        <source>Last access before verifying</source>
+        <translation>Last access before verifying</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Owner</translation>
+    </message>
+    <message>
+        <source>Permissions</source>
+        <translation>Permissions</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLeftOut</name>
+    <message>
+        <source>Appendix: what the folder search left out</source>
+        <translation>Appendix: what the folder search left out</translation>
+    </message>
+    <message>
+        <source>The folder search left nothing out.</source>
+        <translation>The folder search left nothing out.</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
+        <translation>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</translation>
+    </message>
+    <message>
+        <source>%1 entries without an ending</source>
+        <translation>%1 entries without an ending</translation>
+    </message>
+    <message>
+        <source>%1 entries ending in %2</source>
+        <translation>%1 entries ending in %2</translation>
+    </message>
+    <message>
+        <source>hidden: its name starts with a dot</source>
+        <translation>hidden: its name starts with a dot</translation>
+    </message>
+    <message>
+        <source>a symbolic link, not followed</source>
+        <translation>a symbolic link, not followed</translation>
+    </message>
+    <message>
+        <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
+        <translation>the name does not end in .jpg, .avi, .mp4 or .mxg</translation>
+    </message>
+</context>
 </TS>

@@ -661,4 +661,78 @@
         <translation>Annuler</translation>
     </message>
 </context>
+<context>
+    <name>ReportFileFacts</name>
+    <message>
+        <source>Digest algorithm</source>
+        <translation>Algorithme de l&apos;empreinte</translation>
+    </message>
+    <message>
+        <source>HMAC-MD5 with the built-in key over the MD5 of the content (record version 1.0)</source>
+        <translation>HMAC-MD5 avec la clé intégrée sur le MD5 du contenu (version d&apos;enregistrement 1.0)</translation>
+    </message>
+    <message>
+        <source>HMAC-MD5 with the built-in key over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
+        <translation>HMAC-MD5 avec la clé intégrée sur le repli XOR du contenu, clos par la finalisation de MD5 (version d&apos;enregistrement 1.1)</translation>
+    </message>
+    <message>
+        <source>not determined: the check stopped before the record version was read</source>
+        <translation>non déterminé : la vérification s&apos;est arrêtée avant la lecture de la version d&apos;enregistrement</translation>
+    </message>
+    <message>
+        <source>Digest computed from the file</source>
+        <translation>Empreinte calculée à partir du fichier</translation>
+    </message>
+    <message>
+        <source>not computed: the check stopped before the content was read whole</source>
+        <translation>non calculée : la vérification s&apos;est arrêtée avant que tout le contenu soit lu</translation>
+    </message>
+    <message>
+        <source>Last access before verifying</source>
+        <translation>Dernier accès avant la vérification</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Propriétaire</translation>
+    </message>
+    <message>
+        <source>Permissions</source>
+        <translation>Permissions</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLeftOut</name>
+    <message>
+        <source>Appendix: what the folder search left out</source>
+        <translation>Annexe : ce que la recherche dans les dossiers a laissé de côté</translation>
+    </message>
+    <message>
+        <source>The folder search left nothing out.</source>
+        <translation>La recherche dans les dossiers n&apos;a rien laissé de côté.</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
+        <translation>Chaque entrée des dossiers indiqués que la recherche n&apos;a pas retenue, et pourquoi. Lorsqu&apos;une extension compte de nombreux fichiers, ils sont comptés au lieu d&apos;être énumérés.</translation>
+    </message>
+    <message>
+        <source>%1 entries without an ending</source>
+        <translation>%1 entrées sans extension</translation>
+    </message>
+    <message>
+        <source>%1 entries ending in %2</source>
+        <translation>%1 entrées se terminant par %2</translation>
+    </message>
+    <message>
+        <source>hidden: its name starts with a dot</source>
+        <translation>masqué : son nom commence par un point</translation>
+    </message>
+    <message>
+        <source>a symbolic link, not followed</source>
+        <translation>un lien symbolique, non suivi</translation>
+    </message>
+    <message>
+        <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
+        <translation>le nom ne se termine pas par .jpg, .avi, .mp4 ou .mxg</translation>
+    </message>
+</context>
 </TS>

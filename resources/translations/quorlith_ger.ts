@@ -661,4 +661,78 @@
         <translation>Abbrechen</translation>
     </message>
 </context>
+<context>
+    <name>ReportFileFacts</name>
+    <message>
+        <source>Digest algorithm</source>
+        <translation>Verfahren des Fingerabdrucks</translation>
+    </message>
+    <message>
+        <source>HMAC-MD5 with the built-in key over the MD5 of the content (record version 1.0)</source>
+        <translation>HMAC-MD5 mit dem eingebauten Schlüssel über den MD5 des Inhalts (Datensatzversion 1.0)</translation>
+    </message>
+    <message>
+        <source>HMAC-MD5 with the built-in key over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
+        <translation>HMAC-MD5 mit dem eingebauten Schlüssel über die XOR-Faltung des Inhalts, abgeschlossen durch die MD5-Finalisierung (Datensatzversion 1.1)</translation>
+    </message>
+    <message>
+        <source>not determined: the check stopped before the record version was read</source>
+        <translation>nicht bestimmt: Die Prüfung endete, bevor die Datensatzversion gelesen wurde</translation>
+    </message>
+    <message>
+        <source>Digest computed from the file</source>
+        <translation>Aus der Datei berechneter Fingerabdruck</translation>
+    </message>
+    <message>
+        <source>not computed: the check stopped before the content was read whole</source>
+        <translation>nicht berechnet: Die Prüfung endete, bevor der Inhalt ganz gelesen war</translation>
+    </message>
+    <message>
+        <source>Last access before verifying</source>
+        <translation>Letzter Zugriff vor der Prüfung</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Eigentümer</translation>
+    </message>
+    <message>
+        <source>Permissions</source>
+        <translation>Zugriffsrechte</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLeftOut</name>
+    <message>
+        <source>Appendix: what the folder search left out</source>
+        <translation>Anhang: was die Ordnersuche ausgelassen hat</translation>
+    </message>
+    <message>
+        <source>The folder search left nothing out.</source>
+        <translation>Die Ordnersuche hat nichts ausgelassen.</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
+        <translation>Jeder Eintrag der angegebenen Ordner, den die Suche nicht übernommen hat, und warum. Wo eine Endung viele Dateien hat, werden sie gezählt statt aufgeführt.</translation>
+    </message>
+    <message>
+        <source>%1 entries without an ending</source>
+        <translation>%1 Einträge ohne Endung</translation>
+    </message>
+    <message>
+        <source>%1 entries ending in %2</source>
+        <translation>%1 Einträge mit der Endung %2</translation>
+    </message>
+    <message>
+        <source>hidden: its name starts with a dot</source>
+        <translation>versteckt: der Name beginnt mit einem Punkt</translation>
+    </message>
+    <message>
+        <source>a symbolic link, not followed</source>
+        <translation>ein symbolischer Link, nicht verfolgt</translation>
+    </message>
+    <message>
+        <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
+        <translation>der Name endet nicht auf .jpg, .avi, .mp4 oder .mxg</translation>
+    </message>
+</context>
 </TS>

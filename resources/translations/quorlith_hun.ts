@@ -661,4 +661,78 @@
         <translation>Mégse</translation>
     </message>
 </context>
+<context>
+    <name>ReportFileFacts</name>
+    <message>
+        <source>Digest algorithm</source>
+        <translation>Az ujjlenyomat algoritmusa</translation>
+    </message>
+    <message>
+        <source>HMAC-MD5 with the built-in key over the MD5 of the content (record version 1.0)</source>
+        <translation>HMAC-MD5 a beépített kulccsal a tartalom MD5-jére (rekordverzió: 1.0)</translation>
+    </message>
+    <message>
+        <source>HMAC-MD5 with the built-in key over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
+        <translation>HMAC-MD5 a beépített kulccsal a tartalom XOR-hajtogatására, amelyet az MD5 lezárása zár (rekordverzió: 1.1)</translation>
+    </message>
+    <message>
+        <source>not determined: the check stopped before the record version was read</source>
+        <translation>nem állapítható meg: az ellenőrzés a rekordverzió beolvasása előtt leállt</translation>
+    </message>
+    <message>
+        <source>Digest computed from the file</source>
+        <translation>A fájlból számított ujjlenyomat</translation>
+    </message>
+    <message>
+        <source>not computed: the check stopped before the content was read whole</source>
+        <translation>nincs kiszámítva: az ellenőrzés a tartalom teljes beolvasása előtt leállt</translation>
+    </message>
+    <message>
+        <source>Last access before verifying</source>
+        <translation>Utolsó hozzáférés az ellenőrzés előtt</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Tulajdonos</translation>
+    </message>
+    <message>
+        <source>Permissions</source>
+        <translation>Jogosultságok</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLeftOut</name>
+    <message>
+        <source>Appendix: what the folder search left out</source>
+        <translation>Függelék: amit a mappakeresés kihagyott</translation>
+    </message>
+    <message>
+        <source>The folder search left nothing out.</source>
+        <translation>A mappakeresés semmit sem hagyott ki.</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
+        <translation>A megadott mappák minden bejegyzése, amelyet a keresés nem vett fel, és hogy miért. Ahol egy kiterjesztésből sok fájl van, azokat megszámolja, nem sorolja fel.</translation>
+    </message>
+    <message>
+        <source>%1 entries without an ending</source>
+        <translation>%1 bejegyzés kiterjesztés nélkül</translation>
+    </message>
+    <message>
+        <source>%1 entries ending in %2</source>
+        <translation>%2 végű bejegyzések: %1</translation>
+    </message>
+    <message>
+        <source>hidden: its name starts with a dot</source>
+        <translation>rejtett: a neve ponttal kezdődik</translation>
+    </message>
+    <message>
+        <source>a symbolic link, not followed</source>
+        <translation>szimbolikus hivatkozás, nem követte</translation>
+    </message>
+    <message>
+        <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
+        <translation>a név nem .jpg, .avi, .mp4 vagy .mxg végű</translation>
+    </message>
+</context>
 </TS>

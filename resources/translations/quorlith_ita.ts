@@ -661,4 +661,78 @@
         <translation>Annulla</translation>
     </message>
 </context>
+<context>
+    <name>ReportFileFacts</name>
+    <message>
+        <source>Digest algorithm</source>
+        <translation>Algoritmo dell&apos;impronta</translation>
+    </message>
+    <message>
+        <source>HMAC-MD5 with the built-in key over the MD5 of the content (record version 1.0)</source>
+        <translation>HMAC-MD5 con la chiave integrata sull&apos;MD5 del contenuto (versione del record 1.0)</translation>
+    </message>
+    <message>
+        <source>HMAC-MD5 with the built-in key over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
+        <translation>HMAC-MD5 con la chiave integrata sulla piegatura XOR del contenuto, chiusa dalla finalizzazione di MD5 (versione del record 1.1)</translation>
+    </message>
+    <message>
+        <source>not determined: the check stopped before the record version was read</source>
+        <translation>non determinato: il controllo si è fermato prima di leggere la versione del record</translation>
+    </message>
+    <message>
+        <source>Digest computed from the file</source>
+        <translation>Impronta calcolata dal file</translation>
+    </message>
+    <message>
+        <source>not computed: the check stopped before the content was read whole</source>
+        <translation>non calcolata: il controllo si è fermato prima di leggere tutto il contenuto</translation>
+    </message>
+    <message>
+        <source>Last access before verifying</source>
+        <translation>Ultimo accesso prima della verifica</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Proprietario</translation>
+    </message>
+    <message>
+        <source>Permissions</source>
+        <translation>Permessi</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLeftOut</name>
+    <message>
+        <source>Appendix: what the folder search left out</source>
+        <translation>Appendice: ciò che la ricerca nelle cartelle ha tralasciato</translation>
+    </message>
+    <message>
+        <source>The folder search left nothing out.</source>
+        <translation>La ricerca nelle cartelle non ha tralasciato nulla.</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
+        <translation>Ogni voce delle cartelle indicate che la ricerca non ha preso, e perché. Dove un&apos;estensione ha molti file, vengono contati invece che elencati.</translation>
+    </message>
+    <message>
+        <source>%1 entries without an ending</source>
+        <translation>%1 voci senza estensione</translation>
+    </message>
+    <message>
+        <source>%1 entries ending in %2</source>
+        <translation>%1 voci che terminano in %2</translation>
+    </message>
+    <message>
+        <source>hidden: its name starts with a dot</source>
+        <translation>nascosto: il nome inizia con un punto</translation>
+    </message>
+    <message>
+        <source>a symbolic link, not followed</source>
+        <translation>un collegamento simbolico, non seguito</translation>
+    </message>
+    <message>
+        <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
+        <translation>il nome non termina in .jpg, .avi, .mp4 o .mxg</translation>
+    </message>
+</context>
 </TS>

@@ -661,4 +661,78 @@
         <translation>キャンセル</translation>
     </message>
 </context>
+<context>
+    <name>ReportFileFacts</name>
+    <message>
+        <source>Digest algorithm</source>
+        <translation>指紋のアルゴリズム</translation>
+    </message>
+    <message>
+        <source>HMAC-MD5 with the built-in key over the MD5 of the content (record version 1.0)</source>
+        <translation>内蔵キーによる、内容の MD5 に対する HMAC-MD5（レコードバージョン 1.0）</translation>
+    </message>
+    <message>
+        <source>HMAC-MD5 with the built-in key over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
+        <translation>内蔵キーによる、内容の XOR 折り畳み（MD5 の最終処理で締めたもの）に対する HMAC-MD5（レコードバージョン 1.1）</translation>
+    </message>
+    <message>
+        <source>not determined: the check stopped before the record version was read</source>
+        <translation>不明：レコードバージョンを読む前に検査が止まりました</translation>
+    </message>
+    <message>
+        <source>Digest computed from the file</source>
+        <translation>ファイルから計算した指紋</translation>
+    </message>
+    <message>
+        <source>not computed: the check stopped before the content was read whole</source>
+        <translation>未計算：内容をすべて読む前に検査が止まりました</translation>
+    </message>
+    <message>
+        <source>Last access before verifying</source>
+        <translation>検証前の最終アクセス</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>所有者</translation>
+    </message>
+    <message>
+        <source>Permissions</source>
+        <translation>アクセス権</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLeftOut</name>
+    <message>
+        <source>Appendix: what the folder search left out</source>
+        <translation>付録：フォルダー検索で対象外とした項目</translation>
+    </message>
+    <message>
+        <source>The folder search left nothing out.</source>
+        <translation>フォルダー検索で対象外とした項目はありません。</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
+        <translation>指定したフォルダー内で検索が対象としなかったすべての項目とその理由です。同じ拡張子のファイルが多い場合は、一覧にせず件数で示します。</translation>
+    </message>
+    <message>
+        <source>%1 entries without an ending</source>
+        <translation>拡張子のない項目：%1 件</translation>
+    </message>
+    <message>
+        <source>%1 entries ending in %2</source>
+        <translation>%2 で終わる項目：%1 件</translation>
+    </message>
+    <message>
+        <source>hidden: its name starts with a dot</source>
+        <translation>隠し項目：名前がドットで始まる</translation>
+    </message>
+    <message>
+        <source>a symbolic link, not followed</source>
+        <translation>シンボリックリンク（たどっていない）</translation>
+    </message>
+    <message>
+        <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
+        <translation>名前が .jpg、.avi、.mp4、.mxg のいずれでも終わらない</translation>
+    </message>
+</context>
 </TS>

@@ -661,4 +661,78 @@
         <translation>취소</translation>
     </message>
 </context>
+<context>
+    <name>ReportFileFacts</name>
+    <message>
+        <source>Digest algorithm</source>
+        <translation>지문 알고리즘</translation>
+    </message>
+    <message>
+        <source>HMAC-MD5 with the built-in key over the MD5 of the content (record version 1.0)</source>
+        <translation>내장 키로 내용의 MD5에 대해 계산한 HMAC-MD5(레코드 버전 1.0)</translation>
+    </message>
+    <message>
+        <source>HMAC-MD5 with the built-in key over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
+        <translation>내장 키로 내용의 XOR 폴드(MD5 마무리 단계로 닫음)에 대해 계산한 HMAC-MD5(레코드 버전 1.1)</translation>
+    </message>
+    <message>
+        <source>not determined: the check stopped before the record version was read</source>
+        <translation>확인되지 않음: 레코드 버전을 읽기 전에 검사가 멈췄습니다</translation>
+    </message>
+    <message>
+        <source>Digest computed from the file</source>
+        <translation>파일에서 계산한 지문</translation>
+    </message>
+    <message>
+        <source>not computed: the check stopped before the content was read whole</source>
+        <translation>계산되지 않음: 내용을 모두 읽기 전에 검사가 멈췄습니다</translation>
+    </message>
+    <message>
+        <source>Last access before verifying</source>
+        <translation>검증 전 마지막 접근</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>소유자</translation>
+    </message>
+    <message>
+        <source>Permissions</source>
+        <translation>권한</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLeftOut</name>
+    <message>
+        <source>Appendix: what the folder search left out</source>
+        <translation>부록: 폴더 검색에서 제외된 항목</translation>
+    </message>
+    <message>
+        <source>The folder search left nothing out.</source>
+        <translation>폴더 검색에서 제외된 항목이 없습니다.</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
+        <translation>지정한 폴더에서 검색이 받아들이지 않은 모든 항목과 그 이유입니다. 같은 확장자의 파일이 많으면 나열하지 않고 개수로 표시합니다.</translation>
+    </message>
+    <message>
+        <source>%1 entries without an ending</source>
+        <translation>확장자가 없는 항목: %1개</translation>
+    </message>
+    <message>
+        <source>%1 entries ending in %2</source>
+        <translation>%2(으)로 끝나는 항목: %1개</translation>
+    </message>
+    <message>
+        <source>hidden: its name starts with a dot</source>
+        <translation>숨김: 이름이 점으로 시작함</translation>
+    </message>
+    <message>
+        <source>a symbolic link, not followed</source>
+        <translation>심볼릭 링크, 따라가지 않음</translation>
+    </message>
+    <message>
+        <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
+        <translation>이름이 .jpg, .avi, .mp4, .mxg로 끝나지 않음</translation>
+    </message>
+</context>
 </TS>

@@ -661,4 +661,78 @@
         <translation>Annuleren</translation>
     </message>
 </context>
+<context>
+    <name>ReportFileFacts</name>
+    <message>
+        <source>Digest algorithm</source>
+        <translation>Algoritme van de vingerafdruk</translation>
+    </message>
+    <message>
+        <source>HMAC-MD5 with the built-in key over the MD5 of the content (record version 1.0)</source>
+        <translation>HMAC-MD5 met de ingebouwde sleutel over de MD5 van de inhoud (recordversie 1.0)</translation>
+    </message>
+    <message>
+        <source>HMAC-MD5 with the built-in key over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
+        <translation>HMAC-MD5 met de ingebouwde sleutel over de XOR-vouwing van de inhoud, afgesloten met de MD5-afronding (recordversie 1.1)</translation>
+    </message>
+    <message>
+        <source>not determined: the check stopped before the record version was read</source>
+        <translation>niet bepaald: de controle stopte voordat de recordversie was gelezen</translation>
+    </message>
+    <message>
+        <source>Digest computed from the file</source>
+        <translation>Uit het bestand berekende vingerafdruk</translation>
+    </message>
+    <message>
+        <source>not computed: the check stopped before the content was read whole</source>
+        <translation>niet berekend: de controle stopte voordat de inhoud helemaal was gelezen</translation>
+    </message>
+    <message>
+        <source>Last access before verifying</source>
+        <translation>Laatste toegang vóór de controle</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Eigenaar</translation>
+    </message>
+    <message>
+        <source>Permissions</source>
+        <translation>Rechten</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLeftOut</name>
+    <message>
+        <source>Appendix: what the folder search left out</source>
+        <translation>Bijlage: wat het doorzoeken van de mappen heeft overgeslagen</translation>
+    </message>
+    <message>
+        <source>The folder search left nothing out.</source>
+        <translation>Het doorzoeken van de mappen heeft niets overgeslagen.</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
+        <translation>Elk item van de opgegeven mappen dat de zoektocht niet heeft meegenomen, en waarom. Waar één extensie veel bestanden heeft, worden ze geteld in plaats van opgesomd.</translation>
+    </message>
+    <message>
+        <source>%1 entries without an ending</source>
+        <translation>%1 items zonder extensie</translation>
+    </message>
+    <message>
+        <source>%1 entries ending in %2</source>
+        <translation>%1 items die eindigen op %2</translation>
+    </message>
+    <message>
+        <source>hidden: its name starts with a dot</source>
+        <translation>verborgen: de naam begint met een punt</translation>
+    </message>
+    <message>
+        <source>a symbolic link, not followed</source>
+        <translation>een symbolische koppeling, niet gevolgd</translation>
+    </message>
+    <message>
+        <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
+        <translation>de naam eindigt niet op .jpg, .avi, .mp4 of .mxg</translation>
+    </message>
+</context>
 </TS>

@@ -661,4 +661,78 @@
         <translation>Avbryt</translation>
     </message>
 </context>
+<context>
+    <name>ReportFileFacts</name>
+    <message>
+        <source>Digest algorithm</source>
+        <translation>Algoritme for fingeravtrykket</translation>
+    </message>
+    <message>
+        <source>HMAC-MD5 with the built-in key over the MD5 of the content (record version 1.0)</source>
+        <translation>HMAC-MD5 med den innebygde nøkkelen over innholdets MD5 (postversjon 1.0)</translation>
+    </message>
+    <message>
+        <source>HMAC-MD5 with the built-in key over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
+        <translation>HMAC-MD5 med den innebygde nøkkelen over innholdets XOR-folding, avsluttet med MD5-avslutningen (postversjon 1.1)</translation>
+    </message>
+    <message>
+        <source>not determined: the check stopped before the record version was read</source>
+        <translation>ikke fastslått: kontrollen stoppet før postversjonen ble lest</translation>
+    </message>
+    <message>
+        <source>Digest computed from the file</source>
+        <translation>Fingeravtrykk beregnet fra filen</translation>
+    </message>
+    <message>
+        <source>not computed: the check stopped before the content was read whole</source>
+        <translation>ikke beregnet: kontrollen stoppet før hele innholdet var lest</translation>
+    </message>
+    <message>
+        <source>Last access before verifying</source>
+        <translation>Siste tilgang før kontrollen</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Eier</translation>
+    </message>
+    <message>
+        <source>Permissions</source>
+        <translation>Tillatelser</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLeftOut</name>
+    <message>
+        <source>Appendix: what the folder search left out</source>
+        <translation>Vedlegg: hva mappesøket utelot</translation>
+    </message>
+    <message>
+        <source>The folder search left nothing out.</source>
+        <translation>Mappesøket utelot ingenting.</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
+        <translation>Hver oppføring i de oppgitte mappene som søket ikke tok med, og hvorfor. Der én filendelse har mange filer, telles de i stedet for å listes opp.</translation>
+    </message>
+    <message>
+        <source>%1 entries without an ending</source>
+        <translation>%1 oppføringer uten filendelse</translation>
+    </message>
+    <message>
+        <source>%1 entries ending in %2</source>
+        <translation>%1 oppføringer som ender på %2</translation>
+    </message>
+    <message>
+        <source>hidden: its name starts with a dot</source>
+        <translation>skjult: navnet begynner med et punktum</translation>
+    </message>
+    <message>
+        <source>a symbolic link, not followed</source>
+        <translation>en symbolsk lenke, ikke fulgt</translation>
+    </message>
+    <message>
+        <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
+        <translation>navnet ender ikke på .jpg, .avi, .mp4 eller .mxg</translation>
+    </message>
+</context>
 </TS>

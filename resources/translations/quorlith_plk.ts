@@ -661,4 +661,78 @@
         <translation>Anuluj</translation>
     </message>
 </context>
+<context>
+    <name>ReportFileFacts</name>
+    <message>
+        <source>Digest algorithm</source>
+        <translation>Algorytm odcisku</translation>
+    </message>
+    <message>
+        <source>HMAC-MD5 with the built-in key over the MD5 of the content (record version 1.0)</source>
+        <translation>HMAC-MD5 z wbudowanym kluczem z MD5 zawartości (wersja rekordu 1.0)</translation>
+    </message>
+    <message>
+        <source>HMAC-MD5 with the built-in key over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
+        <translation>HMAC-MD5 z wbudowanym kluczem ze składania XOR zawartości, zamkniętego finalizacją MD5 (wersja rekordu 1.1)</translation>
+    </message>
+    <message>
+        <source>not determined: the check stopped before the record version was read</source>
+        <translation>nieustalony: sprawdzanie zatrzymało się przed odczytaniem wersji rekordu</translation>
+    </message>
+    <message>
+        <source>Digest computed from the file</source>
+        <translation>Odcisk obliczony z pliku</translation>
+    </message>
+    <message>
+        <source>not computed: the check stopped before the content was read whole</source>
+        <translation>nieobliczony: sprawdzanie zatrzymało się przed odczytaniem całej zawartości</translation>
+    </message>
+    <message>
+        <source>Last access before verifying</source>
+        <translation>Ostatni dostęp przed weryfikacją</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Właściciel</translation>
+    </message>
+    <message>
+        <source>Permissions</source>
+        <translation>Uprawnienia</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLeftOut</name>
+    <message>
+        <source>Appendix: what the folder search left out</source>
+        <translation>Załącznik: co pominęło przeszukiwanie folderów</translation>
+    </message>
+    <message>
+        <source>The folder search left nothing out.</source>
+        <translation>Przeszukiwanie folderów niczego nie pominęło.</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
+        <translation>Każdy wpis podanych folderów, którego wyszukiwanie nie przyjęło, wraz z powodem. Gdy jedno rozszerzenie ma wiele plików, są one policzone zamiast wypisane.</translation>
+    </message>
+    <message>
+        <source>%1 entries without an ending</source>
+        <translation>Wpisy bez rozszerzenia: %1</translation>
+    </message>
+    <message>
+        <source>%1 entries ending in %2</source>
+        <translation>Wpisy kończące się na %2: %1</translation>
+    </message>
+    <message>
+        <source>hidden: its name starts with a dot</source>
+        <translation>ukryty: nazwa zaczyna się od kropki</translation>
+    </message>
+    <message>
+        <source>a symbolic link, not followed</source>
+        <translation>dowiązanie symboliczne, nie śledzone</translation>
+    </message>
+    <message>
+        <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
+        <translation>nazwa nie kończy się na .jpg, .avi, .mp4 ani .mxg</translation>
+    </message>
+</context>
 </TS>

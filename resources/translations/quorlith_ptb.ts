@@ -661,4 +661,78 @@
         <translation>Cancelar</translation>
     </message>
 </context>
+<context>
+    <name>ReportFileFacts</name>
+    <message>
+        <source>Digest algorithm</source>
+        <translation>Algoritmo da impressão digital</translation>
+    </message>
+    <message>
+        <source>HMAC-MD5 with the built-in key over the MD5 of the content (record version 1.0)</source>
+        <translation>HMAC-MD5 com a chave embutida sobre o MD5 do conteúdo (versão do registro 1.0)</translation>
+    </message>
+    <message>
+        <source>HMAC-MD5 with the built-in key over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
+        <translation>HMAC-MD5 com a chave embutida sobre a dobra XOR do conteúdo, encerrada pela finalização do MD5 (versão do registro 1.1)</translation>
+    </message>
+    <message>
+        <source>not determined: the check stopped before the record version was read</source>
+        <translation>não determinado: a verificação parou antes de a versão do registro ser lida</translation>
+    </message>
+    <message>
+        <source>Digest computed from the file</source>
+        <translation>Impressão digital calculada a partir do arquivo</translation>
+    </message>
+    <message>
+        <source>not computed: the check stopped before the content was read whole</source>
+        <translation>não calculada: a verificação parou antes de o conteúdo ser lido por inteiro</translation>
+    </message>
+    <message>
+        <source>Last access before verifying</source>
+        <translation>Último acesso antes da verificação</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Proprietário</translation>
+    </message>
+    <message>
+        <source>Permissions</source>
+        <translation>Permissões</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLeftOut</name>
+    <message>
+        <source>Appendix: what the folder search left out</source>
+        <translation>Apêndice: o que a busca nas pastas deixou de fora</translation>
+    </message>
+    <message>
+        <source>The folder search left nothing out.</source>
+        <translation>A busca nas pastas não deixou nada de fora.</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
+        <translation>Cada entrada das pastas indicadas que a busca não incluiu, e por quê. Quando uma extensão tem muitos arquivos, eles são contados em vez de listados.</translation>
+    </message>
+    <message>
+        <source>%1 entries without an ending</source>
+        <translation>%1 entradas sem extensão</translation>
+    </message>
+    <message>
+        <source>%1 entries ending in %2</source>
+        <translation>%1 entradas terminadas em %2</translation>
+    </message>
+    <message>
+        <source>hidden: its name starts with a dot</source>
+        <translation>oculto: o nome começa com um ponto</translation>
+    </message>
+    <message>
+        <source>a symbolic link, not followed</source>
+        <translation>um link simbólico, não seguido</translation>
+    </message>
+    <message>
+        <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
+        <translation>o nome não termina em .jpg, .avi, .mp4 ou .mxg</translation>
+    </message>
+</context>
 </TS>

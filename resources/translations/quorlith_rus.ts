@@ -661,4 +661,78 @@
         <translation>Отмена</translation>
     </message>
 </context>
+<context>
+    <name>ReportFileFacts</name>
+    <message>
+        <source>Digest algorithm</source>
+        <translation>Алгоритм отпечатка</translation>
+    </message>
+    <message>
+        <source>HMAC-MD5 with the built-in key over the MD5 of the content (record version 1.0)</source>
+        <translation>HMAC-MD5 со встроенным ключом от MD5 содержимого (версия записи 1.0)</translation>
+    </message>
+    <message>
+        <source>HMAC-MD5 with the built-in key over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
+        <translation>HMAC-MD5 со встроенным ключом от XOR-свёртки содержимого, завершённой финальным шагом MD5 (версия записи 1.1)</translation>
+    </message>
+    <message>
+        <source>not determined: the check stopped before the record version was read</source>
+        <translation>не определён: проверка остановилась до чтения версии записи</translation>
+    </message>
+    <message>
+        <source>Digest computed from the file</source>
+        <translation>Отпечаток, вычисленный по файлу</translation>
+    </message>
+    <message>
+        <source>not computed: the check stopped before the content was read whole</source>
+        <translation>не вычислен: проверка остановилась до того, как содержимое было прочитано целиком</translation>
+    </message>
+    <message>
+        <source>Last access before verifying</source>
+        <translation>Последний доступ до проверки</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Владелец</translation>
+    </message>
+    <message>
+        <source>Permissions</source>
+        <translation>Права доступа</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLeftOut</name>
+    <message>
+        <source>Appendix: what the folder search left out</source>
+        <translation>Приложение: что поиск по папкам пропустил</translation>
+    </message>
+    <message>
+        <source>The folder search left nothing out.</source>
+        <translation>Поиск по папкам ничего не пропустил.</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
+        <translation>Каждый элемент указанных папок, который поиск не взял, и причина. Если файлов с одним окончанием много, они подсчитываются, а не перечисляются.</translation>
+    </message>
+    <message>
+        <source>%1 entries without an ending</source>
+        <translation>Элементов без окончания: %1</translation>
+    </message>
+    <message>
+        <source>%1 entries ending in %2</source>
+        <translation>Элементов с окончанием %2: %1</translation>
+    </message>
+    <message>
+        <source>hidden: its name starts with a dot</source>
+        <translation>скрытый: имя начинается с точки</translation>
+    </message>
+    <message>
+        <source>a symbolic link, not followed</source>
+        <translation>символическая ссылка, не прослеживалась</translation>
+    </message>
+    <message>
+        <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
+        <translation>имя не оканчивается на .jpg, .avi, .mp4 или .mxg</translation>
+    </message>
+</context>
 </TS>

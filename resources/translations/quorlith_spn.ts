@@ -661,4 +661,78 @@
         <translation>Cancelar</translation>
     </message>
 </context>
+<context>
+    <name>ReportFileFacts</name>
+    <message>
+        <source>Digest algorithm</source>
+        <translation>Algoritmo de la huella</translation>
+    </message>
+    <message>
+        <source>HMAC-MD5 with the built-in key over the MD5 of the content (record version 1.0)</source>
+        <translation>HMAC-MD5 con la clave integrada sobre el MD5 del contenido (versión del registro 1.0)</translation>
+    </message>
+    <message>
+        <source>HMAC-MD5 with the built-in key over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
+        <translation>HMAC-MD5 con la clave integrada sobre el plegado XOR del contenido, cerrado por la finalización de MD5 (versión del registro 1.1)</translation>
+    </message>
+    <message>
+        <source>not determined: the check stopped before the record version was read</source>
+        <translation>sin determinar: la comprobación se detuvo antes de leer la versión del registro</translation>
+    </message>
+    <message>
+        <source>Digest computed from the file</source>
+        <translation>Huella calculada a partir del archivo</translation>
+    </message>
+    <message>
+        <source>not computed: the check stopped before the content was read whole</source>
+        <translation>sin calcular: la comprobación se detuvo antes de leer todo el contenido</translation>
+    </message>
+    <message>
+        <source>Last access before verifying</source>
+        <translation>Último acceso antes de la verificación</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Propietario</translation>
+    </message>
+    <message>
+        <source>Permissions</source>
+        <translation>Permisos</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLeftOut</name>
+    <message>
+        <source>Appendix: what the folder search left out</source>
+        <translation>Apéndice: lo que la búsqueda en las carpetas dejó fuera</translation>
+    </message>
+    <message>
+        <source>The folder search left nothing out.</source>
+        <translation>La búsqueda en las carpetas no dejó nada fuera.</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
+        <translation>Cada entrada de las carpetas indicadas que la búsqueda no tomó, y por qué. Cuando una extensión tiene muchos archivos, se cuentan en lugar de enumerarse.</translation>
+    </message>
+    <message>
+        <source>%1 entries without an ending</source>
+        <translation>%1 entradas sin extensión</translation>
+    </message>
+    <message>
+        <source>%1 entries ending in %2</source>
+        <translation>%1 entradas que terminan en %2</translation>
+    </message>
+    <message>
+        <source>hidden: its name starts with a dot</source>
+        <translation>oculto: su nombre empieza por un punto</translation>
+    </message>
+    <message>
+        <source>a symbolic link, not followed</source>
+        <translation>un enlace simbólico, no seguido</translation>
+    </message>
+    <message>
+        <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
+        <translation>el nombre no termina en .jpg, .avi, .mp4 ni .mxg</translation>
+    </message>
+</context>
 </TS>

@@ -661,4 +661,78 @@
         <translation>Avbryt</translation>
     </message>
 </context>
+<context>
+    <name>ReportFileFacts</name>
+    <message>
+        <source>Digest algorithm</source>
+        <translation>Algoritm för fingeravtrycket</translation>
+    </message>
+    <message>
+        <source>HMAC-MD5 with the built-in key over the MD5 of the content (record version 1.0)</source>
+        <translation>HMAC-MD5 med den inbyggda nyckeln över innehållets MD5 (postversion 1.0)</translation>
+    </message>
+    <message>
+        <source>HMAC-MD5 with the built-in key over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
+        <translation>HMAC-MD5 med den inbyggda nyckeln över innehållets XOR-vikning, avslutad med MD5:s avslutning (postversion 1.1)</translation>
+    </message>
+    <message>
+        <source>not determined: the check stopped before the record version was read</source>
+        <translation>inte fastställd: kontrollen stannade innan postversionen lästes</translation>
+    </message>
+    <message>
+        <source>Digest computed from the file</source>
+        <translation>Fingeravtryck beräknat ur filen</translation>
+    </message>
+    <message>
+        <source>not computed: the check stopped before the content was read whole</source>
+        <translation>inte beräknat: kontrollen stannade innan hela innehållet hade lästs</translation>
+    </message>
+    <message>
+        <source>Last access before verifying</source>
+        <translation>Senaste åtkomst före kontrollen</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Ägare</translation>
+    </message>
+    <message>
+        <source>Permissions</source>
+        <translation>Behörigheter</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLeftOut</name>
+    <message>
+        <source>Appendix: what the folder search left out</source>
+        <translation>Bilaga: vad mappsökningen utelämnade</translation>
+    </message>
+    <message>
+        <source>The folder search left nothing out.</source>
+        <translation>Mappsökningen utelämnade ingenting.</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
+        <translation>Varje post i de angivna mapparna som sökningen inte tog med, och varför. Där en filändelse har många filer räknas de i stället för att listas.</translation>
+    </message>
+    <message>
+        <source>%1 entries without an ending</source>
+        <translation>%1 poster utan filändelse</translation>
+    </message>
+    <message>
+        <source>%1 entries ending in %2</source>
+        <translation>%1 poster som slutar på %2</translation>
+    </message>
+    <message>
+        <source>hidden: its name starts with a dot</source>
+        <translation>dold: namnet börjar med en punkt</translation>
+    </message>
+    <message>
+        <source>a symbolic link, not followed</source>
+        <translation>en symbolisk länk, inte följd</translation>
+    </message>
+    <message>
+        <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
+        <translation>namnet slutar inte på .jpg, .avi, .mp4 eller .mxg</translation>
+    </message>
+</context>
 </TS>

@@ -661,4 +661,78 @@
         <translation>İptal</translation>
     </message>
 </context>
+<context>
+    <name>ReportFileFacts</name>
+    <message>
+        <source>Digest algorithm</source>
+        <translation>Parmak izi algoritması</translation>
+    </message>
+    <message>
+        <source>HMAC-MD5 with the built-in key over the MD5 of the content (record version 1.0)</source>
+        <translation>İçeriğin MD5&apos;i üzerinde yerleşik anahtarla HMAC-MD5 (kayıt sürümü 1.0)</translation>
+    </message>
+    <message>
+        <source>HMAC-MD5 with the built-in key over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
+        <translation>İçeriğin MD5 sonlandırmasıyla kapatılan XOR katlaması üzerinde yerleşik anahtarla HMAC-MD5 (kayıt sürümü 1.1)</translation>
+    </message>
+    <message>
+        <source>not determined: the check stopped before the record version was read</source>
+        <translation>belirlenemedi: denetim, kayıt sürümü okunmadan durdu</translation>
+    </message>
+    <message>
+        <source>Digest computed from the file</source>
+        <translation>Dosyadan hesaplanan parmak izi</translation>
+    </message>
+    <message>
+        <source>not computed: the check stopped before the content was read whole</source>
+        <translation>hesaplanmadı: denetim, içeriğin tamamı okunmadan durdu</translation>
+    </message>
+    <message>
+        <source>Last access before verifying</source>
+        <translation>Doğrulamadan önceki son erişim</translation>
+    </message>
+    <message>
+        <source>Owner</source>
+        <translation>Sahip</translation>
+    </message>
+    <message>
+        <source>Permissions</source>
+        <translation>İzinler</translation>
+    </message>
+</context>
+<context>
+    <name>ReportLeftOut</name>
+    <message>
+        <source>Appendix: what the folder search left out</source>
+        <translation>Ek: klasör aramasının dışarıda bıraktıkları</translation>
+    </message>
+    <message>
+        <source>The folder search left nothing out.</source>
+        <translation>Klasör araması hiçbir şeyi dışarıda bırakmadı.</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
+        <translation>Verilen klasörlerde aramanın almadığı her girdi ve nedeni. Bir uzantıda çok sayıda dosya varsa, tek tek listelenmez, sayılır.</translation>
+    </message>
+    <message>
+        <source>%1 entries without an ending</source>
+        <translation>Uzantısı olmayan girdi sayısı: %1</translation>
+    </message>
+    <message>
+        <source>%1 entries ending in %2</source>
+        <translation>%2 ile biten girdi sayısı: %1</translation>
+    </message>
+    <message>
+        <source>hidden: its name starts with a dot</source>
+        <translation>gizli: adı nokta ile başlıyor</translation>
+    </message>
+    <message>
+        <source>a symbolic link, not followed</source>
+        <translation>sembolik bağlantı, izlenmedi</translation>
+    </message>
+    <message>
+        <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
+        <translation>ad .jpg, .avi, .mp4 veya .mxg ile bitmiyor</translation>
+    </message>
+</context>
 </TS>

@@ -57,7 +57,10 @@ private slots:
     void guiLibrariesOnlyForAReport();
     void pdfReportNameThatIsNotUtf8();
     void pdfReportProvesItself();
+    void pdfReportProperties_data();
+    void pdfReportProperties();
     void listSkipped();
+    void pdfReportListsWhatWasLeftOut();
     void caseDetailsOnEveryPage();
     void caseDetailsNeedAReport_data();
     void caseDetailsNeedAReport();
@@ -1246,6 +1249,44 @@ void TestQuorlithVerify::listSkipped()
     QCOMPARE(Verify({"--json", "--list-skipped", folder}).exitCode, 2);
 }
 
+// The report's appendix names each entry the folder search did not take, and why: a hidden file, a link
+// and a file of another type each by name, the many files of one ending by their count; it stands before
+// the signatures, which cover it.
+void TestQuorlithVerify::pdfReportListsWhatWasLeftOut()
+{
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const QString folder = work.filePath("export");
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(QFile::copy(Evidence("photo.jpg"), folder + "/photo.jpg"));
+    QVERIFY(Fixtures::WriteAll(folder + "/.hidden.jpg", "x"));
+    QVERIFY(Fixtures::WriteAll(folder + "/notes.txt", "x"));
+    QVERIFY(QFile::link(Evidence("photo.jpg"), folder + "/link.jpg"));
+    const int logCount = 14;
+    for (int i = 0; i < logCount; ++i)
+        QVERIFY(Fixtures::WriteAll(folder + QString("/recorder-%1.log").arg(i), "x"));
+    const QString pdf = work.filePath("report.pdf");
+    QCOMPARE(Verify({"--report", pdf, folder}).exitCode, 0);
+
+    const QString text = PdfPages(pdf).join(QString()).simplified();
+    const int appendix = text.indexOf("Appendix: what the folder search left out");
+    QVERIFY2(appendix > 0, qPrintable(text));
+    QVERIFY2(appendix < text.lastIndexOf("Signatures"), qPrintable(text));
+    const QString listed = text.mid(appendix);
+    for (const QString& line : {folder + "/.hidden.jpg hidden: its name starts with a dot",
+                                folder + "/link.jpg a symbolic link, not followed",
+                                folder + "/notes.txt the name does not end in .jpg, .avi, .mp4 or .mxg",
+                                QString("%1 entries ending in .log the name does not end in").arg(logCount)})
+        QVERIFY2(listed.contains(line), qPrintable(line + "\n" + listed));
+    QVERIFY2(!listed.contains("recorder-"), qPrintable(listed));
+    QVERIFY(!listed.contains("photo.jpg "));
+
+    // Files given one by one leave nothing out, and the report says so.
+    const QString single = work.filePath("single.pdf");
+    QCOMPARE(Verify({"--report", single, folder + "/photo.jpg"}).exitCode, 0);
+    QVERIFY(PdfPages(single).join(QString()).simplified().contains("The folder search left nothing out."));
+}
+
 // The report carries its own digest beside it in sha256sum's format: the check passes on the report as
 // written and fails once one byte of it changes. The report is PDF/A-1b.
 void TestQuorlithVerify::pdfReportProvesItself()
@@ -1286,6 +1327,63 @@ void TestQuorlithVerify::pdfReportProvesItself()
     QVERIFY2(info.contains(QRegularExpression("pdfaid:conformance[^A-Z]{1,3}B")), qPrintable(info));
     QVERIFY2(info.contains(QRegularExpression("Title: +Verification report, Case 2026/114")),
              qPrintable(info));
+}
+
+void TestQuorlithVerify::pdfReportProperties_data()
+{
+    QTest::addColumn<QStringList>("details");
+    QTest::addColumn<QStringList>("info");     // lines pdfinfo shows
+    QTest::addColumn<QStringList>("metadata"); // what the XMP metadata holds
+    const QString subject = "Authenticity of video-surveillance evidence files by their recorder watermarks";
+    QTest::newRow("examiner and exhibits")
+        << QStringList{"--case",    "2026/114",        "--examiner", QString::fromUtf8("A. N\u202Eelson"),
+                       "--exhibit", "EX-1 <USB> & co", "--exhibit",  "EX-2"}
+        << QStringList{"Title: +Verification report, Case 2026/114\n",
+                       "Subject: +" + subject + "; Exhibit EX-1 <USB> & co, EX-2\n",
+                       "Author: +A\\. N\\\\u\\{202E\\}elson\n"}
+        << QStringList{">Verification report, Case 2026/114</rdf:li>",
+                       ">" + subject + "; Exhibit EX-1 &lt;USB&gt; &amp; co, EX-2</rdf:li>",
+                       "<dc:creator>\\s*<rdf:Seq>\\s*<rdf:li>A\\. N\\\\u\\{202E\\}elson</rdf:li>"};
+    // A character XML does not take keeps the metadata readable, written as the page writes it.
+    QTest::newRow("a noncharacter in the examiner's name")
+        << QStringList{"--examiner", QString::fromUtf8("B. \uFFFF")}
+        << QStringList{"Author: +B\\. \\\\u\\{FFFF\\}\n"}
+        << QStringList{"<rdf:li>B\\. \\\\u\\{FFFF\\}</rdf:li>"};
+    QTest::newRow("no case details") << QStringList{}
+                                     << QStringList{"Title: +Verification report\n",
+                                                    "Subject: +" + subject + "\n"}
+                                     << QStringList{">Verification report</rdf:li>",
+                                                    ">" + subject + "</rdf:li>"};
+}
+
+// The document properties carry the title, the subject and the examiner as author, both in the document
+// information that pdfinfo reads and in the XMP metadata, escaped as on the page; the report stays
+// PDF/A-1b and checks against its SHA-256 file.
+void TestQuorlithVerify::pdfReportProperties()
+{
+    QFETCH(QStringList, details);
+    QFETCH(QStringList, info);
+    QFETCH(QStringList, metadata);
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const QString pdf = work.filePath("report.pdf");
+    QCOMPARE(Verify(QStringList{"--report", pdf} + details + QStringList{Evidence("photo.jpg")}).exitCode, 0);
+
+    const QString shown = RunTool("pdfinfo", {pdf});
+    for (const QString& line : info)
+        QVERIFY2(QRegularExpression(line).match(shown).hasMatch(), qPrintable(line + "\n" + shown));
+    QVERIFY2(shown.contains("Author:") == details.contains("--examiner"), qPrintable(shown));
+    const QString xmp = RunTool("pdfinfo", {"-meta", pdf});
+    for (const QString& part : metadata)
+        QVERIFY2(QRegularExpression(part).match(xmp).hasMatch(), qPrintable(part + "\n" + xmp));
+    QVERIFY2(xmp.contains(QRegularExpression("pdfaid:part[^0-9]{1,3}1")), qPrintable(xmp));
+    QVERIFY2(xmp.contains(QRegularExpression("pdfaid:conformance[^A-Z]{1,3}B")), qPrintable(xmp));
+    QVERIFY(!(shown + xmp).contains(QChar(0x202E)));
+    // The text is whole after the update of the properties.
+    QVERIFY(PdfPages(pdf).join(QString()).contains("photo.jpg"));
+    int status = -1;
+    RunTool("sha256sum", {"-c", "report.pdf.sha256"}, &status, work.path());
+    QCOMPARE(status, 0);
 }
 
 // The case number and the examiner head every page, the identifier stands in every footer, the same on
@@ -1391,12 +1489,15 @@ void TestQuorlithVerify::pdfReportNamesPathsAsGiven()
     QVERIFY(text.waitForFinished(60000));
     const QString report = QString::fromUtf8(text.readAllStandardOutput());
     const QString folder = QDir(work.path()).canonicalPath();
+    // A block starts a line, or a page when the one before fills the page.
     const QStringList lines = {
         "Working folder +" + QRegularExpression::escape(folder) + "\n",
         "\n1 +a/photo.jpg +Authentication succeeded",
         "\n2 +b/photo.jpg +Authentication succeeded",
-        "\n1\\. photo.jpg\nFull path +" + QRegularExpression::escape(folder + "/case1/a/photo.jpg") + "\n",
-        "\n2\\. photo.jpg\nFull path +" + QRegularExpression::escape(folder + "/case1/b/photo.jpg") + "\n",
+        "[\n\f]1\\. photo.jpg\nFull path +" + QRegularExpression::escape(folder + "/case1/a/photo.jpg") +
+            "\n",
+        "[\n\f]2\\. photo.jpg\nFull path +" + QRegularExpression::escape(folder + "/case1/b/photo.jpg") +
+            "\n",
     };
     for (const QString& line : lines)
         QVERIFY2(QRegularExpression(line).match(report).hasMatch(), qPrintable(line + "\n" + report));

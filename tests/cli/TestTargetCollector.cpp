@@ -8,6 +8,7 @@
 #include <climits>
 #include <cstring>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 // The folder search: which names it takes, and where the system runs short: paths beyond PATH_MAX
@@ -23,6 +24,7 @@ private slots:
     void nameRule();
     void deepTreeWithFewDescriptors();
     void noDescriptorIsASystemFailure();
+    void specialFileOfAnotherTypeIsSkippedWithItsReason();
 
 private:
     std::vector<VerificationTarget> Collect(const QByteArray& path, int freeDescriptors);
@@ -158,6 +160,24 @@ void TestTargetCollector::noDescriptorIsASystemFailure()
     QCOMPARE(ReasonCode(targets[0].problem), "system-error");
     QVERIFY2(targets[0].problemDetail.find(std::strerror(EMFILE)) != std::string::npos,
              targets[0].problemDetail.c_str());
+}
+
+// A FIFO or socket is listed when its name is an evidence type, so that its verification says what it is;
+// under any other name it is left out like a file of that name, with the reason, not silently.
+void TestTargetCollector::specialFileOfAnotherTypeIsSkippedWithItsReason()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QCOMPARE(mkfifo(QFile::encodeName(folder.filePath("pipe.txt")).constData(), 0600), 0);
+    QCOMPARE(mkfifo(QFile::encodeName(folder.filePath("pipe.jpg")).constData(), 0600), 0);
+    TargetCollector collector;
+    const std::vector<VerificationTarget> targets =
+        collector.Collect({QFile::encodeName(folder.path()).toStdString()});
+    QCOMPARE(targets.size(), size_t(1));
+    QCOMPARE(QString::fromStdString(targets.front().path), folder.filePath("pipe.jpg"));
+    QCOMPARE(collector.Skipped().size(), size_t(1));
+    QCOMPARE(QString::fromStdString(collector.Skipped().front().path), folder.filePath("pipe.txt"));
+    QVERIFY(collector.Skipped().front().why == SkippedEntry::Why::NotEvidence);
 }
 
 QTEST_GUILESS_MAIN(TestTargetCollector)

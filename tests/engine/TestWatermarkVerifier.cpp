@@ -162,6 +162,7 @@ void TestWatermarkVerifier::authentic()
     QCOMPARE(verifier.GetRCSerial(), record.rcSerial);
     QCOMPARE(verifier.GetCamMAC(), record.camMac);
     QCOMPARE(verifier.GetHMAC().size(), size_t(32));
+    QCOMPARE(verifier.GetComputedHMAC(), verifier.GetHMAC());
     QVERIFY(verifier.HasContentRegion());
     const ContentRegion region = verifier.GetContentRegion();
     QCOMPARE(region.start, contentStart);
@@ -232,6 +233,15 @@ void TestWatermarkVerifier::tampered()
     WatermarkVerifier verifier;
     QCOMPARE(Run(&verifier, path), -1);
     QCOMPARE(verifier.GetFailure(), failure);
+    // The digest the file gave is known once its content was read whole, and then differs from the record's.
+    if (failure == VerifyFailure::ContentMismatch) {
+        QVERIFY(QRegularExpression("^[0-9a-f]{32}$")
+                    .match(QString::fromStdString(verifier.GetComputedHMAC()))
+                    .hasMatch());
+        QVERIFY(verifier.GetComputedHMAC() != verifier.GetHMAC());
+    } else {
+        QCOMPARE(verifier.GetComputedHMAC(), std::string());
+    }
 }
 
 void TestWatermarkVerifier::recordsThatFailAfterParsing_data()
@@ -281,6 +291,11 @@ void TestWatermarkVerifier::recordsThatFailAfterParsing()
     QCOMPARE(verifier.GetStartTime(), record.startTime);
     QCOMPARE(verifier.GetEndTime(), record.endTime);
     QCOMPARE(verifier.GetRCSerial(), record.rcSerial);
+    // A digest written in capitals, or none at all: the file's own digest is still the lower-case one.
+    if (variant == "upper" || variant == "no-hmac")
+        QCOMPARE(verifier.GetComputedHMAC(), digest);
+    if (failure != VerifyFailure::ContentMismatch)
+        QCOMPARE(verifier.GetComputedHMAC(), std::string());
 }
 
 void TestWatermarkVerifier::failsBeforeTheRecord_data()

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "EvidenceFixtures.h"
+#include "report/FileFactsText.h"
 #include "report/GlyphCheck.h"
+#include "report/LeftOutList.h"
 #include "report/PdfReportWriter.h"
+#include "tools/EvidenceStamper.h"
 #include "verdict/FileVerifier.h"
 
 #include <QtTest>
@@ -11,7 +14,10 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <pwd.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <utime.h>
 
 // The PDF report as pdftotext reads it back: the pages, their numbering and what each file's block says
@@ -30,6 +36,12 @@ private slots:
     void summaryOverPagesLosesNoRow();
     void summaryShowsPartialCoverage();
     void folderAndMissingPathSayWhatTheyAre();
+    void fileBlockNamesDigestAndFileFacts_data();
+    void fileBlockNamesDigestAndFileFacts();
+    void permissionsAsLsShowsThem_data();
+    void permissionsAsLsShowsThem();
+    void leftOutCountedPerEnding_data();
+    void leftOutCountedPerEnding();
     void glyphCheck_data();
     void glyphCheck();
     void everyCharacterPrintsOrIsEscaped();
@@ -76,7 +88,6 @@ QStringList PageTexts(const QString& pdf)
     return pages;
 }
 
-
 // A word of the PDF's text with its page (from 0) and its box in points from the page's top left.
 struct PdfWord
 {
@@ -114,8 +125,11 @@ PdfWords Words(const QString& pdf)
         word.page = page;
         word.box = QRectF(QPointF(match.captured(3).toDouble(), match.captured(4).toDouble()),
                           QPointF(match.captured(5).toDouble(), match.captured(6).toDouble()));
-        word.text = match.captured(7).replace("&amp;", "&").replace("&lt;", "<").replace("&gt;", ">").replace(
-            "&quot;", "\"");
+        word.text = match.captured(7)
+                        .replace("&amp;", "&")
+                        .replace("&lt;", "<")
+                        .replace("&gt;", ">")
+                        .replace("&quot;", "\"");
         result.words << word;
     }
     return result;
@@ -304,28 +318,30 @@ void TestPdfReportWriter::longPathStaysWithinTheMargins()
     const PdfWords read = Words(pdf);
     QVERIFY(!read.words.isEmpty());
     const double millimetre = 72 / 25.4;
-    const QRectF inside(QPointF(20 * millimetre - 1, 16 * millimetre - 1),
-                        QPointF(read.pageSize.width() - 20 * millimetre + 1,
-                                read.pageSize.height() - 14 * millimetre + 1));
+    const QRectF inside(
+        QPointF(20 * millimetre - 1, 16 * millimetre - 1),
+        QPointF(read.pageSize.width() - 20 * millimetre + 1, read.pageSize.height() - 14 * millimetre + 1));
     for (const PdfWord& word : read.words)
         QVERIFY2(inside.contains(word.box), qPrintable(QString("page %1: %2 at %3,%4-%5,%6")
-                                                          .arg(word.page + 1)
-                                                          .arg(word.text.left(40))
-                                                          .arg(word.box.left())
-                                                          .arg(word.box.top())
-                                                          .arg(word.box.right())
-                                                          .arg(word.box.bottom())));
+                                                           .arg(word.page + 1)
+                                                           .arg(word.text.left(40))
+                                                           .arg(word.box.left())
+                                                           .arg(word.box.top())
+                                                           .arg(word.box.right())
+                                                           .arg(word.box.bottom())));
     const QString joined = Joined(read);
     const QString number = QString::number(shortBlocksBefore + 1);
     QVERIFY2(joined.contains(number + ".clip.aviFullpath"), "the block's heading lost its file name");
-    QVERIFY2(joined.contains("Fullpath" + QString::fromStdString(path)), "the Full path line lost part of the path");
+    QVERIFY2(joined.contains("Fullpath" + QString::fromStdString(path)),
+             "the Full path line lost part of the path");
 
     // Headings "N." at the left margin, each followed on the same page by its block's "Full path".
     int headingPage = -1;
     int headings = 0;
     for (int i = 0; i + 1 < read.words.size(); ++i) {
         const PdfWord& word = read.words.at(i);
-        if (QRegularExpression("^\\d+\\.$").match(word.text).hasMatch() && word.box.left() < inside.left() + 2) {
+        if (QRegularExpression("^\\d+\\.$").match(word.text).hasMatch() &&
+            word.box.left() < inside.left() + 2) {
             headingPage = word.page;
             ++headings;
         } else if (word.text == "Full" && read.words.at(i + 1).text == "path" && headingPage >= 0) {
@@ -395,7 +411,8 @@ void TestPdfReportWriter::summaryShowsPartialCoverage()
     const QString joined = Joined(Words(pdf));
     const QString summary = joined.left(joined.indexOf("Thefilesonebyone"));
     QVERIFY2(summary.contains("none.mp4Authenticationsucceeded,0of4096bytesprotected"), qPrintable(summary));
-    QVERIFY2(summary.contains("part.mp4Authenticationsucceeded,1000of4096bytesprotected"), qPrintable(summary));
+    QVERIFY2(summary.contains("part.mp4Authenticationsucceeded,1000of4096bytesprotected"),
+             qPrintable(summary));
     QVERIFY2(summary.contains("full.mp4Authenticationsucceeded"), qPrintable(summary));
     QCOMPARE(summary.count("protected"), 2);
 }
@@ -425,6 +442,145 @@ void TestPdfReportWriter::folderAndMissingPathSayWhatTheyAre()
     QVERIFY(!joined.contains("no size and modification time were recorded"));
 }
 
+void TestPdfReportWriter::fileBlockNamesDigestAndFileFacts_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("tampered");
+    QTest::addColumn<QString>("algorithm");
+    const QString md5 = "HMAC-MD5 with the built-in key over the MD5 of the content (record version 1.0)";
+    const QString fold = "HMAC-MD5 with the built-in key over the XOR fold of the content, closed by the MD5 "
+                         "finalisation (record version 1.1)";
+    QTest::newRow("1.0, authentic") << 0 << false << md5;
+    QTest::newRow("1.0, tampered") << 0 << true << md5;
+    QTest::newRow("1.1, authentic") << 1 << false << fold;
+    QTest::newRow("1.1, tampered") << 1 << true << fold;
+}
+
+// Each block names how its digest is made and gives the digest the file gave beside the record's, as the
+// stamping tool computes them from the media; and the owner, permissions and access time the file had
+// before it was read.
+void TestPdfReportWriter::fileBlockNamesDigestAndFileFacts()
+{
+    QFETCH(int, mode);
+    QFETCH(bool, tampered);
+    QFETCH(QString, algorithm);
+    const QString tag = QString("facts-%1-%2").arg(mode).arg(tampered);
+    const QString path = dir.filePath(tag + ".jpg");
+    QVERIFY(Fixtures::Stamp(Fixtures::Media("still.jpg"), path, mode == 0 ? "1.0" : "1.1"));
+    std::string recorded;
+    QCOMPARE(
+        ComputeEvidenceDigest(Fixtures::Media("still.jpg").toStdString(), MediaType::Jpg, mode, &recorded),
+        0);
+    std::string computed = recorded;
+    if (tampered) {
+        // The first byte: under the version 1.1 fold only the first bytes of each 64 count.
+        const qint64 offset = 0;
+        const char changed = static_cast<char>(Fixtures::ReadAll(path).at(offset) ^ 0x20);
+        const QString media = dir.filePath(tag + "-media.jpg");
+        QVERIFY(Fixtures::WriteAll(media, Fixtures::ReadAll(Fixtures::Media("still.jpg"))));
+        QVERIFY(Fixtures::Poke(media, offset, changed));
+        QVERIFY(Fixtures::Poke(path, offset, changed));
+        QCOMPARE(ComputeEvidenceDigest(media.toStdString(), MediaType::Jpg, mode, &computed), 0);
+        QVERIFY(computed != recorded);
+    }
+    const QByteArray name = QFile::encodeName(path);
+    QCOMPARE(chmod(name.constData(), 0640), 0);
+    // A fixed access time, the modification time left as it is.
+    const struct timespec times[2] = {{1000000000, 250000000}, {0, UTIME_OMIT}};
+    QCOMPARE(utimensat(AT_FDCWD, name.constData(), times, 0), 0);
+    const VerificationResult result = Verified(path);
+    QCOMPARE(result.authentic, !tampered);
+
+    PdfReportWriter writer(Facts());
+    writer.Add(result);
+    QString error;
+    const QString pdf = dir.filePath(tag + ".pdf");
+    QVERIFY2(writer.Save(QFile::encodeName(pdf), &error), qPrintable(error));
+    // The words line by line, without spaces: the labels stand in a column of their own.
+    const QString text = Joined(Words(pdf));
+    const passwd* owner = getpwuid(getuid());
+    const QString expected[] = {
+        "Digest algorithm " + algorithm,
+        "Digest in the record " + QString::fromStdString(recorded),
+        "Last access before verifying 2001-09-09 01:46:40.250 UTC",
+        QString("Owner %1").arg(getuid()) +
+            (owner ? QString(" (%1)").arg(QString::fromLocal8Bit(owner->pw_name)) : QString()),
+        "Permissions 0640 (-rw-r-----)",
+    };
+    for (QString line : expected)
+        QVERIFY2(text.contains(line.remove(QLatin1Char(' '))), qPrintable(line + "\n" + text));
+    // The computed digest stands in its own row, whose label may wrap beside it, before the record times.
+    const int computedAt = text.indexOf("Digestcomputedfrom");
+    QVERIFY2(computedAt > 0, qPrintable(text));
+    QVERIFY2(text.mid(computedAt, text.indexOf("StartTime", computedAt) - computedAt)
+                 .contains(QString::fromStdString(computed)),
+             qPrintable(text.mid(computedAt)));
+}
+
+void TestPdfReportWriter::permissionsAsLsShowsThem_data()
+{
+    QTest::addColumn<int>("permissions");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("none") << 0 << "0000 (----------)";
+    QTest::newRow("plain file") << 0644 << "0644 (-rw-r--r--)";
+    QTest::newRow("set-user-id over execute") << 04755 << "4755 (-rwsr-xr-x)";
+    QTest::newRow("set-group-id without execute") << 02644 << "2644 (-rw-r-Sr--)";
+    QTest::newRow("sticky over execute") << 01777 << "1777 (-rwxrwxrwt)";
+    QTest::newRow("sticky without execute") << 01640 << "1640 (-rw-r----T)";
+    QTest::newRow("others only") << 0007 << "0007 (-------rwx)";
+}
+
+void TestPdfReportWriter::permissionsAsLsShowsThem()
+{
+    QFETCH(int, permissions);
+    QFETCH(QString, expected);
+    QCOMPARE(FileFactsText::Permissions(permissions), expected);
+}
+
+void TestPdfReportWriter::leftOutCountedPerEnding_data()
+{
+    QTest::addColumn<int>("txtFiles");
+    QTest::addColumn<int>("withoutEnding");
+    QTest::addColumn<int>("hiddenFiles");
+    QTest::addColumn<QStringList>("expected");
+    const int most = LeftOutList::kListedPerEnding;
+    QStringList listed;
+    for (int i = 0; i < most; ++i)
+        listed << QString("/case/t%1.txt").arg(i);
+    QTest::newRow("as many as are listed") << most << 0 << 0 << listed;
+    QTest::newRow("one more: counted")
+        << most + 1 << 0 << 0 << QStringList{QString("%1 entries ending in .txt").arg(most + 1)};
+    QStringList hidden;
+    for (int i = 0; i < most + 1; ++i)
+        hidden << QString("/case/.h%1.txt").arg(i);
+    // Hidden entries are named one by one, and do not count towards the files of their ending.
+    QTest::newRow("hidden ones listed, the visible counted")
+        << most + 1 << 0 << most + 1
+        << (QStringList{QString("%1 entries ending in .txt").arg(most + 1)} + hidden);
+    QTest::newRow("names without an ending")
+        << 1 << most + 2 << 0
+        << QStringList{"/case/t0.txt", QString("%1 entries without an ending").arg(most + 2)};
+}
+
+void TestPdfReportWriter::leftOutCountedPerEnding()
+{
+    QFETCH(int, txtFiles);
+    QFETCH(int, withoutEnding);
+    QFETCH(int, hiddenFiles);
+    QFETCH(QStringList, expected);
+    std::vector<SkippedEntry> skipped;
+    for (int i = 0; i < txtFiles; ++i)
+        skipped.push_back({"/case/t" + std::to_string(i) + ".txt", SkippedEntry::Why::NotEvidence});
+    for (int i = 0; i < withoutEnding; ++i)
+        skipped.push_back({"/case/README" + std::to_string(i), SkippedEntry::Why::NotEvidence});
+    for (int i = 0; i < hiddenFiles; ++i)
+        skipped.push_back({"/case/.h" + std::to_string(i) + ".txt", SkippedEntry::Why::Hidden});
+    QStringList lines;
+    for (const LeftOutLine& line : LeftOutList::Lines(skipped))
+        lines << line.what;
+    QCOMPARE(lines, expected);
+}
+
 void TestPdfReportWriter::glyphCheck_data()
 {
     QTest::addColumn<QStringList>("families");
@@ -433,17 +589,19 @@ void TestPdfReportWriter::glyphCheck_data()
     QTest::addColumn<QString>("missing");
     const QString cjk = QString::fromUtf8("\u76e3\u8996 \u30ab\u30e1\u30e9 \ud55c");
     const QString linearB = QString::fromUcs4(U"\U00010000.jpg");
-    QTest::newRow("Latin and Cyrillic in DejaVu") << QStringList{"DejaVu Sans"} << QString::fromUtf8("\u00c6r\u00f8 \u0416")
-                                                  << QString::fromUtf8("\u00c6r\u00f8 \u0416") << "";
-    QTest::newRow("CJK without a CJK font") << QStringList{"DejaVu Sans"} << cjk
-                                            << "\\u{76E3}\\u{8996} \\u{30AB}\\u{30E1}\\u{30E9} \\u{D55C}"
-                                            << "\\u{30AB} \\u{30E1} \\u{30E9} \\u{76E3} \\u{8996} \\u{D55C}";
+    QTest::newRow("Latin and Cyrillic in DejaVu")
+        << QStringList{"DejaVu Sans"} << QString::fromUtf8("\u00c6r\u00f8 \u0416")
+        << QString::fromUtf8("\u00c6r\u00f8 \u0416") << "";
+    QTest::newRow("CJK without a CJK font")
+        << QStringList{"DejaVu Sans"} << cjk << "\\u{76E3}\\u{8996} \\u{30AB}\\u{30E1}\\u{30E9} \\u{D55C}"
+        << "\\u{30AB} \\u{30E1} \\u{30E9} \\u{76E3} \\u{8996} \\u{D55C}";
     QTest::newRow("CJK with Noto CJK") << QStringList{"DejaVu Sans", "Noto Sans CJK JP"} << cjk << cjk << "";
-    QTest::newRow("Linear B in no font") << QStringList{"DejaVu Sans", "Noto Sans CJK JP"} << linearB
-                                         << "\\u{10000}.jpg"
-                                         << "\\u{10000}";
-    QTest::newRow("a family that is not installed draws nothing")
-        << QStringList{"No Such Family 7"} << "ab" << "\\u{0061}\\u{0062}" << "\\u{0061} \\u{0062}";
+    QTest::newRow("Linear B in no font")
+        << QStringList{"DejaVu Sans", "Noto Sans CJK JP"} << linearB << "\\u{10000}.jpg"
+        << "\\u{10000}";
+    QTest::newRow("a family that is not installed draws nothing") << QStringList{"No Such Family 7"} << "ab"
+                                                                  << "\\u{0061}\\u{0062}"
+                                                                  << "\\u{0061} \\u{0062}";
 }
 
 // A character no font of the report can draw is written escaped and noted, never as an empty box.
@@ -462,7 +620,8 @@ void TestPdfReportWriter::glyphCheck()
 // CJK font; a character of no font is written escaped and the writer says which.
 void TestPdfReportWriter::everyCharacterPrintsOrIsEscaped()
 {
-    const std::string cjk = "/case/\xe7\x9b\xa3\xe8\xa6\x96\xe3\x82\xab\xe3\x83\xa1\xe3\x83\xa9 \xed\x95\x9c.jpg";
+    const std::string cjk =
+        "/case/\xe7\x9b\xa3\xe8\xa6\x96\xe3\x82\xab\xe3\x83\xa1\xe3\x83\xa9 \xed\x95\x9c.jpg";
     const std::string linearB = "/case/\xf0\x90\x80\x80.jpg";
     PdfReportWriter writer(Facts());
     writer.Add(Unverified(cjk, VerdictReason::NotFound));

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
-#ifndef QUORLITH_CLI_SKIPPEDENTRY_H
-#define QUORLITH_CLI_SKIPPEDENTRY_H
+#ifndef QUORLITH_REPORT_SKIPPEDENTRY_H
+#define QUORLITH_REPORT_SKIPPEDENTRY_H
 
 #include <string>
 

@@ -1,0 +1,151 @@
+// SPDX-License-Identifier: Apache-2.0
+#include "report/PdfDocumentInfo.h"
+
+#include <QRegularExpression>
+
+#include <map>
+
+namespace {
+
+// Bytes as text of the same length: a PDF holds NUL bytes, where QString::fromLatin1(QByteArray) stops.
+QString Latin1(const QByteArray& bytes)
+{
+    return QString::fromLatin1(bytes.constData(), bytes.size());
+}
+
+// A text string as PDF takes any character: UTF-16BE after its byte order mark, in hexadecimal.
+QByteArray PdfText(const QString& text)
+{
+    QByteArray hex = "<FEFF";
+    for (const QChar c : text)
+        hex += QByteArray::number(c.unicode() | 0x10000, 16).mid(1).toUpper();
+    return hex + '>';
+}
+
+// U+FFFE and U+FFFF, which the escaping of names lets through but XML does not take, written as the page
+// writes a character no font draws, the same in the document information and in the XMP.
+QString Storable(QString text)
+{
+    return text.replace(QChar(0xFFFE), QLatin1String("\\u{FFFE}"))
+        .replace(QChar(0xFFFF), QLatin1String("\\u{FFFF}"));
+}
+
+QByteArray XmlText(const QString& text)
+{
+    return text.toHtmlEscaped().replace(QLatin1Char('\''), QLatin1String("&apos;")).toUtf8();
+}
+
+// The body of object number between "<<" and ">>" of its dictionary, as found in head; empty when absent.
+QByteArray DictionaryOf(const QByteArray& head, int number)
+{
+    const QByteArray opening = "\n" + QByteArray::number(number) + " 0 obj\n<<\n";
+    const int start = head.indexOf(opening);
+    if (start < 0)
+        return QByteArray();
+    const int bodyStart = start + opening.size();
+    const int end = head.indexOf("\n>>\nendobj", bodyStart);
+    return end < 0 ? QByteArray() : head.mid(bodyStart, end - bodyStart + 1);
+}
+
+struct Metadata
+{
+    int number = -1;
+    QByteArray dictionary; // without its /Length
+    QByteArray xmp;
+};
+
+// The XMP metadata stream object, which Qt writes uncompressed near the start.
+Metadata MetadataOf(const QByteArray& head)
+{
+    Metadata found;
+    const QRegularExpression object(QStringLiteral(
+        "\\n(\\d+) 0 obj\\n<<\\n(/Type /Metadata /Subtype /XML)\\n/Length (\\d+)\\n>>\\nstream\\r?\\n"));
+    const QRegularExpressionMatch match = object.match(Latin1(head));
+    if (!match.hasMatch())
+        return found;
+    const int length = match.captured(3).toInt();
+    const int start = match.capturedEnd(0);
+    if (start + length > head.size())
+        return found;
+    found.number = match.captured(1).toInt();
+    found.dictionary = match.captured(2).toLatin1();
+    found.xmp = head.mid(start, length);
+    return found;
+}
+
+bool WriteAll(QIODevice* device, const QByteArray& bytes)
+{
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 step = device->write(bytes.constData() + done, bytes.size() - done);
+        if (step <= 0)
+            return false;
+        done += step;
+    }
+    return true;
+}
+
+} // namespace
+
+bool AppendDocumentInfo(QIODevice* device, const PdfTap& tap, const PdfDocumentInfo& info)
+{
+    const QString tail = Latin1(tap.Tail());
+    const int trailerAt = tail.lastIndexOf(QLatin1String("trailer"));
+    const QRegularExpressionMatch size =
+        QRegularExpression(QStringLiteral("/Size (\\d+)")).match(tail, trailerAt);
+    const QRegularExpressionMatch root =
+        QRegularExpression(QStringLiteral("/Root (\\d+ \\d+ R)")).match(tail, trailerAt);
+    const QRegularExpressionMatch infoRef =
+        QRegularExpression(QStringLiteral("/Info (\\d+) 0 R")).match(tail, trailerAt);
+    const QRegularExpressionMatch id =
+        QRegularExpression(QStringLiteral("/ID \\[[^\\]]*\\]")).match(tail, trailerAt);
+    const QRegularExpressionMatch previous =
+        QRegularExpression(QStringLiteral("startxref\\s+(\\d+)\\s+%%EOF\\s*$")).match(tail);
+    if (trailerAt < 0 || !size.hasMatch() || !root.hasMatch() || !infoRef.hasMatch() || !id.hasMatch() ||
+        !previous.hasMatch())
+        return false;
+    const int infoNumber = infoRef.captured(1).toInt();
+    const QByteArray infoBody = DictionaryOf(tap.Head(), infoNumber);
+    Metadata metadata = MetadataOf(tap.Head());
+    const int titleEnd = metadata.xmp.indexOf("</dc:title>");
+    if (infoBody.isEmpty() || metadata.number < 0 || titleEnd < 0)
+        return false;
+
+    // The same facts in both places: PDF/A-1 has the XMP's dc:description and dc:creator agree with the
+    // document information's Subject and Author.
+    const QString subject = Storable(info.subject);
+    const QString author = Storable(info.author);
+    QByteArray dcAdded =
+        "\n      <dc:description>\n        <rdf:Alt>\n          <rdf:li xml:lang=\"x-default\">" +
+        XmlText(subject) + "</rdf:li>\n        </rdf:Alt>\n      </dc:description>";
+    QByteArray infoAdded = "/Subject " + PdfText(subject) + "\n";
+    if (!author.isEmpty()) {
+        dcAdded += "\n      <dc:creator>\n        <rdf:Seq>\n          <rdf:li>" + XmlText(author) +
+                   "</rdf:li>\n        </rdf:Seq>\n      </dc:creator>";
+        infoAdded += "/Author " + PdfText(author) + "\n";
+    }
+    metadata.xmp.insert(titleEnd + int(sizeof("</dc:title>")) - 1, dcAdded);
+
+    // An incremental update: the two objects again under their numbers, a cross-reference section for
+    // them alone and a trailer that points back to Qt's.
+    const qint64 base = tap.Written();
+    std::map<int, qint64> offsets;
+    QByteArray update = "\n";
+    offsets[infoNumber] = base + update.size();
+    update += QByteArray::number(infoNumber) + " 0 obj\n<<\n" + infoBody + infoAdded + ">>\nendobj\n";
+    offsets[metadata.number] = base + update.size();
+    update += QByteArray::number(metadata.number) + " 0 obj\n<<\n" + metadata.dictionary + "\n/Length " +
+              QByteArray::number(metadata.xmp.size()) + "\n>>\nstream\n" + metadata.xmp +
+              "\nendstream\nendobj\n";
+    const qint64 crossReference = base + update.size();
+    update += "xref\n";
+    for (const auto& entry : offsets) {
+        update += QByteArray::number(entry.first) + " 1\n";
+        update += QByteArray::number(entry.second).rightJustified(10, '0') + " 00000 n \n";
+    }
+    update += "trailer\n<<\n/Size " + size.captured(1).toLatin1() + "\n/Info " +
+              QByteArray::number(infoNumber) + " 0 R\n/Root " + root.captured(1).toLatin1() + "\n" +
+              id.captured(0).toLatin1() + "\n/Prev " + previous.captured(1).toLatin1() + "\n>>\nstartxref\n" +
+              QByteArray::number(crossReference) + "\n%%EOF\n";
+    return WriteAll(device, update);
+}
