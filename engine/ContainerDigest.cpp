@@ -2,9 +2,11 @@
 // The keyed content digest of each container type: which bytes count as content, and reading them.
 #include "engine/ContainerDigest.h"
 
+#include "digest/ByteOrder.h"
 #include "digest/DigestUpdate.h"
 #include "digest/HmacMd5.h"
 #include "digest/Md5.h"
+#include "digest/SecureWipe.h"
 #include "engine/EvidenceReader.h"
 #include "engine/SystemFailure.h"
 #include "engine/TrailerBlock.h"
@@ -19,18 +21,6 @@ namespace {
 // The piece size does not show in the digest; this one keeps the buffer in the second-level cache.
 const size_t kPieceSize = 128 * 1024;
 const int64_t kMaxOffset = 0x7fffffff; // offsets into the file are signed 32-bit
-
-uint32_t LoadBe32(const unsigned char* p)
-{
-    return (static_cast<uint32_t>(p[0]) << 24) | (static_cast<uint32_t>(p[1]) << 16) |
-           (static_cast<uint32_t>(p[2]) << 8) | static_cast<uint32_t>(p[3]);
-}
-
-uint32_t LoadLe32(const unsigned char* p)
-{
-    return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
-           (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
-}
 
 // Opens a path for the path-taking functions: read-only, never blocking on a FIFO swapped in, and
 // only a regular file. 0 and *fd, or kFileUnfit / kSystemFailure.
@@ -58,7 +48,7 @@ int WalkMp4Boxes(EvidenceReader* reader, int32_t* start)
         const int read = ReadEvidenceAt(reader, offset, header, sizeof header);
         if (read != 0)
             return read;
-        const uint32_t size = LoadBe32(header);
+        const uint32_t size = LoadBigEndian32(header);
         if (std::memcmp(header + 4, "mdat", 4) == 0) {
             const int64_t s = offset + (size == 1 ? 16 : 8);
             if (s > kMaxOffset)
@@ -96,11 +86,11 @@ int WalkAviChunks(EvidenceReader* reader, int32_t* start)
         return read;
     if (std::memcmp(header, "LIST", 4) != 0 || std::memcmp(header + 8, "hdrl", 4) != 0)
         return kFileUnfit;
-    int64_t chunk = 20 + static_cast<int64_t>(LoadLe32(header + 4));
+    int64_t chunk = 20 + static_cast<int64_t>(LoadLittleEndian32(header + 4));
     if ((read = ReadAviHeader(reader, chunk, header)) != 0)
         return read;
     if (std::memcmp(header, "JUNK", 4) == 0) {
-        chunk += 8 + static_cast<int64_t>(LoadLe32(header + 4));
+        chunk += 8 + static_cast<int64_t>(LoadLittleEndian32(header + 4));
         if ((read = ReadAviHeader(reader, chunk, header)) != 0)
             return read;
     }
@@ -205,7 +195,7 @@ int ComputeRegionDigestOfReader(int mode, EvidenceReader* reader, int32_t start,
         Md5Final(&ctx, inner);
         HmacMd5(inner, sizeof inner, digest);
     }
-    std::memset(&ctx, 0, sizeof ctx);
+    SecureWipe(&ctx, sizeof ctx);
     free(piece);
     return ret;
 }

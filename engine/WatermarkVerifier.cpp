@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "engine/WatermarkVerifier.h"
 
+#include "digest/HexText.h"
 #include "engine/AsciiText.h"
 #include "engine/SystemFailure.h"
 #include "engine/TrailerBlock.h"
 #include "platform/ReadOnlyFile.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -177,10 +177,7 @@ int WatermarkVerifier::VerifyWith(EvidenceReader* reader, const char* name)
     if (digestResult != 0)
         return FailRead(digestResult, VerifyFailure::ContainerInvalid);
 
-    char hex[33];
-    for (int i = 0; i < 16; ++i)
-        std::snprintf(hex + 2 * i, 3, "%02x", digest[i]);
-    if (record.HMAC != std::string(hex, 32))
+    if (record.HMAC != LowerHex(digest, sizeof digest))
         return Fail(VerifyFailure::ContentMismatch);
     return 0;
 }

@@ -329,7 +329,7 @@ void TestDetailsWindow::fileChangedSinceVerified()
     } else if (change == "edit") {
         const VerificationResult verified =
             ShownRow(window, "changed.jpg").data(kResultRole).value<VerificationResult>();
-        QVERIFY(EditKeepingTimes(path, verified.changedNs));
+        QVERIFY(EditKeepingTimes(path, verified.file.changedNs));
     } else {
         QVERIFY(file.remove());
     }
