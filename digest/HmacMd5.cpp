@@ -4,12 +4,11 @@
 
 #include "digest/Md5.h"
 #include "digest/SecureWipe.h"
-#include "engine/BuiltInKeys.h"
 
 #include <cstring>
 
-void HmacMd5WithKey(const unsigned char* key, size_t keyLength, const unsigned char* message, uint32_t length,
-                    unsigned char mac[16])
+void HmacMd5(const unsigned char* key, size_t keyLength, const unsigned char* message, uint32_t length,
+             unsigned char mac[16])
 {
     unsigned char innerPad[64];
     unsigned char outerPad[64];
@@ -40,12 +39,4 @@ void HmacMd5WithKey(const unsigned char* key, size_t keyLength, const unsigned c
     SecureWipe(innerPad, sizeof innerPad);
     SecureWipe(outerPad, sizeof outerPad);
     SecureWipe(inner, sizeof inner);
-}
-
-void HmacMd5(const unsigned char* message, uint32_t length, unsigned char mac[16])
-{
-    unsigned char key[kHmacKeyLength];
-    AssembleHmacKey(key);
-    HmacMd5WithKey(key, sizeof key, message, length, mac);
-    SecureWipe(key, sizeof key);
 }

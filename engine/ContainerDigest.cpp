@@ -4,9 +4,9 @@
 
 #include "digest/ByteOrder.h"
 #include "digest/DigestUpdate.h"
-#include "digest/HmacMd5.h"
 #include "digest/Md5.h"
 #include "digest/SecureWipe.h"
+#include "engine/BuiltInHmac.h"
 #include "engine/EvidenceReader.h"
 #include "engine/SystemFailure.h"
 #include "engine/TrailerBlock.h"
@@ -193,7 +193,7 @@ int ComputeRegionDigestOfReader(int mode, EvidenceReader* reader, int32_t start,
     if (ret == 0) {
         unsigned char inner[16];
         Md5Final(&ctx, inner);
-        HmacMd5(inner, sizeof inner, digest);
+        HmacMd5WithBuiltInKey(inner, sizeof inner, digest);
     }
     SecureWipe(&ctx, sizeof ctx);
     free(piece);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "digest/DigestUpdate.h"
-#include "digest/HmacMd5.h"
+#include "engine/BuiltInHmac.h"
 #include "engine/ContainerDigest.h"
 
 #include <QtTest>
@@ -76,7 +76,7 @@ QByteArray KeyedDigest(int mode, const QByteArray& content)
                  static_cast<int32_t>(content.size()));
     unsigned char inner[16], keyed[16];
     Md5Final(&ctx, inner);
-    HmacMd5(inner, 16, keyed);
+    HmacMd5WithBuiltInKey(inner, 16, keyed);
     return QByteArray(reinterpret_cast<const char*>(keyed), 16);
 }
 

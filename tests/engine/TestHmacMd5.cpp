@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "digest/HmacMd5.h"
+#include "engine/BuiltInHmac.h"
 
 #include <QtTest>
 
@@ -16,9 +17,9 @@ private slots:
 static QByteArray Mac(const QByteArray& key, const QByteArray& message)
 {
     unsigned char mac[16];
-    HmacMd5WithKey(reinterpret_cast<const unsigned char*>(key.constData()), static_cast<size_t>(key.size()),
-                   reinterpret_cast<const unsigned char*>(message.constData()),
-                   static_cast<uint32_t>(message.size()), mac);
+    HmacMd5(reinterpret_cast<const unsigned char*>(key.constData()), static_cast<size_t>(key.size()),
+            reinterpret_cast<const unsigned char*>(message.constData()),
+            static_cast<uint32_t>(message.size()), mac);
     return QByteArray(reinterpret_cast<const char*>(mac), 16).toHex();
 }
 
@@ -53,7 +54,7 @@ void TestHmacMd5::builtInKeyIsTheRecordersKey()
 {
     const QByteArray message = QByteArray::fromHex("00112233445566778899aabbccddeeff");
     unsigned char mac[16];
-    HmacMd5(reinterpret_cast<const unsigned char*>(message.constData()), 16, mac);
+    HmacMd5WithBuiltInKey(reinterpret_cast<const unsigned char*>(message.constData()), 16, mac);
     QCOMPARE(QByteArray(reinterpret_cast<const char*>(mac), 16).toHex(),
              Mac(QByteArray("TrevalonQuorlithHmac01"), message));
 }
