@@ -47,6 +47,9 @@ void Md5Init(Md5Context* ctx)
     std::memset(ctx->buffer, 0, sizeof ctx->buffer);
 }
 
+namespace {
+
+// The RFC 1321 compression of one 64-byte block into the four state words.
 void Md5Transform(uint32_t state[4], const unsigned char block[64])
 {
     uint32_t a = state[0], b = state[1], c = state[2], d = state[3];
@@ -127,6 +130,8 @@ void Md5Transform(uint32_t state[4], const unsigned char block[64])
     state[2] += c;
     state[3] += d;
 }
+
+} // namespace
 
 void Md5Update(Md5Context* ctx, const unsigned char* data, uint32_t length)
 {

@@ -8,7 +8,6 @@
 #include "digest/SecureWipe.h"
 #include "engine/BuiltInHmac.h"
 #include "engine/EvidenceReader.h"
-#include "engine/SystemFailure.h"
 #include "engine/TrailerBlock.h"
 #include "platform/ReadOnlyFile.h"
 
@@ -21,22 +20,6 @@ namespace {
 // The piece size does not show in the digest; this one keeps the buffer in the second-level cache.
 const size_t kPieceSize = 128 * 1024;
 const int64_t kMaxOffset = 0x7fffffff; // offsets into the file are signed 32-bit
-
-// Opens a path for the path-taking functions: read-only, never blocking on a FIFO swapped in, and
-// only a regular file. 0 and *fd, or kFileUnfit / kSystemFailure.
-int OpenRegularFile(const char* path, int* fd)
-{
-    *fd = OpenForReading(path);
-    if (*fd < 0)
-        return IsSystemFailure(errno) ? kSystemFailure : kFileUnfit;
-    FileStatus status;
-    if (StatusOfFile(*fd, &status) != 0 || status.kind != FileKind::Regular) {
-        CloseFile(*fd);
-        *fd = -1;
-        return kFileUnfit;
-    }
-    return 0;
-}
 
 // Walks the top-level boxes to the first "mdat". Every other box must carry the walk forward
 // to a later header, so a size of 0, 1 to 7, or one that wraps backwards ends it.
@@ -129,33 +112,7 @@ int DigestFromContentStart(int mode, EvidenceReader* reader, int (*walk)(Evidenc
     return ComputeRegionDigestOfReader(mode, reader, start, 0, digest, region, progress);
 }
 
-// The fd-taking forms: one reader over the open file, for this one call.
-template <typename Read> int ReadOpenFile(int fd, Read read)
-{
-    EvidenceReader reader;
-    BeginEvidenceReader(fd, GetOpenFileSize(fd), nullptr, &reader);
-    const int ret = read(&reader);
-    EndEvidenceReader(&reader);
-    return ret;
-}
-
 } // namespace
-
-int ReadExactlyAt(int fd, int64_t offset, unsigned char* out, size_t length)
-{
-    if (offset < 0)
-        return kFileUnfit;
-    size_t done = 0;
-    while (done < length) {
-        const int64_t got = ReadAt(fd, offset + static_cast<int64_t>(done), out + done, length - done);
-        if (got < 0)
-            return IsSystemFailure(errno) ? kSystemFailure : kFileUnfit;
-        if (got == 0)
-            return kFileUnfit;
-        done += static_cast<size_t>(got);
-    }
-    return 0;
-}
 
 int64_t GetOpenFileSize(int fd)
 {
@@ -216,103 +173,4 @@ int ComputeAviDigestOfReader(int mode, EvidenceReader* reader, unsigned char dig
                              ContentRegion* region, const ReadProgress* progress)
 {
     return DigestFromContentStart(mode, reader, WalkAviChunks, digest, region, progress);
-}
-
-int FindMp4ContentStartOfFile(int fd, int32_t* start)
-{
-    return ReadOpenFile(fd, [&](EvidenceReader* reader) { return WalkMp4Boxes(reader, start); });
-}
-
-int FindAviContentStartOfFile(int fd, int32_t* start)
-{
-    return ReadOpenFile(fd, [&](EvidenceReader* reader) { return WalkAviChunks(reader, start); });
-}
-
-int ComputeRegionDigestOfFile(int mode, int fd, int32_t start, int32_t tail, unsigned char digest[16],
-                              ContentRegion* region, const ReadProgress* progress)
-{
-    return ReadOpenFile(fd, [&](EvidenceReader* reader) {
-        return ComputeRegionDigestOfReader(mode, reader, start, tail, digest, region, progress);
-    });
-}
-
-int ComputeJpgDigestOfFile(int mode, int fd, unsigned char digest[16], ContentRegion* region,
-                           const ReadProgress* progress)
-{
-    return ComputeRegionDigestOfFile(mode, fd, 0, 2, digest, region, progress);
-}
-
-int ComputeMp4DigestOfFile(int mode, int fd, unsigned char digest[16], ContentRegion* region,
-                           const ReadProgress* progress)
-{
-    return ReadOpenFile(fd, [&](EvidenceReader* reader) {
-        return ComputeMp4DigestOfReader(mode, reader, digest, region, progress);
-    });
-}
-
-int ComputeAviDigestOfFile(int mode, int fd, unsigned char digest[16], ContentRegion* region,
-                           const ReadProgress* progress)
-{
-    return ReadOpenFile(fd, [&](EvidenceReader* reader) {
-        return ComputeAviDigestOfReader(mode, reader, digest, region, progress);
-    });
-}
-
-namespace {
-
-// The path-taking forms open the file once and read everything through that one descriptor, so a
-// name that points elsewhere meanwhile cannot mix two files into one answer.
-template <typename Read> int ReadNamedFile(const char* path, Read read)
-{
-    int fd = -1;
-    int ret = OpenRegularFile(path, &fd);
-    if (ret == 0) {
-        ret = read(fd);
-        CloseFile(fd);
-    }
-    return ret;
-}
-
-} // namespace
-
-int64_t GetFileSize(const char* path)
-{
-    int64_t size = -1;
-    ReadNamedFile(path, [&](int fd) {
-        size = GetOpenFileSize(fd);
-        return 0;
-    });
-    return size;
-}
-
-int FindMp4ContentStart(const char* path, int32_t* start)
-{
-    return ReadNamedFile(path, [&](int fd) { return FindMp4ContentStartOfFile(fd, start); });
-}
-
-int FindAviContentStart(const char* path, int32_t* start)
-{
-    return ReadNamedFile(path, [&](int fd) { return FindAviContentStartOfFile(fd, start); });
-}
-
-int ComputeRegionDigest(int mode, const char* path, int32_t start, int32_t tail, unsigned char digest[16],
-                        ContentRegion* region)
-{
-    return ReadNamedFile(
-        path, [&](int fd) { return ComputeRegionDigestOfFile(mode, fd, start, tail, digest, region); });
-}
-
-int ComputeJpgDigest(int mode, const char* path, unsigned char digest[16], ContentRegion* region)
-{
-    return ComputeRegionDigest(mode, path, 0, 2, digest, region);
-}
-
-int ComputeMp4Digest(int mode, const char* path, unsigned char digest[16], ContentRegion* region)
-{
-    return ReadNamedFile(path, [&](int fd) { return ComputeMp4DigestOfFile(mode, fd, digest, region); });
-}
-
-int ComputeAviDigest(int mode, const char* path, unsigned char digest[16], ContentRegion* region)
-{
-    return ReadNamedFile(path, [&](int fd) { return ComputeAviDigestOfFile(mode, fd, digest, region); });
 }

@@ -71,6 +71,7 @@ int WatermarkVerifier::Fail(VerifyFailure reason)
 
 void WatermarkVerifier::Reset()
 {
+    record = WatermarkRecord();
     failure = VerifyFailure::None;
     systemError = 0;
     digestMode = -1;
