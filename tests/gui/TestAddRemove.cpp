@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: Apache-2.0
-#include "EvidenceFiles.h"
 #include "GuiTestSupport.h"
 #include "app/MainWindow.h"
 #include "filelist/PacedEventPump.h"
-#include "tests/cli/DeepFolders.h"
+#include "tests/support/DeepFolders.h"
+#include "tests/support/EvidenceFiles.h"
 #include "ui/ProgressWidget.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
-#include "EvidenceFixtures.h"
 #include "report/GlyphCheck.h"
 #include "report/PdfReportWriter.h"
+#include "tests/support/EvidenceFixtures.h"
 #include "verdict/FileVerifier.h"
 
 #include <QtTest>

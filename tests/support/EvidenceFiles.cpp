@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: Apache-2.0
-#include "EvidenceFiles.h"
+#include "tests/support/EvidenceFiles.h"
 
 #include "engine/WatermarkVerifier.h"
 

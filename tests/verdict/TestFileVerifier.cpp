@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
-#include "EvidenceFixtures.h"
 #include "engine/WatermarkVerifier.h"
+#include "tests/support/EvidenceFixtures.h"
 #include "verdict/FileVerifier.h"
 
 #include <QtTest>
