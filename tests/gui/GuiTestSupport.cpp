@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "GuiTestSupport.h"
 
+#include "app/MainWindow.h"
+
 #include <QApplication>
 #include <QCryptographicHash>
 #include <QDir>
@@ -10,7 +12,9 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QSettings>
+#include <QSortFilterProxyModel>
 #include <QTemporaryDir>
+#include <QTreeView>
 
 void UseTemporarySettings(const QTemporaryDir& dir)
 {
@@ -74,4 +78,22 @@ bool WindowTestFolders::Enter()
 void WindowTestFolders::Leave()
 {
     QDir::setCurrent(start);
+}
+
+QString StatusLine(int total, int succeeded, int failed)
+{
+    return QStringLiteral("Total files: %1  Authentication succeeded: %2  Authentication failed: %3")
+        .arg(total)
+        .arg(succeeded)
+        .arg(failed);
+}
+
+QStringList VerifiedOrder(const MainWindow& window)
+{
+    const auto* shown = qobject_cast<const QSortFilterProxyModel*>(window.findChild<QTreeView*>()->model());
+    const QAbstractItemModel* rows = shown->sourceModel();
+    QStringList names;
+    for (int row = rows->rowCount() - 1; row >= 0; --row)
+        names << rows->index(row, 0).data().toString();
+    return names;
 }

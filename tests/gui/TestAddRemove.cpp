@@ -21,14 +21,6 @@
 #include <memory>
 
 namespace {
-QString StatusLine(int total, int succeeded, int failed)
-{
-    return QStringLiteral("Total files: %1  Authentication succeeded: %2  Authentication failed: %3")
-        .arg(total)
-        .arg(succeeded)
-        .arg(failed);
-}
-
 QStringList ShownNames(const QAbstractItemModel* shown)
 {
     QStringList names;
