@@ -34,7 +34,8 @@ MainWindow::MainWindow() : QMainWindow(nullptr)
     setWindowTitle(QCoreApplication::translate("QObject", "Trevalon Quorlith"));
     connect(qApp, &QCoreApplication::aboutToQuit, this, &MainWindow::EndWork);
     // Files and folders dropped onto the window or its list are added; the filter goes with the window.
-    new EvidenceDropFilter(this, {listView->viewport()});
+    auto* dropFilter = new EvidenceDropFilter(this, {listView->viewport()});
+    connect(dropFilter, &EvidenceDropFilter::PathsDropped, this, &MainWindow::AddPaths);
 }
 
 MainWindow::~MainWindow()

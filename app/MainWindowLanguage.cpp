@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
-#include "app/LanguageCode.h"
 #include "app/MainWindow.h"
+#include "resources/LanguageCode.h"
 
 #include <QCoreApplication>
 #include <QLocale>

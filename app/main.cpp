@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: Apache-2.0
+#include "QuorlithVersion.h"
 #include "app/MainWindow.h"
 #include "app/NoDisplayExit.h"
 #include "app/SelfTestRowListing.h"

@@ -4,9 +4,9 @@
 // it waits for the workers, and the cost of adding and of removing 10,000 rows. Build Release:
 //   cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORLITH_BUILD_BENCH=ON
 //   cmake --build build-bench --target gui_run_bench && build-bench/bin/gui_run_bench
-#include "EvidenceFiles.h"
 #include "app/MainWindow.h"
 #include "engine/WatermarkVerifier.h"
+#include "tests/support/EvidenceFiles.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "cli/CommandLineReport.h"
 
-#include "app/LanguageCode.h"
 #include "report/ReportSeal.h"
+#include "resources/LanguageCode.h"
 
 #include <QGuiApplication>
 #include <QLocale>

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: Apache-2.0
+#include "QuorlithVersion.h"
 #include "cli/CommandLineParser.h"
 #include "cli/ExitStatus.h"
 #include "cli/FlushError.h"

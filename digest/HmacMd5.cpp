@@ -3,24 +3,12 @@
 #include "digest/HmacMd5.h"
 
 #include "digest/Md5.h"
-#include "engine/BuiltInKeys.h"
+#include "digest/SecureWipe.h"
 
 #include <cstring>
 
-namespace {
-
-// Zeroes memory in a way the optimiser may not drop, so no key material outlives the call.
-void Wipe(void* p, size_t n)
-{
-    volatile unsigned char* v = static_cast<volatile unsigned char*>(p);
-    while (n--)
-        *v++ = 0;
-}
-
-} // namespace
-
-void HmacMd5WithKey(const unsigned char* key, size_t keyLength, const unsigned char* message, uint32_t length,
-                    unsigned char mac[16])
+void HmacMd5(const unsigned char* key, size_t keyLength, const unsigned char* message, uint32_t length,
+             unsigned char mac[16])
 {
     unsigned char innerPad[64];
     unsigned char outerPad[64];
@@ -48,15 +36,7 @@ void HmacMd5WithKey(const unsigned char* key, size_t keyLength, const unsigned c
     Md5Update(&ctx, inner, sizeof inner);
     Md5Final(&ctx, mac);
 
-    Wipe(innerPad, sizeof innerPad);
-    Wipe(outerPad, sizeof outerPad);
-    Wipe(inner, sizeof inner);
-}
-
-void HmacMd5(const unsigned char* message, uint32_t length, unsigned char mac[16])
-{
-    unsigned char key[kHmacKeyLength];
-    AssembleHmacKey(key);
-    HmacMd5WithKey(key, sizeof key, message, length, mac);
-    Wipe(key, sizeof key);
+    SecureWipe(innerPad, sizeof innerPad);
+    SecureWipe(outerPad, sizeof outerPad);
+    SecureWipe(inner, sizeof inner);
 }

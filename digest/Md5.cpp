@@ -2,17 +2,14 @@
 // MD5 message digest, RFC 1321.
 #include "digest/Md5.h"
 
+#include "digest/ByteOrder.h"
+#include "digest/SecureWipe.h"
+
 #include <cstring>
 
 namespace {
 
 const unsigned char kPadding[64] = {0x80};
-
-inline uint32_t LoadLe32(const unsigned char* p)
-{
-    return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
-           (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
-}
 
 inline void StoreLe32(unsigned char* p, uint32_t v)
 {
@@ -50,12 +47,15 @@ void Md5Init(Md5Context* ctx)
     std::memset(ctx->buffer, 0, sizeof ctx->buffer);
 }
 
+namespace {
+
+// The RFC 1321 compression of one 64-byte block into the four state words.
 void Md5Transform(uint32_t state[4], const unsigned char block[64])
 {
     uint32_t a = state[0], b = state[1], c = state[2], d = state[3];
     uint32_t x[16];
     for (int i = 0; i < 16; ++i)
-        x[i] = LoadLe32(block + 4 * i);
+        x[i] = LoadLittleEndian32(block + 4 * i);
 
     MD5_STEP(MD5_F, a, b, c, d, x[0], 7, 0xd76aa478);
     MD5_STEP(MD5_F, d, a, b, c, x[1], 12, 0xe8c7b756);
@@ -131,6 +131,8 @@ void Md5Transform(uint32_t state[4], const unsigned char block[64])
     state[3] += d;
 }
 
+} // namespace
+
 void Md5Update(Md5Context* ctx, const unsigned char* data, uint32_t length)
 {
     uint32_t index = (ctx->count[0] >> 3) & 0x3f;
@@ -168,5 +170,5 @@ void Md5Final(Md5Context* ctx, unsigned char digest[16])
 
     for (int i = 0; i < 4; ++i)
         StoreLe32(digest + 4 * i, ctx->state[i]);
-    std::memset(ctx, 0, sizeof *ctx);
+    SecureWipe(ctx, sizeof *ctx);
 }

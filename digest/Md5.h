@@ -15,7 +15,6 @@ struct Md5Context
 
 void Md5Init(Md5Context* ctx);
 void Md5Update(Md5Context* ctx, const unsigned char* data, uint32_t length);
-void Md5Transform(uint32_t state[4], const unsigned char block[64]);
 // Finishes whatever fed the context, writes the 16-byte digest and wipes the context.
 void Md5Final(Md5Context* ctx, unsigned char digest[16]);
 

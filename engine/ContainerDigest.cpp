@@ -2,11 +2,12 @@
 // The keyed content digest of each container type: which bytes count as content, and reading them.
 #include "engine/ContainerDigest.h"
 
+#include "digest/ByteOrder.h"
 #include "digest/DigestUpdate.h"
-#include "digest/HmacMd5.h"
 #include "digest/Md5.h"
+#include "digest/SecureWipe.h"
+#include "engine/BuiltInHmac.h"
 #include "engine/EvidenceReader.h"
-#include "engine/SystemFailure.h"
 #include "engine/TrailerBlock.h"
 #include "platform/ReadOnlyFile.h"
 
@@ -20,34 +21,6 @@ namespace {
 const size_t kPieceSize = 128 * 1024;
 const int64_t kMaxOffset = 0x7fffffff; // offsets into the file are signed 32-bit
 
-uint32_t LoadBe32(const unsigned char* p)
-{
-    return (static_cast<uint32_t>(p[0]) << 24) | (static_cast<uint32_t>(p[1]) << 16) |
-           (static_cast<uint32_t>(p[2]) << 8) | static_cast<uint32_t>(p[3]);
-}
-
-uint32_t LoadLe32(const unsigned char* p)
-{
-    return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
-           (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
-}
-
-// Opens a path for the path-taking functions: read-only, never blocking on a FIFO swapped in, and
-// only a regular file. 0 and *fd, or kFileUnfit / kSystemFailure.
-int OpenRegularFile(const char* path, int* fd)
-{
-    *fd = OpenForReading(path);
-    if (*fd < 0)
-        return IsSystemFailure(errno) ? kSystemFailure : kFileUnfit;
-    FileStatus status;
-    if (StatusOfFile(*fd, &status) != 0 || status.kind != FileKind::Regular) {
-        CloseFile(*fd);
-        *fd = -1;
-        return kFileUnfit;
-    }
-    return 0;
-}
-
 // Walks the top-level boxes to the first "mdat". Every other box must carry the walk forward
 // to a later header, so a size of 0, 1 to 7, or one that wraps backwards ends it.
 int WalkMp4Boxes(EvidenceReader* reader, int32_t* start)
@@ -58,7 +31,7 @@ int WalkMp4Boxes(EvidenceReader* reader, int32_t* start)
         const int read = ReadEvidenceAt(reader, offset, header, sizeof header);
         if (read != 0)
             return read;
-        const uint32_t size = LoadBe32(header);
+        const uint32_t size = LoadBigEndian32(header);
         if (std::memcmp(header + 4, "mdat", 4) == 0) {
             const int64_t s = offset + (size == 1 ? 16 : 8);
             if (s > kMaxOffset)
@@ -96,11 +69,11 @@ int WalkAviChunks(EvidenceReader* reader, int32_t* start)
         return read;
     if (std::memcmp(header, "LIST", 4) != 0 || std::memcmp(header + 8, "hdrl", 4) != 0)
         return kFileUnfit;
-    int64_t chunk = 20 + static_cast<int64_t>(LoadLe32(header + 4));
+    int64_t chunk = 20 + static_cast<int64_t>(LoadLittleEndian32(header + 4));
     if ((read = ReadAviHeader(reader, chunk, header)) != 0)
         return read;
     if (std::memcmp(header, "JUNK", 4) == 0) {
-        chunk += 8 + static_cast<int64_t>(LoadLe32(header + 4));
+        chunk += 8 + static_cast<int64_t>(LoadLittleEndian32(header + 4));
         if ((read = ReadAviHeader(reader, chunk, header)) != 0)
             return read;
     }
@@ -139,33 +112,7 @@ int DigestFromContentStart(int mode, EvidenceReader* reader, int (*walk)(Evidenc
     return ComputeRegionDigestOfReader(mode, reader, start, 0, digest, region, progress);
 }
 
-// The fd-taking forms: one reader over the open file, for this one call.
-template <typename Read> int ReadOpenFile(int fd, Read read)
-{
-    EvidenceReader reader;
-    BeginEvidenceReader(fd, GetOpenFileSize(fd), nullptr, &reader);
-    const int ret = read(&reader);
-    EndEvidenceReader(&reader);
-    return ret;
-}
-
 } // namespace
-
-int ReadExactlyAt(int fd, int64_t offset, unsigned char* out, size_t length)
-{
-    if (offset < 0)
-        return kFileUnfit;
-    size_t done = 0;
-    while (done < length) {
-        const int64_t got = ReadAt(fd, offset + static_cast<int64_t>(done), out + done, length - done);
-        if (got < 0)
-            return IsSystemFailure(errno) ? kSystemFailure : kFileUnfit;
-        if (got == 0)
-            return kFileUnfit;
-        done += static_cast<size_t>(got);
-    }
-    return 0;
-}
 
 int64_t GetOpenFileSize(int fd)
 {
@@ -203,9 +150,9 @@ int ComputeRegionDigestOfReader(int mode, EvidenceReader* reader, int32_t start,
     if (ret == 0) {
         unsigned char inner[16];
         Md5Final(&ctx, inner);
-        HmacMd5(inner, sizeof inner, digest);
+        HmacMd5WithBuiltInKey(inner, sizeof inner, digest);
     }
-    std::memset(&ctx, 0, sizeof ctx);
+    SecureWipe(&ctx, sizeof ctx);
     free(piece);
     return ret;
 }
@@ -226,103 +173,4 @@ int ComputeAviDigestOfReader(int mode, EvidenceReader* reader, unsigned char dig
                              ContentRegion* region, const ReadProgress* progress)
 {
     return DigestFromContentStart(mode, reader, WalkAviChunks, digest, region, progress);
-}
-
-int FindMp4ContentStartOfFile(int fd, int32_t* start)
-{
-    return ReadOpenFile(fd, [&](EvidenceReader* reader) { return WalkMp4Boxes(reader, start); });
-}
-
-int FindAviContentStartOfFile(int fd, int32_t* start)
-{
-    return ReadOpenFile(fd, [&](EvidenceReader* reader) { return WalkAviChunks(reader, start); });
-}
-
-int ComputeRegionDigestOfFile(int mode, int fd, int32_t start, int32_t tail, unsigned char digest[16],
-                              ContentRegion* region, const ReadProgress* progress)
-{
-    return ReadOpenFile(fd, [&](EvidenceReader* reader) {
-        return ComputeRegionDigestOfReader(mode, reader, start, tail, digest, region, progress);
-    });
-}
-
-int ComputeJpgDigestOfFile(int mode, int fd, unsigned char digest[16], ContentRegion* region,
-                           const ReadProgress* progress)
-{
-    return ComputeRegionDigestOfFile(mode, fd, 0, 2, digest, region, progress);
-}
-
-int ComputeMp4DigestOfFile(int mode, int fd, unsigned char digest[16], ContentRegion* region,
-                           const ReadProgress* progress)
-{
-    return ReadOpenFile(fd, [&](EvidenceReader* reader) {
-        return ComputeMp4DigestOfReader(mode, reader, digest, region, progress);
-    });
-}
-
-int ComputeAviDigestOfFile(int mode, int fd, unsigned char digest[16], ContentRegion* region,
-                           const ReadProgress* progress)
-{
-    return ReadOpenFile(fd, [&](EvidenceReader* reader) {
-        return ComputeAviDigestOfReader(mode, reader, digest, region, progress);
-    });
-}
-
-namespace {
-
-// The path-taking forms open the file once and read everything through that one descriptor, so a
-// name that points elsewhere meanwhile cannot mix two files into one answer.
-template <typename Read> int ReadNamedFile(const char* path, Read read)
-{
-    int fd = -1;
-    int ret = OpenRegularFile(path, &fd);
-    if (ret == 0) {
-        ret = read(fd);
-        CloseFile(fd);
-    }
-    return ret;
-}
-
-} // namespace
-
-int64_t GetFileSize(const char* path)
-{
-    int64_t size = -1;
-    ReadNamedFile(path, [&](int fd) {
-        size = GetOpenFileSize(fd);
-        return 0;
-    });
-    return size;
-}
-
-int FindMp4ContentStart(const char* path, int32_t* start)
-{
-    return ReadNamedFile(path, [&](int fd) { return FindMp4ContentStartOfFile(fd, start); });
-}
-
-int FindAviContentStart(const char* path, int32_t* start)
-{
-    return ReadNamedFile(path, [&](int fd) { return FindAviContentStartOfFile(fd, start); });
-}
-
-int ComputeRegionDigest(int mode, const char* path, int32_t start, int32_t tail, unsigned char digest[16],
-                        ContentRegion* region)
-{
-    return ReadNamedFile(
-        path, [&](int fd) { return ComputeRegionDigestOfFile(mode, fd, start, tail, digest, region); });
-}
-
-int ComputeJpgDigest(int mode, const char* path, unsigned char digest[16], ContentRegion* region)
-{
-    return ComputeRegionDigest(mode, path, 0, 2, digest, region);
-}
-
-int ComputeMp4Digest(int mode, const char* path, unsigned char digest[16], ContentRegion* region)
-{
-    return ReadNamedFile(path, [&](int fd) { return ComputeMp4DigestOfFile(mode, fd, digest, region); });
-}
-
-int ComputeAviDigest(int mode, const char* path, unsigned char digest[16], ContentRegion* region)
-{
-    return ReadNamedFile(path, [&](int fd) { return ComputeAviDigestOfFile(mode, fd, digest, region); });
 }

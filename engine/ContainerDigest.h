@@ -32,32 +32,13 @@ enum
     kSystemFailure = -2
 };
 
-// The functions taking a path open it, read it and close it again; those taking fd read an open
-// file with pread, so they neither use nor move its offset and others may read it meanwhile.
-
-// Size of the file named by a UTF-8 path, or of the regular file fd; -1 for an empty or missing file.
-int64_t GetFileSize(const char* path);
+// The size of the regular file fd; -1 for an empty file or anything else.
 int64_t GetOpenFileSize(int fd);
 
 // Each answers 0 and writes the 16-byte keyed content digest, or kFileUnfit or kSystemFailure and
 // leaves digest alone. When region is given it receives the region as soon as it is known, also if
-// reading fails later.
-int ComputeJpgDigest(int mode, const char* path, unsigned char digest[16], ContentRegion* region = nullptr);
-int ComputeMp4Digest(int mode, const char* path, unsigned char digest[16], ContentRegion* region = nullptr);
-int ComputeAviDigest(int mode, const char* path, unsigned char digest[16], ContentRegion* region = nullptr);
-int ComputeRegionDigest(int mode, const char* path, int32_t start, int32_t tail, unsigned char digest[16],
-                        ContentRegion* region = nullptr);
-
-int ComputeJpgDigestOfFile(int mode, int fd, unsigned char digest[16], ContentRegion* region = nullptr,
-                           const ReadProgress* progress = nullptr);
-int ComputeMp4DigestOfFile(int mode, int fd, unsigned char digest[16], ContentRegion* region = nullptr,
-                           const ReadProgress* progress = nullptr);
-int ComputeAviDigestOfFile(int mode, int fd, unsigned char digest[16], ContentRegion* region = nullptr,
-                           const ReadProgress* progress = nullptr);
-int ComputeRegionDigestOfFile(int mode, int fd, int32_t start, int32_t tail, unsigned char digest[16],
-                              ContentRegion* region = nullptr, const ReadProgress* progress = nullptr);
-
-// The same on a reader that the caller began and ends, so that one verification reads each byte once.
+// reading fails later. They read through a reader that the caller began and ends, so that one
+// verification reads each byte once.
 int ComputeJpgDigestOfReader(int mode, EvidenceReader* reader, unsigned char digest[16],
                              ContentRegion* region, const ReadProgress* progress);
 int ComputeMp4DigestOfReader(int mode, EvidenceReader* reader, unsigned char digest[16],
@@ -67,14 +48,5 @@ int ComputeAviDigestOfReader(int mode, EvidenceReader* reader, unsigned char dig
 int ComputeRegionDigestOfReader(int mode, EvidenceReader* reader, int32_t start, int32_t tail,
                                 unsigned char digest[16], ContentRegion* region,
                                 const ReadProgress* progress);
-
-// The container walks alone: the offset of the first content byte; 0, kFileUnfit or kSystemFailure.
-int FindMp4ContentStart(const char* path, int32_t* start);
-int FindAviContentStart(const char* path, int32_t* start);
-int FindMp4ContentStartOfFile(int fd, int32_t* start);
-int FindAviContentStartOfFile(int fd, int32_t* start);
-
-// Reads exactly length bytes at offset; 0, kFileUnfit when the file ends first, or kSystemFailure.
-int ReadExactlyAt(int fd, int64_t offset, unsigned char* out, size_t length);
 
 #endif

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "engine/KeyFingerprint.h"
 
+#include "digest/HexText.h"
 #include "engine/RsaPublicKey.h"
 
 #include <openssl/evp.h>
@@ -13,12 +14,5 @@ std::string RecorderKeyFingerprint()
     if (!key ||
         EVP_Digest(key->modulus, key->modulusBytes, digest, &digestLength, EVP_sha256(), nullptr) != 1)
         return std::string();
-    static const char hexDigits[] = "0123456789abcdef";
-    std::string hex;
-    hex.reserve(2 * digestLength);
-    for (unsigned int i = 0; i < digestLength; ++i) {
-        hex += hexDigits[digest[i] >> 4];
-        hex += hexDigits[digest[i] & 0x0f];
-    }
-    return hex;
+    return LowerHex(digest, digestLength);
 }

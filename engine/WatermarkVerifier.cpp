@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "engine/WatermarkVerifier.h"
 
+#include "digest/HexText.h"
 #include "engine/AsciiText.h"
 #include "engine/SystemFailure.h"
 #include "engine/TrailerBlock.h"
 #include "platform/ReadOnlyFile.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -71,6 +71,7 @@ int WatermarkVerifier::Fail(VerifyFailure reason)
 
 void WatermarkVerifier::Reset()
 {
+    record = WatermarkRecord();
     failure = VerifyFailure::None;
     systemError = 0;
     digestMode = -1;
@@ -178,10 +179,7 @@ int WatermarkVerifier::VerifyWith(EvidenceReader* reader, const char* name)
     if (digestResult != 0)
         return FailRead(digestResult, VerifyFailure::ContainerInvalid);
 
-    char hex[33];
-    for (int i = 0; i < 16; ++i)
-        std::snprintf(hex + 2 * i, 3, "%02x", digest[i]);
-    computedHmac.assign(hex, 32);
+    computedHmac = LowerHex(digest, sizeof digest);
     if (record.HMAC != computedHmac)
         return Fail(VerifyFailure::ContentMismatch);
     return 0;

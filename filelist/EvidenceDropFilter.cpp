@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "filelist/EvidenceDropFilter.h"
 
-#include "app/MainWindow.h"
-
 #include <QDropEvent>
 #include <QMimeData>
 #include <QUrl>
 #include <QWidget>
 
-EvidenceDropFilter::EvidenceDropFilter(MainWindow* window, const QList<QWidget*>& targets)
-    : QObject(window), window(window)
+EvidenceDropFilter::EvidenceDropFilter(QWidget* window, const QList<QWidget*>& targets) : QObject(window)
 {
     Watch(window);
     for (QWidget* target : targets)
@@ -45,7 +42,7 @@ bool EvidenceDropFilter::eventFilter(QObject* watched, QEvent* event)
         if (AcceptAsCopy(drop)) {
             const QStringList paths = LocalPaths(drop->mimeData());
             QMetaObject::invokeMethod(
-                window, [window = window, paths] { window->AddPaths(paths); }, Qt::QueuedConnection);
+                this, [this, paths] { emit PathsDropped(paths); }, Qt::QueuedConnection);
         }
         return true;
     }

@@ -5,13 +5,12 @@
 #include <QObject>
 #include <QStringList>
 
-class MainWindow;
 class QDropEvent;
 class QMimeData;
 class QWidget;
 
-// Files and folders dropped onto the window are added as the window adds paths handed over from
-// outside, folders scanned as "Open Folder" scans them. A drag is taken only when it carries local
+// Files and folders dropped onto the window are handed on for the window to add as it adds paths handed
+// over from outside, folders scanned as "Open Folder" scans them. A drag is taken only when it carries local
 // files, and only as a copy, so the drag source never deletes what it offered; anything else is
 // refused. The paths are handed on once the drop has been answered: a run inside the drop event
 // would keep the drag source waiting for its whole length.
@@ -21,10 +20,14 @@ class EvidenceDropFilter : public QObject
 
 public:
     // Watches the window and every further target, which are made to accept drops.
-    EvidenceDropFilter(MainWindow* window, const QList<QWidget*>& targets);
+    EvidenceDropFilter(QWidget* window, const QList<QWidget*>& targets);
 
     // The local paths a drag carries, in its order; links of other kinds are left out.
     static QStringList LocalPaths(const QMimeData* data);
+
+signals:
+    // The local paths of a drop that was taken, once the drop has been answered.
+    void PathsDropped(const QStringList& paths);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -33,8 +36,6 @@ private:
     void Watch(QWidget* target);
     // Accepts the drag as a copy when it carries local files and may be copied; refuses it otherwise.
     static bool AcceptAsCopy(QDropEvent* event);
-
-    MainWindow* window;
 };
 
 #endif

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "app/MainWindow.h"
 
+#include "filelist/ResultRole.h"
 #include "filelist/SelectedShownRows.h"
 #include "ui/DetailsWindow.h"
 
 #include <QKeySequence>
+#include <QPersistentModelIndex>
 #include <QShortcut>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
@@ -26,7 +28,17 @@ void MainWindow::ShowDetails(const QModelIndex& proxyIndex)
     const QModelIndex resultItem = sortProxy->mapToSource(proxyIndex.siblingAtColumn(0));
     if (!resultItem.isValid())
         return;
-    auto* details = new DetailsWindow(listModel, resultItem, this);
+    auto* details = new DetailsWindow(resultItem.data(kResultRole).value<VerificationResult>(), this);
+    // The row may have been removed while the file was read; its persistent index then no longer leads
+    // anywhere, and the digest stays with the details window only.
+    const QPersistentModelIndex row(resultItem);
+    connect(details, &DetailsWindow::Sha256Computed, this, [this, row](const QString& hexDigest) {
+        if (!row.isValid())
+            return;
+        VerificationResult stored = row.data(kResultRole).value<VerificationResult>();
+        stored.sha256 = hexDigest.toStdString();
+        listModel->setData(row, QVariant::fromValue(stored), kResultRole);
+    });
     details->show();
 }
 

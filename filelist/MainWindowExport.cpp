@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "app/MainWindow.h"
 
+#include "QuorlithVersion.h"
 #include "filelist/ReportExport.h"
 #include "filelist/ResultRole.h"
 #include "filelist/SelectedShownRows.h"

@@ -146,7 +146,7 @@ void ReportExport::Export(std::vector<VerificationResult>* results)
     job.facts = facts;
     job.facts.givenPaths = {CommonFolder(*results)};
     for (const VerificationResult& result : *results)
-        job.bytesToHash += std::max<int64_t>(result.size, 0);
+        job.bytesToHash += std::max<int64_t>(result.file.size, 0);
     RunJob(&job);
     // A digest goes back to a row that has none only when the file was read again in the state it was
     // verified in for the list: then it is the digest of the bytes the list's verdict is about.

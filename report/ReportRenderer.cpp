@@ -297,7 +297,7 @@ QString ReportRenderer::SummaryVerdict(const VerificationResult& result)
         return VerdictText::Verdict(result.authentic);
     return QCoreApplication::translate("ReportLayout", "%1, %2 of %3 bytes protected")
         .arg(VerdictText::Verdict(true), QString::number(result.coverage.protectedBytes),
-             QString::number(result.size));
+             QString::number(result.file.size));
 }
 
 void ReportRenderer::SummaryTable(PageFlow& flow, const std::function<bool()>& keepGoing) const
@@ -488,13 +488,13 @@ void ReportRenderer::FileBlock(PageFlow& flow, int number, const ReportEntry& en
         state = QCoreApplication::translate("ReportLayout",
                                             "Not applicable: nothing existed under this path when it was "
                                             "verified.");
-    if (result.inode != 0) {
+    if (result.file.inode != 0) {
         const auto utc = FileFactsText::UtcTime;
         add(QCoreApplication::translate("ReportProvenance", "File system, as read when verified"),
             QCoreApplication::translate("ReportProvenance",
                                         "device %1, inode %2; modified %3 UTC; status changed %4 UTC")
-                .arg(QString::number(result.device), QString::number(result.inode), utc(result.modifiedNs),
-                     utc(result.changedNs)),
+                .arg(QString::number(result.file.device), QString::number(result.file.inode),
+                     utc(result.file.modifiedNs), utc(result.file.changedNs)),
             bodyFont, Qt::black);
         // Read before the verification, whose own reading may move the access time.
         if (result.accessedNs >= 0)

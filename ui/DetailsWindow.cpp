@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "ui/DetailsWindow.h"
 
-#include "filelist/ResultRole.h"
 #include "ui/Sha256Thread.h"
 #include "verdict/FileStateCheck.h"
 #include "verdict/VerdictText.h"
 
-#include <QAbstractItemModel>
 #include <QApplication>
 #include <QClipboard>
 #include <QHBoxLayout>
@@ -15,10 +13,9 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-DetailsWindow::DetailsWindow(QAbstractItemModel* model, const QModelIndex& resultItem, QWidget* parent)
-    : QDialog(parent), model(model), resultItem(resultItem),
-      result(resultItem.data(kResultRole).value<VerificationResult>()), textView(new QPlainTextEdit),
-      copyButton(new QPushButton(tr("Copy"))), closeButton(new QPushButton(tr("Close")))
+DetailsWindow::DetailsWindow(const VerificationResult& result, QWidget* parent)
+    : QDialog(parent), result(result), textView(new QPlainTextEdit), copyButton(new QPushButton(tr("Copy"))),
+      closeButton(new QPushButton(tr("Close")))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     // The name as the details write it: a right-to-left override in a raw name would turn the title around.
@@ -108,7 +105,7 @@ void DetailsWindow::TakeHashingOutcome()
     case Sha256Thread::Outcome::Digested:
         result.sha256 = hashing->HexDigest();
         sha256Text = QString::fromStdString(result.sha256);
-        StoreDigestInRow();
+        emit Sha256Computed(sha256Text);
         break;
     case Sha256Thread::Outcome::Changed:
         changedSinceVerified = true;
@@ -123,17 +120,6 @@ void DetailsWindow::TakeHashingOutcome()
         return;
     }
     ShowText();
-}
-
-// The row may have been removed while the file was read; its persistent index then no longer leads
-// anywhere, and the digest stays with this window only.
-void DetailsWindow::StoreDigestInRow()
-{
-    if (!model || !resultItem.isValid())
-        return;
-    VerificationResult stored = resultItem.data(kResultRole).value<VerificationResult>();
-    stored.sha256 = result.sha256;
-    model->setData(resultItem, QVariant::fromValue(stored), kResultRole);
 }
 
 void DetailsWindow::ShowText()

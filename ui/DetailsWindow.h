@@ -5,28 +5,29 @@
 #include "verdict/VerificationResult.h"
 
 #include <QDialog>
-#include <QPersistentModelIndex>
-#include <QPointer>
 
-class QAbstractItemModel;
 class QPlainTextEdit;
 class QPushButton;
 class Sha256Thread;
 
-// Everything known about one row's file, with its SHA-256 computed in the background when the row does
-// not hold one yet. Non-modal and deleted when closed; several may be open at once. The digest is written
-// back into the row, if the row is still there, so that later reports need not read the file again.
+// Everything known about one verified file, with its SHA-256 computed in the background when the result
+// does not hold one yet. Non-modal and deleted when closed; several may be open at once. A digest computed
+// here is announced, so that whoever keeps the result can keep it too and later reports need not read the
+// file again.
 class DetailsWindow : public QDialog
 {
     Q_OBJECT
 
 public:
-    // resultItem: the first-column item of a row of model that holds a VerificationResult.
-    DetailsWindow(QAbstractItemModel* model, const QModelIndex& resultItem, QWidget* parent);
+    DetailsWindow(const VerificationResult& result, QWidget* parent);
     ~DetailsWindow() override;
 
     // The whole text as shown and as Copy puts it on the clipboard.
     QString Text() const;
+
+signals:
+    // The SHA-256 of the file as verified, in lower-case hex, once the reading here has computed it.
+    void Sha256Computed(const QString& hexDigest);
 
 protected:
     // Every way of closing the window ends here (Close, Escape, the title bar): the reading stops at once.
@@ -41,11 +42,8 @@ private:
     // What the SHA-256 line says when no digest can be had: the file changed, or it cannot be read.
     static QString Sha256Unavailable(bool changed);
     void StartHashing();
-    void StoreDigestInRow();
     void ShowText();
 
-    QPointer<QAbstractItemModel> model;
-    QPersistentModelIndex resultItem;
     VerificationResult result;
     bool changedSinceVerified = false;
     QString sha256Text;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "ui/HelpWindow.h"
 
-#include "app/LanguageCode.h"
+#include "resources/LanguageCode.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -33,8 +33,8 @@ void Sha256Thread::StopAndWait()
 bool Sha256Thread::KeepGoing(int64_t bytesDone)
 {
     bytesRead = bytesDone;
-    if (verified.size > 0) {
-        const int percent = static_cast<int>(bytesDone * 100 / verified.size);
+    if (verified.file.size > 0) {
+        const int percent = static_cast<int>(bytesDone * 100 / verified.file.size);
         if (percent > lastPercent) {
             lastPercent = percent;
             emit Progress(percent);

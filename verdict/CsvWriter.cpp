@@ -23,7 +23,7 @@ void CsvWriter::Write(const VerificationResult& result)
                                      &result.endTime, &result.timeSource, &result.rcSerial, &result.camMac})
         row += ',' + CsvField(*field);
     row += ',' + (result.digestMode < 0 ? std::string() : std::to_string(result.digestMode));
-    row += ',' + (result.size < 0 ? std::string() : std::to_string(result.size));
+    row += ',' + (result.file.size < 0 ? std::string() : std::to_string(result.file.size));
     row += ',' + (result.hasCoverage ? CsvQuoted(CoverageJson(result.coverage)) : std::string());
     if (withSha256)
         row += ',' + result.sha256;

@@ -41,8 +41,8 @@ void TakeEngineResult(const WatermarkVerifier& verifier, int verdict, Verificati
     if (result->hasCoverage)
         result->coverage =
             verifier.HasContentRegion() && result->digestMode >= 0
-                ? CoverageOfRegion(verifier.GetContentRegion(), result->digestMode, result->size)
-                : CoverageWithoutContent(result->size);
+                ? CoverageOfRegion(verifier.GetContentRegion(), result->digestMode, result->file.size)
+                : CoverageWithoutContent(result->file.size);
 
     result->authentic = verdict == 0;
     result->reason = result->authentic ? VerdictReason::None : ReasonFromEngine(verifier.GetFailure());

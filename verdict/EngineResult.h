@@ -6,7 +6,7 @@
 #include "verdict/VerificationResult.h"
 
 // Puts what the engine left after Verify into result: the verdict, the reason of a failure, the eight
-// record fields, the digest mode and, once the record was read, the coverage. result->size must hold the
+// record fields, the digest mode and, once the record was read, the coverage. result->file.size must hold the
 // verified file's size already. Both programs turn the engine's answer into a result through this one
 // function, so the window and the command line cannot disagree about a file.
 void TakeEngineResult(const WatermarkVerifier& verifier, int verdict, VerificationResult* result);

@@ -3,6 +3,7 @@
 #define QUORLITH_VERDICT_FILESNAPSHOT_H
 
 #include "platform/FileStatus.h"
+#include "verdict/FileIdentity.h"
 
 // What identifies a file's state: which file it is, its size and its modification and change
 // times to the nanosecond. Two equal snapshots taken around a read mean the read saw one version.
@@ -18,10 +19,8 @@ public:
     long long ModifiedNs() const { return status.modifiedNs; }
     // The change time (status or content) in nanoseconds since 1970.
     long long ChangedNs() const { return status.changedNs; }
-    bool SameFileAndState(const FileSnapshot& other) const
-    {
-        return ::SameFileAndState(status, other.status);
-    }
+    FileIdentity Identity() const { return FileIdentity::Of(status); }
+    bool SameFileAndState(const FileSnapshot& other) const { return Identity() == other.Identity(); }
 
 private:
     FileStatus status;

@@ -6,11 +6,7 @@
 void RecordVerifiedState(const FileSnapshot& verified, VerificationResult* result)
 {
     const FileStatus& status = verified.Status();
-    result->size = status.size;
-    result->modifiedNs = verified.ModifiedNs();
-    result->device = status.volume;
-    result->inode = status.fileId;
-    result->changedNs = verified.ChangedNs();
+    result->file = verified.Identity();
     result->accessedNs = status.accessedNs;
     result->ownerId = status.ownerId;
     result->permissions = status.permissions;
@@ -18,24 +14,17 @@ void RecordVerifiedState(const FileSnapshot& verified, VerificationResult* resul
 
 FileState CurrentFileState(const VerificationResult& result)
 {
-    if (result.size < 0 || result.modifiedNs < 0 || result.changedNs < 0)
+    if (!result.file.Recorded())
         return FileState::NotRecorded;
     FileSnapshot now;
     if (!now.TakeOfPath(result.path.c_str()))
         return FileState::Unreadable;
-    const FileStatus& status = now.Status();
-    const bool same = status.volume == result.device && status.fileId == result.inode &&
-                      status.size == result.size && now.ModifiedNs() == result.modifiedNs &&
-                      now.ChangedNs() == result.changedNs;
-    return same ? FileState::AsVerified : FileState::Changed;
+    return now.Identity() == result.file ? FileState::AsVerified : FileState::Changed;
 }
 
 bool SameRecordedState(const VerificationResult& first, const VerificationResult& second)
 {
-    const bool recorded = first.size >= 0 && first.modifiedNs >= 0 && first.changedNs >= 0;
-    return recorded && first.path == second.path && first.device == second.device &&
-           first.inode == second.inode && first.size == second.size &&
-           first.modifiedNs == second.modifiedNs && first.changedNs == second.changedNs;
+    return first.file.Recorded() && first.path == second.path && first.file == second.file;
 }
 
 FileState DigestAsVerified(const VerificationResult& result, std::string* hexDigest,

@@ -23,7 +23,7 @@ void JsonLinesWriter::Write(const VerificationResult& result)
     line += ",\"cam_mac\":" + JsonString(result.camMac);
     line += ",\"digest_mode\":" +
             (result.digestMode < 0 ? std::string("null") : std::to_string(result.digestMode));
-    line += ",\"size\":" + (result.size < 0 ? std::string("null") : std::to_string(result.size));
+    line += ",\"size\":" + (result.file.size < 0 ? std::string("null") : std::to_string(result.file.size));
     line += ",\"coverage\":" + (result.hasCoverage ? CoverageJson(result.coverage) : std::string("null"));
     if (withSha256)
         line += ",\"sha256\":" + (result.sha256.empty() ? std::string("null") : JsonString(result.sha256));

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "verdict/Sha256Stream.h"
 
+#include "digest/HexText.h"
+
 #include <openssl/err.h>
 #include <openssl/evp.h>
 
@@ -29,12 +31,7 @@ bool Sha256Stream::Finish(std::string* hexDigest)
         ERR_clear_error();
         return false;
     }
-    static const char hexDigits[] = "0123456789abcdef";
-    hexDigest->clear();
-    for (unsigned int i = 0; i < length; ++i) {
-        *hexDigest += hexDigits[digest[i] >> 4];
-        *hexDigest += hexDigits[digest[i] & 0x0f];
-    }
+    *hexDigest = LowerHex(digest, length);
     ok = false;
     return true;
 }

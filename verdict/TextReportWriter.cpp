@@ -28,8 +28,8 @@ void TextReportWriter::Write(const VerificationResult& result)
         line += "  SHA-256: " + result.sha256;
     if (result.authentic && result.hasCoverage && result.coverage.partial)
         line += "  Partial coverage: the digest protects only " +
-                std::to_string(result.coverage.protectedBytes) + " of the " + std::to_string(result.size) +
-                " bytes of this file.";
+                std::to_string(result.coverage.protectedBytes) + " of the " +
+                std::to_string(result.file.size) + " bytes of this file.";
     Emit(line + "\n");
 }
 

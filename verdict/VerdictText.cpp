@@ -60,7 +60,7 @@ QString VerdictText::CoverageSentence(const VerificationResult& result)
     if (!result.authentic || !result.hasCoverage || !result.coverage.partial)
         return QString();
     return tr("The digest protects only %1 of the %2 bytes of this file.")
-        .arg(QString::number(result.coverage.protectedBytes), QString::number(result.size));
+        .arg(QString::number(result.coverage.protectedBytes), QString::number(result.file.size));
 }
 
 QString VerdictText::ToolTip(const VerificationResult& result)
@@ -173,7 +173,7 @@ QVector<VerdictText::Detail> VerdictText::Details(const VerificationResult& resu
 {
     QVector<Detail> details;
     details.append({Field::Path, Display(result.path)});
-    details.append({Field::Size, result.size >= 0 ? Bytes(result.size) : tr("unknown")});
+    details.append({Field::Size, result.file.size >= 0 ? Bytes(result.file.size) : tr("unknown")});
     details.append({Field::Verdict, Verdict(result.authentic)});
     if (!result.authentic)
         details.append({Field::Reason, Reason(result)});
@@ -189,7 +189,7 @@ QVector<VerdictText::Detail> VerdictText::Details(const VerificationResult& resu
     if (result.hasCoverage) {
         details.append({Field::ProtectedBytes, tr("%1 of %2 bytes")
                                                    .arg(QString::number(result.coverage.protectedBytes),
-                                                        QString::number(result.size))});
+                                                        QString::number(result.file.size))});
         details.append({Field::UnprotectedRanges, Ranges(result.coverage)});
         for (const CoverageNote& note : result.coverage.notes)
             details.append({Field::Notes, Note(note)});

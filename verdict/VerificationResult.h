@@ -3,6 +3,7 @@
 #define QUORLITH_VERDICT_VERIFICATIONRESULT_H
 
 #include "verdict/Coverage.h"
+#include "verdict/FileIdentity.h"
 #include "verdict/VerdictReason.h"
 
 #include <cstdint>
@@ -31,16 +32,9 @@ struct VerificationResult
     std::string camMac;
     int digestMode = -1; // -1: not reached
 
-    int64_t size = -1; // -1: unknown
-    // The file's modification time when it was verified, in nanoseconds since 1970; -1: unknown. Lets a
-    // later report tell whether the file is still the one that was verified.
-    int64_t modifiedNs = -1;
-    // Which file it was and when its status last changed (nanoseconds since 1970; -1: unknown): an
-    // edit whose modification time was put back still moves the change time, and a file swapped in
-    // under the same name is another inode. Kept for the window's later checks, not for the reports.
-    uint64_t device = 0;
-    uint64_t inode = 0;
-    int64_t changedNs = -1;
+    // The file as it was verified; its size is -1 when unknown. Lets a later report or digest tell
+    // whether the file is still the one that was verified.
+    FileIdentity file;
     // As read before the file was verified, for the report only (reading moves the access time): the
     // access time in nanoseconds since 1970, the owner's numeric id and the permission bits; -1: unknown.
     int64_t accessedNs = -1;

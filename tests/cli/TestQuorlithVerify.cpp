@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
-#include "DeepFolders.h"
-#include "EvidenceFixtures.h"
-#include "ReversibleText.h"
+#include "tests/support/DeepFolders.h"
+#include "tests/support/EvidenceFixtures.h"
+#include "tests/support/ReversibleText.h"
 
 #include <QtTest>
 

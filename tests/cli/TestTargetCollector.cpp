@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
-#include "DeepFolders.h"
 #include "cli/TargetCollector.h"
+#include "tests/support/DeepFolders.h"
 
 #include <QtTest>
 

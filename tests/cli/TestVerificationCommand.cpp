@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
-#include "EvidenceFixtures.h"
 #include "cli/VerificationCommand.h"
+#include "tests/support/EvidenceFixtures.h"
 
 #include <QtTest>
 

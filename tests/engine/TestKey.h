@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
-#ifndef QUORLITH_TESTS_TESTKEY_H
-#define QUORLITH_TESTS_TESTKEY_H
+#ifndef QUORLITH_TESTS_ENGINE_TESTKEY_H
+#define QUORLITH_TESTS_ENGINE_TESTKEY_H
 
 #include <QByteArray>
 

@@ -32,6 +32,8 @@ private slots:
     void failsBeforeTheRecord();
     void blockBytesAfterTheRsaPartDoNotMatter();
     void freshVerifierIsEmpty();
+    void reusedVerifierKeepsNoEarlierRecord_data();
+    void reusedVerifierKeepsNoEarlierRecord();
     void readsOnlyTheOpenFile_data();
     void readsOnlyTheOpenFile();
     void nameOnlyGivesTheType();
@@ -399,6 +401,37 @@ void TestWatermarkVerifier::freshVerifierIsEmpty()
             verifier.GetStartTime().empty() && verifier.GetEndTime().empty() &&
             verifier.GetTimeSource().empty() && verifier.GetRCSerial().empty() &&
             verifier.GetCamMAC().empty());
+    QVERIFY(!verifier.HasContentRegion());
+}
+
+void TestWatermarkVerifier::reusedVerifierKeepsNoEarlierRecord_data()
+{
+    QTest::addColumn<QByteArray>("secondBytes");
+    QTest::newRow("missing file") << QByteArray();
+    QTest::newRow("too small for a block") << QByteArray(100, 'x');
+}
+
+// A verifier used again answers only for the second file: a file that fails before its record is
+// read must not show the first file's fields.
+void TestWatermarkVerifier::reusedVerifierKeepsNoEarlierRecord()
+{
+    QFETCH(QByteArray, secondBytes);
+    const QString authentic = Stamp(QStringLiteral("still.jpg"), QStringLiteral("first.jpg"), Version("1.0"));
+    QVERIFY(!authentic.isEmpty());
+    const QString second = dir.filePath(QStringLiteral("second.jpg"));
+    QFile::remove(second);
+    if (!secondBytes.isEmpty())
+        QVERIFY(WriteAll(second, secondBytes));
+
+    WatermarkVerifier verifier;
+    QCOMPARE(Run(&verifier, authentic), 0);
+    QVERIFY(!verifier.GetRCSerial().empty());
+    QCOMPARE(Run(&verifier, second), -1);
+    QVERIFY(verifier.GetMarker().empty() && verifier.GetVersion().empty() && verifier.GetHMAC().empty() &&
+            verifier.GetStartTime().empty() && verifier.GetEndTime().empty() &&
+            verifier.GetTimeSource().empty() && verifier.GetRCSerial().empty() &&
+            verifier.GetCamMAC().empty());
+    QCOMPARE(verifier.GetDigestMode(), -1);
     QVERIFY(!verifier.HasContentRegion());
 }
 

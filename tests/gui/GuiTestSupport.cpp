@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "GuiTestSupport.h"
 
+#include "app/MainWindow.h"
 #include "ui/CaseDetailsDialog.h"
 
 #include <QApplication>
@@ -15,7 +16,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QSortFilterProxyModel>
 #include <QTemporaryDir>
+#include <QTreeView>
 
 void UseTemporarySettings(const QTemporaryDir& dir)
 {
@@ -108,4 +111,22 @@ bool WindowTestFolders::Enter()
 void WindowTestFolders::Leave()
 {
     QDir::setCurrent(start);
+}
+
+QString StatusLine(int total, int succeeded, int failed)
+{
+    return QStringLiteral("Total files: %1  Authentication succeeded: %2  Authentication failed: %3")
+        .arg(total)
+        .arg(succeeded)
+        .arg(failed);
+}
+
+QStringList VerifiedOrder(const MainWindow& window)
+{
+    const auto* shown = qobject_cast<const QSortFilterProxyModel*>(window.findChild<QTreeView*>()->model());
+    const QAbstractItemModel* rows = shown->sourceModel();
+    QStringList names;
+    for (int row = rows->rowCount() - 1; row >= 0; --row)
+        names << rows->index(row, 0).data().toString();
+    return names;
 }

@@ -11,6 +11,8 @@
 
 #include <memory>
 
+class MainWindow;
+
 // A test function's own working folder, which a run must leave as it is, and user folder,
 // where the evidence lies; both new for each test function. Enter makes them and enters the working
 // folder; Leave returns to the folder the test started in.
@@ -74,5 +76,12 @@ struct FolderEntry
     }
 };
 QMap<QString, FolderEntry> SnapshotFolder(const QString& folder);
+
+// The status bar's line for these counts, as the window writes it in English.
+QString StatusLine(int total, int succeeded, int failed);
+
+// The file names in the order they were verified: each row goes in at the top of the model behind
+// the sorted list, so the model read from the bottom up is the run's order.
+QStringList VerifiedOrder(const MainWindow& window);
 
 #endif

@@ -3,9 +3,9 @@
 // list's context menu, both over a window that verified a small export. Run under an X server
 // (scripts/make-screenshots.sh runs it in Xvfb) with the folder to write the PNG files to.
 
-#include "EvidenceFiles.h"
 #include "GuiTestSupport.h"
 #include "app/MainWindow.h"
+#include "tests/support/EvidenceFiles.h"
 #include "ui/DetailsWindow.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
-#include "EvidenceFiles.h"
 #include "GuiTestSupport.h"
 #include "app/MainWindow.h"
 #include "filelist/ResultRole.h"
+#include "tests/support/EvidenceFiles.h"
 
 #include <QStandardItemModel>
 
@@ -12,28 +12,6 @@
 #include <QtTest>
 
 #include <memory>
-
-namespace {
-QString StatusLine(int total, int succeeded, int failed)
-{
-    return QStringLiteral("Total files: %1  Authentication succeeded: %2  Authentication failed: %3")
-        .arg(total)
-        .arg(succeeded)
-        .arg(failed);
-}
-
-// The file names in the order they were verified: each row goes in at the top of the model behind
-// the sorted view, so the model read from the bottom up is the run's order.
-QStringList VerifiedOrder(const MainWindow& window)
-{
-    const auto* shown = qobject_cast<const QSortFilterProxyModel*>(window.findChild<QTreeView*>()->model());
-    const QAbstractItemModel* rows = shown->sourceModel();
-    QStringList names;
-    for (int row = rows->rowCount() - 1; row >= 0; --row)
-        names << rows->index(row, 0).data().toString();
-    return names;
-}
-} // namespace
 
 class TestAddPaths : public QObject
 {

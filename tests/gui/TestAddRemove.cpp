@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: Apache-2.0
-#include "EvidenceFiles.h"
 #include "GuiTestSupport.h"
 #include "app/MainWindow.h"
 #include "filelist/PacedEventPump.h"
-#include "tests/cli/DeepFolders.h"
+#include "tests/support/DeepFolders.h"
+#include "tests/support/EvidenceFiles.h"
 #include "ui/ProgressWidget.h"
 
 #include <QApplication>
@@ -21,14 +21,6 @@
 #include <memory>
 
 namespace {
-QString StatusLine(int total, int succeeded, int failed)
-{
-    return QStringLiteral("Total files: %1  Authentication succeeded: %2  Authentication failed: %3")
-        .arg(total)
-        .arg(succeeded)
-        .arg(failed);
-}
-
 QStringList ShownNames(const QAbstractItemModel* shown)
 {
     QStringList names;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
-#include "EvidenceFiles.h"
 #include "GuiTestSupport.h"
 #include "app/MainWindow.h"
 #include "filelist/ResultRole.h"
+#include "tests/support/EvidenceFiles.h"
 #include "ui/DetailsWindow.h"
 #include "ui/Sha256Thread.h"
 #include "verdict/VerdictText.h"
@@ -334,7 +334,7 @@ void TestDetailsWindow::fileChangedSinceVerified()
     } else if (change == "edit") {
         const VerificationResult verified =
             ShownRow(window, "changed.jpg").data(kResultRole).value<VerificationResult>();
-        QVERIFY(EditKeepingTimes(path, verified.changedNs));
+        QVERIFY(EditKeepingTimes(path, verified.file.changedNs));
     } else {
         QVERIFY(file.remove());
     }

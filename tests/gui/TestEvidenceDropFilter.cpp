@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
-#include "EvidenceFiles.h"
 #include "GuiTestSupport.h"
 #include "app/MainWindow.h"
 #include "filelist/EvidenceDropFilter.h"
+#include "tests/support/EvidenceFiles.h"
 
 #include <QDropEvent>
 #include <QMimeData>
@@ -15,29 +15,9 @@
 #include <memory>
 
 namespace {
-QString StatusLine(int total, int succeeded, int failed)
-{
-    return QStringLiteral("Total files: %1  Authentication succeeded: %2  Authentication failed: %3")
-        .arg(total)
-        .arg(succeeded)
-        .arg(failed);
-}
-
 QTreeView* ListOf(const MainWindow& window)
 {
     return window.findChild<QTreeView*>();
-}
-
-// The file names in the order they were verified: rows go in at the top of the model behind the
-// sorted list, so the model read from the bottom up is the run's order.
-QStringList VerifiedOrder(const MainWindow& window)
-{
-    const auto* shown = qobject_cast<const QSortFilterProxyModel*>(ListOf(window)->model());
-    const QAbstractItemModel* rows = shown->sourceModel();
-    QStringList names;
-    for (int row = rows->rowCount() - 1; row >= 0; --row)
-        names << rows->index(row, 0).data().toString();
-    return names;
 }
 
 QWidget* DropTarget(MainWindow& window, const QString& target)

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: Apache-2.0
 // Closing the main window while an export reads a large clip: the export stops as on Cancel.
-#include "EvidenceFiles.h"
 #include "GuiTestSupport.h"
 #include "MessageBoxWatcher.h"
 #include "app/MainWindow.h"
+#include "tests/support/EvidenceFiles.h"
 
 #include <QApplication>
 #include <QProgressDialog>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 // The window program as a process: what a run started in the evidence folder leaves there, and how
 // a termination signal ends it.
-#include "EvidenceFiles.h"
+#include "tests/support/EvidenceFiles.h"
 
 #include <QDir>
 #include <QFile>

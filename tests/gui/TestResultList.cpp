@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
-#include "EvidenceFiles.h"
 #include "GuiTestSupport.h"
 #include "app/MainWindow.h"
 #include "filelist/ResultRole.h"
+#include "tests/support/EvidenceFiles.h"
 #include "verdict/FileVerifier.h"
 #include "verdict/JsonLinesWriter.h"
 #include "verdict/VerdictText.h"

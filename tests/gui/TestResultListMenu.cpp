@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: Apache-2.0
-#include "EvidenceFiles.h"
 #include "GuiTestSupport.h"
 #include "MessageBoxWatcher.h"
 #include "app/MainWindow.h"
 #include "filelist/ResultListMenu.h"
+#include "tests/support/EvidenceFiles.h"
 #include "ui/DetailsWindow.h"
 
 #include <QApplication>

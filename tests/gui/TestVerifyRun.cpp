@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
-#include "EvidenceFiles.h"
 #include "GuiTestSupport.h"
 #include "app/MainWindow.h"
+#include "tests/support/EvidenceFiles.h"
 #include "ui/ProgressWidget.h"
 
 #include <QLabel>
@@ -19,14 +19,6 @@
 namespace {
 const QString kSucceeded = QStringLiteral("Authentication succeeded");
 const QString kFailed = QStringLiteral("Authentication failed");
-
-QString StatusLine(int total, int succeeded, int failed)
-{
-    return QStringLiteral("Total files: %1  Authentication succeeded: %2  Authentication failed: %3")
-        .arg(total)
-        .arg(succeeded)
-        .arg(failed);
-}
 
 // The model's rows as the view shows them, one "cell|cell|..." line each.
 QStringList ShownRows(const QAbstractItemModel* model)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
-#include "EvidenceFiles.h"
 #include "GuiTestSupport.h"
 #include "app/MainWindow.h"
+#include "tests/support/EvidenceFiles.h"
 
 #include <QStandardItemModel>
 #include <QtTest>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: Apache-2.0
-#include "EvidenceFixtures.h"
 #include "report/FileFactsText.h"
 #include "report/GlyphCheck.h"
 #include "report/LeftOutList.h"
 #include "report/PdfReportWriter.h"
+#include "tests/support/EvidenceFixtures.h"
 #include "tools/EvidenceStamper.h"
 #include "verdict/FileVerifier.h"
 
@@ -257,13 +257,13 @@ void TestPdfReportWriter::fileStateAtReportTime()
         QFile file(path);
         QVERIFY(file.open(QIODevice::Append) && file.write("x", 1) == 1);
     } else if (change == "touch") {
-        struct utimbuf times = {result.modifiedNs / 1000000000 + 60, result.modifiedNs / 1000000000 + 60};
+        struct utimbuf times = {result.file.modifiedNs / 1000000000 + 60, result.file.modifiedNs / 1000000000 + 60};
         QCOMPARE(utime(path.toLocal8Bit().constData(), &times), 0);
     } else if (change == "chmod") {
         QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
     } else if (change == "replace") {
         QVERIFY(QFile::copy(path, path + ".new"));
-        struct utimbuf times = {result.modifiedNs / 1000000000, result.modifiedNs / 1000000000};
+        struct utimbuf times = {result.file.modifiedNs / 1000000000, result.file.modifiedNs / 1000000000};
         QCOMPARE(utime((path + ".new").toLocal8Bit().constData(), &times), 0);
         QVERIFY(std::rename((path + ".new").toLocal8Bit().constData(), path.toLocal8Bit().constData()) == 0);
     } else if (change == "remove") {
@@ -390,7 +390,7 @@ void TestPdfReportWriter::summaryShowsPartialCoverage()
     VerificationResult none;
     none.path = "/case/none.mp4";
     none.authentic = true;
-    none.size = 4096;
+    none.file.size = 4096;
     none.hasCoverage = true;
     none.coverage.protectedBytes = 0;
     none.coverage.partial = true;

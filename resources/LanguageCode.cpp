@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: Apache-2.0
-#include "app/LanguageCode.h"
+#include "resources/LanguageCode.h"
 
 namespace {
 

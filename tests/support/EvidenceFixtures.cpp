@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: Apache-2.0
-#include "EvidenceFixtures.h"
+#include "tests/support/EvidenceFixtures.h"
 
 #include <QFile>
 #include <QtEndian>

@@ -126,7 +126,7 @@ void TestFileStateCheck::stateSinceVerified()
         result.path = path8.toStdString();
     }
     if (sameChangeTime)
-        result.changedNs = ChangedNsOf(path);
+        result.file.changedNs = ChangedNsOf(path);
 
     QCOMPARE(CurrentFileState(result), expected);
 }

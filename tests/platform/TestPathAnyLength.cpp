@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
-#include "DeepFolders.h"
 #include "platform/PathAnyLength.h"
+#include "tests/support/DeepFolders.h"
 
 #include <QtTest>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: Apache-2.0
-#include "DeepFolders.h"
+#include "tests/support/DeepFolders.h"
 
 #include <QFile>
 #include <QProcess>

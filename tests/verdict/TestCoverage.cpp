@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
-#include "verdict/Coverage.h"
 #include "digest/DigestUpdate.h"
+#include "verdict/Coverage.h"
 
 #include <QtTest>
 

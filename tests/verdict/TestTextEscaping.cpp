@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: Apache-2.0
-#include "ReversibleText.h"
+#include "tests/support/ReversibleText.h"
 #include "verdict/TextEscaping.h"
 
 #include <QtTest>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
-#include "EvidenceFixtures.h"
 #include "engine/WatermarkVerifier.h"
+#include "tests/support/EvidenceFixtures.h"
 #include "verdict/FileVerifier.h"
 
 #include <QtTest>
@@ -226,7 +226,7 @@ void TestFileVerifier::coverageMatchesTheChangesThatAreCaught()
     QList<qint64> contentOffsets;
     for (qint64 offset = region.start; offset < region.start + region.length; ++offset)
         contentOffsets << offset;
-    for (qint64 offset = original.size - region.tail; offset < original.size; ++offset)
+    for (qint64 offset = original.file.size - region.tail; offset < original.file.size; ++offset)
         contentOffsets << offset;
 
     const QByteArray bytes = Fixtures::ReadAll(path);
@@ -444,11 +444,11 @@ void TestFileVerifier::recordsWhichFileWasVerified()
     const VerificationResult result = Verify(path);
 
     QVERIFY(result.authentic);
-    QCOMPARE(result.device, uint64_t(status.st_dev));
-    QCOMPARE(result.inode, uint64_t(status.st_ino));
-    QCOMPARE(result.size, int64_t(status.st_size));
-    QCOMPARE(result.modifiedNs, int64_t(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec);
-    QCOMPARE(result.changedNs, int64_t(status.st_ctim.tv_sec) * 1000000000 + status.st_ctim.tv_nsec);
+    QCOMPARE(result.file.device, uint64_t(status.st_dev));
+    QCOMPARE(result.file.inode, uint64_t(status.st_ino));
+    QCOMPARE(result.file.size, int64_t(status.st_size));
+    QCOMPARE(result.file.modifiedNs, int64_t(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec);
+    QCOMPARE(result.file.changedNs, int64_t(status.st_ctim.tv_sec) * 1000000000 + status.st_ctim.tv_nsec);
 }
 
 void TestFileVerifier::swappedFolderNeverMixesTwoFiles_data()

@@ -1,17 +1,13 @@
 // SPDX-License-Identifier: Apache-2.0
-#include "EvidenceFiles.h"
+#include "tests/support/EvidenceFiles.h"
 
 #include "engine/WatermarkVerifier.h"
+#include "tests/support/EvidenceFixtures.h"
 
 #include <QDir>
 #include <QFile>
 
 namespace {
-QString MediaPath(const QString& media)
-{
-    return QStringLiteral(QUORLITH_TEST_DATA_DIR "/media/") + media;
-}
-
 QString MakeEvidenceFrom(const QString& mediaPath, const QString& out, const StampRecord& record)
 {
     if (StampEvidence(QUORLITH_TEST_KEY, record, QFile::encodeName(mediaPath).toStdString(),
@@ -36,11 +32,7 @@ bool FlipByte(const QString& path, qint64 offset)
 QString MakeEvidence(const QString& folder, const QString& media, const QString& name,
                      const StampRecord& record)
 {
-    const QString out = QDir(folder).filePath(name);
-    if (StampEvidence(QUORLITH_TEST_KEY, record, QFile::encodeName(MediaPath(media)).toStdString(),
-                      QFile::encodeName(out).toStdString()) != 0)
-        return QString();
-    return out;
+    return MakeEvidenceFrom(EvidenceFixtures::Media(media), QDir(folder).filePath(name), record);
 }
 
 QString MakeTamperedEvidence(const QString& folder, const QString& media, const QString& name)
@@ -61,7 +53,7 @@ QString MakeTamperedEvidence(const QString& folder, const QString& media, const 
 QString MakeLargeEvidence(const QString& folder, const QString& name, qint64 payloadBytes)
 {
     const qint64 kBoxesBeforeMdat = 948; // ftyp, moov and free of clip-faststart.mp4
-    QFile fixture(MediaPath("clip-faststart.mp4"));
+    QFile fixture(EvidenceFixtures::Media("clip-faststart.mp4"));
     if (payloadBytes < 0 || payloadBytes > 0xFFFFFFFFLL - 8 || !fixture.open(QIODevice::ReadOnly))
         return QString();
     QByteArray media = fixture.read(kBoxesBeforeMdat);
@@ -93,11 +85,10 @@ QString MakeLargeEvidence(const QString& folder, const QString& name, qint64 pay
 QString MakePlainMedia(const QString& folder, const QString& media, const QString& name)
 {
     const QString out = QDir(folder).filePath(name);
-    return QFile::copy(MediaPath(media), out) ? out : QString();
+    return QFile::copy(EvidenceFixtures::Media(media), out) ? out : QString();
 }
 
 QByteArray ReadAll(const QString& path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return EvidenceFixtures::ReadAll(path);
 }
