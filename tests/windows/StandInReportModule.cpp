@@ -9,11 +9,18 @@ bool AnswerWithThePath(const std::string& path, std::string* reason)
     *reason = path;
     return true;
 }
+
+// Every other entry stays empty, however many the table grows to.
+ReportModuleEntries OnlyTheBesideCheck()
+{
+    ReportModuleEntries entries{};
+    entries.canCreateBeside = AnswerWithThePath;
+    return entries;
+}
 } // namespace
 
 extern "C" QUORLITH_REPORT_MODULE_EXPORT const ReportModuleEntries* QuorlithReportModuleEntries()
 {
-    static const ReportModuleEntries entries = {AnswerWithThePath, nullptr, nullptr, nullptr,
-                                                nullptr,           nullptr, nullptr, nullptr};
+    static const ReportModuleEntries entries = OnlyTheBesideCheck();
     return &entries;
 }
