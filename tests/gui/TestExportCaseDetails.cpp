@@ -2,10 +2,10 @@
 // The window's export with the case details form before it, and the PDF report's SHA-256 after it: what
 // the form takes reaches the report, what it keeps for the next time, and the file beside the report
 // that sha256sum -c checks.
-#include "EvidenceFiles.h"
 #include "GuiTestSupport.h"
 #include "MessageBoxWatcher.h"
 #include "app/MainWindow.h"
+#include "tests/support/EvidenceFiles.h"
 
 #include <QApplication>
 #include <QFileDialog>
