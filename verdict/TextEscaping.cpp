@@ -65,7 +65,9 @@ unsigned long CodePoint(const std::string& bytes, size_t i, size_t length)
 
 // Characters that show nothing or change how the text around them is shown: C1 controls, the
 // bidirectional controls (a right-to-left override makes "photo\u{202E}gpj.mp4" read as
-// "photo4pm.jpg"), zero-width and invisible characters, and the line and paragraph separators.
+// "photo4pm.jpg"), the line and paragraph separators, and every character Unicode marks as ignorable
+// by default (zero-width characters, the soft hyphen, fillers, variation selectors, tags): each of
+// these lets two names that differ print alike.
 bool IsInvisibleOrReordering(unsigned long point)
 {
     struct Range
@@ -74,8 +76,11 @@ bool IsInvisibleOrReordering(unsigned long point)
         unsigned long last;
     };
     static const Range kRanges[] = {
-        {0x0080, 0x009F}, {0x061C, 0x061C}, {0x200B, 0x200F}, {0x2028, 0x2029},
-        {0x202A, 0x202E}, {0x2060, 0x2064}, {0x2066, 0x2069}, {0xFEFF, 0xFEFF},
+        {0x0080, 0x009F},   {0x00AD, 0x00AD},   {0x034F, 0x034F},   {0x061C, 0x061C},
+        {0x115F, 0x1160},   {0x17B4, 0x17B5},   {0x180B, 0x180F},   {0x200B, 0x200F},
+        {0x2028, 0x2029},   {0x202A, 0x202E},   {0x2060, 0x206F},   {0x3164, 0x3164},
+        {0xFE00, 0xFE0F},   {0xFEFF, 0xFEFF},   {0xFFA0, 0xFFA0},   {0xFFF0, 0xFFFB},
+        {0x1BCA0, 0x1BCA3}, {0x1D173, 0x1D17A}, {0xE0000, 0xE0FFF},
     };
     for (const Range& range : kRanges) {
         if (point >= range.first && point <= range.last)
@@ -168,9 +173,17 @@ std::string JsonString(const std::string& bytes)
         // The characters that show nothing or reorder the text are written as JSON escapes too, so
         // that a JSON line shown on a terminal or in an editor reads as the bytes it holds.
         const size_t length = ValidSequenceLength(text, i);
-        if (length > 1 && IsInvisibleOrReordering(CodePoint(text, i, length))) {
-            char escape[7];
-            std::snprintf(escape, sizeof escape, "\\u%04lx", CodePoint(text, i, length));
+        const unsigned long point = length > 1 ? CodePoint(text, i, length) : 0;
+        if (length > 1 && IsInvisibleOrReordering(point)) {
+            // JSON's \u takes four digits: a character beyond U+FFFF goes as its UTF-16 surrogate pair.
+            char escape[13];
+            if (point > 0xFFFF) {
+                const unsigned long offset = point - 0x10000;
+                std::snprintf(escape, sizeof escape, "\\u%04lx\\u%04lx", 0xD800 + (offset >> 10),
+                              0xDC00 + (offset & 0x3FF));
+            } else {
+                std::snprintf(escape, sizeof escape, "\\u%04lx", point);
+            }
             out += escape;
             i += length - 1;
             continue;

@@ -33,10 +33,15 @@ QByteArray FromReversibleText(const QByteArray& text, bool* ok)
         } else if (text.mid(i + 1, 1) == "x" && AreUpperHexDigits(text, i + 2, 2)) {
             bytes += static_cast<char>(text.mid(i + 2, 2).toInt(nullptr, 16));
             i += 3;
-        } else if (text.mid(i + 1, 2) == "u{" && AreUpperHexDigits(text, i + 3, 4) &&
-                   text.mid(i + 7, 1) == "}") {
-            bytes += QString(QChar(text.mid(i + 3, 4).toUShort(nullptr, 16))).toUtf8();
-            i += 7;
+        } else if (text.mid(i + 1, 2) == "u{" && AreUpperHexDigits(text, i + 3, 4)) {
+            // Four hexadecimal digits, or five for a character beyond U+FFFF.
+            const int digits = AreUpperHexDigits(text, i + 3, 5) ? 5 : 4;
+            if (text.mid(i + 3 + digits, 1) != "}")
+                return QByteArray();
+            // QString::fromUcs4 would drop a leading U+FEFF as a byte order mark.
+            const char32_t point = text.mid(i + 3, digits).toUInt(nullptr, 16);
+            bytes += (point > 0xFFFF ? QString::fromUcs4(&point, 1) : QString(QChar(point))).toUtf8();
+            i += 3 + digits;
         } else {
             return QByteArray();
         }

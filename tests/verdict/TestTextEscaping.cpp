@@ -134,7 +134,7 @@ void TestTextEscaping::escaping_data()
         << QByteArray("\xef\xbb\xbf=1") << QByteArray("\"\\ufeff=1\"") << QByteArray("\\u{FEFF}=1")
         << QByteArray("\\u{FEFF}=1") << QByteArray("\\u{FEFF}=1");
     // U+0080, U+009F, U+061C, U+200B, U+200F, U+2028, U+2029, U+202A, U+202E, U+2060, U+2064, U+2066,
-    // U+2069, U+FEFF: the first and last of every range.
+    // U+2069, U+FEFF: the first and last of the ranges of controls and zero-width characters.
     QTest::newRow("ends of the ranges")
         << QByteArray("\xc2\x80\xc2\x9f\xd8\x9c\xe2\x80\x8b\xe2\x80\x8f\xe2\x80\xa8\xe2\x80\xa9\xe2\x80\xaa"
                       "\xe2\x80\xae\xe2\x81\xa0\xe2\x81\xa4\xe2\x81\xa6\xe2\x81\xa9\xef\xbb\xbf")
@@ -146,10 +146,19 @@ void TestTextEscaping::escaping_data()
                       "\\u{2060}\\u{2064}\\u{2066}\\u{2069}\\u{FEFF}")
         << QByteArray("\\u{0080}\\u{009F}\\u{061C}\\u{200B}\\u{200F}\\u{2028}\\u{2029}\\u{202A}\\u{202E}"
                       "\\u{2060}\\u{2064}\\u{2066}\\u{2069}\\u{FEFF}");
-    // U+00A0, U+061B, U+200A, U+2010, U+2027, U+202F, U+2065, U+FEFE, next to the ranges, are
-    // shown as they are.
-    const QByteArray besideTheRanges("\xc2\xa0\xd8\x9b\xe2\x80\x8a\xe2\x80\x90\xe2\x80\xa7\xe2\x80\xaf"
-                                     "\xe2\x81\xa5\xef\xbb\xbe");
+    // Ignorable characters that print as nothing: the soft hyphen, a Hangul filler, a Mongolian free
+    // variation selector, a deprecated format character, a variation selector, and a tag character
+    // beyond U+FFFF, which JSON writes as a surrogate pair.
+    QTest::newRow("ignorable by default")
+        << QByteArray("a\xc2\xad\xe3\x85\xa4\xe1\xa0\x8b\xe2\x81\xaf\xef\xb8\x8f\xf3\xa0\x80\x81.jpg")
+        << QByteArray("\"a\\u00ad\\u3164\\u180b\\u206f\\ufe0f\\udb40\\udc01.jpg\"")
+        << QByteArray("a\\u{00AD}\\u{3164}\\u{180B}\\u{206F}\\u{FE0F}\\u{E0001}.jpg")
+        << QByteArray("a\\u{00AD}\\u{3164}\\u{180B}\\u{206F}\\u{FE0F}\\u{E0001}.jpg")
+        << QByteArray("a\\u{00AD}\\u{3164}\\u{180B}\\u{206F}\\u{FE0F}\\u{E0001}.jpg");
+    // U+00A0, U+00AE, U+061B, U+200A, U+2010, U+2027, U+202F, U+2070, U+3165, U+FEFE, next to the
+    // ranges, are shown as they are.
+    const QByteArray besideTheRanges("\xc2\xa0\xc2\xae\xd8\x9b\xe2\x80\x8a\xe2\x80\x90\xe2\x80\xa7\xe2\x80\xaf"
+                                     "\xe2\x81\xb0\xe3\x85\xa5\xef\xbb\xbe");
     QTest::newRow("beside the ranges") << besideTheRanges << "\"" + besideTheRanges + "\"" << besideTheRanges
                                        << besideTheRanges << besideTheRanges;
     // A name that spells the escape of a zero-width space reads apart from the name holding one.
