@@ -1,21 +1,21 @@
 // SPDX-License-Identifier: Apache-2.0
-// The console's Ctrl+C, Ctrl+Break and close, when the window program was started with a console.
-// Windows calls the handler on a thread of its own, so it only posts the request to the GUI thread.
+// The console's Ctrl+C, Ctrl+Break and close, when the window program was started with a console. The
+// platform calls the request on a thread of its own, so it only posts the request to the GUI thread.
 // A window program built without a console is never sent these; logoff and shutdown reach it as
 // window messages, which Qt answers by closing its windows.
 #include "app/TerminationSignalWatcher.h"
+
+#include "platform/ConsoleEndRequests.h"
 
 #include <QCoreApplication>
 
 #include <functional>
 
-#include <windows.h>
-
 namespace {
 // Read and changed on the GUI thread only: the posted request finds no watcher once it has gone.
 std::function<void()> endProgram;
 
-BOOL WINAPI RequestEnd(DWORD event)
+void PostEndRequest()
 {
     QMetaObject::invokeMethod(
         QCoreApplication::instance(),
@@ -24,13 +24,6 @@ BOOL WINAPI RequestEnd(DWORD event)
                 endProgram();
         },
         Qt::QueuedConnection);
-    if (event == CTRL_C_EVENT || event == CTRL_BREAK_EVENT)
-        return TRUE;
-    // Windows ends the process as soon as this handler returns from a close, logoff or shutdown: it
-    // waits here while the window finishes the file in work and saves the settings, until the
-    // program ends or the system's grace period is over.
-    Sleep(INFINITE);
-    return TRUE;
 }
 } // namespace
 
@@ -41,7 +34,7 @@ struct TerminationSignalWatcher::SystemHandlers
 TerminationSignalWatcher::TerminationSignalWatcher(QWidget* mainWindow) : mainWindow(mainWindow)
 {
     endProgram = [this] { EndProgram(); };
-    if (!SetConsoleCtrlHandler(RequestEnd, TRUE)) {
+    if (!StartConsoleEndRequests(PostEndRequest)) {
         endProgram = nullptr;
         return;
     }
@@ -52,6 +45,6 @@ TerminationSignalWatcher::~TerminationSignalWatcher()
 {
     if (!handlers)
         return;
-    SetConsoleCtrlHandler(RequestEnd, FALSE);
+    StopConsoleEndRequests();
     endProgram = nullptr;
 }

@@ -3,8 +3,7 @@
 
 #include "report/WholeFileSave.h"
 
-#include <cerrno>
-#include <unistd.h>
+#include "platform/DescriptorOutput.h"
 
 namespace {
 
@@ -40,17 +39,10 @@ qint64 DescriptorDevice::writeData(const char* data, qint64 size)
 
 bool DescriptorDevice::WriteBuffer()
 {
-    int written = 0;
-    while (written < buffer.size()) {
-        const ssize_t result = ::write(descriptor, buffer.constData() + written,
-                                       static_cast<size_t>(buffer.size() - written));
-        if (result < 0 && errno == EINTR)
-            continue;
-        if (result <= 0) {
-            Fail(result < 0 ? errno : EIO);
-            return false;
-        }
-        written += static_cast<int>(result);
+    const int error = WriteAllTo(descriptor, buffer.constData(), static_cast<size_t>(buffer.size()));
+    if (error != 0) {
+        Fail(error);
+        return false;
     }
     buffer.clear();
     return true;
@@ -68,8 +60,9 @@ bool DescriptorDevice::Finish()
 {
     if (errorNumber != 0 || !WriteBuffer())
         return false;
-    if (fsync(descriptor) != 0) {
-        Fail(errno);
+    const int error = SyncToDisk(descriptor);
+    if (error != 0) {
+        Fail(error);
         return false;
     }
     return true;

@@ -3,27 +3,14 @@
 
 #include "engine/CryptoLibraryVersion.h"
 #include "engine/KeyFingerprint.h"
+#include "platform/WorkingFolder.h"
 
 #include <QSysInfo>
 #include <QUuid>
 
-#include <cerrno>
-
 #include <cstring>
-#include <unistd.h>
 
 namespace {
-
-std::string WorkingFolder()
-{
-    std::vector<char> buffer(4096);
-    while (getcwd(buffer.data(), buffer.size()) == nullptr) {
-        if (errno != ERANGE)
-            return std::string();
-        buffer.resize(buffer.size() * 2);
-    }
-    return std::string(buffer.data());
-}
 
 bool PlainForTheShell(const std::string& text)
 {

@@ -3,52 +3,9 @@
 
 #include "report/DescriptorDevice.h"
 
-#include <cerrno>
+#include "platform/FileReplacement.h"
+
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-namespace {
-
-QByteArray FolderOf(const QByteArray& path)
-{
-    const int slash = path.lastIndexOf('/');
-    if (slash < 0)
-        return QByteArrayLiteral(".");
-    return slash == 0 ? QByteArrayLiteral("/") : path.left(slash);
-}
-
-// A hidden name beside path; the descriptor is open for writing, -1 with errno set when none could be made.
-int CreateTemporary(const QByteArray& path, QByteArray* temporary)
-{
-    const int slash = path.lastIndexOf('/');
-    *temporary = path.left(slash + 1) + '.' + path.mid(slash + 1) + ".XXXXXX";
-    return mkostemp(temporary->data(), O_CLOEXEC);
-}
-
-// What a new file gets from open(2) with 0666, or what the file it replaces had.
-mode_t ModeFor(const QByteArray& path)
-{
-    struct stat status;
-    if (stat(path.constData(), &status) == 0 && S_ISREG(status.st_mode))
-        return status.st_mode & 07777;
-    const mode_t mask = umask(022);
-    umask(mask);
-    return 0666 & ~mask;
-}
-
-// The rename is on the disk only once the folder is; a file system that cannot sync a folder loses nothing.
-void SyncFolder(const QByteArray& path)
-{
-    const int folder = open(FolderOf(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folder < 0)
-        return;
-    fsync(folder);
-    close(folder);
-}
-
-} // namespace
 
 QString SystemErrorText(int errorNumber)
 {
@@ -58,39 +15,43 @@ QString SystemErrorText(int errorNumber)
 
 bool CanCreateBeside(const QByteArray& path, QString* error)
 {
-    QByteArray temporary;
-    const int descriptor = CreateTemporary(path, &temporary);
+    std::string temporary;
+    int createError = 0;
+    const int descriptor = CreateTemporaryBeside(path.toStdString(), &temporary, &createError);
     if (descriptor < 0) {
-        *error = SystemErrorText(errno);
+        *error = SystemErrorText(createError);
         return false;
     }
-    close(descriptor);
-    unlink(temporary.constData());
+    CloseDescriptor(descriptor);
+    RemoveQuietly(temporary);
     return true;
 }
 
-bool SaveWhole(const QByteArray& path, QString* error, const std::function<bool(DescriptorDevice*, QString*)>& write,
+bool SaveWhole(const QByteArray& path, QString* error,
+               const std::function<bool(DescriptorDevice*, QString*)>& write,
                const std::function<bool()>& keepGoing)
 {
-    QByteArray temporary;
-    const int descriptor = CreateTemporary(path, &temporary);
+    const std::string target = path.toStdString();
+    std::string temporary;
+    int createError = 0;
+    const int descriptor = CreateTemporaryBeside(target, &temporary, &createError);
     if (descriptor < 0) {
-        *error = SystemErrorText(errno);
+        *error = SystemErrorText(createError);
         return false;
     }
     const auto fail = [&](const QString& reason) {
-        close(descriptor);
-        unlink(temporary.constData());
+        CloseDescriptor(descriptor);
+        RemoveQuietly(temporary);
         *error = reason;
         return false;
     };
-    if (fchmod(descriptor, ModeFor(path)) != 0)
-        return fail(SystemErrorText(errno));
+    if (const int modeError = TakePermissionsOf(descriptor, target))
+        return fail(SystemErrorText(modeError));
     {
         DescriptorDevice device(descriptor);
         if (!write(&device, error)) {
-            close(descriptor);
-            unlink(temporary.constData());
+            CloseDescriptor(descriptor);
+            RemoveQuietly(temporary);
             return false;
         }
         // The last bytes wait in the buffer: a full disk may show only when they reach the system.
@@ -99,19 +60,16 @@ bool SaveWhole(const QByteArray& path, QString* error, const std::function<bool(
     }
     if (keepGoing && !keepGoing())
         return fail(QString());
-    const int closed = close(descriptor);
-    if (closed != 0) {
-        const int closeError = errno;
-        unlink(temporary.constData());
+    if (const int closeError = CloseDescriptor(descriptor)) {
+        RemoveQuietly(temporary);
         *error = SystemErrorText(closeError);
         return false;
     }
-    if (rename(temporary.constData(), path.constData()) != 0) {
-        const int renameError = errno;
-        unlink(temporary.constData());
+    if (const int renameError = RenameOver(temporary, target)) {
+        RemoveQuietly(temporary);
         *error = SystemErrorText(renameError);
         return false;
     }
-    SyncFolder(path);
+    SyncFolderOf(target);
     return true;
 }

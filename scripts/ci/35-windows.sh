@@ -134,7 +134,7 @@ modules="$work/modules"
 mkdir -p "$modules/Ωμέγα камера" "$modules/absent" "$modules/not-a-library" "$modules/no-entry"
 "${cxx[@]}" -shared -o "$modules/Ωμέγα камера/quorlith-verify-report.dll" tests/windows/StandInReportModule.cpp
 "${cxx[@]}" -o "$modules/load-report-module.exe" tests/windows/LoadReportModule.cpp cli/ReportModuleLoaderWin32.cpp \
-    platform/WidePath.cpp
+    platform/LoadableModuleWin32.cpp platform/ProgramFolderWin32.cpp platform/WidePath.cpp
 echo 'int NoEntry() { return 0; }' >"$modules/no-entry.cpp"
 "${cxx[@]}" -shared -o "$modules/no-entry/quorlith-verify-report.dll" "$modules/no-entry.cpp"
 echo "not a library" >"$modules/not-a-library/quorlith-verify-report.dll"

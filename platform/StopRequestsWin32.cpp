@@ -3,7 +3,7 @@
 // console (or the user's logoff, or shutdown) reach it as console control events instead, on a thread of
 // their own. Each is noted like a signal, so the run stops on whole lines with the status a signal gives:
 // 130 for Ctrl+C (SIGINT), 149 for Ctrl+Break (SIGBREAK), 143 for a closing console (as SIGTERM).
-#include "cli/StopSignals.h"
+#include "platform/StopRequests.h"
 
 #include <windows.h>
 
@@ -55,18 +55,18 @@ BOOL WINAPI Note(DWORD event)
 
 } // namespace
 
-void StopSignals::Install()
+void NoteStopRequests()
 {
     std::atexit(NoteFinished);
     SetConsoleCtrlHandler(Note, TRUE);
 }
 
-int StopSignals::Received()
+int FirstStopRequest()
 {
     return received.load();
 }
 
-const char* StopSignals::Name(int signal)
+const char* StopRequestName(int signal)
 {
     switch (signal) {
     case SIGINT:
