@@ -176,7 +176,7 @@ std::string JsonString(const std::string& bytes)
         const unsigned long point = length > 1 ? CodePoint(text, i, length) : 0;
         if (length > 1 && IsInvisibleOrReordering(point)) {
             // JSON's \u takes four digits: a character beyond U+FFFF goes as its UTF-16 surrogate pair.
-            char escape[13];
+            char escape[32];
             if (point > 0xFFFF) {
                 const unsigned long offset = point - 0x10000;
                 std::snprintf(escape, sizeof escape, "\\u%04lx\\u%04lx", 0xD800 + (offset >> 10),
