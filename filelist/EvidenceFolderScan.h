@@ -19,7 +19,8 @@
 // found until then. skipped, when given, gets each entry below folder that was not taken, and why, in
 // the order the scan came by them: hidden entries (a hidden folder is not searched), symbolic links and
 // files whose names are no evidence type.
-QList<QByteArray> ScanEvidenceFolder(const QByteArray& folder, const std::function<bool()>& afterEachEntry = {},
+QList<QByteArray> ScanEvidenceFolder(const QByteArray& folder,
+                                     const std::function<bool()>& afterEachEntry = {},
                                      std::vector<SkippedEntry>* skipped = nullptr);
 
 #endif

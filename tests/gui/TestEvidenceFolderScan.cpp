@@ -117,14 +117,20 @@ void TestEvidenceFolderScan::entriesNotTakenAreNamed_data()
     QTest::addColumn<Kind>("kind");
     QTest::addColumn<bool>("named");
     QTest::addColumn<SkippedEntry::Why>("why");
-    QTest::newRow("evidence") << QByteArray("clip.avi") << Kind::File << false << SkippedEntry::Why::NotEvidence;
-    QTest::newRow("text file") << QByteArray("notes.txt") << Kind::File << true << SkippedEntry::Why::NotEvidence;
-    QTest::newRow("no ending") << QByteArray("README") << Kind::File << true << SkippedEntry::Why::NotEvidence;
-    QTest::newRow("hidden evidence") << QByteArray(".clip.avi") << Kind::File << true << SkippedEntry::Why::Hidden;
-    QTest::newRow("hidden text") << QByteArray(".notes.txt") << Kind::File << true << SkippedEntry::Why::Hidden;
-    QTest::newRow("link named as evidence") << QByteArray("link.jpg") << Kind::Link << true
-                                            << SkippedEntry::Why::Link;
-    QTest::newRow("hidden link") << QByteArray(".link.jpg") << Kind::Link << true << SkippedEntry::Why::Hidden;
+    QTest::newRow("evidence") << QByteArray("clip.avi") << Kind::File << false
+                              << SkippedEntry::Why::NotEvidence;
+    QTest::newRow("text file") << QByteArray("notes.txt") << Kind::File << true
+                               << SkippedEntry::Why::NotEvidence;
+    QTest::newRow("no ending") << QByteArray("README") << Kind::File << true
+                               << SkippedEntry::Why::NotEvidence;
+    QTest::newRow("hidden evidence") << QByteArray(".clip.avi") << Kind::File << true
+                                     << SkippedEntry::Why::Hidden;
+    QTest::newRow("hidden text") << QByteArray(".notes.txt") << Kind::File << true
+                                 << SkippedEntry::Why::Hidden;
+    QTest::newRow("link named as evidence")
+        << QByteArray("link.jpg") << Kind::Link << true << SkippedEntry::Why::Link;
+    QTest::newRow("hidden link") << QByteArray(".link.jpg") << Kind::Link << true
+                                 << SkippedEntry::Why::Hidden;
     QTest::newRow("folder") << QByteArray("sub") << Kind::Folder << false << SkippedEntry::Why::NotEvidence;
     QTest::newRow("fifo") << QByteArray("pipe") << Kind::Fifo << true << SkippedEntry::Why::NotEvidence;
 }
@@ -200,9 +206,11 @@ void TestEvidenceFolderScan::hiddenFolderIsNamedNotSearched()
         paths.append(QByteArray::fromStdString(entry.path));
         whys.append(entry.why);
     }
-    QCOMPARE(paths, QList<QByteArray>({base + "/.cache", base + "/a.txt", base + "/e.log", base + "/b/c.txt"}));
-    QCOMPARE(whys, QList<SkippedEntry::Why>({SkippedEntry::Why::Hidden, SkippedEntry::Why::NotEvidence,
-                                             SkippedEntry::Why::NotEvidence, SkippedEntry::Why::NotEvidence}));
+    QCOMPARE(paths,
+             QList<QByteArray>({base + "/.cache", base + "/a.txt", base + "/e.log", base + "/b/c.txt"}));
+    QCOMPARE(whys,
+             QList<SkippedEntry::Why>({SkippedEntry::Why::Hidden, SkippedEntry::Why::NotEvidence,
+                                       SkippedEntry::Why::NotEvidence, SkippedEntry::Why::NotEvidence}));
 }
 
 QTEST_GUILESS_MAIN(TestEvidenceFolderScan)
