@@ -2,6 +2,7 @@
 #include "filelist/ReportExport.h"
 
 #include "filelist/ExportCloseWatcher.h"
+#include "platform/DuplicateStream.h"
 #include "report/DescriptorDevice.h"
 #include "report/PdfReportWriter.h"
 #include "report/ReportSeal.h"
@@ -27,7 +28,6 @@
 #include <cstring>
 #include <memory>
 #include <thread>
-#include <unistd.h>
 
 struct ReportExport::Job
 {
@@ -289,7 +289,7 @@ bool ReportExport::WriteFile(Job* job)
 bool ReportExport::WriteLines(Job* job)
 {
     const auto write = [job](DescriptorDevice* device, QString* error) {
-        FILE* out = fdopen(dup(device->Descriptor()), "wb");
+        FILE* out = WriteStreamOnDuplicate(device->Descriptor());
         if (!out) {
             *error = SystemErrorText(errno);
             return false;
