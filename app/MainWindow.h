@@ -2,11 +2,16 @@
 #ifndef QUORLITH_APP_MAINWINDOW_H
 #define QUORLITH_APP_MAINWINDOW_H
 
+#include "report/SkippedEntry.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QMainWindow>
 #include <QStringList>
 #include <QTranslator>
+
+#include <optional>
+#include <vector>
 
 class CMainToolBar;
 class HelpWindow;
@@ -114,6 +119,9 @@ private:
     QList<QByteArray> runPaths;
     QList<QByteArray> nextRunPaths;
     bool workEnded = false;
+    // What the folder searches since the list was last emptied did not take, for the report's appendix;
+    // none when no folder was searched.
+    std::optional<std::vector<SkippedEntry>> folderLeftOut;
 
     friend class TestMainWindow;
     friend class TestResultList;

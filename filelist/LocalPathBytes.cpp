@@ -1,25 +1,23 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "filelist/LocalPathBytes.h"
 
-#include "platform/PathAnyLength.h"
+#include "platform/FolderListing.h"
+#include "platform/ReadOnlyFile.h"
+#include "platform/WorkingFolder.h"
 #include "verdict/VerdictText.h"
 
 #include <QFile>
 #include <QStringList>
 
-#include <cstdlib>
-#include <dirent.h>
-#include <fcntl.h>
-#include <memory>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <string>
+#include <vector>
 
 namespace {
 
 bool Exists(const QByteArray& path)
 {
-    struct stat status;
-    return StatAnyLength(path.constData(), &status, false) == 0;
+    FileStatus status;
+    return StatusOfPath(path.constData(), false, &status) == 0;
 }
 
 QByteArray Join(const QByteArray& folder, const QByteArray& name)
@@ -33,21 +31,18 @@ QByteArray Join(const QByteArray& folder, const QByteArray& name)
 QList<QByteArray> EntriesDecodedAs(const QByteArray& folder, const QString& name)
 {
     QList<QByteArray> matches;
-    const int fd =
-        OpenAnyLength(folder.isEmpty() ? "." : folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
+    FileStatus status;
+    std::vector<FolderEntry> entries;
+    int listError = 0;
+    if (ListFolder(
+            folder.isEmpty() ? "." : folder.constData(), true, [](const std::string&) { return false; },
+            &status, &entries, &listError) != 0)
         return matches;
-    DIR* dir = fdopendir(fd);
-    if (dir == nullptr) {
-        close(fd);
-        return matches;
-    }
-    while (const dirent* entry = readdir(dir)) {
-        const QByteArray entryName(entry->d_name);
+    for (const FolderEntry& entry : entries) {
+        const QByteArray entryName = QByteArray::fromStdString(entry.name);
         if (QFile::decodeName(entryName) == name)
             matches.append(Join(folder, entryName));
     }
-    closedir(dir);
     return matches;
 }
 
@@ -80,11 +75,10 @@ QByteArray AbsolutePathBytes(const QByteArray& path)
 {
     if (path.isEmpty() || path.startsWith('/'))
         return path;
-    // getcwd names a working folder of any length and any bytes, which QDir::currentPath does not.
-    const std::unique_ptr<char, decltype(&free)> here(getcwd(nullptr, 0), &free);
-    if (!here)
+    const std::string here = WorkingFolder();
+    if (here.empty())
         return path;
-    return Join(QByteArray(here.get()), path);
+    return Join(QByteArray::fromStdString(here), path);
 }
 
 QString ShownFileName(const QByteArray& path)

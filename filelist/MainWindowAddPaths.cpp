@@ -2,9 +2,7 @@
 #include "app/MainWindow.h"
 
 #include "filelist/LocalPathBytes.h"
-#include "platform/PathAnyLength.h"
-
-#include <sys/stat.h>
+#include "platform/ReadOnlyFile.h"
 
 // A folder stands for the evidence files below it, found as "Open Folder" finds them; anything
 // else, a missing path included, goes to the run as it is, which skips what is not a file then.
@@ -14,8 +12,8 @@ void MainWindow::AddPaths(const QStringList& paths)
     for (const QString& given : paths) {
         for (const QByteArray& bytes : LocalPathBytes(given)) {
             const QByteArray path = AbsolutePathBytes(bytes);
-            struct stat status;
-            if (StatAnyLength(path.constData(), &status, true) == 0 && S_ISDIR(status.st_mode))
+            FileStatus status;
+            if (StatusOfPath(path.constData(), true, &status) == 0 && status.kind == FileKind::Folder)
                 files += ScanFolder(path);
             else
                 files.append(path);

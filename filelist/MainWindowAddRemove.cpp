@@ -45,11 +45,16 @@ void MainWindow::OpenFolder()
 // VerifyFiles then starts no run.
 QList<QByteArray> MainWindow::ScanFolder(const QByteArray& folder)
 {
-    return ScanEvidenceFolder(folder, [this] {
-        if (!ProcessPendingEvents())
-            EndWork();
-        return !workEnded;
-    });
+    if (!folderLeftOut)
+        folderLeftOut.emplace();
+    return ScanEvidenceFolder(
+        folder,
+        [this] {
+            if (!ProcessPendingEvents())
+                EndWork();
+            return !workEnded;
+        },
+        &*folderLeftOut);
 }
 
 // Rows go one per pass, so the status line counts every removal. They go in the model's order,
@@ -80,4 +85,8 @@ void MainWindow::RemoveFiles()
         listView->scrollToTop();
     }
     listView->selectionModel()->clearSelection();
+    // A list emptied forgets the folders its files came from: a report of files added afterwards
+    // names none of their neighbours.
+    if (totalCount == 0)
+        folderLeftOut.reset();
 }

@@ -51,6 +51,8 @@ void MainWindow::ExportReport()
     if (!CaseDetailsDialog::Ask(this, &facts.caseDetails))
         return;
     ReportExport exporter(this, facts);
+    if (folderLeftOut)
+        exporter.LeftOut(*folderLeftOut);
     if (!exporter.AskForFile())
         return;
     exporter.Export(&results);

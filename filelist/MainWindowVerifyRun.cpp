@@ -4,15 +4,14 @@
 #include "filelist/LocalPathBytes.h"
 #include "filelist/PendingEvents.h"
 #include "filelist/VerifyThread.h"
+#include "platform/ReadOnlyFile.h"
 #include "ui/ProgressWidget.h"
-#include "platform/PathAnyLength.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QTreeView>
 
 #include <cerrno>
-#include <sys/stat.h>
 #include <utility>
 
 void MainWindow::VerifyFiles(const QStringList& paths)
@@ -101,11 +100,11 @@ void MainWindow::RunVerification(const QList<QByteArray>& paths)
 // else does, with the verdict library's reason when it is no evidence file or cannot be read.
 bool MainWindow::IsSkippedAtItsTurn(const QByteArray& path)
 {
-    struct stat status;
+    FileStatus status;
     if (path.isEmpty())
         return true;
-    if (StatAnyLength(path.constData(), &status, true) == 0)
-        return S_ISDIR(status.st_mode);
+    if (StatusOfPath(path.constData(), true, &status) == 0)
+        return status.kind == FileKind::Folder;
     return errno == ENOENT || errno == ENOTDIR;
 }
 

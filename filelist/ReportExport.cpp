@@ -2,6 +2,7 @@
 #include "filelist/ReportExport.h"
 
 #include "filelist/ExportCloseWatcher.h"
+#include "platform/DuplicateStream.h"
 #include "report/DescriptorDevice.h"
 #include "report/PdfReportWriter.h"
 #include "report/ReportSeal.h"
@@ -27,7 +28,6 @@
 #include <cstring>
 #include <memory>
 #include <thread>
-#include <unistd.h>
 
 struct ReportExport::Job
 {
@@ -37,6 +37,7 @@ struct ReportExport::Job
     QString path;
     Format format = Format::Pdf;
     ReportFacts facts;
+    std::optional<std::vector<SkippedEntry>> leftOut;
     long long bytesToHash = 0;
     std::atomic<long long> bytesHashed{0};
     std::atomic<bool> cancel{false};
@@ -99,6 +100,11 @@ std::string CommonFolder(const std::vector<VerificationResult>& results)
 
 ReportExport::ReportExport(QWidget* parent, const ReportFacts& facts) : parent(parent), facts(facts) {}
 
+void ReportExport::LeftOut(const std::vector<SkippedEntry>& skipped)
+{
+    leftOut = skipped;
+}
+
 QString ReportExport::CommandText()
 {
     return tr("Export Report...");
@@ -144,6 +150,7 @@ void ReportExport::Export(std::vector<VerificationResult>* results)
     job.path = path;
     job.format = format;
     job.facts = facts;
+    job.leftOut = leftOut;
     job.facts.givenPaths = {CommonFolder(*results)};
     for (const VerificationResult& result : *results)
         job.bytesToHash += std::max<int64_t>(result.file.size, 0);
@@ -265,6 +272,8 @@ bool ReportExport::WriteFile(Job* job)
     PdfReportWriter writer(job->facts);
     for (size_t i = 0; i < job->checked.size(); ++i)
         writer.Add(job->checked[i], (*job->results)[i].authentic);
+    if (job->leftOut)
+        writer.LeftOut(*job->leftOut);
     const QByteArray encodedPath = QFile::encodeName(job->path);
     const bool saved = writer.Save(encodedPath, &job->error, [job] { return !job->cancel; });
     job->missingCharacters = writer.MissingCharacters();
@@ -280,7 +289,7 @@ bool ReportExport::WriteFile(Job* job)
 bool ReportExport::WriteLines(Job* job)
 {
     const auto write = [job](DescriptorDevice* device, QString* error) {
-        FILE* out = fdopen(dup(device->Descriptor()), "wb");
+        FILE* out = WriteStreamOnDuplicate(device->Descriptor());
         if (!out) {
             *error = SystemErrorText(errno);
             return false;

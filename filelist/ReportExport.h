@@ -3,11 +3,13 @@
 #define QUORLITH_FILELIST_REPORTEXPORT_H
 
 #include "report/ReportFacts.h"
+#include "report/SkippedEntry.h"
 #include "verdict/VerificationResult.h"
 
 #include <QCoreApplication>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 class QWidget;
@@ -34,6 +36,10 @@ public:
     // The command's name where it is offered, e.g. in the list's context menu.
     static QString CommandText();
 
+    // The entries of the folders given that the folder search did not take: a PDF lists them in its
+    // appendix, as quorlith-verify's does. Without it the PDF says nothing about them.
+    void LeftOut(const std::vector<SkippedEntry>& skipped);
+
     // The save dialog; false when the user cancels it.
     bool AskForFile();
     // Verifies the results' files again and writes the file; a write that fails is explained in a
@@ -56,6 +62,7 @@ private:
     ReportFacts facts;
     QString path;
     Format format = Format::Pdf;
+    std::optional<std::vector<SkippedEntry>> leftOut;
 };
 
 #endif

@@ -38,6 +38,7 @@ private slots:
     void quittingWhileHashingLeavesNothing();
     void bareNameOfAnExistingReportIsAskedAbout();
     void fileChangedSinceVerifiedIsVerifiedAgain();
+    void pdfListsWhatTheFolderSearchLeftOut();
 
 private:
     QStringList ShownPaths(const MainWindow& window) const;
@@ -430,6 +431,63 @@ void TestReportExport::fileChangedSinceVerifiedIsVerifiedAgain()
         qPrintable(report));
     QVERIFY(!report.contains("The same as above"));
     QVERIFY(report.contains(QString::fromLatin1(digest)));
+}
+
+namespace {
+
+QString PdfText(const QString& path)
+{
+    QProcess text;
+    text.start("pdftotext", {"-layout", "-enc", "UTF-8", path, "-"});
+    if (!text.waitForFinished(60000) || text.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(text.readAllStandardOutput()).simplified();
+}
+
+} // namespace
+
+// A folder given to the window: the PDF's appendix names what its search did not take, in the command
+// line's words; once the list is emptied, the files added afterwards come without it.
+void TestReportExport::pdfListsWhatTheFolderSearchLeftOut()
+{
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const QString folder = work.filePath("export");
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(!MakeEvidence(folder, "still.jpg", "photo.jpg").isEmpty());
+    for (const char* name : {".hidden.jpg", "notes.txt"}) {
+        QFile file(folder + '/' + name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    QVERIFY(QFile::link(folder + "/photo.jpg", folder + "/link.jpg"));
+    MainWindow window;
+    window.AddPaths({folder});
+    QCOMPARE(window.totalCount, 1);
+
+    MessageBoxWatcher boxes;
+    AnswerNextFileDialog({work.filePath("report.pdf")});
+    AnswerNextCaseForm();
+    window.ExportReport();
+    const QString report = PdfText(work.filePath("report.pdf"));
+    const int appendix = report.indexOf("Appendix: what the folder search left out");
+    QVERIFY2(appendix > 0, qPrintable(report));
+    const QString listed = report.mid(appendix);
+    for (const QString& line : {folder + "/.hidden.jpg hidden: its name starts with a dot",
+                                folder + "/link.jpg a symbolic link, not followed",
+                                folder + "/notes.txt the name does not end in .jpg, .avi, .mp4 or .mxg"})
+        QVERIFY2(listed.contains(line), qPrintable(line + "\n" + listed));
+    QVERIFY2(!listed.contains("photo.jpg "), qPrintable(listed));
+
+    window.listView->selectAll();
+    window.RemoveFiles();
+    QCOMPARE(window.totalCount, 0);
+    window.AddPaths({folder + "/photo.jpg"});
+    AnswerNextFileDialog({work.filePath("single.pdf")});
+    AnswerNextCaseForm();
+    window.ExportReport();
+    const QString single = PdfText(work.filePath("single.pdf"));
+    QVERIFY2(single.contains("photo.jpg"), qPrintable(single));
+    QVERIFY2(!single.contains("left out"), qPrintable(single));
 }
 
 QTEST_MAIN(TestReportExport)
