@@ -61,8 +61,12 @@ std::vector<FolderEntry> ReadFolder(const std::string& folder, bool followLink,
     for (FolderEntry& entry : entries) {
         if (skipped != nullptr && Skip(folder, entry, skipped))
             continue;
-        if (!entry.hidden && entry.error == 0 &&
-            (entry.kind == FileKind::Regular || entry.kind == FileKind::Folder))
+        // Besides files and folders, an entry named as evidence that is something else (a fifo, a
+        // device) or that could not be examined is taken too: its row then says what it is, where
+        // leaving it out would leave no trace of it.
+        if (!entry.hidden && entry.kind != FileKind::Link &&
+            (entry.kind == FileKind::Regular || entry.kind == FileKind::Folder || entry.error != 0 ||
+             IsEvidenceFileName(entry.name)))
             taken.push_back(std::move(entry));
     }
     return taken;
@@ -86,11 +90,11 @@ QList<QByteArray> ScanEvidenceFolder(const QByteArray& folder, const std::functi
         }
         const FolderEntry entry = level.entries[level.next++];
         const std::string path = JoinPath(level.path, entry.name);
-        if (entry.kind == FileKind::Folder) {
+        if (entry.kind == FileKind::Folder && entry.error == 0) {
             levels.push_back({path, ReadFolder(path, false, skipped)});
             continue;
         }
-        if (IsEvidenceFileName(entry.name))
+        if (entry.error != 0 || IsEvidenceFileName(entry.name))
             found.append(QByteArray::fromStdString(path));
         if (afterEachEntry && !afterEachEntry())
             break;
