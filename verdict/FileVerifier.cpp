@@ -115,18 +115,20 @@ VerificationResult FileVerifier::Verify(const VerificationTarget& target, const 
     // The SHA-256 hears every byte as the engine reads it, so the file is read once for both digests.
     // A file read in pieces has it hashed on a thread beside the reading; one read whole is hashed in
     // place, where a thread would cost more than it saves.
+    // Neither hash is made when no SHA-256 is asked for: setting one up costs more than verifying a
+    // small file's watermark apart from its RSA operation.
     const bool beside = withSha256 && size > kWholeReadLimit;
     std::unique_ptr<Sha256Beside> besideHash(beside ? new Sha256Beside : nullptr);
-    Sha256Stream inPlaceHash;
+    std::unique_ptr<Sha256Stream> inPlaceHash(withSha256 && !beside ? new Sha256Stream : nullptr);
     const ByteObserver hearer =
-        beside ? ByteObserver{HearBytesBeside, besideHash.get()} : ByteObserver{HearBytes, &inPlaceHash};
+        beside ? ByteObserver{HearBytesBeside, besideHash.get()} : ByteObserver{HearBytes, inPlaceHash.get()};
     WatermarkVerifier verifier;
     verifier.SetReadProgress(progress);
     if (withSha256)
         verifier.SetByteObserver(&hearer);
     const int verdict = verifier.VerifyOpenFile(fd, path, size);
     const bool finished =
-        beside ? besideHash->Finish(&result.sha256) : withSha256 && inPlaceHash.Finish(&result.sha256);
+        beside ? besideHash->Finish(&result.sha256) : withSha256 && inPlaceHash->Finish(&result.sha256);
     const bool hashed = !withSha256 || (verifier.ObserverHeardAll() && finished);
     const int hashError = verifier.GetObserverError() != 0 ? verifier.GetObserverError() : EIO;
     // The path still names the file the descriptor was opened on, unchanged: the same device and inode,

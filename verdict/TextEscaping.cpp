@@ -103,12 +103,33 @@ enum class Escape
     AndBackslash
 };
 
+// Whether the byte is a whole character that goes out as it is: a name is mostly such bytes, and
+// copying them in runs rather than one by one keeps a long run of names cheap.
+bool PassesAsIs(unsigned char byte, Escape escape)
+{
+    if (byte >= 0x80)
+        return false;
+    if (escape == Escape::InvalidBytes)
+        return true;
+    if (byte < 0x20 || byte == 0x7F)
+        return false;
+    return escape != Escape::AndBackslash || byte != '\\';
+}
+
 std::string Sanitised(const std::string& bytes, Escape escape)
 {
     std::string out;
     out.reserve(bytes.size());
     size_t i = 0;
     while (i < bytes.size()) {
+        size_t runEnd = i;
+        while (runEnd < bytes.size() && PassesAsIs(static_cast<unsigned char>(bytes[runEnd]), escape))
+            ++runEnd;
+        if (runEnd > i) {
+            out.append(bytes, i, runEnd - i);
+            i = runEnd;
+            continue;
+        }
         const size_t length = ValidSequenceLength(bytes, i);
         const unsigned char byte = static_cast<unsigned char>(bytes[i]);
         if (length == 0 || (escape != Escape::InvalidBytes && (byte < 0x20 || byte == 0x7F))) {
