@@ -7,6 +7,7 @@
 #include "report/PdfReportWriter.h"
 #include "report/ReportSeal.h"
 #include "report/WholeFileSave.h"
+#include "ui/BackgroundTask.h"
 #include "verdict/CsvWriter.h"
 #include "verdict/FileStateCheck.h"
 #include "verdict/FileVerifier.h"
@@ -27,7 +28,6 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
-#include <thread>
 
 struct ReportExport::Job
 {
@@ -42,7 +42,6 @@ struct ReportExport::Job
     std::atomic<long long> bytesHashed{0};
     std::atomic<bool> cancel{false};
     std::atomic<bool> writing{false};
-    std::atomic<bool> finished{false};
     bool written = false;
     QString error;
     QString missingCharacters;
@@ -213,7 +212,7 @@ void ReportExport::RunJob(Job* job)
 
     // The verifying and the writing run beside the event loop, so the window keeps painting and the
     // dialog's Cancel is heard while thousands of files or a long clip are read.
-    std::thread worker([job] {
+    BackgroundTask worker([job] {
         // An export states a verdict only for the content it read: every file is verified again, with
         // its SHA-256 in the same read of one open file, exactly as quorlith-verify --sha256 does.
         job->facts.verificationStarted = QDateTime::currentDateTime();
@@ -236,16 +235,13 @@ void ReportExport::RunJob(Job* job)
             job->writing = true;
             job->written = WriteFile(job);
         }
-        job->finished = true;
     });
 
     QEventLoop loop;
+    QObject::connect(&worker, &BackgroundTask::Finished, &loop, &QEventLoop::quit);
+    // The dialog shows how far the work has come at its own pace; the work only counts.
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (job->finished) {
-            loop.quit();
-            return;
-        }
         if (job->writing) {
             progress.setLabelText(tr("Writing %1...").arg(QFileInfo(job->path).fileName()));
             progress.setRange(0, 0);
@@ -257,12 +253,13 @@ void ReportExport::RunJob(Job* job)
         }
     });
     poll.start(50);
+    worker.Start();
     loop.exec();
     // An application that is quitting (the window closed, a termination signal) ends every event loop
     // at once: the export then stops as on Cancel instead of holding the program until it is written.
-    if (!job->finished)
+    if (!worker.IsDone())
         job->cancel = true;
-    worker.join();
+    worker.Wait();
 }
 
 bool ReportExport::WriteFile(Job* job)

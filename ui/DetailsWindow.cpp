@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "ui/DetailsWindow.h"
 
-#include "ui/Sha256Thread.h"
+#include "ui/Sha256Reading.h"
 #include "verdict/FileStateCheck.h"
 #include "verdict/VerdictText.h"
 
@@ -87,10 +87,10 @@ QString DetailsWindow::Sha256Unavailable(bool changed)
 void DetailsWindow::StartHashing()
 {
     sha256Text = tr("being computed...");
-    hashing = new Sha256Thread(result, this);
-    connect(hashing, &Sha256Thread::Progress, this, &DetailsWindow::ShowProgress);
-    connect(hashing, &QThread::finished, this, &DetailsWindow::TakeHashingOutcome);
-    hashing->start(QThread::LowPriority);
+    hashing = new Sha256Reading(result, this);
+    connect(hashing, &Sha256Reading::Progress, this, &DetailsWindow::ShowProgress);
+    connect(hashing, &Sha256Reading::Finished, this, &DetailsWindow::TakeHashingOutcome);
+    hashing->Start();
 }
 
 void DetailsWindow::ShowProgress(int percent)
@@ -102,21 +102,21 @@ void DetailsWindow::ShowProgress(int percent)
 void DetailsWindow::TakeHashingOutcome()
 {
     switch (hashing->GetOutcome()) {
-    case Sha256Thread::Outcome::Digested:
+    case Sha256Reading::Outcome::Digested:
         result.sha256 = hashing->HexDigest();
         sha256Text = QString::fromStdString(result.sha256);
         emit Sha256Computed(sha256Text);
         break;
-    case Sha256Thread::Outcome::Changed:
+    case Sha256Reading::Outcome::Changed:
         changedSinceVerified = true;
         sha256Text = Sha256Unavailable(true);
         break;
-    case Sha256Thread::Outcome::Unreadable:
+    case Sha256Reading::Outcome::Unreadable:
         sha256Text = Sha256Unavailable(false);
         break;
-    case Sha256Thread::Outcome::Running:
-    case Sha256Thread::Outcome::Stopped:
-        // Only the destructor stops the thread, and no outcome is shown after that.
+    case Sha256Reading::Outcome::Running:
+    case Sha256Reading::Outcome::Stopped:
+        // Only the destructor stops the reading, and no outcome is shown after that.
         return;
     }
     ShowText();

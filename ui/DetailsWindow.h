@@ -8,7 +8,7 @@
 
 class QPlainTextEdit;
 class QPushButton;
-class Sha256Thread;
+class Sha256Reading;
 
 // Everything known about one verified file, with its SHA-256 computed in the background when the result
 // does not hold one yet. Non-modal and deleted when closed; several may be open at once. A digest computed
@@ -51,7 +51,7 @@ private:
     QPlainTextEdit* textView;
     QPushButton* copyButton;
     QPushButton* closeButton;
-    Sha256Thread* hashing = nullptr;
+    Sha256Reading* hashing = nullptr;
 
     friend class TestDetailsWindow;
 };

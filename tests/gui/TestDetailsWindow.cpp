@@ -4,7 +4,7 @@
 #include "filelist/ResultRole.h"
 #include "tests/support/EvidenceFiles.h"
 #include "ui/DetailsWindow.h"
-#include "ui/Sha256Thread.h"
+#include "ui/Sha256Reading.h"
 #include "verdict/VerdictText.h"
 
 #include <QApplication>
@@ -154,8 +154,9 @@ DetailsWindow* TestDetailsWindow::Open(MainWindow& window, const QString& path)
 void TestDetailsWindow::FinishHashing(DetailsWindow* details)
 {
     if (details->hashing)
-        QVERIFY(details->hashing->wait());
-    QCoreApplication::sendPostedEvents(details, QEvent::MetaCall);
+        details->hashing->Wait();
+    // The reading's end reaches the window through the reading's own object.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
 }
 
 // Large enough that reading it takes far longer than the window needs to react.
@@ -413,12 +414,12 @@ void TestDetailsWindow::closingWhileHashingStopsTheReading()
     MainWindow window;
     QPointer<DetailsWindow> details = Open(window, path);
     QVERIFY(details && details->hashing);
-    Sha256Thread* hashing = details->hashing;
+    Sha256Reading* hashing = details->hashing;
     progressCaught.store(false);
     // Captures nothing: the reading thread then reads no memory that only Qt's uninstrumented
     // connection list hands over, which ThreadSanitizer would take for a race.
     connect(
-        hashing, &Sha256Thread::Progress, hashing,
+        hashing, &Sha256Reading::Progress, hashing,
         [](int) {
             if (progressCaught.exchange(true))
                 return;
@@ -429,15 +430,15 @@ void TestDetailsWindow::closingWhileHashingStopsTheReading()
     // Started before the hold could be set up: reading 256 MiB takes far longer than that, but a
     // reading that did end first shows nothing about stopping.
     while (!heldInProgress.tryAcquire(1, 10)) {
-        if (hashing->isFinished())
+        if (hashing->IsDone())
             QSKIP("the reading ended before it could be held");
     }
     QTRY_VERIFY(details->Text().contains(QRegularExpression("SHA-256: being computed... [0-9]+%$")));
 
     details->close();
     progressMayGoOn.release();
-    QVERIFY(hashing->wait());
-    QCOMPARE(hashing->GetOutcome(), Sha256Thread::Outcome::Stopped);
+    hashing->Wait();
+    QCOMPARE(hashing->GetOutcome(), Sha256Reading::Outcome::Stopped);
     QVERIFY(hashing->BytesRead() < QFileInfo(path).size());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(!details);
