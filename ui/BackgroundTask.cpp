@@ -3,7 +3,8 @@
 
 #include <utility>
 
-BackgroundTask::BackgroundTask(std::function<void()> work, QObject* parent) : QObject(parent), work(std::move(work))
+BackgroundTask::BackgroundTask(std::function<void()> work, QObject* parent)
+    : QObject(parent), work(std::move(work))
 {
 }
 
