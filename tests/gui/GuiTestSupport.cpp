@@ -83,14 +83,14 @@ void AnswerNextCaseForm(const CaseForm& typed, FormButton button, CaseForm* show
         Qt::QueuedConnection);
 }
 
-QMap<QString, FolderEntry> SnapshotFolder(const QString& folder)
+QMap<QString, EntrySnapshot> SnapshotFolder(const QString& folder)
 {
-    QMap<QString, FolderEntry> entries;
+    QMap<QString, EntrySnapshot> entries;
     QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        FolderEntry entry;
+        EntrySnapshot entry;
         QFile file(path);
         if (it.fileInfo().isFile() && file.open(QIODevice::ReadOnly))
             entry.checksum = QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);

@@ -66,16 +66,16 @@ void AnswerNextCaseForm(const CaseForm& typed = {}, FormButton button = FormButt
                         CaseForm* shown = nullptr);
 
 // Every entry below folder, hidden ones included, with its bytes' checksum and modification time.
-struct FolderEntry
+struct EntrySnapshot
 {
     QByteArray checksum;
     QDateTime modified;
-    bool operator==(const FolderEntry& other) const
+    bool operator==(const EntrySnapshot& other) const
     {
         return checksum == other.checksum && modified == other.modified;
     }
 };
-QMap<QString, FolderEntry> SnapshotFolder(const QString& folder);
+QMap<QString, EntrySnapshot> SnapshotFolder(const QString& folder);
 
 // The status bar's line for these counts, as the window writes it in English.
 QString StatusLine(int total, int succeeded, int failed);

@@ -186,7 +186,7 @@ void TestExportCaseDetails::cancelAsksNothingMoreAndWritesNothing()
 {
     WindowTestFolders folders;
     QVERIFY(folders.Enter());
-    const QMap<QString, FolderEntry> evidenceBefore = SnapshotFolder(evidenceDir.path());
+    const QMap<QString, EntrySnapshot> evidenceBefore = SnapshotFolder(evidenceDir.path());
     MainWindow window;
     window.VerifyFiles(evidence);
     {
@@ -234,7 +234,7 @@ void TestExportCaseDetails::sealBesideTheReportChecksWithSha256sum()
     QFETCH(QString, sealName);
     QTemporaryDir out;
     QVERIFY(out.isValid());
-    const QMap<QString, FolderEntry> evidenceBefore = SnapshotFolder(evidenceDir.path());
+    const QMap<QString, EntrySnapshot> evidenceBefore = SnapshotFolder(evidenceDir.path());
     MainWindow window;
     window.VerifyFiles(evidence);
     MessageBoxWatcher boxes;
