@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: Apache-2.0
-#include "tests/support/EvidenceFixtures.h"
+#include "tests/support/EvidenceFiles.h"
 
 #include <QtTest>
 
@@ -20,8 +20,6 @@ private:
     QTemporaryDir dir;
 };
 
-using Fixtures = EvidenceFixtures;
-
 namespace {
 
 const int kFiles = 40;
@@ -34,9 +32,9 @@ void TestDescriptorLimit::initTestCase()
     // Large enough that the jobs overlap and hold their files open at the same time; hard links of one
     // file, so that the folder costs the disk one file.
     const QString media = dir.filePath("media.mp4");
-    QVERIFY(Fixtures::WriteMp4(media, qint64(32) << 20));
+    QVERIFY(WriteMp4(media, qint64(32) << 20));
     const QString first = dir.filePath("clip-00.mp4");
-    QVERIFY(Fixtures::Stamp(media, first, "1.0"));
+    QVERIFY(StampMedia(media, first, "1.0"));
     QVERIFY(QFile::remove(media));
     for (int i = 1; i < kFiles; ++i) {
         const QString link = dir.filePath(QStringLiteral("clip-%1.mp4").arg(i, 2, 10, QLatin1Char('0')));

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "tests/support/DeepFolders.h"
-#include "tests/support/EvidenceFixtures.h"
+#include "tests/support/EvidenceFiles.h"
 #include "tests/support/ReversibleText.h"
 
 #include <QtTest>
@@ -87,8 +87,6 @@ private:
 };
 
 namespace {
-
-using Fixtures = EvidenceFixtures;
 
 const char* const kSpecialName = "clip, \"A\" \xc3\x86r\xc3\xb8.mp4";
 
@@ -255,7 +253,7 @@ QMap<QString, QString> FolderState(const QString& folder)
                            .arg(status.st_mtim.tv_nsec);
         if (S_ISREG(status.st_mode))
             line +=
-                " " + QCryptographicHash::hash(Fixtures::ReadAll(path), QCryptographicHash::Sha256).toHex();
+                " " + QCryptographicHash::hash(ReadAll(path), QCryptographicHash::Sha256).toHex();
         state.insert(path, line);
     }
     return state;
@@ -334,12 +332,12 @@ void TestQuorlithVerify::initTestCase()
     QVERIFY(dir.isValid());
     QDir root(dir.path());
     QVERIFY(root.mkpath("evidence/sub") && root.mkpath("evidence/.hidden-folder") && root.mkpath("empty"));
-    QVERIFY(Fixtures::Stamp(Fixtures::Media("still.jpg"), Evidence("photo.jpg"), "1.0"));
-    QVERIFY(Fixtures::Stamp(Fixtures::Media("clip-faststart.mp4"), Evidence(QString::fromUtf8(kSpecialName)),
+    QVERIFY(StampMedia(MediaPath("still.jpg"), Evidence("photo.jpg"), "1.0"));
+    QVERIFY(StampMedia(MediaPath("clip-faststart.mp4"), Evidence(QString::fromUtf8(kSpecialName)),
                             "1.1"));
-    QVERIFY(Fixtures::Stamp(Fixtures::Media("clip.avi"), Evidence("sub/clip.AVI"), "1.0"));
-    QVERIFY(Fixtures::Stamp(Fixtures::Media("clip-mdat-first.mp4"), Evidence("sub/tampered.mxg"), "1.0"));
-    QVERIFY(Fixtures::Poke(Evidence("sub/tampered.mxg"), 100, 0x00));
+    QVERIFY(StampMedia(MediaPath("clip.avi"), Evidence("sub/clip.AVI"), "1.0"));
+    QVERIFY(StampMedia(MediaPath("clip-mdat-first.mp4"), Evidence("sub/tampered.mxg"), "1.0"));
+    QVERIFY(Poke(Evidence("sub/tampered.mxg"), 100, 0x00));
     // Not taken by the folder rule: hidden, linked, or the last suffix is not an evidence one.
     QVERIFY(QFile::copy(Evidence("photo.jpg"), Evidence(".hidden.jpg")));
     QVERIFY(QFile::copy(Evidence("photo.jpg"), Evidence(".hidden-folder/photo.jpg")));
@@ -347,7 +345,7 @@ void TestQuorlithVerify::initTestCase()
     QVERIFY(QFile::link("sub", Evidence("linked-folder")));
     QVERIFY(QFile::copy(Evidence("photo.jpg"), Evidence("photo.jpg.bak")));
     QVERIFY(QFile::copy(Evidence("photo.jpg"), Evidence("photo.jpeg")));
-    QVERIFY(Fixtures::WriteAll(Evidence("notes.txt"), "examiner's notes"));
+    QVERIFY(WriteAll(Evidence("notes.txt"), "examiner's notes"));
 }
 
 void TestQuorlithVerify::jsonLines()
@@ -364,7 +362,7 @@ void TestQuorlithVerify::jsonLines()
         QCOMPARE(KeyOrder(lines[i], objects[i]), kJsonKeys);
         QVERIFY(objects[i]["path_base64"].isNull());
         paths << objects[i]["path"].toString();
-        const QByteArray bytes = Fixtures::ReadAll(objects[i]["path"].toString());
+        const QByteArray bytes = ReadAll(objects[i]["path"].toString());
         QCOMPARE(objects[i]["size"].toInt(), bytes.size());
         QCOMPARE(objects[i]["sha256"].toString().toLatin1(),
                  QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
@@ -541,7 +539,7 @@ void TestQuorlithVerify::nameThatIsNotUtf8()
     const QString folder = dir.filePath("latin1");
     QVERIFY(QDir().mkpath(folder));
     const QString stamped = folder + "/stamped.jpg";
-    QVERIFY(Fixtures::Stamp(Fixtures::Media("still.jpg"), stamped, "1.0"));
+    QVERIFY(StampMedia(MediaPath("still.jpg"), stamped, "1.0"));
     const QByteArray latin1Name = QFile::encodeName(folder) + "/caf\xe9.jpg";
     QCOMPARE(std::rename(QFile::encodeName(stamped).constData(), latin1Name.constData()), 0);
 
@@ -599,9 +597,9 @@ void TestQuorlithVerify::namesThatLookAlikeStayApart()
                                              {base + "next\\u{0085}line.jpg", false}};
     for (auto file = expected.cbegin(); file != expected.cend(); ++file) {
         const QString staged = folder + "/staged.jpg";
-        QVERIFY(Fixtures::Stamp(Fixtures::Media("still.jpg"), staged, "1.0"));
+        QVERIFY(StampMedia(MediaPath("still.jpg"), staged, "1.0"));
         if (!file.value())
-            QVERIFY(Fixtures::Poke(staged, 100, 0x00));
+            QVERIFY(Poke(staged, 100, 0x00));
         QCOMPARE(std::rename(QFile::encodeName(staged).constData(), file.key().constData()), 0);
     }
 
@@ -672,7 +670,7 @@ void TestQuorlithVerify::recordValuesThatLookAlikeStayApart()
     for (auto serial = serials.cbegin(); serial != serials.cend(); ++serial) {
         StampRecord record;
         record.rcSerial = serial.value().toStdString();
-        QVERIFY(Fixtures::Stamp(Fixtures::Media("still.jpg"), folder + "/" + serial.key(), record));
+        QVERIFY(StampMedia(MediaPath("still.jpg"), folder + "/" + serial.key(), record));
     }
 
     const Run run = Verify({folder});
@@ -716,7 +714,7 @@ void TestQuorlithVerify::csvCellsAreNeitherFormulasNorControls()
     record.rcSerial = "=1+2";
     record.timeSource = "-NTP\x1b[0m";
     record.camMac = "@00:1B:44:11:3A:B7";
-    QVERIFY(Fixtures::Stamp(Fixtures::Media("still.jpg"), folder + "/fields.jpg", record));
+    QVERIFY(StampMedia(MediaPath("still.jpg"), folder + "/fields.jpg", record));
     const QStringList names = copies + QStringList{"fields.jpg"};
 
     const Run run = Verify(QStringList{"--csv", "--"} + names, folder);
@@ -759,9 +757,9 @@ void TestQuorlithVerify::unreadableFolderAndFileAreReported()
                           QFileDevice::ReadOther | QFileDevice::ExeOther;
     QVERIFY(QFile::setPermissions(folder, everyone));
     QVERIFY(QDir().mkpath(folder + "/closed"));
-    QVERIFY(Fixtures::Stamp(Fixtures::Media("still.jpg"), folder + "/closed/photo.jpg", "1.0"));
-    QVERIFY(Fixtures::Stamp(Fixtures::Media("still.jpg"), folder + "/open.jpg", "1.0"));
-    QVERIFY(Fixtures::Stamp(Fixtures::Media("still.jpg"), folder + "/secret.jpg", "1.0"));
+    QVERIFY(StampMedia(MediaPath("still.jpg"), folder + "/closed/photo.jpg", "1.0"));
+    QVERIFY(StampMedia(MediaPath("still.jpg"), folder + "/open.jpg", "1.0"));
+    QVERIFY(StampMedia(MediaPath("still.jpg"), folder + "/secret.jpg", "1.0"));
     QVERIFY(QFile::setPermissions(folder + "/open.jpg", QFileDevice::ReadOwner | QFileDevice::ReadOther));
     QVERIFY(QFile::setPermissions(folder + "/secret.jpg", QFileDevice::Permissions()));
     QVERIFY(QFile::setPermissions(folder + "/closed", QFileDevice::Permissions()));
@@ -997,13 +995,13 @@ void TestQuorlithVerify::reportNameThatIsNotPdf()
     QTemporaryDir work;
     QVERIFY(work.isValid());
     QVERIFY(QFile::copy(Evidence("photo.jpg"), work.filePath("photo.jpg")));
-    const QByteArray before = Fixtures::ReadAll(work.filePath("photo.jpg"));
+    const QByteArray before = ReadAll(work.filePath("photo.jpg"));
     const Run run = Verify(QStringList{Evidence("photo.jpg")} + arguments, work.path());
     QCOMPARE(run.exitCode, 2);
     QCOMPARE(run.out, QByteArray());
     QVERIFY(run.err.contains(".pdf"));
     QCOMPARE(QDir(work.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"photo.jpg"});
-    QCOMPARE(Fixtures::ReadAll(work.filePath("photo.jpg")), before);
+    QCOMPARE(ReadAll(work.filePath("photo.jpg")), before);
 }
 
 // The report follows the locale: its language (the window's verdict words from the catalogue the
@@ -1103,7 +1101,7 @@ void TestQuorlithVerify::pdfReport()
     for (const QString& file : files) {
         QVERIFY2(report.contains(QFileInfo(file).fileName()), qPrintable(file));
         const QByteArray digest =
-            QCryptographicHash::hash(Fixtures::ReadAll(file), QCryptographicHash::Sha256).toHex();
+            QCryptographicHash::hash(ReadAll(file), QCryptographicHash::Sha256).toHex();
         QVERIFY2(report.contains(QString::fromLatin1(digest)), qPrintable(file));
     }
     // The count, the statement, the summary's rows and the files' blocks.
@@ -1232,8 +1230,8 @@ void TestQuorlithVerify::listSkipped()
     const QString folder = work.filePath("export");
     QVERIFY(QDir().mkpath(folder + "/.thumbs"));
     QVERIFY(QFile::copy(Evidence("photo.jpg"), folder + "/photo.jpg"));
-    QVERIFY(Fixtures::WriteAll(folder + "/.hidden.jpg", "x"));
-    QVERIFY(Fixtures::WriteAll(folder + "/notes.txt", "x"));
+    QVERIFY(WriteAll(folder + "/.hidden.jpg", "x"));
+    QVERIFY(WriteAll(folder + "/notes.txt", "x"));
     QVERIFY(QFile::link(Evidence("photo.jpg"), folder + "/link.jpg"));
 
     const Run plain = Verify({folder});
@@ -1259,12 +1257,12 @@ void TestQuorlithVerify::pdfReportListsWhatWasLeftOut()
     const QString folder = work.filePath("export");
     QVERIFY(QDir().mkpath(folder));
     QVERIFY(QFile::copy(Evidence("photo.jpg"), folder + "/photo.jpg"));
-    QVERIFY(Fixtures::WriteAll(folder + "/.hidden.jpg", "x"));
-    QVERIFY(Fixtures::WriteAll(folder + "/notes.txt", "x"));
+    QVERIFY(WriteAll(folder + "/.hidden.jpg", "x"));
+    QVERIFY(WriteAll(folder + "/notes.txt", "x"));
     QVERIFY(QFile::link(Evidence("photo.jpg"), folder + "/link.jpg"));
     const int logCount = 14;
     for (int i = 0; i < logCount; ++i)
-        QVERIFY(Fixtures::WriteAll(folder + QString("/recorder-%1.log").arg(i), "x"));
+        QVERIFY(WriteAll(folder + QString("/recorder-%1.log").arg(i), "x"));
     const QString pdf = work.filePath("report.pdf");
     QCOMPARE(Verify({"--report", pdf, folder}).exitCode, 0);
 
@@ -1683,7 +1681,7 @@ void TestQuorlithVerify::pdfReportOnAFullDisk()
                                           options.constData()) == 0;
     QStringList left;
     if (mounted) {
-        QVERIFY(Fixtures::WriteAll(target.filePath("filler"), QByteArray(2 * page, 'f')));
+        QVERIFY(WriteAll(target.filePath("filler"), QByteArray(2 * page, 'f')));
         left << "filler";
     } else if (onTmpfs) {
         qInfo("no tmpfs can be mounted here: a file size limit plays the full disk");
@@ -1715,7 +1713,7 @@ void TestQuorlithVerify::reportChecksTheStateWhenWritten()
     QTemporaryDir work;
     QVERIFY(work.isValid());
     const QString early = work.filePath("early.jpg");
-    QVERIFY(Fixtures::Stamp(Fixtures::Media("still.jpg"), early, "1.0"));
+    QVERIFY(StampMedia(MediaPath("still.jpg"), early, "1.0"));
     const QString later = work.filePath("later");
     QVERIFY(QDir().mkpath(later));
     const int laterCount = 150;
@@ -1761,9 +1759,9 @@ void TestQuorlithVerify::folderDeeperThanPathMax()
     QVERIFY(QDir().mkpath(deepDir.filePath("export")));
     const QByteArray bottom = DeepFolders::Make(root, 5000);
     QVERIFY(bottom.size() > PATH_MAX);
-    QVERIFY(Fixtures::Stamp(Fixtures::Media("still.jpg"), deepDir.filePath("photo.jpg"), "1.0"));
-    QVERIFY(Fixtures::Stamp(Fixtures::Media("clip-mdat-first.mp4"), deepDir.filePath("tampered.mp4"), "1.0"));
-    QVERIFY(Fixtures::Poke(deepDir.filePath("tampered.mp4"), 100, 0x00));
+    QVERIFY(StampMedia(MediaPath("still.jpg"), deepDir.filePath("photo.jpg"), "1.0"));
+    QVERIFY(StampMedia(MediaPath("clip-mdat-first.mp4"), deepDir.filePath("tampered.mp4"), "1.0"));
+    QVERIFY(Poke(deepDir.filePath("tampered.mp4"), 100, 0x00));
     for (const QByteArray name : {"photo.jpg", "tampered.mp4"})
         QVERIFY(DeepFolders::MoveInto(QFile::encodeName(deepDir.filePath(name)), bottom, name));
 
@@ -1853,10 +1851,10 @@ void TestQuorlithVerify::entryThatCannotBeExamined()
                                               QFileDevice::ExeOwner | QFileDevice::ReadOther |
                                               QFileDevice::ExeOther));
     QVERIFY(QDir().mkpath(folder + "/locked/inner"));
-    QVERIFY(Fixtures::Stamp(Fixtures::Media("still.jpg"), folder + "/locked/inner/photo.jpg", "1.0"));
-    QVERIFY(Fixtures::Stamp(Fixtures::Media("still.jpg"), folder + "/locked/photo.jpg", "1.0"));
-    QVERIFY(Fixtures::WriteAll(folder + "/locked/notes.txt", "examiner's notes"));
-    QVERIFY(Fixtures::Stamp(Fixtures::Media("still.jpg"), folder + "/open.jpg", "1.0"));
+    QVERIFY(StampMedia(MediaPath("still.jpg"), folder + "/locked/inner/photo.jpg", "1.0"));
+    QVERIFY(StampMedia(MediaPath("still.jpg"), folder + "/locked/photo.jpg", "1.0"));
+    QVERIFY(WriteAll(folder + "/locked/notes.txt", "examiner's notes"));
+    QVERIFY(StampMedia(MediaPath("still.jpg"), folder + "/open.jpg", "1.0"));
     QVERIFY(QFile::setPermissions(folder + "/open.jpg", QFileDevice::ReadOwner | QFileDevice::ReadOther));
     QCOMPARE(chmod(locked.constData(), mode_t(lockedMode)), 0);
 

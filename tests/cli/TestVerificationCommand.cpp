@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "cli/VerificationCommand.h"
-#include "tests/support/EvidenceFixtures.h"
+#include "tests/support/EvidenceFiles.h"
 
 #include <QtTest>
 
@@ -49,7 +49,7 @@ void TestVerificationCommand::initTestCase()
 {
     QVERIFY(dir.isValid());
     for (int i = 0; i < 40; ++i)
-        QVERIFY(EvidenceFixtures::Stamp(EvidenceFixtures::Media("still.jpg"),
+        QVERIFY(StampMedia(MediaPath("still.jpg"),
                                         dir.filePath(QString("%1.jpg").arg(i)), "1.0"));
 }
 
@@ -105,8 +105,8 @@ void TestVerificationCommand::progressMovesWithinALargeFile()
     QTemporaryDir large;
     QVERIFY(large.isValid());
     const QString media = large.filePath("media.mp4");
-    QVERIFY(EvidenceFixtures::WriteMp4(media, qint64(192) << 20));
-    QVERIFY(EvidenceFixtures::Stamp(media, large.filePath("a-large.mp4"), "1.0"));
+    QVERIFY(WriteMp4(media, qint64(192) << 20));
+    QVERIFY(StampMedia(media, large.filePath("a-large.mp4"), "1.0"));
     QVERIFY(QFile::remove(media));
     QVERIFY(QFile::copy(dir.filePath("0.jpg"), large.filePath("b-small.jpg")));
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "engine/WatermarkVerifier.h"
 #include "tools/EvidenceStamper.h"
+#include "tests/support/EvidenceFiles.h"
 
 #include <QtTest>
 
@@ -64,18 +65,6 @@ StampRecord Version(const char* version)
 int Run(WatermarkVerifier* verifier, const QString& path)
 {
     return verifier->Verify(path.toUtf8().constData());
-}
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool WriteAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
 }
 
 bool Patch(const QString& path, qint64 at, const QByteArray& bytes)

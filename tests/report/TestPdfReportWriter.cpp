@@ -3,7 +3,7 @@
 #include "report/GlyphCheck.h"
 #include "report/LeftOutList.h"
 #include "report/PdfReportWriter.h"
-#include "tests/support/EvidenceFixtures.h"
+#include "tests/support/EvidenceFiles.h"
 #include "tools/EvidenceStamper.h"
 #include "verdict/FileVerifier.h"
 
@@ -54,8 +54,6 @@ private:
 };
 
 namespace {
-
-using Fixtures = EvidenceFixtures;
 
 ReportFacts Facts()
 {
@@ -191,7 +189,7 @@ std::string LongPath(int length, int folders)
 void TestPdfReportWriter::initTestCase()
 {
     QVERIFY(dir.isValid());
-    QVERIFY(Fixtures::Stamp(Fixtures::Media("still.jpg"), dir.filePath("photo.jpg"), "1.0"));
+    QVERIFY(StampMedia(MediaPath("still.jpg"), dir.filePath("photo.jpg"), "1.0"));
 }
 
 void TestPdfReportWriter::everyPageNumberedOfAll()
@@ -466,20 +464,20 @@ void TestPdfReportWriter::fileBlockNamesDigestAndFileFacts()
     QFETCH(QString, algorithm);
     const QString tag = QString("facts-%1-%2").arg(mode).arg(tampered);
     const QString path = dir.filePath(tag + ".jpg");
-    QVERIFY(Fixtures::Stamp(Fixtures::Media("still.jpg"), path, mode == 0 ? "1.0" : "1.1"));
+    QVERIFY(StampMedia(MediaPath("still.jpg"), path, mode == 0 ? "1.0" : "1.1"));
     std::string recorded;
     QCOMPARE(
-        ComputeEvidenceDigest(Fixtures::Media("still.jpg").toStdString(), MediaType::Jpg, mode, &recorded),
+        ComputeEvidenceDigest(MediaPath("still.jpg").toStdString(), MediaType::Jpg, mode, &recorded),
         0);
     std::string computed = recorded;
     if (tampered) {
         // The first byte: under the version 1.1 fold only the first bytes of each 64 count.
         const qint64 offset = 0;
-        const char changed = static_cast<char>(Fixtures::ReadAll(path).at(offset) ^ 0x20);
+        const char changed = static_cast<char>(ReadAll(path).at(offset) ^ 0x20);
         const QString media = dir.filePath(tag + "-media.jpg");
-        QVERIFY(Fixtures::WriteAll(media, Fixtures::ReadAll(Fixtures::Media("still.jpg"))));
-        QVERIFY(Fixtures::Poke(media, offset, changed));
-        QVERIFY(Fixtures::Poke(path, offset, changed));
+        QVERIFY(WriteAll(media, ReadAll(MediaPath("still.jpg"))));
+        QVERIFY(Poke(media, offset, changed));
+        QVERIFY(Poke(path, offset, changed));
         QCOMPARE(ComputeEvidenceDigest(media.toStdString(), MediaType::Jpg, mode, &computed), 0);
         QVERIFY(computed != recorded);
     }
@@ -684,7 +682,7 @@ void TestPdfReportWriter::failedWriteKeepsWhatWasThere()
     QTemporaryDir target;
     QVERIFY(target.isValid());
     const QString path = target.filePath("report.pdf");
-    QVERIFY(Fixtures::WriteAll(path, "the report of yesterday"));
+    QVERIFY(WriteAll(path, "the report of yesterday"));
     PdfReportWriter writer(Facts());
     for (int i = 0; i < 3; ++i)
         writer.Add(Verified(dir.filePath("photo.jpg")));
@@ -708,7 +706,7 @@ void TestPdfReportWriter::failedWriteKeepsWhatWasThere()
 
     QVERIFY(!saved);
     QCOMPARE(error, QString::fromLocal8Bit(std::strerror(EFBIG)));
-    QCOMPARE(Fixtures::ReadAll(path), QByteArray("the report of yesterday"));
+    QCOMPARE(ReadAll(path), QByteArray("the report of yesterday"));
     QCOMPARE(QDir(target.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{"report.pdf"});
 }

@@ -2,10 +2,10 @@
 #include "tests/support/EvidenceFiles.h"
 
 #include "engine/WatermarkVerifier.h"
-#include "tests/support/EvidenceFixtures.h"
 
 #include <QDir>
 #include <QFile>
+#include <QtEndian>
 
 namespace {
 QString MakeEvidenceFrom(const QString& mediaPath, const QString& out, const StampRecord& record)
@@ -32,7 +32,7 @@ bool FlipByte(const QString& path, qint64 offset)
 QString MakeEvidence(const QString& folder, const QString& media, const QString& name,
                      const StampRecord& record)
 {
-    return MakeEvidenceFrom(EvidenceFixtures::Media(media), QDir(folder).filePath(name), record);
+    return MakeEvidenceFrom(MediaPath(media), QDir(folder).filePath(name), record);
 }
 
 QString MakeTamperedEvidence(const QString& folder, const QString& media, const QString& name)
@@ -53,7 +53,7 @@ QString MakeTamperedEvidence(const QString& folder, const QString& media, const 
 QString MakeLargeEvidence(const QString& folder, const QString& name, qint64 payloadBytes)
 {
     const qint64 kBoxesBeforeMdat = 948; // ftyp, moov and free of clip-faststart.mp4
-    QFile fixture(EvidenceFixtures::Media("clip-faststart.mp4"));
+    QFile fixture(MediaPath("clip-faststart.mp4"));
     if (payloadBytes < 0 || payloadBytes > 0xFFFFFFFFLL - 8 || !fixture.open(QIODevice::ReadOnly))
         return QString();
     QByteArray media = fixture.read(kBoxesBeforeMdat);
@@ -85,10 +85,68 @@ QString MakeLargeEvidence(const QString& folder, const QString& name, qint64 pay
 QString MakePlainMedia(const QString& folder, const QString& media, const QString& name)
 {
     const QString out = QDir(folder).filePath(name);
-    return QFile::copy(EvidenceFixtures::Media(media), out) ? out : QString();
+    return QFile::copy(MediaPath(media), out) ? out : QString();
+}
+
+QString MediaPath(const QString& name)
+{
+    return QStringLiteral(QUORLITH_TEST_DATA_DIR "/media/") + name;
+}
+
+bool StampMedia(const QString& mediaPath, const QString& outPath, const StampRecord& record)
+{
+    QFile::remove(outPath);
+    return StampEvidence(QUORLITH_TEST_KEY, record, QFile::encodeName(mediaPath).toStdString(),
+                         QFile::encodeName(outPath).toStdString()) == 0;
+}
+
+bool StampMedia(const QString& mediaPath, const QString& outPath, const char* version)
+{
+    StampRecord record;
+    record.version = version;
+    return StampMedia(mediaPath, outPath, record);
+}
+
+bool WriteMp4(const QString& path, qint64 totalSize)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    QByteArray header(24, '\0');
+    qToBigEndian<quint32>(16, header.data());
+    header.replace(4, 8, "ftypisom");
+    qToBigEndian<quint32>(static_cast<quint32>(totalSize - 16), header.data() + 16);
+    header.replace(20, 4, "mdat");
+    if (file.write(header) != header.size())
+        return false;
+    QByteArray chunk(1 << 20, '\0');
+    quint32 state = 12345;
+    for (char& byte : chunk) {
+        state = state * 1103515245u + 12345u;
+        byte = static_cast<char>(state >> 24);
+    }
+    for (qint64 left = totalSize - header.size(); left > 0; left -= chunk.size()) {
+        const qint64 piece = qMin<qint64>(left, chunk.size());
+        if (file.write(chunk.constData(), piece) != piece)
+            return false;
+    }
+    return true;
 }
 
 QByteArray ReadAll(const QString& path)
 {
-    return EvidenceFixtures::ReadAll(path);
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool WriteAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+
+bool Poke(const QString& path, qint64 offset, char value)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadWrite) && file.seek(offset) && file.write(&value, 1) == 1;
 }

@@ -4,6 +4,7 @@
 #include "digest/DigestUpdate.h"
 
 #include "tools/StampRsa.h"
+#include "tests/support/EvidenceFiles.h"
 
 #include <openssl/evp.h>
 #include <openssl/hmac.h>
@@ -46,18 +47,6 @@ const unsigned char* Bytes(const QByteArray& data)
 QByteArray Hex(const unsigned char* bytes, int length)
 {
     return QByteArray(reinterpret_cast<const char*>(bytes), length).toHex();
-}
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool WriteAll(const QString& path, const QByteArray& data)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
 }
 
 QString Media(const char* name)

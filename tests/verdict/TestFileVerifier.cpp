@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "engine/WatermarkVerifier.h"
-#include "tests/support/EvidenceFixtures.h"
+#include "tests/support/EvidenceFiles.h"
 #include "verdict/FileVerifier.h"
 
 #include <QtTest>
@@ -46,8 +46,6 @@ private:
     QTemporaryDir dir;
 };
 
-using Fixtures = EvidenceFixtures;
-
 void TestFileVerifier::initTestCase()
 {
     QVERIFY(dir.isValid());
@@ -65,16 +63,16 @@ QString TestFileVerifier::Make(const QString& kind)
 {
     const QString path = dir.filePath(kind);
     if (kind == "authentic.mp4")
-        return Fixtures::Stamp(Fixtures::Media("clip-faststart.mp4"), path, "1.1") ? path : QString();
+        return StampMedia(MediaPath("clip-faststart.mp4"), path, "1.1") ? path : QString();
     if (kind == "missing.jpg")
         return path;
     if (kind == "inside-a-file") {
         const QString file = dir.filePath("plain-file");
-        return Fixtures::WriteAll(file, "x") ? file + "/clip.mp4" : QString();
+        return WriteAll(file, "x") ? file + "/clip.mp4" : QString();
     }
     if (kind == "trailing-slash.jpg/") {
         const QString file = dir.filePath("trailing-slash.jpg");
-        return Fixtures::Stamp(Fixtures::Media("still.jpg"), file, "1.0") ? file + "/" : QString();
+        return StampMedia(MediaPath("still.jpg"), file, "1.0") ? file + "/" : QString();
     }
     if (kind == "fifo.mp4")
         return mkfifo(QFile::encodeName(path), 0600) == 0 ? path : QString();
@@ -94,39 +92,39 @@ QString TestFileVerifier::Make(const QString& kind)
     if (kind == "name-too-long")
         return dir.filePath(QString(300, QLatin1Char('n')) + ".jpg");
     if (kind == "empty.mp4" || kind == "short.avi")
-        return Fixtures::WriteAll(path, QByteArray(kind == "empty.mp4" ? 0 : 100, 'x')) ? path : QString();
+        return WriteAll(path, QByteArray(kind == "empty.mp4" ? 0 : 100, 'x')) ? path : QString();
     if (kind == "stamped.jpeg" || kind == "stamped-without-dot") {
         const QString stamped = dir.filePath("for-renaming.jpg");
-        return Fixtures::Stamp(Fixtures::Media("still.jpg"), stamped, "1.0") && QFile::rename(stamped, path)
+        return StampMedia(MediaPath("still.jpg"), stamped, "1.0") && QFile::rename(stamped, path)
                    ? path
                    : QString();
     }
     if (kind == "tiny.jpg")
-        return Fixtures::WriteAll(path, QByteArray(512, 'x')) ? path : QString();
+        return WriteAll(path, QByteArray(512, 'x')) ? path : QString();
     if (kind == "unstamped.jpg")
-        return QFile::copy(Fixtures::Media("still.jpg"), path) ? path : QString();
+        return QFile::copy(MediaPath("still.jpg"), path) ? path : QString();
     StampRecord record;
     if (kind == "bad-marker.jpg") {
         record.marker = "Trevalon Digital Watermark ";
-        return Fixtures::Stamp(Fixtures::Media("still.jpg"), path, record) ? path : QString();
+        return StampMedia(MediaPath("still.jpg"), path, record) ? path : QString();
     }
     if (kind == "version-1.2.avi") {
         record.version = "1.2";
-        return Fixtures::Stamp(Fixtures::Media("clip.avi"), path, record) ? path : QString();
+        return StampMedia(MediaPath("clip.avi"), path, record) ? path : QString();
     }
     if (kind == "no-boxes.mp4") {
         // A still saved under a video name: no "mdat" box to be found. The record carries any
         // digest, since the stamping side cannot compute one either.
         const QString copy = dir.filePath("still-as.mp4");
         record.hmac = std::string(32, '0');
-        return QFile::copy(Fixtures::Media("still.jpg"), copy) && Fixtures::Stamp(copy, path, record)
+        return QFile::copy(MediaPath("still.jpg"), copy) && StampMedia(copy, path, record)
                    ? path
                    : QString();
     }
     if (kind == "tampered.mp4") {
         // Byte 1000 lies in the media data, which starts at 956.
-        return Fixtures::Stamp(Fixtures::Media("clip-faststart.mp4"), path, "1.0") &&
-                       Fixtures::Poke(path, 1000, 0x55)
+        return StampMedia(MediaPath("clip-faststart.mp4"), path, "1.0") &&
+                       Poke(path, 1000, 0x55)
                    ? path
                    : QString();
     }
@@ -214,7 +212,7 @@ void TestFileVerifier::coverageMatchesTheChangesThatAreCaught()
     QFETCH(QString, name);
     QFETCH(QString, version);
     const QString path = dir.filePath(name);
-    QVERIFY(Fixtures::Stamp(Fixtures::Media(media), path, version.toLatin1().constData()));
+    QVERIFY(StampMedia(MediaPath(media), path, version.toLatin1().constData()));
 
     const VerificationResult original = Verify(path);
     QVERIFY(original.authentic);
@@ -229,7 +227,7 @@ void TestFileVerifier::coverageMatchesTheChangesThatAreCaught()
     for (qint64 offset = original.file.size - region.tail; offset < original.file.size; ++offset)
         contentOffsets << offset;
 
-    const QByteArray bytes = Fixtures::ReadAll(path);
+    const QByteArray bytes = ReadAll(path);
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadWrite | QIODevice::Unbuffered));
     qint64 caught = 0;
@@ -247,15 +245,15 @@ void TestFileVerifier::coverageMatchesTheChangesThatAreCaught()
             QVERIFY2(offset < range.first || offset > range.second, qPrintable(QString::number(offset)));
     }
     QCOMPARE(original.coverage.protectedBytes, caught);
-    QCOMPARE(Fixtures::ReadAll(path), bytes);
+    QCOMPARE(ReadAll(path), bytes);
 }
 
 void TestFileVerifier::fileChangedWhileReadFails()
 {
     const QString media = dir.filePath("large-media.mp4");
     const QString path = dir.filePath("large.mp4");
-    QVERIFY(Fixtures::WriteMp4(media, 48 << 20));
-    QVERIFY(Fixtures::Stamp(media, path, "1.0"));
+    QVERIFY(WriteMp4(media, 48 << 20));
+    QVERIFY(StampMedia(media, path, "1.0"));
     QVERIFY(Verify(path, true).authentic);
 
     // Another process touching the file mid-read: only its modification time moves, the bytes
@@ -283,9 +281,9 @@ void TestFileVerifier::fileChangedWhileReadFails()
 void TestFileVerifier::sha256OfTheFileAsRead()
 {
     const QString path = dir.filePath("hashed.avi");
-    QVERIFY(Fixtures::Stamp(Fixtures::Media("clip.avi"), path, "1.0"));
+    QVERIFY(StampMedia(MediaPath("clip.avi"), path, "1.0"));
     const QByteArray expected =
-        QCryptographicHash::hash(Fixtures::ReadAll(path), QCryptographicHash::Sha256).toHex();
+        QCryptographicHash::hash(ReadAll(path), QCryptographicHash::Sha256).toHex();
     const VerificationResult hashed = Verify(path, true);
     QVERIFY(hashed.authentic);
     QCOMPARE(QByteArray::fromStdString(hashed.sha256), expected);
@@ -313,7 +311,7 @@ void Hear(void* context, const unsigned char* data, size_t length)
 // bytes inserted before the last two, AVI bytes appended after the "movi" list (content all the same).
 QString TestFileVerifier::MakeLarge(const QString& media, const QString& name, const StampRecord& record)
 {
-    QByteArray bytes = Fixtures::ReadAll(Fixtures::Media(media));
+    QByteArray bytes = ReadAll(MediaPath(media));
     QByteArray filler(3 << 20, '\0');
     for (int i = 0; i < filler.size(); ++i)
         filler[i] = static_cast<char>((static_cast<unsigned>(i) * 7919u) >> 5);
@@ -323,7 +321,7 @@ QString TestFileVerifier::MakeLarge(const QString& media, const QString& name, c
         bytes.append(filler);
     const QString mediaPath = dir.filePath("media-" + name);
     const QString path = dir.filePath(name);
-    return Fixtures::WriteAll(mediaPath, bytes) && Fixtures::Stamp(mediaPath, path, record) ? path
+    return WriteAll(mediaPath, bytes) && StampMedia(mediaPath, path, record) ? path
                                                                                             : QString();
 }
 
@@ -393,17 +391,17 @@ void TestFileVerifier::sha256InTheSameReadAsTheVerdict()
     if (media.isEmpty()) {
         const QString mediaPath = dir.filePath("media-" + name);
         path = dir.filePath(name);
-        QVERIFY(Fixtures::WriteMp4(mediaPath, 3 << 20));
-        QVERIFY(Fixtures::Stamp(mediaPath, path, record));
+        QVERIFY(WriteMp4(mediaPath, 3 << 20));
+        QVERIFY(StampMedia(mediaPath, path, record));
     } else if (large) {
         path = MakeLarge(media, name, record);
     } else {
         path = dir.filePath(name);
-        if (!Fixtures::Stamp(Fixtures::Media(media), path, record))
+        if (!StampMedia(MediaPath(media), path, record))
             path.clear();
     }
     QVERIFY(!path.isEmpty());
-    const QByteArray bytes = Fixtures::ReadAll(path);
+    const QByteArray bytes = ReadAll(path);
     QCOMPARE(bytes.size() > (1 << 20), large);
     const QByteArray expected = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
 
@@ -437,7 +435,7 @@ void TestFileVerifier::sha256InTheSameReadAsTheVerdict()
 void TestFileVerifier::recordsWhichFileWasVerified()
 {
     const QString path = dir.filePath("recorded.avi");
-    QVERIFY(Fixtures::Stamp(Fixtures::Media("clip.avi"), path, "1.0"));
+    QVERIFY(StampMedia(MediaPath("clip.avi"), path, "1.0"));
     struct stat status;
     QCOMPARE(stat(QFile::encodeName(path).constData(), &status), 0);
 
@@ -470,14 +468,14 @@ void TestFileVerifier::swappedFolderNeverMixesTwoFiles()
     const QString other = swapDir.filePath("other");
     QVERIFY(QDir().mkpath(current) && QDir().mkpath(other));
     const QString authentic = current + "/clip.jpg";
-    QVERIFY(Fixtures::Stamp(Fixtures::Media("still.jpg"), authentic, "1.0"));
+    QVERIFY(StampMedia(MediaPath("still.jpg"), authentic, "1.0"));
     const QByteArray otherFile = QFile::encodeName(other + "/clip.jpg");
     if (otherIsFifo) {
         QVERIFY(mkfifo(otherFile.constData(), 0600) == 0);
     } else {
         QVERIFY(QFile::copy(authentic, other + "/clip.jpg"));
-        QVERIFY(Fixtures::Poke(other + "/clip.jpg", 100, '\x5a'));
-        QVERIFY(Fixtures::ReadAll(other + "/clip.jpg") != Fixtures::ReadAll(authentic));
+        QVERIFY(Poke(other + "/clip.jpg", 100, '\x5a'));
+        QVERIFY(ReadAll(other + "/clip.jpg") != ReadAll(authentic));
     }
     const VerificationResult alone = Verify(authentic, true);
     QVERIFY(alone.authentic);
@@ -551,7 +549,7 @@ void TestFileVerifier::folderSwappedDuringTheReadFails()
     const QString other = swapDir.filePath("other");
     QVERIFY(QDir().mkpath(current) && QDir().mkpath(other));
     const QString path = current + "/clip.jpg";
-    QVERIFY(Fixtures::Stamp(Fixtures::Media("still.jpg"), path, "1.0"));
+    QVERIFY(StampMedia(MediaPath("still.jpg"), path, "1.0"));
     QVERIFY(QFile::copy(path, other + "/clip.jpg"));
     QVERIFY(Verify(path).authentic);
 
