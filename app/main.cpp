@@ -5,6 +5,7 @@
 #include "app/SelfTestRowListing.h"
 #include "app/TerminationSignalWatcher.h"
 #include "app/WindowCommandLine.h"
+#include "engine/CryptoLibrarySetup.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -15,6 +16,10 @@
 
 int main(int argc, char* argv[])
 {
+    if (!SetUpCryptoLibrary()) {
+        std::fputs("quorlith: the crypto library could not be set up\n", stderr);
+        return 1;
+    }
     switch (WindowCommandLine::FindRequest(argc, argv)) {
     case WindowCommandLine::Request::ShowHelp:
         std::fputs(WindowCommandLine::HelpText(), stdout);

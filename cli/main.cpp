@@ -6,6 +6,7 @@
 #include "cli/LoadedReport.h"
 #include "cli/StopSignals.h"
 #include "cli/VerificationCommand.h"
+#include "engine/CryptoLibrarySetup.h"
 #include "engine/KeyFingerprint.h"
 #include "platform/Console.h"
 #include "platform/SystemError.h"
@@ -34,6 +35,10 @@ int Shown(FILE* out)
 int main(int argc, char** argv)
 {
     PrepareStandardStreams();
+    if (!SetUpCryptoLibrary()) {
+        std::fputs("quorlith-verify: the crypto library could not be set up\n", stderr);
+        return kIncomplete;
+    }
     const std::vector<std::string> arguments = ProgramArguments(argc, argv);
     std::vector<const char*> argumentTexts;
     for (const std::string& argument : arguments)

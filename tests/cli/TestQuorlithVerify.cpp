@@ -46,6 +46,7 @@ private slots:
     void interruptedRunEndsOnWholeLines();
     void secondSignalDoesNotReplaceTheFirst();
     void version();
+    void machineCryptoSettingsChangeNothing();
     void reportNameThatIsNotPdf_data();
     void reportNameThatIsNotPdf();
     void pdfReport_data();
@@ -136,14 +137,15 @@ void StartUnprivileged(QProcess* process, const QStringList& arguments)
 }
 
 Run Verify(const QStringList& arguments, const QString& workingDirectory = QString(), int timeoutMs = 60000,
-           const QString& locale = QString())
+           const QString& locale = QString(), const QString& opensslConfiguration = QString())
 {
     QProcess process;
-    if (!locale.isEmpty()) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!locale.isEmpty())
         environment.insert("LC_ALL", locale);
-        process.setProcessEnvironment(environment);
-    }
+    if (!opensslConfiguration.isEmpty())
+        environment.insert("OPENSSL_CONF", opensslConfiguration);
+    process.setProcessEnvironment(environment);
     if (!workingDirectory.isEmpty())
         process.setWorkingDirectory(workingDirectory);
     process.start(QStringLiteral(QUORLITH_BIN_DIR "/quorlith-verify"), arguments);
@@ -252,8 +254,7 @@ QMap<QString, QString> FolderState(const QString& folder)
                            .arg(status.st_mtim.tv_sec)
                            .arg(status.st_mtim.tv_nsec);
         if (S_ISREG(status.st_mode))
-            line +=
-                " " + QCryptographicHash::hash(ReadAll(path), QCryptographicHash::Sha256).toHex();
+            line += " " + QCryptographicHash::hash(ReadAll(path), QCryptographicHash::Sha256).toHex();
         state.insert(path, line);
     }
     return state;
@@ -333,8 +334,7 @@ void TestQuorlithVerify::initTestCase()
     QDir root(dir.path());
     QVERIFY(root.mkpath("evidence/sub") && root.mkpath("evidence/.hidden-folder") && root.mkpath("empty"));
     QVERIFY(StampMedia(MediaPath("still.jpg"), Evidence("photo.jpg"), "1.0"));
-    QVERIFY(StampMedia(MediaPath("clip-faststart.mp4"), Evidence(QString::fromUtf8(kSpecialName)),
-                            "1.1"));
+    QVERIFY(StampMedia(MediaPath("clip-faststart.mp4"), Evidence(QString::fromUtf8(kSpecialName)), "1.1"));
     QVERIFY(StampMedia(MediaPath("clip.avi"), Evidence("sub/clip.AVI"), "1.0"));
     QVERIFY(StampMedia(MediaPath("clip-mdat-first.mp4"), Evidence("sub/tampered.mxg"), "1.0"));
     QVERIFY(Poke(Evidence("sub/tampered.mxg"), 100, 0x00));
@@ -981,6 +981,26 @@ void TestQuorlithVerify::version()
                           fingerprint + '\n');
 }
 
+// A machine's OpenSSL configuration file is not read: one that loads only the provider that does nothing
+// made every authentic file fail, since no watermark block opened.
+void TestQuorlithVerify::machineCryptoSettingsChangeNothing()
+{
+    const QString configuration = dir.filePath("null-provider.cnf");
+    QVERIFY(WriteAll(configuration, "openssl_conf = openssl_init\n"
+                                    "[openssl_init]\nproviders = provider_sect\n"
+                                    "[provider_sect]\nnull = null_sect\n"
+                                    "[null_sect]\nactivate = 1\n"));
+    for (const QStringList& arguments :
+         {QStringList{"--json", "--sha256", Evidence("")}, QStringList{"--version"}}) {
+        const Run plain = Verify(arguments);
+        const Run configured = Verify(arguments, QString(), 60000, QString(), configuration);
+        QCOMPARE(configured.exitCode, plain.exitCode);
+        QCOMPARE(configured.err, plain.err);
+        QCOMPARE(configured.out, plain.out);
+        QVERIFY(plain.out.contains(arguments.size() > 1 ? "\"authentic\":true" : "Key fingerprint"));
+    }
+}
+
 void TestQuorlithVerify::reportNameThatIsNotPdf_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -1100,8 +1120,7 @@ void TestQuorlithVerify::pdfReport()
     const QString report = QString::fromUtf8(text.readAllStandardOutput()).simplified();
     for (const QString& file : files) {
         QVERIFY2(report.contains(QFileInfo(file).fileName()), qPrintable(file));
-        const QByteArray digest =
-            QCryptographicHash::hash(ReadAll(file), QCryptographicHash::Sha256).toHex();
+        const QByteArray digest = QCryptographicHash::hash(ReadAll(file), QCryptographicHash::Sha256).toHex();
         QVERIFY2(report.contains(QString::fromLatin1(digest)), qPrintable(file));
     }
     // The count, the statement, the summary's rows and the files' blocks.
