@@ -103,13 +103,20 @@ bool TakeEntry(const std::string& folder, const FolderEntry& found, Entry* entry
 // is opened, so that the search holds nothing open per level however deep it goes. What keeps the
 // folder from being searched, or from being read to its end, goes to *targets at its place; false
 // when there is nothing to search in it.
-bool ReadFolder(const std::string& folder, bool followLink, const std::vector<Level>& ancestors, Level* level,
-                std::vector<VerificationTarget>* targets, std::vector<SkippedEntry>* skipped)
+bool NoSize(const std::string&)
+{
+    return false;
+}
+
+bool ReadFolder(const std::string& folder, bool followLink, bool withSizes,
+                const std::vector<Level>& ancestors, Level* level, std::vector<VerificationTarget>* targets,
+                std::vector<SkippedEntry>* skipped)
 {
     FileStatus status;
     std::vector<FolderEntry> found;
     int listError = 0;
-    if (ListFolder(folder.c_str(), followLink, IsEvidenceFileName, &status, &found, &listError) != 0) {
+    if (ListFolder(folder.c_str(), followLink, withSizes ? IsEvidenceFileName : NoSize, &status, &found,
+                   &listError) != 0) {
         targets->push_back(FailedCall(folder, errno, kFolderFailing));
         return false;
     }
@@ -136,8 +143,9 @@ bool ReadFolder(const std::string& folder, bool followLink, const std::vector<Le
 } // namespace
 
 std::vector<VerificationTarget> TargetCollector::Collect(const std::vector<std::string>& paths,
-                                                         const std::function<bool()>& stop)
+                                                         bool withSizes, const std::function<bool()>& stop)
 {
+    sizesWanted = withSizes;
     targets.clear();
     skipped.clear();
     shouldStop = stop;
@@ -172,7 +180,7 @@ void TargetCollector::SearchFolder(const std::string& folder)
 {
     std::vector<Level> levels;
     Level top;
-    if (!ReadFolder(folder, true, levels, &top, &targets, &skipped))
+    if (!ReadFolder(folder, true, sizesWanted, levels, &top, &targets, &skipped))
         return;
     levels.push_back(std::move(top));
     while (!levels.empty() && !Stopped()) {
@@ -187,7 +195,7 @@ void TargetCollector::SearchFolder(const std::string& folder)
             continue;
         }
         Level below;
-        if (ReadFolder(entry.target.path, false, levels, &below, &targets, &skipped))
+        if (ReadFolder(entry.target.path, false, sizesWanted, levels, &below, &targets, &skipped))
             levels.push_back(std::move(below));
     }
 }

@@ -21,9 +21,11 @@
 class TargetCollector
 {
 public:
-    // shouldStop, when given, is asked before each path and each folder: once it answers true the
-    // search ends with what it found so far (a signal must not wait for a search of a huge tree).
-    std::vector<VerificationTarget> Collect(const std::vector<std::string>& paths,
+    // A target found in a folder has its size only withSizes: looking each file up costs a system
+    // call that the search does not need otherwise. shouldStop, when given, is asked before each path
+    // and each folder: once it answers true the search ends with what it found so far (a signal must
+    // not wait for a search of a huge tree).
+    std::vector<VerificationTarget> Collect(const std::vector<std::string>& paths, bool withSizes,
                                             const std::function<bool()>& shouldStop = {});
     // After Collect: the entries of the folders searched that were not taken, in the search's order.
     const std::vector<SkippedEntry>& Skipped() const { return skipped; }
@@ -35,6 +37,7 @@ private:
     std::vector<VerificationTarget> targets;
     std::vector<SkippedEntry> skipped;
     std::function<bool()> shouldStop;
+    bool sizesWanted = false;
 };
 
 #endif

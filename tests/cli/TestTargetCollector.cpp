@@ -25,6 +25,8 @@ private slots:
     void deepTreeWithFewDescriptors();
     void noDescriptorIsASystemFailure();
     void specialFileOfAnotherTypeIsSkippedWithItsReason();
+    void sizesOnlyWhenAsked_data();
+    void sizesOnlyWhenAsked();
 
 private:
     std::vector<VerificationTarget> Collect(const QByteArray& path, int freeDescriptors);
@@ -82,7 +84,7 @@ std::vector<VerificationTarget> TestTargetCollector::Collect(const QByteArray& p
     const FewDescriptors few(freeDescriptors);
     if (!few.Exhausted())
         return {};
-    return TargetCollector().Collect({path.toStdString()});
+    return TargetCollector().Collect({path.toStdString()}, false);
 }
 
 void TestTargetCollector::initTestCase()
@@ -132,7 +134,7 @@ void TestTargetCollector::nameRule()
     QVERIFY(Touch(folder.filePath(QString::fromUtf8(name))));
 
     const std::string given = QFile::encodeName(folder.path()).toStdString();
-    const std::vector<VerificationTarget> targets = TargetCollector().Collect({given});
+    const std::vector<VerificationTarget> targets = TargetCollector().Collect({given}, false);
 
     QCOMPARE(targets.size(), size_t(1));
     QCOMPARE(targets[0].path, taken ? given + "/" + name.toStdString() : given);
@@ -172,12 +174,46 @@ void TestTargetCollector::specialFileOfAnotherTypeIsSkippedWithItsReason()
     QCOMPARE(mkfifo(QFile::encodeName(folder.filePath("pipe.jpg")).constData(), 0600), 0);
     TargetCollector collector;
     const std::vector<VerificationTarget> targets =
-        collector.Collect({QFile::encodeName(folder.path()).toStdString()});
+        collector.Collect({QFile::encodeName(folder.path()).toStdString()}, false);
     QCOMPARE(targets.size(), size_t(1));
     QCOMPARE(QString::fromStdString(targets.front().path), folder.filePath("pipe.jpg"));
     QCOMPARE(collector.Skipped().size(), size_t(1));
     QCOMPARE(QString::fromStdString(collector.Skipped().front().path), folder.filePath("pipe.txt"));
     QVERIFY(collector.Skipped().front().why == SkippedEntry::Why::NotEvidence);
+}
+
+void TestTargetCollector::sizesOnlyWhenAsked_data()
+{
+    QTest::addColumn<bool>("withSizes");
+    QTest::addColumn<qint64>("sizeInFolder");
+    QTest::newRow("asked") << true << qint64(5);
+    QTest::newRow("not asked") << false << qint64(0);
+}
+
+// The progress bar's total needs the sizes; a run without a bar spares the search a look at each file.
+// A path given as it is is looked at anyway, to tell a folder from a file, and keeps its size.
+void TestTargetCollector::sizesOnlyWhenAsked()
+{
+    QFETCH(bool, withSizes);
+    QFETCH(qint64, sizeInFolder);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QVERIFY(QDir(folder.path()).mkdir("in"));
+    QFile inFolder(folder.filePath("in/a.jpg"));
+    QFile given(folder.filePath("b.jpg"));
+    QVERIFY(inFolder.open(QIODevice::WriteOnly) && inFolder.write("12345") == 5);
+    QVERIFY(given.open(QIODevice::WriteOnly) && given.write("1234567") == 7);
+    inFolder.close();
+    given.close();
+
+    const std::vector<VerificationTarget> targets =
+        TargetCollector().Collect({QFile::encodeName(folder.filePath("in")).toStdString(),
+                                   QFile::encodeName(given.fileName()).toStdString()},
+                                  withSizes);
+    QCOMPARE(targets.size(), size_t(2));
+    QCOMPARE(QString::fromStdString(targets[0].path), inFolder.fileName());
+    QCOMPARE(qint64(targets[0].size), sizeInFolder);
+    QCOMPARE(qint64(targets[1].size), qint64(7));
 }
 
 QTEST_GUILESS_MAIN(TestTargetCollector)
