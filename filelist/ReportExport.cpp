@@ -288,7 +288,7 @@ bool ReportExport::WriteLines(Job* job)
     const auto write = [job](DescriptorDevice* device, QString* error) {
         FILE* out = WriteStreamOnDuplicate(device->Descriptor());
         if (!out) {
-            *error = SystemErrorText(errno);
+            *error = SystemErrorString(errno);
             return false;
         }
         std::unique_ptr<ReportWriter> writer;
@@ -307,7 +307,7 @@ bool ReportExport::WriteLines(Job* job)
         const int writeError = errno;
         const bool closed = std::fclose(out) == 0;
         if (!flushed || !closed) {
-            *error = SystemErrorText(flushed ? errno : writeError);
+            *error = SystemErrorString(flushed ? errno : writeError);
             return false;
         }
         return true;

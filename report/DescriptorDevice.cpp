@@ -53,7 +53,7 @@ void DescriptorDevice::Fail(int error)
     if (errorNumber != 0)
         return;
     errorNumber = error;
-    setErrorString(SystemErrorText(error));
+    setErrorString(SystemErrorString(error));
 }
 
 bool DescriptorDevice::Finish()

@@ -38,7 +38,7 @@ bool SealReport(const QByteArray& reportPath, std::string* hexDigest, QString* e
 {
     errno = 0;
     if (!Sha256Reader::DigestFile(reportPath.toStdString(), hexDigest)) {
-        *error = SystemErrorText(errno != 0 ? errno : EIO);
+        *error = SystemErrorString(errno != 0 ? errno : EIO);
         return false;
     }
     const int slash = reportPath.lastIndexOf('/');

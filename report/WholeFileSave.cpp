@@ -4,13 +4,13 @@
 #include "report/DescriptorDevice.h"
 
 #include "platform/FileReplacement.h"
+#include "platform/SystemError.h"
 
-#include <cstring>
+#include <string>
 
-QString SystemErrorText(int errorNumber)
+QString SystemErrorString(int errorNumber)
 {
-    char buffer[256];
-    return QString::fromLocal8Bit(strerror_r(errorNumber, buffer, sizeof buffer));
+    return QString::fromLocal8Bit(SystemErrorText(errorNumber).c_str());
 }
 
 bool CanCreateBeside(const QByteArray& path, QString* error)
@@ -19,7 +19,7 @@ bool CanCreateBeside(const QByteArray& path, QString* error)
     int createError = 0;
     const int descriptor = CreateTemporaryBeside(path.toStdString(), &temporary, &createError);
     if (descriptor < 0) {
-        *error = SystemErrorText(createError);
+        *error = SystemErrorString(createError);
         return false;
     }
     CloseDescriptor(descriptor);
@@ -36,7 +36,7 @@ bool SaveWhole(const QByteArray& path, QString* error,
     int createError = 0;
     const int descriptor = CreateTemporaryBeside(target, &temporary, &createError);
     if (descriptor < 0) {
-        *error = SystemErrorText(createError);
+        *error = SystemErrorString(createError);
         return false;
     }
     const auto fail = [&](const QString& reason) {
@@ -46,7 +46,7 @@ bool SaveWhole(const QByteArray& path, QString* error,
         return false;
     };
     if (const int modeError = TakePermissionsOf(descriptor, target))
-        return fail(SystemErrorText(modeError));
+        return fail(SystemErrorString(modeError));
     {
         DescriptorDevice device(descriptor);
         if (!write(&device, error)) {
@@ -62,12 +62,12 @@ bool SaveWhole(const QByteArray& path, QString* error,
         return fail(QString());
     if (const int closeError = CloseDescriptor(descriptor)) {
         RemoveQuietly(temporary);
-        *error = SystemErrorText(closeError);
+        *error = SystemErrorString(closeError);
         return false;
     }
     if (const int renameError = RenameOver(temporary, target)) {
         RemoveQuietly(temporary);
-        *error = SystemErrorText(renameError);
+        *error = SystemErrorString(renameError);
         return false;
     }
     SyncFolderOf(target);

@@ -21,7 +21,7 @@ bool SaveWhole(const QByteArray& path, QString* error, const std::function<bool(
 // once. false with the system's words in error (the folder is missing, read-only, not a folder, ...).
 bool CanCreateBeside(const QByteArray& path, QString* error);
 
-// The system's words for an errno value.
-QString SystemErrorText(int errorNumber);
+// The system's words for an errno value, as Qt text.
+QString SystemErrorString(int errorNumber);
 
 #endif
