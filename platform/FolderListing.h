@@ -37,4 +37,7 @@ int ListFolder(const char* path, bool followLink, const std::function<bool(const
 // folder that already ends in one.
 std::string JoinPath(const std::string& folder, const std::string& name);
 
+// Whether path ends in a separator, as a folder's name may: '/', or on Windows also a backslash.
+bool EndsInPathSeparator(const std::string& path);
+
 #endif

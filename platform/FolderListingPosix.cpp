@@ -93,9 +93,14 @@ int ListFolder(const char* path, bool followLink, const std::function<bool(const
     return 0;
 }
 
+bool EndsInPathSeparator(const std::string& path)
+{
+    return !path.empty() && path.back() == '/';
+}
+
 std::string JoinPath(const std::string& folder, const std::string& name)
 {
-    if (!folder.empty() && folder.back() == '/')
+    if (EndsInPathSeparator(folder))
         return folder + name;
     return folder + "/" + name;
 }

@@ -80,9 +80,14 @@ int ListFolder(const char* path, bool followLink, const std::function<bool(const
     return 0;
 }
 
+bool EndsInPathSeparator(const std::string& path)
+{
+    return !path.empty() && (path.back() == '/' || path.back() == '\\');
+}
+
 std::string JoinPath(const std::string& folder, const std::string& name)
 {
-    if (!folder.empty() && (folder.back() == '/' || folder.back() == '\\'))
+    if (EndsInPathSeparator(folder))
         return folder + name;
     const char separator = folder.find('\\') != std::string::npos ? '\\' : '/';
     return folder + separator + name;

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <io.h>
+#include <string>
 
 static_assert(kFileInUseError == EBUSY, "the in-use error is EBUSY");
 
@@ -22,6 +23,37 @@ const size_t kMaxReadLength = size_t(1) << 30;
 HANDLE HandleOf(int fd)
 {
     return reinterpret_cast<HANDLE>(_get_osfhandle(fd));
+}
+
+int StatusOfExtendedPath(const std::wstring& extended, bool followLinks, FileStatus* status)
+{
+    // Opened for its attributes alone, which another program's lock on the content does not refuse.
+    const DWORD flags = FILE_FLAG_BACKUP_SEMANTICS | (followLinks ? 0 : FILE_FLAG_OPEN_REPARSE_POINT);
+    const HANDLE handle = CreateFileW(extended.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr,
+                                      OPEN_EXISTING, flags, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return FailWithLastError();
+    const int result = StatusOfHandle(handle, !followLinks, status);
+    const int error = errno;
+    CloseHandle(handle);
+    errno = error;
+    return result;
+}
+
+// Windows cannot find a file named with a separator after it; POSIX answers ENOTDIR, which tells that
+// something is there but was named as a folder. The same answer here, so both builds give one reason.
+int FailNamedAsFolder(std::wstring extended, bool followLinks)
+{
+    const int error = errno;
+    const size_t named = extended.size();
+    while (extended.size() > 7 && (extended.back() == L'\\' || extended.back() == L'/'))
+        extended.pop_back();
+    FileStatus status;
+    const bool fileWithoutSeparator = error == ENOENT && extended.size() < named &&
+                                      StatusOfExtendedPath(extended, followLinks, &status) == 0 &&
+                                      status.kind != FileKind::Folder;
+    errno = fileWithoutSeparator ? ENOTDIR : error;
+    return -1;
 }
 
 } // namespace
@@ -87,15 +119,7 @@ int StatusOfPath(const char* path, bool followLinks, FileStatus* status)
     std::wstring extended;
     if (!ExtendedLengthPath(path, &extended))
         return -1;
-    // Opened for its attributes alone, which another program's lock on the content does not refuse.
-    const DWORD flags = FILE_FLAG_BACKUP_SEMANTICS | (followLinks ? 0 : FILE_FLAG_OPEN_REPARSE_POINT);
-    const HANDLE handle = CreateFileW(extended.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr,
-                                      OPEN_EXISTING, flags, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
-        return FailWithLastError();
-    const int result = StatusOfHandle(handle, !followLinks, status);
-    const int error = errno;
-    CloseHandle(handle);
-    errno = error;
-    return result;
+    if (StatusOfExtendedPath(extended, followLinks, status) == 0)
+        return 0;
+    return FailNamedAsFolder(extended, followLinks);
 }

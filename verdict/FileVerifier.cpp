@@ -3,6 +3,7 @@
 
 #include "engine/SystemFailure.h"
 #include "engine/WatermarkVerifier.h"
+#include "platform/FolderListing.h"
 #include "platform/ReadOnlyFile.h"
 #include "platform/SystemError.h"
 #include "verdict/ChangedWhileRead.h"
@@ -25,20 +26,16 @@ void Fail(VerificationResult* result, VerdictReason reason, const std::string& d
     result->reasonDetail = detail;
 }
 
-bool EndsInSlash(const std::string& path)
-{
-    return !path.empty() && path.back() == '/';
-}
-
 void FailFromErrno(VerificationResult* result, int error)
 {
     if (error == kFileInUseError)
         Fail(result, VerdictReason::InUse);
     else if (IsSystemFailure(error))
         Fail(result, VerdictReason::SystemError, SystemErrorDetail(error));
-    else if (error == ENOTDIR && EndsInSlash(result->path))
+    else if (error == ENOTDIR && EndsInPathSeparator(result->path))
         Fail(result, VerdictReason::Unreadable,
-             "the path ends in '/', as a folder's would, but names something that is not a folder");
+             std::string("the path ends in '") + result->path.back() +
+                 "', as a folder's would, but names something that is not a folder");
     else if (error == ENOENT || error == ENOTDIR)
         Fail(result, VerdictReason::NotFound);
     else

@@ -78,7 +78,9 @@ stamped 1.1 "$inputs/big.mp4" "$evidence/big.mp4"
 rm -rf "$inputs"
 fallocate --dig-holes "$evidence/big.mp4" 2>/dev/null || true
 
-paths=("$evidence" "$media" "$evidence/not-evidence.png" "$evidence/missing.jpg" "$evidence/empty")
+# A file named with a separator after it is there, named as a folder: not a missing file.
+paths=("$evidence" "$media" "$evidence/not-evidence.png" "$evidence/missing.jpg" "$evidence/empty"
+    "$evidence/still.jpg/")
 files="$(find "$evidence" "$media" -type f ! -name '.*' | wc -l)"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
@@ -100,6 +102,17 @@ for format in json csv; do
         failed=1
     fi
 done
+# The same with a backslash, a separator on Windows alone.
+set +e
+wine "$windows" --json "$evidence\\still.jpg\\" >"$work/backslash.json" 2>/dev/null
+set -e
+if grep -q '"reason":"unreadable"' "$work/backslash.json"; then
+    echo "file named with a backslash after it: unreadable, named as a folder"
+else
+    echo "file named with a backslash after it: expected the reason unreadable for a file named as a folder:"
+    cat "$work/backslash.json"
+    failed=1
+fi
 # A file that another program holds locked is in use, not too small or unreadable: the reason in-use and
 # exit status 3, as for a system failure, since nothing is known about the file.
 x86_64-w64-mingw32-gcc -O2 -Wall -o "$work/hold-file-locked.exe" tests/windows/HoldFileLocked.c
