@@ -849,8 +849,8 @@ void TestQuorlithVerify::interruptedRunEndsOnWholeLines_data()
     QTest::newRow("SIGHUP ignored from the start, as under nohup") << int(SIGHUP) << false << true;
 }
 
-// The output is not read once the first line came, so the run waits on the full pipe, in its middle,
-// when the signal comes; reading then lets it wind down.
+// The output is not read once the first line came: the pipe fills long before the last line, so the
+// run cannot end before the signal, however fast it is. Reading again lets it wind down.
 void TestQuorlithVerify::interruptedRunEndsOnWholeLines()
 {
     QFETCH(int, signal);
