@@ -90,6 +90,7 @@ private slots:
     void runInTheEvidenceFolderChangesNothingThere();
     void sigtermEndsCleanly();
     void withoutADisplayItSaysSo();
+    void machineCryptoSettingsChangeNothing();
 };
 
 // The examiner starts the program inside the evidence folder and verifies what lies there, a file
@@ -132,6 +133,33 @@ void TestQuorlithProcess::runInTheEvidenceFolderChangesNothingThere()
                                 "caf\\xE9.jpg\tAuthentication succeeded", "clip.avi\tAuthentication failed",
                                 "clip.mp4\tAuthentication succeeded"}));
     QCOMPARE(FolderState(work.path()), before);
+}
+
+// The machine's OpenSSL configuration is not read: one that loads only the provider that does nothing
+// made every authentic file fail in the window, since no watermark block opened.
+void TestQuorlithProcess::machineCryptoSettingsChangeNothing()
+{
+    QTemporaryDir work;
+    QTemporaryDir home;
+    QVERIFY(work.isValid() && home.isValid());
+    QVERIFY(!MakeEvidence(work.path(), "still.jpg", "still.jpg").isEmpty());
+    const QString configuration = home.filePath("null-provider.cnf");
+    QVERIFY(WriteAll(configuration, "openssl_conf = openssl_init\n"
+                                    "[openssl_init]\nproviders = provider_sect\n"
+                                    "[provider_sect]\nnull = null_sect\n"
+                                    "[null_sect]\nactivate = 1\n"));
+
+    QProcess program;
+    QProcessEnvironment environment = ProgramEnvironment(home);
+    environment.insert("QUORLITH_SELF_TEST_LIST_ROWS", "1");
+    environment.insert("OPENSSL_CONF", configuration);
+    program.setProcessEnvironment(environment);
+    program.setWorkingDirectory(work.path());
+    program.start(QStringLiteral(QUORLITH_BIN_DIR "/quorlith"), {"still.jpg"});
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.exitCode(), 0);
+    const QList<QByteArray> row = program.readAllStandardOutput().trimmed().split('\t');
+    QCOMPARE(row.mid(0, 2), (QList<QByteArray>{"still.jpg", "Authentication succeeded"}));
 }
 
 void TestQuorlithProcess::sigtermEndsCleanly()
