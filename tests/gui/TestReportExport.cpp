@@ -5,6 +5,7 @@
 #include "filelist/ResultRole.h"
 #include "tests/support/EvidenceFiles.h"
 #include "tests/support/PermissionsApply.h"
+#include "ui/DetailsWindow.h"
 #include "verdict/VerdictText.h"
 
 #include <QItemSelectionModel>
@@ -562,7 +563,12 @@ void TestReportExport::folderThatCannotBeReadHasAFailedRow()
     QVERIFY2(text.contains("closed  Start Time: -  Stop Time: -  Serial no: -  Reason: " +
                            QByteArray::fromStdString(closed.reasonDetail) + ".\n"),
              text.constData());
-    QVERIFY(VerdictText::DetailLines(closed, QString()).contains("Reason: " + VerdictText::Reason(closed)));
+    // Its details give that reason, and claim no change of a file that was never read.
+    const DetailsWindow details(closed, &window);
+    const QStringList detailLines = details.Text().split('\n');
+    QCOMPARE(detailLines.value(0), "Full path: " + folder + "/closed");
+    QVERIFY2(detailLines.contains("Reason: " + VerdictText::Reason(closed)), qPrintable(details.Text()));
+    QCOMPARE(detailLines.last(), QString("SHA-256: cannot be computed: the file cannot be read"));
 }
 
 QTEST_MAIN(TestReportExport)
