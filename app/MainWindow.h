@@ -2,7 +2,8 @@
 #ifndef QUORLITH_APP_MAINWINDOW_H
 #define QUORLITH_APP_MAINWINDOW_H
 
-#include "report/SkippedEntry.h"
+#include "verdict/SkippedEntry.h"
+#include "verdict/VerificationTarget.h"
 
 #include <QByteArray>
 #include <QList>
@@ -85,15 +86,19 @@ private:
     void VerifyFiles(const QStringList& paths);
     // The same for paths as the system names the files, bytes that need not be UTF-8.
     void VerifyPaths(const QList<QByteArray>& paths);
-    void RunVerification(const QList<QByteArray>& paths);
-    void VerifyOneFile(const QByteArray& path, int index);
-    static bool IsSkippedAtItsTurn(const QByteArray& path);
+    // The same for targets, which may carry what kept a folder search from a file (a folder that
+    // cannot be read): such a target gets a failed row that says so.
+    void VerifyTargets(const QList<VerificationTarget>& targets);
+    void RunVerification(const QList<VerificationTarget>& targets);
+    void VerifyOneFile(const VerificationTarget& target, int index);
+    static bool IsSkippedAtItsTurn(const VerificationTarget& target);
     void WaitForCurrentWorker();
     // The program is ending (the window closed, or the application told to quit): the file in
     // work finishes, the rest of the run and a folder scan are dropped, and no run starts again.
     void EndWork();
-    // The evidence files below folder, found by the folder rule while the window keeps answering.
-    QList<QByteArray> ScanFolder(const QByteArray& folder);
+    // The evidence files below folder, and what could not be searched, found by the folder rule while
+    // the window keeps answering.
+    QList<VerificationTarget> ScanFolder(const QByteArray& folder);
 
     CMainToolBar* toolBar = nullptr;
     QAction* openFilesAction = nullptr;
@@ -113,11 +118,11 @@ private:
     int succeededCount = 0;
     int failedCount = 0;
 
-    // The run in progress: its panel (null between runs) and every path handed to it so far;
-    // and the paths that came after its Cancel, for the run after it.
+    // The run in progress: its panel (null between runs) and every target handed to it so far;
+    // and the targets that came after its Cancel, for the run after it.
     ProgressWidget* runProgress = nullptr;
-    QList<QByteArray> runPaths;
-    QList<QByteArray> nextRunPaths;
+    QList<VerificationTarget> runTargets;
+    QList<VerificationTarget> nextRunTargets;
     bool workEnded = false;
     // What the folder searches since the list was last emptied did not take, for the report's appendix;
     // none when no folder was searched.

@@ -3,7 +3,7 @@
 #define QUORLITH_CLI_REPORTMODULE_H
 
 #include "report/CaseDetails.h"
-#include "report/SkippedEntry.h"
+#include "verdict/SkippedEntry.h"
 #include "verdict/VerificationResult.h"
 
 #include <functional>

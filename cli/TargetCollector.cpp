@@ -2,150 +2,15 @@
 #include "cli/TargetCollector.h"
 
 #include "engine/SystemFailure.h"
-#include "platform/FolderListing.h"
 #include "platform/ReadOnlyFile.h"
-#include "platform/SystemError.h"
-#include "verdict/EvidenceFileName.h"
+#include "verdict/FolderSearch.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <utility>
-
-namespace {
-
-using FolderId = std::pair<uint64_t, uint64_t>;
-
-// One entry of a folder as the search takes it: a folder to go down into (only its path is set)
-// or a target to list.
-struct Entry
-{
-    bool isFolder = false;
-    VerificationTarget target;
-};
-
-// A folder on the way down: its entries in order and how far the search got in them.
-struct Level
-{
-    FolderId id;
-    std::vector<Entry> entries;
-    size_t next = 0;
-};
-
-// What could not be done, and where, for a failed call's reason.
-struct Failing
-{
-    const char* cannot;
-    const char* during;
-};
-const Failing kFolderFailing = {"the folder cannot be read", "the system failed while the folder was read"};
-const Failing kEntryFailing = {"the entry cannot be examined",
-                               "the system failed while the entry was examined"};
-
-VerificationTarget Problem(const std::string& path, VerdictReason problem, const std::string& detail)
-{
-    VerificationTarget target;
-    target.path = path;
-    target.problem = problem;
-    target.problemDetail = detail;
-    return target;
-}
-
-// A system failure says nothing about the entry, so it is never worded as an unreadable one.
-VerificationTarget FailedCall(const std::string& path, int error, const Failing& failing)
-{
-    if (IsSystemFailure(error))
-        return Problem(path, VerdictReason::SystemError,
-                       std::string(failing.during) + ": " + SystemErrorText(error));
-    return Problem(path, VerdictReason::Unreadable,
-                   std::string(failing.cannot) + ": " + SystemErrorText(error));
-}
-
-// Whether an entry is listed or gone into, and as what. Hidden entries and links are neither: they,
-// and files whose names are no evidence type, go to *skipped, so that nothing is left out unseen.
-bool TakeEntry(const std::string& folder, const FolderEntry& found, Entry* entry,
-               std::vector<SkippedEntry>* skipped)
-{
-    const std::string path = JoinPath(folder, found.name);
-    if (found.hidden) {
-        skipped->push_back({path, SkippedEntry::Why::Hidden});
-        return false;
-    }
-    entry->target.path = path;
-    if (found.error != 0) {
-        entry->target = FailedCall(path, found.error, kEntryFailing);
-        return true;
-    }
-    switch (found.kind) {
-    case FileKind::Link:
-        skipped->push_back({path, SkippedEntry::Why::Link});
-        return false;
-    case FileKind::Folder:
-        entry->isFolder = true;
-        return true;
-    case FileKind::Regular:
-        entry->target.size = found.size;
-        if (!IsEvidenceFileName(found.name)) {
-            skipped->push_back({path, SkippedEntry::Why::NotEvidence});
-            return false;
-        }
-        return true;
-    default:
-        // Special files are listed by name alone; the verification tells what they are.
-        if (!IsEvidenceFileName(found.name)) {
-            skipped->push_back({path, SkippedEntry::Why::NotEvidence});
-            return false;
-        }
-        return true;
-    }
-}
-
-// Reads the folder's entries into *level; the listing closes the folder again before anything below it
-// is opened, so that the search holds nothing open per level however deep it goes. What keeps the
-// folder from being searched, or from being read to its end, goes to *targets at its place; false
-// when there is nothing to search in it.
-bool NoSize(const std::string&)
-{
-    return false;
-}
-
-bool ReadFolder(const std::string& folder, bool followLink, bool withSizes,
-                const std::vector<Level>& ancestors, Level* level, std::vector<VerificationTarget>* targets,
-                std::vector<SkippedEntry>* skipped)
-{
-    FileStatus status;
-    std::vector<FolderEntry> found;
-    int listError = 0;
-    if (ListFolder(folder.c_str(), followLink, withSizes ? IsEvidenceFileName : NoSize, &status, &found,
-                   &listError) != 0) {
-        targets->push_back(FailedCall(folder, errno, kFolderFailing));
-        return false;
-    }
-    // Without links a folder can only contain itself through a bind mount; say so once and go on.
-    level->id = FolderId(status.volume, status.fileId);
-    if (std::any_of(ancestors.begin(), ancestors.end(),
-                    [&](const Level& up) { return up.id == level->id; })) {
-        targets->push_back(Problem(folder, VerdictReason::Unreadable,
-                                   "the folder contains itself (a folder loop); not searched again"));
-        return false;
-    }
-    if (listError != 0)
-        targets->push_back(FailedCall(folder, listError, kFolderFailing));
-    std::sort(found.begin(), found.end(),
-              [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; });
-    for (const FolderEntry& each : found) {
-        Entry entry;
-        if (TakeEntry(folder, each, &entry, skipped))
-            level->entries.push_back(std::move(entry));
-    }
-    return true;
-}
-
-} // namespace
 
 std::vector<VerificationTarget> TargetCollector::Collect(const std::vector<std::string>& paths,
                                                          bool withSizes, const std::function<bool()>& stop)
 {
-    sizesWanted = withSizes;
     targets.clear();
     skipped.clear();
     shouldStop = stop;
@@ -156,14 +21,19 @@ std::vector<VerificationTarget> TargetCollector::Collect(const std::vector<std::
         const bool exists = StatusOfPath(path.c_str(), true, &status) == 0;
         const int error = exists ? 0 : errno;
         if (IsSystemFailure(error)) {
-            targets.push_back(FailedCall(path, error, kEntryFailing));
+            targets.push_back(EntryNotExamined(path, error));
             continue;
         }
         if (exists && status.kind == FileKind::Folder) {
             const size_t before = targets.size();
-            SearchFolder(path);
-            if (targets.size() == before && !Stopped())
-                targets.push_back(Problem(path, VerdictReason::NoEvidence, std::string()));
+            SearchFolder(
+                path, withSizes, [this] { return !Stopped(); }, &targets, &skipped);
+            if (targets.size() == before && !Stopped()) {
+                VerificationTarget nothing;
+                nothing.path = path;
+                nothing.problem = VerdictReason::NoEvidence;
+                targets.push_back(nothing);
+            }
             continue;
         }
         VerificationTarget target;
@@ -172,30 +42,4 @@ std::vector<VerificationTarget> TargetCollector::Collect(const std::vector<std::
         targets.push_back(target);
     }
     return std::move(targets);
-}
-
-// Depth first in name order, kept on a list of levels rather than the call stack, which a tree
-// nested thousands of levels deep would exhaust.
-void TargetCollector::SearchFolder(const std::string& folder)
-{
-    std::vector<Level> levels;
-    Level top;
-    if (!ReadFolder(folder, true, sizesWanted, levels, &top, &targets, &skipped))
-        return;
-    levels.push_back(std::move(top));
-    while (!levels.empty() && !Stopped()) {
-        Level& level = levels.back();
-        if (level.next == level.entries.size()) {
-            levels.pop_back();
-            continue;
-        }
-        Entry& entry = level.entries[level.next++];
-        if (!entry.isFolder) {
-            targets.push_back(std::move(entry.target));
-            continue;
-        }
-        Level below;
-        if (ReadFolder(entry.target.path, false, sizesWanted, levels, &below, &targets, &skipped))
-            levels.push_back(std::move(below));
-    }
 }

@@ -4,7 +4,7 @@
 
 #include "cli/CommandLineOptions.h"
 #include "cli/ExitStatus.h"
-#include "report/SkippedEntry.h"
+#include "verdict/SkippedEntry.h"
 
 #include "verdict/VerificationResult.h"
 #include "verdict/VerificationTarget.h"

@@ -35,19 +35,19 @@ void MainWindow::OpenFolder()
     ForgetFileDialogFolders();
     if (folder.isEmpty())
         return;
-    QList<QByteArray> files;
+    QList<VerificationTarget> targets;
     for (const QByteArray& bytes : LocalPathBytes(folder))
-        files += ScanFolder(bytes);
-    VerifyPaths(files);
+        targets += ScanFolder(bytes);
+    VerifyTargets(targets);
 }
 
 // The window stays usable during a long scan; closing it or quitting stops the scan, and
 // VerifyFiles then starts no run.
-QList<QByteArray> MainWindow::ScanFolder(const QByteArray& folder)
+QList<VerificationTarget> MainWindow::ScanFolder(const QByteArray& folder)
 {
     if (!folderLeftOut)
         folderLeftOut.emplace();
-    return ScanEvidenceFolder(
+    const std::vector<VerificationTarget> found = ScanEvidenceFolder(
         folder,
         [this] {
             if (!ProcessPendingEvents())
@@ -55,6 +55,7 @@ QList<QByteArray> MainWindow::ScanFolder(const QByteArray& folder)
             return !workEnded;
         },
         &*folderLeftOut);
+    return QList<VerificationTarget>(found.begin(), found.end());
 }
 
 // Rows go one per pass, so the status line counts every removal. They go in the model's order,

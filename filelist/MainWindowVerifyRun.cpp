@@ -22,27 +22,38 @@ void MainWindow::VerifyFiles(const QStringList& paths)
     VerifyPaths(bytes);
 }
 
-// Whoever calls this while a run is in progress is inside that run's event loop, so the paths
-// are only queued here; the outermost call verifies them.
 void MainWindow::VerifyPaths(const QList<QByteArray>& paths)
+{
+    QList<VerificationTarget> targets;
+    for (const QByteArray& path : paths) {
+        VerificationTarget target;
+        target.path = path.toStdString();
+        targets.append(target);
+    }
+    VerifyTargets(targets);
+}
+
+// Whoever calls this while a run is in progress is inside that run's event loop, so the targets
+// are only queued here; the outermost call verifies them.
+void MainWindow::VerifyTargets(const QList<VerificationTarget>& targets)
 {
     if (workEnded)
         return;
-    totalCount += paths.size();
+    totalCount += targets.size();
     if (runProgress) {
         if (runProgress->IsCanceled()) {
-            nextRunPaths += paths;
+            nextRunTargets += targets;
         } else {
-            runPaths += paths;
-            runProgress->SetMaximum(runPaths.size());
+            runTargets += targets;
+            runProgress->SetMaximum(runTargets.size());
         }
         UpdateStatusBar();
         return;
     }
-    QList<QByteArray> queued = paths;
+    QList<VerificationTarget> queued = targets;
     do {
         RunVerification(queued);
-        queued = std::exchange(nextRunPaths, QList<QByteArray>());
+        queued = std::exchange(nextRunTargets, QList<VerificationTarget>());
     } while (!queued.isEmpty() && !workEnded);
     if (!queued.isEmpty()) {
         totalCount -= queued.size();
@@ -57,30 +68,30 @@ void MainWindow::EndWork()
         runProgress->SlotCancel();
 }
 
-// The paths are already counted in totalCount.
-void MainWindow::RunVerification(const QList<QByteArray>& paths)
+// The targets are already counted in totalCount.
+void MainWindow::RunVerification(const QList<VerificationTarget>& targets)
 {
-    runPaths = paths;
+    runTargets = targets;
     runCanceled = false;
     UpdateStatusBar();
 
     ProgressWidget* progress = new ProgressWidget(this);
     runProgress = progress;
     progress->setWindowTitle(QCoreApplication::translate("QObject", "Trevalon Quorlith"));
-    progress->SetMaximum(runPaths.size());
+    progress->SetMaximum(runTargets.size());
     progress->show();
 
-    for (int index = 0; index < runPaths.size(); ++index) {
+    for (int index = 0; index < runTargets.size(); ++index) {
         if (progress->IsCanceled()) {
-            totalCount -= runPaths.size() - index;
+            totalCount -= runTargets.size() - index;
             runCanceled = true;
             UpdateStatusBar();
             break;
         }
         progress->SetValue(index);
-        // A copy: files joining the run may grow runPaths while this one is verified.
-        const QByteArray path = runPaths.at(index);
-        VerifyOneFile(path, index);
+        // A copy: files joining the run may grow runTargets while this one is verified.
+        const VerificationTarget target = runTargets.at(index);
+        VerifyOneFile(target, index);
         UpdateStatusBar();
         // An application told to quit while the file was in work ends the run as closing does.
         if (!ProcessPendingEvents())
@@ -88,38 +99,43 @@ void MainWindow::RunVerification(const QList<QByteArray>& paths)
     }
 
     if (!progress->IsCanceled())
-        progress->SetValue(runPaths.size());
+        progress->SetValue(runTargets.size());
     runProgress = nullptr;
-    runPaths.clear();
+    runTargets.clear();
     progress->CloseAtRunEnd();
     listView->scrollToTop();
     progress->deleteLater();
 }
 
 // A path that names nothing when its turn comes (it vanished), or names a folder, gets no row. Anything
-// else does, with the verdict library's reason when it is no evidence file or cannot be read.
-bool MainWindow::IsSkippedAtItsTurn(const QByteArray& path)
+// else does, with the verdict library's reason when it is no evidence file or cannot be read; so does
+// whatever the folder search could not search, which is named by the folder or entry it concerns.
+bool MainWindow::IsSkippedAtItsTurn(const VerificationTarget& target)
 {
+    if (target.problem != VerdictReason::None)
+        return false;
     FileStatus status;
-    if (path.isEmpty())
+    const std::string& path = target.path;
+    if (path.empty())
         return true;
-    if (StatusOfPath(path.constData(), true, &status) == 0)
+    if (StatusOfPath(path.c_str(), true, &status) == 0)
         return status.kind == FileKind::Folder;
     return errno == ENOENT || errno == ENOTDIR;
 }
 
-void MainWindow::VerifyOneFile(const QByteArray& path, int index)
+void MainWindow::VerifyOneFile(const VerificationTarget& target, int index)
 {
-    if (IsSkippedAtItsTurn(path)) {
+    if (IsSkippedAtItsTurn(target)) {
         --totalCount;
         return;
     }
     // The name is joined as it is: an arg() over text holding it would read a "%1" in the name.
     runProgress->SetText(QCoreApplication::translate("QObject", "Processing") + QLatin1Char(' ') +
-                         ShownFileName(path) + QStringLiteral("...(%1/%2)").arg(index).arg(runPaths.size()));
+                         ShownFileName(QByteArray::fromStdString(target.path)) +
+                         QStringLiteral("...(%1/%2)").arg(index).arg(runTargets.size()));
 
     currentWorker =
-        new VerifyThread(path, listModel, &totalCount, &succeededCount, &failedCount, &runCanceled);
+        new VerifyThread(target, listModel, &totalCount, &succeededCount, &failedCount, &runCanceled);
     currentWorker->start(QThread::InheritPriority);
     WaitForCurrentWorker();
     // The file leaves the queued part of the total; its row, if written, counts it again.

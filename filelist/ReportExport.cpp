@@ -224,6 +224,10 @@ void ReportExport::RunJob(Job* job)
                 break;
             VerificationTarget target;
             target.path = listed.path;
+            if (listed.foundBySearch) {
+                target.problem = listed.reason;
+                target.problemDetail = listed.reasonDetail;
+            }
             VerificationResult checked = verifier.Verify(target, &progress);
             // A file in work when Cancel was pressed is left out as a whole.
             if (job->cancel)

@@ -3,7 +3,7 @@
 #define QUORLITH_FILELIST_REPORTEXPORT_H
 
 #include "report/ReportFacts.h"
-#include "report/SkippedEntry.h"
+#include "verdict/SkippedEntry.h"
 #include "verdict/VerificationResult.h"
 
 #include <QCoreApplication>

@@ -6,21 +6,18 @@
 #include "filelist/ResultRole.h"
 #include "verdict/FileVerifier.h"
 #include "verdict/VerdictText.h"
-#include "verdict/VerificationTarget.h"
 
 #include <QColor>
 #include <QStandardItemModel>
 
-VerifyThread::VerifyThread(const QByteArray& path, QStandardItemModel* model, int* total, int* succeeded,
-                           int* failed, bool* canceled)
-    : path(path), model(model), total(total), succeeded(succeeded), failed(failed), canceled(canceled)
+VerifyThread::VerifyThread(const VerificationTarget& target, QStandardItemModel* model, int* total,
+                           int* succeeded, int* failed, bool* canceled)
+    : target(target), model(model), total(total), succeeded(succeeded), failed(failed), canceled(canceled)
 {
 }
 
 void VerifyThread::run()
 {
-    VerificationTarget target;
-    target.path = path.toStdString();
     result = FileVerifier(false).Verify(target);
     resultReady.store(true, std::memory_order_release);
 }
@@ -34,7 +31,7 @@ void VerifyThread::WriteResult()
     QList<QStandardItem*> row;
     for (int column = 0; column < model->columnCount(); ++column)
         row << new QStandardItem;
-    row[0]->setData(ShownFileName(path), Qt::EditRole);
+    row[0]->setData(ShownFileName(QByteArray::fromStdString(target.path)), Qt::EditRole);
     row[1]->setData(VerdictText::Verdict(result.authentic), Qt::EditRole);
     row[1]->setData(QColor(result.authentic ? Qt::darkGreen : Qt::red), Qt::ForegroundRole);
     // Escaped as the details window shows them, so bytes that are not text read the same in both.

@@ -3,6 +3,7 @@
 #define QUORLITH_FILELIST_VERIFYTHREAD_H
 
 #include "verdict/VerificationResult.h"
+#include "verdict/VerificationTarget.h"
 
 #include <QByteArray>
 #include <QThread>
@@ -11,7 +12,8 @@
 
 class QStandardItemModel;
 
-// Verifies one file on a thread of its own. run() only verifies, through the verdict library exactly
+// Verifies one file on a thread of its own, or writes the failed row of what the folder search could
+// not search, with the search's reason. run() only verifies, through the verdict library exactly
 // as quorlith-verify does: the file is opened once, read-only, and nothing is written anywhere.
 // WriteResult() puts the file's row (with its whole result and a tooltip that explains it) and its
 // counter step into the list and must be called on the GUI thread once the thread has finished,
@@ -21,9 +23,9 @@ class VerifyThread : public QThread
     Q_OBJECT
 
 public:
-    // path: the file's bytes as the system names it.
-    VerifyThread(const QByteArray& path, QStandardItemModel* model, int* total, int* succeeded, int* failed,
-                 bool* canceled);
+    // target: the file's path as the bytes the system names it by, and what the folder search found wrong.
+    VerifyThread(const VerificationTarget& target, QStandardItemModel* model, int* total, int* succeeded,
+                 int* failed, bool* canceled);
 
     void WriteResult();
 
@@ -31,7 +33,7 @@ protected:
     void run() override;
 
 private:
-    QByteArray path;
+    VerificationTarget target;
     QStandardItemModel* model;
     int* total;
     int* succeeded;

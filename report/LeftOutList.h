@@ -2,7 +2,7 @@
 #ifndef QUORLITH_REPORT_LEFTOUTLIST_H
 #define QUORLITH_REPORT_LEFTOUTLIST_H
 
-#include "report/SkippedEntry.h"
+#include "verdict/SkippedEntry.h"
 
 #include <QCoreApplication>
 #include <QString>

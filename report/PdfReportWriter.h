@@ -5,8 +5,8 @@
 #include "report/GlyphCheck.h"
 #include "report/ReportEntry.h"
 #include "report/ReportFacts.h"
-#include "report/SkippedEntry.h"
 #include "verdict/RunSummary.h"
+#include "verdict/SkippedEntry.h"
 
 #include <QCoreApplication>
 #include <QString>

@@ -6,8 +6,8 @@
 #include "report/PageFlow.h"
 #include "report/ReportEntry.h"
 #include "report/ReportFacts.h"
-#include "report/SkippedEntry.h"
 #include "verdict/RunSummary.h"
+#include "verdict/SkippedEntry.h"
 
 #include <QCoreApplication>
 #include <QFont>

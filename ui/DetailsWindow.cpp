@@ -41,9 +41,10 @@ DetailsWindow::DetailsWindow(const VerificationResult& result, QWidget* parent)
     connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 
     // A digest the row already holds was taken of the file as verified; a new one is only worth
-    // computing while the file is still that file.
+    // computing while the file is still that file. A verification that recorded no state never read
+    // a file (one that could not be read, a folder the search could not search): nothing changed since.
     const FileState state = CurrentFileState(result);
-    changedSinceVerified = state == FileState::Changed || state == FileState::NotRecorded;
+    changedSinceVerified = state == FileState::Changed;
     if (!result.sha256.empty())
         sha256Text = QString::fromStdString(result.sha256);
     else if (state == FileState::AsVerified)

@@ -76,6 +76,7 @@ VerificationResult FileVerifier::Verify(const VerificationTarget& target, const 
     result.path = target.path;
     if (target.problem != VerdictReason::None) {
         Fail(&result, target.problem, target.problemDetail);
+        result.foundBySearch = true;
         return result;
     }
 

@@ -18,6 +18,9 @@ struct VerificationResult
     VerdictReason reason = VerdictReason::None;
     // Words that replace the reason's standard words when there is more to say, e.g. a system error.
     std::string reasonDetail;
+    // The verdict is what the folder search found (a folder that cannot be read, a folder loop), not
+    // what reading a file gave: verifying the path again would ask another question.
+    bool foundBySearch = false;
 
     std::string marker;
     std::string version;

@@ -1,13 +1,21 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "filelist/EvidenceFolderScan.h"
+#include "tests/support/PermissionsApply.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cerrno>
+#include <csignal>
+#include <cstring>
 #include <fcntl.h>
+#include <poll.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 class TestEvidenceFolderScan : public QObject
@@ -22,7 +30,21 @@ private slots:
     void entriesNotTakenAreNamed_data();
     void entriesNotTakenAreNamed();
     void hiddenFolderIsNamedNotSearched();
+    void folderNotSearchedGetsItsReason_data();
+    void folderNotSearchedGetsItsReason();
 };
+
+namespace {
+
+QList<QByteArray> Paths(const std::vector<VerificationTarget>& targets)
+{
+    QList<QByteArray> paths;
+    for (const VerificationTarget& target : targets)
+        paths.append(QByteArray::fromStdString(target.path));
+    return paths;
+}
+
+} // namespace
 
 // The last suffix decides, as for the engine, in ASCII case whatever the locale (the test runs in
 // tr_TR, where "I" lowers to a dotless i); hidden entries are skipped.
@@ -57,7 +79,7 @@ void TestEvidenceFolderScan::nameRule()
     QVERIFY(fd >= 0);
     close(fd);
 
-    const QList<QByteArray> found = ScanEvidenceFolder(QFile::encodeName(folder.path()));
+    const QList<QByteArray> found = Paths(ScanEvidenceFolder(QFile::encodeName(folder.path())));
     unlink(path.constData());
 
     QCOMPARE(found, taken ? QList<QByteArray>({path}) : QList<QByteArray>());
@@ -67,16 +89,20 @@ void TestEvidenceFolderScan::callbackDecidesWhereTheScanStops_data()
 {
     QTest::addColumn<int>("entriesAllowed");
     QTest::addColumn<int>("expectedCalls");
-    QTest::newRow("stops after the first entry") << 1 << 1;
-    QTest::newRow("stops after the third entry") << 3 << 3;
-    QTest::newRow("never stops") << 100 << 5;
+    QTest::addColumn<int>("expectedFound");
+    QTest::newRow("stops before the first entry") << 1 << 1 << 0;
+    QTest::newRow("stops before the third entry") << 3 << 3 << 2;
+    QTest::newRow("stops before the subfolder") << 4 << 4 << 3;
+    QTest::newRow("never stops") << 100 << 6 << 5;
 }
 
-// Every entry is evidence, so the files found are exactly the entries looked at.
+// Every file is evidence, so the callback runs once before each file is taken and once before the
+// subfolder is gone into.
 void TestEvidenceFolderScan::callbackDecidesWhereTheScanStops()
 {
     QFETCH(int, entriesAllowed);
     QFETCH(int, expectedCalls);
+    QFETCH(int, expectedFound);
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
     QVERIFY(QDir(folder.path()).mkdir("sub"));
@@ -86,11 +112,11 @@ void TestEvidenceFolderScan::callbackDecidesWhereTheScanStops()
     }
 
     int calls = 0;
-    const QList<QByteArray> found =
+    const std::vector<VerificationTarget> found =
         ScanEvidenceFolder(QFile::encodeName(folder.path()), [&] { return ++calls < entriesAllowed; });
 
     QCOMPARE(calls, expectedCalls);
-    QCOMPARE(found.size(), expectedCalls);
+    QCOMPARE(int(found.size()), expectedFound);
 }
 
 Q_DECLARE_METATYPE(SkippedEntry::Why)
@@ -170,7 +196,7 @@ void TestEvidenceFolderScan::entriesNotTakenAreNamed()
     }
 
     std::vector<SkippedEntry> skipped;
-    const QList<QByteArray> found = ScanEvidenceFolder(base, {}, &skipped);
+    const QList<QByteArray> found = Paths(ScanEvidenceFolder(base, {}, &skipped));
 
     QList<QByteArray> expectedFound{evidence};
     if (!named && kind != Kind::Folder)
@@ -182,7 +208,7 @@ void TestEvidenceFolderScan::entriesNotTakenAreNamed()
         QCOMPARE(skipped.front().why, why);
     }
     // Asking for what was left out changes nothing of what is found.
-    QCOMPARE(ScanEvidenceFolder(base), found);
+    QCOMPARE(Paths(ScanEvidenceFolder(base)), found);
 }
 
 // A hidden folder is named once and nothing in it is looked at; a folder's entries are named with their
@@ -200,7 +226,7 @@ void TestEvidenceFolderScan::hiddenFolderIsNamedNotSearched()
     const QByteArray base = QFile::encodeName(folder.path());
 
     std::vector<SkippedEntry> skipped;
-    const QList<QByteArray> found = ScanEvidenceFolder(base, {}, &skipped);
+    const QList<QByteArray> found = Paths(ScanEvidenceFolder(base, {}, &skipped));
 
     QCOMPARE(found, QList<QByteArray>({base + "/b/d.jpg"}));
     QList<QByteArray> paths;
@@ -214,6 +240,134 @@ void TestEvidenceFolderScan::hiddenFolderIsNamedNotSearched()
     QCOMPARE(whys,
              QList<SkippedEntry::Why>({SkippedEntry::Why::Hidden, SkippedEntry::Why::NotEvidence,
                                        SkippedEntry::Why::NotEvidence, SkippedEntry::Why::NotEvidence}));
+}
+
+namespace {
+
+enum class Obstacle
+{
+    ClosedBelow,
+    ClosedGiven,
+    Loop,
+};
+
+// What the scan found, a target a line: its path, its reason's code and its reason's words.
+QStringList Described(const std::vector<VerificationTarget>& targets)
+{
+    QStringList lines;
+    for (const VerificationTarget& target : targets)
+        lines << QFile::decodeName(QByteArray::fromStdString(target.path)) + " | " +
+                     ReasonCode(target.problem) + " | " + QString::fromStdString(target.problemDetail);
+    return lines;
+}
+
+const int kCannotSetUp = 77;
+
+// The scan of folder in a child process of its own, where folder's subfolder "sub/loop" shows folder
+// itself: a bind mount, in a mount namespace of the child's (and, without root, a user namespace), so
+// that nothing outside sees it. Answers the scan's lines, or kCannotSetUp in *status where the system
+// allows no such mount.
+QStringList ScanThroughLoop(const QByteArray& folder, int* status)
+{
+    int ends[2];
+    if (pipe(ends) != 0)
+        return {};
+    const pid_t child = fork();
+    if (child == 0) {
+        close(ends[0]);
+        const int spaces = geteuid() == 0 ? CLONE_NEWNS : CLONE_NEWUSER | CLONE_NEWNS;
+        const QByteArray loop = folder + "/sub/loop";
+        if (unshare(spaces) != 0 || mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            mount(folder.constData(), loop.constData(), nullptr, MS_BIND, nullptr) != 0)
+            _exit(kCannotSetUp);
+        const QByteArray lines = Described(ScanEvidenceFolder(folder)).join('\n').toUtf8();
+        _exit(write(ends[1], lines.constData(), lines.size()) == lines.size() ? 0 : 1);
+    }
+    close(ends[1]);
+    // A scan that never ends (one that goes round the loop) fails the test instead of holding it.
+    QByteArray lines;
+    pollfd readable = {ends[0], POLLIN, 0};
+    char buffer[4096];
+    ssize_t got = 1;
+    while (got > 0 && poll(&readable, 1, 60000) == 1)
+        if ((got = read(ends[0], buffer, sizeof buffer)) > 0)
+            lines.append(buffer, int(got));
+    close(ends[0]);
+    if (got != 0 && child > 0)
+        kill(child, SIGKILL);
+    int waited = 0;
+    *status = child > 0 && waitpid(child, &waited, 0) == child && WIFEXITED(waited) && got == 0
+                  ? WEXITSTATUS(waited)
+                  : -1;
+    return QString::fromUtf8(lines).split('\n');
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Obstacle)
+
+// A folder the scan cannot search gets a target at its place that fails with the words quorlith-verify
+// uses, between the files found before and after it: a folder that cannot be read, below the folder
+// given or given itself, and a folder that contains itself. Root reads every folder, so the
+// permission bits are made to apply to it.
+void TestEvidenceFolderScan::folderNotSearchedGetsItsReason_data()
+{
+    const QString denied = QString::fromLocal8Bit(std::strerror(EACCES));
+    QTest::addColumn<Obstacle>("obstacle");
+    QTest::addColumn<QString>("given");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("folder below that cannot be read")
+        << Obstacle::ClosedBelow << QString()
+        << QStringList{"a.jpg |  | ", "sub | unreadable | the folder cannot be read: " + denied,
+                       "z.jpg |  | "};
+    QTest::newRow("folder given that cannot be read")
+        << Obstacle::ClosedGiven << QString("sub")
+        << QStringList{"sub | unreadable | the folder cannot be read: " + denied};
+    QTest::newRow("folder loop")
+        << Obstacle::Loop << QString()
+        << QStringList{
+               "a.jpg |  | ",
+               "sub/loop | unreadable | the folder contains itself (a folder loop); not searched again",
+               "sub/x.jpg |  | ", "z.jpg |  | "};
+}
+
+void TestEvidenceFolderScan::folderNotSearchedGetsItsReason()
+{
+    QFETCH(Obstacle, obstacle);
+    QFETCH(QString, given);
+    QFETCH(QStringList, expected);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QDir dir(folder.path());
+    QVERIFY(dir.mkpath("sub/loop"));
+    for (const char* name : {"a.jpg", "sub/x.jpg", "z.jpg"}) {
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    const QByteArray base = QFile::encodeName(folder.path());
+    for (QString& line : expected)
+        line.prepend(folder.path() + '/');
+
+    QStringList found;
+    if (obstacle == Obstacle::Loop) {
+        int status = -1;
+        found = ScanThroughLoop(base, &status);
+        if (status == kCannotSetUp)
+            QSKIP("this system allows no bind mount in a namespace of the test's own");
+        QCOMPARE(status, 0);
+    } else {
+        QVERIFY(QFile::setPermissions(dir.filePath("sub"), QFileDevice::Permissions()));
+        {
+            const PermissionsApply permissions;
+            QVERIFY(permissions.Active());
+            found =
+                Described(ScanEvidenceFolder(given.isEmpty() ? base : base + '/' + QFile::encodeName(given)));
+        }
+        QVERIFY(QFile::setPermissions(dir.filePath("sub"), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                               QFileDevice::ExeOwner));
+    }
+
+    QCOMPARE(found, expected);
 }
 
 QTEST_GUILESS_MAIN(TestEvidenceFolderScan)

@@ -4,12 +4,16 @@
 #include "app/MainWindow.h"
 #include "filelist/ResultRole.h"
 #include "tests/support/EvidenceFiles.h"
+#include "tests/support/PermissionsApply.h"
+#include "ui/DetailsWindow.h"
+#include "verdict/VerdictText.h"
 
 #include <QItemSelectionModel>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
+#include <QStatusBar>
 #include <QTreeView>
 #include <QtTest>
 
@@ -17,6 +21,7 @@
 #include <csignal>
 #include <cstring>
 #include <sys/resource.h>
+#include <unistd.h>
 
 // "Export Report..." as the examiner uses it: the rows it takes and their order, its formats against
 // quorlith-verify's own, and a write that fails.
@@ -39,6 +44,7 @@ private slots:
     void bareNameOfAnExistingReportIsAskedAbout();
     void fileChangedSinceVerifiedIsVerifiedAgain();
     void pdfListsWhatTheFolderSearchLeftOut();
+    void folderThatCannotBeReadHasAFailedRow();
 
 private:
     QStringList ShownPaths(const MainWindow& window) const;
@@ -55,6 +61,20 @@ QByteArray ToolOutput(const QStringList& arguments)
 {
     QProcess process;
     process.start(QStringLiteral(QUORLITH_BIN_DIR "/quorlith-verify"), arguments);
+    if (!process.waitForFinished(60000))
+        return QByteArray();
+    return process.readAllStandardOutput();
+}
+
+// Root reads every folder, so as root the tool runs as the unprivileged user "nobody".
+QByteArray ToolOutputAsNobody(const QStringList& arguments)
+{
+    const QString program = QStringLiteral(QUORLITH_BIN_DIR "/quorlith-verify");
+    if (geteuid() != 0)
+        return ToolOutput(arguments);
+    QProcess process;
+    process.start("setpriv",
+                  QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", program} + arguments);
     if (!process.waitForFinished(60000))
         return QByteArray();
     return process.readAllStandardOutput();
@@ -488,6 +508,67 @@ void TestReportExport::pdfListsWhatTheFolderSearchLeftOut()
     const QString single = PdfText(work.filePath("single.pdf"));
     QVERIFY2(single.contains("photo.jpg"), qPrintable(single));
     QVERIFY2(!single.contains("left out"), qPrintable(single));
+}
+
+// A folder below the one opened that cannot be read is a failed row that says why, in its details and
+// in the export, in the words quorlith-verify uses for the same folder, also when the export is made by
+// someone who could read it now. Root reads every folder, so the permission bits are made to apply to
+// the window's search, and the tool runs as the unprivileged user "nobody".
+void TestReportExport::folderThatCannotBeReadHasAFailedRow()
+{
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const QString folder = work.filePath("case 9");
+    QVERIFY(QDir().mkpath(folder + "/closed"));
+    QVERIFY(!MakeEvidence(folder, "still.jpg", "photo.jpg").isEmpty());
+    QVERIFY(!MakeEvidence(folder + "/closed", "still.jpg", "inner.jpg").isEmpty());
+    const auto everyone = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                          QFileDevice::ReadOther | QFileDevice::ExeOther;
+    QVERIFY(QFile::setPermissions(work.path(), everyone) && QFile::setPermissions(folder, everyone));
+    QVERIFY(QFile::setPermissions(folder + "/photo.jpg", QFileDevice::ReadOwner | QFileDevice::ReadOther));
+    QVERIFY(QFile::setPermissions(folder + "/closed", QFileDevice::Permissions()));
+
+    MainWindow window;
+    {
+        const PermissionsApply permissions;
+        QVERIFY(permissions.Active());
+        AnswerNextFileDialog({folder});
+        window.OpenFolder();
+    }
+    QCOMPARE(window.statusBar()->currentMessage(), StatusLine(2, 1, 1));
+    VerificationResult closed;
+    for (int row = 0; row < window.listModel->rowCount(); ++row) {
+        const VerificationResult result =
+            window.listModel->index(row, 0).data(kResultRole).value<VerificationResult>();
+        if (QString::fromStdString(result.path) == folder + "/closed") {
+            closed = result;
+            QCOMPARE(window.listModel->index(row, 0).data().toString(), QString("closed"));
+            QCOMPARE(window.listModel->index(row, 1).data().toString(), QString("Authentication failed"));
+        }
+    }
+    const QString words = "the folder cannot be read: " + QString::fromLocal8Bit(std::strerror(EACCES));
+    QCOMPARE(QString::fromStdString(closed.reasonDetail), words);
+    QCOMPARE(ReasonCode(closed.reason), "unreadable");
+
+    AnswerNextFileDialog({work.filePath("export.jsonl")});
+    AnswerNextCaseForm();
+    window.ExportReport();
+
+    const QByteArray lines = ToolOutputAsNobody({"--json", "--sha256", folder});
+    const QByteArray text = ToolOutputAsNobody({folder});
+    QFile::setPermissions(folder + "/closed", everyone);
+    QCOMPARE(ReadAll(work.filePath("export.jsonl")), lines);
+    // The row holds the words the tool prints for the folder; the window shows its reason as for any
+    // file that cannot be read.
+    QVERIFY2(text.contains("closed  Start Time: -  Stop Time: -  Serial no: -  Reason: " +
+                           QByteArray::fromStdString(closed.reasonDetail) + ".\n"),
+             text.constData());
+    // Its details give that reason, and claim no change of a file that was never read.
+    const DetailsWindow details(closed, &window);
+    const QStringList detailLines = details.Text().split('\n');
+    QCOMPARE(detailLines.value(0), "Full path: " + folder + "/closed");
+    QVERIFY2(detailLines.contains("Reason: " + VerdictText::Reason(closed)), qPrintable(details.Text()));
+    QCOMPARE(detailLines.last(), QString("SHA-256: cannot be computed: the file cannot be read"));
 }
 
 QTEST_MAIN(TestReportExport)
