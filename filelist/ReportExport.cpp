@@ -20,10 +20,8 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProgressDialog>
-#include <QTimer>
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -39,8 +37,9 @@ struct ReportExport::Job
     ReportFacts facts;
     std::optional<std::vector<SkippedEntry>> leftOut;
     long long bytesToHash = 0;
-    std::atomic<long long> bytesHashed{0};
-    std::atomic<bool> writing{false};
+    // Counted by the work alone: the dialog hears of it through Progress().
+    long long bytesHashed = 0;
+    int permille = 0;
     ReportExport* exporter = nullptr;
     bool written = false;
     QString error;
@@ -51,6 +50,13 @@ struct ReportExport::Job
     QString sealError;
 
     bool KeepGoing() const { return !exporter->StopRequested(); }
+    void CountRead(int64_t count)
+    {
+        bytesHashed += count;
+        const long long now = bytesToHash > 0 ? std::min(bytesHashed * 1000 / bytesToHash, 1000LL) : 0;
+        if (now > permille)
+            emit exporter->Progress(permille = static_cast<int>(now));
+    }
 };
 
 namespace {
@@ -215,6 +221,13 @@ bool ReportExport::RunJob(Job* job)
     progress.setMinimumDuration(500);
     progress.setAutoClose(false);
     progress.setAutoReset(false);
+    // The work only reports how far it has come; the dialog hears of it in this thread.
+    connect(this, &ReportExport::Progress, &progress, &QProgressDialog::setValue);
+    connect(this, &ReportExport::Writing, &progress, [this, &progress] {
+        progress.setLabelText(tr("Writing %1...").arg(QFileInfo(path).fileName()));
+        progress.setRange(0, 0);
+        progress.setValue(0);
+    });
 
     // The verifying and the writing run beside the event loop, so the window keeps painting and the
     // dialog's Cancel is heard while thousands of files or a long clip are read. Whatever stops the
@@ -229,20 +242,6 @@ bool ReportExport::RunJob(Job* job)
 
     QEventLoop loop;
     connect(&worker, &BackgroundTask::Finished, &loop, &QEventLoop::quit);
-    // The dialog shows how far the work has come at its own pace; the work only counts.
-    QTimer poll;
-    connect(&poll, &QTimer::timeout, [&] {
-        if (job->writing) {
-            progress.setLabelText(tr("Writing %1...").arg(QFileInfo(job->path).fileName()));
-            progress.setRange(0, 0);
-            progress.setValue(0);
-        } else if (job->bytesToHash > 0) {
-            progress.setValue(static_cast<int>(std::min(job->bytesHashed * 1000 / job->bytesToHash, 1000LL)));
-        } else {
-            progress.setValue(0);
-        }
-    });
-    poll.start(50);
     worker.Start();
     loop.exec();
     // An application that is quitting (the window closed, a termination signal) ends every event loop
@@ -261,7 +260,7 @@ void ReportExport::Work(Job* job)
     job->facts.verificationStarted = QDateTime::currentDateTime();
     const FileVerifier verifier(true);
     const ReadProgress read{
-        [](void* context, int64_t count) { static_cast<Job*>(context)->bytesHashed += count; }, job};
+        [](void* context, int64_t count) { static_cast<Job*>(context)->CountRead(count); }, job};
     for (const VerificationResult& listed : *job->results) {
         if (!job->KeepGoing())
             return;
@@ -274,7 +273,7 @@ void ReportExport::Work(Job* job)
         job->checked.push_back(std::move(checked));
     }
     job->facts.verificationEnded = QDateTime::currentDateTime();
-    job->writing = true;
+    emit Writing();
     job->written = WriteFile(job);
 }
 

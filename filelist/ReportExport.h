@@ -56,6 +56,12 @@ public:
     // The format named by a file name's extension (any case), or fallback when it names none.
     static Format FormatOfName(const QString& path, Format fallback);
 
+signals:
+    // From the export's worker thread, each time another thousandth of the files' bytes has been read.
+    void Progress(int permille);
+    // From the export's worker thread, once every file is verified again and the file is being written.
+    void Writing();
+
 private:
     struct Job;
     // Runs the job beside the event loop behind the progress dialog; true when it was asked to stop.
