@@ -20,10 +20,8 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProgressDialog>
-#include <QTimer>
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -32,16 +30,17 @@
 struct ReportExport::Job
 {
     std::vector<VerificationResult>* results = nullptr;
-    // What verifying the files again found, in the list's order; fewer when the export was cancelled.
+    // What verifying the files again found, in the list's order; fewer when the export was stopped.
     std::vector<VerificationResult> checked;
     QString path;
     Format format = Format::Pdf;
     ReportFacts facts;
     std::optional<std::vector<SkippedEntry>> leftOut;
     long long bytesToHash = 0;
-    std::atomic<long long> bytesHashed{0};
-    std::atomic<bool> cancel{false};
-    std::atomic<bool> writing{false};
+    // Counted by the work alone: the dialog hears of it through Progress().
+    long long bytesHashed = 0;
+    int permille = 0;
+    ReportExport* exporter = nullptr;
     bool written = false;
     QString error;
     QString missingCharacters;
@@ -49,6 +48,15 @@ struct ReportExport::Job
     std::string digest;
     bool sealed = false;
     QString sealError;
+
+    bool KeepGoing() const { return !exporter->StopRequested(); }
+    void CountRead(int64_t count)
+    {
+        bytesHashed += count;
+        const long long now = bytesToHash > 0 ? std::min(bytesHashed * 1000 / bytesToHash, 1000LL) : 0;
+        if (now > permille)
+            emit exporter->Progress(permille = static_cast<int>(now));
+    }
 };
 
 namespace {
@@ -97,7 +105,10 @@ std::string CommonFolder(const std::vector<VerificationResult>& results)
 
 } // namespace
 
-ReportExport::ReportExport(QWidget* parent, const ReportFacts& facts) : parent(parent), facts(facts) {}
+ReportExport::ReportExport(QWidget* window, const ReportFacts& facts)
+    : QObject(window), window(window), facts(facts)
+{
+}
 
 void ReportExport::LeftOut(const std::vector<SkippedEntry>& skipped)
 {
@@ -125,7 +136,7 @@ bool ReportExport::AskForFile()
     const auto formatOfFilter = [filters](const QString& filter) {
         return kFormats[std::max(0, static_cast<int>(filters.indexOf(filter)))].format;
     };
-    QFileDialog dialog(parent, tr("Export Report"), QString(), filters.join(QStringLiteral(";;")));
+    QFileDialog dialog(window, tr("Export Report"), QString(), filters.join(QStringLiteral(";;")));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // The dialog gives a bare name the chosen kind's ending and asks before it replaces a file of that
     // final name, so that no export overwrites a file the user was not asked about.
@@ -153,7 +164,8 @@ void ReportExport::Export(std::vector<VerificationResult>* results)
     job.facts.givenPaths = {CommonFolder(*results)};
     for (const VerificationResult& result : *results)
         job.bytesToHash += std::max<int64_t>(result.file.size, 0);
-    RunJob(&job);
+    job.exporter = this;
+    const bool stopped = RunJob(&job);
     // A digest goes back to a row that has none only when the file was read again in the state it was
     // verified in for the list: then it is the digest of the bytes the list's verdict is about.
     for (size_t i = 0; i < job.checked.size(); ++i) {
@@ -161,9 +173,9 @@ void ReportExport::Export(std::vector<VerificationResult>* results)
         if (listed.sha256.empty() && SameRecordedState(listed, job.checked[i]))
             listed.sha256 = job.checked[i].sha256;
     }
-    if (!job.cancel && !job.written) {
+    if (!stopped && !job.written) {
         QMessageBox::warning(
-            parent, tr("Export Report"),
+            window, tr("Export Report"),
             tr("The export could not be written to %1: %2").arg(QDir::toNativeSeparators(path), job.error));
     } else if (job.written && format == Format::Pdf) {
         ShowWrittenReport(job);
@@ -191,79 +203,83 @@ void ReportExport::ShowWrittenReport(const Job& job) const
             text += QLatin1Char(' ') + tr("Its SHA-256 is %1.").arg(digest);
     }
     QMessageBox box(job.sealed ? QMessageBox::Information : QMessageBox::Warning, tr("Export Report"), text,
-                    QMessageBox::Ok, parent);
+                    QMessageBox::Ok, window);
     box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box.exec();
 }
 
-void ReportExport::RunJob(Job* job)
+bool ReportExport::StopRequested() const
+{
+    return task != nullptr && task->StopRequested();
+}
+
+bool ReportExport::RunJob(Job* job)
 {
     QProgressDialog progress(tr("Verifying the files again and computing their SHA-256 digests..."),
-                             tr("Cancel"), 0, 1000, parent);
+                             tr("Cancel"), 0, 1000, window);
     progress.setWindowTitle(tr("Export Report"));
-    // Not modal, so that closing the window reaches it and cancels the export; the watcher keeps
-    // everything else off the window meanwhile.
-    progress.setWindowModality(Qt::NonModal);
-    const ExportCloseWatcher closeCancels(parent, [job] { job->cancel = true; });
     progress.setMinimumDuration(500);
     progress.setAutoClose(false);
     progress.setAutoReset(false);
-    QObject::connect(&progress, &QProgressDialog::canceled, [job] { job->cancel = true; });
+    // The work only reports how far it has come; the dialog hears of it in this thread.
+    connect(this, &ReportExport::Progress, &progress, &QProgressDialog::setValue);
+    connect(this, &ReportExport::Writing, &progress, [this, &progress] {
+        progress.setLabelText(tr("Writing %1...").arg(QFileInfo(path).fileName()));
+        progress.setRange(0, 0);
+        progress.setValue(0);
+    });
 
     // The verifying and the writing run beside the event loop, so the window keeps painting and the
-    // dialog's Cancel is heard while thousands of files or a long clip are read.
-    BackgroundTask worker([job] {
-        // An export states a verdict only for the content it read: every file is verified again, with
-        // its SHA-256 in the same read of one open file, exactly as quorlith-verify --sha256 does.
-        job->facts.verificationStarted = QDateTime::currentDateTime();
-        const FileVerifier verifier(true);
-        const ReadProgress progress{
-            [](void* context, int64_t count) { static_cast<Job*>(context)->bytesHashed += count; }, job};
-        for (const VerificationResult& listed : *job->results) {
-            if (job->cancel)
-                break;
-            VerificationTarget target;
-            target.path = listed.path;
-            if (listed.foundBySearch) {
-                target.problem = listed.reason;
-                target.problemDetail = listed.reasonDetail;
-            }
-            VerificationResult checked = verifier.Verify(target, &progress);
-            // A file in work when Cancel was pressed is left out as a whole.
-            if (job->cancel)
-                break;
-            job->checked.push_back(std::move(checked));
-        }
-        if (!job->cancel) {
-            job->facts.verificationEnded = QDateTime::currentDateTime();
-            job->writing = true;
-            job->written = WriteFile(job);
-        }
-    });
+    // dialog's Cancel is heard while thousands of files or a long clip are read. Whatever stops the
+    // export asks the task, and the work only asks the task whether to go on.
+    BackgroundTask worker([this, job] { Work(job); });
+    task = &worker;
+    connect(&progress, &QProgressDialog::canceled, &worker, &BackgroundTask::Stop);
+    // Not modal, so that closing the window reaches it and stops the export; the watcher keeps
+    // everything else off the window meanwhile.
+    progress.setWindowModality(Qt::NonModal);
+    const ExportCloseWatcher closeStops(window, [&worker] { worker.Stop(); });
 
     QEventLoop loop;
-    QObject::connect(&worker, &BackgroundTask::Finished, &loop, &QEventLoop::quit);
-    // The dialog shows how far the work has come at its own pace; the work only counts.
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (job->writing) {
-            progress.setLabelText(tr("Writing %1...").arg(QFileInfo(job->path).fileName()));
-            progress.setRange(0, 0);
-            progress.setValue(0);
-        } else if (job->bytesToHash > 0) {
-            progress.setValue(static_cast<int>(std::min(job->bytesHashed * 1000 / job->bytesToHash, 1000LL)));
-        } else {
-            progress.setValue(0);
-        }
-    });
-    poll.start(50);
+    connect(&worker, &BackgroundTask::Finished, &loop, &QEventLoop::quit);
     worker.Start();
     loop.exec();
     // An application that is quitting (the window closed, a termination signal) ends every event loop
     // at once: the export then stops as on Cancel instead of holding the program until it is written.
     if (!worker.IsDone())
-        job->cancel = true;
+        worker.Stop();
     worker.Wait();
+    task = nullptr;
+    return worker.StopRequested();
+}
+
+void ReportExport::Work(Job* job)
+{
+    // An export states a verdict only for the content it read: every file is verified again, with its
+    // SHA-256 in the same read of one open file, exactly as quorlith-verify --sha256 does.
+    job->facts.verificationStarted = QDateTime::currentDateTime();
+    const FileVerifier verifier(true);
+    const ReadProgress read{
+        [](void* context, int64_t count) { static_cast<Job*>(context)->CountRead(count); }, job};
+    for (const VerificationResult& listed : *job->results) {
+        if (!job->KeepGoing())
+            return;
+        VerificationTarget target;
+        target.path = listed.path;
+        // What the folder search could not search is no file to read again: it keeps its reason.
+        if (listed.foundBySearch) {
+            target.problem = listed.reason;
+            target.problemDetail = listed.reasonDetail;
+        }
+        VerificationResult checked = verifier.Verify(target, &read);
+        // A file in work when the export was stopped is left out as a whole.
+        if (!job->KeepGoing())
+            return;
+        job->checked.push_back(std::move(checked));
+    }
+    job->facts.verificationEnded = QDateTime::currentDateTime();
+    emit Writing();
+    job->written = WriteFile(job);
 }
 
 bool ReportExport::WriteFile(Job* job)
@@ -276,7 +292,7 @@ bool ReportExport::WriteFile(Job* job)
     if (job->leftOut)
         writer.LeftOut(*job->leftOut);
     const QByteArray encodedPath = QFile::encodeName(job->path);
-    const bool saved = writer.Save(encodedPath, &job->error, [job] { return !job->cancel; });
+    const bool saved = writer.Save(encodedPath, &job->error, [job] { return job->KeepGoing(); });
     job->missingCharacters = writer.MissingCharacters();
     // The digest of the report as it lies on the disk, in the same file beside it as quorlith-verify
     // writes, so that either program's report is checked alike.
@@ -316,5 +332,5 @@ bool ReportExport::WriteLines(Job* job)
         }
         return true;
     };
-    return SaveWhole(QFile::encodeName(job->path), &job->error, write, [job] { return !job->cancel; });
+    return SaveWhole(QFile::encodeName(job->path), &job->error, write, [job] { return job->KeepGoing(); });
 }

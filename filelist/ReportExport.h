@@ -6,12 +6,13 @@
 #include "verdict/SkippedEntry.h"
 #include "verdict/VerificationResult.h"
 
-#include <QCoreApplication>
+#include <QObject>
 #include <QString>
 
 #include <optional>
 #include <vector>
 
+class BackgroundTask;
 class QWidget;
 
 // Exports rows of the result list: asks where to, verifies every file again with its SHA-256 in the same
@@ -19,9 +20,9 @@ class QWidget;
 // on a worker thread behind a progress dialog that can cancel. The PDF also says whether each verdict
 // differs from the list's. Nothing is left under the chosen name unless the whole file was written. A PDF
 // gets its SHA-256 beside it, as quorlith-verify's does, and the closing message names the digest.
-class ReportExport
+class ReportExport : public QObject
 {
-    Q_DECLARE_TR_FUNCTIONS(ReportExport)
+    Q_OBJECT
 
 public:
     enum class Format
@@ -31,7 +32,8 @@ public:
         JsonLines,
     };
 
-    ReportExport(QWidget* parent, const ReportFacts& facts);
+    // window holds the export's dialogs; closing it stops the export as Cancel does.
+    ReportExport(QWidget* window, const ReportFacts& facts);
 
     // The command's name where it is offered, e.g. in the list's context menu.
     static QString CommandText();
@@ -47,18 +49,31 @@ public:
     // was verified in, also for the files read before a Cancel.
     void Export(std::vector<VerificationResult>* results);
 
+    // Whether the export in work has been asked to stop: by Cancel, by closing the window or by the
+    // application quitting. Asked in the window's thread and by the export's work.
+    bool StopRequested() const;
+
     // The format named by a file name's extension (any case), or fallback when it names none.
     static Format FormatOfName(const QString& path, Format fallback);
 
+signals:
+    // From the export's worker thread, each time another thousandth of the files' bytes has been read.
+    void Progress(int permille);
+    // From the export's worker thread, once every file is verified again and the file is being written.
+    void Writing();
+
 private:
     struct Job;
-    void RunJob(Job* job);
+    // Runs the job beside the event loop behind the progress dialog; true when it was asked to stop.
+    bool RunJob(Job* job);
+    void Work(Job* job);
     static bool WriteFile(Job* job);
     static bool WriteLines(Job* job);
     // The closing message of a PDF written: where, its SHA-256 and the file beside it that holds it.
     void ShowWrittenReport(const Job& job) const;
 
-    QWidget* parent;
+    QWidget* window;
+    const BackgroundTask* task = nullptr;
     ReportFacts facts;
     QString path;
     Format format = Format::Pdf;

@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: Apache-2.0
-// Closing the main window while an export reads a large clip: the export stops as on Cancel.
+// Closing the main window while an export reads a clip: the export stops as on Cancel.
+#include "ExportHold.h"
 #include "GuiTestSupport.h"
 #include "MessageBoxWatcher.h"
 #include "app/MainWindow.h"
 #include "tests/support/EvidenceFiles.h"
 
-#include <QApplication>
-#include <QProgressDialog>
 #include <QStandardItemModel>
 #include <QWindow>
 #include <QtTest>
@@ -29,39 +28,28 @@ void TestExportClose::initTestCase()
     UseTemporarySettings(settingsDir);
 }
 
-// The window manager closes the main window, as its close button or Alt+F4 would, while the
-// export's progress dialog is up: nothing is written, no message follows, the window closes.
+// The window manager closes the main window, as its close button or Alt+F4 would, while the export's
+// work is held inside the reading of a clip: nothing is written, no message follows, the window closes.
 void TestExportClose::closingTheWindowCancelsTheExport()
 {
     QTemporaryDir evidence;
     QTemporaryDir out;
     QVERIFY(evidence.isValid() && out.isValid());
-    const QString large = MakeLargeEvidence(evidence.path(), "large.mp4", qint64(384) << 20);
-    QVERIFY(!large.isEmpty());
+    const QString clip = MakeLargeEvidence(evidence.path(), "clip.mp4", qint64(4) << 20);
+    QVERIFY(!clip.isEmpty());
     MainWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.AddPaths({large});
+    window.AddPaths({clip});
 
-    QTimer closer;
     bool closeAccepted = false;
-    bool asked = false;
-    connect(&closer, &QTimer::timeout, [&] {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (qobject_cast<QProgressDialog*>(widget) && !asked) {
-                asked = true;
-                closeAccepted = window.windowHandle()->close();
-            }
-        }
-    });
-    closer.start(5);
+    HoldNextExport(&window, HoldPoint::Reading, [&] { closeAccepted = window.windowHandle()->close(); });
     MessageBoxWatcher boxes;
     AnswerNextFileDialog({out.filePath("report.csv")});
     AnswerNextCaseForm();
     window.ExportReport();
-    closer.stop();
 
-    QVERIFY(asked);
+    QVERIFY(ExportWasHeldUntilStopped());
     QVERIFY(closeAccepted);
     QVERIFY(!window.isVisible());
     QVERIFY(boxes.seen.isEmpty());

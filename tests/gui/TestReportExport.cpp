@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: Apache-2.0
+#include "ExportHold.h"
 #include "GuiTestSupport.h"
 #include "MessageBoxWatcher.h"
 #include "app/MainWindow.h"
@@ -23,6 +24,8 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+Q_DECLARE_METATYPE(HoldPoint)
+
 // "Export Report..." as the examiner uses it: the rows it takes and their order, its formats against
 // quorlith-verify's own, and a write that fails.
 class TestReportExport : public QObject
@@ -39,14 +42,17 @@ private slots:
     void failedWriteLeavesNothing();
     void characterNoFontDrawsIsNamed();
     void ctrlSOpensTheExport();
-    void cancelWhileHashingLeavesNothing();
-    void quittingWhileHashingLeavesNothing();
+    void cancelLeavesNothing_data();
+    void cancelLeavesNothing();
+    void quittingLeavesNothing_data();
+    void quittingLeavesNothing();
     void bareNameOfAnExistingReportIsAskedAbout();
     void fileChangedSinceVerifiedIsVerifiedAgain();
     void pdfListsWhatTheFolderSearchLeftOut();
     void folderThatCannotBeReadHasAFailedRow();
 
 private:
+    static void AddHoldPoints();
     QStringList ShownPaths(const MainWindow& window) const;
     QStringList ShownDigests(const MainWindow& window) const;
 
@@ -308,74 +314,96 @@ void TestReportExport::ctrlSOpensTheExport()
     QCOMPARE(seen.title, QString("Export Report"));
 }
 
-// Cancel pressed as soon as the progress dialog exists, long before a large clip is read through.
-void TestReportExport::cancelWhileHashingLeavesNothing()
+// Where the export is held while it is stopped, and whether the clip was then read through: its digest
+// then goes back to its row.
+void TestReportExport::AddHoldPoints()
 {
+    QTest::addColumn<HoldPoint>("point");
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<bool>("readThrough");
+    QTest::newRow("reading the clip, PDF") << HoldPoint::Reading << "report.pdf" << false;
+    QTest::newRow("reading the clip, CSV") << HoldPoint::Reading << "report.csv" << false;
+    QTest::newRow("writing the PDF") << HoldPoint::Writing << "report.pdf" << true;
+    QTest::newRow("writing JSON Lines") << HoldPoint::Writing << "report.jsonl" << true;
+}
+
+void TestReportExport::cancelLeavesNothing_data()
+{
+    AddHoldPoints();
+}
+
+// Cancel pressed while the work is held inside the reading of a clip, or where it starts writing: no
+// file and no temporary beside it, and no message. The dialog showed how far the reading had come.
+void TestReportExport::cancelLeavesNothing()
+{
+    QFETCH(HoldPoint, point);
+    QFETCH(QString, fileName);
+    QFETCH(bool, readThrough);
     QTemporaryDir out;
     QVERIFY(out.isValid());
-    const QString large = MakeLargeEvidence(evidenceDir.path(), "large.mp4", qint64(384) << 20);
-    QVERIFY(!large.isEmpty());
+    const QString clip = MakeLargeEvidence(evidenceDir.path(), "clip.mp4", qint64(4) << 20);
+    QVERIFY(!clip.isEmpty());
     MainWindow window;
-    window.VerifyFiles({large});
-    QCOMPARE(ShownPaths(window), QStringList{large});
+    window.VerifyFiles({clip});
+    QCOMPARE(ShownPaths(window), QStringList{clip});
 
-    QTimer canceller;
-    bool cancelled = false;
-    connect(&canceller, &QTimer::timeout, [&cancelled] {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            auto* progress = qobject_cast<QProgressDialog*>(widget);
-            if (progress && !cancelled) {
-                progress->findChild<QPushButton*>()->click();
-                cancelled = true;
-            }
-        }
+    int shownWhenCancelled = -1;
+    HoldNextExport(&window, point, [&] {
+        auto* progress = window.findChild<QProgressDialog*>();
+        shownWhenCancelled = progress->value();
+        progress->findChild<QPushButton*>()->click();
     });
-    canceller.start(5);
     MessageBoxWatcher boxes;
-    AnswerNextFileDialog({out.filePath("report.pdf")});
+    AnswerNextFileDialog({out.filePath(fileName)});
     AnswerNextCaseForm();
     window.ExportReport();
-    QFile::remove(large);
+    QFile::remove(clip);
 
-    QVERIFY(cancelled);
+    QVERIFY(ExportWasHeldUntilStopped());
+    // Held in its second report, the dialog shows the first of many; held where it starts writing, all
+    // of the clip but its header and its watermark block.
+    const bool shownRight =
+        readThrough ? shownWhenCancelled > 990 : shownWhenCancelled > 0 && shownWhenCancelled < 500;
+    QVERIFY2(shownRight, qPrintable(QString::number(shownWhenCancelled)));
     QVERIFY(boxes.seen.isEmpty());
-    QCOMPARE(ShownDigests(window), QStringList{QString()});
+    QCOMPARE(ShownDigests(window).first().size(), readThrough ? 64 : 0);
     QCOMPARE(QDir(out.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList());
 }
 
-// The application told to quit while a large clip is read: the export stops at once and writes nothing.
-void TestReportExport::quittingWhileHashingLeavesNothing()
+void TestReportExport::quittingLeavesNothing_data()
 {
+    AddHoldPoints();
+}
+
+// The application told to quit (a termination signal) while the work is held: the export stops as on
+// Cancel and writes nothing.
+void TestReportExport::quittingLeavesNothing()
+{
+    QFETCH(HoldPoint, point);
+    QFETCH(QString, fileName);
+    QFETCH(bool, readThrough);
     QTemporaryDir out;
     QVERIFY(out.isValid());
-    const QString large = MakeLargeEvidence(evidenceDir.path(), "large.mp4", qint64(384) << 20);
-    QVERIFY(!large.isEmpty());
+    const QString clip = MakeLargeEvidence(evidenceDir.path(), "clip.mp4", qint64(4) << 20);
+    QVERIFY(!clip.isEmpty());
     MainWindow window;
-    window.VerifyFiles({large});
+    window.VerifyFiles({clip});
 
-    QTimer quitter;
-    bool quitAsked = false;
-    connect(&quitter, &QTimer::timeout, [&quitAsked] {
-        for (QWidget* widget : QApplication::topLevelWidgets()) {
-            if (qobject_cast<QProgressDialog*>(widget) && !quitAsked) {
-                QCoreApplication::quit();
-                quitAsked = true;
-            }
-        }
-    });
-    quitter.start(5);
-    AnswerNextFileDialog({out.filePath("report.pdf")});
+    HoldNextExport(&window, point, [] { QCoreApplication::quit(); });
+    MessageBoxWatcher boxes;
+    AnswerNextFileDialog({out.filePath(fileName)});
     AnswerNextCaseForm();
     window.ExportReport();
-    QFile::remove(large);
+    QFile::remove(clip);
     // A quit outside the application's own loop stays pending for every later loop; running that loop
     // once takes it, so the tests after this one run as usual.
     QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     QCoreApplication::exec();
 
-    QVERIFY(quitAsked);
-    QCOMPARE(ShownDigests(window), QStringList{QString()});
+    QVERIFY(ExportWasHeldUntilStopped());
+    QVERIFY(boxes.seen.isEmpty());
+    QCOMPARE(ShownDigests(window).first().size(), readThrough ? 64 : 0);
     QCOMPARE(QDir(out.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList());
 }
