@@ -2,17 +2,10 @@
 #include "cli/ReportModuleLoader.h"
 
 #include "platform/LoadableModule.h"
-#include "platform/ProgramFolder.h"
 
-// Beside the tool in the build tree; in the package's private folder once installed. The module is
-// never looked for on the library path, so that no other file of that name is taken for it.
-const ReportModuleEntries* LoadReportModule(std::string* error)
+const ReportModuleEntries* LoadFirstReportModule(const std::vector<std::string>& candidates,
+                                                 std::string* error)
 {
-    const std::string folder = ProgramFolder();
-    const std::string candidates[] = {
-        folder + "/" QUORLITH_REPORT_MODULE_FILE,
-        folder + "/../lib/quorlith/report/" QUORLITH_REPORT_MODULE_FILE,
-    };
     std::string reasons;
     for (const std::string& candidate : candidates) {
         void* function = nullptr;

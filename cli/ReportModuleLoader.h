@@ -5,9 +5,15 @@
 #include "cli/ReportModule.h"
 
 #include <string>
+#include <vector>
 
 // Loads the report module and answers its entry points; null with the reason in error when this build
 // has none, or it cannot be found or loaded.
 const ReportModuleEntries* LoadReportModule(std::string* error);
+
+// The first of candidates that exists, loaded; when none loads, error holds why the last one that exists
+// did not, or that the module is not installed.
+const ReportModuleEntries* LoadFirstReportModule(const std::vector<std::string>& candidates,
+                                                 std::string* error);
 
 #endif

@@ -5,33 +5,12 @@
 // looked for in its folder first.
 #include "cli/ReportModuleLoader.h"
 
-#include "platform/LoadableModule.h"
 #include "platform/ProgramFolder.h"
 
 const ReportModuleEntries* LoadReportModule(std::string* error)
 {
     const std::string folder = ProgramFolder();
-    const std::string path = folder + "\\" QUORLITH_REPORT_MODULE_FILE;
-    void* function = nullptr;
-    std::string reason;
-    // Kept loaded for the rest of the process: Qt does not expect to be unloaded.
-    const ModuleLoad load =
-        folder.empty() ? ModuleLoad::Missing
-                       : LoadModuleFunction(path, QUORLITH_REPORT_MODULE_ENTRIES, &function, &reason);
-    switch (load) {
-    case ModuleLoad::Loaded: {
-        using Entries = const ReportModuleEntries* (*)();
-        return reinterpret_cast<Entries>(function)();
-    }
-    case ModuleLoad::Missing:
-        *error = "the report module " QUORLITH_REPORT_MODULE_FILE " is not installed";
-        break;
-    case ModuleLoad::Failed:
-        *error = reason;
-        break;
-    case ModuleLoad::NoFunction:
-        *error = path + " is not the report module";
-        break;
-    }
-    return nullptr;
+    if (folder.empty())
+        return LoadFirstReportModule({}, error);
+    return LoadFirstReportModule({folder + "\\" QUORLITH_REPORT_MODULE_FILE}, error);
 }

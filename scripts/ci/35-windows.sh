@@ -146,7 +146,7 @@ cxx=(x86_64-w64-mingw32-g++-posix -std=c++17 -O2 -Wall -Wextra -Werror -D_WIN32_
 modules="$work/modules"
 mkdir -p "$modules/Ωμέγα камера" "$modules/absent" "$modules/not-a-library" "$modules/no-entry"
 "${cxx[@]}" -shared -o "$modules/Ωμέγα камера/quorlith-verify-report.dll" tests/windows/StandInReportModule.cpp
-"${cxx[@]}" -o "$modules/load-report-module.exe" tests/windows/LoadReportModule.cpp cli/ReportModuleLoaderWin32.cpp \
+"${cxx[@]}" -o "$modules/load-report-module.exe" tests/windows/LoadReportModule.cpp cli/ReportModuleLoader.cpp cli/ReportModuleLoaderWin32.cpp \
     platform/LoadableModuleWin32.cpp platform/ProgramFolderWin32.cpp platform/WidePath.cpp
 echo 'int NoEntry() { return 0; }' >"$modules/no-entry.cpp"
 "${cxx[@]}" -shared -o "$modules/no-entry/quorlith-verify-report.dll" "$modules/no-entry.cpp"
