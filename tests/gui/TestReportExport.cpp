@@ -241,37 +241,56 @@ void TestReportExport::failedWriteLeavesNothing()
     QVERIFY(out.isValid());
     MainWindow window;
     window.VerifyFiles(evidence);
-    if (shortBy > 0) {
-        MessageBoxWatcher written;
-        AnswerNextFileDialog({out.filePath("whole-" + fileName)});
+    const QString path = out.filePath(fileName);
+    // A PDF names its report by an identifier new to each export, whose digits change which glyphs its
+    // fonts embed: its size moves by up to a few hundred bytes from one export to the next. An export
+    // that fits under the limit taken from the one before must then be whole, and another is tried.
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        int allowed = limit;
+        if (shortBy > 0) {
+            MessageBoxWatcher written;
+            AnswerNextFileDialog({out.filePath("whole-" + fileName)});
+            AnswerNextCaseForm();
+            window.ExportReport();
+            allowed = static_cast<int>(QFileInfo(out.filePath("whole-" + fileName)).size()) - shortBy;
+            QVERIFY(allowed > 0);
+            QVERIFY(QFile::remove(out.filePath("whole-" + fileName)));
+            // A PDF's SHA-256 file went beside it.
+            QFile::remove(out.filePath("whole-" + fileName + ".sha256"));
+        }
+        MessageBoxWatcher boxes;
+        AnswerNextFileDialog({path});
+
+        struct rlimit before;
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
+        struct rlimit small = before;
+        small.rlim_cur = static_cast<rlim_t>(allowed);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
         AnswerNextCaseForm();
         window.ExportReport();
-        limit = static_cast<int>(QFileInfo(out.filePath("whole-" + fileName)).size()) - shortBy;
-        QVERIFY(limit > 0);
-        QVERIFY(QFile::remove(out.filePath("whole-" + fileName)));
-        // A PDF's SHA-256 file went beside it.
-        QFile::remove(out.filePath("whole-" + fileName + ".sha256"));
+        setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, oldHandler);
+
+        QCOMPARE(boxes.seen.size(), 1);
+        QVERIFY(boxes.seen.first().text.contains(path));
+        if (fileName.endsWith(".pdf") && QFileInfo::exists(path)) {
+            const QByteArray report = ReadAll(path);
+            QVERIFY2(report.size() <= allowed && report.endsWith("%%EOF\n"),
+                     qPrintable(boxes.seen.first().text));
+            QCOMPARE(ReadAll(path + ".sha256"),
+                     QCryptographicHash::hash(report, QCryptographicHash::Sha256).toHex() + "  " +
+                         fileName.toUtf8() + "\n");
+            QVERIFY(QFile::remove(path) && QFile::remove(path + ".sha256"));
+            continue;
+        }
+        QVERIFY2(boxes.seen.first().text.endsWith(QString::fromLocal8Bit(std::strerror(EFBIG))),
+                 qPrintable(boxes.seen.first().text));
+        QCOMPARE(QDir(out.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList());
+        return;
     }
-    MessageBoxWatcher boxes;
-    AnswerNextFileDialog({out.filePath(fileName)});
-
-    struct rlimit before;
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
-    struct rlimit small = before;
-    small.rlim_cur = static_cast<rlim_t>(limit);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    AnswerNextCaseForm();
-    window.ExportReport();
-    setrlimit(RLIMIT_FSIZE, &before);
-    std::signal(SIGXFSZ, oldHandler);
-
-    QCOMPARE(boxes.seen.size(), 1);
-    QVERIFY(boxes.seen.first().text.contains(out.filePath(fileName)));
-    QVERIFY2(boxes.seen.first().text.endsWith(QString::fromLocal8Bit(std::strerror(EFBIG))),
-             qPrintable(boxes.seen.first().text));
-    QCOMPARE(QDir(out.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-             QStringList());
+    QFAIL("five exports in a row fitted under the limit taken from the export before");
 }
 
 // A name with a character that no font of the report can draw: the PDF shows it escaped and the
