@@ -93,12 +93,14 @@ struct ContentSink
     const ReadProgress* progress;
 };
 
-void FeedContent(void* context, const unsigned char* data, size_t length)
+bool FeedContent(void* context, const unsigned char* data, size_t length)
 {
     const ContentSink* sink = static_cast<const ContentSink*>(context);
     DigestUpdate(sink->mode, sink->ctx, data, static_cast<int32_t>(length));
-    if (sink->progress)
-        sink->progress->bytesRead(sink->progress->context, static_cast<int64_t>(length));
+    if (!sink->progress)
+        return true;
+    sink->progress->bytesRead(sink->progress->context, static_cast<int64_t>(length));
+    return !sink->progress->goOn || sink->progress->goOn(sink->progress->context);
 }
 
 // A video's content runs from where its container walk leads to the watermark block.

@@ -16,11 +16,14 @@ struct ContentRegion
     int32_t tail;
 };
 
-// Told how many content bytes were just read, as the digest reads them; for progress displays.
+// Told how many content bytes were just read, as the digest reads them; for progress displays. goOn,
+// when set, is asked after each piece: false stops the reading there, which then fails as a system
+// failure with errno ECANCELED, so that a stopped verification vouches for nothing.
 struct ReadProgress
 {
     void (*bytesRead)(void* context, int64_t count);
     void* context;
+    bool (*goOn)(void* context) = nullptr;
 };
 
 // What the functions below answer besides 0: the file does not fit (too short, a structure that

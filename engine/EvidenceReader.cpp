@@ -149,7 +149,7 @@ int ReadWatermarkBlockAt(EvidenceReader* reader, int64_t offset, unsigned char o
 }
 
 int StreamEvidence(EvidenceReader* reader, int64_t offset, int64_t length, unsigned char* buffer,
-                   size_t pieceSize, void (*sink)(void* context, const unsigned char* data, size_t length),
+                   size_t pieceSize, bool (*sink)(void* context, const unsigned char* data, size_t length),
                    void* context)
 {
     if (offset < 0)
@@ -166,9 +166,13 @@ int StreamEvidence(EvidenceReader* reader, int64_t offset, int64_t length, unsig
         const int fetched = FetchPiece(reader, offset, want, buffer, &data, &got);
         if (fetched != 0)
             return fetched;
-        sink(context, data, got);
+        const bool goOn = sink(context, data, got);
         if (reader->observer && reader->observed == offset)
             Observe(reader, data, got);
+        if (!goOn) {
+            errno = ECANCELED;
+            return kSystemFailure;
+        }
         offset += static_cast<int64_t>(got);
         length -= static_cast<int64_t>(got);
     }

@@ -54,9 +54,10 @@ int ReadWatermarkBlockAt(EvidenceReader* reader, int64_t offset, unsigned char o
 
 // Passes [offset, offset + length) to sink piece by piece, in order, each piece at most pieceSize
 // bytes (buffer holds pieceSize). Bytes the observer has not heard up to offset are read and given
-// to it first, and the pieces too. 0, kFileUnfit or kSystemFailure as for ReadEvidenceAt.
+// to it first, and the pieces too. 0, kFileUnfit or kSystemFailure as for ReadEvidenceAt; a sink that
+// answers false stops the reading with kSystemFailure and errno ECANCELED.
 int StreamEvidence(EvidenceReader* reader, int64_t offset, int64_t length, unsigned char* buffer,
-                   size_t pieceSize, void (*sink)(void* context, const unsigned char* data, size_t length),
+                   size_t pieceSize, bool (*sink)(void* context, const unsigned char* data, size_t length),
                    void* context);
 
 // Gives the observer the rest of the file it has not heard; 0, kFileUnfit or kSystemFailure.

@@ -259,8 +259,10 @@ void ReportExport::Work(Job* job)
     // SHA-256 in the same read of one open file, exactly as quorlith-verify --sha256 does.
     job->facts.verificationStarted = QDateTime::currentDateTime();
     const FileVerifier verifier(true);
+    // A stop is heard between two pieces of a file, so that a long clip is not read to its end first.
     const ReadProgress read{
-        [](void* context, int64_t count) { static_cast<Job*>(context)->CountRead(count); }, job};
+        [](void* context, int64_t count) { static_cast<Job*>(context)->CountRead(count); }, job,
+        [](void* context) { return static_cast<const Job*>(context)->KeepGoing(); }};
     for (const VerificationResult& listed : *job->results) {
         if (!job->KeepGoing())
             return;
@@ -272,7 +274,7 @@ void ReportExport::Work(Job* job)
             target.problemDetail = listed.reasonDetail;
         }
         VerificationResult checked = verifier.Verify(target, &read);
-        // A file in work when the export was stopped is left out as a whole.
+        // A file in work when the export was stopped, its reading cut short, is left out as a whole.
         if (!job->KeepGoing())
             return;
         job->checked.push_back(std::move(checked));

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "engine/WatermarkVerifier.h"
-#include "tools/EvidenceStamper.h"
 #include "tests/support/EvidenceFiles.h"
+#include "tools/EvidenceStamper.h"
 
 #include <QtTest>
 
@@ -41,6 +41,8 @@ private slots:
     void specialFilesFailWithoutBlocking();
     void runningOutOfDescriptorsIsASystemFailure();
     void progressCountsEveryContentByte();
+    void progressThatSaysStopEndsTheReading_data();
+    void progressThatSaysStopEndsTheReading();
 
 private:
     QString Stamp(const QString& media, const QString& name, const StampRecord& record);
@@ -545,6 +547,53 @@ void TestWatermarkVerifier::progressCountsEveryContentByte()
     QCOMPARE(Run(&verifier, path), 0);
     const ContentRegion region = verifier.GetContentRegion();
     QCOMPARE(counted, region.length + region.tail);
+}
+
+void TestWatermarkVerifier::progressThatSaysStopEndsTheReading_data()
+{
+    QTest::addColumn<int>("piecesAllowed");
+    QTest::newRow("stop after the second piece") << 2;
+    QTest::newRow("never stop") << 1000;
+}
+
+// Asked after each piece of content, a progress that says stop ends the reading there: the verification
+// fails as a system failure, which vouches for nothing, and no further piece is read.
+void TestWatermarkVerifier::progressThatSaysStopEndsTheReading()
+{
+    QFETCH(int, piecesAllowed);
+    const QString path = MakeLargeEvidence(dir.path(), "long.mp4", qint64(1) << 20);
+    QVERIFY(!path.isEmpty());
+    struct Count
+    {
+        int64_t bytes = 0;
+        int pieces = 0;
+        int allowed = 0;
+    } count;
+    count.allowed = piecesAllowed;
+    const ReadProgress progress = {[](void* context, int64_t bytes) {
+                                       Count* counted = static_cast<Count*>(context);
+                                       counted->bytes += bytes;
+                                       ++counted->pieces;
+                                   },
+                                   &count,
+                                   [](void* context) {
+                                       return static_cast<Count*>(context)->pieces <
+                                              static_cast<Count*>(context)->allowed;
+                                   }};
+    WatermarkVerifier verifier;
+    verifier.SetReadProgress(&progress);
+    const int answer = Run(&verifier, path);
+    const ContentRegion region = verifier.GetContentRegion();
+    if (piecesAllowed > count.pieces) {
+        QCOMPARE(answer, 0);
+        QCOMPARE(count.bytes, region.length + region.tail);
+        return;
+    }
+    QCOMPARE(answer, -1);
+    QCOMPARE(verifier.GetFailure(), VerifyFailure::SystemFailure);
+    QCOMPARE(verifier.GetSystemError(), ECANCELED);
+    QCOMPARE(count.pieces, piecesAllowed);
+    QVERIFY(count.bytes < region.length);
 }
 
 QTEST_GUILESS_MAIN(TestWatermarkVerifier)

@@ -88,3 +88,8 @@ bool ExportWasHeldUntilStopped()
 {
     return held && stopSeen;
 }
+
+int ExportReportsGiven()
+{
+    return reports;
+}

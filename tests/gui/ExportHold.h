@@ -23,5 +23,7 @@ void HoldNextExport(MainWindow* window, HoldPoint point, std::function<void()> s
 
 // After the export: whether its work was held and saw the stop request while it was.
 bool ExportWasHeldUntilStopped();
+// After the export: how many reports of the kind held at (progress or writing) its work gave.
+int ExportReportsGiven();
 
 #endif
