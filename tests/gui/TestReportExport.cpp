@@ -5,6 +5,7 @@
 #include "app/MainWindow.h"
 #include "filelist/ResultRole.h"
 #include "tests/support/EvidenceFiles.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/PermissionsApply.h"
 #include "ui/DetailsWindow.h"
 #include "verdict/VerdictText.h"
@@ -19,9 +20,7 @@
 #include <QtTest>
 
 #include <cerrno>
-#include <csignal>
 #include <cstring>
-#include <sys/resource.h>
 #include <unistd.h>
 
 Q_DECLARE_METATYPE(HoldPoint)
@@ -261,16 +260,12 @@ void TestReportExport::failedWriteLeavesNothing()
         MessageBoxWatcher boxes;
         AnswerNextFileDialog({path});
 
-        struct rlimit before;
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
-        struct rlimit small = before;
-        small.rlim_cur = static_cast<rlim_t>(allowed);
-        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
         AnswerNextCaseForm();
-        window.ExportReport();
-        setrlimit(RLIMIT_FSIZE, &before);
-        std::signal(SIGXFSZ, oldHandler);
+        {
+            const FileSizeLimit fullDisk(allowed);
+            QVERIFY(fullDisk.Set());
+            window.ExportReport();
+        }
 
         QCOMPARE(boxes.seen.size(), 1);
         QVERIFY(boxes.seen.first().text.contains(path));

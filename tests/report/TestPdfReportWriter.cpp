@@ -4,6 +4,7 @@
 #include "report/LeftOutList.h"
 #include "report/PdfReportWriter.h"
 #include "tests/support/EvidenceFiles.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tools/EvidenceStamper.h"
 #include "verdict/FileVerifier.h"
 
@@ -11,12 +12,10 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <pwd.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <utime.h>
 
@@ -255,7 +254,8 @@ void TestPdfReportWriter::fileStateAtReportTime()
         QFile file(path);
         QVERIFY(file.open(QIODevice::Append) && file.write("x", 1) == 1);
     } else if (change == "touch") {
-        struct utimbuf times = {result.file.modifiedNs / 1000000000 + 60, result.file.modifiedNs / 1000000000 + 60};
+        struct utimbuf times = {result.file.modifiedNs / 1000000000 + 60,
+                                result.file.modifiedNs / 1000000000 + 60};
         QCOMPARE(utime(path.toLocal8Bit().constData(), &times), 0);
     } else if (change == "chmod") {
         QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
@@ -466,9 +466,7 @@ void TestPdfReportWriter::fileBlockNamesDigestAndFileFacts()
     const QString path = dir.filePath(tag + ".jpg");
     QVERIFY(StampMedia(MediaPath("still.jpg"), path, mode == 0 ? "1.0" : "1.1"));
     std::string recorded;
-    QCOMPARE(
-        ComputeEvidenceDigest(MediaPath("still.jpg").toStdString(), MediaType::Jpg, mode, &recorded),
-        0);
+    QCOMPARE(ComputeEvidenceDigest(MediaPath("still.jpg").toStdString(), MediaType::Jpg, mode, &recorded), 0);
     std::string computed = recorded;
     if (tampered) {
         // The first byte: under the version 1.1 fold only the first bytes of each 64 count.
@@ -693,16 +691,13 @@ void TestPdfReportWriter::failedWriteKeepsWhatWasThere()
         QVERIFY(QFile::remove(target.filePath("whole.pdf")));
     }
 
-    struct rlimit before;
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &before), 0);
-    struct rlimit small = before;
-    small.rlim_cur = static_cast<rlim_t>(limit);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
     QString error;
-    const bool saved = writer.Save(QFile::encodeName(path), &error);
-    setrlimit(RLIMIT_FSIZE, &before);
-    std::signal(SIGXFSZ, oldHandler);
+    bool saved = false;
+    {
+        const FileSizeLimit fullDisk(limit);
+        QVERIFY(fullDisk.Set());
+        saved = writer.Save(QFile::encodeName(path), &error);
+    }
 
     QVERIFY(!saved);
     QCOMPARE(error, QString::fromLocal8Bit(std::strerror(EFBIG)));
