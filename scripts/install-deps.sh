@@ -7,7 +7,7 @@ packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
     qtbase5-dev qttools5-dev-tools qttools5-dev libssl-dev
     libgtest-dev libbenchmark-dev hyperfine
-    ffmpeg imagemagick xvfb xauth desktop-file-utils appstream dpkg-dev file man-db lintian
+    ffmpeg imagemagick xvfb xauth desktop-file-utils appstream dpkg-dev devscripts file man-db lintian
     fonts-dejavu-core fonts-noto-cjk locales poppler-utils
 )
 

@@ -27,6 +27,18 @@ for program in "$linux" "$stamp" "$windows"; do
     [ -x "$program" ] || [ -f "$program" ] || { echo "$program is missing" >&2; exit 1; }
 done
 
+# The program reads files an opponent may have crafted: its PE header keeps ASLR (with high-entropy
+# addresses) and DEP, and it carries the stack protector and the checked C library calls.
+headers=$(x86_64-w64-mingw32-objdump -p "$windows")
+for flag in DYNAMIC_BASE NX_COMPAT HIGH_ENTROPY_VA; do
+    grep -q "$flag" <<<"$headers" || { echo "$windows lacks $flag in its PE header" >&2; exit 1; }
+done
+symbols=$(x86_64-w64-mingw32-nm "$windows" 2>/dev/null || true)
+grep -q "__stack_chk_fail" <<<"$symbols" || { echo "$windows has no stack protector" >&2; exit 1; }
+grep -Eq "__(memcpy|memmove|memset|strcpy|strcat|sprintf|snprintf|vsnprintf)_chk" <<<"$symbols" ||
+    { echo "$windows has no checked C library calls (_FORTIFY_SOURCE)" >&2; exit 1; }
+echo "PE header: DYNAMIC_BASE NX_COMPAT HIGH_ENTROPY_VA; stack protector and checked calls present"
+
 # Headless: no display, no prompts to install Mono or Gecko, no debug chatter on standard error.
 export WINEPREFIX="$PWD/build-windows/wine-prefix"
 export WINEDEBUG=-all
