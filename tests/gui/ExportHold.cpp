@@ -22,20 +22,31 @@ std::atomic<const ReportExport*> heldExport{nullptr};
 // runs first, so the dialog hears of a report only once this slot has returned.
 std::atomic<int> holdAt{1};
 std::atomic<int> reports{0};
+// The same reports, counted in the window's thread as they arrive there.
+int reportsArrived = 0;
 std::atomic<bool> held{false};
 std::atomic<bool> stopSeen{false};
 // Read in the window's thread only.
 std::function<void()> stopWhileHeld;
 
-// Runs in the export's worker thread, directly from its signal. Captures nothing, so that the thread
-// reads nothing that only Qt's uninstrumented connection list hands over.
+// Runs in the window's thread for each report, queued by the signal before Hold runs in the worker for
+// the same report. Its slot object is made and freed in the window's thread: a functor posted from the
+// worker would be made there and freed here, handed over by Qt's uninstrumented event queue, which
+// ThreadSanitizer takes for a race.
+void StopAtHeldReport()
+{
+    if (++reportsArrived == holdAt)
+        stopWhileHeld();
+}
+
+// Runs in the export's worker thread, directly from its signal, and waits there until the export is
+// asked to stop. Captures nothing, so that the thread reads nothing that only Qt's uninstrumented
+// connection list hands over.
 void Hold()
 {
     if (++reports != holdAt)
         return;
     held = true;
-    QMetaObject::invokeMethod(
-        qApp, [] { stopWhileHeld(); }, Qt::QueuedConnection);
     const ReportExport* exporter = heldExport.load();
     const QDeadlineTimer deadline(kPatienceMs);
     while (!exporter->StopRequested()) {
@@ -61,12 +72,20 @@ void ConnectToNextExport(const QPointer<MainWindow>& window, HoldPoint point, co
                 return;
             }
             heldExport = exporter;
-            if (point == HoldPoint::Reading)
+            // The queued stop first: a signal posts its queued calls and runs its direct ones in the order
+            // they were connected, so the stop is on its way before the work holds.
+            if (point == HoldPoint::Reading) {
+                QObject::connect(
+                    exporter, &ReportExport::Progress, qApp, [](int) { StopAtHeldReport(); },
+                    Qt::QueuedConnection);
                 QObject::connect(
                     exporter, &ReportExport::Progress, exporter, [](int) { Hold(); }, Qt::DirectConnection);
-            else
+            } else {
+                QObject::connect(exporter, &ReportExport::Writing, qApp, [] { StopAtHeldReport(); },
+                                 Qt::QueuedConnection);
                 QObject::connect(
                     exporter, &ReportExport::Writing, exporter, [] { Hold(); }, Qt::DirectConnection);
+            }
         },
         Qt::QueuedConnection);
 }
@@ -78,6 +97,7 @@ void HoldNextExport(MainWindow* window, HoldPoint point, std::function<void()> s
     heldExport = nullptr;
     holdAt = point == HoldPoint::Reading ? 2 : 1;
     reports = 0;
+    reportsArrived = 0;
     held = false;
     stopSeen = false;
     stopWhileHeld = std::move(stop);
