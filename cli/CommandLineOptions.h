@@ -22,6 +22,7 @@ struct CommandLineOptions
         Verify,
         ShowHelp,
         ShowVersion,
+        ListKeys,
     };
 
     Action action = Action::Verify;
@@ -33,6 +34,10 @@ struct CommandLineOptions
     std::vector<std::string> paths;
     // Where --report writes its PDF; empty: no report.
     std::string reportPath;
+    // --keys: key files or folders of key files, tried after the installed sets, in this order.
+    std::vector<std::string> keyPaths;
+    // --only-keys: the sets of --keys alone, without the built-in set and the key folders.
+    bool onlyKeys = false;
     // What --case, --exhibit, --examiner, --organisation and --note give the report.
     CaseDetails caseDetails;
 };

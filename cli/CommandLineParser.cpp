@@ -64,6 +64,7 @@ bool CommandLineParser::Parse(int argc, const char* const* argv, CommandLineOpti
     bool csvAsked = false;
     bool optionsEnded = false;
     bool caseAsked = false;
+    bool listKeys = false;
     for (int i = 1; i < argc; ++i) {
         const char* argument = argv[i];
         if (optionsEnded || argument[0] != '-' || std::strcmp(argument, "-") == 0) {
@@ -76,6 +77,18 @@ bool CommandLineParser::Parse(int argc, const char* const* argv, CommandLineOpti
         } else if (std::strcmp(argument, "--version") == 0) {
             options->action = CommandLineOptions::Action::ShowVersion;
             return true;
+        } else if (std::strcmp(argument, "--list-keys") == 0) {
+            listKeys = true;
+        } else if (std::strcmp(argument, "--only-keys") == 0) {
+            options->onlyKeys = true;
+        } else if (std::strcmp(argument, "--keys") == 0) {
+            if (i + 1 >= argc) {
+                *error = "option '--keys' needs a key file or folder";
+                return false;
+            }
+            options->keyPaths.emplace_back(argv[++i]);
+        } else if (std::strncmp(argument, "--keys=", 7) == 0) {
+            options->keyPaths.emplace_back(argument + 7);
         } else if (std::strcmp(argument, "--json") == 0) {
             jsonAsked = true;
         } else if (std::strcmp(argument, "--csv") == 0) {
@@ -137,6 +150,18 @@ bool CommandLineParser::Parse(int argc, const char* const* argv, CommandLineOpti
             "--case, --exhibit, --examiner, --organisation and --note describe the PDF report: give --report";
         return false;
     }
+    if (options->onlyKeys && options->keyPaths.empty()) {
+        *error = "--only-keys uses the sets of --keys alone: give --keys";
+        return false;
+    }
+    if (listKeys) {
+        if (!options->paths.empty()) {
+            *error = "--list-keys lists the key sets and verifies nothing: give no file or folder";
+            return false;
+        }
+        options->action = CommandLineOptions::Action::ListKeys;
+        return true;
+    }
     if (options->paths.empty()) {
         *error = "no file or folder given";
         return false;
@@ -162,8 +187,13 @@ std::string CommandLineParser::HelpText()
            "                  and its SHA-256 beside it in FILE.sha256 (check it with 'sha256sum -c')\n"
            "  --case TEXT, --exhibit TEXT (repeatable), --examiner TEXT, --organisation TEXT, --note TEXT\n"
            "                  the case details the PDF report states (only with --report)\n"
+           "  --keys PATH     also verify with the key set of a key file, or of every *.key file of a\n"
+           "                  folder (repeatable); a file that cannot be read or used is a usage error\n"
+           "  --only-keys     verify with the sets of --keys alone: not the built-in set, not the key\n"
+           "                  folders (/etc/quorlith/keys.d, ~/.config/quorlith/keys.d)\n"
+           "  --list-keys     list the key sets loaded (name, fingerprint, source, modulus size) and exit\n"
            "  -h, --help      show this help and exit\n"
-           "  --version       show the version and the built-in key's fingerprint and exit\n"
+           "  --version       show the version and the built-in key set's fingerprint and exit\n"
            "\n"
            "Exit status:\n"
            "  0      every file is authentic\n"

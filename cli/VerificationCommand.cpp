@@ -7,7 +7,6 @@
 #include "cli/ProgressBar.h"
 #include "cli/StopSignals.h"
 #include "cli/TargetCollector.h"
-#include "engine/RsaPublicKey.h"
 #include "platform/Console.h"
 #include "verdict/CsvWriter.h"
 #include "verdict/FileVerifier.h"
@@ -83,14 +82,10 @@ VerificationCommand::Outcome VerificationCommand::Run(const CommandLineOptions& 
                                                       const AlsoReport& alsoReport,
                                                       const Interruption& interruption)
 {
-    // libcrypto's set-up for the recorders' key takes as long as verifying a hundred small stills; it
-    // is done beside the folder search rather than after it.
-    std::thread keyReady([] { RecorderPublicKey(); });
     TargetCollector collector;
     // Sizes are looked up only for the progress bar's total.
     const std::vector<VerificationTarget> targets = collector.Collect(
         options.paths, progressTerminal != nullptr, [&] { return SignalOf(interruption) != 0; });
-    keyReady.join();
     Outcome outcome = RunTargets(targets, options, out, errors, progressTerminal, alsoReport, interruption);
     outcome.skipped = collector.Skipped();
     if (options.listSkipped && outcome.complete) {

@@ -4,10 +4,10 @@
 #include "cli/ExitStatus.h"
 #include "cli/FlushError.h"
 #include "cli/LoadedReport.h"
+#include "cli/RunKeySets.h"
 #include "cli/StopSignals.h"
 #include "cli/VerificationCommand.h"
 #include "engine/CryptoLibrarySetup.h"
-#include "engine/KeyFingerprint.h"
 #include "platform/Console.h"
 #include "platform/SystemError.h"
 
@@ -57,12 +57,25 @@ int main(int argc, char** argv)
         return Shown(stdout);
     case CommandLineOptions::Action::ShowVersion:
         std::puts("quorlith-verify " QUORLITH_VERSION);
-        std::printf("Key fingerprint (SHA-256 of the built-in recorder modulus): %s\n",
-                    RecorderKeyFingerprint().c_str());
+        std::printf("Key fingerprint (SHA-256 of the built-in key set): %s\n",
+                    BuiltInKeySet().fingerprint.c_str());
         return Shown(stdout);
     case CommandLineOptions::Action::Verify:
+    case CommandLineOptions::Action::ListKeys:
         break;
     }
+    LoadedKeySets keySets;
+    if (!LoadRunKeySets(options, &keySets, &error)) {
+        std::fprintf(stderr, "quorlith-verify: %s\nTry 'quorlith-verify --help' for more information.\n",
+                     error.c_str());
+        return kUsageError;
+    }
+    PrintKeySetProblems(keySets, stderr);
+    if (options.action == CommandLineOptions::Action::ListKeys) {
+        PrintKeySets(keySets, stdout);
+        return Shown(stdout);
+    }
+    SetProgramKeySets(std::move(keySets));
     // Qt's GUI libraries come with the report module, loaded only when a report is asked for.
     std::unique_ptr<LoadedReport> report;
     if (!options.reportPath.empty()) {

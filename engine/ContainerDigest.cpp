@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: Apache-2.0
-// The keyed content digest of each container type: which bytes count as content, and reading them.
+// The content digest of each container type: which bytes count as content, and reading them. The
+// digest is keyed afterwards with the HMAC key of the key set that opened the watermark.
 #include "engine/ContainerDigest.h"
 
 #include "digest/ByteOrder.h"
 #include "digest/DigestUpdate.h"
 #include "digest/Md5.h"
 #include "digest/SecureWipe.h"
-#include "engine/BuiltInHmac.h"
 #include "engine/EvidenceReader.h"
 #include "engine/TrailerBlock.h"
 #include "platform/ReadOnlyFile.h"
@@ -149,11 +149,8 @@ int ComputeRegionDigestOfReader(int mode, EvidenceReader* reader, int32_t start,
     int ret = StreamEvidence(reader, start, length, piece, kPieceSize, FeedContent, &sink);
     if (ret == 0)
         ret = StreamEvidence(reader, size - tail, tail, piece, kPieceSize, FeedContent, &sink);
-    if (ret == 0) {
-        unsigned char inner[16];
-        Md5Final(&ctx, inner);
-        HmacMd5WithBuiltInKey(inner, sizeof inner, digest);
-    }
+    if (ret == 0)
+        Md5Final(&ctx, digest);
     SecureWipe(&ctx, sizeof ctx);
     free(piece);
     return ret;

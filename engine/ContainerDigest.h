@@ -38,7 +38,8 @@ enum
 // The size of the regular file fd; -1 for an empty file or anything else.
 int64_t GetOpenFileSize(int fd);
 
-// Each answers 0 and writes the 16-byte keyed content digest, or kFileUnfit or kSystemFailure and
+// Each answers 0 and writes the 16-byte content digest before keying (MD5, or for mode 1 the fold
+// closed by the MD5 finalisation), or kFileUnfit or kSystemFailure and
 // leaves digest alone. When region is given it receives the region as soon as it is known, also if
 // reading fails later. They read through a reader that the caller began and ends, so that one
 // verification reads each byte once.

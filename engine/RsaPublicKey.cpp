@@ -12,7 +12,6 @@
 #include <openssl/rsa.h>
 
 #include <cstring>
-#include <memory>
 #include <mutex>
 #include <vector>
 
@@ -58,13 +57,17 @@ EVP_PKEY_CTX* NewPublicOperation(EVP_PKEY* key)
     return nullptr;
 }
 
-// Contexts for the recorders' key, each lent to one thread at a time (EVP contexts are not shared
-// between threads) and kept for the next operation, so that none is made per file. Not thread_local:
-// MinGW's threads free their thread-local storage before its destructors run.
-class ContextPool
+} // namespace
+
+// Contexts of one key, each lent to one thread at a time (EVP contexts are not shared between threads)
+// and kept for the next operation. Not thread_local: MinGW's threads free their thread-local storage
+// before its destructors run.
+struct RsaOperationPool
 {
-public:
-    ~ContextPool()
+    std::mutex mutex;
+    std::vector<EVP_PKEY_CTX*> idle;
+
+    ~RsaOperationPool()
     {
         for (EVP_PKEY_CTX* context : idle)
             EVP_PKEY_CTX_free(context);
@@ -90,16 +93,9 @@ public:
         std::lock_guard<std::mutex> lock(mutex);
         idle.push_back(context);
     }
-
-private:
-    std::mutex mutex;
-    std::vector<EVP_PKEY_CTX*> idle;
 };
 
-struct PublicOperationFree
-{
-    void operator()(EVP_PKEY_CTX* context) const { EVP_PKEY_CTX_free(context); }
-};
+namespace {
 
 struct RecorderKey
 {
@@ -121,19 +117,18 @@ int Encrypt(EVP_PKEY_CTX* context, const unsigned char* in, size_t k, unsigned c
     return 0;
 }
 
-} // namespace
-
-int ReadRsaPublicKey(const char* modulusHex, const char* exponentHex, RsaPublicKey* key)
+// Takes both numbers, which it frees. An exponent of 1 would make every block its own plaintext.
+int ReadRsaNumbers(BIGNUM* n, BIGNUM* e, RsaPublicKey* key)
 {
-    BIGNUM* n = ReadHexNumber(modulusHex);
-    BIGNUM* e = ReadHexNumber(exponentHex);
     int ret = -1;
-    if (n && e && !BN_is_negative(n) && !BN_is_negative(e) && BN_is_odd(n)) {
+    if (n && e && !BN_is_negative(n) && !BN_is_negative(e) && BN_is_odd(n) && BN_is_odd(e) && !BN_is_one(e) &&
+        BN_cmp(e, n) < 0) {
         const size_t k = static_cast<size_t>(BN_num_bytes(n));
         if (k >= kMinModulusBytes && k <= kMaxModulusBytes &&
             BN_bn2binpad(n, key->modulus, static_cast<int>(k)) == static_cast<int>(k) &&
             (key->key = KeyFromNumbers(n, e)) != nullptr) {
             key->modulusBytes = k;
+            key->pool = new RsaOperationPool;
             ret = 0;
         }
     }
@@ -146,8 +141,26 @@ int ReadRsaPublicKey(const char* modulusHex, const char* exponentHex, RsaPublicK
     return ret;
 }
 
+} // namespace
+
+int ReadRsaPublicKey(const char* modulusHex, const char* exponentHex, RsaPublicKey* key)
+{
+    return ReadRsaNumbers(ReadHexNumber(modulusHex), ReadHexNumber(exponentHex), key);
+}
+
+int ReadRsaPublicKeyBytes(const unsigned char* modulus, size_t modulusLength, const unsigned char* exponent,
+                          size_t exponentLength, RsaPublicKey* key)
+{
+    if (modulusLength > kMaxModulusBytes + 1 || exponentLength > kMaxModulusBytes + 1)
+        return -1;
+    return ReadRsaNumbers(BN_bin2bn(modulus, static_cast<int>(modulusLength), nullptr),
+                          BN_bin2bn(exponent, static_cast<int>(exponentLength), nullptr), key);
+}
+
 void FreeRsaPublicKey(RsaPublicKey* key)
 {
+    delete key->pool;
+    key->pool = nullptr;
     EVP_PKEY_free(key->key);
     key->key = nullptr;
     key->modulusBytes = 0;
@@ -162,15 +175,10 @@ const RsaPublicKey* RecorderPublicKey()
 
 int RsaPublicOperation(const RsaPublicKey& key, const unsigned char* in, unsigned char* out)
 {
-    const RsaPublicKey* recorder = RecorderPublicKey();
-    if (recorder == &key) {
-        // Made after the key, so that it is gone before the key and libcrypto's own clean-up at exit.
-        static ContextPool pool;
-        EVP_PKEY_CTX* context = pool.Take(key.key);
-        const int ret = context ? Encrypt(context, in, key.modulusBytes, out) : -1;
-        pool.Give(context);
-        return ret;
-    }
-    std::unique_ptr<EVP_PKEY_CTX, PublicOperationFree> context(NewPublicOperation(key.key));
-    return context ? Encrypt(context.get(), in, key.modulusBytes, out) : -1;
+    if (!key.pool)
+        return -1;
+    EVP_PKEY_CTX* context = key.pool->Take(key.key);
+    const int ret = context ? Encrypt(context, in, key.modulusBytes, out) : -1;
+    key.pool->Give(context);
+    return ret;
 }

@@ -5,6 +5,7 @@
 #include <cstddef>
 
 typedef struct evp_pkey_st EVP_PKEY;
+struct RsaOperationPool;
 
 enum
 {
@@ -17,6 +18,8 @@ enum
 struct RsaPublicKey
 {
     EVP_PKEY* key = nullptr;
+    // Operation contexts kept for the next operation with this key, so that none is made per file.
+    RsaOperationPool* pool = nullptr;
     size_t modulusBytes = 0;
     unsigned char modulus[kMaxModulusBytes] = {};
 };
@@ -25,14 +28,17 @@ struct RsaPublicKey
 // a text that is not a whole hexadecimal number, a negative or even modulus, a modulus outside
 // 16..1024 bytes, or a key the crypto library refuses; the key is then left empty.
 int ReadRsaPublicKey(const char* modulusHex, const char* exponentHex, RsaPublicKey* key);
+// The same from big-endian byte strings; the exponent must be odd and at least 3.
+int ReadRsaPublicKeyBytes(const unsigned char* modulus, size_t modulusLength, const unsigned char* exponent,
+                          size_t exponentLength, RsaPublicKey* key);
 void FreeRsaPublicKey(RsaPublicKey* key);
 
 // The recorders' built-in key, read on first use and shared by every thread for the life of the
 // process; null when the built-in texts do not make a key, which a checked build never gives.
 const RsaPublicKey* RecorderPublicKey();
 
-// out = in^e mod n, both k bytes big-endian, in below n. Answers 0 or -1. For the recorders' key each
-// thread keeps its operation context, so that nothing is set up again per file.
+// out = in^e mod n, both k bytes big-endian, in below n. Answers 0 or -1. Safe from several threads
+// at once: each operation borrows a context of the key's pool and gives it back.
 int RsaPublicOperation(const RsaPublicKey& key, const unsigned char* in, unsigned char* out);
 
 #endif

@@ -64,6 +64,12 @@ int OpenTrailerWithKey(const char* modulusHex, const char* exponentHex,
     return ret;
 }
 
+int OpenTrailerWithPublicKey(const RsaPublicKey* key, const unsigned char block[kTrailerBlockSize],
+                             unsigned char plaintext[kMaxPlaintextSize], size_t* plaintextLength)
+{
+    return OpenWithKey(key, block, plaintext, plaintextLength);
+}
+
 int OpenTrailer(const unsigned char block[kTrailerBlockSize], unsigned char plaintext[kMaxPlaintextSize],
                 size_t* plaintextLength)
 {

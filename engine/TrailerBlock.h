@@ -16,6 +16,12 @@ enum
 int OpenTrailer(const unsigned char block[kTrailerBlockSize], unsigned char plaintext[kMaxPlaintextSize],
                 size_t* plaintextLength);
 
+struct RsaPublicKey;
+
+// The same with a key that is ready, such as a key set's; null opens nothing.
+int OpenTrailerWithPublicKey(const RsaPublicKey* key, const unsigned char block[kTrailerBlockSize],
+                             unsigned char plaintext[kMaxPlaintextSize], size_t* plaintextLength);
+
 // The same with a caller's modulus and exponent texts (radix 16), for tests and the fuzzer.
 int OpenTrailerWithKey(const char* modulusHex, const char* exponentHex,
                        const unsigned char block[kTrailerBlockSize],

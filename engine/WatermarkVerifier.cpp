@@ -3,6 +3,7 @@
 
 #include "digest/HexText.h"
 #include "engine/AsciiText.h"
+#include "engine/KeySet.h"
 #include "engine/SystemFailure.h"
 #include "engine/TrailerBlock.h"
 #include "platform/ReadOnlyFile.h"
@@ -43,22 +44,52 @@ const Container* FindContainer(const char* name)
     return nullptr;
 }
 
+// The set that opened the previous file on this thread, tried first; only a hint, so a set that is
+// gone since is simply not found in the ring.
+thread_local const KeySet* lastOpener = nullptr;
+
+// The ring's sets in the order to try them: the last opener first, then the others in ring order.
+std::vector<const KeySet*> TrialOrder(const KeyRing& ring)
+{
+    std::vector<const KeySet*> order;
+    order.reserve(ring.sets.size());
+    for (const std::shared_ptr<const KeySet>& set : ring.sets) {
+        if (set.get() == lastOpener)
+            order.insert(order.begin(), set.get());
+        else
+            order.push_back(set.get());
+    }
+    return order;
+}
+
 // Whether the block opens at the place another container type keeps it (JPG: 2 bytes before the end,
-// the others: at the very end). A read that fails counts as not opening.
-bool OpensWhereAnotherTypeKeepsIt(EvidenceReader* reader, int tail)
+// the others: at the very end), with any of the sets. A read that fails counts as not opening.
+bool OpensWhereAnotherTypeKeepsIt(EvidenceReader* reader, int tail, const std::vector<const KeySet*>& sets)
 {
     for (const Container& other : kContainers) {
         const int64_t size = reader->size;
         if (other.tail == tail || size < kTrailerBlockSize + other.tail)
             continue;
         unsigned char block[kTrailerBlockSize];
-        unsigned char plaintext[kMaxPlaintextSize];
-        size_t plaintextLength = 0;
-        if (ReadEvidenceAt(reader, size - kTrailerBlockSize - other.tail, block, kTrailerBlockSize) == 0 &&
-            OpenTrailer(block, plaintext, &plaintextLength) == 0)
-            return true;
+        if (ReadEvidenceAt(reader, size - kTrailerBlockSize - other.tail, block, kTrailerBlockSize) != 0)
+            continue;
+        for (const KeySet* set : sets) {
+            unsigned char plaintext[kMaxPlaintextSize];
+            size_t plaintextLength = 0;
+            if (OpenTrailerWithPublicKey(&set->publicKey, block, plaintext, &plaintextLength) == 0)
+                return true;
+        }
     }
     return false;
+}
+
+// The record's text: the plaintext up to its first zero byte.
+std::string RecordText(const unsigned char* plaintext, size_t length)
+{
+    const void* zero = std::memchr(plaintext, 0, length);
+    const size_t textLength =
+        zero ? static_cast<size_t>(static_cast<const unsigned char*>(zero) - plaintext) : length;
+    return std::string(reinterpret_cast<const char*>(plaintext), textLength);
 }
 
 } // namespace
@@ -75,6 +106,8 @@ void WatermarkVerifier::Reset()
     failure = VerifyFailure::None;
     systemError = 0;
     digestMode = -1;
+    keySet = nullptr;
+    keysTried = Ring().sets.size();
     computedHmac.clear();
     hasRegion = false;
     observerHeardAll = false;
@@ -147,18 +180,14 @@ int WatermarkVerifier::VerifyWith(EvidenceReader* reader, const char* name)
     if (read != 0)
         return FailRead(read, VerifyFailure::TrailerUnreadable);
 
-    unsigned char plaintext[kMaxPlaintextSize];
-    size_t plaintextLength = 0;
-    if (OpenTrailer(block, plaintext, &plaintextLength) != 0) {
-        return Fail(OpensWhereAnotherTypeKeepsIt(reader, container->tail) ? VerifyFailure::OtherTypeContent
-                                                                          : VerifyFailure::TrailerNotOpened);
+    const VerifyFailure opened = OpenBlock(block);
+    if (opened == VerifyFailure::TrailerNotOpened) {
+        return Fail(OpensWhereAnotherTypeKeepsIt(reader, container->tail, TrialOrder(Ring()))
+                        ? VerifyFailure::OtherTypeContent
+                        : VerifyFailure::TrailerNotOpened);
     }
-
-    const void* zero = std::memchr(plaintext, 0, plaintextLength);
-    const size_t textLength =
-        zero ? static_cast<size_t>(static_cast<const unsigned char*>(zero) - plaintext) : plaintextLength;
-    if (ParseRecord(&record, std::string(reinterpret_cast<const char*>(plaintext), textLength)) != 0)
-        return Fail(VerifyFailure::WrongMarker);
+    if (opened != VerifyFailure::None)
+        return Fail(opened);
 
     int mode = -1;
     for (int i = 0; i < 2; ++i) {
@@ -179,8 +208,49 @@ int WatermarkVerifier::VerifyWith(EvidenceReader* reader, const char* name)
     if (digestResult != 0)
         return FailRead(digestResult, VerifyFailure::ContainerInvalid);
 
-    computedHmac = LowerHex(digest, sizeof digest);
-    if (record.HMAC != computedHmac)
-        return Fail(VerifyFailure::ContentMismatch);
-    return 0;
+    // The content digest is the same for every set; only its keying differs. Sets that share the
+    // opener's public key may differ in their HMAC key: the file is authentic under any one of them.
+    const KeySet* opener = keySet;
+    for (const std::shared_ptr<const KeySet>& candidate : Ring().sets) {
+        if (candidate.get() != opener && !SamePublicKey(*candidate, *opener))
+            continue;
+        unsigned char keyed[16];
+        KeyContentDigest(*candidate, digest, keyed);
+        const std::string hex = LowerHex(keyed, sizeof keyed);
+        if (candidate.get() == opener)
+            computedHmac = hex;
+        if (record.HMAC == hex) {
+            computedHmac = hex;
+            keySet = candidate.get();
+            return 0;
+        }
+    }
+    return Fail(VerifyFailure::ContentMismatch);
+}
+
+VerifyFailure WatermarkVerifier::OpenBlock(const unsigned char* block)
+{
+    // A set opens the block when its RSA operation gives the padding and the record's marker is right.
+    // A block whose padding opens with some set but whose marker is wrong keeps that record, so that
+    // its fields can be shown.
+    VerifyFailure found = VerifyFailure::TrailerNotOpened;
+    for (const KeySet* set : TrialOrder(Ring())) {
+        unsigned char plaintext[kMaxPlaintextSize];
+        size_t plaintextLength = 0;
+        if (OpenTrailerWithPublicKey(&set->publicKey, block, plaintext, &plaintextLength) != 0)
+            continue;
+        WatermarkRecord parsed;
+        if (ParseRecord(&parsed, RecordText(plaintext, plaintextLength)) != 0) {
+            if (found == VerifyFailure::TrailerNotOpened) {
+                record = parsed;
+                found = VerifyFailure::WrongMarker;
+            }
+            continue;
+        }
+        record = parsed;
+        keySet = set;
+        lastOpener = set;
+        return VerifyFailure::None;
+    }
+    return found;
 }

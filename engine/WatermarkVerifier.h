@@ -3,6 +3,7 @@
 #define QUORLITH_ENGINE_WATERMARKVERIFIER_H
 
 #include "engine/ContainerDigest.h"
+#include "engine/KeyRing.h"
 #include "engine/WatermarkRecord.h"
 
 #include <string>
@@ -39,6 +40,10 @@ public:
     // The same when the caller already knows the size of the regular file fd (from its fstat after the
     // open; -1 for an empty file), so that the file is not examined again.
     int VerifyOpenFile(int fd, const char* name, int64_t size);
+    // The key sets to try, in order; null (the default) for the built-in set alone. The ring must
+    // outlive the verifier. Each thread begins with the set that opened its previous file, so files of
+    // one recorder family cost one RSA operation each.
+    void SetKeyRing(const KeyRing* keys) { ring = keys; }
     // Reports the content bytes as the digest reads them; null for none. Kept for later Verify calls.
     void SetReadProgress(const ReadProgress* observer) { progress = observer; }
     // Gives every byte of the file, in order, to observer in the same reading, whatever the verdict: the
@@ -57,6 +62,14 @@ public:
     // The keyed content digest the file gave, as 32 lower-case hex digits like the record's HMAC;
     // empty when the check stopped before the content was read whole.
     std::string GetComputedHMAC() const { return computedHmac; }
+
+    // The set the verdict rests on: the one whose HMAC key gave the record's digest, or when none did,
+    // the first that opened the watermark block; null when no set opened it.
+    const KeySet* GetKeySet() const { return keySet; }
+    // How many key sets the verification could try: the ring's size.
+    size_t GetKeySetsTried() const { return keysTried; }
+    // Whether the sets tried were the built-in set alone.
+    bool TriedBuiltInSetOnly() const { return keysTried == 1 && Ring().sets[0].get() == &BuiltInKeySet(); }
 
     VerifyFailure GetFailure() const { return failure; }
     // The errno value of a SystemFailure; 0 otherwise.
@@ -79,8 +92,14 @@ private:
     // Fails for the system's reason when read says the system failed, else for reason.
     int FailRead(int read, VerifyFailure reason);
     int VerifyWith(EvidenceReader* reader, const char* name);
+    // Opens the block with the ring's sets and parses its record; answers the failure, None when open.
+    VerifyFailure OpenBlock(const unsigned char* block);
+    const KeyRing& Ring() const { return ring ? *ring : BuiltInKeyRing(); }
 
     WatermarkRecord record;
+    const KeyRing* ring = nullptr;
+    const KeySet* keySet = nullptr;
+    size_t keysTried = 0;
     VerifyFailure failure = VerifyFailure::None;
     int systemError = 0;
     const ReadProgress* progress = nullptr;

@@ -2,7 +2,7 @@
 #include "report/ReportFacts.h"
 
 #include "engine/CryptoLibraryVersion.h"
-#include "engine/KeyFingerprint.h"
+#include "engine/KeySet.h"
 #include "platform/WorkingFolder.h"
 
 #include <QSysInfo>
@@ -33,7 +33,7 @@ ReportFacts ReportFactsNow(const QString& programName, const QString& programVer
     facts.programName = programName;
     facts.programVersion = programVersion;
     facts.computerName = QSysInfo::machineHostName();
-    facts.keyFingerprint = QString::fromStdString(RecorderKeyFingerprint());
+    facts.keyFingerprint = QString::fromStdString(BuiltInKeySet().fingerprint);
     facts.operatingSystem = QSysInfo::prettyProductName() + QStringLiteral(", ") + QSysInfo::kernelType() +
                             QLatin1Char(' ') + QSysInfo::kernelVersion() + QStringLiteral(", ") +
                             QSysInfo::currentCpuArchitecture();

@@ -39,7 +39,7 @@ int StampEvidence(const std::string& keyPemPath, const StampRecord& record, cons
     StampRecord sealed = record;
     if (sealed.hmac.empty()) {
         const int mode = record.version == "1.1" ? 1 : 0;
-        if (ComputeEvidenceDigest(mediaPath, type, mode, &sealed.hmac) != 0)
+        if (ComputeEvidenceDigest(mediaPath, type, mode, &sealed.hmac, record.hmacKey) != 0)
             return -1;
     }
     unsigned char block[512];

@@ -17,6 +17,9 @@ enum class MediaType
     Mp4, // MP4 and MXG: block appended
 };
 
+// The HMAC key of the test recorders, which the program builds in.
+extern const char* const kTestHmacKey;
+
 // The record's field values. An empty hmac is filled with the correct digest by StampEvidence.
 struct StampRecord
 {
@@ -28,6 +31,9 @@ struct StampRecord
     std::string timeSource = "NTP";
     std::string rcSerial = "QR-4410-0042";
     std::string camMac = "00:1B:44:11:3A:B7";
+    // Not a field: the HMAC key of the recorder family, which keys the digest (the test key set's by
+    // default, the one the program has built in).
+    std::string hmacKey = kTestHmacKey;
 };
 
 // By the extension, case-insensitive: jpg, avi, mp4, mxg. 0 on success, -1 otherwise.
@@ -35,7 +41,8 @@ int MediaTypeFromPath(const std::string& path, MediaType* type);
 
 // The keyed content digest, as 32 lower-case hex digits, that the file at mediaPath will carry
 // once stamped. mode 0 (version "1.0") or 1 (version "1.1"). 0 on success, -1 otherwise.
-int ComputeEvidenceDigest(const std::string& mediaPath, MediaType type, int mode, std::string* hexDigest);
+int ComputeEvidenceDigest(const std::string& mediaPath, MediaType type, int mode, std::string* hexDigest,
+                          const std::string& hmacKey = kTestHmacKey);
 
 // The version "1.1" XOR fold, written from the format rather than taken from the engine: every
 // content byte is XORed into buffer[position % 64], and length counts the bytes modulo 2^32.

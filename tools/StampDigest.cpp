@@ -17,8 +17,6 @@
 
 namespace {
 
-const char kHmacKey[] = "TrevalonQuorlithHmac01";
-
 struct FileCloser
 {
     void operator()(FILE* file) const { fclose(file); }
@@ -185,7 +183,10 @@ void StampFoldFinish(const StampFold& fold, unsigned char digest[16])
     PutLittleEndian32(md5.D, digest + 12);
 }
 
-int ComputeEvidenceDigest(const std::string& mediaPath, MediaType type, int mode, std::string* hexDigest)
+const char* const kTestHmacKey = "TrevalonQuorlithHmac01";
+
+int ComputeEvidenceDigest(const std::string& mediaPath, MediaType type, int mode, std::string* hexDigest,
+                          const std::string& hmacKey)
 {
     if (mode != 0 && mode != 1)
         return -1;
@@ -197,7 +198,8 @@ int ComputeEvidenceDigest(const std::string& mediaPath, MediaType type, int mode
     if (FindContentStart(file.get(), type, &start) != 0 || DigestContent(file.get(), start, mode, inner) != 0)
         return -1;
     unsigned char keyed[16];
-    if (!HMAC(EVP_md5(), kHmacKey, static_cast<int>(sizeof kHmacKey - 1), inner, sizeof inner, keyed,
+    if (hmacKey.empty() || hmacKey.size() > 64 ||
+        !HMAC(EVP_md5(), hmacKey.data(), static_cast<int>(hmacKey.size()), inner, sizeof inner, keyed,
               nullptr))
         return -1;
     *hexDigest = ToLowerHex(keyed, sizeof keyed);

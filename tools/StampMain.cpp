@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 // quorlith-stamp: writes a watermarked copy of a media file, as a recorder exports evidence, so
 // that tests and demonstrations have authentic files to verify. Test keys only.
+#include "digest/HexText.h"
 #include "tools/EvidenceStamper.h"
 
 #include <cstdio>
@@ -19,6 +20,7 @@ const char kUsage[] =
     "with the RSA private key in PEM. INPUT is never changed.\n"
     "\n"
     "  --key PEM            RSA private key (2048 bits) in PEM form\n"
+    "  --hmac-key HEX       the recorder family's HMAC key in hexadecimal (default: the test key set's)\n"
     "  --version TEXT       record version; 1.1 folds the content, anything else hashes it\n"
     "  --start TEXT         StartTime value\n"
     "  --end TEXT           EndTime value\n"
@@ -34,6 +36,7 @@ const char kUsage[] =
 struct Options
 {
     std::string keyPath;
+    std::string hmacKeyHex;
     bool haveVersion = false;
     StampRecord record;
     std::vector<std::string> paths;
@@ -64,6 +67,7 @@ Parsed ParseArguments(int argc, char** argv, Options* options)
         {"--mac", &options->record.camMac},
         {"--hmac", &options->record.hmac},
         {"--marker", &options->record.marker},
+        {"--hmac-key", &options->hmacKeyHex},
     };
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
@@ -85,6 +89,12 @@ Parsed ParseArguments(int argc, char** argv, Options* options)
     }
     if (options->keyPath.empty() || !options->haveVersion)
         return UsageError("--key and --version are required");
+    if (!options->hmacKeyHex.empty()) {
+        std::vector<unsigned char> key;
+        if (!ReadHexBytes(options->hmacKeyHex, &key) || key.size() > 64)
+            return UsageError("--hmac-key takes 1 to 64 bytes in hexadecimal");
+        options->record.hmacKey.assign(key.begin(), key.end());
+    }
     if (options->paths.size() != 2)
         return UsageError("give exactly one INPUT and one OUTPUT");
     MediaType type;

@@ -3,6 +3,7 @@
 
 #include "platform/ReadOnlyFile.h"
 #include "verdict/SystemErrorDetail.h"
+#include "verdict/VerdictReason.h"
 
 namespace {
 
@@ -36,6 +37,11 @@ void TakeEngineResult(const WatermarkVerifier& verifier, int verdict, Verificati
     result->rcSerial = verifier.GetRCSerial();
     result->camMac = verifier.GetCamMAC();
     result->digestMode = verifier.GetDigestMode();
+    const KeySet* keySet = verifier.GetKeySet();
+    result->keySetName = keySet ? keySet->name : std::string();
+    result->keySetFingerprint = keySet ? keySet->fingerprint : std::string();
+    result->keySetsTried = static_cast<int>(verifier.GetKeySetsTried());
+    result->builtInKeySetOnly = verifier.TriedBuiltInSetOnly();
 
     result->hasCoverage = RecordWasRead(verdict, verifier.GetFailure());
     if (result->hasCoverage)
@@ -51,4 +57,6 @@ void TakeEngineResult(const WatermarkVerifier& verifier, int verdict, Verificati
         result->reason = VerdictReason::InUse;
     else if (result->reason == VerdictReason::SystemError)
         result->reasonDetail = SystemErrorDetail(verifier.GetSystemError());
+    else if (result->reason == VerdictReason::NoWatermark && !result->builtInKeySetOnly)
+        result->reasonDetail = NoWatermarkWithKeySets(result->keySetsTried);
 }

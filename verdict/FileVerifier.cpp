@@ -10,6 +10,7 @@
 #include "verdict/EngineResult.h"
 #include "verdict/FileSnapshot.h"
 #include "verdict/FileStateCheck.h"
+#include "verdict/KeySetLoading.h"
 #include "verdict/Sha256Beside.h"
 #include "verdict/Sha256Stream.h"
 #include "verdict/SystemErrorDetail.h"
@@ -121,6 +122,7 @@ VerificationResult FileVerifier::Verify(const VerificationTarget& target, const 
     const ByteObserver hearer =
         beside ? ByteObserver{HearBytesBeside, besideHash.get()} : ByteObserver{HearBytes, inPlaceHash.get()};
     WatermarkVerifier verifier;
+    verifier.SetKeyRing(keys ? keys : &ProgramKeySets().ring);
     verifier.SetReadProgress(progress);
     if (withSha256)
         verifier.SetByteObserver(&hearer);

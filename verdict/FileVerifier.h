@@ -3,6 +3,7 @@
 #define QUORLITH_VERDICT_FILEVERIFIER_H
 
 #include "engine/ContainerDigest.h"
+#include "engine/KeyRing.h"
 #include "verdict/VerificationResult.h"
 #include "verdict/VerificationTarget.h"
 
@@ -13,13 +14,17 @@
 class FileVerifier
 {
 public:
-    explicit FileVerifier(bool withSha256) : withSha256(withSha256) {}
+    // keys: the sets to verify with, which must outlive the verifier; null for the program's own.
+    explicit FileVerifier(bool withSha256, const KeyRing* keys = nullptr) : withSha256(withSha256), keys(keys)
+    {
+    }
 
     // progress, when given, hears of the content bytes as the engine reads them.
     VerificationResult Verify(const VerificationTarget& target, const ReadProgress* progress = nullptr) const;
 
 private:
     bool withSha256;
+    const KeyRing* keys;
 };
 
 #endif

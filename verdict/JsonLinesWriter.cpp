@@ -2,6 +2,7 @@
 #include "verdict/JsonLinesWriter.h"
 
 #include "verdict/CoverageJson.h"
+#include "verdict/KeySetJson.h"
 #include "verdict/TextEscaping.h"
 
 void JsonLinesWriter::Write(const VerificationResult& result)
@@ -25,6 +26,7 @@ void JsonLinesWriter::Write(const VerificationResult& result)
             (result.digestMode < 0 ? std::string("null") : std::to_string(result.digestMode));
     line += ",\"size\":" + (result.file.size < 0 ? std::string("null") : std::to_string(result.file.size));
     line += ",\"coverage\":" + (result.hasCoverage ? CoverageJson(result.coverage) : std::string("null"));
+    line += ",\"key_set\":" + KeySetJson(result);
     if (withSha256)
         line += ",\"sha256\":" + (result.sha256.empty() ? std::string("null") : JsonString(result.sha256));
     line += "}\n";

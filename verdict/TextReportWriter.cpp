@@ -19,6 +19,8 @@ void TextReportWriter::Write(const VerificationResult& result)
     line += "  Start Time: " + ValueOrDash(result.startTime);
     line += "  Stop Time: " + ValueOrDash(result.endTime);
     line += "  Serial no: " + ValueOrDash(result.rcSerial);
+    if (!result.keySetName.empty())
+        line += "  Key: " + ToReversibleText(result.keySetName);
     if (!result.authentic) {
         const std::string words =
             result.reasonDetail.empty() ? ReasonWords(result.reason) : result.reasonDetail;

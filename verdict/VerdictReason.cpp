@@ -109,3 +109,10 @@ const char* ReasonWords(VerdictReason reason)
     }
     return "";
 }
+
+std::string NoWatermarkWithKeySets(int tried)
+{
+    return tried == 1
+               ? std::string("no watermark block opens with the one key set tried")
+               : "no watermark block opens with any of the " + std::to_string(tried) + " key sets tried";
+}

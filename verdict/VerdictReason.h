@@ -4,6 +4,8 @@
 
 #include "engine/WatermarkVerifier.h"
 
+#include <string>
+
 // Why a file is not authentic, as the reports name it. None for an authentic file.
 enum class VerdictReason
 {
@@ -40,5 +42,8 @@ const char* ReasonCode(VerdictReason reason);
 
 // The reason in plain words for the human-readable report.
 const char* ReasonWords(VerdictReason reason);
+
+// The words of no-watermark when other key sets than the built-in one were tried: they say how many.
+std::string NoWatermarkWithKeySets(int tried);
 
 #endif

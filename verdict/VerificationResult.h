@@ -34,6 +34,12 @@ struct VerificationResult
     std::string rcSerial;
     std::string camMac;
     int digestMode = -1; // -1: not reached
+    // The key set the verdict rests on (its name and fingerprint; both empty when no set opened the
+    // watermark block) and how many sets were tried.
+    std::string keySetName;
+    std::string keySetFingerprint;
+    int keySetsTried = 0;
+    bool builtInKeySetOnly = true; // the sets tried were the built-in set alone
 
     // The file as it was verified; its size is -1 when unknown. Lets a later report or digest tell
     // whether the file is still the one that was verified.

@@ -94,9 +94,9 @@ const char* const kSpecialName = "clip, \"A\" \xc3\x86r\xc3\xb8.mp4";
 // Their JSON lines are far more than a pipe holds, so a run whose output is not read cannot end by itself.
 const int kLinkCount = 2000;
 
-const QStringList kCsvKeys = {"path",    "authentic",   "reason",   "marker",      "version",
-                              "hmac",    "start_time",  "end_time", "time_source", "rc_serial",
-                              "cam_mac", "digest_mode", "size",     "coverage",    "sha256"};
+const QStringList kCsvKeys = {"path",       "authentic", "reason",      "marker",    "version", "hmac",
+                              "start_time", "end_time",  "time_source", "rc_serial", "cam_mac", "digest_mode",
+                              "size",       "coverage",  "key_set",     "sha256"};
 const QStringList kJsonKeys = QStringList{"path", "path_base64"} + kCsvKeys.mid(1);
 
 struct Run
@@ -433,7 +433,7 @@ void TestQuorlithVerify::textReport()
     QVERIFY(lines[0].startsWith("Authentication succeeded  " + Evidence(QString::fromUtf8(kSpecialName))));
     QVERIFY(lines[0].contains("Partial coverage"));
     QCOMPARE(lines[1], "Authentication succeeded  " + Evidence("photo.jpg") + "  Start Time: " + start +
-                           "  Stop Time: " + end + "  Serial no: " + serial);
+                           "  Stop Time: " + end + "  Serial no: " + serial + "  Key: Built-in");
     QVERIFY(lines[3].startsWith("Authentication failed  " + Evidence("sub/tampered.mxg")));
     QVERIFY(lines[3].contains("Serial no: " + serial));
     QVERIFY(lines[3].contains("Reason: the content does not match the digest in the watermark."));
@@ -964,20 +964,29 @@ void TestQuorlithVerify::secondSignalDoesNotReplaceTheFirst()
     QCOMPARE(StoppedAfter(message).first, out.count('\n'));
 }
 
-// The second line names the key by its fingerprint: SHA-256 of the modulus as 256 big-endian bytes,
-// computed here from the key file the build took it from.
+// The second line names the built-in key set by its fingerprint: the SHA-256 of its canonical encoding
+// (label, then modulus, exponent and HMAC key, each after its 4-byte big-endian length), computed here from
+// the key file the build took the modulus from and the test recorders' HMAC key.
 void TestQuorlithVerify::version()
 {
     QFile modulusFile(QStringLiteral(QUORLITH_SOURCE_DIR "/tests/keys/recorder-test-modulus.hex"));
     QVERIFY(modulusFile.open(QIODevice::ReadOnly));
     const QByteArray modulus = QByteArray::fromHex(modulusFile.readAll().trimmed());
     QCOMPARE(modulus.size(), 256);
-    const QByteArray fingerprint = QCryptographicHash::hash(modulus, QCryptographicHash::Sha256).toHex();
+    const auto part = [](const QByteArray& bytes) {
+        QByteArray length(4, '\0');
+        qToBigEndian(static_cast<quint32>(bytes.size()), length.data());
+        return length + bytes;
+    };
+    const QByteArray encoding = QByteArray("quorlith-key-set 1", 19) + part(modulus) +
+                                part(QByteArray("\x01\x00\x01", 3)) +
+                                part(QByteArray::fromStdString(StampRecord().hmacKey));
+    const QByteArray fingerprint = QCryptographicHash::hash(encoding, QCryptographicHash::Sha256).toHex();
 
     const Run run = Verify({"--version"});
     QCOMPARE(run.exitCode, 0);
     QCOMPARE(run.out, QByteArray("quorlith-verify " QUORLITH_PROJECT_VERSION "\n"
-                                 "Key fingerprint (SHA-256 of the built-in recorder modulus): ") +
+                                 "Key fingerprint (SHA-256 of the built-in key set): ") +
                           fingerprint + '\n');
 }
 

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "digest/DigestUpdate.h"
-#include "engine/BuiltInHmac.h"
 #include "engine/ContainerDigest.h"
 #include "engine/EvidenceReader.h"
 #include "platform/ReadOnlyFile.h"
@@ -70,16 +69,16 @@ QByteArray Avi(int hdrlPayload, const QList<int>& junkSizes, const QByteArray& m
     return "RIFF" + Le32(static_cast<quint32>(body.size())) + body;
 }
 
-QByteArray KeyedDigest(int mode, const QByteArray& content)
+// The content digest before keying: keying belongs to the key set that opened the watermark.
+QByteArray ContentDigest(int mode, const QByteArray& content)
 {
     Md5Context ctx;
     Md5Init(&ctx);
     DigestUpdate(mode, &ctx, reinterpret_cast<const unsigned char*>(content.constData()),
                  static_cast<int32_t>(content.size()));
-    unsigned char inner[16], keyed[16];
+    unsigned char inner[16];
     Md5Final(&ctx, inner);
-    HmacMd5WithBuiltInKey(inner, 16, keyed);
-    return QByteArray(reinterpret_cast<const char*>(keyed), 16);
+    return QByteArray(reinterpret_cast<const char*>(inner), 16);
 }
 
 using ReaderDigest = int (*)(int mode, EvidenceReader* reader, unsigned char digest[16],
@@ -269,12 +268,12 @@ void TestContainerDigest::digestCoversExactlyTheContent()
 
     ContentRegion region = {};
     const QByteArray content = file.mid(start, blockAt - start) + file.right(tail);
-    QCOMPARE(digestOf(file, 0, &region), KeyedDigest(0, content));
+    QCOMPARE(digestOf(file, 0, &region), ContentDigest(0, content));
     QCOMPARE(region.start, qint64(start));
     QCOMPARE(region.length, qint64(blockAt - start));
     QCOMPARE(region.tail, tail);
-    QCOMPARE(digestOf(file, 1, nullptr), KeyedDigest(1, content));
-    QVERIFY(KeyedDigest(0, content) != KeyedDigest(1, content));
+    QCOMPARE(digestOf(file, 1, nullptr), ContentDigest(1, content));
+    QVERIFY(ContentDigest(0, content) != ContentDigest(1, content));
 
     const QByteArray original = digestOf(file, 0, nullptr);
     for (int at : {start, (start + blockAt) / 2, blockAt - 1, file.size() - 1, file.size() - tail}) {
@@ -312,7 +311,7 @@ void TestContainerDigest::largeRegionInEitherMode()
     for (int mode : {0, 1}) {
         unsigned char digest[16];
         QCOMPARE(Digest(ComputeMp4DigestOfReader, mode, path.constData(), digest), 0);
-        QCOMPARE(QByteArray(reinterpret_cast<const char*>(digest), 16), KeyedDigest(mode, media));
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(digest), 16), ContentDigest(mode, media));
     }
 }
 
