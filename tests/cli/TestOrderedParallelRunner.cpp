@@ -5,6 +5,8 @@
 
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <thread>
 
 class TestOrderedParallelRunner : public QObject
@@ -16,6 +18,8 @@ private slots:
     void deliversInInputOrder();
     void stopEndsOnTheTargetsStarted_data();
     void stopEndsOnTheTargetsStarted();
+    void windowEndsSixteenTargetsPerJobAhead_data();
+    void windowEndsSixteenTargetsPerJobAhead();
 };
 
 void TestOrderedParallelRunner::deliversInInputOrder_data()
@@ -135,6 +139,54 @@ void TestOrderedParallelRunner::stopEndsOnTheTargetsStarted()
     QVERIFY(delivered.size() > stopAt);
     QVERIFY2(startedAfterStop <= jobs, qPrintable(QString::number(startedAfterStop)));
     QVERIFY(started < count);
+}
+
+void TestOrderedParallelRunner::windowEndsSixteenTargetsPerJobAhead_data()
+{
+    QTest::addColumn<int>("jobs");
+    QTest::newRow("two jobs") << 2;
+    QTest::newRow("three jobs") << 3;
+}
+
+// While the first target is verified nothing can be delivered: the other workers go on to the end of the
+// window, 16 targets per job counted from the first, and start none beyond it. The first target is held
+// until the window is full, and then a while longer, time enough for a worker to start one more.
+void TestOrderedParallelRunner::windowEndsSixteenTargetsPerJobAhead()
+{
+    QFETCH(int, jobs);
+    const int window = jobs * 16;
+    const int count = window * 3;
+    std::vector<VerificationTarget> targets(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i)
+        targets[static_cast<size_t>(i)].path = std::to_string(i);
+
+    std::mutex mutex;
+    std::condition_variable startedMore;
+    int started = 0;
+    int startedWhileHeld = 0;
+    QStringList delivered;
+    OrderedParallelRunner::Run(
+        targets, jobs,
+        [&](const VerificationTarget& target) {
+            std::unique_lock<std::mutex> lock(mutex);
+            ++started;
+            startedMore.notify_all();
+            if (target.path == "0") {
+                startedMore.wait_for(lock, std::chrono::seconds(60), [&] { return started >= window; });
+                startedMore.wait_for(lock, std::chrono::milliseconds(200), [&] { return started > window; });
+                startedWhileHeld = started;
+            }
+            VerificationResult result;
+            result.path = target.path;
+            return result;
+        },
+        [&](const VerificationResult& result) { delivered << QString::fromStdString(result.path); }, {});
+
+    QCOMPARE(startedWhileHeld, window);
+    QStringList expected;
+    for (int i = 0; i < count; ++i)
+        expected << QString::number(i);
+    QCOMPARE(delivered, expected);
 }
 
 QTEST_GUILESS_MAIN(TestOrderedParallelRunner)

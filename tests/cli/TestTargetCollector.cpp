@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "cli/TargetCollector.h"
 #include "tests/support/DeepFolders.h"
+#include "tests/support/FailingFolderListing.h"
 
 #include <QtTest>
 
@@ -27,6 +28,8 @@ private slots:
     void specialFileOfAnotherTypeIsSkippedWithItsReason();
     void sizesOnlyWhenAsked_data();
     void sizesOnlyWhenAsked();
+    void listingThatBreaksOffGetsARow_data();
+    void listingThatBreaksOffGetsARow();
 
 private:
     std::vector<VerificationTarget> Collect(const QByteArray& path, int freeDescriptors);
@@ -214,6 +217,48 @@ void TestTargetCollector::sizesOnlyWhenAsked()
     QCOMPARE(QString::fromStdString(targets[0].path), inFolder.fileName());
     QCOMPARE(qint64(targets[0].size), sizeInFolder);
     QCOMPARE(qint64(targets[1].size), qint64(7));
+}
+
+void TestTargetCollector::listingThatBreaksOffGetsARow_data()
+{
+    const QString failed = " | system-error | the system failed while the folder was read: " +
+                           QString::fromLocal8Bit(std::strerror(EIO));
+    QTest::addColumn<QString>("broken");
+    QTest::addColumn<QStringList>("expected"); // after the given folder's path
+    QTest::newRow("folder below") << "sub"
+                                  << QStringList{"/a.jpg |  | ", "/sub" + failed, "/sub/x.jpg |  | ",
+                                                 "/z.jpg |  | "};
+    QTest::newRow("folder given") << ""
+                                  << QStringList{failed, "/a.jpg |  | ", "/sub/x.jpg |  | ", "/z.jpg |  | "};
+}
+
+// A listing that ends in an error (EIO from a failing disk) may have left entries out: the folder gets a
+// target at its place that fails with the reason, beside what was read of it.
+void TestTargetCollector::listingThatBreaksOffGetsARow()
+{
+    QFETCH(QString, broken);
+    QFETCH(QStringList, expected);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QVERIFY(QDir(folder.path()).mkdir("sub"));
+    for (const char* name : {"a.jpg", "sub/x.jpg", "z.jpg"})
+        QVERIFY(Touch(folder.filePath(name)));
+
+    std::vector<VerificationTarget> targets;
+    {
+        const FailingFolderListing breaksOff(QFile::encodeName(folder.filePath(broken)), EIO);
+        QVERIFY(breaksOff.Set());
+        targets = TargetCollector().Collect({QFile::encodeName(folder.path()).toStdString()}, false);
+        QCOMPARE(breaksOff.Failures(), 1);
+    }
+
+    QStringList found;
+    for (const VerificationTarget& target : targets)
+        found << QFile::decodeName(target.path.c_str()) + " | " + ReasonCode(target.problem) + " | " +
+                     QString::fromStdString(target.problemDetail);
+    for (QString& line : expected)
+        line.prepend(folder.path());
+    QCOMPARE(found, expected);
 }
 
 QTEST_GUILESS_MAIN(TestTargetCollector)

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "filelist/EvidenceFolderScan.h"
+#include "tests/support/FailingFolderListing.h"
 #include "tests/support/PermissionsApply.h"
 
 #include <QDir>
@@ -249,6 +250,7 @@ enum class Obstacle
     ClosedBelow,
     ClosedGiven,
     Loop,
+    ListingBreaksOff,
 };
 
 // What the scan found, a target a line: its path, its reason's code and its reason's words.
@@ -308,8 +310,9 @@ Q_DECLARE_METATYPE(Obstacle)
 
 // A folder the scan cannot search gets a target at its place that fails with the words quorlith-verify
 // uses, between the files found before and after it: a folder that cannot be read, below the folder
-// given or given itself, and a folder that contains itself. Root reads every folder, so the
-// permission bits are made to apply to it.
+// given or given itself, a folder that contains itself, and one whose listing ends in an error (EIO from
+// a failing disk), which may have left entries out. Root reads every folder, so the permission bits are
+// made to apply to it.
 void TestEvidenceFolderScan::folderNotSearchedGetsItsReason_data()
 {
     const QString denied = QString::fromLocal8Bit(std::strerror(EACCES));
@@ -329,6 +332,13 @@ void TestEvidenceFolderScan::folderNotSearchedGetsItsReason_data()
                "a.jpg |  | ",
                "sub/loop | unreadable | the folder contains itself (a folder loop); not searched again",
                "sub/x.jpg |  | ", "z.jpg |  | "};
+    const QString broken = "sub | system-error | the system failed while the folder was read: " +
+                           QString::fromLocal8Bit(std::strerror(EIO));
+    QTest::newRow("folder below whose listing breaks off")
+        << Obstacle::ListingBreaksOff << QString()
+        << QStringList{"a.jpg |  | ", broken, "sub/x.jpg |  | ", "z.jpg |  | "};
+    QTest::newRow("folder given whose listing breaks off")
+        << Obstacle::ListingBreaksOff << QString("sub") << QStringList{broken, "sub/x.jpg |  | "};
 }
 
 void TestEvidenceFolderScan::folderNotSearchedGetsItsReason()
@@ -355,6 +365,11 @@ void TestEvidenceFolderScan::folderNotSearchedGetsItsReason()
         if (status == kCannotSetUp)
             QSKIP("this system allows no bind mount in a namespace of the test's own");
         QCOMPARE(status, 0);
+    } else if (obstacle == Obstacle::ListingBreaksOff) {
+        const FailingFolderListing breaksOff(base + "/sub", EIO);
+        QVERIFY(breaksOff.Set());
+        found = Described(ScanEvidenceFolder(given.isEmpty() ? base : base + '/' + QFile::encodeName(given)));
+        QCOMPARE(breaksOff.Failures(), 1);
     } else {
         QVERIFY(QFile::setPermissions(dir.filePath("sub"), QFileDevice::Permissions()));
         {

@@ -4,6 +4,7 @@
 #include "report/LeftOutList.h"
 #include "report/PdfReportWriter.h"
 #include "tests/support/EvidenceFiles.h"
+#include "tests/support/FailingSync.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tools/EvidenceStamper.h"
 #include "verdict/FileVerifier.h"
@@ -15,6 +16,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <utime.h>
@@ -47,6 +49,7 @@ private slots:
     void layoutHearsAStopAtEveryFile();
     void failedWriteKeepsWhatWasThere_data();
     void failedWriteKeepsWhatWasThere();
+    void updateCrossReferencePointsAtItsObjects();
 
 private:
     QTemporaryDir dir;
@@ -662,21 +665,26 @@ void TestPdfReportWriter::failedWriteKeepsWhatWasThere_data()
 {
     QTest::addColumn<int>("shortBy");
     QTest::addColumn<int>("limit");
+    QTest::addColumn<int>("syncError");
     // The report's end waits in the buffer until the file is closed: a disk that fills only there
     // must fail the save as surely as one that is full from the start.
-    QTest::newRow("4 KiB allowed") << 0 << 4096;
-    QTest::newRow("all but 20,000 bytes") << 20000 << 0;
-    QTest::newRow("all but 300 bytes") << 300 << 0;
+    QTest::newRow("4 KiB allowed") << 0 << 4096 << 0;
+    QTest::newRow("all but 20,000 bytes") << 20000 << 0 << 0;
+    QTest::newRow("all but 300 bytes") << 300 << 0 << 0;
     // Not one byte: the time the report is written changes its compressed size by a few.
-    QTest::newRow("all but 100 bytes") << 100 << 0;
+    QTest::newRow("all but 100 bytes") << 100 << 0 << 0;
+    // Every byte taken, and only the sync finds that the disk could not keep them.
+    QTest::newRow("EIO at the sync") << 0 << 0 << EIO;
 }
 
-// A file size limit plays the full disk: the write stops half-way, the save fails with the system's
-// words, and the report that was there before stays as it was, with nothing left beside it.
+// A file size limit plays the full disk, or a sync that fails a disk that cannot keep what it took: the
+// save fails with the system's words, and the report that was there before stays as it was, with
+// nothing left beside it.
 void TestPdfReportWriter::failedWriteKeepsWhatWasThere()
 {
     QFETCH(int, shortBy);
     QFETCH(int, limit);
+    QFETCH(int, syncError);
     QTemporaryDir target;
     QVERIFY(target.isValid());
     const QString path = target.filePath("report.pdf");
@@ -694,16 +702,65 @@ void TestPdfReportWriter::failedWriteKeepsWhatWasThere()
     QString error;
     bool saved = false;
     {
-        const FileSizeLimit fullDisk(limit);
-        QVERIFY(fullDisk.Set());
+        std::optional<FileSizeLimit> fullDisk;
+        if (syncError == 0) {
+            fullDisk.emplace(limit);
+            QVERIFY(fullDisk->Set());
+        }
+        const FailingSync failingSync(syncError);
         saved = writer.Save(QFile::encodeName(path), &error);
+        QCOMPARE(failingSync.Failures() > 0, syncError != 0);
     }
 
     QVERIFY(!saved);
-    QCOMPARE(error, QString::fromLocal8Bit(std::strerror(EFBIG)));
+    QCOMPARE(error, QString::fromLocal8Bit(std::strerror(syncError != 0 ? syncError : EFBIG)));
     QCOMPARE(ReadAll(path), QByteArray("the report of yesterday"));
     QCOMPARE(QDir(target.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{"report.pdf"});
+}
+
+// The update that adds the document properties has a cross-reference section of its own: each of its
+// entries gives the offset of its object's first byte, where "N 0 obj" begins. Readers that repair a
+// file would hide an entry a byte off, but PDF/A allows none.
+void TestPdfReportWriter::updateCrossReferencePointsAtItsObjects()
+{
+    PdfReportWriter writer(Facts());
+    writer.Add(Verified(dir.filePath("photo.jpg")));
+    QString error;
+    const QString pdf = dir.filePath("xref.pdf");
+    QVERIFY2(writer.Save(QFile::encodeName(pdf), &error), qPrintable(error));
+
+    const QByteArray bytes = ReadAll(pdf);
+    const QRegularExpressionMatch last =
+        QRegularExpression("startxref\\n(\\d+)\\n%%EOF\\n$").match(QString::fromLatin1(bytes.right(64)));
+    QVERIFY2(last.hasMatch(), bytes.right(64).constData());
+    QBuffer section;
+    section.setData(bytes.mid(last.captured(1).toInt()));
+    QVERIFY(section.open(QIODevice::ReadOnly));
+    QCOMPARE(section.readLine(), QByteArray("xref\n"));
+    int entries = 0;
+    for (QByteArray line = section.readLine(); !line.startsWith("trailer"); line = section.readLine()) {
+        const QList<QByteArray> subsection = line.simplified().split(' ');
+        QCOMPARE(subsection.size(), 2);
+        const int first = subsection[0].toInt();
+        for (int i = 0; i < subsection[1].toInt(); ++i) {
+            const QByteArray entry = section.readLine();
+            QVERIFY2(
+                QRegularExpression("^\\d{10} \\d{5} [nf] \\n$").match(QString::fromLatin1(entry)).hasMatch(),
+                entry.constData());
+            if (entry.at(17) != 'n')
+                continue;
+            const QByteArray object = QByteArray::number(first + i) + " 0 obj";
+            const QByteArray pointedAt = bytes.mid(entry.left(10).toInt(), object.size());
+            QVERIFY2(pointedAt == object,
+                     qPrintable(QString("the entry of %1 points at \"%2\"")
+                                    .arg(QString::fromLatin1(object))
+                                    .arg(QString::fromLatin1(pointedAt.toPercentEncoding(" ")))));
+            ++entries;
+        }
+        QVERIFY(!section.atEnd());
+    }
+    QCOMPARE(entries, 2);
 }
 
 QTEST_MAIN(TestPdfReportWriter)

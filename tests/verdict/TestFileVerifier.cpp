@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "engine/WatermarkVerifier.h"
 #include "tests/support/EvidenceFiles.h"
+#include "tests/support/FailingReads.h"
+#include "tests/support/SwapAtOpen.h"
 #include "verdict/FileVerifier.h"
 
 #include <QtTest>
 
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <future>
 #include <linux/fs.h>
@@ -37,6 +41,8 @@ private slots:
     void swappedFolderNeverMixesTwoFiles_data();
     void swappedFolderNeverMixesTwoFiles();
     void folderSwappedDuringTheReadFails();
+    void fileSwappedAroundTheOpenFails();
+    void readFailureAfterTheRecordLeavesNoSha256();
 
 private:
     QString Make(const QString& kind);
@@ -565,6 +571,56 @@ void TestFileVerifier::folderSwappedDuringTheReadFails()
     QVERIFY(!result.authentic);
     QCOMPARE(result.reason, VerdictReason::Unreadable);
     QCOMPARE(result.reasonDetail, std::string("the file changed while it was read"));
+}
+
+// Another program swaps the file's folder for one holding another authentic file of the same name just
+// before the open, and back just after: the path names the file it named, unchanged, before and after the
+// reading, yet what was read is the other file, whose verdict and SHA-256 must not stand for it.
+void TestFileVerifier::fileSwappedAroundTheOpenFails()
+{
+    QTemporaryDir swapDir;
+    QVERIFY(swapDir.isValid());
+    const QString current = swapDir.filePath("current");
+    const QString other = swapDir.filePath("other");
+    QVERIFY(QDir().mkpath(current) && QDir().mkpath(other));
+    const QString path = current + "/clip.jpg";
+    QVERIFY(StampMedia(MediaPath("still.jpg"), path, "1.0"));
+    QVERIFY(StampMedia(MediaPath("still.jpg"), other + "/clip.jpg", "1.1"));
+    QVERIFY(Verify(path).authentic && Verify(other + "/clip.jpg").authentic);
+
+    VerificationResult result;
+    {
+        const SwapAtOpen swap(QFile::encodeName(path), QFile::encodeName(other));
+        result = Verify(path, true);
+        QCOMPARE(swap.Swaps(), 1);
+    }
+
+    QVERIFY(!result.authentic);
+    QCOMPARE(result.reason, VerdictReason::Unreadable);
+    QCOMPARE(result.reasonDetail, std::string("the file changed while it was read"));
+    QCOMPARE(result.sha256, std::string());
+}
+
+// The disk fails part-way through the content, once the record was read: the SHA-256 of the start of
+// the file is not the file's, so none is given, and the reason is the read's error.
+void TestFileVerifier::readFailureAfterTheRecordLeavesNoSha256()
+{
+    const QString path = MakeLarge("still.jpg", "failing.jpg", StampRecord());
+    QVERIFY(!path.isEmpty());
+    VerificationResult result;
+    {
+        // The watermark block and the first piece of the content are read, then nothing more.
+        const FailingReads failing(QFile::encodeName(path), 2, EIO);
+        QVERIFY(failing.Set());
+        result = Verify(path, true);
+        QVERIFY(failing.Failures() > 0);
+    }
+
+    QCOMPARE(result.marker, std::string("Trevalon Digital Watermark"));
+    QVERIFY(!result.authentic);
+    QCOMPARE(result.reason, VerdictReason::SystemError);
+    QVERIFY2(result.reasonDetail.find(std::strerror(EIO)) != std::string::npos, result.reasonDetail.c_str());
+    QVERIFY2(result.sha256.empty(), ("a SHA-256 of part of the file: " + result.sha256).c_str());
 }
 
 QTEST_GUILESS_MAIN(TestFileVerifier)
