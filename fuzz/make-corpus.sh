@@ -111,6 +111,7 @@ riff_size=$(($(u32le "$work/clip.avi" 4) - (junk_end - junk)))
 while read -r selector video version; do
     name="$(basename "$video")"
     "$stamp" --key "$key" --version "$version" "$work/$video" "$work/stamped-$name"
+    # shellcheck disable=SC2059
     { printf "\\x$selector"; cat "$work/stamped-$name"; } >"$containers/${name%.*}-$version-as-$selector"
 done <<LIST
 01 mdat-first.mp4 1.0
