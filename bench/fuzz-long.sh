@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 build="${QUORLITH_FUZZ_BUILD:-build-fuzz-long}"
 seconds="${QUORLITH_FUZZ_SECONDS:-3600}"
 kept="${1:-$HOME/.cache/quorlith/fuzz-corpus}"
-read -r -a targets <<<"${QUORLITH_FUZZ_TARGETS:-fuzz_trailer fuzz_verify fuzz_containers fuzz_escaping fuzz_writers fuzz_report_layout}"
+read -r -a targets <<<"${QUORLITH_FUZZ_TARGETS:-fuzz_trailer fuzz_verify fuzz_containers fuzz_escaping fuzz_writers fuzz_report_layout fuzz_keyset}"
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORLITH_BUILD_FUZZ=ON -DQUORLITH_BUILD_TESTS=OFF \

@@ -71,6 +71,13 @@ VerificationResult MadeResult(FuzzedDataProvider* input, bool* withSha256)
             result.coverage.notes.push_back(note);
         }
     }
+    // A key set's name is a person's text; its fingerprint is computed: lower-case hex, or none opened.
+    if (input->ConsumeBool()) {
+        result.keySetName = Bytes(input);
+        static const char kHexDigits[] = "0123456789abcdef";
+        for (int i = 0; i < 64; ++i)
+            result.keySetFingerprint += kHexDigits[input->ConsumeIntegralInRange<int>(0, 15)];
+    }
     // The digest is computed, never read from the file: lower-case hex or nothing.
     if (input->ConsumeBool()) {
         static const char kHex[] = "0123456789abcdef";
@@ -143,6 +150,20 @@ void RequireCoverage(const JsonValue& value, const Coverage& coverage)
         RequireJsonText(notes.items[i], CoverageNoteText(coverage.notes[i]), "coverage note");
 }
 
+// The key set object, read back: the name as the writer's escaping defines it and the fingerprint.
+void RequireKeySet(const JsonValue& value, const VerificationResult& result)
+{
+    if (result.keySetFingerprint.empty()) {
+        Require(value.kind == JsonValue::Kind::Null, "no key set");
+        return;
+    }
+    Require(value.kind == JsonValue::Kind::Object && value.members.size() == 2 &&
+                value.members[0].first == "name" && value.members[1].first == "fingerprint",
+            "key set keys");
+    RequireJsonText(value.members[0].second, result.keySetName, "key set name");
+    RequireJsonText(value.members[1].second, result.keySetFingerprint, "key set fingerprint");
+}
+
 void CheckJson(const VerificationResult& result, bool withSha256)
 {
     const std::string line = Written<JsonLinesWriter>(result, withSha256);
@@ -151,10 +172,11 @@ void CheckJson(const VerificationResult& result, bool withSha256)
     JsonValue object;
     Require(ReadJson(line.substr(0, line.size() - 1), &object) && object.kind == JsonValue::Kind::Object,
             "the line is one JSON object");
-    static const char* const kKeys[] = {
-        "path",     "path_base64", "authentic", "reason",  "marker",      "version", "hmac",     "start_time",
-        "end_time", "time_source", "rc_serial", "cam_mac", "digest_mode", "size",    "coverage", "sha256"};
-    const size_t keyCount = withSha256 ? 16 : 15;
+    static const char* const kKeys[] = {"path",      "path_base64", "authentic",   "reason",   "marker",
+                                        "version",   "hmac",        "start_time",  "end_time", "time_source",
+                                        "rc_serial", "cam_mac",     "digest_mode", "size",     "coverage",
+                                        "key_set",   "sha256"};
+    const size_t keyCount = withSha256 ? 17 : 16;
     Require(object.members.size() == keyCount, "key count");
     for (size_t i = 0; i < keyCount; ++i)
         Require(object.members[i].first == kKeys[i], "keys in their order");
@@ -184,11 +206,12 @@ void CheckJson(const VerificationResult& result, bool withSha256)
         RequireCoverage(value(14), result.coverage);
     else
         Require(value(14).kind == JsonValue::Kind::Null, "no coverage");
+    RequireKeySet(value(15), result);
     if (withSha256) {
         if (result.sha256.empty())
-            Require(value(15).kind == JsonValue::Kind::Null, "no sha256");
+            Require(value(16).kind == JsonValue::Kind::Null, "no sha256");
         else
-            RequireJsonText(value(15), result.sha256, "sha256");
+            RequireJsonText(value(16), result.sha256, "sha256");
     }
 }
 
@@ -210,8 +233,8 @@ void CheckCsv(const VerificationResult& result, bool withSha256)
     Require(records.size() == 2, "a header and one row");
     const std::vector<std::string>& header = records[0];
     const std::vector<std::string>& row = records[1];
-    Require(header.size() == (withSha256 ? 15u : 14u) && row.size() == header.size(), "column count");
-    Require(header[0] == "path" && header[13] == "coverage", "header");
+    Require(header.size() == (withSha256 ? 16u : 15u) && row.size() == header.size(), "column count");
+    Require(header[0] == "path" && header[13] == "coverage" && header[14] == "key_set", "header");
     Require(CsvBytes(row[0]) == result.path, "path");
     Require(row[1] == (result.authentic ? "true" : "false"), "authentic");
     Require(row[2] == ReasonCode(result.reason), "reason");
@@ -228,8 +251,15 @@ void CheckCsv(const VerificationResult& result, bool withSha256)
     } else {
         Require(row[13].empty(), "no coverage");
     }
+    if (result.keySetFingerprint.empty()) {
+        Require(row[14].empty(), "no key set");
+    } else {
+        JsonValue keySet;
+        Require(ReadJson(row[14], &keySet), "key set cell is JSON");
+        RequireKeySet(keySet, result);
+    }
     if (withSha256)
-        Require(row[14] == result.sha256, "sha256");
+        Require(row[15] == result.sha256, "sha256");
 }
 
 } // namespace

@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 build=build-ci-fuzz
 seconds="${QUORLITH_FUZZ_SECONDS:-30}"
-targets=(fuzz_trailer fuzz_verify fuzz_containers fuzz_escaping fuzz_writers fuzz_report_layout)
+targets=(fuzz_trailer fuzz_verify fuzz_containers fuzz_escaping fuzz_writers fuzz_report_layout fuzz_keyset)
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORLITH_BUILD_FUZZ=ON -DQUORLITH_BUILD_TESTS=OFF \
