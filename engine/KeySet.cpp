@@ -93,7 +93,9 @@ int MakeKeySet(const std::string& name, const std::vector<unsigned char>& modulu
         *error = "the modulus is even, so it is no RSA modulus";
         return -1;
     }
-    if (e.empty() || (e.back() & 1) == 0 || (e.size() == 1 && e[0] == 1) || e.size() > n.size()) {
+    // An exponent of 1 would make every block its own plaintext, so anyone could write a watermark.
+    if (e.empty() || (e.back() & 1) == 0 || (e.size() == 1 && e[0] == 1) || e.size() > n.size() ||
+        (e.size() == n.size() && e >= n)) {
         *error = "the exponent must be odd, at least 3 and below the modulus";
         return -1;
     }

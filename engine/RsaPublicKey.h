@@ -28,7 +28,7 @@ struct RsaPublicKey
 // a text that is not a whole hexadecimal number, a negative or even modulus, a modulus outside
 // 16..1024 bytes, or a key the crypto library refuses; the key is then left empty.
 int ReadRsaPublicKey(const char* modulusHex, const char* exponentHex, RsaPublicKey* key);
-// The same from big-endian byte strings; the exponent must be odd and at least 3.
+// The same from big-endian byte strings.
 int ReadRsaPublicKeyBytes(const unsigned char* modulus, size_t modulusLength, const unsigned char* exponent,
                           size_t exponentLength, RsaPublicKey* key);
 void FreeRsaPublicKey(RsaPublicKey* key);

@@ -74,6 +74,14 @@ stamped 1.0 "$media/still.jpg" "$evidence/nested/.hidden.jpg"
 stamped 1.0 "$media/still.jpg" "$evidence/wrong-marker.jpg" --marker "Another Watermark"
 stamped 2.0 "$media/still.jpg" "$evidence/version-2.jpg"
 stamped 1.0 "$media/still.jpg" "$evidence/other-digest.jpg" --hmac 00112233445566778899aabbccddeeff
+# A second recorder family, with keys of its own, beside the first: its key set is given to both
+# programs, and every file must name the set that made it.
+mkdir -p "$evidence/second-family"
+family="--key tests/keys/second-family-key.pem --hmac-key $(printf 'SecondFamilyHmacKey-2' | od -An -tx1 | tr -d ' \n')"
+# shellcheck disable=SC2086
+stamped 1.0 "$media/still.jpg" "$evidence/second-family/still.jpg" $family
+# shellcheck disable=SC2086
+stamped 1.1 "$media/clip.avi" "$evidence/second-family/clip.avi" $family
 cp "$evidence/still.jpg" "$evidence/not-evidence.png"
 # Bytes a text-mode read would change: CR LF pairs and 0x1A, the old end-of-file mark.
 printf 'line one\r\nline two\r\n\x1a\x1a after the mark\n%.0s' {1..40} >"$inputs/crlf-content.jpg"
@@ -99,12 +107,18 @@ trap 'rm -rf "$work"' EXIT
 failed=0
 for format in json csv; do
     set +e
-    "$linux" "--$format" --sha256 "${paths[@]}" >"$work/linux.$format" 2>"$work/linux.$format.err"
+    "$linux" "--$format" --sha256 --keys tests/keys/second-family.key "${paths[@]}" >"$work/linux.$format" \
+        2>"$work/linux.$format.err"
     linux_status=$?
-    wine "$windows" "--$format" --sha256 "${paths[@]}" >"$work/windows.$format" 2>"$work/windows.$format.err"
+    wine "$windows" "--$format" --sha256 --keys tests/keys/second-family.key "${paths[@]}" \
+        >"$work/windows.$format" 2>"$work/windows.$format.err"
     windows_status=$?
     set -e
     lines="$(grep -c '' "$work/linux.$format")"
+    if [ "$format" = json ] && [ "$(grep -c '"key_set":{"name":"Second test family"' "$work/linux.json")" -ne 2 ]; then
+        echo "the second family's files do not name its key set"
+        failed=1
+    fi
     if cmp -s "$work/linux.$format" "$work/windows.$format" && [ "$linux_status" = "$windows_status" ]; then
         echo "$format: identical ($lines lines, exit status $linux_status)"
     else
