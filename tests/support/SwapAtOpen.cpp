@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
-// The C library's fortified openat is an inline function of the same name, which this file replaces.
+// The C library's fortified openat is an inline function of the same name, which this file replaces. A
+// program built with _FORTIFY_SOURCE calls __openat_2 where the flags are not known when it is compiled,
+// so that symbol is replaced too.
 #undef _FORTIFY_SOURCE
 #include "tests/support/SwapAtOpen.h"
 
@@ -65,4 +67,9 @@ extern "C" int openat(int folderFd, const char* path, int flags, ...)
         ++swaps;
     errno = openError;
     return fd;
+}
+
+extern "C" int __openat_2(int folderFd, const char* path, int flags)
+{
+    return openat(folderFd, path, flags);
 }
