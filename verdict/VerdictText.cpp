@@ -90,9 +90,10 @@ QString VerdictText::KeySet(const VerificationResult& result)
     if (!result.keySetFingerprint.empty())
         return QCoreApplication::translate("KeySetWords", "%1 (fingerprint %2)")
             .arg(Display(result.keySetName), QString::fromStdString(result.keySetFingerprint));
+    if (result.reason != VerdictReason::NoWatermark && result.reason != VerdictReason::BadMarker)
+        return QCoreApplication::translate("KeySetWords",
+                                           "none: the check stopped before a key set opened the watermark block");
     switch (result.keySetsTried) {
-    case 0:
-        return QCoreApplication::translate("KeySetWords", "none: the check stopped before any key set was tried");
     case 1:
         return QCoreApplication::translate("KeySetWords",
                                            "none: the one key set tried did not open the watermark block");

@@ -1181,10 +1181,11 @@ void TestQuorlithVerify::pdfReportNamesTheKeySets()
                              "/broken.key: line 3:"),
              errors.constData());
 
+    // Line by line, the label beside its value; without the spaces, a value wrapped in its column reads on.
     QProcess text;
-    text.start("pdftotext", {"-enc", "UTF-8", pdf, "-"});
+    text.start("pdftotext", {"-layout", "-enc", "UTF-8", pdf, "-"});
     QVERIFY(text.waitForFinished(60000));
-    const QString report = QString::fromUtf8(text.readAllStandardOutput()).simplified().remove(' ');
+    const QString report = QString::fromUtf8(text.readAllStandardOutput()).remove(QRegularExpression("\\s"));
     QProcess list;
     list.setProcessEnvironment(environment);
     list.start(QStringLiteral(QUORLITH_BIN_DIR "/quorlith-verify"), {"--keys", keyFile, "--list-keys"});
@@ -1594,7 +1595,7 @@ void TestQuorlithVerify::pdfReportNamesPathsAsGiven()
         QVERIFY2(QRegularExpression(line).match(report).hasMatch(), qPrintable(line + "\n" + report));
     // A long command line wraps anywhere: read without the breaks.
     const int start = report.indexOf("Command line");
-    QString commandLine = report.mid(start, report.indexOf("Recorder key", start) - start);
+    QString commandLine = report.mid(start, report.indexOf("Key set 1", start) - start);
     commandLine.remove(QRegularExpression("\\s"));
     QCOMPARE(commandLine, "Commandline" + program + "--reportreport.pdf-j1case1");
 }

@@ -453,11 +453,11 @@ void TestPdfReportWriter::keySetsInTheFactsAndEveryBlock()
     QVERIFY(QFile::setPermissions(keys, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
     const QString secondKey = CopySecondFamilyKeyFile(keys);
     QVERIFY(!secondKey.isEmpty());
-    // The same public key with another HMAC key: a set of its own, named with a tab.
-    QByteArray renamed = ReadAll(secondKey).replace("name: Second test family", "name: Lab\tcopy");
-    QVERIFY(WriteAll(keys + "/tabbed.key", renamed.replace("hmac-key: 53", "hmac-key: 54")));
+    // The same public key with another HMAC key: a set of its own, whose name would turn the text around.
+    QByteArray renamed = ReadAll(secondKey).replace("name: Second test family", "name: Lab\u202Ecopy");
+    QVERIFY(WriteAll(keys + "/turned.key", renamed.replace("hmac-key: 53", "hmac-key: 54")));
     QVERIFY(WriteAll(keys + "/unfinished.key", "quorlith-key-set 1\nname: Unfinished\n"));
-    for (const QString& name : {QString("tabbed.key"), QString("unfinished.key")})
+    for (const QString& name : {QString("turned.key"), QString("unfinished.key")})
         QVERIFY(QFile::setPermissions(keys + "/" + name, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
     LoadedKeySets loaded = BuiltInKeySetsOnly();
     LoadKeySets(keys.toStdString(), KeySetSource::UserFolder, false, &loaded);
@@ -488,8 +488,8 @@ void TestPdfReportWriter::keySetsInTheFactsAndEveryBlock()
         "Key set 1 Built-in fingerprint " + fingerprint(0) + " built into the program; RSA modulus of 2048 bits",
         "Key set 2 Second test family fingerprint " + fingerprint(1) + " user key folder: " + secondKey +
             " (file SHA-256 " + fileDigest(1) + "); RSA modulus of 2048 bits",
-        "Key set 3 Lab\\x09copy fingerprint " + fingerprint(2) + " user key folder: " + keys +
-            "/tabbed.key (file SHA-256 " + fileDigest(2) + ")",
+        "Key set 3 Lab\\u{202E}copy fingerprint " + fingerprint(2) + " user key folder: " + keys +
+            "/turned.key (file SHA-256 " + fileDigest(2) + ")",
         "Key file not loaded " + keys + "/unfinished.key:",
         "1. photo.jpg",
         "Key set Built-in (fingerprint " + fingerprint(0) + ")",
@@ -505,6 +505,7 @@ void TestPdfReportWriter::keySetsInTheFactsAndEveryBlock()
         QVERIFY2(at >= 0, qPrintable(line + "\n" + text.mid(from)));
         from = at + line.size();
     }
+    QVERIFY(!text.contains(QChar(0x202E)));
     QVERIFY2(!text.contains("Recorderkeyfingerprint"), qPrintable(text));
 }
 
