@@ -7,10 +7,10 @@
 #include "cli/RunKeySets.h"
 #include "cli/StopSignals.h"
 #include "cli/VerificationCommand.h"
-#include "verdict/KeySetFacts.h"
 #include "engine/CryptoLibrarySetup.h"
 #include "platform/Console.h"
 #include "platform/SystemError.h"
+#include "verdict/KeySetFacts.h"
 
 #include <cstdio>
 #include <functional>

@@ -3,8 +3,8 @@
 
 #include "report/FileFactsText.h"
 #include "report/LeftOutList.h"
-#include "report/ReportKeySetText.h"
 #include "report/ReportFonts.h"
+#include "report/ReportKeySetText.h"
 #include "verdict/VerdictText.h"
 
 #include <QDateTime>

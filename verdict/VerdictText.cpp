@@ -33,9 +33,10 @@ QString VerdictText::Reason(const VerificationResult& result)
                              "KeySetWords", "No watermark opens with the one key set tried: the file has no "
                                             "watermark, or it was made with another key, or it is damaged.")
                        : QCoreApplication::translate(
-                             "KeySetWords", "No watermark opens with any of the %1 key sets tried: the file has "
-                                            "no watermark, or it was made with a key that none of them holds, "
-                                            "or it is damaged.")
+                             "KeySetWords",
+                             "No watermark opens with any of the %1 key sets tried: the file has "
+                             "no watermark, or it was made with a key that none of them holds, "
+                             "or it is damaged.")
                              .arg(QString::number(result.keySetsTried));
         return tr("No watermark opens with the built-in recorder key: the file has no watermark, or it was "
                   "made with another key, or it is damaged.");
@@ -53,11 +54,13 @@ QString VerdictText::Reason(const VerificationResult& result)
         return tr("The content is of another type than the ending of the file name says: the watermark block "
                   "lies where another type of file keeps it. Was the file renamed?");
     case VerdictReason::SystemError:
-        return tr("The computer failed while the file was being checked (no memory or file handles were left, "
-                  "or the disk reported a read error); nothing is known about the file itself. Check it again.");
+        return tr(
+            "The computer failed while the file was being checked (no memory or file handles were left, "
+            "or the disk reported a read error); nothing is known about the file itself. Check it again.");
     case VerdictReason::InUse:
-        return tr("Another program holds the file locked, so it could not be read; nothing is known about the "
-                  "file itself. Close that program and check the file again.");
+        return tr(
+            "Another program holds the file locked, so it could not be read; nothing is known about the "
+            "file itself. Close that program and check the file again.");
     case VerdictReason::NoEvidence:
         return tr(
             "This folder holds no file ending in .jpg, .avi, .mp4 or .mxg, so nothing in it was checked.");
@@ -91,15 +94,15 @@ QString VerdictText::KeySet(const VerificationResult& result)
         return QCoreApplication::translate("KeySetWords", "%1 (fingerprint %2)")
             .arg(Display(result.keySetName), QString::fromStdString(result.keySetFingerprint));
     if (result.reason != VerdictReason::NoWatermark && result.reason != VerdictReason::BadMarker)
-        return QCoreApplication::translate("KeySetWords",
-                                           "none: the check stopped before a key set opened the watermark block");
+        return QCoreApplication::translate(
+            "KeySetWords", "none: the check stopped before a key set opened the watermark block");
     switch (result.keySetsTried) {
     case 1:
         return QCoreApplication::translate("KeySetWords",
                                            "none: the one key set tried did not open the watermark block");
     default:
-        return QCoreApplication::translate("KeySetWords",
-                                           "none: not one of the %1 key sets tried opened the watermark block")
+        return QCoreApplication::translate(
+                   "KeySetWords", "none: not one of the %1 key sets tried opened the watermark block")
             .arg(QString::number(result.keySetsTried));
     }
 }

@@ -1198,8 +1198,8 @@ void TestQuorlithVerify::pdfReportNamesTheKeySets()
     QCOMPARE(fingerprints.size(), 2);
     const QString builtInFingerprint = fingerprints[0];
     const QString secondFingerprint = fingerprints[1];
-    const QString keyFileDigest = QString::fromLatin1(
-        QCryptographicHash::hash(ReadAll(keyFile), QCryptographicHash::Sha256).toHex());
+    const QString keyFileDigest =
+        QString::fromLatin1(QCryptographicHash::hash(ReadAll(keyFile), QCryptographicHash::Sha256).toHex());
     const QString expected[] = {
         "Key set 1 Built-in fingerprint " + builtInFingerprint + " built into the program",
         "Key set 2 Second test family fingerprint " + secondFingerprint + " given with --keys: " + keyFile +

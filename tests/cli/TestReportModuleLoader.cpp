@@ -37,17 +37,17 @@ void TestReportModuleLoader::onlyThisBuildsModuleIsTaken_data()
     const QString absent = QString::fromStdString(StandIn("absent"));
     QTest::newRow("this build's") << QStringList{thisBuild} << true << QString();
     QTest::newRow("absent, then this build's") << QStringList{absent, thisBuild} << true << QString();
-    QTest::newRow("another build's")
-        << QStringList{otherBuild} << false
-        << "the report module " + otherBuild + " belongs to another build (" QUORLITH_PROJECT_VERSION
-           " 0123456789abcdef0123456789abcdef01234567 another) than this program (" QUORLITH_BUILD_IDENTITY
-           "); reinstall the package";
-    QTest::newRow("another build's, then nothing") << QStringList{otherBuild, absent} << false
-                                                  << "the report module " + otherBuild +
-                                                         " belongs to another build (" QUORLITH_PROJECT_VERSION
-                                                         " 0123456789abcdef0123456789abcdef01234567 another) "
-                                                         "than this program (" QUORLITH_BUILD_IDENTITY
-                                                         "); reinstall the package";
+    QTest::newRow("another build's") << QStringList{otherBuild} << false
+                                     << "the report module " + otherBuild +
+                                            " belongs to another build (" QUORLITH_PROJECT_VERSION
+                                            " 0123456789abcdef0123456789abcdef01234567 another) than this "
+                                            "program (" QUORLITH_BUILD_IDENTITY "); reinstall the package";
+    QTest::newRow("another build's, then nothing")
+        << QStringList{otherBuild, absent} << false
+        << "the report module " + otherBuild +
+               " belongs to another build (" QUORLITH_PROJECT_VERSION
+               " 0123456789abcdef0123456789abcdef01234567 another) "
+               "than this program (" QUORLITH_BUILD_IDENTITY "); reinstall the package";
     QTest::newRow("of the older layout")
         << QStringList{older} << false << older + " is not the report module";
     QTest::newRow("absent") << QStringList{absent} << false
@@ -83,7 +83,8 @@ void TestReportModuleLoader::reportWithAnotherBuildsModuleWritesNothing()
     QVERIFY(dir.isValid());
     const QString tool = dir.filePath("quorlith-verify");
     QVERIFY(QFile::copy(QStringLiteral(QUORLITH_BIN_DIR "/quorlith-verify"), tool));
-    QVERIFY(QFile::copy(QString::fromStdString(StandIn("other-build")), dir.filePath(QUORLITH_REPORT_MODULE_FILE)));
+    QVERIFY(QFile::copy(QString::fromStdString(StandIn("other-build")),
+                        dir.filePath(QUORLITH_REPORT_MODULE_FILE)));
     const QString evidence = MakeEvidence(dir.path(), "still.jpg", "still.jpg");
     QVERIFY(!evidence.isEmpty());
     const QString report = dir.filePath("report.pdf");

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "GuiTestSupport.h"
-#include "engine/KeySet.h"
 #include "app/MainWindow.h"
+#include "engine/KeySet.h"
 #include "filelist/ResultRole.h"
 #include "tests/support/EvidenceFiles.h"
 #include "ui/DetailsWindow.h"
@@ -186,8 +186,8 @@ void TestDetailsWindow::showsTheWholeResult_data()
     // The block lies before the JPG's last two bytes: 3116 content bytes, block at 3114..3625.
     QTest::newRow("authentic 1.0 still")
         << still
-        << QStringList({"Full path: " + still, "Size: 3628 bytes", "Verdict: Authentication succeeded", builtInKeySet,
-                        "Marker: Trevalon Digital Watermark", "Record version: 1.0",
+        << QStringList({"Full path: " + still, "Size: 3628 bytes", "Verdict: Authentication succeeded",
+                        builtInKeySet, "Marker: Trevalon Digital Watermark", "Record version: 1.0",
                         "Digest in the record: " + RecordDigest("still.jpg", MediaType::Jpg, 0),
                         "Start Time: 2026-03-14 09:26:53", "Stop Time: 2026-03-14 09:31:07",
                         "Time source: NTP\\x09GPS \\\\x09", "Serial no: QR-4410-\\xFF",
@@ -237,8 +237,8 @@ void TestDetailsWindow::showsTheWholeResult_data()
     QTest::newRow("names and fields that would not show")
         << hidden
         << QStringList({"Full path: " + folder + "/gpj.\\u{202E}zw\\u{200B}.jpg", "Size: 3628 bytes",
-                        "Verdict: Authentication succeeded", builtInKeySet, "Marker: Trevalon Digital Watermark",
-                        "Record version: 1.0",
+                        "Verdict: Authentication succeeded", builtInKeySet,
+                        "Marker: Trevalon Digital Watermark", "Record version: 1.0",
                         "Digest in the record: " + RecordDigest("still.jpg", MediaType::Jpg, 0),
                         "Start Time: 2026-03-14 09:26:53", "Stop Time: 2026-03-14 09:31:07",
                         "Time source: NTP\\u{2028}GPS", "Serial no: QR-4410-\\u{0085}",
@@ -255,10 +255,9 @@ void TestDetailsWindow::showsTheWholeResult_data()
                {"Full path: " + plain, "Size: 3116 bytes", "Verdict: Authentication failed",
                 "Reason: No watermark opens with the built-in recorder key: the file has no watermark, "
                 "or it was made with another key, or it is damaged.",
-                "Key set: none: the one key set tried did not open the watermark block",
-                "Marker: ", "Record version: ", "Digest in the record: ", "Start Time: ", "Stop Time: ",
-                "Time source: ", "Serial no: ", "Camera MAC: ",
-                "Digest mode: not determined: the check stopped earlier",
+                "Key set: none: the one key set tried did not open the watermark block", "Marker: ",
+                "Record version: ", "Digest in the record: ", "Start Time: ", "Stop Time: ", "Time source: ",
+                "Serial no: ", "Camera MAC: ", "Digest mode: not determined: the check stopped earlier",
                 "Protected bytes: none: the check stopped before the watermark record was read",
                 "SHA-256: " + Sha256Of(plain)});
 }

@@ -41,13 +41,15 @@ QString Fingerprint(const QString& name)
     return QString();
 }
 
-QStringList PageTexts(const QString& pdf)
+// The PDF's text line by line, the label beside its value, without any white space: a value wrapped in
+// its column reads on.
+QString ReportText(const QString& pdf)
 {
     QProcess text;
-    text.start("pdftotext", {"-enc", "UTF-8", pdf, "-"});
+    text.start("pdftotext", {"-layout", "-enc", "UTF-8", pdf, "-"});
     if (!text.waitForFinished(60000) || text.exitCode() != 0)
         return {};
-    return QString::fromUtf8(text.readAllStandardOutput()).split(QLatin1Char('\f'));
+    return QString::fromUtf8(text.readAllStandardOutput()).remove(QRegularExpression("\\s"));
 }
 } // namespace
 
@@ -78,14 +80,16 @@ void TestWindowKeySets::initTestCase()
     const QString second = CopySecondFamilyKeyFile(keyFolder);
     QVERIFY(!second.isEmpty());
     QByteArray third = ReadAll(second).replace("name: Second test family", "name: Third test family");
-    third.replace(third.mid(third.indexOf("hmac-key:")), "hmac-key: " + QByteArray(kThirdHmacKey).toHex() + "\n");
+    third.replace(third.mid(third.indexOf("hmac-key:")),
+                  "hmac-key: " + QByteArray(kThirdHmacKey).toHex() + "\n");
     QVERIFY(WriteAll(keyFolder + "/third-family.key", third));
     QVERIFY(WriteAll(keyFolder + "/unfinished.key", "quorlith-key-set 1\nname: Unfinished\n"));
     // Writable by their owner alone, whatever the umask, as a key folder must keep them.
     for (const QString& name : {QString("third-family.key"), QString("unfinished.key")})
-        QVERIFY(QFile::setPermissions(keyFolder + "/" + name, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
-    QVERIFY(QFile::setPermissions(keyFolder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                 QFileDevice::ExeOwner));
+        QVERIFY(
+            QFile::setPermissions(keyFolder + "/" + name, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    QVERIFY(QFile::setPermissions(keyFolder,
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(configDir.path()));
 
     // As the program starts: the sets loaded before any window, each key file not loaded told on errors.
@@ -103,15 +107,13 @@ void TestWindowKeySets::initTestCase()
     QCOMPARE(ProgramKeySets().ring.sets.size(), size_t(3));
 
     const QString folder = evidenceDir.path();
-    StampRecord thirdRecord;
-    thirdRecord.hmacKey = kThirdHmacKey;
     evidence = QStringList{MakeEvidence(folder, "still.jpg", "built-in.jpg"),
                            MakeSecondFamilyEvidence(folder, "clip.avi", "second.avi"),
-                           MakeSecondFamilyEvidence(folder, "clip-faststart.mp4", "third.mp4", thirdRecord),
+                           MakeSecondFamilyEvidence(folder, "clip-faststart.mp4", "third.mp4", kThirdHmacKey),
                            MakePlainMedia(folder, "still.jpg", "plain.jpg"),
                            MakeSecondFamilyEvidence(folder, "still.jpg", "second-changed.jpg")};
     QVERIFY(!evidence.contains(QString()));
-    QVERIFY(Poke(evidence.last(), 100, 'X'));
+    QVERIFY(Poke(evidence.last(), 100, static_cast<char>(ReadAll(evidence.last()).at(100) ^ 0x20)));
 }
 
 void TestWindowKeySets::everyFileVerifiesWithItsFamily_data()
@@ -147,15 +149,19 @@ void TestWindowKeySets::everyFileVerifiesWithItsFamily()
     QVERIFY(row.isValid());
     QCOMPARE(row.siblingAtColumn(1).data().toString(),
              authentic ? QString("Authentication succeeded") : QString("Authentication failed"));
-    QCOMPARE(row.siblingAtColumn(1).data(Qt::ToolTipRole).toString(), toolTip);
+    // An authentic row's tooltip is about coverage alone.
+    if (!authentic)
+        QCOMPARE(row.siblingAtColumn(1).data(Qt::ToolTipRole).toString(), toolTip);
 
     window.ShowDetails(row);
-    const QList<DetailsWindow*> details = window.findChildren<DetailsWindow*>(QString(), Qt::FindDirectChildrenOnly);
+    const QList<DetailsWindow*> details =
+        window.findChildren<DetailsWindow*>(QString(), Qt::FindDirectChildrenOnly);
     QCOMPARE(details.size(), 1);
     const QStringList lines = details.first()->Text().split('\n');
     const QString expected =
-        keySet.isEmpty() ? QString("Key set: none: not one of the 3 key sets tried opened the watermark block")
-                         : "Key set: " + keySet + " (fingerprint " + Fingerprint(keySet) + ")";
+        keySet.isEmpty()
+            ? QString("Key set: none: not one of the 3 key sets tried opened the watermark block")
+            : "Key set: " + keySet + " (fingerprint " + Fingerprint(keySet) + ")";
     QVERIFY2(lines.contains(expected), qPrintable(lines.join('\n')));
     QCOMPARE(Fingerprint(keySet).isEmpty(), keySet.isEmpty());
 }
@@ -172,13 +178,13 @@ void TestWindowKeySets::exportedReportListsTheSets()
     AnswerNextFileDialog({out.filePath("report.pdf")});
     window.ExportReport();
 
-    const QString report = PageTexts(out.filePath("report.pdf")).join(' ').simplified().remove(' ');
+    const QString report = ReportText(out.filePath("report.pdf"));
     const QString expected[] = {
         "Key set 1 Built-in fingerprint " + Fingerprint("Built-in") + " built into the program",
-        "Key set 2 Second test family fingerprint " + Fingerprint("Second test family") + " user key folder: " +
-            keyFolder + "/second-family.key",
-        "Key set 3 Third test family fingerprint " + Fingerprint("Third test family") + " user key folder: " +
-            keyFolder + "/third-family.key",
+        "Key set 2 Second test family fingerprint " + Fingerprint("Second test family") +
+            " user key folder: " + keyFolder + "/second-family.key",
+        "Key set 3 Third test family fingerprint " + Fingerprint("Third test family") +
+            " user key folder: " + keyFolder + "/third-family.key",
         "Key file not loaded " + keyFolder + "/unfinished.key",
         "Key set Third test family (fingerprint " + Fingerprint("Third test family") + ")",
     };

@@ -450,7 +450,8 @@ void TestPdfReportWriter::keySetsInTheFactsAndEveryBlock()
 {
     const QString keys = dir.filePath("key-folder");
     QVERIFY(QDir().mkdir(keys));
-    QVERIFY(QFile::setPermissions(keys, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+    QVERIFY(QFile::setPermissions(keys,
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
     const QString secondKey = CopySecondFamilyKeyFile(keys);
     QVERIFY(!secondKey.isEmpty());
     // The same public key with another HMAC key: a set of its own, whose name would turn the text around.
@@ -482,10 +483,15 @@ void TestPdfReportWriter::keySetsInTheFactsAndEveryBlock()
 
     // The words line by line, without spaces.
     const QString text = Joined(Words(pdf));
-    const auto fingerprint = [&loaded](size_t set) { return QString::fromStdString(loaded.ring.sets[set]->fingerprint); };
-    const auto fileDigest = [&loaded](size_t set) { return QString::fromStdString(loaded.ring.sets[set]->fileSha256); };
+    const auto fingerprint = [&loaded](size_t set) {
+        return QString::fromStdString(loaded.ring.sets[set]->fingerprint);
+    };
+    const auto fileDigest = [&loaded](size_t set) {
+        return QString::fromStdString(loaded.ring.sets[set]->fileSha256);
+    };
     const QString expected[] = {
-        "Key set 1 Built-in fingerprint " + fingerprint(0) + " built into the program; RSA modulus of 2048 bits",
+        "Key set 1 Built-in fingerprint " + fingerprint(0) +
+            " built into the program; RSA modulus of 2048 bits",
         "Key set 2 Second test family fingerprint " + fingerprint(1) + " user key folder: " + secondKey +
             " (file SHA-256 " + fileDigest(1) + "); RSA modulus of 2048 bits",
         "Key set 3 Lab\\u{202E}copy fingerprint " + fingerprint(2) + " user key folder: " + keys +

@@ -2,11 +2,10 @@
 #include "tests/support/SecondFamily.h"
 
 #include "tests/support/EvidenceFiles.h"
+#include "tools/EvidenceStamper.h"
 
 #include <QDir>
 #include <QFile>
-
-const char* const kSecondFamilyName = "Second test family";
 
 namespace {
 const char* const kKeys = QUORLITH_SOURCE_DIR "/tests/keys/";
@@ -15,18 +14,20 @@ bool CopyOwnerWritable(const QString& from, const QString& to)
 {
     QFile::remove(to);
     return QFile::copy(from, to) &&
-           QFile::setPermissions(to, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
-                                         QFileDevice::ReadOther);
+           QFile::setPermissions(to, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                         QFileDevice::ReadGroup | QFileDevice::ReadOther);
 }
 } // namespace
 
 QString MakeSecondFamilyEvidence(const QString& folder, const QString& media, const QString& name,
-                                 StampRecord record)
+                                 const char* hmacKey)
 {
-    record.hmacKey = "SecondFamilyHmacKey-2";
+    StampRecord record;
+    record.hmacKey = hmacKey;
     const QString out = QDir(folder).filePath(name);
     if (StampEvidence(std::string(kKeys) + "second-family-key.pem", record,
-                      QFile::encodeName(MediaPath(media)).toStdString(), QFile::encodeName(out).toStdString()) != 0)
+                      QFile::encodeName(MediaPath(media)).toStdString(),
+                      QFile::encodeName(out).toStdString()) != 0)
         return QString();
     return out;
 }
@@ -35,7 +36,8 @@ QString CopySecondFamilyKeyFile(const QString& folder)
 {
     const QDir target(folder);
     const QString keyFile = target.filePath("second-family.key");
-    if (!CopyOwnerWritable(QString(kKeys) + "second-family-public.pem", target.filePath("second-family-public.pem")) ||
+    if (!CopyOwnerWritable(QString(kKeys) + "second-family-public.pem",
+                           target.filePath("second-family-public.pem")) ||
         !CopyOwnerWritable(QString(kKeys) + "second-family.key", keyFile))
         return QString();
     return keyFile;
