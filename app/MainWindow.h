@@ -142,6 +142,7 @@ private:
     friend class TestResultListMenu;
     friend class TestReportExport;
     friend class TestExportCaseDetails;
+    friend class TestWindowKeySets;
 };
 
 #endif

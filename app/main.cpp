@@ -5,6 +5,7 @@
 #include "app/SelfTestRowListing.h"
 #include "app/TerminationSignalWatcher.h"
 #include "app/WindowCommandLine.h"
+#include "app/WindowKeySets.h"
 #include "engine/CryptoLibrarySetup.h"
 
 #include <QApplication>
@@ -30,6 +31,9 @@ int main(int argc, char* argv[])
     case WindowCommandLine::Request::OpenWindow:
         break;
     }
+
+    // Before the window exists, so that nothing is verified with other sets than those reported.
+    LoadWindowKeySets(stderr);
 
     Q_INIT_RESOURCE(resources);
     qRegisterMetaType<QVector<int>>("QVector<int>");

@@ -24,7 +24,7 @@ void DropQtNotes(QtMsgType type, const QMessageLogContext&, const QString& messa
 
 CommandLineReport::CommandLineReport(const char* version, int argc, const char* const* argv,
                                      const std::vector<std::string>& givenPaths,
-                                     const CaseDetails& caseDetails)
+                                     const CaseDetails& caseDetails, const ReportKeySets& keySets)
 {
     qInstallMessageHandler(DropQtNotes);
     // Laying out text needs a platform; the offscreen one needs no display, and the tool must run
@@ -39,7 +39,8 @@ CommandLineReport::CommandLineReport(const char* version, int argc, const char* 
     if (translator.load(QStringLiteral(":/translations/") + GetLanguageCode(QLocale::system().name())))
         QCoreApplication::installTranslator(&translator);
 
-    ReportFacts facts = ReportFactsNow(QStringLiteral("quorlith-verify"), QString::fromLatin1(version));
+    ReportFacts facts =
+        ReportFactsNow(QStringLiteral("quorlith-verify"), QString::fromLatin1(version), keySets);
     facts.commandLine = QuotedCommandLine(argc, argv);
     facts.givenPaths = givenPaths;
     facts.caseDetails = caseDetails;

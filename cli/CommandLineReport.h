@@ -19,9 +19,10 @@ class CommandLineReport
 {
 public:
     // Makes the Qt application the report needs. The report names the command line and the files
-    // below the paths given on it, and the case it belongs to.
+    // below the paths given on it, the case it belongs to and the key sets the tool verified with.
     CommandLineReport(const char* version, int argc, const char* const* argv,
-                      const std::vector<std::string>& givenPaths, const CaseDetails& caseDetails);
+                      const std::vector<std::string>& givenPaths, const CaseDetails& caseDetails,
+                      const ReportKeySets& keySets);
     ~CommandLineReport();
 
     void Add(const VerificationResult& result);

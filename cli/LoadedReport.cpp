@@ -5,7 +5,8 @@
 
 std::unique_ptr<LoadedReport> LoadedReport::Start(const char* version, int argc, const char* const* argv,
                                                   const std::vector<std::string>& givenPaths,
-                                                  const CaseDetails& caseDetails, std::string* error)
+                                                  const CaseDetails& caseDetails,
+                                                  const ReportKeySets& keySets, std::string* error)
 {
     static std::string loadError;
     static const ReportModuleEntries* const entries = LoadReportModule(&loadError);
@@ -14,7 +15,7 @@ std::unique_ptr<LoadedReport> LoadedReport::Start(const char* version, int argc,
         return nullptr;
     }
     return std::unique_ptr<LoadedReport>(
-        new LoadedReport(entries, entries->open(version, argc, argv, givenPaths, caseDetails)));
+        new LoadedReport(entries, entries->open(version, argc, argv, givenPaths, caseDetails, keySets)));
 }
 
 LoadedReport::~LoadedReport()

@@ -15,10 +15,12 @@ class LoadedReport
 public:
     // Loads the module (once per process) and starts a report; null with the reason in error when the
     // module cannot be found or loaded.
-    // The report names the command line, the paths given on it and the case it belongs to.
+    // The report names the command line, the paths given on it, the case it belongs to and the key sets
+    // the tool verifies with.
     static std::unique_ptr<LoadedReport> Start(const char* version, int argc, const char* const* argv,
                                                const std::vector<std::string>& givenPaths,
-                                               const CaseDetails& caseDetails, std::string* error);
+                                               const CaseDetails& caseDetails, const ReportKeySets& keySets,
+                                               std::string* error);
     ~LoadedReport();
     LoadedReport(const LoadedReport&) = delete;
     LoadedReport& operator=(const LoadedReport&) = delete;

@@ -2,6 +2,7 @@
 // The report module's side: CommandLineReport behind the entry points that quorlith-verify looks up.
 #include "cli/ReportModule.h"
 
+#include "QuorlithBuild.h"
 #include "cli/CommandLineReport.h"
 #include "report/WholeFileSave.h"
 
@@ -17,9 +18,9 @@ bool CanCreate(const std::string& path, std::string* reason)
 }
 
 void* Open(const char* version, int argc, const char* const* argv, const std::vector<std::string>& givenPaths,
-           const CaseDetails& caseDetails)
+           const CaseDetails& caseDetails, const ReportKeySets& keySets)
 {
-    return new CommandLineReport(version, argc, argv, givenPaths, caseDetails);
+    return new CommandLineReport(version, argc, argv, givenPaths, caseDetails, keySets);
 }
 
 void Add(void* report, const VerificationResult& result)
@@ -54,10 +55,10 @@ void Close(void* report)
 
 } // namespace
 
-extern "C" QUORLITH_REPORT_MODULE_EXPORT const ReportModuleEntries* QuorlithReportModuleEntries()
+extern "C" QUORLITH_REPORT_MODULE_EXPORT const ReportModuleEntries* QuorlithReportModuleEntries2()
 {
     static const ReportModuleEntries entries = {
-        CanCreate, Open, Add, LeftOut, VerificationEnded, Save, MissingCharacters, CommandLineReport::Seal,
-        Close};
+        QUORLITH_BUILD_IDENTITY, CanCreate, Open, Add, LeftOut, VerificationEnded, Save, MissingCharacters,
+        CommandLineReport::Seal, Close};
     return &entries;
 }

@@ -3,6 +3,7 @@
 #define QUORLITH_CLI_REPORTMODULE_H
 
 #include "report/CaseDetails.h"
+#include "verdict/KeySetFacts.h"
 #include "verdict/SkippedEntry.h"
 #include "verdict/VerificationResult.h"
 
@@ -12,12 +13,17 @@
 
 // The PDF report of quorlith-verify lives in a module of its own, with Qt's GUI libraries behind it,
 // which the tool loads only when --report asks for a report: a run without one starts without them.
-// These are the module's entry points, as CommandLineReport offers them.
+// These are the module's entry points, as CommandLineReport offers them. The tool and the module pass
+// its structures and the standard library's to each other, so both must come from one build: the module
+// states its build (QUORLITH_BUILD_IDENTITY) first, and the tool takes no other build's.
 struct ReportModuleEntries
 {
+    const char* buildIdentity;
     bool (*canCreateBeside)(const std::string& path, std::string* reason);
+    // The key sets are those the tool verifies with, which the report states.
     void* (*open)(const char* version, int argc, const char* const* argv,
-                  const std::vector<std::string>& givenPaths, const CaseDetails& caseDetails);
+                  const std::vector<std::string>& givenPaths, const CaseDetails& caseDetails,
+                  const ReportKeySets& keySets);
     void (*add)(void* report, const VerificationResult& result);
     void (*leftOut)(void* report, const std::vector<SkippedEntry>& skipped);
     void (*verificationEnded)(void* report);
@@ -28,14 +34,15 @@ struct ReportModuleEntries
     void (*close)(void* report);
 };
 
-// The one symbol the tool looks up in the module, and the one the module exports.
-#define QUORLITH_REPORT_MODULE_ENTRIES "QuorlithReportModuleEntries"
+// The one symbol the tool looks up in the module, and the one the module exports. Its name changes with
+// the table's layout, so that a module of an older layout is not found at all, rather than misread.
+#define QUORLITH_REPORT_MODULE_ENTRIES "QuorlithReportModuleEntries2"
 #ifdef _WIN32
 #define QUORLITH_REPORT_MODULE_EXPORT __declspec(dllexport)
 #else
 #define QUORLITH_REPORT_MODULE_EXPORT __attribute__((visibility("default")))
 #endif
-extern "C" QUORLITH_REPORT_MODULE_EXPORT const ReportModuleEntries* QuorlithReportModuleEntries();
+extern "C" QUORLITH_REPORT_MODULE_EXPORT const ReportModuleEntries* QuorlithReportModuleEntries2();
 
 // The module's file name, looked for beside the tool (the build tree) and in the private folder of an
 // installed tool; on Windows beside the tool only, where the deployed Qt libraries lie too.

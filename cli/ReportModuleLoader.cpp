@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "cli/ReportModuleLoader.h"
 
+#include "QuorlithBuild.h"
 #include "platform/LoadableModule.h"
+
+#include <cstring>
 
 const ReportModuleEntries* LoadFirstReportModule(const std::vector<std::string>& candidates,
                                                  std::string* error)
@@ -14,7 +17,14 @@ const ReportModuleEntries* LoadFirstReportModule(const std::vector<std::string>&
         switch (LoadModuleFunction(candidate, QUORLITH_REPORT_MODULE_ENTRIES, &function, &reason)) {
         case ModuleLoad::Loaded: {
             using Entries = const ReportModuleEntries* (*)();
-            return reinterpret_cast<Entries>(function)();
+            const ReportModuleEntries* entries = reinterpret_cast<Entries>(function)();
+            if (entries && entries->buildIdentity &&
+                std::strcmp(entries->buildIdentity, QUORLITH_BUILD_IDENTITY) == 0)
+                return entries;
+            reasons = "the report module " + candidate + " belongs to another build (" +
+                      (entries && entries->buildIdentity ? entries->buildIdentity : "unknown") +
+                      ") than this program (" QUORLITH_BUILD_IDENTITY "); reinstall the package";
+            break;
         }
         case ModuleLoad::Missing:
             break;

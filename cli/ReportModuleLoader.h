@@ -8,11 +8,11 @@
 #include <vector>
 
 // Loads the report module and answers its entry points; null with the reason in error when this build
-// has none, or it cannot be found or loaded.
+// has none, or it cannot be found or loaded, or it belongs to another build than the program.
 const ReportModuleEntries* LoadReportModule(std::string* error);
 
-// The first of candidates that exists, loaded; when none loads, error holds why the last one that exists
-// did not, or that the module is not installed.
+// The first of candidates that exists, loaded and of this very build; when none is, error holds why the
+// last one that exists was not taken, or that the module is not installed.
 const ReportModuleEntries* LoadFirstReportModule(const std::vector<std::string>& candidates,
                                                  std::string* error);
 

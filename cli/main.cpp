@@ -10,6 +10,7 @@
 #include "engine/CryptoLibrarySetup.h"
 #include "platform/Console.h"
 #include "platform/SystemError.h"
+#include "verdict/KeySetFacts.h"
 
 #include <cstdio>
 #include <functional>
@@ -81,7 +82,8 @@ int main(int argc, char** argv)
     if (!options.reportPath.empty()) {
         std::string reason;
         report = LoadedReport::Start(QUORLITH_VERSION, static_cast<int>(argumentTexts.size()),
-                                     argumentTexts.data(), options.paths, options.caseDetails, &reason);
+                                     argumentTexts.data(), options.paths, options.caseDetails,
+                                     ReportKeySetsOf(ProgramKeySets()), &reason);
         if (!report) {
             std::fprintf(stderr, "quorlith-verify: the PDF report '%s' cannot be written: %s\n",
                          options.reportPath.c_str(), reason.c_str());

@@ -6,6 +6,7 @@
 #include "filelist/ResultRole.h"
 #include "filelist/SelectedShownRows.h"
 #include "ui/CaseDetailsDialog.h"
+#include "verdict/KeySetLoading.h"
 
 #include <QKeySequence>
 #include <QMessageBox>
@@ -47,7 +48,8 @@ void MainWindow::ExportReport()
         results.push_back(row.data(kResultRole).value<VerificationResult>());
 
     // The case details come first, for every format: which one is written is chosen in the save dialog.
-    ReportFacts facts = ReportFactsNow(QStringLiteral("quorlith"), QStringLiteral(QUORLITH_VERSION));
+    ReportFacts facts = ReportFactsNow(QStringLiteral("quorlith"), QStringLiteral(QUORLITH_VERSION),
+                                       ReportKeySetsOf(ProgramKeySets()));
     if (!CaseDetailsDialog::Ask(this, &facts.caseDetails))
         return;
     ReportExport exporter(this, facts);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "report/ReportFacts.h"
 
+#include "QuorlithBuild.h"
 #include "engine/CryptoLibraryVersion.h"
-#include "engine/KeySet.h"
 #include "platform/WorkingFolder.h"
 
 #include <QSysInfo>
@@ -27,13 +27,14 @@ bool PlainForTheShell(const std::string& text)
 
 } // namespace
 
-ReportFacts ReportFactsNow(const QString& programName, const QString& programVersion)
+ReportFacts ReportFactsNow(const QString& programName, const QString& programVersion,
+                           const ReportKeySets& keySets)
 {
     ReportFacts facts;
     facts.programName = programName;
     facts.programVersion = programVersion;
     facts.computerName = QSysInfo::machineHostName();
-    facts.keyFingerprint = QString::fromStdString(BuiltInKeySet().fingerprint);
+    facts.keySets = keySets;
     facts.operatingSystem = QSysInfo::prettyProductName() + QStringLiteral(", ") + QSysInfo::kernelType() +
                             QLatin1Char(' ') + QSysInfo::kernelVersion() + QStringLiteral(", ") +
                             QSysInfo::currentCpuArchitecture();

@@ -3,6 +3,7 @@
 #define QUORLITH_REPORT_REPORTFACTS_H
 
 #include "report/CaseDetails.h"
+#include "verdict/KeySetFacts.h"
 
 #include <QDateTime>
 #include <QString>
@@ -16,7 +17,9 @@ struct ReportFacts
     QString programName; // the program's command name, e.g. "quorlith-verify"
     QString programVersion;
     QString computerName;
-    QString keyFingerprint; // lower-case hex
+    // The key sets the program verified with and the key files it could not load, as the program that
+    // verified hands them over: the report code may be a module with a copy of its own.
+    ReportKeySets keySets;
     // A random UUID that names this report on every one of its pages.
     QString reportId;
     CaseDetails caseDetails;
@@ -39,8 +42,9 @@ struct ReportFacts
 };
 
 // The facts of a report whose verification starts now, by the named program on this computer, with the
-// fingerprint of the recorder key built into it.
-ReportFacts ReportFactsNow(const QString& programName, const QString& programVersion);
+// key sets it verifies with.
+ReportFacts ReportFactsNow(const QString& programName, const QString& programVersion,
+                           const ReportKeySets& keySets);
 
 // The arguments as a shell would take them again: each one that holds anything but letters, digits and
 // "-_./=+,:@%" in single quotes.

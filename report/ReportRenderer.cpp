@@ -4,6 +4,7 @@
 #include "report/FileFactsText.h"
 #include "report/LeftOutList.h"
 #include "report/ReportFonts.h"
+#include "report/ReportKeySetText.h"
 #include "verdict/VerdictText.h"
 
 #include <QDateTime>
@@ -212,8 +213,7 @@ void ReportRenderer::Opening(PageFlow& flow) const
     for (const auto& line : CaseLines())
         flow.Row({Cell(line.first, boldFont, 0, labelWidth),
                   Cell(line.second, bodyFont, labelWidth, width - labelWidth)});
-    flow.Row({Cell(tr("Recorder key fingerprint (SHA-256 of its modulus)"), boldFont, 0, labelWidth),
-              Cell(facts.keyFingerprint, monoFont, labelWidth, width - labelWidth)});
+    KeySetLines(flow, labelWidth);
 
     // Folders without evidence and paths that do not exist fail like files, but are counted apart.
     long long folders = 0;
@@ -241,6 +241,26 @@ void ReportRenderer::Opening(PageFlow& flow) const
             flow.Row({Cell(count.label, boldFont, 0, labelWidth),
                       Cell(QString::number(count.value), bodyFont, labelWidth, width - labelWidth)});
     }
+}
+
+void ReportRenderer::KeySetLines(PageFlow& flow, double labelWidth) const
+{
+    const double width = flow.Body().width();
+    int number = 0;
+    for (const KeySetFacts& set : facts.keySets.sets) {
+        const QString label = QCoreApplication::translate("ReportKeySets", "Key set %1").arg(++number);
+        flow.Row({Cell(label, boldFont, 0, labelWidth),
+                  Cell(VerdictText::Display(set.name), bodyFont, labelWidth, width - labelWidth)});
+        flow.Row({Cell(QCoreApplication::translate("ReportKeySets", "fingerprint %1")
+                           .arg(QString::fromStdString(set.fingerprint)),
+                       monoFont, labelWidth, width - labelWidth)});
+        flow.Row({Cell(ReportKeySetText::Source(set), bodyFont, labelWidth, width - labelWidth)});
+    }
+    for (const KeySetProblem& problem : facts.keySets.problems)
+        flow.Row({Cell(QCoreApplication::translate("ReportKeySets", "Key file not loaded"), boldFont, 0,
+                       labelWidth),
+                  Cell(VerdictText::Display(KeySetProblemText(problem)), bodyFont, labelWidth,
+                       width - labelWidth)});
 }
 
 void ReportRenderer::Statement(PageFlow& flow) const

@@ -44,6 +44,9 @@ public:
 private:
     void Footer(QPagedPaintDevice* device, QPainter* painter, int pageNumber, int pageCount) const;
     void Opening(PageFlow& flow) const;
+    // Each key set the program verified with, its fingerprint and where it came from; each key file it
+    // could not load.
+    void KeySetLines(PageFlow& flow, double labelWidth) const;
     void Statement(PageFlow& flow) const;
     // One line on how names and record fields are escaped.
     void EscapesLegend(PageFlow& flow) const;

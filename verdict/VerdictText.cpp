@@ -27,6 +27,17 @@ QString VerdictText::Reason(const VerificationResult& result)
     case VerdictReason::TrailerUnreadable:
         return tr("The watermark block cannot be read.");
     case VerdictReason::NoWatermark:
+        if (!result.builtInKeySetOnly)
+            return result.keySetsTried == 1
+                       ? QCoreApplication::translate(
+                             "KeySetWords", "No watermark opens with the one key set tried: the file has no "
+                                            "watermark, or it was made with another key, or it is damaged.")
+                       : QCoreApplication::translate(
+                             "KeySetWords",
+                             "No watermark opens with any of the %1 key sets tried: the file has "
+                             "no watermark, or it was made with a key that none of them holds, "
+                             "or it is damaged.")
+                             .arg(QString::number(result.keySetsTried));
         return tr("No watermark opens with the built-in recorder key: the file has no watermark, or it was "
                   "made with another key, or it is damaged.");
     case VerdictReason::BadMarker:
@@ -43,11 +54,13 @@ QString VerdictText::Reason(const VerificationResult& result)
         return tr("The content is of another type than the ending of the file name says: the watermark block "
                   "lies where another type of file keeps it. Was the file renamed?");
     case VerdictReason::SystemError:
-        return tr("The computer failed while the file was being checked (no memory or file handles were left, "
-                  "or the disk reported a read error); nothing is known about the file itself. Check it again.");
+        return tr(
+            "The computer failed while the file was being checked (no memory or file handles were left, "
+            "or the disk reported a read error); nothing is known about the file itself. Check it again.");
     case VerdictReason::InUse:
-        return tr("Another program holds the file locked, so it could not be read; nothing is known about the "
-                  "file itself. Close that program and check the file again.");
+        return tr(
+            "Another program holds the file locked, so it could not be read; nothing is known about the "
+            "file itself. Close that program and check the file again.");
     case VerdictReason::NoEvidence:
         return tr(
             "This folder holds no file ending in .jpg, .avi, .mp4 or .mxg, so nothing in it was checked.");
@@ -65,7 +78,33 @@ QString VerdictText::CoverageSentence(const VerificationResult& result)
 
 QString VerdictText::ToolTip(const VerificationResult& result)
 {
-    return result.authentic ? CoverageSentence(result) : Reason(result);
+    if (result.authentic)
+        return CoverageSentence(result);
+    if (result.reason == VerdictReason::ContentMismatch && !result.builtInKeySetOnly &&
+        !result.keySetName.empty())
+        return Reason(result) + QLatin1Char(' ') +
+               QCoreApplication::translate("KeySetWords", "The watermark block opened with the key set %1.")
+                   .arg(Display(result.keySetName));
+    return Reason(result);
+}
+
+QString VerdictText::KeySet(const VerificationResult& result)
+{
+    if (!result.keySetFingerprint.empty())
+        return QCoreApplication::translate("KeySetWords", "%1 (fingerprint %2)")
+            .arg(Display(result.keySetName), QString::fromStdString(result.keySetFingerprint));
+    if (result.reason != VerdictReason::NoWatermark && result.reason != VerdictReason::BadMarker)
+        return QCoreApplication::translate(
+            "KeySetWords", "none: the check stopped before a key set opened the watermark block");
+    switch (result.keySetsTried) {
+    case 1:
+        return QCoreApplication::translate("KeySetWords",
+                                           "none: the one key set tried did not open the watermark block");
+    default:
+        return QCoreApplication::translate(
+                   "KeySetWords", "none: not one of the %1 key sets tried opened the watermark block")
+            .arg(QString::number(result.keySetsTried));
+    }
 }
 
 QString VerdictText::Note(const CoverageNote& note)
@@ -129,6 +168,8 @@ QString VerdictText::Label(Field field)
         return tr("Verdict");
     case Field::Reason:
         return tr("Reason");
+    case Field::KeySet:
+        return QCoreApplication::translate("KeySetWords", "Key set");
     case Field::Marker:
         return tr("Marker");
     case Field::Version:
@@ -177,6 +218,7 @@ QVector<VerdictText::Detail> VerdictText::Details(const VerificationResult& resu
     details.append({Field::Verdict, Verdict(result.authentic)});
     if (!result.authentic)
         details.append({Field::Reason, Reason(result)});
+    details.append({Field::KeySet, KeySet(result)});
     details.append({Field::Marker, Display(result.marker)});
     details.append({Field::Version, Display(result.version)});
     details.append({Field::Hmac, Display(result.hmac)});

@@ -11,7 +11,8 @@
 
 // A verdict in words for people, in the installed translation (English without one): the window's
 // tooltips and details and the printed report say the same things in the same words. The verdicts and
-// the column names are the window's own texts; everything else is looked up in the context "VerdictText".
+// the column names are the window's own texts; the words about key sets are looked up in the context
+// "KeySetWords", everything else in the context "VerdictText".
 class VerdictText
 {
     Q_DECLARE_TR_FUNCTIONS(VerdictText)
@@ -22,8 +23,12 @@ public:
     static QString Reason(const VerificationResult& result);
     // The coverage of a partly protected authentic file in one sentence; empty otherwise.
     static QString CoverageSentence(const VerificationResult& result);
-    // What the row's tooltip says: the reason of a failure, or the coverage sentence.
+    // What the row's tooltip says: the reason of a failure, or the coverage sentence. When other sets
+    // than the built-in one were tried, a content mismatch names the set that opened the block.
     static QString ToolTip(const VerificationResult& result);
+    // The key set the verdict rests on, by name and fingerprint, or that none of those tried opened the
+    // watermark block.
+    static QString KeySet(const VerificationResult& result);
 
     static QString Note(const CoverageNote& note);
     // "12 345 bytes" style without grouping, so the digits read the same in every locale.
@@ -38,6 +43,7 @@ public:
         Size,
         Verdict,
         Reason,
+        KeySet,
         Marker,
         Version,
         Hmac,

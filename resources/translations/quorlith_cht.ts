@@ -317,10 +317,6 @@
         <translation>電腦</translation>
     </message>
     <message>
-        <source>Recorder key fingerprint (SHA-256 of its modulus)</source>
-        <translation>錄影機金鑰指紋（其模數的 SHA-256）</translation>
-    </message>
-    <message>
         <source>What a verdict shows and what it does not</source>
         <translation>結論能說明什麼，不能說明什麼</translation>
     </message>
@@ -733,6 +729,72 @@
     <message>
         <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
         <translation>名稱不以 .jpg、.avi、.mp4 或 .mxg 結尾</translation>
+    </message>
+</context>
+<context>
+    <name>KeySetWords</name>
+    <message>
+        <source>Key set</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (fingerprint %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none: the check stopped before a key set opened the watermark block</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none: the one key set tried did not open the watermark block</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none: not one of the %1 key sets tried opened the watermark block</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No watermark opens with the one key set tried: the file has no watermark, or it was made with another key, or it is damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No watermark opens with any of the %1 key sets tried: the file has no watermark, or it was made with a key that none of them holds, or it is damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The watermark block opened with the key set %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReportKeySets</name>
+    <message>
+        <source>Key set %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fingerprint %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>built into the program; RSA modulus of %1 bits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>system key folder: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>user key folder: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>given with --keys: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key file not loaded</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

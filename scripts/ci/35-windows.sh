@@ -168,10 +168,15 @@ fi
 # it, with a stand-in module: found by its UTF-16 path beside the tool in a folder named outside any
 # ANSI code page, never from the working folder; a file that is no library, or a library without the
 # entry, is refused with a reason.
-cxx=(x86_64-w64-mingw32-g++-posix -std=c++17 -O2 -Wall -Wextra -Werror -D_WIN32_WINNT=0x0A00 -I. -static)
+# The build's identity comes from the header the Windows build generated; the loader and the stand-in
+# module compiled here share it, and a stand-in that states another build is refused.
+cxx=(x86_64-w64-mingw32-g++-posix -std=c++17 -O2 -Wall -Wextra -Werror -D_WIN32_WINNT=0x0A00 -I. -Ibuild-windows/generated
+    -static)
 modules="$work/modules"
-mkdir -p "$modules/Ωμέγα камера" "$modules/absent" "$modules/not-a-library" "$modules/no-entry"
+mkdir -p "$modules/Ωμέγα камера" "$modules/absent" "$modules/not-a-library" "$modules/no-entry" "$modules/other-build"
 "${cxx[@]}" -shared -o "$modules/Ωμέγα камера/quorlith-verify-report.dll" tests/windows/StandInReportModule.cpp
+"${cxx[@]}" -shared -DQUORLITH_STAND_IN_BUILD='"0.9.0 unknown another"' \
+    -o "$modules/other-build/quorlith-verify-report.dll" tests/windows/StandInReportModule.cpp
 "${cxx[@]}" -o "$modules/load-report-module.exe" tests/windows/LoadReportModule.cpp cli/ReportModuleLoader.cpp cli/ReportModuleLoaderWin32.cpp \
     platform/LoadableModuleWin32.cpp platform/ProgramFolderWin32.cpp platform/WidePath.cpp
 echo 'int NoEntry() { return 0; }' >"$modules/no-entry.cpp"
@@ -182,6 +187,7 @@ load_cases=(
     "absent|Ωμέγα камера|not loaded: the report module quorlith-verify-report.dll is not installed"
     "not-a-library|.|not loaded: *not-a-library*quorlith-verify-report.dll: ?*"
     "no-entry|.|not loaded: *no-entry*quorlith-verify-report.dll is not the report module"
+    "other-build|.|not loaded: the report module *other-build*quorlith-verify-report.dll belongs to another build (0.9.0 unknown another) than this program (*); reinstall the package"
 )
 for load_case in "${load_cases[@]}"; do
     IFS='|' read -r folder working expected <<<"$load_case"

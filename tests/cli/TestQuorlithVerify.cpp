@@ -2,6 +2,7 @@
 #include "tests/support/DeepFolders.h"
 #include "tests/support/EvidenceFiles.h"
 #include "tests/support/ReversibleText.h"
+#include "tests/support/SecondFamily.h"
 
 #include <QtTest>
 
@@ -51,6 +52,7 @@ private slots:
     void reportNameThatIsNotPdf();
     void pdfReport_data();
     void pdfReport();
+    void pdfReportNamesTheKeySets();
     void pdfReportThatCannotBeWritten_data();
     void pdfReportThatCannotBeWritten();
     void reportChecksTheStateWhenWritten();
@@ -1147,6 +1149,70 @@ void TestQuorlithVerify::pdfReport()
     QVERIFY2(facts.contains(paper.toLatin1()), facts.constData());
 }
 
+// The report states the key sets the tool verified with, as the tool loaded them (the module has a
+// key-set code of its own): the built-in set and a --keys file with its path and SHA-256, a key file of
+// the user's folder that was not loaded, and for each file the set that opened it or how many were tried.
+void TestQuorlithVerify::pdfReportNamesTheKeySets()
+{
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const QString keys = work.filePath("keys");
+    const QString userKeys = work.filePath("config/quorlith/keys.d");
+    QVERIFY(QDir().mkpath(keys) && QDir().mkpath(userKeys));
+    const QString keyFile = CopySecondFamilyKeyFile(keys);
+    QVERIFY(!keyFile.isEmpty());
+    QVERIFY(WriteAll(userKeys + "/broken.key", "quorlith-key-set 1\nname: Broken\nmodulus: 0G\n"));
+    const QString builtIn = MakeEvidence(work.path(), "still.jpg", "built-in.jpg");
+    const QString second = MakeSecondFamilyEvidence(work.path(), "clip.avi", "second.avi");
+    const QString plain = MakePlainMedia(work.path(), "still.jpg", "plain.jpg");
+    QVERIFY(!builtIn.isEmpty() && !second.isEmpty() && !plain.isEmpty());
+
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CONFIG_HOME", work.filePath("config"));
+    process.setProcessEnvironment(environment);
+    const QString pdf = work.filePath("report.pdf");
+    process.start(QStringLiteral(QUORLITH_BIN_DIR "/quorlith-verify"),
+                  {"--keys", keyFile, "--report", pdf, builtIn, second, plain});
+    QVERIFY(process.waitForFinished(60000));
+    const QByteArray errors = process.readAllStandardError();
+    QCOMPARE(process.exitCode(), 1);
+    QVERIFY2(errors.contains("quorlith-verify: key set not loaded: " + QFile::encodeName(userKeys) +
+                             "/broken.key: line 3:"),
+             errors.constData());
+
+    // Line by line, the label beside its value; without the spaces, a value wrapped in its column reads on.
+    QProcess text;
+    text.start("pdftotext", {"-layout", "-enc", "UTF-8", pdf, "-"});
+    QVERIFY(text.waitForFinished(60000));
+    const QString report = QString::fromUtf8(text.readAllStandardOutput()).remove(QRegularExpression("\\s"));
+    QProcess list;
+    list.setProcessEnvironment(environment);
+    list.start(QStringLiteral(QUORLITH_BIN_DIR "/quorlith-verify"), {"--keys", keyFile, "--list-keys"});
+    QVERIFY(list.waitForFinished(60000));
+    const QString listed = QString::fromUtf8(list.readAllStandardOutput());
+    QStringList fingerprints;
+    const QRegularExpression fingerprint("fingerprint ([0-9a-f]{64})");
+    for (QRegularExpressionMatchIterator it = fingerprint.globalMatch(listed); it.hasNext();)
+        fingerprints << it.next().captured(1);
+    QCOMPARE(fingerprints.size(), 2);
+    const QString builtInFingerprint = fingerprints[0];
+    const QString secondFingerprint = fingerprints[1];
+    const QString keyFileDigest =
+        QString::fromLatin1(QCryptographicHash::hash(ReadAll(keyFile), QCryptographicHash::Sha256).toHex());
+    const QString expected[] = {
+        "Key set 1 Built-in fingerprint " + builtInFingerprint + " built into the program",
+        "Key set 2 Second test family fingerprint " + secondFingerprint + " given with --keys: " + keyFile +
+            " (file SHA-256 " + keyFileDigest + "); RSA modulus of 2048 bits",
+        "Key file not loaded " + userKeys + "/broken.key: line 3:",
+        "Key set Built-in (fingerprint " + builtInFingerprint + ")",
+        "Key set Second test family (fingerprint " + secondFingerprint + ")",
+        "Key set none: not one of the 2 key sets tried opened the watermark block",
+    };
+    for (QString line : expected)
+        QVERIFY2(report.contains(line.remove(' ')), qPrintable(line + "\n" + report));
+}
+
 void TestQuorlithVerify::pdfReportThatCannotBeWritten_data()
 {
     QTest::addColumn<QString>("reportPath");
@@ -1529,7 +1595,7 @@ void TestQuorlithVerify::pdfReportNamesPathsAsGiven()
         QVERIFY2(QRegularExpression(line).match(report).hasMatch(), qPrintable(line + "\n" + report));
     // A long command line wraps anywhere: read without the breaks.
     const int start = report.indexOf("Command line");
-    QString commandLine = report.mid(start, report.indexOf("Recorder key", start) - start);
+    QString commandLine = report.mid(start, report.indexOf("Key set 1", start) - start);
     commandLine.remove(QRegularExpression("\\s"));
     QCOMPARE(commandLine, "Commandline" + program + "--reportreport.pdf-j1case1");
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "GuiTestSupport.h"
 #include "app/MainWindow.h"
+#include "engine/KeySet.h"
 #include "filelist/ResultRole.h"
 #include "tests/support/EvidenceFiles.h"
 #include "ui/DetailsWindow.h"
@@ -172,6 +173,9 @@ void TestDetailsWindow::showsTheWholeResult_data()
     QTest::addColumn<QString>("path");
     QTest::addColumn<QStringList>("lines");
     const QString folder = fixtureDir.path();
+    // The program's one key set when none other is installed.
+    const QString builtInKeySet =
+        "Key set: Built-in (fingerprint " + QString::fromStdString(BuiltInKeySet().fingerprint) + ")";
 
     // A serial with a byte that is not UTF-8 and a time source with a tab and a text that spells an
     // escape: all shown escaped, and the tab and the spelled-out escape still differ.
@@ -183,7 +187,7 @@ void TestDetailsWindow::showsTheWholeResult_data()
     QTest::newRow("authentic 1.0 still")
         << still
         << QStringList({"Full path: " + still, "Size: 3628 bytes", "Verdict: Authentication succeeded",
-                        "Marker: Trevalon Digital Watermark", "Record version: 1.0",
+                        builtInKeySet, "Marker: Trevalon Digital Watermark", "Record version: 1.0",
                         "Digest in the record: " + RecordDigest("still.jpg", MediaType::Jpg, 0),
                         "Start Time: 2026-03-14 09:26:53", "Stop Time: 2026-03-14 09:31:07",
                         "Time source: NTP\\x09GPS \\\\x09", "Serial no: QR-4410-\\xFF",
@@ -204,7 +208,7 @@ void TestDetailsWindow::showsTheWholeResult_data()
     QTest::newRow("1.1 clip, partial coverage")
         << clip
         << QStringList(
-               {"Full path: " + clip, "Size: 2954 bytes", "Verdict: Authentication succeeded",
+               {"Full path: " + clip, "Size: 2954 bytes", "Verdict: Authentication succeeded", builtInKeySet,
                 "Marker: Trevalon Digital Watermark", "Record version: 1.1",
                 "Digest in the record: " + RecordDigest("clip-faststart.mp4", MediaType::Mp4, 1),
                 "Start Time: 2026-03-14 09:26:53", "Stop Time: 2026-03-14 09:31:07", "Time source: NTP",
@@ -233,8 +237,8 @@ void TestDetailsWindow::showsTheWholeResult_data()
     QTest::newRow("names and fields that would not show")
         << hidden
         << QStringList({"Full path: " + folder + "/gpj.\\u{202E}zw\\u{200B}.jpg", "Size: 3628 bytes",
-                        "Verdict: Authentication succeeded", "Marker: Trevalon Digital Watermark",
-                        "Record version: 1.0",
+                        "Verdict: Authentication succeeded", builtInKeySet,
+                        "Marker: Trevalon Digital Watermark", "Record version: 1.0",
                         "Digest in the record: " + RecordDigest("still.jpg", MediaType::Jpg, 0),
                         "Start Time: 2026-03-14 09:26:53", "Stop Time: 2026-03-14 09:31:07",
                         "Time source: NTP\\u{2028}GPS", "Serial no: QR-4410-\\u{0085}",
@@ -251,9 +255,9 @@ void TestDetailsWindow::showsTheWholeResult_data()
                {"Full path: " + plain, "Size: 3116 bytes", "Verdict: Authentication failed",
                 "Reason: No watermark opens with the built-in recorder key: the file has no watermark, "
                 "or it was made with another key, or it is damaged.",
-                "Marker: ", "Record version: ", "Digest in the record: ", "Start Time: ", "Stop Time: ",
-                "Time source: ", "Serial no: ", "Camera MAC: ",
-                "Digest mode: not determined: the check stopped earlier",
+                "Key set: none: the one key set tried did not open the watermark block", "Marker: ",
+                "Record version: ", "Digest in the record: ", "Start Time: ", "Stop Time: ", "Time source: ",
+                "Serial no: ", "Camera MAC: ", "Digest mode: not determined: the check stopped earlier",
                 "Protected bytes: none: the check stopped before the watermark record was read",
                 "SHA-256: " + Sha256Of(plain)});
 }

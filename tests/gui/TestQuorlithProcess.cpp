@@ -2,6 +2,7 @@
 // The window program as a process: what a run started in the evidence folder leaves there, and how
 // a termination signal ends it.
 #include "tests/support/EvidenceFiles.h"
+#include "tests/support/SecondFamily.h"
 
 #include <QDir>
 #include <QFile>
@@ -91,6 +92,7 @@ private slots:
     void sigtermEndsCleanly();
     void withoutADisplayItSaysSo();
     void machineCryptoSettingsChangeNothing();
+    void userKeySetsLoadedAtStart();
 };
 
 // The examiner starts the program inside the evidence folder and verifies what lies there, a file
@@ -133,6 +135,49 @@ void TestQuorlithProcess::runInTheEvidenceFolderChangesNothingThere()
                                 "caf\\xE9.jpg\tAuthentication succeeded", "clip.avi\tAuthentication failed",
                                 "clip.mp4\tAuthentication succeeded"}));
     QCOMPARE(FolderState(work.path()), before);
+}
+
+// The program loads the user's key folder before it verifies anything: evidence of a family found there
+// is authentic, and a key file it cannot take is told on standard error, one line each.
+void TestQuorlithProcess::userKeySetsLoadedAtStart()
+{
+    QTemporaryDir work;
+    QTemporaryDir home;
+    QVERIFY(work.isValid() && home.isValid());
+    const QString keys = home.filePath("config/quorlith/keys.d");
+    QVERIFY(QDir().mkpath(keys));
+    QVERIFY(!CopySecondFamilyKeyFile(keys).isEmpty());
+    QVERIFY(WriteAll(keys + "/unfinished.key", "quorlith-key-set 1\nname: Unfinished\n"));
+    QVERIFY(
+        QFile::setPermissions(keys + "/unfinished.key", QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    QVERIFY(!MakeSecondFamilyEvidence(work.path(), "clip.avi", "second.avi").isEmpty());
+    QVERIFY(!MakeEvidence(work.path(), "still.jpg", "built-in.jpg").isEmpty());
+
+    QProcess program;
+    QProcessEnvironment environment = ProgramEnvironment(home);
+    environment.insert("QUORLITH_SELF_TEST_LIST_ROWS", "1");
+    program.setProcessEnvironment(environment);
+    program.setWorkingDirectory(work.path());
+    program.start(QStringLiteral(QUORLITH_BIN_DIR "/quorlith"), {"second.avi", "built-in.jpg"});
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.exitCode(), 0);
+    QStringList rows;
+    for (const QByteArray& line : program.readAllStandardOutput().split('\n')) {
+        if (!line.isEmpty())
+            rows << QString::fromUtf8(line.split('\t').mid(0, 2).join('\t'));
+    }
+    rows.sort();
+    QCOMPARE(rows,
+             QStringList({"built-in.jpg\tAuthentication succeeded", "second.avi\tAuthentication succeeded"}));
+    QList<QByteArray> errors;
+    for (const QByteArray& line : program.readAllStandardError().split('\n')) {
+        if (line.contains("key set"))
+            errors << line;
+    }
+    QCOMPARE(errors.size(), 1);
+    QVERIFY2(errors.first().startsWith("quorlith: key set not loaded: " + QFile::encodeName(keys) +
+                                       "/unfinished.key: "),
+             errors.first().constData());
 }
 
 // The machine's OpenSSL configuration is not read: one that loads only the provider that does nothing

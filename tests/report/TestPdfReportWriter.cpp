@@ -6,8 +6,10 @@
 #include "tests/support/EvidenceFiles.h"
 #include "tests/support/FailingSync.h"
 #include "tests/support/FileSizeLimit.h"
+#include "tests/support/SecondFamily.h"
 #include "tools/EvidenceStamper.h"
 #include "verdict/FileVerifier.h"
+#include "verdict/KeySetFacts.h"
 
 #include <QtTest>
 
@@ -37,6 +39,7 @@ private slots:
     void summaryOverPagesLosesNoRow();
     void summaryShowsPartialCoverage();
     void folderAndMissingPathSayWhatTheyAre();
+    void keySetsInTheFactsAndEveryBlock();
     void fileBlockNamesDigestAndFileFacts_data();
     void fileBlockNamesDigestAndFileFacts();
     void permissionsAsLsShowsThem_data();
@@ -63,7 +66,7 @@ ReportFacts Facts()
     facts.programName = "quorlith-verify";
     facts.programVersion = "1.0.0";
     facts.computerName = "examiner-pc";
-    facts.keyFingerprint = QString(64, QLatin1Char('a'));
+    facts.keySets = ReportKeySetsOf(BuiltInKeySetsOnly());
     facts.verificationStarted = QDateTime::currentDateTime();
     facts.verificationEnded = facts.verificationStarted;
     return facts;
@@ -441,6 +444,78 @@ void TestPdfReportWriter::folderAndMissingPathSayWhatTheyAre()
     QVERIFY2(joined.contains("nothing existed under this path"), qPrintable(joined));
     QVERIFY(!joined.contains("the file could not be read"));
     QVERIFY(!joined.contains("no size and modification time were recorded"));
+}
+
+// The facts name every key set the program verified with, by fingerprint and where it came from, and
+// each key file it could not load; each file's block names the set that opened its watermark block, or
+// how many were tried. A name reaches the page escaped.
+void TestPdfReportWriter::keySetsInTheFactsAndEveryBlock()
+{
+    const QString keys = dir.filePath("key-folder");
+    QVERIFY(QDir().mkdir(keys));
+    QVERIFY(QFile::setPermissions(keys,
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+    const QString secondKey = CopySecondFamilyKeyFile(keys);
+    QVERIFY(!secondKey.isEmpty());
+    // The same public key with another HMAC key: a set of its own, whose name would turn the text around.
+    QByteArray renamed = ReadAll(secondKey).replace("name: Second test family", "name: Lab\u202Ecopy");
+    QVERIFY(WriteAll(keys + "/turned.key", renamed.replace("hmac-key: 53", "hmac-key: 54")));
+    QVERIFY(WriteAll(keys + "/unfinished.key", "quorlith-key-set 1\nname: Unfinished\n"));
+    for (const QString& name : {QString("turned.key"), QString("unfinished.key")})
+        QVERIFY(QFile::setPermissions(keys + "/" + name, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    LoadedKeySets loaded = BuiltInKeySetsOnly();
+    LoadKeySets(keys.toStdString(), KeySetSource::UserFolder, false, &loaded);
+    QCOMPARE(loaded.ring.sets.size(), size_t(3));
+    QCOMPARE(loaded.problems.size(), size_t(1));
+
+    const QString builtIn = dir.filePath("photo.jpg");
+    const QString second = MakeSecondFamilyEvidence(dir.path(), "still.jpg", "second-family.jpg");
+    const QString plain = MakePlainMedia(dir.path(), "still.jpg", "plain.jpg");
+    QVERIFY(!second.isEmpty() && !plain.isEmpty());
+    ReportFacts facts = Facts();
+    facts.keySets = ReportKeySetsOf(loaded);
+    PdfReportWriter writer(facts);
+    for (const QString& path : {builtIn, second, plain}) {
+        VerificationTarget target;
+        target.path = path.toStdString();
+        writer.Add(FileVerifier(false, &loaded.ring).Verify(target));
+    }
+    QString error;
+    const QString pdf = dir.filePath("key-sets.pdf");
+    QVERIFY2(writer.Save(QFile::encodeName(pdf), &error), qPrintable(error));
+
+    // The words line by line, without spaces.
+    const QString text = Joined(Words(pdf));
+    const auto fingerprint = [&loaded](size_t set) {
+        return QString::fromStdString(loaded.ring.sets[set]->fingerprint);
+    };
+    const auto fileDigest = [&loaded](size_t set) {
+        return QString::fromStdString(loaded.ring.sets[set]->fileSha256);
+    };
+    const QString expected[] = {
+        "Key set 1 Built-in fingerprint " + fingerprint(0) +
+            " built into the program; RSA modulus of 2048 bits",
+        "Key set 2 Second test family fingerprint " + fingerprint(1) + " user key folder: " + secondKey +
+            " (file SHA-256 " + fileDigest(1) + "); RSA modulus of 2048 bits",
+        "Key set 3 Lab\\u{202E}copy fingerprint " + fingerprint(2) + " user key folder: " + keys +
+            "/turned.key (file SHA-256 " + fileDigest(2) + ")",
+        "Key file not loaded " + keys + "/unfinished.key:",
+        "1. photo.jpg",
+        "Key set Built-in (fingerprint " + fingerprint(0) + ")",
+        "2. second-family.jpg",
+        "Key set Second test family (fingerprint " + fingerprint(1) + ")",
+        "3. plain.jpg",
+        "Reason No watermark opens with any of the 3 key sets tried",
+        "Key set none: not one of the 3 key sets tried opened the watermark block",
+    };
+    int from = 0;
+    for (QString line : expected) {
+        const int at = text.indexOf(line.remove(QLatin1Char(' ')), from);
+        QVERIFY2(at >= 0, qPrintable(line + "\n" + text.mid(from)));
+        from = at + line.size();
+    }
+    QVERIFY(!text.contains(QChar(0x202E)));
+    QVERIFY2(!text.contains("Recorderkeyfingerprint"), qPrintable(text));
 }
 
 void TestPdfReportWriter::fileBlockNamesDigestAndFileFacts_data()
