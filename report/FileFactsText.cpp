@@ -11,10 +11,11 @@ QString FileFactsText::DigestAlgorithm(int digestMode)
 {
     switch (digestMode) {
     case DigestModeMd5:
-        return tr("HMAC-MD5 with the built-in key over the MD5 of the content (record version 1.0)");
+        return tr("HMAC-MD5 with the HMAC key of the key set named above over the MD5 of the content (record "
+                  "version 1.0)");
     case DigestModeFold:
-        return tr("HMAC-MD5 with the built-in key over the XOR fold of the content, closed by the MD5 "
-                  "finalisation (record version 1.1)");
+        return tr("HMAC-MD5 with the HMAC key of the key set named above over the XOR fold of the content, "
+                  "closed by the MD5 finalisation (record version 1.1)");
     default:
         return tr("not determined: the check stopped before the record version was read");
     }

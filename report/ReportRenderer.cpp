@@ -276,8 +276,8 @@ void ReportRenderer::Statement(PageFlow& flow) const
     const double gap = flow.Height({Cell(QStringLiteral("X"), bodyFont, 0, width)}) * 0.4;
     const std::pair<bool, QString> meanings[] = {
         {true,
-         tr("The watermark opened with the built-in recorder key, and the fingerprint inside it matches "
-            "the one computed from the file. The fingerprint does not cover every byte: each file's "
+         tr("The watermark opened with one of the key sets listed above, the one each file's block "
+            "names, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file's "
             "block below says which bytes it vouches for. The result says nothing about whether the "
             "recorder's clock was right or about what the pictures show.")},
         {false, tr("The program could not confirm the file. Every problem gives this same result. It means "

@@ -523,8 +523,10 @@ void TestPdfReportWriter::fileBlockNamesDigestAndFileFacts_data()
     QTest::addColumn<int>("mode");
     QTest::addColumn<bool>("tampered");
     QTest::addColumn<QString>("algorithm");
-    const QString md5 = "HMAC-MD5 with the built-in key over the MD5 of the content (record version 1.0)";
-    const QString fold = "HMAC-MD5 with the built-in key over the XOR fold of the content, closed by the MD5 "
+    const QString md5 = "HMAC-MD5 with the HMAC key of the key set named above over the MD5 of the content "
+                        "(record version 1.0)";
+    const QString fold = "HMAC-MD5 with the HMAC key of the key set named above over the XOR fold of the "
+                         "content, closed by the MD5 "
                          "finalisation (record version 1.1)";
     QTest::newRow("1.0, authentic") << 0 << false << md5;
     QTest::newRow("1.0, tampered") << 0 << true << md5;
