@@ -321,8 +321,8 @@
         <translation>结论能说明什么，不能说明什么</translation>
     </message>
     <message>
-        <source>The watermark opened with the built-in recorder key, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
-        <translation>水印已用内置的录像机密钥打开，其中的指纹与根据文件计算出的指纹相符。指纹并不覆盖每一个字节：下文中每个文件的条目会说明结论担保哪些字节。此结果不能说明录像机的时钟是否准确，也不能说明画面本身的内容。</translation>
+        <source>The watermark opened with one of the key sets listed above, the one each file&apos;s block names, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
+        <translation>水印已用上文所列密钥集之一（即每个文件的条目中注明的那个）打开，其中的指纹与根据文件计算出的指纹相符。指纹并不覆盖每一个字节：下文中每个文件的条目会说明结论担保哪些字节。此结果不能说明录像机的时钟是否准确，也不能说明画面本身的内容。</translation>
     </message>
     <message>
         <source>The program could not confirm the file. Every problem gives this same result. It means only that this file, as it lies on the disk, cannot be shown to be the recorder&apos;s unchanged export. On its own it does not prove deliberate tampering: a file without a watermark, with a watermark made with another key or with a record this program does not know fails in the same way. Before drawing conclusions, check a fresh export from the recorder or a copy from the original medium.</source>
@@ -664,12 +664,12 @@
         <translation>指纹算法</translation>
     </message>
     <message>
-        <source>HMAC-MD5 with the built-in key over the MD5 of the content (record version 1.0)</source>
-        <translation>以内置密钥对内容的 MD5 计算 HMAC-MD5（记录版本 1.0）</translation>
+        <source>HMAC-MD5 with the HMAC key of the key set named above over the MD5 of the content (record version 1.0)</source>
+        <translation>以上述密钥集的 HMAC 密钥对内容的 MD5 计算 HMAC-MD5（记录版本 1.0）</translation>
     </message>
     <message>
-        <source>HMAC-MD5 with the built-in key over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
-        <translation>以内置密钥对内容的 XOR 折叠计算 HMAC-MD5，折叠以 MD5 的最终处理结束（记录版本 1.1）</translation>
+        <source>HMAC-MD5 with the HMAC key of the key set named above over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
+        <translation>以上述密钥集的 HMAC 密钥对内容的 XOR 折叠计算 HMAC-MD5，折叠以 MD5 的最终处理结束（记录版本 1.1）</translation>
     </message>
     <message>
         <source>not determined: the check stopped before the record version was read</source>
@@ -735,66 +735,66 @@
     <name>KeySetWords</name>
     <message>
         <source>Key set</source>
-        <translation type="unfinished"></translation>
+        <translation>密钥集</translation>
     </message>
     <message>
         <source>%1 (fingerprint %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1（指纹 %2）</translation>
     </message>
     <message>
         <source>none: the check stopped before a key set opened the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>无：检查在某个密钥集打开水印块之前已停止</translation>
     </message>
     <message>
         <source>none: the one key set tried did not open the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>无：唯一尝试的密钥集未能打开水印块</translation>
     </message>
     <message>
         <source>none: not one of the %1 key sets tried opened the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>无：尝试的 %1 个密钥集均未能打开水印块</translation>
     </message>
     <message>
         <source>No watermark opens with the one key set tried: the file has no watermark, or it was made with another key, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>无法用唯一尝试的密钥集打开任何水印：文件没有水印，或水印是用其他密钥生成的，或水印已损坏。</translation>
     </message>
     <message>
         <source>No watermark opens with any of the %1 key sets tried: the file has no watermark, or it was made with a key that none of them holds, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>尝试的 %1 个密钥集均无法打开任何水印：文件没有水印，或水印是用这些密钥集均不包含的密钥生成的，或水印已损坏。</translation>
     </message>
     <message>
         <source>The watermark block opened with the key set %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>水印块已用密钥集 %1 打开。</translation>
     </message>
 </context>
 <context>
     <name>ReportKeySets</name>
     <message>
         <source>Key set %1</source>
-        <translation type="unfinished"></translation>
+        <translation>密钥集 %1</translation>
     </message>
     <message>
         <source>fingerprint %1</source>
-        <translation type="unfinished"></translation>
+        <translation>指纹 %1</translation>
     </message>
     <message>
         <source>built into the program; RSA modulus of %1 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>内置于程序；RSA 模数为 %1 位</translation>
     </message>
     <message>
         <source>system key folder: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>系统密钥文件夹：%1（文件 SHA-256 %2）；RSA 模数为 %3 位</translation>
     </message>
     <message>
         <source>user key folder: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>用户密钥文件夹：%1（文件 SHA-256 %2）；RSA 模数为 %3 位</translation>
     </message>
     <message>
         <source>given with --keys: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>通过 --keys 指定：%1（文件 SHA-256 %2）；RSA 模数为 %3 位</translation>
     </message>
     <message>
         <source>Key file not loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>未加载密钥文件</translation>
     </message>
 </context>
 </TS>

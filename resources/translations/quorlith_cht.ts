@@ -321,8 +321,8 @@
         <translation>結論能說明什麼，不能說明什麼</translation>
     </message>
     <message>
-        <source>The watermark opened with the built-in recorder key, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
-        <translation>浮水印已用內建的錄影機金鑰開啟，其中的指紋與根據檔案計算出的指紋相符。指紋並不涵蓋每一個位元組：下文中每個檔案的區塊會說明結論擔保哪些位元組。此結果不能說明錄影機的時鐘是否準確，也不能說明畫面本身的內容。</translation>
+        <source>The watermark opened with one of the key sets listed above, the one each file&apos;s block names, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
+        <translation>浮水印已用上文所列金鑰組之一（即每個檔案的區塊中註明的那一組）開啟，其中的指紋與根據檔案計算出的指紋相符。指紋並不涵蓋每一個位元組：下文中每個檔案的區塊會說明結論擔保哪些位元組。此結果不能說明錄影機的時鐘是否準確，也不能說明畫面本身的內容。</translation>
     </message>
     <message>
         <source>The program could not confirm the file. Every problem gives this same result. It means only that this file, as it lies on the disk, cannot be shown to be the recorder&apos;s unchanged export. On its own it does not prove deliberate tampering: a file without a watermark, with a watermark made with another key or with a record this program does not know fails in the same way. Before drawing conclusions, check a fresh export from the recorder or a copy from the original medium.</source>
@@ -664,12 +664,12 @@
         <translation>指紋演算法</translation>
     </message>
     <message>
-        <source>HMAC-MD5 with the built-in key over the MD5 of the content (record version 1.0)</source>
-        <translation>以內建金鑰對內容的 MD5 計算 HMAC-MD5（記錄版本 1.0）</translation>
+        <source>HMAC-MD5 with the HMAC key of the key set named above over the MD5 of the content (record version 1.0)</source>
+        <translation>以上述金鑰組的 HMAC 金鑰對內容的 MD5 計算 HMAC-MD5（記錄版本 1.0）</translation>
     </message>
     <message>
-        <source>HMAC-MD5 with the built-in key over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
-        <translation>以內建金鑰對內容的 XOR 摺疊計算 HMAC-MD5，摺疊以 MD5 的最終處理結束（記錄版本 1.1）</translation>
+        <source>HMAC-MD5 with the HMAC key of the key set named above over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
+        <translation>以上述金鑰組的 HMAC 金鑰對內容的 XOR 摺疊計算 HMAC-MD5，摺疊以 MD5 的最終處理結束（記錄版本 1.1）</translation>
     </message>
     <message>
         <source>not determined: the check stopped before the record version was read</source>
@@ -735,66 +735,66 @@
     <name>KeySetWords</name>
     <message>
         <source>Key set</source>
-        <translation type="unfinished"></translation>
+        <translation>金鑰組</translation>
     </message>
     <message>
         <source>%1 (fingerprint %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1（指紋 %2）</translation>
     </message>
     <message>
         <source>none: the check stopped before a key set opened the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>無：檢查在任何金鑰組開啟浮水印區塊之前就已停止</translation>
     </message>
     <message>
         <source>none: the one key set tried did not open the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>無：唯一嘗試的金鑰組未能開啟浮水印區塊</translation>
     </message>
     <message>
         <source>none: not one of the %1 key sets tried opened the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>無：嘗試的 %1 個金鑰組都未能開啟浮水印區塊</translation>
     </message>
     <message>
         <source>No watermark opens with the one key set tried: the file has no watermark, or it was made with another key, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>無法以唯一嘗試的金鑰組開啟任何浮水印：檔案沒有浮水印，或浮水印是以其他金鑰建立的，或浮水印已損壞。</translation>
     </message>
     <message>
         <source>No watermark opens with any of the %1 key sets tried: the file has no watermark, or it was made with a key that none of them holds, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>嘗試的 %1 個金鑰組都無法開啟任何浮水印：檔案沒有浮水印，或浮水印是以這些金鑰組都不包含的金鑰建立的，或浮水印已損壞。</translation>
     </message>
     <message>
         <source>The watermark block opened with the key set %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>浮水印區塊已用金鑰組 %1 開啟。</translation>
     </message>
 </context>
 <context>
     <name>ReportKeySets</name>
     <message>
         <source>Key set %1</source>
-        <translation type="unfinished"></translation>
+        <translation>金鑰組 %1</translation>
     </message>
     <message>
         <source>fingerprint %1</source>
-        <translation type="unfinished"></translation>
+        <translation>指紋 %1</translation>
     </message>
     <message>
         <source>built into the program; RSA modulus of %1 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>內建於程式；RSA 模數為 %1 位元</translation>
     </message>
     <message>
         <source>system key folder: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>系統金鑰資料夾：%1（檔案 SHA-256 %2）；RSA 模數為 %3 位元</translation>
     </message>
     <message>
         <source>user key folder: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>使用者金鑰資料夾：%1（檔案 SHA-256 %2）；RSA 模數為 %3 位元</translation>
     </message>
     <message>
         <source>given with --keys: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>以 --keys 指定：%1（檔案 SHA-256 %2）；RSA 模數為 %3 位元</translation>
     </message>
     <message>
         <source>Key file not loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>未載入金鑰檔案</translation>
     </message>
 </context>
 </TS>

@@ -321,8 +321,8 @@
         <translation>Co výsledek ukazuje a co ne</translation>
     </message>
     <message>
-        <source>The watermark opened with the built-in recorder key, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
-        <translation>Vodoznak se otevřel vestavěným klíčem záznamníku a otisk v něm odpovídá otisku vypočtenému ze souboru. Otisk nepokrývá každý bajt: oddíl každého souboru níže uvádí, za které bajty ručí. Výsledek nic neříká o tom, zda hodiny záznamníku šly správně, ani o tom, co snímky zobrazují.</translation>
+        <source>The watermark opened with one of the key sets listed above, the one each file&apos;s block names, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
+        <translation>Vodoznak se otevřel jednou ze sad klíčů uvedených výše, tou, kterou jmenuje oddíl každého souboru, a otisk v něm odpovídá otisku vypočtenému ze souboru. Otisk nepokrývá každý bajt: oddíl každého souboru níže uvádí, za které bajty ručí. Výsledek nic neříká o tom, zda hodiny záznamníku šly správně, ani o tom, co snímky zobrazují.</translation>
     </message>
     <message>
         <source>The program could not confirm the file. Every problem gives this same result. It means only that this file, as it lies on the disk, cannot be shown to be the recorder&apos;s unchanged export. On its own it does not prove deliberate tampering: a file without a watermark, with a watermark made with another key or with a record this program does not know fails in the same way. Before drawing conclusions, check a fresh export from the recorder or a copy from the original medium.</source>
@@ -664,12 +664,12 @@
         <translation>Algoritmus otisku</translation>
     </message>
     <message>
-        <source>HMAC-MD5 with the built-in key over the MD5 of the content (record version 1.0)</source>
-        <translation>HMAC-MD5 s vestavěným klíčem nad MD5 obsahu (verze záznamu 1.0)</translation>
+        <source>HMAC-MD5 with the HMAC key of the key set named above over the MD5 of the content (record version 1.0)</source>
+        <translation>HMAC-MD5 s klíčem HMAC výše uvedené sady klíčů nad MD5 obsahu (verze záznamu 1.0)</translation>
     </message>
     <message>
-        <source>HMAC-MD5 with the built-in key over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
-        <translation>HMAC-MD5 s vestavěným klíčem nad XOR skládáním obsahu, uzavřeným závěrečným krokem MD5 (verze záznamu 1.1)</translation>
+        <source>HMAC-MD5 with the HMAC key of the key set named above over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
+        <translation>HMAC-MD5 s klíčem HMAC výše uvedené sady klíčů nad XOR skládáním obsahu, uzavřeným závěrečným krokem MD5 (verze záznamu 1.1)</translation>
     </message>
     <message>
         <source>not determined: the check stopped before the record version was read</source>
@@ -735,66 +735,66 @@
     <name>KeySetWords</name>
     <message>
         <source>Key set</source>
-        <translation type="unfinished"></translation>
+        <translation>Sada klíčů</translation>
     </message>
     <message>
         <source>%1 (fingerprint %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (otisk %2)</translation>
     </message>
     <message>
         <source>none: the check stopped before a key set opened the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>žádná: kontrola skončila dříve, než některá sada klíčů otevřela blok vodoznaku</translation>
     </message>
     <message>
         <source>none: the one key set tried did not open the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>žádná: jediná vyzkoušená sada klíčů blok vodoznaku neotevřela</translation>
     </message>
     <message>
         <source>none: not one of the %1 key sets tried opened the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>žádná: blok vodoznaku neotevřela žádná z %1 vyzkoušených sad klíčů</translation>
     </message>
     <message>
         <source>No watermark opens with the one key set tried: the file has no watermark, or it was made with another key, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedinou vyzkoušenou sadou klíčů nelze otevřít žádný vodoznak: soubor vodoznak nemá, nebo byl vodoznak vytvořen jiným klíčem, nebo je poškozený.</translation>
     </message>
     <message>
         <source>No watermark opens with any of the %1 key sets tried: the file has no watermark, or it was made with a key that none of them holds, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Žádnou z %1 vyzkoušených sad klíčů nelze otevřít vodoznak: soubor vodoznak nemá, nebo byl vodoznak vytvořen klíčem, který žádná z nich neobsahuje, nebo je poškozený.</translation>
     </message>
     <message>
         <source>The watermark block opened with the key set %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Blok vodoznaku se otevřel sadou klíčů %1.</translation>
     </message>
 </context>
 <context>
     <name>ReportKeySets</name>
     <message>
         <source>Key set %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sada klíčů %1</translation>
     </message>
     <message>
         <source>fingerprint %1</source>
-        <translation type="unfinished"></translation>
+        <translation>otisk %1</translation>
     </message>
     <message>
         <source>built into the program; RSA modulus of %1 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>vestavěná v programu; modul RSA o délce %1 bitů</translation>
     </message>
     <message>
         <source>system key folder: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>systémová složka klíčů: %1 (SHA-256 souboru %2); modul RSA o délce %3 bitů</translation>
     </message>
     <message>
         <source>user key folder: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>uživatelská složka klíčů: %1 (SHA-256 souboru %2); modul RSA o délce %3 bitů</translation>
     </message>
     <message>
         <source>given with --keys: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>zadaná pomocí --keys: %1 (SHA-256 souboru %2); modul RSA o délce %3 bitů</translation>
     </message>
     <message>
         <source>Key file not loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Soubor klíčů nebyl načten</translation>
     </message>
 </context>
 </TS>

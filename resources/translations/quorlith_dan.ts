@@ -321,8 +321,8 @@
         <translation>Hvad et resultat viser, og hvad det ikke viser</translation>
     </message>
     <message>
-        <source>The watermark opened with the built-in recorder key, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
-        <translation>Vandmærket blev åbnet med den indbyggede optagernøgle, og fingeraftrykket i det svarer til det, der er beregnet ud fra filen. Fingeraftrykket dækker ikke hver byte: afsnittet om hver fil nedenfor angiver, hvilke bytes det står inde for. Resultatet siger intet om, hvorvidt optagerens ur gik rigtigt, eller om hvad billederne viser.</translation>
+        <source>The watermark opened with one of the key sets listed above, the one each file&apos;s block names, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
+        <translation>Vandmærket blev åbnet med et af nøglesættene ovenfor, det, som afsnittet om hver fil nævner, og fingeraftrykket i det svarer til det, der er beregnet ud fra filen. Fingeraftrykket dækker ikke hver byte: afsnittet om hver fil nedenfor angiver, hvilke bytes det står inde for. Resultatet siger intet om, hvorvidt optagerens ur gik rigtigt, eller om hvad billederne viser.</translation>
     </message>
     <message>
         <source>The program could not confirm the file. Every problem gives this same result. It means only that this file, as it lies on the disk, cannot be shown to be the recorder&apos;s unchanged export. On its own it does not prove deliberate tampering: a file without a watermark, with a watermark made with another key or with a record this program does not know fails in the same way. Before drawing conclusions, check a fresh export from the recorder or a copy from the original medium.</source>
@@ -664,12 +664,12 @@
         <translation>Fingeraftryksalgoritme</translation>
     </message>
     <message>
-        <source>HMAC-MD5 with the built-in key over the MD5 of the content (record version 1.0)</source>
-        <translation>HMAC-MD5 med den indbyggede nøgle over indholdets MD5 (postversion 1.0)</translation>
+        <source>HMAC-MD5 with the HMAC key of the key set named above over the MD5 of the content (record version 1.0)</source>
+        <translation>HMAC-MD5 med HMAC-nøglen fra nøglesættet nævnt ovenfor over indholdets MD5 (postversion 1.0)</translation>
     </message>
     <message>
-        <source>HMAC-MD5 with the built-in key over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
-        <translation>HMAC-MD5 med den indbyggede nøgle over indholdets XOR-foldning, afsluttet med MD5&apos;s afslutning (postversion 1.1)</translation>
+        <source>HMAC-MD5 with the HMAC key of the key set named above over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
+        <translation>HMAC-MD5 med HMAC-nøglen fra nøglesættet nævnt ovenfor over indholdets XOR-foldning, afsluttet med MD5&apos;s afslutning (postversion 1.1)</translation>
     </message>
     <message>
         <source>not determined: the check stopped before the record version was read</source>
@@ -735,66 +735,66 @@
     <name>KeySetWords</name>
     <message>
         <source>Key set</source>
-        <translation type="unfinished"></translation>
+        <translation>Nøglesæt</translation>
     </message>
     <message>
         <source>%1 (fingerprint %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (fingeraftryk %2)</translation>
     </message>
     <message>
         <source>none: the check stopped before a key set opened the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>intet: kontrollen stoppede, før et nøglesæt åbnede vandmærkeblokken</translation>
     </message>
     <message>
         <source>none: the one key set tried did not open the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>intet: det ene afprøvede nøglesæt åbnede ikke vandmærkeblokken</translation>
     </message>
     <message>
         <source>none: not one of the %1 key sets tried opened the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>intet: ingen af de %1 afprøvede nøglesæt åbnede vandmærkeblokken</translation>
     </message>
     <message>
         <source>No watermark opens with the one key set tried: the file has no watermark, or it was made with another key, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Intet vandmærke kan åbnes med det ene afprøvede nøglesæt: filen har intet vandmærke, eller vandmærket er lavet med en anden nøgle, eller det er beskadiget.</translation>
     </message>
     <message>
         <source>No watermark opens with any of the %1 key sets tried: the file has no watermark, or it was made with a key that none of them holds, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Intet vandmærke kan åbnes med nogen af de %1 afprøvede nøglesæt: filen har intet vandmærke, eller vandmærket er lavet med en nøgle, som ingen af dem indeholder, eller det er beskadiget.</translation>
     </message>
     <message>
         <source>The watermark block opened with the key set %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vandmærkeblokken blev åbnet med nøglesættet %1.</translation>
     </message>
 </context>
 <context>
     <name>ReportKeySets</name>
     <message>
         <source>Key set %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nøglesæt %1</translation>
     </message>
     <message>
         <source>fingerprint %1</source>
-        <translation type="unfinished"></translation>
+        <translation>fingeraftryk %1</translation>
     </message>
     <message>
         <source>built into the program; RSA modulus of %1 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>indbygget i programmet; RSA-modulus på %1 bit</translation>
     </message>
     <message>
         <source>system key folder: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>systemets nøglemappe: %1 (filens SHA-256 %2); RSA-modulus på %3 bit</translation>
     </message>
     <message>
         <source>user key folder: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>brugerens nøglemappe: %1 (filens SHA-256 %2); RSA-modulus på %3 bit</translation>
     </message>
     <message>
         <source>given with --keys: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>angivet med --keys: %1 (filens SHA-256 %2); RSA-modulus på %3 bit</translation>
     </message>
     <message>
         <source>Key file not loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Nøglefil ikke indlæst</translation>
     </message>
 </context>
 </TS>

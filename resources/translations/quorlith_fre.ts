@@ -321,8 +321,8 @@
         <translation>Ce qu&apos;un verdict établit et ce qu&apos;il n&apos;établit pas</translation>
     </message>
     <message>
-        <source>The watermark opened with the built-in recorder key, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
-        <translation>Le filigrane s&apos;est ouvert avec la clé d&apos;enregistreur intégrée, et l&apos;empreinte qu&apos;il contient correspond à celle calculée à partir du fichier. L&apos;empreinte ne couvre pas chaque octet : la section de chaque fichier ci-dessous indique les octets qu&apos;elle garantit. Le résultat ne dit rien de l&apos;exactitude de l&apos;horloge de l&apos;enregistreur ni de ce que montrent les images.</translation>
+        <source>The watermark opened with one of the key sets listed above, the one each file&apos;s block names, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
+        <translation>Le filigrane s&apos;est ouvert avec l&apos;un des jeux de clés indiqués ci-dessus, celui que nomme la section de chaque fichier, et l&apos;empreinte qu&apos;il contient correspond à celle calculée à partir du fichier. L&apos;empreinte ne couvre pas chaque octet : la section de chaque fichier ci-dessous indique les octets qu&apos;elle garantit. Le résultat ne dit rien de l&apos;exactitude de l&apos;horloge de l&apos;enregistreur ni de ce que montrent les images.</translation>
     </message>
     <message>
         <source>The program could not confirm the file. Every problem gives this same result. It means only that this file, as it lies on the disk, cannot be shown to be the recorder&apos;s unchanged export. On its own it does not prove deliberate tampering: a file without a watermark, with a watermark made with another key or with a record this program does not know fails in the same way. Before drawing conclusions, check a fresh export from the recorder or a copy from the original medium.</source>
@@ -664,12 +664,12 @@
         <translation>Algorithme de l&apos;empreinte</translation>
     </message>
     <message>
-        <source>HMAC-MD5 with the built-in key over the MD5 of the content (record version 1.0)</source>
-        <translation>HMAC-MD5 avec la clé intégrée sur le MD5 du contenu (version d&apos;enregistrement 1.0)</translation>
+        <source>HMAC-MD5 with the HMAC key of the key set named above over the MD5 of the content (record version 1.0)</source>
+        <translation>HMAC-MD5 avec la clé HMAC du jeu de clés nommé ci-dessus sur le MD5 du contenu (version d&apos;enregistrement 1.0)</translation>
     </message>
     <message>
-        <source>HMAC-MD5 with the built-in key over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
-        <translation>HMAC-MD5 avec la clé intégrée sur le repli XOR du contenu, clos par la finalisation de MD5 (version d&apos;enregistrement 1.1)</translation>
+        <source>HMAC-MD5 with the HMAC key of the key set named above over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
+        <translation>HMAC-MD5 avec la clé HMAC du jeu de clés nommé ci-dessus sur le repli XOR du contenu, clos par la finalisation de MD5 (version d&apos;enregistrement 1.1)</translation>
     </message>
     <message>
         <source>not determined: the check stopped before the record version was read</source>
@@ -735,66 +735,66 @@
     <name>KeySetWords</name>
     <message>
         <source>Key set</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeu de clés</translation>
     </message>
     <message>
         <source>%1 (fingerprint %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (empreinte %2)</translation>
     </message>
     <message>
         <source>none: the check stopped before a key set opened the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun : la vérification s&apos;est arrêtée avant qu&apos;un jeu de clés n&apos;ouvre le bloc de filigrane</translation>
     </message>
     <message>
         <source>none: the one key set tried did not open the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun : le seul jeu de clés essayé n&apos;a pas ouvert le bloc de filigrane</translation>
     </message>
     <message>
         <source>none: not one of the %1 key sets tried opened the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun : aucun des %1 jeux de clés essayés n&apos;a ouvert le bloc de filigrane</translation>
     </message>
     <message>
         <source>No watermark opens with the one key set tried: the file has no watermark, or it was made with another key, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun filigrane ne s&apos;ouvre avec le seul jeu de clés essayé : le fichier n&apos;a pas de filigrane, ou celui-ci a été créé avec une autre clé, ou il est endommagé.</translation>
     </message>
     <message>
         <source>No watermark opens with any of the %1 key sets tried: the file has no watermark, or it was made with a key that none of them holds, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun filigrane ne s&apos;ouvre avec les %1 jeux de clés essayés : le fichier n&apos;a pas de filigrane, ou celui-ci a été créé avec une clé qu&apos;aucun d&apos;eux ne contient, ou il est endommagé.</translation>
     </message>
     <message>
         <source>The watermark block opened with the key set %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le bloc de filigrane s&apos;est ouvert avec le jeu de clés %1.</translation>
     </message>
 </context>
 <context>
     <name>ReportKeySets</name>
     <message>
         <source>Key set %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jeu de clés %1</translation>
     </message>
     <message>
         <source>fingerprint %1</source>
-        <translation type="unfinished"></translation>
+        <translation>empreinte %1</translation>
     </message>
     <message>
         <source>built into the program; RSA modulus of %1 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>intégré au programme ; module RSA de %1 bits</translation>
     </message>
     <message>
         <source>system key folder: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>dossier de clés du système : %1 (SHA-256 du fichier %2) ; module RSA de %3 bits</translation>
     </message>
     <message>
         <source>user key folder: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>dossier de clés de l&apos;utilisateur : %1 (SHA-256 du fichier %2) ; module RSA de %3 bits</translation>
     </message>
     <message>
         <source>given with --keys: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>indiqué avec --keys : %1 (SHA-256 du fichier %2) ; module RSA de %3 bits</translation>
     </message>
     <message>
         <source>Key file not loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de clés non chargé</translation>
     </message>
 </context>
 </TS>

@@ -321,8 +321,8 @@
         <translation>Was ein Ergebnis zeigt und was nicht</translation>
     </message>
     <message>
-        <source>The watermark opened with the built-in recorder key, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
-        <translation>Das Wasserzeichen ließ sich mit dem eingebauten Rekorderschlüssel öffnen, und der Fingerabdruck darin stimmt mit dem aus der Datei berechneten überein. Der Fingerabdruck erfasst nicht jedes Byte: Der Abschnitt jeder Datei weiter unten gibt an, für welche Bytes er bürgt. Ob die Uhr des Rekorders richtig ging und was die Bilder zeigen, sagt das Ergebnis nicht aus.</translation>
+        <source>The watermark opened with one of the key sets listed above, the one each file&apos;s block names, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
+        <translation>Das Wasserzeichen ließ sich mit einem der oben aufgeführten Schlüsselsätze öffnen, und zwar mit dem, den der Abschnitt der jeweiligen Datei nennt, und der Fingerabdruck darin stimmt mit dem aus der Datei berechneten überein. Der Fingerabdruck erfasst nicht jedes Byte: Der Abschnitt jeder Datei weiter unten gibt an, für welche Bytes er bürgt. Ob die Uhr des Rekorders richtig ging und was die Bilder zeigen, sagt das Ergebnis nicht aus.</translation>
     </message>
     <message>
         <source>The program could not confirm the file. Every problem gives this same result. It means only that this file, as it lies on the disk, cannot be shown to be the recorder&apos;s unchanged export. On its own it does not prove deliberate tampering: a file without a watermark, with a watermark made with another key or with a record this program does not know fails in the same way. Before drawing conclusions, check a fresh export from the recorder or a copy from the original medium.</source>
@@ -664,12 +664,12 @@
         <translation>Verfahren des Fingerabdrucks</translation>
     </message>
     <message>
-        <source>HMAC-MD5 with the built-in key over the MD5 of the content (record version 1.0)</source>
-        <translation>HMAC-MD5 mit dem eingebauten Schlüssel über den MD5 des Inhalts (Datensatzversion 1.0)</translation>
+        <source>HMAC-MD5 with the HMAC key of the key set named above over the MD5 of the content (record version 1.0)</source>
+        <translation>HMAC-MD5 mit dem HMAC-Schlüssel des oben genannten Schlüsselsatzes über den MD5 des Inhalts (Datensatzversion 1.0)</translation>
     </message>
     <message>
-        <source>HMAC-MD5 with the built-in key over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
-        <translation>HMAC-MD5 mit dem eingebauten Schlüssel über die XOR-Faltung des Inhalts, abgeschlossen durch die MD5-Finalisierung (Datensatzversion 1.1)</translation>
+        <source>HMAC-MD5 with the HMAC key of the key set named above over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
+        <translation>HMAC-MD5 mit dem HMAC-Schlüssel des oben genannten Schlüsselsatzes über die XOR-Faltung des Inhalts, abgeschlossen durch die MD5-Finalisierung (Datensatzversion 1.1)</translation>
     </message>
     <message>
         <source>not determined: the check stopped before the record version was read</source>
@@ -735,66 +735,66 @@
     <name>KeySetWords</name>
     <message>
         <source>Key set</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlüsselsatz</translation>
     </message>
     <message>
         <source>%1 (fingerprint %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Fingerabdruck %2)</translation>
     </message>
     <message>
         <source>none: the check stopped before a key set opened the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>keiner: Die Prüfung endete, bevor ein Schlüsselsatz den Wasserzeichenblock öffnete</translation>
     </message>
     <message>
         <source>none: the one key set tried did not open the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>keiner: Der eine versuchte Schlüsselsatz öffnete den Wasserzeichenblock nicht</translation>
     </message>
     <message>
         <source>none: not one of the %1 key sets tried opened the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>keiner: Keiner der %1 versuchten Schlüsselsätze öffnete den Wasserzeichenblock</translation>
     </message>
     <message>
         <source>No watermark opens with the one key set tried: the file has no watermark, or it was made with another key, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Wasserzeichen lässt sich mit dem einen versuchten Schlüsselsatz öffnen: Die Datei hat kein Wasserzeichen, oder es wurde mit einem anderen Schlüssel erstellt, oder es ist beschädigt.</translation>
     </message>
     <message>
         <source>No watermark opens with any of the %1 key sets tried: the file has no watermark, or it was made with a key that none of them holds, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit keinem der %1 versuchten Schlüsselsätze lässt sich ein Wasserzeichen öffnen: Die Datei hat kein Wasserzeichen, oder es wurde mit einem Schlüssel erstellt, den keiner von ihnen enthält, oder es ist beschädigt.</translation>
     </message>
     <message>
         <source>The watermark block opened with the key set %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wasserzeichenblock ließ sich mit dem Schlüsselsatz %1 öffnen.</translation>
     </message>
 </context>
 <context>
     <name>ReportKeySets</name>
     <message>
         <source>Key set %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlüsselsatz %1</translation>
     </message>
     <message>
         <source>fingerprint %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fingerabdruck %1</translation>
     </message>
     <message>
         <source>built into the program; RSA modulus of %1 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>im Programm eingebaut; RSA-Modulus mit %1 Bit</translation>
     </message>
     <message>
         <source>system key folder: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlüsselordner des Systems: %1 (SHA-256 der Datei %2); RSA-Modulus mit %3 Bit</translation>
     </message>
     <message>
         <source>user key folder: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlüsselordner des Benutzers: %1 (SHA-256 der Datei %2); RSA-Modulus mit %3 Bit</translation>
     </message>
     <message>
         <source>given with --keys: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>mit --keys angegeben: %1 (SHA-256 der Datei %2); RSA-Modulus mit %3 Bit</translation>
     </message>
     <message>
         <source>Key file not loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Schlüsseldatei nicht geladen</translation>
     </message>
 </context>
 </TS>

@@ -321,8 +321,8 @@
         <translation>Mit mutat egy eredmény, és mit nem</translation>
     </message>
     <message>
-        <source>The watermark opened with the built-in recorder key, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
-        <translation>A vízjel megnyílt a beépített rögzítőkulccsal, és a benne lévő ujjlenyomat egyezik a fájlból kiszámítottal. Az ujjlenyomat nem fed le minden bájtot: az alábbiakban minden fájl szakasza megadja, mely bájtokért kezeskedik. Az eredmény semmit sem mond arról, hogy a rögzítő órája pontosan járt-e, sem arról, hogy mit mutatnak a képek.</translation>
+        <source>The watermark opened with one of the key sets listed above, the one each file&apos;s block names, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
+        <translation>A vízjel megnyílt a fent felsorolt kulcskészletek egyikével, azzal, amelyet az egyes fájlok szakasza megnevez, és a benne lévő ujjlenyomat egyezik a fájlból kiszámítottal. Az ujjlenyomat nem fed le minden bájtot: az alábbiakban minden fájl szakasza megadja, mely bájtokért kezeskedik. Az eredmény semmit sem mond arról, hogy a rögzítő órája pontosan járt-e, sem arról, hogy mit mutatnak a képek.</translation>
     </message>
     <message>
         <source>The program could not confirm the file. Every problem gives this same result. It means only that this file, as it lies on the disk, cannot be shown to be the recorder&apos;s unchanged export. On its own it does not prove deliberate tampering: a file without a watermark, with a watermark made with another key or with a record this program does not know fails in the same way. Before drawing conclusions, check a fresh export from the recorder or a copy from the original medium.</source>
@@ -664,12 +664,12 @@
         <translation>Az ujjlenyomat algoritmusa</translation>
     </message>
     <message>
-        <source>HMAC-MD5 with the built-in key over the MD5 of the content (record version 1.0)</source>
-        <translation>HMAC-MD5 a beépített kulccsal a tartalom MD5-jére (rekordverzió: 1.0)</translation>
+        <source>HMAC-MD5 with the HMAC key of the key set named above over the MD5 of the content (record version 1.0)</source>
+        <translation>HMAC-MD5 a fent megnevezett kulcskészlet HMAC-kulcsával a tartalom MD5-jére (rekordverzió: 1.0)</translation>
     </message>
     <message>
-        <source>HMAC-MD5 with the built-in key over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
-        <translation>HMAC-MD5 a beépített kulccsal a tartalom XOR-hajtogatására, amelyet az MD5 lezárása zár (rekordverzió: 1.1)</translation>
+        <source>HMAC-MD5 with the HMAC key of the key set named above over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
+        <translation>HMAC-MD5 a fent megnevezett kulcskészlet HMAC-kulcsával a tartalom XOR-hajtogatására, amelyet az MD5 lezárása zár (rekordverzió: 1.1)</translation>
     </message>
     <message>
         <source>not determined: the check stopped before the record version was read</source>
@@ -735,66 +735,66 @@
     <name>KeySetWords</name>
     <message>
         <source>Key set</source>
-        <translation type="unfinished"></translation>
+        <translation>Kulcskészlet</translation>
     </message>
     <message>
         <source>%1 (fingerprint %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ujjlenyomat: %2)</translation>
     </message>
     <message>
         <source>none: the check stopped before a key set opened the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>nincs: az ellenőrzés leállt, mielőtt egy kulcskészlet megnyitotta volna a vízjelblokkot</translation>
     </message>
     <message>
         <source>none: the one key set tried did not open the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>nincs: az egyetlen kipróbált kulcskészlet nem nyitotta meg a vízjelblokkot</translation>
     </message>
     <message>
         <source>none: not one of the %1 key sets tried opened the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>nincs: a kipróbált %1 kulcskészlet közül egyik sem nyitotta meg a vízjelblokkot</translation>
     </message>
     <message>
         <source>No watermark opens with the one key set tried: the file has no watermark, or it was made with another key, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Az egyetlen kipróbált kulcskészlettel egyetlen vízjel sem nyílik meg: a fájlnak nincs vízjele, vagy a vízjel más kulccsal készült, vagy megsérült.</translation>
     </message>
     <message>
         <source>No watermark opens with any of the %1 key sets tried: the file has no watermark, or it was made with a key that none of them holds, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>A kipróbált %1 kulcskészlet egyikével sem nyílik meg vízjel: a fájlnak nincs vízjele, vagy a vízjel olyan kulccsal készült, amelyet egyikük sem tartalmaz, vagy megsérült.</translation>
     </message>
     <message>
         <source>The watermark block opened with the key set %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>A vízjelblokk ezzel a kulcskészlettel nyílt meg: %1.</translation>
     </message>
 </context>
 <context>
     <name>ReportKeySets</name>
     <message>
         <source>Key set %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. kulcskészlet</translation>
     </message>
     <message>
         <source>fingerprint %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ujjlenyomat: %1</translation>
     </message>
     <message>
         <source>built into the program; RSA modulus of %1 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>a programba beépítve; %1 bites RSA-modulus</translation>
     </message>
     <message>
         <source>system key folder: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>rendszerszintű kulcsmappa: %1 (a fájl SHA-256 értéke: %2); %3 bites RSA-modulus</translation>
     </message>
     <message>
         <source>user key folder: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>felhasználói kulcsmappa: %1 (a fájl SHA-256 értéke: %2); %3 bites RSA-modulus</translation>
     </message>
     <message>
         <source>given with --keys: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>a --keys kapcsolóval megadva: %1 (a fájl SHA-256 értéke: %2); %3 bites RSA-modulus</translation>
     </message>
     <message>
         <source>Key file not loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>A kulcsfájl nincs betöltve</translation>
     </message>
 </context>
 </TS>

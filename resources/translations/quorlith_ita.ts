@@ -321,8 +321,8 @@
         <translation>Che cosa un verdetto dimostra e che cosa no</translation>
     </message>
     <message>
-        <source>The watermark opened with the built-in recorder key, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
-        <translation>La filigrana si è aperta con la chiave del registratore incorporata, e l&apos;impronta che contiene corrisponde a quella calcolata dal file. L&apos;impronta non copre ogni byte: la sezione di ciascun file più sotto indica di quali byte si fa garante. L&apos;esito non dice nulla sull&apos;esattezza dell&apos;orologio del registratore né su ciò che mostrano le immagini.</translation>
+        <source>The watermark opened with one of the key sets listed above, the one each file&apos;s block names, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
+        <translation>La filigrana si è aperta con uno dei set di chiavi elencati sopra, quello indicato nella sezione di ciascun file, e l&apos;impronta che contiene corrisponde a quella calcolata dal file. L&apos;impronta non copre ogni byte: la sezione di ciascun file più sotto indica di quali byte si fa garante. L&apos;esito non dice nulla sull&apos;esattezza dell&apos;orologio del registratore né su ciò che mostrano le immagini.</translation>
     </message>
     <message>
         <source>The program could not confirm the file. Every problem gives this same result. It means only that this file, as it lies on the disk, cannot be shown to be the recorder&apos;s unchanged export. On its own it does not prove deliberate tampering: a file without a watermark, with a watermark made with another key or with a record this program does not know fails in the same way. Before drawing conclusions, check a fresh export from the recorder or a copy from the original medium.</source>
@@ -664,12 +664,12 @@
         <translation>Algoritmo dell&apos;impronta</translation>
     </message>
     <message>
-        <source>HMAC-MD5 with the built-in key over the MD5 of the content (record version 1.0)</source>
-        <translation>HMAC-MD5 con la chiave integrata sull&apos;MD5 del contenuto (versione del record 1.0)</translation>
+        <source>HMAC-MD5 with the HMAC key of the key set named above over the MD5 of the content (record version 1.0)</source>
+        <translation>HMAC-MD5 con la chiave HMAC del set di chiavi indicato sopra sull&apos;MD5 del contenuto (versione del record 1.0)</translation>
     </message>
     <message>
-        <source>HMAC-MD5 with the built-in key over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
-        <translation>HMAC-MD5 con la chiave integrata sulla piegatura XOR del contenuto, chiusa dalla finalizzazione di MD5 (versione del record 1.1)</translation>
+        <source>HMAC-MD5 with the HMAC key of the key set named above over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
+        <translation>HMAC-MD5 con la chiave HMAC del set di chiavi indicato sopra sulla piegatura XOR del contenuto, chiusa dalla finalizzazione di MD5 (versione del record 1.1)</translation>
     </message>
     <message>
         <source>not determined: the check stopped before the record version was read</source>
@@ -735,66 +735,66 @@
     <name>KeySetWords</name>
     <message>
         <source>Key set</source>
-        <translation type="unfinished"></translation>
+        <translation>Set di chiavi</translation>
     </message>
     <message>
         <source>%1 (fingerprint %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (impronta %2)</translation>
     </message>
     <message>
         <source>none: the check stopped before a key set opened the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuno: la verifica si è interrotta prima che un set di chiavi aprisse il blocco della filigrana</translation>
     </message>
     <message>
         <source>none: the one key set tried did not open the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuno: l&apos;unico set di chiavi provato non ha aperto il blocco della filigrana</translation>
     </message>
     <message>
         <source>none: not one of the %1 key sets tried opened the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuno: nessuno dei %1 set di chiavi provati ha aperto il blocco della filigrana</translation>
     </message>
     <message>
         <source>No watermark opens with the one key set tried: the file has no watermark, or it was made with another key, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna filigrana si apre con l&apos;unico set di chiavi provato: il file non ha una filigrana, oppure questa è stata creata con un&apos;altra chiave, oppure è danneggiata.</translation>
     </message>
     <message>
         <source>No watermark opens with any of the %1 key sets tried: the file has no watermark, or it was made with a key that none of them holds, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna filigrana si apre con alcuno dei %1 set di chiavi provati: il file non ha una filigrana, oppure questa è stata creata con una chiave che nessuno di essi contiene, oppure è danneggiata.</translation>
     </message>
     <message>
         <source>The watermark block opened with the key set %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il blocco della filigrana si è aperto con il set di chiavi %1.</translation>
     </message>
 </context>
 <context>
     <name>ReportKeySets</name>
     <message>
         <source>Key set %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Set di chiavi %1</translation>
     </message>
     <message>
         <source>fingerprint %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impronta %1</translation>
     </message>
     <message>
         <source>built into the program; RSA modulus of %1 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>integrato nel programma; modulo RSA di %1 bit</translation>
     </message>
     <message>
         <source>system key folder: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>cartella delle chiavi di sistema: %1 (SHA-256 del file %2); modulo RSA di %3 bit</translation>
     </message>
     <message>
         <source>user key folder: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>cartella delle chiavi dell&apos;utente: %1 (SHA-256 del file %2); modulo RSA di %3 bit</translation>
     </message>
     <message>
         <source>given with --keys: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>indicato con --keys: %1 (SHA-256 del file %2); modulo RSA di %3 bit</translation>
     </message>
     <message>
         <source>Key file not loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>File di chiavi non caricato</translation>
     </message>
 </context>
 </TS>

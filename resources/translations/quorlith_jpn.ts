@@ -321,8 +321,8 @@
         <translation>判定が示すこと、示さないこと</translation>
     </message>
     <message>
-        <source>The watermark opened with the built-in recorder key, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
-        <translation>内蔵のレコーダー鍵で透かしが開き、その中の指紋がファイルから計算した指紋と一致しました。指紋はすべてのバイトを対象とするわけではありません。どのバイトが保証されるかは、以下の各ファイルの欄に記載されています。この結果は、レコーダーの時計が正しかったかどうかも、画像に何が写っているかも示しません。</translation>
+        <source>The watermark opened with one of the key sets listed above, the one each file&apos;s block names, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
+        <translation>上記の鍵セットのうち各ファイルの欄に記載されたもので透かしが開き、その中の指紋がファイルから計算した指紋と一致しました。指紋はすべてのバイトを対象とするわけではありません。どのバイトが保証されるかは、以下の各ファイルの欄に記載されています。この結果は、レコーダーの時計が正しかったかどうかも、画像に何が写っているかも示しません。</translation>
     </message>
     <message>
         <source>The program could not confirm the file. Every problem gives this same result. It means only that this file, as it lies on the disk, cannot be shown to be the recorder&apos;s unchanged export. On its own it does not prove deliberate tampering: a file without a watermark, with a watermark made with another key or with a record this program does not know fails in the same way. Before drawing conclusions, check a fresh export from the recorder or a copy from the original medium.</source>
@@ -664,12 +664,12 @@
         <translation>指紋のアルゴリズム</translation>
     </message>
     <message>
-        <source>HMAC-MD5 with the built-in key over the MD5 of the content (record version 1.0)</source>
-        <translation>内蔵キーによる、内容の MD5 に対する HMAC-MD5（レコードバージョン 1.0）</translation>
+        <source>HMAC-MD5 with the HMAC key of the key set named above over the MD5 of the content (record version 1.0)</source>
+        <translation>上記の鍵セットの HMAC 鍵による、内容の MD5 に対する HMAC-MD5（レコードバージョン 1.0）</translation>
     </message>
     <message>
-        <source>HMAC-MD5 with the built-in key over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
-        <translation>内蔵キーによる、内容の XOR 折り畳み（MD5 の最終処理で締めたもの）に対する HMAC-MD5（レコードバージョン 1.1）</translation>
+        <source>HMAC-MD5 with the HMAC key of the key set named above over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
+        <translation>上記の鍵セットの HMAC 鍵による、内容の XOR 折り畳み（MD5 の最終処理で締めたもの）に対する HMAC-MD5（レコードバージョン 1.1）</translation>
     </message>
     <message>
         <source>not determined: the check stopped before the record version was read</source>
@@ -735,66 +735,66 @@
     <name>KeySetWords</name>
     <message>
         <source>Key set</source>
-        <translation type="unfinished"></translation>
+        <translation>鍵セット</translation>
     </message>
     <message>
         <source>%1 (fingerprint %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1（指紋 %2）</translation>
     </message>
     <message>
         <source>none: the check stopped before a key set opened the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>なし：鍵セットが透かしブロックを開く前に検査が停止しました</translation>
     </message>
     <message>
         <source>none: the one key set tried did not open the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>なし：試した唯一の鍵セットでは透かしブロックが開きませんでした</translation>
     </message>
     <message>
         <source>none: not one of the %1 key sets tried opened the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>なし：試した %1 個の鍵セットのいずれでも透かしブロックが開きませんでした</translation>
     </message>
     <message>
         <source>No watermark opens with the one key set tried: the file has no watermark, or it was made with another key, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>試した唯一の鍵セットで開ける透かしがありません。ファイルに透かしがないか、透かしが別の鍵で作成されたか、透かしが破損しています。</translation>
     </message>
     <message>
         <source>No watermark opens with any of the %1 key sets tried: the file has no watermark, or it was made with a key that none of them holds, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>試した %1 個の鍵セットのいずれでも開ける透かしがありません。ファイルに透かしがないか、透かしがどの鍵セットにも含まれない鍵で作成されたか、透かしが破損しています。</translation>
     </message>
     <message>
         <source>The watermark block opened with the key set %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>透かしブロックは鍵セット %1 で開きました。</translation>
     </message>
 </context>
 <context>
     <name>ReportKeySets</name>
     <message>
         <source>Key set %1</source>
-        <translation type="unfinished"></translation>
+        <translation>鍵セット %1</translation>
     </message>
     <message>
         <source>fingerprint %1</source>
-        <translation type="unfinished"></translation>
+        <translation>指紋 %1</translation>
     </message>
     <message>
         <source>built into the program; RSA modulus of %1 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムに内蔵、RSA モジュラス %1 ビット</translation>
     </message>
     <message>
         <source>system key folder: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>システムの鍵フォルダー：%1（ファイルの SHA-256 %2）、RSA モジュラス %3 ビット</translation>
     </message>
     <message>
         <source>user key folder: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>ユーザーの鍵フォルダー：%1（ファイルの SHA-256 %2）、RSA モジュラス %3 ビット</translation>
     </message>
     <message>
         <source>given with --keys: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>--keys で指定：%1（ファイルの SHA-256 %2）、RSA モジュラス %3 ビット</translation>
     </message>
     <message>
         <source>Key file not loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>鍵ファイルを読み込めませんでした</translation>
     </message>
 </context>
 </TS>

@@ -321,8 +321,8 @@
         <translation>판정이 보여 주는 것과 보여 주지 않는 것</translation>
     </message>
     <message>
-        <source>The watermark opened with the built-in recorder key, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
-        <translation>내장된 녹화기 키로 워터마크가 열렸고, 그 안의 지문이 파일에서 계산한 지문과 일치합니다. 지문이 모든 바이트를 포함하지는 않습니다. 어떤 바이트를 보증하는지는 아래 각 파일 항목에 나와 있습니다. 이 결과는 녹화기의 시계가 정확했는지, 화면에 무엇이 찍혔는지에 대해서는 아무것도 말해 주지 않습니다.</translation>
+        <source>The watermark opened with one of the key sets listed above, the one each file&apos;s block names, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
+        <translation>위에 나열된 키 세트 중 각 파일 항목에 적힌 키 세트로 워터마크가 열렸고, 그 안의 지문이 파일에서 계산한 지문과 일치합니다. 지문이 모든 바이트를 포함하지는 않습니다. 어떤 바이트를 보증하는지는 아래 각 파일 항목에 나와 있습니다. 이 결과는 녹화기의 시계가 정확했는지, 화면에 무엇이 찍혔는지에 대해서는 아무것도 말해 주지 않습니다.</translation>
     </message>
     <message>
         <source>The program could not confirm the file. Every problem gives this same result. It means only that this file, as it lies on the disk, cannot be shown to be the recorder&apos;s unchanged export. On its own it does not prove deliberate tampering: a file without a watermark, with a watermark made with another key or with a record this program does not know fails in the same way. Before drawing conclusions, check a fresh export from the recorder or a copy from the original medium.</source>
@@ -664,12 +664,12 @@
         <translation>지문 알고리즘</translation>
     </message>
     <message>
-        <source>HMAC-MD5 with the built-in key over the MD5 of the content (record version 1.0)</source>
-        <translation>내장 키로 내용의 MD5에 대해 계산한 HMAC-MD5(레코드 버전 1.0)</translation>
+        <source>HMAC-MD5 with the HMAC key of the key set named above over the MD5 of the content (record version 1.0)</source>
+        <translation>위에 나온 키 세트의 HMAC 키로 내용의 MD5에 대해 계산한 HMAC-MD5(레코드 버전 1.0)</translation>
     </message>
     <message>
-        <source>HMAC-MD5 with the built-in key over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
-        <translation>내장 키로 내용의 XOR 폴드(MD5 마무리 단계로 닫음)에 대해 계산한 HMAC-MD5(레코드 버전 1.1)</translation>
+        <source>HMAC-MD5 with the HMAC key of the key set named above over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
+        <translation>위에 나온 키 세트의 HMAC 키로 내용의 XOR 폴드(MD5 마무리 단계로 닫음)에 대해 계산한 HMAC-MD5(레코드 버전 1.1)</translation>
     </message>
     <message>
         <source>not determined: the check stopped before the record version was read</source>
@@ -735,66 +735,66 @@
     <name>KeySetWords</name>
     <message>
         <source>Key set</source>
-        <translation type="unfinished"></translation>
+        <translation>키 세트</translation>
     </message>
     <message>
         <source>%1 (fingerprint %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1(지문 %2)</translation>
     </message>
     <message>
         <source>none: the check stopped before a key set opened the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>없음: 키 세트가 워터마크 블록을 열기 전에 검사가 중단됨</translation>
     </message>
     <message>
         <source>none: the one key set tried did not open the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>없음: 시도한 유일한 키 세트로 워터마크 블록이 열리지 않음</translation>
     </message>
     <message>
         <source>none: not one of the %1 key sets tried opened the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>없음: 시도한 키 세트 %1개 중 어느 것으로도 워터마크 블록이 열리지 않음</translation>
     </message>
     <message>
         <source>No watermark opens with the one key set tried: the file has no watermark, or it was made with another key, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>시도한 유일한 키 세트로 열리는 워터마크가 없습니다. 파일에 워터마크가 없거나, 워터마크가 다른 키로 만들어졌거나, 워터마크가 손상되었습니다.</translation>
     </message>
     <message>
         <source>No watermark opens with any of the %1 key sets tried: the file has no watermark, or it was made with a key that none of them holds, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>시도한 키 세트 %1개 중 어느 것으로도 열리는 워터마크가 없습니다. 파일에 워터마크가 없거나, 워터마크가 어느 키 세트에도 없는 키로 만들어졌거나, 워터마크가 손상되었습니다.</translation>
     </message>
     <message>
         <source>The watermark block opened with the key set %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>워터마크 블록이 키 세트 %1(으)로 열렸습니다.</translation>
     </message>
 </context>
 <context>
     <name>ReportKeySets</name>
     <message>
         <source>Key set %1</source>
-        <translation type="unfinished"></translation>
+        <translation>키 세트 %1</translation>
     </message>
     <message>
         <source>fingerprint %1</source>
-        <translation type="unfinished"></translation>
+        <translation>지문 %1</translation>
     </message>
     <message>
         <source>built into the program; RSA modulus of %1 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>프로그램에 내장됨, RSA 모듈러스 %1비트</translation>
     </message>
     <message>
         <source>system key folder: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>시스템 키 폴더: %1(파일 SHA-256 %2), RSA 모듈러스 %3비트</translation>
     </message>
     <message>
         <source>user key folder: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>사용자 키 폴더: %1(파일 SHA-256 %2), RSA 모듈러스 %3비트</translation>
     </message>
     <message>
         <source>given with --keys: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>--keys로 지정됨: %1(파일 SHA-256 %2), RSA 모듈러스 %3비트</translation>
     </message>
     <message>
         <source>Key file not loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>키 파일을 불러오지 못함</translation>
     </message>
 </context>
 </TS>

@@ -321,8 +321,8 @@
         <translation>Wat een uitkomst wel en niet aantoont</translation>
     </message>
     <message>
-        <source>The watermark opened with the built-in recorder key, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
-        <translation>Het watermerk ging open met de ingebouwde recordersleutel, en de vingerafdruk erin komt overeen met de vingerafdruk die uit het bestand is berekend. De vingerafdruk dekt niet elke byte: het blok van elk bestand hieronder vermeldt voor welke bytes hij instaat. De uitkomst zegt niets over de vraag of de klok van de recorder gelijk liep, en niets over wat de beelden tonen.</translation>
+        <source>The watermark opened with one of the key sets listed above, the one each file&apos;s block names, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
+        <translation>Het watermerk ging open met een van de hierboven vermelde sleutelsets, de set die het blok van elk bestand noemt, en de vingerafdruk erin komt overeen met de vingerafdruk die uit het bestand is berekend. De vingerafdruk dekt niet elke byte: het blok van elk bestand hieronder vermeldt voor welke bytes hij instaat. De uitkomst zegt niets over de vraag of de klok van de recorder gelijk liep, en niets over wat de beelden tonen.</translation>
     </message>
     <message>
         <source>The program could not confirm the file. Every problem gives this same result. It means only that this file, as it lies on the disk, cannot be shown to be the recorder&apos;s unchanged export. On its own it does not prove deliberate tampering: a file without a watermark, with a watermark made with another key or with a record this program does not know fails in the same way. Before drawing conclusions, check a fresh export from the recorder or a copy from the original medium.</source>
@@ -664,12 +664,12 @@
         <translation>Algoritme van de vingerafdruk</translation>
     </message>
     <message>
-        <source>HMAC-MD5 with the built-in key over the MD5 of the content (record version 1.0)</source>
-        <translation>HMAC-MD5 met de ingebouwde sleutel over de MD5 van de inhoud (recordversie 1.0)</translation>
+        <source>HMAC-MD5 with the HMAC key of the key set named above over the MD5 of the content (record version 1.0)</source>
+        <translation>HMAC-MD5 met de HMAC-sleutel van de hierboven genoemde sleutelset over de MD5 van de inhoud (recordversie 1.0)</translation>
     </message>
     <message>
-        <source>HMAC-MD5 with the built-in key over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
-        <translation>HMAC-MD5 met de ingebouwde sleutel over de XOR-vouwing van de inhoud, afgesloten met de MD5-afronding (recordversie 1.1)</translation>
+        <source>HMAC-MD5 with the HMAC key of the key set named above over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
+        <translation>HMAC-MD5 met de HMAC-sleutel van de hierboven genoemde sleutelset over de XOR-vouwing van de inhoud, afgesloten met de MD5-afronding (recordversie 1.1)</translation>
     </message>
     <message>
         <source>not determined: the check stopped before the record version was read</source>
@@ -735,66 +735,66 @@
     <name>KeySetWords</name>
     <message>
         <source>Key set</source>
-        <translation type="unfinished"></translation>
+        <translation>Sleutelset</translation>
     </message>
     <message>
         <source>%1 (fingerprint %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (vingerafdruk %2)</translation>
     </message>
     <message>
         <source>none: the check stopped before a key set opened the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>geen: de controle stopte voordat een sleutelset het watermerkblok opende</translation>
     </message>
     <message>
         <source>none: the one key set tried did not open the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>geen: de ene geprobeerde sleutelset opende het watermerkblok niet</translation>
     </message>
     <message>
         <source>none: not one of the %1 key sets tried opened the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>geen: geen van de %1 geprobeerde sleutelsets opende het watermerkblok</translation>
     </message>
     <message>
         <source>No watermark opens with the one key set tried: the file has no watermark, or it was made with another key, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen watermerk gaat open met de ene geprobeerde sleutelset: het bestand heeft geen watermerk, of het watermerk is met een andere sleutel gemaakt, of het is beschadigd.</translation>
     </message>
     <message>
         <source>No watermark opens with any of the %1 key sets tried: the file has no watermark, or it was made with a key that none of them holds, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Met geen van de %1 geprobeerde sleutelsets gaat een watermerk open: het bestand heeft geen watermerk, of het watermerk is gemaakt met een sleutel die geen van de sets bevat, of het is beschadigd.</translation>
     </message>
     <message>
         <source>The watermark block opened with the key set %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het watermerkblok ging open met de sleutelset %1.</translation>
     </message>
 </context>
 <context>
     <name>ReportKeySets</name>
     <message>
         <source>Key set %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sleutelset %1</translation>
     </message>
     <message>
         <source>fingerprint %1</source>
-        <translation type="unfinished"></translation>
+        <translation>vingerafdruk %1</translation>
     </message>
     <message>
         <source>built into the program; RSA modulus of %1 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>ingebouwd in het programma; RSA-modulus van %1 bits</translation>
     </message>
     <message>
         <source>system key folder: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>sleutelmap van het systeem: %1 (SHA-256 van het bestand %2); RSA-modulus van %3 bits</translation>
     </message>
     <message>
         <source>user key folder: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>sleutelmap van de gebruiker: %1 (SHA-256 van het bestand %2); RSA-modulus van %3 bits</translation>
     </message>
     <message>
         <source>given with --keys: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>opgegeven met --keys: %1 (SHA-256 van het bestand %2); RSA-modulus van %3 bits</translation>
     </message>
     <message>
         <source>Key file not loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Sleutelbestand niet geladen</translation>
     </message>
 </context>
 </TS>

@@ -321,8 +321,8 @@
         <translation>Hva et resultat viser, og hva det ikke viser</translation>
     </message>
     <message>
-        <source>The watermark opened with the built-in recorder key, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
-        <translation>Vannmerket ble åpnet med den innebygde opptakernøkkelen, og fingeravtrykket i det stemmer med det som er beregnet ut fra filen. Fingeravtrykket dekker ikke hver byte: avsnittet om hver fil nedenfor angir hvilke byte det går god for. Resultatet sier ingenting om hvorvidt opptakerens klokke gikk riktig, eller om hva bildene viser.</translation>
+        <source>The watermark opened with one of the key sets listed above, the one each file&apos;s block names, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
+        <translation>Vannmerket ble åpnet med ett av nøkkelsettene ovenfor, det som avsnittet om hver fil nevner, og fingeravtrykket i det stemmer med det som er beregnet ut fra filen. Fingeravtrykket dekker ikke hver byte: avsnittet om hver fil nedenfor angir hvilke byte det går god for. Resultatet sier ingenting om hvorvidt opptakerens klokke gikk riktig, eller om hva bildene viser.</translation>
     </message>
     <message>
         <source>The program could not confirm the file. Every problem gives this same result. It means only that this file, as it lies on the disk, cannot be shown to be the recorder&apos;s unchanged export. On its own it does not prove deliberate tampering: a file without a watermark, with a watermark made with another key or with a record this program does not know fails in the same way. Before drawing conclusions, check a fresh export from the recorder or a copy from the original medium.</source>
@@ -664,12 +664,12 @@
         <translation>Algoritme for fingeravtrykket</translation>
     </message>
     <message>
-        <source>HMAC-MD5 with the built-in key over the MD5 of the content (record version 1.0)</source>
-        <translation>HMAC-MD5 med den innebygde nøkkelen over innholdets MD5 (postversjon 1.0)</translation>
+        <source>HMAC-MD5 with the HMAC key of the key set named above over the MD5 of the content (record version 1.0)</source>
+        <translation>HMAC-MD5 med HMAC-nøkkelen fra nøkkelsettet nevnt ovenfor over innholdets MD5 (postversjon 1.0)</translation>
     </message>
     <message>
-        <source>HMAC-MD5 with the built-in key over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
-        <translation>HMAC-MD5 med den innebygde nøkkelen over innholdets XOR-folding, avsluttet med MD5-avslutningen (postversjon 1.1)</translation>
+        <source>HMAC-MD5 with the HMAC key of the key set named above over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
+        <translation>HMAC-MD5 med HMAC-nøkkelen fra nøkkelsettet nevnt ovenfor over innholdets XOR-folding, avsluttet med MD5-avslutningen (postversjon 1.1)</translation>
     </message>
     <message>
         <source>not determined: the check stopped before the record version was read</source>
@@ -735,66 +735,66 @@
     <name>KeySetWords</name>
     <message>
         <source>Key set</source>
-        <translation type="unfinished"></translation>
+        <translation>Nøkkelsett</translation>
     </message>
     <message>
         <source>%1 (fingerprint %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (fingeravtrykk %2)</translation>
     </message>
     <message>
         <source>none: the check stopped before a key set opened the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>ingen: kontrollen stoppet før et nøkkelsett åpnet vannmerkeblokken</translation>
     </message>
     <message>
         <source>none: the one key set tried did not open the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>ingen: det ene nøkkelsettet som ble prøvd, åpnet ikke vannmerkeblokken</translation>
     </message>
     <message>
         <source>none: not one of the %1 key sets tried opened the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>ingen: ingen av de %1 nøkkelsettene som ble prøvd, åpnet vannmerkeblokken</translation>
     </message>
     <message>
         <source>No watermark opens with the one key set tried: the file has no watermark, or it was made with another key, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen vannmerker kan åpnes med det ene nøkkelsettet som ble prøvd: filen har ikke noe vannmerke, eller vannmerket er laget med en annen nøkkel, eller det er skadet.</translation>
     </message>
     <message>
         <source>No watermark opens with any of the %1 key sets tried: the file has no watermark, or it was made with a key that none of them holds, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen vannmerker kan åpnes med noen av de %1 nøkkelsettene som ble prøvd: filen har ikke noe vannmerke, eller vannmerket er laget med en nøkkel som ingen av dem inneholder, eller det er skadet.</translation>
     </message>
     <message>
         <source>The watermark block opened with the key set %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vannmerkeblokken ble åpnet med nøkkelsettet %1.</translation>
     </message>
 </context>
 <context>
     <name>ReportKeySets</name>
     <message>
         <source>Key set %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nøkkelsett %1</translation>
     </message>
     <message>
         <source>fingerprint %1</source>
-        <translation type="unfinished"></translation>
+        <translation>fingeravtrykk %1</translation>
     </message>
     <message>
         <source>built into the program; RSA modulus of %1 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>innebygd i programmet; RSA-modulus på %1 bit</translation>
     </message>
     <message>
         <source>system key folder: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>systemets nøkkelmappe: %1 (filens SHA-256 %2); RSA-modulus på %3 bit</translation>
     </message>
     <message>
         <source>user key folder: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>brukerens nøkkelmappe: %1 (filens SHA-256 %2); RSA-modulus på %3 bit</translation>
     </message>
     <message>
         <source>given with --keys: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>angitt med --keys: %1 (filens SHA-256 %2); RSA-modulus på %3 bit</translation>
     </message>
     <message>
         <source>Key file not loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Nøkkelfil ikke lastet inn</translation>
     </message>
 </context>
 </TS>

@@ -321,8 +321,8 @@
         <translation>Co werdykt pokazuje, a czego nie</translation>
     </message>
     <message>
-        <source>The watermark opened with the built-in recorder key, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
-        <translation>Znak wodny otworzył się wbudowanym kluczem rejestratora, a zawarty w nim odcisk zgadza się z odciskiem obliczonym z pliku. Odcisk nie obejmuje każdego bajtu: sekcja każdego pliku poniżej podaje, za które bajty ręczy. Wynik nie mówi nic o tym, czy zegar rejestratora chodził prawidłowo, ani o tym, co przedstawiają obrazy.</translation>
+        <source>The watermark opened with one of the key sets listed above, the one each file&apos;s block names, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
+        <translation>Znak wodny otworzył się jednym z wymienionych powyżej zestawów kluczy, tym, który wskazuje sekcja każdego pliku, a zawarty w nim odcisk zgadza się z odciskiem obliczonym z pliku. Odcisk nie obejmuje każdego bajtu: sekcja każdego pliku poniżej podaje, za które bajty ręczy. Wynik nie mówi nic o tym, czy zegar rejestratora chodził prawidłowo, ani o tym, co przedstawiają obrazy.</translation>
     </message>
     <message>
         <source>The program could not confirm the file. Every problem gives this same result. It means only that this file, as it lies on the disk, cannot be shown to be the recorder&apos;s unchanged export. On its own it does not prove deliberate tampering: a file without a watermark, with a watermark made with another key or with a record this program does not know fails in the same way. Before drawing conclusions, check a fresh export from the recorder or a copy from the original medium.</source>
@@ -664,12 +664,12 @@
         <translation>Algorytm odcisku</translation>
     </message>
     <message>
-        <source>HMAC-MD5 with the built-in key over the MD5 of the content (record version 1.0)</source>
-        <translation>HMAC-MD5 z wbudowanym kluczem z MD5 zawartości (wersja rekordu 1.0)</translation>
+        <source>HMAC-MD5 with the HMAC key of the key set named above over the MD5 of the content (record version 1.0)</source>
+        <translation>HMAC-MD5 z kluczem HMAC wskazanego powyżej zestawu kluczy z MD5 zawartości (wersja rekordu 1.0)</translation>
     </message>
     <message>
-        <source>HMAC-MD5 with the built-in key over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
-        <translation>HMAC-MD5 z wbudowanym kluczem ze składania XOR zawartości, zamkniętego finalizacją MD5 (wersja rekordu 1.1)</translation>
+        <source>HMAC-MD5 with the HMAC key of the key set named above over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
+        <translation>HMAC-MD5 z kluczem HMAC wskazanego powyżej zestawu kluczy ze składania XOR zawartości, zamkniętego finalizacją MD5 (wersja rekordu 1.1)</translation>
     </message>
     <message>
         <source>not determined: the check stopped before the record version was read</source>
@@ -735,66 +735,66 @@
     <name>KeySetWords</name>
     <message>
         <source>Key set</source>
-        <translation type="unfinished"></translation>
+        <translation>Zestaw kluczy</translation>
     </message>
     <message>
         <source>%1 (fingerprint %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (odcisk %2)</translation>
     </message>
     <message>
         <source>none: the check stopped before a key set opened the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>brak: weryfikacja zatrzymała się, zanim któryś zestaw kluczy otworzył blok znaku wodnego</translation>
     </message>
     <message>
         <source>none: the one key set tried did not open the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>brak: jedyny wypróbowany zestaw kluczy nie otworzył bloku znaku wodnego</translation>
     </message>
     <message>
         <source>none: not one of the %1 key sets tried opened the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>brak: żaden z %1 wypróbowanych zestawów kluczy nie otworzył bloku znaku wodnego</translation>
     </message>
     <message>
         <source>No watermark opens with the one key set tried: the file has no watermark, or it was made with another key, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Żaden znak wodny nie otwiera się jedynym wypróbowanym zestawem kluczy: plik nie ma znaku wodnego albo znak wodny utworzono innym kluczem, albo jest on uszkodzony.</translation>
     </message>
     <message>
         <source>No watermark opens with any of the %1 key sets tried: the file has no watermark, or it was made with a key that none of them holds, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Żaden znak wodny nie otwiera się żadnym z %1 wypróbowanych zestawów kluczy: plik nie ma znaku wodnego albo znak wodny utworzono kluczem, którego nie zawiera żaden z nich, albo jest on uszkodzony.</translation>
     </message>
     <message>
         <source>The watermark block opened with the key set %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Blok znaku wodnego otworzył się zestawem kluczy %1.</translation>
     </message>
 </context>
 <context>
     <name>ReportKeySets</name>
     <message>
         <source>Key set %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zestaw kluczy %1</translation>
     </message>
     <message>
         <source>fingerprint %1</source>
-        <translation type="unfinished"></translation>
+        <translation>odcisk %1</translation>
     </message>
     <message>
         <source>built into the program; RSA modulus of %1 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>wbudowany w program; moduł RSA o długości %1 bitów</translation>
     </message>
     <message>
         <source>system key folder: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>systemowy folder kluczy: %1 (SHA-256 pliku %2); moduł RSA o długości %3 bitów</translation>
     </message>
     <message>
         <source>user key folder: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>folder kluczy użytkownika: %1 (SHA-256 pliku %2); moduł RSA o długości %3 bitów</translation>
     </message>
     <message>
         <source>given with --keys: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>podany przez --keys: %1 (SHA-256 pliku %2); moduł RSA o długości %3 bitów</translation>
     </message>
     <message>
         <source>Key file not loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie wczytano pliku kluczy</translation>
     </message>
 </context>
 </TS>

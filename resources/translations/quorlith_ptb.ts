@@ -321,8 +321,8 @@
         <translation>O que um veredito mostra e o que não mostra</translation>
     </message>
     <message>
-        <source>The watermark opened with the built-in recorder key, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
-        <translation>A marca d&apos;água se abriu com a chave de gravador embutida, e a impressão digital contida nela confere com a calculada a partir do arquivo. A impressão digital não cobre todos os bytes: o bloco de cada arquivo, mais abaixo, informa por quais bytes ela responde. O resultado não diz nada sobre se o relógio do gravador estava certo nem sobre o que as imagens mostram.</translation>
+        <source>The watermark opened with one of the key sets listed above, the one each file&apos;s block names, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
+        <translation>A marca d&apos;água se abriu com um dos conjuntos de chaves listados acima, aquele que o bloco de cada arquivo indica, e a impressão digital contida nela confere com a calculada a partir do arquivo. A impressão digital não cobre todos os bytes: o bloco de cada arquivo, mais abaixo, informa por quais bytes ela responde. O resultado não diz nada sobre se o relógio do gravador estava certo nem sobre o que as imagens mostram.</translation>
     </message>
     <message>
         <source>The program could not confirm the file. Every problem gives this same result. It means only that this file, as it lies on the disk, cannot be shown to be the recorder&apos;s unchanged export. On its own it does not prove deliberate tampering: a file without a watermark, with a watermark made with another key or with a record this program does not know fails in the same way. Before drawing conclusions, check a fresh export from the recorder or a copy from the original medium.</source>
@@ -664,12 +664,12 @@
         <translation>Algoritmo da impressão digital</translation>
     </message>
     <message>
-        <source>HMAC-MD5 with the built-in key over the MD5 of the content (record version 1.0)</source>
-        <translation>HMAC-MD5 com a chave embutida sobre o MD5 do conteúdo (versão do registro 1.0)</translation>
+        <source>HMAC-MD5 with the HMAC key of the key set named above over the MD5 of the content (record version 1.0)</source>
+        <translation>HMAC-MD5 com a chave HMAC do conjunto de chaves indicado acima sobre o MD5 do conteúdo (versão do registro 1.0)</translation>
     </message>
     <message>
-        <source>HMAC-MD5 with the built-in key over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
-        <translation>HMAC-MD5 com a chave embutida sobre a dobra XOR do conteúdo, encerrada pela finalização do MD5 (versão do registro 1.1)</translation>
+        <source>HMAC-MD5 with the HMAC key of the key set named above over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
+        <translation>HMAC-MD5 com a chave HMAC do conjunto de chaves indicado acima sobre a dobra XOR do conteúdo, encerrada pela finalização do MD5 (versão do registro 1.1)</translation>
     </message>
     <message>
         <source>not determined: the check stopped before the record version was read</source>
@@ -735,66 +735,66 @@
     <name>KeySetWords</name>
     <message>
         <source>Key set</source>
-        <translation type="unfinished"></translation>
+        <translation>Conjunto de chaves</translation>
     </message>
     <message>
         <source>%1 (fingerprint %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (impressão digital %2)</translation>
     </message>
     <message>
         <source>none: the check stopped before a key set opened the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum: a verificação parou antes de um conjunto de chaves abrir o bloco da marca d&apos;água</translation>
     </message>
     <message>
         <source>none: the one key set tried did not open the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum: o único conjunto de chaves testado não abriu o bloco da marca d&apos;água</translation>
     </message>
     <message>
         <source>none: not one of the %1 key sets tried opened the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>nenhum: nenhum dos %1 conjuntos de chaves testados abriu o bloco da marca d&apos;água</translation>
     </message>
     <message>
         <source>No watermark opens with the one key set tried: the file has no watermark, or it was made with another key, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma marca d&apos;água se abre com o único conjunto de chaves testado: o arquivo não tem marca d&apos;água, ou ela foi criada com outra chave, ou está danificada.</translation>
     </message>
     <message>
         <source>No watermark opens with any of the %1 key sets tried: the file has no watermark, or it was made with a key that none of them holds, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma marca d&apos;água se abre com qualquer um dos %1 conjuntos de chaves testados: o arquivo não tem marca d&apos;água, ou ela foi criada com uma chave que nenhum deles contém, ou está danificada.</translation>
     </message>
     <message>
         <source>The watermark block opened with the key set %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>O bloco da marca d&apos;água se abriu com o conjunto de chaves %1.</translation>
     </message>
 </context>
 <context>
     <name>ReportKeySets</name>
     <message>
         <source>Key set %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Conjunto de chaves %1</translation>
     </message>
     <message>
         <source>fingerprint %1</source>
-        <translation type="unfinished"></translation>
+        <translation>impressão digital %1</translation>
     </message>
     <message>
         <source>built into the program; RSA modulus of %1 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>embutido no programa; módulo RSA de %1 bits</translation>
     </message>
     <message>
         <source>system key folder: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>pasta de chaves do sistema: %1 (SHA-256 do arquivo %2); módulo RSA de %3 bits</translation>
     </message>
     <message>
         <source>user key folder: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>pasta de chaves do usuário: %1 (SHA-256 do arquivo %2); módulo RSA de %3 bits</translation>
     </message>
     <message>
         <source>given with --keys: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>informado com --keys: %1 (SHA-256 do arquivo %2); módulo RSA de %3 bits</translation>
     </message>
     <message>
         <source>Key file not loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo de chaves não carregado</translation>
     </message>
 </context>
 </TS>

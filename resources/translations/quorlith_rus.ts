@@ -321,8 +321,8 @@
         <translation>Что показывает вердикт и чего он не показывает</translation>
     </message>
     <message>
-        <source>The watermark opened with the built-in recorder key, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
-        <translation>Водяной знак открылся встроенным ключом регистратора, и отпечаток в нём совпадает с отпечатком, вычисленным по файлу. Отпечаток охватывает не каждый байт: в разделе каждого файла ниже указано, за какие байты он ручается. Результат ничего не говорит ни о том, верно ли шли часы регистратора, ни о том, что показывают изображения.</translation>
+        <source>The watermark opened with one of the key sets listed above, the one each file&apos;s block names, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
+        <translation>Водяной знак открылся одним из перечисленных выше наборов ключей — тем, который назван в разделе каждого файла, — и отпечаток в нём совпадает с отпечатком, вычисленным по файлу. Отпечаток охватывает не каждый байт: в разделе каждого файла ниже указано, за какие байты он ручается. Результат ничего не говорит ни о том, верно ли шли часы регистратора, ни о том, что показывают изображения.</translation>
     </message>
     <message>
         <source>The program could not confirm the file. Every problem gives this same result. It means only that this file, as it lies on the disk, cannot be shown to be the recorder&apos;s unchanged export. On its own it does not prove deliberate tampering: a file without a watermark, with a watermark made with another key or with a record this program does not know fails in the same way. Before drawing conclusions, check a fresh export from the recorder or a copy from the original medium.</source>
@@ -664,12 +664,12 @@
         <translation>Алгоритм отпечатка</translation>
     </message>
     <message>
-        <source>HMAC-MD5 with the built-in key over the MD5 of the content (record version 1.0)</source>
-        <translation>HMAC-MD5 со встроенным ключом от MD5 содержимого (версия записи 1.0)</translation>
+        <source>HMAC-MD5 with the HMAC key of the key set named above over the MD5 of the content (record version 1.0)</source>
+        <translation>HMAC-MD5 с ключом HMAC указанного выше набора ключей от MD5 содержимого (версия записи 1.0)</translation>
     </message>
     <message>
-        <source>HMAC-MD5 with the built-in key over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
-        <translation>HMAC-MD5 со встроенным ключом от XOR-свёртки содержимого, завершённой финальным шагом MD5 (версия записи 1.1)</translation>
+        <source>HMAC-MD5 with the HMAC key of the key set named above over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
+        <translation>HMAC-MD5 с ключом HMAC указанного выше набора ключей от XOR-свёртки содержимого, завершённой финальным шагом MD5 (версия записи 1.1)</translation>
     </message>
     <message>
         <source>not determined: the check stopped before the record version was read</source>
@@ -735,66 +735,66 @@
     <name>KeySetWords</name>
     <message>
         <source>Key set</source>
-        <translation type="unfinished"></translation>
+        <translation>Набор ключей</translation>
     </message>
     <message>
         <source>%1 (fingerprint %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (отпечаток %2)</translation>
     </message>
     <message>
         <source>none: the check stopped before a key set opened the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>нет: проверка остановилась до того, как какой-либо набор ключей открыл блок водяного знака</translation>
     </message>
     <message>
         <source>none: the one key set tried did not open the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>нет: единственный опробованный набор ключей не открыл блок водяного знака</translation>
     </message>
     <message>
         <source>none: not one of the %1 key sets tried opened the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>нет: ни один из %1 опробованных наборов ключей не открыл блок водяного знака</translation>
     </message>
     <message>
         <source>No watermark opens with the one key set tried: the file has no watermark, or it was made with another key, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ни один водяной знак не открывается единственным опробованным набором ключей: в файле нет водяного знака, или знак создан другим ключом, или он повреждён.</translation>
     </message>
     <message>
         <source>No watermark opens with any of the %1 key sets tried: the file has no watermark, or it was made with a key that none of them holds, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ни один водяной знак не открывается ни одним из %1 опробованных наборов ключей: в файле нет водяного знака, или знак создан ключом, которого нет ни в одном из них, или он повреждён.</translation>
     </message>
     <message>
         <source>The watermark block opened with the key set %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Блок водяного знака открылся набором ключей %1.</translation>
     </message>
 </context>
 <context>
     <name>ReportKeySets</name>
     <message>
         <source>Key set %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Набор ключей %1</translation>
     </message>
     <message>
         <source>fingerprint %1</source>
-        <translation type="unfinished"></translation>
+        <translation>отпечаток %1</translation>
     </message>
     <message>
         <source>built into the program; RSA modulus of %1 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>встроен в программу; модуль RSA длиной %1 бит</translation>
     </message>
     <message>
         <source>system key folder: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>системная папка ключей: %1 (SHA-256 файла %2); модуль RSA длиной %3 бит</translation>
     </message>
     <message>
         <source>user key folder: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>папка ключей пользователя: %1 (SHA-256 файла %2); модуль RSA длиной %3 бит</translation>
     </message>
     <message>
         <source>given with --keys: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>указан через --keys: %1 (SHA-256 файла %2); модуль RSA длиной %3 бит</translation>
     </message>
     <message>
         <source>Key file not loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл ключей не загружен</translation>
     </message>
 </context>
 </TS>

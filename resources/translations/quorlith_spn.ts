@@ -321,8 +321,8 @@
         <translation>Qué demuestra un veredicto y qué no</translation>
     </message>
     <message>
-        <source>The watermark opened with the built-in recorder key, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
-        <translation>La marca de agua se abrió con la clave de grabador integrada, y la huella que contiene coincide con la calculada a partir del archivo. La huella no abarca todos los bytes: el apartado de cada archivo, más abajo, indica de qué bytes responde. El resultado no dice nada sobre si el reloj del grabador estaba en hora ni sobre lo que muestran las imágenes.</translation>
+        <source>The watermark opened with one of the key sets listed above, the one each file&apos;s block names, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
+        <translation>La marca de agua se abrió con uno de los conjuntos de claves enumerados arriba, el que indica el apartado de cada archivo, y la huella que contiene coincide con la calculada a partir del archivo. La huella no abarca todos los bytes: el apartado de cada archivo, más abajo, indica de qué bytes responde. El resultado no dice nada sobre si el reloj del grabador estaba en hora ni sobre lo que muestran las imágenes.</translation>
     </message>
     <message>
         <source>The program could not confirm the file. Every problem gives this same result. It means only that this file, as it lies on the disk, cannot be shown to be the recorder&apos;s unchanged export. On its own it does not prove deliberate tampering: a file without a watermark, with a watermark made with another key or with a record this program does not know fails in the same way. Before drawing conclusions, check a fresh export from the recorder or a copy from the original medium.</source>
@@ -664,12 +664,12 @@
         <translation>Algoritmo de la huella</translation>
     </message>
     <message>
-        <source>HMAC-MD5 with the built-in key over the MD5 of the content (record version 1.0)</source>
-        <translation>HMAC-MD5 con la clave integrada sobre el MD5 del contenido (versión del registro 1.0)</translation>
+        <source>HMAC-MD5 with the HMAC key of the key set named above over the MD5 of the content (record version 1.0)</source>
+        <translation>HMAC-MD5 con la clave HMAC del conjunto de claves indicado arriba sobre el MD5 del contenido (versión del registro 1.0)</translation>
     </message>
     <message>
-        <source>HMAC-MD5 with the built-in key over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
-        <translation>HMAC-MD5 con la clave integrada sobre el plegado XOR del contenido, cerrado por la finalización de MD5 (versión del registro 1.1)</translation>
+        <source>HMAC-MD5 with the HMAC key of the key set named above over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
+        <translation>HMAC-MD5 con la clave HMAC del conjunto de claves indicado arriba sobre el plegado XOR del contenido, cerrado por la finalización de MD5 (versión del registro 1.1)</translation>
     </message>
     <message>
         <source>not determined: the check stopped before the record version was read</source>
@@ -735,66 +735,66 @@
     <name>KeySetWords</name>
     <message>
         <source>Key set</source>
-        <translation type="unfinished"></translation>
+        <translation>Conjunto de claves</translation>
     </message>
     <message>
         <source>%1 (fingerprint %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (huella %2)</translation>
     </message>
     <message>
         <source>none: the check stopped before a key set opened the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguno: la comprobación se detuvo antes de que un conjunto de claves abriera el bloque de la marca de agua</translation>
     </message>
     <message>
         <source>none: the one key set tried did not open the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguno: el único conjunto de claves probado no abrió el bloque de la marca de agua</translation>
     </message>
     <message>
         <source>none: not one of the %1 key sets tried opened the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguno: ninguno de los %1 conjuntos de claves probados abrió el bloque de la marca de agua</translation>
     </message>
     <message>
         <source>No watermark opens with the one key set tried: the file has no watermark, or it was made with another key, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna marca de agua se abre con el único conjunto de claves probado: el archivo no tiene marca de agua, o esta se creó con otra clave, o está dañada.</translation>
     </message>
     <message>
         <source>No watermark opens with any of the %1 key sets tried: the file has no watermark, or it was made with a key that none of them holds, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna marca de agua se abre con ninguno de los %1 conjuntos de claves probados: el archivo no tiene marca de agua, o esta se creó con una clave que ninguno de ellos contiene, o está dañada.</translation>
     </message>
     <message>
         <source>The watermark block opened with the key set %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El bloque de la marca de agua se abrió con el conjunto de claves %1.</translation>
     </message>
 </context>
 <context>
     <name>ReportKeySets</name>
     <message>
         <source>Key set %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Conjunto de claves %1</translation>
     </message>
     <message>
         <source>fingerprint %1</source>
-        <translation type="unfinished"></translation>
+        <translation>huella %1</translation>
     </message>
     <message>
         <source>built into the program; RSA modulus of %1 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>integrado en el programa; módulo RSA de %1 bits</translation>
     </message>
     <message>
         <source>system key folder: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>carpeta de claves del sistema: %1 (SHA-256 del archivo %2); módulo RSA de %3 bits</translation>
     </message>
     <message>
         <source>user key folder: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>carpeta de claves del usuario: %1 (SHA-256 del archivo %2); módulo RSA de %3 bits</translation>
     </message>
     <message>
         <source>given with --keys: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>indicado con --keys: %1 (SHA-256 del archivo %2); módulo RSA de %3 bits</translation>
     </message>
     <message>
         <source>Key file not loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de claves no cargado</translation>
     </message>
 </context>
 </TS>

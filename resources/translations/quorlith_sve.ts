@@ -321,8 +321,8 @@
         <translation>Vad ett utfall visar och vad det inte visar</translation>
     </message>
     <message>
-        <source>The watermark opened with the built-in recorder key, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
-        <translation>Vattenstämpeln öppnades med den inbyggda inspelarnyckeln, och fingeravtrycket i den stämmer med det som beräknats från filen. Fingeravtrycket täcker inte varje byte: avsnittet om varje fil nedan anger vilka byte det går i god för. Utfallet säger ingenting om huruvida inspelarens klocka gick rätt eller om vad bilderna visar.</translation>
+        <source>The watermark opened with one of the key sets listed above, the one each file&apos;s block names, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
+        <translation>Vattenstämpeln öppnades med en av nyckeluppsättningarna ovan, den som avsnittet om varje fil nämner, och fingeravtrycket i den stämmer med det som beräknats från filen. Fingeravtrycket täcker inte varje byte: avsnittet om varje fil nedan anger vilka byte det går i god för. Utfallet säger ingenting om huruvida inspelarens klocka gick rätt eller om vad bilderna visar.</translation>
     </message>
     <message>
         <source>The program could not confirm the file. Every problem gives this same result. It means only that this file, as it lies on the disk, cannot be shown to be the recorder&apos;s unchanged export. On its own it does not prove deliberate tampering: a file without a watermark, with a watermark made with another key or with a record this program does not know fails in the same way. Before drawing conclusions, check a fresh export from the recorder or a copy from the original medium.</source>
@@ -664,12 +664,12 @@
         <translation>Algoritm för fingeravtrycket</translation>
     </message>
     <message>
-        <source>HMAC-MD5 with the built-in key over the MD5 of the content (record version 1.0)</source>
-        <translation>HMAC-MD5 med den inbyggda nyckeln över innehållets MD5 (postversion 1.0)</translation>
+        <source>HMAC-MD5 with the HMAC key of the key set named above over the MD5 of the content (record version 1.0)</source>
+        <translation>HMAC-MD5 med HMAC-nyckeln i nyckeluppsättningen som nämns ovan över innehållets MD5 (postversion 1.0)</translation>
     </message>
     <message>
-        <source>HMAC-MD5 with the built-in key over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
-        <translation>HMAC-MD5 med den inbyggda nyckeln över innehållets XOR-vikning, avslutad med MD5:s avslutning (postversion 1.1)</translation>
+        <source>HMAC-MD5 with the HMAC key of the key set named above over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
+        <translation>HMAC-MD5 med HMAC-nyckeln i nyckeluppsättningen som nämns ovan över innehållets XOR-vikning, avslutad med MD5:s avslutning (postversion 1.1)</translation>
     </message>
     <message>
         <source>not determined: the check stopped before the record version was read</source>
@@ -735,66 +735,66 @@
     <name>KeySetWords</name>
     <message>
         <source>Key set</source>
-        <translation type="unfinished"></translation>
+        <translation>Nyckeluppsättning</translation>
     </message>
     <message>
         <source>%1 (fingerprint %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (fingeravtryck %2)</translation>
     </message>
     <message>
         <source>none: the check stopped before a key set opened the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>ingen: kontrollen avbröts innan en nyckeluppsättning öppnade vattenstämpelblocket</translation>
     </message>
     <message>
         <source>none: the one key set tried did not open the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>ingen: den enda nyckeluppsättning som prövades öppnade inte vattenstämpelblocket</translation>
     </message>
     <message>
         <source>none: not one of the %1 key sets tried opened the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>ingen: ingen av de %1 nyckeluppsättningar som prövades öppnade vattenstämpelblocket</translation>
     </message>
     <message>
         <source>No watermark opens with the one key set tried: the file has no watermark, or it was made with another key, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen vattenstämpel kan öppnas med den enda nyckeluppsättning som prövades: filen saknar vattenstämpel, eller så skapades vattenstämpeln med en annan nyckel, eller så är den skadad.</translation>
     </message>
     <message>
         <source>No watermark opens with any of the %1 key sets tried: the file has no watermark, or it was made with a key that none of them holds, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingen vattenstämpel kan öppnas med någon av de %1 nyckeluppsättningar som prövades: filen saknar vattenstämpel, eller så skapades vattenstämpeln med en nyckel som ingen av dem innehåller, eller så är den skadad.</translation>
     </message>
     <message>
         <source>The watermark block opened with the key set %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vattenstämpelblocket öppnades med nyckeluppsättningen %1.</translation>
     </message>
 </context>
 <context>
     <name>ReportKeySets</name>
     <message>
         <source>Key set %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nyckeluppsättning %1</translation>
     </message>
     <message>
         <source>fingerprint %1</source>
-        <translation type="unfinished"></translation>
+        <translation>fingeravtryck %1</translation>
     </message>
     <message>
         <source>built into the program; RSA modulus of %1 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>inbyggd i programmet; RSA-modulus på %1 bitar</translation>
     </message>
     <message>
         <source>system key folder: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>systemets nyckelmapp: %1 (filens SHA-256 %2); RSA-modulus på %3 bitar</translation>
     </message>
     <message>
         <source>user key folder: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>användarens nyckelmapp: %1 (filens SHA-256 %2); RSA-modulus på %3 bitar</translation>
     </message>
     <message>
         <source>given with --keys: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>angiven med --keys: %1 (filens SHA-256 %2); RSA-modulus på %3 bitar</translation>
     </message>
     <message>
         <source>Key file not loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Nyckelfilen lästes inte in</translation>
     </message>
 </context>
 </TS>

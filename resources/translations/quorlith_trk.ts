@@ -321,8 +321,8 @@
         <translation>Bir sonucun gösterdikleri ve göstermedikleri</translation>
     </message>
     <message>
-        <source>The watermark opened with the built-in recorder key, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
-        <translation>Filigran yerleşik kayıt cihazı anahtarıyla açıldı ve içindeki parmak izi dosyadan hesaplanan parmak iziyle eşleşiyor. Parmak izi her baytı kapsamaz: hangi baytlara kefil olduğunu aşağıda her dosyanın bölümü belirtir. Sonuç, kayıt cihazının saatinin doğru olup olmadığı ya da görüntülerin ne gösterdiği hakkında hiçbir şey söylemez.</translation>
+        <source>The watermark opened with one of the key sets listed above, the one each file&apos;s block names, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file&apos;s block below says which bytes it vouches for. The result says nothing about whether the recorder&apos;s clock was right or about what the pictures show.</source>
+        <translation>Filigran yukarıda listelenen anahtar kümelerinden biriyle, her dosyanın bölümünde adı geçenle açıldı ve içindeki parmak izi dosyadan hesaplanan parmak iziyle eşleşiyor. Parmak izi her baytı kapsamaz: hangi baytlara kefil olduğunu aşağıda her dosyanın bölümü belirtir. Sonuç, kayıt cihazının saatinin doğru olup olmadığı ya da görüntülerin ne gösterdiği hakkında hiçbir şey söylemez.</translation>
     </message>
     <message>
         <source>The program could not confirm the file. Every problem gives this same result. It means only that this file, as it lies on the disk, cannot be shown to be the recorder&apos;s unchanged export. On its own it does not prove deliberate tampering: a file without a watermark, with a watermark made with another key or with a record this program does not know fails in the same way. Before drawing conclusions, check a fresh export from the recorder or a copy from the original medium.</source>
@@ -664,12 +664,12 @@
         <translation>Parmak izi algoritması</translation>
     </message>
     <message>
-        <source>HMAC-MD5 with the built-in key over the MD5 of the content (record version 1.0)</source>
-        <translation>İçeriğin MD5&apos;i üzerinde yerleşik anahtarla HMAC-MD5 (kayıt sürümü 1.0)</translation>
+        <source>HMAC-MD5 with the HMAC key of the key set named above over the MD5 of the content (record version 1.0)</source>
+        <translation>İçeriğin MD5&apos;i üzerinde, yukarıda adı geçen anahtar kümesinin HMAC anahtarıyla HMAC-MD5 (kayıt sürümü 1.0)</translation>
     </message>
     <message>
-        <source>HMAC-MD5 with the built-in key over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
-        <translation>İçeriğin MD5 sonlandırmasıyla kapatılan XOR katlaması üzerinde yerleşik anahtarla HMAC-MD5 (kayıt sürümü 1.1)</translation>
+        <source>HMAC-MD5 with the HMAC key of the key set named above over the XOR fold of the content, closed by the MD5 finalisation (record version 1.1)</source>
+        <translation>İçeriğin MD5 sonlandırmasıyla kapatılan XOR katlaması üzerinde, yukarıda adı geçen anahtar kümesinin HMAC anahtarıyla HMAC-MD5 (kayıt sürümü 1.1)</translation>
     </message>
     <message>
         <source>not determined: the check stopped before the record version was read</source>
@@ -735,66 +735,66 @@
     <name>KeySetWords</name>
     <message>
         <source>Key set</source>
-        <translation type="unfinished"></translation>
+        <translation>Anahtar kümesi</translation>
     </message>
     <message>
         <source>%1 (fingerprint %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (parmak izi %2)</translation>
     </message>
     <message>
         <source>none: the check stopped before a key set opened the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>yok: denetim, bir anahtar kümesi filigran bloğunu açmadan önce durdu</translation>
     </message>
     <message>
         <source>none: the one key set tried did not open the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>yok: denenen tek anahtar kümesi filigran bloğunu açmadı</translation>
     </message>
     <message>
         <source>none: not one of the %1 key sets tried opened the watermark block</source>
-        <translation type="unfinished"></translation>
+        <translation>yok: denenen %1 anahtar kümesinin hiçbiri filigran bloğunu açmadı</translation>
     </message>
     <message>
         <source>No watermark opens with the one key set tried: the file has no watermark, or it was made with another key, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Denenen tek anahtar kümesiyle hiçbir filigran açılmıyor: dosyada filigran yok ya da filigran başka bir anahtarla oluşturulmuş ya da hasarlı.</translation>
     </message>
     <message>
         <source>No watermark opens with any of the %1 key sets tried: the file has no watermark, or it was made with a key that none of them holds, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Denenen %1 anahtar kümesinin hiçbiriyle filigran açılmıyor: dosyada filigran yok ya da filigran bunların hiçbirinde bulunmayan bir anahtarla oluşturulmuş ya da hasarlı.</translation>
     </message>
     <message>
         <source>The watermark block opened with the key set %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Filigran bloğu %1 anahtar kümesiyle açıldı.</translation>
     </message>
 </context>
 <context>
     <name>ReportKeySets</name>
     <message>
         <source>Key set %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Anahtar kümesi %1</translation>
     </message>
     <message>
         <source>fingerprint %1</source>
-        <translation type="unfinished"></translation>
+        <translation>parmak izi %1</translation>
     </message>
     <message>
         <source>built into the program; RSA modulus of %1 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>programa yerleşik; %1 bit RSA modülü</translation>
     </message>
     <message>
         <source>system key folder: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>sistem anahtar klasörü: %1 (dosyanın SHA-256 değeri %2); %3 bit RSA modülü</translation>
     </message>
     <message>
         <source>user key folder: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>kullanıcı anahtar klasörü: %1 (dosyanın SHA-256 değeri %2); %3 bit RSA modülü</translation>
     </message>
     <message>
         <source>given with --keys: %1 (file SHA-256 %2); RSA modulus of %3 bits</source>
-        <translation type="unfinished"></translation>
+        <translation>--keys ile verildi: %1 (dosyanın SHA-256 değeri %2); %3 bit RSA modülü</translation>
     </message>
     <message>
         <source>Key file not loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Anahtar dosyası yüklenmedi</translation>
     </message>
 </context>
 </TS>
