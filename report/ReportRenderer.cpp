@@ -275,11 +275,11 @@ void ReportRenderer::Statement(PageFlow& flow) const
     Heading(flow, tr("What a verdict shows and what it does not"));
     const double gap = flow.Height({Cell(QStringLiteral("X"), bodyFont, 0, width)}) * 0.4;
     const std::pair<bool, QString> meanings[] = {
-        {true,
-         tr("The watermark opened with one of the key sets listed above, the one each file's block "
-            "names, and the fingerprint inside it matches the one computed from the file. The fingerprint does not cover every byte: each file's "
-            "block below says which bytes it vouches for. The result says nothing about whether the "
-            "recorder's clock was right or about what the pictures show.")},
+        {true, tr("The watermark opened with one of the key sets listed above, the one each file's block "
+                  "names, and the fingerprint inside it matches the one computed from the file. The "
+                  "fingerprint does not cover every byte: each file's "
+                  "block below says which bytes it vouches for. The result says nothing about whether the "
+                  "recorder's clock was right or about what the pictures show.")},
         {false, tr("The program could not confirm the file. Every problem gives this same result. It means "
                    "only that this file, as it lies on the disk, cannot be shown to be the recorder's "
                    "unchanged export. On its own it does not prove deliberate tampering: a file without a "
