@@ -64,7 +64,11 @@ ReportFacts FixedFacts()
     facts.programName = QStringLiteral("quorlith-verify");
     facts.programVersion = QStringLiteral("1.0.0");
     facts.computerName = QStringLiteral("examiner-pc");
-    facts.keyFingerprint = QStringLiteral("3f").repeated(32);
+    KeySetFacts builtIn;
+    builtIn.name = "Built-in";
+    builtIn.fingerprint = std::string(64, 'f');
+    builtIn.modulusBits = 2048;
+    facts.keySets.sets.push_back(builtIn);
     facts.reportId = QStringLiteral("6f1c2a7e-0b5d-4e8a-9a1f-2c3d4e5f6a7b");
     facts.operatingSystem = QStringLiteral("Debian GNU/Linux 12");
     facts.qtVersion = QStringLiteral("5.15.8");
