@@ -28,7 +28,7 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 # Source packages need deb-src entries; they are added for the Debian suites the system already uses.
-if ! apt-cache showsrc openssl 2>/dev/null | grep -q '^Version:'; then
+if ! apt-cache showsrc openssl 2>/dev/null | grep '^Version:' >/dev/null; then
     list=/etc/apt/sources.list.d/quorlith-deb-src.sources
     for sources in /etc/apt/sources.list.d/*.sources /etc/apt/sources.list; do
         [ -f "$sources" ] && [ "$sources" != "$list" ] || continue
