@@ -2,7 +2,6 @@
 // The RSA public key of the watermark and its raw public operation, through OpenSSL's EVP interfaces.
 #include "engine/RsaPublicKey.h"
 
-#include "engine/BuiltInKeys.h"
 
 #include <openssl/bn.h>
 #include <openssl/core_names.h>
@@ -97,16 +96,6 @@ struct RsaOperationPool
 
 namespace {
 
-struct RecorderKey
-{
-    RsaPublicKey key;
-    bool ready;
-    RecorderKey() { ready = ReadRsaPublicKey(kRecorderModulusHex, kRecorderExponentHex, &key) == 0; }
-    ~RecorderKey() { FreeRsaPublicKey(&key); }
-    RecorderKey(const RecorderKey&) = delete;
-    RecorderKey& operator=(const RecorderKey&) = delete;
-};
-
 int Encrypt(EVP_PKEY_CTX* context, const unsigned char* in, size_t k, unsigned char* out)
 {
     size_t written = k;
@@ -163,13 +152,6 @@ void FreeRsaPublicKey(RsaPublicKey* key)
     EVP_PKEY_free(key->key);
     key->key = nullptr;
     key->modulusBytes = 0;
-}
-
-const RsaPublicKey* RecorderPublicKey()
-{
-    // Initialised once, under the lock C++ gives function-local statics, whichever thread comes first.
-    static const RecorderKey recorder;
-    return recorder.ready ? &recorder.key : nullptr;
 }
 
 int RsaPublicOperation(const RsaPublicKey& key, const unsigned char* in, unsigned char* out)

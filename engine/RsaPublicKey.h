@@ -33,9 +33,6 @@ int ReadRsaPublicKeyBytes(const unsigned char* modulus, size_t modulusLength, co
                           size_t exponentLength, RsaPublicKey* key);
 void FreeRsaPublicKey(RsaPublicKey* key);
 
-// The recorders' built-in key, read on first use and shared by every thread for the life of the
-// process; null when the built-in texts do not make a key, which a checked build never gives.
-const RsaPublicKey* RecorderPublicKey();
 
 // out = in^e mod n, both k bytes big-endian, in below n. Answers 0 or -1. Safe from several threads
 // at once: each operation borrows a context of the key's pool and gives it back.

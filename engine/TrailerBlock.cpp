@@ -2,6 +2,7 @@
 // Opening the watermark block: RSA public operation, then PKCS #1 v1.5 type 2 unpadding.
 #include "engine/TrailerBlock.h"
 
+#include "engine/KeySet.h"
 #include "engine/RsaPublicKey.h"
 
 #include <cstring>
@@ -73,5 +74,5 @@ int OpenTrailerWithPublicKey(const RsaPublicKey* key, const unsigned char block[
 int OpenTrailer(const unsigned char block[kTrailerBlockSize], unsigned char plaintext[kMaxPlaintextSize],
                 size_t* plaintextLength)
 {
-    return OpenWithKey(RecorderPublicKey(), block, plaintext, plaintextLength);
+    return OpenWithKey(&BuiltInKeySet().publicKey, block, plaintext, plaintextLength);
 }
