@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: Apache-2.0
-// Draws the pictures of the README: the details window of a partly covered clip, and the result
+// Draws the pictures in docs/: the details window of a partly covered clip, and the result
 // list's context menu, both over a window that verified a small export. Run under an X server
 // (scripts/make-screenshots.sh runs it in Xvfb) with the folder to write the PNG files to.
 
