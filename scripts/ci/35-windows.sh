@@ -202,5 +202,20 @@ for load_case in "${load_cases[@]}"; do
     fi
 done
 
+# Saving a report or an export whole: a new file under a hidden temporary name, written, flushed to the
+# disk and renamed over the chosen one; a file another program holds keeps what it had, and nothing is
+# left behind either way.
+replace="$work/replace"
+mkdir -p "$replace/Ωμέγα"
+"${cxx[@]}" -municode -o "$replace/replace-file-whole.exe" tests/windows/ReplaceFileWhole.cpp \
+    platform/DescriptorOutputWin32.cpp platform/FileReplacementWin32.cpp platform/WidePath.cpp
+if wine "$replace/replace-file-whole.exe" "$replace/Ωμέγα" 2>/dev/null | tr -d '\r' >"$replace/answer"; then
+    echo "whole-file replacement: $(grep -c '^ok ' "$replace/answer") cases"
+else
+    echo "whole-file replacement failed:"
+    cat "$replace/answer"
+    failed=1
+fi
+
 echo "Windows check: $files files, $((SECONDS - started)) s"
 exit "$failed"
