@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "cli/CommandLineReport.h"
 
+#include "platform/LocaleSettings.h"
 #include "report/ReportSeal.h"
 #include "resources/LanguageCode.h"
 
 #include <QGuiApplication>
 #include <QLocale>
 
-#include <clocale>
 #include <cstdio>
 
 namespace {
@@ -32,10 +32,8 @@ CommandLineReport::CommandLineReport(const char* version, int argc, const char* 
     qputenv("QT_QPA_PLATFORM", "offscreen");
     application = std::make_unique<QGuiApplication>(qtArgc, qtArgv);
     // The application hands the user's locale to the C library; the usual output must read as without
-    // a report, so system error texts stay English and numbers keep their decimal point. Character
-    // handling keeps the user's locale, which Qt's file name encoding relies on.
-    std::setlocale(LC_MESSAGES, "C");
-    std::setlocale(LC_NUMERIC, "C");
+    // a report.
+    KeepCMessagesAndNumbers();
     if (translator.load(QStringLiteral(":/translations/") + GetLanguageCode(QLocale::system().name())))
         QCoreApplication::installTranslator(&translator);
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "report/PdfReportWriter.h"
 
+#include "platform/LocaleSettings.h"
 #include "report/DescriptorDevice.h"
 #include "report/PdfDocumentInfo.h"
 #include "report/ReportFonts.h"
@@ -14,30 +15,9 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-#include <cstdint>
-#include <langinfo.h>
-#include <locale.h>
-
 namespace {
 
 constexpr int kResolution = 300;
-
-// The paper of LC_PAPER, as the C library has it: Letter is 216 mm wide. Not the language's country
-// (en_CA and es_MX print on Letter), and not Qt's measurement system, which knows only the US. The
-// environment's locale is read here, not the program's current one, which is "C" until something calls
-// setlocale.
-bool LetterPaper()
-{
-    const locale_t paper = newlocale(LC_PAPER_MASK, "", static_cast<locale_t>(nullptr));
-    if (paper == static_cast<locale_t>(nullptr))
-        return false;
-    // The width is a 32-bit word in the slot of a pointer: the rest of the slot is not set, so only the
-    // word is compared.
-    const bool letter =
-        static_cast<uint32_t>(reinterpret_cast<uintptr_t>(nl_langinfo_l(_NL_PAPER_WIDTH, paper))) == 216;
-    freelocale(paper);
-    return letter;
-}
 
 void SetUpPages(QPdfWriter* writer, const CaseDetails& details)
 {
@@ -50,7 +30,7 @@ void SetUpPages(QPdfWriter* writer, const CaseDetails& details)
     writer->setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
     writer->setTitle(title);
     writer->setCreator(QCoreApplication::translate("QObject", "Trevalon Quorlith"));
-    writer->setPageSize(QPageSize(LetterPaper() ? QPageSize::Letter : QPageSize::A4));
+    writer->setPageSize(QPageSize(UserPrintsOnLetter() ? QPageSize::Letter : QPageSize::A4));
     writer->setPageMargins(QMarginsF(20, 16, 20, 14), QPageLayout::Millimeter);
 }
 
