@@ -464,13 +464,6 @@
     </message>
 </context>
 <context>
-    <name>AboutBox</name>
-    <message>
-        <source>This build: version %1, under the Apache License, version 2.0.</source>
-        <translation>此版本：版本 %1，依据 Apache 许可证 2.0 版发布。</translation>
-    </message>
-</context>
-<context>
     <name>ReportLayout</name>
     <message>
         <source>Verification report written %1</source>

@@ -464,13 +464,6 @@
     </message>
 </context>
 <context>
-    <name>AboutBox</name>
-    <message>
-        <source>This build: version %1, under the Apache License, version 2.0.</source>
-        <translation>此組建：版本 %1，依 Apache 授權條款 2.0 版發布。</translation>
-    </message>
-</context>
-<context>
     <name>ReportLayout</name>
     <message>
         <source>Verification report written %1</source>

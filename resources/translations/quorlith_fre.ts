@@ -464,13 +464,6 @@
     </message>
 </context>
 <context>
-    <name>AboutBox</name>
-    <message>
-        <source>This build: version %1, under the Apache License, version 2.0.</source>
-        <translation>Cette compilation : version %1, sous licence Apache, version 2.0.</translation>
-    </message>
-</context>
-<context>
     <name>ReportLayout</name>
     <message>
         <source>Verification report written %1</source>

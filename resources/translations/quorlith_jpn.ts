@@ -464,13 +464,6 @@
     </message>
 </context>
 <context>
-    <name>AboutBox</name>
-    <message>
-        <source>This build: version %1, under the Apache License, version 2.0.</source>
-        <translation>このビルド：バージョン %1、Apache License バージョン 2.0 のもとで提供。</translation>
-    </message>
-</context>
-<context>
     <name>ReportLayout</name>
     <message>
         <source>Verification report written %1</source>

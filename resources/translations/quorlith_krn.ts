@@ -464,13 +464,6 @@
     </message>
 </context>
 <context>
-    <name>AboutBox</name>
-    <message>
-        <source>This build: version %1, under the Apache License, version 2.0.</source>
-        <translation>이 빌드: 버전 %1, Apache License 버전 2.0에 따라 배포.</translation>
-    </message>
-</context>
-<context>
     <name>ReportLayout</name>
     <message>
         <source>Verification report written %1</source>
