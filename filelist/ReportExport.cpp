@@ -8,6 +8,7 @@
 #include "report/ReportSeal.h"
 #include "report/WholeFileSave.h"
 #include "ui/BackgroundTask.h"
+#include "ui/DrawableText.h"
 #include "verdict/CsvWriter.h"
 #include "verdict/FileStateCheck.h"
 #include "verdict/FileVerifier.h"
@@ -178,7 +179,7 @@ void ReportExport::Export(std::vector<VerificationResult>* results)
         if (listed.authentic != job.checked[i].authentic) {
             listed = job.checked[i];
             changed.push_back(i);
-            changedPaths << VerdictText::Display(listed.path);
+            changedPaths << DrawableText::Of(VerdictText::Display(listed.path));
         } else if (listed.sha256.empty() && SameRecordedState(listed, job.checked[i])) {
             listed.sha256 = job.checked[i].sha256;
         }

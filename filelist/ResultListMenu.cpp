@@ -5,6 +5,7 @@
 #include "filelist/ResultRole.h"
 #include "filelist/SelectedShownRows.h"
 #include "filelist/TabSeparatedText.h"
+#include "ui/DrawableText.h"
 #include "verdict/VerdictText.h"
 
 #include <QApplication>
@@ -50,8 +51,8 @@ void ResultListMenu::CopySelectedRows()
         QStringList cells;
         for (const int column : columns)
             cells << row.sibling(row.row(), column).data().toString();
-        cells << VerdictText::Display(
-            row.siblingAtColumn(0).data(kResultRole).value<VerificationResult>().path);
+        cells << DrawableText::Of(
+            VerdictText::Display(row.siblingAtColumn(0).data(kResultRole).value<VerificationResult>().path));
         rows << cells;
     }
     QApplication::clipboard()->setText(TabSeparatedText(rows));
