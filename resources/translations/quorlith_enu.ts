@@ -443,6 +443,14 @@
         <source>Its SHA-256 could not be written beside it in %1: %2</source>
         <translation>Its SHA-256 could not be written beside it in %1: %2</translation>
     </message>
+    <message>
+        <source>Verified again for this export, these files got another verdict than the list showed; their rows now show the new verdict:</source>
+        <translation>Verified again for this export, these files got another verdict than the list showed; their rows now show the new verdict:</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... and %1 more.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -788,6 +796,21 @@
     <message>
         <source>Key file not loaded</source>
         <translation>Key file not loaded</translation>
+    </message>
+</context>
+<context>
+    <name>UnshownNames</name>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... and %1 more.</translation>
+    </message>
+    <message>
+        <source>The file dialog cannot show these files of the folder %1 as they are, or cannot give them back, because their names hold bytes that are not UTF-8 text, line breaks or characters that reorder the text:</source>
+        <translation>The file dialog cannot show these files of the folder %1 as they are, or cannot give them back, because their names hold bytes that are not UTF-8 text, line breaks or characters that reorder the text:</translation>
+    </message>
+    <message>
+        <source>%1 adds them, and so does dragging them from a file manager onto the window.</source>
+        <translation>%1 adds them, and so does dragging them from a file manager onto the window.</translation>
     </message>
 </context>
 </TS>
