@@ -168,10 +168,10 @@ void ReportExport::Export(std::vector<VerificationResult>* results)
         job.bytesToHash += std::max<int64_t>(result.file.size, 0);
     job.exporter = this;
     const bool stopped = RunJob(&job);
-    // A digest goes back to a row that has none only when the file was read again in the state it was
-    // verified in for the list: then it is the digest of the bytes the list's verdict is about.
     // A verdict that differs is the file's verdict now: the list takes it whole, digest and all, also
-    // from an export that was stopped or not written, since the file was read all the same.
+    // from an export that was stopped or not written, since the file was read all the same. Otherwise a
+    // digest goes back to a row that has none only when the file was read again in the state it was
+    // verified in for the list: then it is the digest of the bytes the list's verdict is about.
     std::vector<size_t> changed;
     changedPaths.clear();
     for (size_t i = 0; i < job.checked.size(); ++i) {
