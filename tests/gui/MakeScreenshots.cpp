@@ -111,7 +111,7 @@ int DrawLocalePictures(const QDir& output, const QString& locale, const QString&
             return;
         dialog->resize(720, 420);
         Settle(500);
-        saved = Save(ScreenArea(dialog->frameGeometry()), output.filePath("file-dialog-" + locale + ".png"));
+        saved = Save(dialog->grab(), output.filePath("file-dialog-" + locale + ".png"));
         dialog->reject();
     });
     QMetaObject::invokeMethod(&window, "OpenFiles");
