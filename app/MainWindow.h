@@ -3,6 +3,7 @@
 #define QUORLITH_APP_MAINWINDOW_H
 
 #include "verdict/SkippedEntry.h"
+#include "verdict/VerificationResult.h"
 #include "verdict/VerificationTarget.h"
 
 #include <QByteArray>
@@ -19,6 +20,7 @@ class HelpWindow;
 class QAction;
 class QMenu;
 class QModelIndex;
+class QPersistentModelIndex;
 class QSortFilterProxyModel;
 class QStandardItemModel;
 class QTreeView;
@@ -99,6 +101,9 @@ private:
     // The evidence files below folder, and what could not be searched, found by the folder rule while
     // the window keeps answering.
     QList<VerificationTarget> ScanFolder(const QByteArray& folder);
+    // An export verified the row's file again and it got another verdict: the row and the counters
+    // take the new result.
+    void ShowNewVerdict(const QPersistentModelIndex& row, const VerificationResult& result);
 
     CMainToolBar* toolBar = nullptr;
     QAction* openFilesAction = nullptr;

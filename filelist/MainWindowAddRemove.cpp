@@ -7,10 +7,12 @@
 #include "filelist/PacedEventPump.h"
 #include "filelist/PendingEvents.h"
 #include "filelist/SelectedSourceRows.h"
+#include "filelist/UnshownNames.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QItemSelectionModel>
+#include <QMessageBox>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QStatusBar>
@@ -22,7 +24,16 @@ void MainWindow::OpenFiles()
                            QStringLiteral(" (*.jpg *.avi *.mp4 *.mxg)");
     const QStringList paths = QFileDialog::getOpenFileNames(
         this, QCoreApplication::translate("QObject", "Open File(s)"), QString(), filter);
+    // The folder the dialog ended in may hold files it could not offer: the user may have looked for
+    // one of them in vain, chosen or not.
+    const QByteArray folder = UnshownNames::LastDialogFolder();
     ForgetFileDialogFolders();
+    const std::vector<std::string> unshown =
+        folder.isEmpty() ? std::vector<std::string>() : UnshownNames::In(folder);
+    if (!unshown.empty()) {
+        QMessageBox::information(this, QCoreApplication::translate("QObject", "Open File(s)"),
+                                 UnshownNames::Notice(folder, unshown));
+    }
     VerifyFiles(paths);
 }
 

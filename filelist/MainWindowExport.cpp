@@ -4,6 +4,7 @@
 #include "QuorlithVersion.h"
 #include "filelist/ReportExport.h"
 #include "filelist/ResultRole.h"
+#include "filelist/ResultRow.h"
 #include "filelist/SelectedShownRows.h"
 #include "ui/CaseDetailsDialog.h"
 #include "verdict/KeySetLoading.h"
@@ -57,6 +58,12 @@ void MainWindow::ExportReport()
         exporter.LeftOut(*folderLeftOut);
     if (!exporter.AskForFile())
         return;
+    connect(&exporter, &ReportExport::VerdictsChanged, this,
+            [this, &rows, &results](const std::vector<size_t>& indices) {
+                for (const size_t i : indices)
+                    ShowNewVerdict(rows[i], results[i]);
+                UpdateStatusBar();
+            });
     exporter.Export(&results);
 
     // The digests of files read again unchanged go back into rows that had none, so that the details
@@ -71,4 +78,21 @@ void MainWindow::ExportReport()
         stored.sha256 = results[i].sha256;
         item->setData(QVariant::fromValue(stored), kResultRole);
     }
+}
+
+// The row is written over in place, so it keeps its place in the list and its selection; the counters
+// move with its verdict.
+void MainWindow::ShowNewVerdict(const QPersistentModelIndex& row, const VerificationResult& result)
+{
+    if (!row.isValid())
+        return;
+    QList<QStandardItem*> items;
+    for (int column = 0; column < listModel->columnCount(); ++column)
+        items << listModel->item(row.row(), column);
+    const bool wasAuthentic = items[0]->data(kResultRole).value<VerificationResult>().authentic;
+    ResultRow::Fill(items, result);
+    if (wasAuthentic == result.authentic)
+        return;
+    succeededCount += result.authentic ? 1 : -1;
+    failedCount += result.authentic ? -1 : 1;
 }

@@ -5,6 +5,7 @@
 #include "filelist/PendingEvents.h"
 #include "filelist/VerifyThread.h"
 #include "platform/ReadOnlyFile.h"
+#include "ui/DrawableText.h"
 #include "ui/ProgressWidget.h"
 
 #include <QCoreApplication>
@@ -131,7 +132,7 @@ void MainWindow::VerifyOneFile(const VerificationTarget& target, int index)
     }
     // The name is joined as it is: an arg() over text holding it would read a "%1" in the name.
     runProgress->SetText(QCoreApplication::translate("QObject", "Processing") + QLatin1Char(' ') +
-                         ShownFileName(QByteArray::fromStdString(target.path)) +
+                         DrawableText::Of(ShownFileName(QByteArray::fromStdString(target.path))) +
                          QStringLiteral("...(%1/%2)").arg(index).arg(runTargets.size()));
 
     currentWorker =

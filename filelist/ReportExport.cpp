@@ -8,10 +8,12 @@
 #include "report/ReportSeal.h"
 #include "report/WholeFileSave.h"
 #include "ui/BackgroundTask.h"
+#include "ui/DrawableText.h"
 #include "verdict/CsvWriter.h"
 #include "verdict/FileStateCheck.h"
 #include "verdict/FileVerifier.h"
 #include "verdict/JsonLinesWriter.h"
+#include "verdict/VerdictText.h"
 
 #include <QDir>
 #include <QEventLoop>
@@ -166,20 +168,54 @@ void ReportExport::Export(std::vector<VerificationResult>* results)
         job.bytesToHash += std::max<int64_t>(result.file.size, 0);
     job.exporter = this;
     const bool stopped = RunJob(&job);
-    // A digest goes back to a row that has none only when the file was read again in the state it was
+    // A verdict that differs is the file's verdict now: the list takes it whole, digest and all, also
+    // from an export that was stopped or not written, since the file was read all the same. Otherwise a
+    // digest goes back to a row that has none only when the file was read again in the state it was
     // verified in for the list: then it is the digest of the bytes the list's verdict is about.
+    std::vector<size_t> changed;
+    changedPaths.clear();
     for (size_t i = 0; i < job.checked.size(); ++i) {
         VerificationResult& listed = (*results)[i];
-        if (listed.sha256.empty() && SameRecordedState(listed, job.checked[i]))
+        if (listed.authentic != job.checked[i].authentic) {
+            listed = job.checked[i];
+            changed.push_back(i);
+            changedPaths << DrawableText::Of(VerdictText::Display(listed.path));
+        } else if (listed.sha256.empty() && SameRecordedState(listed, job.checked[i])) {
             listed.sha256 = job.checked[i].sha256;
+        }
     }
+    if (!changed.empty())
+        emit VerdictsChanged(changed);
+    const QString changedText = ChangedVerdictsText();
     if (!stopped && !job.written) {
         QMessageBox::warning(
             window, tr("Export Report"),
-            tr("The export could not be written to %1: %2").arg(QDir::toNativeSeparators(path), job.error));
+            tr("The export could not be written to %1: %2").arg(QDir::toNativeSeparators(path), job.error) +
+                changedText);
     } else if (job.written && format == Format::Pdf) {
         ShowWrittenReport(job);
+    } else if (!changedText.isEmpty()) {
+        QMessageBox box(QMessageBox::Warning, tr("Export Report"), changedText.trimmed(), QMessageBox::Ok,
+                        window);
+        box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        box.exec();
     }
+}
+
+// A long list is cut short: the rows themselves show every changed verdict.
+QString ReportExport::ChangedVerdictsText() const
+{
+    if (changedPaths.isEmpty())
+        return QString();
+    const int shown = 20;
+    QString text = QStringLiteral("\n\n") +
+                   tr("Verified again for this export, these files got another verdict than the list "
+                      "showed; their rows now show the new verdict:");
+    for (int i = 0; i < changedPaths.size() && i < shown; ++i)
+        text += QLatin1Char('\n') + changedPaths[i];
+    if (changedPaths.size() > shown)
+        text += QLatin1Char('\n') + tr("... and %1 more.").arg(changedPaths.size() - shown);
+    return text;
 }
 
 // The digest is what the examiner notes in the case file, so the box lets it be selected and copied.
@@ -202,6 +238,8 @@ void ReportExport::ShowWrittenReport(const Job& job) const
         if (!digest.isEmpty())
             text += QLatin1Char(' ') + tr("Its SHA-256 is %1.").arg(digest);
     }
+    // After the digest: that is what the examiner copies, and it stays in the same place.
+    text += ChangedVerdictsText();
     QMessageBox box(job.sealed ? QMessageBox::Information : QMessageBox::Warning, tr("Export Report"), text,
                     QMessageBox::Ok, window);
     box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <vector>
@@ -19,7 +20,9 @@ class QWidget;
 // read and writes what that found as a PDF report, CSV or JSON Lines (the command-line tool's formats),
 // on a worker thread behind a progress dialog that can cancel. The PDF also says whether each verdict
 // differs from the list's. Nothing is left under the chosen name unless the whole file was written. A PDF
-// gets its SHA-256 beside it, as quorlith-verify's does, and the closing message names the digest.
+// gets its SHA-256 beside it, as quorlith-verify's does, and the closing message names the digest. A file
+// whose verdict differs from the list's is named at the end of the export, whatever became of the file
+// written, and its new result is handed back so that the list shows no verdict known to be out of date.
 class ReportExport : public QObject
 {
     Q_OBJECT
@@ -46,7 +49,9 @@ public:
     bool AskForFile();
     // Verifies the results' files again and writes the file; a write that fails is explained in a
     // message box. The empty sha256 of a result is filled when its file was read again in the state it
-    // was verified in, also for the files read before a Cancel.
+    // was verified in, also for the files read before a Cancel. A result whose verdict differs from
+    // what the file got now is replaced by the new result, and its index is among VerdictsChanged's,
+    // which comes before any closing message.
     void Export(std::vector<VerificationResult>* results);
 
     // Whether the export in work has been asked to stop: by Cancel, by closing the window or by the
@@ -61,6 +66,8 @@ signals:
     void Progress(int permille);
     // From the export's worker thread, once every file is verified again and the file is being written.
     void Writing();
+    // In the window's thread: the results at these indices now hold another verdict than before.
+    void VerdictsChanged(const std::vector<size_t>& indices);
 
 private:
     struct Job;
@@ -71,6 +78,8 @@ private:
     static bool WriteLines(Job* job);
     // The closing message of a PDF written: where, its SHA-256 and the file beside it that holds it.
     void ShowWrittenReport(const Job& job) const;
+    // The files whose verdict changed, for the end of the closing message; empty when none did.
+    QString ChangedVerdictsText() const;
 
     QWidget* window;
     const BackgroundTask* task = nullptr;
@@ -78,6 +87,8 @@ private:
     QString path;
     Format format = Format::Pdf;
     std::optional<std::vector<SkippedEntry>> leftOut;
+    // The escaped paths of the files whose verdict changed in this export.
+    QStringList changedPaths;
 };
 
 #endif

@@ -5,6 +5,7 @@
 #include "filelist/ResultRole.h"
 #include "filelist/SelectedShownRows.h"
 #include "filelist/TabSeparatedText.h"
+#include "ui/DrawableText.h"
 #include "verdict/VerdictText.h"
 
 #include <QApplication>
@@ -43,11 +44,15 @@ void ResultListMenu::CopySelectedRows()
     QStringList headerLine;
     for (const int column : columns)
         headerLine << shown->headerData(column, Qt::Horizontal).toString();
+    // The list shows names only: the full path tells files of one name in different folders apart.
+    headerLine << VerdictText::Label(VerdictText::Field::Path);
     rows << headerLine;
     for (const QModelIndex& row : SelectedShownRows(view)) {
         QStringList cells;
         for (const int column : columns)
             cells << row.sibling(row.row(), column).data().toString();
+        cells << DrawableText::Of(
+            VerdictText::Display(row.siblingAtColumn(0).data(kResultRole).value<VerificationResult>().path));
         rows << cells;
     }
     QApplication::clipboard()->setText(TabSeparatedText(rows));

@@ -28,7 +28,8 @@ public:
     }
 
 public slots:
-    // The selected rows with a header line, as the list shows them, for a spreadsheet.
+    // The selected rows with a header line, as the list shows them, and each file's full path in a
+    // last column, for a spreadsheet.
     void CopySelectedRows();
     // The folder of the first selected row's file, in the desktop's file manager; a message says so
     // when no file manager answers.

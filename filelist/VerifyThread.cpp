@@ -1,13 +1,9 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "filelist/VerifyThread.h"
 
-#include "filelist/CoverageMark.h"
-#include "filelist/LocalPathBytes.h"
-#include "filelist/ResultRole.h"
+#include "filelist/ResultRow.h"
 #include "verdict/FileVerifier.h"
-#include "verdict/VerdictText.h"
 
-#include <QColor>
 #include <QStandardItemModel>
 
 VerifyThread::VerifyThread(const VerificationTarget& target, QStandardItemModel* model, int* total,
@@ -31,22 +27,7 @@ void VerifyThread::WriteResult()
     QList<QStandardItem*> row;
     for (int column = 0; column < model->columnCount(); ++column)
         row << new QStandardItem;
-    row[0]->setData(ShownFileName(QByteArray::fromStdString(target.path)), Qt::EditRole);
-    row[1]->setData(VerdictText::Verdict(result.authentic), Qt::EditRole);
-    row[1]->setData(QColor(result.authentic ? Qt::darkGreen : Qt::red), Qt::ForegroundRole);
-    // Escaped as the details window shows them, so bytes that are not text read the same in both.
-    row[2]->setData(VerdictText::Display(result.startTime), Qt::EditRole);
-    row[3]->setData(VerdictText::Display(result.endTime), Qt::EditRole);
-    row[4]->setData(VerdictText::Display(result.rcSerial), Qt::EditRole);
-    const CoverageMark::Kind mark = CoverageMark::Of(result);
-    if (mark != CoverageMark::Kind::None)
-        row[0]->setData(CoverageMark::Icon(mark), Qt::DecorationRole);
-    row[0]->setData(QVariant::fromValue(result), kResultRole);
-    const QString toolTip = VerdictText::ToolTip(result);
-    if (!toolTip.isEmpty()) {
-        for (QStandardItem* item : row)
-            item->setData(toolTip, Qt::ToolTipRole);
-    }
+    ResultRow::Fill(row, result);
 
     ++*total;
     ++*(result.authentic ? succeeded : failed);

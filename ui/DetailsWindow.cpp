@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "ui/DetailsWindow.h"
 
+#include "ui/DrawableText.h"
 #include "ui/Sha256Reading.h"
 #include "verdict/FileStateCheck.h"
 #include "verdict/VerdictText.h"
@@ -21,8 +22,8 @@ DetailsWindow::DetailsWindow(const VerificationResult& result, QWidget* parent)
     // The name as the details write it: a right-to-left override in a raw name would turn the title around.
     const size_t slash = result.path.find_last_of('/');
     setWindowTitle(tr("%1 - Details")
-                       .arg(VerdictText::Display(
-                           slash == std::string::npos ? result.path : result.path.substr(slash + 1))));
+                       .arg(DrawableText::Of(VerdictText::Display(
+                           slash == std::string::npos ? result.path : result.path.substr(slash + 1)))));
 
     textView->setReadOnly(true);
     textView->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -76,7 +77,7 @@ QString DetailsWindow::Text() const
         lines << tr("The file changed after it was verified: it is no longer the same file in the same state "
                     "as then.");
     lines += VerdictText::DetailLines(result, sha256Text);
-    return lines.join(QLatin1Char('\n'));
+    return DrawableText::Of(lines.join(QLatin1Char('\n')));
 }
 
 QString DetailsWindow::Sha256Unavailable(bool changed)

@@ -443,6 +443,14 @@
         <source>Its SHA-256 could not be written beside it in %1: %2</source>
         <translation>无法将其 SHA-256 写入旁边的 %1：%2</translation>
     </message>
+    <message>
+        <source>Verified again for this export, these files got another verdict than the list showed; their rows now show the new verdict:</source>
+        <translation>为本次导出重新验证时，这些文件得出的结论与列表所示不同；它们所在的行现在显示新的结论：</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>……以及另外 %1 个。</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -461,13 +469,6 @@
     <message>
         <source>No file manager answered, so the folder cannot be shown: %1</source>
         <translation>没有文件管理器响应，因此无法显示该文件夹：%1</translation>
-    </message>
-</context>
-<context>
-    <name>AboutBox</name>
-    <message>
-        <source>This build: version %1, under the Apache License, version 2.0.</source>
-        <translation>此版本：版本 %1，依据 Apache 许可证 2.0 版发布。</translation>
     </message>
 </context>
 <context>
@@ -795,6 +796,21 @@
     <message>
         <source>Key file not loaded</source>
         <translation>未加载密钥文件</translation>
+    </message>
+</context>
+<context>
+    <name>UnshownNames</name>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>……以及另外 %1 个。</translation>
+    </message>
+    <message>
+        <source>The file dialog cannot show these files of the folder %1 as they are, or cannot give them back, because their names hold bytes that are not UTF-8 text, line breaks or characters that reorder the text:</source>
+        <translation>文件对话框无法按原样显示或无法返回文件夹 %1 中的这些文件，因为它们的名称包含不是 UTF-8 文本的字节、换行符或会改变文本顺序的字符：</translation>
+    </message>
+    <message>
+        <source>%1 adds them, and so does dragging them from a file manager onto the window.</source>
+        <translation>“%1”可以添加它们，从文件管理器将它们拖放到窗口上也可以。</translation>
     </message>
 </context>
 </TS>

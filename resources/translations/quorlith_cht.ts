@@ -443,6 +443,14 @@
         <source>Its SHA-256 could not be written beside it in %1: %2</source>
         <translation>無法將其 SHA-256 寫入旁邊的 %1：%2</translation>
     </message>
+    <message>
+        <source>Verified again for this export, these files got another verdict than the list showed; their rows now show the new verdict:</source>
+        <translation>為本次匯出重新驗證時，這些檔案得出的結論與清單所示不同；它們所在的列現在顯示新的結論：</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>……以及另外 %1 個。</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -461,13 +469,6 @@
     <message>
         <source>No file manager answered, so the folder cannot be shown: %1</source>
         <translation>沒有檔案管理員回應，因此無法顯示該資料夾：%1</translation>
-    </message>
-</context>
-<context>
-    <name>AboutBox</name>
-    <message>
-        <source>This build: version %1, under the Apache License, version 2.0.</source>
-        <translation>此組建：版本 %1，依 Apache 授權條款 2.0 版發布。</translation>
     </message>
 </context>
 <context>
@@ -795,6 +796,21 @@
     <message>
         <source>Key file not loaded</source>
         <translation>未載入金鑰檔案</translation>
+    </message>
+</context>
+<context>
+    <name>UnshownNames</name>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>……以及另外 %1 個。</translation>
+    </message>
+    <message>
+        <source>The file dialog cannot show these files of the folder %1 as they are, or cannot give them back, because their names hold bytes that are not UTF-8 text, line breaks or characters that reorder the text:</source>
+        <translation>檔案對話方塊無法照原樣顯示或無法傳回資料夾 %1 中的這些檔案，因為其名稱含有不是 UTF-8 文字的位元組、換行字元或會改變文字順序的字元：</translation>
+    </message>
+    <message>
+        <source>%1 adds them, and so does dragging them from a file manager onto the window.</source>
+        <translation>「%1」可以加入它們，從檔案管理員將它們拖放到視窗上也可以。</translation>
     </message>
 </context>
 </TS>

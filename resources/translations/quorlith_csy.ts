@@ -443,6 +443,14 @@
         <source>Its SHA-256 could not be written beside it in %1: %2</source>
         <translation>Jeho SHA-256 se nepodařilo zapsat vedle něj do %1: %2</translation>
     </message>
+    <message>
+        <source>Verified again for this export, these files got another verdict than the list showed; their rows now show the new verdict:</source>
+        <translation>Při opětovném ověření pro tento export dostaly tyto soubory jiný výsledek, než ukazoval seznam; jejich řádky nyní ukazují nový výsledek:</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... a %1 dalších.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -461,13 +469,6 @@
     <message>
         <source>No file manager answered, so the folder cannot be shown: %1</source>
         <translation>Žádný správce souborů neodpověděl, složku proto nelze zobrazit: %1</translation>
-    </message>
-</context>
-<context>
-    <name>AboutBox</name>
-    <message>
-        <source>This build: version %1, under the Apache License, version 2.0.</source>
-        <translation>Toto sestavení: verze %1, pod licencí Apache License, verze 2.0.</translation>
     </message>
 </context>
 <context>
@@ -795,6 +796,21 @@
     <message>
         <source>Key file not loaded</source>
         <translation>Soubor klíčů nebyl načten</translation>
+    </message>
+</context>
+<context>
+    <name>UnshownNames</name>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... a %1 dalších.</translation>
+    </message>
+    <message>
+        <source>The file dialog cannot show these files of the folder %1 as they are, or cannot give them back, because their names hold bytes that are not UTF-8 text, line breaks or characters that reorder the text:</source>
+        <translation>Dialog pro výběr souborů nemůže tyto soubory ve složce %1 zobrazit tak, jak jsou, nebo je nemůže vrátit, protože jejich názvy obsahují bajty, které nejsou textem UTF-8, zalomení řádků nebo znaky, které mění pořadí textu:</translation>
+    </message>
+    <message>
+        <source>%1 adds them, and so does dragging them from a file manager onto the window.</source>
+        <translation>Přidá je „%1“, stejně jako jejich přetažení ze správce souborů do okna.</translation>
     </message>
 </context>
 </TS>

@@ -443,6 +443,14 @@
         <source>Its SHA-256 could not be written beside it in %1: %2</source>
         <translation>Dens SHA-256 kunne ikke skrives ved siden af den i %1: %2</translation>
     </message>
+    <message>
+        <source>Verified again for this export, these files got another verdict than the list showed; their rows now show the new verdict:</source>
+        <translation>Ved den nye kontrol til denne eksport fik disse filer et andet resultat, end listen viste; deres rækker viser nu det nye resultat:</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... og %1 til.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -461,13 +469,6 @@
     <message>
         <source>No file manager answered, so the folder cannot be shown: %1</source>
         <translation>Ingen filhåndtering svarede, så mappen kan ikke vises: %1</translation>
-    </message>
-</context>
-<context>
-    <name>AboutBox</name>
-    <message>
-        <source>This build: version %1, under the Apache License, version 2.0.</source>
-        <translation>Denne udgave: version %1, under Apache License, version 2.0.</translation>
     </message>
 </context>
 <context>
@@ -795,6 +796,21 @@
     <message>
         <source>Key file not loaded</source>
         <translation>Nøglefil ikke indlæst</translation>
+    </message>
+</context>
+<context>
+    <name>UnshownNames</name>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... og %1 til.</translation>
+    </message>
+    <message>
+        <source>The file dialog cannot show these files of the folder %1 as they are, or cannot give them back, because their names hold bytes that are not UTF-8 text, line breaks or characters that reorder the text:</source>
+        <translation>Fildialogen kan ikke vise disse filer i mappen %1, som de er, eller kan ikke returnere dem, fordi deres navne indeholder bytes, der ikke er UTF-8-tekst, linjeskift eller tegn, der ændrer tekstens rækkefølge:</translation>
+    </message>
+    <message>
+        <source>%1 adds them, and so does dragging them from a file manager onto the window.</source>
+        <translation>"%1" tilføjer dem, og det gør det også at trække dem fra en filhåndtering over i vinduet.</translation>
     </message>
 </context>
 </TS>

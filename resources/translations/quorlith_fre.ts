@@ -443,6 +443,14 @@
         <source>Its SHA-256 could not be written beside it in %1: %2</source>
         <translation>Son SHA-256 n'a pas pu être écrit à côté, dans %1 : %2</translation>
     </message>
+    <message>
+        <source>Verified again for this export, these files got another verdict than the list showed; their rows now show the new verdict:</source>
+        <translation>Vérifiés à nouveau pour cette exportation, ces fichiers ont obtenu un autre verdict que celui de la liste ; leurs lignes affichent désormais le nouveau verdict :</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... et %1 autres.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -461,13 +469,6 @@
     <message>
         <source>No file manager answered, so the folder cannot be shown: %1</source>
         <translation>Aucun gestionnaire de fichiers n&apos;a répondu ; le dossier ne peut donc pas être affiché : %1</translation>
-    </message>
-</context>
-<context>
-    <name>AboutBox</name>
-    <message>
-        <source>This build: version %1, under the Apache License, version 2.0.</source>
-        <translation>Cette compilation : version %1, sous licence Apache, version 2.0.</translation>
     </message>
 </context>
 <context>
@@ -795,6 +796,21 @@
     <message>
         <source>Key file not loaded</source>
         <translation>Fichier de clés non chargé</translation>
+    </message>
+</context>
+<context>
+    <name>UnshownNames</name>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... et %1 autres.</translation>
+    </message>
+    <message>
+        <source>The file dialog cannot show these files of the folder %1 as they are, or cannot give them back, because their names hold bytes that are not UTF-8 text, line breaks or characters that reorder the text:</source>
+        <translation>La boîte de dialogue de fichiers ne peut pas afficher tels quels ces fichiers du dossier %1, ou ne peut pas les renvoyer, car leurs noms contiennent des octets qui ne sont pas du texte UTF-8, des sauts de ligne ou des caractères qui réordonnent le texte :</translation>
+    </message>
+    <message>
+        <source>%1 adds them, and so does dragging them from a file manager onto the window.</source>
+        <translation>« %1 » les ajoute, tout comme les faire glisser depuis un gestionnaire de fichiers sur la fenêtre.</translation>
     </message>
 </context>
 </TS>

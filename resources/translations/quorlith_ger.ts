@@ -443,6 +443,14 @@
         <source>Its SHA-256 could not be written beside it in %1: %2</source>
         <translation>Sein SHA-256-Wert konnte nicht daneben in %1 geschrieben werden: %2</translation>
     </message>
+    <message>
+        <source>Verified again for this export, these files got another verdict than the list showed; their rows now show the new verdict:</source>
+        <translation>Bei der erneuten Prüfung für diesen Export erhielten diese Dateien ein anderes Ergebnis, als die Liste zeigte; ihre Zeilen zeigen jetzt das neue Ergebnis:</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... und %1 weitere.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -461,13 +469,6 @@
     <message>
         <source>No file manager answered, so the folder cannot be shown: %1</source>
         <translation>Kein Dateimanager hat geantwortet, daher kann der Ordner nicht angezeigt werden: %1</translation>
-    </message>
-</context>
-<context>
-    <name>AboutBox</name>
-    <message>
-        <source>This build: version %1, under the Apache License, version 2.0.</source>
-        <translation>Dieser Build: Version %1, unter der Apache License, Version 2.0.</translation>
     </message>
 </context>
 <context>
@@ -795,6 +796,21 @@
     <message>
         <source>Key file not loaded</source>
         <translation>Schlüsseldatei nicht geladen</translation>
+    </message>
+</context>
+<context>
+    <name>UnshownNames</name>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... und %1 weitere.</translation>
+    </message>
+    <message>
+        <source>The file dialog cannot show these files of the folder %1 as they are, or cannot give them back, because their names hold bytes that are not UTF-8 text, line breaks or characters that reorder the text:</source>
+        <translation>Der Dateidialog kann diese Dateien im Ordner %1 nicht unverändert anzeigen oder nicht zurückgeben, weil ihre Namen Bytes, die kein UTF-8-Text sind, Zeilenumbrüche oder Zeichen enthalten, die die Reihenfolge des Textes ändern:</translation>
+    </message>
+    <message>
+        <source>%1 adds them, and so does dragging them from a file manager onto the window.</source>
+        <translation>„%1“ fügt sie hinzu, ebenso das Ziehen aus einem Dateimanager auf das Fenster.</translation>
     </message>
 </context>
 </TS>

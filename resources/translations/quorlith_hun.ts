@@ -443,6 +443,14 @@
         <source>Its SHA-256 could not be written beside it in %1: %2</source>
         <translation>A SHA-256 értékét nem sikerült mellé, a(z) %1 fájlba írni: %2</translation>
     </message>
+    <message>
+        <source>Verified again for this export, these files got another verdict than the list showed; their rows now show the new verdict:</source>
+        <translation>Az exportáláshoz végzett újbóli ellenőrzéskor ezek a fájlok más eredményt kaptak, mint amit a lista mutatott; soraik most az új eredményt mutatják:</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... és további %1.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -461,13 +469,6 @@
     <message>
         <source>No file manager answered, so the folder cannot be shown: %1</source>
         <translation>Egyetlen fájlkezelő sem válaszolt, ezért a mappa nem jeleníthető meg: %1</translation>
-    </message>
-</context>
-<context>
-    <name>AboutBox</name>
-    <message>
-        <source>This build: version %1, under the Apache License, version 2.0.</source>
-        <translation>Ez a kiadás: %1. verzió, az Apache License 2.0-s verziója alatt.</translation>
     </message>
 </context>
 <context>
@@ -795,6 +796,21 @@
     <message>
         <source>Key file not loaded</source>
         <translation>A kulcsfájl nincs betöltve</translation>
+    </message>
+</context>
+<context>
+    <name>UnshownNames</name>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... és további %1.</translation>
+    </message>
+    <message>
+        <source>The file dialog cannot show these files of the folder %1 as they are, or cannot give them back, because their names hold bytes that are not UTF-8 text, line breaks or characters that reorder the text:</source>
+        <translation>A fájlválasztó ablak nem tudja ezeket a fájlokat a(z) %1 mappában változatlanul megjeleníteni vagy visszaadni, mert a nevük nem UTF-8 szövegként értelmezhető bájtokat, sortöréseket vagy a szöveg sorrendjét megváltoztató karaktereket tartalmaz:</translation>
+    </message>
+    <message>
+        <source>%1 adds them, and so does dragging them from a file manager onto the window.</source>
+        <translation>A(z) „%1” hozzáadja őket, és az is, ha egy fájlkezelőből az ablakra húzza őket.</translation>
     </message>
 </context>
 </TS>

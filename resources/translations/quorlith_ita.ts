@@ -443,6 +443,14 @@
         <source>Its SHA-256 could not be written beside it in %1: %2</source>
         <translation>Non è stato possibile scrivere il suo SHA-256 accanto, in %1: %2</translation>
     </message>
+    <message>
+        <source>Verified again for this export, these files got another verdict than the list showed; their rows now show the new verdict:</source>
+        <translation>Verificati di nuovo per questa esportazione, questi file hanno ottenuto un verdetto diverso da quello mostrato nell'elenco; le loro righe ora mostrano il nuovo verdetto:</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... e altri %1.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -461,13 +469,6 @@
     <message>
         <source>No file manager answered, so the folder cannot be shown: %1</source>
         <translation>Nessun gestore di file ha risposto, quindi non è possibile mostrare la cartella: %1</translation>
-    </message>
-</context>
-<context>
-    <name>AboutBox</name>
-    <message>
-        <source>This build: version %1, under the Apache License, version 2.0.</source>
-        <translation>Questa build: versione %1, con licenza Apache, versione 2.0.</translation>
     </message>
 </context>
 <context>
@@ -795,6 +796,21 @@
     <message>
         <source>Key file not loaded</source>
         <translation>File di chiavi non caricato</translation>
+    </message>
+</context>
+<context>
+    <name>UnshownNames</name>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... e altri %1.</translation>
+    </message>
+    <message>
+        <source>The file dialog cannot show these files of the folder %1 as they are, or cannot give them back, because their names hold bytes that are not UTF-8 text, line breaks or characters that reorder the text:</source>
+        <translation>La finestra di selezione dei file non può mostrare così come sono questi file della cartella %1, o non può restituirli, perché i loro nomi contengono byte che non sono testo UTF-8, interruzioni di riga o caratteri che riordinano il testo:</translation>
+    </message>
+    <message>
+        <source>%1 adds them, and so does dragging them from a file manager onto the window.</source>
+        <translation>«%1» li aggiunge, così come trascinarli da un file manager sulla finestra.</translation>
     </message>
 </context>
 </TS>

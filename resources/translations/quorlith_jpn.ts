@@ -443,6 +443,14 @@
         <source>Its SHA-256 could not be written beside it in %1: %2</source>
         <translation>SHA-256 を同じフォルダーの %1 に書き込めませんでした: %2</translation>
     </message>
+    <message>
+        <source>Verified again for this export, these files got another verdict than the list showed; their rows now show the new verdict:</source>
+        <translation>このエクスポートのために再検証したところ、これらのファイルは一覧に表示されていたものとは異なる判定になりました。各行には新しい判定が表示されています：</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>...ほか %1 件。</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -461,13 +469,6 @@
     <message>
         <source>No file manager answered, so the folder cannot be shown: %1</source>
         <translation>ファイル マネージャーが応答しなかったため、フォルダーを表示できません：%1</translation>
-    </message>
-</context>
-<context>
-    <name>AboutBox</name>
-    <message>
-        <source>This build: version %1, under the Apache License, version 2.0.</source>
-        <translation>このビルド：バージョン %1、Apache License バージョン 2.0 のもとで提供。</translation>
     </message>
 </context>
 <context>
@@ -795,6 +796,21 @@
     <message>
         <source>Key file not loaded</source>
         <translation>鍵ファイルを読み込めませんでした</translation>
+    </message>
+</context>
+<context>
+    <name>UnshownNames</name>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>...ほか %1 件。</translation>
+    </message>
+    <message>
+        <source>The file dialog cannot show these files of the folder %1 as they are, or cannot give them back, because their names hold bytes that are not UTF-8 text, line breaks or characters that reorder the text:</source>
+        <translation>ファイルダイアログでは、フォルダー %1 にある次のファイルをそのままの名前で表示できないか、選択しても返せません。名前に UTF-8 テキストではないバイト、改行、またはテキストの順序を変える文字が含まれているためです：</translation>
+    </message>
+    <message>
+        <source>%1 adds them, and so does dragging them from a file manager onto the window.</source>
+        <translation>「%1」で追加できます。ファイルマネージャーからウィンドウにドラッグ＆ドロップしても追加できます。</translation>
     </message>
 </context>
 </TS>

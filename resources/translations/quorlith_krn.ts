@@ -443,6 +443,14 @@
         <source>Its SHA-256 could not be written beside it in %1: %2</source>
         <translation>SHA-256을 옆의 %1에 기록하지 못했습니다: %2</translation>
     </message>
+    <message>
+        <source>Verified again for this export, these files got another verdict than the list showed; their rows now show the new verdict:</source>
+        <translation>이번 내보내기를 위해 다시 확인한 결과, 다음 파일은 목록에 표시된 것과 다른 판정을 받았습니다. 해당 행에는 이제 새 판정이 표시됩니다:</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... 외 %1개.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -461,13 +469,6 @@
     <message>
         <source>No file manager answered, so the folder cannot be shown: %1</source>
         <translation>응답한 파일 관리자가 없어 폴더를 표시할 수 없습니다: %1</translation>
-    </message>
-</context>
-<context>
-    <name>AboutBox</name>
-    <message>
-        <source>This build: version %1, under the Apache License, version 2.0.</source>
-        <translation>이 빌드: 버전 %1, Apache License 버전 2.0에 따라 배포.</translation>
     </message>
 </context>
 <context>
@@ -795,6 +796,21 @@
     <message>
         <source>Key file not loaded</source>
         <translation>키 파일을 불러오지 못함</translation>
+    </message>
+</context>
+<context>
+    <name>UnshownNames</name>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... 외 %1개.</translation>
+    </message>
+    <message>
+        <source>The file dialog cannot show these files of the folder %1 as they are, or cannot give them back, because their names hold bytes that are not UTF-8 text, line breaks or characters that reorder the text:</source>
+        <translation>파일 대화 상자는 폴더 %1에 있는 다음 파일을 이름 그대로 표시하거나 반환할 수 없습니다. 이름에 UTF-8 텍스트가 아닌 바이트, 줄 바꿈 또는 텍스트 순서를 바꾸는 문자가 들어 있기 때문입니다:</translation>
+    </message>
+    <message>
+        <source>%1 adds them, and so does dragging them from a file manager onto the window.</source>
+        <translation>'%1'(으)로 추가할 수 있으며, 파일 관리자에서 창으로 끌어다 놓아도 추가됩니다.</translation>
     </message>
 </context>
 </TS>

@@ -443,6 +443,14 @@
         <source>Its SHA-256 could not be written beside it in %1: %2</source>
         <translation>De SHA-256 ervan kon niet ernaast in %1 worden geschreven: %2</translation>
     </message>
+    <message>
+        <source>Verified again for this export, these files got another verdict than the list showed; their rows now show the new verdict:</source>
+        <translation>Bij de nieuwe verificatie voor deze export kregen deze bestanden een andere uitkomst dan de lijst toonde; hun rijen tonen nu de nieuwe uitkomst:</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... en nog %1.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -461,13 +469,6 @@
     <message>
         <source>No file manager answered, so the folder cannot be shown: %1</source>
         <translation>Geen bestandsbeheerder reageerde, dus de map kan niet worden getoond: %1</translation>
-    </message>
-</context>
-<context>
-    <name>AboutBox</name>
-    <message>
-        <source>This build: version %1, under the Apache License, version 2.0.</source>
-        <translation>Deze build: versie %1, onder de Apache License, versie 2.0.</translation>
     </message>
 </context>
 <context>
@@ -795,6 +796,21 @@
     <message>
         <source>Key file not loaded</source>
         <translation>Sleutelbestand niet geladen</translation>
+    </message>
+</context>
+<context>
+    <name>UnshownNames</name>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... en nog %1.</translation>
+    </message>
+    <message>
+        <source>The file dialog cannot show these files of the folder %1 as they are, or cannot give them back, because their names hold bytes that are not UTF-8 text, line breaks or characters that reorder the text:</source>
+        <translation>Het bestandsdialoogvenster kan deze bestanden in de map %1 niet weergeven zoals ze zijn, of kan ze niet teruggeven, omdat hun namen bytes bevatten die geen UTF-8-tekst zijn, regeleinden of tekens die de volgorde van de tekst veranderen:</translation>
+    </message>
+    <message>
+        <source>%1 adds them, and so does dragging them from a file manager onto the window.</source>
+        <translation>'%1' voegt ze toe, net als ze vanuit een bestandsbeheerder naar het venster slepen.</translation>
     </message>
 </context>
 </TS>

@@ -443,6 +443,14 @@
         <source>Its SHA-256 could not be written beside it in %1: %2</source>
         <translation>SHA-256-verdien kunne ikke skrives ved siden av, i %1: %2</translation>
     </message>
+    <message>
+        <source>Verified again for this export, these files got another verdict than the list showed; their rows now show the new verdict:</source>
+        <translation>Ved den nye kontrollen for denne eksporten fikk disse filene et annet resultat enn listen viste; radene deres viser nå det nye resultatet:</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... og %1 til.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -461,13 +469,6 @@
     <message>
         <source>No file manager answered, so the folder cannot be shown: %1</source>
         <translation>Ingen filbehandler svarte, så mappen kan ikke vises: %1</translation>
-    </message>
-</context>
-<context>
-    <name>AboutBox</name>
-    <message>
-        <source>This build: version %1, under the Apache License, version 2.0.</source>
-        <translation>Denne utgaven: versjon %1, under Apache License, versjon 2.0.</translation>
     </message>
 </context>
 <context>
@@ -795,6 +796,21 @@
     <message>
         <source>Key file not loaded</source>
         <translation>Nøkkelfil ikke lastet inn</translation>
+    </message>
+</context>
+<context>
+    <name>UnshownNames</name>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... og %1 til.</translation>
+    </message>
+    <message>
+        <source>The file dialog cannot show these files of the folder %1 as they are, or cannot give them back, because their names hold bytes that are not UTF-8 text, line breaks or characters that reorder the text:</source>
+        <translation>Fildialogen kan ikke vise disse filene i mappen %1 slik de er, eller kan ikke gi dem tilbake, fordi navnene inneholder byte som ikke er UTF-8-tekst, linjeskift eller tegn som endrer rekkefølgen i teksten:</translation>
+    </message>
+    <message>
+        <source>%1 adds them, and so does dragging them from a file manager onto the window.</source>
+        <translation>«%1» legger dem til, og det gjør også å dra dem fra en filbehandler over i vinduet.</translation>
     </message>
 </context>
 </TS>

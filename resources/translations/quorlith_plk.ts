@@ -443,6 +443,14 @@
         <source>Its SHA-256 could not be written beside it in %1: %2</source>
         <translation>Nie udało się zapisać jego skrótu SHA-256 obok, w %1: %2</translation>
     </message>
+    <message>
+        <source>Verified again for this export, these files got another verdict than the list showed; their rows now show the new verdict:</source>
+        <translation>Przy ponownej weryfikacji na potrzeby tego eksportu te pliki otrzymały inny werdykt, niż pokazywała lista; ich wiersze pokazują teraz nowy werdykt:</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... i %1 więcej.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -461,13 +469,6 @@
     <message>
         <source>No file manager answered, so the folder cannot be shown: %1</source>
         <translation>Żaden menedżer plików nie odpowiedział, więc nie można pokazać folderu: %1</translation>
-    </message>
-</context>
-<context>
-    <name>AboutBox</name>
-    <message>
-        <source>This build: version %1, under the Apache License, version 2.0.</source>
-        <translation>Ta kompilacja: wersja %1, na licencji Apache License, wersja 2.0.</translation>
     </message>
 </context>
 <context>
@@ -795,6 +796,21 @@
     <message>
         <source>Key file not loaded</source>
         <translation>Nie wczytano pliku kluczy</translation>
+    </message>
+</context>
+<context>
+    <name>UnshownNames</name>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... i %1 więcej.</translation>
+    </message>
+    <message>
+        <source>The file dialog cannot show these files of the folder %1 as they are, or cannot give them back, because their names hold bytes that are not UTF-8 text, line breaks or characters that reorder the text:</source>
+        <translation>Okno wyboru plików nie może pokazać tych plików z folderu %1 w niezmienionej postaci albo nie może ich zwrócić, ponieważ ich nazwy zawierają bajty niebędące tekstem UTF-8, znaki końca wiersza lub znaki zmieniające kolejność tekstu:</translation>
+    </message>
+    <message>
+        <source>%1 adds them, and so does dragging them from a file manager onto the window.</source>
+        <translation>„%1” je dodaje, podobnie jak przeciągnięcie ich z menedżera plików na okno.</translation>
     </message>
 </context>
 </TS>

@@ -443,6 +443,14 @@
         <source>Its SHA-256 could not be written beside it in %1: %2</source>
         <translation>Não foi possível gravar o SHA-256 dele ao lado, em %1: %2</translation>
     </message>
+    <message>
+        <source>Verified again for this export, these files got another verdict than the list showed; their rows now show the new verdict:</source>
+        <translation>Verificados novamente para esta exportação, estes arquivos receberam um veredito diferente do que a lista mostrava; as linhas deles agora mostram o novo veredito:</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... e mais %1.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -461,13 +469,6 @@
     <message>
         <source>No file manager answered, so the folder cannot be shown: %1</source>
         <translation>Nenhum gerenciador de arquivos respondeu, então a pasta não pode ser mostrada: %1</translation>
-    </message>
-</context>
-<context>
-    <name>AboutBox</name>
-    <message>
-        <source>This build: version %1, under the Apache License, version 2.0.</source>
-        <translation>Esta compilação: versão %1, sob a Licença Apache, versão 2.0.</translation>
     </message>
 </context>
 <context>
@@ -795,6 +796,21 @@
     <message>
         <source>Key file not loaded</source>
         <translation>Arquivo de chaves não carregado</translation>
+    </message>
+</context>
+<context>
+    <name>UnshownNames</name>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... e mais %1.</translation>
+    </message>
+    <message>
+        <source>The file dialog cannot show these files of the folder %1 as they are, or cannot give them back, because their names hold bytes that are not UTF-8 text, line breaks or characters that reorder the text:</source>
+        <translation>A caixa de diálogo de arquivos não consegue mostrar estes arquivos da pasta %1 como são, ou não consegue devolvê-los, porque os nomes deles contêm bytes que não são texto UTF-8, quebras de linha ou caracteres que reordenam o texto:</translation>
+    </message>
+    <message>
+        <source>%1 adds them, and so does dragging them from a file manager onto the window.</source>
+        <translation>"%1" adiciona esses arquivos, assim como arrastá-los de um gerenciador de arquivos para a janela.</translation>
     </message>
 </context>
 </TS>

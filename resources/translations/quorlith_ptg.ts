@@ -443,6 +443,14 @@
         <source>Its SHA-256 could not be written beside it in %1: %2</source>
         <translation>Não foi possível gravar o seu SHA-256 ao lado, em %1: %2</translation>
     </message>
+    <message>
+        <source>Verified again for this export, these files got another verdict than the list showed; their rows now show the new verdict:</source>
+        <translation>Verificados de novo para esta exportação, estes ficheiros obtiveram um veredicto diferente do que a lista mostrava; as suas linhas mostram agora o novo veredicto:</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... e mais %1.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -461,13 +469,6 @@
     <message>
         <source>No file manager answered, so the folder cannot be shown: %1</source>
         <translation>Nenhum gestor de ficheiros respondeu, pelo que a pasta não pode ser mostrada: %1</translation>
-    </message>
-</context>
-<context>
-    <name>AboutBox</name>
-    <message>
-        <source>This build: version %1, under the Apache License, version 2.0.</source>
-        <translation>Esta compilação: versão %1, ao abrigo da Licença Apache, versão 2.0.</translation>
     </message>
 </context>
 <context>
@@ -795,6 +796,21 @@
     <message>
         <source>Key file not loaded</source>
         <translation>Ficheiro de chaves não carregado</translation>
+    </message>
+</context>
+<context>
+    <name>UnshownNames</name>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... e mais %1.</translation>
+    </message>
+    <message>
+        <source>The file dialog cannot show these files of the folder %1 as they are, or cannot give them back, because their names hold bytes that are not UTF-8 text, line breaks or characters that reorder the text:</source>
+        <translation>A caixa de diálogo de ficheiros não consegue mostrar estes ficheiros da pasta %1 tal como são, ou não consegue devolvê-los, porque os seus nomes contêm bytes que não são texto UTF-8, quebras de linha ou caracteres que reordenam o texto:</translation>
+    </message>
+    <message>
+        <source>%1 adds them, and so does dragging them from a file manager onto the window.</source>
+        <translation>"%1" adiciona-os, tal como arrastá-los de um gestor de ficheiros para a janela.</translation>
     </message>
 </context>
 </TS>

@@ -443,6 +443,14 @@
         <source>Its SHA-256 could not be written beside it in %1: %2</source>
         <translation>Не удалось записать его SHA-256 рядом, в %1: %2</translation>
     </message>
+    <message>
+        <source>Verified again for this export, these files got another verdict than the list showed; their rows now show the new verdict:</source>
+        <translation>При повторной проверке для этого экспорта эти файлы получили другой вердикт, чем показывал список; их строки теперь показывают новый вердикт:</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... и ещё %1.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -461,13 +469,6 @@
     <message>
         <source>No file manager answered, so the folder cannot be shown: %1</source>
         <translation>Ни один файловый менеджер не ответил, поэтому папку показать нельзя: %1</translation>
-    </message>
-</context>
-<context>
-    <name>AboutBox</name>
-    <message>
-        <source>This build: version %1, under the Apache License, version 2.0.</source>
-        <translation>Эта сборка: версия %1, распространяется по лицензии Apache License версии 2.0.</translation>
     </message>
 </context>
 <context>
@@ -795,6 +796,21 @@
     <message>
         <source>Key file not loaded</source>
         <translation>Файл ключей не загружен</translation>
+    </message>
+</context>
+<context>
+    <name>UnshownNames</name>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... и ещё %1.</translation>
+    </message>
+    <message>
+        <source>The file dialog cannot show these files of the folder %1 as they are, or cannot give them back, because their names hold bytes that are not UTF-8 text, line breaks or characters that reorder the text:</source>
+        <translation>Диалог выбора файлов не может показать эти файлы из папки %1 в исходном виде или не может вернуть их, потому что их имена содержат байты, не являющиеся текстом UTF-8, переводы строк или символы, меняющие порядок текста:</translation>
+    </message>
+    <message>
+        <source>%1 adds them, and so does dragging them from a file manager onto the window.</source>
+        <translation>«%1» добавляет их, как и перетаскивание из файлового менеджера в окно.</translation>
     </message>
 </context>
 </TS>

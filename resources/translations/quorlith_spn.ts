@@ -443,6 +443,14 @@
         <source>Its SHA-256 could not be written beside it in %1: %2</source>
         <translation>No se pudo escribir su SHA-256 junto a él, en %1: %2</translation>
     </message>
+    <message>
+        <source>Verified again for this export, these files got another verdict than the list showed; their rows now show the new verdict:</source>
+        <translation>Al comprobarse de nuevo para esta exportación, estos archivos obtuvieron un veredicto distinto del que mostraba la lista; sus filas muestran ahora el nuevo veredicto:</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... y %1 más.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -461,13 +469,6 @@
     <message>
         <source>No file manager answered, so the folder cannot be shown: %1</source>
         <translation>Ningún administrador de archivos respondió, así que no se puede mostrar la carpeta: %1</translation>
-    </message>
-</context>
-<context>
-    <name>AboutBox</name>
-    <message>
-        <source>This build: version %1, under the Apache License, version 2.0.</source>
-        <translation>Esta compilación: versión %1, bajo la Licencia Apache, versión 2.0.</translation>
     </message>
 </context>
 <context>
@@ -795,6 +796,21 @@
     <message>
         <source>Key file not loaded</source>
         <translation>Archivo de claves no cargado</translation>
+    </message>
+</context>
+<context>
+    <name>UnshownNames</name>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... y %1 más.</translation>
+    </message>
+    <message>
+        <source>The file dialog cannot show these files of the folder %1 as they are, or cannot give them back, because their names hold bytes that are not UTF-8 text, line breaks or characters that reorder the text:</source>
+        <translation>El cuadro de diálogo de archivos no puede mostrar tal como son estos archivos de la carpeta %1, o no puede devolverlos, porque sus nombres contienen bytes que no son texto UTF-8, saltos de línea o caracteres que reordenan el texto:</translation>
+    </message>
+    <message>
+        <source>%1 adds them, and so does dragging them from a file manager onto the window.</source>
+        <translation>«%1» los añade, igual que arrastrarlos desde un gestor de archivos a la ventana.</translation>
     </message>
 </context>
 </TS>

@@ -443,6 +443,14 @@
         <source>Its SHA-256 could not be written beside it in %1: %2</source>
         <translation>Dess SHA-256 kunde inte skrivas bredvid, i %1: %2</translation>
     </message>
+    <message>
+        <source>Verified again for this export, these files got another verdict than the list showed; their rows now show the new verdict:</source>
+        <translation>Vid den nya kontrollen för den här exporten fick de här filerna ett annat utfall än listan visade; deras rader visar nu det nya utfallet:</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... och %1 till.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -461,13 +469,6 @@
     <message>
         <source>No file manager answered, so the folder cannot be shown: %1</source>
         <translation>Ingen filhanterare svarade, så mappen kan inte visas: %1</translation>
-    </message>
-</context>
-<context>
-    <name>AboutBox</name>
-    <message>
-        <source>This build: version %1, under the Apache License, version 2.0.</source>
-        <translation>Den här versionen: version %1, under Apache License, version 2.0.</translation>
     </message>
 </context>
 <context>
@@ -795,6 +796,21 @@
     <message>
         <source>Key file not loaded</source>
         <translation>Nyckelfilen lästes inte in</translation>
+    </message>
+</context>
+<context>
+    <name>UnshownNames</name>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... och %1 till.</translation>
+    </message>
+    <message>
+        <source>The file dialog cannot show these files of the folder %1 as they are, or cannot give them back, because their names hold bytes that are not UTF-8 text, line breaks or characters that reorder the text:</source>
+        <translation>Fildialogen kan inte visa de här filerna i mappen %1 som de är, eller kan inte lämna tillbaka dem, eftersom deras namn innehåller byte som inte är UTF-8-text, radbrytningar eller tecken som ändrar textens ordning:</translation>
+    </message>
+    <message>
+        <source>%1 adds them, and so does dragging them from a file manager onto the window.</source>
+        <translation>”%1” lägger till dem, och det gör också att dra dem från en filhanterare till fönstret.</translation>
     </message>
 </context>
 </TS>

@@ -443,6 +443,14 @@
         <source>Its SHA-256 could not be written beside it in %1: %2</source>
         <translation>SHA-256 değeri yanına, %1 dosyasına yazılamadı: %2</translation>
     </message>
+    <message>
+        <source>Verified again for this export, these files got another verdict than the list showed; their rows now show the new verdict:</source>
+        <translation>Bu dışa aktarma için yeniden doğrulandığında bu dosyalar listede gösterilenden farklı bir sonuç aldı; satırları artık yeni sonucu gösteriyor:</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... ve %1 tane daha.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -461,13 +469,6 @@
     <message>
         <source>No file manager answered, so the folder cannot be shown: %1</source>
         <translation>Hiçbir dosya yöneticisi yanıt vermedi, bu yüzden klasör gösterilemiyor: %1</translation>
-    </message>
-</context>
-<context>
-    <name>AboutBox</name>
-    <message>
-        <source>This build: version %1, under the Apache License, version 2.0.</source>
-        <translation>Bu derleme: sürüm %1, Apache Lisansı sürüm 2.0 kapsamında.</translation>
     </message>
 </context>
 <context>
@@ -795,6 +796,21 @@
     <message>
         <source>Key file not loaded</source>
         <translation>Anahtar dosyası yüklenmedi</translation>
+    </message>
+</context>
+<context>
+    <name>UnshownNames</name>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... ve %1 tane daha.</translation>
+    </message>
+    <message>
+        <source>The file dialog cannot show these files of the folder %1 as they are, or cannot give them back, because their names hold bytes that are not UTF-8 text, line breaks or characters that reorder the text:</source>
+        <translation>Dosya iletişim kutusu, %1 klasöründeki bu dosyaları oldukları gibi gösteremiyor veya geri döndüremiyor; çünkü adlarında UTF-8 metni olmayan baytlar, satır sonları ya da metnin sırasını değiştiren karakterler var:</translation>
+    </message>
+    <message>
+        <source>%1 adds them, and so does dragging them from a file manager onto the window.</source>
+        <translation>"%1" bunları ekler; bir dosya yöneticisinden pencereye sürüklemek de ekler.</translation>
     </message>
 </context>
 </TS>

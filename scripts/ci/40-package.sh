@@ -18,6 +18,8 @@ dpkg-deb -f "$deb" Depends | grep libqt5widgets5 >/dev/null || { echo "Depends l
 dpkg-deb -f "$deb" Depends | grep libssl3 >/dev/null || { echo "Depends lacks OpenSSL's libcrypto"; exit 1; }
 dpkg-deb -f "$deb" Depends | grep fonts-noto-cjk >/dev/null || { echo "Depends lacks CJK fonts"; exit 1; }
 dpkg-deb -f "$deb" Depends | grep fonts-dejavu-core >/dev/null || { echo "Depends lacks DejaVu"; exit 1; }
+dpkg-deb -f "$deb" Depends | grep fonts-noto-core >/dev/null || { echo "Depends lacks Noto's scripts"; exit 1; }
+dpkg-deb -f "$deb" Depends | grep qttranslations5-l10n >/dev/null || { echo "Depends lacks Qt's catalogues"; exit 1; }
 if [ "$(id -u)" -eq 0 ]; then
     apt-get install -s -qq "./$deb" >/dev/null
 fi

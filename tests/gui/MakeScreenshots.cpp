@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: Apache-2.0
 // Draws the pictures in docs/: the details window of a partly covered clip, and the result
 // list's context menu, both over a window that verified a small export. Run under an X server
-// (scripts/make-screenshots.sh runs it in Xvfb) with the folder to write the PNG files to.
+// (scripts/make-screenshots.sh runs it in Xvfb) with the folder to write the PNG files to. Given a
+// locale's name as well, it draws that locale's pictures instead, in the language the system locale
+// selects: the Open File(s) dialog, and the tooltip of a failed row whose name another folder shares.
 
 #include "GuiTestSupport.h"
 #include "app/MainWindow.h"
@@ -9,12 +11,16 @@
 #include "ui/DetailsWindow.h"
 
 #include <QApplication>
+#include <QColor>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QMenu>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QToolTip>
 #include <QTreeView>
 
 #include <cstdio>
@@ -52,13 +58,73 @@ bool Save(const QPixmap& picture, const QString& path)
     std::printf("%s\n", qPrintable(path));
     return true;
 }
+QPixmap ScreenArea(const QRect& area)
+{
+    return QGuiApplication::primaryScreen()->grabWindow(0).copy(area.adjusted(-8, -8, 8, 8));
+}
+
+// Two cameras' stills of one name, the second one changed: the window lists them alike, the tooltip
+// of the failed one tells its folder. The Open File(s) dialog is drawn over the first camera's folder.
+int DrawLocalePictures(const QDir& output, const QString& locale, const QString& work)
+{
+    const QDir base(work);
+    base.mkpath("cam02");
+    base.mkpath("cam03");
+    const QString first = MakeEvidence(base.filePath("cam02"), "still.jpg", "IMG_0001.jpg");
+    const QString second = MakeTamperedEvidence(base.filePath("cam03"), "still.jpg", "IMG_0001.jpg");
+    if (first.isEmpty() || second.isEmpty() ||
+        MakeEvidence(base.filePath("cam02"), "clip-faststart.mp4", "CLIP_0002.mp4").isEmpty())
+        return 1;
+
+    MainWindow window;
+    window.resize(840, 300);
+    window.move(40, 40);
+    window.show();
+    window.AddPaths({first, second});
+    Settle(500);
+    auto* view = window.findChild<QTreeView*>();
+    QModelIndex failed;
+    for (int row = 0; row < view->model()->rowCount(); ++row) {
+        const QModelIndex index = view->model()->index(row, 1);
+        if (index.data(Qt::ForegroundRole).value<QColor>() == QColor(Qt::red))
+            failed = index;
+    }
+    if (!failed.isValid())
+        return 1;
+    const QPoint at = view->visualRect(failed).center();
+    QToolTip::showText(view->viewport()->mapToGlobal(at), failed.data(Qt::ToolTipRole).toString(),
+                       view->viewport());
+    Settle(800);
+    const QWidget* tip = QApplication::topLevelAt(view->viewport()->mapToGlobal(at) + QPoint(4, 24));
+    const QRect tipArea = tip && tip != &window ? tip->frameGeometry() : QRect();
+    if (!Save(ScreenArea(window.frameGeometry().united(tipArea)),
+              output.filePath("tooltip-" + locale + ".png")))
+        return 1;
+    QToolTip::hideText();
+
+    // The dialog starts in the working folder; it is drawn once it is up, then cancelled.
+    QDir::setCurrent(base.filePath("cam02"));
+    bool saved = false;
+    QTimer::singleShot(800, [&output, &locale, &saved] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        dialog->resize(720, 420);
+        Settle(500);
+        saved = Save(dialog->grab(), output.filePath("file-dialog-" + locale + ".png"));
+        dialog->reject();
+    });
+    QMetaObject::invokeMethod(&window, "OpenFiles");
+    return saved ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: MakeScreenshots OUTPUT-FOLDER\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: MakeScreenshots OUTPUT-FOLDER [LOCALE]\n");
         return 2;
     }
     const QDir output(QDir(QString::fromLocal8Bit(argv[1])).absolutePath());
@@ -67,6 +133,8 @@ int main(int argc, char* argv[])
         return 1;
     UseTemporarySettings(work);
     QDir::setCurrent(work.path());
+    if (argc == 3)
+        return DrawLocalePictures(output, QString::fromLocal8Bit(argv[2]), work.path());
     const QString folder = QDir(work.path()).filePath("export");
     QDir().mkpath(folder);
 

@@ -8,8 +8,10 @@
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/PermissionsApply.h"
 #include "ui/DetailsWindow.h"
+#include "verdict/FileVerifier.h"
 #include "verdict/VerdictText.h"
 
+#include <QColor>
 #include <QItemSelectionModel>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -47,6 +49,8 @@ private slots:
     void quittingLeavesNothing();
     void bareNameOfAnExistingReportIsAskedAbout();
     void fileChangedSinceVerifiedIsVerifiedAgain();
+    void changedVerdictTakesTheRow_data();
+    void changedVerdictTakesTheRow();
     void pdfListsWhatTheFolderSearchLeftOut();
     void folderThatCannotBeReadHasAFailedRow();
 
@@ -455,7 +459,7 @@ void TestReportExport::bareNameOfAnExistingReportIsAskedAbout()
 
 // A file changed after it was verified: the export verifies it again with its digest in the same read,
 // so the CSV and JSON Lines say what the tool says of it now, and the PDF that the list said otherwise.
-// The list keeps its row as it was, without the digest of other bytes.
+// The row takes the new verdict with the digest of the bytes it is about.
 void TestReportExport::fileChangedSinceVerifiedIsVerifiedAgain()
 {
     QTemporaryDir work;
@@ -468,21 +472,8 @@ void TestReportExport::fileChangedSinceVerifiedIsVerifiedAgain()
     QVERIFY(file.open(QIODevice::Append) && file.write("x", 1) == 1);
     file.close();
 
-    for (const char* option : {"--json", "--csv"}) {
-        const QString name = work.filePath(qstrcmp(option, "--json") == 0 ? "changed.jsonl" : "changed.csv");
-        AnswerNextFileDialog({name});
-        AnswerNextCaseForm();
-        window.ExportReport();
-        QCOMPARE(ReadAll(name), ToolOutput({option, "--sha256", path}));
-    }
-    const QJsonObject line = QJsonDocument::fromJson(ReadAll(work.filePath("changed.jsonl"))).object();
-    QCOMPARE(line["path"].toString(), path);
-    QCOMPARE(line["authentic"].toBool(true), false);
     const QByteArray digest = QCryptographicHash::hash(ReadAll(path), QCryptographicHash::Sha256).toHex();
-    QCOMPARE(line["sha256"].toString(), QString::fromLatin1(digest));
-    QCOMPARE(ShownDigests(window), QStringList{QString()});
-
-    MessageBoxWatcher written;
+    MessageBoxWatcher closing;
     AnswerNextFileDialog({work.filePath("changed.pdf")});
     AnswerNextCaseForm();
     window.ExportReport();
@@ -496,6 +487,114 @@ void TestReportExport::fileChangedSinceVerifiedIsVerifiedAgain()
         qPrintable(report));
     QVERIFY(!report.contains("The same as above"));
     QVERIFY(report.contains(QString::fromLatin1(digest)));
+    QCOMPARE(ShownDigests(window), QStringList{QString::fromLatin1(digest)});
+
+    // The row now holds the verdict the PDF found, so further exports no longer differ from it.
+    for (const char* option : {"--json", "--csv"}) {
+        const QString name = work.filePath(qstrcmp(option, "--json") == 0 ? "changed.jsonl" : "changed.csv");
+        AnswerNextFileDialog({name});
+        AnswerNextCaseForm();
+        window.ExportReport();
+        QCOMPARE(ReadAll(name), ToolOutput({option, "--sha256", path}));
+    }
+    QCOMPARE(closing.seen.size(), 1);
+    const QJsonObject line = QJsonDocument::fromJson(ReadAll(work.filePath("changed.jsonl"))).object();
+    QCOMPARE(line["path"].toString(), path);
+    QCOMPARE(line["authentic"].toBool(true), false);
+    QCOMPARE(line["sha256"].toString(), QString::fromLatin1(digest));
+}
+
+namespace {
+
+// A content byte changed with its modification time put back, or such a change undone: the size and
+// the modification time are as verified, so only reading the file again tells.
+bool ChangeKeepingTime(const QString& path, const QByteArray& bytes)
+{
+    const QDateTime modified = QFileInfo(path).lastModified();
+    QFile file(path);
+    return WriteAll(path, bytes) && file.open(QIODevice::ReadWrite) &&
+           file.setFileTime(modified, QFileDevice::FileModificationTime);
+}
+
+QModelIndex ShownRow(const QAbstractItemModel* shown, const QString& name)
+{
+    const QModelIndexList found =
+        shown->match(shown->index(0, 0), Qt::DisplayRole, name, 1, Qt::MatchExactly);
+    return found.isEmpty() ? QModelIndex() : found.first();
+}
+
+} // namespace
+
+void TestReportExport::changedVerdictTakesTheRow_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<bool>("nowAuthentic");
+    QTest::newRow("now failed, PDF") << "report.pdf" << false;
+    QTest::newRow("now failed, CSV") << "report.csv" << false;
+    QTest::newRow("now authentic, JSON Lines") << "report.jsonl" << true;
+}
+
+// Three files of one export, one of which changed since the list verified it: the export's closing
+// message names that file alone, its row shows the verdict the export found, reason and record fields
+// included, and the status line and a later removal count it as such.
+void TestReportExport::changedVerdictTakesTheRow()
+{
+    QFETCH(QString, fileName);
+    QFETCH(bool, nowAuthentic);
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const QStringList paths = {MakeEvidence(work.path(), "still.jpg", "a.jpg"),
+                               MakeEvidence(work.path(), "clip-faststart.mp4", "b.mp4"),
+                               MakeEvidence(work.path(), "still.jpg", "c.jpg")};
+    QVERIFY(!paths.contains(QString()));
+    const QString changed = paths[1];
+    const QByteArray authentic = ReadAll(changed);
+    QByteArray tampered = authentic;
+    tampered[tampered.size() / 2] = static_cast<char>(tampered[tampered.size() / 2] ^ 0x01);
+    if (nowAuthentic)
+        QVERIFY(ChangeKeepingTime(changed, tampered));
+
+    MainWindow window;
+    window.VerifyFiles(paths);
+    QVERIFY(ChangeKeepingTime(changed, nowAuthentic ? authentic : tampered));
+    const int failedBefore = nowAuthentic ? 1 : 0;
+    QCOMPARE(window.statusBar()->currentMessage(), StatusLine(3, 3 - failedBefore, failedBefore));
+
+    MessageBoxWatcher closing;
+    AnswerNextFileDialog({work.filePath(fileName)});
+    AnswerNextCaseForm();
+    window.ExportReport();
+    QVERIFY(QFileInfo::exists(work.filePath(fileName)));
+
+    QCOMPARE(closing.seen.size(), 1);
+    const QString message = closing.seen.first().text;
+    QVERIFY2(message.contains("got another verdict than the list showed"), qPrintable(message));
+    QVERIFY2(message.contains(changed), qPrintable(message));
+    QVERIFY(!message.contains(paths[0]) && !message.contains(paths[2]));
+
+    VerificationTarget target;
+    target.path = QFile::encodeName(changed).toStdString();
+    const VerificationResult now = FileVerifier(false).Verify(target);
+    QCOMPARE(now.authentic, nowAuthentic);
+    const QModelIndex row = ShownRow(window.listView->model(), "b.mp4");
+    QVERIFY(row.isValid());
+    QCOMPARE(row.siblingAtColumn(1).data().toString(), VerdictText::Verdict(nowAuthentic));
+    QCOMPARE(row.siblingAtColumn(1).data(Qt::ForegroundRole).value<QColor>(),
+             QColor(nowAuthentic ? Qt::darkGreen : Qt::red));
+    QCOMPARE(row.siblingAtColumn(2).data().toString(), VerdictText::Display(now.startTime));
+    QCOMPARE(row.siblingAtColumn(4).data().toString(), VerdictText::Display(now.rcSerial));
+    const VerificationResult stored = row.data(kResultRole).value<VerificationResult>();
+    QCOMPARE(stored.authentic, nowAuthentic);
+    QCOMPARE(stored.reason, now.reason);
+    QCOMPARE(row.siblingAtColumn(3).data(Qt::ToolTipRole).toString(),
+             changed + '\n' + VerdictText::ToolTip(now));
+    const int failedAfter = nowAuthentic ? 0 : 1;
+    QCOMPARE(window.statusBar()->currentMessage(), StatusLine(3, 3 - failedAfter, failedAfter));
+
+    window.listView->selectionModel()->select(row, QItemSelectionModel::ClearAndSelect |
+                                                       QItemSelectionModel::Rows);
+    window.RemoveFiles();
+    QCOMPARE(window.statusBar()->currentMessage(), StatusLine(2, 2, 0));
 }
 
 namespace {

@@ -14,6 +14,8 @@
 #include <QStandardItemModel>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <QTreeView>
 #include <QtTest>
 
@@ -59,6 +61,8 @@ private slots:
     void statusLine();
     void toolTipExplainsTheVerdict_data();
     void toolTipExplainsTheVerdict();
+    void toolTipBeginsWithTheFullPath_data();
+    void toolTipBeginsWithTheFullPath();
     void rowsHoldTheCommandLineResult();
     void fileNameCellSignsPartialProtection_data();
     void fileNameCellSignsPartialProtection();
@@ -278,7 +282,54 @@ void TestResultList::toolTipExplainsTheVerdict()
     const QAbstractItemModel* shown = window.listView->model();
     QCOMPARE(shown->rowCount(), 1);
     for (int column = 0; column < shown->columnCount(); ++column)
-        QCOMPARE(shown->index(0, column).data(Qt::ToolTipRole).toString(), toolTip);
+        QCOMPARE(shown->index(0, column).data(Qt::ToolTipRole).toString(),
+                 toolTip.isEmpty() ? path : path + '\n' + toolTip);
+}
+
+void TestResultList::toolTipBeginsWithTheFullPath_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("shownName");
+    QTest::newRow("plain") << "IMG_0001.jpg"
+                           << "IMG_0001.jpg";
+    QTest::newRow("markup") << "<b>IMG<i>_0001.jpg"
+                            << "<b>IMG<i>_0001.jpg";
+    QTest::newRow("entity") << "&lt;IMG_0001.jpg"
+                            << "&lt;IMG_0001.jpg";
+    QTest::newRow("tab and line feed") << "IMG\t0001\n.jpg"
+                                       << "IMG\\x090001\\x0A.jpg";
+}
+
+// Two files of one name in two camera folders: their rows read alike, their tooltips do not. Each
+// begins with the full path as the details window escapes it, and a name that looks like markup shows
+// as it is, not as rich text.
+void TestResultList::toolTipBeginsWithTheFullPath()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, shownName);
+    const QDir base(fixtureDir.path());
+    QVERIFY(base.mkpath("cam02") && base.mkpath("cam03"));
+    const QStringList paths = {MakeEvidence(base.filePath("cam02"), "still.jpg", name),
+                               MakeTamperedEvidence(base.filePath("cam03"), "still.jpg", name)};
+    QVERIFY(!paths.contains(QString()));
+    MainWindow window;
+    window.VerifyFiles(paths);
+
+    const QAbstractItemModel* shown = window.listView->model();
+    QCOMPARE(shown->rowCount(), 2);
+    QStringList firstLines;
+    for (int row = 0; row < 2; ++row) {
+        const QString toolTip = shown->index(row, 1).data(Qt::ToolTipRole).toString();
+        // What a tooltip label shows of the text: Qt takes it for rich text by its first line.
+        const QString seen =
+            Qt::mightBeRichText(toolTip) ? QTextDocumentFragment::fromHtml(toolTip).toPlainText() : toolTip;
+        const QStringList lines = seen.split('\n');
+        QCOMPARE(lines.size(), shown->index(row, 1).data().toString() == "Authentication failed" ? 2 : 1);
+        firstLines << lines.first();
+    }
+    firstLines.sort();
+    QCOMPARE(firstLines, QStringList({fixtureDir.path() + "/cam02/" + shownName,
+                                      fixtureDir.path() + "/cam03/" + shownName}));
 }
 
 // The window and quorlith-verify give every file of the set the same result, field for field, as the
@@ -346,8 +397,9 @@ void TestResultList::fileNameCellSignsPartialProtection()
         QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning).pixmap(16).toImage();
     if (sign != "none")
         QCOMPARE(icon.pixmap(16).toImage() == warning, sign == "warning");
-    QCOMPARE(shown->index(0, 0).data(Qt::ToolTipRole).toString().isEmpty(),
-             sign == "none" && kind != "tampered.avi");
+    // Below the path, a line about coverage or the failure.
+    QCOMPARE(shown->index(0, 0).data(Qt::ToolTipRole).toString().contains('\n'),
+             sign != "none" || kind == "tampered.avi");
 }
 
 // Record fields whose bytes are not all text read in the list as in the details window: a control

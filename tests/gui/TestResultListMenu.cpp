@@ -136,8 +136,8 @@ void TestResultListMenu::detailsOfTheFirstSelectedRow()
     QVERIFY(windows.first()->Text().startsWith("Full path: " + paths.at(1) + "\n"));
 }
 
-// The header line and the selected rows in the list's sorted order, as they read on screen; a name
-// with a tab shows, and is copied, in the escaped form, so it stays one cell.
+// The header line and the selected rows in the list's sorted order, as they read on screen, each with
+// its full path; a name with a tab shows, and is copied, in the escaped form, so it stays one cell.
 void TestResultListMenu::copyPutsTheSelectedRowsAsShown()
 {
     StampRecord early;
@@ -158,10 +158,15 @@ void TestResultListMenu::copyPutsTheSelectedRowsAsShown()
 
     QApplication::clipboard()->clear();
     Command(window, "Copy")->trigger();
-    QCOMPARE(QApplication::clipboard()->text(),
-             QString("File Name\tAuthentication Result\tStart Time\tStop Time\tSerial no\n"
-                     "copy-c.avi\tAuthentication succeeded\t2026-05-06 07:08:09\t2026-01-02 03:09:00\tQR-2\n"
-                     "copy-b\\x09plain.jpg\tAuthentication failed\t\t\t\n"));
+    const QString folder = fixtureDir.path() + '/';
+    QCOMPARE(
+        QApplication::clipboard()->text(),
+        QString("File Name\tAuthentication Result\tStart Time\tStop Time\tSerial no\tFull path\n"
+                "copy-c.avi\tAuthentication succeeded\t2026-05-06 07:08:09\t2026-01-02 03:09:00\tQR-2\t" +
+                folder +
+                "copy-c.avi\n"
+                "copy-b\\x09plain.jpg\tAuthentication failed\t\t\t\t" +
+                folder + "copy-b\\x09plain.jpg\n"));
 }
 
 void TestResultListMenu::openContainingFolder_data()

@@ -4,8 +4,12 @@
 #include "app/MainWindow.h"
 #include "ui/HelpWindow.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QCoreApplication>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
 #include <QStandardItemModel>
 #include <QStatusBar>
 #include <QTextBrowser>
@@ -22,6 +26,7 @@ private slots:
     void initTestCase();
     void comesUpInTheSystemLanguage();
     void translatorLeavesWithTheWindow();
+    void qtsDialogsSpeakTheWindowsLanguage();
     void missingCataloguesShowOneMessageThenEnglish();
 
 private:
@@ -38,6 +43,9 @@ struct WindowTexts
     QStringList headers;
     QString statusLine;
     QString helpPage;
+    // Qt's own words: a message box's Cancel button and the file dialog's "Look in:".
+    QString boxCancel;
+    QString lookIn;
 };
 
 // What the user reads, in the catalogue's words (see resources/translations/).
@@ -48,18 +56,24 @@ WindowTexts ExpectedTexts(const QString& code)
                 {"Datei(en) öffnen", "Ordner öffnen", "Datei(en) entfernen", "", "Hilfe", "Über"},
                 {"Dateiname", "Prüfergebnis", "Startzeit", "Endzeit", "Seriennr."},
                 "Dateien gesamt: 0  Prüfung bestanden: 0  Prüfung fehlgeschlagen: 0",
-                "help_ger.html"};
+                "help_ger.html",
+                "Abbrechen",
+                "Suchen in:"};
     if (code == QLatin1String("cht"))
         return {"Trevalon Quorlith",
                 {"開啟檔案", "開啟資料夾", "移除檔案", "", "說明", "關於"},
                 {"檔案名稱", "驗證結果", "開始時間", "結束時間", "序號"},
                 "檔案總數: 0  驗證成功: 0  驗證失敗: 0",
-                "help_cht.html"};
+                "help_cht.html",
+                "取消",
+                "尋找於："};
     return {"Trevalon Quorlith",
             {"Open File(s)", "Open Folder", "Remove File(s)", "", "Help", "About"},
             {"File Name", "Authentication Result", "Start Time", "Stop Time", "Serial no"},
             "Total files: 0  Authentication succeeded: 0  Authentication failed: 0",
-            "help_" + code + ".html"};
+            "help_" + code + ".html",
+            "Cancel",
+            "Look in:"};
 }
 
 WindowTexts TextsOf(MainWindow& window)
@@ -111,6 +125,22 @@ void TestShellLocale::translatorLeavesWithTheWindow()
         QCOMPARE(QCoreApplication::translate("QObject", "Help"), ExpectedTexts(code).actions[4]);
     }
     QCOMPARE(QCoreApplication::translate("QObject", "Help"), QString("Help"));
+}
+
+// The file dialogs and message boxes speak the window's language; the progress panel's Cancel, one of
+// the program's own texts, stays in English.
+void TestShellLocale::qtsDialogsSpeakTheWindowsLanguage()
+{
+    const WindowTexts expected = ExpectedTexts(code);
+    MainWindow window;
+    const QMessageBox box(QMessageBox::Question, QString(), QString(), QMessageBox::Ok | QMessageBox::Cancel);
+    QCOMPARE(box.button(QMessageBox::Cancel)->text(), expected.boxCancel);
+    QFileDialog dialog(&window);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    const QLabel* lookIn = dialog.findChild<QLabel*>("lookInLabel");
+    QVERIFY(lookIn);
+    QCOMPARE(lookIn->text(), expected.lookIn);
+    QCOMPARE(QCoreApplication::translate("QObject", "Cancel"), QString("Cancel"));
 }
 
 void TestShellLocale::missingCataloguesShowOneMessageThenEnglish()

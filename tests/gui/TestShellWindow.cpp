@@ -228,10 +228,13 @@ void TestShellWindow::aboutShowsProductVersionAndRights()
     QCOMPARE(watcher.seen.size(), 1);
     const MessageBoxWatcher::SeenBox& box = watcher.seen.first();
     QCOMPARE(box.title, QString("About Trevalon Quorlith"));
-    // The product's lines as they always were, then this build's version and licence.
-    QCOMPARE(box.text, QString("<H3>Trevalon Quorlith Version 1.1-015</H3><p>Copyright (C) 2015 Trevalon "
-                               "Inc. All rights reserved.<p>This build: version " QUORLITH_PROJECT_VERSION
-                               ", under the Apache License, version 2.0."));
+    // The product's lines as they always were, the version in their MAJOR.MINOR-PPP form.
+    const QStringList version = QString(QUORLITH_PROJECT_VERSION).split('.');
+    QCOMPARE(version.size(), 3);
+    const QString heading =
+        QString::asprintf("%s.%s-%03d", qPrintable(version[0]), qPrintable(version[1]), version[2].toInt());
+    QCOMPARE(box.text, "<H3>Trevalon Quorlith Version " + heading +
+                           "</H3><p>Copyright (C) 2015 Trevalon Inc. All rights reserved.");
     QVERIFY(box.hasParent);
     QCOMPARE(box.fontPointSize, 10);
     // The style sheet stays for later boxes parented to the window.
