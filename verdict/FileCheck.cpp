@@ -8,6 +8,8 @@
 #include "verdict/ChangedWhileRead.h"
 #include "verdict/EngineResult.h"
 #include "verdict/FileStateCheck.h"
+#include "verdict/Sha256Beside.h"
+#include "verdict/Sha256Stream.h"
 #include "verdict/SystemErrorDetail.h"
 
 #include <cerrno>

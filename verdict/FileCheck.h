@@ -7,12 +7,13 @@
 #include "engine/KeyRing.h"
 #include "engine/WatermarkVerifier.h"
 #include "verdict/FileSnapshot.h"
-#include "verdict/Sha256Beside.h"
-#include "verdict/Sha256Stream.h"
 #include "verdict/VerificationResult.h"
 #include "verdict/VerificationTarget.h"
 
 #include <memory>
+
+class Sha256Beside;
+class Sha256Stream;
 
 // One file in verification, from the look before its open to the result: everything but the reading
 // of its content, which the caller does at its own pace (one file after another, or many side by side
