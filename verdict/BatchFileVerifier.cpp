@@ -7,10 +7,10 @@
 
 #include <cerrno>
 
-BatchFileVerifier::BatchFileVerifier(bool withSha256, const KeyRing* keys, int maxFiles)
+BatchFileVerifier::BatchFileVerifier(bool withSha256, const KeyRing* keys, int maxFiles, int laneWidth)
     : withSha256(withSha256), keys(keys ? keys : &ProgramKeySets().ring)
 {
-    Md5LanesInit(&lanes, Md5LaneWidth());
+    Md5LanesInit(&lanes, laneWidth);
     this->maxFiles = maxFiles < 1 ? 1 : maxFiles < lanes.width ? maxFiles : lanes.width;
 }
 

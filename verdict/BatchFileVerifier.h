@@ -27,9 +27,9 @@ public:
         VerificationResult result;
     };
 
-    // keys: null for the program's own sets. maxFiles: how many files may be open at once, at most
-    // one per lane of Md5LaneWidth().
-    BatchFileVerifier(bool withSha256, const KeyRing* keys, int maxFiles);
+    // keys: null for the program's own sets. maxFiles: how many files may be open at once, at most one
+    // per lane. laneWidth: Md5LaneWidth() but where a test asks for another.
+    BatchFileVerifier(bool withSha256, const KeyRing* keys, int maxFiles, int laneWidth = Md5LaneWidth());
     ~BatchFileVerifier();
     BatchFileVerifier(const BatchFileVerifier&) = delete;
     BatchFileVerifier& operator=(const BatchFileVerifier&) = delete;

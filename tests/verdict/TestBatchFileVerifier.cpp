@@ -12,7 +12,7 @@
 #include <cstdio>
 #include <map>
 
-// Run once for each lane width the processor has (QUORLITH_MD5_LANES), by the test's registration.
+// Each lane width up to the processor's: one stream, AVX2's 8 lanes, AVX-512's 16.
 class TestBatchFileVerifier : public QObject
 {
     Q_OBJECT
@@ -21,13 +21,15 @@ private slots:
     void initTestCase();
     void sameOutputAsOneFileAtATime_data();
     void sameOutputAsOneFileAtATime();
+    void readFailureInOneLaneLeavesTheOthers_data();
     void readFailureInOneLaneLeavesTheOthers();
+    void stopEndsEveryFileInWork_data();
     void stopEndsEveryFileInWork();
 
 private:
     QString MakeStill(const QString& name, int fillerBytes, const char* version);
     std::vector<BatchFileVerifier::Finished> RunBatch(const std::vector<VerificationTarget>& targets,
-                                                      bool withSha256, int maxFiles,
+                                                      bool withSha256, int maxFiles, int width,
                                                       const ReadProgress* progress = nullptr);
 
     QTemporaryDir dir;
@@ -79,7 +81,6 @@ QString TestBatchFileVerifier::MakeStill(const QString& name, int fillerBytes, c
 void TestBatchFileVerifier::initTestCase()
 {
     QVERIFY(dir.isValid());
-    qInfo("lanes: %d", Md5LaneWidth());
     // Sizes on both sides of a block, of the one-read limit (1 MiB) and of a content piece, and every
     // kind of ending a file can come to before, in or after its content.
     const int fillers[] = {0, 1, 55, 64, 4095, 70000, 131072, 200000, (1 << 20) + 13, 3 << 20};
@@ -113,9 +114,9 @@ void TestBatchFileVerifier::initTestCase()
 
 std::vector<BatchFileVerifier::Finished>
 TestBatchFileVerifier::RunBatch(const std::vector<VerificationTarget>& list, bool withSha256, int maxFiles,
-                                const ReadProgress* progress)
+                                int width, const ReadProgress* progress)
 {
-    BatchFileVerifier batch(withSha256, nullptr, maxFiles);
+    BatchFileVerifier batch(withSha256, nullptr, maxFiles, width);
     std::vector<BatchFileVerifier::Finished> all;
     size_t next = 0;
     for (;;) {
@@ -132,20 +133,39 @@ TestBatchFileVerifier::RunBatch(const std::vector<VerificationTarget>& list, boo
     return all;
 }
 
+namespace {
+
+const int kWidths[] = {1, 8, 16};
+
+void AddWidths()
+{
+    QTest::addColumn<int>("width");
+    for (int width : kWidths)
+        QTest::addRow("%d lanes", width) << width;
+}
+
+} // namespace
+
 void TestBatchFileVerifier::sameOutputAsOneFileAtATime_data()
 {
+    QTest::addColumn<int>("width");
     QTest::addColumn<bool>("withSha256");
     QTest::addColumn<int>("maxFiles");
-    QTest::newRow("every lane") << false << kMd5MaxLanes;
-    QTest::newRow("every lane, SHA-256") << true << kMd5MaxLanes;
-    QTest::newRow("three files at once") << false << 3;
+    for (int width : kWidths) {
+        QTest::addRow("%d lanes", width) << width << false << kMd5MaxLanes;
+        QTest::addRow("%d lanes, SHA-256", width) << width << true << kMd5MaxLanes;
+        QTest::addRow("%d lanes, three files at once", width) << width << false << 3;
+    }
 }
 
 void TestBatchFileVerifier::sameOutputAsOneFileAtATime()
 {
+    QFETCH(int, width);
+    if (Md5LaneWidthAvailable() < width)
+        QSKIP("this processor has no kernel of that width");
     QFETCH(bool, withSha256);
     QFETCH(int, maxFiles);
-    const std::vector<BatchFileVerifier::Finished> finished = RunBatch(targets, withSha256, maxFiles);
+    const std::vector<BatchFileVerifier::Finished> finished = RunBatch(targets, withSha256, maxFiles, width);
     QCOMPARE(finished.size(), targets.size());
     std::map<size_t, const VerificationResult*> byTag;
     for (const BatchFileVerifier::Finished& one : finished)
@@ -161,8 +181,16 @@ void TestBatchFileVerifier::sameOutputAsOneFileAtATime()
     QCOMPARE(authentic, 2 * 10 + 4);
 }
 
+void TestBatchFileVerifier::readFailureInOneLaneLeavesTheOthers_data()
+{
+    AddWidths();
+}
+
 void TestBatchFileVerifier::readFailureInOneLaneLeavesTheOthers()
 {
+    QFETCH(int, width);
+    if (Md5LaneWidthAvailable() < width)
+        QSKIP("this processor has no kernel of that width");
     // The large clip's disk fails after its first pieces, while the other lanes go on.
     const QString failing = dir.filePath("large.mp4");
     std::vector<VerificationTarget> list;
@@ -173,7 +201,7 @@ void TestBatchFileVerifier::readFailureInOneLaneLeavesTheOthers()
     }
     FailingReads reads(QFile::encodeName(failing), 5, EIO);
     QVERIFY(reads.Set());
-    const std::vector<BatchFileVerifier::Finished> finished = RunBatch(list, false, kMd5MaxLanes);
+    const std::vector<BatchFileVerifier::Finished> finished = RunBatch(list, false, kMd5MaxLanes, width);
     QCOMPARE(finished.size(), list.size());
     for (const BatchFileVerifier::Finished& one : finished) {
         const bool isFailing = list[one.tag].path == QFile::encodeName(failing).toStdString();
@@ -182,12 +210,21 @@ void TestBatchFileVerifier::readFailureInOneLaneLeavesTheOthers()
     QVERIFY(reads.Failures() > 0);
 }
 
+void TestBatchFileVerifier::stopEndsEveryFileInWork_data()
+{
+    AddWidths();
+}
+
 void TestBatchFileVerifier::stopEndsEveryFileInWork()
 {
+    QFETCH(int, width);
+    if (Md5LaneWidthAvailable() < width)
+        QSKIP("this processor has no kernel of that width");
     // A stop heard between two pieces ends every file whose content is still being read, so that a
     // stopped run vouches for none of them; files decided before their content keep their verdicts.
     const ReadProgress stop = {[](void*, int64_t) {}, nullptr, [](void*) { return false; }};
-    const std::vector<BatchFileVerifier::Finished> finished = RunBatch(targets, false, kMd5MaxLanes, &stop);
+    const std::vector<BatchFileVerifier::Finished> finished =
+        RunBatch(targets, false, kMd5MaxLanes, width, &stop);
     QCOMPARE(finished.size(), targets.size());
     for (const BatchFileVerifier::Finished& one : finished) {
         const VerificationResult alone = FileVerifier(false).Verify(targets[one.tag], &stop);
