@@ -49,11 +49,13 @@ void Transpose16(__m512i r[16])
 #define LANE_G(x, y, z) _mm512_ternarylogic_epi32((z), (x), (y), 0xca)
 #define LANE_H(x, y, z) _mm512_ternarylogic_epi32((x), (y), (z), 0x96)
 #define LANE_I(x, y, z) _mm512_ternarylogic_epi32((x), (y), (z), 0x39)
+// The round function waits on the previous round, so it is added last, to a sum that is ready for it.
 #define LANE_ROUND(f, a, b, c, d, k, s, t)                                                                   \
     {                                                                                                        \
         const __m512i sum = _mm512_add_epi32(                                                                \
-            _mm512_add_epi32(a, LANE_##f(b, c, d)),                                                          \
-            _mm512_add_epi32(x[k], _mm512_set1_epi32(static_cast<int>(static_cast<uint32_t>(t)))));          \
+            _mm512_add_epi32(                                                                                \
+                a, _mm512_add_epi32(x[k], _mm512_set1_epi32(static_cast<int>(static_cast<uint32_t>(t))))),   \
+            LANE_##f(b, c, d));                                                                              \
         a = _mm512_add_epi32(b, _mm512_rol_epi32(sum, s));                                                   \
     }
 

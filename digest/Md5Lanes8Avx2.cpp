@@ -44,11 +44,13 @@ void Transpose8(__m256i r[8])
 #define LANE_H(x, y, z) _mm256_xor_si256(_mm256_xor_si256((x), (y)), (z))
 // y ^ (x | ~z) is the complement of y ^ (z & ~x).
 #define LANE_I(x, y, z) _mm256_xor_si256(_mm256_xor_si256((y), _mm256_andnot_si256((x), (z))), ones)
+// The round function waits on the previous round, so it is added last, to a sum that is ready for it.
 #define LANE_ROUND(f, a, b, c, d, k, s, t)                                                                   \
     {                                                                                                        \
         const __m256i sum = _mm256_add_epi32(                                                                \
-            _mm256_add_epi32(a, LANE_##f(b, c, d)),                                                          \
-            _mm256_add_epi32(x[k], _mm256_set1_epi32(static_cast<int>(static_cast<uint32_t>(t)))));          \
+            _mm256_add_epi32(                                                                                \
+                a, _mm256_add_epi32(x[k], _mm256_set1_epi32(static_cast<int>(static_cast<uint32_t>(t))))),   \
+            LANE_##f(b, c, d));                                                                              \
         a = _mm256_add_epi32(b, _mm256_or_si256(_mm256_slli_epi32(sum, s), _mm256_srli_epi32(sum, 32 - s))); \
     }
 
