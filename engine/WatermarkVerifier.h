@@ -57,7 +57,6 @@ public:
     void SetKeyRing(const KeyRing* keys) { ring = keys; }
     // Reports the content bytes as the digest reads them; null for none. Kept for later Verify calls.
     void SetReadProgress(const ReadProgress* observer) { progress = observer; }
-    const ReadProgress* GetReadProgress() const { return progress; }
     // Gives every byte of the file, in order, to observer in the same reading, whatever the verdict: the
     // bytes the content digest skips are read in the same pass. Null for none; kept for later calls.
     void SetByteObserver(const ByteObserver* observer) { byteObserver = observer; }
