@@ -46,38 +46,89 @@ bool StopAsked(const OrderedParallelRunner::ShouldStop& shouldStop)
     return shouldStop && shouldStop();
 }
 
-void Work(const std::vector<VerificationTarget>& targets, size_t window,
-          const OrderedParallelRunner::Verify& verify, const OrderedParallelRunner::ShouldStop& shouldStop,
-          SharedState* state)
+// The one-file-at-a-time batch: the file is verified whole when its result is asked for.
+class OneAtATime : public OrderedParallelRunner::Batch
 {
-    for (;;) {
-        // Asked outside the lock: the question is the caller's code, which the lock must not wait for.
-        const bool stopAsked = StopAsked(shouldStop);
-        size_t index;
-        {
-            std::unique_lock<std::mutex> lock(state->mutex);
-            if (stopAsked && !state->stopped) {
-                state->stopped = true;
-                lock.unlock();
-                state->windowMoved.notify_all();
-                state->resultReady.notify_one();
-                return;
-            }
-            ++state->waitingWorkers;
-            state->windowMoved.wait(
-                lock, [&] { return state->stopped || state->nextToStart < state->nextToDeliver + window; });
-            --state->waitingWorkers;
-            if (state->stopped || state->nextToStart >= targets.size())
-                return;
-            index = state->nextToStart++;
+public:
+    explicit OneAtATime(const OrderedParallelRunner::Verify& verify) : verify(verify) {}
+    bool HasRoom() const override { return !target; }
+    void Start(size_t i, const VerificationTarget& t) override
+    {
+        index = i;
+        target = &t;
+    }
+    std::vector<std::pair<size_t, VerificationResult>> Next() override
+    {
+        std::vector<std::pair<size_t, VerificationResult>> finished;
+        if (target) {
+            finished.emplace_back(index, verify(*target));
+            target = nullptr;
         }
-        VerificationResult result = verify(targets[index]);
+        return finished;
+    }
+
+private:
+    const OrderedParallelRunner::Verify& verify;
+    size_t index = 0;
+    const VerificationTarget* target = nullptr;
+};
+
+// Takes the next target to start: true with *index, or false when none is to be started now: the run
+// is stopped or at its end, or (for a worker with files in work, which must not wait) the window is full.
+bool TakeTarget(size_t total, size_t window, bool stopAsked, bool mayWait, SharedState* state, size_t* index)
+{
+    std::unique_lock<std::mutex> lock(state->mutex);
+    if (stopAsked && !state->stopped) {
+        state->stopped = true;
+        lock.unlock();
+        state->windowMoved.notify_all();
+        state->resultReady.notify_one();
+        return false;
+    }
+    const auto inWindow = [&] {
+        return state->stopped || state->nextToStart < state->nextToDeliver + window;
+    };
+    if (mayWait) {
+        ++state->waitingWorkers;
+        state->windowMoved.wait(lock, inWindow);
+        --state->waitingWorkers;
+    } else if (!inWindow()) {
+        return false;
+    }
+    if (state->stopped || state->nextToStart >= total)
+        return false;
+    *index = state->nextToStart++;
+    return true;
+}
+
+void Work(const std::vector<VerificationTarget>& targets, size_t window,
+          const OrderedParallelRunner::MakeBatch& makeBatch,
+          const OrderedParallelRunner::ShouldStop& shouldStop, SharedState* state)
+{
+    const std::unique_ptr<OrderedParallelRunner::Batch> batch = makeBatch();
+    size_t inWork = 0;
+    for (;;) {
+        while (batch->HasRoom()) {
+            // Asked outside the lock: the question is the caller's code, which the lock must not wait for.
+            size_t index;
+            if (!TakeTarget(targets.size(), window, StopAsked(shouldStop), inWork == 0, state, &index))
+                break;
+            batch->Start(index, targets[index]);
+            ++inWork;
+        }
+        // Files already started are finished, also once the run is stopped.
+        if (inWork == 0)
+            return;
+        std::vector<std::pair<size_t, VerificationResult>> finished = batch->Next();
         bool batchReady;
         {
             std::lock_guard<std::mutex> lock(state->mutex);
-            state->finished.emplace(index, std::move(result));
-            ++state->filesDone;
-            state->bytesDone += targets[index].size;
+            for (std::pair<size_t, VerificationResult>& one : finished) {
+                state->bytesDone += targets[one.first].size;
+                state->finished.emplace(one.first, std::move(one.second));
+                ++state->filesDone;
+                --inWork;
+            }
             batchReady = BatchReady(*state, targets.size(), window);
         }
         if (batchReady)
@@ -91,13 +142,22 @@ size_t OrderedParallelRunner::Run(const std::vector<VerificationTarget>& targets
                                   const Verify& verify, const Deliver& deliver, const Progress& progress,
                                   const ShouldStop& shouldStop)
 {
+    return Run(
+        targets, jobs, 1, [&verify] { return std::unique_ptr<Batch>(new OneAtATime(verify)); }, deliver,
+        progress, shouldStop);
+}
+
+size_t OrderedParallelRunner::Run(const std::vector<VerificationTarget>& targets, int jobs, int filesPerJob,
+                                  const MakeBatch& makeBatch, const Deliver& deliver,
+                                  const Progress& progress, const ShouldStop& shouldStop)
+{
     const size_t workerCount =
         std::max<size_t>(1, std::min<size_t>(static_cast<size_t>(jobs), targets.size()));
-    const size_t window = workerCount * kWindowPerJob;
+    const size_t window = workerCount * (kWindowPerJob + static_cast<size_t>(std::max(filesPerJob, 1)) - 1);
     SharedState state;
     std::vector<std::thread> workers;
     for (size_t i = 0; i < workerCount; ++i)
-        workers.emplace_back(Work, std::cref(targets), window, std::cref(verify), std::cref(shouldStop),
+        workers.emplace_back(Work, std::cref(targets), window, std::cref(makeBatch), std::cref(shouldStop),
                              &state);
 
     while (true) {

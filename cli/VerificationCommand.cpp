@@ -3,17 +3,19 @@
 
 #include "cli/DescriptorBudget.h"
 #include "cli/FlushError.h"
+#include "cli/LaneBatch.h"
 #include "cli/OrderedParallelRunner.h"
 #include "cli/ProgressBar.h"
 #include "cli/StopSignals.h"
 #include "cli/TargetCollector.h"
+#include "digest/Md5LaneWidth.h"
 #include "platform/Console.h"
 #include "verdict/CsvWriter.h"
-#include "verdict/FileVerifier.h"
 #include "verdict/JsonLinesWriter.h"
 #include "verdict/TextEscaping.h"
 #include "verdict/TextReportWriter.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstring>
 #include <memory>
@@ -34,27 +36,11 @@ std::unique_ptr<ReportWriter> MakeWriter(const CommandLineOptions& options, FILE
     return std::make_unique<TextReportWriter>(out, options.sha256);
 }
 
-int JobCount(const CommandLineOptions& options)
+int JobsWanted(const CommandLineOptions& options)
 {
     const unsigned processors = std::thread::hardware_concurrency();
-    const int wanted = options.jobs > 0 ? options.jobs : processors > 0 ? static_cast<int>(processors) : 1;
-    return JobsWithinDescriptorLimit(wanted);
+    return options.jobs > 0 ? options.jobs : processors > 0 ? static_cast<int>(processors) : 1;
 }
-
-// One file's share of the bytes read in work: what it added, to take back once the file is done and
-// counted whole by its size.
-struct InWorkCounter
-{
-    std::atomic<int64_t>* total;
-    int64_t mine;
-
-    static void Add(void* context, int64_t count)
-    {
-        InWorkCounter* counter = static_cast<InWorkCounter*>(context);
-        counter->mine += count;
-        *counter->total += count;
-    }
-};
 
 // The signal that asks the run to stop; 0 while none does or nobody listens for one.
 int SignalOf(const VerificationCommand::Interruption& interruption)
@@ -121,7 +107,11 @@ VerificationCommand::Outcome VerificationCommand::RunTargets(const std::vector<V
     // The bar shares the screen with the report only when both go to a terminal.
     const bool reportOnTerminal = IsTerminal(out);
     const std::unique_ptr<ReportWriter> writer = MakeWriter(options, out);
-    const FileVerifier verifier(options.sha256 || alsoReport);
+    // Each job keeps a file in each MD5 lane, as many as the descriptors allow.
+    const int openAtOnce = JobsWithinDescriptorLimit(JobsWanted(options) * Md5LaneWidth());
+    const int jobs = std::min(JobsWanted(options), openAtOnce);
+    const int filesPerJob = std::max(1, openAtOnce / jobs);
+    const bool withSha256 = options.sha256 || alsoReport;
     RunSummary summary;
     bool systemFailed = false;
     // Results handed to out, the one it refused included.
@@ -132,15 +122,12 @@ VerificationCommand::Outcome VerificationCommand::RunTargets(const std::vector<V
     std::atomic<bool> outputFailed(writeError != 0);
     // Content bytes read of the files in work, so that the bar moves during a large file too.
     std::atomic<int64_t> readInWork(0);
-    const auto verify = [&](const VerificationTarget& target) {
-        InWorkCounter counter = {&readInWork, 0};
-        const ReadProgress progress = {InWorkCounter::Add, &counter};
-        VerificationResult result = verifier.Verify(target, &progress);
-        readInWork -= counter.mine;
-        return result;
-    };
     const size_t delivered = OrderedParallelRunner::Run(
-        targets, JobCount(options), verify,
+        targets, jobs, filesPerJob,
+        [&] {
+            return std::unique_ptr<OrderedParallelRunner::Batch>(
+                new LaneBatch(withSha256, filesPerJob, &readInWork));
+        },
         [&](const VerificationResult& result) {
             if (outputFailed)
                 return;

@@ -47,10 +47,7 @@ void Md5Init(Md5Context* ctx)
     std::memset(ctx->buffer, 0, sizeof ctx->buffer);
 }
 
-namespace {
-
-// The RFC 1321 compression of one 64-byte block into the four state words.
-void Md5Transform(uint32_t state[4], const unsigned char block[64])
+void Md5Compress(uint32_t state[4], const unsigned char block[64])
 {
     uint32_t a = state[0], b = state[1], c = state[2], d = state[3];
     uint32_t x[16];
@@ -131,8 +128,6 @@ void Md5Transform(uint32_t state[4], const unsigned char block[64])
     state[3] += d;
 }
 
-} // namespace
-
 void Md5Update(Md5Context* ctx, const unsigned char* data, uint32_t length)
 {
     uint32_t index = (ctx->count[0] >> 3) & 0x3f;
@@ -146,9 +141,9 @@ void Md5Update(Md5Context* ctx, const unsigned char* data, uint32_t length)
     uint32_t i = 0;
     if (length >= partLength) {
         std::memcpy(&ctx->buffer[index], data, partLength);
-        Md5Transform(ctx->state, ctx->buffer);
+        Md5Compress(ctx->state, ctx->buffer);
         for (i = partLength; i + 63 < length; i += 64)
-            Md5Transform(ctx->state, data + i);
+            Md5Compress(ctx->state, data + i);
         index = 0;
     }
     if (length > i)

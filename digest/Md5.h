@@ -17,5 +17,7 @@ void Md5Init(Md5Context* ctx);
 void Md5Update(Md5Context* ctx, const unsigned char* data, uint32_t length);
 // Finishes whatever fed the context, writes the 16-byte digest and wipes the context.
 void Md5Final(Md5Context* ctx, unsigned char digest[16]);
+// The RFC 1321 compression of one 64-byte block into the four state words: one step of one stream.
+void Md5Compress(uint32_t state[4], const unsigned char block[64]);
 
 #endif

@@ -7,6 +7,7 @@
 #include "digest/DigestUpdate.h"
 #include "digest/Md5.h"
 #include "digest/SecureWipe.h"
+#include "engine/ContentPieces.h"
 #include "engine/EvidenceReader.h"
 #include "engine/TrailerBlock.h"
 #include "platform/ReadOnlyFile.h"
@@ -17,8 +18,6 @@
 
 namespace {
 
-// The piece size does not show in the digest; this one keeps the buffer in the second-level cache.
-const size_t kPieceSize = 128 * 1024;
 const int64_t kMaxOffset = 0x7fffffff; // offsets into the file are signed 32-bit
 
 // Walks the top-level boxes to the first "mdat". Every other box must carry the walk forward
@@ -86,32 +85,15 @@ int WalkAviChunks(EvidenceReader* reader, int32_t* start)
     return 0;
 }
 
-struct ContentSink
-{
-    int mode;
-    Md5Context* ctx;
-    const ReadProgress* progress;
-};
-
-bool FeedContent(void* context, const unsigned char* data, size_t length)
-{
-    const ContentSink* sink = static_cast<const ContentSink*>(context);
-    DigestUpdate(sink->mode, sink->ctx, data, static_cast<int32_t>(length));
-    if (!sink->progress)
-        return true;
-    sink->progress->bytesRead(sink->progress->context, static_cast<int64_t>(length));
-    return !sink->progress->goOn || sink->progress->goOn(sink->progress->context);
-}
-
 // A video's content runs from where its container walk leads to the watermark block.
-int DigestFromContentStart(int mode, EvidenceReader* reader, int (*walk)(EvidenceReader*, int32_t*),
-                           unsigned char digest[16], ContentRegion* region, const ReadProgress* progress)
+int FindContentAfterWalk(EvidenceReader* reader, int (*walk)(EvidenceReader*, int32_t*),
+                         ContentRegion* region)
 {
     int32_t start = 0;
     const int found = walk(reader, &start);
     if (found != 0)
         return found;
-    return ComputeRegionDigestOfReader(mode, reader, start, 0, digest, region, progress);
+    return FindRegionContent(reader, start, 0, region);
 }
 
 } // namespace
@@ -124,52 +106,96 @@ int64_t GetOpenFileSize(int fd)
     return status.size;
 }
 
-int ComputeRegionDigestOfReader(int mode, EvidenceReader* reader, int32_t start, int32_t tail,
-                                unsigned char digest[16], ContentRegion* region, const ReadProgress* progress)
+int FindRegionContent(EvidenceReader* reader, int32_t start, int32_t tail, ContentRegion* region)
 {
     const int64_t size = reader->size;
     const int64_t length = size - kTrailerBlockSize - start - tail;
     // A region that starts inside the watermark block, or a file that is gone, has no content.
     if (size <= 0 || start < 0 || tail < 0 || length < 0)
         return kFileUnfit;
-    if (region) {
-        region->start = start;
-        region->length = length;
-        region->tail = tail;
-    }
+    region->start = start;
+    region->length = length;
+    region->tail = tail;
+    return 0;
+}
 
-    unsigned char* piece = static_cast<unsigned char*>(malloc(kPieceSize));
-    if (!piece) {
-        errno = ENOMEM;
+int FindJpgContent(EvidenceReader* reader, ContentRegion* region)
+{
+    return FindRegionContent(reader, 0, 2, region);
+}
+
+int FindMp4Content(EvidenceReader* reader, ContentRegion* region)
+{
+    return FindContentAfterWalk(reader, WalkMp4Boxes, region);
+}
+
+int FindAviContent(EvidenceReader* reader, ContentRegion* region)
+{
+    return FindContentAfterWalk(reader, WalkAviChunks, region);
+}
+
+int DigestContent(int mode, EvidenceReader* reader, const ContentRegion& region, unsigned char digest[16],
+                  const ReadProgress* progress)
+{
+    ContentPieces pieces;
+    if (BeginContentPieces(reader, region, progress, kContentPieceSize, &pieces) != 0)
         return kSystemFailure;
-    }
     Md5Context ctx;
     Md5Init(&ctx);
-    ContentSink sink = {mode, &ctx, progress};
-    int ret = StreamEvidence(reader, start, length, piece, kPieceSize, FeedContent, &sink);
-    if (ret == 0)
-        ret = StreamEvidence(reader, size - tail, tail, piece, kPieceSize, FeedContent, &sink);
+    const unsigned char* data = nullptr;
+    size_t length = 0;
+    int ret;
+    while ((ret = NextContentPiece(&pieces, &data, &length)) == 0 && length > 0)
+        DigestUpdate(mode, &ctx, data, static_cast<int32_t>(length));
     if (ret == 0)
         Md5Final(&ctx, digest);
     SecureWipe(&ctx, sizeof ctx);
-    free(piece);
+    EndContentPieces(&pieces);
     return ret;
 }
+
+int ComputeRegionDigestOfReader(int mode, EvidenceReader* reader, int32_t start, int32_t tail,
+                                unsigned char digest[16], ContentRegion* region, const ReadProgress* progress)
+{
+    ContentRegion found = {0, 0, 0};
+    const int located = FindRegionContent(reader, start, tail, &found);
+    if (located != 0)
+        return located;
+    if (region)
+        *region = found;
+    return DigestContent(mode, reader, found, digest, progress);
+}
+
+namespace {
+
+int DigestOfFound(int mode, EvidenceReader* reader, int (*find)(EvidenceReader*, ContentRegion*),
+                  unsigned char digest[16], ContentRegion* region, const ReadProgress* progress)
+{
+    ContentRegion found = {0, 0, 0};
+    const int located = find(reader, &found);
+    if (located != 0)
+        return located;
+    if (region)
+        *region = found;
+    return DigestContent(mode, reader, found, digest, progress);
+}
+
+} // namespace
 
 int ComputeJpgDigestOfReader(int mode, EvidenceReader* reader, unsigned char digest[16],
                              ContentRegion* region, const ReadProgress* progress)
 {
-    return ComputeRegionDigestOfReader(mode, reader, 0, 2, digest, region, progress);
+    return DigestOfFound(mode, reader, FindJpgContent, digest, region, progress);
 }
 
 int ComputeMp4DigestOfReader(int mode, EvidenceReader* reader, unsigned char digest[16],
                              ContentRegion* region, const ReadProgress* progress)
 {
-    return DigestFromContentStart(mode, reader, WalkMp4Boxes, digest, region, progress);
+    return DigestOfFound(mode, reader, FindMp4Content, digest, region, progress);
 }
 
 int ComputeAviDigestOfReader(int mode, EvidenceReader* reader, unsigned char digest[16],
                              ContentRegion* region, const ReadProgress* progress)
 {
-    return DigestFromContentStart(mode, reader, WalkAviChunks, digest, region, progress);
+    return DigestOfFound(mode, reader, FindAviContent, digest, region, progress);
 }

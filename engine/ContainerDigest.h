@@ -38,6 +38,18 @@ enum
 // The size of the regular file fd; -1 for an empty file or anything else.
 int64_t GetOpenFileSize(int fd);
 
+// Where each type's content lies: 0 and *region, or kFileUnfit or kSystemFailure. The region starts
+// at 0 (JPG) or where the container's media data does, and leaves the watermark block out.
+int FindJpgContent(EvidenceReader* reader, ContentRegion* region);
+int FindMp4Content(EvidenceReader* reader, ContentRegion* region);
+int FindAviContent(EvidenceReader* reader, ContentRegion* region);
+int FindRegionContent(EvidenceReader* reader, int32_t start, int32_t tail, ContentRegion* region);
+
+// The content digest of a region found above, read with one-stream MD5 (mode 0) or the fold (mode 1)
+// closed by the MD5 finalisation: 0, kFileUnfit or kSystemFailure.
+int DigestContent(int mode, EvidenceReader* reader, const ContentRegion& region, unsigned char digest[16],
+                  const ReadProgress* progress);
+
 // Each answers 0 and writes the 16-byte content digest before keying (MD5, or for mode 1 the fold
 // closed by the MD5 finalisation), or kFileUnfit or kSystemFailure and
 // leaves digest alone. When region is given it receives the region as soon as it is known, also if

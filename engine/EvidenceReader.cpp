@@ -148,9 +148,8 @@ int ReadWatermarkBlockAt(EvidenceReader* reader, int64_t offset, unsigned char o
     return read;
 }
 
-int StreamEvidence(EvidenceReader* reader, int64_t offset, int64_t length, unsigned char* buffer,
-                   size_t pieceSize, bool (*sink)(void* context, const unsigned char* data, size_t length),
-                   void* context)
+int PullEvidencePiece(EvidenceReader* reader, int64_t offset, int64_t length, unsigned char* buffer,
+                      size_t pieceSize, const unsigned char** data, size_t* got)
 {
     if (offset < 0)
         return kFileUnfit;
@@ -159,23 +158,16 @@ int StreamEvidence(EvidenceReader* reader, int64_t offset, int64_t length, unsig
         if (observed != 0)
             return observed;
     }
-    while (length > 0) {
-        const size_t want = static_cast<size_t>(std::min<int64_t>(length, pieceSize));
-        const unsigned char* data = nullptr;
-        size_t got = 0;
-        const int fetched = FetchPiece(reader, offset, want, buffer, &data, &got);
-        if (fetched != 0)
-            return fetched;
-        const bool goOn = sink(context, data, got);
-        if (reader->observer && reader->observed == offset)
-            Observe(reader, data, got);
-        if (!goOn) {
-            errno = ECANCELED;
-            return kSystemFailure;
-        }
-        offset += static_cast<int64_t>(got);
-        length -= static_cast<int64_t>(got);
-    }
+    *data = nullptr;
+    *got = 0;
+    if (length <= 0)
+        return 0;
+    const size_t want = static_cast<size_t>(std::min<int64_t>(length, pieceSize));
+    const int fetched = FetchPiece(reader, offset, want, buffer, data, got);
+    if (fetched != 0)
+        return fetched;
+    if (reader->observer && reader->observed == offset)
+        Observe(reader, *data, *got);
     return 0;
 }
 

@@ -52,13 +52,12 @@ int ReadEvidenceAt(EvidenceReader* reader, int64_t offset, unsigned char* out, s
 // The same for the 512-byte watermark block, which is then held for the content pass.
 int ReadWatermarkBlockAt(EvidenceReader* reader, int64_t offset, unsigned char out[kHeldBlockSize]);
 
-// Passes [offset, offset + length) to sink piece by piece, in order, each piece at most pieceSize
-// bytes (buffer holds pieceSize). Bytes the observer has not heard up to offset are read and given
-// to it first, and the pieces too. 0, kFileUnfit or kSystemFailure as for ReadEvidenceAt; a sink that
-// answers false stops the reading with kSystemFailure and errno ECANCELED.
-int StreamEvidence(EvidenceReader* reader, int64_t offset, int64_t length, unsigned char* buffer,
-                   size_t pieceSize, bool (*sink)(void* context, const unsigned char* data, size_t length),
-                   void* context);
+// The first piece of [offset, offset + length): at most pieceSize bytes at offset (buffer holds
+// pieceSize), in *data and *got, which is 0 only when length is. Bytes the observer has not heard up
+// to offset are read and given to it first, and the piece too. 0, kFileUnfit or kSystemFailure as for
+// ReadEvidenceAt.
+int PullEvidencePiece(EvidenceReader* reader, int64_t offset, int64_t length, unsigned char* buffer,
+                      size_t pieceSize, const unsigned char** data, size_t* got);
 
 // Gives the observer the rest of the file it has not heard; 0, kFileUnfit or kSystemFailure.
 int ObserveRestOfFile(EvidenceReader* reader);

@@ -17,14 +17,14 @@ struct Container
 {
     const char* extension;
     int tail; // bytes after the watermark block
-    int (*digest)(int, EvidenceReader*, unsigned char*, ContentRegion*, const ReadProgress*);
+    int (*findContent)(EvidenceReader*, ContentRegion*);
 };
 
 const Container kContainers[] = {
-    {"JPG", 2, ComputeJpgDigestOfReader},
-    {"AVI", 0, ComputeAviDigestOfReader},
-    {"MP4", 0, ComputeMp4DigestOfReader},
-    {"MXG", 0, ComputeMp4DigestOfReader},
+    {"JPG", 2, FindJpgContent},
+    {"AVI", 0, FindAviContent},
+    {"MP4", 0, FindMp4Content},
+    {"MXG", 0, FindMp4Content},
 };
 
 const char* const kVersions[] = {"1.0", "1.1"}; // index = digest mode
@@ -150,10 +150,34 @@ int WatermarkVerifier::VerifyOpenFile(int fd, const char* name)
 
 int WatermarkVerifier::VerifyOpenFile(int fd, const char* name, int64_t size)
 {
+    const int begun = BeginOpenFile(fd, name, size);
+    if (begun != kContentPending)
+        return begun;
+    unsigned char digest[16];
+    const int digested = DigestContent(digestMode, &reader, region, digest, progress);
+    return FinishOpenFile(digested, digest);
+}
+
+int WatermarkVerifier::BeginOpenFile(int fd, const char* name, int64_t size)
+{
     Reset();
-    EvidenceReader reader;
     BeginEvidenceReader(fd, size, byteObserver, &reader);
-    const int ret = VerifyWith(&reader, name);
+    const int ret = VerifyUpToContent(name);
+    if (ret != kContentPending)
+        EndReading();
+    return ret;
+}
+
+int WatermarkVerifier::FinishOpenFile(int digestResult, const unsigned char digest[16])
+{
+    const int ret = digestResult != 0 ? FailRead(digestResult, VerifyFailure::ContainerInvalid)
+                                      : CompareKeyedDigest(digest);
+    EndReading();
+    return ret;
+}
+
+void WatermarkVerifier::EndReading()
+{
     if (byteObserver) {
         const int observed = ObserveRestOfFile(&reader);
         observerHeardAll = observed == 0 && reader.observed == reader.size;
@@ -162,11 +186,11 @@ int WatermarkVerifier::VerifyOpenFile(int fd, const char* name, int64_t size)
     }
     readCount = reader.count;
     EndEvidenceReader(&reader);
-    return ret;
 }
 
-int WatermarkVerifier::VerifyWith(EvidenceReader* reader, const char* name)
+int WatermarkVerifier::VerifyUpToContent(const char* name)
 {
+    EvidenceReader* reader = &this->reader;
     const int64_t size = reader->size;
     if (size < kTrailerBlockSize)
         return Fail(VerifyFailure::TooSmallOrMissing);
@@ -200,14 +224,17 @@ int WatermarkVerifier::VerifyWith(EvidenceReader* reader, const char* name)
         return Fail(VerifyFailure::UnsupportedVersion);
     digestMode = mode;
 
-    unsigned char digest[16];
     ContentRegion used = {-1, 0, 0}; // start stays -1 unless the container was walked
-    const int digestResult = container->digest(mode, reader, digest, &used, progress);
-    hasRegion = used.start >= 0;
+    const int found = container->findContent(reader, &used);
+    hasRegion = found == 0;
     region = used;
-    if (digestResult != 0)
-        return FailRead(digestResult, VerifyFailure::ContainerInvalid);
+    if (found != 0)
+        return FailRead(found, VerifyFailure::ContainerInvalid);
+    return kContentPending;
+}
 
+int WatermarkVerifier::CompareKeyedDigest(const unsigned char digest[16])
+{
     // The content digest is the same for every set; only its keying differs. Sets that share the
     // opener's public key may differ in their HMAC key: the file is authentic under any one of them.
     const KeySet* opener = keySet;

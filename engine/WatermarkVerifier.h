@@ -40,6 +40,17 @@ public:
     // The same when the caller already knows the size of the regular file fd (from its fstat after the
     // open; -1 for an empty file), so that the file is not examined again.
     int VerifyOpenFile(int fd, const char* name, int64_t size);
+
+    // The same in three steps, for a caller that computes the content digests of several files side by
+    // side. BeginOpenFile reads up to the content and answers 0 or -1 as above when that decides, or
+    // kContentPending: the verdict then waits for the digest of the content (GetContentRegion, read
+    // through ContentReader, in GetDigestMode), given to FinishOpenFile as 0 and the digest before
+    // keying, or as kFileUnfit or kSystemFailure when reading it failed. Either ends the reading.
+    static constexpr int kContentPending = 1;
+    int BeginOpenFile(int fd, const char* name, int64_t size);
+    EvidenceReader* ContentReader() { return &reader; }
+    int FinishOpenFile(int digestResult, const unsigned char digest[16]);
+
     // The key sets to try, in order; null (the default) for the built-in set alone. The ring must
     // outlive the verifier. Each thread begins with the set that opened its previous file, so files of
     // one recorder family cost one RSA operation each.
@@ -91,12 +102,18 @@ private:
     int Fail(VerifyFailure reason);
     // Fails for the system's reason when read says the system failed, else for reason.
     int FailRead(int read, VerifyFailure reason);
-    int VerifyWith(EvidenceReader* reader, const char* name);
+    // Up to the content: kContentPending, or -1 with the failure.
+    int VerifyUpToContent(const char* name);
+    // Keys the content digest with the sets that share the opener's public key and compares.
+    int CompareKeyedDigest(const unsigned char digest[16]);
+    // Lets the observer hear the rest of the file, counts the reading and releases the reader.
+    void EndReading();
     // Opens the block with the ring's sets and parses its record; answers the failure, None when open.
     VerifyFailure OpenBlock(const unsigned char* block);
     const KeyRing& Ring() const { return ring ? *ring : BuiltInKeyRing(); }
 
     WatermarkRecord record;
+    EvidenceReader reader = {};
     const KeyRing* ring = nullptr;
     const KeySet* keySet = nullptr;
     size_t keysTried = 0;

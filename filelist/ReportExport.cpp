@@ -9,9 +9,9 @@
 #include "report/WholeFileSave.h"
 #include "ui/BackgroundTask.h"
 #include "ui/DrawableText.h"
+#include "verdict/BatchFileVerifier.h"
 #include "verdict/CsvWriter.h"
 #include "verdict/FileStateCheck.h"
-#include "verdict/FileVerifier.h"
 #include "verdict/JsonLinesWriter.h"
 #include "verdict/VerdictText.h"
 
@@ -27,6 +27,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <map>
 #include <memory>
 
 struct ReportExport::Job
@@ -296,27 +297,43 @@ void ReportExport::Work(Job* job)
     // An export states a verdict only for the content it read: every file is verified again, with its
     // SHA-256 in the same read of one open file, exactly as quorlith-verify --sha256 does.
     job->facts.verificationStarted = QDateTime::currentDateTime();
-    const FileVerifier verifier(true);
+    // The files go through the lanes of the multi-buffer MD5 several at a time, and come back in the
+    // list's order.
+    BatchFileVerifier verifier(true, nullptr, kMd5MaxLanes);
     // A stop is heard between two pieces of a file, so that a long clip is not read to its end first.
     const ReadProgress read{
         [](void* context, int64_t count) { static_cast<Job*>(context)->CountRead(count); }, job,
         [](void* context) { return static_cast<const Job*>(context)->KeepGoing(); }};
-    for (const VerificationResult& listed : *job->results) {
-        if (!job->KeepGoing())
-            return;
-        VerificationTarget target;
-        target.path = listed.path;
-        // What the folder search could not search is no file to read again: it keeps its reason.
-        if (listed.foundBySearch) {
-            target.problem = listed.reason;
-            target.problemDetail = listed.reasonDetail;
+    const std::vector<VerificationResult>& listed = *job->results;
+    std::map<size_t, VerificationResult> aheadOfTurn;
+    size_t next = 0;
+    for (;;) {
+        for (; next < listed.size() && verifier.HasRoom() && job->KeepGoing(); ++next) {
+            VerificationTarget target;
+            target.path = listed[next].path;
+            // What the folder search could not search is no file to read again: it keeps its reason.
+            if (listed[next].foundBySearch) {
+                target.problem = listed[next].reason;
+                target.problemDetail = listed[next].reasonDetail;
+            }
+            verifier.Add(next, target, &read);
         }
-        VerificationResult checked = verifier.Verify(target, &read);
-        // A file in work when the export was stopped, its reading cut short, is left out as a whole.
+        std::vector<BatchFileVerifier::Finished> finished = verifier.Next();
+        if (finished.empty())
+            break;
+        // A file in work when the export was stopped, its reading cut short, is left out as a whole;
+        // the others in work end as soon as they ask whether to go on.
         if (!job->KeepGoing())
-            return;
-        job->checked.push_back(std::move(checked));
+            continue;
+        for (BatchFileVerifier::Finished& one : finished)
+            aheadOfTurn.emplace(one.tag, std::move(one.result));
+        while (!aheadOfTurn.empty() && aheadOfTurn.begin()->first == job->checked.size()) {
+            job->checked.push_back(std::move(aheadOfTurn.begin()->second));
+            aheadOfTurn.erase(aheadOfTurn.begin());
+        }
     }
+    if (!job->KeepGoing())
+        return;
     job->facts.verificationEnded = QDateTime::currentDateTime();
     emit Writing();
     job->written = WriteFile(job);

@@ -20,7 +20,60 @@ private slots:
     void stopEndsOnTheTargetsStarted();
     void windowEndsSixteenTargetsPerJobAhead_data();
     void windowEndsSixteenTargetsPerJobAhead();
+    void batchesFinishOutOfOrder_data();
+    void batchesFinishOutOfOrder();
 };
+
+namespace {
+
+// Holds up to room targets and finishes the one started last first, as lanes of files of different
+// lengths finish; counts how many it ever held and whether a stop let it start more.
+class LastInFirstOut : public OrderedParallelRunner::Batch
+{
+public:
+    LastInFirstOut(int room, std::atomic<int>* mostHeld, std::atomic<int>* started, std::atomic<bool>* stop,
+                   int stopAt, std::atomic<int>* startedAfterStop)
+        : room(room), mostHeld(mostHeld), started(started), stop(stop), stopAt(stopAt),
+          startedAfterStop(startedAfterStop)
+    {
+    }
+    bool HasRoom() const override { return static_cast<int>(held.size()) < room; }
+    void Start(size_t index, const VerificationTarget&) override
+    {
+        ++*started;
+        if (*stop)
+            ++*startedAfterStop;
+        if (static_cast<int>(index) == stopAt)
+            *stop = true;
+        held.push_back(index);
+        for (int seen = *mostHeld, now = static_cast<int>(held.size());
+             now > seen && !mostHeld->compare_exchange_weak(seen, now);) {
+        }
+    }
+    std::vector<std::pair<size_t, VerificationResult>> Next() override
+    {
+        std::vector<std::pair<size_t, VerificationResult>> finished;
+        if (held.empty())
+            return finished;
+        std::this_thread::sleep_for(std::chrono::microseconds(100));
+        VerificationResult result;
+        result.path = std::to_string(held.back());
+        finished.emplace_back(held.back(), result);
+        held.pop_back();
+        return finished;
+    }
+
+private:
+    const int room;
+    std::vector<size_t> held;
+    std::atomic<int>* mostHeld;
+    std::atomic<int>* started;
+    std::atomic<bool>* stop;
+    const int stopAt;
+    std::atomic<int>* startedAfterStop;
+};
+
+} // namespace
 
 void TestOrderedParallelRunner::deliversInInputOrder_data()
 {
@@ -187,6 +240,59 @@ void TestOrderedParallelRunner::windowEndsSixteenTargetsPerJobAhead()
     for (int i = 0; i < count; ++i)
         expected << QString::number(i);
     QCOMPARE(delivered, expected);
+}
+
+void TestOrderedParallelRunner::batchesFinishOutOfOrder_data()
+{
+    QTest::addColumn<int>("jobs");
+    QTest::addColumn<int>("filesPerJob");
+    QTest::addColumn<int>("stopAt");
+    QTest::newRow("one job of 16") << 1 << 16 << -2;
+    QTest::newRow("two jobs of 8") << 2 << 8 << -2;
+    QTest::newRow("three jobs of 16, stopped early") << 3 << 16 << 10;
+    QTest::newRow("two jobs of 16, stopped late") << 2 << 16 << 200;
+    QTest::newRow("stopped before the first start") << 2 << 16 << -1;
+}
+
+// Each worker's batch finishes its files last first; the deliveries still come in input order, each
+// once, no batch holds more than its room, and a stop starts at most one more per job (the one whose
+// start saw it coming) while every file started is delivered.
+void TestOrderedParallelRunner::batchesFinishOutOfOrder()
+{
+    QFETCH(int, jobs);
+    QFETCH(int, filesPerJob);
+    QFETCH(int, stopAt);
+    const int count = 300;
+    std::vector<VerificationTarget> targets(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i)
+        targets[static_cast<size_t>(i)].path = std::to_string(i);
+    std::atomic<int> mostHeld(0);
+    std::atomic<int> started(0);
+    std::atomic<bool> stop(stopAt == -1);
+    std::atomic<int> startedAfterStop(0);
+    QStringList delivered;
+    const size_t answered = OrderedParallelRunner::Run(
+        targets, jobs, filesPerJob,
+        [&] {
+            return std::unique_ptr<OrderedParallelRunner::Batch>(
+                new LastInFirstOut(filesPerJob, &mostHeld, &started, &stop, stopAt, &startedAfterStop));
+        },
+        [&](const VerificationResult& result) { delivered << QString::fromStdString(result.path); }, {},
+        [&] { return stop.load(); });
+
+    QStringList expected;
+    for (int i = 0; i < started; ++i)
+        expected << QString::number(i);
+    QCOMPARE(delivered, expected);
+    QCOMPARE(answered, static_cast<size_t>(delivered.size()));
+    QVERIFY(mostHeld <= filesPerJob);
+    if (stopAt < -1) {
+        QCOMPARE(delivered.size(), count);
+        QVERIFY(mostHeld > 1);
+    } else {
+        QVERIFY(delivered.size() > stopAt);
+        QVERIFY2(startedAfterStop <= jobs, qPrintable(QString::number(startedAfterStop)));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestOrderedParallelRunner)

@@ -33,6 +33,8 @@ private slots:
     void exitStatus();
     void jobsGiveTheSameOutput_data();
     void jobsGiveTheSameOutput();
+    void laneWidthsGiveTheSameOutput_data();
+    void laneWidthsGiveTheSameOutput();
     void fifoDoesNotHang_data();
     void fifoDoesNotHang();
     void nameThatIsNotUtf8();
@@ -85,6 +87,8 @@ private:
     QString Evidence(const QString& relative) const { return dir.filePath("evidence/" + relative); }
     // A folder of kLinkCount names of one stamped still: a run long enough to stop in its middle.
     QString ManyLinks();
+    // A folder of every kind of evidence, failures included, and stills of many lengths.
+    QString ManyFiles();
 
     QTemporaryDir dir;
 };
@@ -139,10 +143,13 @@ void StartUnprivileged(QProcess* process, const QStringList& arguments)
 }
 
 Run Verify(const QStringList& arguments, const QString& workingDirectory = QString(), int timeoutMs = 60000,
-           const QString& locale = QString(), const QString& opensslConfiguration = QString())
+           const QString& locale = QString(), const QString& opensslConfiguration = QString(),
+           const QString& md5Lanes = QString())
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!md5Lanes.isEmpty())
+        environment.insert("QUORLITH_MD5_LANES", md5Lanes);
     if (!locale.isEmpty())
         environment.insert("LC_ALL", locale);
     if (!opensslConfiguration.isEmpty())
@@ -482,12 +489,12 @@ void TestQuorlithVerify::jobsGiveTheSameOutput_data()
     QTest::newRow("csv") << "--csv";
 }
 
-void TestQuorlithVerify::jobsGiveTheSameOutput()
+QString TestQuorlithVerify::ManyFiles()
 {
-    QFETCH(QString, format);
     const QString many = dir.filePath("many");
     if (!QDir(many).exists()) {
-        QVERIFY(QDir().mkpath(many));
+        if (!QDir().mkpath(many))
+            return QString();
         const QStringList sources = {Evidence("photo.jpg"), Evidence("sub/clip.AVI"),
                                      Evidence("sub/tampered.mxg"), Evidence(QString::fromUtf8(kSpecialName)),
                                      Evidence("notes.txt")};
@@ -495,9 +502,27 @@ void TestQuorlithVerify::jobsGiveTheSameOutput()
             const QString source = sources[i % sources.size()];
             const QString name =
                 QString("%1-%2").arg(i, 2, 10, QLatin1Char('0')).arg(QFileInfo(source).fileName());
-            QVERIFY(QFile::copy(source, many + "/" + (i % 7 == 0 ? name + ".mp4" : name)));
+            if (!QFile::copy(source, many + "/" + (i % 7 == 0 ? name + ".mp4" : name)))
+                return QString();
+        }
+        // Stills of many lengths, so that the lanes of the multi-buffer MD5 finish at different steps.
+        QByteArray still = ReadAll(MediaPath("still.jpg"));
+        for (int i = 0; i < 40; ++i) {
+            const QString media = dir.filePath(QString("still-media-%1.jpg").arg(i));
+            still.insert(still.size() - 2, QByteArray(i * 997, static_cast<char>(i)));
+            if (!WriteAll(media, still) ||
+                !StampMedia(media, many + QString("/still-%1.jpg").arg(i), i % 3 == 0 ? "1.1" : "1.0"))
+                return QString();
         }
     }
+    return many;
+}
+
+void TestQuorlithVerify::jobsGiveTheSameOutput()
+{
+    QFETCH(QString, format);
+    const QString many = ManyFiles();
+    QVERIFY(!many.isEmpty());
     QStringList arguments{"--sha256", many};
     if (!format.isEmpty())
         arguments.prepend(format);
@@ -508,6 +533,43 @@ void TestQuorlithVerify::jobsGiveTheSameOutput()
         const Run parallel = Verify(QStringList{"--jobs", jobs} + arguments);
         QCOMPARE(parallel.exitCode, single.exitCode);
         QCOMPARE(parallel.out, single.out);
+    }
+}
+
+void TestQuorlithVerify::laneWidthsGiveTheSameOutput_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<bool>("withSha256");
+    QTest::newRow("text") << QString() << false;
+    QTest::newRow("json") << "--json" << false;
+    QTest::newRow("json, SHA-256") << "--json" << true;
+    QTest::newRow("csv, SHA-256") << "--csv" << true;
+}
+
+// The MD5 lanes forced to each width (capped by the processor), with one job and with several: the
+// output of one file after another, byte for byte.
+void TestQuorlithVerify::laneWidthsGiveTheSameOutput()
+{
+    QFETCH(QString, format);
+    QFETCH(bool, withSha256);
+    const QString many = ManyFiles();
+    QVERIFY(!many.isEmpty());
+    QStringList arguments{many};
+    if (withSha256)
+        arguments.prepend("--sha256");
+    if (!format.isEmpty())
+        arguments.prepend(format);
+    const Run oneStream =
+        Verify(QStringList{"-j", "1"} + arguments, QString(), 60000, QString(), QString(), "1");
+    QCOMPARE(oneStream.exitCode, 1);
+    QVERIFY(oneStream.out.count('\n') > 80);
+    for (const char* lanes : {"8", "16"}) {
+        for (const char* jobs : {"1", "2"}) {
+            const Run run =
+                Verify(QStringList{"-j", jobs} + arguments, QString(), 60000, QString(), QString(), lanes);
+            QCOMPARE(run.exitCode, oneStream.exitCode);
+            QCOMPARE(run.out, oneStream.out);
+        }
     }
 }
 
