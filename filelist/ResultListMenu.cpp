@@ -67,6 +67,6 @@ void ResultListMenu::OpenContainingFolder()
     if (!QDesktopServices::openUrl(url)) {
         QMessageBox::information(view->window(), QString(),
                                  tr("No file manager answered, so the folder cannot be shown: %1")
-                                     .arg(VerdictText::Display(folder.toStdString())));
+                                     .arg(VerdictText::DisplayPath(folder.toStdString())));
     }
 }
