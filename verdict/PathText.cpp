@@ -87,6 +87,23 @@ std::string LastPathName(const std::string& path, PathStyle style)
     return path;
 }
 
+size_t FolderPartLength(const std::string& path, size_t length, PathStyle style)
+{
+    while (length > 0 && !IsPathSeparator(path[length - 1], style))
+        --length;
+    return length;
+}
+
+std::string ContainingFolder(const std::string& path, PathStyle style)
+{
+    const size_t length = FolderPartLength(path, path.size(), style);
+    if (length == 0)
+        return std::string();
+    const std::string before = path.substr(0, length - 1);
+    const bool drive = style == PathStyle::Windows && before.size() == 2 && before[1] == ':';
+    return before.empty() || drive ? path.substr(0, length) : before;
+}
+
 std::string ToReversiblePath(const std::string& path, PathStyle style)
 {
     return style == PathStyle::Windows ? WindowsReversiblePath(path) : ToReversibleText(path);

@@ -23,6 +23,14 @@ std::string JoinedPath(const std::string& folder, const std::string& path, PathS
 // very end stays with the name, so that a folder reads as one (clips/).
 std::string LastPathName(const std::string& path, PathStyle style);
 
+// The length of the folder part of path's first length bytes: up to and with the last separator
+// among them, 0 when there is none.
+size_t FolderPartLength(const std::string& path, size_t length, PathStyle style);
+
+// The folder that holds path: everything before its last separator, and the root with its separator
+// when that is all there is (/, C:\). Empty when path has no separator.
+std::string ContainingFolder(const std::string& path, PathStyle style);
+
 // A path for one line of output from which a reader takes back the exact bytes.
 // POSIX: ToReversibleText(path), a backslash being a byte of a name.
 // Windows: the separators \ and / as they are and each name as ToReversibleText; no name holds a

@@ -38,6 +38,8 @@ private slots:
     void rootedAndJoined();
     void lastName_data();
     void lastName();
+    void containingFolder_data();
+    void containingFolder();
 };
 
 void TestPathText::windowsPaths_data()
@@ -178,6 +180,33 @@ void TestPathText::lastName()
     QFETCH(QByteArray, path);
     QFETCH(QByteArray, name);
     QCOMPARE(QByteArray::fromStdString(LastPathName(path.toStdString(), style)), name);
+}
+
+void TestPathText::containingFolder_data()
+{
+    QTest::addColumn<PathStyle>("style");
+    QTest::addColumn<QByteArray>("path");
+    QTest::addColumn<QByteArray>("folder");
+
+    QTest::newRow("POSIX") << PathStyle::Posix << QByteArray("/srv/cases/a.jpg") << QByteArray("/srv/cases");
+    QTest::newRow("POSIX root") << PathStyle::Posix << QByteArray("/a.jpg") << QByteArray("/");
+    QTest::newRow("POSIX backslash in a name")
+        << PathStyle::Posix << QByteArray("/srv/a\\b.jpg") << QByteArray("/srv");
+    QTest::newRow("Windows") << PathStyle::Windows << QByteArray("C:\\Cases\\a.jpg")
+                             << QByteArray("C:\\Cases");
+    QTest::newRow("Windows drive root")
+        << PathStyle::Windows << QByteArray("C:\\a.jpg") << QByteArray("C:\\");
+    QTest::newRow("Windows share") << PathStyle::Windows << QByteArray("\\\\server\\share\\a.jpg")
+                                   << QByteArray("\\\\server\\share");
+    QTest::newRow("no separator") << PathStyle::Windows << QByteArray("a.jpg") << QByteArray();
+}
+
+void TestPathText::containingFolder()
+{
+    QFETCH(PathStyle, style);
+    QFETCH(QByteArray, path);
+    QFETCH(QByteArray, folder);
+    QCOMPARE(QByteArray::fromStdString(ContainingFolder(path.toStdString(), style)), folder);
 }
 
 QTEST_APPLESS_MAIN(TestPathText)
