@@ -29,6 +29,11 @@ options=(-opensource -confirm-license -release -shared -xplatform win32-g++
     -no-freetype -qt-harfbuzz -qt-zlib -qt-libpng -no-libjpeg -no-gif -qt-pcre)
 key="$(printf '%s\n' "${options[@]}" | sha256sum | cut -c1-12)"
 
+# One build at a time on the machine: a second checkout waits for the first and then finds its result.
+mkdir -p "$cache"
+exec 8>"$cache/qtbase-mingw64.lock"
+flock 8
+
 installed="$(dpkg-query -W -f='${Version}' qtbase5-dev 2>/dev/null || true)"
 offered="$(apt-cache showsrc qtbase-opensource-src | awk '/^Version:/ {print $2}' | sort -rV | uniq)"
 candidates="$( (grep -xF "$installed" <<<"$offered" || true; grep -vxF "$installed" <<<"$offered" || true) | grep .)"
