@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "report/ReportRenderer.h"
 
+#include "platform/PathStyle.h"
 #include "report/FileFactsText.h"
 #include "report/LeftOutList.h"
 #include "report/ReportFonts.h"
@@ -300,6 +301,12 @@ void ReportRenderer::EscapesLegend(PageFlow& flow) const
                       "control character; \\u{XXXX} for the character U+XXXX, which shows nothing or changes "
                       "how the text around it is shown; \\\\ for a backslash."),
                    smallFont, 0, width)});
+    // Windows paths keep their separators: a \ there is no escaped backslash.
+    if (NativePathStyle() == PathStyle::Windows)
+        flow.Row({Cell(QCoreApplication::translate("ReportWindowsPaths",
+                                                   "In paths, \\xNN and \\u{XXXX} are escapes as above and "
+                                                   "every other \\ separates folders."),
+                       smallFont, 0, width)});
     flow.Row({Cell(QCoreApplication::translate(
                        "ReportProvenance", "A record's start and stop times carry no time zone: they are the "
                                            "recorder's clock as its time source set it (the record's time "

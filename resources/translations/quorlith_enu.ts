@@ -797,4 +797,11 @@
         <translation>Key file not loaded</translation>
     </message>
 </context>
+<context>
+    <name>ReportWindowsPaths</name>
+    <message>
+        <source>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</source>
+        <translation>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</translation>
+    </message>
+</context>
 </TS>

@@ -797,4 +797,11 @@
         <translation>Schlüsseldatei nicht geladen</translation>
     </message>
 </context>
+<context>
+    <name>ReportWindowsPaths</name>
+    <message>
+        <source>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</source>
+        <translation>In Pfaden sind \xNN und \u{XXXX} Ersetzungen wie oben, und jeder andere \ trennt Ordner.</translation>
+    </message>
+</context>
 </TS>

@@ -797,4 +797,11 @@
         <translation>A kulcsfájl nincs betöltve</translation>
     </message>
 </context>
+<context>
+    <name>ReportWindowsPaths</name>
+    <message>
+        <source>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</source>
+        <translation>Az elérési utakban a \xNN és a \u{XXXX} a fentiek szerinti feloldójel, minden más \ pedig mappákat választ el.</translation>
+    </message>
+</context>
 </TS>

@@ -797,4 +797,11 @@
         <translation>File di chiavi non caricato</translation>
     </message>
 </context>
+<context>
+    <name>ReportWindowsPaths</name>
+    <message>
+        <source>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</source>
+        <translation>Nei percorsi, \xNN e \u{XXXX} sono sequenze di escape come sopra e ogni altra \ separa le cartelle.</translation>
+    </message>
+</context>
 </TS>

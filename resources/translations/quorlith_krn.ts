@@ -797,4 +797,11 @@
         <translation>키 파일을 불러오지 못함</translation>
     </message>
 </context>
+<context>
+    <name>ReportWindowsPaths</name>
+    <message>
+        <source>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</source>
+        <translation>경로에서 \xNN과 \u{XXXX}는 위와 같은 이스케이프이며, 그 밖의 \는 폴더를 구분합니다.</translation>
+    </message>
+</context>
 </TS>

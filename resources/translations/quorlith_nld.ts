@@ -797,4 +797,11 @@
         <translation>Sleutelbestand niet geladen</translation>
     </message>
 </context>
+<context>
+    <name>ReportWindowsPaths</name>
+    <message>
+        <source>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</source>
+        <translation>In paden zijn \xNN en \u{XXXX} escapes zoals hierboven en scheidt elke andere \ mappen.</translation>
+    </message>
+</context>
 </TS>

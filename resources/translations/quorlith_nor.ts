@@ -797,4 +797,11 @@
         <translation>Nøkkelfil ikke lastet inn</translation>
     </message>
 </context>
+<context>
+    <name>ReportWindowsPaths</name>
+    <message>
+        <source>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</source>
+        <translation>I stier er \xNN og \u{XXXX} escape-sekvenser som ovenfor, og enhver annen \ skiller mapper.</translation>
+    </message>
+</context>
 </TS>

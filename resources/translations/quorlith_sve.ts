@@ -797,4 +797,11 @@
         <translation>Nyckelfilen lästes inte in</translation>
     </message>
 </context>
+<context>
+    <name>ReportWindowsPaths</name>
+    <message>
+        <source>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</source>
+        <translation>I sökvägar är \xNN och \u{XXXX} escape-sekvenser som ovan, och varje annat \ skiljer mappar åt.</translation>
+    </message>
+</context>
 </TS>

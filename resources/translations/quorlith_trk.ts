@@ -797,4 +797,11 @@
         <translation>Anahtar dosyası yüklenmedi</translation>
     </message>
 </context>
+<context>
+    <name>ReportWindowsPaths</name>
+    <message>
+        <source>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</source>
+        <translation>Yollarda \xNN ve \u{XXXX} yukarıdaki gibi kaçış dizileridir; diğer her \ klasörleri ayırır.</translation>
+    </message>
+</context>
 </TS>
