@@ -57,7 +57,7 @@ for version in $candidates; do
     rm -f "$source_dir"/*
 done
 [ -n "$prefix" ] || { echo "no source of Qt's base could be fetched" >&2; exit 1; }
-echo "building Qt's base for Windows into ${prefix##*/} (30 to 60 minutes; log in build-windows/qt-build.log)" >&2
+echo "building Qt's base for Windows into ${prefix##*/} (about 20 minutes of processor time on each of 2 cores, longer on a busy machine; log in build-windows/qt-build.log)" >&2
 (cd "$source_dir" && dpkg-source --no-check -x ./*.dsc tree >/dev/null)
 
 # Qt's mkspec names the compilers by a prefix; this one leads to the posix flavour, which the project's
