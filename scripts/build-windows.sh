@@ -6,8 +6,9 @@
 # OpenSSL's libcrypto (linked in) and Qt's base (shared) are built for Windows from Debian's source
 # packages of the versions the Linux build links, once: they are kept in the user's cache folder
 # (~/.cache/quorlith, or $QUORLITH_CACHE_DIR) and used again by every checkout on the machine as long as
-# those versions and their build options stay. Qt's first build takes 30 to 60 minutes
-# (build-windows-qt.sh; QUORLITH_NICE=1 lets other work on the machine go first). With --without-qt it
+# those versions and their build options stay. Qt's first build takes about 20 minutes of processor time
+# on each of 2 cores, far longer on a busy machine (build-windows-qt.sh; QUORLITH_NICE=1 lets other work
+# on the machine go first). With --without-qt it
 # builds only build-windows/bin/quorlith-verify.exe, statically linked and without --report, in minutes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
