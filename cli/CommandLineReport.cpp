@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "cli/CommandLineReport.h"
 
+#include "platform/HeadlessGui.h"
 #include "platform/LocaleSettings.h"
 #include "report/ReportSeal.h"
 #include "resources/LanguageCode.h"
@@ -27,9 +28,9 @@ CommandLineReport::CommandLineReport(const char* version, int argc, const char* 
                                      const CaseDetails& caseDetails, const ReportKeySets& keySets)
 {
     qInstallMessageHandler(DropQtNotes);
-    // Laying out text needs a platform; the offscreen one needs no display, and the tool must run
+    // Laying out text needs a platform; the headless one needs no display, and the tool must run
     // on servers and over ssh whatever the user's environment asks for.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_QPA_PLATFORM", HeadlessGuiPlugin());
     application = std::make_unique<QGuiApplication>(qtArgc, qtArgv);
     // The application hands the user's locale to the C library; the usual output must read as without
     // a report.

@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: Apache-2.0
 # Cross-building for 64-bit Windows with Debian's MinGW-w64. The posix flavour of the compilers has
-# std::thread; the program is linked statically, so that it runs with nothing beside it.
+# std::thread. How the C++ runtime is linked depends on Qt, so the project's CMakeLists.txt says it.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
@@ -11,4 +11,3 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")

@@ -4,6 +4,7 @@
 #include "platform/FolderListing.h"
 #include "platform/ReadOnlyFile.h"
 #include "platform/WorkingFolder.h"
+#include "verdict/PathText.h"
 #include "verdict/VerdictText.h"
 
 #include <QFile>
@@ -73,15 +74,10 @@ QList<QByteArray> LocalPathBytes(const QString& path)
 
 QByteArray AbsolutePathBytes(const QByteArray& path)
 {
-    if (path.isEmpty() || path.startsWith('/'))
-        return path;
-    const std::string here = WorkingFolder();
-    if (here.empty())
-        return path;
-    return Join(QByteArray::fromStdString(here), path);
+    return QByteArray::fromStdString(JoinedPath(WorkingFolder(), path.toStdString(), NativePathStyle()));
 }
 
 QString ShownFileName(const QByteArray& path)
 {
-    return VerdictText::Display(path.mid(path.lastIndexOf('/') + 1).toStdString());
+    return VerdictText::DisplayName(path.toStdString());
 }

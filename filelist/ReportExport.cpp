@@ -13,6 +13,7 @@
 #include "verdict/CsvWriter.h"
 #include "verdict/FileStateCheck.h"
 #include "verdict/JsonLinesWriter.h"
+#include "verdict/PathText.h"
 #include "verdict/VerdictText.h"
 
 #include <QDir>
@@ -88,10 +89,12 @@ QString SuffixOf(ReportExport::Format format)
 // The deepest folder that holds every row's file: the summary names the files below it.
 std::string CommonFolder(const std::vector<VerificationResult>& results)
 {
+    const PathStyle style = NativePathStyle();
     std::string common;
     bool first = true;
     for (const VerificationResult& result : results) {
-        const std::string folder = result.path.substr(0, result.path.rfind('/') + 1);
+        const std::string folder =
+            result.path.substr(0, FolderPartLength(result.path, result.path.size(), style));
         if (first) {
             common = folder;
             first = false;
@@ -100,8 +103,7 @@ std::string CommonFolder(const std::vector<VerificationResult>& results)
         size_t same = 0;
         while (same < common.size() && same < folder.size() && common[same] == folder[same])
             ++same;
-        const size_t slash = same == 0 ? std::string::npos : common.rfind('/', same - 1);
-        common.resize(slash == std::string::npos ? 0 : slash + 1);
+        common.resize(FolderPartLength(common, same, style));
     }
     return common;
 }

@@ -6,6 +6,7 @@
 #include "filelist/SelectedShownRows.h"
 #include "filelist/TabSeparatedText.h"
 #include "ui/DrawableText.h"
+#include "verdict/PathText.h"
 #include "verdict/VerdictText.h"
 
 #include <QApplication>
@@ -65,13 +66,16 @@ void ResultListMenu::OpenContainingFolder()
         return;
     const VerificationResult result = rows.first().data(kResultRole).value<VerificationResult>();
     const QByteArray path = AbsolutePathBytes(QByteArray::fromStdString(result.path));
-    const int slash = path.lastIndexOf('/');
-    const QByteArray folder = slash > 0 ? path.left(slash) : QByteArray("/");
-    // Percent-encoded from the bytes, so a folder whose name is not UTF-8 is named as it is.
-    const QUrl url = QUrl::fromEncoded("file://" + folder.toPercentEncoding("/"));
+    const QByteArray folder =
+        QByteArray::fromStdString(ContainingFolder(path.toStdString(), NativePathStyle()));
+    // Windows names are UTF-8 here; elsewhere the URL is percent-encoded from the bytes, so that a
+    // folder whose name is not UTF-8 is named as it is.
+    const QUrl url = NativePathStyle() == PathStyle::Windows
+                         ? QUrl::fromLocalFile(QString::fromUtf8(folder))
+                         : QUrl::fromEncoded("file://" + folder.toPercentEncoding("/"));
     if (!QDesktopServices::openUrl(url)) {
         QMessageBox::information(view->window(), QString(),
                                  tr("No file manager answered, so the folder cannot be shown: %1")
-                                     .arg(VerdictText::Display(folder.toStdString())));
+                                     .arg(VerdictText::DisplayPath(folder.toStdString())));
     }
 }

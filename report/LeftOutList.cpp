@@ -34,7 +34,7 @@ std::vector<LeftOutLine> LeftOutList::Lines(const std::vector<SkippedEntry>& ski
         line.why = entry.why;
         const std::string ending = Ending(entry.path);
         if (entry.why != SkippedEntry::Why::NotEvidence || perEnding[ending] <= kListedPerEnding) {
-            line.what = VerdictText::Display(entry.path);
+            line.what = VerdictText::DisplayPath(entry.path);
             lines.push_back(line);
             continue;
         }

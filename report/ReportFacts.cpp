@@ -4,6 +4,7 @@
 #include "QuorlithBuild.h"
 #include "engine/CryptoLibraryVersion.h"
 #include "platform/WorkingFolder.h"
+#include "verdict/PathText.h"
 
 #include <QSysInfo>
 #include <QUuid>
@@ -68,23 +69,27 @@ std::string QuotedCommandLine(int argc, const char* const* argv)
 
 std::string AbsolutePath(const std::string& path, const std::string& workingFolder)
 {
-    if (path.empty() || path.front() == '/' || workingFolder.empty())
-        return path;
-    return workingFolder + (workingFolder.back() == '/' ? "" : "/") + path;
+    return JoinedPath(workingFolder, path, NativePathStyle());
 }
 
 std::string PathBelowGiven(const std::string& path, const std::vector<std::string>& givenPaths)
 {
+    const PathStyle style = NativePathStyle();
     size_t longest = 0;
     for (std::string folder : givenPaths) {
-        if (folder.empty())
-            continue;
-        while (folder.size() > 1 && folder.back() == '/')
+        while (folder.size() > 1 && IsPathSeparator(folder.back(), style))
             folder.pop_back();
-        const std::string prefix = folder == "/" ? folder : folder + '/';
-        if (prefix.size() > longest && path.size() > prefix.size() &&
-            path.compare(0, prefix.size(), prefix) == 0)
-            longest = prefix.size();
+        if (folder.empty() || path.size() <= folder.size() || path.compare(0, folder.size(), folder) != 0)
+            continue;
+        // The folder's own separator when it is a root (/, C:\), else the one that follows it in path.
+        size_t below = folder.size();
+        if (!IsPathSeparator(folder.back(), style)) {
+            if (!IsPathSeparator(path[below], style))
+                continue;
+            ++below;
+        }
+        if (below > longest && below < path.size())
+            longest = below;
     }
     return path.substr(longest);
 }

@@ -50,7 +50,7 @@ ReportFacts ReportFactsNow(const QString& programName, const QString& programVer
 // "-_./=+,:@%" in single quotes.
 std::string QuotedCommandLine(int argc, const char* const* argv);
 
-// The absolute form of path: as it is when it starts with "/", else below the working folder.
+// The absolute form of path: as it is when it is rooted (IsRootedPath), else below the working folder.
 std::string AbsolutePath(const std::string& path, const std::string& workingFolder);
 
 // path below the longest of the given folders that holds it; path itself when none does.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "report/ReportRenderer.h"
 
+#include "platform/PathStyle.h"
 #include "report/FileFactsText.h"
 #include "report/LeftOutList.h"
 #include "report/ReportFonts.h"
@@ -32,12 +33,6 @@ QFont MakeFont(ReportFace face, double points, bool bold)
 QString StatusWords(const char* text)
 {
     return QCoreApplication::translate("QObject", text);
-}
-
-QString FileName(const std::string& path)
-{
-    const size_t slash = path.find_last_of('/', path.size() > 1 ? path.size() - 2 : 0);
-    return VerdictText::Display(slash == std::string::npos ? path : path.substr(slash + 1));
 }
 
 // A path given that is no file: its block says what it is instead of what could not be read of it.
@@ -201,14 +196,16 @@ void ReportRenderer::Opening(PageFlow& flow) const
     for (const auto& line : lines)
         flow.Row({Cell(line.first, boldFont, 0, labelWidth),
                   Cell(line.second, bodyFont, labelWidth, width - labelWidth)});
-    const std::pair<QString, std::string> places[] = {
-        {QCoreApplication::translate("ReportLayout", "Working folder"), facts.workingFolder},
-        {QCoreApplication::translate("ReportLayout", "Command line"), facts.commandLine},
+    const std::pair<QString, QString> places[] = {
+        {QCoreApplication::translate("ReportLayout", "Working folder"),
+         VerdictText::DisplayPath(facts.workingFolder)},
+        {QCoreApplication::translate("ReportLayout", "Command line"),
+         VerdictText::Display(facts.commandLine)},
     };
     for (const auto& place : places) {
-        if (!place.second.empty())
+        if (!place.second.isEmpty())
             flow.Row({Cell(place.first, boldFont, 0, labelWidth),
-                      Cell(VerdictText::Display(place.second), monoFont, labelWidth, width - labelWidth)});
+                      Cell(place.second, monoFont, labelWidth, width - labelWidth)});
     }
     for (const auto& line : CaseLines())
         flow.Row({Cell(line.first, boldFont, 0, labelWidth),
@@ -304,6 +301,12 @@ void ReportRenderer::EscapesLegend(PageFlow& flow) const
                       "control character; \\u{XXXX} for the character U+XXXX, which shows nothing or changes "
                       "how the text around it is shown; \\\\ for a backslash."),
                    smallFont, 0, width)});
+    // Windows paths keep their separators: a \ there is no escaped backslash.
+    if (NativePathStyle() == PathStyle::Windows)
+        flow.Row({Cell(QCoreApplication::translate("ReportWindowsPaths",
+                                                   "In paths, \\xNN and \\u{XXXX} are escapes as above and "
+                                                   "every other \\ separates folders."),
+                       smallFont, 0, width)});
     flow.Row({Cell(QCoreApplication::translate(
                        "ReportProvenance", "A record's start and stop times carry no time zone: they are the "
                                            "recorder's clock as its time source set it (the record's time "
@@ -336,7 +339,7 @@ void ReportRenderer::SummaryTable(PageFlow& flow, const std::function<bool()>& k
     for (const ReportEntry& entry : entries) {
         const VerificationResult& result = entry.result;
         rowTexts.push_back({QString::number(++number),
-                            VerdictText::Display(PathBelowGiven(result.path, facts.givenPaths)),
+                            VerdictText::DisplayPath(PathBelowGiven(result.path, facts.givenPaths)),
                             SummaryVerdict(result), VerdictText::Display(result.startTime),
                             VerdictText::Display(result.endTime), VerdictText::Display(result.rcSerial)});
     }
@@ -420,7 +423,8 @@ void ReportRenderer::FileBlock(PageFlow& flow, int number, const ReportEntry& en
     // The heading names the file, the number links it to its row of the summary and the full path
     // follows: a heading of a few lines at most, whatever the depth of the folders.
     rows.push_back(
-        {Cell(QString::number(number) + QStringLiteral(". ") + FileName(result.path), boldFont, 0, width)});
+        {Cell(QString::number(number) + QStringLiteral(". ") + VerdictText::DisplayName(result.path),
+              boldFont, 0, width)});
     const auto add = [&](const QString& label, const QString& value, const QFont& font, const QColor& color) {
         std::vector<FlowCell> cells = {Cell(label, labelFont, 0, labelWidth),
                                        Cell(value, font, valueX, valueWidth)};
@@ -443,7 +447,7 @@ void ReportRenderer::FileBlock(PageFlow& flow, int number, const ReportEntry& en
     const VerdictText::Detail digest = details.takeLast();
     details.insert(2, digest);
     // The path as the system finds it from any folder, whatever folder the program ran in.
-    details.front().value = VerdictText::Display(AbsolutePath(result.path, facts.workingFolder));
+    details.front().value = VerdictText::DisplayPath(AbsolutePath(result.path, facts.workingFolder));
     for (const VerdictText::Detail& detail : details) {
         const QString label = VerdictText::Label(detail.field);
         switch (detail.field) {

@@ -1,23 +1,29 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: Apache-2.0
-# Cross-builds quorlith-verify for 64-bit Windows with MinGW-w64, leaving build-windows/bin/quorlith-verify.exe.
-# Installs what it needs itself. OpenSSL's libcrypto is built for Windows from Debian's source package of
-# the OpenSSL the Linux build links, once: the result is kept in the user's cache folder
-# (~/.cache/quorlith/openssl-mingw64-VERSION, or below $QUORLITH_CACHE_DIR) and used again by every
-# checkout on the machine as long as that version stays. Qt for Windows is not among Debian's packages, so this
-# build is without Qt: no window and no --report.
+# Cross-builds Trevalon Quorlith for 64-bit Windows with MinGW-w64 and leaves in build-windows/dist/ the
+# window quorlith.exe, quorlith-verify.exe with its report module, the help pages, and what they need
+# beside them: Qt's libraries and plug-ins and MinGW's runtime libraries. Installs what it needs itself.
+# OpenSSL's libcrypto (linked in) and Qt's base (shared) are built for Windows from Debian's source
+# packages of the versions the Linux build links, once: they are kept in the user's cache folder
+# (~/.cache/quorlith, or $QUORLITH_CACHE_DIR) and used again by every checkout on the machine as long as
+# those versions and their build options stay. Qt's first build takes about 20 minutes of processor time
+# on each of 2 cores, far longer on a busy machine (build-windows-qt.sh; QUORLITH_NICE=1 lets other work
+# on the machine go first). With --without-qt it
+# builds only build-windows/bin/quorlith-verify.exe, statically linked and without --report, in minutes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
 build="$root/build-windows"
 cache="${QUORLITH_CACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/quorlith}"
 jobs="$(nproc)"
+with_qt=1
+[ "${1:-}" != --without-qt ] || with_qt=0
 
 sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
 export DEBIAN_FRONTEND=noninteractive
 
-packages=(mingw-w64 cmake ninja-build dpkg-dev perl make)
+packages=(mingw-w64 cmake ninja-build dpkg-dev perl make qttools5-dev qttools5-dev-tools)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
@@ -89,9 +95,54 @@ if [ -z "$openssl_prefix" ]; then
     rm -rf "$source_dir"
 fi
 
+if [ "$with_qt" = 0 ]; then
+    rm -rf "$build/dist"
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
+        -DCMAKE_FIND_ROOT_PATH="$openssl_prefix" -DOPENSSL_ROOT_DIR="$openssl_prefix" -DOPENSSL_USE_STATIC_LIBS=ON \
+        -DQUORLITH_WITH_QT=OFF >/dev/null
+    cmake --build "$build" -j"$jobs" --target quorlith-verify
+    echo "build-windows/bin/quorlith-verify.exe"
+    exit 0
+fi
+
+qt_prefix="$(bash scripts/build-windows-qt.sh | tail -n 1)"
+
+# The catalogues are compiled by the build machine's lrelease, which the Windows Qt does not carry.
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
-    -DCMAKE_FIND_ROOT_PATH="$openssl_prefix" -DOPENSSL_ROOT_DIR="$openssl_prefix" -DOPENSSL_USE_STATIC_LIBS=ON \
-    -DQUORLITH_WITH_QT=OFF >/dev/null
-cmake --build "$build" -j"$jobs" --target quorlith-verify
-echo "build-windows/bin/quorlith-verify.exe"
+    -DCMAKE_FIND_ROOT_PATH="$openssl_prefix;$qt_prefix" -DOPENSSL_ROOT_DIR="$openssl_prefix" -DOPENSSL_USE_STATIC_LIBS=ON \
+    -DQt5_DIR="$qt_prefix/lib/cmake/Qt5" -DQt5LinguistTools_DIR=/usr/lib/x86_64-linux-gnu/cmake/Qt5LinguistTools \
+    -DQUORLITH_WITH_QT=ON -DQUORLITH_BUILD_TESTS=OFF >/dev/null
+cmake --build "$build" -j"$jobs" --target quorlith quorlith-verify quorlith-verify-report
+
+# The folder an examiner's machine gets: the programs, the help pages, the Qt plug-ins the window loads
+# (the platform and the native style) in the folders Qt looks for them beside a program, and every
+# library these name, found in Qt's and MinGW's folders.
+dist="$build/dist"
+rm -rf "$dist"
+mkdir -p "$dist/platforms" "$dist/styles"
+cp "$build/bin/quorlith.exe" "$build/bin/quorlith-verify.exe" "$build/bin/quorlith-verify-report.dll" "$dist/"
+cp -r "$build/bin/help" "$dist/"
+cp "$qt_prefix/plugins/platforms/qwindows.dll" "$dist/platforms/"
+cp "$qt_prefix/plugins/styles/qwindowsvistastyle.dll" "$dist/styles/"
+gcc_runtime="$(dirname "$(x86_64-w64-mingw32-gcc-posix -print-libgcc-file-name)")"
+library_folders=("$qt_prefix/bin" "$gcc_runtime" /usr/x86_64-w64-mingw32/lib)
+added=1
+while [ "$added" = 1 ]; do
+    added=0
+    while IFS= read -r -d '' binary; do
+        for library in $(x86_64-w64-mingw32-objdump -p "$binary" | sed -n 's/^[[:space:]]*DLL Name: //p'); do
+            [ ! -e "$dist/$library" ] || continue
+            for folder in "${library_folders[@]}"; do
+                if [ -f "$folder/$library" ]; then
+                    cp "$folder/$library" "$dist/"
+                    added=1
+                    break
+                fi
+            done
+        done
+    done < <(find "$dist" -name '*.exe' -print0 -o -name '*.dll' -print0)
+done
+echo "build-windows/dist: $(find "$dist" -type f | wc -l) files"
+bash scripts/build-windows-installer.sh

@@ -20,10 +20,7 @@ DetailsWindow::DetailsWindow(const VerificationResult& result, QWidget* parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     // The name as the details write it: a right-to-left override in a raw name would turn the title around.
-    const size_t slash = result.path.find_last_of('/');
-    setWindowTitle(tr("%1 - Details")
-                       .arg(DrawableText::Of(VerdictText::Display(
-                           slash == std::string::npos ? result.path : result.path.substr(slash + 1)))));
+    setWindowTitle(tr("%1 - Details").arg(DrawableText::Of(VerdictText::DisplayName(result.path))));
 
     textView->setReadOnly(true);
     textView->setLineWrapMode(QPlainTextEdit::WidgetWidth);

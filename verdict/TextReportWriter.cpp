@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "verdict/TextReportWriter.h"
 
+#include "verdict/PathText.h"
 #include "verdict/TextEscaping.h"
 
 namespace {
@@ -15,7 +16,7 @@ std::string ValueOrDash(const std::string& bytes)
 void TextReportWriter::Write(const VerificationResult& result)
 {
     std::string line = result.authentic ? "Authentication succeeded" : "Authentication failed";
-    line += "  " + ToReversibleText(result.path);
+    line += "  " + ToReversiblePath(result.path, NativePathStyle());
     line += "  Start Time: " + ValueOrDash(result.startTime);
     line += "  Stop Time: " + ValueOrDash(result.endTime);
     line += "  Serial no: " + ValueOrDash(result.rcSerial);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "verdict/VerdictText.h"
 
+#include "verdict/PathText.h"
 #include "verdict/TextEscaping.h"
 
 QString VerdictText::Verdict(bool authentic)
@@ -205,6 +206,16 @@ QString VerdictText::Display(const std::string& bytes)
     return QString::fromStdString(ToReversibleText(bytes));
 }
 
+QString VerdictText::DisplayPath(const std::string& bytes)
+{
+    return QString::fromStdString(ToReversiblePath(bytes, NativePathStyle()));
+}
+
+QString VerdictText::DisplayName(const std::string& path)
+{
+    return DisplayPath(LastPathName(path, NativePathStyle()));
+}
+
 QString VerdictText::Line(Field field, const QString& value)
 {
     return Label(field) + QStringLiteral(": ") + value;
@@ -213,7 +224,7 @@ QString VerdictText::Line(Field field, const QString& value)
 QVector<VerdictText::Detail> VerdictText::Details(const VerificationResult& result, const QString& sha256Text)
 {
     QVector<Detail> details;
-    details.append({Field::Path, Display(result.path)});
+    details.append({Field::Path, DisplayPath(result.path)});
     details.append({Field::Size, result.file.size >= 0 ? Bytes(result.file.size) : tr("unknown")});
     details.append({Field::Verdict, Verdict(result.authentic)});
     if (!result.authentic)

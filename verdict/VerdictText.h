@@ -62,10 +62,17 @@ public:
     // "Label: value".
     static QString Line(Field field, const QString& value);
 
-    // A record field or a path as text: bytes that are not UTF-8 and control characters are shown as
-    // \xNN, characters that show nothing or reorder the text as \u{XXXX} and a backslash as \\, so
-    // that two different names never read alike.
+    // A record field as text: bytes that are not UTF-8 and control characters are shown as \xNN,
+    // characters that show nothing or reorder the text as \u{XXXX} and a backslash as \\, so that two
+    // different names never read alike.
     static QString Display(const std::string& bytes);
+
+    // A path as text, the same way, but with the system's separators as they are (ToReversiblePath):
+    // on Windows C:\Evidence\still.jpg, not C:\\Evidence\\still.jpg.
+    static QString DisplayPath(const std::string& bytes);
+
+    // The last name of a path as DisplayPath writes it: the file name a column of names shows.
+    static QString DisplayName(const std::string& path);
 
     // The whole result as labelled values, in the order of the details and the report's file blocks.
     // sha256Text stands in the SHA-256 value (a digest, or a word saying it is being computed).

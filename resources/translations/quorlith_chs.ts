@@ -813,4 +813,11 @@
         <translation>“%1”可以添加它们，从文件管理器将它们拖放到窗口上也可以。</translation>
     </message>
 </context>
+<context>
+    <name>ReportWindowsPaths</name>
+    <message>
+        <source>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</source>
+        <translation>在路径中，\xNN 和 \u{XXXX} 是与上文相同的转义序列，其他每个 \ 都用于分隔文件夹。</translation>
+    </message>
+</context>
 </TS>

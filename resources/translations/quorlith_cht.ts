@@ -813,4 +813,11 @@
         <translation>「%1」可以加入它們，從檔案管理員將它們拖放到視窗上也可以。</translation>
     </message>
 </context>
+<context>
+    <name>ReportWindowsPaths</name>
+    <message>
+        <source>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</source>
+        <translation>在路徑中，\xNN 和 \u{XXXX} 是與上文相同的跳脫序列，其他每個 \ 都用來分隔資料夾。</translation>
+    </message>
+</context>
 </TS>

@@ -813,4 +813,11 @@
         <translation>Přidá je „%1“, stejně jako jejich přetažení ze správce souborů do okna.</translation>
     </message>
 </context>
+<context>
+    <name>ReportWindowsPaths</name>
+    <message>
+        <source>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</source>
+        <translation>V cestách jsou \xNN a \u{XXXX} escape sekvence jako výše a každé jiné \ odděluje složky.</translation>
+    </message>
+</context>
 </TS>

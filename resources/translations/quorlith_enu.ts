@@ -813,4 +813,11 @@
         <translation>%1 adds them, and so does dragging them from a file manager onto the window.</translation>
     </message>
 </context>
+<context>
+    <name>ReportWindowsPaths</name>
+    <message>
+        <source>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</source>
+        <translation>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</translation>
+    </message>
+</context>
 </TS>

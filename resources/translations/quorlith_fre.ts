@@ -813,4 +813,11 @@
         <translation>« %1 » les ajoute, tout comme les faire glisser depuis un gestionnaire de fichiers sur la fenêtre.</translation>
     </message>
 </context>
+<context>
+    <name>ReportWindowsPaths</name>
+    <message>
+        <source>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</source>
+        <translation>Dans les chemins, \xNN et \u{XXXX} sont des séquences d'échappement comme ci-dessus et tout autre \ sépare les dossiers.</translation>
+    </message>
+</context>
 </TS>

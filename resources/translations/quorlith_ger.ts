@@ -813,4 +813,11 @@
         <translation>„%1“ fügt sie hinzu, ebenso das Ziehen aus einem Dateimanager auf das Fenster.</translation>
     </message>
 </context>
+<context>
+    <name>ReportWindowsPaths</name>
+    <message>
+        <source>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</source>
+        <translation>In Pfaden sind \xNN und \u{XXXX} Ersetzungen wie oben, und jeder andere \ trennt Ordner.</translation>
+    </message>
+</context>
 </TS>

@@ -813,4 +813,11 @@
         <translation>A(z) „%1” hozzáadja őket, és az is, ha egy fájlkezelőből az ablakra húzza őket.</translation>
     </message>
 </context>
+<context>
+    <name>ReportWindowsPaths</name>
+    <message>
+        <source>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</source>
+        <translation>Az elérési utakban a \xNN és a \u{XXXX} a fentiek szerinti feloldójel, minden más \ pedig mappákat választ el.</translation>
+    </message>
+</context>
 </TS>

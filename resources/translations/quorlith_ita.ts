@@ -813,4 +813,11 @@
         <translation>«%1» li aggiunge, così come trascinarli da un file manager sulla finestra.</translation>
     </message>
 </context>
+<context>
+    <name>ReportWindowsPaths</name>
+    <message>
+        <source>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</source>
+        <translation>Nei percorsi, \xNN e \u{XXXX} sono sequenze di escape come sopra e ogni altra \ separa le cartelle.</translation>
+    </message>
+</context>
 </TS>

@@ -813,4 +813,11 @@
         <translation>「%1」で追加できます。ファイルマネージャーからウィンドウにドラッグ＆ドロップしても追加できます。</translation>
     </message>
 </context>
+<context>
+    <name>ReportWindowsPaths</name>
+    <message>
+        <source>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</source>
+        <translation>パスでは、\xNN と \u{XXXX} は上記と同じエスケープで、それ以外の \ はフォルダーの区切りです。</translation>
+    </message>
+</context>
 </TS>

@@ -813,4 +813,11 @@
         <translation>'%1'(으)로 추가할 수 있으며, 파일 관리자에서 창으로 끌어다 놓아도 추가됩니다.</translation>
     </message>
 </context>
+<context>
+    <name>ReportWindowsPaths</name>
+    <message>
+        <source>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</source>
+        <translation>경로에서 \xNN과 \u{XXXX}는 위와 같은 이스케이프이며, 그 밖의 \는 폴더를 구분합니다.</translation>
+    </message>
+</context>
 </TS>

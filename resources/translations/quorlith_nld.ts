@@ -813,4 +813,11 @@
         <translation>'%1' voegt ze toe, net als ze vanuit een bestandsbeheerder naar het venster slepen.</translation>
     </message>
 </context>
+<context>
+    <name>ReportWindowsPaths</name>
+    <message>
+        <source>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</source>
+        <translation>In paden zijn \xNN en \u{XXXX} escapes zoals hierboven en scheidt elke andere \ mappen.</translation>
+    </message>
+</context>
 </TS>

@@ -813,4 +813,11 @@
         <translation>«%1» legger dem til, og det gjør også å dra dem fra en filbehandler over i vinduet.</translation>
     </message>
 </context>
+<context>
+    <name>ReportWindowsPaths</name>
+    <message>
+        <source>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</source>
+        <translation>I stier er \xNN og \u{XXXX} escape-sekvenser som ovenfor, og enhver annen \ skiller mapper.</translation>
+    </message>
+</context>
 </TS>

@@ -813,4 +813,11 @@
         <translation>„%1” je dodaje, podobnie jak przeciągnięcie ich z menedżera plików na okno.</translation>
     </message>
 </context>
+<context>
+    <name>ReportWindowsPaths</name>
+    <message>
+        <source>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</source>
+        <translation>W ścieżkach \xNN i \u{XXXX} są sekwencjami ucieczki jak wyżej, a każdy inny \ oddziela foldery.</translation>
+    </message>
+</context>
 </TS>

@@ -813,4 +813,11 @@
         <translation>"%1" adiciona-os, tal como arrastá-los de um gestor de ficheiros para a janela.</translation>
     </message>
 </context>
+<context>
+    <name>ReportWindowsPaths</name>
+    <message>
+        <source>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</source>
+        <translation>Nos caminhos, \xNN e \u{XXXX} são sequências de escape como acima e qualquer outra \ separa pastas.</translation>
+    </message>
+</context>
 </TS>

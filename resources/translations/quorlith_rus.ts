@@ -813,4 +813,11 @@
         <translation>«%1» добавляет их, как и перетаскивание из файлового менеджера в окно.</translation>
     </message>
 </context>
+<context>
+    <name>ReportWindowsPaths</name>
+    <message>
+        <source>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</source>
+        <translation>В путях \xNN и \u{XXXX} — экранирующие последовательности, как выше, а любой другой \ разделяет папки.</translation>
+    </message>
+</context>
 </TS>

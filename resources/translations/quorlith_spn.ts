@@ -813,4 +813,11 @@
         <translation>«%1» los añade, igual que arrastrarlos desde un gestor de archivos a la ventana.</translation>
     </message>
 </context>
+<context>
+    <name>ReportWindowsPaths</name>
+    <message>
+        <source>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</source>
+        <translation>En las rutas, \xNN y \u{XXXX} son secuencias de escape como arriba y cualquier otra \ separa carpetas.</translation>
+    </message>
+</context>
 </TS>

@@ -813,4 +813,11 @@
         <translation>”%1” lägger till dem, och det gör också att dra dem från en filhanterare till fönstret.</translation>
     </message>
 </context>
+<context>
+    <name>ReportWindowsPaths</name>
+    <message>
+        <source>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</source>
+        <translation>I sökvägar är \xNN och \u{XXXX} escape-sekvenser som ovan, och varje annat \ skiljer mappar åt.</translation>
+    </message>
+</context>
 </TS>

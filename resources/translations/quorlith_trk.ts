@@ -813,4 +813,11 @@
         <translation>"%1" bunları ekler; bir dosya yöneticisinden pencereye sürüklemek de ekler.</translation>
     </message>
 </context>
+<context>
+    <name>ReportWindowsPaths</name>
+    <message>
+        <source>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</source>
+        <translation>Yollarda \xNN ve \u{XXXX} yukarıdaki gibi kaçış dizileridir; diğer her \ klasörleri ayırır.</translation>
+    </message>
+</context>
 </TS>

@@ -1,26 +1,38 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: Apache-2.0
-# The Windows build of quorlith-verify, checked under Wine: cross-builds it (scripts/build-windows.sh),
-# stamps a set of evidence with the Linux build's quorlith-stamp (among them a file over 4 GiB and names
-# in Greek, Cyrillic and Chinese), runs both programs over the same paths, given relatively, and
-# requires their JSON and CSV output and their exit statuses to be the same byte for byte. Expects the
-# Linux build in build/ (scripts/test.sh makes it first); installs Wine and MinGW-w64 itself.
+# The Windows build, checked under Wine: cross-builds it (scripts/build-windows.sh), stamps a set of
+# evidence with the Linux build's quorlith-stamp (among them a file over 4 GiB and names in Greek,
+# Cyrillic and Chinese), runs both builds of quorlith-verify over the same paths, given relatively, and
+# requires their JSON and CSV output and their exit statuses to be the same byte for byte; then the
+# window's rows, the PDF report and the installer. Expects the Linux build in build/ (scripts/test.sh
+# makes it first); installs Wine, Xvfb, poppler-utils and MinGW-w64 itself.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 started=$SECONDS
 
-bash scripts/build-windows.sh
+# The window, its PDF report and its installer need Qt for Windows, whose first build on a machine takes
+# most of an hour: QUORLITH_WINDOWS_WINDOW=1 builds and checks them too.
+window_checks="${QUORLITH_WINDOWS_WINDOW:-0}"
+if [ "$window_checks" = 1 ]; then
+    bash scripts/build-windows.sh
+else
+    bash scripts/build-windows.sh --without-qt
+fi
 
 sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
-if ! command -v wine >/dev/null || ! dpkg-query -W -f='${Status}' wine64 2>/dev/null | grep -q "ok installed"; then
+if ! command -v wine >/dev/null || ! command -v xvfb-run >/dev/null || ! command -v pdftotext >/dev/null ||
+    ! dpkg-query -W -f='${Status}' wine64 2>/dev/null | grep -q "ok installed"; then
     export DEBIAN_FRONTEND=noninteractive
     "${sudo_cmd[@]}" apt-get update -qq
-    "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends wine wine64 util-linux >/dev/null
+    "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends wine wine64 util-linux xvfb xauth \
+        poppler-utils >/dev/null
 fi
 
 linux=build/bin/quorlith-verify
+# With Qt the programs need the libraries deployed beside them.
 windows=build-windows/bin/quorlith-verify.exe
+[ "$window_checks" = 0 ] || windows=build-windows/dist/quorlith-verify.exe
 stamp=build/bin/quorlith-stamp
 key=tests/keys/recorder-test-key.pem
 for program in "$linux" "$stamp" "$windows"; do
@@ -164,8 +176,7 @@ else
     failed=1
 fi
 
-# The report module of a build with Qt, which cannot be made here, is loaded as quorlith-verify loads
-# it, with a stand-in module: found by its UTF-16 path beside the tool in a folder named outside any
+# The report module is loaded as quorlith-verify loads it, with stand-in modules: found by its UTF-16 path beside the tool in a folder named outside any
 # ANSI code page, never from the working folder; a file that is no library, or a library without the
 # entry, is refused with a reason.
 # The build's identity comes from the header the Windows build generated; the loader and the stand-in
@@ -215,6 +226,91 @@ else
     echo "whole-file replacement failed:"
     cat "$replace/answer"
     failed=1
+fi
+
+if [ "$window_checks" = 1 ]; then
+    # The window, in a virtual X server: started on the evidence with the row-listing hook, it must list the
+    # same rows as the Linux window for the same files, given the same way.
+    window_paths=("$evidence" "$evidence/not-evidence.png" "$evidence/missing.jpg")
+    set +e
+    LC_ALL=C.UTF-8 LANGUAGE= HOME="$work" XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=offscreen \
+        QUORLITH_SELF_TEST_LIST_ROWS=1 timeout 300 build/bin/quorlith -style Fusion "${window_paths[@]}" \
+        >"$work/linux.rows" 2>"$work/linux.rows.err"
+    LC_ALL=C.UTF-8 LANGUAGE= QUORLITH_SELF_TEST_LIST_ROWS=1 timeout 600 xvfb-run --auto-servernum \
+        --server-args="-screen 0 1280x800x24" wine build-windows/dist/quorlith.exe "${window_paths[@]}" 2>"$work/windows.rows.err" |
+        tr -d '\r' >"$work/windows.rows"
+    set -e
+    rows="$(grep -c '' "$work/linux.rows" || true)"
+    if [ "$rows" -gt 0 ] && cmp -s "$work/linux.rows" "$work/windows.rows"; then
+        echo "window: the same $rows rows as on Linux"
+    else
+        echo "window: the Windows window's rows differ from the Linux window's ($rows rows on Linux):"
+        diff "$work/linux.rows" "$work/windows.rows" | head -n 40 || true
+        cat "$work/windows.rows.err" | head -n 20
+        failed=1
+    fi
+
+    # The PDF report: its text must give the same verdicts, digests and case details as the Linux report's.
+    # Line breaks and page breaks follow the fonts, which differ between the systems, so the text is compared
+    # without white space: how often each verdict is stated, how often each file's SHA-256 appears, and the
+    # case details.
+    digests="$(grep -oE '"sha256":"[0-9a-f]{64}"' "$work/linux.json" | cut -d'"' -f4 | sort -u)"
+    report_text() { # PDF
+        local text
+        text="$(pdftotext "$1" - | tr -d '[:space:]')"
+        for token in Authenticationsucceeded Authenticationfailed $digests; do
+            echo "$token $(grep -o "$token" <<<"$text" | wc -l)"
+        done
+        for token in Case0412/2026 ExaminerR.Okafor; do
+            grep -q "$token" <<<"$text" && echo "$token"
+        done
+    }
+    case_details=(--case "0412/2026" --examiner "R. Okafor" --keys tests/keys/second-family.key)
+    set +e
+    "$linux" --report "$work/linux.pdf" "${case_details[@]}" "$evidence" >/dev/null 2>"$work/linux.pdf.err"
+    linux_status=$?
+    LC_ALL=C.UTF-8 LANGUAGE= wine "$windows" --report "$work/windows.pdf" "${case_details[@]}" "$evidence" >/dev/null \
+        2>"$work/windows.pdf.err"
+    windows_status=$?
+    set -e
+    report_text "$work/linux.pdf" >"$work/linux.report" || true
+    report_text "$work/windows.pdf" >"$work/windows.report" || true
+    if [ -s "$work/linux.report" ] && cmp -s "$work/linux.report" "$work/windows.report" &&
+        [ "$linux_status" = "$windows_status" ]; then
+        echo "report: the same verdicts, digests and case details as on Linux"
+    else
+        echo "report: the Windows report differs (exit status $linux_status on Linux, $windows_status on Windows):"
+        diff "$work/linux.report" "$work/windows.report" | head -n 40 || true
+        cat "$work/windows.pdf.err"
+        failed=1
+    fi
+
+    # The installer, silently into the Wine prefix, per machine and per user; the installed window answers
+    # --version and the uninstallers leave nothing behind.
+    setup="$(ls build-windows/quorlith-setup-*.exe)"
+    version="$(build/bin/quorlith --version)"
+    for mode in AllUsers CurrentUser; do
+        wine "$setup" /S "/$mode"
+        wineserver --wait
+        if [ "$mode" = AllUsers ]; then
+            installed="$WINEPREFIX/drive_c/Program Files/Trevalon Quorlith"
+        else
+            installed="$(find "$WINEPREFIX/drive_c/users" -maxdepth 5 -type d -path '*/AppData/Local/Programs/Trevalon Quorlith')"
+        fi
+        answer="$(wine "$installed/quorlith.exe" --version 2>/dev/null | tr -d '\r' || true)"
+        wine "$installed/uninstall.exe" /S
+        wineserver --wait
+        for _ in $(seq 50); do
+            [ -e "$installed" ] || break
+            sleep 0.2
+        done
+        if [ "$answer" = "$version" ] && [ ! -e "$installed" ]; then
+            echo "installer ($mode): the installed window answers \"$answer\"; the uninstaller removed it"
+        else
+            echo "installer ($mode): expected \"$version\" and nothing left, got \"$answer\"; left: $(ls "$installed" 2>&1)"
+            failed=1
+        fi
+    done
 fi
 
 echo "Windows check: $files files, $((SECONDS - started)) s"
