@@ -17,8 +17,10 @@ GlyphCheck::GlyphCheck(const QStringList& families)
 
 bool GlyphCheck::Drawable(char32_t codePoint) const
 {
-    // Spaces and line ends are laid out, not drawn.
-    if (codePoint == U' ' || codePoint == U'\n' || codePoint == U'\t')
+    // Spaces and line ends are laid out, not drawn; so is the override that keeps a path in its stored
+    // order, which the escaping of names never lets through raw.
+    if (codePoint == U' ' || codePoint == U'\n' || codePoint == U'\t' || codePoint == 0x2066 ||
+        codePoint == 0x202D || codePoint == 0x202C || codePoint == 0x2069)
         return true;
     for (const QRawFont& font : fonts) {
         if (font.supportsCharacter(static_cast<uint>(codePoint)))

@@ -37,7 +37,8 @@ QString StatusWords(const char* text)
 QString FileName(const std::string& path)
 {
     const size_t slash = path.find_last_of('/', path.size() > 1 ? path.size() - 2 : 0);
-    return VerdictText::Display(slash == std::string::npos ? path : path.substr(slash + 1));
+    return VerdictText::InStoredOrder(
+        VerdictText::Display(slash == std::string::npos ? path : path.substr(slash + 1)));
 }
 
 // A path given that is no file: its block says what it is instead of what could not be read of it.
@@ -208,7 +209,8 @@ void ReportRenderer::Opening(PageFlow& flow) const
     for (const auto& place : places) {
         if (!place.second.empty())
             flow.Row({Cell(place.first, boldFont, 0, labelWidth),
-                      Cell(VerdictText::Display(place.second), monoFont, labelWidth, width - labelWidth)});
+                      Cell(VerdictText::InStoredOrder(VerdictText::Display(place.second)), monoFont,
+                           labelWidth, width - labelWidth)});
     }
     for (const auto& line : CaseLines())
         flow.Row({Cell(line.first, boldFont, 0, labelWidth),
@@ -335,10 +337,11 @@ void ReportRenderer::SummaryTable(PageFlow& flow, const std::function<bool()>& k
     int number = 0;
     for (const ReportEntry& entry : entries) {
         const VerificationResult& result = entry.result;
-        rowTexts.push_back({QString::number(++number),
-                            VerdictText::Display(PathBelowGiven(result.path, facts.givenPaths)),
-                            SummaryVerdict(result), VerdictText::Display(result.startTime),
-                            VerdictText::Display(result.endTime), VerdictText::Display(result.rcSerial)});
+        rowTexts.push_back(
+            {QString::number(++number),
+             VerdictText::InStoredOrder(VerdictText::Display(PathBelowGiven(result.path, facts.givenPaths))),
+             SummaryVerdict(result), VerdictText::Display(result.startTime),
+             VerdictText::Display(result.endTime), VerdictText::Display(result.rcSerial)});
     }
 
     // Each column is at least as wide as its widest word, measured in its font, so that no word of one
@@ -443,7 +446,8 @@ void ReportRenderer::FileBlock(PageFlow& flow, int number, const ReportEntry& en
     const VerdictText::Detail digest = details.takeLast();
     details.insert(2, digest);
     // The path as the system finds it from any folder, whatever folder the program ran in.
-    details.front().value = VerdictText::Display(AbsolutePath(result.path, facts.workingFolder));
+    details.front().value =
+        VerdictText::InStoredOrder(VerdictText::Display(AbsolutePath(result.path, facts.workingFolder)));
     for (const VerdictText::Detail& detail : details) {
         const QString label = VerdictText::Label(detail.field);
         switch (detail.field) {
@@ -596,7 +600,8 @@ void ReportRenderer::LeftOutAppendix(PageFlow& flow) const
              gap * 3);
     for (const LeftOutLine& line : LeftOutList::Lines(*leftOut)) {
         const std::vector<FlowCell> cells = {
-            Cell(line.what, line.count > 0 ? smallBoldFont : monoFont, 0, pathWidth - width * 0.02),
+            Cell(line.count > 0 ? line.what : VerdictText::InStoredOrder(line.what),
+                 line.count > 0 ? smallBoldFont : monoFont, 0, pathWidth - width * 0.02),
             Cell(LeftOutList::Why(line.why), smallFont, pathWidth, width - pathWidth)};
         const double height = flow.Height(cells);
         flow.KeepTogether(height);

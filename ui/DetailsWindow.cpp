@@ -2,6 +2,7 @@
 #include "ui/DetailsWindow.h"
 
 #include "ui/Sha256Reading.h"
+#include "ui/StoredOrderTextView.h"
 #include "verdict/FileStateCheck.h"
 #include "verdict/VerdictText.h"
 
@@ -14,8 +15,8 @@
 #include <QVBoxLayout>
 
 DetailsWindow::DetailsWindow(const VerificationResult& result, QWidget* parent)
-    : QDialog(parent), result(result), textView(new QPlainTextEdit), copyButton(new QPushButton(tr("Copy"))),
-      closeButton(new QPushButton(tr("Close")))
+    : QDialog(parent), result(result), textView(new StoredOrderTextView),
+      copyButton(new QPushButton(tr("Copy"))), closeButton(new QPushButton(tr("Close")))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     // The name as the details write it: a right-to-left override in a raw name would turn the title around.
@@ -71,11 +72,19 @@ void DetailsWindow::done(int resultCode)
 
 QString DetailsWindow::Text() const
 {
+    return Lines(false);
+}
+
+QString DetailsWindow::Lines(bool drawn) const
+{
     QStringList lines;
     if (changedSinceVerified)
         lines << tr("The file changed after it was verified: it is no longer the same file in the same state "
                     "as then.");
-    lines += VerdictText::DetailLines(result, sha256Text);
+    for (const VerdictText::Detail& detail : VerdictText::Details(result, sha256Text))
+        lines << VerdictText::Line(detail.field, drawn && detail.field == VerdictText::Field::Path
+                                                     ? VerdictText::InStoredOrder(detail.value)
+                                                     : detail.value);
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -126,7 +135,7 @@ void DetailsWindow::TakeHashingOutcome()
 void DetailsWindow::ShowText()
 {
     const int scrolled = textView->verticalScrollBar()->value();
-    textView->setPlainText(Text());
+    textView->setPlainText(Lines(true));
     textView->verticalScrollBar()->setValue(scrolled);
 }
 

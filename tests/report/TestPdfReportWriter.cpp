@@ -10,6 +10,7 @@
 #include "tools/EvidenceStamper.h"
 #include "verdict/FileVerifier.h"
 #include "verdict/KeySetFacts.h"
+#include "verdict/VerdictText.h"
 
 #include <QtTest>
 
@@ -53,6 +54,8 @@ private slots:
     void failedWriteKeepsWhatWasThere_data();
     void failedWriteKeepsWhatWasThere();
     void updateCrossReferencePointsAtItsObjects();
+    void twinNamesPrintApart_data();
+    void twinNamesPrintApart();
 
 private:
     QTemporaryDir dir;
@@ -838,6 +841,89 @@ void TestPdfReportWriter::updateCrossReferencePointsAtItsObjects()
         QVERIFY(!section.atEnd());
     }
     QCOMPARE(entries, 2);
+}
+
+void TestPdfReportWriter::twinNamesPrintApart_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QByteArray>("twin");
+    QTest::addColumn<QString>("namePrinted");
+    QTest::addColumn<QString>("twinPrinted");
+    // Left to right in the order stored: the right-to-left letter turns neither name around, though no
+    // control character is in either.
+    QTest::newRow("Hebrew letter and digits")
+        << QByteArray("\xd7\x90-12.jpg") << QByteArray("12-\xd7\x90.jpg")
+        << QString::fromUtf8("\xd7\x90-12.jpg") << QString::fromUtf8("12-\xd7\x90.jpg");
+    QTest::newRow("no-break space") << QByteArray("a b.jpg")
+                                    << QByteArray("a\xc2\xa0"
+                                                  "b.jpg")
+                                    << QString("a b.jpg") << QString("a\\u{00A0}b.jpg");
+}
+
+// Two names that differ never print alike: the file block's heading and its full path read as the
+// name is stored, and the images of the two full path lines differ.
+void TestPdfReportWriter::twinNamesPrintApart()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(QByteArray, twin);
+    QFETCH(QString, namePrinted);
+    QFETCH(QString, twinPrinted);
+    const QString pdf = dir.filePath("twin.pdf");
+    QRect crop;
+    QList<QByteArray> images;
+    for (const auto& [file, printed] :
+         {std::make_pair(name, namePrinted), std::make_pair(twin, twinPrinted)}) {
+        PdfReportWriter writer(Facts());
+        writer.Add(Unverified("/case/twin/" + file.toStdString(), VerdictReason::NotFound));
+        QString error;
+        QVERIFY2(writer.Save(QFile::encodeName(pdf), &error), qPrintable(error));
+        const PdfWords words = Words(pdf);
+        int pathAt = -1;
+        for (int i = 0; i < words.words.size(); ++i) {
+            if (words.words[i].text.startsWith("/case/twin/"))
+                pathAt = i;
+        }
+        QVERIFY(pathAt >= 0);
+        const PdfWord path = words.words[pathAt];
+        int headingAt = -1;
+        for (int i = 0; i < pathAt; ++i) {
+            if (words.words[i].page == path.page && words.words[i].text == "1.")
+                headingAt = i;
+        }
+        QVERIFY(headingAt >= 0);
+        // A line's words left to right; pdftotext marks a right-to-left run it finds with embedding
+        // controls of its own, which are no part of what was drawn.
+        const auto line = [&words](const PdfWord& first) {
+            QList<PdfWord> on;
+            for (const PdfWord& word : words.words) {
+                if (word.page == first.page && qAbs(word.box.top() - first.box.top()) < 3)
+                    on << word;
+            }
+            std::sort(on.begin(), on.end(),
+                      [](const PdfWord& a, const PdfWord& b) { return a.box.left() < b.box.left(); });
+            QStringList texts;
+            for (const PdfWord& word : on)
+                texts << word.text;
+            return texts.join(' ').remove(QRegularExpression("[\\x{202A}-\\x{202E}]"));
+        };
+        QCOMPARE(line(words.words[headingAt]), "1. " + printed);
+        QCOMPARE(line(path), VerdictText::Label(VerdictText::Field::Path) + " /case/twin/" + printed);
+
+        if (crop.isNull())
+            crop = QRect(0, qFloor(path.box.top()) - 1, qCeil(words.pageSize.width()),
+                         qCeil(path.box.height()) + 2);
+        const QString image = dir.filePath("twin-line");
+        QProcess render;
+        render.start("pdftoppm",
+                     {"-gray", "-r", "72", "-singlefile", "-f", QString::number(path.page + 1), "-x",
+                      QString::number(crop.x()), "-y", QString::number(crop.y()), "-W",
+                      QString::number(crop.width()), "-H", QString::number(crop.height()), pdf, image});
+        QVERIFY(render.waitForFinished(60000));
+        QCOMPARE(render.exitCode(), 0);
+        images << ReadAll(image + ".pgm");
+        QVERIFY(!images.back().isEmpty());
+    }
+    QVERIFY(images[0] != images[1]);
 }
 
 QTEST_MAIN(TestPdfReportWriter)
