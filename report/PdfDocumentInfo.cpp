@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "report/PdfDocumentInfo.h"
 
+#include "report/PdfPageTree.h"
+
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -105,7 +108,7 @@ bool AppendDocumentInfo(QIODevice* device, const PdfTap& tap, const PdfDocumentI
         !previous.hasMatch())
         return false;
     const int infoNumber = infoRef.captured(1).toInt();
-    const QByteArray infoBody = DictionaryOf(tap.Head(), infoNumber);
+    QByteArray infoBody = DictionaryOf(tap.Head(), infoNumber);
     Metadata metadata = MetadataOf(tap.Head());
     const int titleEnd = metadata.xmp.indexOf("</dc:title>");
     if (infoBody.isEmpty() || metadata.number < 0 || titleEnd < 0)
@@ -125,6 +128,20 @@ bool AppendDocumentInfo(QIODevice* device, const PdfTap& tap, const PdfDocumentI
         infoAdded += "/Author " + PdfText(author) + "\n";
     }
     metadata.xmp.insert(titleEnd + int(sizeof("</dc:title>")) - 1, dcAdded);
+    // Qt takes its own clock's time when the painting starts, seconds after the instant the pages name.
+    if (info.written.isValid()) {
+        const QDateTime utc = info.written.toUTC();
+        infoBody = Latin1(infoBody)
+                       .replace(QRegularExpression(QStringLiteral("/CreationDate \\([^)]*\\)")),
+                                QStringLiteral("/CreationDate (D:%1Z)")
+                                    .arg(utc.toString(QStringLiteral("yyyyMMddHHmmss"))))
+                       .toLatin1();
+        metadata.xmp =
+            QString::fromUtf8(metadata.xmp)
+                .replace(QRegularExpression(QStringLiteral("xmp:(CreateDate|ModifyDate)=\"[^\"]*\"")),
+                         QStringLiteral("xmp:\\1=\"%1\"").arg(utc.toString(Qt::ISODate)))
+                .toUtf8();
+    }
 
     // An incremental update: the two objects again under their numbers, a cross-reference section for
     // them alone and a trailer that points back to Qt's.
@@ -137,13 +154,28 @@ bool AppendDocumentInfo(QIODevice* device, const PdfTap& tap, const PdfDocumentI
     update += QByteArray::number(metadata.number) + " 0 obj\n<<\n" + metadata.dictionary + "\n/Length " +
               QByteArray::number(metadata.xmp.size()) + "\n>>\nstream\n" + metadata.xmp +
               "\nendstream\nendobj\n";
+    const int oldSize = size.captured(1).toInt();
+    int newSize = oldSize;
+    for (const auto& object : BalancedPageTree(tap.Pages(), oldSize)) {
+        offsets[object.first] = base + update.size();
+        update += QByteArray::number(object.first) + " 0 obj\n" + object.second + "endobj\n";
+        newSize = std::max(newSize, object.first + 1);
+    }
     const qint64 crossReference = base + update.size();
     update += "xref\n";
-    for (const auto& entry : offsets) {
-        update += QByteArray::number(entry.first) + " 1\n";
-        update += QByteArray::number(entry.second).rightJustified(10, '0') + " 00000 n \n";
+    // One subsection for each run of consecutive object numbers.
+    for (auto entry = offsets.begin(); entry != offsets.end();) {
+        auto runEnd = entry;
+        int count = 0;
+        while (runEnd != offsets.end() && runEnd->first == entry->first + count) {
+            ++runEnd;
+            ++count;
+        }
+        update += QByteArray::number(entry->first) + " " + QByteArray::number(count) + "\n";
+        for (; entry != runEnd; ++entry)
+            update += QByteArray::number(entry->second).rightJustified(10, '0') + " 00000 n \n";
     }
-    update += "trailer\n<<\n/Size " + size.captured(1).toLatin1() + "\n/Info " +
+    update += "trailer\n<<\n/Size " + QByteArray::number(newSize) + "\n/Info " +
               QByteArray::number(infoNumber) + " 0 R\n/Root " + root.captured(1).toLatin1() + "\n" +
               id.captured(0).toLatin1() + "\n/Prev " + previous.captured(1).toLatin1() + "\n>>\nstartxref\n" +
               QByteArray::number(crossReference) + "\n%%EOF\n";

@@ -4,6 +4,7 @@
 
 #include "report/PdfTap.h"
 
+#include <QDateTime>
 #include <QString>
 
 // What a report's document properties say beyond the title and creator that Qt's PDF output sets.
@@ -11,11 +12,16 @@ struct PdfDocumentInfo
 {
     QString subject;
     QString author; // empty: none
+    // The instant the report names as its making: the creation and modification dates become it.
+    QDateTime written;
 };
 
 // Appends to device, after the PDF that passed through tap, an update of the document: the document
-// information and the XMP metadata as Qt wrote them, with the subject and the author added to both, so
-// that the two still agree as PDF/A-1 asks and pdfinfo shows them. The pages are not touched. false when
+// information and the XMP metadata as Qt wrote them, with the subject and the author added to both and
+// the dates set to the instant the report names, so
+// that the two still agree as PDF/A-1 asks and pdfinfo shows them; and when Qt hung more pages from its
+// page tree's root than PDF/A-1 lets an array hold, a balanced page tree (BalancedPageTree). What the
+// pages show is not touched. false when
 // the device refuses the update, or when the PDF does not hold what is to be updated, in which case
 // nothing was appended.
 bool AppendDocumentInfo(QIODevice* device, const PdfTap& tap, const PdfDocumentInfo& info);

@@ -5,9 +5,20 @@
 #include <QByteArray>
 #include <QIODevice>
 
+#include <vector>
+
+// A page object as Qt wrote it: its number, the page tree node it names as its parent, and the rest of
+// its dictionary after the parent, so that it can be written again under another parent.
+struct PdfPageObject
+{
+    int number = 0;
+    int parent = 0;
+    QByteArray rest;
+};
+
 // Passes what Qt's PDF output writes on to the device and keeps its first and last bytes, where the
-// document information, the metadata stream and the trailer stand, so that an update can be appended
-// without the document ever being held in memory whole.
+// document information, the metadata stream and the trailer stand, and every page object, so that an
+// update can be appended without the document ever being held in memory whole.
 class PdfTap : public QIODevice
 {
 public:
@@ -17,16 +28,26 @@ public:
     const QByteArray& Head() const { return head; }
     const QByteArray& Tail() const { return tail; }
     qint64 Written() const { return written; }
+    // The page objects in the order they were written.
+    const std::vector<PdfPageObject>& Pages() const { return pages; }
 
 protected:
     qint64 readData(char*, qint64) override { return -1; }
     qint64 writeData(const char* data, qint64 length) override;
 
 private:
+    // Takes the page objects that end in what was written since the last call.
+    void FindPages(const char* data, qint64 length);
+    // Keeps the end of window from which a page object not yet whole may still be found.
+    void Keep(const QByteArray& window, int used);
+
     QIODevice* device;
     QByteArray head;
     QByteArray tail;
     qint64 written = 0;
+    std::vector<PdfPageObject> pages;
+    // The end of what was written before, where a page object may have begun.
+    QByteArray carry;
 };
 
 #endif

@@ -8,6 +8,7 @@
 #include "verdict/VerdictText.h"
 
 #include <QDateTime>
+#include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
 
@@ -139,14 +140,34 @@ void ReportRenderer::Footer(QPagedPaintDevice* device, QPainter* painter, int pa
     if (HasHeader()) {
         const QRectF header(0, 0, page.width(), lineHeight);
         const CaseDetails& details = facts.caseDetails;
+        QString left;
+        QString right;
         if (!details.caseNumber.empty())
-            painter->drawText(header, Qt::AlignLeft | Qt::AlignTop,
-                              glyphs.Printable(QCoreApplication::translate("ReportCase", "Case %1")
-                                                   .arg(VerdictText::Display(details.caseNumber))));
+            left = glyphs.Printable(QCoreApplication::translate("ReportCase", "Case %1")
+                                        .arg(VerdictText::Display(details.caseNumber)));
         if (!details.examiner.empty())
-            painter->drawText(header, Qt::AlignRight | Qt::AlignTop,
-                              glyphs.Printable(QCoreApplication::translate("ReportCase", "Examiner %1")
-                                                   .arg(VerdictText::Display(details.examiner))));
+            right = glyphs.Printable(QCoreApplication::translate("ReportCase", "Examiner %1")
+                                         .arg(VerdictText::Display(details.examiner)));
+        // Each keeps to its own side: a text too long for the room left is shortened with "…" (the whole
+        // text stands in the facts), never drawn over the other.
+        const QFontMetricsF metrics(QFont(smallFont, device));
+        const double room = page.width() - metrics.horizontalAdvance(QStringLiteral("    "));
+        const double leftWidth = metrics.horizontalAdvance(left);
+        const double rightWidth = metrics.horizontalAdvance(right);
+        double leftRoom = room / 2;
+        double rightRoom = room / 2;
+        if (leftWidth + rightWidth <= room) {
+            leftRoom = room - rightWidth;
+            rightRoom = room - leftWidth;
+        } else if (rightWidth <= room / 2) {
+            leftRoom = room - rightWidth;
+        } else if (leftWidth <= room / 2) {
+            rightRoom = room - leftWidth;
+        }
+        painter->drawText(header, Qt::AlignLeft | Qt::AlignTop,
+                          metrics.elidedText(left, Qt::ElideRight, leftRoom));
+        painter->drawText(header, Qt::AlignRight | Qt::AlignTop,
+                          metrics.elidedText(right, Qt::ElideRight, rightRoom));
         painter->setPen(QPen(Qt::darkGray, 0));
         painter->drawLine(QPointF(0, lineHeight * 1.2), QPointF(page.width(), lineHeight * 1.2));
         painter->setPen(Qt::black);

@@ -1549,9 +1549,19 @@ void TestQuorlithVerify::caseDetailsNeedAReport_data()
     QTest::newRow("--organisation without --report") << QStringList{"--organisation", "Unit"};
     QTest::newRow("--note without --report") << QStringList{"--note", "n"};
     QTest::newRow("--note with no text") << QStringList{"--report", "r.pdf", "--note"};
+    // A text beyond its bound stops the run before any file is verified, not after it.
+    QTest::newRow("--case of 5,100 characters")
+        << QStringList{"--report", "r.pdf", "--case", QString(5100, 'c')};
+    QTest::newRow("--examiner of 201 bytes")
+        << QStringList{"--report", "r.pdf", "--examiner", QString(201, 'e')};
+    QStringList exhibits{"--report", "r.pdf"};
+    for (int i = 0; i < 21; ++i)
+        exhibits << "--exhibit" << QString("EX-%1").arg(i);
+    QTest::newRow("21 exhibits") << exhibits;
 }
 
-// Case details describe a report: without one, or without their text, the command line is wrong.
+// Case details describe a report: without one, without their text, or with more text than a report
+// takes, the command line is wrong.
 void TestQuorlithVerify::caseDetailsNeedAReport()
 {
     QFETCH(QStringList, arguments);

@@ -56,6 +56,9 @@ private slots:
     void updateCrossReferencePointsAtItsObjects();
     void twinNamesPrintApart_data();
     void twinNamesPrintApart();
+    void headerKeepsEachTextToItsSide_data();
+    void headerKeepsEachTextToItsSide();
+    void oneInstantForTheWholeReport();
 
 private:
     QTemporaryDir dir;
@@ -924,6 +927,126 @@ void TestPdfReportWriter::twinNamesPrintApart()
         QVERIFY(!images.back().isEmpty());
     }
     QVERIFY(images[0] != images[1]);
+}
+
+void TestPdfReportWriter::headerKeepsEachTextToItsSide_data()
+{
+    QTest::addColumn<QString>("caseNumber");
+    QTest::addColumn<QString>("examiner");
+    QTest::addColumn<bool>("shortened");
+    QTest::newRow("both short") << "2026/114"
+                                << "R.Okafor" << false;
+    QTest::newRow("examiner of 144 characters") << "2026/114"
+                                                << "Examiner-" + QString(135, 'e') << true;
+    QTest::newRow("case number of 200 characters") << "Case-" + QString(195, 'c') << "R.Okafor" << true;
+    QTest::newRow("both at their bound")
+        << "Case-" + QString(195, 'c') << "Examiner-" + QString(191, 'e') << true;
+}
+
+// The case number and the examiner at the head of every page never run into each other: one too long
+// for its side is shortened with a visible "…", and the facts give it whole.
+void TestPdfReportWriter::headerKeepsEachTextToItsSide()
+{
+    QFETCH(QString, caseNumber);
+    QFETCH(QString, examiner);
+    QFETCH(bool, shortened);
+    ReportFacts facts = Facts();
+    facts.caseDetails.caseNumber = caseNumber.toStdString();
+    facts.caseDetails.examiner = examiner.toStdString();
+    PdfReportWriter writer(facts);
+    writer.Add(Verified(dir.filePath("photo.jpg")));
+    QString error;
+    const QString pdf = dir.filePath("header.pdf");
+    QVERIFY2(writer.Save(QFile::encodeName(pdf), &error), qPrintable(error));
+
+    const PdfWords words = Words(pdf);
+    // The header's line lies within the top margin of 16 mm and the 0.3 inch kept for it.
+    const double headerBottom = 16 * 72 / 25.4 + 0.3 * 72 - 4;
+    int pages = 0;
+    for (int page = 0; page <= words.words.last().page; ++page) {
+        QList<PdfWord> header;
+        for (const PdfWord& word : words.words) {
+            if (word.page == page && word.box.top() < headerBottom)
+                header << word;
+        }
+        std::sort(header.begin(), header.end(),
+                  [](const PdfWord& a, const PdfWord& b) { return a.box.left() < b.box.left(); });
+        QString text;
+        for (int i = 0; i < header.size(); ++i) {
+            text += header[i].text + ' ';
+            if (i > 0)
+                QVERIFY2(header[i - 1].box.right() <= header[i].box.left(), qPrintable(text));
+            QVERIFY(header[i].box.right() <= words.pageSize.width());
+        }
+        QVERIFY2(text.startsWith("Case "), qPrintable(text));
+        QVERIFY2(text.contains(" Examiner "), qPrintable(text));
+        QCOMPARE(text.contains(QChar(0x2026)), shortened);
+        ++pages;
+    }
+    QVERIFY(pages >= 2);
+    const QString joined = Joined(words);
+    QVERIFY2(joined.contains("Case" + caseNumber), qPrintable(joined));
+    QVERIFY2(joined.contains("Examiner" + examiner), qPrintable(joined));
+}
+
+// Every time the report gives for its making, as UTC: "2026-12-10 09:15:02 UTC+01:00" on the page,
+// ISO 8601 in the document's properties.
+QList<QDateTime> Instants(const QString& text, const QString& pattern)
+{
+    QList<QDateTime> instants;
+    for (QRegularExpressionMatchIterator it = QRegularExpression(pattern).globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        QDateTime instant = QDateTime::fromString(match.captured(1), Qt::ISODate);
+        if (!instant.isValid()) {
+            instant = QDateTime::fromString(match.captured(1), "yyyy-MM-dd HH:mm:ss");
+            const int sign = match.captured(2) == "-" ? -1 : 1;
+            instant.setOffsetFromUtc(sign *
+                                     (match.captured(3).toInt() * 3600 + match.captured(4).toInt() * 60));
+        }
+        instants << instant.toUTC();
+    }
+    return instants;
+}
+
+// The page, every footer, the files' "state at report time" and the document's creation and modification
+// dates name one instant, however long the pages take to lay out.
+void TestPdfReportWriter::oneInstantForTheWholeReport()
+{
+    PdfReportWriter writer(Facts());
+    writer.Add(Verified(dir.filePath("photo.jpg")));
+    writer.Add(Verified(dir.filePath("photo.jpg")));
+    QString error;
+    const QString pdf = dir.filePath("instant.pdf");
+    // The layout is held up past a second's turn, as thousands of files would.
+    bool held = false;
+    const auto slowLayout = [&held] {
+        if (!held)
+            QThread::msleep(1100);
+        held = true;
+        return true;
+    };
+    QVERIFY2(writer.Save(QFile::encodeName(pdf), &error, slowLayout), qPrintable(error));
+
+    const QStringList pages = PageTexts(pdf);
+    QVERIFY(pages.size() >= 2);
+    const QString local = "(\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d) UTC([+-])(\\d\\d):(\\d\\d)";
+    const QList<QDateTime> footers = Instants(pages.join('\n'), "Verification report written " + local);
+    const QList<QDateTime> checked = Instants(pages.join('\n'), "Checked " + local);
+    QCOMPARE(footers.size(), pages.size());
+    QCOMPARE(checked.size(), 2);
+    QProcess info;
+    info.start("pdfinfo", {"-isodates", pdf});
+    QVERIFY(info.waitForFinished(60000));
+    const QList<QDateTime> created =
+        Instants(QString::fromUtf8(info.readAllStandardOutput()), "CreationDate:\\s+(\\S+)");
+    QCOMPARE(created.size(), 1);
+    info.start("pdfinfo", {"-meta", pdf});
+    QVERIFY(info.waitForFinished(60000));
+    const QList<QDateTime> metadata =
+        Instants(QString::fromUtf8(info.readAllStandardOutput()), "xmp:(?:Create|Modify)Date=\"([^\"]+)\"");
+    QCOMPARE(metadata.size(), 2);
+    for (const QDateTime& instant : footers + checked + created + metadata)
+        QCOMPARE(instant, footers.first());
 }
 
 QTEST_MAIN(TestPdfReportWriter)
