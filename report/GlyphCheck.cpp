@@ -44,6 +44,8 @@ QString GlyphCheck::Printable(const QString& text) const
     bool changed = false;
     for (const uint codePoint : codePoints) {
         if (Drawable(codePoint)) {
+            if (codePoint >= 0x80)
+                drawn.insert(codePoint);
             printable.append(QString::fromUcs4(&codePoint, 1));
             continue;
         }
@@ -52,6 +54,32 @@ QString GlyphCheck::Printable(const QString& text) const
         changed = true;
     }
     return changed ? printable : text;
+}
+
+char32_t GlyphCheck::DrawnAlike(char32_t point) const
+{
+    if (drawn.count(point))
+        return 0;
+    const auto glyph = [this](size_t font, char32_t character) {
+        const uint code = character;
+        const QVector<quint32> indexes = fonts[font].glyphIndexesForString(QString::fromUcs4(&code, 1));
+        return indexes.size() == 1 ? indexes.front() : 0;
+    };
+    if (drawnByGlyph.empty()) {
+        for (size_t font = 0; font < fonts.size(); ++font) {
+            for (const char32_t character : drawn) {
+                if (const quint32 index = glyph(font, character))
+                    drawnByGlyph[{font, index}].insert(character);
+            }
+        }
+    }
+    std::set<char32_t> alike;
+    for (size_t font = 0; font < fonts.size(); ++font) {
+        const auto same = drawnByGlyph.find({font, glyph(font, point)});
+        if (same != drawnByGlyph.end())
+            alike.insert(same->second.begin(), same->second.end());
+    }
+    return alike.size() == 1 ? *alike.begin() : 0;
 }
 
 QString GlyphCheck::MissingText() const

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "report/PdfDocumentInfo.h"
 
+#include "report/PdfCharacterMap.h"
 #include "report/PdfPageTree.h"
 
 #include <QRegularExpression>
@@ -160,6 +161,15 @@ bool AppendDocumentInfo(QIODevice* device, const PdfTap& tap, const PdfDocumentI
         offsets[object.first] = base + update.size();
         update += QByteArray::number(object.first) + " 0 obj\n" + object.second + "endobj\n";
         newSize = std::max(newSize, object.first + 1);
+    }
+    for (const PdfCharacterMap& map : tap.CharacterMaps()) {
+        const QByteArray mended =
+            info.drawnAlike ? DrawnCharacterMap(map.content, info.drawnAlike) : QByteArray();
+        if (mended.isEmpty())
+            continue;
+        offsets[map.number] = base + update.size();
+        update += QByteArray::number(map.number) + " 0 obj\n<< /Length " + QByteArray::number(mended.size()) +
+                  " >>\nstream\n" + mended + "\nendstream\nendobj\n";
     }
     const qint64 crossReference = base + update.size();
     update += "xref\n";

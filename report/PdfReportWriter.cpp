@@ -56,10 +56,11 @@ void SetUpPages(QPdfWriter* writer, const CaseDetails& details)
 
 // The subject and author of the document's properties: what the report is about, with the exhibits,
 // and the examiner, escaped as on the page.
-PdfDocumentInfo DocumentInfo(const CaseDetails& details, const QDateTime& written)
+PdfDocumentInfo DocumentInfo(const CaseDetails& details, const QDateTime& written, const GlyphCheck& glyphs)
 {
     PdfDocumentInfo info;
     info.written = written;
+    info.drawnAlike = [&glyphs](char32_t point) { return glyphs.DrawnAlike(point); };
     info.subject =
         PdfReportWriter::tr("Authenticity of video-surveillance evidence files by their recorder watermarks");
     QStringList exhibits;
@@ -128,7 +129,7 @@ bool PdfReportWriter::Write(QIODevice* device, const std::function<bool()>& keep
     const bool whole = renderer.Render(&writer, &painter, pageCount, keepGoing) != 0;
     // Every page must have been seen on its way out, or the page tree written again would lose some.
     return painter.end() && whole && tap.Pages().size() == static_cast<size_t>(pageCount) &&
-           AppendDocumentInfo(device, tap, DocumentInfo(facts.caseDetails, written));
+           AppendDocumentInfo(device, tap, DocumentInfo(facts.caseDetails, written, *glyphs));
 }
 
 QString PdfReportWriter::MissingCharacters() const

@@ -59,6 +59,8 @@ private slots:
     void headerKeepsEachTextToItsSide_data();
     void headerKeepsEachTextToItsSide();
     void oneInstantForTheWholeReport();
+    void textLayerGivesBackTheCharactersDrawn_data();
+    void textLayerGivesBackTheCharactersDrawn();
 
 private:
     QTemporaryDir dir;
@@ -1047,6 +1049,41 @@ void TestPdfReportWriter::oneInstantForTheWholeReport()
     QCOMPARE(metadata.size(), 2);
     for (const QDateTime& instant : footers + checked + created + metadata)
         QCOMPARE(instant, footers.first());
+}
+
+void TestPdfReportWriter::textLayerGivesBackTheCharactersDrawn_data()
+{
+    QTest::addColumn<QString>("name");
+    // Ideographs the CJK font draws with the glyph of a Kangxi radical (U+2F5A, U+2F2D, U+2F65, ...).
+    QTest::newRow("evidence clip") << QString::fromUtf8(
+        "\xe8\xad\x89\xe6\x93\x9a\xe5\xbd\xb1\xe7\x89\x87.mp4");
+    QTest::newRow("mountain, field") << QString::fromUtf8("\xe5\xb1\xb1\xe7\x94\xb0.jpg");
+    QTest::newRow("sun, moon, person, big")
+        << QString::fromUtf8("\xe6\x97\xa5\xe6\x9c\x88\xe4\xba\xba\xe5\xa4\xa7.jpg");
+    QTest::newRow("water, wood, gold") << QString::fromUtf8("\xe6\xb0\xb4\xe6\x9c\xa8\xe9\x87\x91.jpg");
+    QTest::newRow("see, gate, long, high")
+        << QString::fromUtf8("\xe8\xa6\x8b\xe9\x96\x80\xe9\x95\xb7\xe9\xab\x98.jpg");
+    // The radical itself, drawn alone, comes back as the radical.
+    QTest::newRow("the radical") << QString::fromUtf8("\xe2\xbd\x9a.jpg");
+}
+
+// Copying a path from the report, or searching for it, gives back exactly the characters laid out.
+void TestPdfReportWriter::textLayerGivesBackTheCharactersDrawn()
+{
+    QFETCH(QString, name);
+    PdfReportWriter writer(Facts());
+    writer.Add(Unverified("/case/cjk/" + name.toStdString(), VerdictReason::NotFound));
+    QString error;
+    const QString pdf = dir.filePath("cjk-text.pdf");
+    QVERIFY2(writer.Save(QFile::encodeName(pdf), &error), qPrintable(error));
+    // The heading and the full path, each whole on its line; nowhere a radical that was not drawn.
+    const QString text = PageTexts(pdf).join(QString());
+    QVERIFY2(text.contains("1. " + name + "\n"), qPrintable(text));
+    QVERIFY2(text.contains("/case/cjk/" + name + "\n"), qPrintable(text));
+    for (const uint point : text.toUcs4()) {
+        const bool radical = point >= 0x2E80 && point <= 0x2FDF;
+        QVERIFY2(!radical || name.toUcs4().contains(point), qPrintable(QString::number(point, 16)));
+    }
 }
 
 QTEST_MAIN(TestPdfReportWriter)
