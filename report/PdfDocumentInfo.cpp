@@ -129,6 +129,53 @@ bool AppendDocumentInfo(QIODevice* device, const PdfTap& tap, const PdfDocumentI
         infoAdded += "/Author " + PdfText(author) + "\n";
     }
     metadata.xmp.insert(titleEnd + int(sizeof("</dc:title>")) - 1, dcAdded);
+
+    // No standard property names the organisation, the note or the report's identifier. PDF/A-1 takes a
+    // property of its own in the XMP only with its schema described there.
+    QByteArray ownProperties;
+    QByteArray ownDescriptions;
+    const std::pair<const char*, QString> own[] = {
+        {"Organisation", info.organisation}, {"Note", info.note}, {"ReportIdentifier", info.reportId}};
+    for (const auto& property : own) {
+        if (property.second.isEmpty())
+            continue;
+        const QString value = Storable(property.second);
+        infoAdded += "/" + QByteArray(property.first) + " " + PdfText(value) + "\n";
+        ownProperties += "\n      <qreport:" + QByteArray(property.first) + ">" + XmlText(value) +
+                         "</qreport:" + QByteArray(property.first) + ">";
+        ownDescriptions += "\n              <rdf:li rdf:parseType=\"Resource\">\n"
+                           "                <pdfaProperty:name>" +
+                           QByteArray(property.first) +
+                           "</pdfaProperty:name>\n"
+                           "                <pdfaProperty:valueType>Text</pdfaProperty:valueType>\n"
+                           "                <pdfaProperty:category>external</pdfaProperty:category>\n"
+                           "                <pdfaProperty:description>The verification report's " +
+                           QByteArray(property.first) +
+                           "</pdfaProperty:description>\n              </rdf:li>";
+    }
+    const int rdfEnd = metadata.xmp.lastIndexOf("  </rdf:RDF>");
+    if (!ownProperties.isEmpty() && rdfEnd >= 0) {
+        const QByteArray ns = "http://example.trevalon/ns/quorlith-report/1.0/";
+        metadata.xmp.insert(
+            rdfEnd,
+            "    <rdf:Description rdf:about=\"\" "
+            "xmlns:pdfaExtension=\"http://www.aiim.org/pdfa/ns/extension/\" "
+            "xmlns:pdfaSchema=\"http://www.aiim.org/pdfa/ns/schema#\" "
+            "xmlns:pdfaProperty=\"http://www.aiim.org/pdfa/ns/property#\">\n"
+            "      <pdfaExtension:schemas>\n        <rdf:Bag>\n          <rdf:li "
+            "rdf:parseType=\"Resource\">\n"
+            "            <pdfaSchema:schema>Verification report</pdfaSchema:schema>\n"
+            "            <pdfaSchema:namespaceURI>" +
+                ns +
+                "</pdfaSchema:namespaceURI>\n"
+                "            <pdfaSchema:prefix>qreport</pdfaSchema:prefix>\n"
+                "            <pdfaSchema:property>\n              <rdf:Seq>" +
+                ownDescriptions +
+                "\n              </rdf:Seq>\n            </pdfaSchema:property>\n          </rdf:li>\n"
+                "        </rdf:Bag>\n      </pdfaExtension:schemas>\n    </rdf:Description>\n"
+                "    <rdf:Description rdf:about=\"\" xmlns:qreport=\"" +
+                ns + "\">" + ownProperties + "\n    </rdf:Description>\n");
+    }
     // Qt takes its own clock's time when the painting starts, seconds after the instant the pages name.
     if (info.written.isValid()) {
         const QDateTime utc = info.written.toUTC();

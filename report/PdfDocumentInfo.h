@@ -14,6 +14,11 @@ struct PdfDocumentInfo
 {
     QString subject;
     QString author; // empty: none
+    // The report's own facts beyond the standard properties, each empty when not given, written in both
+    // places under the names Organisation, Note and ReportIdentifier.
+    QString organisation;
+    QString note;
+    QString reportId;
     // The instant the report names as its making: the creation and modification dates become it.
     QDateTime written;
     // For a character a font's character map names, the one drawn instead with the same glyph, or 0

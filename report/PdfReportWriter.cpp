@@ -54,11 +54,14 @@ void SetUpPages(QPdfWriter* writer, const CaseDetails& details)
     writer->setPageMargins(QMarginsF(20, 16, 20, 14), QPageLayout::Millimeter);
 }
 
-// The subject and author of the document's properties: what the report is about, with the exhibits,
-// and the examiner, escaped as on the page.
-PdfDocumentInfo DocumentInfo(const CaseDetails& details, const QDateTime& written, const GlyphCheck& glyphs)
+// The document's properties: what the report is about, with the exhibits, the examiner as author, the
+// organisation, the note and the report's identifier, escaped as on the page; its dates are the instant
+// the report names.
+PdfDocumentInfo DocumentInfo(const ReportFacts& facts, const QDateTime& written, const GlyphCheck& glyphs)
 {
+    const CaseDetails& details = facts.caseDetails;
     PdfDocumentInfo info;
+    info.reportId = facts.reportId;
     info.written = written;
     info.drawnAlike = [&glyphs](char32_t point) { return glyphs.DrawnAlike(point); };
     info.subject =
@@ -70,6 +73,8 @@ PdfDocumentInfo DocumentInfo(const CaseDetails& details, const QDateTime& writte
         info.subject += QStringLiteral("; ") + QCoreApplication::translate("ReportCase", "Exhibit") +
                         QLatin1Char(' ') + exhibits.join(QStringLiteral(", "));
     info.author = VerdictText::Display(details.examiner);
+    info.organisation = VerdictText::Display(details.organisation);
+    info.note = VerdictText::Display(details.note);
     return info;
 }
 
@@ -129,7 +134,7 @@ bool PdfReportWriter::Write(QIODevice* device, const std::function<bool()>& keep
     const bool whole = renderer.Render(&writer, &painter, pageCount, keepGoing) != 0;
     // Every page must have been seen on its way out, or the page tree written again would lose some.
     return painter.end() && whole && tap.Pages().size() == static_cast<size_t>(pageCount) &&
-           AppendDocumentInfo(device, tap, DocumentInfo(facts.caseDetails, written, *glyphs));
+           AppendDocumentInfo(device, tap, DocumentInfo(facts, written, *glyphs));
 }
 
 QString PdfReportWriter::MissingCharacters() const

@@ -61,6 +61,8 @@ private slots:
     void oneInstantForTheWholeReport();
     void textLayerGivesBackTheCharactersDrawn_data();
     void textLayerGivesBackTheCharactersDrawn();
+    void propertiesNameOrganisationNoteAndIdentifier_data();
+    void propertiesNameOrganisationNoteAndIdentifier();
 
 private:
     QTemporaryDir dir;
@@ -1084,6 +1086,80 @@ void TestPdfReportWriter::textLayerGivesBackTheCharactersDrawn()
         const bool radical = point >= 0x2E80 && point <= 0x2FDF;
         QVERIFY2(!radical || name.toUcs4().contains(point), qPrintable(QString::number(point, 16)));
     }
+}
+
+void TestPdfReportWriter::propertiesNameOrganisationNoteAndIdentifier_data()
+{
+    QTest::addColumn<QByteArray>("organisation");
+    QTest::addColumn<QByteArray>("note");
+    QTest::addColumn<QString>("organisationShown");
+    QTest::addColumn<QString>("noteShown");
+    QTest::newRow("plain") << QByteArray("Digital Forensics Unit") << QByteArray("Seized 2026-03-14")
+                           << "Digital Forensics Unit"
+                           << "Seized 2026-03-14";
+    // Escaped as on the page; what XML must escape is escaped there and read back.
+    QTest::newRow("override and markup")
+        << QByteArray("Unit \xe2\x80\xae<7> & 'B'") << QByteArray("a\nb") << "Unit \\u{202E}<7> & 'B'"
+        << "a\\x0Ab";
+    QTest::newRow("no note") << QByteArray("Unit 9") << QByteArray() << "Unit 9" << QString();
+}
+
+// The organisation, the note and the report's identifier stand in the document information and in the
+// XMP metadata alike, as PDF/A-1 has the two agree.
+void TestPdfReportWriter::propertiesNameOrganisationNoteAndIdentifier()
+{
+    QFETCH(QByteArray, organisation);
+    QFETCH(QByteArray, note);
+    QFETCH(QString, organisationShown);
+    QFETCH(QString, noteShown);
+    ReportFacts facts = Facts();
+    facts.reportId = "0b8e5f5e-5d0c-4a51-9a3e-1d0f3c7e2a11";
+    facts.caseDetails.organisation = organisation.toStdString();
+    facts.caseDetails.note = note.toStdString();
+    PdfReportWriter writer(facts);
+    writer.Add(Verified(dir.filePath("photo.jpg")));
+    QString error;
+    const QString pdf = dir.filePath("properties.pdf");
+    QVERIFY2(writer.Save(QFile::encodeName(pdf), &error), qPrintable(error));
+
+    QProcess info;
+    info.start("pdfinfo", {"-custom", pdf});
+    QVERIFY(info.waitForFinished(60000));
+    const QString shown = QString::fromUtf8(info.readAllStandardOutput());
+    QVERIFY2(shown.contains(QRegularExpression("\\nOrganisation: *" +
+                                               QRegularExpression::escape(organisationShown) + "\\n")),
+             qPrintable(shown));
+    QCOMPARE(shown.contains(QRegularExpression("\\nNote: *" + QRegularExpression::escape(noteShown) + "\\n")),
+             !noteShown.isEmpty());
+    QVERIFY2(shown.contains(QRegularExpression("\\nReportIdentifier: *" + facts.reportId + "\\n")),
+             qPrintable(shown));
+
+    info.start("pdfinfo", {"-meta", pdf});
+    QVERIFY(info.waitForFinished(60000));
+    const QString ns = "http://example.trevalon/ns/quorlith-report/1.0/";
+    QMap<QString, QString> properties;
+    QStringList described;
+    QXmlStreamReader xmp(info.readAllStandardOutput());
+    while (!xmp.atEnd()) {
+        if (xmp.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const QString uri = xmp.namespaceUri().toString();
+        const QString name = xmp.name().toString();
+        if (uri == ns)
+            properties[name] = xmp.readElementText();
+        else if (uri == "http://www.aiim.org/pdfa/ns/property#" && name == "name")
+            described << xmp.readElementText();
+    }
+    QVERIFY2(!xmp.hasError(), qPrintable(xmp.errorString()));
+    const auto property = [&](const QString& name) { return properties.value(name); };
+    QCOMPARE(property("Organisation"), organisationShown);
+    QCOMPARE(property("Note"), noteShown);
+    QCOMPARE(property("ReportIdentifier"), facts.reportId);
+    // Each property of its own is described, as PDF/A-1 asks of an extension schema.
+    QStringList expected{"Organisation", "ReportIdentifier"};
+    if (!noteShown.isEmpty())
+        expected.insert(1, "Note");
+    QCOMPARE(described, expected);
 }
 
 QTEST_MAIN(TestPdfReportWriter)
