@@ -43,13 +43,18 @@ QString GlyphCheck::Printable(const QString& text) const
     const QVector<uint> codePoints = text.toUcs4();
     bool changed = false;
     for (const uint codePoint : codePoints) {
-        if (Drawable(codePoint)) {
+        const bool drawable = Drawable(codePoint);
+        if (drawable && codePoint <= 0xFFFF) {
             if (codePoint >= 0x80)
                 drawn.insert(codePoint);
             printable.append(QString::fromUcs4(&codePoint, 1));
             continue;
         }
-        missing.insert(codePoint);
+        // Qt's PDF output names no character beyond U+FFFF in the text a reader copies: an emoji drawn
+        // would come back as nothing. It is written in its escaped form, so that what is copied is what
+        // is shown.
+        if (!drawable)
+            missing.insert(codePoint);
         printable.append(Escaped(codePoint));
         changed = true;
     }

@@ -21,7 +21,8 @@ public:
     // that is not installed draws nothing.
     explicit GlyphCheck(const QStringList& families);
 
-    // text with every character no font draws replaced by its escaped form.
+    // text with every character no font draws replaced by its escaped form; so is every character beyond
+    // U+FFFF, which the PDF's text would not give back.
     QString Printable(const QString& text) const;
 
     // The one character drawn so far that a report font draws with the same glyph as point, where point

@@ -42,8 +42,11 @@ QByteArray DrawnCharacterMap(const QByteArray& content, const std::function<char
     if (rangesAt < 0 || endAt < rangesAt)
         return QByteArray();
     std::map<uint, char32_t> glyphs;
+    // One entry to a line: a range "<first> <last> <code>", a range with its codes listed
+    // "<first> <last> [<code> ...]", or one glyph "<glyph> <code>".
     static const QRegularExpression range(
-        QStringLiteral("<([0-9A-Fa-f]{4})> <([0-9A-Fa-f]{4})> <([0-9A-Fa-f]+)>"));
+        QStringLiteral("^<([0-9A-Fa-f]{4})> <([0-9A-Fa-f]{4})> <([0-9A-Fa-f]+)>$"),
+        QRegularExpression::MultilineOption);
     static const QRegularExpression single(QStringLiteral("^<([0-9A-Fa-f]{4})> <([0-9A-Fa-f]+)>$"),
                                            QRegularExpression::MultilineOption);
     const QString body = text.mid(rangesAt, endAt - rangesAt);
@@ -56,7 +59,8 @@ QByteArray DrawnCharacterMap(const QByteArray& content, const std::function<char
             glyphs[glyph] = start + (glyph - first);
     }
     static const QRegularExpression listed(
-        QStringLiteral("<([0-9A-Fa-f]{4})> <[0-9A-Fa-f]{4}> \\[([^\\]]*)\\]"));
+        QStringLiteral("^<([0-9A-Fa-f]{4})> <[0-9A-Fa-f]{4}> \\[([^\\]]*)\\]"),
+        QRegularExpression::MultilineOption);
     static const QRegularExpression each(QStringLiteral("<([0-9A-Fa-f]+)>"));
     for (auto it = listed.globalMatch(body); it.hasNext();) {
         const QRegularExpressionMatch match = it.next();

@@ -685,6 +685,11 @@ void TestPdfReportWriter::glyphCheck_data()
     QTest::newRow("Linear B in no font")
         << QStringList{"DejaVu Sans", "Noto Sans CJK JP"} << linearB << "\\u{10000}.jpg"
         << "\\u{10000}";
+    // DejaVu draws U+1F600, but the PDF's text would give it back as nothing: it is shown escaped, and
+    // is no character that a font lacks.
+    QTest::newRow("an emoji a font draws")
+        << QStringList{"DejaVu Sans"} << QString::fromUcs4(U"cam\U0001F600.jpg") << "cam\\u{1F600}.jpg"
+        << "";
     QTest::newRow("a family that is not installed draws nothing") << QStringList{"No Such Family 7"} << "ab"
                                                                   << "\\u{0061}\\u{0062}"
                                                                   << "\\u{0061} \\u{0062}";
@@ -1056,32 +1061,40 @@ void TestPdfReportWriter::oneInstantForTheWholeReport()
 void TestPdfReportWriter::textLayerGivesBackTheCharactersDrawn_data()
 {
     QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("printed"); // empty: the name itself
     // Ideographs the CJK font draws with the glyph of a Kangxi radical (U+2F5A, U+2F2D, U+2F65, ...).
     QTest::newRow("evidence clip") << QString::fromUtf8(
-        "\xe8\xad\x89\xe6\x93\x9a\xe5\xbd\xb1\xe7\x89\x87.mp4");
-    QTest::newRow("mountain, field") << QString::fromUtf8("\xe5\xb1\xb1\xe7\x94\xb0.jpg");
+                                          "\xe8\xad\x89\xe6\x93\x9a\xe5\xbd\xb1\xe7\x89\x87.mp4")
+                                   << QString();
+    QTest::newRow("mountain, field") << QString::fromUtf8("\xe5\xb1\xb1\xe7\x94\xb0.jpg") << QString();
     QTest::newRow("sun, moon, person, big")
-        << QString::fromUtf8("\xe6\x97\xa5\xe6\x9c\x88\xe4\xba\xba\xe5\xa4\xa7.jpg");
-    QTest::newRow("water, wood, gold") << QString::fromUtf8("\xe6\xb0\xb4\xe6\x9c\xa8\xe9\x87\x91.jpg");
+        << QString::fromUtf8("\xe6\x97\xa5\xe6\x9c\x88\xe4\xba\xba\xe5\xa4\xa7.jpg") << QString();
+    QTest::newRow("water, wood, gold")
+        << QString::fromUtf8("\xe6\xb0\xb4\xe6\x9c\xa8\xe9\x87\x91.jpg") << QString();
     QTest::newRow("see, gate, long, high")
-        << QString::fromUtf8("\xe8\xa6\x8b\xe9\x96\x80\xe9\x95\xb7\xe9\xab\x98.jpg");
+        << QString::fromUtf8("\xe8\xa6\x8b\xe9\x96\x80\xe9\x95\xb7\xe9\xab\x98.jpg") << QString();
     // The radical itself, drawn alone, comes back as the radical.
-    QTest::newRow("the radical") << QString::fromUtf8("\xe2\xbd\x9a.jpg");
+    QTest::newRow("the radical") << QString::fromUtf8("\xe2\xbd\x9a.jpg") << QString();
+    // An emoji is laid out, and so copied, in its escaped form.
+    QTest::newRow("an emoji") << QString::fromUcs4(U"\U0001F600.jpg") << "\\u{1F600}.jpg";
 }
 
 // Copying a path from the report, or searching for it, gives back exactly the characters laid out.
 void TestPdfReportWriter::textLayerGivesBackTheCharactersDrawn()
 {
     QFETCH(QString, name);
+    QFETCH(QString, printed);
     PdfReportWriter writer(Facts());
     writer.Add(Unverified("/case/cjk/" + name.toStdString(), VerdictReason::NotFound));
+    if (printed.isEmpty())
+        printed = name;
     QString error;
     const QString pdf = dir.filePath("cjk-text.pdf");
     QVERIFY2(writer.Save(QFile::encodeName(pdf), &error), qPrintable(error));
     // The heading and the full path, each whole on its line; nowhere a radical that was not drawn.
     const QString text = PageTexts(pdf).join(QString());
-    QVERIFY2(text.contains("1. " + name + "\n"), qPrintable(text));
-    QVERIFY2(text.contains("/case/cjk/" + name + "\n"), qPrintable(text));
+    QVERIFY2(text.contains("1. " + printed + "\n"), qPrintable(text));
+    QVERIFY2(text.contains("/case/cjk/" + printed + "\n"), qPrintable(text));
     for (const uint point : text.toUcs4()) {
         const bool radical = point >= 0x2E80 && point <= 0x2FDF;
         QVERIFY2(!radical || name.toUcs4().contains(point), qPrintable(QString::number(point, 16)));
