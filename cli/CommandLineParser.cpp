@@ -150,6 +150,11 @@ bool CommandLineParser::Parse(int argc, const char* const* argv, CommandLineOpti
             "--case, --exhibit, --examiner, --organisation and --note describe the PDF report: give --report";
         return false;
     }
+    // Before any file is verified: a report that could not be written whole must not cost the run.
+    if (const std::string problem = options->caseDetails.OverLimit(); !problem.empty()) {
+        *error = problem;
+        return false;
+    }
     if (options->onlyKeys && options->keyPaths.empty()) {
         *error = "--only-keys uses the sets of --keys alone: give --keys";
         return false;
@@ -186,7 +191,8 @@ std::string CommandLineParser::HelpText()
            "  --report FILE   also write a PDF verification report to FILE (name ending in .pdf), PDF/A-1b,\n"
            "                  and its SHA-256 beside it in FILE.sha256 (check it with 'sha256sum -c')\n"
            "  --case TEXT, --exhibit TEXT (repeatable), --examiner TEXT, --organisation TEXT, --note TEXT\n"
-           "                  the case details the PDF report states (only with --report)\n"
+           "                  the case details the PDF report states (only with --report); each at most\n"
+           "                  200 bytes, the note 2000, at most 20 exhibits\n"
            "  --keys PATH     also verify with the key set of a key file, or of every *.key file of a\n"
            "                  folder (repeatable); a file that cannot be read or used is a usage error\n"
            "  --only-keys     verify with the sets of --keys alone: not the built-in set, not the key\n"

@@ -66,15 +66,20 @@ const char* SkippedWhy(SkippedEntry::Why why)
 VerificationCommand::Outcome VerificationCommand::Run(const CommandLineOptions& options, FILE* out,
                                                       FILE* errors, FILE* progressTerminal,
                                                       const AlsoReport& alsoReport,
-                                                      const Interruption& interruption)
+                                                      const Interruption& interruption,
+                                                      const BeforeSummary& beforeSummary)
 {
     TargetCollector collector;
     // Sizes are looked up only for the progress bar's total.
     const std::vector<VerificationTarget> targets = collector.Collect(
         options.paths, progressTerminal != nullptr, [&] { return SignalOf(interruption) != 0; });
-    Outcome outcome = RunTargets(targets, options, out, errors, progressTerminal, alsoReport, interruption);
+    std::function<void()> before;
+    if (beforeSummary)
+        before = [&] { beforeSummary(collector.Skipped()); };
+    Outcome outcome =
+        RunTargets(targets, options, out, errors, progressTerminal, alsoReport, interruption, before);
     outcome.skipped = collector.Skipped();
-    if (options.listSkipped && outcome.complete) {
+    if (options.listSkipped && outcome.complete && SignalOf(interruption) == 0) {
         for (const SkippedEntry& entry : collector.Skipped())
             std::fprintf(out, "Skipped  %s  (%s)\n", ToDisplayText(entry.path).c_str(),
                          SkippedWhy(entry.why));
@@ -93,7 +98,8 @@ VerificationCommand::Outcome VerificationCommand::RunTargets(const std::vector<V
                                                              const CommandLineOptions& options, FILE* out,
                                                              FILE* errors, FILE* progressTerminal,
                                                              const AlsoReport& alsoReport,
-                                                             const Interruption& interruption)
+                                                             const Interruption& interruption,
+                                                             const std::function<void()>& beforeSummary)
 {
     std::unique_ptr<ProgressBar> progressBar;
     if (progressTerminal != nullptr && targets.size() > 1) {
@@ -155,7 +161,12 @@ VerificationCommand::Outcome VerificationCommand::RunTargets(const std::vector<V
         progressBar->Clear();
 
     const int signal = SignalOf(interruption);
-    if (signal == 0 && writeError == 0) {
+    bool summaryDue = signal == 0 && writeError == 0;
+    if (summaryDue && beforeSummary) {
+        beforeSummary();
+        summaryDue = SignalOf(interruption) == 0;
+    }
+    if (summaryDue) {
         writer->End(summary);
         writeError = FlushError(out);
     }

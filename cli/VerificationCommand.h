@@ -40,14 +40,20 @@ public:
         std::vector<SkippedEntry> skipped;
     };
 
+    // Called once every file's result is written and before the summary, with the entries the search did
+    // not take: the PDF report is written there, so that a signal during it leaves the summary out.
+    using BeforeSummary = std::function<void(const std::vector<SkippedEntry>&)>;
+
     static Outcome Run(const CommandLineOptions& options, FILE* out, FILE* errors, FILE* progressTerminal,
-                       const AlsoReport& alsoReport = {}, const Interruption& interruption = {});
+                       const AlsoReport& alsoReport = {}, const Interruption& interruption = {},
+                       const BeforeSummary& beforeSummary = {});
 
     // The same over targets already collected.
     static Outcome RunTargets(const std::vector<VerificationTarget>& targets,
                               const CommandLineOptions& options, FILE* out, FILE* errors,
                               FILE* progressTerminal, const AlsoReport& alsoReport = {},
-                              const Interruption& interruption = {});
+                              const Interruption& interruption = {},
+                              const std::function<void()>& beforeSummary = {});
 };
 
 #endif

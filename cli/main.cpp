@@ -102,13 +102,12 @@ int main(int argc, char** argv)
     if (report)
         alsoReport = [&report](const VerificationResult& result) { report->Add(result); };
     StopSignals::Install();
-    const VerificationCommand::Outcome outcome = VerificationCommand::Run(
-        options, stdout, stderr, IsTerminal(stderr) ? stderr : nullptr, alsoReport, StopSignals::Received);
-    int status = outcome.status;
     bool reportSaved = false;
-    if (report && outcome.complete) {
+    bool reportFailed = false;
+    // Written before the summary line, which a signal during the report leaves out as any other.
+    const auto writeReport = [&](const std::vector<SkippedEntry>& skipped) {
         report->VerificationEnded();
-        report->LeftOut(outcome.skipped);
+        report->LeftOut(skipped);
         std::string reason;
         reportSaved = report->Save(options.reportPath, &reason, [] { return StopSignals::Received() == 0; });
         // Without a reason the report was dropped for a signal, which is told below.
@@ -121,22 +120,37 @@ int main(int argc, char** argv)
         if (!reportSaved && !reason.empty()) {
             std::fprintf(stderr, "quorlith-verify: the PDF report '%s' could not be written: %s\n",
                          options.reportPath.c_str(), reason.c_str());
-            status = kIncomplete;
+            reportFailed = true;
         }
         std::string digest;
         if (reportSaved && !report->Seal(options.reportPath, &digest, &reason)) {
+            // A report without its digest beside it is not left behind: both are written or neither.
+            const bool removed = std::remove(options.reportPath.c_str()) == 0;
             std::fprintf(
                 stderr,
-                "quorlith-verify: the SHA-256 of the PDF report '%s' could not be written beside it: %s\n",
-                options.reportPath.c_str(), reason.c_str());
-            status = kIncomplete;
+                "quorlith-verify: the SHA-256 of the PDF report '%s'%s%s could not be written beside "
+                "it: %s; %s\n",
+                options.reportPath.c_str(), digest.empty() ? "" : ", ", digest.c_str(), reason.c_str(),
+                removed ? "the report was removed" : "the report could not be removed either");
+            reportSaved = false;
+            reportFailed = true;
         } else if (reportSaved) {
             // The examiner notes this digest in the case file: it proves the report unchanged later.
             std::fprintf(stderr,
                          "quorlith-verify: PDF report '%s' written, SHA-256 %s (also in '%s.sha256')\n",
                          options.reportPath.c_str(), digest.c_str(), options.reportPath.c_str());
         }
-    } else if (report) {
+    };
+    VerificationCommand::BeforeSummary beforeSummary;
+    if (report)
+        beforeSummary = writeReport;
+    const VerificationCommand::Outcome outcome =
+        VerificationCommand::Run(options, stdout, stderr, IsTerminal(stderr) ? stderr : nullptr, alsoReport,
+                                 StopSignals::Received, beforeSummary);
+    int status = outcome.status;
+    if (reportFailed)
+        status = kIncomplete;
+    if (report && !outcome.complete) {
         // A report on part of the files would count them as if they were all.
         std::fprintf(stderr,
                      "quorlith-verify: the PDF report '%s' was not written: the run did not complete\n",

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "app/MainWindow.h"
+#include "ui/StoredOrderDelegate.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>
@@ -22,6 +23,8 @@ void MainWindow::CreateResultList()
     listView->setFocusPolicy(Qt::NoFocus);
     listView->sortByColumn(0, Qt::AscendingOrder);
     listView->setStyleSheet(QStringLiteral("QTreeView {border: 0px;}"));
+    // A file name is drawn as stored: a right-to-left letter in it turns no part of it around.
+    listView->setItemDelegateForColumn(0, new StoredOrderDelegate(listView));
 
     QHeaderView* header = listView->header();
     header->setCascadingSectionResizes(true);

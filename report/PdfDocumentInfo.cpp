@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "report/PdfDocumentInfo.h"
 
+#include "report/PdfCharacterMap.h"
+#include "report/PdfPageTree.h"
+
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -105,7 +109,7 @@ bool AppendDocumentInfo(QIODevice* device, const PdfTap& tap, const PdfDocumentI
         !previous.hasMatch())
         return false;
     const int infoNumber = infoRef.captured(1).toInt();
-    const QByteArray infoBody = DictionaryOf(tap.Head(), infoNumber);
+    QByteArray infoBody = DictionaryOf(tap.Head(), infoNumber);
     Metadata metadata = MetadataOf(tap.Head());
     const int titleEnd = metadata.xmp.indexOf("</dc:title>");
     if (infoBody.isEmpty() || metadata.number < 0 || titleEnd < 0)
@@ -126,6 +130,67 @@ bool AppendDocumentInfo(QIODevice* device, const PdfTap& tap, const PdfDocumentI
     }
     metadata.xmp.insert(titleEnd + int(sizeof("</dc:title>")) - 1, dcAdded);
 
+    // No standard property names the organisation, the note or the report's identifier. PDF/A-1 takes a
+    // property of its own in the XMP only with its schema described there.
+    QByteArray ownProperties;
+    QByteArray ownDescriptions;
+    const std::pair<const char*, QString> own[] = {
+        {"Organisation", info.organisation}, {"Note", info.note}, {"ReportIdentifier", info.reportId}};
+    for (const auto& property : own) {
+        if (property.second.isEmpty())
+            continue;
+        const QString value = Storable(property.second);
+        infoAdded += "/" + QByteArray(property.first) + " " + PdfText(value) + "\n";
+        ownProperties += "\n      <qreport:" + QByteArray(property.first) + ">" + XmlText(value) +
+                         "</qreport:" + QByteArray(property.first) + ">";
+        ownDescriptions += "\n              <rdf:li rdf:parseType=\"Resource\">\n"
+                           "                <pdfaProperty:name>" +
+                           QByteArray(property.first) +
+                           "</pdfaProperty:name>\n"
+                           "                <pdfaProperty:valueType>Text</pdfaProperty:valueType>\n"
+                           "                <pdfaProperty:category>external</pdfaProperty:category>\n"
+                           "                <pdfaProperty:description>The verification report's " +
+                           QByteArray(property.first) +
+                           "</pdfaProperty:description>\n              </rdf:li>";
+    }
+    const int rdfEnd = metadata.xmp.lastIndexOf("  </rdf:RDF>");
+    if (!ownProperties.isEmpty() && rdfEnd >= 0) {
+        const QByteArray ns = "http://example.trevalon/ns/quorlith-report/1.0/";
+        metadata.xmp.insert(
+            rdfEnd,
+            "    <rdf:Description rdf:about=\"\" "
+            "xmlns:pdfaExtension=\"http://www.aiim.org/pdfa/ns/extension/\" "
+            "xmlns:pdfaSchema=\"http://www.aiim.org/pdfa/ns/schema#\" "
+            "xmlns:pdfaProperty=\"http://www.aiim.org/pdfa/ns/property#\">\n"
+            "      <pdfaExtension:schemas>\n        <rdf:Bag>\n          <rdf:li "
+            "rdf:parseType=\"Resource\">\n"
+            "            <pdfaSchema:schema>Verification report</pdfaSchema:schema>\n"
+            "            <pdfaSchema:namespaceURI>" +
+                ns +
+                "</pdfaSchema:namespaceURI>\n"
+                "            <pdfaSchema:prefix>qreport</pdfaSchema:prefix>\n"
+                "            <pdfaSchema:property>\n              <rdf:Seq>" +
+                ownDescriptions +
+                "\n              </rdf:Seq>\n            </pdfaSchema:property>\n          </rdf:li>\n"
+                "        </rdf:Bag>\n      </pdfaExtension:schemas>\n    </rdf:Description>\n"
+                "    <rdf:Description rdf:about=\"\" xmlns:qreport=\"" +
+                ns + "\">" + ownProperties + "\n    </rdf:Description>\n");
+    }
+    // Qt takes its own clock's time when the painting starts, seconds after the instant the pages name.
+    if (info.written.isValid()) {
+        const QDateTime utc = info.written.toUTC();
+        infoBody = Latin1(infoBody)
+                       .replace(QRegularExpression(QStringLiteral("/CreationDate \\([^)]*\\)")),
+                                QStringLiteral("/CreationDate (D:%1Z)")
+                                    .arg(utc.toString(QStringLiteral("yyyyMMddHHmmss"))))
+                       .toLatin1();
+        metadata.xmp =
+            QString::fromUtf8(metadata.xmp)
+                .replace(QRegularExpression(QStringLiteral("xmp:(CreateDate|ModifyDate)=\"[^\"]*\"")),
+                         QStringLiteral("xmp:\\1=\"%1\"").arg(utc.toString(Qt::ISODate)))
+                .toUtf8();
+    }
+
     // An incremental update: the two objects again under their numbers, a cross-reference section for
     // them alone and a trailer that points back to Qt's.
     const qint64 base = tap.Written();
@@ -137,13 +202,37 @@ bool AppendDocumentInfo(QIODevice* device, const PdfTap& tap, const PdfDocumentI
     update += QByteArray::number(metadata.number) + " 0 obj\n<<\n" + metadata.dictionary + "\n/Length " +
               QByteArray::number(metadata.xmp.size()) + "\n>>\nstream\n" + metadata.xmp +
               "\nendstream\nendobj\n";
+    const int oldSize = size.captured(1).toInt();
+    int newSize = oldSize;
+    for (const auto& object : BalancedPageTree(tap.Pages(), oldSize)) {
+        offsets[object.first] = base + update.size();
+        update += QByteArray::number(object.first) + " 0 obj\n" + object.second + "endobj\n";
+        newSize = std::max(newSize, object.first + 1);
+    }
+    for (const PdfCharacterMap& map : tap.CharacterMaps()) {
+        const QByteArray mended =
+            info.drawnAlike ? DrawnCharacterMap(map.content, info.drawnAlike) : QByteArray();
+        if (mended.isEmpty())
+            continue;
+        offsets[map.number] = base + update.size();
+        update += QByteArray::number(map.number) + " 0 obj\n<< /Length " + QByteArray::number(mended.size()) +
+                  " >>\nstream\n" + mended + "\nendstream\nendobj\n";
+    }
     const qint64 crossReference = base + update.size();
     update += "xref\n";
-    for (const auto& entry : offsets) {
-        update += QByteArray::number(entry.first) + " 1\n";
-        update += QByteArray::number(entry.second).rightJustified(10, '0') + " 00000 n \n";
+    // One subsection for each run of consecutive object numbers.
+    for (auto entry = offsets.begin(); entry != offsets.end();) {
+        auto runEnd = entry;
+        int count = 0;
+        while (runEnd != offsets.end() && runEnd->first == entry->first + count) {
+            ++runEnd;
+            ++count;
+        }
+        update += QByteArray::number(entry->first) + " " + QByteArray::number(count) + "\n";
+        for (; entry != runEnd; ++entry)
+            update += QByteArray::number(entry->second).rightJustified(10, '0') + " 00000 n \n";
     }
-    update += "trailer\n<<\n/Size " + size.captured(1).toLatin1() + "\n/Info " +
+    update += "trailer\n<<\n/Size " + QByteArray::number(newSize) + "\n/Info " +
               QByteArray::number(infoNumber) + " 0 R\n/Root " + root.captured(1).toLatin1() + "\n" +
               id.captured(0).toLatin1() + "\n/Prev " + previous.captured(1).toLatin1() + "\n>>\nstartxref\n" +
               QByteArray::number(crossReference) + "\n%%EOF\n";

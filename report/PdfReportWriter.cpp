@@ -34,11 +34,16 @@ void SetUpPages(QPdfWriter* writer, const CaseDetails& details)
     writer->setPageMargins(QMarginsF(20, 16, 20, 14), QPageLayout::Millimeter);
 }
 
-// The subject and author of the document's properties: what the report is about, with the exhibits,
-// and the examiner, escaped as on the page.
-PdfDocumentInfo DocumentInfo(const CaseDetails& details)
+// The document's properties: what the report is about, with the exhibits, the examiner as author, the
+// organisation, the note and the report's identifier, escaped as on the page; its dates are the instant
+// the report names.
+PdfDocumentInfo DocumentInfo(const ReportFacts& facts, const QDateTime& written, const GlyphCheck& glyphs)
 {
+    const CaseDetails& details = facts.caseDetails;
     PdfDocumentInfo info;
+    info.reportId = facts.reportId;
+    info.written = written;
+    info.drawnAlike = [&glyphs](char32_t point) { return glyphs.DrawnAlike(point); };
     info.subject =
         PdfReportWriter::tr("Authenticity of video-surveillance evidence files by their recorder watermarks");
     QStringList exhibits;
@@ -48,6 +53,8 @@ PdfDocumentInfo DocumentInfo(const CaseDetails& details)
         info.subject += QStringLiteral("; ") + QCoreApplication::translate("ReportCase", "Exhibit") +
                         QLatin1Char(' ') + exhibits.join(QStringLiteral(", "));
     info.author = VerdictText::Display(details.examiner);
+    info.organisation = VerdictText::Display(details.organisation);
+    info.note = VerdictText::Display(details.note);
     return info;
 }
 
@@ -81,17 +88,20 @@ void PdfReportWriter::VerificationEnded()
 
 bool PdfReportWriter::Write(QIODevice* device, const std::function<bool()>& keepGoing) const
 {
+    // One instant for the report: the files' state is checked at it, and the pages, their footers and the
+    // document's dates all name it.
+    const QDateTime written = QDateTime::currentDateTime();
     std::vector<ReportEntry> checked = entries;
     for (ReportEntry& entry : checked) {
         entry.state = CurrentFileState(entry.result);
-        entry.stateChecked = QDateTime::currentDateTime();
+        entry.stateChecked = written;
     }
     // Qt's output passes through the tap, which keeps what the update of the document's properties needs.
     PdfTap tap(device);
     QPdfWriter writer(&tap);
     SetUpPages(&writer, facts.caseDetails);
     ReportFacts stamped = facts;
-    stamped.written = QDateTime::currentDateTime();
+    stamped.written = written;
     glyphs = std::make_unique<GlyphCheck>(AllReportFamilies());
     const ReportRenderer renderer(stamped, checked, summary, *glyphs, leftOut ? &*leftOut : nullptr);
     // Measured first without painting, so that each page knows how many there are.
@@ -102,7 +112,9 @@ bool PdfReportWriter::Write(QIODevice* device, const std::function<bool()>& keep
     if (!painter.begin(&writer))
         return false;
     const bool whole = renderer.Render(&writer, &painter, pageCount, keepGoing) != 0;
-    return painter.end() && whole && AppendDocumentInfo(device, tap, DocumentInfo(facts.caseDetails));
+    // Every page must have been seen on its way out, or the page tree written again would lose some.
+    return painter.end() && whole && tap.Pages().size() == static_cast<size_t>(pageCount) &&
+           AppendDocumentInfo(device, tap, DocumentInfo(facts, written, *glyphs));
 }
 
 QString PdfReportWriter::MissingCharacters() const

@@ -6,7 +6,7 @@
 QString ReportKeySetText::Source(const KeySetFacts& set)
 {
     const QString bits = QString::number(set.modulusBits);
-    const QString file = VerdictText::DisplayPath(set.file);
+    const QString file = VerdictText::InStoredOrder(VerdictText::DisplayPath(set.file));
     const QString digest = QString::fromStdString(set.fileSha256);
     switch (set.source) {
     case KeySetSource::BuiltIn:

@@ -9,6 +9,7 @@
 #include "verdict/VerdictText.h"
 
 #include <QDateTime>
+#include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
 
@@ -133,14 +134,34 @@ void ReportRenderer::Footer(QPagedPaintDevice* device, QPainter* painter, int pa
     if (HasHeader()) {
         const QRectF header(0, 0, page.width(), lineHeight);
         const CaseDetails& details = facts.caseDetails;
+        QString left;
+        QString right;
         if (!details.caseNumber.empty())
-            painter->drawText(header, Qt::AlignLeft | Qt::AlignTop,
-                              glyphs.Printable(QCoreApplication::translate("ReportCase", "Case %1")
-                                                   .arg(VerdictText::Display(details.caseNumber))));
+            left = glyphs.Printable(QCoreApplication::translate("ReportCase", "Case %1")
+                                        .arg(VerdictText::Display(details.caseNumber)));
         if (!details.examiner.empty())
-            painter->drawText(header, Qt::AlignRight | Qt::AlignTop,
-                              glyphs.Printable(QCoreApplication::translate("ReportCase", "Examiner %1")
-                                                   .arg(VerdictText::Display(details.examiner))));
+            right = glyphs.Printable(QCoreApplication::translate("ReportCase", "Examiner %1")
+                                         .arg(VerdictText::Display(details.examiner)));
+        // Each keeps to its own side: a text too long for the room left is shortened with "…" (the whole
+        // text stands in the facts), never drawn over the other.
+        const QFontMetricsF metrics(QFont(smallFont, device));
+        const double room = page.width() - metrics.horizontalAdvance(QStringLiteral("    "));
+        const double leftWidth = metrics.horizontalAdvance(left);
+        const double rightWidth = metrics.horizontalAdvance(right);
+        double leftRoom = room / 2;
+        double rightRoom = room / 2;
+        if (leftWidth + rightWidth <= room) {
+            leftRoom = room - rightWidth;
+            rightRoom = room - leftWidth;
+        } else if (rightWidth <= room / 2) {
+            leftRoom = room - rightWidth;
+        } else if (leftWidth <= room / 2) {
+            rightRoom = room - leftWidth;
+        }
+        painter->drawText(header, Qt::AlignLeft | Qt::AlignTop,
+                          metrics.elidedText(left, Qt::ElideRight, leftRoom));
+        painter->drawText(header, Qt::AlignRight | Qt::AlignTop,
+                          metrics.elidedText(right, Qt::ElideRight, rightRoom));
         painter->setPen(QPen(Qt::darkGray, 0));
         painter->drawLine(QPointF(0, lineHeight * 1.2), QPointF(page.width(), lineHeight * 1.2));
         painter->setPen(Qt::black);
@@ -204,8 +225,9 @@ void ReportRenderer::Opening(PageFlow& flow) const
     };
     for (const auto& place : places) {
         if (!place.second.isEmpty())
-            flow.Row({Cell(place.first, boldFont, 0, labelWidth),
-                      Cell(place.second, monoFont, labelWidth, width - labelWidth)});
+            flow.Row(
+                {Cell(place.first, boldFont, 0, labelWidth),
+                 Cell(VerdictText::InStoredOrder(place.second), monoFont, labelWidth, width - labelWidth)});
     }
     for (const auto& line : CaseLines())
         flow.Row({Cell(line.first, boldFont, 0, labelWidth),
@@ -339,7 +361,8 @@ void ReportRenderer::SummaryTable(PageFlow& flow, const std::function<bool()>& k
     for (const ReportEntry& entry : entries) {
         const VerificationResult& result = entry.result;
         rowTexts.push_back({QString::number(++number),
-                            VerdictText::DisplayPath(PathBelowGiven(result.path, facts.givenPaths)),
+                            VerdictText::InStoredOrder(
+                                VerdictText::DisplayPath(PathBelowGiven(result.path, facts.givenPaths))),
                             SummaryVerdict(result), VerdictText::Display(result.startTime),
                             VerdictText::Display(result.endTime), VerdictText::Display(result.rcSerial)});
     }
@@ -422,9 +445,9 @@ void ReportRenderer::FileBlock(PageFlow& flow, int number, const ReportEntry& en
     std::vector<std::vector<FlowCell>> rows;
     // The heading names the file, the number links it to its row of the summary and the full path
     // follows: a heading of a few lines at most, whatever the depth of the folders.
-    rows.push_back(
-        {Cell(QString::number(number) + QStringLiteral(". ") + VerdictText::DisplayName(result.path),
-              boldFont, 0, width)});
+    rows.push_back({Cell(QString::number(number) + QStringLiteral(". ") +
+                             VerdictText::InStoredOrder(VerdictText::DisplayName(result.path)),
+                         boldFont, 0, width)});
     const auto add = [&](const QString& label, const QString& value, const QFont& font, const QColor& color) {
         std::vector<FlowCell> cells = {Cell(label, labelFont, 0, labelWidth),
                                        Cell(value, font, valueX, valueWidth)};
@@ -447,7 +470,8 @@ void ReportRenderer::FileBlock(PageFlow& flow, int number, const ReportEntry& en
     const VerdictText::Detail digest = details.takeLast();
     details.insert(2, digest);
     // The path as the system finds it from any folder, whatever folder the program ran in.
-    details.front().value = VerdictText::DisplayPath(AbsolutePath(result.path, facts.workingFolder));
+    details.front().value =
+        VerdictText::InStoredOrder(VerdictText::DisplayPath(AbsolutePath(result.path, facts.workingFolder)));
     for (const VerdictText::Detail& detail : details) {
         const QString label = VerdictText::Label(detail.field);
         switch (detail.field) {
@@ -600,7 +624,8 @@ void ReportRenderer::LeftOutAppendix(PageFlow& flow) const
              gap * 3);
     for (const LeftOutLine& line : LeftOutList::Lines(*leftOut)) {
         const std::vector<FlowCell> cells = {
-            Cell(line.what, line.count > 0 ? smallBoldFont : monoFont, 0, pathWidth - width * 0.02),
+            Cell(line.count > 0 ? line.what : VerdictText::InStoredOrder(line.what),
+                 line.count > 0 ? smallBoldFont : monoFont, 0, pathWidth - width * 0.02),
             Cell(LeftOutList::Why(line.why), smallFont, pathWidth, width - pathWidth)};
         const double height = flow.Height(cells);
         flow.KeepTogether(height);

@@ -8,7 +8,7 @@ packages=(
     qtbase5-dev qttools5-dev-tools qttools5-dev libssl-dev
     libgtest-dev libbenchmark-dev hyperfine
     ffmpeg imagemagick xvfb xauth desktop-file-utils appstream dpkg-dev devscripts file man-db lintian
-    fonts-dejavu-core fonts-noto-cjk fonts-noto-core locales poppler-utils qttranslations5-l10n
+    fonts-dejavu-core fonts-noto-cjk fonts-noto-core locales poppler-utils python3-pikepdf qpdf qttranslations5-l10n
 )
 
 missing=()

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "ui/CaseDetailsDialog.h"
 
+#include "ui/Utf8BoundValidator.h"
+
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -55,6 +57,14 @@ CaseDetailsDialog::CaseDetailsDialog(QWidget* parent)
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(tr("Continue"));
     buttons->button(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
+    // The same bounds as the command line's: a line stops taking text at its bound, and a report cannot
+    // be asked for while the exhibits hold more than theirs.
+    for (QLineEdit* line : {caseNumber, examiner, organisation})
+        line->setValidator(new Utf8BoundValidator(CaseDetails::kMaxTextBytes, line));
+    note->setValidator(new Utf8BoundValidator(CaseDetails::kMaxNoteBytes, note));
+    QPushButton* continueButton = buttons->button(QDialogButtonBox::Ok);
+    connect(exhibits, &QPlainTextEdit::textChanged, this,
+            [this, continueButton] { continueButton->setEnabled(Details().OverLimit().empty()); });
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

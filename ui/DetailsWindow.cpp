@@ -3,6 +3,7 @@
 
 #include "ui/DrawableText.h"
 #include "ui/Sha256Reading.h"
+#include "ui/StoredOrderTextView.h"
 #include "verdict/FileStateCheck.h"
 #include "verdict/VerdictText.h"
 
@@ -15,8 +16,8 @@
 #include <QVBoxLayout>
 
 DetailsWindow::DetailsWindow(const VerificationResult& result, QWidget* parent)
-    : QDialog(parent), result(result), textView(new QPlainTextEdit), copyButton(new QPushButton(tr("Copy"))),
-      closeButton(new QPushButton(tr("Close")))
+    : QDialog(parent), result(result), textView(new StoredOrderTextView),
+      copyButton(new QPushButton(tr("Copy"))), closeButton(new QPushButton(tr("Close")))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     // The name as the details write it: a right-to-left override in a raw name would turn the title around.
@@ -69,12 +70,22 @@ void DetailsWindow::done(int resultCode)
 
 QString DetailsWindow::Text() const
 {
+    return Lines(false);
+}
+
+QString DetailsWindow::Lines(bool drawn) const
+{
     QStringList lines;
     if (changedSinceVerified)
         lines << tr("The file changed after it was verified: it is no longer the same file in the same state "
                     "as then.");
-    lines += VerdictText::DetailLines(result, sha256Text);
-    return DrawableText::Of(lines.join(QLatin1Char('\n')));
+    for (const VerdictText::Detail& detail : VerdictText::Details(result, sha256Text)) {
+        const QString value = DrawableText::Of(detail.value);
+        lines << VerdictText::Line(detail.field, drawn && detail.field == VerdictText::Field::Path
+                                                     ? VerdictText::InStoredOrder(value)
+                                                     : value);
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 QString DetailsWindow::Sha256Unavailable(bool changed)
@@ -124,7 +135,7 @@ void DetailsWindow::TakeHashingOutcome()
 void DetailsWindow::ShowText()
 {
     const int scrolled = textView->verticalScrollBar()->value();
-    textView->setPlainText(Text());
+    textView->setPlainText(Lines(true));
     textView->verticalScrollBar()->setValue(scrolled);
 }
 

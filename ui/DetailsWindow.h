@@ -43,6 +43,8 @@ private:
     static QString Sha256Unavailable(bool changed);
     void StartHashing();
     void ShowText();
+    // The details line by line; drawn: with the path in its stored order, for the view.
+    QString Lines(bool drawn) const;
 
     VerificationResult result;
     bool changedSinceVerified = false;

@@ -76,17 +76,24 @@ bool IsInvisibleOrReordering(unsigned long point)
         unsigned long last;
     };
     static const Range kRanges[] = {
-        {0x0080, 0x009F},   {0x00AD, 0x00AD},   {0x034F, 0x034F},   {0x061C, 0x061C},
-        {0x115F, 0x1160},   {0x17B4, 0x17B5},   {0x180B, 0x180F},   {0x200B, 0x200F},
-        {0x2028, 0x2029},   {0x202A, 0x202E},   {0x2060, 0x206F},   {0x3164, 0x3164},
-        {0xFE00, 0xFE0F},   {0xFEFF, 0xFEFF},   {0xFFA0, 0xFFA0},   {0xFFF0, 0xFFFB},
-        {0x1BCA0, 0x1BCA3}, {0x1D173, 0x1D17A}, {0xE0000, 0xE0FFF},
+        {0x0080, 0x009F}, {0x00AD, 0x00AD},   {0x034F, 0x034F},   {0x061C, 0x061C},   {0x115F, 0x1160},
+        {0x17B4, 0x17B5}, {0x180B, 0x180F},   {0x200B, 0x200F},   {0x2028, 0x2029},   {0x202A, 0x202E},
+        {0x2060, 0x206F}, {0x3164, 0x3164},   {0xFE00, 0xFE0F},   {0xFEFF, 0xFEFF},   {0xFFA0, 0xFFA0},
+        {0xFFF0, 0xFFFB}, {0x1BCA0, 0x1BCA3}, {0x1D173, 0x1D17A}, {0xE0000, 0xE0FFF},
     };
     for (const Range& range : kRanges) {
         if (point >= range.first && point <= range.last)
             return true;
     }
     return false;
+}
+
+// Unicode's space separators (category Zs) other than U+0020: a no-break or thin space prints as a space,
+// so "a b.jpg" and "a" U+00A0 "b.jpg" would read alike.
+bool IsOtherSpace(unsigned long point)
+{
+    return point == 0x00A0 || point == 0x1680 || (point >= 0x2000 && point <= 0x200A) || point == 0x202F ||
+           point == 0x205F || point == 0x3000;
 }
 
 void AppendCodePointEscape(std::string* out, unsigned long point)
@@ -138,7 +145,8 @@ std::string Sanitised(const std::string& bytes, Escape escape)
             continue;
         }
         if (escape != Escape::InvalidBytes && length > 1 &&
-            IsInvisibleOrReordering(CodePoint(bytes, i, length))) {
+            (IsInvisibleOrReordering(CodePoint(bytes, i, length)) ||
+             IsOtherSpace(CodePoint(bytes, i, length)))) {
             AppendCodePointEscape(&out, CodePoint(bytes, i, length));
             i += length;
             continue;
@@ -244,9 +252,9 @@ std::string Base64(const std::string& bytes)
     // OpenSSL's encoder, the crypto library the program already links for its key, not a second one.
     // One block call writes no line breaks, unlike the streaming encoder.
     std::string out((bytes.size() + 2) / 3 * 4 + 1, '\0');
-    const int written = EVP_EncodeBlock(reinterpret_cast<unsigned char*>(&out[0]),
-                                        reinterpret_cast<const unsigned char*>(bytes.data()),
-                                        static_cast<int>(bytes.size()));
+    const int written =
+        EVP_EncodeBlock(reinterpret_cast<unsigned char*>(&out[0]),
+                        reinterpret_cast<const unsigned char*>(bytes.data()), static_cast<int>(bytes.size()));
     out.resize(written > 0 ? static_cast<size_t>(written) : 0);
     return out;
 }

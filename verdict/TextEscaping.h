@@ -14,8 +14,9 @@ std::string ToValidUtf8(const std::string& bytes);
 // change how the text around them is shown become \u{XXXX} (the four upper-case hex digits of
 // the code point): C1 controls U+0080-U+009F; the bidirectional controls U+061C, U+200E, U+200F,
 // U+202A-U+202E and U+2066-U+2069; the zero-width and invisible U+200B-U+200D, U+2060-U+2064 and
-// U+FEFF; the separators U+2028 and U+2029. So "photo" U+202E "gpj.mp4" cannot read as
-// "photo4pm.jpg", nor "zw" U+200B ".jpg" as "zw.jpg".
+// U+FEFF; the separators U+2028 and U+2029; the spaces other than U+0020 (U+00A0, U+2000-U+200A, U+202F,
+// U+3000 and the rest of Unicode's space separators). So "photo" U+202E "gpj.mp4" cannot read as
+// "photo4pm.jpg", nor "zw" U+200B ".jpg" as "zw.jpg", nor "a" U+00A0 "b.jpg" as "a b.jpg".
 std::string ToDisplayText(const std::string& bytes);
 
 // For one line of output from which a reader takes back the exact bytes: as ToDisplayText, and a

@@ -216,6 +216,17 @@ QString VerdictText::DisplayName(const std::string& path)
     return DisplayPath(LastPathName(path, NativePathStyle()));
 }
 
+QString VerdictText::InStoredOrder(const QString& text)
+{
+    // LEFT-TO-RIGHT OVERRIDE ... POP DIRECTIONAL FORMATTING: every character inside counts as a
+    // left-to-right letter; an isolate alone would still let U+05D0 "-12" turn around inside it. The
+    // LEFT-TO-RIGHT ISOLATE ... POP DIRECTIONAL ISOLATE around it keeps its letters from setting the
+    // direction of the line it stands in, so that "1. " before a Hebrew name stays in front.
+    static const QString opening = QStringLiteral("\u2066\u202D");
+    static const QString closing = QStringLiteral("\u202C\u2069");
+    return opening + text + closing;
+}
+
 QString VerdictText::Line(Field field, const QString& value)
 {
     return Label(field) + QStringLiteral(": ") + value;

@@ -66,6 +66,11 @@ public:
     // characters that show nothing or reorder the text as \u{XXXX} and a backslash as \\, so that two
     // different names never read alike.
     static QString Display(const std::string& bytes);
+    // text laid out left to right in the order it is stored, whatever its letters: a path or name is
+    // drawn inside a left-to-right override, so that no right-to-left letter reorders a run of it
+    // ("bidi/" U+05D0 "-12.jpg" never reads as "bidi/12-" U+05D0 ".jpg"). Only for drawing: the override's
+    // two characters are no part of what is stored, written or copied.
+    static QString InStoredOrder(const QString& text);
 
     // A path as text, the same way, but with the system's separators as they are (ToReversiblePath):
     // on Windows C:\Evidence\still.jpg, not C:\\Evidence\\still.jpg.

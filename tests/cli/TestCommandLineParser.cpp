@@ -19,6 +19,8 @@ private slots:
     void usageErrors();
     void reportPath_data();
     void reportPath();
+    void caseDetailBounds_data();
+    void caseDetailBounds();
 };
 
 namespace {
@@ -146,6 +148,47 @@ void TestCommandLineParser::reportPath()
     for (const std::string& path : options.paths)
         parsedPaths << QString::fromStdString(path);
     QCOMPARE(parsedPaths, paths);
+}
+
+void TestCommandLineParser::caseDetailBounds_data()
+{
+    QTest::addColumn<QStringList>("details");
+    QTest::addColumn<QString>("error");
+    const QString ae = QString::fromUtf8("\xc3\xa4"); // two bytes in UTF-8
+    QTest::newRow("case number at its bound") << QStringList{"--case", QString(200, '7')} << QString();
+    QTest::newRow("case number one byte over")
+        << QStringList{"--case", QString(201, '7')} << "--case takes at most 200 bytes; 201 were given";
+    QTest::newRow("examiner in two-byte letters, at its bound")
+        << QStringList{"--examiner", ae.repeated(100)} << QString();
+    QTest::newRow("examiner in two-byte letters, over")
+        << QStringList{"--examiner", ae.repeated(100) + "x"}
+        << "--examiner takes at most 200 bytes; 201 were given";
+    QTest::newRow("organisation over") << QStringList{"--organisation=" + QString(300, 'o')}
+                                       << "--organisation takes at most 200 bytes; 300 were given";
+    QTest::newRow("second exhibit over") << QStringList{"--exhibit", "EX-1", "--exhibit", QString(250, 'x')}
+                                         << "--exhibit takes at most 200 bytes; 250 were given";
+    QTest::newRow("note at its bound") << QStringList{"--note", QString(2000, 'n')} << QString();
+    QTest::newRow("note over") << QStringList{"--note", QString(2001, 'n')}
+                               << "--note takes at most 2000 bytes; 2001 were given";
+    QStringList twenty;
+    for (int i = 0; i < 20; ++i)
+        twenty << "--exhibit" << QString("EX-%1").arg(i);
+    QTest::newRow("20 exhibits") << twenty << QString();
+    QTest::newRow("21 exhibits") << (twenty + QStringList{"--exhibit", "EX-20"})
+                                 << "--exhibit may be given at most 20 times; 21 were given";
+}
+
+// Each case detail has a documented bound in bytes; the message names the option and both sizes.
+void TestCommandLineParser::caseDetailBounds()
+{
+    QFETCH(QStringList, details);
+    QFETCH(QString, error);
+    CommandLineOptions options;
+    std::string message;
+    const bool parsed =
+        Parse(QStringList{"--report", "r.pdf"} + details + QStringList{"x"}, &options, &message);
+    QCOMPARE(parsed, error.isEmpty());
+    QCOMPARE(QString::fromStdString(message), error);
 }
 
 QTEST_GUILESS_MAIN(TestCommandLineParser)

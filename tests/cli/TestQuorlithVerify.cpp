@@ -71,6 +71,7 @@ private slots:
     void caseDetailsNeedAReport();
     void pdfReportColumnsKeepApart();
     void signalWhileTheReportIsLaidOut();
+    void reportWithoutItsDigestIsNotLeft();
     void pdfReportNamesPathsAsGiven();
     void pdfReportSaysWhatItEscaped();
     void pdfReportTimesWithTheirOffset_data();
@@ -1611,9 +1612,19 @@ void TestQuorlithVerify::caseDetailsNeedAReport_data()
     QTest::newRow("--organisation without --report") << QStringList{"--organisation", "Unit"};
     QTest::newRow("--note without --report") << QStringList{"--note", "n"};
     QTest::newRow("--note with no text") << QStringList{"--report", "r.pdf", "--note"};
+    // A text beyond its bound stops the run before any file is verified, not after it.
+    QTest::newRow("--case of 5,100 characters")
+        << QStringList{"--report", "r.pdf", "--case", QString(5100, 'c')};
+    QTest::newRow("--examiner of 201 bytes")
+        << QStringList{"--report", "r.pdf", "--examiner", QString(201, 'e')};
+    QStringList exhibits{"--report", "r.pdf"};
+    for (int i = 0; i < 21; ++i)
+        exhibits << "--exhibit" << QString("EX-%1").arg(i);
+    QTest::newRow("21 exhibits") << exhibits;
 }
 
-// Case details describe a report: without one, or without their text, the command line is wrong.
+// Case details describe a report: without one, without their text, or with more text than a report
+// takes, the command line is wrong.
 void TestQuorlithVerify::caseDetailsNeedAReport()
 {
     QFETCH(QStringList, arguments);
@@ -1677,7 +1688,7 @@ void TestQuorlithVerify::pdfReportSaysWhatItEscaped()
 }
 
 // SIGTERM once every file is verified, while the report of thousands is laid out: the program ends with
-// the signal's status, says the report was not written and leaves nothing.
+// the signal's status, says the report was not written, writes no summary line and leaves nothing.
 void TestQuorlithVerify::signalWhileTheReportIsLaidOut()
 {
     const QString links = ManyLinks();
@@ -1687,12 +1698,26 @@ void TestQuorlithVerify::signalWhileTheReportIsLaidOut()
     SignalsProcess process(0);
     process.start(QStringLiteral(QUORLITH_BIN_DIR "/quorlith-verify"),
                   {"--report", work.filePath("report.pdf"), links});
+    // The report is laid out once the last file's line is out, before the summary, into a file of a
+    // temporary name that appears as the layout begins.
     QByteArray out;
-    while (!out.contains("Total files:") && process.waitForReadyRead(60000))
+    while (out.count('\n') < kLinkCount && process.waitForReadyRead(60000))
         out += process.readAllStandardOutput();
-    QVERIFY(out.contains("Total files:"));
+    QCOMPARE(out.count('\n'), kLinkCount);
+    const auto entries = [&work] {
+        return QDir(work.path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    };
+    QElapsedTimer waited;
+    waited.start();
+    while (entries().isEmpty() && process.state() == QProcess::Running && waited.elapsed() < 60000)
+        QTest::qWait(2);
+    QVERIFY(!entries().isEmpty());
     QCOMPARE(kill(static_cast<pid_t>(process.processId()), SIGTERM), 0);
     QVERIFY(process.waitForFinished(60000));
+    out += process.readAllStandardOutput();
+    QCOMPARE(out.count('\n'), kLinkCount);
+    QVERIFY(!out.contains("Total files:"));
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
     QCOMPARE(process.exitCode(), 143);
     QCOMPARE(
@@ -1702,6 +1727,27 @@ void TestQuorlithVerify::signalWhileTheReportIsLaidOut()
     QCOMPARE(
         QDir(work.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
         QStringList());
+}
+
+// When the digest cannot be written beside the report (here a folder holds its name), the report is
+// not left without it: neither stays, and the message still gives the report's SHA-256.
+void TestQuorlithVerify::reportWithoutItsDigestIsNotLeft()
+{
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    QVERIFY(QDir(work.path()).mkdir("report.pdf.sha256"));
+    const Run run = Verify({"--report", work.filePath("report.pdf"), Evidence("photo.jpg")});
+    QCOMPARE(run.exitCode, 3);
+    QVERIFY2(QRegularExpression(
+                 "^quorlith-verify: the SHA-256 of the PDF report '[^']*report\\.pdf', [0-9a-f]{64} "
+                 "could not be written beside it: [^;\\n]+; the report was removed\\n$")
+                 .match(QString::fromUtf8(run.err))
+                 .hasMatch(),
+             run.err.constData());
+    QCOMPARE(
+        QDir(work.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+        QStringList{"report.pdf.sha256"});
+    QVERIFY(QFileInfo(work.filePath("report.pdf.sha256")).isDir());
 }
 
 // In German the verdicts are long ("Prüfung fehlgeschlagen"): every column is as wide as its text

@@ -6,9 +6,14 @@
 #include "MessageBoxWatcher.h"
 #include "app/MainWindow.h"
 #include "tests/support/EvidenceFiles.h"
+#include "ui/CaseDetailsDialog.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSettings>
 #include <QtTest>
 
@@ -18,6 +23,7 @@ class TestExportCaseDetails : public QObject
 
 private slots:
     void initTestCase();
+    void formKeepsTheBoundsOfTheCommandLine();
     void init();
     void caseDetailsReachEveryPage();
     void examinerAndOrganisationComeBackTheCaseDoesNot();
@@ -289,6 +295,39 @@ void TestExportCaseDetails::sealThatCannotBeWrittenIsSaid()
              qPrintable(boxes.seen.first().text));
     QVERIFY2(boxes.seen.first().text.contains(QString::fromLatin1(digest)),
              qPrintable(boxes.seen.first().text));
+}
+
+// The form takes no more than the command line does: a line stops at its bound in bytes, whatever the
+// letters, and Continue waits while the exhibits hold more than theirs.
+void TestExportCaseDetails::formKeepsTheBoundsOfTheCommandLine()
+{
+    CaseDetailsDialog form(nullptr);
+    auto* examiner = form.findChild<QLineEdit*>("examiner");
+    auto* note = form.findChild<QLineEdit*>("note");
+    auto* exhibits = form.findChild<QPlainTextEdit*>("exhibits");
+    QVERIFY(examiner && note && exhibits);
+    // Two-byte letters, one at a time as typed: the 101st would make 202 bytes and is not taken.
+    examiner->clear();
+    for (size_t i = 0; i < CaseDetails::kMaxTextBytes / 2 + 1; ++i)
+        examiner->insert(QString::fromUtf8("\xc3\xa4"));
+    QCOMPARE(examiner->text().toUtf8().size(), static_cast<int>(CaseDetails::kMaxTextBytes));
+    note->insert(QString(CaseDetails::kMaxNoteBytes, 'n'));
+    QTest::keyClicks(note, "nn");
+    QCOMPARE(note->text().size(), static_cast<int>(CaseDetails::kMaxNoteBytes));
+    QVERIFY(form.Details().OverLimit().empty());
+
+    QPushButton* continueButton = form.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    QStringList lines;
+    for (size_t i = 0; i < CaseDetails::kMaxExhibits; ++i)
+        lines << QString("EX-%1").arg(i);
+    exhibits->setPlainText(lines.join('\n'));
+    QVERIFY(continueButton->isEnabled());
+    exhibits->setPlainText(lines.join('\n') + "\nEX-extra");
+    QVERIFY(!continueButton->isEnabled());
+    exhibits->setPlainText(QString(CaseDetails::kMaxTextBytes + 1, 'x'));
+    QVERIFY(!continueButton->isEnabled());
+    exhibits->setPlainText(QString(CaseDetails::kMaxTextBytes, 'x'));
+    QVERIFY(continueButton->isEnabled());
 }
 
 QTEST_MAIN(TestExportCaseDetails)

@@ -67,6 +67,7 @@ private slots:
     void fileNameCellSignsPartialProtection_data();
     void fileNameCellSignsPartialProtection();
     void recordFieldsReadAsInTheDetails();
+    void fileNameCellDrawnAsStored();
 
 private:
     QString Make(const QString& kind);
@@ -420,6 +421,29 @@ void TestResultList::recordFieldsReadAsInTheDetails()
         VerdictText::DetailLines(shown->index(0, 0).data(kResultRole).value<VerificationResult>(), QString());
     QVERIFY(details.contains("Start Time: " + shown->index(0, 2).data().toString()));
     QVERIFY(details.contains("Serial no: " + shown->index(0, 4).data().toString()));
+}
+
+// Two names that differ only in the order of a right-to-left letter and digits are painted apart, each
+// left to right as stored, while the list's text stays the stored name.
+void TestResultList::fileNameCellDrawnAsStored()
+{
+    QList<QImage> cells;
+    for (const QString& name : {QString::fromUtf8("\xd7\x90-12.jpg"), QString::fromUtf8("12-\xd7\x90.jpg")}) {
+        const QString path = MakePlainMedia(fixtureDir.path(), "still.jpg", name);
+        QVERIFY2(!path.isEmpty(), "fixture not made");
+        MainWindow window;
+        window.resize(900, 400);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.VerifyFiles({path});
+        const QAbstractItemModel* shown = window.listView->model();
+        QCOMPARE(shown->rowCount(), 1);
+        QCOMPARE(shown->index(0, 0).data().toString(), name);
+        const QRect cell = window.listView->visualRect(shown->index(0, 0));
+        QVERIFY(!cell.isEmpty());
+        cells << window.listView->viewport()->grab(cell).toImage();
+    }
+    QVERIFY(cells[0] != cells[1]);
 }
 
 QTEST_MAIN(TestResultList)

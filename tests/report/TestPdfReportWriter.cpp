@@ -10,6 +10,7 @@
 #include "tools/EvidenceStamper.h"
 #include "verdict/FileVerifier.h"
 #include "verdict/KeySetFacts.h"
+#include "verdict/VerdictText.h"
 
 #include <QtTest>
 
@@ -53,6 +54,15 @@ private slots:
     void failedWriteKeepsWhatWasThere_data();
     void failedWriteKeepsWhatWasThere();
     void updateCrossReferencePointsAtItsObjects();
+    void twinNamesPrintApart_data();
+    void twinNamesPrintApart();
+    void headerKeepsEachTextToItsSide_data();
+    void headerKeepsEachTextToItsSide();
+    void oneInstantForTheWholeReport();
+    void textLayerGivesBackTheCharactersDrawn_data();
+    void textLayerGivesBackTheCharactersDrawn();
+    void propertiesNameOrganisationNoteAndIdentifier_data();
+    void propertiesNameOrganisationNoteAndIdentifier();
 
 private:
     QTemporaryDir dir;
@@ -675,6 +685,11 @@ void TestPdfReportWriter::glyphCheck_data()
     QTest::newRow("Linear B in no font")
         << QStringList{"DejaVu Sans", "Noto Sans CJK JP"} << linearB << "\\u{10000}.jpg"
         << "\\u{10000}";
+    // DejaVu draws U+1F600, but the PDF's text would give it back as nothing: it is shown escaped, and
+    // is no character that a font lacks.
+    QTest::newRow("an emoji a font draws")
+        << QStringList{"DejaVu Sans"} << QString::fromUcs4(U"cam\U0001F600.jpg") << "cam\\u{1F600}.jpg"
+        << "";
     QTest::newRow("a family that is not installed draws nothing") << QStringList{"No Such Family 7"} << "ab"
                                                                   << "\\u{0061}\\u{0062}"
                                                                   << "\\u{0061} \\u{0062}";
@@ -838,6 +853,326 @@ void TestPdfReportWriter::updateCrossReferencePointsAtItsObjects()
         QVERIFY(!section.atEnd());
     }
     QCOMPARE(entries, 2);
+}
+
+void TestPdfReportWriter::twinNamesPrintApart_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QByteArray>("twin");
+    QTest::addColumn<QString>("namePrinted");
+    QTest::addColumn<QString>("twinPrinted");
+    // Left to right in the order stored: the right-to-left letter turns neither name around, though no
+    // control character is in either.
+    QTest::newRow("Hebrew letter and digits")
+        << QByteArray("\xd7\x90-12.jpg") << QByteArray("12-\xd7\x90.jpg")
+        << QString::fromUtf8("\xd7\x90-12.jpg") << QString::fromUtf8("12-\xd7\x90.jpg");
+    QTest::newRow("no-break space") << QByteArray("a b.jpg")
+                                    << QByteArray("a\xc2\xa0"
+                                                  "b.jpg")
+                                    << QString("a b.jpg") << QString("a\\u{00A0}b.jpg");
+}
+
+// Two names that differ never print alike: the file block's heading and its full path read as the
+// name is stored, and the images of the two full path lines differ.
+void TestPdfReportWriter::twinNamesPrintApart()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(QByteArray, twin);
+    QFETCH(QString, namePrinted);
+    QFETCH(QString, twinPrinted);
+    const QString pdf = dir.filePath("twin.pdf");
+    QRect crop;
+    QList<QByteArray> images;
+    for (const auto& [file, printed] :
+         {std::make_pair(name, namePrinted), std::make_pair(twin, twinPrinted)}) {
+        PdfReportWriter writer(Facts());
+        writer.Add(Unverified("/case/twin/" + file.toStdString(), VerdictReason::NotFound));
+        QString error;
+        QVERIFY2(writer.Save(QFile::encodeName(pdf), &error), qPrintable(error));
+        const PdfWords words = Words(pdf);
+        int pathAt = -1;
+        for (int i = 0; i < words.words.size(); ++i) {
+            if (words.words[i].text.startsWith("/case/twin/"))
+                pathAt = i;
+        }
+        QVERIFY(pathAt >= 0);
+        const PdfWord path = words.words[pathAt];
+        int headingAt = -1;
+        for (int i = 0; i < pathAt; ++i) {
+            if (words.words[i].page == path.page && words.words[i].text == "1.")
+                headingAt = i;
+        }
+        QVERIFY(headingAt >= 0);
+        // A line's words left to right; pdftotext marks a right-to-left run it finds with embedding
+        // controls of its own, which are no part of what was drawn.
+        const auto line = [&words](const PdfWord& first) {
+            QList<PdfWord> on;
+            for (const PdfWord& word : words.words) {
+                if (word.page == first.page && qAbs(word.box.top() - first.box.top()) < 3)
+                    on << word;
+            }
+            std::sort(on.begin(), on.end(),
+                      [](const PdfWord& a, const PdfWord& b) { return a.box.left() < b.box.left(); });
+            QStringList texts;
+            for (const PdfWord& word : on)
+                texts << word.text;
+            return texts.join(' ').remove(QRegularExpression("[\\x{202A}-\\x{202E}]"));
+        };
+        QCOMPARE(line(words.words[headingAt]), "1. " + printed);
+        QCOMPARE(line(path), VerdictText::Label(VerdictText::Field::Path) + " /case/twin/" + printed);
+
+        if (crop.isNull())
+            crop = QRect(0, qFloor(path.box.top()) - 1, qCeil(words.pageSize.width()),
+                         qCeil(path.box.height()) + 2);
+        const QString image = dir.filePath("twin-line");
+        QProcess render;
+        render.start("pdftoppm",
+                     {"-gray", "-r", "72", "-singlefile", "-f", QString::number(path.page + 1), "-x",
+                      QString::number(crop.x()), "-y", QString::number(crop.y()), "-W",
+                      QString::number(crop.width()), "-H", QString::number(crop.height()), pdf, image});
+        QVERIFY(render.waitForFinished(60000));
+        QCOMPARE(render.exitCode(), 0);
+        images << ReadAll(image + ".pgm");
+        QVERIFY(!images.back().isEmpty());
+    }
+    QVERIFY(images[0] != images[1]);
+}
+
+void TestPdfReportWriter::headerKeepsEachTextToItsSide_data()
+{
+    QTest::addColumn<QString>("caseNumber");
+    QTest::addColumn<QString>("examiner");
+    QTest::addColumn<bool>("shortened");
+    QTest::newRow("both short") << "2026/114"
+                                << "R.Okafor" << false;
+    QTest::newRow("examiner of 144 characters") << "2026/114"
+                                                << "Examiner-" + QString(135, 'e') << true;
+    QTest::newRow("case number of 200 characters") << "Case-" + QString(195, 'c') << "R.Okafor" << true;
+    QTest::newRow("both at their bound")
+        << "Case-" + QString(195, 'c') << "Examiner-" + QString(191, 'e') << true;
+}
+
+// The case number and the examiner at the head of every page never run into each other: one too long
+// for its side is shortened with a visible "…", and the facts give it whole.
+void TestPdfReportWriter::headerKeepsEachTextToItsSide()
+{
+    QFETCH(QString, caseNumber);
+    QFETCH(QString, examiner);
+    QFETCH(bool, shortened);
+    ReportFacts facts = Facts();
+    facts.caseDetails.caseNumber = caseNumber.toStdString();
+    facts.caseDetails.examiner = examiner.toStdString();
+    PdfReportWriter writer(facts);
+    writer.Add(Verified(dir.filePath("photo.jpg")));
+    QString error;
+    const QString pdf = dir.filePath("header.pdf");
+    QVERIFY2(writer.Save(QFile::encodeName(pdf), &error), qPrintable(error));
+
+    const PdfWords words = Words(pdf);
+    // The header's line lies within the top margin of 16 mm and the 0.3 inch kept for it.
+    const double headerBottom = 16 * 72 / 25.4 + 0.3 * 72 - 4;
+    int pages = 0;
+    for (int page = 0; page <= words.words.last().page; ++page) {
+        QList<PdfWord> header;
+        for (const PdfWord& word : words.words) {
+            if (word.page == page && word.box.top() < headerBottom)
+                header << word;
+        }
+        std::sort(header.begin(), header.end(),
+                  [](const PdfWord& a, const PdfWord& b) { return a.box.left() < b.box.left(); });
+        QString text;
+        for (int i = 0; i < header.size(); ++i) {
+            text += header[i].text + ' ';
+            if (i > 0)
+                QVERIFY2(header[i - 1].box.right() <= header[i].box.left(), qPrintable(text));
+            QVERIFY(header[i].box.right() <= words.pageSize.width());
+        }
+        QVERIFY2(text.startsWith("Case "), qPrintable(text));
+        QVERIFY2(text.contains(" Examiner "), qPrintable(text));
+        QCOMPARE(text.contains(QChar(0x2026)), shortened);
+        ++pages;
+    }
+    QVERIFY(pages >= 2);
+    const QString joined = Joined(words);
+    QVERIFY2(joined.contains("Case" + caseNumber), qPrintable(joined));
+    QVERIFY2(joined.contains("Examiner" + examiner), qPrintable(joined));
+}
+
+// Every time the report gives for its making, as UTC: "2026-12-10 09:15:02 UTC+01:00" on the page,
+// ISO 8601 in the document's properties.
+QList<QDateTime> Instants(const QString& text, const QString& pattern)
+{
+    QList<QDateTime> instants;
+    for (QRegularExpressionMatchIterator it = QRegularExpression(pattern).globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        QDateTime instant = QDateTime::fromString(match.captured(1), Qt::ISODate);
+        if (!instant.isValid()) {
+            instant = QDateTime::fromString(match.captured(1), "yyyy-MM-dd HH:mm:ss");
+            const int sign = match.captured(2) == "-" ? -1 : 1;
+            instant.setOffsetFromUtc(sign *
+                                     (match.captured(3).toInt() * 3600 + match.captured(4).toInt() * 60));
+        }
+        instants << instant.toUTC();
+    }
+    return instants;
+}
+
+// The page, every footer, the files' "state at report time" and the document's creation and modification
+// dates name one instant, however long the pages take to lay out.
+void TestPdfReportWriter::oneInstantForTheWholeReport()
+{
+    PdfReportWriter writer(Facts());
+    writer.Add(Verified(dir.filePath("photo.jpg")));
+    writer.Add(Verified(dir.filePath("photo.jpg")));
+    QString error;
+    const QString pdf = dir.filePath("instant.pdf");
+    // The layout is held up past a second's turn, as thousands of files would.
+    bool held = false;
+    const auto slowLayout = [&held] {
+        if (!held)
+            QThread::msleep(1100);
+        held = true;
+        return true;
+    };
+    QVERIFY2(writer.Save(QFile::encodeName(pdf), &error, slowLayout), qPrintable(error));
+
+    const QStringList pages = PageTexts(pdf);
+    QVERIFY(pages.size() >= 2);
+    const QString local = "(\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d) UTC([+-])(\\d\\d):(\\d\\d)";
+    const QList<QDateTime> footers = Instants(pages.join('\n'), "Verification report written " + local);
+    const QList<QDateTime> checked = Instants(pages.join('\n'), "Checked " + local);
+    QCOMPARE(footers.size(), pages.size());
+    QCOMPARE(checked.size(), 2);
+    QProcess info;
+    info.start("pdfinfo", {"-isodates", pdf});
+    QVERIFY(info.waitForFinished(60000));
+    const QList<QDateTime> created =
+        Instants(QString::fromUtf8(info.readAllStandardOutput()), "CreationDate:\\s+(\\S+)");
+    QCOMPARE(created.size(), 1);
+    info.start("pdfinfo", {"-meta", pdf});
+    QVERIFY(info.waitForFinished(60000));
+    const QList<QDateTime> metadata =
+        Instants(QString::fromUtf8(info.readAllStandardOutput()), "xmp:(?:Create|Modify)Date=\"([^\"]+)\"");
+    QCOMPARE(metadata.size(), 2);
+    for (const QDateTime& instant : footers + checked + created + metadata)
+        QCOMPARE(instant, footers.first());
+}
+
+void TestPdfReportWriter::textLayerGivesBackTheCharactersDrawn_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("printed"); // empty: the name itself
+    // Ideographs the CJK font draws with the glyph of a Kangxi radical (U+2F5A, U+2F2D, U+2F65, ...).
+    QTest::newRow("evidence clip") << QString::fromUtf8(
+                                          "\xe8\xad\x89\xe6\x93\x9a\xe5\xbd\xb1\xe7\x89\x87.mp4")
+                                   << QString();
+    QTest::newRow("mountain, field") << QString::fromUtf8("\xe5\xb1\xb1\xe7\x94\xb0.jpg") << QString();
+    QTest::newRow("sun, moon, person, big")
+        << QString::fromUtf8("\xe6\x97\xa5\xe6\x9c\x88\xe4\xba\xba\xe5\xa4\xa7.jpg") << QString();
+    QTest::newRow("water, wood, gold")
+        << QString::fromUtf8("\xe6\xb0\xb4\xe6\x9c\xa8\xe9\x87\x91.jpg") << QString();
+    QTest::newRow("see, gate, long, high")
+        << QString::fromUtf8("\xe8\xa6\x8b\xe9\x96\x80\xe9\x95\xb7\xe9\xab\x98.jpg") << QString();
+    // The radical itself, drawn alone, comes back as the radical.
+    QTest::newRow("the radical") << QString::fromUtf8("\xe2\xbd\x9a.jpg") << QString();
+    // An emoji is laid out, and so copied, in its escaped form.
+    QTest::newRow("an emoji") << QString::fromUcs4(U"\U0001F600.jpg") << "\\u{1F600}.jpg";
+}
+
+// Copying a path from the report, or searching for it, gives back exactly the characters laid out.
+void TestPdfReportWriter::textLayerGivesBackTheCharactersDrawn()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, printed);
+    PdfReportWriter writer(Facts());
+    writer.Add(Unverified("/case/cjk/" + name.toStdString(), VerdictReason::NotFound));
+    if (printed.isEmpty())
+        printed = name;
+    QString error;
+    const QString pdf = dir.filePath("cjk-text.pdf");
+    QVERIFY2(writer.Save(QFile::encodeName(pdf), &error), qPrintable(error));
+    // The heading and the full path, each whole on its line; nowhere a radical that was not drawn.
+    const QString text = PageTexts(pdf).join(QString());
+    QVERIFY2(text.contains("1. " + printed + "\n"), qPrintable(text));
+    QVERIFY2(text.contains("/case/cjk/" + printed + "\n"), qPrintable(text));
+    for (const uint point : text.toUcs4()) {
+        const bool radical = point >= 0x2E80 && point <= 0x2FDF;
+        QVERIFY2(!radical || name.toUcs4().contains(point), qPrintable(QString::number(point, 16)));
+    }
+}
+
+void TestPdfReportWriter::propertiesNameOrganisationNoteAndIdentifier_data()
+{
+    QTest::addColumn<QByteArray>("organisation");
+    QTest::addColumn<QByteArray>("note");
+    QTest::addColumn<QString>("organisationShown");
+    QTest::addColumn<QString>("noteShown");
+    QTest::newRow("plain") << QByteArray("Digital Forensics Unit") << QByteArray("Seized 2026-03-14")
+                           << "Digital Forensics Unit"
+                           << "Seized 2026-03-14";
+    // Escaped as on the page; what XML must escape is escaped there and read back.
+    QTest::newRow("override and markup")
+        << QByteArray("Unit \xe2\x80\xae<7> & 'B'") << QByteArray("a\nb") << "Unit \\u{202E}<7> & 'B'"
+        << "a\\x0Ab";
+    QTest::newRow("no note") << QByteArray("Unit 9") << QByteArray() << "Unit 9" << QString();
+}
+
+// The organisation, the note and the report's identifier stand in the document information and in the
+// XMP metadata alike, as PDF/A-1 has the two agree.
+void TestPdfReportWriter::propertiesNameOrganisationNoteAndIdentifier()
+{
+    QFETCH(QByteArray, organisation);
+    QFETCH(QByteArray, note);
+    QFETCH(QString, organisationShown);
+    QFETCH(QString, noteShown);
+    ReportFacts facts = Facts();
+    facts.reportId = "0b8e5f5e-5d0c-4a51-9a3e-1d0f3c7e2a11";
+    facts.caseDetails.organisation = organisation.toStdString();
+    facts.caseDetails.note = note.toStdString();
+    PdfReportWriter writer(facts);
+    writer.Add(Verified(dir.filePath("photo.jpg")));
+    QString error;
+    const QString pdf = dir.filePath("properties.pdf");
+    QVERIFY2(writer.Save(QFile::encodeName(pdf), &error), qPrintable(error));
+
+    QProcess info;
+    info.start("pdfinfo", {"-custom", pdf});
+    QVERIFY(info.waitForFinished(60000));
+    const QString shown = QString::fromUtf8(info.readAllStandardOutput());
+    QVERIFY2(shown.contains(QRegularExpression("\\nOrganisation: *" +
+                                               QRegularExpression::escape(organisationShown) + "\\n")),
+             qPrintable(shown));
+    QCOMPARE(shown.contains(QRegularExpression("\\nNote: *" + QRegularExpression::escape(noteShown) + "\\n")),
+             !noteShown.isEmpty());
+    QVERIFY2(shown.contains(QRegularExpression("\\nReportIdentifier: *" + facts.reportId + "\\n")),
+             qPrintable(shown));
+
+    info.start("pdfinfo", {"-meta", pdf});
+    QVERIFY(info.waitForFinished(60000));
+    const QString ns = "http://example.trevalon/ns/quorlith-report/1.0/";
+    QMap<QString, QString> properties;
+    QStringList described;
+    QXmlStreamReader xmp(info.readAllStandardOutput());
+    while (!xmp.atEnd()) {
+        if (xmp.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const QString uri = xmp.namespaceUri().toString();
+        const QString name = xmp.name().toString();
+        if (uri == ns)
+            properties[name] = xmp.readElementText();
+        else if (uri == "http://www.aiim.org/pdfa/ns/property#" && name == "name")
+            described << xmp.readElementText();
+    }
+    QVERIFY2(!xmp.hasError(), qPrintable(xmp.errorString()));
+    const auto property = [&](const QString& name) { return properties.value(name); };
+    QCOMPARE(property("Organisation"), organisationShown);
+    QCOMPARE(property("Note"), noteShown);
+    QCOMPARE(property("ReportIdentifier"), facts.reportId);
+    // Each property of its own is described, as PDF/A-1 asks of an extension schema.
+    QStringList expected{"Organisation", "ReportIdentifier"};
+    if (!noteShown.isEmpty())
+        expected.insert(1, "Note");
+    QCOMPARE(described, expected);
 }
 
 QTEST_MAIN(TestPdfReportWriter)

@@ -11,6 +11,7 @@ class TestTextEscaping : public QObject
 private slots:
     void escaping_data();
     void escaping();
+    void everySpaceButU0020IsEscaped();
     void base64_data();
     void base64();
 };
@@ -155,12 +156,28 @@ void TestTextEscaping::escaping_data()
         << QByteArray("a\\u{00AD}\\u{3164}\\u{180B}\\u{206F}\\u{FE0F}\\u{E0001}.jpg")
         << QByteArray("a\\u{00AD}\\u{3164}\\u{180B}\\u{206F}\\u{FE0F}\\u{E0001}.jpg")
         << QByteArray("a\\u{00AD}\\u{3164}\\u{180B}\\u{206F}\\u{FE0F}\\u{E0001}.jpg");
-    // U+00A0, U+00AE, U+061B, U+200A, U+2010, U+2027, U+202F, U+2070, U+3165, U+FEFE, next to the
-    // ranges, are shown as they are.
-    const QByteArray besideTheRanges("\xc2\xa0\xc2\xae\xd8\x9b\xe2\x80\x8a\xe2\x80\x90\xe2\x80\xa7\xe2\x80\xaf"
+    // U+00A1, U+00AE, U+061B, U+2010, U+2027, U+2030, U+2070, U+3165, U+FEFE, next to the ranges, are
+    // shown as they are.
+    const QByteArray besideTheRanges("\xc2\xa1\xc2\xae\xd8\x9b\xe2\x80\x90\xe2\x80\xa7\xe2\x80\xb0"
                                      "\xe2\x81\xb0\xe3\x85\xa5\xef\xbb\xbe");
     QTest::newRow("beside the ranges") << besideTheRanges << "\"" + besideTheRanges + "\"" << besideTheRanges
                                        << besideTheRanges << besideTheRanges;
+    // A no-break, thin or ideographic space prints as a plain space would: "a b.jpg" and "a" U+00A0
+    // "b.jpg" must not read alike. JSON keeps them as text, which its reader takes back exactly.
+    QTest::newRow("spaces other than U+0020")
+        << QByteArray("a b\xc2\xa0"
+                      "c\xe2\x80\x8a"
+                      "d\xe2\x80\xaf"
+                      "e\xe3\x80\x80"
+                      "f.jpg")
+        << QByteArray("\"a b\xc2\xa0"
+                      "c\xe2\x80\x8a"
+                      "d\xe2\x80\xaf"
+                      "e\xe3\x80\x80"
+                      "f.jpg\"")
+        << QByteArray("a b\\u{00A0}c\\u{200A}d\\u{202F}e\\u{3000}f.jpg")
+        << QByteArray("a b\\u{00A0}c\\u{200A}d\\u{202F}e\\u{3000}f.jpg")
+        << QByteArray("a b\\u{00A0}c\\u{200A}d\\u{202F}e\\u{3000}f.jpg");
     // A name that spells the escape of a zero-width space reads apart from the name holding one.
     QTest::newRow("a name that spells U+200B")
         << QByteArray("zw\\u{200B}.jpg") << QByteArray("\"zw\\\\u{200B}.jpg\"")
@@ -209,6 +226,25 @@ void TestTextEscaping::escaping()
     bool ok = false;
     QCOMPARE(FromReversibleText(reversible, &ok), bytes);
     QVERIFY(ok);
+}
+
+// Every space separator Unicode knows besides U+0020, as Qt's character tables classify them, leaves the
+// display forms escaped, so that no name reads as another with a plain space in its place.
+void TestTextEscaping::everySpaceButU0020IsEscaped()
+{
+    int spaces = 0;
+    for (uint point = 0x21; point <= 0x10FFFF; ++point) {
+        if (QChar::category(point) != QChar::Separator_Space)
+            continue;
+        ++spaces;
+        const std::string utf8 = QString::fromUcs4(&point, 1).toStdString();
+        const QString escaped =
+            QStringLiteral("\\u{%1}").arg(QString::number(point, 16).toUpper().rightJustified(4, '0'));
+        QCOMPARE(QString::fromStdString(ToDisplayText("a" + utf8 + "b")), "a" + escaped + "b");
+        QCOMPARE(QString::fromStdString(ToReversibleText("a" + utf8 + "b")), "a" + escaped + "b");
+    }
+    QVERIFY(spaces >= 16);
+    QCOMPARE(ToDisplayText("a b"), std::string("a b"));
 }
 
 void TestTextEscaping::base64_data()
