@@ -2,7 +2,7 @@
 #ifndef QUORLITH_APP_MAINWINDOW_H
 #define QUORLITH_APP_MAINWINDOW_H
 
-#include "verdict/SkippedEntry.h"
+#include "filelist/ListAccount.h"
 #include "verdict/VerificationTarget.h"
 
 #include <QByteArray>
@@ -10,9 +10,6 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <QTranslator>
-
-#include <optional>
-#include <vector>
 
 class CMainToolBar;
 class HelpWindow;
@@ -124,9 +121,8 @@ private:
     QList<VerificationTarget> runTargets;
     QList<VerificationTarget> nextRunTargets;
     bool workEnded = false;
-    // What the folder searches since the list was last emptied did not take, for the report's appendix;
-    // none when no folder was searched.
-    std::optional<std::vector<SkippedEntry>> folderLeftOut;
+    // The folders searched and what became of every file handed to a run, for a report to account with.
+    ListAccount account;
 
     friend class TestMainWindow;
     friend class TestResultList;

@@ -6,6 +6,7 @@
 #include "filelist/LocalPathBytes.h"
 #include "filelist/PacedEventPump.h"
 #include "filelist/PendingEvents.h"
+#include "filelist/ResultRole.h"
 #include "filelist/SelectedSourceRows.h"
 
 #include <QCoreApplication>
@@ -45,8 +46,7 @@ void MainWindow::OpenFolder()
 // VerifyFiles then starts no run.
 QList<VerificationTarget> MainWindow::ScanFolder(const QByteArray& folder)
 {
-    if (!folderLeftOut)
-        folderLeftOut.emplace();
+    account.FolderGiven(folder.toStdString());
     const std::vector<VerificationTarget> found = ScanEvidenceFolder(
         folder,
         [this] {
@@ -54,7 +54,7 @@ QList<VerificationTarget> MainWindow::ScanFolder(const QByteArray& folder)
                 EndWork();
             return !workEnded;
         },
-        &*folderLeftOut);
+        account.Skipped());
     return QList<VerificationTarget>(found.begin(), found.end());
 }
 
@@ -77,6 +77,7 @@ void MainWindow::RemoveFiles()
         else
             --succeededCount;
         --totalCount;
+        account.Removed(listModel->index(row, 0).data(kResultRole).value<VerificationResult>().path);
         listModel->removeRow(row);
         selected.Removed();
 
@@ -89,5 +90,5 @@ void MainWindow::RemoveFiles()
     // A list emptied forgets the folders its files came from: a report of files added afterwards
     // names none of their neighbours.
     if (totalCount == 0)
-        folderLeftOut.reset();
+        account.Forget();
 }

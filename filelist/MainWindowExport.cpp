@@ -16,6 +16,7 @@
 #include <QStandardItemModel>
 #include <QTreeView>
 
+#include <string>
 #include <vector>
 
 // Ctrl+S belongs to the window, not to the tool bar, which keeps its five commands.
@@ -53,8 +54,12 @@ void MainWindow::ExportReport()
     if (!CaseDetailsDialog::Ask(this, &facts.caseDetails))
         return;
     ReportExport exporter(this, facts);
-    if (folderLeftOut)
-        exporter.LeftOut(*folderLeftOut);
+    if (account.LeftOut())
+        exporter.LeftOut(*account.LeftOut());
+    std::vector<std::string> reported;
+    for (const VerificationResult& result : results)
+        reported.push_back(result.path);
+    exporter.Account(account.For(reported));
     if (!exporter.AskForFile())
         return;
     exporter.Export(&results);

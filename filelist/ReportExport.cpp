@@ -36,6 +36,7 @@ struct ReportExport::Job
     Format format = Format::Pdf;
     ReportFacts facts;
     std::optional<std::vector<SkippedEntry>> leftOut;
+    std::optional<ReportAccount> account;
     long long bytesToHash = 0;
     // Counted by the work alone: the dialog hears of it through Progress().
     long long bytesHashed = 0;
@@ -115,6 +116,11 @@ void ReportExport::LeftOut(const std::vector<SkippedEntry>& skipped)
     leftOut = skipped;
 }
 
+void ReportExport::Account(const ReportAccount& given)
+{
+    account = given;
+}
+
 QString ReportExport::CommandText()
 {
     return tr("Export Report...");
@@ -161,6 +167,7 @@ void ReportExport::Export(std::vector<VerificationResult>* results)
     job.format = format;
     job.facts = facts;
     job.leftOut = leftOut;
+    job.account = account;
     job.facts.givenPaths = {CommonFolder(*results)};
     for (const VerificationResult& result : *results)
         job.bytesToHash += std::max<int64_t>(result.file.size, 0);
@@ -293,6 +300,8 @@ bool ReportExport::WriteFile(Job* job)
         writer.Add(job->checked[i], (*job->results)[i].authentic);
     if (job->leftOut)
         writer.LeftOut(*job->leftOut);
+    if (job->account)
+        writer.Account(*job->account);
     const QByteArray encodedPath = QFile::encodeName(job->path);
     const bool saved = writer.Save(encodedPath, &job->error, [job] { return job->KeepGoing(); });
     job->missingCharacters = writer.MissingCharacters();

@@ -94,6 +94,11 @@ void PdfReportWriter::LeftOut(const std::vector<SkippedEntry>& skipped)
     leftOut = skipped;
 }
 
+void PdfReportWriter::Account(const ReportAccount& given)
+{
+    account = given;
+}
+
 void PdfReportWriter::VerificationEnded()
 {
     facts.verificationEnded = QDateTime::currentDateTime();
@@ -113,7 +118,8 @@ bool PdfReportWriter::Write(QIODevice* device, const std::function<bool()>& keep
     ReportFacts stamped = facts;
     stamped.written = QDateTime::currentDateTime();
     glyphs = std::make_unique<GlyphCheck>(AllReportFamilies());
-    const ReportRenderer renderer(stamped, checked, summary, *glyphs, leftOut ? &*leftOut : nullptr);
+    const ReportRenderer renderer(stamped, checked, summary, *glyphs, leftOut ? &*leftOut : nullptr,
+                                  account ? &*account : nullptr);
     // Measured first without painting, so that each page knows how many there are.
     const int pageCount = renderer.Render(&writer, nullptr, 0, keepGoing);
     if (pageCount == 0)

@@ -61,8 +61,8 @@ bool IsNoLongerVerified(FileState state)
 
 ReportRenderer::ReportRenderer(const ReportFacts& facts, const std::vector<ReportEntry>& entries,
                                const RunSummary& summary, const GlyphCheck& glyphs,
-                               const std::vector<SkippedEntry>* leftOut)
-    : facts(facts), entries(entries), summary(summary), glyphs(glyphs), leftOut(leftOut),
+                               const std::vector<SkippedEntry>* leftOut, const ReportAccount* account)
+    : facts(facts), entries(entries), summary(summary), glyphs(glyphs), leftOut(leftOut), account(account),
       titleFont(MakeFont(ReportFace::Serif, 17, true)), headingFont(MakeFont(ReportFace::Serif, 12, true)),
       bodyFont(MakeFont(ReportFace::Sans, 9, false)), boldFont(MakeFont(ReportFace::Sans, 9, true)),
       monoFont(MakeFont(ReportFace::Mono, 8.5, false)), smallFont(MakeFont(ReportFace::Sans, 8, false)),
@@ -116,6 +116,8 @@ int ReportRenderer::Render(QPagedPaintDevice* device, QPainter* painter, int pag
             return 0;
         FileBlock(flow, ++number, entry);
     }
+    if (!HoldsAllHanded())
+        NotInReportAppendix(flow);
     if (leftOut)
         LeftOutAppendix(flow);
     Signatures(flow);
@@ -210,6 +212,7 @@ void ReportRenderer::Opening(PageFlow& flow) const
             flow.Row({Cell(place.first, boldFont, 0, labelWidth),
                       Cell(VerdictText::Display(place.second), monoFont, labelWidth, width - labelWidth)});
     }
+    GivenFolders(flow, labelWidth);
     for (const auto& line : CaseLines())
         flow.Row({Cell(line.first, boldFont, 0, labelWidth),
                   Cell(line.second, bodyFont, labelWidth, width - labelWidth)});
@@ -241,6 +244,7 @@ void ReportRenderer::Opening(PageFlow& flow) const
             flow.Row({Cell(count.label, boldFont, 0, labelWidth),
                       Cell(QString::number(count.value), bodyFont, labelWidth, width - labelWidth)});
     }
+    NotInReportCounts(flow, labelWidth);
 }
 
 void ReportRenderer::KeySetLines(PageFlow& flow, double labelWidth) const
@@ -577,6 +581,81 @@ std::vector<std::pair<QString, QString>> ReportRenderer::CaseLines() const
     return lines;
 }
 
+void ReportRenderer::GivenFolders(PageFlow& flow, double labelWidth) const
+{
+    if (!account)
+        return;
+    const double width = flow.Body().width();
+    for (const std::string& folder : account->folders)
+        flow.Row({Cell(QCoreApplication::translate("ReportAccount", "Folder given"), boldFont, 0, labelWidth),
+                  Cell(VerdictText::Display(folder), monoFont, labelWidth, width - labelWidth)});
+}
+
+bool ReportRenderer::HoldsAllHanded() const
+{
+    return !account || account->notInReport.empty();
+}
+
+QString ReportRenderer::NotInReportWhy(NotInReport::Why why)
+{
+    switch (why) {
+    case NotInReport::Why::Removed:
+        return QCoreApplication::translate("ReportAccount", "removed from the list by the examiner");
+    case NotInReport::Why::Cancelled:
+        return QCoreApplication::translate("ReportAccount",
+                                           "not verified: the run was cancelled before its turn");
+    case NotInReport::Why::Waiting:
+        return QCoreApplication::translate(
+            "ReportAccount", "not verified: still waiting for its turn when the report was made");
+    case NotInReport::Why::Gone:
+        return QCoreApplication::translate(
+            "ReportAccount", "not verified: no file was found under its name when its turn came");
+    case NotInReport::Why::NotSelected:
+        break;
+    }
+    return QCoreApplication::translate(
+        "ReportAccount", "verified and in the list, but not among the rows chosen for this report");
+}
+
+void ReportRenderer::NotInReportCounts(PageFlow& flow, double labelWidth) const
+{
+    if (HoldsAllHanded())
+        return;
+    const double width = flow.Body().width();
+    std::map<NotInReport::Why, long long> perWhy;
+    for (const NotInReport& file : account->notInReport)
+        ++perWhy[file.why];
+    QString label = QCoreApplication::translate("ReportAccount", "Not in this report");
+    for (const auto& why : perWhy) {
+        flow.Row({Cell(label, boldFont, 0, labelWidth),
+                  Cell(QStringLiteral("%1 (%2)").arg(QString::number(why.second), NotInReportWhy(why.first)),
+                       bodyFont, labelWidth, width - labelWidth)});
+        label.clear();
+    }
+}
+
+void ReportRenderer::NotInReportAppendix(PageFlow& flow) const
+{
+    const double width = flow.Body().width();
+    const double pathWidth = width * 0.6;
+    const double gap = flow.Height({Cell(QStringLiteral("X"), smallFont, 0, width)}) * 0.2;
+    Heading(flow,
+            QCoreApplication::translate("ReportAccount", "Appendix: files given but not in this report"));
+    flow.Row({Cell(QCoreApplication::translate("ReportAccount",
+                                               "Every file handed over for verification, by name or found by "
+                                               "a folder search, that this report does not hold, and why."),
+                   bodyFont, 0, width)},
+             gap * 3);
+    for (const NotInReport& file : account->notInReport) {
+        const std::vector<FlowCell> cells = {
+            Cell(VerdictText::Display(file.path), monoFont, 0, pathWidth - width * 0.02),
+            Cell(NotInReportWhy(file.why), smallFont, pathWidth, width - pathWidth)};
+        const double height = flow.Height(cells);
+        flow.KeepTogether(height);
+        flow.Place(cells, height, gap);
+    }
+}
+
 void ReportRenderer::LeftOutAppendix(PageFlow& flow) const
 {
     const double width = flow.Body().width();
@@ -584,8 +663,15 @@ void ReportRenderer::LeftOutAppendix(PageFlow& flow) const
     const double gap = flow.Height({Cell(QStringLiteral("X"), smallFont, 0, width)}) * 0.2;
     Heading(flow, QCoreApplication::translate("ReportLeftOut", "Appendix: what the folder search left out"));
     if (leftOut->empty()) {
-        flow.Row({Cell(QCoreApplication::translate("ReportLeftOut", "The folder search left nothing out."),
-                       bodyFont, 0, width)});
+        // Nothing was left out only when the files handed over are all in the report as well.
+        const QString none =
+            HoldsAllHanded()
+                ? QCoreApplication::translate("ReportLeftOut", "The folder search left nothing out.")
+                : QCoreApplication::translate("ReportAccount",
+                                              "The folder search took every entry, but this report does "
+                                              "not hold every file it found: the appendix before this one "
+                                              "names the others.");
+        flow.Row({Cell(none, bodyFont, 0, width)});
         return;
     }
     flow.Row({Cell(QCoreApplication::translate(

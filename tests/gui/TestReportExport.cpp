@@ -8,6 +8,7 @@
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/PermissionsApply.h"
 #include "ui/DetailsWindow.h"
+#include "ui/ProgressWidget.h"
 #include "verdict/VerdictText.h"
 
 #include <QItemSelectionModel>
@@ -49,6 +50,8 @@ private slots:
     void fileChangedSinceVerifiedIsVerifiedAgain();
     void pdfListsWhatTheFolderSearchLeftOut();
     void folderThatCannotBeReadHasAFailedRow();
+    void pdfAccountsForEveryFileHandedOver_data();
+    void pdfAccountsForEveryFileHandedOver();
 
 private:
     static void AddHoldPoints();
@@ -614,6 +617,82 @@ void TestReportExport::folderThatCannotBeReadHasAFailedRow()
     QCOMPARE(detailLines.value(0), "Full path: " + folder + "/closed");
     QVERIFY2(detailLines.contains("Reason: " + VerdictText::Reason(closed)), qPrintable(details.Text()));
     QCOMPARE(detailLines.last(), QString("SHA-256: cannot be computed: the file cannot be read"));
+}
+
+void TestReportExport::pdfAccountsForEveryFileHandedOver_data()
+{
+    QTest::addColumn<QString>("action");
+    // Each file the report does not hold, "name|why"; none means the report holds all four.
+    QTest::addColumn<QStringList>("notInReport");
+    const QString removed = "removed from the list by the examiner";
+    const QString cancelled = "not verified: the run was cancelled before its turn";
+    const QString unselected = "verified and in the list, but not among the rows chosen for this report";
+    QTest::newRow("nothing done") << "none" << QStringList();
+    QTest::newRow("failed rows removed")
+        << "remove failed" << QStringList{"2-bad.avi|" + removed, "4-bad.jpg|" + removed};
+    QTest::newRow("cancelled after the first file")
+        << "cancel"
+        << QStringList{"2-bad.avi|" + cancelled, "3-good.jpg|" + cancelled, "4-bad.jpg|" + cancelled};
+    QTest::newRow("two rows selected")
+        << "select" << QStringList{"3-good.jpg|" + unselected, "4-bad.jpg|" + unselected};
+}
+
+// A report of the window's list names the folder it was given and every file its search found that the
+// report does not hold, and why; only a report that holds them all says that nothing was left out.
+void TestReportExport::pdfAccountsForEveryFileHandedOver()
+{
+    QFETCH(QString, action);
+    QFETCH(QStringList, notInReport);
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const QString folder = work.filePath("export");
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(!MakeEvidence(folder, "still.jpg", "1-good.jpg").isEmpty());
+    QVERIFY(!MakeTamperedEvidence(folder, "clip.avi", "2-bad.avi").isEmpty());
+    QVERIFY(!MakeEvidence(folder, "still.jpg", "3-good.jpg").isEmpty());
+    QVERIFY(!MakeTamperedEvidence(folder, "still.jpg", "4-bad.jpg").isEmpty());
+
+    MainWindow window;
+    if (action == "cancel")
+        connect(window.listModel, &QAbstractItemModel::rowsInserted, &window, [&window] {
+            if (window.runProgress)
+                window.runProgress->SlotCancel();
+        });
+    window.AddPaths({folder});
+    const QAbstractItemModel* shown = window.listView->model();
+    const auto selectFirstTwo = [&] {
+        window.listView->selectionModel()->select(
+            QItemSelection(shown->index(0, 0), shown->index(1, shown->columnCount() - 1)),
+            QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    };
+    if (action == "remove failed") {
+        window.listView->sortByColumn(1, Qt::AscendingOrder);
+        selectFirstTwo();
+        window.RemoveFiles();
+    } else if (action == "select") {
+        window.listView->sortByColumn(0, Qt::AscendingOrder);
+        selectFirstTwo();
+    }
+    QCOMPARE(window.totalCount, 4 - (action == "remove failed" ? 2 : 0) - (action == "cancel" ? 3 : 0));
+
+    MessageBoxWatcher boxes;
+    AnswerNextFileDialog({work.filePath("report.pdf")});
+    AnswerNextCaseForm();
+    window.ExportReport();
+    const QString report = PdfText(work.filePath("report.pdf"));
+    QVERIFY2(report.contains("Folder given " + folder), qPrintable(report));
+    const QString heading = "Appendix: files given but not in this report";
+    QCOMPARE(report.contains("The folder search left nothing out."), notInReport.isEmpty());
+    QCOMPARE(report.contains(heading), !notInReport.isEmpty());
+    const QString appendix = report.mid(report.indexOf(heading));
+    QMap<QString, int> perWhy;
+    for (const QString& file : notInReport) {
+        const QString line = folder + '/' + file.section('|', 0, 0) + ' ' + file.section('|', 1);
+        QVERIFY2(appendix.contains(line), qPrintable(line + "\n" + appendix));
+        ++perWhy[file.section('|', 1)];
+    }
+    for (auto why = perWhy.cbegin(); why != perWhy.cend(); ++why)
+        QVERIFY2(report.contains(QString("%1 (%2)").arg(why.value()).arg(why.key())), qPrintable(report));
 }
 
 QTEST_MAIN(TestReportExport)

@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: Apache-2.0
+#include "filelist/ListAccount.h"
+
+#include <unordered_set>
+
+void ListAccount::FolderGiven(const std::string& folder)
+{
+    folders.push_back(folder);
+    if (!leftOut)
+        leftOut.emplace();
+}
+
+std::vector<SkippedEntry>* ListAccount::Skipped()
+{
+    if (!leftOut)
+        leftOut.emplace();
+    return &*leftOut;
+}
+
+void ListAccount::Handed(const std::string& path)
+{
+    const auto inserted = fates.try_emplace(path);
+    if (inserted.second)
+        order.push_back(path);
+    ++inserted.first->second.waiting;
+}
+
+void ListAccount::Listed(const std::string& path)
+{
+    Fate& fate = fates[path];
+    --fate.waiting;
+    ++fate.rows;
+}
+
+void ListAccount::NotVerified(const std::string& path)
+{
+    Fate& fate = fates[path];
+    --fate.waiting;
+    fate.last = NotInReport::Why::Cancelled;
+}
+
+void ListAccount::GoneAtItsTurn(const std::string& path)
+{
+    Fate& fate = fates[path];
+    --fate.waiting;
+    fate.last = NotInReport::Why::Gone;
+}
+
+void ListAccount::Removed(const std::string& path)
+{
+    Fate& fate = fates[path];
+    --fate.rows;
+    fate.last = NotInReport::Why::Removed;
+}
+
+void ListAccount::Forget()
+{
+    *this = ListAccount();
+}
+
+ReportAccount ListAccount::For(const std::vector<std::string>& reported) const
+{
+    ReportAccount account;
+    account.folders = folders;
+    const std::unordered_set<std::string> held(reported.begin(), reported.end());
+    for (const std::string& path : order) {
+        if (held.count(path) != 0)
+            continue;
+        const Fate& fate = fates.at(path);
+        NotInReport::Why why = fate.last;
+        if (fate.rows > 0)
+            why = NotInReport::Why::NotSelected;
+        else if (fate.waiting > 0)
+            why = NotInReport::Why::Waiting;
+        account.notInReport.push_back({path, why});
+    }
+    return account;
+}
