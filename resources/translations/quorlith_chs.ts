@@ -797,4 +797,47 @@
         <translation>未加载密钥文件</translation>
     </message>
 </context>
+<context>
+    <name>ReportAccount</name>
+    <message>
+        <source>Folder given</source>
+        <translation>指定的文件夹</translation>
+    </message>
+    <message>
+        <source>Not in this report</source>
+        <translation>未包含在本报告中</translation>
+    </message>
+    <message>
+        <source>removed from the list by the examiner</source>
+        <translation>已由检验人员从列表中移除</translation>
+    </message>
+    <message>
+        <source>not verified: the run was cancelled before its turn</source>
+        <translation>未验证：轮到它之前验证已被取消</translation>
+    </message>
+    <message>
+        <source>not verified: still waiting for its turn when the report was made</source>
+        <translation>未验证：生成报告时仍在等待验证</translation>
+    </message>
+    <message>
+        <source>not verified: no file was found under its name when its turn came</source>
+        <translation>未验证：轮到它时，该名称下没有文件</translation>
+    </message>
+    <message>
+        <source>verified and in the list, but not among the rows chosen for this report</source>
+        <translation>已验证且在列表中，但不在为本报告选定的行中</translation>
+    </message>
+    <message>
+        <source>The folder search took every entry, but this report does not hold every file it found: the appendix before this one names the others.</source>
+        <translation>文件夹搜索已纳入所有条目，但本报告并未包含找到的全部文件：其余文件列于前一个附录。</translation>
+    </message>
+    <message>
+        <source>Appendix: files given but not in this report</source>
+        <translation>附录：已提交但未包含在本报告中的文件</translation>
+    </message>
+    <message>
+        <source>Every file handed over for verification, by name or found by a folder search, that this report does not hold, and why.</source>
+        <translation>提交验证的每个文件（按名称指定或由文件夹搜索找到）中本报告未包含的文件及其原因。</translation>
+    </message>
+</context>
 </TS>

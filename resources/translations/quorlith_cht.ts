@@ -797,4 +797,47 @@
         <translation>未載入金鑰檔案</translation>
     </message>
 </context>
+<context>
+    <name>ReportAccount</name>
+    <message>
+        <source>Folder given</source>
+        <translation>指定的資料夾</translation>
+    </message>
+    <message>
+        <source>Not in this report</source>
+        <translation>未包含在本報告中</translation>
+    </message>
+    <message>
+        <source>removed from the list by the examiner</source>
+        <translation>已由檢驗人員從清單中移除</translation>
+    </message>
+    <message>
+        <source>not verified: the run was cancelled before its turn</source>
+        <translation>未驗證：輪到它之前驗證已被取消</translation>
+    </message>
+    <message>
+        <source>not verified: still waiting for its turn when the report was made</source>
+        <translation>未驗證：產生報告時仍在等待驗證</translation>
+    </message>
+    <message>
+        <source>not verified: no file was found under its name when its turn came</source>
+        <translation>未驗證：輪到它時，該名稱下沒有檔案</translation>
+    </message>
+    <message>
+        <source>verified and in the list, but not among the rows chosen for this report</source>
+        <translation>已驗證且在清單中，但不在為本報告選取的列中</translation>
+    </message>
+    <message>
+        <source>The folder search took every entry, but this report does not hold every file it found: the appendix before this one names the others.</source>
+        <translation>資料夾搜尋已納入所有項目，但本報告並未包含找到的全部檔案：其餘檔案列於前一個附錄。</translation>
+    </message>
+    <message>
+        <source>Appendix: files given but not in this report</source>
+        <translation>附錄：已提交但未包含在本報告中的檔案</translation>
+    </message>
+    <message>
+        <source>Every file handed over for verification, by name or found by a folder search, that this report does not hold, and why.</source>
+        <translation>提交驗證的每個檔案（依名稱指定或由資料夾搜尋找到）中本報告未包含的檔案及其原因。</translation>
+    </message>
+</context>
 </TS>

@@ -797,4 +797,47 @@
         <translation>Soubor klíčů nebyl načten</translation>
     </message>
 </context>
+<context>
+    <name>ReportAccount</name>
+    <message>
+        <source>Folder given</source>
+        <translation>Zadaná složka</translation>
+    </message>
+    <message>
+        <source>Not in this report</source>
+        <translation>Není v této zprávě</translation>
+    </message>
+    <message>
+        <source>removed from the list by the examiner</source>
+        <translation>odebráno ze seznamu zkoumající osobou</translation>
+    </message>
+    <message>
+        <source>not verified: the run was cancelled before its turn</source>
+        <translation>neověřeno: ověřování bylo zrušeno dříve, než na soubor přišla řada</translation>
+    </message>
+    <message>
+        <source>not verified: still waiting for its turn when the report was made</source>
+        <translation>neověřeno: při vytvoření zprávy ještě čekal, až na něj přijde řada</translation>
+    </message>
+    <message>
+        <source>not verified: no file was found under its name when its turn came</source>
+        <translation>neověřeno: když na něj přišla řada, pod tímto názvem žádný soubor nebyl</translation>
+    </message>
+    <message>
+        <source>verified and in the list, but not among the rows chosen for this report</source>
+        <translation>ověřeno a v seznamu, ale ne mezi řádky vybranými pro tuto zprávu</translation>
+    </message>
+    <message>
+        <source>The folder search took every entry, but this report does not hold every file it found: the appendix before this one names the others.</source>
+        <translation>Prohledání složek převzalo každou položku, ale tato zpráva neobsahuje každý nalezený soubor: předchozí příloha uvádí ostatní.</translation>
+    </message>
+    <message>
+        <source>Appendix: files given but not in this report</source>
+        <translation>Příloha: předané soubory, které v této zprávě nejsou</translation>
+    </message>
+    <message>
+        <source>Every file handed over for verification, by name or found by a folder search, that this report does not hold, and why.</source>
+        <translation>Každý soubor předaný k ověření, zadaný názvem nebo nalezený prohledáním složky, který tato zpráva neobsahuje, a proč.</translation>
+    </message>
+</context>
 </TS>

@@ -797,4 +797,47 @@
         <translation>Nøglefil ikke indlæst</translation>
     </message>
 </context>
+<context>
+    <name>ReportAccount</name>
+    <message>
+        <source>Folder given</source>
+        <translation>Angivet mappe</translation>
+    </message>
+    <message>
+        <source>Not in this report</source>
+        <translation>Ikke i denne rapport</translation>
+    </message>
+    <message>
+        <source>removed from the list by the examiner</source>
+        <translation>fjernet fra listen af undersøgeren</translation>
+    </message>
+    <message>
+        <source>not verified: the run was cancelled before its turn</source>
+        <translation>ikke kontrolleret: kørslen blev annulleret, før filen var på tur</translation>
+    </message>
+    <message>
+        <source>not verified: still waiting for its turn when the report was made</source>
+        <translation>ikke kontrolleret: ventede stadig på sin tur, da rapporten blev lavet</translation>
+    </message>
+    <message>
+        <source>not verified: no file was found under its name when its turn came</source>
+        <translation>ikke kontrolleret: da filen var på tur, fandtes der ingen fil med det navn</translation>
+    </message>
+    <message>
+        <source>verified and in the list, but not among the rows chosen for this report</source>
+        <translation>kontrolleret og på listen, men ikke blandt de rækker, der blev valgt til denne rapport</translation>
+    </message>
+    <message>
+        <source>The folder search took every entry, but this report does not hold every file it found: the appendix before this one names the others.</source>
+        <translation>Mappesøgningen tog alle poster med, men denne rapport indeholder ikke alle de filer, den fandt: det foregående bilag nævner de øvrige.</translation>
+    </message>
+    <message>
+        <source>Appendix: files given but not in this report</source>
+        <translation>Bilag: afleverede filer, som ikke er i denne rapport</translation>
+    </message>
+    <message>
+        <source>Every file handed over for verification, by name or found by a folder search, that this report does not hold, and why.</source>
+        <translation>Hver fil, der blev afleveret til kontrol, angivet ved navn eller fundet ved en mappesøgning, som denne rapport ikke indeholder, og hvorfor.</translation>
+    </message>
+</context>
 </TS>

@@ -797,4 +797,47 @@
         <translation>Key file not loaded</translation>
     </message>
 </context>
+<context>
+    <name>ReportAccount</name>
+    <message>
+        <source>Folder given</source>
+        <translation>Folder given</translation>
+    </message>
+    <message>
+        <source>Not in this report</source>
+        <translation>Not in this report</translation>
+    </message>
+    <message>
+        <source>removed from the list by the examiner</source>
+        <translation>removed from the list by the examiner</translation>
+    </message>
+    <message>
+        <source>not verified: the run was cancelled before its turn</source>
+        <translation>not verified: the run was cancelled before its turn</translation>
+    </message>
+    <message>
+        <source>not verified: still waiting for its turn when the report was made</source>
+        <translation>not verified: still waiting for its turn when the report was made</translation>
+    </message>
+    <message>
+        <source>not verified: no file was found under its name when its turn came</source>
+        <translation>not verified: no file was found under its name when its turn came</translation>
+    </message>
+    <message>
+        <source>verified and in the list, but not among the rows chosen for this report</source>
+        <translation>verified and in the list, but not among the rows chosen for this report</translation>
+    </message>
+    <message>
+        <source>The folder search took every entry, but this report does not hold every file it found: the appendix before this one names the others.</source>
+        <translation>The folder search took every entry, but this report does not hold every file it found: the appendix before this one names the others.</translation>
+    </message>
+    <message>
+        <source>Appendix: files given but not in this report</source>
+        <translation>Appendix: files given but not in this report</translation>
+    </message>
+    <message>
+        <source>Every file handed over for verification, by name or found by a folder search, that this report does not hold, and why.</source>
+        <translation>Every file handed over for verification, by name or found by a folder search, that this report does not hold, and why.</translation>
+    </message>
+</context>
 </TS>

@@ -797,4 +797,47 @@
         <translation>Fichier de clés non chargé</translation>
     </message>
 </context>
+<context>
+    <name>ReportAccount</name>
+    <message>
+        <source>Folder given</source>
+        <translation>Dossier indiqué</translation>
+    </message>
+    <message>
+        <source>Not in this report</source>
+        <translation>Absents de ce rapport</translation>
+    </message>
+    <message>
+        <source>removed from the list by the examiner</source>
+        <translation>retiré de la liste par l&apos;examinateur</translation>
+    </message>
+    <message>
+        <source>not verified: the run was cancelled before its turn</source>
+        <translation>non vérifié : la vérification a été annulée avant son tour</translation>
+    </message>
+    <message>
+        <source>not verified: still waiting for its turn when the report was made</source>
+        <translation>non vérifié : attendait encore son tour quand le rapport a été établi</translation>
+    </message>
+    <message>
+        <source>not verified: no file was found under its name when its turn came</source>
+        <translation>non vérifié : aucun fichier n&apos;existait sous ce nom quand son tour est venu</translation>
+    </message>
+    <message>
+        <source>verified and in the list, but not among the rows chosen for this report</source>
+        <translation>vérifié et dans la liste, mais pas parmi les lignes choisies pour ce rapport</translation>
+    </message>
+    <message>
+        <source>The folder search took every entry, but this report does not hold every file it found: the appendix before this one names the others.</source>
+        <translation>La recherche dans les dossiers a retenu chaque entrée, mais ce rapport ne contient pas tous les fichiers trouvés : l&apos;annexe précédente nomme les autres.</translation>
+    </message>
+    <message>
+        <source>Appendix: files given but not in this report</source>
+        <translation>Annexe : fichiers remis mais absents de ce rapport</translation>
+    </message>
+    <message>
+        <source>Every file handed over for verification, by name or found by a folder search, that this report does not hold, and why.</source>
+        <translation>Chaque fichier remis pour vérification, indiqué par son nom ou trouvé par une recherche dans un dossier, que ce rapport ne contient pas, et pourquoi.</translation>
+    </message>
+</context>
 </TS>

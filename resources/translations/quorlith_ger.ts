@@ -797,4 +797,47 @@
         <translation>Schlüsseldatei nicht geladen</translation>
     </message>
 </context>
+<context>
+    <name>ReportAccount</name>
+    <message>
+        <source>Folder given</source>
+        <translation>Angegebener Ordner</translation>
+    </message>
+    <message>
+        <source>Not in this report</source>
+        <translation>Nicht in diesem Bericht</translation>
+    </message>
+    <message>
+        <source>removed from the list by the examiner</source>
+        <translation>vom Prüfer aus der Liste entfernt</translation>
+    </message>
+    <message>
+        <source>not verified: the run was cancelled before its turn</source>
+        <translation>nicht geprüft: der Durchlauf wurde abgebrochen, bevor die Datei an der Reihe war</translation>
+    </message>
+    <message>
+        <source>not verified: still waiting for its turn when the report was made</source>
+        <translation>nicht geprüft: wartete noch auf die Prüfung, als der Bericht erstellt wurde</translation>
+    </message>
+    <message>
+        <source>not verified: no file was found under its name when its turn came</source>
+        <translation>nicht geprüft: als die Datei an der Reihe war, gab es unter ihrem Namen keine Datei</translation>
+    </message>
+    <message>
+        <source>verified and in the list, but not among the rows chosen for this report</source>
+        <translation>geprüft und in der Liste, aber nicht unter den für diesen Bericht gewählten Zeilen</translation>
+    </message>
+    <message>
+        <source>The folder search took every entry, but this report does not hold every file it found: the appendix before this one names the others.</source>
+        <translation>Die Ordnersuche hat jeden Eintrag übernommen, aber dieser Bericht enthält nicht jede gefundene Datei: Der vorige Anhang nennt die übrigen.</translation>
+    </message>
+    <message>
+        <source>Appendix: files given but not in this report</source>
+        <translation>Anhang: übergebene Dateien, die nicht in diesem Bericht stehen</translation>
+    </message>
+    <message>
+        <source>Every file handed over for verification, by name or found by a folder search, that this report does not hold, and why.</source>
+        <translation>Jede zur Prüfung übergebene Datei, einzeln angegeben oder von einer Ordnersuche gefunden, die dieser Bericht nicht enthält, und warum.</translation>
+    </message>
+</context>
 </TS>

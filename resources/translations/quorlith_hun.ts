@@ -797,4 +797,47 @@
         <translation>A kulcsfájl nincs betöltve</translation>
     </message>
 </context>
+<context>
+    <name>ReportAccount</name>
+    <message>
+        <source>Folder given</source>
+        <translation>Megadott mappa</translation>
+    </message>
+    <message>
+        <source>Not in this report</source>
+        <translation>Nem szerepel ebben a jelentésben</translation>
+    </message>
+    <message>
+        <source>removed from the list by the examiner</source>
+        <translation>a vizsgáló eltávolította a listáról</translation>
+    </message>
+    <message>
+        <source>not verified: the run was cancelled before its turn</source>
+        <translation>nincs ellenőrizve: a futtatást megszakították, mielőtt sorra került volna</translation>
+    </message>
+    <message>
+        <source>not verified: still waiting for its turn when the report was made</source>
+        <translation>nincs ellenőrizve: még a sorára várt, amikor a jelentés készült</translation>
+    </message>
+    <message>
+        <source>not verified: no file was found under its name when its turn came</source>
+        <translation>nincs ellenőrizve: amikor sorra került, ezen a néven nem volt fájl</translation>
+    </message>
+    <message>
+        <source>verified and in the list, but not among the rows chosen for this report</source>
+        <translation>ellenőrizve és a listán van, de nem a jelentéshez kiválasztott sorok között</translation>
+    </message>
+    <message>
+        <source>The folder search took every entry, but this report does not hold every file it found: the appendix before this one names the others.</source>
+        <translation>A mappakeresés minden bejegyzést átvett, de ez a jelentés nem tartalmaz minden talált fájlt: az előző függelék sorolja fel a többit.</translation>
+    </message>
+    <message>
+        <source>Appendix: files given but not in this report</source>
+        <translation>Függelék: átadott fájlok, amelyek nem szerepelnek ebben a jelentésben</translation>
+    </message>
+    <message>
+        <source>Every file handed over for verification, by name or found by a folder search, that this report does not hold, and why.</source>
+        <translation>Minden ellenőrzésre átadott fájl, név szerint megadva vagy mappakereséssel találva, amelyet ez a jelentés nem tartalmaz, és hogy miért.</translation>
+    </message>
+</context>
 </TS>

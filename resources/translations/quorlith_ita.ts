@@ -797,4 +797,47 @@
         <translation>File di chiavi non caricato</translation>
     </message>
 </context>
+<context>
+    <name>ReportAccount</name>
+    <message>
+        <source>Folder given</source>
+        <translation>Cartella indicata</translation>
+    </message>
+    <message>
+        <source>Not in this report</source>
+        <translation>Non in questo rapporto</translation>
+    </message>
+    <message>
+        <source>removed from the list by the examiner</source>
+        <translation>rimosso dall&apos;elenco dall&apos;esaminatore</translation>
+    </message>
+    <message>
+        <source>not verified: the run was cancelled before its turn</source>
+        <translation>non verificato: la verifica è stata annullata prima del suo turno</translation>
+    </message>
+    <message>
+        <source>not verified: still waiting for its turn when the report was made</source>
+        <translation>non verificato: era ancora in attesa del suo turno quando è stato redatto il rapporto</translation>
+    </message>
+    <message>
+        <source>not verified: no file was found under its name when its turn came</source>
+        <translation>non verificato: quando è venuto il suo turno non c&apos;era alcun file con questo nome</translation>
+    </message>
+    <message>
+        <source>verified and in the list, but not among the rows chosen for this report</source>
+        <translation>verificato e presente nell&apos;elenco, ma non tra le righe scelte per questo rapporto</translation>
+    </message>
+    <message>
+        <source>The folder search took every entry, but this report does not hold every file it found: the appendix before this one names the others.</source>
+        <translation>La ricerca nelle cartelle ha preso ogni voce, ma questo rapporto non contiene tutti i file trovati: l&apos;appendice precedente elenca gli altri.</translation>
+    </message>
+    <message>
+        <source>Appendix: files given but not in this report</source>
+        <translation>Appendice: file consegnati ma non presenti in questo rapporto</translation>
+    </message>
+    <message>
+        <source>Every file handed over for verification, by name or found by a folder search, that this report does not hold, and why.</source>
+        <translation>Ogni file consegnato per la verifica, indicato per nome o trovato con una ricerca nelle cartelle, che questo rapporto non contiene, e il motivo.</translation>
+    </message>
+</context>
 </TS>

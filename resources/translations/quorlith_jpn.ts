@@ -797,4 +797,47 @@
         <translation>鍵ファイルを読み込めませんでした</translation>
     </message>
 </context>
+<context>
+    <name>ReportAccount</name>
+    <message>
+        <source>Folder given</source>
+        <translation>指定されたフォルダー</translation>
+    </message>
+    <message>
+        <source>Not in this report</source>
+        <translation>この報告書に含まれないもの</translation>
+    </message>
+    <message>
+        <source>removed from the list by the examiner</source>
+        <translation>検査者が一覧から削除</translation>
+    </message>
+    <message>
+        <source>not verified: the run was cancelled before its turn</source>
+        <translation>未検証：順番が来る前に検証が取り消された</translation>
+    </message>
+    <message>
+        <source>not verified: still waiting for its turn when the report was made</source>
+        <translation>未検証：報告書の作成時にまだ順番待ちだった</translation>
+    </message>
+    <message>
+        <source>not verified: no file was found under its name when its turn came</source>
+        <translation>未検証：順番が来たとき、この名前のファイルが存在しなかった</translation>
+    </message>
+    <message>
+        <source>verified and in the list, but not among the rows chosen for this report</source>
+        <translation>検証済みで一覧にあるが、この報告書に選ばれた行には含まれない</translation>
+    </message>
+    <message>
+        <source>The folder search took every entry, but this report does not hold every file it found: the appendix before this one names the others.</source>
+        <translation>フォルダー検索はすべての項目を対象にしましたが、この報告書には見つかったファイルの一部しか含まれていません。残りは前の付録に記載しています。</translation>
+    </message>
+    <message>
+        <source>Appendix: files given but not in this report</source>
+        <translation>付録：渡されたがこの報告書に含まれないファイル</translation>
+    </message>
+    <message>
+        <source>Every file handed over for verification, by name or found by a folder search, that this report does not hold, and why.</source>
+        <translation>名前で指定されたか、フォルダー検索で見つかり、検証に渡されたファイルのうち、この報告書に含まれないものとその理由。</translation>
+    </message>
+</context>
 </TS>

@@ -797,4 +797,47 @@
         <translation>키 파일을 불러오지 못함</translation>
     </message>
 </context>
+<context>
+    <name>ReportAccount</name>
+    <message>
+        <source>Folder given</source>
+        <translation>지정한 폴더</translation>
+    </message>
+    <message>
+        <source>Not in this report</source>
+        <translation>이 보고서에 없음</translation>
+    </message>
+    <message>
+        <source>removed from the list by the examiner</source>
+        <translation>검사자가 목록에서 제거함</translation>
+    </message>
+    <message>
+        <source>not verified: the run was cancelled before its turn</source>
+        <translation>검증 안 됨: 차례가 오기 전에 검증이 취소됨</translation>
+    </message>
+    <message>
+        <source>not verified: still waiting for its turn when the report was made</source>
+        <translation>검증 안 됨: 보고서를 만들 때 아직 차례를 기다리고 있었음</translation>
+    </message>
+    <message>
+        <source>not verified: no file was found under its name when its turn came</source>
+        <translation>검증 안 됨: 차례가 왔을 때 이 이름의 파일이 없었음</translation>
+    </message>
+    <message>
+        <source>verified and in the list, but not among the rows chosen for this report</source>
+        <translation>검증되어 목록에 있지만 이 보고서에 선택한 행에는 없음</translation>
+    </message>
+    <message>
+        <source>The folder search took every entry, but this report does not hold every file it found: the appendix before this one names the others.</source>
+        <translation>폴더 검색은 모든 항목을 가져왔지만 이 보고서에는 찾은 파일이 모두 들어 있지 않습니다. 나머지는 앞의 부록에 적혀 있습니다.</translation>
+    </message>
+    <message>
+        <source>Appendix: files given but not in this report</source>
+        <translation>부록: 넘겨받았지만 이 보고서에 없는 파일</translation>
+    </message>
+    <message>
+        <source>Every file handed over for verification, by name or found by a folder search, that this report does not hold, and why.</source>
+        <translation>이름으로 지정했거나 폴더 검색으로 찾아 검증에 넘긴 파일 가운데 이 보고서에 없는 모든 파일과 그 이유.</translation>
+    </message>
+</context>
 </TS>

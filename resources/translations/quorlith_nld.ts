@@ -797,4 +797,47 @@
         <translation>Sleutelbestand niet geladen</translation>
     </message>
 </context>
+<context>
+    <name>ReportAccount</name>
+    <message>
+        <source>Folder given</source>
+        <translation>Opgegeven map</translation>
+    </message>
+    <message>
+        <source>Not in this report</source>
+        <translation>Niet in dit rapport</translation>
+    </message>
+    <message>
+        <source>removed from the list by the examiner</source>
+        <translation>door de onderzoeker uit de lijst verwijderd</translation>
+    </message>
+    <message>
+        <source>not verified: the run was cancelled before its turn</source>
+        <translation>niet gecontroleerd: de controle werd afgebroken voordat het bestand aan de beurt was</translation>
+    </message>
+    <message>
+        <source>not verified: still waiting for its turn when the report was made</source>
+        <translation>niet gecontroleerd: wachtte nog op zijn beurt toen het rapport werd gemaakt</translation>
+    </message>
+    <message>
+        <source>not verified: no file was found under its name when its turn came</source>
+        <translation>niet gecontroleerd: toen het aan de beurt was, bestond er geen bestand met deze naam</translation>
+    </message>
+    <message>
+        <source>verified and in the list, but not among the rows chosen for this report</source>
+        <translation>gecontroleerd en in de lijst, maar niet bij de rijen die voor dit rapport zijn gekozen</translation>
+    </message>
+    <message>
+        <source>The folder search took every entry, but this report does not hold every file it found: the appendix before this one names the others.</source>
+        <translation>De zoektocht in de mappen heeft elk item meegenomen, maar dit rapport bevat niet elk gevonden bestand: de vorige bijlage noemt de overige.</translation>
+    </message>
+    <message>
+        <source>Appendix: files given but not in this report</source>
+        <translation>Bijlage: aangeleverde bestanden die niet in dit rapport staan</translation>
+    </message>
+    <message>
+        <source>Every file handed over for verification, by name or found by a folder search, that this report does not hold, and why.</source>
+        <translation>Elk bestand dat ter controle is aangeleverd, bij naam of gevonden door een zoektocht in een map, dat dit rapport niet bevat, en waarom.</translation>
+    </message>
+</context>
 </TS>

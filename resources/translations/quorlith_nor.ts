@@ -797,4 +797,47 @@
         <translation>Nøkkelfil ikke lastet inn</translation>
     </message>
 </context>
+<context>
+    <name>ReportAccount</name>
+    <message>
+        <source>Folder given</source>
+        <translation>Oppgitt mappe</translation>
+    </message>
+    <message>
+        <source>Not in this report</source>
+        <translation>Ikke i denne rapporten</translation>
+    </message>
+    <message>
+        <source>removed from the list by the examiner</source>
+        <translation>fjernet fra listen av den som undersøker</translation>
+    </message>
+    <message>
+        <source>not verified: the run was cancelled before its turn</source>
+        <translation>ikke kontrollert: kjøringen ble avbrutt før filen var for tur</translation>
+    </message>
+    <message>
+        <source>not verified: still waiting for its turn when the report was made</source>
+        <translation>ikke kontrollert: ventet fortsatt på tur da rapporten ble laget</translation>
+    </message>
+    <message>
+        <source>not verified: no file was found under its name when its turn came</source>
+        <translation>ikke kontrollert: da filen var for tur, fantes det ingen fil med det navnet</translation>
+    </message>
+    <message>
+        <source>verified and in the list, but not among the rows chosen for this report</source>
+        <translation>kontrollert og i listen, men ikke blant radene som ble valgt for denne rapporten</translation>
+    </message>
+    <message>
+        <source>The folder search took every entry, but this report does not hold every file it found: the appendix before this one names the others.</source>
+        <translation>Mappesøket tok med alle oppføringer, men denne rapporten inneholder ikke alle filene det fant: det forrige vedlegget nevner de øvrige.</translation>
+    </message>
+    <message>
+        <source>Appendix: files given but not in this report</source>
+        <translation>Vedlegg: overleverte filer som ikke er i denne rapporten</translation>
+    </message>
+    <message>
+        <source>Every file handed over for verification, by name or found by a folder search, that this report does not hold, and why.</source>
+        <translation>Hver fil som ble overlevert til kontroll, oppgitt ved navn eller funnet ved et mappesøk, som denne rapporten ikke inneholder, og hvorfor.</translation>
+    </message>
+</context>
 </TS>

@@ -797,4 +797,47 @@
         <translation>Nie wczytano pliku kluczy</translation>
     </message>
 </context>
+<context>
+    <name>ReportAccount</name>
+    <message>
+        <source>Folder given</source>
+        <translation>Wskazany folder</translation>
+    </message>
+    <message>
+        <source>Not in this report</source>
+        <translation>Poza tym raportem</translation>
+    </message>
+    <message>
+        <source>removed from the list by the examiner</source>
+        <translation>usunięty z listy przez badającego</translation>
+    </message>
+    <message>
+        <source>not verified: the run was cancelled before its turn</source>
+        <translation>niezweryfikowany: weryfikację przerwano, zanim przyszła jego kolej</translation>
+    </message>
+    <message>
+        <source>not verified: still waiting for its turn when the report was made</source>
+        <translation>niezweryfikowany: wciąż czekał na swoją kolej, gdy sporządzono raport</translation>
+    </message>
+    <message>
+        <source>not verified: no file was found under its name when its turn came</source>
+        <translation>niezweryfikowany: gdy przyszła jego kolej, nie było pliku o tej nazwie</translation>
+    </message>
+    <message>
+        <source>verified and in the list, but not among the rows chosen for this report</source>
+        <translation>zweryfikowany i na liście, ale nie wśród wierszy wybranych do tego raportu</translation>
+    </message>
+    <message>
+        <source>The folder search took every entry, but this report does not hold every file it found: the appendix before this one names the others.</source>
+        <translation>Przeszukanie folderów objęło każdy wpis, ale ten raport nie zawiera każdego znalezionego pliku: poprzedni załącznik wymienia pozostałe.</translation>
+    </message>
+    <message>
+        <source>Appendix: files given but not in this report</source>
+        <translation>Załącznik: przekazane pliki, których nie ma w tym raporcie</translation>
+    </message>
+    <message>
+        <source>Every file handed over for verification, by name or found by a folder search, that this report does not hold, and why.</source>
+        <translation>Każdy plik przekazany do weryfikacji, wskazany z nazwy lub znaleziony przez przeszukanie folderu, którego ten raport nie zawiera, i dlaczego.</translation>
+    </message>
+</context>
 </TS>

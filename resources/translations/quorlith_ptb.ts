@@ -797,4 +797,47 @@
         <translation>Arquivo de chaves não carregado</translation>
     </message>
 </context>
+<context>
+    <name>ReportAccount</name>
+    <message>
+        <source>Folder given</source>
+        <translation>Pasta indicada</translation>
+    </message>
+    <message>
+        <source>Not in this report</source>
+        <translation>Fora deste relatório</translation>
+    </message>
+    <message>
+        <source>removed from the list by the examiner</source>
+        <translation>removido da lista pelo examinador</translation>
+    </message>
+    <message>
+        <source>not verified: the run was cancelled before its turn</source>
+        <translation>não verificado: a verificação foi cancelada antes da vez dele</translation>
+    </message>
+    <message>
+        <source>not verified: still waiting for its turn when the report was made</source>
+        <translation>não verificado: ainda aguardava a vez quando o relatório foi feito</translation>
+    </message>
+    <message>
+        <source>not verified: no file was found under its name when its turn came</source>
+        <translation>não verificado: quando chegou a vez dele, não havia arquivo com esse nome</translation>
+    </message>
+    <message>
+        <source>verified and in the list, but not among the rows chosen for this report</source>
+        <translation>verificado e na lista, mas não entre as linhas escolhidas para este relatório</translation>
+    </message>
+    <message>
+        <source>The folder search took every entry, but this report does not hold every file it found: the appendix before this one names the others.</source>
+        <translation>A busca nas pastas incluiu todas as entradas, mas este relatório não contém todos os arquivos encontrados: o apêndice anterior cita os demais.</translation>
+    </message>
+    <message>
+        <source>Appendix: files given but not in this report</source>
+        <translation>Apêndice: arquivos entregues que não estão neste relatório</translation>
+    </message>
+    <message>
+        <source>Every file handed over for verification, by name or found by a folder search, that this report does not hold, and why.</source>
+        <translation>Cada arquivo entregue para verificação, indicado pelo nome ou encontrado por uma busca em pasta, que este relatório não contém, e por quê.</translation>
+    </message>
+</context>
 </TS>

@@ -797,4 +797,47 @@
         <translation>Файл ключей не загружен</translation>
     </message>
 </context>
+<context>
+    <name>ReportAccount</name>
+    <message>
+        <source>Folder given</source>
+        <translation>Указанная папка</translation>
+    </message>
+    <message>
+        <source>Not in this report</source>
+        <translation>Нет в этом отчёте</translation>
+    </message>
+    <message>
+        <source>removed from the list by the examiner</source>
+        <translation>удалён из списка экспертом</translation>
+    </message>
+    <message>
+        <source>not verified: the run was cancelled before its turn</source>
+        <translation>не проверен: проверка была отменена до его очереди</translation>
+    </message>
+    <message>
+        <source>not verified: still waiting for its turn when the report was made</source>
+        <translation>не проверен: ещё ждал своей очереди, когда составлялся отчёт</translation>
+    </message>
+    <message>
+        <source>not verified: no file was found under its name when its turn came</source>
+        <translation>не проверен: когда подошла его очередь, файла с таким именем не было</translation>
+    </message>
+    <message>
+        <source>verified and in the list, but not among the rows chosen for this report</source>
+        <translation>проверен и есть в списке, но не среди строк, выбранных для этого отчёта</translation>
+    </message>
+    <message>
+        <source>The folder search took every entry, but this report does not hold every file it found: the appendix before this one names the others.</source>
+        <translation>Поиск по папкам взял каждую запись, но этот отчёт содержит не все найденные файлы: остальные перечислены в предыдущем приложении.</translation>
+    </message>
+    <message>
+        <source>Appendix: files given but not in this report</source>
+        <translation>Приложение: переданные файлы, которых нет в этом отчёте</translation>
+    </message>
+    <message>
+        <source>Every file handed over for verification, by name or found by a folder search, that this report does not hold, and why.</source>
+        <translation>Каждый файл, переданный на проверку, указанный по имени или найденный поиском по папке, которого нет в этом отчёте, и почему.</translation>
+    </message>
+</context>
 </TS>

@@ -797,4 +797,47 @@
         <translation>Archivo de claves no cargado</translation>
     </message>
 </context>
+<context>
+    <name>ReportAccount</name>
+    <message>
+        <source>Folder given</source>
+        <translation>Carpeta indicada</translation>
+    </message>
+    <message>
+        <source>Not in this report</source>
+        <translation>No incluidos en este informe</translation>
+    </message>
+    <message>
+        <source>removed from the list by the examiner</source>
+        <translation>quitado de la lista por el examinador</translation>
+    </message>
+    <message>
+        <source>not verified: the run was cancelled before its turn</source>
+        <translation>no verificado: la verificación se canceló antes de su turno</translation>
+    </message>
+    <message>
+        <source>not verified: still waiting for its turn when the report was made</source>
+        <translation>no verificado: aún esperaba su turno cuando se hizo el informe</translation>
+    </message>
+    <message>
+        <source>not verified: no file was found under its name when its turn came</source>
+        <translation>no verificado: cuando llegó su turno no había ningún archivo con ese nombre</translation>
+    </message>
+    <message>
+        <source>verified and in the list, but not among the rows chosen for this report</source>
+        <translation>verificado y en la lista, pero no entre las filas elegidas para este informe</translation>
+    </message>
+    <message>
+        <source>The folder search took every entry, but this report does not hold every file it found: the appendix before this one names the others.</source>
+        <translation>La búsqueda en carpetas tomó todas las entradas, pero este informe no contiene todos los archivos que encontró: el apéndice anterior nombra los demás.</translation>
+    </message>
+    <message>
+        <source>Appendix: files given but not in this report</source>
+        <translation>Apéndice: archivos entregados que no están en este informe</translation>
+    </message>
+    <message>
+        <source>Every file handed over for verification, by name or found by a folder search, that this report does not hold, and why.</source>
+        <translation>Cada archivo entregado para verificar, indicado por su nombre o encontrado por una búsqueda en carpetas, que este informe no contiene, y por qué.</translation>
+    </message>
+</context>
 </TS>

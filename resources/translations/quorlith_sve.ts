@@ -797,4 +797,47 @@
         <translation>Nyckelfilen lästes inte in</translation>
     </message>
 </context>
+<context>
+    <name>ReportAccount</name>
+    <message>
+        <source>Folder given</source>
+        <translation>Angiven mapp</translation>
+    </message>
+    <message>
+        <source>Not in this report</source>
+        <translation>Inte i den här rapporten</translation>
+    </message>
+    <message>
+        <source>removed from the list by the examiner</source>
+        <translation>borttagen ur listan av granskaren</translation>
+    </message>
+    <message>
+        <source>not verified: the run was cancelled before its turn</source>
+        <translation>inte kontrollerad: körningen avbröts innan filen stod på tur</translation>
+    </message>
+    <message>
+        <source>not verified: still waiting for its turn when the report was made</source>
+        <translation>inte kontrollerad: väntade fortfarande på sin tur när rapporten gjordes</translation>
+    </message>
+    <message>
+        <source>not verified: no file was found under its name when its turn came</source>
+        <translation>inte kontrollerad: när filen stod på tur fanns ingen fil med det namnet</translation>
+    </message>
+    <message>
+        <source>verified and in the list, but not among the rows chosen for this report</source>
+        <translation>kontrollerad och i listan, men inte bland raderna som valdes för den här rapporten</translation>
+    </message>
+    <message>
+        <source>The folder search took every entry, but this report does not hold every file it found: the appendix before this one names the others.</source>
+        <translation>Mappsökningen tog med varje post, men den här rapporten innehåller inte alla filer den hittade: den föregående bilagan nämner de övriga.</translation>
+    </message>
+    <message>
+        <source>Appendix: files given but not in this report</source>
+        <translation>Bilaga: överlämnade filer som inte finns i den här rapporten</translation>
+    </message>
+    <message>
+        <source>Every file handed over for verification, by name or found by a folder search, that this report does not hold, and why.</source>
+        <translation>Varje fil som lämnades för kontroll, angiven med namn eller hittad av en mappsökning, som den här rapporten inte innehåller, och varför.</translation>
+    </message>
+</context>
 </TS>

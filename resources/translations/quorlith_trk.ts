@@ -797,4 +797,47 @@
         <translation>Anahtar dosyası yüklenmedi</translation>
     </message>
 </context>
+<context>
+    <name>ReportAccount</name>
+    <message>
+        <source>Folder given</source>
+        <translation>Verilen klasör</translation>
+    </message>
+    <message>
+        <source>Not in this report</source>
+        <translation>Bu raporda yok</translation>
+    </message>
+    <message>
+        <source>removed from the list by the examiner</source>
+        <translation>inceleyen tarafından listeden kaldırıldı</translation>
+    </message>
+    <message>
+        <source>not verified: the run was cancelled before its turn</source>
+        <translation>doğrulanmadı: sırası gelmeden doğrulama iptal edildi</translation>
+    </message>
+    <message>
+        <source>not verified: still waiting for its turn when the report was made</source>
+        <translation>doğrulanmadı: rapor hazırlanırken hâlâ sırasını bekliyordu</translation>
+    </message>
+    <message>
+        <source>not verified: no file was found under its name when its turn came</source>
+        <translation>doğrulanmadı: sırası geldiğinde bu adla bir dosya yoktu</translation>
+    </message>
+    <message>
+        <source>verified and in the list, but not among the rows chosen for this report</source>
+        <translation>doğrulandı ve listede, ancak bu rapor için seçilen satırlar arasında değil</translation>
+    </message>
+    <message>
+        <source>The folder search took every entry, but this report does not hold every file it found: the appendix before this one names the others.</source>
+        <translation>Klasör araması her girdiyi aldı, ancak bu rapor bulunan her dosyayı içermiyor: diğerlerini bir önceki ek sayar.</translation>
+    </message>
+    <message>
+        <source>Appendix: files given but not in this report</source>
+        <translation>Ek: verilen ancak bu raporda olmayan dosyalar</translation>
+    </message>
+    <message>
+        <source>Every file handed over for verification, by name or found by a folder search, that this report does not hold, and why.</source>
+        <translation>Doğrulama için verilen, adıyla belirtilen ya da bir klasör aramasıyla bulunan ve bu raporda olmayan her dosya ile nedeni.</translation>
+    </message>
+</context>
 </TS>
