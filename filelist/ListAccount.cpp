@@ -1,13 +1,48 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "filelist/ListAccount.h"
 
+#include <algorithm>
+#include <set>
 #include <unordered_set>
+#include <utility>
+
+namespace {
+
+// Whether inner is outer or lies below it.
+bool Within(const std::string& inner, const std::string& outer)
+{
+    if (inner.compare(0, outer.size(), outer) != 0)
+        return false;
+    return inner.size() == outer.size() || (!outer.empty() && outer.back() == '/') ||
+           inner[outer.size()] == '/';
+}
+
+} // namespace
 
 void ListAccount::FolderGiven(const std::string& folder)
 {
-    folders.push_back(folder);
+    std::vector<SkippedEntry>* skipped = Skipped();
+    for (const std::string& earlier : folders) {
+        if (Within(folder, earlier))
+            skipped->push_back({folder, SkippedEntry::Why::SearchedAlready});
+        else if (Within(earlier, folder))
+            skipped->push_back({earlier, SkippedEntry::Why::SearchedAlready});
+    }
+    if (std::find(folders.begin(), folders.end(), folder) == folders.end())
+        folders.push_back(folder);
+}
+
+std::optional<std::vector<SkippedEntry>> ListAccount::LeftOut() const
+{
     if (!leftOut)
-        leftOut.emplace();
+        return std::nullopt;
+    std::vector<SkippedEntry> once;
+    std::set<std::pair<std::string, SkippedEntry::Why>> seen;
+    for (const SkippedEntry& entry : *leftOut) {
+        if (seen.insert({entry.path, entry.why}).second)
+            once.push_back(entry);
+    }
+    return once;
 }
 
 std::vector<SkippedEntry>* ListAccount::Skipped()

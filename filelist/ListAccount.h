@@ -17,11 +17,13 @@
 class ListAccount
 {
 public:
-    // A folder is about to be searched; its search adds what it does not take to Skipped().
+    // A folder is about to be searched; its search adds what it does not take to Skipped(). A folder
+    // given again, or one below or above a folder given before, is searched again by the window, but a
+    // report takes each of its entries once and says so.
     void FolderGiven(const std::string& folder);
     std::vector<SkippedEntry>* Skipped();
-    // What the folder searches did not take; none when no folder was searched.
-    const std::optional<std::vector<SkippedEntry>>& LeftOut() const { return leftOut; }
+    // What the folder searches did not take, each entry once; none when no folder was searched.
+    std::optional<std::vector<SkippedEntry>> LeftOut() const;
 
     // A path handed to a run, and what became of it there; a path may be handed over more than once.
     void Handed(const std::string& path);

@@ -674,16 +674,14 @@ void ReportRenderer::LeftOutAppendix(PageFlow& flow) const
         flow.Row({Cell(none, bodyFont, 0, width)});
         return;
     }
-    flow.Row({Cell(QCoreApplication::translate(
-                       "ReportLeftOut", "Every entry of the folders given that the search did not take, and "
-                                        "why. Where one ending has many files, they are counted instead of "
-                                        "listed."),
+    flow.Row({Cell(QCoreApplication::translate("ReportLeftOut",
+                                               "Every entry of the folders given that the search did not "
+                                               "take, and why."),
                    bodyFont, 0, width)},
              gap * 3);
     for (const LeftOutLine& line : LeftOutList::Lines(*leftOut)) {
-        const std::vector<FlowCell> cells = {
-            Cell(line.what, line.count > 0 ? smallBoldFont : monoFont, 0, pathWidth - width * 0.02),
-            Cell(LeftOutList::Why(line.why), smallFont, pathWidth, width - pathWidth)};
+        const std::vector<FlowCell> cells = {Cell(line.what, monoFont, 0, pathWidth - width * 0.02),
+                                             Cell(line.why, smallFont, pathWidth, width - pathWidth)};
         const double height = flow.Height(cells);
         flow.KeepTogether(height);
         flow.Place(cells, height, gap);

@@ -707,18 +707,6 @@
         <translation>文件夹搜索没有遗漏任何条目。</translation>
     </message>
     <message>
-        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
-        <translation>列出所给文件夹中搜索未采用的每个条目及其原因。同一扩展名的文件较多时，只给出数量，不逐一列出。</translation>
-    </message>
-    <message>
-        <source>%1 entries without an ending</source>
-        <translation>无扩展名的条目：%1 个</translation>
-    </message>
-    <message>
-        <source>%1 entries ending in %2</source>
-        <translation>以 %2 结尾的条目：%1 个</translation>
-    </message>
-    <message>
         <source>hidden: its name starts with a dot</source>
         <translation>隐藏：名称以点开头</translation>
     </message>
@@ -729,6 +717,22 @@
     <message>
         <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
         <translation>名称不以 .jpg、.avi、.mp4 或 .mxg 结尾</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why.</source>
+        <translation>指定文件夹中搜索未纳入的每个条目及其原因。</translation>
+    </message>
+    <message>
+        <source>a hidden folder, not searched: its name starts with a dot; %1 files below it have an evidence type's name</source>
+        <translation>隐藏文件夹，未搜索：名称以点开头；其下有 %1 个文件使用证据类型的名称</translation>
+    </message>
+    <message>
+        <source>a folder given more than once or below another one given: its entries are taken once</source>
+        <translation>指定了多次或位于另一个指定文件夹之下的文件夹：其条目只纳入一次</translation>
+    </message>
+    <message>
+        <source>a file given more than once or also found in a folder given: verified and listed once</source>
+        <translation>指定了多次或也在指定文件夹中找到的文件：只验证一次、只列出一次</translation>
     </message>
 </context>
 <context>

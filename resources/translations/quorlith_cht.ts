@@ -707,18 +707,6 @@
         <translation>資料夾搜尋沒有遺漏任何項目。</translation>
     </message>
     <message>
-        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
-        <translation>列出所給資料夾中搜尋未採用的每個項目及其原因。同一副檔名的檔案較多時，只給出數量，不逐一列出。</translation>
-    </message>
-    <message>
-        <source>%1 entries without an ending</source>
-        <translation>無副檔名的項目：%1 個</translation>
-    </message>
-    <message>
-        <source>%1 entries ending in %2</source>
-        <translation>以 %2 結尾的項目：%1 個</translation>
-    </message>
-    <message>
         <source>hidden: its name starts with a dot</source>
         <translation>隱藏：名稱以點開頭</translation>
     </message>
@@ -729,6 +717,22 @@
     <message>
         <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
         <translation>名稱不以 .jpg、.avi、.mp4 或 .mxg 結尾</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why.</source>
+        <translation>指定資料夾中搜尋未納入的每個項目及其原因。</translation>
+    </message>
+    <message>
+        <source>a hidden folder, not searched: its name starts with a dot; %1 files below it have an evidence type's name</source>
+        <translation>隱藏資料夾，未搜尋：名稱以點開頭；其下有 %1 個檔案使用證據類型的名稱</translation>
+    </message>
+    <message>
+        <source>a folder given more than once or below another one given: its entries are taken once</source>
+        <translation>指定了多次或位於另一個指定資料夾之下的資料夾：其項目只納入一次</translation>
+    </message>
+    <message>
+        <source>a file given more than once or also found in a folder given: verified and listed once</source>
+        <translation>指定了多次或也在指定資料夾中找到的檔案：只驗證一次、只列出一次</translation>
     </message>
 </context>
 <context>

@@ -707,18 +707,6 @@
         <translation>Hledání ve složkách nic nevynechalo.</translation>
     </message>
     <message>
-        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
-        <translation>Každá položka zadaných složek, kterou hledání nepřevzalo, a proč. Má-li jedna koncovka mnoho souborů, jsou sečteny místo vypsání.</translation>
-    </message>
-    <message>
-        <source>%1 entries without an ending</source>
-        <translation>Položky bez koncovky: %1</translation>
-    </message>
-    <message>
-        <source>%1 entries ending in %2</source>
-        <translation>Položky končící na %2: %1</translation>
-    </message>
-    <message>
         <source>hidden: its name starts with a dot</source>
         <translation>skrytá: název začíná tečkou</translation>
     </message>
@@ -729,6 +717,22 @@
     <message>
         <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
         <translation>název nekončí na .jpg, .avi, .mp4 ani .mxg</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why.</source>
+        <translation>Každá položka zadaných složek, kterou prohledání nepřevzalo, a proč.</translation>
+    </message>
+    <message>
+        <source>a hidden folder, not searched: its name starts with a dot; %1 files below it have an evidence type's name</source>
+        <translation>skrytá složka, neprohledána: její název začíná tečkou; %1 souborů pod ní má název typu důkazního souboru</translation>
+    </message>
+    <message>
+        <source>a folder given more than once or below another one given: its entries are taken once</source>
+        <translation>složka zadaná vícekrát nebo pod jinou zadanou složkou: její položky se převezmou jednou</translation>
+    </message>
+    <message>
+        <source>a file given more than once or also found in a folder given: verified and listed once</source>
+        <translation>soubor zadaný vícekrát nebo nalezený i v zadané složce: ověřen a uveden jednou</translation>
     </message>
 </context>
 <context>

@@ -707,18 +707,6 @@
         <translation>The folder search left nothing out.</translation>
     </message>
     <message>
-        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
-        <translation>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</translation>
-    </message>
-    <message>
-        <source>%1 entries without an ending</source>
-        <translation>%1 entries without an ending</translation>
-    </message>
-    <message>
-        <source>%1 entries ending in %2</source>
-        <translation>%1 entries ending in %2</translation>
-    </message>
-    <message>
         <source>hidden: its name starts with a dot</source>
         <translation>hidden: its name starts with a dot</translation>
     </message>
@@ -729,6 +717,22 @@
     <message>
         <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
         <translation>the name does not end in .jpg, .avi, .mp4 or .mxg</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why.</source>
+        <translation>Every entry of the folders given that the search did not take, and why.</translation>
+    </message>
+    <message>
+        <source>a hidden folder, not searched: its name starts with a dot; %1 files below it have an evidence type's name</source>
+        <translation>a hidden folder, not searched: its name starts with a dot; %1 files below it have an evidence type&apos;s name</translation>
+    </message>
+    <message>
+        <source>a folder given more than once or below another one given: its entries are taken once</source>
+        <translation>a folder given more than once or below another one given: its entries are taken once</translation>
+    </message>
+    <message>
+        <source>a file given more than once or also found in a folder given: verified and listed once</source>
+        <translation>a file given more than once or also found in a folder given: verified and listed once</translation>
     </message>
 </context>
 <context>

@@ -707,18 +707,6 @@
         <translation>La recherche dans les dossiers n&apos;a rien laissé de côté.</translation>
     </message>
     <message>
-        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
-        <translation>Chaque entrée des dossiers indiqués que la recherche n&apos;a pas retenue, et pourquoi. Lorsqu&apos;une extension compte de nombreux fichiers, ils sont comptés au lieu d&apos;être énumérés.</translation>
-    </message>
-    <message>
-        <source>%1 entries without an ending</source>
-        <translation>%1 entrées sans extension</translation>
-    </message>
-    <message>
-        <source>%1 entries ending in %2</source>
-        <translation>%1 entrées se terminant par %2</translation>
-    </message>
-    <message>
         <source>hidden: its name starts with a dot</source>
         <translation>masqué : son nom commence par un point</translation>
     </message>
@@ -729,6 +717,22 @@
     <message>
         <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
         <translation>le nom ne se termine pas par .jpg, .avi, .mp4 ou .mxg</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why.</source>
+        <translation>Chaque entrée des dossiers indiqués que la recherche n&apos;a pas retenue, et pourquoi.</translation>
+    </message>
+    <message>
+        <source>a hidden folder, not searched: its name starts with a dot; %1 files below it have an evidence type's name</source>
+        <translation>un dossier caché, non parcouru : son nom commence par un point ; %1 fichiers qu&apos;il contient portent le nom d&apos;un type de preuve</translation>
+    </message>
+    <message>
+        <source>a folder given more than once or below another one given: its entries are taken once</source>
+        <translation>un dossier indiqué plusieurs fois ou situé sous un autre dossier indiqué : ses entrées sont prises une seule fois</translation>
+    </message>
+    <message>
+        <source>a file given more than once or also found in a folder given: verified and listed once</source>
+        <translation>un fichier indiqué plusieurs fois ou trouvé aussi dans un dossier indiqué : vérifié et listé une seule fois</translation>
     </message>
 </context>
 <context>

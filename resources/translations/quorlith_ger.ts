@@ -707,18 +707,6 @@
         <translation>Die Ordnersuche hat nichts ausgelassen.</translation>
     </message>
     <message>
-        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
-        <translation>Jeder Eintrag der angegebenen Ordner, den die Suche nicht übernommen hat, und warum. Wo eine Endung viele Dateien hat, werden sie gezählt statt aufgeführt.</translation>
-    </message>
-    <message>
-        <source>%1 entries without an ending</source>
-        <translation>%1 Einträge ohne Endung</translation>
-    </message>
-    <message>
-        <source>%1 entries ending in %2</source>
-        <translation>%1 Einträge mit der Endung %2</translation>
-    </message>
-    <message>
         <source>hidden: its name starts with a dot</source>
         <translation>versteckt: der Name beginnt mit einem Punkt</translation>
     </message>
@@ -729,6 +717,22 @@
     <message>
         <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
         <translation>der Name endet nicht auf .jpg, .avi, .mp4 oder .mxg</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why.</source>
+        <translation>Jeder Eintrag der angegebenen Ordner, den die Suche nicht übernommen hat, und warum.</translation>
+    </message>
+    <message>
+        <source>a hidden folder, not searched: its name starts with a dot; %1 files below it have an evidence type's name</source>
+        <translation>ein versteckter Ordner, nicht durchsucht: der Name beginnt mit einem Punkt; %1 Dateien darunter tragen den Namen eines Beweismitteltyps</translation>
+    </message>
+    <message>
+        <source>a folder given more than once or below another one given: its entries are taken once</source>
+        <translation>ein mehrfach oder unterhalb eines anderen angegebener Ordner: seine Einträge werden einmal übernommen</translation>
+    </message>
+    <message>
+        <source>a file given more than once or also found in a folder given: verified and listed once</source>
+        <translation>eine mehrfach angegebene oder auch in einem angegebenen Ordner gefundene Datei: einmal geprüft und einmal aufgeführt</translation>
     </message>
 </context>
 <context>

@@ -707,18 +707,6 @@
         <translation>A mappakeresés semmit sem hagyott ki.</translation>
     </message>
     <message>
-        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
-        <translation>A megadott mappák minden bejegyzése, amelyet a keresés nem vett fel, és hogy miért. Ahol egy kiterjesztésből sok fájl van, azokat megszámolja, nem sorolja fel.</translation>
-    </message>
-    <message>
-        <source>%1 entries without an ending</source>
-        <translation>%1 bejegyzés kiterjesztés nélkül</translation>
-    </message>
-    <message>
-        <source>%1 entries ending in %2</source>
-        <translation>%2 végű bejegyzések: %1</translation>
-    </message>
-    <message>
         <source>hidden: its name starts with a dot</source>
         <translation>rejtett: a neve ponttal kezdődik</translation>
     </message>
@@ -729,6 +717,22 @@
     <message>
         <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
         <translation>a név nem .jpg, .avi, .mp4 vagy .mxg végű</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why.</source>
+        <translation>A megadott mappák minden bejegyzése, amelyet a keresés nem vett át, és hogy miért.</translation>
+    </message>
+    <message>
+        <source>a hidden folder, not searched: its name starts with a dot; %1 files below it have an evidence type's name</source>
+        <translation>rejtett mappa, nincs átkeresve: a neve ponttal kezdődik; alatta %1 fájl neve bizonyítéktípusra utal</translation>
+    </message>
+    <message>
+        <source>a folder given more than once or below another one given: its entries are taken once</source>
+        <translation>többször vagy egy másik megadott mappa alatt megadott mappa: a bejegyzéseit egyszer veszi át</translation>
+    </message>
+    <message>
+        <source>a file given more than once or also found in a folder given: verified and listed once</source>
+        <translation>többször megadott vagy egy megadott mappában is megtalált fájl: egyszer ellenőrizve és egyszer felsorolva</translation>
     </message>
 </context>
 <context>

@@ -707,18 +707,6 @@
         <translation>La ricerca nelle cartelle non ha tralasciato nulla.</translation>
     </message>
     <message>
-        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
-        <translation>Ogni voce delle cartelle indicate che la ricerca non ha preso, e perché. Dove un&apos;estensione ha molti file, vengono contati invece che elencati.</translation>
-    </message>
-    <message>
-        <source>%1 entries without an ending</source>
-        <translation>%1 voci senza estensione</translation>
-    </message>
-    <message>
-        <source>%1 entries ending in %2</source>
-        <translation>%1 voci che terminano in %2</translation>
-    </message>
-    <message>
         <source>hidden: its name starts with a dot</source>
         <translation>nascosto: il nome inizia con un punto</translation>
     </message>
@@ -729,6 +717,22 @@
     <message>
         <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
         <translation>il nome non termina in .jpg, .avi, .mp4 o .mxg</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why.</source>
+        <translation>Ogni voce delle cartelle indicate che la ricerca non ha preso, e il motivo.</translation>
+    </message>
+    <message>
+        <source>a hidden folder, not searched: its name starts with a dot; %1 files below it have an evidence type's name</source>
+        <translation>una cartella nascosta, non esplorata: il nome inizia con un punto; %1 file al suo interno hanno il nome di un tipo di prova</translation>
+    </message>
+    <message>
+        <source>a folder given more than once or below another one given: its entries are taken once</source>
+        <translation>una cartella indicata più volte o sotto un&apos;altra cartella indicata: le sue voci sono prese una sola volta</translation>
+    </message>
+    <message>
+        <source>a file given more than once or also found in a folder given: verified and listed once</source>
+        <translation>un file indicato più volte o trovato anche in una cartella indicata: verificato ed elencato una sola volta</translation>
     </message>
 </context>
 <context>

@@ -707,18 +707,6 @@
         <translation>フォルダー検索で対象外とした項目はありません。</translation>
     </message>
     <message>
-        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
-        <translation>指定したフォルダー内で検索が対象としなかったすべての項目とその理由です。同じ拡張子のファイルが多い場合は、一覧にせず件数で示します。</translation>
-    </message>
-    <message>
-        <source>%1 entries without an ending</source>
-        <translation>拡張子のない項目：%1 件</translation>
-    </message>
-    <message>
-        <source>%1 entries ending in %2</source>
-        <translation>%2 で終わる項目：%1 件</translation>
-    </message>
-    <message>
         <source>hidden: its name starts with a dot</source>
         <translation>隠し項目：名前がドットで始まる</translation>
     </message>
@@ -729,6 +717,22 @@
     <message>
         <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
         <translation>名前が .jpg、.avi、.mp4、.mxg のいずれでも終わらない</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why.</source>
+        <translation>指定されたフォルダーの項目のうち、検索で対象外としたものとその理由。</translation>
+    </message>
+    <message>
+        <source>a hidden folder, not searched: its name starts with a dot; %1 files below it have an evidence type's name</source>
+        <translation>隠しフォルダー（検索対象外）：名前がドットで始まる。配下の %1 個のファイルが証拠の種類の名前を持つ</translation>
+    </message>
+    <message>
+        <source>a folder given more than once or below another one given: its entries are taken once</source>
+        <translation>複数回指定されたか、指定された別のフォルダーの配下にあるフォルダー：その項目は一度だけ対象にする</translation>
+    </message>
+    <message>
+        <source>a file given more than once or also found in a folder given: verified and listed once</source>
+        <translation>複数回指定されたか、指定されたフォルダーでも見つかったファイル：一度だけ検証し、一度だけ記載</translation>
     </message>
 </context>
 <context>

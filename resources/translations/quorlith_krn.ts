@@ -707,18 +707,6 @@
         <translation>폴더 검색에서 제외된 항목이 없습니다.</translation>
     </message>
     <message>
-        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
-        <translation>지정한 폴더에서 검색이 받아들이지 않은 모든 항목과 그 이유입니다. 같은 확장자의 파일이 많으면 나열하지 않고 개수로 표시합니다.</translation>
-    </message>
-    <message>
-        <source>%1 entries without an ending</source>
-        <translation>확장자가 없는 항목: %1개</translation>
-    </message>
-    <message>
-        <source>%1 entries ending in %2</source>
-        <translation>%2(으)로 끝나는 항목: %1개</translation>
-    </message>
-    <message>
         <source>hidden: its name starts with a dot</source>
         <translation>숨김: 이름이 점으로 시작함</translation>
     </message>
@@ -729,6 +717,22 @@
     <message>
         <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
         <translation>이름이 .jpg, .avi, .mp4, .mxg로 끝나지 않음</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why.</source>
+        <translation>지정한 폴더의 항목 가운데 검색이 가져오지 않은 모든 항목과 그 이유.</translation>
+    </message>
+    <message>
+        <source>a hidden folder, not searched: its name starts with a dot; %1 files below it have an evidence type's name</source>
+        <translation>숨김 폴더, 검색하지 않음: 이름이 점으로 시작함. 그 아래 %1개 파일이 증거 형식의 이름을 가짐</translation>
+    </message>
+    <message>
+        <source>a folder given more than once or below another one given: its entries are taken once</source>
+        <translation>여러 번 지정했거나 지정한 다른 폴더 아래에 있는 폴더: 항목을 한 번만 가져옴</translation>
+    </message>
+    <message>
+        <source>a file given more than once or also found in a folder given: verified and listed once</source>
+        <translation>여러 번 지정했거나 지정한 폴더에서도 찾은 파일: 한 번만 검증하고 한 번만 나열함</translation>
     </message>
 </context>
 <context>

@@ -707,18 +707,6 @@
         <translation>Het doorzoeken van de mappen heeft niets overgeslagen.</translation>
     </message>
     <message>
-        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
-        <translation>Elk item van de opgegeven mappen dat de zoektocht niet heeft meegenomen, en waarom. Waar één extensie veel bestanden heeft, worden ze geteld in plaats van opgesomd.</translation>
-    </message>
-    <message>
-        <source>%1 entries without an ending</source>
-        <translation>%1 items zonder extensie</translation>
-    </message>
-    <message>
-        <source>%1 entries ending in %2</source>
-        <translation>%1 items die eindigen op %2</translation>
-    </message>
-    <message>
         <source>hidden: its name starts with a dot</source>
         <translation>verborgen: de naam begint met een punt</translation>
     </message>
@@ -729,6 +717,22 @@
     <message>
         <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
         <translation>de naam eindigt niet op .jpg, .avi, .mp4 of .mxg</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why.</source>
+        <translation>Elk item van de opgegeven mappen dat de zoektocht niet heeft meegenomen, en waarom.</translation>
+    </message>
+    <message>
+        <source>a hidden folder, not searched: its name starts with a dot; %1 files below it have an evidence type's name</source>
+        <translation>een verborgen map, niet doorzocht: de naam begint met een punt; %1 bestanden eronder hebben de naam van een bewijstype</translation>
+    </message>
+    <message>
+        <source>a folder given more than once or below another one given: its entries are taken once</source>
+        <translation>een map die meer dan eens of onder een andere opgegeven map is opgegeven: de items ervan worden één keer meegenomen</translation>
+    </message>
+    <message>
+        <source>a file given more than once or also found in a folder given: verified and listed once</source>
+        <translation>een bestand dat meer dan eens is opgegeven of ook in een opgegeven map is gevonden: één keer gecontroleerd en vermeld</translation>
     </message>
 </context>
 <context>

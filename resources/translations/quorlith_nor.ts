@@ -707,18 +707,6 @@
         <translation>Mappesøket utelot ingenting.</translation>
     </message>
     <message>
-        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
-        <translation>Hver oppføring i de oppgitte mappene som søket ikke tok med, og hvorfor. Der én filendelse har mange filer, telles de i stedet for å listes opp.</translation>
-    </message>
-    <message>
-        <source>%1 entries without an ending</source>
-        <translation>%1 oppføringer uten filendelse</translation>
-    </message>
-    <message>
-        <source>%1 entries ending in %2</source>
-        <translation>%1 oppføringer som ender på %2</translation>
-    </message>
-    <message>
         <source>hidden: its name starts with a dot</source>
         <translation>skjult: navnet begynner med et punktum</translation>
     </message>
@@ -729,6 +717,22 @@
     <message>
         <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
         <translation>navnet ender ikke på .jpg, .avi, .mp4 eller .mxg</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why.</source>
+        <translation>Hver oppføring i de oppgitte mappene som søket ikke tok med, og hvorfor.</translation>
+    </message>
+    <message>
+        <source>a hidden folder, not searched: its name starts with a dot; %1 files below it have an evidence type's name</source>
+        <translation>en skjult mappe, ikke gjennomsøkt: navnet begynner med et punktum; %1 filer under den har navn som en bevistype</translation>
+    </message>
+    <message>
+        <source>a folder given more than once or below another one given: its entries are taken once</source>
+        <translation>en mappe oppgitt mer enn én gang eller under en annen oppgitt mappe: oppføringene tas med én gang</translation>
+    </message>
+    <message>
+        <source>a file given more than once or also found in a folder given: verified and listed once</source>
+        <translation>en fil oppgitt mer enn én gang eller også funnet i en oppgitt mappe: kontrollert og vist én gang</translation>
     </message>
 </context>
 <context>

@@ -707,18 +707,6 @@
         <translation>Przeszukiwanie folderów niczego nie pominęło.</translation>
     </message>
     <message>
-        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
-        <translation>Każdy wpis podanych folderów, którego wyszukiwanie nie przyjęło, wraz z powodem. Gdy jedno rozszerzenie ma wiele plików, są one policzone zamiast wypisane.</translation>
-    </message>
-    <message>
-        <source>%1 entries without an ending</source>
-        <translation>Wpisy bez rozszerzenia: %1</translation>
-    </message>
-    <message>
-        <source>%1 entries ending in %2</source>
-        <translation>Wpisy kończące się na %2: %1</translation>
-    </message>
-    <message>
         <source>hidden: its name starts with a dot</source>
         <translation>ukryty: nazwa zaczyna się od kropki</translation>
     </message>
@@ -729,6 +717,22 @@
     <message>
         <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
         <translation>nazwa nie kończy się na .jpg, .avi, .mp4 ani .mxg</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why.</source>
+        <translation>Każdy wpis wskazanych folderów, którego przeszukanie nie objęło, i dlaczego.</translation>
+    </message>
+    <message>
+        <source>a hidden folder, not searched: its name starts with a dot; %1 files below it have an evidence type's name</source>
+        <translation>ukryty folder, nieprzeszukany: jego nazwa zaczyna się od kropki; %1 plików w nim ma nazwę typu dowodu</translation>
+    </message>
+    <message>
+        <source>a folder given more than once or below another one given: its entries are taken once</source>
+        <translation>folder wskazany więcej niż raz lub leżący w innym wskazanym folderze: jego wpisy są brane raz</translation>
+    </message>
+    <message>
+        <source>a file given more than once or also found in a folder given: verified and listed once</source>
+        <translation>plik wskazany więcej niż raz lub znaleziony także we wskazanym folderze: zweryfikowany i wymieniony raz</translation>
     </message>
 </context>
 <context>

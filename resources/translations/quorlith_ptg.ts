@@ -707,18 +707,6 @@
         <translation>A pesquisa nas pastas não deixou nada de fora.</translation>
     </message>
     <message>
-        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
-        <translation>Cada entrada das pastas indicadas que a pesquisa não incluiu, e porquê. Quando uma extensão tem muitos ficheiros, estes são contados em vez de listados.</translation>
-    </message>
-    <message>
-        <source>%1 entries without an ending</source>
-        <translation>%1 entradas sem extensão</translation>
-    </message>
-    <message>
-        <source>%1 entries ending in %2</source>
-        <translation>%1 entradas terminadas em %2</translation>
-    </message>
-    <message>
         <source>hidden: its name starts with a dot</source>
         <translation>oculto: o nome começa por um ponto</translation>
     </message>
@@ -729,6 +717,22 @@
     <message>
         <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
         <translation>o nome não termina em .jpg, .avi, .mp4 ou .mxg</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why.</source>
+        <translation>Cada entrada das pastas indicadas que a pesquisa não incluiu, e porquê.</translation>
+    </message>
+    <message>
+        <source>a hidden folder, not searched: its name starts with a dot; %1 files below it have an evidence type's name</source>
+        <translation>uma pasta oculta, não percorrida: o nome começa por um ponto; %1 ficheiros dentro dela têm o nome de um tipo de prova</translation>
+    </message>
+    <message>
+        <source>a folder given more than once or below another one given: its entries are taken once</source>
+        <translation>uma pasta indicada mais de uma vez ou dentro de outra pasta indicada: as suas entradas são incluídas uma só vez</translation>
+    </message>
+    <message>
+        <source>a file given more than once or also found in a folder given: verified and listed once</source>
+        <translation>um ficheiro indicado mais de uma vez ou encontrado também numa pasta indicada: verificado e listado uma só vez</translation>
     </message>
 </context>
 <context>

@@ -707,18 +707,6 @@
         <translation>Поиск по папкам ничего не пропустил.</translation>
     </message>
     <message>
-        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
-        <translation>Каждый элемент указанных папок, который поиск не взял, и причина. Если файлов с одним окончанием много, они подсчитываются, а не перечисляются.</translation>
-    </message>
-    <message>
-        <source>%1 entries without an ending</source>
-        <translation>Элементов без окончания: %1</translation>
-    </message>
-    <message>
-        <source>%1 entries ending in %2</source>
-        <translation>Элементов с окончанием %2: %1</translation>
-    </message>
-    <message>
         <source>hidden: its name starts with a dot</source>
         <translation>скрытый: имя начинается с точки</translation>
     </message>
@@ -729,6 +717,22 @@
     <message>
         <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
         <translation>имя не оканчивается на .jpg, .avi, .mp4 или .mxg</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why.</source>
+        <translation>Каждая запись указанных папок, которую поиск не взял, и почему.</translation>
+    </message>
+    <message>
+        <source>a hidden folder, not searched: its name starts with a dot; %1 files below it have an evidence type's name</source>
+        <translation>скрытая папка, не просмотрена: её имя начинается с точки; у %1 файлов в ней имя типа доказательного файла</translation>
+    </message>
+    <message>
+        <source>a folder given more than once or below another one given: its entries are taken once</source>
+        <translation>папка, указанная более одного раза или внутри другой указанной папки: её записи берутся один раз</translation>
+    </message>
+    <message>
+        <source>a file given more than once or also found in a folder given: verified and listed once</source>
+        <translation>файл, указанный более одного раза или найденный также в указанной папке: проверен и указан один раз</translation>
     </message>
 </context>
 <context>

@@ -707,18 +707,6 @@
         <translation>La búsqueda en las carpetas no dejó nada fuera.</translation>
     </message>
     <message>
-        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
-        <translation>Cada entrada de las carpetas indicadas que la búsqueda no tomó, y por qué. Cuando una extensión tiene muchos archivos, se cuentan en lugar de enumerarse.</translation>
-    </message>
-    <message>
-        <source>%1 entries without an ending</source>
-        <translation>%1 entradas sin extensión</translation>
-    </message>
-    <message>
-        <source>%1 entries ending in %2</source>
-        <translation>%1 entradas que terminan en %2</translation>
-    </message>
-    <message>
         <source>hidden: its name starts with a dot</source>
         <translation>oculto: su nombre empieza por un punto</translation>
     </message>
@@ -729,6 +717,22 @@
     <message>
         <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
         <translation>el nombre no termina en .jpg, .avi, .mp4 ni .mxg</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why.</source>
+        <translation>Cada entrada de las carpetas indicadas que la búsqueda no tomó, y por qué.</translation>
+    </message>
+    <message>
+        <source>a hidden folder, not searched: its name starts with a dot; %1 files below it have an evidence type's name</source>
+        <translation>una carpeta oculta, no recorrida: su nombre empieza por un punto; %1 archivos dentro de ella tienen el nombre de un tipo de prueba</translation>
+    </message>
+    <message>
+        <source>a folder given more than once or below another one given: its entries are taken once</source>
+        <translation>una carpeta indicada más de una vez o dentro de otra carpeta indicada: sus entradas se toman una sola vez</translation>
+    </message>
+    <message>
+        <source>a file given more than once or also found in a folder given: verified and listed once</source>
+        <translation>un archivo indicado más de una vez o encontrado también en una carpeta indicada: verificado y listado una sola vez</translation>
     </message>
 </context>
 <context>

@@ -707,18 +707,6 @@
         <translation>Mappsökningen utelämnade ingenting.</translation>
     </message>
     <message>
-        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
-        <translation>Varje post i de angivna mapparna som sökningen inte tog med, och varför. Där en filändelse har många filer räknas de i stället för att listas.</translation>
-    </message>
-    <message>
-        <source>%1 entries without an ending</source>
-        <translation>%1 poster utan filändelse</translation>
-    </message>
-    <message>
-        <source>%1 entries ending in %2</source>
-        <translation>%1 poster som slutar på %2</translation>
-    </message>
-    <message>
         <source>hidden: its name starts with a dot</source>
         <translation>dold: namnet börjar med en punkt</translation>
     </message>
@@ -729,6 +717,22 @@
     <message>
         <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
         <translation>namnet slutar inte på .jpg, .avi, .mp4 eller .mxg</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why.</source>
+        <translation>Varje post i de angivna mapparna som sökningen inte tog med, och varför.</translation>
+    </message>
+    <message>
+        <source>a hidden folder, not searched: its name starts with a dot; %1 files below it have an evidence type's name</source>
+        <translation>en dold mapp, inte genomsökt: namnet börjar med en punkt; %1 filer under den har namn som en bevistyp</translation>
+    </message>
+    <message>
+        <source>a folder given more than once or below another one given: its entries are taken once</source>
+        <translation>en mapp angiven mer än en gång eller under en annan angiven mapp: dess poster tas med en gång</translation>
+    </message>
+    <message>
+        <source>a file given more than once or also found in a folder given: verified and listed once</source>
+        <translation>en fil angiven mer än en gång eller även hittad i en angiven mapp: kontrollerad och listad en gång</translation>
     </message>
 </context>
 <context>

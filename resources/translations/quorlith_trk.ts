@@ -707,18 +707,6 @@
         <translation>Klasör araması hiçbir şeyi dışarıda bırakmadı.</translation>
     </message>
     <message>
-        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
-        <translation>Verilen klasörlerde aramanın almadığı her girdi ve nedeni. Bir uzantıda çok sayıda dosya varsa, tek tek listelenmez, sayılır.</translation>
-    </message>
-    <message>
-        <source>%1 entries without an ending</source>
-        <translation>Uzantısı olmayan girdi sayısı: %1</translation>
-    </message>
-    <message>
-        <source>%1 entries ending in %2</source>
-        <translation>%2 ile biten girdi sayısı: %1</translation>
-    </message>
-    <message>
         <source>hidden: its name starts with a dot</source>
         <translation>gizli: adı nokta ile başlıyor</translation>
     </message>
@@ -729,6 +717,22 @@
     <message>
         <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
         <translation>ad .jpg, .avi, .mp4 veya .mxg ile bitmiyor</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why.</source>
+        <translation>Verilen klasörlerin aramanın almadığı her girdisi ve nedeni.</translation>
+    </message>
+    <message>
+        <source>a hidden folder, not searched: its name starts with a dot; %1 files below it have an evidence type's name</source>
+        <translation>gizli klasör, aranmadı: adı nokta ile başlıyor; altındaki %1 dosya bir kanıt türünün adını taşıyor</translation>
+    </message>
+    <message>
+        <source>a folder given more than once or below another one given: its entries are taken once</source>
+        <translation>birden çok kez ya da verilen başka bir klasörün altında verilen klasör: girdileri bir kez alınır</translation>
+    </message>
+    <message>
+        <source>a file given more than once or also found in a folder given: verified and listed once</source>
+        <translation>birden çok kez verilen ya da verilen bir klasörde de bulunan dosya: bir kez doğrulandı ve bir kez listelendi</translation>
     </message>
 </context>
 <context>

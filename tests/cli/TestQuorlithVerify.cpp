@@ -63,6 +63,8 @@ private slots:
     void pdfReportProperties_data();
     void pdfReportProperties();
     void listSkipped();
+    void pathGivenAgainIsTakenOnce_data();
+    void pathGivenAgainIsTakenOnce();
     void pdfReportListsWhatWasLeftOut();
     void caseDetailsOnEveryPage();
     void caseDetailsNeedAReport_data();
@@ -1322,11 +1324,14 @@ void TestQuorlithVerify::listSkipped()
     QTemporaryDir work;
     QVERIFY(work.isValid());
     const QString folder = work.filePath("export");
-    QVERIFY(QDir().mkpath(folder + "/.thumbs"));
+    QVERIFY(QDir().mkpath(folder + "/.thumbs/.older"));
     QVERIFY(QFile::copy(Evidence("photo.jpg"), folder + "/photo.jpg"));
     QVERIFY(WriteAll(folder + "/.hidden.jpg", "x"));
     QVERIFY(WriteAll(folder + "/notes.txt", "x"));
     QVERIFY(QFile::link(Evidence("photo.jpg"), folder + "/link.jpg"));
+    // What a hidden folder holds is counted, at any depth, though not verified.
+    for (const char* name : {"/.thumbs/a.jpg", "/.thumbs/b.MP4", "/.thumbs/c.txt", "/.thumbs/.older/d.avi"})
+        QVERIFY(WriteAll(folder + name, "x"));
 
     const Run plain = Verify({folder});
     const Run listed = Verify({"--list-skipped", folder});
@@ -1334,16 +1339,78 @@ void TestQuorlithVerify::listSkipped()
     QCOMPARE(listed.exitCode, 0);
     const QByteArray prefix = "Skipped  " + QFile::encodeName(folder);
     QCOMPARE(listed.out, plain.out + prefix + "/.hidden.jpg  (hidden: its name starts with a dot)\n" +
-                             prefix + "/.thumbs  (hidden: its name starts with a dot)\n" + prefix +
-                             "/link.jpg  (a symbolic link, not followed)\n" + prefix +
+                             prefix +
+                             "/.thumbs  (a hidden folder, not searched: its name starts with a dot; 3 files "
+                             "below it have an evidence type's name)\n" +
+                             prefix + "/link.jpg  (a symbolic link, not followed)\n" + prefix +
                              "/notes.txt  (the name does not end in .jpg, .avi, .mp4 or .mxg)\n");
     QVERIFY(!plain.out.contains("Skipped"));
     QCOMPARE(Verify({"--json", "--list-skipped", folder}).exitCode, 2);
 }
 
+void TestQuorlithVerify::pathGivenAgainIsTakenOnce_data()
+{
+    QTest::addColumn<QStringList>("paths");
+    // The files verified, each once, in the output's order.
+    QTest::addColumn<QStringList>("verified");
+    // The paths given again, each with its note on standard error.
+    QTest::addColumn<QStringList>("notes");
+    const QStringList both = {"cam01/a.jpg", "cam01/sub/b.jpg"};
+    QTest::newRow("a folder twice") << QStringList{"cam01", "cam01"} << both << QStringList{"cam01|folder"};
+    QTest::newRow("a folder and one below it")
+        << QStringList{"cam01", "cam01/sub"} << both << QStringList{"cam01/sub|folder"};
+    QTest::newRow("a folder below, then the one above")
+        << QStringList{"cam01/sub", "cam01"} << QStringList{"cam01/sub/b.jpg", "cam01/a.jpg"}
+        << QStringList{"cam01/sub|folder"};
+    QTest::newRow("a file twice") << QStringList{"cam01/a.jpg", "cam01/a.jpg"} << QStringList{"cam01/a.jpg"}
+                                  << QStringList{"cam01/a.jpg|file"};
+    QTest::newRow("a file by another name of the same path")
+        << QStringList{"cam01/a.jpg", "./cam01//a.jpg"} << QStringList{"cam01/a.jpg"}
+        << QStringList{"./cam01//a.jpg|file"};
+    QTest::newRow("a file, then its folder")
+        << QStringList{"cam01/a.jpg", "cam01"} << both << QStringList{"cam01/a.jpg|file"};
+    QTest::newRow("a folder, then a file in it written otherwise")
+        << QStringList{"cam01", "./cam01/sub/b.jpg"} << both << QStringList{"./cam01/sub/b.jpg|file"};
+    QTest::newRow("a file and a folder apart")
+        << QStringList{"cam01/a.jpg", "cam01/sub"} << both << QStringList();
+}
+
+// The same folder given twice, a folder and one below it, or a file given twice or also found in a folder
+// given: each file is verified and listed once, and standard error says which path was given again.
+void TestQuorlithVerify::pathGivenAgainIsTakenOnce()
+{
+    QFETCH(QStringList, paths);
+    QFETCH(QStringList, verified);
+    QFETCH(QStringList, notes);
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    QVERIFY(QDir().mkpath(work.filePath("cam01/sub")));
+    QVERIFY(QFile::copy(Evidence("photo.jpg"), work.filePath("cam01/a.jpg")));
+    QVERIFY(QFile::copy(Evidence("photo.jpg"), work.filePath("cam01/sub/b.jpg")));
+
+    const Run run = Verify(paths, work.path());
+    QVERIFY2(run.exitCode == 0, (run.out + run.err).constData());
+    QStringList listed;
+    for (const QByteArray& line : run.out.split('\n')) {
+        if (line.startsWith("Authentication"))
+            listed << QString::fromUtf8(line.split(' ').value(3));
+    }
+    QCOMPARE(listed, verified);
+    QVERIFY2(run.out.contains(QString("Total files: %1 ").arg(verified.size()).toUtf8()),
+             run.out.constData());
+    QStringList expectedErr;
+    for (const QString& note : notes)
+        expectedErr << "quorlith-verify: " + note.section('|', 0, 0) +
+                           (note.endsWith("|folder") ? ": a folder given more than once or below another one "
+                                                       "given: its entries are taken once"
+                                                     : ": a file given more than once or also found in a "
+                                                       "folder given: verified and listed once");
+    QCOMPARE(QString::fromUtf8(run.err).split('\n', Qt::SkipEmptyParts), expectedErr);
+}
+
 // The report's appendix names each entry the folder search did not take, and why: a hidden file, a link
-// and a file of another type each by name, the many files of one ending by their count; it stands before
-// the signatures, which cover it.
+// and a file of another type each by name, also when many share one ending; it stands before the
+// signatures, which cover it.
 void TestQuorlithVerify::pdfReportListsWhatWasLeftOut()
 {
     QTemporaryDir work;
@@ -1357,6 +1424,8 @@ void TestQuorlithVerify::pdfReportListsWhatWasLeftOut()
     const int logCount = 14;
     for (int i = 0; i < logCount; ++i)
         QVERIFY(WriteAll(folder + QString("/recorder-%1.log").arg(i), "x"));
+    // A watermarked still under a name of another type is evidence by its content: it must be named.
+    QVERIFY(QFile::copy(Evidence("photo.jpg"), folder + "/nl\nname.log"));
     const QString pdf = work.filePath("report.pdf");
     QCOMPARE(Verify({"--report", pdf, folder}).exitCode, 0);
 
@@ -1368,9 +1437,13 @@ void TestQuorlithVerify::pdfReportListsWhatWasLeftOut()
     for (const QString& line : {folder + "/.hidden.jpg hidden: its name starts with a dot",
                                 folder + "/link.jpg a symbolic link, not followed",
                                 folder + "/notes.txt the name does not end in .jpg, .avi, .mp4 or .mxg",
-                                QString("%1 entries ending in .log the name does not end in").arg(logCount)})
+                                folder + "/nl\\x0Aname.log the name does not end in"})
         QVERIFY2(listed.contains(line), qPrintable(line + "\n" + listed));
-    QVERIFY2(!listed.contains("recorder-"), qPrintable(listed));
+    for (int i = 0; i < logCount; ++i) {
+        const QString line = folder + QString("/recorder-%1.log the name does not end in").arg(i);
+        QVERIFY2(listed.contains(line), qPrintable(line + "\n" + listed));
+    }
+    QVERIFY2(!listed.contains("entries ending in"), qPrintable(listed));
     QVERIFY(!listed.contains("photo.jpg "));
 
     // Files given one by one leave nothing out, and the report says so.

@@ -52,6 +52,8 @@ private slots:
     void folderThatCannotBeReadHasAFailedRow();
     void pdfAccountsForEveryFileHandedOver_data();
     void pdfAccountsForEveryFileHandedOver();
+    void pdfTakesEachFileOnce_data();
+    void pdfTakesEachFileOnce();
 
 private:
     static void AddHoldPoints();
@@ -693,6 +695,59 @@ void TestReportExport::pdfAccountsForEveryFileHandedOver()
     }
     for (auto why = perWhy.cbegin(); why != perWhy.cend(); ++why)
         QVERIFY2(report.contains(QString("%1 (%2)").arg(why.value()).arg(why.key())), qPrintable(report));
+}
+
+void TestReportExport::pdfTakesEachFileOnce_data()
+{
+    QTest::addColumn<QStringList>("opened");
+    // Below the work folder: the folder noted as searched again.
+    QTest::addColumn<QString>("searchedAgain");
+    QTest::addColumn<QStringList>("twice");
+    const QStringList all = {"cam01/a.jpg", "cam01/b.jpg", "cam01/sub/c.jpg"};
+    QTest::newRow("a folder twice") << QStringList{"cam01", "cam01"} << "cam01" << all;
+    QTest::newRow("a folder, then one below it")
+        << QStringList{"cam01", "cam01/sub"} << "cam01/sub" << QStringList{"cam01/sub/c.jpg"};
+    QTest::newRow("a folder below, then the one above")
+        << QStringList{"cam01/sub", "cam01"} << "cam01/sub" << QStringList{"cam01/sub/c.jpg"};
+}
+
+// The window lists a file as often as it is given, but its report verifies and names it once, with a
+// note, and names each entry the searches did not take once.
+void TestReportExport::pdfTakesEachFileOnce()
+{
+    QFETCH(QStringList, opened);
+    QFETCH(QString, searchedAgain);
+    QFETCH(QStringList, twice);
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    QVERIFY(QDir().mkpath(work.filePath("cam01/sub")));
+    for (const char* name : {"cam01/a.jpg", "cam01/b.jpg", "cam01/sub/c.jpg"})
+        QVERIFY(!MakeEvidence(QFileInfo(work.filePath(name)).path(), "still.jpg", QFileInfo(name).fileName())
+                     .isEmpty());
+    QFile notes(work.filePath("cam01/sub/notes.txt"));
+    QVERIFY(notes.open(QIODevice::WriteOnly));
+    notes.close();
+
+    MainWindow window;
+    for (const QString& folder : opened)
+        window.AddPaths({work.filePath(folder)});
+    MessageBoxWatcher boxes;
+    AnswerNextFileDialog({work.filePath("report.pdf")});
+    AnswerNextCaseForm();
+    window.ExportReport();
+    const QString report = PdfText(work.filePath("report.pdf"));
+    QVERIFY2(report.contains("Total files 3 "), qPrintable(report));
+    const QString appendix = report.mid(report.indexOf("Appendix: what the folder search left out"));
+    QCOMPARE(appendix.count("notes.txt"), 1);
+    QVERIFY2(appendix.contains(work.filePath(searchedAgain) +
+                               " a folder given more than once or below another "
+                               "one given: its entries are taken once"),
+             qPrintable(appendix));
+    for (const QString& file : twice)
+        QVERIFY2(appendix.contains(work.filePath(file) + " a file given more than once or also found in a "
+                                                         "folder given: verified and listed once"),
+                 qPrintable(appendix));
+    QCOMPARE(appendix.count("verified and listed once"), twice.size());
 }
 
 QTEST_MAIN(TestReportExport)
