@@ -433,7 +433,7 @@ void ReportRenderer::FileBlock(PageFlow& flow, int number, const ReportEntry& en
         rows.push_back(cells);
     };
     QString sha256 = QString::fromStdString(result.sha256);
-    if (IsFolderWithoutEvidence(result)) {
+    if (VerdictText::NamesAFolder(result)) {
         sha256 = QCoreApplication::translate("ReportLayout", "none: this is a folder, not a file");
     } else if (IsMissing(result)) {
         sha256 = QCoreApplication::translate("ReportLayout", "none: nothing exists under this path");

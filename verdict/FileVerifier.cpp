@@ -14,6 +14,7 @@
 #include "verdict/Sha256Beside.h"
 #include "verdict/Sha256Stream.h"
 #include "verdict/SystemErrorDetail.h"
+#include "verdict/UnreadableWords.h"
 
 #include <cerrno>
 #include <memory>
@@ -40,7 +41,8 @@ void FailFromErrno(VerificationResult* result, int error)
     else if (error == ENOENT || error == ENOTDIR)
         Fail(result, VerdictReason::NotFound);
     else
-        Fail(result, VerdictReason::Unreadable, "the file cannot be read: " + SystemErrorText(error));
+        Fail(result, VerdictReason::Unreadable,
+             UnreadableDetail(UnreadableThing::File, SystemErrorText(error)));
 }
 
 const char* KindOfSpecialFile(FileKind kind)

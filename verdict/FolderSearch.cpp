@@ -5,6 +5,7 @@
 #include "platform/FolderListing.h"
 #include "platform/SystemError.h"
 #include "verdict/EvidenceFileName.h"
+#include "verdict/UnreadableWords.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -32,12 +33,11 @@ struct Level
 // What could not be done, and where, for a failed call's reason.
 struct Failing
 {
-    const char* cannot;
+    UnreadableThing cannot;
     const char* during;
 };
-const Failing kFolderFailing = {"the folder cannot be read", "the system failed while the folder was read"};
-const Failing kEntryFailing = {"the entry cannot be examined",
-                               "the system failed while the entry was examined"};
+const Failing kFolderFailing = {UnreadableThing::Folder, "the system failed while the folder was read"};
+const Failing kEntryFailing = {UnreadableThing::Entry, "the system failed while the entry was examined"};
 
 VerificationTarget Problem(const std::string& path, VerdictReason problem, const std::string& detail)
 {
@@ -54,8 +54,7 @@ VerificationTarget FailedCall(const std::string& path, int error, const Failing&
     if (IsSystemFailure(error))
         return Problem(path, VerdictReason::SystemError,
                        std::string(failing.during) + ": " + SystemErrorText(error));
-    return Problem(path, VerdictReason::Unreadable,
-                   std::string(failing.cannot) + ": " + SystemErrorText(error));
+    return Problem(path, VerdictReason::Unreadable, UnreadableDetail(failing.cannot, SystemErrorText(error)));
 }
 
 // How many files below the hidden folder a search would take if it were not hidden, with those below

@@ -844,4 +844,19 @@
         <translation>提交验证的每个文件（按名称指定或由文件夹搜索找到）中本报告未包含的文件及其原因。</translation>
     </message>
 </context>
+<context>
+    <name>UnreadableWords</name>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>无法读取文件夹：%1。</translation>
+    </message>
+    <message>
+        <source>The entry cannot be examined: %1.</source>
+        <translation>无法检查该条目：%1。</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>无法读取文件：%1。</translation>
+    </message>
+</context>
 </TS>

@@ -844,4 +844,19 @@
         <translation>提交驗證的每個檔案（依名稱指定或由資料夾搜尋找到）中本報告未包含的檔案及其原因。</translation>
     </message>
 </context>
+<context>
+    <name>UnreadableWords</name>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>無法讀取資料夾：%1。</translation>
+    </message>
+    <message>
+        <source>The entry cannot be examined: %1.</source>
+        <translation>無法檢查該項目：%1。</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>無法讀取檔案：%1。</translation>
+    </message>
+</context>
 </TS>

@@ -844,4 +844,19 @@
         <translation>Každý soubor předaný k ověření, zadaný názvem nebo nalezený prohledáním složky, který tato zpráva neobsahuje, a proč.</translation>
     </message>
 </context>
+<context>
+    <name>UnreadableWords</name>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>Složku nelze číst: %1.</translation>
+    </message>
+    <message>
+        <source>The entry cannot be examined: %1.</source>
+        <translation>Položku nelze prozkoumat: %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>Soubor nelze číst: %1.</translation>
+    </message>
+</context>
 </TS>

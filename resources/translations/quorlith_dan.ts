@@ -844,4 +844,19 @@
         <translation>Hver fil, der blev afleveret til kontrol, angivet ved navn eller fundet ved en mappesøgning, som denne rapport ikke indeholder, og hvorfor.</translation>
     </message>
 </context>
+<context>
+    <name>UnreadableWords</name>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>Mappen kan ikke læses: %1.</translation>
+    </message>
+    <message>
+        <source>The entry cannot be examined: %1.</source>
+        <translation>Posten kan ikke undersøges: %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>Filen kan ikke læses: %1.</translation>
+    </message>
+</context>
 </TS>

@@ -844,4 +844,19 @@
         <translation>Every file handed over for verification, by name or found by a folder search, that this report does not hold, and why.</translation>
     </message>
 </context>
+<context>
+    <name>UnreadableWords</name>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>The folder cannot be read: %1.</translation>
+    </message>
+    <message>
+        <source>The entry cannot be examined: %1.</source>
+        <translation>The entry cannot be examined: %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>The file cannot be read: %1.</translation>
+    </message>
+</context>
 </TS>

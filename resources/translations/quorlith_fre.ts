@@ -844,4 +844,19 @@
         <translation>Chaque fichier remis pour vérification, indiqué par son nom ou trouvé par une recherche dans un dossier, que ce rapport ne contient pas, et pourquoi.</translation>
     </message>
 </context>
+<context>
+    <name>UnreadableWords</name>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>Le dossier ne peut pas être lu : %1.</translation>
+    </message>
+    <message>
+        <source>The entry cannot be examined: %1.</source>
+        <translation>L&apos;entrée ne peut pas être examinée : %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>Le fichier ne peut pas être lu : %1.</translation>
+    </message>
+</context>
 </TS>

@@ -844,4 +844,19 @@
         <translation>Jede zur Prüfung übergebene Datei, einzeln angegeben oder von einer Ordnersuche gefunden, die dieser Bericht nicht enthält, und warum.</translation>
     </message>
 </context>
+<context>
+    <name>UnreadableWords</name>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>Der Ordner kann nicht gelesen werden: %1.</translation>
+    </message>
+    <message>
+        <source>The entry cannot be examined: %1.</source>
+        <translation>Der Eintrag kann nicht untersucht werden: %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>Die Datei kann nicht gelesen werden: %1.</translation>
+    </message>
+</context>
 </TS>

@@ -844,4 +844,19 @@
         <translation>Minden ellenőrzésre átadott fájl, név szerint megadva vagy mappakereséssel találva, amelyet ez a jelentés nem tartalmaz, és hogy miért.</translation>
     </message>
 </context>
+<context>
+    <name>UnreadableWords</name>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>A mappa nem olvasható: %1.</translation>
+    </message>
+    <message>
+        <source>The entry cannot be examined: %1.</source>
+        <translation>A bejegyzés nem vizsgálható meg: %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>A fájl nem olvasható: %1.</translation>
+    </message>
+</context>
 </TS>

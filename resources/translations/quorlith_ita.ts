@@ -844,4 +844,19 @@
         <translation>Ogni file consegnato per la verifica, indicato per nome o trovato con una ricerca nelle cartelle, che questo rapporto non contiene, e il motivo.</translation>
     </message>
 </context>
+<context>
+    <name>UnreadableWords</name>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>Impossibile leggere la cartella: %1.</translation>
+    </message>
+    <message>
+        <source>The entry cannot be examined: %1.</source>
+        <translation>Impossibile esaminare la voce: %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>Impossibile leggere il file: %1.</translation>
+    </message>
+</context>
 </TS>

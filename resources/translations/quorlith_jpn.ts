@@ -844,4 +844,19 @@
         <translation>名前で指定されたか、フォルダー検索で見つかり、検証に渡されたファイルのうち、この報告書に含まれないものとその理由。</translation>
     </message>
 </context>
+<context>
+    <name>UnreadableWords</name>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>フォルダーを読み取れません：%1。</translation>
+    </message>
+    <message>
+        <source>The entry cannot be examined: %1.</source>
+        <translation>項目を調べられません：%1。</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>ファイルを読み取れません：%1。</translation>
+    </message>
+</context>
 </TS>

@@ -844,4 +844,19 @@
         <translation>이름으로 지정했거나 폴더 검색으로 찾아 검증에 넘긴 파일 가운데 이 보고서에 없는 모든 파일과 그 이유.</translation>
     </message>
 </context>
+<context>
+    <name>UnreadableWords</name>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>폴더를 읽을 수 없습니다: %1.</translation>
+    </message>
+    <message>
+        <source>The entry cannot be examined: %1.</source>
+        <translation>항목을 검사할 수 없습니다: %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>파일을 읽을 수 없습니다: %1.</translation>
+    </message>
+</context>
 </TS>

@@ -844,4 +844,19 @@
         <translation>Elk bestand dat ter controle is aangeleverd, bij naam of gevonden door een zoektocht in een map, dat dit rapport niet bevat, en waarom.</translation>
     </message>
 </context>
+<context>
+    <name>UnreadableWords</name>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>De map kan niet worden gelezen: %1.</translation>
+    </message>
+    <message>
+        <source>The entry cannot be examined: %1.</source>
+        <translation>Het item kan niet worden onderzocht: %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>Het bestand kan niet worden gelezen: %1.</translation>
+    </message>
+</context>
 </TS>

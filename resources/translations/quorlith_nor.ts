@@ -844,4 +844,19 @@
         <translation>Hver fil som ble overlevert til kontroll, oppgitt ved navn eller funnet ved et mappesøk, som denne rapporten ikke inneholder, og hvorfor.</translation>
     </message>
 </context>
+<context>
+    <name>UnreadableWords</name>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>Mappen kan ikke leses: %1.</translation>
+    </message>
+    <message>
+        <source>The entry cannot be examined: %1.</source>
+        <translation>Oppføringen kan ikke undersøkes: %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>Filen kan ikke leses: %1.</translation>
+    </message>
+</context>
 </TS>

@@ -844,4 +844,19 @@
         <translation>Każdy plik przekazany do weryfikacji, wskazany z nazwy lub znaleziony przez przeszukanie folderu, którego ten raport nie zawiera, i dlaczego.</translation>
     </message>
 </context>
+<context>
+    <name>UnreadableWords</name>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>Nie można odczytać folderu: %1.</translation>
+    </message>
+    <message>
+        <source>The entry cannot be examined: %1.</source>
+        <translation>Nie można zbadać wpisu: %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>Nie można odczytać pliku: %1.</translation>
+    </message>
+</context>
 </TS>

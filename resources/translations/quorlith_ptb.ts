@@ -844,4 +844,19 @@
         <translation>Cada arquivo entregue para verificação, indicado pelo nome ou encontrado por uma busca em pasta, que este relatório não contém, e por quê.</translation>
     </message>
 </context>
+<context>
+    <name>UnreadableWords</name>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>Não é possível ler a pasta: %1.</translation>
+    </message>
+    <message>
+        <source>The entry cannot be examined: %1.</source>
+        <translation>Não é possível examinar a entrada: %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>Não é possível ler o arquivo: %1.</translation>
+    </message>
+</context>
 </TS>

@@ -844,4 +844,19 @@
         <translation>Cada ficheiro entregue para verificação, indicado pelo nome ou encontrado por uma pesquisa em pasta, que este relatório não contém, e porquê.</translation>
     </message>
 </context>
+<context>
+    <name>UnreadableWords</name>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>Não é possível ler a pasta: %1.</translation>
+    </message>
+    <message>
+        <source>The entry cannot be examined: %1.</source>
+        <translation>Não é possível examinar a entrada: %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>Não é possível ler o ficheiro: %1.</translation>
+    </message>
+</context>
 </TS>

@@ -844,4 +844,19 @@
         <translation>Каждый файл, переданный на проверку, указанный по имени или найденный поиском по папке, которого нет в этом отчёте, и почему.</translation>
     </message>
 </context>
+<context>
+    <name>UnreadableWords</name>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>Не удаётся прочитать папку: %1.</translation>
+    </message>
+    <message>
+        <source>The entry cannot be examined: %1.</source>
+        <translation>Не удаётся проверить элемент: %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>Не удаётся прочитать файл: %1.</translation>
+    </message>
+</context>
 </TS>

@@ -844,4 +844,19 @@
         <translation>Cada archivo entregado para verificar, indicado por su nombre o encontrado por una búsqueda en carpetas, que este informe no contiene, y por qué.</translation>
     </message>
 </context>
+<context>
+    <name>UnreadableWords</name>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>No se puede leer la carpeta: %1.</translation>
+    </message>
+    <message>
+        <source>The entry cannot be examined: %1.</source>
+        <translation>No se puede examinar la entrada: %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>No se puede leer el archivo: %1.</translation>
+    </message>
+</context>
 </TS>

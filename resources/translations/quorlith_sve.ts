@@ -844,4 +844,19 @@
         <translation>Varje fil som lämnades för kontroll, angiven med namn eller hittad av en mappsökning, som den här rapporten inte innehåller, och varför.</translation>
     </message>
 </context>
+<context>
+    <name>UnreadableWords</name>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>Mappen kan inte läsas: %1.</translation>
+    </message>
+    <message>
+        <source>The entry cannot be examined: %1.</source>
+        <translation>Posten kan inte undersökas: %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>Filen kan inte läsas: %1.</translation>
+    </message>
+</context>
 </TS>

@@ -844,4 +844,19 @@
         <translation>Doğrulama için verilen, adıyla belirtilen ya da bir klasör aramasıyla bulunan ve bu raporda olmayan her dosya ile nedeni.</translation>
     </message>
 </context>
+<context>
+    <name>UnreadableWords</name>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>Klasör okunamıyor: %1.</translation>
+    </message>
+    <message>
+        <source>The entry cannot be examined: %1.</source>
+        <translation>Girdi incelenemiyor: %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>Dosya okunamıyor: %1.</translation>
+    </message>
+</context>
 </TS>

@@ -561,9 +561,9 @@ void TestReportExport::pdfListsWhatTheFolderSearchLeftOut()
 }
 
 // A folder below the one opened that cannot be read is a failed row that says why, in its details and
-// in the export, in the words quorlith-verify uses for the same folder, also when the export is made by
-// someone who could read it now. Root reads every folder, so the permission bits are made to apply to
-// the window's search, and the tool runs as the unprivileged user "nobody".
+// in the export, in the words quorlith-verify uses for the same folder (never as a file), also when the
+// export is made by someone who could read it now. Root reads every folder, so the permission bits are made
+// to apply to the window's search, and the tool runs as the unprivileged user "nobody".
 void TestReportExport::folderThatCannotBeReadHasAFailedRow()
 {
     QTemporaryDir work;
@@ -587,6 +587,9 @@ void TestReportExport::folderThatCannotBeReadHasAFailedRow()
     }
     QCOMPARE(window.statusBar()->currentMessage(), StatusLine(2, 1, 1));
     VerificationResult closed;
+    // One sentence, with the system's words, wherever the folder's reason is shown.
+    const QString sentence =
+        "The folder cannot be read: " + QString::fromLocal8Bit(std::strerror(EACCES)) + ".";
     for (int row = 0; row < window.listModel->rowCount(); ++row) {
         const VerificationResult result =
             window.listModel->index(row, 0).data(kResultRole).value<VerificationResult>();
@@ -594,6 +597,7 @@ void TestReportExport::folderThatCannotBeReadHasAFailedRow()
             closed = result;
             QCOMPARE(window.listModel->index(row, 0).data().toString(), QString("closed"));
             QCOMPARE(window.listModel->index(row, 1).data().toString(), QString("Authentication failed"));
+            QCOMPARE(window.listModel->index(row, 0).data(Qt::ToolTipRole).toString(), sentence);
         }
     }
     const QString words = "the folder cannot be read: " + QString::fromLocal8Bit(std::strerror(EACCES));
@@ -603,6 +607,16 @@ void TestReportExport::folderThatCannotBeReadHasAFailedRow()
     AnswerNextFileDialog({work.filePath("export.jsonl")});
     AnswerNextCaseForm();
     window.ExportReport();
+    {
+        MessageBoxWatcher boxes;
+        AnswerNextFileDialog({work.filePath("export.pdf")});
+        AnswerNextCaseForm();
+        window.ExportReport();
+    }
+    const QString pdf = PdfText(work.filePath("export.pdf"));
+    QVERIFY2(pdf.contains("Reason " + sentence), qPrintable(pdf));
+    QVERIFY2(pdf.contains("SHA-256 none: this is a folder, not a file"), qPrintable(pdf));
+    QVERIFY2(!pdf.contains("The file cannot be read"), qPrintable(pdf));
 
     const QByteArray lines = ToolOutputAsNobody({"--json", "--sha256", folder});
     const QByteArray text = ToolOutputAsNobody({folder});
@@ -617,8 +631,8 @@ void TestReportExport::folderThatCannotBeReadHasAFailedRow()
     const DetailsWindow details(closed, &window);
     const QStringList detailLines = details.Text().split('\n');
     QCOMPARE(detailLines.value(0), "Full path: " + folder + "/closed");
-    QVERIFY2(detailLines.contains("Reason: " + VerdictText::Reason(closed)), qPrintable(details.Text()));
-    QCOMPARE(detailLines.last(), QString("SHA-256: cannot be computed: the file cannot be read"));
+    QVERIFY2(detailLines.contains("Reason: " + sentence), qPrintable(details.Text()));
+    QCOMPARE(detailLines.last(), QString("SHA-256: none: this is a folder, not a file"));
 }
 
 void TestReportExport::pdfAccountsForEveryFileHandedOver_data()
