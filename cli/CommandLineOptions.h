@@ -34,6 +34,8 @@ struct CommandLineOptions
     std::vector<std::string> paths;
     // Where --report writes its PDF; empty: no report.
     std::string reportPath;
+    // --overwrite: a report may replace an earlier one of its name, and the digest file beside it.
+    bool overwrite = false;
     // --keys: key files or folders of key files, tried after the installed sets, in this order.
     std::vector<std::string> keyPaths;
     // --only-keys: the sets of --keys alone, without the built-in set and the key folders.

@@ -95,6 +95,8 @@ bool CommandLineParser::Parse(int argc, const char* const* argv, CommandLineOpti
             csvAsked = true;
         } else if (std::strcmp(argument, "--list-skipped") == 0) {
             options->listSkipped = true;
+        } else if (std::strcmp(argument, "--overwrite") == 0) {
+            options->overwrite = true;
         } else if (std::strcmp(argument, "--sha256") == 0) {
             options->sha256 = true;
         } else if (std::strcmp(argument, "-j") == 0 || std::strcmp(argument, "--jobs") == 0) {
@@ -150,6 +152,10 @@ bool CommandLineParser::Parse(int argc, const char* const* argv, CommandLineOpti
             "--case, --exhibit, --examiner, --organisation and --note describe the PDF report: give --report";
         return false;
     }
+    if (options->overwrite && options->reportPath.empty()) {
+        *error = "--overwrite lets the PDF report replace an earlier one: give --report";
+        return false;
+    }
     if (options->onlyKeys && options->keyPaths.empty()) {
         *error = "--only-keys uses the sets of --keys alone: give --keys";
         return false;
@@ -184,7 +190,9 @@ std::string CommandLineParser::HelpText()
            "  --list-skipped  end with the entries of the folders given that were not taken, and why\n"
            "  -j, --jobs N    verify N files at once (default: one per processor); output keeps input order\n"
            "  --report FILE   also write a PDF verification report to FILE (name ending in .pdf), PDF/A-1b,\n"
-           "                  and its SHA-256 beside it in FILE.sha256 (check it with 'sha256sum -c')\n"
+           "                  and its SHA-256 beside it in FILE.sha256 (check it with 'sha256sum -c');\n"
+           "                  FILE or FILE.sha256 existing already is a usage error\n"
+           "  --overwrite     let the PDF report replace an earlier FILE and FILE.sha256\n"
            "  --case TEXT, --exhibit TEXT (repeatable), --examiner TEXT, --organisation TEXT, --note TEXT\n"
            "                  the case details the PDF report states (only with --report)\n"
            "  --keys PATH     also verify with the key set of a key file, or of every *.key file of a\n"

@@ -3,6 +3,7 @@
 
 #include "report/ReportSeal.h"
 #include "resources/LanguageCode.h"
+#include "verdict/FolderHolding.h"
 
 #include <QGuiApplication>
 #include <QLocale>
@@ -43,6 +44,7 @@ CommandLineReport::CommandLineReport(const char* version, int argc, const char* 
         ReportFactsNow(QStringLiteral("quorlith-verify"), QString::fromLatin1(version), keySets);
     facts.commandLine = QuotedCommandLine(argc, argv);
     facts.givenPaths = givenPaths;
+    this->givenPaths = givenPaths;
     facts.caseDetails = caseDetails;
     writer = std::make_unique<PdfReportWriter>(facts);
 }
@@ -77,6 +79,7 @@ bool CommandLineReport::Save(const std::string& path, std::string* error,
                              const std::function<bool()>& keepGoing) const
 {
     QString reason;
+    writer->WrittenInside(GivenFolderHolding(path, givenPaths));
     if (writer->Save(QByteArray(path.data(), static_cast<int>(path.size())), &reason, keepGoing))
         return true;
     *error = reason.toLocal8Bit().toStdString();

@@ -48,6 +48,8 @@ private:
     std::unique_ptr<QGuiApplication> application;
     QTranslator translator;
     std::unique_ptr<PdfReportWriter> writer;
+    // The paths given, of which a folder may hold the report itself.
+    std::vector<std::string> givenPaths;
 };
 
 #endif

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "QuorlithVersion.h"
 #include "cli/CommandLineParser.h"
+#include "cli/ExistingReport.h"
 #include "cli/ExitStatus.h"
 #include "cli/FlushError.h"
 #include "cli/LoadedReport.h"
@@ -10,6 +11,7 @@
 #include "engine/CryptoLibrarySetup.h"
 #include "platform/Console.h"
 #include "platform/SystemError.h"
+#include "verdict/FolderHolding.h"
 #include "verdict/KeySetFacts.h"
 
 #include <cstdio>
@@ -89,6 +91,16 @@ int main(int argc, char** argv)
                          options.reportPath.c_str(), reason.c_str());
             return kIncomplete;
         }
+        // A forensic record is never replaced unasked, and that too is found before the first file.
+        const std::string existing = ExistingReportFile(options.reportPath);
+        if (!options.overwrite && !existing.empty()) {
+            std::fprintf(
+                stderr,
+                "quorlith-verify: '%s' exists already; give --overwrite to replace the report and its "
+                "SHA-256 file\nTry 'quorlith-verify --help' for more information.\n",
+                existing.c_str());
+            return kUsageError;
+        }
         // Found now, not after hours of verification: the report's folder must take a new file.
         if (!report->CanCreateBeside(options.reportPath, &reason)) {
             std::fprintf(stderr,
@@ -97,6 +109,12 @@ int main(int argc, char** argv)
                          options.reportPath.c_str(), reason.c_str());
             return kUsageError;
         }
+        const std::string holding = GivenFolderHolding(options.reportPath, options.paths);
+        if (!holding.empty())
+            std::fprintf(
+                stderr,
+                "quorlith-verify: warning: the PDF report '%s' lies in '%s', a folder being verified\n",
+                options.reportPath.c_str(), holding.c_str());
     }
     VerificationCommand::AlsoReport alsoReport;
     if (report)

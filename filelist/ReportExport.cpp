@@ -11,6 +11,7 @@
 #include "verdict/CsvWriter.h"
 #include "verdict/FileStateCheck.h"
 #include "verdict/FileVerifier.h"
+#include "verdict/FolderHolding.h"
 #include "verdict/JsonLinesWriter.h"
 
 #include <QDir>
@@ -300,8 +301,11 @@ bool ReportExport::WriteFile(Job* job)
         writer.Add(job->checked[i], (*job->results)[i].authentic);
     if (job->leftOut)
         writer.LeftOut(*job->leftOut);
-    if (job->account)
+    if (job->account) {
         writer.Account(*job->account);
+        writer.WrittenInside(
+            GivenFolderHolding(QFile::encodeName(job->path).toStdString(), job->account->folders));
+    }
     const QByteArray encodedPath = QFile::encodeName(job->path);
     const bool saved = writer.Save(encodedPath, &job->error, [job] { return job->KeepGoing(); });
     job->missingCharacters = writer.MissingCharacters();

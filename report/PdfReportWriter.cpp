@@ -99,6 +99,11 @@ void PdfReportWriter::Account(const ReportAccount& given)
     account = given;
 }
 
+void PdfReportWriter::WrittenInside(const std::string& folder)
+{
+    facts.reportInsideFolder = folder;
+}
+
 void PdfReportWriter::VerificationEnded()
 {
     facts.verificationEnded = QDateTime::currentDateTime();

@@ -41,6 +41,8 @@ public:
     // The folders given and every file handed over that the report does not hold: the report names them
     // and counts those files apart. Without it the report's files are all it was given.
     void Account(const ReportAccount& given);
+    // The report is written inside folder, a folder being verified: its facts say so.
+    void WrittenInside(const std::string& folder);
     // Notes that the verification of the report's files ended now.
     void VerificationEnded();
 

@@ -34,6 +34,8 @@ struct ReportFacts
     std::string workingFolder;
     std::string commandLine;
     std::vector<std::string> givenPaths;
+    // The folder being verified that holds the report itself, as given; empty when none does.
+    std::string reportInsideFolder;
     // Local times: when the verification of the report's files began and ended, and when the report
     // was written (set by the writer as it writes).
     QDateTime verificationStarted;

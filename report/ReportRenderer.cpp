@@ -213,6 +213,14 @@ void ReportRenderer::Opening(PageFlow& flow) const
                       Cell(VerdictText::Display(place.second), monoFont, labelWidth, width - labelWidth)});
     }
     GivenFolders(flow, labelWidth);
+    if (!facts.reportInsideFolder.empty())
+        flow.Row({Cell(QCoreApplication::translate("ReportPlace", "Report's place"), boldFont, 0, labelWidth),
+                  Cell(QCoreApplication::translate("ReportPlace",
+                                                   "This report lies inside %1, a folder being verified: a "
+                                                   "later verification of that folder finds it among the "
+                                                   "entries it does not take.")
+                           .arg(VerdictText::Display(facts.reportInsideFolder)),
+                       boldFont, labelWidth, width - labelWidth)});
     for (const auto& line : CaseLines())
         flow.Row({Cell(line.first, boldFont, 0, labelWidth),
                   Cell(line.second, bodyFont, labelWidth, width - labelWidth)});

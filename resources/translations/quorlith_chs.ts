@@ -859,4 +859,15 @@
         <translation>无法读取文件：%1。</translation>
     </message>
 </context>
+<context>
+    <name>ReportPlace</name>
+    <message>
+        <source>Report's place</source>
+        <translation>报告的位置</translation>
+    </message>
+    <message>
+        <source>This report lies inside %1, a folder being verified: a later verification of that folder finds it among the entries it does not take.</source>
+        <translation>本报告位于正在验证的文件夹 %1 中：以后验证该文件夹时，会在未纳入的条目中找到它。</translation>
+    </message>
+</context>
 </TS>

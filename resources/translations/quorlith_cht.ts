@@ -859,4 +859,15 @@
         <translation>無法讀取檔案：%1。</translation>
     </message>
 </context>
+<context>
+    <name>ReportPlace</name>
+    <message>
+        <source>Report's place</source>
+        <translation>報告的位置</translation>
+    </message>
+    <message>
+        <source>This report lies inside %1, a folder being verified: a later verification of that folder finds it among the entries it does not take.</source>
+        <translation>本報告位於正在驗證的資料夾 %1 中：以後驗證該資料夾時，會在未納入的項目中找到它。</translation>
+    </message>
+</context>
 </TS>

@@ -859,4 +859,15 @@
         <translation>Soubor nelze číst: %1.</translation>
     </message>
 </context>
+<context>
+    <name>ReportPlace</name>
+    <message>
+        <source>Report's place</source>
+        <translation>Umístění zprávy</translation>
+    </message>
+    <message>
+        <source>This report lies inside %1, a folder being verified: a later verification of that folder finds it among the entries it does not take.</source>
+        <translation>Tato zpráva leží ve složce %1, která se ověřuje: pozdější ověření této složky ji najde mezi položkami, které nepřevezme.</translation>
+    </message>
+</context>
 </TS>

@@ -859,4 +859,15 @@
         <translation>Filen kan ikke læses: %1.</translation>
     </message>
 </context>
+<context>
+    <name>ReportPlace</name>
+    <message>
+        <source>Report's place</source>
+        <translation>Rapportens placering</translation>
+    </message>
+    <message>
+        <source>This report lies inside %1, a folder being verified: a later verification of that folder finds it among the entries it does not take.</source>
+        <translation>Denne rapport ligger i %1, en mappe, der kontrolleres: en senere kontrol af mappen finder den blandt de poster, den ikke tager med.</translation>
+    </message>
+</context>
 </TS>

@@ -859,4 +859,15 @@
         <translation>The file cannot be read: %1.</translation>
     </message>
 </context>
+<context>
+    <name>ReportPlace</name>
+    <message>
+        <source>Report's place</source>
+        <translation>Report&apos;s place</translation>
+    </message>
+    <message>
+        <source>This report lies inside %1, a folder being verified: a later verification of that folder finds it among the entries it does not take.</source>
+        <translation>This report lies inside %1, a folder being verified: a later verification of that folder finds it among the entries it does not take.</translation>
+    </message>
+</context>
 </TS>

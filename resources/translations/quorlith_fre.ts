@@ -859,4 +859,15 @@
         <translation>Le fichier ne peut pas être lu : %1.</translation>
     </message>
 </context>
+<context>
+    <name>ReportPlace</name>
+    <message>
+        <source>Report's place</source>
+        <translation>Emplacement du rapport</translation>
+    </message>
+    <message>
+        <source>This report lies inside %1, a folder being verified: a later verification of that folder finds it among the entries it does not take.</source>
+        <translation>Ce rapport se trouve dans %1, un dossier en cours de vérification : une vérification ultérieure de ce dossier le trouvera parmi les entrées qu&apos;elle ne retient pas.</translation>
+    </message>
+</context>
 </TS>

@@ -859,4 +859,15 @@
         <translation>Die Datei kann nicht gelesen werden: %1.</translation>
     </message>
 </context>
+<context>
+    <name>ReportPlace</name>
+    <message>
+        <source>Report's place</source>
+        <translation>Ablageort des Berichts</translation>
+    </message>
+    <message>
+        <source>This report lies inside %1, a folder being verified: a later verification of that folder finds it among the entries it does not take.</source>
+        <translation>Dieser Bericht liegt in %1, einem Ordner, der geprüft wird: Eine spätere Prüfung dieses Ordners findet ihn unter den Einträgen, die sie nicht übernimmt.</translation>
+    </message>
+</context>
 </TS>

@@ -859,4 +859,15 @@
         <translation>A fájl nem olvasható: %1.</translation>
     </message>
 </context>
+<context>
+    <name>ReportPlace</name>
+    <message>
+        <source>Report's place</source>
+        <translation>A jelentés helye</translation>
+    </message>
+    <message>
+        <source>This report lies inside %1, a folder being verified: a later verification of that folder finds it among the entries it does not take.</source>
+        <translation>Ez a jelentés a(z) %1 mappában van, amelyet ellenőriznek: a mappa későbbi ellenőrzése a nem átvett bejegyzések között találja meg.</translation>
+    </message>
+</context>
 </TS>

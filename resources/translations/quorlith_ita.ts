@@ -859,4 +859,15 @@
         <translation>Impossibile leggere il file: %1.</translation>
     </message>
 </context>
+<context>
+    <name>ReportPlace</name>
+    <message>
+        <source>Report's place</source>
+        <translation>Posizione del rapporto</translation>
+    </message>
+    <message>
+        <source>This report lies inside %1, a folder being verified: a later verification of that folder finds it among the entries it does not take.</source>
+        <translation>Questo rapporto si trova in %1, una cartella in verifica: una verifica successiva di quella cartella lo troverà tra le voci che non prende.</translation>
+    </message>
+</context>
 </TS>

@@ -859,4 +859,15 @@
         <translation>ファイルを読み取れません：%1。</translation>
     </message>
 </context>
+<context>
+    <name>ReportPlace</name>
+    <message>
+        <source>Report's place</source>
+        <translation>報告書の場所</translation>
+    </message>
+    <message>
+        <source>This report lies inside %1, a folder being verified: a later verification of that folder finds it among the entries it does not take.</source>
+        <translation>この報告書は検証中のフォルダー %1 の中にあります。このフォルダーを後で検証すると、対象外の項目の中にこの報告書が見つかります。</translation>
+    </message>
+</context>
 </TS>

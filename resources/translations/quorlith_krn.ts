@@ -859,4 +859,15 @@
         <translation>파일을 읽을 수 없습니다: %1.</translation>
     </message>
 </context>
+<context>
+    <name>ReportPlace</name>
+    <message>
+        <source>Report's place</source>
+        <translation>보고서 위치</translation>
+    </message>
+    <message>
+        <source>This report lies inside %1, a folder being verified: a later verification of that folder finds it among the entries it does not take.</source>
+        <translation>이 보고서는 검증 중인 폴더 %1 안에 있습니다. 나중에 그 폴더를 검증하면 가져오지 않는 항목 가운데에서 이 보고서를 찾게 됩니다.</translation>
+    </message>
+</context>
 </TS>

@@ -859,4 +859,15 @@
         <translation>Het bestand kan niet worden gelezen: %1.</translation>
     </message>
 </context>
+<context>
+    <name>ReportPlace</name>
+    <message>
+        <source>Report's place</source>
+        <translation>Plaats van het rapport</translation>
+    </message>
+    <message>
+        <source>This report lies inside %1, a folder being verified: a later verification of that folder finds it among the entries it does not take.</source>
+        <translation>Dit rapport staat in %1, een map die wordt gecontroleerd: een latere controle van die map vindt het tussen de items die ze niet meeneemt.</translation>
+    </message>
+</context>
 </TS>

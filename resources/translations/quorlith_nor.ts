@@ -859,4 +859,15 @@
         <translation>Filen kan ikke leses: %1.</translation>
     </message>
 </context>
+<context>
+    <name>ReportPlace</name>
+    <message>
+        <source>Report's place</source>
+        <translation>Rapportens plassering</translation>
+    </message>
+    <message>
+        <source>This report lies inside %1, a folder being verified: a later verification of that folder finds it among the entries it does not take.</source>
+        <translation>Denne rapporten ligger i %1, en mappe som kontrolleres: en senere kontroll av mappen finner den blant oppføringene den ikke tar med.</translation>
+    </message>
+</context>
 </TS>

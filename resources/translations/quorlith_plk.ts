@@ -859,4 +859,15 @@
         <translation>Nie można odczytać pliku: %1.</translation>
     </message>
 </context>
+<context>
+    <name>ReportPlace</name>
+    <message>
+        <source>Report's place</source>
+        <translation>Miejsce raportu</translation>
+    </message>
+    <message>
+        <source>This report lies inside %1, a folder being verified: a later verification of that folder finds it among the entries it does not take.</source>
+        <translation>Ten raport leży w %1, folderze poddawanym weryfikacji: późniejsza weryfikacja tego folderu znajdzie go wśród wpisów, których nie obejmuje.</translation>
+    </message>
+</context>
 </TS>

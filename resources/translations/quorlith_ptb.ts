@@ -859,4 +859,15 @@
         <translation>Não é possível ler o arquivo: %1.</translation>
     </message>
 </context>
+<context>
+    <name>ReportPlace</name>
+    <message>
+        <source>Report's place</source>
+        <translation>Local do relatório</translation>
+    </message>
+    <message>
+        <source>This report lies inside %1, a folder being verified: a later verification of that folder finds it among the entries it does not take.</source>
+        <translation>Este relatório está dentro de %1, uma pasta em verificação: uma verificação posterior dessa pasta o encontrará entre as entradas que não inclui.</translation>
+    </message>
+</context>
 </TS>

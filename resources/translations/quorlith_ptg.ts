@@ -859,4 +859,15 @@
         <translation>Não é possível ler o ficheiro: %1.</translation>
     </message>
 </context>
+<context>
+    <name>ReportPlace</name>
+    <message>
+        <source>Report's place</source>
+        <translation>Localização do relatório</translation>
+    </message>
+    <message>
+        <source>This report lies inside %1, a folder being verified: a later verification of that folder finds it among the entries it does not take.</source>
+        <translation>Este relatório está dentro de %1, uma pasta em verificação: uma verificação posterior dessa pasta encontrá-lo-á entre as entradas que não inclui.</translation>
+    </message>
+</context>
 </TS>

@@ -859,4 +859,15 @@
         <translation>Не удаётся прочитать файл: %1.</translation>
     </message>
 </context>
+<context>
+    <name>ReportPlace</name>
+    <message>
+        <source>Report's place</source>
+        <translation>Место отчёта</translation>
+    </message>
+    <message>
+        <source>This report lies inside %1, a folder being verified: a later verification of that folder finds it among the entries it does not take.</source>
+        <translation>Этот отчёт лежит в %1, папке, которая проверяется: последующая проверка этой папки найдёт его среди записей, которые она не берёт.</translation>
+    </message>
+</context>
 </TS>

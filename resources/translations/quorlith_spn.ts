@@ -859,4 +859,15 @@
         <translation>No se puede leer el archivo: %1.</translation>
     </message>
 </context>
+<context>
+    <name>ReportPlace</name>
+    <message>
+        <source>Report's place</source>
+        <translation>Ubicación del informe</translation>
+    </message>
+    <message>
+        <source>This report lies inside %1, a folder being verified: a later verification of that folder finds it among the entries it does not take.</source>
+        <translation>Este informe está dentro de %1, una carpeta que se está verificando: una verificación posterior de esa carpeta lo encontrará entre las entradas que no toma.</translation>
+    </message>
+</context>
 </TS>

@@ -859,4 +859,15 @@
         <translation>Filen kan inte läsas: %1.</translation>
     </message>
 </context>
+<context>
+    <name>ReportPlace</name>
+    <message>
+        <source>Report's place</source>
+        <translation>Rapportens plats</translation>
+    </message>
+    <message>
+        <source>This report lies inside %1, a folder being verified: a later verification of that folder finds it among the entries it does not take.</source>
+        <translation>Den här rapporten ligger i %1, en mapp som kontrolleras: en senare kontroll av mappen hittar den bland posterna den inte tar med.</translation>
+    </message>
+</context>
 </TS>

@@ -859,4 +859,15 @@
         <translation>Dosya okunamıyor: %1.</translation>
     </message>
 </context>
+<context>
+    <name>ReportPlace</name>
+    <message>
+        <source>Report's place</source>
+        <translation>Raporun yeri</translation>
+    </message>
+    <message>
+        <source>This report lies inside %1, a folder being verified: a later verification of that folder finds it among the entries it does not take.</source>
+        <translation>Bu rapor, doğrulanan bir klasör olan %1 içinde duruyor: o klasörün sonraki bir doğrulaması onu almadığı girdiler arasında bulur.</translation>
+    </message>
+</context>
 </TS>

@@ -110,6 +110,7 @@ void TestCommandLineParser::usageErrors_data()
     QTest::newRow("report PDF in the middle") << QStringList{"--report=report.pdf.csv", "x"};
     QTest::newRow("report without a name before .pdf") << QStringList{"--report", "out/.pdf", "x"};
     QTest::newRow("report missing its name") << QStringList{"x", "--report"};
+    QTest::newRow("overwrite without a report") << QStringList{"--overwrite", "x"};
 }
 
 void TestCommandLineParser::usageErrors()

@@ -65,6 +65,9 @@ private slots:
     void listSkipped();
     void pathGivenAgainIsTakenOnce_data();
     void pathGivenAgainIsTakenOnce();
+    void reportNeverReplacedUnasked_data();
+    void reportNeverReplacedUnasked();
+    void reportInsideAFolderBeingVerified();
     void pdfReportListsWhatWasLeftOut();
     void caseDetailsOnEveryPage();
     void caseDetailsNeedAReport_data();
@@ -1406,6 +1409,74 @@ void TestQuorlithVerify::pathGivenAgainIsTakenOnce()
                                                      : ": a file given more than once or also found in a "
                                                        "folder given: verified and listed once");
     QCOMPARE(QString::fromUtf8(run.err).split('\n', Qt::SkipEmptyParts), expectedErr);
+}
+
+void TestQuorlithVerify::reportNeverReplacedUnasked_data()
+{
+    QTest::addColumn<QStringList>("existing");
+    QTest::addColumn<bool>("overwrite");
+    QTest::addColumn<QString>("refused");
+    QTest::newRow("nothing there") << QStringList() << false << "";
+    QTest::newRow("an earlier report")
+        << QStringList{"report.pdf", "report.pdf.sha256"} << false << "report.pdf";
+    QTest::newRow("its digest file alone")
+        << QStringList{"report.pdf.sha256"} << false << "report.pdf.sha256";
+    QTest::newRow("an earlier report, --overwrite")
+        << QStringList{"report.pdf", "report.pdf.sha256"} << true << "";
+}
+
+// A report onto an earlier one, or onto the digest file beside it, is a usage error found before any
+// file is verified, and leaves both as they were; --overwrite lets it replace them.
+void TestQuorlithVerify::reportNeverReplacedUnasked()
+{
+    QFETCH(QStringList, existing);
+    QFETCH(bool, overwrite);
+    QFETCH(QString, refused);
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    for (const QString& name : existing)
+        QVERIFY(WriteAll(work.filePath(name), "earlier record of " + name.toUtf8()));
+    const QString pdf = work.filePath("report.pdf");
+    QStringList arguments{"--report", pdf, Evidence("photo.jpg")};
+    if (overwrite)
+        arguments.prepend("--overwrite");
+    const Run run = Verify(arguments);
+    if (refused.isEmpty()) {
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(ReadAll(pdf).startsWith("%PDF-"));
+        QCOMPARE(run.err, ReportWrittenNote(QFile::encodeName(pdf)));
+        return;
+    }
+    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.out, QByteArray());
+    QCOMPARE(run.err, "quorlith-verify: '" + QFile::encodeName(work.filePath(refused)) +
+                          "' exists already; give --overwrite to replace the report and its SHA-256 file\n"
+                          "Try 'quorlith-verify --help' for more information.\n");
+    for (const QString& name : existing)
+        QCOMPARE(ReadAll(work.filePath(name)), "earlier record of " + name.toUtf8());
+    QVERIFY(!QFile::exists(pdf) || existing.contains("report.pdf"));
+}
+
+// A report written into a folder being verified, given under any spelling, is warned about before the
+// run and named in the report's facts: the next verification of that folder will come across it.
+void TestQuorlithVerify::reportInsideAFolderBeingVerified()
+{
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    QVERIFY(QDir().mkpath(work.filePath("ev2/sub")));
+    QVERIFY(QFile::copy(Evidence("photo.jpg"), work.filePath("ev2/photo.jpg")));
+    const Run inside = Verify({"--report", "ev2/sub/report.pdf", "./ev2/"}, work.path());
+    QCOMPARE(inside.exitCode, 0);
+    QVERIFY2(inside.err.startsWith("quorlith-verify: warning: the PDF report 'ev2/sub/report.pdf' lies in "
+                                   "'./ev2/', a folder being verified\n"),
+             inside.err.constData());
+    const QString text = PdfPages(work.filePath("ev2/sub/report.pdf")).join(QString()).simplified();
+    QVERIFY2(text.contains("This report lies inside ./ev2/, a folder being verified"), qPrintable(text));
+
+    const Run beside = Verify({"--report", "report.pdf", "ev2"}, work.path());
+    QCOMPARE(beside.exitCode, 0);
+    QVERIFY2(!beside.err.contains("warning"), beside.err.constData());
+    QVERIFY(!PdfPages(work.filePath("report.pdf")).join(QString()).contains("This report lies inside"));
 }
 
 // The report's appendix names each entry the folder search did not take, and why: a hidden file, a link
