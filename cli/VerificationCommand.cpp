@@ -178,7 +178,7 @@ VerificationCommand::Outcome VerificationCommand::RunTargets(const std::vector<V
             }
             if (alsoReport)
                 alsoReport(result);
-            summary.Count(result.authentic);
+            summary.Count(result);
             systemFailed = systemFailed || result.reason == VerdictReason::SystemError ||
                            result.reason == VerdictReason::InUse;
         },

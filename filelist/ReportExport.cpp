@@ -335,7 +335,7 @@ bool ReportExport::WriteLines(Job* job)
         writer->Begin();
         for (const VerificationResult& result : job->checked) {
             writer->Write(result);
-            summary.Count(result.authentic);
+            summary.Count(result);
         }
         writer->End(summary);
         const bool flushed = std::fflush(out) == 0 && !std::ferror(out);

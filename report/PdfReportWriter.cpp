@@ -80,7 +80,7 @@ void PdfReportWriter::Add(const VerificationResult& result)
     ReportEntry entry;
     entry.result = result;
     entries.push_back(entry);
-    summary.Count(result.authentic);
+    summary.Count(result);
 }
 
 void PdfReportWriter::Add(const VerificationResult& result, bool listedAuthentic)

@@ -238,19 +238,30 @@ void ReportRenderer::Opening(PageFlow& flow) const
         QString label;
         long long value;
         bool always;
+        bool ofSucceeded = false;
     };
     const Count counts[] = {
         {StatusWords("Total files"), summary.total - folders - missing, true},
         {StatusWords("Authentication succeeded"), summary.succeeded, true},
+        // A success vouches only for the bytes its digest protects: the three kinds are counted apart.
+        {QCoreApplication::translate("ReportCoverageCounts", "fully protected"), summary.succeededWhole, true,
+         true},
+        {QCoreApplication::translate("ReportCoverageCounts", "partly protected"), summary.succeededPart, true,
+         true},
+        {QCoreApplication::translate("ReportCoverageCounts", "nothing protected"), summary.succeededNone,
+         true, true},
         {StatusWords("Authentication failed"), summary.failed - folders - missing, true},
         {QCoreApplication::translate("ReportLayout", "Folders without evidence"), folders, false},
         {QCoreApplication::translate("ReportLayout", "Paths that do not exist"), missing, false},
     };
     flow.Skip(flow.Height({Cell(QStringLiteral("X"), bodyFont, 0, width)}) * 0.6);
+    const double indent = width * 0.03;
     for (const Count& count : counts) {
-        if (count.always || count.value > 0)
-            flow.Row({Cell(count.label, boldFont, 0, labelWidth),
-                      Cell(QString::number(count.value), bodyFont, labelWidth, width - labelWidth)});
+        if (!count.always && count.value == 0)
+            continue;
+        const double labelX = count.ofSucceeded ? indent : 0;
+        flow.Row({Cell(count.label, count.ofSucceeded ? bodyFont : boldFont, labelX, labelWidth - labelX),
+                  Cell(QString::number(count.value), bodyFont, labelWidth, width - labelWidth)});
     }
     NotInReportCounts(flow, labelWidth);
 }

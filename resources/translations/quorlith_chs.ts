@@ -870,4 +870,19 @@
         <translation>本报告位于正在验证的文件夹 %1 中：以后验证该文件夹时，会在未纳入的条目中找到它。</translation>
     </message>
 </context>
+<context>
+    <name>ReportCoverageCounts</name>
+    <message>
+        <source>fully protected</source>
+        <translation>完全受保护</translation>
+    </message>
+    <message>
+        <source>partly protected</source>
+        <translation>部分受保护</translation>
+    </message>
+    <message>
+        <source>nothing protected</source>
+        <translation>未受任何保护</translation>
+    </message>
+</context>
 </TS>

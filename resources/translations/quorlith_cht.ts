@@ -870,4 +870,19 @@
         <translation>本報告位於正在驗證的資料夾 %1 中：以後驗證該資料夾時，會在未納入的項目中找到它。</translation>
     </message>
 </context>
+<context>
+    <name>ReportCoverageCounts</name>
+    <message>
+        <source>fully protected</source>
+        <translation>完全受保護</translation>
+    </message>
+    <message>
+        <source>partly protected</source>
+        <translation>部分受保護</translation>
+    </message>
+    <message>
+        <source>nothing protected</source>
+        <translation>未受任何保護</translation>
+    </message>
+</context>
 </TS>

@@ -870,4 +870,19 @@
         <translation>Tato zpráva leží ve složce %1, která se ověřuje: pozdější ověření této složky ji najde mezi položkami, které nepřevezme.</translation>
     </message>
 </context>
+<context>
+    <name>ReportCoverageCounts</name>
+    <message>
+        <source>fully protected</source>
+        <translation>plně chráněno</translation>
+    </message>
+    <message>
+        <source>partly protected</source>
+        <translation>částečně chráněno</translation>
+    </message>
+    <message>
+        <source>nothing protected</source>
+        <translation>nic nechráněno</translation>
+    </message>
+</context>
 </TS>

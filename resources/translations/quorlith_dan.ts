@@ -870,4 +870,19 @@
         <translation>Denne rapport ligger i %1, en mappe, der kontrolleres: en senere kontrol af mappen finder den blandt de poster, den ikke tager med.</translation>
     </message>
 </context>
+<context>
+    <name>ReportCoverageCounts</name>
+    <message>
+        <source>fully protected</source>
+        <translation>fuldt beskyttet</translation>
+    </message>
+    <message>
+        <source>partly protected</source>
+        <translation>delvis beskyttet</translation>
+    </message>
+    <message>
+        <source>nothing protected</source>
+        <translation>intet beskyttet</translation>
+    </message>
+</context>
 </TS>

@@ -870,4 +870,19 @@
         <translation>This report lies inside %1, a folder being verified: a later verification of that folder finds it among the entries it does not take.</translation>
     </message>
 </context>
+<context>
+    <name>ReportCoverageCounts</name>
+    <message>
+        <source>fully protected</source>
+        <translation>fully protected</translation>
+    </message>
+    <message>
+        <source>partly protected</source>
+        <translation>partly protected</translation>
+    </message>
+    <message>
+        <source>nothing protected</source>
+        <translation>nothing protected</translation>
+    </message>
+</context>
 </TS>

@@ -870,4 +870,19 @@
         <translation>Ce rapport se trouve dans %1, un dossier en cours de vérification : une vérification ultérieure de ce dossier le trouvera parmi les entrées qu&apos;elle ne retient pas.</translation>
     </message>
 </context>
+<context>
+    <name>ReportCoverageCounts</name>
+    <message>
+        <source>fully protected</source>
+        <translation>entièrement protégés</translation>
+    </message>
+    <message>
+        <source>partly protected</source>
+        <translation>partiellement protégés</translation>
+    </message>
+    <message>
+        <source>nothing protected</source>
+        <translation>rien de protégé</translation>
+    </message>
+</context>
 </TS>

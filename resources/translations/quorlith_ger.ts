@@ -870,4 +870,19 @@
         <translation>Dieser Bericht liegt in %1, einem Ordner, der geprüft wird: Eine spätere Prüfung dieses Ordners findet ihn unter den Einträgen, die sie nicht übernimmt.</translation>
     </message>
 </context>
+<context>
+    <name>ReportCoverageCounts</name>
+    <message>
+        <source>fully protected</source>
+        <translation>vollständig geschützt</translation>
+    </message>
+    <message>
+        <source>partly protected</source>
+        <translation>teilweise geschützt</translation>
+    </message>
+    <message>
+        <source>nothing protected</source>
+        <translation>nichts geschützt</translation>
+    </message>
+</context>
 </TS>

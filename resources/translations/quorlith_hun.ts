@@ -870,4 +870,19 @@
         <translation>Ez a jelentés a(z) %1 mappában van, amelyet ellenőriznek: a mappa későbbi ellenőrzése a nem átvett bejegyzések között találja meg.</translation>
     </message>
 </context>
+<context>
+    <name>ReportCoverageCounts</name>
+    <message>
+        <source>fully protected</source>
+        <translation>teljesen védett</translation>
+    </message>
+    <message>
+        <source>partly protected</source>
+        <translation>részben védett</translation>
+    </message>
+    <message>
+        <source>nothing protected</source>
+        <translation>semmi sem védett</translation>
+    </message>
+</context>
 </TS>

@@ -870,4 +870,19 @@
         <translation>Questo rapporto si trova in %1, una cartella in verifica: una verifica successiva di quella cartella lo troverà tra le voci che non prende.</translation>
     </message>
 </context>
+<context>
+    <name>ReportCoverageCounts</name>
+    <message>
+        <source>fully protected</source>
+        <translation>protetti interamente</translation>
+    </message>
+    <message>
+        <source>partly protected</source>
+        <translation>protetti in parte</translation>
+    </message>
+    <message>
+        <source>nothing protected</source>
+        <translation>nulla di protetto</translation>
+    </message>
+</context>
 </TS>

@@ -870,4 +870,19 @@
         <translation>この報告書は検証中のフォルダー %1 の中にあります。このフォルダーを後で検証すると、対象外の項目の中にこの報告書が見つかります。</translation>
     </message>
 </context>
+<context>
+    <name>ReportCoverageCounts</name>
+    <message>
+        <source>fully protected</source>
+        <translation>全体が保護</translation>
+    </message>
+    <message>
+        <source>partly protected</source>
+        <translation>一部が保護</translation>
+    </message>
+    <message>
+        <source>nothing protected</source>
+        <translation>保護なし</translation>
+    </message>
+</context>
 </TS>

@@ -870,4 +870,19 @@
         <translation>이 보고서는 검증 중인 폴더 %1 안에 있습니다. 나중에 그 폴더를 검증하면 가져오지 않는 항목 가운데에서 이 보고서를 찾게 됩니다.</translation>
     </message>
 </context>
+<context>
+    <name>ReportCoverageCounts</name>
+    <message>
+        <source>fully protected</source>
+        <translation>전체 보호</translation>
+    </message>
+    <message>
+        <source>partly protected</source>
+        <translation>일부 보호</translation>
+    </message>
+    <message>
+        <source>nothing protected</source>
+        <translation>보호 없음</translation>
+    </message>
+</context>
 </TS>

@@ -870,4 +870,19 @@
         <translation>Dit rapport staat in %1, een map die wordt gecontroleerd: een latere controle van die map vindt het tussen de items die ze niet meeneemt.</translation>
     </message>
 </context>
+<context>
+    <name>ReportCoverageCounts</name>
+    <message>
+        <source>fully protected</source>
+        <translation>volledig beschermd</translation>
+    </message>
+    <message>
+        <source>partly protected</source>
+        <translation>deels beschermd</translation>
+    </message>
+    <message>
+        <source>nothing protected</source>
+        <translation>niets beschermd</translation>
+    </message>
+</context>
 </TS>

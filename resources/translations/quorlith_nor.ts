@@ -870,4 +870,19 @@
         <translation>Denne rapporten ligger i %1, en mappe som kontrolleres: en senere kontroll av mappen finner den blant oppføringene den ikke tar med.</translation>
     </message>
 </context>
+<context>
+    <name>ReportCoverageCounts</name>
+    <message>
+        <source>fully protected</source>
+        <translation>fullt beskyttet</translation>
+    </message>
+    <message>
+        <source>partly protected</source>
+        <translation>delvis beskyttet</translation>
+    </message>
+    <message>
+        <source>nothing protected</source>
+        <translation>ingenting beskyttet</translation>
+    </message>
+</context>
 </TS>

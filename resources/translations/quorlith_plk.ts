@@ -870,4 +870,19 @@
         <translation>Ten raport leży w %1, folderze poddawanym weryfikacji: późniejsza weryfikacja tego folderu znajdzie go wśród wpisów, których nie obejmuje.</translation>
     </message>
 </context>
+<context>
+    <name>ReportCoverageCounts</name>
+    <message>
+        <source>fully protected</source>
+        <translation>w pełni chronione</translation>
+    </message>
+    <message>
+        <source>partly protected</source>
+        <translation>częściowo chronione</translation>
+    </message>
+    <message>
+        <source>nothing protected</source>
+        <translation>nic niechronione</translation>
+    </message>
+</context>
 </TS>

@@ -870,4 +870,19 @@
         <translation>Este relatório está dentro de %1, uma pasta em verificação: uma verificação posterior dessa pasta encontrá-lo-á entre as entradas que não inclui.</translation>
     </message>
 </context>
+<context>
+    <name>ReportCoverageCounts</name>
+    <message>
+        <source>fully protected</source>
+        <translation>totalmente protegidos</translation>
+    </message>
+    <message>
+        <source>partly protected</source>
+        <translation>parcialmente protegidos</translation>
+    </message>
+    <message>
+        <source>nothing protected</source>
+        <translation>nada protegido</translation>
+    </message>
+</context>
 </TS>

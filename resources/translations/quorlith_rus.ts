@@ -870,4 +870,19 @@
         <translation>Этот отчёт лежит в %1, папке, которая проверяется: последующая проверка этой папки найдёт его среди записей, которые она не берёт.</translation>
     </message>
 </context>
+<context>
+    <name>ReportCoverageCounts</name>
+    <message>
+        <source>fully protected</source>
+        <translation>защищены полностью</translation>
+    </message>
+    <message>
+        <source>partly protected</source>
+        <translation>защищены частично</translation>
+    </message>
+    <message>
+        <source>nothing protected</source>
+        <translation>ничего не защищено</translation>
+    </message>
+</context>
 </TS>

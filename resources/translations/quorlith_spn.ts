@@ -870,4 +870,19 @@
         <translation>Este informe está dentro de %1, una carpeta que se está verificando: una verificación posterior de esa carpeta lo encontrará entre las entradas que no toma.</translation>
     </message>
 </context>
+<context>
+    <name>ReportCoverageCounts</name>
+    <message>
+        <source>fully protected</source>
+        <translation>protegidos por completo</translation>
+    </message>
+    <message>
+        <source>partly protected</source>
+        <translation>protegidos en parte</translation>
+    </message>
+    <message>
+        <source>nothing protected</source>
+        <translation>nada protegido</translation>
+    </message>
+</context>
 </TS>

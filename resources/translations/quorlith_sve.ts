@@ -870,4 +870,19 @@
         <translation>Den här rapporten ligger i %1, en mapp som kontrolleras: en senare kontroll av mappen hittar den bland posterna den inte tar med.</translation>
     </message>
 </context>
+<context>
+    <name>ReportCoverageCounts</name>
+    <message>
+        <source>fully protected</source>
+        <translation>helt skyddade</translation>
+    </message>
+    <message>
+        <source>partly protected</source>
+        <translation>delvis skyddade</translation>
+    </message>
+    <message>
+        <source>nothing protected</source>
+        <translation>inget skyddat</translation>
+    </message>
+</context>
 </TS>

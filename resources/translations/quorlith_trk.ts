@@ -870,4 +870,19 @@
         <translation>Bu rapor, doğrulanan bir klasör olan %1 içinde duruyor: o klasörün sonraki bir doğrulaması onu almadığı girdiler arasında bulur.</translation>
     </message>
 </context>
+<context>
+    <name>ReportCoverageCounts</name>
+    <message>
+        <source>fully protected</source>
+        <translation>tamamen korunan</translation>
+    </message>
+    <message>
+        <source>partly protected</source>
+        <translation>kısmen korunan</translation>
+    </message>
+    <message>
+        <source>nothing protected</source>
+        <translation>hiçbir şeyi korunmayan</translation>
+    </message>
+</context>
 </TS>

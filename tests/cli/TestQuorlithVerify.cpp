@@ -68,6 +68,7 @@ private slots:
     void reportNeverReplacedUnasked_data();
     void reportNeverReplacedUnasked();
     void reportInsideAFolderBeingVerified();
+    void pdfCountsSuccessesByProtection();
     void pdfReportListsWhatWasLeftOut();
     void caseDetailsOnEveryPage();
     void caseDetailsNeedAReport_data();
@@ -446,7 +447,10 @@ void TestQuorlithVerify::textReport()
     QVERIFY(lines[3].contains("Reason: the content does not match the digest in the watermark."));
     QVERIFY(lines[4].startsWith("Authentication failed  " + Evidence("missing.jpg")));
     QVERIFY(lines[4].contains("Reason: the file does not exist."));
-    QCOMPARE(lines[5], QString("Total files: 5  Authentication succeeded: 3  Authentication failed: 2"));
+    // Both clips leave part of the file unprotected: the 1.1 fold, the AVI's header before the media data.
+    QCOMPARE(lines[5], QString("Total files: 5  Authentication succeeded: 3  Authentication failed: 2  "
+                               "Succeeded, fully protected: 1  Succeeded, partly protected: 2  "
+                               "Succeeded, nothing protected: 0"));
 }
 
 void TestQuorlithVerify::exitStatus_data()
@@ -1477,6 +1481,29 @@ void TestQuorlithVerify::reportInsideAFolderBeingVerified()
     QCOMPARE(beside.exitCode, 0);
     QVERIFY2(!beside.err.contains("warning"), beside.err.constData());
     QVERIFY(!PdfPages(work.filePath("report.pdf")).join(QString()).contains("This report lies inside"));
+}
+
+// Page 1 counts the successes apart by how much of the file their digest protects, as the summary line
+// does: the still protects every byte, both clips part of them, and a version 1.1 still of 4,096 content
+// bytes none (its fold index, (4096 >> 3) mod 64, is 0).
+void TestQuorlithVerify::pdfCountsSuccessesByProtection()
+{
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    QVERIFY(WriteAll(work.filePath("media.jpg"), QByteArray(4096, 'x')));
+    QVERIFY(StampMedia(work.filePath("media.jpg"), work.filePath("none.jpg"), "1.1"));
+    const QString pdf = work.filePath("counts.pdf");
+    const Run run = Verify({"--report", pdf, Evidence(""), work.filePath("none.jpg")});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.out.endsWith("Total files: 5  Authentication succeeded: 4  Authentication failed: 1  "
+                              "Succeeded, fully protected: 1  Succeeded, partly protected: 2  "
+                              "Succeeded, nothing protected: 1\n"),
+             run.out.constData());
+    const QString text = PdfPages(pdf).value(0).simplified();
+    QVERIFY2(
+        text.contains("Authentication succeeded 4 fully protected 1 partly protected 2 nothing protected 1 "
+                      "Authentication failed 1"),
+        qPrintable(text));
 }
 
 // The report's appendix names each entry the folder search did not take, and why: a hidden file, a link
