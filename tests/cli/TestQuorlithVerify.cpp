@@ -69,6 +69,8 @@ private slots:
     void reportNeverReplacedUnasked();
     void reportInsideAFolderBeingVerified();
     void pdfCountsSuccessesByProtection();
+    void jsonGivesEveryFieldBack_data();
+    void jsonGivesEveryFieldBack();
     void pdfReportListsWhatWasLeftOut();
     void caseDetailsOnEveryPage();
     void caseDetailsNeedAReport_data();
@@ -105,7 +107,20 @@ const int kLinkCount = 2000;
 const QStringList kCsvKeys = {"path",       "authentic", "reason",      "marker",    "version", "hmac",
                               "start_time", "end_time",  "time_source", "rc_serial", "cam_mac", "digest_mode",
                               "size",       "coverage",  "key_set",     "sha256"};
-const QStringList kJsonKeys = QStringList{"path", "path_base64"} + kCsvKeys.mid(1);
+// JSON gives each field of bytes a twin that holds them exactly when they are not UTF-8.
+QStringList JsonKeys()
+{
+    const QStringList twinned = {"path",     "marker",      "version",   "hmac",   "start_time",
+                                 "end_time", "time_source", "rc_serial", "cam_mac"};
+    QStringList keys;
+    for (const QString& key : kCsvKeys) {
+        keys << key;
+        if (twinned.contains(key))
+            keys << key + "_base64";
+    }
+    return keys;
+}
+const QStringList kJsonKeys = JsonKeys();
 
 struct Run
 {
@@ -1504,6 +1519,43 @@ void TestQuorlithVerify::pdfCountsSuccessesByProtection()
         text.contains("Authentication succeeded 4 fully protected 1 partly protected 2 nothing protected 1 "
                       "Authentication failed 1"),
         qPrintable(text));
+}
+
+void TestQuorlithVerify::jsonGivesEveryFieldBack_data()
+{
+    QTest::addColumn<QString>("field");
+    for (const char* field : {"rc_serial", "cam_mac", "time_source", "start_time", "end_time"})
+        QTest::newRow(field) << field;
+}
+
+// A record field holding the bytes FF FE and one holding the text \xFF\xFE read alike as JSON text;
+// the field's base64 twin gives the first back exactly, and is null for the second, whose text is exact.
+void TestQuorlithVerify::jsonGivesEveryFieldBack()
+{
+    QFETCH(QString, field);
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const QMap<QString, std::string StampRecord::*> members = {{"rc_serial", &StampRecord::rcSerial},
+                                                               {"cam_mac", &StampRecord::camMac},
+                                                               {"time_source", &StampRecord::timeSource},
+                                                               {"start_time", &StampRecord::startTime},
+                                                               {"end_time", &StampRecord::endTime}};
+    const QMap<QString, QByteArray> written = {{"a-bytes.jpg", "\xff\xfe"}, {"b-text.jpg", "\\xFF\\xFE"}};
+    for (auto file = written.cbegin(); file != written.cend(); ++file) {
+        StampRecord record;
+        record.*members.value(field) = file.value().toStdString();
+        QVERIFY(StampMedia(MediaPath("still.jpg"), work.filePath(file.key()), record));
+    }
+    const Run run = Verify({"--json", work.path()});
+    const QList<QJsonObject> objects = JsonLines(run.out);
+    QCOMPARE(objects.size(), 2);
+    QCOMPARE(objects[0][field].toString(), objects[1][field].toString());
+    for (const QJsonObject& object : objects) {
+        const QJsonValue twin = object[field + "_base64"];
+        const QByteArray bytes = twin.isNull() ? object[field].toString().toUtf8()
+                                               : QByteArray::fromBase64(twin.toString().toLatin1());
+        QCOMPARE(bytes, written.value(QFileInfo(object["path"].toString()).fileName()));
+    }
 }
 
 // The report's appendix names each entry the folder search did not take, and why: a hidden file, a link
