@@ -543,6 +543,16 @@ void ReportRenderer::FileBlock(PageFlow& flow, int number, const ReportEntry& en
         if (result.accessedNs >= 0)
             add(QCoreApplication::translate("ReportFileFacts", "Last access before verifying"),
                 FileFactsText::UtcTime(result.accessedNs) + QStringLiteral(" UTC"), bodyFont, Qt::black);
+        // Whether this program's own reading shows as the last access to a later examination.
+        if (result.accessedNs >= 0)
+            add(QCoreApplication::translate("ReportAccessTime", "Access time"),
+                result.accessTimeKept
+                    ? QCoreApplication::translate(
+                          "ReportAccessTime", "kept: the file was read without changing its last access time")
+                    : QCoreApplication::translate(
+                          "ReportAccessTime", "may have changed: the system did not let this program read "
+                                              "the file without changing its last access time"),
+                bodyFont, Qt::black);
         if (result.ownerId >= 0)
             add(QCoreApplication::translate("ReportFileFacts", "Owner"), OwnerText(result.ownerId), bodyFont,
                 Qt::black);

@@ -99,7 +99,7 @@ VerificationResult FileVerifier::Verify(const VerificationTarget& target, const 
     // The one open of the file: the engine, the SHA-256 and the final comparison all read through
     // it, so a name pointed elsewhere meanwhile cannot mix another file into the verdict. The open never
     // blocks, so a FIFO swapped in meanwhile cannot hold the run.
-    const int fd = OpenForReading(path);
+    const int fd = OpenEvidenceForReading(path, &result.accessTimeKept);
     if (fd < 0) {
         FailFromErrno(&result, errno);
         return result;

@@ -885,4 +885,19 @@
         <translation>未受任何保护</translation>
     </message>
 </context>
+<context>
+    <name>ReportAccessTime</name>
+    <message>
+        <source>Access time</source>
+        <translation>访问时间</translation>
+    </message>
+    <message>
+        <source>kept: the file was read without changing its last access time</source>
+        <translation>已保留：读取文件时未更改其最后访问时间</translation>
+    </message>
+    <message>
+        <source>may have changed: the system did not let this program read the file without changing its last access time</source>
+        <translation>可能已更改：系统不允许本程序在不更改最后访问时间的情况下读取文件</translation>
+    </message>
+</context>
 </TS>

@@ -885,4 +885,19 @@
         <translation>未受任何保護</translation>
     </message>
 </context>
+<context>
+    <name>ReportAccessTime</name>
+    <message>
+        <source>Access time</source>
+        <translation>存取時間</translation>
+    </message>
+    <message>
+        <source>kept: the file was read without changing its last access time</source>
+        <translation>已保留：讀取檔案時未變更其最後存取時間</translation>
+    </message>
+    <message>
+        <source>may have changed: the system did not let this program read the file without changing its last access time</source>
+        <translation>可能已變更：系統不允許本程式在不變更最後存取時間的情況下讀取檔案</translation>
+    </message>
+</context>
 </TS>

@@ -885,4 +885,19 @@
         <translation>nic nechráněno</translation>
     </message>
 </context>
+<context>
+    <name>ReportAccessTime</name>
+    <message>
+        <source>Access time</source>
+        <translation>Čas přístupu</translation>
+    </message>
+    <message>
+        <source>kept: the file was read without changing its last access time</source>
+        <translation>zachován: soubor byl přečten bez změny času posledního přístupu</translation>
+    </message>
+    <message>
+        <source>may have changed: the system did not let this program read the file without changing its last access time</source>
+        <translation>mohl se změnit: systém tomuto programu nedovolil číst soubor bez změny času posledního přístupu</translation>
+    </message>
+</context>
 </TS>

@@ -885,4 +885,19 @@
         <translation>intet beskyttet</translation>
     </message>
 </context>
+<context>
+    <name>ReportAccessTime</name>
+    <message>
+        <source>Access time</source>
+        <translation>Adgangstidspunkt</translation>
+    </message>
+    <message>
+        <source>kept: the file was read without changing its last access time</source>
+        <translation>bevaret: filen blev læst uden at ændre dens seneste adgangstidspunkt</translation>
+    </message>
+    <message>
+        <source>may have changed: the system did not let this program read the file without changing its last access time</source>
+        <translation>kan være ændret: systemet lod ikke dette program læse filen uden at ændre dens seneste adgangstidspunkt</translation>
+    </message>
+</context>
 </TS>

@@ -885,4 +885,19 @@
         <translation>nothing protected</translation>
     </message>
 </context>
+<context>
+    <name>ReportAccessTime</name>
+    <message>
+        <source>Access time</source>
+        <translation>Access time</translation>
+    </message>
+    <message>
+        <source>kept: the file was read without changing its last access time</source>
+        <translation>kept: the file was read without changing its last access time</translation>
+    </message>
+    <message>
+        <source>may have changed: the system did not let this program read the file without changing its last access time</source>
+        <translation>may have changed: the system did not let this program read the file without changing its last access time</translation>
+    </message>
+</context>
 </TS>

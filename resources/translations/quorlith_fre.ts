@@ -885,4 +885,19 @@
         <translation>rien de protégé</translation>
     </message>
 </context>
+<context>
+    <name>ReportAccessTime</name>
+    <message>
+        <source>Access time</source>
+        <translation>Heure d&apos;accès</translation>
+    </message>
+    <message>
+        <source>kept: the file was read without changing its last access time</source>
+        <translation>conservée : le fichier a été lu sans modifier son heure de dernier accès</translation>
+    </message>
+    <message>
+        <source>may have changed: the system did not let this program read the file without changing its last access time</source>
+        <translation>peut avoir changé : le système n&apos;a pas permis à ce programme de lire le fichier sans modifier son heure de dernier accès</translation>
+    </message>
+</context>
 </TS>

@@ -885,4 +885,19 @@
         <translation>nichts geschützt</translation>
     </message>
 </context>
+<context>
+    <name>ReportAccessTime</name>
+    <message>
+        <source>Access time</source>
+        <translation>Zugriffszeit</translation>
+    </message>
+    <message>
+        <source>kept: the file was read without changing its last access time</source>
+        <translation>erhalten: die Datei wurde gelesen, ohne ihre letzte Zugriffszeit zu ändern</translation>
+    </message>
+    <message>
+        <source>may have changed: the system did not let this program read the file without changing its last access time</source>
+        <translation>kann sich geändert haben: das System hat diesem Programm nicht erlaubt, die Datei zu lesen, ohne ihre letzte Zugriffszeit zu ändern</translation>
+    </message>
+</context>
 </TS>

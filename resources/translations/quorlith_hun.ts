@@ -885,4 +885,19 @@
         <translation>semmi sem védett</translation>
     </message>
 </context>
+<context>
+    <name>ReportAccessTime</name>
+    <message>
+        <source>Access time</source>
+        <translation>Hozzáférési idő</translation>
+    </message>
+    <message>
+        <source>kept: the file was read without changing its last access time</source>
+        <translation>megőrizve: a fájlt a legutóbbi hozzáférési idejének módosítása nélkül olvasta</translation>
+    </message>
+    <message>
+        <source>may have changed: the system did not let this program read the file without changing its last access time</source>
+        <translation>megváltozhatott: a rendszer nem engedte, hogy a program a legutóbbi hozzáférési idő módosítása nélkül olvassa a fájlt</translation>
+    </message>
+</context>
 </TS>

@@ -885,4 +885,19 @@
         <translation>nulla di protetto</translation>
     </message>
 </context>
+<context>
+    <name>ReportAccessTime</name>
+    <message>
+        <source>Access time</source>
+        <translation>Ora di accesso</translation>
+    </message>
+    <message>
+        <source>kept: the file was read without changing its last access time</source>
+        <translation>conservata: il file è stato letto senza cambiarne l&apos;ora dell&apos;ultimo accesso</translation>
+    </message>
+    <message>
+        <source>may have changed: the system did not let this program read the file without changing its last access time</source>
+        <translation>può essere cambiata: il sistema non ha permesso a questo programma di leggere il file senza cambiarne l&apos;ora dell&apos;ultimo accesso</translation>
+    </message>
+</context>
 </TS>

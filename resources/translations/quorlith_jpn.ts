@@ -885,4 +885,19 @@
         <translation>保護なし</translation>
     </message>
 </context>
+<context>
+    <name>ReportAccessTime</name>
+    <message>
+        <source>Access time</source>
+        <translation>アクセス日時</translation>
+    </message>
+    <message>
+        <source>kept: the file was read without changing its last access time</source>
+        <translation>保持：最終アクセス日時を変えずにファイルを読み取った</translation>
+    </message>
+    <message>
+        <source>may have changed: the system did not let this program read the file without changing its last access time</source>
+        <translation>変わった可能性あり：システムが最終アクセス日時を変えずにファイルを読み取ることを許可しなかった</translation>
+    </message>
+</context>
 </TS>

@@ -885,4 +885,19 @@
         <translation>보호 없음</translation>
     </message>
 </context>
+<context>
+    <name>ReportAccessTime</name>
+    <message>
+        <source>Access time</source>
+        <translation>접근 시간</translation>
+    </message>
+    <message>
+        <source>kept: the file was read without changing its last access time</source>
+        <translation>유지됨: 마지막 접근 시간을 바꾸지 않고 파일을 읽음</translation>
+    </message>
+    <message>
+        <source>may have changed: the system did not let this program read the file without changing its last access time</source>
+        <translation>바뀌었을 수 있음: 시스템이 마지막 접근 시간을 바꾸지 않고 파일을 읽도록 허용하지 않음</translation>
+    </message>
+</context>
 </TS>

@@ -885,4 +885,19 @@
         <translation>niets beschermd</translation>
     </message>
 </context>
+<context>
+    <name>ReportAccessTime</name>
+    <message>
+        <source>Access time</source>
+        <translation>Toegangstijd</translation>
+    </message>
+    <message>
+        <source>kept: the file was read without changing its last access time</source>
+        <translation>behouden: het bestand is gelezen zonder de laatste toegangstijd te wijzigen</translation>
+    </message>
+    <message>
+        <source>may have changed: the system did not let this program read the file without changing its last access time</source>
+        <translation>kan gewijzigd zijn: het systeem liet dit programma het bestand niet lezen zonder de laatste toegangstijd te wijzigen</translation>
+    </message>
+</context>
 </TS>

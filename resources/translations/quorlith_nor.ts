@@ -885,4 +885,19 @@
         <translation>ingenting beskyttet</translation>
     </message>
 </context>
+<context>
+    <name>ReportAccessTime</name>
+    <message>
+        <source>Access time</source>
+        <translation>Tilgangstidspunkt</translation>
+    </message>
+    <message>
+        <source>kept: the file was read without changing its last access time</source>
+        <translation>beholdt: filen ble lest uten å endre siste tilgangstidspunkt</translation>
+    </message>
+    <message>
+        <source>may have changed: the system did not let this program read the file without changing its last access time</source>
+        <translation>kan være endret: systemet lot ikke dette programmet lese filen uten å endre siste tilgangstidspunkt</translation>
+    </message>
+</context>
 </TS>

@@ -885,4 +885,19 @@
         <translation>nic niechronione</translation>
     </message>
 </context>
+<context>
+    <name>ReportAccessTime</name>
+    <message>
+        <source>Access time</source>
+        <translation>Czas dostępu</translation>
+    </message>
+    <message>
+        <source>kept: the file was read without changing its last access time</source>
+        <translation>zachowany: plik odczytano bez zmiany czasu ostatniego dostępu</translation>
+    </message>
+    <message>
+        <source>may have changed: the system did not let this program read the file without changing its last access time</source>
+        <translation>mógł się zmienić: system nie pozwolił temu programowi odczytać pliku bez zmiany czasu ostatniego dostępu</translation>
+    </message>
+</context>
 </TS>

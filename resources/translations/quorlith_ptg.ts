@@ -885,4 +885,19 @@
         <translation>nada protegido</translation>
     </message>
 </context>
+<context>
+    <name>ReportAccessTime</name>
+    <message>
+        <source>Access time</source>
+        <translation>Hora de acesso</translation>
+    </message>
+    <message>
+        <source>kept: the file was read without changing its last access time</source>
+        <translation>mantida: o ficheiro foi lido sem alterar a hora do último acesso</translation>
+    </message>
+    <message>
+        <source>may have changed: the system did not let this program read the file without changing its last access time</source>
+        <translation>pode ter mudado: o sistema não permitiu que este programa lesse o ficheiro sem alterar a hora do último acesso</translation>
+    </message>
+</context>
 </TS>

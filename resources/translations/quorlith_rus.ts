@@ -885,4 +885,19 @@
         <translation>ничего не защищено</translation>
     </message>
 </context>
+<context>
+    <name>ReportAccessTime</name>
+    <message>
+        <source>Access time</source>
+        <translation>Время доступа</translation>
+    </message>
+    <message>
+        <source>kept: the file was read without changing its last access time</source>
+        <translation>сохранено: файл прочитан без изменения времени последнего доступа</translation>
+    </message>
+    <message>
+        <source>may have changed: the system did not let this program read the file without changing its last access time</source>
+        <translation>могло измениться: система не позволила программе прочитать файл без изменения времени последнего доступа</translation>
+    </message>
+</context>
 </TS>

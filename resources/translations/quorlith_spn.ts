@@ -885,4 +885,19 @@
         <translation>nada protegido</translation>
     </message>
 </context>
+<context>
+    <name>ReportAccessTime</name>
+    <message>
+        <source>Access time</source>
+        <translation>Hora de acceso</translation>
+    </message>
+    <message>
+        <source>kept: the file was read without changing its last access time</source>
+        <translation>conservada: el archivo se leyó sin cambiar su hora de último acceso</translation>
+    </message>
+    <message>
+        <source>may have changed: the system did not let this program read the file without changing its last access time</source>
+        <translation>puede haber cambiado: el sistema no permitió a este programa leer el archivo sin cambiar su hora de último acceso</translation>
+    </message>
+</context>
 </TS>

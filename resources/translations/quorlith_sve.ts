@@ -885,4 +885,19 @@
         <translation>inget skyddat</translation>
     </message>
 </context>
+<context>
+    <name>ReportAccessTime</name>
+    <message>
+        <source>Access time</source>
+        <translation>Åtkomsttid</translation>
+    </message>
+    <message>
+        <source>kept: the file was read without changing its last access time</source>
+        <translation>bevarad: filen lästes utan att dess senaste åtkomsttid ändrades</translation>
+    </message>
+    <message>
+        <source>may have changed: the system did not let this program read the file without changing its last access time</source>
+        <translation>kan ha ändrats: systemet lät inte det här programmet läsa filen utan att ändra dess senaste åtkomsttid</translation>
+    </message>
+</context>
 </TS>

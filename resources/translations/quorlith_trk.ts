@@ -885,4 +885,19 @@
         <translation>hiçbir şeyi korunmayan</translation>
     </message>
 </context>
+<context>
+    <name>ReportAccessTime</name>
+    <message>
+        <source>Access time</source>
+        <translation>Erişim zamanı</translation>
+    </message>
+    <message>
+        <source>kept: the file was read without changing its last access time</source>
+        <translation>korundu: dosya son erişim zamanı değiştirilmeden okundu</translation>
+    </message>
+    <message>
+        <source>may have changed: the system did not let this program read the file without changing its last access time</source>
+        <translation>değişmiş olabilir: sistem bu programın dosyayı son erişim zamanını değiştirmeden okumasına izin vermedi</translation>
+    </message>
+</context>
 </TS>

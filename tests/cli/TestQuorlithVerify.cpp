@@ -71,6 +71,7 @@ private slots:
     void pdfCountsSuccessesByProtection();
     void jsonGivesEveryFieldBack_data();
     void jsonGivesEveryFieldBack();
+    void pdfSaysTheAccessTimeWasKept();
     void pdfReportListsWhatWasLeftOut();
     void caseDetailsOnEveryPage();
     void caseDetailsNeedAReport_data();
@@ -1555,6 +1556,27 @@ void TestQuorlithVerify::jsonGivesEveryFieldBack()
         const QByteArray bytes = twin.isNull() ? object[field].toString().toUtf8()
                                                : QByteArray::fromBase64(twin.toString().toLatin1());
         QCOMPARE(bytes, written.value(QFileInfo(object["path"].toString()).fileName()));
+    }
+}
+
+// The file's block says that the verification read the file without moving its last access time, and
+// the access time a second report gives is still the one from before the first.
+void TestQuorlithVerify::pdfSaysTheAccessTimeWasKept()
+{
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const QString still = work.filePath("still.jpg");
+    QVERIFY(QFile::copy(Evidence("photo.jpg"), still));
+    QFile file(still);
+    QVERIFY(file.open(QIODevice::ReadOnly) &&
+            file.setFileTime(QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5), Qt::UTC), QFileDevice::FileAccessTime));
+    file.close();
+    for (const char* name : {"first.pdf", "second.pdf"}) {
+        QCOMPARE(Verify({"--report", work.filePath(name), still}).exitCode, 0);
+        const QString text = PdfPages(work.filePath(name)).join(QString()).simplified();
+        QVERIFY2(text.contains("Last access before verifying 2026-01-02 03:04:05"), qPrintable(text));
+        QVERIFY2(text.contains("Access time kept: the file was read without changing its last access time"),
+                 qPrintable(text));
     }
 }
 
