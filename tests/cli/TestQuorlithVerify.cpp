@@ -1568,8 +1568,9 @@ void TestQuorlithVerify::pdfSaysTheAccessTimeWasKept()
     const QString still = work.filePath("still.jpg");
     QVERIFY(QFile::copy(Evidence("photo.jpg"), still));
     QFile file(still);
-    QVERIFY(file.open(QIODevice::ReadOnly) &&
-            file.setFileTime(QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5), Qt::UTC), QFileDevice::FileAccessTime));
+    QVERIFY(
+        file.open(QIODevice::ReadOnly) &&
+        file.setFileTime(QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5), Qt::UTC), QFileDevice::FileAccessTime));
     file.close();
     for (const char* name : {"first.pdf", "second.pdf"}) {
         QCOMPARE(Verify({"--report", work.filePath(name), still}).exitCode, 0);
