@@ -3,9 +3,11 @@
 
 #include "QuorlithBuild.h"
 #include "engine/CryptoLibraryVersion.h"
+#include "platform/UserName.h"
 #include "platform/WorkingFolder.h"
 
 #include <QSysInfo>
+#include <QTimeZone>
 #include <QUuid>
 
 #include <cstring>
@@ -25,6 +27,17 @@ bool PlainForTheShell(const std::string& text)
     return true;
 }
 
+// The system's zone by its IANA name, with the abbreviation in force: "Europe/Berlin (CET)".
+QString TimeZoneName(const QDateTime& now)
+{
+    const QTimeZone zone = QTimeZone::systemTimeZone();
+    const QString id = QString::fromUtf8(zone.id());
+    const QString abbreviation = zone.abbreviation(now);
+    return abbreviation.isEmpty() || abbreviation == id
+               ? id
+               : id + QStringLiteral(" (") + abbreviation + QLatin1Char(')');
+}
+
 } // namespace
 
 ReportFacts ReportFactsNow(const QString& programName, const QString& programVersion,
@@ -34,6 +47,8 @@ ReportFacts ReportFactsNow(const QString& programName, const QString& programVer
     facts.programName = programName;
     facts.programVersion = programVersion;
     facts.computerName = QSysInfo::machineHostName();
+    facts.runningUser = RunningUser();
+    facts.timeZone = TimeZoneName(QDateTime::currentDateTime());
     facts.keySets = keySets;
     facts.operatingSystem = QSysInfo::prettyProductName() + QStringLiteral(", ") + QSysInfo::kernelType() +
                             QLatin1Char(' ') + QSysInfo::kernelVersion() + QStringLiteral(", ") +

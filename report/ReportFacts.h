@@ -17,6 +17,9 @@ struct ReportFacts
     QString programName; // the program's command name, e.g. "quorlith-verify"
     QString programVersion;
     QString computerName;
+    // Who ran the program ("1000 (alice)"), and the time zone the local times are in, by name.
+    std::string runningUser;
+    QString timeZone;
     // The key sets the program verified with and the key files it could not load, as the program that
     // verified hands them over: the report code may be a module with a copy of its own.
     ReportKeySets keySets;

@@ -195,6 +195,8 @@ void ReportRenderer::Opening(PageFlow& flow) const
         {QCoreApplication::translate("ReportLayout", "Report written"), MadeText(facts.written)},
         {tr("Program"), program},
         {tr("Computer"), facts.computerName},
+        {QCoreApplication::translate("ReportPractice", "User"), VerdictText::Display(facts.runningUser)},
+        {QCoreApplication::translate("ReportPractice", "Time zone"), facts.timeZone},
         {QCoreApplication::translate("ReportProvenance", "Operating system"), facts.operatingSystem},
         {QCoreApplication::translate("ReportProvenance", "Qt version"), facts.qtVersion},
         {QCoreApplication::translate("ReportProvenance", "Crypto library"), facts.cryptoLibrary},

@@ -900,4 +900,15 @@
         <translation>可能已更改：系统不允许本程序在不更改最后访问时间的情况下读取文件</translation>
     </message>
 </context>
+<context>
+    <name>ReportPractice</name>
+    <message>
+        <source>User</source>
+        <translation>用户</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>时区</translation>
+    </message>
+</context>
 </TS>

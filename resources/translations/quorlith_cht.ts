@@ -900,4 +900,15 @@
         <translation>可能已變更：系統不允許本程式在不變更最後存取時間的情況下讀取檔案</translation>
     </message>
 </context>
+<context>
+    <name>ReportPractice</name>
+    <message>
+        <source>User</source>
+        <translation>使用者</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>時區</translation>
+    </message>
+</context>
 </TS>

@@ -900,4 +900,15 @@
         <translation>mohl se změnit: systém tomuto programu nedovolil číst soubor bez změny času posledního přístupu</translation>
     </message>
 </context>
+<context>
+    <name>ReportPractice</name>
+    <message>
+        <source>User</source>
+        <translation>Uživatel</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Časové pásmo</translation>
+    </message>
+</context>
 </TS>

@@ -900,4 +900,15 @@
         <translation>kan være ændret: systemet lod ikke dette program læse filen uden at ændre dens seneste adgangstidspunkt</translation>
     </message>
 </context>
+<context>
+    <name>ReportPractice</name>
+    <message>
+        <source>User</source>
+        <translation>Bruger</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Tidszone</translation>
+    </message>
+</context>
 </TS>

@@ -900,4 +900,15 @@
         <translation>may have changed: the system did not let this program read the file without changing its last access time</translation>
     </message>
 </context>
+<context>
+    <name>ReportPractice</name>
+    <message>
+        <source>User</source>
+        <translation>User</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Time zone</translation>
+    </message>
+</context>
 </TS>

@@ -900,4 +900,15 @@
         <translation>peut avoir changé : le système n&apos;a pas permis à ce programme de lire le fichier sans modifier son heure de dernier accès</translation>
     </message>
 </context>
+<context>
+    <name>ReportPractice</name>
+    <message>
+        <source>User</source>
+        <translation>Utilisateur</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Fuseau horaire</translation>
+    </message>
+</context>
 </TS>

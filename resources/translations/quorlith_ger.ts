@@ -900,4 +900,15 @@
         <translation>kann sich geändert haben: das System hat diesem Programm nicht erlaubt, die Datei zu lesen, ohne ihre letzte Zugriffszeit zu ändern</translation>
     </message>
 </context>
+<context>
+    <name>ReportPractice</name>
+    <message>
+        <source>User</source>
+        <translation>Benutzer</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Zeitzone</translation>
+    </message>
+</context>
 </TS>

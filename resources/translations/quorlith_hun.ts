@@ -900,4 +900,15 @@
         <translation>megváltozhatott: a rendszer nem engedte, hogy a program a legutóbbi hozzáférési idő módosítása nélkül olvassa a fájlt</translation>
     </message>
 </context>
+<context>
+    <name>ReportPractice</name>
+    <message>
+        <source>User</source>
+        <translation>Felhasználó</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Időzóna</translation>
+    </message>
+</context>
 </TS>

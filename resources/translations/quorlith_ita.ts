@@ -900,4 +900,15 @@
         <translation>può essere cambiata: il sistema non ha permesso a questo programma di leggere il file senza cambiarne l&apos;ora dell&apos;ultimo accesso</translation>
     </message>
 </context>
+<context>
+    <name>ReportPractice</name>
+    <message>
+        <source>User</source>
+        <translation>Utente</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Fuso orario</translation>
+    </message>
+</context>
 </TS>

@@ -900,4 +900,15 @@
         <translation>変わった可能性あり：システムが最終アクセス日時を変えずにファイルを読み取ることを許可しなかった</translation>
     </message>
 </context>
+<context>
+    <name>ReportPractice</name>
+    <message>
+        <source>User</source>
+        <translation>ユーザー</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>タイムゾーン</translation>
+    </message>
+</context>
 </TS>

@@ -900,4 +900,15 @@
         <translation>바뀌었을 수 있음: 시스템이 마지막 접근 시간을 바꾸지 않고 파일을 읽도록 허용하지 않음</translation>
     </message>
 </context>
+<context>
+    <name>ReportPractice</name>
+    <message>
+        <source>User</source>
+        <translation>사용자</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>시간대</translation>
+    </message>
+</context>
 </TS>

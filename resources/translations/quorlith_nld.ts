@@ -900,4 +900,15 @@
         <translation>kan gewijzigd zijn: het systeem liet dit programma het bestand niet lezen zonder de laatste toegangstijd te wijzigen</translation>
     </message>
 </context>
+<context>
+    <name>ReportPractice</name>
+    <message>
+        <source>User</source>
+        <translation>Gebruiker</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Tijdzone</translation>
+    </message>
+</context>
 </TS>

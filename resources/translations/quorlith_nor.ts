@@ -900,4 +900,15 @@
         <translation>kan være endret: systemet lot ikke dette programmet lese filen uten å endre siste tilgangstidspunkt</translation>
     </message>
 </context>
+<context>
+    <name>ReportPractice</name>
+    <message>
+        <source>User</source>
+        <translation>Bruker</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Tidssone</translation>
+    </message>
+</context>
 </TS>

@@ -900,4 +900,15 @@
         <translation>mógł się zmienić: system nie pozwolił temu programowi odczytać pliku bez zmiany czasu ostatniego dostępu</translation>
     </message>
 </context>
+<context>
+    <name>ReportPractice</name>
+    <message>
+        <source>User</source>
+        <translation>Użytkownik</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Strefa czasowa</translation>
+    </message>
+</context>
 </TS>

@@ -900,4 +900,15 @@
         <translation>pode ter mudado: o sistema não permitiu que este programa lesse o arquivo sem alterar o horário do último acesso</translation>
     </message>
 </context>
+<context>
+    <name>ReportPractice</name>
+    <message>
+        <source>User</source>
+        <translation>Usuário</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Fuso horário</translation>
+    </message>
+</context>
 </TS>

@@ -900,4 +900,15 @@
         <translation>pode ter mudado: o sistema não permitiu que este programa lesse o ficheiro sem alterar a hora do último acesso</translation>
     </message>
 </context>
+<context>
+    <name>ReportPractice</name>
+    <message>
+        <source>User</source>
+        <translation>Utilizador</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Fuso horário</translation>
+    </message>
+</context>
 </TS>

@@ -900,4 +900,15 @@
         <translation>могло измениться: система не позволила программе прочитать файл без изменения времени последнего доступа</translation>
     </message>
 </context>
+<context>
+    <name>ReportPractice</name>
+    <message>
+        <source>User</source>
+        <translation>Пользователь</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Часовой пояс</translation>
+    </message>
+</context>
 </TS>

@@ -900,4 +900,15 @@
         <translation>puede haber cambiado: el sistema no permitió a este programa leer el archivo sin cambiar su hora de último acceso</translation>
     </message>
 </context>
+<context>
+    <name>ReportPractice</name>
+    <message>
+        <source>User</source>
+        <translation>Usuario</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Zona horaria</translation>
+    </message>
+</context>
 </TS>

@@ -900,4 +900,15 @@
         <translation>kan ha ändrats: systemet lät inte det här programmet läsa filen utan att ändra dess senaste åtkomsttid</translation>
     </message>
 </context>
+<context>
+    <name>ReportPractice</name>
+    <message>
+        <source>User</source>
+        <translation>Användare</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Tidszon</translation>
+    </message>
+</context>
 </TS>

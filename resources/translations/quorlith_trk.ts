@@ -900,4 +900,15 @@
         <translation>değişmiş olabilir: sistem bu programın dosyayı son erişim zamanını değiştirmeden okumasına izin vermedi</translation>
     </message>
 </context>
+<context>
+    <name>ReportPractice</name>
+    <message>
+        <source>User</source>
+        <translation>Kullanıcı</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Saat dilimi</translation>
+    </message>
+</context>
 </TS>

@@ -13,6 +13,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/ioctl.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
@@ -72,6 +73,8 @@ private slots:
     void jsonGivesEveryFieldBack_data();
     void jsonGivesEveryFieldBack();
     void pdfSaysTheAccessTimeWasKept();
+    void pdfNamesTheUserAndTheTimeZone_data();
+    void pdfNamesTheUserAndTheTimeZone();
     void pdfReportListsWhatWasLeftOut();
     void caseDetailsOnEveryPage();
     void caseDetailsNeedAReport_data();
@@ -1579,6 +1582,44 @@ void TestQuorlithVerify::pdfSaysTheAccessTimeWasKept()
         QVERIFY2(text.contains("Access time kept: the file was read without changing its last access time"),
                  qPrintable(text));
     }
+}
+
+void TestQuorlithVerify::pdfNamesTheUserAndTheTimeZone_data()
+{
+    QTest::addColumn<QString>("zone");
+    QTest::addColumn<QString>("named");
+    // Zones without summer time, so that the abbreviation is the same whenever the test runs.
+    QTest::newRow("Tokyo") << "Asia/Tokyo"
+                           << "Asia/Tokyo (JST)";
+    QTest::newRow("Kolkata") << "Asia/Kolkata"
+                             << "Asia/Kolkata (IST)";
+    QTest::newRow("UTC") << "UTC"
+                         << "UTC";
+}
+
+// The facts name who ran the program and the time zone of their local times, beside the offsets.
+void TestQuorlithVerify::pdfNamesTheUserAndTheTimeZone()
+{
+    QFETCH(QString, zone);
+    QFETCH(QString, named);
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const QString pdf = work.filePath("facts.pdf");
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("TZ", zone);
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(QUORLITH_BIN_DIR "/quorlith-verify"),
+                  {"--report", pdf, Evidence("photo.jpg")});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 0);
+    const struct passwd* user = getpwuid(geteuid());
+    QVERIFY(user != nullptr);
+    const QString text = PdfPages(pdf).value(0).simplified();
+    QVERIFY2(
+        text.contains(QString("User %1 (%2) ").arg(geteuid()).arg(QString::fromLocal8Bit(user->pw_name))),
+        qPrintable(text));
+    QVERIFY2(text.contains("Time zone " + named + " "), qPrintable(text));
 }
 
 // The report's appendix names each entry the folder search did not take, and why: a hidden file, a link
