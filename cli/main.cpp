@@ -13,6 +13,7 @@
 #include "platform/SystemError.h"
 #include "verdict/FolderHolding.h"
 #include "verdict/KeySetFacts.h"
+#include "verdict/SelfTest.h"
 
 #include <cstdio>
 #include <functional>
@@ -79,6 +80,18 @@ int main(int argc, char** argv)
         return Shown(stdout);
     }
     SetProgramKeySets(std::move(keySets));
+    // A report vouches for the tool too: each computation a verdict rests on must first give its known
+    // answer, or no file is verified.
+    if (!options.reportPath.empty()) {
+        const SelfTestOutcome selfTest = RunSelfTest();
+        if (!selfTest.passed) {
+            std::fprintf(stderr,
+                         "quorlith-verify: the self-test failed (%s): no file was verified and no report "
+                         "written\n",
+                         selfTest.failed.c_str());
+            return kIncomplete;
+        }
+    }
     // Qt's GUI libraries come with the report module, loaded only when a report is asked for.
     std::unique_ptr<LoadedReport> report;
     if (!options.reportPath.empty()) {

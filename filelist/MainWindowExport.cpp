@@ -69,6 +69,14 @@ void MainWindow::ExportReport()
     // The case details come first, for every format: which one is written is chosen in the save dialog.
     ReportFacts facts = ReportFactsNow(QStringLiteral("quorlith"), QStringLiteral(QUORLITH_VERSION),
                                        ReportKeySetsOf(ProgramKeySets()));
+    if (!facts.selfTestPassed) {
+        QMessageBox::critical(
+            this, ReportExport::tr("Export Report"),
+            ReportExport::tr("The self-test of the computations a verdict rests on failed (%1): "
+                             "nothing is exported.")
+                .arg(QString::fromStdString(facts.selfTestFailed)));
+        return;
+    }
     if (!CaseDetailsDialog::Ask(this, &facts.caseDetails))
         return;
     ReportExport exporter(this, facts);

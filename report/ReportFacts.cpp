@@ -5,6 +5,7 @@
 #include "engine/CryptoLibraryVersion.h"
 #include "platform/UserName.h"
 #include "platform/WorkingFolder.h"
+#include "verdict/SelfTest.h"
 
 #include <QSysInfo>
 #include <QTimeZone>
@@ -56,6 +57,9 @@ ReportFacts ReportFactsNow(const QString& programName, const QString& programVer
     facts.qtVersion = QString::fromLatin1(qVersion());
     facts.cryptoLibrary = QString::fromStdString(CryptoLibraryVersion());
     facts.sourceRevision = QStringLiteral(QUORLITH_SOURCE_REVISION);
+    const SelfTestOutcome selfTest = RunSelfTest();
+    facts.selfTestPassed = selfTest.passed;
+    facts.selfTestFailed = selfTest.failed;
     facts.reportId = QUuid::createUuid().toString(QUuid::WithoutBraces);
     facts.verificationStarted = QDateTime::currentDateTime();
     facts.workingFolder = WorkingFolder();

@@ -32,6 +32,9 @@ struct ReportFacts
     QString qtVersion;
     QString cryptoLibrary;
     QString sourceRevision;
+    // The known-answer self-test run as the report's verification began, and what failed in it.
+    bool selfTestPassed = false;
+    std::string selfTestFailed;
     // Bytes as the system names them: the folder relative paths start from, the command line as typed
     // (empty for the window), and the paths that were given, under which the summary names each file.
     std::string workingFolder;

@@ -201,6 +201,14 @@ void ReportRenderer::Opening(PageFlow& flow) const
         {QCoreApplication::translate("ReportProvenance", "Qt version"), facts.qtVersion},
         {QCoreApplication::translate("ReportProvenance", "Crypto library"), facts.cryptoLibrary},
         {QCoreApplication::translate("ReportProvenance", "Source revision"), facts.sourceRevision},
+        {QCoreApplication::translate("ReportSelfTest", "Tool validation"),
+         facts.selfTestPassed
+             ? QCoreApplication::translate("ReportSelfTest",
+                                           "passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC "
+                                           "2202), the version 1.1 fold and the RSA public operation gave "
+                                           "their known answers")
+             : QCoreApplication::translate("ReportSelfTest", "FAILED as this verification began: %1")
+                   .arg(QString::fromStdString(facts.selfTestFailed))},
     };
     for (const auto& line : lines)
         flow.Row({Cell(line.first, boldFont, 0, labelWidth),

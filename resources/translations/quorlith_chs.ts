@@ -443,6 +443,10 @@
         <source>Its SHA-256 could not be written beside it in %1: %2</source>
         <translation>无法将其 SHA-256 写入旁边的 %1：%2</translation>
     </message>
+    <message>
+        <source>The self-test of the computations a verdict rests on failed (%1): nothing is exported.</source>
+        <translation>判定所依据的计算自检失败（%1）：不导出任何内容。</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -909,6 +913,21 @@
     <message>
         <source>Time zone</source>
         <translation>时区</translation>
+    </message>
+</context>
+<context>
+    <name>ReportSelfTest</name>
+    <message>
+        <source>Tool validation</source>
+        <translation>工具验证</translation>
+    </message>
+    <message>
+        <source>passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), the version 1.1 fold and the RSA public operation gave their known answers</source>
+        <translation>本次验证开始时通过：MD5（RFC 1321）、HMAC-MD5（RFC 2202）、1.1 版折叠和 RSA 公钥运算均给出已知结果</translation>
+    </message>
+    <message>
+        <source>FAILED as this verification began: %1</source>
+        <translation>本次验证开始时失败：%1</translation>
     </message>
 </context>
 </TS>

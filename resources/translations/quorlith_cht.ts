@@ -443,6 +443,10 @@
         <source>Its SHA-256 could not be written beside it in %1: %2</source>
         <translation>無法將其 SHA-256 寫入旁邊的 %1：%2</translation>
     </message>
+    <message>
+        <source>The self-test of the computations a verdict rests on failed (%1): nothing is exported.</source>
+        <translation>判定所依據的計算自我檢測失敗（%1）：不匯出任何內容。</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -909,6 +913,21 @@
     <message>
         <source>Time zone</source>
         <translation>時區</translation>
+    </message>
+</context>
+<context>
+    <name>ReportSelfTest</name>
+    <message>
+        <source>Tool validation</source>
+        <translation>工具驗證</translation>
+    </message>
+    <message>
+        <source>passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), the version 1.1 fold and the RSA public operation gave their known answers</source>
+        <translation>本次驗證開始時通過：MD5（RFC 1321）、HMAC-MD5（RFC 2202）、1.1 版摺疊和 RSA 公開金鑰運算均給出已知結果</translation>
+    </message>
+    <message>
+        <source>FAILED as this verification began: %1</source>
+        <translation>本次驗證開始時失敗：%1</translation>
     </message>
 </context>
 </TS>

@@ -443,6 +443,10 @@
         <source>Its SHA-256 could not be written beside it in %1: %2</source>
         <translation>Jeho SHA-256 se nepodařilo zapsat vedle něj do %1: %2</translation>
     </message>
+    <message>
+        <source>The self-test of the computations a verdict rests on failed (%1): nothing is exported.</source>
+        <translation>Autotest výpočtů, na nichž výsledek stojí, selhal (%1): nic se neexportuje.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -909,6 +913,21 @@
     <message>
         <source>Time zone</source>
         <translation>Časové pásmo</translation>
+    </message>
+</context>
+<context>
+    <name>ReportSelfTest</name>
+    <message>
+        <source>Tool validation</source>
+        <translation>Ověření nástroje</translation>
+    </message>
+    <message>
+        <source>passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), the version 1.1 fold and the RSA public operation gave their known answers</source>
+        <translation>prošlo na začátku tohoto ověření: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), skládání verze 1.1 a veřejná operace RSA daly známé výsledky</translation>
+    </message>
+    <message>
+        <source>FAILED as this verification began: %1</source>
+        <translation>SELHALO na začátku tohoto ověření: %1</translation>
     </message>
 </context>
 </TS>

@@ -443,6 +443,10 @@
         <source>Its SHA-256 could not be written beside it in %1: %2</source>
         <translation>Dens SHA-256 kunne ikke skrives ved siden af den i %1: %2</translation>
     </message>
+    <message>
+        <source>The self-test of the computations a verdict rests on failed (%1): nothing is exported.</source>
+        <translation>Selvtesten af de beregninger, et resultat bygger på, mislykkedes (%1): intet eksporteres.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -909,6 +913,21 @@
     <message>
         <source>Time zone</source>
         <translation>Tidszone</translation>
+    </message>
+</context>
+<context>
+    <name>ReportSelfTest</name>
+    <message>
+        <source>Tool validation</source>
+        <translation>Validering af værktøjet</translation>
+    </message>
+    <message>
+        <source>passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), the version 1.1 fold and the RSA public operation gave their known answers</source>
+        <translation>bestået ved starten af denne kontrol: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), foldningen i version 1.1 og den offentlige RSA-operation gav deres kendte svar</translation>
+    </message>
+    <message>
+        <source>FAILED as this verification began: %1</source>
+        <translation>MISLYKKEDES ved starten af denne kontrol: %1</translation>
     </message>
 </context>
 </TS>

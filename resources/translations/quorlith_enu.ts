@@ -443,6 +443,10 @@
         <source>Its SHA-256 could not be written beside it in %1: %2</source>
         <translation>Its SHA-256 could not be written beside it in %1: %2</translation>
     </message>
+    <message>
+        <source>The self-test of the computations a verdict rests on failed (%1): nothing is exported.</source>
+        <translation>The self-test of the computations a verdict rests on failed (%1): nothing is exported.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -909,6 +913,21 @@
     <message>
         <source>Time zone</source>
         <translation>Time zone</translation>
+    </message>
+</context>
+<context>
+    <name>ReportSelfTest</name>
+    <message>
+        <source>Tool validation</source>
+        <translation>Tool validation</translation>
+    </message>
+    <message>
+        <source>passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), the version 1.1 fold and the RSA public operation gave their known answers</source>
+        <translation>passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), the version 1.1 fold and the RSA public operation gave their known answers</translation>
+    </message>
+    <message>
+        <source>FAILED as this verification began: %1</source>
+        <translation>FAILED as this verification began: %1</translation>
     </message>
 </context>
 </TS>

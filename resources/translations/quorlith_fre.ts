@@ -443,6 +443,10 @@
         <source>Its SHA-256 could not be written beside it in %1: %2</source>
         <translation>Son SHA-256 n'a pas pu être écrit à côté, dans %1 : %2</translation>
     </message>
+    <message>
+        <source>The self-test of the computations a verdict rests on failed (%1): nothing is exported.</source>
+        <translation>L&apos;autotest des calculs sur lesquels repose un verdict a échoué (%1) : rien n&apos;est exporté.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -909,6 +913,21 @@
     <message>
         <source>Time zone</source>
         <translation>Fuseau horaire</translation>
+    </message>
+</context>
+<context>
+    <name>ReportSelfTest</name>
+    <message>
+        <source>Tool validation</source>
+        <translation>Validation de l&apos;outil</translation>
+    </message>
+    <message>
+        <source>passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), the version 1.1 fold and the RSA public operation gave their known answers</source>
+        <translation>réussie au début de cette vérification : MD5 (RFC 1321), HMAC-MD5 (RFC 2202), le repliement de la version 1.1 et l&apos;opération publique RSA ont donné leurs réponses connues</translation>
+    </message>
+    <message>
+        <source>FAILED as this verification began: %1</source>
+        <translation>ÉCHEC au début de cette vérification : %1</translation>
     </message>
 </context>
 </TS>

@@ -443,6 +443,10 @@
         <source>Its SHA-256 could not be written beside it in %1: %2</source>
         <translation>Sein SHA-256-Wert konnte nicht daneben in %1 geschrieben werden: %2</translation>
     </message>
+    <message>
+        <source>The self-test of the computations a verdict rests on failed (%1): nothing is exported.</source>
+        <translation>Der Selbsttest der Berechnungen, auf denen ein Ergebnis beruht, ist fehlgeschlagen (%1): Es wird nichts exportiert.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -909,6 +913,21 @@
     <message>
         <source>Time zone</source>
         <translation>Zeitzone</translation>
+    </message>
+</context>
+<context>
+    <name>ReportSelfTest</name>
+    <message>
+        <source>Tool validation</source>
+        <translation>Prüfung des Werkzeugs</translation>
+    </message>
+    <message>
+        <source>passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), the version 1.1 fold and the RSA public operation gave their known answers</source>
+        <translation>bestanden zu Beginn dieser Prüfung: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), die Faltung der Version 1.1 und die öffentliche RSA-Operation lieferten ihre bekannten Ergebnisse</translation>
+    </message>
+    <message>
+        <source>FAILED as this verification began: %1</source>
+        <translation>FEHLGESCHLAGEN zu Beginn dieser Prüfung: %1</translation>
     </message>
 </context>
 </TS>

@@ -443,6 +443,10 @@
         <source>Its SHA-256 could not be written beside it in %1: %2</source>
         <translation>A SHA-256 értékét nem sikerült mellé, a(z) %1 fájlba írni: %2</translation>
     </message>
+    <message>
+        <source>The self-test of the computations a verdict rests on failed (%1): nothing is exported.</source>
+        <translation>Az eredmény alapjául szolgáló számítások önellenőrzése sikertelen (%1): nem történik exportálás.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -909,6 +913,21 @@
     <message>
         <source>Time zone</source>
         <translation>Időzóna</translation>
+    </message>
+</context>
+<context>
+    <name>ReportSelfTest</name>
+    <message>
+        <source>Tool validation</source>
+        <translation>Az eszköz ellenőrzése</translation>
+    </message>
+    <message>
+        <source>passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), the version 1.1 fold and the RSA public operation gave their known answers</source>
+        <translation>sikeres volt az ellenőrzés kezdetén: az MD5 (RFC 1321), a HMAC-MD5 (RFC 2202), az 1.1-es verzió hajtogatása és a nyilvános RSA-művelet az ismert eredményt adta</translation>
+    </message>
+    <message>
+        <source>FAILED as this verification began: %1</source>
+        <translation>SIKERTELEN volt az ellenőrzés kezdetén: %1</translation>
     </message>
 </context>
 </TS>

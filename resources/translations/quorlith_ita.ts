@@ -443,6 +443,10 @@
         <source>Its SHA-256 could not be written beside it in %1: %2</source>
         <translation>Non è stato possibile scrivere il suo SHA-256 accanto, in %1: %2</translation>
     </message>
+    <message>
+        <source>The self-test of the computations a verdict rests on failed (%1): nothing is exported.</source>
+        <translation>L&apos;autotest dei calcoli su cui si basa un verdetto non è riuscito (%1): non viene esportato nulla.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -909,6 +913,21 @@
     <message>
         <source>Time zone</source>
         <translation>Fuso orario</translation>
+    </message>
+</context>
+<context>
+    <name>ReportSelfTest</name>
+    <message>
+        <source>Tool validation</source>
+        <translation>Convalida dello strumento</translation>
+    </message>
+    <message>
+        <source>passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), the version 1.1 fold and the RSA public operation gave their known answers</source>
+        <translation>superata all&apos;inizio di questa verifica: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), il ripiegamento della versione 1.1 e l&apos;operazione pubblica RSA hanno dato i risultati noti</translation>
+    </message>
+    <message>
+        <source>FAILED as this verification began: %1</source>
+        <translation>NON SUPERATA all&apos;inizio di questa verifica: %1</translation>
     </message>
 </context>
 </TS>

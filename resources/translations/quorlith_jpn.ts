@@ -443,6 +443,10 @@
         <source>Its SHA-256 could not be written beside it in %1: %2</source>
         <translation>SHA-256 を同じフォルダーの %1 に書き込めませんでした: %2</translation>
     </message>
+    <message>
+        <source>The self-test of the computations a verdict rests on failed (%1): nothing is exported.</source>
+        <translation>判定の基になる計算の自己テストが失敗しました（%1）。何もエクスポートしません。</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -909,6 +913,21 @@
     <message>
         <source>Time zone</source>
         <translation>タイムゾーン</translation>
+    </message>
+</context>
+<context>
+    <name>ReportSelfTest</name>
+    <message>
+        <source>Tool validation</source>
+        <translation>ツールの検証</translation>
+    </message>
+    <message>
+        <source>passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), the version 1.1 fold and the RSA public operation gave their known answers</source>
+        <translation>この検証の開始時に合格：MD5（RFC 1321）、HMAC-MD5（RFC 2202）、バージョン 1.1 の折り畳み、RSA 公開鍵演算が既知の答えを返した</translation>
+    </message>
+    <message>
+        <source>FAILED as this verification began: %1</source>
+        <translation>この検証の開始時に不合格：%1</translation>
     </message>
 </context>
 </TS>

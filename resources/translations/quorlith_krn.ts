@@ -443,6 +443,10 @@
         <source>Its SHA-256 could not be written beside it in %1: %2</source>
         <translation>SHA-256을 옆의 %1에 기록하지 못했습니다: %2</translation>
     </message>
+    <message>
+        <source>The self-test of the computations a verdict rests on failed (%1): nothing is exported.</source>
+        <translation>판정의 근거가 되는 계산의 자체 검사가 실패했습니다(%1). 아무것도 내보내지 않습니다.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -909,6 +913,21 @@
     <message>
         <source>Time zone</source>
         <translation>시간대</translation>
+    </message>
+</context>
+<context>
+    <name>ReportSelfTest</name>
+    <message>
+        <source>Tool validation</source>
+        <translation>도구 검증</translation>
+    </message>
+    <message>
+        <source>passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), the version 1.1 fold and the RSA public operation gave their known answers</source>
+        <translation>이번 검증을 시작할 때 통과: MD5(RFC 1321), HMAC-MD5(RFC 2202), 1.1 버전 접기, RSA 공개 연산이 알려진 답을 냄</translation>
+    </message>
+    <message>
+        <source>FAILED as this verification began: %1</source>
+        <translation>이번 검증을 시작할 때 실패: %1</translation>
     </message>
 </context>
 </TS>

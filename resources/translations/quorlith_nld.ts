@@ -443,6 +443,10 @@
         <source>Its SHA-256 could not be written beside it in %1: %2</source>
         <translation>De SHA-256 ervan kon niet ernaast in %1 worden geschreven: %2</translation>
     </message>
+    <message>
+        <source>The self-test of the computations a verdict rests on failed (%1): nothing is exported.</source>
+        <translation>De zelftest van de berekeningen waarop een uitkomst berust, is mislukt (%1): er wordt niets geëxporteerd.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -909,6 +913,21 @@
     <message>
         <source>Time zone</source>
         <translation>Tijdzone</translation>
+    </message>
+</context>
+<context>
+    <name>ReportSelfTest</name>
+    <message>
+        <source>Tool validation</source>
+        <translation>Validatie van het programma</translation>
+    </message>
+    <message>
+        <source>passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), the version 1.1 fold and the RSA public operation gave their known answers</source>
+        <translation>geslaagd bij het begin van deze controle: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), de vouwing van versie 1.1 en de openbare RSA-bewerking gaven hun bekende uitkomsten</translation>
+    </message>
+    <message>
+        <source>FAILED as this verification began: %1</source>
+        <translation>MISLUKT bij het begin van deze controle: %1</translation>
     </message>
 </context>
 </TS>

@@ -443,6 +443,10 @@
         <source>Its SHA-256 could not be written beside it in %1: %2</source>
         <translation>SHA-256-verdien kunne ikke skrives ved siden av, i %1: %2</translation>
     </message>
+    <message>
+        <source>The self-test of the computations a verdict rests on failed (%1): nothing is exported.</source>
+        <translation>Selvtesten av beregningene et resultat bygger på, mislyktes (%1): ingenting eksporteres.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -909,6 +913,21 @@
     <message>
         <source>Time zone</source>
         <translation>Tidssone</translation>
+    </message>
+</context>
+<context>
+    <name>ReportSelfTest</name>
+    <message>
+        <source>Tool validation</source>
+        <translation>Validering av verktøyet</translation>
+    </message>
+    <message>
+        <source>passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), the version 1.1 fold and the RSA public operation gave their known answers</source>
+        <translation>bestått ved starten av denne kontrollen: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), foldingen i versjon 1.1 og den offentlige RSA-operasjonen ga sine kjente svar</translation>
+    </message>
+    <message>
+        <source>FAILED as this verification began: %1</source>
+        <translation>MISLYKTES ved starten av denne kontrollen: %1</translation>
     </message>
 </context>
 </TS>

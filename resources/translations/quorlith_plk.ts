@@ -443,6 +443,10 @@
         <source>Its SHA-256 could not be written beside it in %1: %2</source>
         <translation>Nie udało się zapisać jego skrótu SHA-256 obok, w %1: %2</translation>
     </message>
+    <message>
+        <source>The self-test of the computations a verdict rests on failed (%1): nothing is exported.</source>
+        <translation>Autotest obliczeń, na których opiera się wynik, nie powiódł się (%1): nic nie zostanie wyeksportowane.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -909,6 +913,21 @@
     <message>
         <source>Time zone</source>
         <translation>Strefa czasowa</translation>
+    </message>
+</context>
+<context>
+    <name>ReportSelfTest</name>
+    <message>
+        <source>Tool validation</source>
+        <translation>Walidacja narzędzia</translation>
+    </message>
+    <message>
+        <source>passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), the version 1.1 fold and the RSA public operation gave their known answers</source>
+        <translation>zaliczona na początku tej weryfikacji: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), składanie wersji 1.1 i publiczna operacja RSA dały znane wyniki</translation>
+    </message>
+    <message>
+        <source>FAILED as this verification began: %1</source>
+        <translation>NIEZALICZONA na początku tej weryfikacji: %1</translation>
     </message>
 </context>
 </TS>

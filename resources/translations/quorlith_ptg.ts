@@ -443,6 +443,10 @@
         <source>Its SHA-256 could not be written beside it in %1: %2</source>
         <translation>Não foi possível gravar o seu SHA-256 ao lado, em %1: %2</translation>
     </message>
+    <message>
+        <source>The self-test of the computations a verdict rests on failed (%1): nothing is exported.</source>
+        <translation>O autoteste dos cálculos em que um veredicto se baseia falhou (%1): nada é exportado.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -909,6 +913,21 @@
     <message>
         <source>Time zone</source>
         <translation>Fuso horário</translation>
+    </message>
+</context>
+<context>
+    <name>ReportSelfTest</name>
+    <message>
+        <source>Tool validation</source>
+        <translation>Validação da ferramenta</translation>
+    </message>
+    <message>
+        <source>passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), the version 1.1 fold and the RSA public operation gave their known answers</source>
+        <translation>aprovada no início desta verificação: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), a dobragem da versão 1.1 e a operação pública RSA deram as respostas conhecidas</translation>
+    </message>
+    <message>
+        <source>FAILED as this verification began: %1</source>
+        <translation>FALHOU no início desta verificação: %1</translation>
     </message>
 </context>
 </TS>

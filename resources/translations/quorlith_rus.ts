@@ -443,6 +443,10 @@
         <source>Its SHA-256 could not be written beside it in %1: %2</source>
         <translation>Не удалось записать его SHA-256 рядом, в %1: %2</translation>
     </message>
+    <message>
+        <source>The self-test of the computations a verdict rests on failed (%1): nothing is exported.</source>
+        <translation>Самопроверка вычислений, на которых основан вердикт, не пройдена (%1): ничего не экспортируется.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -909,6 +913,21 @@
     <message>
         <source>Time zone</source>
         <translation>Часовой пояс</translation>
+    </message>
+</context>
+<context>
+    <name>ReportSelfTest</name>
+    <message>
+        <source>Tool validation</source>
+        <translation>Проверка инструмента</translation>
+    </message>
+    <message>
+        <source>passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), the version 1.1 fold and the RSA public operation gave their known answers</source>
+        <translation>пройдена в начале этой проверки: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), свёртка версии 1.1 и открытая операция RSA дали известные ответы</translation>
+    </message>
+    <message>
+        <source>FAILED as this verification began: %1</source>
+        <translation>НЕ ПРОЙДЕНА в начале этой проверки: %1</translation>
     </message>
 </context>
 </TS>

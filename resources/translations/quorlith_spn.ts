@@ -443,6 +443,10 @@
         <source>Its SHA-256 could not be written beside it in %1: %2</source>
         <translation>No se pudo escribir su SHA-256 junto a él, en %1: %2</translation>
     </message>
+    <message>
+        <source>The self-test of the computations a verdict rests on failed (%1): nothing is exported.</source>
+        <translation>La autoprueba de los cálculos en los que se basa un veredicto ha fallado (%1): no se exporta nada.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -909,6 +913,21 @@
     <message>
         <source>Time zone</source>
         <translation>Zona horaria</translation>
+    </message>
+</context>
+<context>
+    <name>ReportSelfTest</name>
+    <message>
+        <source>Tool validation</source>
+        <translation>Validación de la herramienta</translation>
+    </message>
+    <message>
+        <source>passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), the version 1.1 fold and the RSA public operation gave their known answers</source>
+        <translation>superada al comenzar esta verificación: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), el plegado de la versión 1.1 y la operación pública RSA dieron sus respuestas conocidas</translation>
+    </message>
+    <message>
+        <source>FAILED as this verification began: %1</source>
+        <translation>FALLIDA al comenzar esta verificación: %1</translation>
     </message>
 </context>
 </TS>

@@ -443,6 +443,10 @@
         <source>Its SHA-256 could not be written beside it in %1: %2</source>
         <translation>Dess SHA-256 kunde inte skrivas bredvid, i %1: %2</translation>
     </message>
+    <message>
+        <source>The self-test of the computations a verdict rests on failed (%1): nothing is exported.</source>
+        <translation>Självtestet av de beräkningar ett resultat vilar på misslyckades (%1): ingenting exporteras.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -909,6 +913,21 @@
     <message>
         <source>Time zone</source>
         <translation>Tidszon</translation>
+    </message>
+</context>
+<context>
+    <name>ReportSelfTest</name>
+    <message>
+        <source>Tool validation</source>
+        <translation>Validering av verktyget</translation>
+    </message>
+    <message>
+        <source>passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), the version 1.1 fold and the RSA public operation gave their known answers</source>
+        <translation>godkänd i början av denna kontroll: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), vikningen i version 1.1 och den publika RSA-operationen gav sina kända svar</translation>
+    </message>
+    <message>
+        <source>FAILED as this verification began: %1</source>
+        <translation>MISSLYCKADES i början av denna kontroll: %1</translation>
     </message>
 </context>
 </TS>

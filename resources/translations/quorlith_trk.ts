@@ -443,6 +443,10 @@
         <source>Its SHA-256 could not be written beside it in %1: %2</source>
         <translation>SHA-256 değeri yanına, %1 dosyasına yazılamadı: %2</translation>
     </message>
+    <message>
+        <source>The self-test of the computations a verdict rests on failed (%1): nothing is exported.</source>
+        <translation>Bir sonucun dayandığı hesaplamaların öz sınaması başarısız oldu (%1): hiçbir şey dışa aktarılmıyor.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -909,6 +913,21 @@
     <message>
         <source>Time zone</source>
         <translation>Saat dilimi</translation>
+    </message>
+</context>
+<context>
+    <name>ReportSelfTest</name>
+    <message>
+        <source>Tool validation</source>
+        <translation>Aracın doğrulanması</translation>
+    </message>
+    <message>
+        <source>passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), the version 1.1 fold and the RSA public operation gave their known answers</source>
+        <translation>bu doğrulamanın başında geçti: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), 1.1 sürümünün katlaması ve RSA açık işlemi bilinen yanıtlarını verdi</translation>
+    </message>
+    <message>
+        <source>FAILED as this verification began: %1</source>
+        <translation>bu doğrulamanın başında BAŞARISIZ oldu: %1</translation>
     </message>
 </context>
 </TS>

@@ -1597,7 +1597,8 @@ void TestQuorlithVerify::pdfNamesTheUserAndTheTimeZone_data()
                          << "UTC";
 }
 
-// The facts name who ran the program and the time zone of their local times, beside the offsets.
+// The facts name who ran the program, the time zone of their local times, beside the offsets, and the
+// self-test that ran before the first file.
 void TestQuorlithVerify::pdfNamesTheUserAndTheTimeZone()
 {
     QFETCH(QString, zone);
@@ -1620,6 +1621,9 @@ void TestQuorlithVerify::pdfNamesTheUserAndTheTimeZone()
         text.contains(QString("User %1 (%2) ").arg(geteuid()).arg(QString::fromLocal8Bit(user->pw_name))),
         qPrintable(text));
     QVERIFY2(text.contains("Time zone " + named + " "), qPrintable(text));
+    QVERIFY2(text.contains("Tool validation passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC "
+                           "2202), the version 1.1 fold and the RSA public operation gave their known answers"),
+             qPrintable(text));
 }
 
 // The report's appendix names each entry the folder search did not take, and why: a hidden file, a link
