@@ -30,6 +30,8 @@ struct CommandLineOptions
     bool sha256 = false;
     // --list-skipped: the text output ends with the folder entries the search did not take.
     bool listSkipped = false;
+    // --run-record: --json begins with one line describing the run.
+    bool runRecord = false;
     int jobs = 0; // 0: one per processor
     std::vector<std::string> paths;
     // Where --report writes its PDF; empty: no report.

@@ -95,6 +95,8 @@ bool CommandLineParser::Parse(int argc, const char* const* argv, CommandLineOpti
             csvAsked = true;
         } else if (std::strcmp(argument, "--list-skipped") == 0) {
             options->listSkipped = true;
+        } else if (std::strcmp(argument, "--run-record") == 0) {
+            options->runRecord = true;
         } else if (std::strcmp(argument, "--overwrite") == 0) {
             options->overwrite = true;
         } else if (std::strcmp(argument, "--sha256") == 0) {
@@ -152,6 +154,10 @@ bool CommandLineParser::Parse(int argc, const char* const* argv, CommandLineOpti
             "--case, --exhibit, --examiner, --organisation and --note describe the PDF report: give --report";
         return false;
     }
+    if (options->runRecord && !jsonAsked) {
+        *error = "--run-record begins the --json output with a line describing the run: give --json";
+        return false;
+    }
     if (options->overwrite && options->reportPath.empty()) {
         *error = "--overwrite lets the PDF report replace an earlier one: give --report";
         return false;
@@ -188,6 +194,8 @@ std::string CommandLineParser::HelpText()
            "  --csv           CSV with a header row, no summary\n"
            "  --sha256        add each file's SHA-256\n"
            "  --list-skipped  end with the entries of the folders given that were not taken, and why\n"
+           "  --run-record    with --json, begin with one line describing the run (program, version,\n"
+           "                  source revision, start time, key sets)\n"
            "  -j, --jobs N    verify N files at once (default: one per processor); output keeps input order\n"
            "  --report FILE   also write a PDF verification report to FILE (name ending in .pdf), PDF/A-1b,\n"
            "                  and its SHA-256 beside it in FILE.sha256 (check it with 'sha256sum -c');\n"

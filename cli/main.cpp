@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: Apache-2.0
+#include "QuorlithBuild.h"
 #include "QuorlithVersion.h"
 #include "cli/CommandLineParser.h"
 #include "cli/ExistingReport.h"
@@ -6,6 +7,7 @@
 #include "cli/FlushError.h"
 #include "cli/LoadedReport.h"
 #include "cli/RunKeySets.h"
+#include "cli/RunRecord.h"
 #include "cli/StopSignals.h"
 #include "cli/VerificationCommand.h"
 #include "engine/CryptoLibrarySetup.h"
@@ -16,6 +18,7 @@
 #include "verdict/SelfTest.h"
 
 #include <cstdio>
+#include <ctime>
 #include <functional>
 #include <memory>
 #include <string>
@@ -80,6 +83,18 @@ int main(int argc, char** argv)
         return Shown(stdout);
     }
     SetProgramKeySets(std::move(keySets));
+    if (options.runRecord) {
+        std::fputs(RunRecordLine(QUORLITH_VERSION, QUORLITH_SOURCE_REVISION, std::time(nullptr),
+                                 ReportKeySetsOf(ProgramKeySets()))
+                       .c_str(),
+                   stdout);
+        const int error = FlushError(stdout);
+        if (error != 0) {
+            std::fprintf(stderr, "quorlith-verify: the output could not be written (%s)\n",
+                         SystemErrorText(error).c_str());
+            return kIncomplete;
+        }
+    }
     // A report vouches for the tool too: each computation a verdict rests on must first give its known
     // answer, or no file is verified.
     if (!options.reportPath.empty()) {

@@ -75,6 +75,8 @@ private slots:
     void pdfSaysTheAccessTimeWasKept();
     void pdfNamesTheUserAndTheTimeZone_data();
     void pdfNamesTheUserAndTheTimeZone();
+    void runRecordOnlyWhenAsked_data();
+    void runRecordOnlyWhenAsked();
     void pdfReportListsWhatWasLeftOut();
     void caseDetailsOnEveryPage();
     void caseDetailsNeedAReport_data();
@@ -1624,6 +1626,46 @@ void TestQuorlithVerify::pdfNamesTheUserAndTheTimeZone()
     QVERIFY2(text.contains("Tool validation passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC "
                            "2202), the version 1.1 fold and the RSA public operation gave their known answers"),
              qPrintable(text));
+}
+
+void TestQuorlithVerify::runRecordOnlyWhenAsked_data()
+{
+    QTest::addColumn<bool>("asked");
+    QTest::newRow("without --run-record") << false;
+    QTest::newRow("with --run-record") << true;
+}
+
+// --json --run-record begins with one line describing the run, the program and its key sets as
+// --version and --list-keys name them; without it the first line is already a file's.
+void TestQuorlithVerify::runRecordOnlyWhenAsked()
+{
+    QFETCH(bool, asked);
+    QStringList arguments{"--json", Evidence("photo.jpg")};
+    if (asked)
+        arguments.prepend("--run-record");
+    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-1);
+    const Run run = Verify(arguments);
+    QCOMPARE(run.exitCode, 0);
+    const QList<QJsonObject> objects = JsonLines(run.out);
+    QCOMPARE(objects.size(), asked ? 2 : 1);
+    QCOMPARE(objects.last()["path"].toString(), Evidence("photo.jpg"));
+    if (!asked) {
+        QVERIFY(!objects.first().contains("run"));
+        return;
+    }
+    const QJsonObject record = objects.first()["run"].toObject();
+    QCOMPARE(record["program"].toString(), QString("quorlith-verify"));
+    const QList<QByteArray> version = Verify({"--version"}).out.split('\n');
+    QCOMPARE("quorlith-verify " + record["version"].toString().toUtf8(), version.value(0));
+    QVERIFY(!record["source_revision"].toString().isEmpty());
+    const QDateTime started = QDateTime::fromString(record["started"].toString(), Qt::ISODate);
+    QVERIFY2(started >= before && started <= QDateTime::currentDateTimeUtc(),
+             qPrintable(record["started"].toString()));
+    const QJsonArray sets = record["key_sets"].toArray();
+    QVERIFY(!sets.isEmpty());
+    QCOMPARE(sets.first()["name"].toString(), QString("Built-in"));
+    QVERIFY(version.value(1).endsWith(sets.first()["fingerprint"].toString().toUtf8()));
+    QCOMPARE(sets.first()["source"].toString(), QString("built in"));
 }
 
 // The report's appendix names each entry the folder search did not take, and why: a hidden file, a link
