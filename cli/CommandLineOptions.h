@@ -36,6 +36,8 @@ struct CommandLineOptions
     std::vector<std::string> paths;
     // Where --report writes its PDF; empty: no report.
     std::string reportPath;
+    // --rehash: the report computes each file's SHA-256 again when it is written.
+    bool rehash = false;
     // --overwrite: a report may replace an earlier one of its name, and the digest file beside it.
     bool overwrite = false;
     // --keys: key files or folders of key files, tried after the installed sets, in this order.

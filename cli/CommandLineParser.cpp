@@ -95,6 +95,8 @@ bool CommandLineParser::Parse(int argc, const char* const* argv, CommandLineOpti
             csvAsked = true;
         } else if (std::strcmp(argument, "--list-skipped") == 0) {
             options->listSkipped = true;
+        } else if (std::strcmp(argument, "--rehash") == 0) {
+            options->rehash = true;
         } else if (std::strcmp(argument, "--run-record") == 0) {
             options->runRecord = true;
         } else if (std::strcmp(argument, "--overwrite") == 0) {
@@ -158,6 +160,10 @@ bool CommandLineParser::Parse(int argc, const char* const* argv, CommandLineOpti
         *error = "--run-record begins the --json output with a line describing the run: give --json";
         return false;
     }
+    if (options->rehash && options->reportPath.empty()) {
+        *error = "--rehash computes each file's SHA-256 again for the PDF report: give --report";
+        return false;
+    }
     if (options->overwrite && options->reportPath.empty()) {
         *error = "--overwrite lets the PDF report replace an earlier one: give --report";
         return false;
@@ -201,6 +207,7 @@ std::string CommandLineParser::HelpText()
            "                  and its SHA-256 beside it in FILE.sha256 (check it with 'sha256sum -c');\n"
            "                  FILE or FILE.sha256 existing already is a usage error\n"
            "  --overwrite     let the PDF report replace an earlier FILE and FILE.sha256\n"
+           "  --rehash        the PDF report computes each file's SHA-256 again as it is written\n"
            "  --case TEXT, --exhibit TEXT (repeatable), --examiner TEXT, --organisation TEXT, --note TEXT\n"
            "                  the case details the PDF report states (only with --report)\n"
            "  --keys PATH     also verify with the key set of a key file, or of every *.key file of a\n"

@@ -65,6 +65,11 @@ void CommandLineReport::LeftOut(const std::vector<SkippedEntry>& skipped)
     writer->LeftOut(skipped);
 }
 
+void CommandLineReport::RehashAtReportTime()
+{
+    writer->RehashAtReportTime();
+}
+
 void CommandLineReport::VerificationEnded()
 {
     writer->VerificationEnded();

@@ -154,6 +154,8 @@ int main(int argc, char** argv)
     bool reportSaved = false;
     if (report && outcome.complete) {
         report->VerificationEnded();
+        if (options.rehash)
+            report->RehashAtReportTime();
         report->LeftOut(outcome.skipped);
         std::string reason;
         reportSaved = report->Save(options.reportPath, &reason, [] { return StopSignals::Received() == 0; });

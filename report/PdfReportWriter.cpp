@@ -6,6 +6,7 @@
 #include "report/ReportFonts.h"
 #include "report/ReportRenderer.h"
 #include "report/WholeFileSave.h"
+#include "verdict/Sha256Reader.h"
 #include "verdict/VerdictText.h"
 
 #include <QDateTime>
@@ -104,6 +105,11 @@ void PdfReportWriter::WrittenInside(const std::string& folder)
     facts.reportInsideFolder = folder;
 }
 
+void PdfReportWriter::RehashAtReportTime()
+{
+    rehash = true;
+}
+
 void PdfReportWriter::VerificationEnded()
 {
     facts.verificationEnded = QDateTime::currentDateTime();
@@ -115,6 +121,11 @@ bool PdfReportWriter::Write(QIODevice* device, const std::function<bool()>& keep
     for (ReportEntry& entry : checked) {
         entry.state = CurrentFileState(entry.result);
         entry.stateChecked = QDateTime::currentDateTime();
+        if (rehash && !entry.result.sha256.empty()) {
+            std::string again;
+            entry.sha256AtReport =
+                Sha256Reader::DigestFile(entry.result.path, &again) ? again : std::string();
+        }
     }
     // Qt's output passes through the tap, which keeps what the update of the document's properties needs.
     PdfTap tap(device);

@@ -43,6 +43,9 @@ public:
     void Account(const ReportAccount& given);
     // The report is written inside folder, a folder being verified: its facts say so.
     void WrittenInside(const std::string& folder);
+    // Each file's SHA-256 is computed again as the report is written and stated beside the first, so that
+    // "unchanged since verified" rests on the content, not only on the file system's facts.
+    void RehashAtReportTime();
     // Notes that the verification of the report's files ended now.
     void VerificationEnded();
 
@@ -64,6 +67,7 @@ private:
     RunSummary summary;
     std::optional<std::vector<SkippedEntry>> leftOut;
     std::optional<ReportAccount> account;
+    bool rehash = false;
     mutable std::unique_ptr<GlyphCheck> glyphs;
 };
 

@@ -570,6 +570,20 @@ void ReportRenderer::FileBlock(PageFlow& flow, int number, const ReportEntry& en
             add(QCoreApplication::translate("ReportFileFacts", "Permissions"),
                 FileFactsText::Permissions(result.permissions), bodyFont, Qt::black);
     }
+    if (entry.sha256AtReport) {
+        const QString again = QString::fromStdString(*entry.sha256AtReport);
+        const bool same = !again.isEmpty() && *entry.sha256AtReport == result.sha256;
+        add(QCoreApplication::translate("ReportRehash", "SHA-256 at report time"),
+            again.isEmpty()
+                ? QCoreApplication::translate("ReportRehash", "not computed: the file could not be read")
+            : same ? QCoreApplication::translate("ReportRehash", "%1, the same as when it was verified")
+                         .arg(again)
+                   : QCoreApplication::translate("ReportRehash",
+                                                 "%1: differs from the SHA-256 when it was verified, so the "
+                                                 "content changed after it was verified")
+                         .arg(again),
+            same ? monoFont : boldFont, same ? Qt::black : kFailedColor);
+    }
     add(tr("State at report time"), state, IsNoLongerVerified(entry.state) ? boldFont : bodyFont,
         IsNoLongerVerified(entry.state) ? kFailedColor : Qt::black);
 

@@ -930,4 +930,23 @@
         <translation>本次验证开始时失败：%1</translation>
     </message>
 </context>
+<context>
+    <name>ReportRehash</name>
+    <message>
+        <source>SHA-256 at report time</source>
+        <translation>生成报告时的 SHA-256</translation>
+    </message>
+    <message>
+        <source>not computed: the file could not be read</source>
+        <translation>未计算：无法读取文件</translation>
+    </message>
+    <message>
+        <source>%1, the same as when it was verified</source>
+        <translation>%1，与验证时相同</translation>
+    </message>
+    <message>
+        <source>%1: differs from the SHA-256 when it was verified, so the content changed after it was verified</source>
+        <translation>%1：与验证时的 SHA-256 不同，因此内容在验证后发生了变化</translation>
+    </message>
+</context>
 </TS>

@@ -930,4 +930,23 @@
         <translation>本次驗證開始時失敗：%1</translation>
     </message>
 </context>
+<context>
+    <name>ReportRehash</name>
+    <message>
+        <source>SHA-256 at report time</source>
+        <translation>產生報告時的 SHA-256</translation>
+    </message>
+    <message>
+        <source>not computed: the file could not be read</source>
+        <translation>未計算：無法讀取檔案</translation>
+    </message>
+    <message>
+        <source>%1, the same as when it was verified</source>
+        <translation>%1，與驗證時相同</translation>
+    </message>
+    <message>
+        <source>%1: differs from the SHA-256 when it was verified, so the content changed after it was verified</source>
+        <translation>%1：與驗證時的 SHA-256 不同，因此內容在驗證後發生了變化</translation>
+    </message>
+</context>
 </TS>

@@ -930,4 +930,23 @@
         <translation>SELHALO na začátku tohoto ověření: %1</translation>
     </message>
 </context>
+<context>
+    <name>ReportRehash</name>
+    <message>
+        <source>SHA-256 at report time</source>
+        <translation>SHA-256 v době zprávy</translation>
+    </message>
+    <message>
+        <source>not computed: the file could not be read</source>
+        <translation>nevypočteno: soubor nebylo možné přečíst</translation>
+    </message>
+    <message>
+        <source>%1, the same as when it was verified</source>
+        <translation>%1, stejný jako při ověření</translation>
+    </message>
+    <message>
+        <source>%1: differs from the SHA-256 when it was verified, so the content changed after it was verified</source>
+        <translation>%1: liší se od SHA-256 při ověření, obsah se tedy po ověření změnil</translation>
+    </message>
+</context>
 </TS>

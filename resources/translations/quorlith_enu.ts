@@ -930,4 +930,23 @@
         <translation>FAILED as this verification began: %1</translation>
     </message>
 </context>
+<context>
+    <name>ReportRehash</name>
+    <message>
+        <source>SHA-256 at report time</source>
+        <translation>SHA-256 at report time</translation>
+    </message>
+    <message>
+        <source>not computed: the file could not be read</source>
+        <translation>not computed: the file could not be read</translation>
+    </message>
+    <message>
+        <source>%1, the same as when it was verified</source>
+        <translation>%1, the same as when it was verified</translation>
+    </message>
+    <message>
+        <source>%1: differs from the SHA-256 when it was verified, so the content changed after it was verified</source>
+        <translation>%1: differs from the SHA-256 when it was verified, so the content changed after it was verified</translation>
+    </message>
+</context>
 </TS>

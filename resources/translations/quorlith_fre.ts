@@ -930,4 +930,23 @@
         <translation>ÉCHEC au début de cette vérification : %1</translation>
     </message>
 </context>
+<context>
+    <name>ReportRehash</name>
+    <message>
+        <source>SHA-256 at report time</source>
+        <translation>SHA-256 à l&apos;heure du rapport</translation>
+    </message>
+    <message>
+        <source>not computed: the file could not be read</source>
+        <translation>non calculé : le fichier n&apos;a pas pu être lu</translation>
+    </message>
+    <message>
+        <source>%1, the same as when it was verified</source>
+        <translation>%1, le même que lors de la vérification</translation>
+    </message>
+    <message>
+        <source>%1: differs from the SHA-256 when it was verified, so the content changed after it was verified</source>
+        <translation>%1 : diffère du SHA-256 de la vérification, le contenu a donc changé après la vérification</translation>
+    </message>
+</context>
 </TS>

@@ -930,4 +930,23 @@
         <translation>FEHLGESCHLAGEN zu Beginn dieser Prüfung: %1</translation>
     </message>
 </context>
+<context>
+    <name>ReportRehash</name>
+    <message>
+        <source>SHA-256 at report time</source>
+        <translation>SHA-256 zur Zeit des Berichts</translation>
+    </message>
+    <message>
+        <source>not computed: the file could not be read</source>
+        <translation>nicht berechnet: die Datei konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1, the same as when it was verified</source>
+        <translation>%1, derselbe wie bei der Prüfung</translation>
+    </message>
+    <message>
+        <source>%1: differs from the SHA-256 when it was verified, so the content changed after it was verified</source>
+        <translation>%1: weicht vom SHA-256 bei der Prüfung ab, der Inhalt hat sich also nach der Prüfung geändert</translation>
+    </message>
+</context>
 </TS>

@@ -930,4 +930,23 @@
         <translation>SIKERTELEN volt az ellenőrzés kezdetén: %1</translation>
     </message>
 </context>
+<context>
+    <name>ReportRehash</name>
+    <message>
+        <source>SHA-256 at report time</source>
+        <translation>SHA-256 a jelentés idején</translation>
+    </message>
+    <message>
+        <source>not computed: the file could not be read</source>
+        <translation>nincs kiszámítva: a fájl nem volt olvasható</translation>
+    </message>
+    <message>
+        <source>%1, the same as when it was verified</source>
+        <translation>%1, ugyanaz, mint az ellenőrzéskor</translation>
+    </message>
+    <message>
+        <source>%1: differs from the SHA-256 when it was verified, so the content changed after it was verified</source>
+        <translation>%1: eltér az ellenőrzéskori SHA-256-tól, tehát a tartalom az ellenőrzés után megváltozott</translation>
+    </message>
+</context>
 </TS>

@@ -930,4 +930,23 @@
         <translation>NON SUPERATA all&apos;inizio di questa verifica: %1</translation>
     </message>
 </context>
+<context>
+    <name>ReportRehash</name>
+    <message>
+        <source>SHA-256 at report time</source>
+        <translation>SHA-256 al momento del rapporto</translation>
+    </message>
+    <message>
+        <source>not computed: the file could not be read</source>
+        <translation>non calcolato: il file non è stato leggibile</translation>
+    </message>
+    <message>
+        <source>%1, the same as when it was verified</source>
+        <translation>%1, lo stesso della verifica</translation>
+    </message>
+    <message>
+        <source>%1: differs from the SHA-256 when it was verified, so the content changed after it was verified</source>
+        <translation>%1: diverso dallo SHA-256 della verifica, quindi il contenuto è cambiato dopo la verifica</translation>
+    </message>
+</context>
 </TS>

@@ -930,4 +930,23 @@
         <translation>この検証の開始時に不合格：%1</translation>
     </message>
 </context>
+<context>
+    <name>ReportRehash</name>
+    <message>
+        <source>SHA-256 at report time</source>
+        <translation>報告書作成時の SHA-256</translation>
+    </message>
+    <message>
+        <source>not computed: the file could not be read</source>
+        <translation>未計算：ファイルを読み取れなかった</translation>
+    </message>
+    <message>
+        <source>%1, the same as when it was verified</source>
+        <translation>%1（検証時と同じ）</translation>
+    </message>
+    <message>
+        <source>%1: differs from the SHA-256 when it was verified, so the content changed after it was verified</source>
+        <translation>%1：検証時の SHA-256 と異なるため、検証後に内容が変わった</translation>
+    </message>
+</context>
 </TS>

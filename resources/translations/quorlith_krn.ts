@@ -930,4 +930,23 @@
         <translation>이번 검증을 시작할 때 실패: %1</translation>
     </message>
 </context>
+<context>
+    <name>ReportRehash</name>
+    <message>
+        <source>SHA-256 at report time</source>
+        <translation>보고서 작성 시 SHA-256</translation>
+    </message>
+    <message>
+        <source>not computed: the file could not be read</source>
+        <translation>계산 안 됨: 파일을 읽을 수 없음</translation>
+    </message>
+    <message>
+        <source>%1, the same as when it was verified</source>
+        <translation>%1, 검증할 때와 같음</translation>
+    </message>
+    <message>
+        <source>%1: differs from the SHA-256 when it was verified, so the content changed after it was verified</source>
+        <translation>%1: 검증할 때의 SHA-256과 달라 검증 후 내용이 바뀜</translation>
+    </message>
+</context>
 </TS>

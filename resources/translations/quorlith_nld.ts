@@ -930,4 +930,23 @@
         <translation>MISLUKT bij het begin van deze controle: %1</translation>
     </message>
 </context>
+<context>
+    <name>ReportRehash</name>
+    <message>
+        <source>SHA-256 at report time</source>
+        <translation>SHA-256 bij het rapport</translation>
+    </message>
+    <message>
+        <source>not computed: the file could not be read</source>
+        <translation>niet berekend: het bestand kon niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>%1, the same as when it was verified</source>
+        <translation>%1, dezelfde als bij de controle</translation>
+    </message>
+    <message>
+        <source>%1: differs from the SHA-256 when it was verified, so the content changed after it was verified</source>
+        <translation>%1: wijkt af van de SHA-256 bij de controle, dus de inhoud is na de controle veranderd</translation>
+    </message>
+</context>
 </TS>

@@ -930,4 +930,23 @@
         <translation>MISLYKTES ved starten av denne kontrollen: %1</translation>
     </message>
 </context>
+<context>
+    <name>ReportRehash</name>
+    <message>
+        <source>SHA-256 at report time</source>
+        <translation>SHA-256 ved rapporten</translation>
+    </message>
+    <message>
+        <source>not computed: the file could not be read</source>
+        <translation>ikke beregnet: filen kunne ikke leses</translation>
+    </message>
+    <message>
+        <source>%1, the same as when it was verified</source>
+        <translation>%1, den samme som ved kontrollen</translation>
+    </message>
+    <message>
+        <source>%1: differs from the SHA-256 when it was verified, so the content changed after it was verified</source>
+        <translation>%1: avviker fra SHA-256 ved kontrollen, så innholdet er endret etter kontrollen</translation>
+    </message>
+</context>
 </TS>

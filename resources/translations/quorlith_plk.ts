@@ -930,4 +930,23 @@
         <translation>NIEZALICZONA na początku tej weryfikacji: %1</translation>
     </message>
 </context>
+<context>
+    <name>ReportRehash</name>
+    <message>
+        <source>SHA-256 at report time</source>
+        <translation>SHA-256 w chwili raportu</translation>
+    </message>
+    <message>
+        <source>not computed: the file could not be read</source>
+        <translation>nie obliczono: nie można było odczytać pliku</translation>
+    </message>
+    <message>
+        <source>%1, the same as when it was verified</source>
+        <translation>%1, taki sam jak przy weryfikacji</translation>
+    </message>
+    <message>
+        <source>%1: differs from the SHA-256 when it was verified, so the content changed after it was verified</source>
+        <translation>%1: różni się od SHA-256 z weryfikacji, więc zawartość zmieniła się po weryfikacji</translation>
+    </message>
+</context>
 </TS>

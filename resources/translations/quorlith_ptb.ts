@@ -930,4 +930,23 @@
         <translation>FALHOU no início desta verificação: %1</translation>
     </message>
 </context>
+<context>
+    <name>ReportRehash</name>
+    <message>
+        <source>SHA-256 at report time</source>
+        <translation>SHA-256 no momento do relatório</translation>
+    </message>
+    <message>
+        <source>not computed: the file could not be read</source>
+        <translation>não calculado: não foi possível ler o arquivo</translation>
+    </message>
+    <message>
+        <source>%1, the same as when it was verified</source>
+        <translation>%1, o mesmo de quando foi verificado</translation>
+    </message>
+    <message>
+        <source>%1: differs from the SHA-256 when it was verified, so the content changed after it was verified</source>
+        <translation>%1: difere do SHA-256 de quando foi verificado, portanto o conteúdo mudou depois da verificação</translation>
+    </message>
+</context>
 </TS>

@@ -930,4 +930,23 @@
         <translation>НЕ ПРОЙДЕНА в начале этой проверки: %1</translation>
     </message>
 </context>
+<context>
+    <name>ReportRehash</name>
+    <message>
+        <source>SHA-256 at report time</source>
+        <translation>SHA-256 на момент отчёта</translation>
+    </message>
+    <message>
+        <source>not computed: the file could not be read</source>
+        <translation>не вычислен: файл не удалось прочитать</translation>
+    </message>
+    <message>
+        <source>%1, the same as when it was verified</source>
+        <translation>%1, тот же, что при проверке</translation>
+    </message>
+    <message>
+        <source>%1: differs from the SHA-256 when it was verified, so the content changed after it was verified</source>
+        <translation>%1: отличается от SHA-256 при проверке, значит, содержимое изменилось после проверки</translation>
+    </message>
+</context>
 </TS>

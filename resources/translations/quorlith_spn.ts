@@ -930,4 +930,23 @@
         <translation>FALLIDA al comenzar esta verificación: %1</translation>
     </message>
 </context>
+<context>
+    <name>ReportRehash</name>
+    <message>
+        <source>SHA-256 at report time</source>
+        <translation>SHA-256 en el momento del informe</translation>
+    </message>
+    <message>
+        <source>not computed: the file could not be read</source>
+        <translation>no calculado: no se pudo leer el archivo</translation>
+    </message>
+    <message>
+        <source>%1, the same as when it was verified</source>
+        <translation>%1, el mismo que al verificarlo</translation>
+    </message>
+    <message>
+        <source>%1: differs from the SHA-256 when it was verified, so the content changed after it was verified</source>
+        <translation>%1: difiere del SHA-256 al verificarlo, así que el contenido cambió después de la verificación</translation>
+    </message>
+</context>
 </TS>

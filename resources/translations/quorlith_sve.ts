@@ -930,4 +930,23 @@
         <translation>MISSLYCKADES i början av denna kontroll: %1</translation>
     </message>
 </context>
+<context>
+    <name>ReportRehash</name>
+    <message>
+        <source>SHA-256 at report time</source>
+        <translation>SHA-256 vid rapporten</translation>
+    </message>
+    <message>
+        <source>not computed: the file could not be read</source>
+        <translation>inte beräknad: filen kunde inte läsas</translation>
+    </message>
+    <message>
+        <source>%1, the same as when it was verified</source>
+        <translation>%1, samma som vid kontrollen</translation>
+    </message>
+    <message>
+        <source>%1: differs from the SHA-256 when it was verified, so the content changed after it was verified</source>
+        <translation>%1: skiljer sig från SHA-256 vid kontrollen, så innehållet har ändrats efter kontrollen</translation>
+    </message>
+</context>
 </TS>

@@ -930,4 +930,23 @@
         <translation>bu doğrulamanın başında BAŞARISIZ oldu: %1</translation>
     </message>
 </context>
+<context>
+    <name>ReportRehash</name>
+    <message>
+        <source>SHA-256 at report time</source>
+        <translation>Rapor anındaki SHA-256</translation>
+    </message>
+    <message>
+        <source>not computed: the file could not be read</source>
+        <translation>hesaplanmadı: dosya okunamadı</translation>
+    </message>
+    <message>
+        <source>%1, the same as when it was verified</source>
+        <translation>%1, doğrulandığındakiyle aynı</translation>
+    </message>
+    <message>
+        <source>%1: differs from the SHA-256 when it was verified, so the content changed after it was verified</source>
+        <translation>%1: doğrulandığındaki SHA-256&apos;dan farklı, yani içerik doğrulamadan sonra değişti</translation>
+    </message>
+</context>
 </TS>

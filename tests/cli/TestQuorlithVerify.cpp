@@ -77,6 +77,8 @@ private slots:
     void pdfNamesTheUserAndTheTimeZone();
     void runRecordOnlyWhenAsked_data();
     void runRecordOnlyWhenAsked();
+    void rehashStatesTheDigestAgain_data();
+    void rehashStatesTheDigestAgain();
     void pdfReportListsWhatWasLeftOut();
     void caseDetailsOnEveryPage();
     void caseDetailsNeedAReport_data();
@@ -1666,6 +1668,33 @@ void TestQuorlithVerify::runRecordOnlyWhenAsked()
     QCOMPARE(sets.first()["name"].toString(), QString("Built-in"));
     QVERIFY(version.value(1).endsWith(sets.first()["fingerprint"].toString().toUtf8()));
     QCOMPARE(sets.first()["source"].toString(), QString("built in"));
+}
+
+void TestQuorlithVerify::rehashStatesTheDigestAgain_data()
+{
+    QTest::addColumn<bool>("rehash");
+    QTest::newRow("without --rehash") << false;
+    QTest::newRow("with --rehash") << true;
+}
+
+// --rehash: each file's block gives its SHA-256 computed again as the report was written, beside the
+// first, so that "unchanged" rests on the content.
+void TestQuorlithVerify::rehashStatesTheDigestAgain()
+{
+    QFETCH(bool, rehash);
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const QString pdf = work.filePath("rehash.pdf");
+    QStringList arguments{"--report", pdf, Evidence("photo.jpg")};
+    if (rehash)
+        arguments.prepend("--rehash");
+    QCOMPARE(Verify(arguments).exitCode, 0);
+    const QString digest = QString::fromLatin1(
+        QCryptographicHash::hash(ReadAll(Evidence("photo.jpg")), QCryptographicHash::Sha256).toHex());
+    const QString text = PdfPages(pdf).join(QString()).simplified();
+    QCOMPARE(text.contains("SHA-256 at report time " + digest + ", the same as when it was verified"),
+             rehash);
+    QCOMPARE(text.contains("SHA-256 at report time"), rehash);
 }
 
 // The report's appendix names each entry the folder search did not take, and why: a hidden file, a link
