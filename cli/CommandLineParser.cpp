@@ -132,6 +132,17 @@ bool CommandLineParser::Parse(int argc, const char* const* argv, CommandLineOpti
                 equals == std::string::npos ? std::string(argv[++i]) : text.substr(equals + 1);
             *CaseField(option, &options->caseDetails) = value;
             caseAsked = true;
+            // NAME=PATH: the files at or below PATH belong to the exhibit NAME.
+            const size_t split = value.find('=');
+            if (option == "--exhibit" && split != std::string::npos) {
+                if (split == 0 || split + 1 == value.size()) {
+                    *error = "--exhibit NAME=PATH needs a name and a path";
+                    return false;
+                }
+                options->caseDetails.exhibits.back() = value.substr(0, split);
+                options->caseDetails.exhibitPaths.emplace_back(value.substr(0, split),
+                                                               value.substr(split + 1));
+            }
         } else if (std::strncmp(argument, "--jobs=", 7) == 0) {
             if (!ParseJobs(argument + 7, &options->jobs, error))
                 return false;
@@ -209,6 +220,7 @@ std::string CommandLineParser::HelpText()
            "  --overwrite     let the PDF report replace an earlier FILE and FILE.sha256\n"
            "  --rehash        the PDF report computes each file's SHA-256 again as it is written\n"
            "  --case TEXT, --exhibit TEXT (repeatable), --examiner TEXT, --organisation TEXT, --note TEXT\n"
+           "                  (--exhibit NAME=PATH: the files at or below PATH belong to the exhibit NAME)\n"
            "                  the case details the PDF report states (only with --report)\n"
            "  --keys PATH     also verify with the key set of a key file, or of every *.key file of a\n"
            "                  folder (repeatable); a file that cannot be read or used is a usage error\n"

@@ -12,6 +12,7 @@
 #include "cli/VerificationCommand.h"
 #include "engine/CryptoLibrarySetup.h"
 #include "platform/Console.h"
+#include "platform/ReadOnlyFile.h"
 #include "platform/SystemError.h"
 #include "verdict/FolderHolding.h"
 #include "verdict/KeySetFacts.h"
@@ -93,6 +94,16 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "quorlith-verify: the output could not be written (%s)\n",
                          SystemErrorText(error).c_str());
             return kIncomplete;
+        }
+    }
+    for (const auto& exhibit : options.caseDetails.exhibitPaths) {
+        FileStatus status;
+        if (StatusOfPath(exhibit.second.c_str(), true, &status) != 0) {
+            std::fprintf(stderr,
+                         "quorlith-verify: the path '%s' of the exhibit '%s' does not exist\nTry "
+                         "'quorlith-verify --help' for more information.\n",
+                         exhibit.second.c_str(), exhibit.first.c_str());
+            return kUsageError;
         }
     }
     // A report vouches for the tool too: each computation a verdict rests on must first give its known

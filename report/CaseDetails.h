@@ -3,6 +3,7 @@
 #define QUORLITH_REPORT_CASEDETAILS_H
 
 #include <string>
+#include <utility>
 #include <vector>
 
 // What the examiner says about the case a report belongs to, as the bytes given: every text reaches the
@@ -14,6 +15,9 @@ struct CaseDetails
     std::string examiner;
     std::string organisation;
     std::string note;
+    // Exhibits given as NAME=PATH: the files at or below PATH belong to the exhibit NAME, which also
+    // stands in exhibits.
+    std::vector<std::pair<std::string, std::string>> exhibitPaths;
 
     bool IsEmpty() const
     {

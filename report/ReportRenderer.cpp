@@ -498,6 +498,10 @@ void ReportRenderer::FileBlock(PageFlow& flow, int number, const ReportEntry& en
             add(label, detail.value, bodyFont, Qt::black);
         }
     }
+    const std::string exhibit = ExhibitOf(result.path);
+    if (!exhibit.empty())
+        add(QCoreApplication::translate("ReportCase", "Exhibit"), VerdictText::Display(exhibit), boldFont,
+            Qt::black);
     if (result.authentic) {
         const QString coverage = result.coverage.partial
                                      ? VerdictText::CoverageSentence(result)
@@ -610,6 +614,25 @@ QString ReportRenderer::OwnerText(int64_t ownerId) const
     if (known != owners.end())
         return known->second;
     return owners[ownerId] = FileFactsText::Owner(ownerId);
+}
+
+std::string ReportRenderer::ExhibitOf(const std::string& path) const
+{
+    const std::string file = AbsolutePath(path, facts.workingFolder);
+    std::string exhibit;
+    size_t longest = 0;
+    for (const auto& given : facts.caseDetails.exhibitPaths) {
+        std::string below = AbsolutePath(given.second, facts.workingFolder);
+        while (below.size() > 1 && below.back() == '/')
+            below.pop_back();
+        const bool holds = file == below || (file.compare(0, below.size(), below) == 0 &&
+                                             (below == "/" || file[below.size()] == '/'));
+        if (holds && below.size() >= longest) {
+            longest = below.size();
+            exhibit = given.first;
+        }
+    }
+    return exhibit;
 }
 
 bool ReportRenderer::HasHeader() const

@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -57,6 +58,8 @@ private:
     // The summary's verdict: with the coverage of a success that protects only part of the file.
     static QString SummaryVerdict(const VerificationResult& result);
     void FileBlock(PageFlow& flow, int number, const ReportEntry& entry) const;
+    // The exhibit given as NAME=PATH whose PATH holds the file, the deepest one; empty when none does.
+    std::string ExhibitOf(const std::string& path) const;
     // Whether the pages carry the case number or the examiner at their head.
     bool HasHeader() const;
     // The case details given, one label and text per line, in the report's escaping.

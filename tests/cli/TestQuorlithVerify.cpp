@@ -79,6 +79,7 @@ private slots:
     void runRecordOnlyWhenAsked();
     void rehashStatesTheDigestAgain_data();
     void rehashStatesTheDigestAgain();
+    void exhibitNamesTheFilesBelowItsPath();
     void pdfReportListsWhatWasLeftOut();
     void caseDetailsOnEveryPage();
     void caseDetailsNeedAReport_data();
@@ -1695,6 +1696,39 @@ void TestQuorlithVerify::rehashStatesTheDigestAgain()
     QCOMPARE(text.contains("SHA-256 at report time " + digest + ", the same as when it was verified"),
              rehash);
     QCOMPARE(text.contains("SHA-256 at report time"), rehash);
+}
+
+// --exhibit NAME=PATH: each file's block names the exhibit whose PATH holds it, the deepest one, and
+// the facts list the exhibit by its name; a PATH that does not exist is a usage error.
+void TestQuorlithVerify::exhibitNamesTheFilesBelowItsPath()
+{
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    QVERIFY(QDir().mkpath(work.filePath("usb/card")));
+    QVERIFY(QFile::copy(Evidence("photo.jpg"), work.filePath("usb/a.jpg")));
+    QVERIFY(QFile::copy(Evidence("photo.jpg"), work.filePath("usb/card/b.jpg")));
+    QVERIFY(QFile::copy(Evidence("photo.jpg"), work.filePath("c.jpg")));
+    const QString pdf = work.filePath("exhibits.pdf");
+    const Run run = Verify({"--report", pdf, "--exhibit", "EX-3 USB stick=usb", "--exhibit",
+                            "EX-4 SD card=usb/card", "usb", "c.jpg"},
+                           work.path());
+    QCOMPARE(run.exitCode, 0);
+    const QStringList pages = PdfPages(pdf);
+    const QString text = pages.join(QString()).simplified();
+    QVERIFY2(text.contains("Exhibit EX-3 USB stick Exhibit EX-4 SD card"), qPrintable(text));
+    const auto blockOf = [&](const QString& path) {
+        const int from = text.indexOf("Full path " + work.filePath(path));
+        return text.mid(from, text.indexOf("State at report time", from) - from);
+    };
+    QVERIFY2(blockOf("usb/a.jpg").contains("Exhibit EX-3 USB stick"), qPrintable(blockOf("usb/a.jpg")));
+    QVERIFY2(blockOf("usb/card/b.jpg").contains("Exhibit EX-4 SD card"),
+             qPrintable(blockOf("usb/card/b.jpg")));
+    QVERIFY2(!blockOf("c.jpg").contains("Exhibit"), qPrintable(blockOf("c.jpg")));
+
+    const Run missing =
+        Verify({"--report", work.filePath("none.pdf"), "--exhibit", "EX-5=gone", "c.jpg"}, work.path());
+    QCOMPARE(missing.exitCode, 2);
+    QCOMPARE(missing.out, QByteArray());
 }
 
 // The report's appendix names each entry the folder search did not take, and why: a hidden file, a link
