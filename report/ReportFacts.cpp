@@ -58,6 +58,7 @@ ReportFacts ReportFactsNow(const QString& programName, const QString& programVer
     facts.cryptoLibrary = QString::fromStdString(CryptoLibraryVersion());
     facts.sourceRevision = QStringLiteral(QUORLITH_SOURCE_REVISION);
     const SelfTestOutcome selfTest = RunSelfTest();
+    facts.selfTestRun = true;
     facts.selfTestPassed = selfTest.passed;
     facts.selfTestFailed = selfTest.failed;
     facts.reportId = QUuid::createUuid().toString(QUuid::WithoutBraces);

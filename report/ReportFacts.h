@@ -32,7 +32,9 @@ struct ReportFacts
     QString qtVersion;
     QString cryptoLibrary;
     QString sourceRevision;
-    // The known-answer self-test run as the report's verification began, and what failed in it.
+    // The known-answer self-test run as the report's verification began, and what failed in it; a report
+    // whose facts were made without it says nothing about it.
+    bool selfTestRun = false;
     bool selfTestPassed = false;
     std::string selfTestFailed;
     // Bytes as the system names them: the folder relative paths start from, the command line as typed

@@ -201,18 +201,21 @@ void ReportRenderer::Opening(PageFlow& flow) const
         {QCoreApplication::translate("ReportProvenance", "Qt version"), facts.qtVersion},
         {QCoreApplication::translate("ReportProvenance", "Crypto library"), facts.cryptoLibrary},
         {QCoreApplication::translate("ReportProvenance", "Source revision"), facts.sourceRevision},
-        {QCoreApplication::translate("ReportSelfTest", "Tool validation"),
-         facts.selfTestPassed
-             ? QCoreApplication::translate("ReportSelfTest",
-                                           "passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC "
-                                           "2202), the version 1.1 fold and the RSA public operation gave "
-                                           "their known answers")
-             : QCoreApplication::translate("ReportSelfTest", "FAILED as this verification began: %1")
-                   .arg(QString::fromStdString(facts.selfTestFailed))},
     };
     for (const auto& line : lines)
         flow.Row({Cell(line.first, boldFont, 0, labelWidth),
                   Cell(line.second, bodyFont, labelWidth, width - labelWidth)});
+    if (facts.selfTestRun)
+        flow.Row(
+            {Cell(QCoreApplication::translate("ReportSelfTest", "Tool validation"), boldFont, 0, labelWidth),
+             Cell(facts.selfTestPassed
+                      ? QCoreApplication::translate("ReportSelfTest",
+                                                    "passed as this verification began: MD5 (RFC 1321), "
+                                                    "HMAC-MD5 (RFC 2202), the version 1.1 fold and the RSA "
+                                                    "public operation gave their known answers")
+                      : QCoreApplication::translate("ReportSelfTest", "FAILED as this verification began: %1")
+                            .arg(QString::fromStdString(facts.selfTestFailed)),
+                  facts.selfTestPassed ? bodyFont : boldFont, labelWidth, width - labelWidth)});
     const std::pair<QString, std::string> places[] = {
         {QCoreApplication::translate("ReportLayout", "Working folder"), facts.workingFolder},
         {QCoreApplication::translate("ReportLayout", "Command line"), facts.commandLine},
