@@ -1626,9 +1626,10 @@ void TestQuorlithVerify::pdfNamesTheUserAndTheTimeZone()
         text.contains(QString("User %1 (%2) ").arg(geteuid()).arg(QString::fromLocal8Bit(user->pw_name))),
         qPrintable(text));
     QVERIFY2(text.contains("Time zone " + named + " "), qPrintable(text));
-    QVERIFY2(text.contains("Tool validation passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC "
-                           "2202), the version 1.1 fold and the RSA public operation gave their known answers"),
-             qPrintable(text));
+    QVERIFY2(
+        text.contains("Tool validation passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC "
+                      "2202), the version 1.1 fold and the RSA public operation gave their known answers"),
+        qPrintable(text));
 }
 
 void TestQuorlithVerify::runRecordOnlyWhenAsked_data()
