@@ -2,6 +2,7 @@
 #ifndef QUORLITH_APP_MAINWINDOW_H
 #define QUORLITH_APP_MAINWINDOW_H
 
+#include "filelist/ListAccount.h"
 #include "verdict/SkippedEntry.h"
 #include "verdict/VerificationResult.h"
 #include "verdict/VerificationTarget.h"
@@ -11,9 +12,6 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <QTranslator>
-
-#include <optional>
-#include <vector>
 
 class CMainToolBar;
 class HelpWindow;
@@ -129,9 +127,8 @@ private:
     QList<VerificationTarget> runTargets;
     QList<VerificationTarget> nextRunTargets;
     bool workEnded = false;
-    // What the folder searches since the list was last emptied did not take, for the report's appendix;
-    // none when no folder was searched.
-    std::optional<std::vector<SkippedEntry>> folderLeftOut;
+    // The folders searched and what became of every file handed to a run, for a report to account with.
+    ListAccount account;
 
     friend class TestMainWindow;
     friend class TestResultList;

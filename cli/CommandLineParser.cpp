@@ -95,6 +95,12 @@ bool CommandLineParser::Parse(int argc, const char* const* argv, CommandLineOpti
             csvAsked = true;
         } else if (std::strcmp(argument, "--list-skipped") == 0) {
             options->listSkipped = true;
+        } else if (std::strcmp(argument, "--rehash") == 0) {
+            options->rehash = true;
+        } else if (std::strcmp(argument, "--run-record") == 0) {
+            options->runRecord = true;
+        } else if (std::strcmp(argument, "--overwrite") == 0) {
+            options->overwrite = true;
         } else if (std::strcmp(argument, "--sha256") == 0) {
             options->sha256 = true;
         } else if (std::strcmp(argument, "-j") == 0 || std::strcmp(argument, "--jobs") == 0) {
@@ -126,6 +132,17 @@ bool CommandLineParser::Parse(int argc, const char* const* argv, CommandLineOpti
                 equals == std::string::npos ? std::string(argv[++i]) : text.substr(equals + 1);
             *CaseField(option, &options->caseDetails) = value;
             caseAsked = true;
+            // NAME=PATH: the files at or below PATH belong to the exhibit NAME.
+            const size_t split = value.find('=');
+            if (option == "--exhibit" && split != std::string::npos) {
+                if (split == 0 || split + 1 == value.size()) {
+                    *error = "--exhibit NAME=PATH needs a name and a path";
+                    return false;
+                }
+                options->caseDetails.exhibits.back() = value.substr(0, split);
+                options->caseDetails.exhibitPaths.emplace_back(value.substr(0, split),
+                                                               value.substr(split + 1));
+            }
         } else if (std::strncmp(argument, "--jobs=", 7) == 0) {
             if (!ParseJobs(argument + 7, &options->jobs, error))
                 return false;
@@ -153,6 +170,18 @@ bool CommandLineParser::Parse(int argc, const char* const* argv, CommandLineOpti
     // Before any file is verified: a report that could not be written whole must not cost the run.
     if (const std::string problem = options->caseDetails.OverLimit(); !problem.empty()) {
         *error = problem;
+        return false;
+    }
+    if (options->runRecord && !jsonAsked) {
+        *error = "--run-record begins the --json output with a line describing the run: give --json";
+        return false;
+    }
+    if (options->rehash && options->reportPath.empty()) {
+        *error = "--rehash computes each file's SHA-256 again for the PDF report: give --report";
+        return false;
+    }
+    if (options->overwrite && options->reportPath.empty()) {
+        *error = "--overwrite lets the PDF report replace an earlier one: give --report";
         return false;
     }
     if (options->onlyKeys && options->keyPaths.empty()) {
@@ -187,10 +216,16 @@ std::string CommandLineParser::HelpText()
            "  --csv           CSV with a header row, no summary\n"
            "  --sha256        add each file's SHA-256\n"
            "  --list-skipped  end with the entries of the folders given that were not taken, and why\n"
+           "  --run-record    with --json, begin with one line describing the run (program, version,\n"
+           "                  source revision, start time, key sets)\n"
            "  -j, --jobs N    verify N files at once (default: one per processor); output keeps input order\n"
            "  --report FILE   also write a PDF verification report to FILE (name ending in .pdf), PDF/A-1b,\n"
-           "                  and its SHA-256 beside it in FILE.sha256 (check it with 'sha256sum -c')\n"
+           "                  and its SHA-256 beside it in FILE.sha256 (check it with 'sha256sum -c');\n"
+           "                  FILE or FILE.sha256 existing already is a usage error\n"
+           "  --overwrite     let the PDF report replace an earlier FILE and FILE.sha256\n"
+           "  --rehash        the PDF report computes each file's SHA-256 again as it is written\n"
            "  --case TEXT, --exhibit TEXT (repeatable), --examiner TEXT, --organisation TEXT, --note TEXT\n"
+           "                  (--exhibit NAME=PATH: the files at or below PATH belong to the exhibit NAME)\n"
            "                  the case details the PDF report states (only with --report); each at most\n"
            "                  200 bytes, the note 2000, at most 20 exhibits\n"
            "  --keys PATH     also verify with the key set of a key file, or of every *.key file of a\n"

@@ -5,6 +5,7 @@
 #include "platform/LocaleSettings.h"
 #include "report/ReportSeal.h"
 #include "resources/LanguageCode.h"
+#include "verdict/FolderHolding.h"
 
 #include <QGuiApplication>
 #include <QLocale>
@@ -42,6 +43,7 @@ CommandLineReport::CommandLineReport(const char* version, int argc, const char* 
         ReportFactsNow(QStringLiteral("quorlith-verify"), QString::fromLatin1(version), keySets);
     facts.commandLine = QuotedCommandLine(argc, argv);
     facts.givenPaths = givenPaths;
+    this->givenPaths = givenPaths;
     facts.caseDetails = caseDetails;
     writer = std::make_unique<PdfReportWriter>(facts);
 }
@@ -62,6 +64,11 @@ void CommandLineReport::LeftOut(const std::vector<SkippedEntry>& skipped)
     writer->LeftOut(skipped);
 }
 
+void CommandLineReport::RehashAtReportTime()
+{
+    writer->RehashAtReportTime();
+}
+
 void CommandLineReport::VerificationEnded()
 {
     writer->VerificationEnded();
@@ -76,6 +83,7 @@ bool CommandLineReport::Save(const std::string& path, std::string* error,
                              const std::function<bool()>& keepGoing) const
 {
     QString reason;
+    writer->WrittenInside(GivenFolderHolding(path, givenPaths));
     if (writer->Save(QByteArray(path.data(), static_cast<int>(path.size())), &reason, keepGoing))
         return true;
     *error = reason.toLocal8Bit().toStdString();

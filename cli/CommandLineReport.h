@@ -30,6 +30,7 @@ public:
     void LeftOut(const std::vector<SkippedEntry>& skipped);
     // Notes the end of the verification, the start being the making of this report.
     void VerificationEnded();
+    void RehashAtReportTime();
     // false with the reason in error; nothing is then left under path. keepGoing, asked once the report
     // is laid out, can still drop it: false then with error empty.
     bool Save(const std::string& path, std::string* error, const std::function<bool()>& keepGoing = {}) const;
@@ -48,6 +49,8 @@ private:
     std::unique_ptr<QGuiApplication> application;
     QTranslator translator;
     std::unique_ptr<PdfReportWriter> writer;
+    // The paths given, of which a folder may hold the report itself.
+    std::vector<std::string> givenPaths;
 };
 
 #endif

@@ -38,6 +38,11 @@ void LoadedReport::LeftOut(const std::vector<SkippedEntry>& skipped)
     entries->leftOut(report, skipped);
 }
 
+void LoadedReport::RehashAtReportTime()
+{
+    entries->rehashAtReportTime(report);
+}
+
 void LoadedReport::VerificationEnded()
 {
     entries->verificationEnded(report);

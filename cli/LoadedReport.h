@@ -30,6 +30,7 @@ public:
     void Add(const VerificationResult& result);
     void LeftOut(const std::vector<SkippedEntry>& skipped);
     void VerificationEnded();
+    void RehashAtReportTime();
     bool Save(const std::string& path, std::string* error, const std::function<bool()>& keepGoing) const;
     std::string MissingCharacters() const;
     bool Seal(const std::string& path, std::string* hexDigest, std::string* error) const;

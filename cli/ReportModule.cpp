@@ -48,6 +48,11 @@ std::string MissingCharacters(const void* report)
     return static_cast<const CommandLineReport*>(report)->MissingCharacters();
 }
 
+void RehashAtReportTime(void* report)
+{
+    static_cast<CommandLineReport*>(report)->RehashAtReportTime();
+}
+
 void Close(void* report)
 {
     delete static_cast<CommandLineReport*>(report);
@@ -55,10 +60,18 @@ void Close(void* report)
 
 } // namespace
 
-extern "C" QUORLITH_REPORT_MODULE_EXPORT const ReportModuleEntries* QuorlithReportModuleEntries2()
+extern "C" QUORLITH_REPORT_MODULE_EXPORT const ReportModuleEntries* QuorlithReportModuleEntries3()
 {
-    static const ReportModuleEntries entries = {
-        QUORLITH_BUILD_IDENTITY, CanCreate, Open, Add, LeftOut, VerificationEnded, Save, MissingCharacters,
-        CommandLineReport::Seal, Close};
+    static const ReportModuleEntries entries = {QUORLITH_BUILD_IDENTITY,
+                                                CanCreate,
+                                                Open,
+                                                Add,
+                                                LeftOut,
+                                                VerificationEnded,
+                                                Save,
+                                                MissingCharacters,
+                                                CommandLineReport::Seal,
+                                                Close,
+                                                RehashAtReportTime};
     return &entries;
 }

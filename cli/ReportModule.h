@@ -32,17 +32,19 @@ struct ReportModuleEntries
     std::string (*missingCharacters)(const void* report);
     bool (*seal)(const std::string& path, std::string* hexDigest, std::string* error);
     void (*close)(void* report);
+    // --rehash: the report computes each file's SHA-256 again when it is written.
+    void (*rehashAtReportTime)(void* report);
 };
 
 // The one symbol the tool looks up in the module, and the one the module exports. Its name changes with
 // the table's layout, so that a module of an older layout is not found at all, rather than misread.
-#define QUORLITH_REPORT_MODULE_ENTRIES "QuorlithReportModuleEntries2"
+#define QUORLITH_REPORT_MODULE_ENTRIES "QuorlithReportModuleEntries3"
 #ifdef _WIN32
 #define QUORLITH_REPORT_MODULE_EXPORT __declspec(dllexport)
 #else
 #define QUORLITH_REPORT_MODULE_EXPORT __attribute__((visibility("default")))
 #endif
-extern "C" QUORLITH_REPORT_MODULE_EXPORT const ReportModuleEntries* QuorlithReportModuleEntries2();
+extern "C" QUORLITH_REPORT_MODULE_EXPORT const ReportModuleEntries* QuorlithReportModuleEntries3();
 
 // The module's file name, looked for beside the tool (the build tree) and in the private folder of an
 // installed tool; on Windows beside the tool only, where the deployed Qt libraries lie too.

@@ -55,10 +55,19 @@ const char* SkippedWhy(SkippedEntry::Why why)
         return "hidden: its name starts with a dot";
     case SkippedEntry::Why::Link:
         return "a symbolic link, not followed";
+    case SkippedEntry::Why::SearchedAlready:
+        return "a folder given more than once or below another one given: its entries are taken once";
+    case SkippedEntry::Why::GivenAgain:
+        return "a file given more than once or also found in a folder given: verified and listed once";
     case SkippedEntry::Why::NotEvidence:
         break;
     }
     return "the name does not end in .jpg, .avi, .mp4 or .mxg";
+}
+
+bool IsRepeat(SkippedEntry::Why why)
+{
+    return why == SkippedEntry::Why::SearchedAlready || why == SkippedEntry::Why::GivenAgain;
 }
 
 } // namespace
@@ -73,6 +82,13 @@ VerificationCommand::Outcome VerificationCommand::Run(const CommandLineOptions& 
     // Sizes are looked up only for the progress bar's total.
     const std::vector<VerificationTarget> targets = collector.Collect(
         options.paths, progressTerminal != nullptr, [&] { return SignalOf(interruption) != 0; });
+    // Whatever the output's form, a path given again is told about, so that one line fewer than paths
+    // given is never a surprise.
+    for (const SkippedEntry& entry : collector.Skipped()) {
+        if (IsRepeat(entry.why))
+            std::fprintf(errors, "quorlith-verify: %s: %s\n", ToDisplayText(entry.path).c_str(),
+                         SkippedWhy(entry.why));
+    }
     std::function<void()> before;
     if (beforeSummary)
         before = [&] { beforeSummary(collector.Skipped()); };
@@ -80,9 +96,16 @@ VerificationCommand::Outcome VerificationCommand::Run(const CommandLineOptions& 
         RunTargets(targets, options, out, errors, progressTerminal, alsoReport, interruption, before);
     outcome.skipped = collector.Skipped();
     if (options.listSkipped && outcome.complete && SignalOf(interruption) == 0) {
-        for (const SkippedEntry& entry : collector.Skipped())
-            std::fprintf(out, "Skipped  %s  (%s)\n", ToDisplayText(entry.path).c_str(),
-                         SkippedWhy(entry.why));
+        for (const SkippedEntry& entry : collector.Skipped()) {
+            if (entry.evidenceInside >= 0)
+                std::fprintf(out,
+                             "Skipped  %s  (a hidden folder, not searched: its name starts with a dot; %lld "
+                             "files below it have an evidence type's name)\n",
+                             ToDisplayText(entry.path).c_str(), entry.evidenceInside);
+            else
+                std::fprintf(out, "Skipped  %s  (%s)\n", ToDisplayText(entry.path).c_str(),
+                             SkippedWhy(entry.why));
+        }
         const int error = FlushError(out);
         if (error != 0) {
             std::fprintf(errors, "quorlith-verify: the output could not be written (%s)\n",
@@ -148,7 +171,7 @@ VerificationCommand::Outcome VerificationCommand::RunTargets(const std::vector<V
             }
             if (alsoReport)
                 alsoReport(result);
-            summary.Count(result.authentic);
+            summary.Count(result);
             systemFailed = systemFailed || result.reason == VerdictReason::SystemError ||
                            result.reason == VerdictReason::InUse;
         },

@@ -1,18 +1,25 @@
 // SPDX-License-Identifier: Apache-2.0
+#include "QuorlithBuild.h"
 #include "QuorlithVersion.h"
 #include "cli/CommandLineParser.h"
+#include "cli/ExistingReport.h"
 #include "cli/ExitStatus.h"
 #include "cli/FlushError.h"
 #include "cli/LoadedReport.h"
 #include "cli/RunKeySets.h"
+#include "cli/RunRecord.h"
 #include "cli/StopSignals.h"
 #include "cli/VerificationCommand.h"
 #include "engine/CryptoLibrarySetup.h"
 #include "platform/Console.h"
+#include "platform/ReadOnlyFile.h"
 #include "platform/SystemError.h"
+#include "verdict/FolderHolding.h"
 #include "verdict/KeySetFacts.h"
+#include "verdict/SelfTest.h"
 
 #include <cstdio>
+#include <ctime>
 #include <functional>
 #include <memory>
 #include <string>
@@ -77,6 +84,40 @@ int main(int argc, char** argv)
         return Shown(stdout);
     }
     SetProgramKeySets(std::move(keySets));
+    if (options.runRecord) {
+        std::fputs(RunRecordLine(QUORLITH_VERSION, QUORLITH_SOURCE_REVISION, std::time(nullptr),
+                                 ReportKeySetsOf(ProgramKeySets()))
+                       .c_str(),
+                   stdout);
+        const int error = FlushError(stdout);
+        if (error != 0) {
+            std::fprintf(stderr, "quorlith-verify: the output could not be written (%s)\n",
+                         SystemErrorText(error).c_str());
+            return kIncomplete;
+        }
+    }
+    for (const auto& exhibit : options.caseDetails.exhibitPaths) {
+        FileStatus status;
+        if (StatusOfPath(exhibit.second.c_str(), true, &status) != 0) {
+            std::fprintf(stderr,
+                         "quorlith-verify: the path '%s' of the exhibit '%s' does not exist\nTry "
+                         "'quorlith-verify --help' for more information.\n",
+                         exhibit.second.c_str(), exhibit.first.c_str());
+            return kUsageError;
+        }
+    }
+    // A report vouches for the tool too: each computation a verdict rests on must first give its known
+    // answer, or no file is verified.
+    if (!options.reportPath.empty()) {
+        const SelfTestOutcome selfTest = RunSelfTest();
+        if (!selfTest.passed) {
+            std::fprintf(stderr,
+                         "quorlith-verify: the self-test failed (%s): no file was verified and no report "
+                         "written\n",
+                         selfTest.failed.c_str());
+            return kIncomplete;
+        }
+    }
     // Qt's GUI libraries come with the report module, loaded only when a report is asked for.
     std::unique_ptr<LoadedReport> report;
     if (!options.reportPath.empty()) {
@@ -89,6 +130,16 @@ int main(int argc, char** argv)
                          options.reportPath.c_str(), reason.c_str());
             return kIncomplete;
         }
+        // A forensic record is never replaced unasked, and that too is found before the first file.
+        const std::string existing = ExistingReportFile(options.reportPath);
+        if (!options.overwrite && !existing.empty()) {
+            std::fprintf(
+                stderr,
+                "quorlith-verify: '%s' exists already; give --overwrite to replace the report and its "
+                "SHA-256 file\nTry 'quorlith-verify --help' for more information.\n",
+                existing.c_str());
+            return kUsageError;
+        }
         // Found now, not after hours of verification: the report's folder must take a new file.
         if (!report->CanCreateBeside(options.reportPath, &reason)) {
             std::fprintf(stderr,
@@ -97,6 +148,12 @@ int main(int argc, char** argv)
                          options.reportPath.c_str(), reason.c_str());
             return kUsageError;
         }
+        const std::string holding = GivenFolderHolding(options.reportPath, options.paths);
+        if (!holding.empty())
+            std::fprintf(
+                stderr,
+                "quorlith-verify: warning: the PDF report '%s' lies in '%s', a folder being verified\n",
+                options.reportPath.c_str(), holding.c_str());
     }
     VerificationCommand::AlsoReport alsoReport;
     if (report)
@@ -107,6 +164,8 @@ int main(int argc, char** argv)
     // Written before the summary line, which a signal during the report leaves out as any other.
     const auto writeReport = [&](const std::vector<SkippedEntry>& skipped) {
         report->VerificationEnded();
+        if (options.rehash)
+            report->RehashAtReportTime();
         report->LeftOut(skipped);
         std::string reason;
         reportSaved = report->Save(options.reportPath, &reason, [] { return StopSignals::Received() == 0; });

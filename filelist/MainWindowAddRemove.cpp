@@ -6,6 +6,7 @@
 #include "filelist/LocalPathBytes.h"
 #include "filelist/PacedEventPump.h"
 #include "filelist/PendingEvents.h"
+#include "filelist/ResultRole.h"
 #include "filelist/SelectedSourceRows.h"
 #include "filelist/UnshownNames.h"
 
@@ -56,8 +57,7 @@ void MainWindow::OpenFolder()
 // VerifyFiles then starts no run.
 QList<VerificationTarget> MainWindow::ScanFolder(const QByteArray& folder)
 {
-    if (!folderLeftOut)
-        folderLeftOut.emplace();
+    account.FolderGiven(folder.toStdString());
     const std::vector<VerificationTarget> found = ScanEvidenceFolder(
         folder,
         [this] {
@@ -65,7 +65,7 @@ QList<VerificationTarget> MainWindow::ScanFolder(const QByteArray& folder)
                 EndWork();
             return !workEnded;
         },
-        &*folderLeftOut);
+        account.Skipped());
     return QList<VerificationTarget>(found.begin(), found.end());
 }
 
@@ -88,6 +88,7 @@ void MainWindow::RemoveFiles()
         else
             --succeededCount;
         --totalCount;
+        account.Removed(listModel->index(row, 0).data(kResultRole).value<VerificationResult>().path);
         listModel->removeRow(row);
         selected.Removed();
 
@@ -100,5 +101,5 @@ void MainWindow::RemoveFiles()
     // A list emptied forgets the folders its files came from: a report of files added afterwards
     // names none of their neighbours.
     if (totalCount == 0)
-        folderLeftOut.reset();
+        account.Forget();
 }

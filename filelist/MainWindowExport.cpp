@@ -17,6 +17,11 @@
 #include <QStandardItemModel>
 #include <QTreeView>
 
+#include <algorithm>
+#include <optional>
+#include <set>
+#include <string>
+#include <utility>
 #include <vector>
 
 // Ctrl+S belongs to the window, not to the tool bar, which keeps its five commands.
@@ -43,19 +48,51 @@ void MainWindow::ExportReport()
                                  ReportExport::tr("The list holds no files to export."));
         return;
     }
+    // A file in the list more than once, from a folder opened twice or a folder and one below it, is
+    // verified and reported once, with a note among what the report leaves out.
     std::vector<VerificationResult> results;
-    results.reserve(rows.size());
-    for (const QPersistentModelIndex& row : rows)
-        results.push_back(row.data(kResultRole).value<VerificationResult>());
+    std::vector<QPersistentModelIndex> reportedRows;
+    std::set<std::string> taken;
+    std::vector<SkippedEntry> repeated;
+    for (const QPersistentModelIndex& row : rows) {
+        VerificationResult result = row.data(kResultRole).value<VerificationResult>();
+        if (!taken.insert(result.path).second) {
+            if (std::none_of(repeated.begin(), repeated.end(),
+                             [&](const SkippedEntry& entry) { return entry.path == result.path; }))
+                repeated.push_back({result.path, SkippedEntry::Why::GivenAgain});
+            continue;
+        }
+        reportedRows.push_back(row);
+        results.push_back(std::move(result));
+    }
+    rows = std::move(reportedRows);
 
     // The case details come first, for every format: which one is written is chosen in the save dialog.
     ReportFacts facts = ReportFactsNow(QStringLiteral("quorlith"), QStringLiteral(QUORLITH_VERSION),
                                        ReportKeySetsOf(ProgramKeySets()));
+    if (!facts.selfTestPassed) {
+        QMessageBox::critical(
+            this, ReportExport::tr("Export Report"),
+            ReportExport::tr("The self-test of the computations a verdict rests on failed (%1): "
+                             "nothing is exported.")
+                .arg(QString::fromStdString(facts.selfTestFailed)));
+        return;
+    }
     if (!CaseDetailsDialog::Ask(this, &facts.caseDetails))
         return;
     ReportExport exporter(this, facts);
-    if (folderLeftOut)
-        exporter.LeftOut(*folderLeftOut);
+    std::optional<std::vector<SkippedEntry>> leftOut = account.LeftOut();
+    if (!repeated.empty()) {
+        if (!leftOut)
+            leftOut.emplace();
+        leftOut->insert(leftOut->end(), repeated.begin(), repeated.end());
+    }
+    if (leftOut)
+        exporter.LeftOut(*leftOut);
+    std::vector<std::string> reported;
+    for (const VerificationResult& result : results)
+        reported.push_back(result.path);
+    exporter.Account(account.For(reported));
     if (!exporter.AskForFile())
         return;
     connect(&exporter, &ReportExport::VerdictsChanged, this,

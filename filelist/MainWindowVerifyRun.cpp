@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QStandardItemModel>
 #include <QTreeView>
 
 #include <cerrno>
@@ -40,6 +41,8 @@ void MainWindow::VerifyTargets(const QList<VerificationTarget>& targets)
 {
     if (workEnded)
         return;
+    for (const VerificationTarget& target : targets)
+        account.Handed(target.path);
     totalCount += targets.size();
     if (runProgress) {
         if (runProgress->IsCanceled()) {
@@ -84,6 +87,8 @@ void MainWindow::RunVerification(const QList<VerificationTarget>& targets)
 
     for (int index = 0; index < runTargets.size(); ++index) {
         if (progress->IsCanceled()) {
+            for (int left = index; left < runTargets.size(); ++left)
+                account.NotVerified(runTargets.at(left).path);
             totalCount -= runTargets.size() - index;
             runCanceled = true;
             UpdateStatusBar();
@@ -127,6 +132,7 @@ bool MainWindow::IsSkippedAtItsTurn(const VerificationTarget& target)
 void MainWindow::VerifyOneFile(const VerificationTarget& target, int index)
 {
     if (IsSkippedAtItsTurn(target)) {
+        account.GoneAtItsTurn(target.path);
         --totalCount;
         return;
     }
@@ -141,7 +147,12 @@ void MainWindow::VerifyOneFile(const VerificationTarget& target, int index)
     WaitForCurrentWorker();
     // The file leaves the queued part of the total; its row, if written, counts it again.
     --totalCount;
+    const int rowsBefore = listModel->rowCount();
     currentWorker->WriteResult();
+    if (listModel->rowCount() > rowsBefore)
+        account.Listed(target.path);
+    else
+        account.NotVerified(target.path);
     delete currentWorker;
     currentWorker = nullptr;
 }

@@ -12,6 +12,8 @@
 #include "verdict/BatchFileVerifier.h"
 #include "verdict/CsvWriter.h"
 #include "verdict/FileStateCheck.h"
+#include "verdict/FileVerifier.h"
+#include "verdict/FolderHolding.h"
 #include "verdict/JsonLinesWriter.h"
 #include "verdict/PathText.h"
 #include "verdict/VerdictText.h"
@@ -40,6 +42,7 @@ struct ReportExport::Job
     Format format = Format::Pdf;
     ReportFacts facts;
     std::optional<std::vector<SkippedEntry>> leftOut;
+    std::optional<ReportAccount> account;
     long long bytesToHash = 0;
     // Counted by the work alone: the dialog hears of it through Progress().
     long long bytesHashed = 0;
@@ -120,6 +123,11 @@ void ReportExport::LeftOut(const std::vector<SkippedEntry>& skipped)
     leftOut = skipped;
 }
 
+void ReportExport::Account(const ReportAccount& given)
+{
+    account = given;
+}
+
 QString ReportExport::CommandText()
 {
     return tr("Export Report...");
@@ -166,6 +174,7 @@ void ReportExport::Export(std::vector<VerificationResult>* results)
     job.format = format;
     job.facts = facts;
     job.leftOut = leftOut;
+    job.account = account;
     job.facts.givenPaths = {CommonFolder(*results)};
     for (const VerificationResult& result : *results)
         job.bytesToHash += std::max<int64_t>(result.file.size, 0);
@@ -350,6 +359,11 @@ bool ReportExport::WriteFile(Job* job)
         writer.Add(job->checked[i], (*job->results)[i].authentic);
     if (job->leftOut)
         writer.LeftOut(*job->leftOut);
+    if (job->account) {
+        writer.Account(*job->account);
+        writer.WrittenInside(
+            GivenFolderHolding(QFile::encodeName(job->path).toStdString(), job->account->folders));
+    }
     const QByteArray encodedPath = QFile::encodeName(job->path);
     const bool saved = writer.Save(encodedPath, &job->error, [job] { return job->KeepGoing(); });
     job->missingCharacters = writer.MissingCharacters();
@@ -379,7 +393,7 @@ bool ReportExport::WriteLines(Job* job)
         writer->Begin();
         for (const VerificationResult& result : job->checked) {
             writer->Write(result);
-            summary.Count(result.authentic);
+            summary.Count(result);
         }
         writer->End(summary);
         const bool flushed = std::fflush(out) == 0 && !std::ferror(out);

@@ -2,6 +2,7 @@
 #ifndef QUORLITH_FILELIST_REPORTEXPORT_H
 #define QUORLITH_FILELIST_REPORTEXPORT_H
 
+#include "report/ReportAccount.h"
 #include "report/ReportFacts.h"
 #include "verdict/SkippedEntry.h"
 #include "verdict/VerificationResult.h"
@@ -44,6 +45,9 @@ public:
     // The entries of the folders given that the folder search did not take: a PDF lists them in its
     // appendix, as quorlith-verify's does. Without it the PDF says nothing about them.
     void LeftOut(const std::vector<SkippedEntry>& skipped);
+    // The folders the list's files came from and every file handed to the window that the export does
+    // not hold, and why: a PDF names them all.
+    void Account(const ReportAccount& given);
 
     // The save dialog; false when the user cancels it.
     bool AskForFile();
@@ -89,6 +93,7 @@ private:
     std::optional<std::vector<SkippedEntry>> leftOut;
     // The escaped paths of the files whose verdict changed in this export.
     QStringList changedPaths;
+    std::optional<ReportAccount> account;
 };
 
 #endif

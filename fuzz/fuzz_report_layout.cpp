@@ -143,7 +143,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     fuzzed.push_back(&details.note);
 
     RunSummary summary;
-    summary.Count(result.authentic);
+    summary.Count(result);
     const std::vector<ReportEntry> entries = {entry};
     const GlyphCheck& glyphs = *setting->glyphs;
     const ReportRenderer renderer(facts, entries, summary, glyphs);

@@ -22,6 +22,12 @@ const int kFileInUseError = 16; // EBUSY on every system this builds on
 // too, for their status. The file descriptor, or -1.
 int OpenForReading(const char* path);
 
+// As OpenForReading, for evidence: where the system allows it (Linux, for the file's owner or a
+// privileged user) the file is read without moving its last access time, so that a later report does not
+// give this reading as the last access before verifying; elsewhere it opens as OpenForReading does,
+// silently. *accessTimeKept says which.
+int OpenEvidenceForReading(const char* path, bool* accessTimeKept);
+
 // Closes what OpenForReading opened.
 void CloseFile(int fd);
 

@@ -9,4 +9,8 @@
 // none (an id from another system's disk, or a system without numeric owners).
 std::string UserNameOf(int64_t ownerId);
 
+// The user this program runs as, for a report's facts: "1000 (alice)" on POSIX, the account's name on
+// Windows, as UTF-8 bytes.
+std::string RunningUser();
+
 #endif

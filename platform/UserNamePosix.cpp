@@ -22,3 +22,10 @@ std::string UserNameOf(int64_t ownerId)
     return error == 0 && found != nullptr && found->pw_name != nullptr ? std::string(found->pw_name)
                                                                        : std::string();
 }
+
+std::string RunningUser()
+{
+    const uid_t id = geteuid();
+    const std::string name = UserNameOf(id);
+    return std::to_string(id) + (name.empty() ? std::string() : " (" + name + ")");
+}

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <utility>
 #include <vector>
 
 // What the examiner says about the case a report belongs to, as the bytes given: every text reaches the
@@ -15,6 +16,9 @@ struct CaseDetails
     std::string examiner;
     std::string organisation;
     std::string note;
+    // Exhibits given as NAME=PATH: the files at or below PATH belong to the exhibit NAME, which also
+    // stands in exhibits.
+    std::vector<std::pair<std::string, std::string>> exhibitPaths;
 
     // The most each detail may hold, in bytes as given (a letter of most scripts takes two or three):
     // plenty for any case number, exhibit label or name, and few enough that every text of the report

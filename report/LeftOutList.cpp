@@ -3,60 +3,30 @@
 
 #include "verdict/VerdictText.h"
 
-#include <map>
-#include <string>
-
-namespace {
-
-// The ending of the path's last name, from its last dot on, as the bytes stand (".txt"); empty for a
-// name without a dot.
-std::string Ending(const std::string& path)
-{
-    const size_t slash = path.rfind('/');
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    const size_t dot = name.rfind('.');
-    return dot == std::string::npos ? std::string() : name.substr(dot);
-}
-
-} // namespace
-
 std::vector<LeftOutLine> LeftOutList::Lines(const std::vector<SkippedEntry>& skipped)
 {
-    std::map<std::string, long long> perEnding;
-    for (const SkippedEntry& entry : skipped) {
-        if (entry.why == SkippedEntry::Why::NotEvidence)
-            ++perEnding[Ending(entry.path)];
-    }
     std::vector<LeftOutLine> lines;
-    std::map<std::string, bool> counted;
-    for (const SkippedEntry& entry : skipped) {
-        LeftOutLine line;
-        line.why = entry.why;
-        const std::string ending = Ending(entry.path);
-        if (entry.why != SkippedEntry::Why::NotEvidence || perEnding[ending] <= kListedPerEnding) {
-            line.what = VerdictText::DisplayPath(entry.path);
-            lines.push_back(line);
-            continue;
-        }
-        if (counted[ending])
-            continue;
-        counted[ending] = true;
-        line.count = perEnding[ending];
-        line.what = ending.empty() ? tr("%1 entries without an ending").arg(line.count)
-                                   : tr("%1 entries ending in %2")
-                                         .arg(QString::number(line.count), VerdictText::Display(ending));
-        lines.push_back(line);
-    }
+    lines.reserve(skipped.size());
+    for (const SkippedEntry& entry : skipped)
+        lines.push_back({VerdictText::DisplayPath(entry.path), Why(entry)});
     return lines;
 }
 
-QString LeftOutList::Why(SkippedEntry::Why why)
+QString LeftOutList::Why(const SkippedEntry& entry)
 {
-    switch (why) {
+    switch (entry.why) {
     case SkippedEntry::Why::Hidden:
+        if (entry.evidenceInside >= 0)
+            return tr("a hidden folder, not searched: its name starts with a dot; %1 files below it have "
+                      "an evidence type's name")
+                .arg(entry.evidenceInside);
         return tr("hidden: its name starts with a dot");
     case SkippedEntry::Why::Link:
         return tr("a symbolic link, not followed");
+    case SkippedEntry::Why::SearchedAlready:
+        return tr("a folder given more than once or below another one given: its entries are taken once");
+    case SkippedEntry::Why::GivenAgain:
+        return tr("a file given more than once or also found in a folder given: verified and listed once");
     case SkippedEntry::Why::NotEvidence:
         break;
     }

@@ -7,6 +7,7 @@
 #include "report/ReportFonts.h"
 #include "report/ReportRenderer.h"
 #include "report/WholeFileSave.h"
+#include "verdict/Sha256Reader.h"
 #include "verdict/VerdictText.h"
 
 #include <QDateTime>
@@ -67,7 +68,7 @@ void PdfReportWriter::Add(const VerificationResult& result)
     ReportEntry entry;
     entry.result = result;
     entries.push_back(entry);
-    summary.Count(result.authentic);
+    summary.Count(result);
 }
 
 void PdfReportWriter::Add(const VerificationResult& result, bool listedAuthentic)
@@ -79,6 +80,21 @@ void PdfReportWriter::Add(const VerificationResult& result, bool listedAuthentic
 void PdfReportWriter::LeftOut(const std::vector<SkippedEntry>& skipped)
 {
     leftOut = skipped;
+}
+
+void PdfReportWriter::Account(const ReportAccount& given)
+{
+    account = given;
+}
+
+void PdfReportWriter::WrittenInside(const std::string& folder)
+{
+    facts.reportInsideFolder = folder;
+}
+
+void PdfReportWriter::RehashAtReportTime()
+{
+    rehash = true;
 }
 
 void PdfReportWriter::VerificationEnded()
@@ -95,6 +111,11 @@ bool PdfReportWriter::Write(QIODevice* device, const std::function<bool()>& keep
     for (ReportEntry& entry : checked) {
         entry.state = CurrentFileState(entry.result);
         entry.stateChecked = written;
+        if (rehash && !entry.result.sha256.empty()) {
+            std::string again;
+            entry.sha256AtReport =
+                Sha256Reader::DigestFile(entry.result.path, &again) ? again : std::string();
+        }
     }
     // Qt's output passes through the tap, which keeps what the update of the document's properties needs.
     PdfTap tap(device);
@@ -103,7 +124,8 @@ bool PdfReportWriter::Write(QIODevice* device, const std::function<bool()>& keep
     ReportFacts stamped = facts;
     stamped.written = written;
     glyphs = std::make_unique<GlyphCheck>(AllReportFamilies());
-    const ReportRenderer renderer(stamped, checked, summary, *glyphs, leftOut ? &*leftOut : nullptr);
+    const ReportRenderer renderer(stamped, checked, summary, *glyphs, leftOut ? &*leftOut : nullptr,
+                                  account ? &*account : nullptr);
     // Measured first without painting, so that each page knows how many there are.
     const int pageCount = renderer.Render(&writer, nullptr, 0, keepGoing);
     if (pageCount == 0)

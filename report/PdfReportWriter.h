@@ -3,6 +3,7 @@
 #define QUORLITH_REPORT_PDFREPORTWRITER_H
 
 #include "report/GlyphCheck.h"
+#include "report/ReportAccount.h"
 #include "report/ReportEntry.h"
 #include "report/ReportFacts.h"
 #include "verdict/RunSummary.h"
@@ -37,6 +38,14 @@ public:
     // The entries of the folders given that the search did not take: the report lists them, counted per
     // ending where one ending has many, in an appendix. Without it the report says nothing about them.
     void LeftOut(const std::vector<SkippedEntry>& skipped);
+    // The folders given and every file handed over that the report does not hold: the report names them
+    // and counts those files apart. Without it the report's files are all it was given.
+    void Account(const ReportAccount& given);
+    // The report is written inside folder, a folder being verified: its facts say so.
+    void WrittenInside(const std::string& folder);
+    // Each file's SHA-256 is computed again as the report is written and stated beside the first, so that
+    // "unchanged since verified" rests on the content, not only on the file system's facts.
+    void RehashAtReportTime();
     // Notes that the verification of the report's files ended now.
     void VerificationEnded();
 
@@ -57,6 +66,8 @@ private:
     std::vector<ReportEntry> entries;
     RunSummary summary;
     std::optional<std::vector<SkippedEntry>> leftOut;
+    std::optional<ReportAccount> account;
+    bool rehash = false;
     mutable std::unique_ptr<GlyphCheck> glyphs;
 };
 

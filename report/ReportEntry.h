@@ -8,6 +8,7 @@
 #include <QDateTime>
 
 #include <optional>
+#include <string>
 
 // One file of a report: its result, and whether the file was still as verified when the report was
 // written, checked at stateChecked.
@@ -19,6 +20,9 @@ struct ReportEntry
     // For a report of the window's list, whose files are verified again for it: the verdict the list
     // showed. Unset when the result is the run's own.
     std::optional<bool> listedAuthentic;
+    // With --rehash: the file's SHA-256 computed again when the report was written; empty when it could
+    // not be read then.
+    std::optional<std::string> sha256AtReport;
 };
 
 #endif

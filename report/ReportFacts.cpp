@@ -3,10 +3,13 @@
 
 #include "QuorlithBuild.h"
 #include "engine/CryptoLibraryVersion.h"
+#include "platform/UserName.h"
 #include "platform/WorkingFolder.h"
 #include "verdict/PathText.h"
+#include "verdict/SelfTest.h"
 
 #include <QSysInfo>
+#include <QTimeZone>
 #include <QUuid>
 
 #include <cstring>
@@ -26,6 +29,17 @@ bool PlainForTheShell(const std::string& text)
     return true;
 }
 
+// The system's zone by its IANA name, with the abbreviation in force: "Europe/Berlin (CET)".
+QString TimeZoneName(const QDateTime& now)
+{
+    const QTimeZone zone = QTimeZone::systemTimeZone();
+    const QString id = QString::fromUtf8(zone.id());
+    const QString abbreviation = zone.abbreviation(now);
+    return abbreviation.isEmpty() || abbreviation == id
+               ? id
+               : id + QStringLiteral(" (") + abbreviation + QLatin1Char(')');
+}
+
 } // namespace
 
 ReportFacts ReportFactsNow(const QString& programName, const QString& programVersion,
@@ -35,6 +49,8 @@ ReportFacts ReportFactsNow(const QString& programName, const QString& programVer
     facts.programName = programName;
     facts.programVersion = programVersion;
     facts.computerName = QSysInfo::machineHostName();
+    facts.runningUser = RunningUser();
+    facts.timeZone = TimeZoneName(QDateTime::currentDateTime());
     facts.keySets = keySets;
     facts.operatingSystem = QSysInfo::prettyProductName() + QStringLiteral(", ") + QSysInfo::kernelType() +
                             QLatin1Char(' ') + QSysInfo::kernelVersion() + QStringLiteral(", ") +
@@ -42,6 +58,10 @@ ReportFacts ReportFactsNow(const QString& programName, const QString& programVer
     facts.qtVersion = QString::fromLatin1(qVersion());
     facts.cryptoLibrary = QString::fromStdString(CryptoLibraryVersion());
     facts.sourceRevision = QStringLiteral(QUORLITH_SOURCE_REVISION);
+    const SelfTestOutcome selfTest = RunSelfTest();
+    facts.selfTestRun = true;
+    facts.selfTestPassed = selfTest.passed;
+    facts.selfTestFailed = selfTest.failed;
     facts.reportId = QUuid::createUuid().toString(QUuid::WithoutBraces);
     facts.verificationStarted = QDateTime::currentDateTime();
     facts.workingFolder = WorkingFolder();

@@ -17,6 +17,9 @@ struct ReportFacts
     QString programName; // the program's command name, e.g. "quorlith-verify"
     QString programVersion;
     QString computerName;
+    // Who ran the program ("1000 (alice)"), and the time zone the local times are in, by name.
+    std::string runningUser;
+    QString timeZone;
     // The key sets the program verified with and the key files it could not load, as the program that
     // verified hands them over: the report code may be a module with a copy of its own.
     ReportKeySets keySets;
@@ -29,11 +32,18 @@ struct ReportFacts
     QString qtVersion;
     QString cryptoLibrary;
     QString sourceRevision;
+    // The known-answer self-test run as the report's verification began, and what failed in it; a report
+    // whose facts were made without it says nothing about it.
+    bool selfTestRun = false;
+    bool selfTestPassed = false;
+    std::string selfTestFailed;
     // Bytes as the system names them: the folder relative paths start from, the command line as typed
     // (empty for the window), and the paths that were given, under which the summary names each file.
     std::string workingFolder;
     std::string commandLine;
     std::vector<std::string> givenPaths;
+    // The folder being verified that holds the report itself, as given; empty when none does.
+    std::string reportInsideFolder;
     // Local times: when the verification of the report's files began and ended, and when the report
     // was written (set by the writer as it writes).
     QDateTime verificationStarted;

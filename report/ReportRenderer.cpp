@@ -57,8 +57,8 @@ bool IsNoLongerVerified(FileState state)
 
 ReportRenderer::ReportRenderer(const ReportFacts& facts, const std::vector<ReportEntry>& entries,
                                const RunSummary& summary, const GlyphCheck& glyphs,
-                               const std::vector<SkippedEntry>* leftOut)
-    : facts(facts), entries(entries), summary(summary), glyphs(glyphs), leftOut(leftOut),
+                               const std::vector<SkippedEntry>* leftOut, const ReportAccount* account)
+    : facts(facts), entries(entries), summary(summary), glyphs(glyphs), leftOut(leftOut), account(account),
       titleFont(MakeFont(ReportFace::Serif, 17, true)), headingFont(MakeFont(ReportFace::Serif, 12, true)),
       bodyFont(MakeFont(ReportFace::Sans, 9, false)), boldFont(MakeFont(ReportFace::Sans, 9, true)),
       monoFont(MakeFont(ReportFace::Mono, 8.5, false)), smallFont(MakeFont(ReportFace::Sans, 8, false)),
@@ -112,6 +112,8 @@ int ReportRenderer::Render(QPagedPaintDevice* device, QPainter* painter, int pag
             return 0;
         FileBlock(flow, ++number, entry);
     }
+    if (!HoldsAllHanded())
+        NotInReportAppendix(flow);
     if (leftOut)
         LeftOutAppendix(flow);
     Signatures(flow);
@@ -209,6 +211,8 @@ void ReportRenderer::Opening(PageFlow& flow) const
         {QCoreApplication::translate("ReportLayout", "Report written"), MadeText(facts.written)},
         {tr("Program"), program},
         {tr("Computer"), facts.computerName},
+        {QCoreApplication::translate("ReportPractice", "User"), VerdictText::Display(facts.runningUser)},
+        {QCoreApplication::translate("ReportPractice", "Time zone"), facts.timeZone},
         {QCoreApplication::translate("ReportProvenance", "Operating system"), facts.operatingSystem},
         {QCoreApplication::translate("ReportProvenance", "Qt version"), facts.qtVersion},
         {QCoreApplication::translate("ReportProvenance", "Crypto library"), facts.cryptoLibrary},
@@ -217,6 +221,17 @@ void ReportRenderer::Opening(PageFlow& flow) const
     for (const auto& line : lines)
         flow.Row({Cell(line.first, boldFont, 0, labelWidth),
                   Cell(line.second, bodyFont, labelWidth, width - labelWidth)});
+    if (facts.selfTestRun)
+        flow.Row(
+            {Cell(QCoreApplication::translate("ReportSelfTest", "Tool validation"), boldFont, 0, labelWidth),
+             Cell(facts.selfTestPassed
+                      ? QCoreApplication::translate("ReportSelfTest",
+                                                    "passed as this verification began: MD5 (RFC 1321), "
+                                                    "HMAC-MD5 (RFC 2202), the version 1.1 fold and the RSA "
+                                                    "public operation gave their known answers")
+                      : QCoreApplication::translate("ReportSelfTest", "FAILED as this verification began: %1")
+                            .arg(QString::fromStdString(facts.selfTestFailed)),
+                  facts.selfTestPassed ? bodyFont : boldFont, labelWidth, width - labelWidth)});
     const std::pair<QString, QString> places[] = {
         {QCoreApplication::translate("ReportLayout", "Working folder"),
          VerdictText::DisplayPath(facts.workingFolder)},
@@ -229,6 +244,15 @@ void ReportRenderer::Opening(PageFlow& flow) const
                 {Cell(place.first, boldFont, 0, labelWidth),
                  Cell(VerdictText::InStoredOrder(place.second), monoFont, labelWidth, width - labelWidth)});
     }
+    GivenFolders(flow, labelWidth);
+    if (!facts.reportInsideFolder.empty())
+        flow.Row({Cell(QCoreApplication::translate("ReportPlace", "Report's place"), boldFont, 0, labelWidth),
+                  Cell(QCoreApplication::translate("ReportPlace",
+                                                   "This report lies inside %1, a folder being verified: a "
+                                                   "later verification of that folder finds it among the "
+                                                   "entries it does not take.")
+                           .arg(VerdictText::Display(facts.reportInsideFolder)),
+                       boldFont, labelWidth, width - labelWidth)});
     for (const auto& line : CaseLines())
         flow.Row({Cell(line.first, boldFont, 0, labelWidth),
                   Cell(line.second, bodyFont, labelWidth, width - labelWidth)});
@@ -246,20 +270,32 @@ void ReportRenderer::Opening(PageFlow& flow) const
         QString label;
         long long value;
         bool always;
+        bool ofSucceeded = false;
     };
     const Count counts[] = {
         {StatusWords("Total files"), summary.total - folders - missing, true},
         {StatusWords("Authentication succeeded"), summary.succeeded, true},
+        // A success vouches only for the bytes its digest protects: the three kinds are counted apart.
+        {QCoreApplication::translate("ReportCoverageCounts", "fully protected"), summary.succeededWhole, true,
+         true},
+        {QCoreApplication::translate("ReportCoverageCounts", "partly protected"), summary.succeededPart, true,
+         true},
+        {QCoreApplication::translate("ReportCoverageCounts", "nothing protected"), summary.succeededNone,
+         true, true},
         {StatusWords("Authentication failed"), summary.failed - folders - missing, true},
         {QCoreApplication::translate("ReportLayout", "Folders without evidence"), folders, false},
         {QCoreApplication::translate("ReportLayout", "Paths that do not exist"), missing, false},
     };
     flow.Skip(flow.Height({Cell(QStringLiteral("X"), bodyFont, 0, width)}) * 0.6);
+    const double indent = width * 0.03;
     for (const Count& count : counts) {
-        if (count.always || count.value > 0)
-            flow.Row({Cell(count.label, boldFont, 0, labelWidth),
-                      Cell(QString::number(count.value), bodyFont, labelWidth, width - labelWidth)});
+        if (!count.always && count.value == 0)
+            continue;
+        const double labelX = count.ofSucceeded ? indent : 0;
+        flow.Row({Cell(count.label, count.ofSucceeded ? bodyFont : boldFont, labelX, labelWidth - labelX),
+                  Cell(QString::number(count.value), bodyFont, labelWidth, width - labelWidth)});
     }
+    NotInReportCounts(flow, labelWidth);
 }
 
 void ReportRenderer::KeySetLines(PageFlow& flow, double labelWidth) const
@@ -456,7 +492,7 @@ void ReportRenderer::FileBlock(PageFlow& flow, int number, const ReportEntry& en
         rows.push_back(cells);
     };
     QString sha256 = QString::fromStdString(result.sha256);
-    if (IsFolderWithoutEvidence(result)) {
+    if (VerdictText::NamesAFolder(result)) {
         sha256 = QCoreApplication::translate("ReportLayout", "none: this is a folder, not a file");
     } else if (IsMissing(result)) {
         sha256 = QCoreApplication::translate("ReportLayout", "none: nothing exists under this path");
@@ -493,6 +529,10 @@ void ReportRenderer::FileBlock(PageFlow& flow, int number, const ReportEntry& en
             add(label, detail.value, bodyFont, Qt::black);
         }
     }
+    const std::string exhibit = ExhibitOf(result.path);
+    if (!exhibit.empty())
+        add(QCoreApplication::translate("ReportCase", "Exhibit"), VerdictText::Display(exhibit), boldFont,
+            Qt::black);
     if (result.authentic) {
         const QString coverage = result.coverage.partial
                                      ? VerdictText::CoverageSentence(result)
@@ -548,12 +588,36 @@ void ReportRenderer::FileBlock(PageFlow& flow, int number, const ReportEntry& en
         if (result.accessedNs >= 0)
             add(QCoreApplication::translate("ReportFileFacts", "Last access before verifying"),
                 FileFactsText::UtcTime(result.accessedNs) + QStringLiteral(" UTC"), bodyFont, Qt::black);
+        // Whether this program's own reading shows as the last access to a later examination.
+        if (result.accessedNs >= 0)
+            add(QCoreApplication::translate("ReportAccessTime", "Access time"),
+                result.accessTimeKept
+                    ? QCoreApplication::translate(
+                          "ReportAccessTime", "kept: the file was read without changing its last access time")
+                    : QCoreApplication::translate(
+                          "ReportAccessTime", "may have changed: the system did not let this program read "
+                                              "the file without changing its last access time"),
+                bodyFont, Qt::black);
         if (result.ownerId >= 0)
             add(QCoreApplication::translate("ReportFileFacts", "Owner"), OwnerText(result.ownerId), bodyFont,
                 Qt::black);
         if (result.permissions >= 0)
             add(QCoreApplication::translate("ReportFileFacts", "Permissions"),
                 FileFactsText::Permissions(result.permissions), bodyFont, Qt::black);
+    }
+    if (entry.sha256AtReport) {
+        const QString again = QString::fromStdString(*entry.sha256AtReport);
+        const bool same = !again.isEmpty() && *entry.sha256AtReport == result.sha256;
+        add(QCoreApplication::translate("ReportRehash", "SHA-256 at report time"),
+            again.isEmpty()
+                ? QCoreApplication::translate("ReportRehash", "not computed: the file could not be read")
+            : same ? QCoreApplication::translate("ReportRehash", "%1, the same as when it was verified")
+                         .arg(again)
+                   : QCoreApplication::translate("ReportRehash",
+                                                 "%1: differs from the SHA-256 when it was verified, so the "
+                                                 "content changed after it was verified")
+                         .arg(again),
+            same ? monoFont : boldFont, same ? Qt::black : kFailedColor);
     }
     add(tr("State at report time"), state, IsNoLongerVerified(entry.state) ? boldFont : bodyFont,
         IsNoLongerVerified(entry.state) ? kFailedColor : Qt::black);
@@ -583,6 +647,25 @@ QString ReportRenderer::OwnerText(int64_t ownerId) const
     return owners[ownerId] = FileFactsText::Owner(ownerId);
 }
 
+std::string ReportRenderer::ExhibitOf(const std::string& path) const
+{
+    const std::string file = AbsolutePath(path, facts.workingFolder);
+    std::string exhibit;
+    size_t longest = 0;
+    for (const auto& given : facts.caseDetails.exhibitPaths) {
+        std::string below = AbsolutePath(given.second, facts.workingFolder);
+        while (below.size() > 1 && below.back() == '/')
+            below.pop_back();
+        const bool holds = file == below || (file.compare(0, below.size(), below) == 0 &&
+                                             (below == "/" || file[below.size()] == '/'));
+        if (holds && below.size() >= longest) {
+            longest = below.size();
+            exhibit = given.first;
+        }
+    }
+    return exhibit;
+}
+
 bool ReportRenderer::HasHeader() const
 {
     return !facts.caseDetails.caseNumber.empty() || !facts.caseDetails.examiner.empty();
@@ -605,6 +688,81 @@ std::vector<std::pair<QString, QString>> ReportRenderer::CaseLines() const
     return lines;
 }
 
+void ReportRenderer::GivenFolders(PageFlow& flow, double labelWidth) const
+{
+    if (!account)
+        return;
+    const double width = flow.Body().width();
+    for (const std::string& folder : account->folders)
+        flow.Row({Cell(QCoreApplication::translate("ReportAccount", "Folder given"), boldFont, 0, labelWidth),
+                  Cell(VerdictText::Display(folder), monoFont, labelWidth, width - labelWidth)});
+}
+
+bool ReportRenderer::HoldsAllHanded() const
+{
+    return !account || account->notInReport.empty();
+}
+
+QString ReportRenderer::NotInReportWhy(NotInReport::Why why)
+{
+    switch (why) {
+    case NotInReport::Why::Removed:
+        return QCoreApplication::translate("ReportAccount", "removed from the list by the examiner");
+    case NotInReport::Why::Cancelled:
+        return QCoreApplication::translate("ReportAccount",
+                                           "not verified: the run was cancelled before its turn");
+    case NotInReport::Why::Waiting:
+        return QCoreApplication::translate(
+            "ReportAccount", "not verified: still waiting for its turn when the report was made");
+    case NotInReport::Why::Gone:
+        return QCoreApplication::translate(
+            "ReportAccount", "not verified: no file was found under its name when its turn came");
+    case NotInReport::Why::NotSelected:
+        break;
+    }
+    return QCoreApplication::translate(
+        "ReportAccount", "verified and in the list, but not among the rows chosen for this report");
+}
+
+void ReportRenderer::NotInReportCounts(PageFlow& flow, double labelWidth) const
+{
+    if (HoldsAllHanded())
+        return;
+    const double width = flow.Body().width();
+    std::map<NotInReport::Why, long long> perWhy;
+    for (const NotInReport& file : account->notInReport)
+        ++perWhy[file.why];
+    QString label = QCoreApplication::translate("ReportAccount", "Not in this report");
+    for (const auto& why : perWhy) {
+        flow.Row({Cell(label, boldFont, 0, labelWidth),
+                  Cell(QStringLiteral("%1 (%2)").arg(QString::number(why.second), NotInReportWhy(why.first)),
+                       bodyFont, labelWidth, width - labelWidth)});
+        label.clear();
+    }
+}
+
+void ReportRenderer::NotInReportAppendix(PageFlow& flow) const
+{
+    const double width = flow.Body().width();
+    const double pathWidth = width * 0.6;
+    const double gap = flow.Height({Cell(QStringLiteral("X"), smallFont, 0, width)}) * 0.2;
+    Heading(flow,
+            QCoreApplication::translate("ReportAccount", "Appendix: files given but not in this report"));
+    flow.Row({Cell(QCoreApplication::translate("ReportAccount",
+                                               "Every file handed over for verification, by name or found by "
+                                               "a folder search, that this report does not hold, and why."),
+                   bodyFont, 0, width)},
+             gap * 3);
+    for (const NotInReport& file : account->notInReport) {
+        const std::vector<FlowCell> cells = {
+            Cell(VerdictText::Display(file.path), monoFont, 0, pathWidth - width * 0.02),
+            Cell(NotInReportWhy(file.why), smallFont, pathWidth, width - pathWidth)};
+        const double height = flow.Height(cells);
+        flow.KeepTogether(height);
+        flow.Place(cells, height, gap);
+    }
+}
+
 void ReportRenderer::LeftOutAppendix(PageFlow& flow) const
 {
     const double width = flow.Body().width();
@@ -612,21 +770,26 @@ void ReportRenderer::LeftOutAppendix(PageFlow& flow) const
     const double gap = flow.Height({Cell(QStringLiteral("X"), smallFont, 0, width)}) * 0.2;
     Heading(flow, QCoreApplication::translate("ReportLeftOut", "Appendix: what the folder search left out"));
     if (leftOut->empty()) {
-        flow.Row({Cell(QCoreApplication::translate("ReportLeftOut", "The folder search left nothing out."),
-                       bodyFont, 0, width)});
+        // Nothing was left out only when the files handed over are all in the report as well.
+        const QString none =
+            HoldsAllHanded()
+                ? QCoreApplication::translate("ReportLeftOut", "The folder search left nothing out.")
+                : QCoreApplication::translate("ReportAccount",
+                                              "The folder search took every entry, but this report does "
+                                              "not hold every file it found: the appendix before this one "
+                                              "names the others.");
+        flow.Row({Cell(none, bodyFont, 0, width)});
         return;
     }
-    flow.Row({Cell(QCoreApplication::translate(
-                       "ReportLeftOut", "Every entry of the folders given that the search did not take, and "
-                                        "why. Where one ending has many files, they are counted instead of "
-                                        "listed."),
+    flow.Row({Cell(QCoreApplication::translate("ReportLeftOut",
+                                               "Every entry of the folders given that the search did not "
+                                               "take, and why."),
                    bodyFont, 0, width)},
              gap * 3);
     for (const LeftOutLine& line : LeftOutList::Lines(*leftOut)) {
         const std::vector<FlowCell> cells = {
-            Cell(line.count > 0 ? line.what : VerdictText::InStoredOrder(line.what),
-                 line.count > 0 ? smallBoldFont : monoFont, 0, pathWidth - width * 0.02),
-            Cell(LeftOutList::Why(line.why), smallFont, pathWidth, width - pathWidth)};
+            Cell(VerdictText::InStoredOrder(line.what), monoFont, 0, pathWidth - width * 0.02),
+            Cell(line.why, smallFont, pathWidth, width - pathWidth)};
         const double height = flow.Height(cells);
         flow.KeepTogether(height);
         flow.Place(cells, height, gap);

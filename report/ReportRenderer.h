@@ -4,6 +4,7 @@
 
 #include "report/GlyphCheck.h"
 #include "report/PageFlow.h"
+#include "report/ReportAccount.h"
 #include "report/ReportEntry.h"
 #include "report/ReportFacts.h"
 #include "verdict/RunSummary.h"
@@ -15,6 +16,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -28,10 +30,12 @@ class ReportRenderer
     Q_DECLARE_TR_FUNCTIONS(PdfReport)
 
 public:
-    // Every text goes through glyphs on its way to the page. leftOut, when given, is listed in an appendix.
+    // Every text goes through glyphs on its way to the page. leftOut, when given, is listed in an appendix;
+    // so are the files of account that the report does not hold, which are counted on the first page.
     ReportRenderer(const ReportFacts& facts, const std::vector<ReportEntry>& entries,
                    const RunSummary& summary, const GlyphCheck& glyphs,
-                   const std::vector<SkippedEntry>* leftOut = nullptr);
+                   const std::vector<SkippedEntry>* leftOut = nullptr,
+                   const ReportAccount* account = nullptr);
 
     // Without a painter only measures. Answers the number of pages used, or 0 when keepGoing, asked for
     // every file, called the layout off.
@@ -54,10 +58,22 @@ private:
     // The summary's verdict: with the coverage of a success that protects only part of the file.
     static QString SummaryVerdict(const VerificationResult& result);
     void FileBlock(PageFlow& flow, int number, const ReportEntry& entry) const;
+    // The exhibit given as NAME=PATH whose PATH holds the file, the deepest one; empty when none does.
+    std::string ExhibitOf(const std::string& path) const;
     // Whether the pages carry the case number or the examiner at their head.
     bool HasHeader() const;
     // The case details given, one label and text per line, in the report's escaping.
     std::vector<std::pair<QString, QString>> CaseLines() const;
+    // The folders given, one line each.
+    void GivenFolders(PageFlow& flow, double labelWidth) const;
+    // How many files handed over the report does not hold, for each reason.
+    void NotInReportCounts(PageFlow& flow, double labelWidth) const;
+    // Every file handed over that the report does not hold, and why.
+    void NotInReportAppendix(PageFlow& flow) const;
+    // Why a file handed over is not in the report, in words.
+    static QString NotInReportWhy(NotInReport::Why why);
+    // Whether the report holds every file it was handed.
+    bool HoldsAllHanded() const;
     // The entries of the folders given that the search did not take, and why.
     void LeftOutAppendix(PageFlow& flow) const;
     // Lines for the examiner's and a reviewer's or witness's name, date and signature.
@@ -75,6 +91,7 @@ private:
     const RunSummary& summary;
     const GlyphCheck& glyphs;
     const std::vector<SkippedEntry>* leftOut;
+    const ReportAccount* account;
     mutable std::map<int64_t, QString> owners;
     QFont titleFont;
     QFont headingFont;

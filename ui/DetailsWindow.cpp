@@ -48,6 +48,8 @@ DetailsWindow::DetailsWindow(const VerificationResult& result, QWidget* parent)
         sha256Text = QString::fromStdString(result.sha256);
     else if (state == FileState::AsVerified)
         StartHashing();
+    else if (VerdictText::NamesAFolder(result))
+        sha256Text = QCoreApplication::translate("ReportLayout", "none: this is a folder, not a file");
     else
         sha256Text = Sha256Unavailable(changedSinceVerified);
     ShowText();

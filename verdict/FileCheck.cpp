@@ -11,6 +11,7 @@
 #include "verdict/Sha256Beside.h"
 #include "verdict/Sha256Stream.h"
 #include "verdict/SystemErrorDetail.h"
+#include "verdict/UnreadableWords.h"
 
 #include <cerrno>
 
@@ -36,7 +37,8 @@ void FailFromErrno(VerificationResult* result, int error)
     else if (error == ENOENT || error == ENOTDIR)
         Fail(result, VerdictReason::NotFound);
     else
-        Fail(result, VerdictReason::Unreadable, "the file cannot be read: " + SystemErrorText(error));
+        Fail(result, VerdictReason::Unreadable,
+             UnreadableDetail(UnreadableThing::File, SystemErrorText(error)));
 }
 
 const char* KindOfSpecialFile(FileKind kind)
@@ -106,7 +108,7 @@ void FileCheck::Begin(const VerificationTarget& target)
     // The one open of the file: the engine, the SHA-256 and the final comparison all read through
     // it, so a name pointed elsewhere meanwhile cannot mix another file into the verdict. The open never
     // blocks, so a FIFO swapped in meanwhile cannot hold the run.
-    fd = OpenForReading(path);
+    fd = OpenEvidenceForReading(path, &result.accessTimeKept);
     if (fd < 0) {
         FailFromErrno(&result, errno);
         return;

@@ -5,6 +5,7 @@
 #include "platform/FolderListing.h"
 #include "platform/SystemError.h"
 #include "verdict/EvidenceFileName.h"
+#include "verdict/UnreadableWords.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -12,8 +13,6 @@
 #include <utility>
 
 namespace {
-
-using FolderId = std::pair<uint64_t, uint64_t>;
 
 // One entry of a folder as the search takes it: a folder to go down into (only its path is set)
 // or a target to list.
@@ -34,12 +33,11 @@ struct Level
 // What could not be done, and where, for a failed call's reason.
 struct Failing
 {
-    const char* cannot;
+    UnreadableThing cannot;
     const char* during;
 };
-const Failing kFolderFailing = {"the folder cannot be read", "the system failed while the folder was read"};
-const Failing kEntryFailing = {"the entry cannot be examined",
-                               "the system failed while the entry was examined"};
+const Failing kFolderFailing = {UnreadableThing::Folder, "the system failed while the folder was read"};
+const Failing kEntryFailing = {UnreadableThing::Entry, "the system failed while the entry was examined"};
 
 VerificationTarget Problem(const std::string& path, VerdictReason problem, const std::string& detail)
 {
@@ -56,8 +54,22 @@ VerificationTarget FailedCall(const std::string& path, int error, const Failing&
     if (IsSystemFailure(error))
         return Problem(path, VerdictReason::SystemError,
                        std::string(failing.during) + ": " + SystemErrorText(error));
-    return Problem(path, VerdictReason::Unreadable,
-                   std::string(failing.cannot) + ": " + SystemErrorText(error));
+    return Problem(path, VerdictReason::Unreadable, UnreadableDetail(failing.cannot, SystemErrorText(error)));
+}
+
+// How many files below the hidden folder a search would take if it were not hidden, with those below
+// the hidden folders inside it: what a hidden folder holds is counted, though not verified.
+long long EvidenceBelow(const std::string& folder)
+{
+    std::vector<VerificationTarget> found;
+    std::vector<SkippedEntry> inside;
+    SearchFolder(folder, false, {}, &found, &inside);
+    long long count = std::count_if(found.begin(), found.end(), [](const VerificationTarget& target) {
+        return target.problem == VerdictReason::None;
+    });
+    for (const SkippedEntry& entry : inside)
+        count += entry.evidenceInside > 0 ? entry.evidenceInside : 0;
+    return count;
 }
 
 // Whether an entry is listed or gone into, and as what. Hidden entries and links are neither: they,
@@ -67,7 +79,10 @@ bool TakeEntry(const std::string& folder, const FolderEntry& found, Entry* entry
 {
     const std::string path = JoinPath(folder, found.name);
     if (found.hidden) {
-        skipped->push_back({path, SkippedEntry::Why::Hidden});
+        SkippedEntry hidden{path, SkippedEntry::Why::Hidden};
+        if (found.error == 0 && found.kind == FileKind::Folder)
+            hidden.evidenceInside = EvidenceBelow(path);
+        skipped->push_back(hidden);
         return false;
     }
     entry->target.path = path;
@@ -110,7 +125,7 @@ bool NoSize(const std::string&)
 // when there is nothing to search in it.
 bool ReadFolder(const std::string& folder, bool followLink, bool withSizes,
                 const std::vector<Level>& ancestors, Level* level, std::vector<VerificationTarget>* targets,
-                std::vector<SkippedEntry>* skipped)
+                std::vector<SkippedEntry>* skipped, std::set<FolderId>* searched)
 {
     FileStatus status;
     std::vector<FolderEntry> found;
@@ -126,6 +141,10 @@ bool ReadFolder(const std::string& folder, bool followLink, bool withSizes,
                     [&](const Level& up) { return up.id == level->id; })) {
         targets->push_back(Problem(folder, VerdictReason::Unreadable,
                                    "the folder contains itself (a folder loop); not searched again"));
+        return false;
+    }
+    if (searched && !searched->insert(level->id).second) {
+        skipped->push_back({folder, SkippedEntry::Why::SearchedAlready});
         return false;
     }
     if (listError != 0)
@@ -150,12 +169,13 @@ VerificationTarget EntryNotExamined(const std::string& path, int error)
 // Depth first in name order, kept on a list of levels rather than the call stack, which a tree
 // nested thousands of levels deep would exhaust.
 void SearchFolder(const std::string& folder, bool withSizes, const std::function<bool()>& goOn,
-                  std::vector<VerificationTarget>* targets, std::vector<SkippedEntry>* skipped)
+                  std::vector<VerificationTarget>* targets, std::vector<SkippedEntry>* skipped,
+                  std::set<FolderId>* searched)
 {
     const auto goesOn = [&goOn] { return !goOn || goOn(); };
     std::vector<Level> levels;
     Level top;
-    if (!ReadFolder(folder, true, withSizes, levels, &top, targets, skipped))
+    if (!ReadFolder(folder, true, withSizes, levels, &top, targets, skipped, searched))
         return;
     levels.push_back(std::move(top));
     while (!levels.empty()) {
@@ -172,7 +192,7 @@ void SearchFolder(const std::string& folder, bool withSizes, const std::function
             continue;
         }
         Level below;
-        if (ReadFolder(entry.target.path, false, withSizes, levels, &below, targets, skipped))
+        if (ReadFolder(entry.target.path, false, withSizes, levels, &below, targets, skipped, searched))
             levels.push_back(std::move(below));
     }
 }

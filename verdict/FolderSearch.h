@@ -5,9 +5,15 @@
 #include "verdict/SkippedEntry.h"
 #include "verdict/VerificationTarget.h"
 
+#include <cstdint>
 #include <functional>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
+
+// A folder as the system tells it apart from every other: volume and file id.
+using FolderId = std::pair<uint64_t, uint64_t>;
 
 // The folder search of both programs. Appends to *targets every target below folder, at any depth: files
 // whose last suffix is jpg, avi, mp4 or mxg in any case (verdict/EvidenceFileName.h), and special files
@@ -21,8 +27,12 @@
 // a few descriptors at most. A target has its size only withSizes: looking each file up costs a system
 // call that the search does not need otherwise. goOn, when set, is asked before each entry of a folder is
 // taken, a file or a folder to go into; once it answers false the search ends with what it found.
+// searched, when given, holds the folders whose entries were taken already, by this search or by
+// earlier ones sharing it: such a folder, the one given included, is not searched again but goes to
+// *skipped, so that a folder given twice, or a folder and one below it, yield each entry once.
 void SearchFolder(const std::string& folder, bool withSizes, const std::function<bool()>& goOn,
-                  std::vector<VerificationTarget>* targets, std::vector<SkippedEntry>* skipped);
+                  std::vector<VerificationTarget>* targets, std::vector<SkippedEntry>* skipped,
+                  std::set<FolderId>* searched = nullptr);
 
 // The target of a path that could not be examined with the system's error: unreadable, or a system
 // failure, which says nothing about the path, in the words the search uses for an entry.

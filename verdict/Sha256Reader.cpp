@@ -10,7 +10,9 @@
 bool Sha256Reader::DigestFile(const std::string& path, std::string* hexDigest,
                               const std::function<bool(int64_t)>& keepGoing)
 {
-    const int fd = OpenForReading(path.c_str());
+    // The details window's digest reads the file again: it too leaves the access time alone where it may.
+    bool accessTimeKept = false;
+    const int fd = OpenEvidenceForReading(path.c_str(), &accessTimeKept);
     if (fd < 0)
         return false;
     const bool ok = Digest(fd, hexDigest, keepGoing);

@@ -13,10 +13,17 @@ struct SkippedEntry
         Hidden,      // its name starts with a dot; a hidden folder is not searched
         Link,        // a symbolic link, neither listed nor followed
         NotEvidence, // a file whose name does not end in an evidence type
+        // A folder whose entries were taken once already: given twice, or below another folder given.
+        SearchedAlready,
+        // A file given by name that is taken once already: given twice, or found by a folder search.
+        GivenAgain,
     };
 
-    std::string path; // the bytes of the path, below the folder as given
+    std::string path; // the bytes of the path, as given or below the folder as given
     Why why = Why::NotEvidence;
+    // For a hidden folder: how many files below it a search would have taken, at any depth, hidden
+    // folders below it included; -1 for every other entry.
+    long long evidenceInside = -1;
 };
 
 #endif

@@ -38,7 +38,9 @@ void TextReportWriter::Write(const VerificationResult& result)
 
 void TextReportWriter::End(const RunSummary& summary)
 {
-    Emit("Total files: " + std::to_string(summary.total) +
-         "  Authentication succeeded: " + std::to_string(summary.succeeded) +
-         "  Authentication failed: " + std::to_string(summary.failed) + "\n");
+    Emit("Total files: " + std::to_string(summary.total) + "  Authentication succeeded: " +
+         std::to_string(summary.succeeded) + "  Authentication failed: " + std::to_string(summary.failed) +
+         "  Succeeded, fully protected: " + std::to_string(summary.succeededWhole) +
+         "  Succeeded, partly protected: " + std::to_string(summary.succeededPart) +
+         "  Succeeded, nothing protected: " + std::to_string(summary.succeededNone) + "\n");
 }

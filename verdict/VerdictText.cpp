@@ -3,6 +3,7 @@
 
 #include "verdict/PathText.h"
 #include "verdict/TextEscaping.h"
+#include "verdict/UnreadableWords.h"
 
 QString VerdictText::Verdict(bool authentic)
 {
@@ -20,7 +21,7 @@ QString VerdictText::Reason(const VerificationResult& result)
     case VerdictReason::NotAFile:
         return tr("This is not a regular file.");
     case VerdictReason::Unreadable:
-        return tr("The file cannot be read.");
+        return UnreadableSentence(result);
     case VerdictReason::TooSmall:
         return tr("The file is empty or too small to hold a watermark block.");
     case VerdictReason::UnsupportedType:
@@ -67,6 +68,36 @@ QString VerdictText::Reason(const VerificationResult& result)
             "This folder holds no file ending in .jpg, .avi, .mp4 or .mxg, so nothing in it was checked.");
     }
     return QString();
+}
+
+// The sentence of the text output's detail, in the user's language, with the system's words as it gave
+// them; a reason without the system's words says only that the file cannot be read.
+QString VerdictText::UnreadableSentence(const VerificationResult& result)
+{
+    UnreadableThing thing = UnreadableThing::File;
+    std::string systemWords;
+    if (!SplitUnreadableDetail(result.reasonDetail, &thing, &systemWords))
+        return tr("The file cannot be read.");
+    const QString words = Display(systemWords);
+    switch (thing) {
+    case UnreadableThing::Folder:
+        return QCoreApplication::translate("UnreadableWords", "The folder cannot be read: %1.").arg(words);
+    case UnreadableThing::Entry:
+        return QCoreApplication::translate("UnreadableWords", "The entry cannot be examined: %1.").arg(words);
+    case UnreadableThing::File:
+        break;
+    }
+    return QCoreApplication::translate("UnreadableWords", "The file cannot be read: %1.").arg(words);
+}
+
+bool VerdictText::NamesAFolder(const VerificationResult& result)
+{
+    UnreadableThing thing = UnreadableThing::File;
+    std::string systemWords;
+    return result.reason == VerdictReason::NoEvidence ||
+           (result.reason == VerdictReason::Unreadable &&
+            SplitUnreadableDetail(result.reasonDetail, &thing, &systemWords) &&
+            thing == UnreadableThing::Folder);
 }
 
 QString VerdictText::CoverageSentence(const VerificationResult& result)

@@ -21,6 +21,9 @@ public:
     static QString Verdict(bool authentic);
     // One plain sentence; empty for an authentic file.
     static QString Reason(const VerificationResult& result);
+    // Whether the result is about a folder given or met by the search, not a file: one without evidence,
+    // or one that could not be read.
+    static bool NamesAFolder(const VerificationResult& result);
     // The coverage of a partly protected authentic file in one sentence; empty otherwise.
     static QString CoverageSentence(const VerificationResult& result);
     // What the row's tooltip says: the reason of a failure, or the coverage sentence. When other sets
@@ -89,6 +92,9 @@ public:
     static QVector<Detail> Details(const VerificationResult& result, const QString& sha256Text);
     // The same as "Label: value" lines, as the details window shows and copies them.
     static QStringList DetailLines(const VerificationResult& result, const QString& sha256Text);
+
+private:
+    static QString UnreadableSentence(const VerificationResult& result);
 };
 
 #endif

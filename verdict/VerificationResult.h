@@ -49,6 +49,8 @@ struct VerificationResult
     int64_t accessedNs = -1;
     int64_t ownerId = -1;
     int permissions = -1;
+    // Whether the verification read the file without moving its last access time.
+    bool accessTimeKept = false;
     bool hasCoverage = false;
     Coverage coverage;
     std::string sha256; // lower-case hex; empty when not computed

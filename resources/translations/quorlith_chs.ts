@@ -451,6 +451,10 @@
         <source>... and %1 more.</source>
         <translation>……以及另外 %1 个。</translation>
     </message>
+    <message>
+        <source>The self-test of the computations a verdict rests on failed (%1): nothing is exported.</source>
+        <translation>判定所依据的计算自检失败（%1）：不导出任何内容。</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -708,18 +712,6 @@
         <translation>文件夹搜索没有遗漏任何条目。</translation>
     </message>
     <message>
-        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
-        <translation>列出所给文件夹中搜索未采用的每个条目及其原因。同一扩展名的文件较多时，只给出数量，不逐一列出。</translation>
-    </message>
-    <message>
-        <source>%1 entries without an ending</source>
-        <translation>无扩展名的条目：%1 个</translation>
-    </message>
-    <message>
-        <source>%1 entries ending in %2</source>
-        <translation>以 %2 结尾的条目：%1 个</translation>
-    </message>
-    <message>
         <source>hidden: its name starts with a dot</source>
         <translation>隐藏：名称以点开头</translation>
     </message>
@@ -730,6 +722,22 @@
     <message>
         <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
         <translation>名称不以 .jpg、.avi、.mp4 或 .mxg 结尾</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why.</source>
+        <translation>指定文件夹中搜索未纳入的每个条目及其原因。</translation>
+    </message>
+    <message>
+        <source>a hidden folder, not searched: its name starts with a dot; %1 files below it have an evidence type's name</source>
+        <translation>隐藏文件夹，未搜索：名称以点开头；其下有 %1 个文件使用证据类型的名称</translation>
+    </message>
+    <message>
+        <source>a folder given more than once or below another one given: its entries are taken once</source>
+        <translation>指定了多次或位于另一个指定文件夹之下的文件夹：其条目只纳入一次</translation>
+    </message>
+    <message>
+        <source>a file given more than once or also found in a folder given: verified and listed once</source>
+        <translation>指定了多次或也在指定文件夹中找到的文件：只验证一次、只列出一次</translation>
     </message>
 </context>
 <context>
@@ -818,6 +826,150 @@
     <message>
         <source>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</source>
         <translation>在路径中，\xNN 和 \u{XXXX} 是与上文相同的转义序列，其他每个 \ 都用于分隔文件夹。</translation>
+    </message>
+</context>
+<context>
+    <name>ReportAccount</name>
+    <message>
+        <source>Folder given</source>
+        <translation>指定的文件夹</translation>
+    </message>
+    <message>
+        <source>Not in this report</source>
+        <translation>未包含在本报告中</translation>
+    </message>
+    <message>
+        <source>removed from the list by the examiner</source>
+        <translation>已由检验人员从列表中移除</translation>
+    </message>
+    <message>
+        <source>not verified: the run was cancelled before its turn</source>
+        <translation>未验证：轮到它之前验证已被取消</translation>
+    </message>
+    <message>
+        <source>not verified: still waiting for its turn when the report was made</source>
+        <translation>未验证：生成报告时仍在等待验证</translation>
+    </message>
+    <message>
+        <source>not verified: no file was found under its name when its turn came</source>
+        <translation>未验证：轮到它时，该名称下没有文件</translation>
+    </message>
+    <message>
+        <source>verified and in the list, but not among the rows chosen for this report</source>
+        <translation>已验证且在列表中，但不在为本报告选定的行中</translation>
+    </message>
+    <message>
+        <source>The folder search took every entry, but this report does not hold every file it found: the appendix before this one names the others.</source>
+        <translation>文件夹搜索已纳入所有条目，但本报告并未包含找到的全部文件：其余文件列于前一个附录。</translation>
+    </message>
+    <message>
+        <source>Appendix: files given but not in this report</source>
+        <translation>附录：已提交但未包含在本报告中的文件</translation>
+    </message>
+    <message>
+        <source>Every file handed over for verification, by name or found by a folder search, that this report does not hold, and why.</source>
+        <translation>提交验证的每个文件（按名称指定或由文件夹搜索找到）中本报告未包含的文件及其原因。</translation>
+    </message>
+</context>
+<context>
+    <name>UnreadableWords</name>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>无法读取文件夹：%1。</translation>
+    </message>
+    <message>
+        <source>The entry cannot be examined: %1.</source>
+        <translation>无法检查该条目：%1。</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>无法读取文件：%1。</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPlace</name>
+    <message>
+        <source>Report's place</source>
+        <translation>报告的位置</translation>
+    </message>
+    <message>
+        <source>This report lies inside %1, a folder being verified: a later verification of that folder finds it among the entries it does not take.</source>
+        <translation>本报告位于正在验证的文件夹 %1 中：以后验证该文件夹时，会在未纳入的条目中找到它。</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCoverageCounts</name>
+    <message>
+        <source>fully protected</source>
+        <translation>完全受保护</translation>
+    </message>
+    <message>
+        <source>partly protected</source>
+        <translation>部分受保护</translation>
+    </message>
+    <message>
+        <source>nothing protected</source>
+        <translation>未受任何保护</translation>
+    </message>
+</context>
+<context>
+    <name>ReportAccessTime</name>
+    <message>
+        <source>Access time</source>
+        <translation>访问时间</translation>
+    </message>
+    <message>
+        <source>kept: the file was read without changing its last access time</source>
+        <translation>已保留：读取文件时未更改其最后访问时间</translation>
+    </message>
+    <message>
+        <source>may have changed: the system did not let this program read the file without changing its last access time</source>
+        <translation>可能已更改：系统不允许本程序在不更改最后访问时间的情况下读取文件</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPractice</name>
+    <message>
+        <source>User</source>
+        <translation>用户</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>时区</translation>
+    </message>
+</context>
+<context>
+    <name>ReportSelfTest</name>
+    <message>
+        <source>Tool validation</source>
+        <translation>工具验证</translation>
+    </message>
+    <message>
+        <source>passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), the version 1.1 fold and the RSA public operation gave their known answers</source>
+        <translation>本次验证开始时通过：MD5（RFC 1321）、HMAC-MD5（RFC 2202）、1.1 版折叠和 RSA 公钥运算均给出已知结果</translation>
+    </message>
+    <message>
+        <source>FAILED as this verification began: %1</source>
+        <translation>本次验证开始时失败：%1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportRehash</name>
+    <message>
+        <source>SHA-256 at report time</source>
+        <translation>生成报告时的 SHA-256</translation>
+    </message>
+    <message>
+        <source>not computed: the file could not be read</source>
+        <translation>未计算：无法读取文件</translation>
+    </message>
+    <message>
+        <source>%1, the same as when it was verified</source>
+        <translation>%1，与验证时相同</translation>
+    </message>
+    <message>
+        <source>%1: differs from the SHA-256 when it was verified, so the content changed after it was verified</source>
+        <translation>%1：与验证时的 SHA-256 不同，因此内容在验证后发生了变化</translation>
     </message>
 </context>
 </TS>

@@ -451,6 +451,10 @@
         <source>... and %1 more.</source>
         <translation>……以及另外 %1 個。</translation>
     </message>
+    <message>
+        <source>The self-test of the computations a verdict rests on failed (%1): nothing is exported.</source>
+        <translation>判定所依據的計算自我檢測失敗（%1）：不匯出任何內容。</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -708,18 +712,6 @@
         <translation>資料夾搜尋沒有遺漏任何項目。</translation>
     </message>
     <message>
-        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
-        <translation>列出所給資料夾中搜尋未採用的每個項目及其原因。同一副檔名的檔案較多時，只給出數量，不逐一列出。</translation>
-    </message>
-    <message>
-        <source>%1 entries without an ending</source>
-        <translation>無副檔名的項目：%1 個</translation>
-    </message>
-    <message>
-        <source>%1 entries ending in %2</source>
-        <translation>以 %2 結尾的項目：%1 個</translation>
-    </message>
-    <message>
         <source>hidden: its name starts with a dot</source>
         <translation>隱藏：名稱以點開頭</translation>
     </message>
@@ -730,6 +722,22 @@
     <message>
         <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
         <translation>名稱不以 .jpg、.avi、.mp4 或 .mxg 結尾</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why.</source>
+        <translation>指定資料夾中搜尋未納入的每個項目及其原因。</translation>
+    </message>
+    <message>
+        <source>a hidden folder, not searched: its name starts with a dot; %1 files below it have an evidence type's name</source>
+        <translation>隱藏資料夾，未搜尋：名稱以點開頭；其下有 %1 個檔案使用證據類型的名稱</translation>
+    </message>
+    <message>
+        <source>a folder given more than once or below another one given: its entries are taken once</source>
+        <translation>指定了多次或位於另一個指定資料夾之下的資料夾：其項目只納入一次</translation>
+    </message>
+    <message>
+        <source>a file given more than once or also found in a folder given: verified and listed once</source>
+        <translation>指定了多次或也在指定資料夾中找到的檔案：只驗證一次、只列出一次</translation>
     </message>
 </context>
 <context>
@@ -818,6 +826,150 @@
     <message>
         <source>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</source>
         <translation>在路徑中，\xNN 和 \u{XXXX} 是與上文相同的跳脫序列，其他每個 \ 都用來分隔資料夾。</translation>
+    </message>
+</context>
+<context>
+    <name>ReportAccount</name>
+    <message>
+        <source>Folder given</source>
+        <translation>指定的資料夾</translation>
+    </message>
+    <message>
+        <source>Not in this report</source>
+        <translation>未包含在本報告中</translation>
+    </message>
+    <message>
+        <source>removed from the list by the examiner</source>
+        <translation>已由檢驗人員從清單中移除</translation>
+    </message>
+    <message>
+        <source>not verified: the run was cancelled before its turn</source>
+        <translation>未驗證：輪到它之前驗證已被取消</translation>
+    </message>
+    <message>
+        <source>not verified: still waiting for its turn when the report was made</source>
+        <translation>未驗證：產生報告時仍在等待驗證</translation>
+    </message>
+    <message>
+        <source>not verified: no file was found under its name when its turn came</source>
+        <translation>未驗證：輪到它時，該名稱下沒有檔案</translation>
+    </message>
+    <message>
+        <source>verified and in the list, but not among the rows chosen for this report</source>
+        <translation>已驗證且在清單中，但不在為本報告選取的列中</translation>
+    </message>
+    <message>
+        <source>The folder search took every entry, but this report does not hold every file it found: the appendix before this one names the others.</source>
+        <translation>資料夾搜尋已納入所有項目，但本報告並未包含找到的全部檔案：其餘檔案列於前一個附錄。</translation>
+    </message>
+    <message>
+        <source>Appendix: files given but not in this report</source>
+        <translation>附錄：已提交但未包含在本報告中的檔案</translation>
+    </message>
+    <message>
+        <source>Every file handed over for verification, by name or found by a folder search, that this report does not hold, and why.</source>
+        <translation>提交驗證的每個檔案（依名稱指定或由資料夾搜尋找到）中本報告未包含的檔案及其原因。</translation>
+    </message>
+</context>
+<context>
+    <name>UnreadableWords</name>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>無法讀取資料夾：%1。</translation>
+    </message>
+    <message>
+        <source>The entry cannot be examined: %1.</source>
+        <translation>無法檢查該項目：%1。</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>無法讀取檔案：%1。</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPlace</name>
+    <message>
+        <source>Report's place</source>
+        <translation>報告的位置</translation>
+    </message>
+    <message>
+        <source>This report lies inside %1, a folder being verified: a later verification of that folder finds it among the entries it does not take.</source>
+        <translation>本報告位於正在驗證的資料夾 %1 中：以後驗證該資料夾時，會在未納入的項目中找到它。</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCoverageCounts</name>
+    <message>
+        <source>fully protected</source>
+        <translation>完全受保護</translation>
+    </message>
+    <message>
+        <source>partly protected</source>
+        <translation>部分受保護</translation>
+    </message>
+    <message>
+        <source>nothing protected</source>
+        <translation>未受任何保護</translation>
+    </message>
+</context>
+<context>
+    <name>ReportAccessTime</name>
+    <message>
+        <source>Access time</source>
+        <translation>存取時間</translation>
+    </message>
+    <message>
+        <source>kept: the file was read without changing its last access time</source>
+        <translation>已保留：讀取檔案時未變更其最後存取時間</translation>
+    </message>
+    <message>
+        <source>may have changed: the system did not let this program read the file without changing its last access time</source>
+        <translation>可能已變更：系統不允許本程式在不變更最後存取時間的情況下讀取檔案</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPractice</name>
+    <message>
+        <source>User</source>
+        <translation>使用者</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>時區</translation>
+    </message>
+</context>
+<context>
+    <name>ReportSelfTest</name>
+    <message>
+        <source>Tool validation</source>
+        <translation>工具驗證</translation>
+    </message>
+    <message>
+        <source>passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), the version 1.1 fold and the RSA public operation gave their known answers</source>
+        <translation>本次驗證開始時通過：MD5（RFC 1321）、HMAC-MD5（RFC 2202）、1.1 版摺疊和 RSA 公開金鑰運算均給出已知結果</translation>
+    </message>
+    <message>
+        <source>FAILED as this verification began: %1</source>
+        <translation>本次驗證開始時失敗：%1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportRehash</name>
+    <message>
+        <source>SHA-256 at report time</source>
+        <translation>產生報告時的 SHA-256</translation>
+    </message>
+    <message>
+        <source>not computed: the file could not be read</source>
+        <translation>未計算：無法讀取檔案</translation>
+    </message>
+    <message>
+        <source>%1, the same as when it was verified</source>
+        <translation>%1，與驗證時相同</translation>
+    </message>
+    <message>
+        <source>%1: differs from the SHA-256 when it was verified, so the content changed after it was verified</source>
+        <translation>%1：與驗證時的 SHA-256 不同，因此內容在驗證後發生了變化</translation>
     </message>
 </context>
 </TS>

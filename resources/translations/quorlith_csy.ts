@@ -451,6 +451,10 @@
         <source>... and %1 more.</source>
         <translation>... a %1 dalších.</translation>
     </message>
+    <message>
+        <source>The self-test of the computations a verdict rests on failed (%1): nothing is exported.</source>
+        <translation>Autotest výpočtů, na nichž výsledek stojí, selhal (%1): nic se neexportuje.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -708,18 +712,6 @@
         <translation>Hledání ve složkách nic nevynechalo.</translation>
     </message>
     <message>
-        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
-        <translation>Každá položka zadaných složek, kterou hledání nepřevzalo, a proč. Má-li jedna koncovka mnoho souborů, jsou sečteny místo vypsání.</translation>
-    </message>
-    <message>
-        <source>%1 entries without an ending</source>
-        <translation>Položky bez koncovky: %1</translation>
-    </message>
-    <message>
-        <source>%1 entries ending in %2</source>
-        <translation>Položky končící na %2: %1</translation>
-    </message>
-    <message>
         <source>hidden: its name starts with a dot</source>
         <translation>skrytá: název začíná tečkou</translation>
     </message>
@@ -730,6 +722,22 @@
     <message>
         <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
         <translation>název nekončí na .jpg, .avi, .mp4 ani .mxg</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why.</source>
+        <translation>Každá položka zadaných složek, kterou prohledání nepřevzalo, a proč.</translation>
+    </message>
+    <message>
+        <source>a hidden folder, not searched: its name starts with a dot; %1 files below it have an evidence type's name</source>
+        <translation>skrytá složka, neprohledána: její název začíná tečkou; %1 souborů pod ní má název typu důkazního souboru</translation>
+    </message>
+    <message>
+        <source>a folder given more than once or below another one given: its entries are taken once</source>
+        <translation>složka zadaná vícekrát nebo pod jinou zadanou složkou: její položky se převezmou jednou</translation>
+    </message>
+    <message>
+        <source>a file given more than once or also found in a folder given: verified and listed once</source>
+        <translation>soubor zadaný vícekrát nebo nalezený i v zadané složce: ověřen a uveden jednou</translation>
     </message>
 </context>
 <context>
@@ -818,6 +826,150 @@
     <message>
         <source>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</source>
         <translation>V cestách jsou \xNN a \u{XXXX} escape sekvence jako výše a každé jiné \ odděluje složky.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportAccount</name>
+    <message>
+        <source>Folder given</source>
+        <translation>Zadaná složka</translation>
+    </message>
+    <message>
+        <source>Not in this report</source>
+        <translation>Není v této zprávě</translation>
+    </message>
+    <message>
+        <source>removed from the list by the examiner</source>
+        <translation>odebráno ze seznamu zkoumající osobou</translation>
+    </message>
+    <message>
+        <source>not verified: the run was cancelled before its turn</source>
+        <translation>neověřeno: ověřování bylo zrušeno dříve, než na soubor přišla řada</translation>
+    </message>
+    <message>
+        <source>not verified: still waiting for its turn when the report was made</source>
+        <translation>neověřeno: při vytvoření zprávy ještě čekal, až na něj přijde řada</translation>
+    </message>
+    <message>
+        <source>not verified: no file was found under its name when its turn came</source>
+        <translation>neověřeno: když na něj přišla řada, pod tímto názvem žádný soubor nebyl</translation>
+    </message>
+    <message>
+        <source>verified and in the list, but not among the rows chosen for this report</source>
+        <translation>ověřeno a v seznamu, ale ne mezi řádky vybranými pro tuto zprávu</translation>
+    </message>
+    <message>
+        <source>The folder search took every entry, but this report does not hold every file it found: the appendix before this one names the others.</source>
+        <translation>Prohledání složek převzalo každou položku, ale tato zpráva neobsahuje každý nalezený soubor: předchozí příloha uvádí ostatní.</translation>
+    </message>
+    <message>
+        <source>Appendix: files given but not in this report</source>
+        <translation>Příloha: předané soubory, které v této zprávě nejsou</translation>
+    </message>
+    <message>
+        <source>Every file handed over for verification, by name or found by a folder search, that this report does not hold, and why.</source>
+        <translation>Každý soubor předaný k ověření, zadaný názvem nebo nalezený prohledáním složky, který tato zpráva neobsahuje, a proč.</translation>
+    </message>
+</context>
+<context>
+    <name>UnreadableWords</name>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>Složku nelze číst: %1.</translation>
+    </message>
+    <message>
+        <source>The entry cannot be examined: %1.</source>
+        <translation>Položku nelze prozkoumat: %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>Soubor nelze číst: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPlace</name>
+    <message>
+        <source>Report's place</source>
+        <translation>Umístění zprávy</translation>
+    </message>
+    <message>
+        <source>This report lies inside %1, a folder being verified: a later verification of that folder finds it among the entries it does not take.</source>
+        <translation>Tato zpráva leží ve složce %1, která se ověřuje: pozdější ověření této složky ji najde mezi položkami, které nepřevezme.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCoverageCounts</name>
+    <message>
+        <source>fully protected</source>
+        <translation>plně chráněno</translation>
+    </message>
+    <message>
+        <source>partly protected</source>
+        <translation>částečně chráněno</translation>
+    </message>
+    <message>
+        <source>nothing protected</source>
+        <translation>nic nechráněno</translation>
+    </message>
+</context>
+<context>
+    <name>ReportAccessTime</name>
+    <message>
+        <source>Access time</source>
+        <translation>Čas přístupu</translation>
+    </message>
+    <message>
+        <source>kept: the file was read without changing its last access time</source>
+        <translation>zachován: soubor byl přečten bez změny času posledního přístupu</translation>
+    </message>
+    <message>
+        <source>may have changed: the system did not let this program read the file without changing its last access time</source>
+        <translation>mohl se změnit: systém tomuto programu nedovolil číst soubor bez změny času posledního přístupu</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPractice</name>
+    <message>
+        <source>User</source>
+        <translation>Uživatel</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Časové pásmo</translation>
+    </message>
+</context>
+<context>
+    <name>ReportSelfTest</name>
+    <message>
+        <source>Tool validation</source>
+        <translation>Ověření nástroje</translation>
+    </message>
+    <message>
+        <source>passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), the version 1.1 fold and the RSA public operation gave their known answers</source>
+        <translation>prošlo na začátku tohoto ověření: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), skládání verze 1.1 a veřejná operace RSA daly známé výsledky</translation>
+    </message>
+    <message>
+        <source>FAILED as this verification began: %1</source>
+        <translation>SELHALO na začátku tohoto ověření: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportRehash</name>
+    <message>
+        <source>SHA-256 at report time</source>
+        <translation>SHA-256 v době zprávy</translation>
+    </message>
+    <message>
+        <source>not computed: the file could not be read</source>
+        <translation>nevypočteno: soubor nebylo možné přečíst</translation>
+    </message>
+    <message>
+        <source>%1, the same as when it was verified</source>
+        <translation>%1, stejný jako při ověření</translation>
+    </message>
+    <message>
+        <source>%1: differs from the SHA-256 when it was verified, so the content changed after it was verified</source>
+        <translation>%1: liší se od SHA-256 při ověření, obsah se tedy po ověření změnil</translation>
     </message>
 </context>
 </TS>

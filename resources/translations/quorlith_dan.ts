@@ -451,6 +451,10 @@
         <source>... and %1 more.</source>
         <translation>... og %1 til.</translation>
     </message>
+    <message>
+        <source>The self-test of the computations a verdict rests on failed (%1): nothing is exported.</source>
+        <translation>Selvtesten af de beregninger, et resultat bygger på, mislykkedes (%1): intet eksporteres.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -708,18 +712,6 @@
         <translation>Mappesøgningen udelod intet.</translation>
     </message>
     <message>
-        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
-        <translation>Hver post i de angivne mapper, som søgningen ikke tog med, og hvorfor. Hvor én endelse har mange filer, tælles de i stedet for at blive opført.</translation>
-    </message>
-    <message>
-        <source>%1 entries without an ending</source>
-        <translation>%1 poster uden endelse</translation>
-    </message>
-    <message>
-        <source>%1 entries ending in %2</source>
-        <translation>%1 poster, der ender på %2</translation>
-    </message>
-    <message>
         <source>hidden: its name starts with a dot</source>
         <translation>skjult: navnet begynder med et punktum</translation>
     </message>
@@ -730,6 +722,22 @@
     <message>
         <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
         <translation>navnet ender ikke på .jpg, .avi, .mp4 eller .mxg</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why.</source>
+        <translation>Hver post i de angivne mapper, som søgningen ikke tog med, og hvorfor.</translation>
+    </message>
+    <message>
+        <source>a hidden folder, not searched: its name starts with a dot; %1 files below it have an evidence type's name</source>
+        <translation>en skjult mappe, ikke gennemsøgt: navnet begynder med et punktum; %1 filer under den har navn som en bevistype</translation>
+    </message>
+    <message>
+        <source>a folder given more than once or below another one given: its entries are taken once</source>
+        <translation>en mappe angivet mere end én gang eller under en anden angivet mappe: dens poster tages med én gang</translation>
+    </message>
+    <message>
+        <source>a file given more than once or also found in a folder given: verified and listed once</source>
+        <translation>en fil angivet mere end én gang eller også fundet i en angivet mappe: kontrolleret og vist én gang</translation>
     </message>
 </context>
 <context>
@@ -818,6 +826,150 @@
     <message>
         <source>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</source>
         <translation>I stier er \xNN og \u{XXXX} escape-sekvenser som ovenfor, og enhver anden \ adskiller mapper.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportAccount</name>
+    <message>
+        <source>Folder given</source>
+        <translation>Angivet mappe</translation>
+    </message>
+    <message>
+        <source>Not in this report</source>
+        <translation>Ikke i denne rapport</translation>
+    </message>
+    <message>
+        <source>removed from the list by the examiner</source>
+        <translation>fjernet fra listen af undersøgeren</translation>
+    </message>
+    <message>
+        <source>not verified: the run was cancelled before its turn</source>
+        <translation>ikke kontrolleret: kørslen blev annulleret, før filen var på tur</translation>
+    </message>
+    <message>
+        <source>not verified: still waiting for its turn when the report was made</source>
+        <translation>ikke kontrolleret: ventede stadig på sin tur, da rapporten blev lavet</translation>
+    </message>
+    <message>
+        <source>not verified: no file was found under its name when its turn came</source>
+        <translation>ikke kontrolleret: da filen var på tur, fandtes der ingen fil med det navn</translation>
+    </message>
+    <message>
+        <source>verified and in the list, but not among the rows chosen for this report</source>
+        <translation>kontrolleret og på listen, men ikke blandt de rækker, der blev valgt til denne rapport</translation>
+    </message>
+    <message>
+        <source>The folder search took every entry, but this report does not hold every file it found: the appendix before this one names the others.</source>
+        <translation>Mappesøgningen tog alle poster med, men denne rapport indeholder ikke alle de filer, den fandt: det foregående bilag nævner de øvrige.</translation>
+    </message>
+    <message>
+        <source>Appendix: files given but not in this report</source>
+        <translation>Bilag: afleverede filer, som ikke er i denne rapport</translation>
+    </message>
+    <message>
+        <source>Every file handed over for verification, by name or found by a folder search, that this report does not hold, and why.</source>
+        <translation>Hver fil, der blev afleveret til kontrol, angivet ved navn eller fundet ved en mappesøgning, som denne rapport ikke indeholder, og hvorfor.</translation>
+    </message>
+</context>
+<context>
+    <name>UnreadableWords</name>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>Mappen kan ikke læses: %1.</translation>
+    </message>
+    <message>
+        <source>The entry cannot be examined: %1.</source>
+        <translation>Posten kan ikke undersøges: %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>Filen kan ikke læses: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPlace</name>
+    <message>
+        <source>Report's place</source>
+        <translation>Rapportens placering</translation>
+    </message>
+    <message>
+        <source>This report lies inside %1, a folder being verified: a later verification of that folder finds it among the entries it does not take.</source>
+        <translation>Denne rapport ligger i %1, en mappe, der kontrolleres: en senere kontrol af mappen finder den blandt de poster, den ikke tager med.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCoverageCounts</name>
+    <message>
+        <source>fully protected</source>
+        <translation>fuldt beskyttet</translation>
+    </message>
+    <message>
+        <source>partly protected</source>
+        <translation>delvis beskyttet</translation>
+    </message>
+    <message>
+        <source>nothing protected</source>
+        <translation>intet beskyttet</translation>
+    </message>
+</context>
+<context>
+    <name>ReportAccessTime</name>
+    <message>
+        <source>Access time</source>
+        <translation>Adgangstidspunkt</translation>
+    </message>
+    <message>
+        <source>kept: the file was read without changing its last access time</source>
+        <translation>bevaret: filen blev læst uden at ændre dens seneste adgangstidspunkt</translation>
+    </message>
+    <message>
+        <source>may have changed: the system did not let this program read the file without changing its last access time</source>
+        <translation>kan være ændret: systemet lod ikke dette program læse filen uden at ændre dens seneste adgangstidspunkt</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPractice</name>
+    <message>
+        <source>User</source>
+        <translation>Bruger</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Tidszone</translation>
+    </message>
+</context>
+<context>
+    <name>ReportSelfTest</name>
+    <message>
+        <source>Tool validation</source>
+        <translation>Validering af værktøjet</translation>
+    </message>
+    <message>
+        <source>passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), the version 1.1 fold and the RSA public operation gave their known answers</source>
+        <translation>bestået ved starten af denne kontrol: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), foldningen i version 1.1 og den offentlige RSA-operation gav deres kendte svar</translation>
+    </message>
+    <message>
+        <source>FAILED as this verification began: %1</source>
+        <translation>MISLYKKEDES ved starten af denne kontrol: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportRehash</name>
+    <message>
+        <source>SHA-256 at report time</source>
+        <translation>SHA-256 ved rapporten</translation>
+    </message>
+    <message>
+        <source>not computed: the file could not be read</source>
+        <translation>ikke beregnet: filen kunne ikke læses</translation>
+    </message>
+    <message>
+        <source>%1, the same as when it was verified</source>
+        <translation>%1, den samme som ved kontrollen</translation>
+    </message>
+    <message>
+        <source>%1: differs from the SHA-256 when it was verified, so the content changed after it was verified</source>
+        <translation>%1: afviger fra SHA-256 ved kontrollen, så indholdet er ændret efter kontrollen</translation>
     </message>
 </context>
 </TS>

@@ -451,6 +451,10 @@
         <source>... and %1 more.</source>
         <translation>... and %1 more.</translation>
     </message>
+    <message>
+        <source>The self-test of the computations a verdict rests on failed (%1): nothing is exported.</source>
+        <translation>The self-test of the computations a verdict rests on failed (%1): nothing is exported.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -708,18 +712,6 @@
         <translation>The folder search left nothing out.</translation>
     </message>
     <message>
-        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
-        <translation>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</translation>
-    </message>
-    <message>
-        <source>%1 entries without an ending</source>
-        <translation>%1 entries without an ending</translation>
-    </message>
-    <message>
-        <source>%1 entries ending in %2</source>
-        <translation>%1 entries ending in %2</translation>
-    </message>
-    <message>
         <source>hidden: its name starts with a dot</source>
         <translation>hidden: its name starts with a dot</translation>
     </message>
@@ -730,6 +722,22 @@
     <message>
         <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
         <translation>the name does not end in .jpg, .avi, .mp4 or .mxg</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why.</source>
+        <translation>Every entry of the folders given that the search did not take, and why.</translation>
+    </message>
+    <message>
+        <source>a hidden folder, not searched: its name starts with a dot; %1 files below it have an evidence type's name</source>
+        <translation>a hidden folder, not searched: its name starts with a dot; %1 files below it have an evidence type&apos;s name</translation>
+    </message>
+    <message>
+        <source>a folder given more than once or below another one given: its entries are taken once</source>
+        <translation>a folder given more than once or below another one given: its entries are taken once</translation>
+    </message>
+    <message>
+        <source>a file given more than once or also found in a folder given: verified and listed once</source>
+        <translation>a file given more than once or also found in a folder given: verified and listed once</translation>
     </message>
 </context>
 <context>
@@ -818,6 +826,150 @@
     <message>
         <source>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</source>
         <translation>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportAccount</name>
+    <message>
+        <source>Folder given</source>
+        <translation>Folder given</translation>
+    </message>
+    <message>
+        <source>Not in this report</source>
+        <translation>Not in this report</translation>
+    </message>
+    <message>
+        <source>removed from the list by the examiner</source>
+        <translation>removed from the list by the examiner</translation>
+    </message>
+    <message>
+        <source>not verified: the run was cancelled before its turn</source>
+        <translation>not verified: the run was cancelled before its turn</translation>
+    </message>
+    <message>
+        <source>not verified: still waiting for its turn when the report was made</source>
+        <translation>not verified: still waiting for its turn when the report was made</translation>
+    </message>
+    <message>
+        <source>not verified: no file was found under its name when its turn came</source>
+        <translation>not verified: no file was found under its name when its turn came</translation>
+    </message>
+    <message>
+        <source>verified and in the list, but not among the rows chosen for this report</source>
+        <translation>verified and in the list, but not among the rows chosen for this report</translation>
+    </message>
+    <message>
+        <source>The folder search took every entry, but this report does not hold every file it found: the appendix before this one names the others.</source>
+        <translation>The folder search took every entry, but this report does not hold every file it found: the appendix before this one names the others.</translation>
+    </message>
+    <message>
+        <source>Appendix: files given but not in this report</source>
+        <translation>Appendix: files given but not in this report</translation>
+    </message>
+    <message>
+        <source>Every file handed over for verification, by name or found by a folder search, that this report does not hold, and why.</source>
+        <translation>Every file handed over for verification, by name or found by a folder search, that this report does not hold, and why.</translation>
+    </message>
+</context>
+<context>
+    <name>UnreadableWords</name>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>The folder cannot be read: %1.</translation>
+    </message>
+    <message>
+        <source>The entry cannot be examined: %1.</source>
+        <translation>The entry cannot be examined: %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>The file cannot be read: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPlace</name>
+    <message>
+        <source>Report's place</source>
+        <translation>Report&apos;s place</translation>
+    </message>
+    <message>
+        <source>This report lies inside %1, a folder being verified: a later verification of that folder finds it among the entries it does not take.</source>
+        <translation>This report lies inside %1, a folder being verified: a later verification of that folder finds it among the entries it does not take.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCoverageCounts</name>
+    <message>
+        <source>fully protected</source>
+        <translation>fully protected</translation>
+    </message>
+    <message>
+        <source>partly protected</source>
+        <translation>partly protected</translation>
+    </message>
+    <message>
+        <source>nothing protected</source>
+        <translation>nothing protected</translation>
+    </message>
+</context>
+<context>
+    <name>ReportAccessTime</name>
+    <message>
+        <source>Access time</source>
+        <translation>Access time</translation>
+    </message>
+    <message>
+        <source>kept: the file was read without changing its last access time</source>
+        <translation>kept: the file was read without changing its last access time</translation>
+    </message>
+    <message>
+        <source>may have changed: the system did not let this program read the file without changing its last access time</source>
+        <translation>may have changed: the system did not let this program read the file without changing its last access time</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPractice</name>
+    <message>
+        <source>User</source>
+        <translation>User</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Time zone</translation>
+    </message>
+</context>
+<context>
+    <name>ReportSelfTest</name>
+    <message>
+        <source>Tool validation</source>
+        <translation>Tool validation</translation>
+    </message>
+    <message>
+        <source>passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), the version 1.1 fold and the RSA public operation gave their known answers</source>
+        <translation>passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), the version 1.1 fold and the RSA public operation gave their known answers</translation>
+    </message>
+    <message>
+        <source>FAILED as this verification began: %1</source>
+        <translation>FAILED as this verification began: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportRehash</name>
+    <message>
+        <source>SHA-256 at report time</source>
+        <translation>SHA-256 at report time</translation>
+    </message>
+    <message>
+        <source>not computed: the file could not be read</source>
+        <translation>not computed: the file could not be read</translation>
+    </message>
+    <message>
+        <source>%1, the same as when it was verified</source>
+        <translation>%1, the same as when it was verified</translation>
+    </message>
+    <message>
+        <source>%1: differs from the SHA-256 when it was verified, so the content changed after it was verified</source>
+        <translation>%1: differs from the SHA-256 when it was verified, so the content changed after it was verified</translation>
     </message>
 </context>
 </TS>

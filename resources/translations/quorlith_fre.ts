@@ -451,6 +451,10 @@
         <source>... and %1 more.</source>
         <translation>... et %1 autres.</translation>
     </message>
+    <message>
+        <source>The self-test of the computations a verdict rests on failed (%1): nothing is exported.</source>
+        <translation>L&apos;autotest des calculs sur lesquels repose un verdict a échoué (%1) : rien n&apos;est exporté.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -708,18 +712,6 @@
         <translation>La recherche dans les dossiers n&apos;a rien laissé de côté.</translation>
     </message>
     <message>
-        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
-        <translation>Chaque entrée des dossiers indiqués que la recherche n&apos;a pas retenue, et pourquoi. Lorsqu&apos;une extension compte de nombreux fichiers, ils sont comptés au lieu d&apos;être énumérés.</translation>
-    </message>
-    <message>
-        <source>%1 entries without an ending</source>
-        <translation>%1 entrées sans extension</translation>
-    </message>
-    <message>
-        <source>%1 entries ending in %2</source>
-        <translation>%1 entrées se terminant par %2</translation>
-    </message>
-    <message>
         <source>hidden: its name starts with a dot</source>
         <translation>masqué : son nom commence par un point</translation>
     </message>
@@ -730,6 +722,22 @@
     <message>
         <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
         <translation>le nom ne se termine pas par .jpg, .avi, .mp4 ou .mxg</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why.</source>
+        <translation>Chaque entrée des dossiers indiqués que la recherche n&apos;a pas retenue, et pourquoi.</translation>
+    </message>
+    <message>
+        <source>a hidden folder, not searched: its name starts with a dot; %1 files below it have an evidence type's name</source>
+        <translation>un dossier caché, non parcouru : son nom commence par un point ; %1 fichiers qu&apos;il contient portent le nom d&apos;un type de preuve</translation>
+    </message>
+    <message>
+        <source>a folder given more than once or below another one given: its entries are taken once</source>
+        <translation>un dossier indiqué plusieurs fois ou situé sous un autre dossier indiqué : ses entrées sont prises une seule fois</translation>
+    </message>
+    <message>
+        <source>a file given more than once or also found in a folder given: verified and listed once</source>
+        <translation>un fichier indiqué plusieurs fois ou trouvé aussi dans un dossier indiqué : vérifié et listé une seule fois</translation>
     </message>
 </context>
 <context>
@@ -818,6 +826,150 @@
     <message>
         <source>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</source>
         <translation>Dans les chemins, \xNN et \u{XXXX} sont des séquences d'échappement comme ci-dessus et tout autre \ sépare les dossiers.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportAccount</name>
+    <message>
+        <source>Folder given</source>
+        <translation>Dossier indiqué</translation>
+    </message>
+    <message>
+        <source>Not in this report</source>
+        <translation>Absents de ce rapport</translation>
+    </message>
+    <message>
+        <source>removed from the list by the examiner</source>
+        <translation>retiré de la liste par l&apos;examinateur</translation>
+    </message>
+    <message>
+        <source>not verified: the run was cancelled before its turn</source>
+        <translation>non vérifié : la vérification a été annulée avant son tour</translation>
+    </message>
+    <message>
+        <source>not verified: still waiting for its turn when the report was made</source>
+        <translation>non vérifié : attendait encore son tour quand le rapport a été établi</translation>
+    </message>
+    <message>
+        <source>not verified: no file was found under its name when its turn came</source>
+        <translation>non vérifié : aucun fichier n&apos;existait sous ce nom quand son tour est venu</translation>
+    </message>
+    <message>
+        <source>verified and in the list, but not among the rows chosen for this report</source>
+        <translation>vérifié et dans la liste, mais pas parmi les lignes choisies pour ce rapport</translation>
+    </message>
+    <message>
+        <source>The folder search took every entry, but this report does not hold every file it found: the appendix before this one names the others.</source>
+        <translation>La recherche dans les dossiers a retenu chaque entrée, mais ce rapport ne contient pas tous les fichiers trouvés : l&apos;annexe précédente nomme les autres.</translation>
+    </message>
+    <message>
+        <source>Appendix: files given but not in this report</source>
+        <translation>Annexe : fichiers remis mais absents de ce rapport</translation>
+    </message>
+    <message>
+        <source>Every file handed over for verification, by name or found by a folder search, that this report does not hold, and why.</source>
+        <translation>Chaque fichier remis pour vérification, indiqué par son nom ou trouvé par une recherche dans un dossier, que ce rapport ne contient pas, et pourquoi.</translation>
+    </message>
+</context>
+<context>
+    <name>UnreadableWords</name>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>Le dossier ne peut pas être lu : %1.</translation>
+    </message>
+    <message>
+        <source>The entry cannot be examined: %1.</source>
+        <translation>L&apos;entrée ne peut pas être examinée : %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>Le fichier ne peut pas être lu : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPlace</name>
+    <message>
+        <source>Report's place</source>
+        <translation>Emplacement du rapport</translation>
+    </message>
+    <message>
+        <source>This report lies inside %1, a folder being verified: a later verification of that folder finds it among the entries it does not take.</source>
+        <translation>Ce rapport se trouve dans %1, un dossier en cours de vérification : une vérification ultérieure de ce dossier le trouvera parmi les entrées qu&apos;elle ne retient pas.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCoverageCounts</name>
+    <message>
+        <source>fully protected</source>
+        <translation>entièrement protégés</translation>
+    </message>
+    <message>
+        <source>partly protected</source>
+        <translation>partiellement protégés</translation>
+    </message>
+    <message>
+        <source>nothing protected</source>
+        <translation>rien de protégé</translation>
+    </message>
+</context>
+<context>
+    <name>ReportAccessTime</name>
+    <message>
+        <source>Access time</source>
+        <translation>Heure d&apos;accès</translation>
+    </message>
+    <message>
+        <source>kept: the file was read without changing its last access time</source>
+        <translation>conservée : le fichier a été lu sans modifier son heure de dernier accès</translation>
+    </message>
+    <message>
+        <source>may have changed: the system did not let this program read the file without changing its last access time</source>
+        <translation>peut avoir changé : le système n&apos;a pas permis à ce programme de lire le fichier sans modifier son heure de dernier accès</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPractice</name>
+    <message>
+        <source>User</source>
+        <translation>Utilisateur</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Fuseau horaire</translation>
+    </message>
+</context>
+<context>
+    <name>ReportSelfTest</name>
+    <message>
+        <source>Tool validation</source>
+        <translation>Validation de l&apos;outil</translation>
+    </message>
+    <message>
+        <source>passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), the version 1.1 fold and the RSA public operation gave their known answers</source>
+        <translation>réussie au début de cette vérification : MD5 (RFC 1321), HMAC-MD5 (RFC 2202), le repliement de la version 1.1 et l&apos;opération publique RSA ont donné leurs réponses connues</translation>
+    </message>
+    <message>
+        <source>FAILED as this verification began: %1</source>
+        <translation>ÉCHEC au début de cette vérification : %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportRehash</name>
+    <message>
+        <source>SHA-256 at report time</source>
+        <translation>SHA-256 à l&apos;heure du rapport</translation>
+    </message>
+    <message>
+        <source>not computed: the file could not be read</source>
+        <translation>non calculé : le fichier n&apos;a pas pu être lu</translation>
+    </message>
+    <message>
+        <source>%1, the same as when it was verified</source>
+        <translation>%1, le même que lors de la vérification</translation>
+    </message>
+    <message>
+        <source>%1: differs from the SHA-256 when it was verified, so the content changed after it was verified</source>
+        <translation>%1 : diffère du SHA-256 de la vérification, le contenu a donc changé après la vérification</translation>
     </message>
 </context>
 </TS>

@@ -451,6 +451,10 @@
         <source>... and %1 more.</source>
         <translation>... und %1 weitere.</translation>
     </message>
+    <message>
+        <source>The self-test of the computations a verdict rests on failed (%1): nothing is exported.</source>
+        <translation>Der Selbsttest der Berechnungen, auf denen ein Ergebnis beruht, ist fehlgeschlagen (%1): Es wird nichts exportiert.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -708,18 +712,6 @@
         <translation>Die Ordnersuche hat nichts ausgelassen.</translation>
     </message>
     <message>
-        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
-        <translation>Jeder Eintrag der angegebenen Ordner, den die Suche nicht übernommen hat, und warum. Wo eine Endung viele Dateien hat, werden sie gezählt statt aufgeführt.</translation>
-    </message>
-    <message>
-        <source>%1 entries without an ending</source>
-        <translation>%1 Einträge ohne Endung</translation>
-    </message>
-    <message>
-        <source>%1 entries ending in %2</source>
-        <translation>%1 Einträge mit der Endung %2</translation>
-    </message>
-    <message>
         <source>hidden: its name starts with a dot</source>
         <translation>versteckt: der Name beginnt mit einem Punkt</translation>
     </message>
@@ -730,6 +722,22 @@
     <message>
         <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
         <translation>der Name endet nicht auf .jpg, .avi, .mp4 oder .mxg</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why.</source>
+        <translation>Jeder Eintrag der angegebenen Ordner, den die Suche nicht übernommen hat, und warum.</translation>
+    </message>
+    <message>
+        <source>a hidden folder, not searched: its name starts with a dot; %1 files below it have an evidence type's name</source>
+        <translation>ein versteckter Ordner, nicht durchsucht: der Name beginnt mit einem Punkt; %1 Dateien darunter tragen den Namen eines Beweismitteltyps</translation>
+    </message>
+    <message>
+        <source>a folder given more than once or below another one given: its entries are taken once</source>
+        <translation>ein mehrfach oder unterhalb eines anderen angegebener Ordner: seine Einträge werden einmal übernommen</translation>
+    </message>
+    <message>
+        <source>a file given more than once or also found in a folder given: verified and listed once</source>
+        <translation>eine mehrfach angegebene oder auch in einem angegebenen Ordner gefundene Datei: einmal geprüft und einmal aufgeführt</translation>
     </message>
 </context>
 <context>
@@ -818,6 +826,150 @@
     <message>
         <source>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</source>
         <translation>In Pfaden sind \xNN und \u{XXXX} Ersetzungen wie oben, und jeder andere \ trennt Ordner.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportAccount</name>
+    <message>
+        <source>Folder given</source>
+        <translation>Angegebener Ordner</translation>
+    </message>
+    <message>
+        <source>Not in this report</source>
+        <translation>Nicht in diesem Bericht</translation>
+    </message>
+    <message>
+        <source>removed from the list by the examiner</source>
+        <translation>vom Prüfer aus der Liste entfernt</translation>
+    </message>
+    <message>
+        <source>not verified: the run was cancelled before its turn</source>
+        <translation>nicht geprüft: der Durchlauf wurde abgebrochen, bevor die Datei an der Reihe war</translation>
+    </message>
+    <message>
+        <source>not verified: still waiting for its turn when the report was made</source>
+        <translation>nicht geprüft: wartete noch auf die Prüfung, als der Bericht erstellt wurde</translation>
+    </message>
+    <message>
+        <source>not verified: no file was found under its name when its turn came</source>
+        <translation>nicht geprüft: als die Datei an der Reihe war, gab es unter ihrem Namen keine Datei</translation>
+    </message>
+    <message>
+        <source>verified and in the list, but not among the rows chosen for this report</source>
+        <translation>geprüft und in der Liste, aber nicht unter den für diesen Bericht gewählten Zeilen</translation>
+    </message>
+    <message>
+        <source>The folder search took every entry, but this report does not hold every file it found: the appendix before this one names the others.</source>
+        <translation>Die Ordnersuche hat jeden Eintrag übernommen, aber dieser Bericht enthält nicht jede gefundene Datei: Der vorige Anhang nennt die übrigen.</translation>
+    </message>
+    <message>
+        <source>Appendix: files given but not in this report</source>
+        <translation>Anhang: übergebene Dateien, die nicht in diesem Bericht stehen</translation>
+    </message>
+    <message>
+        <source>Every file handed over for verification, by name or found by a folder search, that this report does not hold, and why.</source>
+        <translation>Jede zur Prüfung übergebene Datei, einzeln angegeben oder von einer Ordnersuche gefunden, die dieser Bericht nicht enthält, und warum.</translation>
+    </message>
+</context>
+<context>
+    <name>UnreadableWords</name>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>Der Ordner kann nicht gelesen werden: %1.</translation>
+    </message>
+    <message>
+        <source>The entry cannot be examined: %1.</source>
+        <translation>Der Eintrag kann nicht untersucht werden: %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>Die Datei kann nicht gelesen werden: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPlace</name>
+    <message>
+        <source>Report's place</source>
+        <translation>Ablageort des Berichts</translation>
+    </message>
+    <message>
+        <source>This report lies inside %1, a folder being verified: a later verification of that folder finds it among the entries it does not take.</source>
+        <translation>Dieser Bericht liegt in %1, einem Ordner, der geprüft wird: Eine spätere Prüfung dieses Ordners findet ihn unter den Einträgen, die sie nicht übernimmt.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCoverageCounts</name>
+    <message>
+        <source>fully protected</source>
+        <translation>vollständig geschützt</translation>
+    </message>
+    <message>
+        <source>partly protected</source>
+        <translation>teilweise geschützt</translation>
+    </message>
+    <message>
+        <source>nothing protected</source>
+        <translation>nichts geschützt</translation>
+    </message>
+</context>
+<context>
+    <name>ReportAccessTime</name>
+    <message>
+        <source>Access time</source>
+        <translation>Zugriffszeit</translation>
+    </message>
+    <message>
+        <source>kept: the file was read without changing its last access time</source>
+        <translation>erhalten: die Datei wurde gelesen, ohne ihre letzte Zugriffszeit zu ändern</translation>
+    </message>
+    <message>
+        <source>may have changed: the system did not let this program read the file without changing its last access time</source>
+        <translation>kann sich geändert haben: das System hat diesem Programm nicht erlaubt, die Datei zu lesen, ohne ihre letzte Zugriffszeit zu ändern</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPractice</name>
+    <message>
+        <source>User</source>
+        <translation>Benutzer</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Zeitzone</translation>
+    </message>
+</context>
+<context>
+    <name>ReportSelfTest</name>
+    <message>
+        <source>Tool validation</source>
+        <translation>Prüfung des Werkzeugs</translation>
+    </message>
+    <message>
+        <source>passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), the version 1.1 fold and the RSA public operation gave their known answers</source>
+        <translation>bestanden zu Beginn dieser Prüfung: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), die Faltung der Version 1.1 und die öffentliche RSA-Operation lieferten ihre bekannten Ergebnisse</translation>
+    </message>
+    <message>
+        <source>FAILED as this verification began: %1</source>
+        <translation>FEHLGESCHLAGEN zu Beginn dieser Prüfung: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportRehash</name>
+    <message>
+        <source>SHA-256 at report time</source>
+        <translation>SHA-256 zur Zeit des Berichts</translation>
+    </message>
+    <message>
+        <source>not computed: the file could not be read</source>
+        <translation>nicht berechnet: die Datei konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1, the same as when it was verified</source>
+        <translation>%1, derselbe wie bei der Prüfung</translation>
+    </message>
+    <message>
+        <source>%1: differs from the SHA-256 when it was verified, so the content changed after it was verified</source>
+        <translation>%1: weicht vom SHA-256 bei der Prüfung ab, der Inhalt hat sich also nach der Prüfung geändert</translation>
     </message>
 </context>
 </TS>

@@ -451,6 +451,10 @@
         <source>... and %1 more.</source>
         <translation>... és további %1.</translation>
     </message>
+    <message>
+        <source>The self-test of the computations a verdict rests on failed (%1): nothing is exported.</source>
+        <translation>Az eredmény alapjául szolgáló számítások önellenőrzése sikertelen (%1): nem történik exportálás.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -708,18 +712,6 @@
         <translation>A mappakeresés semmit sem hagyott ki.</translation>
     </message>
     <message>
-        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
-        <translation>A megadott mappák minden bejegyzése, amelyet a keresés nem vett fel, és hogy miért. Ahol egy kiterjesztésből sok fájl van, azokat megszámolja, nem sorolja fel.</translation>
-    </message>
-    <message>
-        <source>%1 entries without an ending</source>
-        <translation>%1 bejegyzés kiterjesztés nélkül</translation>
-    </message>
-    <message>
-        <source>%1 entries ending in %2</source>
-        <translation>%2 végű bejegyzések: %1</translation>
-    </message>
-    <message>
         <source>hidden: its name starts with a dot</source>
         <translation>rejtett: a neve ponttal kezdődik</translation>
     </message>
@@ -730,6 +722,22 @@
     <message>
         <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
         <translation>a név nem .jpg, .avi, .mp4 vagy .mxg végű</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why.</source>
+        <translation>A megadott mappák minden bejegyzése, amelyet a keresés nem vett át, és hogy miért.</translation>
+    </message>
+    <message>
+        <source>a hidden folder, not searched: its name starts with a dot; %1 files below it have an evidence type's name</source>
+        <translation>rejtett mappa, nincs átkeresve: a neve ponttal kezdődik; alatta %1 fájl neve bizonyítéktípusra utal</translation>
+    </message>
+    <message>
+        <source>a folder given more than once or below another one given: its entries are taken once</source>
+        <translation>többször vagy egy másik megadott mappa alatt megadott mappa: a bejegyzéseit egyszer veszi át</translation>
+    </message>
+    <message>
+        <source>a file given more than once or also found in a folder given: verified and listed once</source>
+        <translation>többször megadott vagy egy megadott mappában is megtalált fájl: egyszer ellenőrizve és egyszer felsorolva</translation>
     </message>
 </context>
 <context>
@@ -818,6 +826,150 @@
     <message>
         <source>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</source>
         <translation>Az elérési utakban a \xNN és a \u{XXXX} a fentiek szerinti feloldójel, minden más \ pedig mappákat választ el.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportAccount</name>
+    <message>
+        <source>Folder given</source>
+        <translation>Megadott mappa</translation>
+    </message>
+    <message>
+        <source>Not in this report</source>
+        <translation>Nem szerepel ebben a jelentésben</translation>
+    </message>
+    <message>
+        <source>removed from the list by the examiner</source>
+        <translation>a vizsgáló eltávolította a listáról</translation>
+    </message>
+    <message>
+        <source>not verified: the run was cancelled before its turn</source>
+        <translation>nincs ellenőrizve: a futtatást megszakították, mielőtt sorra került volna</translation>
+    </message>
+    <message>
+        <source>not verified: still waiting for its turn when the report was made</source>
+        <translation>nincs ellenőrizve: még a sorára várt, amikor a jelentés készült</translation>
+    </message>
+    <message>
+        <source>not verified: no file was found under its name when its turn came</source>
+        <translation>nincs ellenőrizve: amikor sorra került, ezen a néven nem volt fájl</translation>
+    </message>
+    <message>
+        <source>verified and in the list, but not among the rows chosen for this report</source>
+        <translation>ellenőrizve és a listán van, de nem a jelentéshez kiválasztott sorok között</translation>
+    </message>
+    <message>
+        <source>The folder search took every entry, but this report does not hold every file it found: the appendix before this one names the others.</source>
+        <translation>A mappakeresés minden bejegyzést átvett, de ez a jelentés nem tartalmaz minden talált fájlt: az előző függelék sorolja fel a többit.</translation>
+    </message>
+    <message>
+        <source>Appendix: files given but not in this report</source>
+        <translation>Függelék: átadott fájlok, amelyek nem szerepelnek ebben a jelentésben</translation>
+    </message>
+    <message>
+        <source>Every file handed over for verification, by name or found by a folder search, that this report does not hold, and why.</source>
+        <translation>Minden ellenőrzésre átadott fájl, név szerint megadva vagy mappakereséssel találva, amelyet ez a jelentés nem tartalmaz, és hogy miért.</translation>
+    </message>
+</context>
+<context>
+    <name>UnreadableWords</name>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>A mappa nem olvasható: %1.</translation>
+    </message>
+    <message>
+        <source>The entry cannot be examined: %1.</source>
+        <translation>A bejegyzés nem vizsgálható meg: %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>A fájl nem olvasható: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPlace</name>
+    <message>
+        <source>Report's place</source>
+        <translation>A jelentés helye</translation>
+    </message>
+    <message>
+        <source>This report lies inside %1, a folder being verified: a later verification of that folder finds it among the entries it does not take.</source>
+        <translation>Ez a jelentés a(z) %1 mappában van, amelyet ellenőriznek: a mappa későbbi ellenőrzése a nem átvett bejegyzések között találja meg.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCoverageCounts</name>
+    <message>
+        <source>fully protected</source>
+        <translation>teljesen védett</translation>
+    </message>
+    <message>
+        <source>partly protected</source>
+        <translation>részben védett</translation>
+    </message>
+    <message>
+        <source>nothing protected</source>
+        <translation>semmi sem védett</translation>
+    </message>
+</context>
+<context>
+    <name>ReportAccessTime</name>
+    <message>
+        <source>Access time</source>
+        <translation>Hozzáférési idő</translation>
+    </message>
+    <message>
+        <source>kept: the file was read without changing its last access time</source>
+        <translation>megőrizve: a fájlt a legutóbbi hozzáférési idejének módosítása nélkül olvasta</translation>
+    </message>
+    <message>
+        <source>may have changed: the system did not let this program read the file without changing its last access time</source>
+        <translation>megváltozhatott: a rendszer nem engedte, hogy a program a legutóbbi hozzáférési idő módosítása nélkül olvassa a fájlt</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPractice</name>
+    <message>
+        <source>User</source>
+        <translation>Felhasználó</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Időzóna</translation>
+    </message>
+</context>
+<context>
+    <name>ReportSelfTest</name>
+    <message>
+        <source>Tool validation</source>
+        <translation>Az eszköz ellenőrzése</translation>
+    </message>
+    <message>
+        <source>passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), the version 1.1 fold and the RSA public operation gave their known answers</source>
+        <translation>sikeres volt az ellenőrzés kezdetén: az MD5 (RFC 1321), a HMAC-MD5 (RFC 2202), az 1.1-es verzió hajtogatása és a nyilvános RSA-művelet az ismert eredményt adta</translation>
+    </message>
+    <message>
+        <source>FAILED as this verification began: %1</source>
+        <translation>SIKERTELEN volt az ellenőrzés kezdetén: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportRehash</name>
+    <message>
+        <source>SHA-256 at report time</source>
+        <translation>SHA-256 a jelentés idején</translation>
+    </message>
+    <message>
+        <source>not computed: the file could not be read</source>
+        <translation>nincs kiszámítva: a fájl nem volt olvasható</translation>
+    </message>
+    <message>
+        <source>%1, the same as when it was verified</source>
+        <translation>%1, ugyanaz, mint az ellenőrzéskor</translation>
+    </message>
+    <message>
+        <source>%1: differs from the SHA-256 when it was verified, so the content changed after it was verified</source>
+        <translation>%1: eltér az ellenőrzéskori SHA-256-tól, tehát a tartalom az ellenőrzés után megváltozott</translation>
     </message>
 </context>
 </TS>

@@ -451,6 +451,10 @@
         <source>... and %1 more.</source>
         <translation>... e altri %1.</translation>
     </message>
+    <message>
+        <source>The self-test of the computations a verdict rests on failed (%1): nothing is exported.</source>
+        <translation>L&apos;autotest dei calcoli su cui si basa un verdetto non è riuscito (%1): non viene esportato nulla.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -708,18 +712,6 @@
         <translation>La ricerca nelle cartelle non ha tralasciato nulla.</translation>
     </message>
     <message>
-        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
-        <translation>Ogni voce delle cartelle indicate che la ricerca non ha preso, e perché. Dove un&apos;estensione ha molti file, vengono contati invece che elencati.</translation>
-    </message>
-    <message>
-        <source>%1 entries without an ending</source>
-        <translation>%1 voci senza estensione</translation>
-    </message>
-    <message>
-        <source>%1 entries ending in %2</source>
-        <translation>%1 voci che terminano in %2</translation>
-    </message>
-    <message>
         <source>hidden: its name starts with a dot</source>
         <translation>nascosto: il nome inizia con un punto</translation>
     </message>
@@ -730,6 +722,22 @@
     <message>
         <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
         <translation>il nome non termina in .jpg, .avi, .mp4 o .mxg</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why.</source>
+        <translation>Ogni voce delle cartelle indicate che la ricerca non ha preso, e il motivo.</translation>
+    </message>
+    <message>
+        <source>a hidden folder, not searched: its name starts with a dot; %1 files below it have an evidence type's name</source>
+        <translation>una cartella nascosta, non esplorata: il nome inizia con un punto; %1 file al suo interno hanno il nome di un tipo di prova</translation>
+    </message>
+    <message>
+        <source>a folder given more than once or below another one given: its entries are taken once</source>
+        <translation>una cartella indicata più volte o sotto un&apos;altra cartella indicata: le sue voci sono prese una sola volta</translation>
+    </message>
+    <message>
+        <source>a file given more than once or also found in a folder given: verified and listed once</source>
+        <translation>un file indicato più volte o trovato anche in una cartella indicata: verificato ed elencato una sola volta</translation>
     </message>
 </context>
 <context>
@@ -818,6 +826,150 @@
     <message>
         <source>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</source>
         <translation>Nei percorsi, \xNN e \u{XXXX} sono sequenze di escape come sopra e ogni altra \ separa le cartelle.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportAccount</name>
+    <message>
+        <source>Folder given</source>
+        <translation>Cartella indicata</translation>
+    </message>
+    <message>
+        <source>Not in this report</source>
+        <translation>Non in questo rapporto</translation>
+    </message>
+    <message>
+        <source>removed from the list by the examiner</source>
+        <translation>rimosso dall&apos;elenco dall&apos;esaminatore</translation>
+    </message>
+    <message>
+        <source>not verified: the run was cancelled before its turn</source>
+        <translation>non verificato: la verifica è stata annullata prima del suo turno</translation>
+    </message>
+    <message>
+        <source>not verified: still waiting for its turn when the report was made</source>
+        <translation>non verificato: era ancora in attesa del suo turno quando è stato redatto il rapporto</translation>
+    </message>
+    <message>
+        <source>not verified: no file was found under its name when its turn came</source>
+        <translation>non verificato: quando è venuto il suo turno non c&apos;era alcun file con questo nome</translation>
+    </message>
+    <message>
+        <source>verified and in the list, but not among the rows chosen for this report</source>
+        <translation>verificato e presente nell&apos;elenco, ma non tra le righe scelte per questo rapporto</translation>
+    </message>
+    <message>
+        <source>The folder search took every entry, but this report does not hold every file it found: the appendix before this one names the others.</source>
+        <translation>La ricerca nelle cartelle ha preso ogni voce, ma questo rapporto non contiene tutti i file trovati: l&apos;appendice precedente elenca gli altri.</translation>
+    </message>
+    <message>
+        <source>Appendix: files given but not in this report</source>
+        <translation>Appendice: file consegnati ma non presenti in questo rapporto</translation>
+    </message>
+    <message>
+        <source>Every file handed over for verification, by name or found by a folder search, that this report does not hold, and why.</source>
+        <translation>Ogni file consegnato per la verifica, indicato per nome o trovato con una ricerca nelle cartelle, che questo rapporto non contiene, e il motivo.</translation>
+    </message>
+</context>
+<context>
+    <name>UnreadableWords</name>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>Impossibile leggere la cartella: %1.</translation>
+    </message>
+    <message>
+        <source>The entry cannot be examined: %1.</source>
+        <translation>Impossibile esaminare la voce: %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>Impossibile leggere il file: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPlace</name>
+    <message>
+        <source>Report's place</source>
+        <translation>Posizione del rapporto</translation>
+    </message>
+    <message>
+        <source>This report lies inside %1, a folder being verified: a later verification of that folder finds it among the entries it does not take.</source>
+        <translation>Questo rapporto si trova in %1, una cartella in verifica: una verifica successiva di quella cartella lo troverà tra le voci che non prende.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCoverageCounts</name>
+    <message>
+        <source>fully protected</source>
+        <translation>protetti interamente</translation>
+    </message>
+    <message>
+        <source>partly protected</source>
+        <translation>protetti in parte</translation>
+    </message>
+    <message>
+        <source>nothing protected</source>
+        <translation>nulla di protetto</translation>
+    </message>
+</context>
+<context>
+    <name>ReportAccessTime</name>
+    <message>
+        <source>Access time</source>
+        <translation>Ora di accesso</translation>
+    </message>
+    <message>
+        <source>kept: the file was read without changing its last access time</source>
+        <translation>conservata: il file è stato letto senza cambiarne l&apos;ora dell&apos;ultimo accesso</translation>
+    </message>
+    <message>
+        <source>may have changed: the system did not let this program read the file without changing its last access time</source>
+        <translation>può essere cambiata: il sistema non ha permesso a questo programma di leggere il file senza cambiarne l&apos;ora dell&apos;ultimo accesso</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPractice</name>
+    <message>
+        <source>User</source>
+        <translation>Utente</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Fuso orario</translation>
+    </message>
+</context>
+<context>
+    <name>ReportSelfTest</name>
+    <message>
+        <source>Tool validation</source>
+        <translation>Convalida dello strumento</translation>
+    </message>
+    <message>
+        <source>passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), the version 1.1 fold and the RSA public operation gave their known answers</source>
+        <translation>superata all&apos;inizio di questa verifica: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), il ripiegamento della versione 1.1 e l&apos;operazione pubblica RSA hanno dato i risultati noti</translation>
+    </message>
+    <message>
+        <source>FAILED as this verification began: %1</source>
+        <translation>NON SUPERATA all&apos;inizio di questa verifica: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportRehash</name>
+    <message>
+        <source>SHA-256 at report time</source>
+        <translation>SHA-256 al momento del rapporto</translation>
+    </message>
+    <message>
+        <source>not computed: the file could not be read</source>
+        <translation>non calcolato: il file non è stato leggibile</translation>
+    </message>
+    <message>
+        <source>%1, the same as when it was verified</source>
+        <translation>%1, lo stesso della verifica</translation>
+    </message>
+    <message>
+        <source>%1: differs from the SHA-256 when it was verified, so the content changed after it was verified</source>
+        <translation>%1: diverso dallo SHA-256 della verifica, quindi il contenuto è cambiato dopo la verifica</translation>
     </message>
 </context>
 </TS>

@@ -451,6 +451,10 @@
         <source>... and %1 more.</source>
         <translation>...ほか %1 件。</translation>
     </message>
+    <message>
+        <source>The self-test of the computations a verdict rests on failed (%1): nothing is exported.</source>
+        <translation>判定の基になる計算の自己テストが失敗しました（%1）。何もエクスポートしません。</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -708,18 +712,6 @@
         <translation>フォルダー検索で対象外とした項目はありません。</translation>
     </message>
     <message>
-        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
-        <translation>指定したフォルダー内で検索が対象としなかったすべての項目とその理由です。同じ拡張子のファイルが多い場合は、一覧にせず件数で示します。</translation>
-    </message>
-    <message>
-        <source>%1 entries without an ending</source>
-        <translation>拡張子のない項目：%1 件</translation>
-    </message>
-    <message>
-        <source>%1 entries ending in %2</source>
-        <translation>%2 で終わる項目：%1 件</translation>
-    </message>
-    <message>
         <source>hidden: its name starts with a dot</source>
         <translation>隠し項目：名前がドットで始まる</translation>
     </message>
@@ -730,6 +722,22 @@
     <message>
         <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
         <translation>名前が .jpg、.avi、.mp4、.mxg のいずれでも終わらない</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why.</source>
+        <translation>指定されたフォルダーの項目のうち、検索で対象外としたものとその理由。</translation>
+    </message>
+    <message>
+        <source>a hidden folder, not searched: its name starts with a dot; %1 files below it have an evidence type's name</source>
+        <translation>隠しフォルダー（検索対象外）：名前がドットで始まる。配下の %1 個のファイルが証拠の種類の名前を持つ</translation>
+    </message>
+    <message>
+        <source>a folder given more than once or below another one given: its entries are taken once</source>
+        <translation>複数回指定されたか、指定された別のフォルダーの配下にあるフォルダー：その項目は一度だけ対象にする</translation>
+    </message>
+    <message>
+        <source>a file given more than once or also found in a folder given: verified and listed once</source>
+        <translation>複数回指定されたか、指定されたフォルダーでも見つかったファイル：一度だけ検証し、一度だけ記載</translation>
     </message>
 </context>
 <context>
@@ -818,6 +826,150 @@
     <message>
         <source>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</source>
         <translation>パスでは、\xNN と \u{XXXX} は上記と同じエスケープで、それ以外の \ はフォルダーの区切りです。</translation>
+    </message>
+</context>
+<context>
+    <name>ReportAccount</name>
+    <message>
+        <source>Folder given</source>
+        <translation>指定されたフォルダー</translation>
+    </message>
+    <message>
+        <source>Not in this report</source>
+        <translation>この報告書に含まれないもの</translation>
+    </message>
+    <message>
+        <source>removed from the list by the examiner</source>
+        <translation>検査者が一覧から削除</translation>
+    </message>
+    <message>
+        <source>not verified: the run was cancelled before its turn</source>
+        <translation>未検証：順番が来る前に検証が取り消された</translation>
+    </message>
+    <message>
+        <source>not verified: still waiting for its turn when the report was made</source>
+        <translation>未検証：報告書の作成時にまだ順番待ちだった</translation>
+    </message>
+    <message>
+        <source>not verified: no file was found under its name when its turn came</source>
+        <translation>未検証：順番が来たとき、この名前のファイルが存在しなかった</translation>
+    </message>
+    <message>
+        <source>verified and in the list, but not among the rows chosen for this report</source>
+        <translation>検証済みで一覧にあるが、この報告書に選ばれた行には含まれない</translation>
+    </message>
+    <message>
+        <source>The folder search took every entry, but this report does not hold every file it found: the appendix before this one names the others.</source>
+        <translation>フォルダー検索はすべての項目を対象にしましたが、この報告書には見つかったファイルの一部しか含まれていません。残りは前の付録に記載しています。</translation>
+    </message>
+    <message>
+        <source>Appendix: files given but not in this report</source>
+        <translation>付録：渡されたがこの報告書に含まれないファイル</translation>
+    </message>
+    <message>
+        <source>Every file handed over for verification, by name or found by a folder search, that this report does not hold, and why.</source>
+        <translation>名前で指定されたか、フォルダー検索で見つかり、検証に渡されたファイルのうち、この報告書に含まれないものとその理由。</translation>
+    </message>
+</context>
+<context>
+    <name>UnreadableWords</name>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>フォルダーを読み取れません：%1。</translation>
+    </message>
+    <message>
+        <source>The entry cannot be examined: %1.</source>
+        <translation>項目を調べられません：%1。</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>ファイルを読み取れません：%1。</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPlace</name>
+    <message>
+        <source>Report's place</source>
+        <translation>報告書の場所</translation>
+    </message>
+    <message>
+        <source>This report lies inside %1, a folder being verified: a later verification of that folder finds it among the entries it does not take.</source>
+        <translation>この報告書は検証中のフォルダー %1 の中にあります。このフォルダーを後で検証すると、対象外の項目の中にこの報告書が見つかります。</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCoverageCounts</name>
+    <message>
+        <source>fully protected</source>
+        <translation>全体が保護</translation>
+    </message>
+    <message>
+        <source>partly protected</source>
+        <translation>一部が保護</translation>
+    </message>
+    <message>
+        <source>nothing protected</source>
+        <translation>保護なし</translation>
+    </message>
+</context>
+<context>
+    <name>ReportAccessTime</name>
+    <message>
+        <source>Access time</source>
+        <translation>アクセス日時</translation>
+    </message>
+    <message>
+        <source>kept: the file was read without changing its last access time</source>
+        <translation>保持：最終アクセス日時を変えずにファイルを読み取った</translation>
+    </message>
+    <message>
+        <source>may have changed: the system did not let this program read the file without changing its last access time</source>
+        <translation>変わった可能性あり：システムが最終アクセス日時を変えずにファイルを読み取ることを許可しなかった</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPractice</name>
+    <message>
+        <source>User</source>
+        <translation>ユーザー</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>タイムゾーン</translation>
+    </message>
+</context>
+<context>
+    <name>ReportSelfTest</name>
+    <message>
+        <source>Tool validation</source>
+        <translation>ツールの検証</translation>
+    </message>
+    <message>
+        <source>passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), the version 1.1 fold and the RSA public operation gave their known answers</source>
+        <translation>この検証の開始時に合格：MD5（RFC 1321）、HMAC-MD5（RFC 2202）、バージョン 1.1 の折り畳み、RSA 公開鍵演算が既知の答えを返した</translation>
+    </message>
+    <message>
+        <source>FAILED as this verification began: %1</source>
+        <translation>この検証の開始時に不合格：%1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportRehash</name>
+    <message>
+        <source>SHA-256 at report time</source>
+        <translation>報告書作成時の SHA-256</translation>
+    </message>
+    <message>
+        <source>not computed: the file could not be read</source>
+        <translation>未計算：ファイルを読み取れなかった</translation>
+    </message>
+    <message>
+        <source>%1, the same as when it was verified</source>
+        <translation>%1（検証時と同じ）</translation>
+    </message>
+    <message>
+        <source>%1: differs from the SHA-256 when it was verified, so the content changed after it was verified</source>
+        <translation>%1：検証時の SHA-256 と異なるため、検証後に内容が変わった</translation>
     </message>
 </context>
 </TS>

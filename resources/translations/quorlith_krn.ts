@@ -451,6 +451,10 @@
         <source>... and %1 more.</source>
         <translation>... 외 %1개.</translation>
     </message>
+    <message>
+        <source>The self-test of the computations a verdict rests on failed (%1): nothing is exported.</source>
+        <translation>판정의 근거가 되는 계산의 자체 검사가 실패했습니다(%1). 아무것도 내보내지 않습니다.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -708,18 +712,6 @@
         <translation>폴더 검색에서 제외된 항목이 없습니다.</translation>
     </message>
     <message>
-        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
-        <translation>지정한 폴더에서 검색이 받아들이지 않은 모든 항목과 그 이유입니다. 같은 확장자의 파일이 많으면 나열하지 않고 개수로 표시합니다.</translation>
-    </message>
-    <message>
-        <source>%1 entries without an ending</source>
-        <translation>확장자가 없는 항목: %1개</translation>
-    </message>
-    <message>
-        <source>%1 entries ending in %2</source>
-        <translation>%2(으)로 끝나는 항목: %1개</translation>
-    </message>
-    <message>
         <source>hidden: its name starts with a dot</source>
         <translation>숨김: 이름이 점으로 시작함</translation>
     </message>
@@ -730,6 +722,22 @@
     <message>
         <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
         <translation>이름이 .jpg, .avi, .mp4, .mxg로 끝나지 않음</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why.</source>
+        <translation>지정한 폴더의 항목 가운데 검색이 가져오지 않은 모든 항목과 그 이유.</translation>
+    </message>
+    <message>
+        <source>a hidden folder, not searched: its name starts with a dot; %1 files below it have an evidence type's name</source>
+        <translation>숨김 폴더, 검색하지 않음: 이름이 점으로 시작함. 그 아래 %1개 파일이 증거 형식의 이름을 가짐</translation>
+    </message>
+    <message>
+        <source>a folder given more than once or below another one given: its entries are taken once</source>
+        <translation>여러 번 지정했거나 지정한 다른 폴더 아래에 있는 폴더: 항목을 한 번만 가져옴</translation>
+    </message>
+    <message>
+        <source>a file given more than once or also found in a folder given: verified and listed once</source>
+        <translation>여러 번 지정했거나 지정한 폴더에서도 찾은 파일: 한 번만 검증하고 한 번만 나열함</translation>
     </message>
 </context>
 <context>
@@ -818,6 +826,150 @@
     <message>
         <source>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</source>
         <translation>경로에서 \xNN과 \u{XXXX}는 위와 같은 이스케이프이며, 그 밖의 \는 폴더를 구분합니다.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportAccount</name>
+    <message>
+        <source>Folder given</source>
+        <translation>지정한 폴더</translation>
+    </message>
+    <message>
+        <source>Not in this report</source>
+        <translation>이 보고서에 없음</translation>
+    </message>
+    <message>
+        <source>removed from the list by the examiner</source>
+        <translation>검사자가 목록에서 제거함</translation>
+    </message>
+    <message>
+        <source>not verified: the run was cancelled before its turn</source>
+        <translation>검증 안 됨: 차례가 오기 전에 검증이 취소됨</translation>
+    </message>
+    <message>
+        <source>not verified: still waiting for its turn when the report was made</source>
+        <translation>검증 안 됨: 보고서를 만들 때 아직 차례를 기다리고 있었음</translation>
+    </message>
+    <message>
+        <source>not verified: no file was found under its name when its turn came</source>
+        <translation>검증 안 됨: 차례가 왔을 때 이 이름의 파일이 없었음</translation>
+    </message>
+    <message>
+        <source>verified and in the list, but not among the rows chosen for this report</source>
+        <translation>검증되어 목록에 있지만 이 보고서에 선택한 행에는 없음</translation>
+    </message>
+    <message>
+        <source>The folder search took every entry, but this report does not hold every file it found: the appendix before this one names the others.</source>
+        <translation>폴더 검색은 모든 항목을 가져왔지만 이 보고서에는 찾은 파일이 모두 들어 있지 않습니다. 나머지는 앞의 부록에 적혀 있습니다.</translation>
+    </message>
+    <message>
+        <source>Appendix: files given but not in this report</source>
+        <translation>부록: 넘겨받았지만 이 보고서에 없는 파일</translation>
+    </message>
+    <message>
+        <source>Every file handed over for verification, by name or found by a folder search, that this report does not hold, and why.</source>
+        <translation>이름으로 지정했거나 폴더 검색으로 찾아 검증에 넘긴 파일 가운데 이 보고서에 없는 모든 파일과 그 이유.</translation>
+    </message>
+</context>
+<context>
+    <name>UnreadableWords</name>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>폴더를 읽을 수 없습니다: %1.</translation>
+    </message>
+    <message>
+        <source>The entry cannot be examined: %1.</source>
+        <translation>항목을 검사할 수 없습니다: %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>파일을 읽을 수 없습니다: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPlace</name>
+    <message>
+        <source>Report's place</source>
+        <translation>보고서 위치</translation>
+    </message>
+    <message>
+        <source>This report lies inside %1, a folder being verified: a later verification of that folder finds it among the entries it does not take.</source>
+        <translation>이 보고서는 검증 중인 폴더 %1 안에 있습니다. 나중에 그 폴더를 검증하면 가져오지 않는 항목 가운데에서 이 보고서를 찾게 됩니다.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCoverageCounts</name>
+    <message>
+        <source>fully protected</source>
+        <translation>전체 보호</translation>
+    </message>
+    <message>
+        <source>partly protected</source>
+        <translation>일부 보호</translation>
+    </message>
+    <message>
+        <source>nothing protected</source>
+        <translation>보호 없음</translation>
+    </message>
+</context>
+<context>
+    <name>ReportAccessTime</name>
+    <message>
+        <source>Access time</source>
+        <translation>접근 시간</translation>
+    </message>
+    <message>
+        <source>kept: the file was read without changing its last access time</source>
+        <translation>유지됨: 마지막 접근 시간을 바꾸지 않고 파일을 읽음</translation>
+    </message>
+    <message>
+        <source>may have changed: the system did not let this program read the file without changing its last access time</source>
+        <translation>바뀌었을 수 있음: 시스템이 마지막 접근 시간을 바꾸지 않고 파일을 읽도록 허용하지 않음</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPractice</name>
+    <message>
+        <source>User</source>
+        <translation>사용자</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>시간대</translation>
+    </message>
+</context>
+<context>
+    <name>ReportSelfTest</name>
+    <message>
+        <source>Tool validation</source>
+        <translation>도구 검증</translation>
+    </message>
+    <message>
+        <source>passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), the version 1.1 fold and the RSA public operation gave their known answers</source>
+        <translation>이번 검증을 시작할 때 통과: MD5(RFC 1321), HMAC-MD5(RFC 2202), 1.1 버전 접기, RSA 공개 연산이 알려진 답을 냄</translation>
+    </message>
+    <message>
+        <source>FAILED as this verification began: %1</source>
+        <translation>이번 검증을 시작할 때 실패: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportRehash</name>
+    <message>
+        <source>SHA-256 at report time</source>
+        <translation>보고서 작성 시 SHA-256</translation>
+    </message>
+    <message>
+        <source>not computed: the file could not be read</source>
+        <translation>계산 안 됨: 파일을 읽을 수 없음</translation>
+    </message>
+    <message>
+        <source>%1, the same as when it was verified</source>
+        <translation>%1, 검증할 때와 같음</translation>
+    </message>
+    <message>
+        <source>%1: differs from the SHA-256 when it was verified, so the content changed after it was verified</source>
+        <translation>%1: 검증할 때의 SHA-256과 달라 검증 후 내용이 바뀜</translation>
     </message>
 </context>
 </TS>

@@ -451,6 +451,10 @@
         <source>... and %1 more.</source>
         <translation>... en nog %1.</translation>
     </message>
+    <message>
+        <source>The self-test of the computations a verdict rests on failed (%1): nothing is exported.</source>
+        <translation>De zelftest van de berekeningen waarop een uitkomst berust, is mislukt (%1): er wordt niets geëxporteerd.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -708,18 +712,6 @@
         <translation>Het doorzoeken van de mappen heeft niets overgeslagen.</translation>
     </message>
     <message>
-        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
-        <translation>Elk item van de opgegeven mappen dat de zoektocht niet heeft meegenomen, en waarom. Waar één extensie veel bestanden heeft, worden ze geteld in plaats van opgesomd.</translation>
-    </message>
-    <message>
-        <source>%1 entries without an ending</source>
-        <translation>%1 items zonder extensie</translation>
-    </message>
-    <message>
-        <source>%1 entries ending in %2</source>
-        <translation>%1 items die eindigen op %2</translation>
-    </message>
-    <message>
         <source>hidden: its name starts with a dot</source>
         <translation>verborgen: de naam begint met een punt</translation>
     </message>
@@ -730,6 +722,22 @@
     <message>
         <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
         <translation>de naam eindigt niet op .jpg, .avi, .mp4 of .mxg</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why.</source>
+        <translation>Elk item van de opgegeven mappen dat de zoektocht niet heeft meegenomen, en waarom.</translation>
+    </message>
+    <message>
+        <source>a hidden folder, not searched: its name starts with a dot; %1 files below it have an evidence type's name</source>
+        <translation>een verborgen map, niet doorzocht: de naam begint met een punt; %1 bestanden eronder hebben de naam van een bewijstype</translation>
+    </message>
+    <message>
+        <source>a folder given more than once or below another one given: its entries are taken once</source>
+        <translation>een map die meer dan eens of onder een andere opgegeven map is opgegeven: de items ervan worden één keer meegenomen</translation>
+    </message>
+    <message>
+        <source>a file given more than once or also found in a folder given: verified and listed once</source>
+        <translation>een bestand dat meer dan eens is opgegeven of ook in een opgegeven map is gevonden: één keer gecontroleerd en vermeld</translation>
     </message>
 </context>
 <context>
@@ -818,6 +826,150 @@
     <message>
         <source>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</source>
         <translation>In paden zijn \xNN en \u{XXXX} escapes zoals hierboven en scheidt elke andere \ mappen.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportAccount</name>
+    <message>
+        <source>Folder given</source>
+        <translation>Opgegeven map</translation>
+    </message>
+    <message>
+        <source>Not in this report</source>
+        <translation>Niet in dit rapport</translation>
+    </message>
+    <message>
+        <source>removed from the list by the examiner</source>
+        <translation>door de onderzoeker uit de lijst verwijderd</translation>
+    </message>
+    <message>
+        <source>not verified: the run was cancelled before its turn</source>
+        <translation>niet gecontroleerd: de controle werd afgebroken voordat het bestand aan de beurt was</translation>
+    </message>
+    <message>
+        <source>not verified: still waiting for its turn when the report was made</source>
+        <translation>niet gecontroleerd: wachtte nog op zijn beurt toen het rapport werd gemaakt</translation>
+    </message>
+    <message>
+        <source>not verified: no file was found under its name when its turn came</source>
+        <translation>niet gecontroleerd: toen het aan de beurt was, bestond er geen bestand met deze naam</translation>
+    </message>
+    <message>
+        <source>verified and in the list, but not among the rows chosen for this report</source>
+        <translation>gecontroleerd en in de lijst, maar niet bij de rijen die voor dit rapport zijn gekozen</translation>
+    </message>
+    <message>
+        <source>The folder search took every entry, but this report does not hold every file it found: the appendix before this one names the others.</source>
+        <translation>De zoektocht in de mappen heeft elk item meegenomen, maar dit rapport bevat niet elk gevonden bestand: de vorige bijlage noemt de overige.</translation>
+    </message>
+    <message>
+        <source>Appendix: files given but not in this report</source>
+        <translation>Bijlage: aangeleverde bestanden die niet in dit rapport staan</translation>
+    </message>
+    <message>
+        <source>Every file handed over for verification, by name or found by a folder search, that this report does not hold, and why.</source>
+        <translation>Elk bestand dat ter controle is aangeleverd, bij naam of gevonden door een zoektocht in een map, dat dit rapport niet bevat, en waarom.</translation>
+    </message>
+</context>
+<context>
+    <name>UnreadableWords</name>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>De map kan niet worden gelezen: %1.</translation>
+    </message>
+    <message>
+        <source>The entry cannot be examined: %1.</source>
+        <translation>Het item kan niet worden onderzocht: %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>Het bestand kan niet worden gelezen: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPlace</name>
+    <message>
+        <source>Report's place</source>
+        <translation>Plaats van het rapport</translation>
+    </message>
+    <message>
+        <source>This report lies inside %1, a folder being verified: a later verification of that folder finds it among the entries it does not take.</source>
+        <translation>Dit rapport staat in %1, een map die wordt gecontroleerd: een latere controle van die map vindt het tussen de items die ze niet meeneemt.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCoverageCounts</name>
+    <message>
+        <source>fully protected</source>
+        <translation>volledig beschermd</translation>
+    </message>
+    <message>
+        <source>partly protected</source>
+        <translation>deels beschermd</translation>
+    </message>
+    <message>
+        <source>nothing protected</source>
+        <translation>niets beschermd</translation>
+    </message>
+</context>
+<context>
+    <name>ReportAccessTime</name>
+    <message>
+        <source>Access time</source>
+        <translation>Toegangstijd</translation>
+    </message>
+    <message>
+        <source>kept: the file was read without changing its last access time</source>
+        <translation>behouden: het bestand is gelezen zonder de laatste toegangstijd te wijzigen</translation>
+    </message>
+    <message>
+        <source>may have changed: the system did not let this program read the file without changing its last access time</source>
+        <translation>kan gewijzigd zijn: het systeem liet dit programma het bestand niet lezen zonder de laatste toegangstijd te wijzigen</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPractice</name>
+    <message>
+        <source>User</source>
+        <translation>Gebruiker</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Tijdzone</translation>
+    </message>
+</context>
+<context>
+    <name>ReportSelfTest</name>
+    <message>
+        <source>Tool validation</source>
+        <translation>Validatie van het programma</translation>
+    </message>
+    <message>
+        <source>passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), the version 1.1 fold and the RSA public operation gave their known answers</source>
+        <translation>geslaagd bij het begin van deze controle: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), de vouwing van versie 1.1 en de openbare RSA-bewerking gaven hun bekende uitkomsten</translation>
+    </message>
+    <message>
+        <source>FAILED as this verification began: %1</source>
+        <translation>MISLUKT bij het begin van deze controle: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportRehash</name>
+    <message>
+        <source>SHA-256 at report time</source>
+        <translation>SHA-256 bij het rapport</translation>
+    </message>
+    <message>
+        <source>not computed: the file could not be read</source>
+        <translation>niet berekend: het bestand kon niet worden gelezen</translation>
+    </message>
+    <message>
+        <source>%1, the same as when it was verified</source>
+        <translation>%1, dezelfde als bij de controle</translation>
+    </message>
+    <message>
+        <source>%1: differs from the SHA-256 when it was verified, so the content changed after it was verified</source>
+        <translation>%1: wijkt af van de SHA-256 bij de controle, dus de inhoud is na de controle veranderd</translation>
     </message>
 </context>
 </TS>

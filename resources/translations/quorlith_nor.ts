@@ -451,6 +451,10 @@
         <source>... and %1 more.</source>
         <translation>... og %1 til.</translation>
     </message>
+    <message>
+        <source>The self-test of the computations a verdict rests on failed (%1): nothing is exported.</source>
+        <translation>Selvtesten av beregningene et resultat bygger på, mislyktes (%1): ingenting eksporteres.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -708,18 +712,6 @@
         <translation>Mappesøket utelot ingenting.</translation>
     </message>
     <message>
-        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
-        <translation>Hver oppføring i de oppgitte mappene som søket ikke tok med, og hvorfor. Der én filendelse har mange filer, telles de i stedet for å listes opp.</translation>
-    </message>
-    <message>
-        <source>%1 entries without an ending</source>
-        <translation>%1 oppføringer uten filendelse</translation>
-    </message>
-    <message>
-        <source>%1 entries ending in %2</source>
-        <translation>%1 oppføringer som ender på %2</translation>
-    </message>
-    <message>
         <source>hidden: its name starts with a dot</source>
         <translation>skjult: navnet begynner med et punktum</translation>
     </message>
@@ -730,6 +722,22 @@
     <message>
         <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
         <translation>navnet ender ikke på .jpg, .avi, .mp4 eller .mxg</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why.</source>
+        <translation>Hver oppføring i de oppgitte mappene som søket ikke tok med, og hvorfor.</translation>
+    </message>
+    <message>
+        <source>a hidden folder, not searched: its name starts with a dot; %1 files below it have an evidence type's name</source>
+        <translation>en skjult mappe, ikke gjennomsøkt: navnet begynner med et punktum; %1 filer under den har navn som en bevistype</translation>
+    </message>
+    <message>
+        <source>a folder given more than once or below another one given: its entries are taken once</source>
+        <translation>en mappe oppgitt mer enn én gang eller under en annen oppgitt mappe: oppføringene tas med én gang</translation>
+    </message>
+    <message>
+        <source>a file given more than once or also found in a folder given: verified and listed once</source>
+        <translation>en fil oppgitt mer enn én gang eller også funnet i en oppgitt mappe: kontrollert og vist én gang</translation>
     </message>
 </context>
 <context>
@@ -818,6 +826,150 @@
     <message>
         <source>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</source>
         <translation>I stier er \xNN og \u{XXXX} escape-sekvenser som ovenfor, og enhver annen \ skiller mapper.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportAccount</name>
+    <message>
+        <source>Folder given</source>
+        <translation>Oppgitt mappe</translation>
+    </message>
+    <message>
+        <source>Not in this report</source>
+        <translation>Ikke i denne rapporten</translation>
+    </message>
+    <message>
+        <source>removed from the list by the examiner</source>
+        <translation>fjernet fra listen av den som undersøker</translation>
+    </message>
+    <message>
+        <source>not verified: the run was cancelled before its turn</source>
+        <translation>ikke kontrollert: kjøringen ble avbrutt før filen var for tur</translation>
+    </message>
+    <message>
+        <source>not verified: still waiting for its turn when the report was made</source>
+        <translation>ikke kontrollert: ventet fortsatt på tur da rapporten ble laget</translation>
+    </message>
+    <message>
+        <source>not verified: no file was found under its name when its turn came</source>
+        <translation>ikke kontrollert: da filen var for tur, fantes det ingen fil med det navnet</translation>
+    </message>
+    <message>
+        <source>verified and in the list, but not among the rows chosen for this report</source>
+        <translation>kontrollert og i listen, men ikke blant radene som ble valgt for denne rapporten</translation>
+    </message>
+    <message>
+        <source>The folder search took every entry, but this report does not hold every file it found: the appendix before this one names the others.</source>
+        <translation>Mappesøket tok med alle oppføringer, men denne rapporten inneholder ikke alle filene det fant: det forrige vedlegget nevner de øvrige.</translation>
+    </message>
+    <message>
+        <source>Appendix: files given but not in this report</source>
+        <translation>Vedlegg: overleverte filer som ikke er i denne rapporten</translation>
+    </message>
+    <message>
+        <source>Every file handed over for verification, by name or found by a folder search, that this report does not hold, and why.</source>
+        <translation>Hver fil som ble overlevert til kontroll, oppgitt ved navn eller funnet ved et mappesøk, som denne rapporten ikke inneholder, og hvorfor.</translation>
+    </message>
+</context>
+<context>
+    <name>UnreadableWords</name>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>Mappen kan ikke leses: %1.</translation>
+    </message>
+    <message>
+        <source>The entry cannot be examined: %1.</source>
+        <translation>Oppføringen kan ikke undersøkes: %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>Filen kan ikke leses: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPlace</name>
+    <message>
+        <source>Report's place</source>
+        <translation>Rapportens plassering</translation>
+    </message>
+    <message>
+        <source>This report lies inside %1, a folder being verified: a later verification of that folder finds it among the entries it does not take.</source>
+        <translation>Denne rapporten ligger i %1, en mappe som kontrolleres: en senere kontroll av mappen finner den blant oppføringene den ikke tar med.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCoverageCounts</name>
+    <message>
+        <source>fully protected</source>
+        <translation>fullt beskyttet</translation>
+    </message>
+    <message>
+        <source>partly protected</source>
+        <translation>delvis beskyttet</translation>
+    </message>
+    <message>
+        <source>nothing protected</source>
+        <translation>ingenting beskyttet</translation>
+    </message>
+</context>
+<context>
+    <name>ReportAccessTime</name>
+    <message>
+        <source>Access time</source>
+        <translation>Tilgangstidspunkt</translation>
+    </message>
+    <message>
+        <source>kept: the file was read without changing its last access time</source>
+        <translation>beholdt: filen ble lest uten å endre siste tilgangstidspunkt</translation>
+    </message>
+    <message>
+        <source>may have changed: the system did not let this program read the file without changing its last access time</source>
+        <translation>kan være endret: systemet lot ikke dette programmet lese filen uten å endre siste tilgangstidspunkt</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPractice</name>
+    <message>
+        <source>User</source>
+        <translation>Bruker</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Tidssone</translation>
+    </message>
+</context>
+<context>
+    <name>ReportSelfTest</name>
+    <message>
+        <source>Tool validation</source>
+        <translation>Validering av verktøyet</translation>
+    </message>
+    <message>
+        <source>passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), the version 1.1 fold and the RSA public operation gave their known answers</source>
+        <translation>bestått ved starten av denne kontrollen: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), foldingen i versjon 1.1 og den offentlige RSA-operasjonen ga sine kjente svar</translation>
+    </message>
+    <message>
+        <source>FAILED as this verification began: %1</source>
+        <translation>MISLYKTES ved starten av denne kontrollen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportRehash</name>
+    <message>
+        <source>SHA-256 at report time</source>
+        <translation>SHA-256 ved rapporten</translation>
+    </message>
+    <message>
+        <source>not computed: the file could not be read</source>
+        <translation>ikke beregnet: filen kunne ikke leses</translation>
+    </message>
+    <message>
+        <source>%1, the same as when it was verified</source>
+        <translation>%1, den samme som ved kontrollen</translation>
+    </message>
+    <message>
+        <source>%1: differs from the SHA-256 when it was verified, so the content changed after it was verified</source>
+        <translation>%1: avviker fra SHA-256 ved kontrollen, så innholdet er endret etter kontrollen</translation>
     </message>
 </context>
 </TS>

@@ -451,6 +451,10 @@
         <source>... and %1 more.</source>
         <translation>... i %1 więcej.</translation>
     </message>
+    <message>
+        <source>The self-test of the computations a verdict rests on failed (%1): nothing is exported.</source>
+        <translation>Autotest obliczeń, na których opiera się wynik, nie powiódł się (%1): nic nie zostanie wyeksportowane.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -708,18 +712,6 @@
         <translation>Przeszukiwanie folderów niczego nie pominęło.</translation>
     </message>
     <message>
-        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
-        <translation>Każdy wpis podanych folderów, którego wyszukiwanie nie przyjęło, wraz z powodem. Gdy jedno rozszerzenie ma wiele plików, są one policzone zamiast wypisane.</translation>
-    </message>
-    <message>
-        <source>%1 entries without an ending</source>
-        <translation>Wpisy bez rozszerzenia: %1</translation>
-    </message>
-    <message>
-        <source>%1 entries ending in %2</source>
-        <translation>Wpisy kończące się na %2: %1</translation>
-    </message>
-    <message>
         <source>hidden: its name starts with a dot</source>
         <translation>ukryty: nazwa zaczyna się od kropki</translation>
     </message>
@@ -730,6 +722,22 @@
     <message>
         <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
         <translation>nazwa nie kończy się na .jpg, .avi, .mp4 ani .mxg</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why.</source>
+        <translation>Każdy wpis wskazanych folderów, którego przeszukanie nie objęło, i dlaczego.</translation>
+    </message>
+    <message>
+        <source>a hidden folder, not searched: its name starts with a dot; %1 files below it have an evidence type's name</source>
+        <translation>ukryty folder, nieprzeszukany: jego nazwa zaczyna się od kropki; %1 plików w nim ma nazwę typu dowodu</translation>
+    </message>
+    <message>
+        <source>a folder given more than once or below another one given: its entries are taken once</source>
+        <translation>folder wskazany więcej niż raz lub leżący w innym wskazanym folderze: jego wpisy są brane raz</translation>
+    </message>
+    <message>
+        <source>a file given more than once or also found in a folder given: verified and listed once</source>
+        <translation>plik wskazany więcej niż raz lub znaleziony także we wskazanym folderze: zweryfikowany i wymieniony raz</translation>
     </message>
 </context>
 <context>
@@ -818,6 +826,150 @@
     <message>
         <source>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</source>
         <translation>W ścieżkach \xNN i \u{XXXX} są sekwencjami ucieczki jak wyżej, a każdy inny \ oddziela foldery.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportAccount</name>
+    <message>
+        <source>Folder given</source>
+        <translation>Wskazany folder</translation>
+    </message>
+    <message>
+        <source>Not in this report</source>
+        <translation>Poza tym raportem</translation>
+    </message>
+    <message>
+        <source>removed from the list by the examiner</source>
+        <translation>usunięty z listy przez badającego</translation>
+    </message>
+    <message>
+        <source>not verified: the run was cancelled before its turn</source>
+        <translation>niezweryfikowany: weryfikację przerwano, zanim przyszła jego kolej</translation>
+    </message>
+    <message>
+        <source>not verified: still waiting for its turn when the report was made</source>
+        <translation>niezweryfikowany: wciąż czekał na swoją kolej, gdy sporządzono raport</translation>
+    </message>
+    <message>
+        <source>not verified: no file was found under its name when its turn came</source>
+        <translation>niezweryfikowany: gdy przyszła jego kolej, nie było pliku o tej nazwie</translation>
+    </message>
+    <message>
+        <source>verified and in the list, but not among the rows chosen for this report</source>
+        <translation>zweryfikowany i na liście, ale nie wśród wierszy wybranych do tego raportu</translation>
+    </message>
+    <message>
+        <source>The folder search took every entry, but this report does not hold every file it found: the appendix before this one names the others.</source>
+        <translation>Przeszukanie folderów objęło każdy wpis, ale ten raport nie zawiera każdego znalezionego pliku: poprzedni załącznik wymienia pozostałe.</translation>
+    </message>
+    <message>
+        <source>Appendix: files given but not in this report</source>
+        <translation>Załącznik: przekazane pliki, których nie ma w tym raporcie</translation>
+    </message>
+    <message>
+        <source>Every file handed over for verification, by name or found by a folder search, that this report does not hold, and why.</source>
+        <translation>Każdy plik przekazany do weryfikacji, wskazany z nazwy lub znaleziony przez przeszukanie folderu, którego ten raport nie zawiera, i dlaczego.</translation>
+    </message>
+</context>
+<context>
+    <name>UnreadableWords</name>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>Nie można odczytać folderu: %1.</translation>
+    </message>
+    <message>
+        <source>The entry cannot be examined: %1.</source>
+        <translation>Nie można zbadać wpisu: %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>Nie można odczytać pliku: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPlace</name>
+    <message>
+        <source>Report's place</source>
+        <translation>Miejsce raportu</translation>
+    </message>
+    <message>
+        <source>This report lies inside %1, a folder being verified: a later verification of that folder finds it among the entries it does not take.</source>
+        <translation>Ten raport leży w %1, folderze poddawanym weryfikacji: późniejsza weryfikacja tego folderu znajdzie go wśród wpisów, których nie obejmuje.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCoverageCounts</name>
+    <message>
+        <source>fully protected</source>
+        <translation>w pełni chronione</translation>
+    </message>
+    <message>
+        <source>partly protected</source>
+        <translation>częściowo chronione</translation>
+    </message>
+    <message>
+        <source>nothing protected</source>
+        <translation>nic niechronione</translation>
+    </message>
+</context>
+<context>
+    <name>ReportAccessTime</name>
+    <message>
+        <source>Access time</source>
+        <translation>Czas dostępu</translation>
+    </message>
+    <message>
+        <source>kept: the file was read without changing its last access time</source>
+        <translation>zachowany: plik odczytano bez zmiany czasu ostatniego dostępu</translation>
+    </message>
+    <message>
+        <source>may have changed: the system did not let this program read the file without changing its last access time</source>
+        <translation>mógł się zmienić: system nie pozwolił temu programowi odczytać pliku bez zmiany czasu ostatniego dostępu</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPractice</name>
+    <message>
+        <source>User</source>
+        <translation>Użytkownik</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Strefa czasowa</translation>
+    </message>
+</context>
+<context>
+    <name>ReportSelfTest</name>
+    <message>
+        <source>Tool validation</source>
+        <translation>Walidacja narzędzia</translation>
+    </message>
+    <message>
+        <source>passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), the version 1.1 fold and the RSA public operation gave their known answers</source>
+        <translation>zaliczona na początku tej weryfikacji: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), składanie wersji 1.1 i publiczna operacja RSA dały znane wyniki</translation>
+    </message>
+    <message>
+        <source>FAILED as this verification began: %1</source>
+        <translation>NIEZALICZONA na początku tej weryfikacji: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportRehash</name>
+    <message>
+        <source>SHA-256 at report time</source>
+        <translation>SHA-256 w chwili raportu</translation>
+    </message>
+    <message>
+        <source>not computed: the file could not be read</source>
+        <translation>nie obliczono: nie można było odczytać pliku</translation>
+    </message>
+    <message>
+        <source>%1, the same as when it was verified</source>
+        <translation>%1, taki sam jak przy weryfikacji</translation>
+    </message>
+    <message>
+        <source>%1: differs from the SHA-256 when it was verified, so the content changed after it was verified</source>
+        <translation>%1: różni się od SHA-256 z weryfikacji, więc zawartość zmieniła się po weryfikacji</translation>
     </message>
 </context>
 </TS>

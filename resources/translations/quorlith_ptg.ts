@@ -451,6 +451,10 @@
         <source>... and %1 more.</source>
         <translation>... e mais %1.</translation>
     </message>
+    <message>
+        <source>The self-test of the computations a verdict rests on failed (%1): nothing is exported.</source>
+        <translation>O autoteste dos cálculos em que um veredicto se baseia falhou (%1): nada é exportado.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -708,18 +712,6 @@
         <translation>A pesquisa nas pastas não deixou nada de fora.</translation>
     </message>
     <message>
-        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
-        <translation>Cada entrada das pastas indicadas que a pesquisa não incluiu, e porquê. Quando uma extensão tem muitos ficheiros, estes são contados em vez de listados.</translation>
-    </message>
-    <message>
-        <source>%1 entries without an ending</source>
-        <translation>%1 entradas sem extensão</translation>
-    </message>
-    <message>
-        <source>%1 entries ending in %2</source>
-        <translation>%1 entradas terminadas em %2</translation>
-    </message>
-    <message>
         <source>hidden: its name starts with a dot</source>
         <translation>oculto: o nome começa por um ponto</translation>
     </message>
@@ -730,6 +722,22 @@
     <message>
         <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
         <translation>o nome não termina em .jpg, .avi, .mp4 ou .mxg</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why.</source>
+        <translation>Cada entrada das pastas indicadas que a pesquisa não incluiu, e porquê.</translation>
+    </message>
+    <message>
+        <source>a hidden folder, not searched: its name starts with a dot; %1 files below it have an evidence type's name</source>
+        <translation>uma pasta oculta, não percorrida: o nome começa por um ponto; %1 ficheiros dentro dela têm o nome de um tipo de prova</translation>
+    </message>
+    <message>
+        <source>a folder given more than once or below another one given: its entries are taken once</source>
+        <translation>uma pasta indicada mais de uma vez ou dentro de outra pasta indicada: as suas entradas são incluídas uma só vez</translation>
+    </message>
+    <message>
+        <source>a file given more than once or also found in a folder given: verified and listed once</source>
+        <translation>um ficheiro indicado mais de uma vez ou encontrado também numa pasta indicada: verificado e listado uma só vez</translation>
     </message>
 </context>
 <context>
@@ -818,6 +826,150 @@
     <message>
         <source>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</source>
         <translation>Nos caminhos, \xNN e \u{XXXX} são sequências de escape como acima e qualquer outra \ separa pastas.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportAccount</name>
+    <message>
+        <source>Folder given</source>
+        <translation>Pasta indicada</translation>
+    </message>
+    <message>
+        <source>Not in this report</source>
+        <translation>Fora deste relatório</translation>
+    </message>
+    <message>
+        <source>removed from the list by the examiner</source>
+        <translation>retirado da lista pelo examinador</translation>
+    </message>
+    <message>
+        <source>not verified: the run was cancelled before its turn</source>
+        <translation>não verificado: a verificação foi cancelada antes da sua vez</translation>
+    </message>
+    <message>
+        <source>not verified: still waiting for its turn when the report was made</source>
+        <translation>não verificado: ainda aguardava a sua vez quando o relatório foi feito</translation>
+    </message>
+    <message>
+        <source>not verified: no file was found under its name when its turn came</source>
+        <translation>não verificado: quando chegou a sua vez, não existia nenhum ficheiro com esse nome</translation>
+    </message>
+    <message>
+        <source>verified and in the list, but not among the rows chosen for this report</source>
+        <translation>verificado e na lista, mas não entre as linhas escolhidas para este relatório</translation>
+    </message>
+    <message>
+        <source>The folder search took every entry, but this report does not hold every file it found: the appendix before this one names the others.</source>
+        <translation>A pesquisa nas pastas incluiu todas as entradas, mas este relatório não contém todos os ficheiros encontrados: o apêndice anterior indica os restantes.</translation>
+    </message>
+    <message>
+        <source>Appendix: files given but not in this report</source>
+        <translation>Apêndice: ficheiros entregues que não constam deste relatório</translation>
+    </message>
+    <message>
+        <source>Every file handed over for verification, by name or found by a folder search, that this report does not hold, and why.</source>
+        <translation>Cada ficheiro entregue para verificação, indicado pelo nome ou encontrado por uma pesquisa em pasta, que este relatório não contém, e porquê.</translation>
+    </message>
+</context>
+<context>
+    <name>UnreadableWords</name>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>Não é possível ler a pasta: %1.</translation>
+    </message>
+    <message>
+        <source>The entry cannot be examined: %1.</source>
+        <translation>Não é possível examinar a entrada: %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>Não é possível ler o ficheiro: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPlace</name>
+    <message>
+        <source>Report's place</source>
+        <translation>Localização do relatório</translation>
+    </message>
+    <message>
+        <source>This report lies inside %1, a folder being verified: a later verification of that folder finds it among the entries it does not take.</source>
+        <translation>Este relatório está dentro de %1, uma pasta em verificação: uma verificação posterior dessa pasta encontrá-lo-á entre as entradas que não inclui.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCoverageCounts</name>
+    <message>
+        <source>fully protected</source>
+        <translation>totalmente protegidos</translation>
+    </message>
+    <message>
+        <source>partly protected</source>
+        <translation>parcialmente protegidos</translation>
+    </message>
+    <message>
+        <source>nothing protected</source>
+        <translation>nada protegido</translation>
+    </message>
+</context>
+<context>
+    <name>ReportAccessTime</name>
+    <message>
+        <source>Access time</source>
+        <translation>Hora de acesso</translation>
+    </message>
+    <message>
+        <source>kept: the file was read without changing its last access time</source>
+        <translation>mantida: o ficheiro foi lido sem alterar a hora do último acesso</translation>
+    </message>
+    <message>
+        <source>may have changed: the system did not let this program read the file without changing its last access time</source>
+        <translation>pode ter mudado: o sistema não permitiu que este programa lesse o ficheiro sem alterar a hora do último acesso</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPractice</name>
+    <message>
+        <source>User</source>
+        <translation>Utilizador</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Fuso horário</translation>
+    </message>
+</context>
+<context>
+    <name>ReportSelfTest</name>
+    <message>
+        <source>Tool validation</source>
+        <translation>Validação da ferramenta</translation>
+    </message>
+    <message>
+        <source>passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), the version 1.1 fold and the RSA public operation gave their known answers</source>
+        <translation>aprovada no início desta verificação: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), a dobragem da versão 1.1 e a operação pública RSA deram as respostas conhecidas</translation>
+    </message>
+    <message>
+        <source>FAILED as this verification began: %1</source>
+        <translation>FALHOU no início desta verificação: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportRehash</name>
+    <message>
+        <source>SHA-256 at report time</source>
+        <translation>SHA-256 no momento do relatório</translation>
+    </message>
+    <message>
+        <source>not computed: the file could not be read</source>
+        <translation>não calculado: não foi possível ler o ficheiro</translation>
+    </message>
+    <message>
+        <source>%1, the same as when it was verified</source>
+        <translation>%1, o mesmo de quando foi verificado</translation>
+    </message>
+    <message>
+        <source>%1: differs from the SHA-256 when it was verified, so the content changed after it was verified</source>
+        <translation>%1: difere do SHA-256 de quando foi verificado, pelo que o conteúdo mudou depois da verificação</translation>
     </message>
 </context>
 </TS>

@@ -451,6 +451,10 @@
         <source>... and %1 more.</source>
         <translation>... и ещё %1.</translation>
     </message>
+    <message>
+        <source>The self-test of the computations a verdict rests on failed (%1): nothing is exported.</source>
+        <translation>Самопроверка вычислений, на которых основан вердикт, не пройдена (%1): ничего не экспортируется.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -708,18 +712,6 @@
         <translation>Поиск по папкам ничего не пропустил.</translation>
     </message>
     <message>
-        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
-        <translation>Каждый элемент указанных папок, который поиск не взял, и причина. Если файлов с одним окончанием много, они подсчитываются, а не перечисляются.</translation>
-    </message>
-    <message>
-        <source>%1 entries without an ending</source>
-        <translation>Элементов без окончания: %1</translation>
-    </message>
-    <message>
-        <source>%1 entries ending in %2</source>
-        <translation>Элементов с окончанием %2: %1</translation>
-    </message>
-    <message>
         <source>hidden: its name starts with a dot</source>
         <translation>скрытый: имя начинается с точки</translation>
     </message>
@@ -730,6 +722,22 @@
     <message>
         <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
         <translation>имя не оканчивается на .jpg, .avi, .mp4 или .mxg</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why.</source>
+        <translation>Каждая запись указанных папок, которую поиск не взял, и почему.</translation>
+    </message>
+    <message>
+        <source>a hidden folder, not searched: its name starts with a dot; %1 files below it have an evidence type's name</source>
+        <translation>скрытая папка, не просмотрена: её имя начинается с точки; у %1 файлов в ней имя типа доказательного файла</translation>
+    </message>
+    <message>
+        <source>a folder given more than once or below another one given: its entries are taken once</source>
+        <translation>папка, указанная более одного раза или внутри другой указанной папки: её записи берутся один раз</translation>
+    </message>
+    <message>
+        <source>a file given more than once or also found in a folder given: verified and listed once</source>
+        <translation>файл, указанный более одного раза или найденный также в указанной папке: проверен и указан один раз</translation>
     </message>
 </context>
 <context>
@@ -818,6 +826,150 @@
     <message>
         <source>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</source>
         <translation>В путях \xNN и \u{XXXX} — экранирующие последовательности, как выше, а любой другой \ разделяет папки.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportAccount</name>
+    <message>
+        <source>Folder given</source>
+        <translation>Указанная папка</translation>
+    </message>
+    <message>
+        <source>Not in this report</source>
+        <translation>Нет в этом отчёте</translation>
+    </message>
+    <message>
+        <source>removed from the list by the examiner</source>
+        <translation>удалён из списка экспертом</translation>
+    </message>
+    <message>
+        <source>not verified: the run was cancelled before its turn</source>
+        <translation>не проверен: проверка была отменена до его очереди</translation>
+    </message>
+    <message>
+        <source>not verified: still waiting for its turn when the report was made</source>
+        <translation>не проверен: ещё ждал своей очереди, когда составлялся отчёт</translation>
+    </message>
+    <message>
+        <source>not verified: no file was found under its name when its turn came</source>
+        <translation>не проверен: когда подошла его очередь, файла с таким именем не было</translation>
+    </message>
+    <message>
+        <source>verified and in the list, but not among the rows chosen for this report</source>
+        <translation>проверен и есть в списке, но не среди строк, выбранных для этого отчёта</translation>
+    </message>
+    <message>
+        <source>The folder search took every entry, but this report does not hold every file it found: the appendix before this one names the others.</source>
+        <translation>Поиск по папкам взял каждую запись, но этот отчёт содержит не все найденные файлы: остальные перечислены в предыдущем приложении.</translation>
+    </message>
+    <message>
+        <source>Appendix: files given but not in this report</source>
+        <translation>Приложение: переданные файлы, которых нет в этом отчёте</translation>
+    </message>
+    <message>
+        <source>Every file handed over for verification, by name or found by a folder search, that this report does not hold, and why.</source>
+        <translation>Каждый файл, переданный на проверку, указанный по имени или найденный поиском по папке, которого нет в этом отчёте, и почему.</translation>
+    </message>
+</context>
+<context>
+    <name>UnreadableWords</name>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>Не удаётся прочитать папку: %1.</translation>
+    </message>
+    <message>
+        <source>The entry cannot be examined: %1.</source>
+        <translation>Не удаётся проверить элемент: %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>Не удаётся прочитать файл: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPlace</name>
+    <message>
+        <source>Report's place</source>
+        <translation>Место отчёта</translation>
+    </message>
+    <message>
+        <source>This report lies inside %1, a folder being verified: a later verification of that folder finds it among the entries it does not take.</source>
+        <translation>Этот отчёт лежит в %1, папке, которая проверяется: последующая проверка этой папки найдёт его среди записей, которые она не берёт.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCoverageCounts</name>
+    <message>
+        <source>fully protected</source>
+        <translation>защищены полностью</translation>
+    </message>
+    <message>
+        <source>partly protected</source>
+        <translation>защищены частично</translation>
+    </message>
+    <message>
+        <source>nothing protected</source>
+        <translation>ничего не защищено</translation>
+    </message>
+</context>
+<context>
+    <name>ReportAccessTime</name>
+    <message>
+        <source>Access time</source>
+        <translation>Время доступа</translation>
+    </message>
+    <message>
+        <source>kept: the file was read without changing its last access time</source>
+        <translation>сохранено: файл прочитан без изменения времени последнего доступа</translation>
+    </message>
+    <message>
+        <source>may have changed: the system did not let this program read the file without changing its last access time</source>
+        <translation>могло измениться: система не позволила программе прочитать файл без изменения времени последнего доступа</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPractice</name>
+    <message>
+        <source>User</source>
+        <translation>Пользователь</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Часовой пояс</translation>
+    </message>
+</context>
+<context>
+    <name>ReportSelfTest</name>
+    <message>
+        <source>Tool validation</source>
+        <translation>Проверка инструмента</translation>
+    </message>
+    <message>
+        <source>passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), the version 1.1 fold and the RSA public operation gave their known answers</source>
+        <translation>пройдена в начале этой проверки: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), свёртка версии 1.1 и открытая операция RSA дали известные ответы</translation>
+    </message>
+    <message>
+        <source>FAILED as this verification began: %1</source>
+        <translation>НЕ ПРОЙДЕНА в начале этой проверки: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportRehash</name>
+    <message>
+        <source>SHA-256 at report time</source>
+        <translation>SHA-256 на момент отчёта</translation>
+    </message>
+    <message>
+        <source>not computed: the file could not be read</source>
+        <translation>не вычислен: файл не удалось прочитать</translation>
+    </message>
+    <message>
+        <source>%1, the same as when it was verified</source>
+        <translation>%1, тот же, что при проверке</translation>
+    </message>
+    <message>
+        <source>%1: differs from the SHA-256 when it was verified, so the content changed after it was verified</source>
+        <translation>%1: отличается от SHA-256 при проверке, значит, содержимое изменилось после проверки</translation>
     </message>
 </context>
 </TS>

@@ -451,6 +451,10 @@
         <source>... and %1 more.</source>
         <translation>... y %1 más.</translation>
     </message>
+    <message>
+        <source>The self-test of the computations a verdict rests on failed (%1): nothing is exported.</source>
+        <translation>La autoprueba de los cálculos en los que se basa un veredicto ha fallado (%1): no se exporta nada.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -708,18 +712,6 @@
         <translation>La búsqueda en las carpetas no dejó nada fuera.</translation>
     </message>
     <message>
-        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
-        <translation>Cada entrada de las carpetas indicadas que la búsqueda no tomó, y por qué. Cuando una extensión tiene muchos archivos, se cuentan en lugar de enumerarse.</translation>
-    </message>
-    <message>
-        <source>%1 entries without an ending</source>
-        <translation>%1 entradas sin extensión</translation>
-    </message>
-    <message>
-        <source>%1 entries ending in %2</source>
-        <translation>%1 entradas que terminan en %2</translation>
-    </message>
-    <message>
         <source>hidden: its name starts with a dot</source>
         <translation>oculto: su nombre empieza por un punto</translation>
     </message>
@@ -730,6 +722,22 @@
     <message>
         <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
         <translation>el nombre no termina en .jpg, .avi, .mp4 ni .mxg</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why.</source>
+        <translation>Cada entrada de las carpetas indicadas que la búsqueda no tomó, y por qué.</translation>
+    </message>
+    <message>
+        <source>a hidden folder, not searched: its name starts with a dot; %1 files below it have an evidence type's name</source>
+        <translation>una carpeta oculta, no recorrida: su nombre empieza por un punto; %1 archivos dentro de ella tienen el nombre de un tipo de prueba</translation>
+    </message>
+    <message>
+        <source>a folder given more than once or below another one given: its entries are taken once</source>
+        <translation>una carpeta indicada más de una vez o dentro de otra carpeta indicada: sus entradas se toman una sola vez</translation>
+    </message>
+    <message>
+        <source>a file given more than once or also found in a folder given: verified and listed once</source>
+        <translation>un archivo indicado más de una vez o encontrado también en una carpeta indicada: verificado y listado una sola vez</translation>
     </message>
 </context>
 <context>
@@ -818,6 +826,150 @@
     <message>
         <source>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</source>
         <translation>En las rutas, \xNN y \u{XXXX} son secuencias de escape como arriba y cualquier otra \ separa carpetas.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportAccount</name>
+    <message>
+        <source>Folder given</source>
+        <translation>Carpeta indicada</translation>
+    </message>
+    <message>
+        <source>Not in this report</source>
+        <translation>No incluidos en este informe</translation>
+    </message>
+    <message>
+        <source>removed from the list by the examiner</source>
+        <translation>quitado de la lista por el examinador</translation>
+    </message>
+    <message>
+        <source>not verified: the run was cancelled before its turn</source>
+        <translation>no verificado: la verificación se canceló antes de su turno</translation>
+    </message>
+    <message>
+        <source>not verified: still waiting for its turn when the report was made</source>
+        <translation>no verificado: aún esperaba su turno cuando se hizo el informe</translation>
+    </message>
+    <message>
+        <source>not verified: no file was found under its name when its turn came</source>
+        <translation>no verificado: cuando llegó su turno no había ningún archivo con ese nombre</translation>
+    </message>
+    <message>
+        <source>verified and in the list, but not among the rows chosen for this report</source>
+        <translation>verificado y en la lista, pero no entre las filas elegidas para este informe</translation>
+    </message>
+    <message>
+        <source>The folder search took every entry, but this report does not hold every file it found: the appendix before this one names the others.</source>
+        <translation>La búsqueda en carpetas tomó todas las entradas, pero este informe no contiene todos los archivos que encontró: el apéndice anterior nombra los demás.</translation>
+    </message>
+    <message>
+        <source>Appendix: files given but not in this report</source>
+        <translation>Apéndice: archivos entregados que no están en este informe</translation>
+    </message>
+    <message>
+        <source>Every file handed over for verification, by name or found by a folder search, that this report does not hold, and why.</source>
+        <translation>Cada archivo entregado para verificar, indicado por su nombre o encontrado por una búsqueda en carpetas, que este informe no contiene, y por qué.</translation>
+    </message>
+</context>
+<context>
+    <name>UnreadableWords</name>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>No se puede leer la carpeta: %1.</translation>
+    </message>
+    <message>
+        <source>The entry cannot be examined: %1.</source>
+        <translation>No se puede examinar la entrada: %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>No se puede leer el archivo: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPlace</name>
+    <message>
+        <source>Report's place</source>
+        <translation>Ubicación del informe</translation>
+    </message>
+    <message>
+        <source>This report lies inside %1, a folder being verified: a later verification of that folder finds it among the entries it does not take.</source>
+        <translation>Este informe está dentro de %1, una carpeta que se está verificando: una verificación posterior de esa carpeta lo encontrará entre las entradas que no toma.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCoverageCounts</name>
+    <message>
+        <source>fully protected</source>
+        <translation>protegidos por completo</translation>
+    </message>
+    <message>
+        <source>partly protected</source>
+        <translation>protegidos en parte</translation>
+    </message>
+    <message>
+        <source>nothing protected</source>
+        <translation>nada protegido</translation>
+    </message>
+</context>
+<context>
+    <name>ReportAccessTime</name>
+    <message>
+        <source>Access time</source>
+        <translation>Hora de acceso</translation>
+    </message>
+    <message>
+        <source>kept: the file was read without changing its last access time</source>
+        <translation>conservada: el archivo se leyó sin cambiar su hora de último acceso</translation>
+    </message>
+    <message>
+        <source>may have changed: the system did not let this program read the file without changing its last access time</source>
+        <translation>puede haber cambiado: el sistema no permitió a este programa leer el archivo sin cambiar su hora de último acceso</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPractice</name>
+    <message>
+        <source>User</source>
+        <translation>Usuario</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Zona horaria</translation>
+    </message>
+</context>
+<context>
+    <name>ReportSelfTest</name>
+    <message>
+        <source>Tool validation</source>
+        <translation>Validación de la herramienta</translation>
+    </message>
+    <message>
+        <source>passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), the version 1.1 fold and the RSA public operation gave their known answers</source>
+        <translation>superada al comenzar esta verificación: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), el plegado de la versión 1.1 y la operación pública RSA dieron sus respuestas conocidas</translation>
+    </message>
+    <message>
+        <source>FAILED as this verification began: %1</source>
+        <translation>FALLIDA al comenzar esta verificación: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportRehash</name>
+    <message>
+        <source>SHA-256 at report time</source>
+        <translation>SHA-256 en el momento del informe</translation>
+    </message>
+    <message>
+        <source>not computed: the file could not be read</source>
+        <translation>no calculado: no se pudo leer el archivo</translation>
+    </message>
+    <message>
+        <source>%1, the same as when it was verified</source>
+        <translation>%1, el mismo que al verificarlo</translation>
+    </message>
+    <message>
+        <source>%1: differs from the SHA-256 when it was verified, so the content changed after it was verified</source>
+        <translation>%1: difiere del SHA-256 al verificarlo, así que el contenido cambió después de la verificación</translation>
     </message>
 </context>
 </TS>

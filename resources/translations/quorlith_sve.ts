@@ -451,6 +451,10 @@
         <source>... and %1 more.</source>
         <translation>... och %1 till.</translation>
     </message>
+    <message>
+        <source>The self-test of the computations a verdict rests on failed (%1): nothing is exported.</source>
+        <translation>Självtestet av de beräkningar ett resultat vilar på misslyckades (%1): ingenting exporteras.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -708,18 +712,6 @@
         <translation>Mappsökningen utelämnade ingenting.</translation>
     </message>
     <message>
-        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
-        <translation>Varje post i de angivna mapparna som sökningen inte tog med, och varför. Där en filändelse har många filer räknas de i stället för att listas.</translation>
-    </message>
-    <message>
-        <source>%1 entries without an ending</source>
-        <translation>%1 poster utan filändelse</translation>
-    </message>
-    <message>
-        <source>%1 entries ending in %2</source>
-        <translation>%1 poster som slutar på %2</translation>
-    </message>
-    <message>
         <source>hidden: its name starts with a dot</source>
         <translation>dold: namnet börjar med en punkt</translation>
     </message>
@@ -730,6 +722,22 @@
     <message>
         <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
         <translation>namnet slutar inte på .jpg, .avi, .mp4 eller .mxg</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why.</source>
+        <translation>Varje post i de angivna mapparna som sökningen inte tog med, och varför.</translation>
+    </message>
+    <message>
+        <source>a hidden folder, not searched: its name starts with a dot; %1 files below it have an evidence type's name</source>
+        <translation>en dold mapp, inte genomsökt: namnet börjar med en punkt; %1 filer under den har namn som en bevistyp</translation>
+    </message>
+    <message>
+        <source>a folder given more than once or below another one given: its entries are taken once</source>
+        <translation>en mapp angiven mer än en gång eller under en annan angiven mapp: dess poster tas med en gång</translation>
+    </message>
+    <message>
+        <source>a file given more than once or also found in a folder given: verified and listed once</source>
+        <translation>en fil angiven mer än en gång eller även hittad i en angiven mapp: kontrollerad och listad en gång</translation>
     </message>
 </context>
 <context>
@@ -818,6 +826,150 @@
     <message>
         <source>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</source>
         <translation>I sökvägar är \xNN och \u{XXXX} escape-sekvenser som ovan, och varje annat \ skiljer mappar åt.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportAccount</name>
+    <message>
+        <source>Folder given</source>
+        <translation>Angiven mapp</translation>
+    </message>
+    <message>
+        <source>Not in this report</source>
+        <translation>Inte i den här rapporten</translation>
+    </message>
+    <message>
+        <source>removed from the list by the examiner</source>
+        <translation>borttagen ur listan av granskaren</translation>
+    </message>
+    <message>
+        <source>not verified: the run was cancelled before its turn</source>
+        <translation>inte kontrollerad: körningen avbröts innan filen stod på tur</translation>
+    </message>
+    <message>
+        <source>not verified: still waiting for its turn when the report was made</source>
+        <translation>inte kontrollerad: väntade fortfarande på sin tur när rapporten gjordes</translation>
+    </message>
+    <message>
+        <source>not verified: no file was found under its name when its turn came</source>
+        <translation>inte kontrollerad: när filen stod på tur fanns ingen fil med det namnet</translation>
+    </message>
+    <message>
+        <source>verified and in the list, but not among the rows chosen for this report</source>
+        <translation>kontrollerad och i listan, men inte bland raderna som valdes för den här rapporten</translation>
+    </message>
+    <message>
+        <source>The folder search took every entry, but this report does not hold every file it found: the appendix before this one names the others.</source>
+        <translation>Mappsökningen tog med varje post, men den här rapporten innehåller inte alla filer den hittade: den föregående bilagan nämner de övriga.</translation>
+    </message>
+    <message>
+        <source>Appendix: files given but not in this report</source>
+        <translation>Bilaga: överlämnade filer som inte finns i den här rapporten</translation>
+    </message>
+    <message>
+        <source>Every file handed over for verification, by name or found by a folder search, that this report does not hold, and why.</source>
+        <translation>Varje fil som lämnades för kontroll, angiven med namn eller hittad av en mappsökning, som den här rapporten inte innehåller, och varför.</translation>
+    </message>
+</context>
+<context>
+    <name>UnreadableWords</name>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>Mappen kan inte läsas: %1.</translation>
+    </message>
+    <message>
+        <source>The entry cannot be examined: %1.</source>
+        <translation>Posten kan inte undersökas: %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>Filen kan inte läsas: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPlace</name>
+    <message>
+        <source>Report's place</source>
+        <translation>Rapportens plats</translation>
+    </message>
+    <message>
+        <source>This report lies inside %1, a folder being verified: a later verification of that folder finds it among the entries it does not take.</source>
+        <translation>Den här rapporten ligger i %1, en mapp som kontrolleras: en senare kontroll av mappen hittar den bland posterna den inte tar med.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCoverageCounts</name>
+    <message>
+        <source>fully protected</source>
+        <translation>helt skyddade</translation>
+    </message>
+    <message>
+        <source>partly protected</source>
+        <translation>delvis skyddade</translation>
+    </message>
+    <message>
+        <source>nothing protected</source>
+        <translation>inget skyddat</translation>
+    </message>
+</context>
+<context>
+    <name>ReportAccessTime</name>
+    <message>
+        <source>Access time</source>
+        <translation>Åtkomsttid</translation>
+    </message>
+    <message>
+        <source>kept: the file was read without changing its last access time</source>
+        <translation>bevarad: filen lästes utan att dess senaste åtkomsttid ändrades</translation>
+    </message>
+    <message>
+        <source>may have changed: the system did not let this program read the file without changing its last access time</source>
+        <translation>kan ha ändrats: systemet lät inte det här programmet läsa filen utan att ändra dess senaste åtkomsttid</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPractice</name>
+    <message>
+        <source>User</source>
+        <translation>Användare</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Tidszon</translation>
+    </message>
+</context>
+<context>
+    <name>ReportSelfTest</name>
+    <message>
+        <source>Tool validation</source>
+        <translation>Validering av verktyget</translation>
+    </message>
+    <message>
+        <source>passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), the version 1.1 fold and the RSA public operation gave their known answers</source>
+        <translation>godkänd i början av denna kontroll: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), vikningen i version 1.1 och den publika RSA-operationen gav sina kända svar</translation>
+    </message>
+    <message>
+        <source>FAILED as this verification began: %1</source>
+        <translation>MISSLYCKADES i början av denna kontroll: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportRehash</name>
+    <message>
+        <source>SHA-256 at report time</source>
+        <translation>SHA-256 vid rapporten</translation>
+    </message>
+    <message>
+        <source>not computed: the file could not be read</source>
+        <translation>inte beräknad: filen kunde inte läsas</translation>
+    </message>
+    <message>
+        <source>%1, the same as when it was verified</source>
+        <translation>%1, samma som vid kontrollen</translation>
+    </message>
+    <message>
+        <source>%1: differs from the SHA-256 when it was verified, so the content changed after it was verified</source>
+        <translation>%1: skiljer sig från SHA-256 vid kontrollen, så innehållet har ändrats efter kontrollen</translation>
     </message>
 </context>
 </TS>

@@ -451,6 +451,10 @@
         <source>... and %1 more.</source>
         <translation>... ve %1 tane daha.</translation>
     </message>
+    <message>
+        <source>The self-test of the computations a verdict rests on failed (%1): nothing is exported.</source>
+        <translation>Bir sonucun dayandığı hesaplamaların öz sınaması başarısız oldu (%1): hiçbir şey dışa aktarılmıyor.</translation>
+    </message>
 </context>
 <context>
     <name>ResultListMenu</name>
@@ -708,18 +712,6 @@
         <translation>Klasör araması hiçbir şeyi dışarıda bırakmadı.</translation>
     </message>
     <message>
-        <source>Every entry of the folders given that the search did not take, and why. Where one ending has many files, they are counted instead of listed.</source>
-        <translation>Verilen klasörlerde aramanın almadığı her girdi ve nedeni. Bir uzantıda çok sayıda dosya varsa, tek tek listelenmez, sayılır.</translation>
-    </message>
-    <message>
-        <source>%1 entries without an ending</source>
-        <translation>Uzantısı olmayan girdi sayısı: %1</translation>
-    </message>
-    <message>
-        <source>%1 entries ending in %2</source>
-        <translation>%2 ile biten girdi sayısı: %1</translation>
-    </message>
-    <message>
         <source>hidden: its name starts with a dot</source>
         <translation>gizli: adı nokta ile başlıyor</translation>
     </message>
@@ -730,6 +722,22 @@
     <message>
         <source>the name does not end in .jpg, .avi, .mp4 or .mxg</source>
         <translation>ad .jpg, .avi, .mp4 veya .mxg ile bitmiyor</translation>
+    </message>
+    <message>
+        <source>Every entry of the folders given that the search did not take, and why.</source>
+        <translation>Verilen klasörlerin aramanın almadığı her girdisi ve nedeni.</translation>
+    </message>
+    <message>
+        <source>a hidden folder, not searched: its name starts with a dot; %1 files below it have an evidence type's name</source>
+        <translation>gizli klasör, aranmadı: adı nokta ile başlıyor; altındaki %1 dosya bir kanıt türünün adını taşıyor</translation>
+    </message>
+    <message>
+        <source>a folder given more than once or below another one given: its entries are taken once</source>
+        <translation>birden çok kez ya da verilen başka bir klasörün altında verilen klasör: girdileri bir kez alınır</translation>
+    </message>
+    <message>
+        <source>a file given more than once or also found in a folder given: verified and listed once</source>
+        <translation>birden çok kez verilen ya da verilen bir klasörde de bulunan dosya: bir kez doğrulandı ve bir kez listelendi</translation>
     </message>
 </context>
 <context>
@@ -818,6 +826,150 @@
     <message>
         <source>In paths, \xNN and \u{XXXX} are escapes as above and every other \ separates folders.</source>
         <translation>Yollarda \xNN ve \u{XXXX} yukarıdaki gibi kaçış dizileridir; diğer her \ klasörleri ayırır.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportAccount</name>
+    <message>
+        <source>Folder given</source>
+        <translation>Verilen klasör</translation>
+    </message>
+    <message>
+        <source>Not in this report</source>
+        <translation>Bu raporda yok</translation>
+    </message>
+    <message>
+        <source>removed from the list by the examiner</source>
+        <translation>inceleyen tarafından listeden kaldırıldı</translation>
+    </message>
+    <message>
+        <source>not verified: the run was cancelled before its turn</source>
+        <translation>doğrulanmadı: sırası gelmeden doğrulama iptal edildi</translation>
+    </message>
+    <message>
+        <source>not verified: still waiting for its turn when the report was made</source>
+        <translation>doğrulanmadı: rapor hazırlanırken hâlâ sırasını bekliyordu</translation>
+    </message>
+    <message>
+        <source>not verified: no file was found under its name when its turn came</source>
+        <translation>doğrulanmadı: sırası geldiğinde bu adla bir dosya yoktu</translation>
+    </message>
+    <message>
+        <source>verified and in the list, but not among the rows chosen for this report</source>
+        <translation>doğrulandı ve listede, ancak bu rapor için seçilen satırlar arasında değil</translation>
+    </message>
+    <message>
+        <source>The folder search took every entry, but this report does not hold every file it found: the appendix before this one names the others.</source>
+        <translation>Klasör araması her girdiyi aldı, ancak bu rapor bulunan her dosyayı içermiyor: diğerlerini bir önceki ek sayar.</translation>
+    </message>
+    <message>
+        <source>Appendix: files given but not in this report</source>
+        <translation>Ek: verilen ancak bu raporda olmayan dosyalar</translation>
+    </message>
+    <message>
+        <source>Every file handed over for verification, by name or found by a folder search, that this report does not hold, and why.</source>
+        <translation>Doğrulama için verilen, adıyla belirtilen ya da bir klasör aramasıyla bulunan ve bu raporda olmayan her dosya ile nedeni.</translation>
+    </message>
+</context>
+<context>
+    <name>UnreadableWords</name>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>Klasör okunamıyor: %1.</translation>
+    </message>
+    <message>
+        <source>The entry cannot be examined: %1.</source>
+        <translation>Girdi incelenemiyor: %1.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read: %1.</source>
+        <translation>Dosya okunamıyor: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPlace</name>
+    <message>
+        <source>Report's place</source>
+        <translation>Raporun yeri</translation>
+    </message>
+    <message>
+        <source>This report lies inside %1, a folder being verified: a later verification of that folder finds it among the entries it does not take.</source>
+        <translation>Bu rapor, doğrulanan bir klasör olan %1 içinde duruyor: o klasörün sonraki bir doğrulaması onu almadığı girdiler arasında bulur.</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCoverageCounts</name>
+    <message>
+        <source>fully protected</source>
+        <translation>tamamen korunan</translation>
+    </message>
+    <message>
+        <source>partly protected</source>
+        <translation>kısmen korunan</translation>
+    </message>
+    <message>
+        <source>nothing protected</source>
+        <translation>hiçbir şeyi korunmayan</translation>
+    </message>
+</context>
+<context>
+    <name>ReportAccessTime</name>
+    <message>
+        <source>Access time</source>
+        <translation>Erişim zamanı</translation>
+    </message>
+    <message>
+        <source>kept: the file was read without changing its last access time</source>
+        <translation>korundu: dosya son erişim zamanı değiştirilmeden okundu</translation>
+    </message>
+    <message>
+        <source>may have changed: the system did not let this program read the file without changing its last access time</source>
+        <translation>değişmiş olabilir: sistem bu programın dosyayı son erişim zamanını değiştirmeden okumasına izin vermedi</translation>
+    </message>
+</context>
+<context>
+    <name>ReportPractice</name>
+    <message>
+        <source>User</source>
+        <translation>Kullanıcı</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Saat dilimi</translation>
+    </message>
+</context>
+<context>
+    <name>ReportSelfTest</name>
+    <message>
+        <source>Tool validation</source>
+        <translation>Aracın doğrulanması</translation>
+    </message>
+    <message>
+        <source>passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), the version 1.1 fold and the RSA public operation gave their known answers</source>
+        <translation>bu doğrulamanın başında geçti: MD5 (RFC 1321), HMAC-MD5 (RFC 2202), 1.1 sürümünün katlaması ve RSA açık işlemi bilinen yanıtlarını verdi</translation>
+    </message>
+    <message>
+        <source>FAILED as this verification began: %1</source>
+        <translation>bu doğrulamanın başında BAŞARISIZ oldu: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportRehash</name>
+    <message>
+        <source>SHA-256 at report time</source>
+        <translation>Rapor anındaki SHA-256</translation>
+    </message>
+    <message>
+        <source>not computed: the file could not be read</source>
+        <translation>hesaplanmadı: dosya okunamadı</translation>
+    </message>
+    <message>
+        <source>%1, the same as when it was verified</source>
+        <translation>%1, doğrulandığındakiyle aynı</translation>
+    </message>
+    <message>
+        <source>%1: differs from the SHA-256 when it was verified, so the content changed after it was verified</source>
+        <translation>%1: doğrulandığındaki SHA-256&apos;dan farklı, yani içerik doğrulamadan sonra değişti</translation>
     </message>
 </context>
 </TS>

@@ -112,6 +112,10 @@ void TestCommandLineParser::usageErrors_data()
     QTest::newRow("report PDF in the middle") << QStringList{"--report=report.pdf.csv", "x"};
     QTest::newRow("report without a name before .pdf") << QStringList{"--report", "out/.pdf", "x"};
     QTest::newRow("report missing its name") << QStringList{"x", "--report"};
+    QTest::newRow("overwrite without a report") << QStringList{"--overwrite", "x"};
+    QTest::newRow("run record without --json") << QStringList{"--run-record", "x"};
+    QTest::newRow("rehash without a report") << QStringList{"--rehash", "x"};
+    QTest::newRow("run record with --csv") << QStringList{"--csv", "--run-record", "x"};
 }
 
 void TestCommandLineParser::usageErrors()

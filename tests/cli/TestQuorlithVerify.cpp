@@ -13,6 +13,7 @@
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/ioctl.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
@@ -65,6 +66,22 @@ private slots:
     void pdfReportProperties_data();
     void pdfReportProperties();
     void listSkipped();
+    void pathGivenAgainIsTakenOnce_data();
+    void pathGivenAgainIsTakenOnce();
+    void reportNeverReplacedUnasked_data();
+    void reportNeverReplacedUnasked();
+    void reportInsideAFolderBeingVerified();
+    void pdfCountsSuccessesByProtection();
+    void jsonGivesEveryFieldBack_data();
+    void jsonGivesEveryFieldBack();
+    void pdfSaysTheAccessTimeWasKept();
+    void pdfNamesTheUserAndTheTimeZone_data();
+    void pdfNamesTheUserAndTheTimeZone();
+    void runRecordOnlyWhenAsked_data();
+    void runRecordOnlyWhenAsked();
+    void rehashStatesTheDigestAgain_data();
+    void rehashStatesTheDigestAgain();
+    void exhibitNamesTheFilesBelowItsPath();
     void pdfReportListsWhatWasLeftOut();
     void caseDetailsOnEveryPage();
     void caseDetailsNeedAReport_data();
@@ -104,7 +121,20 @@ const int kLinkCount = 2000;
 const QStringList kCsvKeys = {"path",       "authentic", "reason",      "marker",    "version", "hmac",
                               "start_time", "end_time",  "time_source", "rc_serial", "cam_mac", "digest_mode",
                               "size",       "coverage",  "key_set",     "sha256"};
-const QStringList kJsonKeys = QStringList{"path", "path_base64"} + kCsvKeys.mid(1);
+// JSON gives each field of bytes a twin that holds them exactly when they are not UTF-8.
+QStringList JsonKeys()
+{
+    const QStringList twinned = {"path",     "marker",      "version",   "hmac",   "start_time",
+                                 "end_time", "time_source", "rc_serial", "cam_mac"};
+    QStringList keys;
+    for (const QString& key : kCsvKeys) {
+        keys << key;
+        if (twinned.contains(key))
+            keys << key + "_base64";
+    }
+    return keys;
+}
+const QStringList kJsonKeys = JsonKeys();
 
 struct Run
 {
@@ -449,7 +479,10 @@ void TestQuorlithVerify::textReport()
     QVERIFY(lines[3].contains("Reason: the content does not match the digest in the watermark."));
     QVERIFY(lines[4].startsWith("Authentication failed  " + Evidence("missing.jpg")));
     QVERIFY(lines[4].contains("Reason: the file does not exist."));
-    QCOMPARE(lines[5], QString("Total files: 5  Authentication succeeded: 3  Authentication failed: 2"));
+    // Both clips leave part of the file unprotected: the 1.1 fold, the AVI's header before the media data.
+    QCOMPARE(lines[5], QString("Total files: 5  Authentication succeeded: 3  Authentication failed: 2  "
+                               "Succeeded, fully protected: 1  Succeeded, partly protected: 2  "
+                               "Succeeded, nothing protected: 0"));
 }
 
 void TestQuorlithVerify::exitStatus_data()
@@ -1385,11 +1418,14 @@ void TestQuorlithVerify::listSkipped()
     QTemporaryDir work;
     QVERIFY(work.isValid());
     const QString folder = work.filePath("export");
-    QVERIFY(QDir().mkpath(folder + "/.thumbs"));
+    QVERIFY(QDir().mkpath(folder + "/.thumbs/.older"));
     QVERIFY(QFile::copy(Evidence("photo.jpg"), folder + "/photo.jpg"));
     QVERIFY(WriteAll(folder + "/.hidden.jpg", "x"));
     QVERIFY(WriteAll(folder + "/notes.txt", "x"));
     QVERIFY(QFile::link(Evidence("photo.jpg"), folder + "/link.jpg"));
+    // What a hidden folder holds is counted, at any depth, though not verified.
+    for (const char* name : {"/.thumbs/a.jpg", "/.thumbs/b.MP4", "/.thumbs/c.txt", "/.thumbs/.older/d.avi"})
+        QVERIFY(WriteAll(folder + name, "x"));
 
     const Run plain = Verify({folder});
     const Run listed = Verify({"--list-skipped", folder});
@@ -1397,16 +1433,371 @@ void TestQuorlithVerify::listSkipped()
     QCOMPARE(listed.exitCode, 0);
     const QByteArray prefix = "Skipped  " + QFile::encodeName(folder);
     QCOMPARE(listed.out, plain.out + prefix + "/.hidden.jpg  (hidden: its name starts with a dot)\n" +
-                             prefix + "/.thumbs  (hidden: its name starts with a dot)\n" + prefix +
-                             "/link.jpg  (a symbolic link, not followed)\n" + prefix +
+                             prefix +
+                             "/.thumbs  (a hidden folder, not searched: its name starts with a dot; 3 files "
+                             "below it have an evidence type's name)\n" +
+                             prefix + "/link.jpg  (a symbolic link, not followed)\n" + prefix +
                              "/notes.txt  (the name does not end in .jpg, .avi, .mp4 or .mxg)\n");
     QVERIFY(!plain.out.contains("Skipped"));
     QCOMPARE(Verify({"--json", "--list-skipped", folder}).exitCode, 2);
 }
 
+void TestQuorlithVerify::pathGivenAgainIsTakenOnce_data()
+{
+    QTest::addColumn<QStringList>("paths");
+    // The files verified, each once, in the output's order.
+    QTest::addColumn<QStringList>("verified");
+    // The paths given again, each with its note on standard error.
+    QTest::addColumn<QStringList>("notes");
+    const QStringList both = {"cam01/a.jpg", "cam01/sub/b.jpg"};
+    QTest::newRow("a folder twice") << QStringList{"cam01", "cam01"} << both << QStringList{"cam01|folder"};
+    QTest::newRow("a folder and one below it")
+        << QStringList{"cam01", "cam01/sub"} << both << QStringList{"cam01/sub|folder"};
+    QTest::newRow("a folder below, then the one above")
+        << QStringList{"cam01/sub", "cam01"} << QStringList{"cam01/sub/b.jpg", "cam01/a.jpg"}
+        << QStringList{"cam01/sub|folder"};
+    QTest::newRow("a file twice") << QStringList{"cam01/a.jpg", "cam01/a.jpg"} << QStringList{"cam01/a.jpg"}
+                                  << QStringList{"cam01/a.jpg|file"};
+    QTest::newRow("a file by another name of the same path")
+        << QStringList{"cam01/a.jpg", "./cam01//a.jpg"} << QStringList{"cam01/a.jpg"}
+        << QStringList{"./cam01//a.jpg|file"};
+    QTest::newRow("a file, then its folder")
+        << QStringList{"cam01/a.jpg", "cam01"} << both << QStringList{"cam01/a.jpg|file"};
+    QTest::newRow("a folder, then a file in it written otherwise")
+        << QStringList{"cam01", "./cam01/sub/b.jpg"} << both << QStringList{"./cam01/sub/b.jpg|file"};
+    QTest::newRow("a file and a folder apart")
+        << QStringList{"cam01/a.jpg", "cam01/sub"} << both << QStringList();
+}
+
+// The same folder given twice, a folder and one below it, or a file given twice or also found in a folder
+// given: each file is verified and listed once, and standard error says which path was given again.
+void TestQuorlithVerify::pathGivenAgainIsTakenOnce()
+{
+    QFETCH(QStringList, paths);
+    QFETCH(QStringList, verified);
+    QFETCH(QStringList, notes);
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    QVERIFY(QDir().mkpath(work.filePath("cam01/sub")));
+    QVERIFY(QFile::copy(Evidence("photo.jpg"), work.filePath("cam01/a.jpg")));
+    QVERIFY(QFile::copy(Evidence("photo.jpg"), work.filePath("cam01/sub/b.jpg")));
+
+    const Run run = Verify(paths, work.path());
+    QVERIFY2(run.exitCode == 0, (run.out + run.err).constData());
+    QStringList listed;
+    for (const QByteArray& line : run.out.split('\n')) {
+        if (line.startsWith("Authentication"))
+            listed << QString::fromUtf8(line.split(' ').value(3));
+    }
+    QCOMPARE(listed, verified);
+    QVERIFY2(run.out.contains(QString("Total files: %1 ").arg(verified.size()).toUtf8()),
+             run.out.constData());
+    QStringList expectedErr;
+    for (const QString& note : notes)
+        expectedErr << "quorlith-verify: " + note.section('|', 0, 0) +
+                           (note.endsWith("|folder") ? ": a folder given more than once or below another one "
+                                                       "given: its entries are taken once"
+                                                     : ": a file given more than once or also found in a "
+                                                       "folder given: verified and listed once");
+    QCOMPARE(QString::fromUtf8(run.err).split('\n', Qt::SkipEmptyParts), expectedErr);
+}
+
+void TestQuorlithVerify::reportNeverReplacedUnasked_data()
+{
+    QTest::addColumn<QStringList>("existing");
+    QTest::addColumn<bool>("overwrite");
+    QTest::addColumn<QString>("refused");
+    QTest::newRow("nothing there") << QStringList() << false << "";
+    QTest::newRow("an earlier report")
+        << QStringList{"report.pdf", "report.pdf.sha256"} << false << "report.pdf";
+    QTest::newRow("its digest file alone")
+        << QStringList{"report.pdf.sha256"} << false << "report.pdf.sha256";
+    QTest::newRow("an earlier report, --overwrite")
+        << QStringList{"report.pdf", "report.pdf.sha256"} << true << "";
+}
+
+// A report onto an earlier one, or onto the digest file beside it, is a usage error found before any
+// file is verified, and leaves both as they were; --overwrite lets it replace them.
+void TestQuorlithVerify::reportNeverReplacedUnasked()
+{
+    QFETCH(QStringList, existing);
+    QFETCH(bool, overwrite);
+    QFETCH(QString, refused);
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    for (const QString& name : existing)
+        QVERIFY(WriteAll(work.filePath(name), "earlier record of " + name.toUtf8()));
+    const QString pdf = work.filePath("report.pdf");
+    QStringList arguments{"--report", pdf, Evidence("photo.jpg")};
+    if (overwrite)
+        arguments.prepend("--overwrite");
+    const Run run = Verify(arguments);
+    if (refused.isEmpty()) {
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(ReadAll(pdf).startsWith("%PDF-"));
+        QCOMPARE(run.err, ReportWrittenNote(QFile::encodeName(pdf)));
+        return;
+    }
+    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(run.out, QByteArray());
+    QCOMPARE(run.err, "quorlith-verify: '" + QFile::encodeName(work.filePath(refused)) +
+                          "' exists already; give --overwrite to replace the report and its SHA-256 file\n"
+                          "Try 'quorlith-verify --help' for more information.\n");
+    for (const QString& name : existing)
+        QCOMPARE(ReadAll(work.filePath(name)), "earlier record of " + name.toUtf8());
+    QVERIFY(!QFile::exists(pdf) || existing.contains("report.pdf"));
+}
+
+// A report written into a folder being verified, given under any spelling, is warned about before the
+// run and named in the report's facts: the next verification of that folder will come across it.
+void TestQuorlithVerify::reportInsideAFolderBeingVerified()
+{
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    QVERIFY(QDir().mkpath(work.filePath("ev2/sub")));
+    QVERIFY(QFile::copy(Evidence("photo.jpg"), work.filePath("ev2/photo.jpg")));
+    const Run inside = Verify({"--report", "ev2/sub/report.pdf", "./ev2/"}, work.path());
+    QCOMPARE(inside.exitCode, 0);
+    QVERIFY2(inside.err.startsWith("quorlith-verify: warning: the PDF report 'ev2/sub/report.pdf' lies in "
+                                   "'./ev2/', a folder being verified\n"),
+             inside.err.constData());
+    const QString text = PdfPages(work.filePath("ev2/sub/report.pdf")).join(QString()).simplified();
+    QVERIFY2(text.contains("This report lies inside ./ev2/, a folder being verified"), qPrintable(text));
+
+    const Run beside = Verify({"--report", "report.pdf", "ev2"}, work.path());
+    QCOMPARE(beside.exitCode, 0);
+    QVERIFY2(!beside.err.contains("warning"), beside.err.constData());
+    QVERIFY(!PdfPages(work.filePath("report.pdf")).join(QString()).contains("This report lies inside"));
+}
+
+// Page 1 counts the successes apart by how much of the file their digest protects, as the summary line
+// does: the still protects every byte, both clips part of them, and a version 1.1 still of 4,096 content
+// bytes none (its fold index, (4096 >> 3) mod 64, is 0).
+void TestQuorlithVerify::pdfCountsSuccessesByProtection()
+{
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    QVERIFY(WriteAll(work.filePath("media.jpg"), QByteArray(4096, 'x')));
+    QVERIFY(StampMedia(work.filePath("media.jpg"), work.filePath("none.jpg"), "1.1"));
+    const QString pdf = work.filePath("counts.pdf");
+    const Run run = Verify({"--report", pdf, Evidence(""), work.filePath("none.jpg")});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.out.endsWith("Total files: 5  Authentication succeeded: 4  Authentication failed: 1  "
+                              "Succeeded, fully protected: 1  Succeeded, partly protected: 2  "
+                              "Succeeded, nothing protected: 1\n"),
+             run.out.constData());
+    const QString text = PdfPages(pdf).value(0).simplified();
+    QVERIFY2(
+        text.contains("Authentication succeeded 4 fully protected 1 partly protected 2 nothing protected 1 "
+                      "Authentication failed 1"),
+        qPrintable(text));
+}
+
+void TestQuorlithVerify::jsonGivesEveryFieldBack_data()
+{
+    QTest::addColumn<QString>("field");
+    for (const char* field : {"rc_serial", "cam_mac", "time_source", "start_time", "end_time"})
+        QTest::newRow(field) << field;
+}
+
+// A record field holding the bytes FF FE and one holding the text \xFF\xFE read alike as JSON text;
+// the field's base64 twin gives the first back exactly, and is null for the second, whose text is exact.
+void TestQuorlithVerify::jsonGivesEveryFieldBack()
+{
+    QFETCH(QString, field);
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const QMap<QString, std::string StampRecord::*> members = {{"rc_serial", &StampRecord::rcSerial},
+                                                               {"cam_mac", &StampRecord::camMac},
+                                                               {"time_source", &StampRecord::timeSource},
+                                                               {"start_time", &StampRecord::startTime},
+                                                               {"end_time", &StampRecord::endTime}};
+    const QMap<QString, QByteArray> written = {{"a-bytes.jpg", "\xff\xfe"}, {"b-text.jpg", "\\xFF\\xFE"}};
+    for (auto file = written.cbegin(); file != written.cend(); ++file) {
+        StampRecord record;
+        record.*members.value(field) = file.value().toStdString();
+        QVERIFY(StampMedia(MediaPath("still.jpg"), work.filePath(file.key()), record));
+    }
+    const Run run = Verify({"--json", work.path()});
+    const QList<QJsonObject> objects = JsonLines(run.out);
+    QCOMPARE(objects.size(), 2);
+    QCOMPARE(objects[0][field].toString(), objects[1][field].toString());
+    for (const QJsonObject& object : objects) {
+        const QJsonValue twin = object[field + "_base64"];
+        const QByteArray bytes = twin.isNull() ? object[field].toString().toUtf8()
+                                               : QByteArray::fromBase64(twin.toString().toLatin1());
+        QCOMPARE(bytes, written.value(QFileInfo(object["path"].toString()).fileName()));
+    }
+}
+
+// The file's block says that the verification read the file without moving its last access time, and
+// the access time a second report gives is still the one from before the first.
+void TestQuorlithVerify::pdfSaysTheAccessTimeWasKept()
+{
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const QString still = work.filePath("still.jpg");
+    QVERIFY(QFile::copy(Evidence("photo.jpg"), still));
+    QFile file(still);
+    QVERIFY(
+        file.open(QIODevice::ReadOnly) &&
+        file.setFileTime(QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5), Qt::UTC), QFileDevice::FileAccessTime));
+    file.close();
+    for (const char* name : {"first.pdf", "second.pdf"}) {
+        QCOMPARE(Verify({"--report", work.filePath(name), still}).exitCode, 0);
+        const QString text = PdfPages(work.filePath(name)).join(QString()).simplified();
+        QVERIFY2(text.contains("Last access before verifying 2026-01-02 03:04:05"), qPrintable(text));
+        QVERIFY2(text.contains("Access time kept: the file was read without changing its last access time"),
+                 qPrintable(text));
+    }
+}
+
+void TestQuorlithVerify::pdfNamesTheUserAndTheTimeZone_data()
+{
+    QTest::addColumn<QString>("zone");
+    QTest::addColumn<QString>("named");
+    // Zones without summer time, so that the abbreviation is the same whenever the test runs.
+    QTest::newRow("Tokyo") << "Asia/Tokyo"
+                           << "Asia/Tokyo (JST)";
+    QTest::newRow("Kolkata") << "Asia/Kolkata"
+                             << "Asia/Kolkata (IST)";
+    QTest::newRow("UTC") << "UTC"
+                         << "UTC";
+}
+
+// The facts name who ran the program, the time zone of their local times, beside the offsets, and the
+// self-test that ran before the first file.
+void TestQuorlithVerify::pdfNamesTheUserAndTheTimeZone()
+{
+    QFETCH(QString, zone);
+    QFETCH(QString, named);
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const QString pdf = work.filePath("facts.pdf");
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("TZ", zone);
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(QUORLITH_BIN_DIR "/quorlith-verify"),
+                  {"--report", pdf, Evidence("photo.jpg")});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 0);
+    const struct passwd* user = getpwuid(geteuid());
+    QVERIFY(user != nullptr);
+    const QString text = PdfPages(pdf).value(0).simplified();
+    QVERIFY2(
+        text.contains(QString("User %1 (%2) ").arg(geteuid()).arg(QString::fromLocal8Bit(user->pw_name))),
+        qPrintable(text));
+    QVERIFY2(text.contains("Time zone " + named + " "), qPrintable(text));
+    QVERIFY2(
+        text.contains("Tool validation passed as this verification began: MD5 (RFC 1321), HMAC-MD5 (RFC "
+                      "2202), the version 1.1 fold and the RSA public operation gave their known answers"),
+        qPrintable(text));
+}
+
+void TestQuorlithVerify::runRecordOnlyWhenAsked_data()
+{
+    QTest::addColumn<bool>("asked");
+    QTest::newRow("without --run-record") << false;
+    QTest::newRow("with --run-record") << true;
+}
+
+// --json --run-record begins with one line describing the run, the program and its key sets as
+// --version and --list-keys name them; without it the first line is already a file's.
+void TestQuorlithVerify::runRecordOnlyWhenAsked()
+{
+    QFETCH(bool, asked);
+    QStringList arguments{"--json", Evidence("photo.jpg")};
+    if (asked)
+        arguments.prepend("--run-record");
+    const QDateTime before = QDateTime::currentDateTimeUtc().addSecs(-1);
+    const Run run = Verify(arguments);
+    QCOMPARE(run.exitCode, 0);
+    const QList<QJsonObject> objects = JsonLines(run.out);
+    QCOMPARE(objects.size(), asked ? 2 : 1);
+    QCOMPARE(objects.last()["path"].toString(), Evidence("photo.jpg"));
+    if (!asked) {
+        QVERIFY(!objects.first().contains("run"));
+        return;
+    }
+    const QJsonObject record = objects.first()["run"].toObject();
+    QCOMPARE(record["program"].toString(), QString("quorlith-verify"));
+    const QList<QByteArray> version = Verify({"--version"}).out.split('\n');
+    QCOMPARE("quorlith-verify " + record["version"].toString().toUtf8(), version.value(0));
+    QVERIFY(!record["source_revision"].toString().isEmpty());
+    const QDateTime started = QDateTime::fromString(record["started"].toString(), Qt::ISODate);
+    QVERIFY2(started >= before && started <= QDateTime::currentDateTimeUtc(),
+             qPrintable(record["started"].toString()));
+    const QJsonArray sets = record["key_sets"].toArray();
+    QVERIFY(!sets.isEmpty());
+    QCOMPARE(sets.first()["name"].toString(), QString("Built-in"));
+    QVERIFY(version.value(1).endsWith(sets.first()["fingerprint"].toString().toUtf8()));
+    QCOMPARE(sets.first()["source"].toString(), QString("built in"));
+}
+
+void TestQuorlithVerify::rehashStatesTheDigestAgain_data()
+{
+    QTest::addColumn<bool>("rehash");
+    QTest::newRow("without --rehash") << false;
+    QTest::newRow("with --rehash") << true;
+}
+
+// --rehash: each file's block gives its SHA-256 computed again as the report was written, beside the
+// first, so that "unchanged" rests on the content.
+void TestQuorlithVerify::rehashStatesTheDigestAgain()
+{
+    QFETCH(bool, rehash);
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const QString pdf = work.filePath("rehash.pdf");
+    QStringList arguments{"--report", pdf, Evidence("photo.jpg")};
+    if (rehash)
+        arguments.prepend("--rehash");
+    QCOMPARE(Verify(arguments).exitCode, 0);
+    const QString digest = QString::fromLatin1(
+        QCryptographicHash::hash(ReadAll(Evidence("photo.jpg")), QCryptographicHash::Sha256).toHex());
+    const QString text = PdfPages(pdf).join(QString()).simplified();
+    QCOMPARE(text.contains("SHA-256 at report time " + digest + ", the same as when it was verified"),
+             rehash);
+    QCOMPARE(text.contains("SHA-256 at report time"), rehash);
+}
+
+// --exhibit NAME=PATH: each file's block names the exhibit whose PATH holds it, the deepest one, and
+// the facts list the exhibit by its name; a PATH that does not exist is a usage error.
+void TestQuorlithVerify::exhibitNamesTheFilesBelowItsPath()
+{
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    QVERIFY(QDir().mkpath(work.filePath("usb/card")));
+    QVERIFY(QFile::copy(Evidence("photo.jpg"), work.filePath("usb/a.jpg")));
+    QVERIFY(QFile::copy(Evidence("photo.jpg"), work.filePath("usb/card/b.jpg")));
+    QVERIFY(QFile::copy(Evidence("photo.jpg"), work.filePath("c.jpg")));
+    const QString pdf = work.filePath("exhibits.pdf");
+    const Run run = Verify({"--report", pdf, "--exhibit", "EX-3 USB stick=usb", "--exhibit",
+                            "EX-4 SD card=usb/card", "usb", "c.jpg"},
+                           work.path());
+    QCOMPARE(run.exitCode, 0);
+    const QStringList pages = PdfPages(pdf);
+    const QString text = pages.join(QString()).simplified();
+    QVERIFY2(text.contains("Exhibit EX-3 USB stick Exhibit EX-4 SD card"), qPrintable(text));
+    const auto blockOf = [&](const QString& path) {
+        const int from = text.indexOf("Full path " + work.filePath(path));
+        return text.mid(from, text.indexOf("State at report time", from) - from);
+    };
+    QVERIFY2(blockOf("usb/a.jpg").contains("Exhibit EX-3 USB stick"), qPrintable(blockOf("usb/a.jpg")));
+    QVERIFY2(blockOf("usb/card/b.jpg").contains("Exhibit EX-4 SD card"),
+             qPrintable(blockOf("usb/card/b.jpg")));
+    QVERIFY2(!blockOf("c.jpg").contains("Exhibit"), qPrintable(blockOf("c.jpg")));
+
+    const Run missing =
+        Verify({"--report", work.filePath("none.pdf"), "--exhibit", "EX-5=gone", "c.jpg"}, work.path());
+    QCOMPARE(missing.exitCode, 2);
+    QCOMPARE(missing.out, QByteArray());
+}
+
 // The report's appendix names each entry the folder search did not take, and why: a hidden file, a link
-// and a file of another type each by name, the many files of one ending by their count; it stands before
-// the signatures, which cover it.
+// and a file of another type each by name, also when many share one ending; it stands before the
+// signatures, which cover it.
 void TestQuorlithVerify::pdfReportListsWhatWasLeftOut()
 {
     QTemporaryDir work;
@@ -1420,6 +1811,8 @@ void TestQuorlithVerify::pdfReportListsWhatWasLeftOut()
     const int logCount = 14;
     for (int i = 0; i < logCount; ++i)
         QVERIFY(WriteAll(folder + QString("/recorder-%1.log").arg(i), "x"));
+    // A watermarked still under a name of another type is evidence by its content: it must be named.
+    QVERIFY(QFile::copy(Evidence("photo.jpg"), folder + "/nl\nname.log"));
     const QString pdf = work.filePath("report.pdf");
     QCOMPARE(Verify({"--report", pdf, folder}).exitCode, 0);
 
@@ -1431,9 +1824,13 @@ void TestQuorlithVerify::pdfReportListsWhatWasLeftOut()
     for (const QString& line : {folder + "/.hidden.jpg hidden: its name starts with a dot",
                                 folder + "/link.jpg a symbolic link, not followed",
                                 folder + "/notes.txt the name does not end in .jpg, .avi, .mp4 or .mxg",
-                                QString("%1 entries ending in .log the name does not end in").arg(logCount)})
+                                folder + "/nl\\x0Aname.log the name does not end in"})
         QVERIFY2(listed.contains(line), qPrintable(line + "\n" + listed));
-    QVERIFY2(!listed.contains("recorder-"), qPrintable(listed));
+    for (int i = 0; i < logCount; ++i) {
+        const QString line = folder + QString("/recorder-%1.log the name does not end in").arg(i);
+        QVERIFY2(listed.contains(line), qPrintable(line + "\n" + listed));
+    }
+    QVERIFY2(!listed.contains("entries ending in"), qPrintable(listed));
     QVERIFY(!listed.contains("photo.jpg "));
 
     // Files given one by one leave nothing out, and the report says so.

@@ -8,6 +8,7 @@
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/PermissionsApply.h"
 #include "ui/DetailsWindow.h"
+#include "ui/ProgressWidget.h"
 #include "verdict/FileVerifier.h"
 #include "verdict/VerdictText.h"
 
@@ -53,6 +54,10 @@ private slots:
     void changedVerdictTakesTheRow();
     void pdfListsWhatTheFolderSearchLeftOut();
     void folderThatCannotBeReadHasAFailedRow();
+    void pdfAccountsForEveryFileHandedOver_data();
+    void pdfAccountsForEveryFileHandedOver();
+    void pdfTakesEachFileOnce_data();
+    void pdfTakesEachFileOnce();
 
 private:
     static void AddHoldPoints();
@@ -655,9 +660,9 @@ void TestReportExport::pdfListsWhatTheFolderSearchLeftOut()
 }
 
 // A folder below the one opened that cannot be read is a failed row that says why, in its details and
-// in the export, in the words quorlith-verify uses for the same folder, also when the export is made by
-// someone who could read it now. Root reads every folder, so the permission bits are made to apply to
-// the window's search, and the tool runs as the unprivileged user "nobody".
+// in the export, in the words quorlith-verify uses for the same folder (never as a file), also when the
+// export is made by someone who could read it now. Root reads every folder, so the permission bits are made
+// to apply to the window's search, and the tool runs as the unprivileged user "nobody".
 void TestReportExport::folderThatCannotBeReadHasAFailedRow()
 {
     QTemporaryDir work;
@@ -681,6 +686,9 @@ void TestReportExport::folderThatCannotBeReadHasAFailedRow()
     }
     QCOMPARE(window.statusBar()->currentMessage(), StatusLine(2, 1, 1));
     VerificationResult closed;
+    // One sentence, with the system's words, wherever the folder's reason is shown.
+    const QString sentence =
+        "The folder cannot be read: " + QString::fromLocal8Bit(std::strerror(EACCES)) + ".";
     for (int row = 0; row < window.listModel->rowCount(); ++row) {
         const VerificationResult result =
             window.listModel->index(row, 0).data(kResultRole).value<VerificationResult>();
@@ -688,6 +696,7 @@ void TestReportExport::folderThatCannotBeReadHasAFailedRow()
             closed = result;
             QCOMPARE(window.listModel->index(row, 0).data().toString(), QString("closed"));
             QCOMPARE(window.listModel->index(row, 1).data().toString(), QString("Authentication failed"));
+            QCOMPARE(window.listModel->index(row, 0).data(Qt::ToolTipRole).toString(), sentence);
         }
     }
     const QString words = "the folder cannot be read: " + QString::fromLocal8Bit(std::strerror(EACCES));
@@ -697,6 +706,16 @@ void TestReportExport::folderThatCannotBeReadHasAFailedRow()
     AnswerNextFileDialog({work.filePath("export.jsonl")});
     AnswerNextCaseForm();
     window.ExportReport();
+    {
+        MessageBoxWatcher boxes;
+        AnswerNextFileDialog({work.filePath("export.pdf")});
+        AnswerNextCaseForm();
+        window.ExportReport();
+    }
+    const QString pdf = PdfText(work.filePath("export.pdf"));
+    QVERIFY2(pdf.contains("Reason " + sentence), qPrintable(pdf));
+    QVERIFY2(pdf.contains("SHA-256 none: this is a folder, not a file"), qPrintable(pdf));
+    QVERIFY2(!pdf.contains("The file cannot be read"), qPrintable(pdf));
 
     const QByteArray lines = ToolOutputAsNobody({"--json", "--sha256", folder});
     const QByteArray text = ToolOutputAsNobody({folder});
@@ -711,8 +730,137 @@ void TestReportExport::folderThatCannotBeReadHasAFailedRow()
     const DetailsWindow details(closed, &window);
     const QStringList detailLines = details.Text().split('\n');
     QCOMPARE(detailLines.value(0), "Full path: " + folder + "/closed");
-    QVERIFY2(detailLines.contains("Reason: " + VerdictText::Reason(closed)), qPrintable(details.Text()));
-    QCOMPARE(detailLines.last(), QString("SHA-256: cannot be computed: the file cannot be read"));
+    QVERIFY2(detailLines.contains("Reason: " + sentence), qPrintable(details.Text()));
+    QCOMPARE(detailLines.last(), QString("SHA-256: none: this is a folder, not a file"));
+}
+
+void TestReportExport::pdfAccountsForEveryFileHandedOver_data()
+{
+    QTest::addColumn<QString>("action");
+    // Each file the report does not hold, "name|why"; none means the report holds all four.
+    QTest::addColumn<QStringList>("notInReport");
+    const QString removed = "removed from the list by the examiner";
+    const QString cancelled = "not verified: the run was cancelled before its turn";
+    const QString unselected = "verified and in the list, but not among the rows chosen for this report";
+    QTest::newRow("nothing done") << "none" << QStringList();
+    QTest::newRow("failed rows removed")
+        << "remove failed" << QStringList{"2-bad.avi|" + removed, "4-bad.jpg|" + removed};
+    QTest::newRow("cancelled after the first file")
+        << "cancel"
+        << QStringList{"2-bad.avi|" + cancelled, "3-good.jpg|" + cancelled, "4-bad.jpg|" + cancelled};
+    QTest::newRow("two rows selected")
+        << "select" << QStringList{"3-good.jpg|" + unselected, "4-bad.jpg|" + unselected};
+}
+
+// A report of the window's list names the folder it was given and every file its search found that the
+// report does not hold, and why; only a report that holds them all says that nothing was left out.
+void TestReportExport::pdfAccountsForEveryFileHandedOver()
+{
+    QFETCH(QString, action);
+    QFETCH(QStringList, notInReport);
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    const QString folder = work.filePath("export");
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(!MakeEvidence(folder, "still.jpg", "1-good.jpg").isEmpty());
+    QVERIFY(!MakeTamperedEvidence(folder, "clip.avi", "2-bad.avi").isEmpty());
+    QVERIFY(!MakeEvidence(folder, "still.jpg", "3-good.jpg").isEmpty());
+    QVERIFY(!MakeTamperedEvidence(folder, "still.jpg", "4-bad.jpg").isEmpty());
+
+    MainWindow window;
+    if (action == "cancel")
+        connect(window.listModel, &QAbstractItemModel::rowsInserted, &window, [&window] {
+            if (window.runProgress)
+                window.runProgress->SlotCancel();
+        });
+    window.AddPaths({folder});
+    const QAbstractItemModel* shown = window.listView->model();
+    const auto selectFirstTwo = [&] {
+        window.listView->selectionModel()->select(
+            QItemSelection(shown->index(0, 0), shown->index(1, shown->columnCount() - 1)),
+            QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    };
+    if (action == "remove failed") {
+        window.listView->sortByColumn(1, Qt::AscendingOrder);
+        selectFirstTwo();
+        window.RemoveFiles();
+    } else if (action == "select") {
+        window.listView->sortByColumn(0, Qt::AscendingOrder);
+        selectFirstTwo();
+    }
+    QCOMPARE(window.totalCount, 4 - (action == "remove failed" ? 2 : 0) - (action == "cancel" ? 3 : 0));
+
+    MessageBoxWatcher boxes;
+    AnswerNextFileDialog({work.filePath("report.pdf")});
+    AnswerNextCaseForm();
+    window.ExportReport();
+    const QString report = PdfText(work.filePath("report.pdf"));
+    QVERIFY2(report.contains("Folder given " + folder), qPrintable(report));
+    const QString heading = "Appendix: files given but not in this report";
+    QCOMPARE(report.contains("The folder search left nothing out."), notInReport.isEmpty());
+    QCOMPARE(report.contains(heading), !notInReport.isEmpty());
+    const QString appendix = report.mid(report.indexOf(heading));
+    QMap<QString, int> perWhy;
+    for (const QString& file : notInReport) {
+        const QString line = folder + '/' + file.section('|', 0, 0) + ' ' + file.section('|', 1);
+        QVERIFY2(appendix.contains(line), qPrintable(line + "\n" + appendix));
+        ++perWhy[file.section('|', 1)];
+    }
+    for (auto why = perWhy.cbegin(); why != perWhy.cend(); ++why)
+        QVERIFY2(report.contains(QString("%1 (%2)").arg(why.value()).arg(why.key())), qPrintable(report));
+}
+
+void TestReportExport::pdfTakesEachFileOnce_data()
+{
+    QTest::addColumn<QStringList>("opened");
+    // Below the work folder: the folder noted as searched again.
+    QTest::addColumn<QString>("searchedAgain");
+    QTest::addColumn<QStringList>("twice");
+    const QStringList all = {"cam01/a.jpg", "cam01/b.jpg", "cam01/sub/c.jpg"};
+    QTest::newRow("a folder twice") << QStringList{"cam01", "cam01"} << "cam01" << all;
+    QTest::newRow("a folder, then one below it")
+        << QStringList{"cam01", "cam01/sub"} << "cam01/sub" << QStringList{"cam01/sub/c.jpg"};
+    QTest::newRow("a folder below, then the one above")
+        << QStringList{"cam01/sub", "cam01"} << "cam01/sub" << QStringList{"cam01/sub/c.jpg"};
+}
+
+// The window lists a file as often as it is given, but its report verifies and names it once, with a
+// note, and names each entry the searches did not take once.
+void TestReportExport::pdfTakesEachFileOnce()
+{
+    QFETCH(QStringList, opened);
+    QFETCH(QString, searchedAgain);
+    QFETCH(QStringList, twice);
+    QTemporaryDir work;
+    QVERIFY(work.isValid());
+    QVERIFY(QDir().mkpath(work.filePath("cam01/sub")));
+    for (const char* name : {"cam01/a.jpg", "cam01/b.jpg", "cam01/sub/c.jpg"})
+        QVERIFY(!MakeEvidence(QFileInfo(work.filePath(name)).path(), "still.jpg", QFileInfo(name).fileName())
+                     .isEmpty());
+    QFile notes(work.filePath("cam01/sub/notes.txt"));
+    QVERIFY(notes.open(QIODevice::WriteOnly));
+    notes.close();
+
+    MainWindow window;
+    for (const QString& folder : opened)
+        window.AddPaths({work.filePath(folder)});
+    MessageBoxWatcher boxes;
+    AnswerNextFileDialog({work.filePath("report.pdf")});
+    AnswerNextCaseForm();
+    window.ExportReport();
+    const QString report = PdfText(work.filePath("report.pdf"));
+    QVERIFY2(report.contains("Total files 3 "), qPrintable(report));
+    const QString appendix = report.mid(report.indexOf("Appendix: what the folder search left out"));
+    QCOMPARE(appendix.count("notes.txt"), 1);
+    QVERIFY2(appendix.contains(work.filePath(searchedAgain) +
+                               " a folder given more than once or below another "
+                               "one given: its entries are taken once"),
+             qPrintable(appendix));
+    for (const QString& file : twice)
+        QVERIFY2(appendix.contains(work.filePath(file) + " a file given more than once or also found in a "
+                                                         "folder given: verified and listed once"),
+                 qPrintable(appendix));
+    QCOMPARE(appendix.count("verified and listed once"), twice.size());
 }
 
 QTEST_MAIN(TestReportExport)

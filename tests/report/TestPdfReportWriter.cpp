@@ -45,8 +45,8 @@ private slots:
     void fileBlockNamesDigestAndFileFacts();
     void permissionsAsLsShowsThem_data();
     void permissionsAsLsShowsThem();
-    void leftOutCountedPerEnding_data();
-    void leftOutCountedPerEnding();
+    void leftOutNamesEveryEntry_data();
+    void leftOutNamesEveryEntry();
     void glyphCheck_data();
     void glyphCheck();
     void everyCharacterPrintsOrIsEscaped();
@@ -428,7 +428,10 @@ void TestPdfReportWriter::summaryShowsPartialCoverage()
     QVERIFY2(summary.contains("part.mp4Authenticationsucceeded,1000of4096bytesprotected"),
              qPrintable(summary));
     QVERIFY2(summary.contains("full.mp4Authenticationsucceeded"), qPrintable(summary));
-    QCOMPARE(summary.count("protected"), 2);
+    QCOMPARE(summary.count("bytesprotected"), 2);
+    // Page 1 counts the three kinds of success apart.
+    QVERIFY2(summary.contains("Authenticationsucceeded3fullyprotected1partlyprotected1nothingprotected1"),
+             qPrintable(summary));
 }
 
 // A folder without evidence and a path that does not exist are counted apart from the files, and
@@ -444,9 +447,10 @@ void TestPdfReportWriter::folderAndMissingPathSayWhatTheyAre()
     QVERIFY2(writer.Save(QFile::encodeName(pdf), &error), qPrintable(error));
 
     const QString words = Joined(Words(pdf));
-    QVERIFY2(words.contains("Totalfiles1Authenticationsucceeded1Authenticationfailed0"
-                            "Folderswithoutevidence1Pathsthatdonotexist1"),
-             qPrintable(words.left(1200)));
+    QVERIFY2(
+        words.contains("Totalfiles1Authenticationsucceeded1fullyprotected1partlyprotected0nothingprotected0"
+                       "Authenticationfailed0Folderswithoutevidence1Pathsthatdonotexist1"),
+        qPrintable(words.left(1200)));
     const QString joined = PageTexts(pdf).join(QString()).simplified();
     QVERIFY2(joined.contains("none: this is a folder, not a file"), qPrintable(joined));
     QVERIFY2(joined.contains("none: nothing exists under this path"), qPrintable(joined));
@@ -623,47 +627,45 @@ void TestPdfReportWriter::permissionsAsLsShowsThem()
     QCOMPARE(FileFactsText::Permissions(permissions), expected);
 }
 
-void TestPdfReportWriter::leftOutCountedPerEnding_data()
+void TestPdfReportWriter::leftOutNamesEveryEntry_data()
 {
     QTest::addColumn<int>("txtFiles");
     QTest::addColumn<int>("withoutEnding");
-    QTest::addColumn<int>("hiddenFiles");
+    QTest::addColumn<long long>("hiddenFolderHolds");
     QTest::addColumn<QStringList>("expected");
-    const int most = LeftOutList::kListedPerEnding;
-    QStringList listed;
-    for (int i = 0; i < most; ++i)
-        listed << QString("/case/t%1.txt").arg(i);
-    QTest::newRow("as many as are listed") << most << 0 << 0 << listed;
-    QTest::newRow("one more: counted")
-        << most + 1 << 0 << 0 << QStringList{QString("%1 entries ending in .txt").arg(most + 1)};
-    QStringList hidden;
-    for (int i = 0; i < most + 1; ++i)
-        hidden << QString("/case/.h%1.txt").arg(i);
-    // Hidden entries are named one by one, and do not count towards the files of their ending.
-    QTest::newRow("hidden ones listed, the visible counted")
-        << most + 1 << 0 << most + 1
-        << (QStringList{QString("%1 entries ending in .txt").arg(most + 1)} + hidden);
-    QTest::newRow("names without an ending")
-        << 1 << most + 2 << 0
-        << QStringList{"/case/t0.txt", QString("%1 entries without an ending").arg(most + 2)};
+    QStringList many;
+    for (int i = 0; i < 13; ++i)
+        many << QString("/case/t%1.txt|the name does not end in .jpg, .avi, .mp4 or .mxg").arg(i);
+    QTest::newRow("many of one ending, each by name") << 13 << 0 << -1LL << many;
+    QStringList bare;
+    for (int i = 0; i < 12; ++i)
+        bare << QString("/case/README%1|the name does not end in .jpg, .avi, .mp4 or .mxg").arg(i);
+    QTest::newRow("many without an ending, each by name") << 0 << 12 << -1LL << bare;
+    const QString folder =
+        "/case/.thumbs|a hidden folder, not searched: its name starts with a dot; %1 files "
+        "below it have an evidence type's name";
+    QTest::newRow("a hidden folder with what it holds") << 0 << 0 << 7LL << QStringList{folder.arg(7)};
+    QTest::newRow("an empty hidden folder") << 0 << 0 << 0LL << QStringList{folder.arg(0)};
 }
 
-void TestPdfReportWriter::leftOutCountedPerEnding()
+// Every entry the folder search did not take has a line of its own: a name that is evidence by its
+// content (a watermarked still named .txt) can be found in the appendix whatever else shares its ending.
+void TestPdfReportWriter::leftOutNamesEveryEntry()
 {
     QFETCH(int, txtFiles);
     QFETCH(int, withoutEnding);
-    QFETCH(int, hiddenFiles);
+    QFETCH(long long, hiddenFolderHolds);
     QFETCH(QStringList, expected);
     std::vector<SkippedEntry> skipped;
     for (int i = 0; i < txtFiles; ++i)
         skipped.push_back({"/case/t" + std::to_string(i) + ".txt", SkippedEntry::Why::NotEvidence});
     for (int i = 0; i < withoutEnding; ++i)
         skipped.push_back({"/case/README" + std::to_string(i), SkippedEntry::Why::NotEvidence});
-    for (int i = 0; i < hiddenFiles; ++i)
-        skipped.push_back({"/case/.h" + std::to_string(i) + ".txt", SkippedEntry::Why::Hidden});
+    if (hiddenFolderHolds >= 0)
+        skipped.push_back({"/case/.thumbs", SkippedEntry::Why::Hidden, hiddenFolderHolds});
     QStringList lines;
     for (const LeftOutLine& line : LeftOutList::Lines(skipped))
-        lines << line.what;
+        lines << line.what + '|' + line.why;
     QCOMPARE(lines, expected);
 }
 

@@ -43,6 +43,8 @@ private slots:
     void folderSwappedDuringTheReadFails();
     void fileSwappedAroundTheOpenFails();
     void readFailureAfterTheRecordLeavesNoSha256();
+    void accessTimeKeptWhereAllowed_data();
+    void accessTimeKeptWhereAllowed();
 
 private:
     QString Make(const QString& kind);
@@ -621,6 +623,46 @@ void TestFileVerifier::readFailureAfterTheRecordLeavesNoSha256()
     QCOMPARE(result.reason, VerdictReason::SystemError);
     QVERIFY2(result.reasonDetail.find(std::strerror(EIO)) != std::string::npos, result.reasonDetail.c_str());
     QVERIFY2(result.sha256.empty(), ("a SHA-256 of part of the file: " + result.sha256).c_str());
+}
+
+void TestFileVerifier::accessTimeKeptWhereAllowed_data()
+{
+    QTest::addColumn<bool>("asOwner");
+    QTest::newRow("the file's owner") << true;
+    QTest::newRow("another user") << false;
+}
+
+// The owner's reading leaves the last access time as it was, so that a later report does not give the
+// verification itself as the last access; anyone else reads it as usual, and the result says which.
+void TestFileVerifier::accessTimeKeptWhereAllowed()
+{
+    QFETCH(bool, asOwner);
+    if (!asOwner && geteuid() != 0)
+        QSKIP("reading as another user needs root");
+    const QString path = dir.filePath(QString("access-%1.jpg").arg(asOwner));
+    QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                  QFileDevice::ExeOwner | QFileDevice::ExeGroup |
+                                                  QFileDevice::ExeOther));
+    QVERIFY(StampMedia(MediaPath("still.jpg"), path, "1.0"));
+    QVERIFY(QFile::setPermissions(path,
+                                  QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    // Days ago, so that even a relatime mount would move it on a reading.
+    const QDateTime earlier = QDateTime::currentDateTimeUtc().addDays(-3);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly) && file.setFileTime(earlier, QFileDevice::FileAccessTime));
+    file.close();
+    QVERIFY(QFileInfo(path).lastRead().toSecsSinceEpoch() == earlier.toSecsSinceEpoch());
+
+    if (!asOwner)
+        QCOMPARE(seteuid(65534), 0);
+    const VerificationResult result = Verify(path);
+    if (!asOwner)
+        QCOMPARE(seteuid(0), 0);
+    QVERIFY2(result.authentic, result.reasonDetail.c_str());
+    QCOMPARE(result.accessTimeKept, asOwner);
+    QCOMPARE(result.accessedNs / 1000000000, earlier.toSecsSinceEpoch());
+    if (asOwner)
+        QCOMPARE(QFileInfo(path).lastRead().toSecsSinceEpoch(), earlier.toSecsSinceEpoch());
 }
 
 QTEST_GUILESS_MAIN(TestFileVerifier)

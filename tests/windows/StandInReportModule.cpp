@@ -27,7 +27,7 @@ ReportModuleEntries OnlyTheBesideCheck()
 }
 } // namespace
 
-extern "C" QUORLITH_REPORT_MODULE_EXPORT const ReportModuleEntries* QuorlithReportModuleEntries2()
+extern "C" QUORLITH_REPORT_MODULE_EXPORT const ReportModuleEntries* QuorlithReportModuleEntries3()
 {
     static const ReportModuleEntries entries = OnlyTheBesideCheck();
     return &entries;
