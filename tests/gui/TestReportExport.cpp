@@ -696,7 +696,9 @@ void TestReportExport::folderThatCannotBeReadHasAFailedRow()
             closed = result;
             QCOMPARE(window.listModel->index(row, 0).data().toString(), QString("closed"));
             QCOMPARE(window.listModel->index(row, 1).data().toString(), QString("Authentication failed"));
-            QCOMPARE(window.listModel->index(row, 0).data(Qt::ToolTipRole).toString(), sentence);
+            // The tooltip begins with the full path, then gives the reason.
+            QCOMPARE(window.listModel->index(row, 0).data(Qt::ToolTipRole).toString(),
+                     folder + "/closed\n" + sentence);
         }
     }
     const QString words = "the folder cannot be read: " + QString::fromLocal8Bit(std::strerror(EACCES));
