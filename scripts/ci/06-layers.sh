@@ -35,11 +35,11 @@ if git grep --untracked -nE '^[[:space:]]*#[[:space:]]*include[[:space:]]*<Q' --
 fi
 
 # Only platform/ talks to the system: everywhere else, a header that is neither the C++ or C standard
-# library's, nor Qt's, nor OpenSSL's is a call that one of the two systems lacks or spells differently
-# (<langinfo.h>, <unistd.h>, <windows.h>, ...). The C library's locale names that are POSIX only are
-# caught the same way. Tests, tools, benchmarks and fuzzers may reach the system directly to set up
+# library's, nor the compiler's vector intrinsics, nor Qt's, nor OpenSSL's is a call that one of the two
+# systems lacks or spells differently (<langinfo.h>, <unistd.h>, <windows.h>, ...). The C library's
+# locale names that are POSIX only are caught the same way. Tests, tools, benchmarks and fuzzers may reach the system directly to set up
 # what they check.
-allowed_header='^(Q[A-Za-z]*|Qt[A-Za-z]*/[A-Za-z]+|openssl/[a-z_0-9]+\.h|[a-z_]+|'
+allowed_header='^(Q[A-Za-z]*|Qt[A-Za-z]*/[A-Za-z]+|openssl/[a-z_0-9]+\.h|immintrin\.h|[a-z_]+|'
 allowed_header+='(assert|ctype|errno|float|inttypes|limits|locale|math|stdarg|stddef|stdint|stdio|stdlib|string|time|wchar|wctype|uchar)\.h)$'
 outside_platform=('*.cpp' '*.h' '*.c' '*.cc' '*.hpp' ':!platform/' ':!tests/' ':!tools/' ':!bench/' ':!fuzz/')
 while IFS=: read -r file line text; do
