@@ -172,11 +172,20 @@ void CheckJson(const VerificationResult& result, bool withSha256)
     JsonValue object;
     Require(ReadJson(line.substr(0, line.size() - 1), &object) && object.kind == JsonValue::Kind::Object,
             "the line is one JSON object");
-    static const char* const kKeys[] = {"path",      "path_base64", "authentic",   "reason",   "marker",
-                                        "version",   "hmac",        "start_time",  "end_time", "time_source",
-                                        "rc_serial", "cam_mac",     "digest_mode", "size",     "coverage",
-                                        "key_set",   "sha256"};
-    const size_t keyCount = withSha256 ? 17 : 16;
+    static const char* const kKeys[] = {"path",        "path_base64",
+                                        "authentic",   "reason",
+                                        "marker",      "marker_base64",
+                                        "version",     "version_base64",
+                                        "hmac",        "hmac_base64",
+                                        "start_time",  "start_time_base64",
+                                        "end_time",    "end_time_base64",
+                                        "time_source", "time_source_base64",
+                                        "rc_serial",   "rc_serial_base64",
+                                        "cam_mac",     "cam_mac_base64",
+                                        "digest_mode", "size",
+                                        "coverage",    "key_set",
+                                        "sha256"};
+    const size_t keyCount = withSha256 ? 25 : 24;
     Require(object.members.size() == keyCount, "key count");
     for (size_t i = 0; i < keyCount; ++i)
         Require(object.members[i].first == kKeys[i], "keys in their order");
@@ -198,20 +207,28 @@ void CheckJson(const VerificationResult& result, bool withSha256)
         RequireJsonText(value(3), ReasonCode(result.reason), "reason");
     const std::string* fields[] = {&result.marker,  &result.version,    &result.hmac,     &result.startTime,
                                    &result.endTime, &result.timeSource, &result.rcSerial, &result.camMac};
-    for (size_t i = 0; i < 8; ++i)
-        RequireJsonText(value(4 + i), *fields[i], "record field");
-    RequireJsonNumber(value(12), result.digestMode, "digest mode");
-    RequireJsonNumber(value(13), result.file.size, "size");
+    // Each record field is followed by its twin: null for UTF-8 bytes, else the bytes in base64.
+    for (size_t i = 0; i < 8; ++i) {
+        RequireJsonText(value(4 + 2 * i), *fields[i], "record field");
+        const JsonValue& twin = value(5 + 2 * i);
+        if (ToValidUtf8(*fields[i]) == *fields[i])
+            Require(twin.kind == JsonValue::Kind::Null, "no twin for a UTF-8 field");
+        else
+            Require(twin.kind == JsonValue::Kind::String && twin.text == Base64(*fields[i]),
+                    "the twin holds the field's bytes");
+    }
+    RequireJsonNumber(value(20), result.digestMode, "digest mode");
+    RequireJsonNumber(value(21), result.file.size, "size");
     if (result.hasCoverage)
-        RequireCoverage(value(14), result.coverage);
+        RequireCoverage(value(22), result.coverage);
     else
-        Require(value(14).kind == JsonValue::Kind::Null, "no coverage");
-    RequireKeySet(value(15), result);
+        Require(value(22).kind == JsonValue::Kind::Null, "no coverage");
+    RequireKeySet(value(23), result);
     if (withSha256) {
         if (result.sha256.empty())
-            Require(value(16).kind == JsonValue::Kind::Null, "no sha256");
+            Require(value(24).kind == JsonValue::Kind::Null, "no sha256");
         else
-            RequireJsonText(value(16), result.sha256, "sha256");
+            RequireJsonText(value(24), result.sha256, "sha256");
     }
 }
 
