@@ -6,12 +6,13 @@
 
 namespace {
 
+// Called once, before any worker starts, so the C library's shared result of std::gmtime is safe here;
+// gmtime_r is POSIX only.
 std::string UtcText(std::time_t when)
 {
-    std::tm parts{};
     char text[32] = {};
-    if (gmtime_r(&when, &parts) == nullptr ||
-        std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", &parts) == 0)
+    const std::tm* parts = std::gmtime(&when);
+    if (parts == nullptr || std::strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%SZ", parts) == 0)
         return std::string();
     return text;
 }
